@@ -1,0 +1,288 @@
+// Generation benchmarks: how long one "Créer la grille" takes, and how often a
+// generation ends with a complete puzzle before the time limit.
+//
+// Every iteration is one generation with its own fixed seed (the iteration
+// number), so a run is reproducible and a slow seed can be replayed. The limit
+// is the one the window uses (1500 ms): a generation that reaches it counts as
+// a failure, exactly as the teacher would see it. Cases that often time out get
+// fewer iterations so that the whole binary stays within a few minutes.
+//
+// Counters:
+//   success_rate  share of the generations that ended Generated
+//   ok_ms         mean wall time of the successful generations, in ms
+//   invalid       successful generations whose puzzle failed the sanity check
+//                 (should always be 0)
+#include "puzzle/Engine.h"
+#include "puzzle/GenerationClock.h"
+#include "puzzle/PuzzleState.h"
+#include "words/WordForms.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <initializer_list>
+
+namespace {
+
+using lx::GameType;
+
+QStringList wordList(std::initializer_list<const char*> utf8)
+{
+    QStringList out;
+    for (const char* w : utf8)
+        out.append(QString::fromUtf8(w));
+    return out;
+}
+
+// Twelve words of 5 to 8 letters: 76 letters for the 100 cells of a 10 x 10 grid.
+QStringList twelveWords()
+{
+    return wordList({ "maison", "cartable", "papillon", "éléphant", "crayon", "école",
+                      "jardin", "girafe", "cahier", "tortue", "lapin", "soleil" });
+}
+
+// Twenty words of 6 to 10 letters, four of each length: 160 letters, more than
+// the 144 cells of a 12 x 12 grid, so at least 16 cells must be shared.
+QStringList twentyLongWords()
+{
+    return wordList({
+        "crayon", "jardin", "girafe", "cahier",                 // 6
+        "trousse", "fenêtre", "poisson", "château",             // 7
+        "cartable", "papillon", "éléphant", "escargot",         // 8
+        "crocodile", "dinosaure", "kangourou", "maîtresse",     // 9
+        "grenouille", "coccinelle", "ordinateur", "professeur", // 10
+    });
+}
+
+// Thirty words of 5 to 12 letters; the fill-in cases take the first 10, 20 or 30.
+QStringList thirtyWords()
+{
+    return wordList({
+        "maison", "cartable", "papillon", "éléphant", "crayon",
+        "école", "jardin", "girafe", "cahier", "tortue",
+        "lapin", "soleil", "trousse", "fenêtre", "poisson",
+        "château", "escargot", "crocodile", "grenouille", "coccinelle",
+        "bibliothèque", "dinosaure", "kangourou", "ordinateur", "pantalon",
+        "chocolat", "tableau", "règle", "cerise", "chemise",
+    });
+}
+
+struct Case {
+    lx::PuzzleSettings settings;
+    QStringList words;
+};
+
+Case wordSearchCase(QStringList words, int gridSize, std::array<bool, 6> directions)
+{
+    Case c;
+    c.settings.gameType = GameType::WordSearch;
+    c.settings.gridSize = gridSize;
+    c.settings.directions = directions;
+    c.settings.randomFill = true;
+    c.words = std::move(words);
+    return c;
+}
+
+Case fillInCase(int wordCount)
+{
+    Case c;
+    c.settings.gameType = GameType::FillIn;
+    c.words = thirtyWords().mid(0, wordCount);
+    return c;
+}
+
+Case codedWordsCase(int wordCount)
+{
+    Case c;
+    c.settings.gameType = GameType::CodedWords;
+    c.settings.valueMode = 0;
+    c.words = thirtyWords().mid(0, wordCount);
+    return c;
+}
+
+constexpr std::array<bool, 6> kAllDirections { true, true, true, true, true, true };
+constexpr std::array<bool, 6> kDefaultDirections { true, false, true, false, false, false };
+
+// True when every placed word reads its grid form on the cells its entry names,
+// inside the grid, and (fill-in) with an empty cell before and after it.
+bool placedWordsAreSound(const lx::PuzzleState& s, GameType type)
+{
+    if (s.WordEntries.size() != s.WordCount || s.WordsByLength.size() != s.WordCount)
+        return false;
+    const int side = s.GridSize;
+    for (int i = 0; i < s.WordCount; ++i) {
+        const lx::WordEntry& e = s.WordEntries[i];
+        if (e.gridText.isEmpty() || e.direction < 0 || e.direction > 7)
+            return false;
+        const lx::DirectionStep step = lx::kDirectionSteps[e.direction];
+        const int n = int(e.gridText.size());
+        for (int k = 0; k < n; ++k) {
+            const int x = e.x + k * step.dx;
+            const int y = e.y + k * step.dy;
+            if (x < 0 || y < 0 || x >= side || y >= side)
+                return false;
+            if (s.LetterGrid.at(x, y).toUpper() != QString(e.gridText[k]))
+                return false;
+        }
+        if (type == GameType::FillIn) {
+            if (e.direction != 0 && e.direction != 2)
+                return false;
+            const int bx = e.x - step.dx;
+            const int by = e.y - step.dy;
+            const int ax = e.x + n * step.dx;
+            const int ay = e.y + n * step.dy;
+            if (lx::Grid<QString>::inside(bx, by) && !s.LetterGrid.at(bx, by).isEmpty())
+                return false;
+            if (lx::Grid<QString>::inside(ax, ay) && !s.LetterGrid.at(ax, ay).isEmpty())
+                return false;
+        }
+    }
+    // Each word of the selection is placed once, under its own grid form.
+    QStringList expected;
+    QStringList placed;
+    for (int i = 0; i < s.WordCount; ++i) {
+        expected.append(lx::ToGridForm(s.WordsByLength[i].text));
+        placed.append(s.WordEntries[i].gridText);
+    }
+    expected.sort();
+    placed.sort();
+    if (expected != placed)
+        return false;
+    if (type == GameType::WordSearch) {
+        // Random filler: no cell of the grid is left empty.
+        for (int y = 0; y < s.GridSize; ++y)
+            for (int x = 0; x < s.GridSize; ++x)
+                if (s.LetterGrid.at(x, y).isEmpty())
+                    return false;
+    }
+    return true;
+}
+
+// Every letter of the coded words carries its letter's code, and the codes of
+// the letters in use are distinct and within 1 .. number of distinct letters.
+bool codedWordsAreSound(const lx::PuzzleState& s)
+{
+    std::array<bool, 27> seen {};
+    for (int k = 0; k < 26; ++k) {
+        const int code = s.LetterCodes[k];
+        if (s.LetterCounts[k] == 0)
+            continue;
+        if (code < 1 || code > s.DistinctLetterCount || seen[code])
+            return false;
+        seen[code] = true;
+    }
+    int letters = 0;
+    for (int y = 2; y < lx::PuzzleState::kSide; ++y) {
+        for (int x = 0; x < lx::PuzzleState::kSide; ++x) {
+            const QString& cell = s.LetterGrid.at(x, y);
+            if (cell.isEmpty())
+                continue;
+            const int k = lx::LetterIndex(cell.toUpper().front());
+            if (k < 0 || s.CodeGrid.at(x, y) != s.LetterCodes[k])
+                return false;
+            ++letters;
+        }
+    }
+    int expected = 0;
+    for (const lx::TaggedItem& item : s.WordsByLength)
+        expected += int(lx::ToGridForm(item.text).size());
+    return letters == expected;
+}
+
+void runGenerations(benchmark::State& state, const Case& c)
+{
+    lx::PuzzleState puzzle;
+    lx::PuzzleSettings settings = c.settings;
+    lx::PuzzleEngine engine(puzzle, settings);
+    engine.Clock().SetLimitMs(lx::GenerationClock::kDefaultLimitMs);
+    // The grid size is part of each case: a word too long for it must not
+    // enlarge the grid behind our back.
+    engine.SetQuestionHandler([](const QString&) { return false; });
+
+    std::uint64_t seed = 0;
+    std::int64_t runs = 0;
+    std::int64_t generated = 0;
+    std::int64_t invalid = 0;
+    double generatedMs = 0.0;
+
+    for (auto _ : state) {
+        settings = c.settings;
+        lx::ThemeSelection themes; // an external word list: no theme check
+        engine.SetFixedSeed(seed++);
+
+        const auto start = std::chrono::steady_clock::now();
+        const lx::GenerationResult result = engine.Generate(c.words, themes);
+        const auto end = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(puzzle.LetterGrid);
+
+        ++runs;
+        if (result.outcome == lx::GenerationOutcome::Generated) {
+            ++generated;
+            generatedMs += std::chrono::duration<double, std::milli>(end - start).count();
+            state.PauseTiming();
+            const bool sound = c.settings.gameType == GameType::CodedWords
+                ? codedWordsAreSound(puzzle)
+                : placedWordsAreSound(puzzle, c.settings.gameType);
+            if (!sound)
+                ++invalid;
+            state.ResumeTiming();
+        } else if (result.outcome != lx::GenerationOutcome::TimedOut) {
+            state.SkipWithError(("generation refused: " + result.message.toStdString()).c_str());
+            break;
+        }
+    }
+
+    state.counters["success_rate"] = runs > 0 ? double(generated) / double(runs) : 0.0;
+    state.counters["ok_ms"] = generated > 0 ? generatedMs / double(generated) : 0.0;
+    state.counters["invalid"] = double(invalid);
+}
+
+void BM_WordSearch_12Words_10x10_AllDirections(benchmark::State& state)
+{
+    static const Case c = wordSearchCase(twelveWords(), 10, kAllDirections);
+    runGenerations(state, c);
+}
+
+void BM_WordSearch_20Words_12x12_AllDirections(benchmark::State& state)
+{
+    static const Case c = wordSearchCase(twentyLongWords(), 12, kAllDirections);
+    runGenerations(state, c);
+}
+
+void BM_WordSearch_20Words_12x12_DefaultDirections(benchmark::State& state)
+{
+    static const Case c = wordSearchCase(twentyLongWords(), 12, kDefaultDirections);
+    runGenerations(state, c);
+}
+
+void BM_FillIn(benchmark::State& state)
+{
+    const Case c = fillInCase(int(state.range(0)));
+    runGenerations(state, c);
+}
+
+void BM_CodedWords_30Words(benchmark::State& state)
+{
+    static const Case c = codedWordsCase(30);
+    runGenerations(state, c);
+}
+
+} // namespace
+
+BENCHMARK(BM_WordSearch_12Words_10x10_AllDirections)
+    ->Iterations(200)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WordSearch_20Words_12x12_AllDirections)
+    ->Iterations(40)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WordSearch_20Words_12x12_DefaultDirections)
+    ->Iterations(20)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillIn)->Arg(10)->Iterations(40)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillIn)->Arg(20)->Iterations(30)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillIn)->Arg(30)->Iterations(20)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CodedWords_30Words)->Iterations(200)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

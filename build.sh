@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, then starts the program or runs the tests.
+#   ./build.sh run [ARGS...]   build and start Lexigrille
+#   ./build.sh test            build and run every test through CTest
+#   ./build.sh build           build only
+#   ./build.sh bench           build and run the benchmarks
+set -euo pipefail
+
+cd "$(dirname "$0")"
+MODE="${1:-run}"
+[ $# -gt 0 ] && shift
+
+# Debian packages the program, its tests and its benchmarks need.
+PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
+  libgtest-dev libbenchmark-dev
+  fonts-liberation fonts-dejavu-core fonts-symbola fonts-wine
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  SUDO=""
+  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+  echo "Installation des paquets manquants : ${missing[*]}"
+  $SUDO apt-get update
+  $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+BUILD_DIR="${LEXIGRILLE_BUILD_DIR:-build}"
+cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$BUILD_DIR" -j "$(nproc)"
+
+case "$MODE" in
+  run)
+    exec "$BUILD_DIR/bin/lexigrille" "$@"
+    ;;
+  test)
+    export QT_QPA_PLATFORM=offscreen
+    export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}"
+    mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+    ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$(nproc)"
+    ;;
+  build)
+    ;;
+  bench)
+    for b in "$BUILD_DIR"/bench/bench_*; do
+      [ -x "$b" ] && "$b" "$@"
+    done
+    ;;
+  *)
+    echo "Utilisation : $0 run|test|build|bench" >&2
+    exit 2
+    ;;
+esac

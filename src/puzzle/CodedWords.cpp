@@ -1,0 +1,132 @@
+// Coded words: every letter of the words gets its own code; a key row shows the
+// codes in ascending order with the first quarter of the letters revealed, and
+// the words follow, in a random order, one or two columns below it.
+#include "puzzle/Engine.h"
+
+#include "puzzle/CodeBounds.h"
+#include "words/WordForms.h"
+
+namespace lx {
+
+bool PuzzleEngine::IsCodeTaken(int k) const
+{
+    for (int i = 0; i < k; ++i) {
+        if (s_.LetterCodes[i] == s_.LetterCodes[k])
+            return true;
+    }
+    return false;
+}
+
+void PuzzleEngine::AssignLetterCodes()
+{
+    auto draw = [this](int k, int lo, int hi) {
+        for (;;) {
+            s_.LetterCodes[k] = std::int16_t(random_.RandomInt(lo, hi));
+            if (!IsCodeTaken(k))
+                break;
+            Tick();
+        }
+    };
+    switch (settings_.valueMode) {
+    case 1: {
+        // The bounds are checked before the button can be pressed; a lower
+        // bound below 1 is raised to 1 so that no code can be mistaken for
+        // the 0 of a letter without code.
+        const CodeRange range = ReadCodeRange(settings_.lowerBound, settings_.upperBound);
+        for (int k = 0; k < 26; ++k) {
+            if (s_.LetterCounts[k] > 0)
+                draw(k, range.low, range.high);
+        }
+        s_.CodesAreNumbers = true;
+        break;
+    }
+    case 2:
+        for (int k = 0; k < 26; ++k)
+            draw(k, 1, 26);
+        s_.CodesAreNumbers = false;
+        s_.SymbolAlphabet = ShuffleText(SymbolCharacters());
+        break;
+    default:
+        for (int k = 0; k < 26; ++k) {
+            if (s_.LetterCounts[k] > 0)
+                draw(k, 1, s_.DistinctLetterCount);
+        }
+        s_.CodesAreNumbers = true;
+        break;
+    }
+    for (int k = 0; k < 26; ++k)
+        settings_.letterCodeTexts[k] = s_.LetterCodes[k] < 1 ? QString() : QString::number(s_.LetterCodes[k]);
+}
+
+bool PuzzleEngine::GenerateCodedWords()
+{
+    int distinct = 0;
+    for (std::int16_t c : s_.LetterCounts)
+        distinct += c >= 1 ? 1 : 0;
+    s_.DistinctLetterCount = distinct;
+    s_.RevealedCount = distinct / 4 + 1;
+
+    AssignLetterCodes();
+
+    // The key: codes written with at least three digits and kept sorted as text.
+    s_.KeyCodes.clear();
+    for (int k = 0; k < 26; ++k) {
+        if (s_.LetterCounts[k] > 0)
+            s_.KeyCodes.append({ QStringLiteral("%1").arg(s_.LetterCodes[k], 3, 10, QLatin1Char('0')), k });
+    }
+    std::stable_sort(s_.KeyCodes.begin(), s_.KeyCodes.end(),
+                     [](const TaggedItem& a, const TaggedItem& b) { return a.text < b.text; });
+    s_.SelectedWords = s_.KeyCodes;
+
+    s_.RevealedLetters.clear();
+    for (int j = 0; j < s_.DistinctLetterCount; ++j) {
+        const TaggedItem& item = s_.KeyCodes[j];
+        const QChar letter(u'A' + item.tag);
+        s_.CodeGrid.at(j, 0) = s_.LetterCodes[item.tag];
+        if (j < s_.RevealedCount) {
+            s_.LetterGrid.at(j, 0) = QString(letter);
+            s_.RevealedLetters.append(letter);
+        } else {
+            s_.LetterGrid.at(j, 0) = QString(letter.toLower());
+        }
+    }
+
+    // Two columns never share a cell: the second starts at column 13, or one
+    // column after the longest word when that word has more than 12 letters.
+    int longest = 0;
+    for (const TaggedItem& item : std::as_const(s_.WordsByLength))
+        longest = std::max(longest, int(ToGridForm(item.text).size()));
+    const int secondColumn = std::max(13, longest + 1);
+
+    const int count = s_.WordCount;
+    QList<bool> taken(count, false);
+    for (int i = 0; i < count; ++i) {
+        int r;
+        for (;;) {
+            r = random_.Below(count);
+            if (!taken[r])
+                break;
+            Tick();
+        }
+        taken[r] = true;
+        const QString w = ToGridForm(s_.WordsByLength[r].text);
+        int column0;
+        int row;
+        if (s_.RowsPerColumn != 0) {
+            column0 = (i / s_.RowsPerColumn) * secondColumn;
+            row = i % s_.RowsPerColumn + 2;
+        } else {
+            column0 = 0;
+            row = i + 2;
+        }
+        for (int k = 0; k < w.size(); ++k) {
+            const QChar c = w[k];
+            const int letter = LetterIndex(c);
+            s_.CodeGrid.at(column0 + k, row) = letter >= 0 ? s_.LetterCodes[letter] : 0;
+            s_.LetterGrid.at(column0 + k, row) = s_.RevealedLetters.contains(c) ? QString(c) : QString(c.toLower());
+        }
+    }
+    return true;
+}
+
+} // namespace lx

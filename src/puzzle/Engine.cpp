@@ -1,0 +1,261 @@
+#include "puzzle/Engine.h"
+
+#include "puzzle/CodeBounds.h"
+#include "words/WordForms.h"
+#include "words/WordOrder.h"
+
+namespace lx {
+
+namespace {
+
+QString quoted(const QString& word)
+{
+    return QStringLiteral("« ") + word + QStringLiteral(" »");
+}
+
+} // namespace
+
+PuzzleEngine::PuzzleEngine(PuzzleState& state, PuzzleSettings& settings)
+    : s_(state)
+    , settings_(settings)
+{
+}
+
+QString PuzzleEngine::SymbolCharacters()
+{
+    static const char16_t codes[] = { 0x21, 0x22, 0x24, 0x25, 0x26, 0x28, 0x2A, 0x2B, 0x49,
+                                      0x4A, 0x4B, 0x4C, 0x4F, 0x53, 0x75, 0xA1, 0xA8, 0xAB,
+                                      0xB2, 0xB5, 0xD7, 0xD8, 0xDF, 0xE0, 0xE1, 0xE2 };
+    QString out;
+    for (char16_t c : codes)
+        out.append(QChar(c));
+    return out;
+}
+
+bool PuzzleEngine::Tick()
+{
+    if (clock_.Tick())
+        s_.TimedOut = true;
+    return s_.TimedOut;
+}
+
+void PuzzleEngine::PrepareWordLists(const QStringList& checkedWords)
+{
+    QStringList words = checkedWords;
+    SortWords(words);
+    s_.SelectedWords.clear();
+    for (const QString& w : words)
+        s_.SelectedWords.append({ w, 0 });
+    s_.WordCount = int(s_.SelectedWords.size());
+    s_.WordEntries = QList<WordEntry>(s_.WordCount);
+    s_.SetGridDimensions(settings_.gridSize);
+    s_.ClearGrids();
+    s_.ClearLetterTables();
+    s_.WordsByLength.clear();
+    for (int n = PuzzleState::kMaxDisplayLength; n >= 1; --n) {
+        for (const TaggedItem& item : std::as_const(s_.SelectedWords)) {
+            if (item.text.size() == n)
+                s_.WordsByLength.append({ item.text, LetterCount(item.text) });
+        }
+    }
+}
+
+void PuzzleEngine::CountLetters()
+{
+    for (const TaggedItem& item : std::as_const(s_.SelectedWords)) {
+        for (QChar c : ToGridForm(item.text)) {
+            const int k = LetterIndex(c);
+            if (k >= 0)
+                ++s_.LetterCounts[k];
+        }
+    }
+}
+
+// Selections that can never be laid out end the generation at once with a
+// message, instead of keeping the teacher waiting for the time limit.
+std::optional<GenerationResult> PuzzleEngine::CheckLengths()
+{
+    auto refuse = [](const QString& message) {
+        return GenerationResult { GenerationOutcome::Refused, message, false };
+    };
+    for (const TaggedItem& item : std::as_const(s_.SelectedWords)) {
+        if (item.text.size() > PuzzleState::kMaxDisplayLength) {
+            return refuse(QStringLiteral("Le mot ") + quoted(item.text)
+                          + QStringLiteral(" est trop long : un mot ne peut pas dépasser 30 caractères."));
+        }
+        if (ToGridForm(item.text).isEmpty()) {
+            return refuse(QStringLiteral("Le mot ") + quoted(item.text)
+                          + QStringLiteral(" ne contient aucune lettre à placer dans la grille."));
+        }
+    }
+    int longest = 0;
+    QString longestWord;
+    for (const TaggedItem& item : std::as_const(s_.WordsByLength)) {
+        const int n = int(ToGridForm(item.text).size());
+        if (n > longest) {
+            longest = n;
+            longestWord = item.text;
+        }
+    }
+    switch (settings_.gameType) {
+    case GameType::WordSearch:
+        if (longest > s_.GridSize) {
+            return refuse(QStringLiteral("Le mot ") + quoted(longestWord)
+                          + QStringLiteral(" est trop long pour la grille : une grille de Lexigrille a au plus %1 cases de côté.")
+                                .arg(kMaxWordSearchSize));
+        }
+        break;
+    case GameType::FillIn:
+        if (longest > kMaxFillInLength) {
+            return refuse(QStringLiteral("Le mot ") + quoted(longestWord)
+                          + QStringLiteral(" est trop long pour les mots casés : un mot ne peut pas dépasser %1 lettres.")
+                                .arg(kMaxFillInLength));
+        }
+        break;
+    case GameType::CodedWords:
+        if (settings_.valueMode == 1 && !CheckCodeBounds(settings_.lowerBound, settings_.upperBound).enableGenerate) {
+            return refuse(QStringLiteral("Les bornes des valeurs doivent être des nombres entiers laissant au moins 26 valeurs possibles."));
+        }
+        if (s_.WordCount > 58) {
+            return refuse(QStringLiteral("Il y a trop de mots pour les mots codés : choisissez au plus 58 mots."));
+        }
+        if (s_.RowsPerColumn != 0 && longest > 15) {
+            return refuse(QStringLiteral("Le mot ") + quoted(longestWord)
+                          + QStringLiteral(" est trop long pour les mots codés sur deux colonnes : 15 lettres au plus quand il y a plus de 10 mots."));
+        }
+        break;
+    }
+    return std::nullopt;
+}
+
+GenerationResult PuzzleEngine::Generate(const QStringList& checkedWords, ThemeSelection& themes)
+{
+    GenerationResult result;
+    if (checkedWords.size() < kMinimumWords) {
+        result.outcome = GenerationOutcome::TooFewWords;
+        return result;
+    }
+
+    clock_.Stop();
+    s_.Aborted = false;
+    s_.WordHighlighted = false;
+    if (fixedSeed_)
+        random_.Seed(*fixedSeed_);
+    else
+        random_.SeedFromClock();
+
+    if (themes.selectedThemeCount != -1) {
+        int selected = 0;
+        for (const ThemeInfo& t : std::as_const(themes.themes))
+            selected += t.selected ? 1 : 0;
+        themes.selectedThemeCount = selected;
+        if (selected == 0) {
+            s_.Aborted = true;
+            return { GenerationOutcome::NoThemeSelected,
+                     QStringLiteral("Vous n'avez sélectionné aucun thème !"), false };
+        }
+    }
+    if (themes.themeListEnabled) {
+        for (const ThemeInfo& t : std::as_const(themes.themes)) {
+            if (t.selected && t.wordCount == -1) {
+                s_.Aborted = true;
+                return { GenerationOutcome::ThemeWithoutWords,
+                         QStringLiteral("Il n'y a aucun mot pour le thème ") + quoted(t.name)
+                             + QStringLiteral(" !"),
+                         false };
+            }
+        }
+    }
+
+    s_.gameType = settings_.gameType;
+    settings_.directions[0] = true; // "De gauche à droite" can never be cleared
+    PrepareWordLists(checkedWords);
+
+    if (settings_.gameType == GameType::WordSearch) {
+        for (const TaggedItem& item : std::as_const(s_.WordsByLength)) {
+            const int length = int(item.text.size());
+            if (length <= s_.GridSize)
+                continue;
+            const QString question = QStringLiteral("La grille est trop petite pour le mot ") + quoted(item.text)
+                + QStringLiteral(" !\nVoulez-vous ajuster la taille automatiquement ?");
+            const bool yes = ask_ ? ask_(question) : true;
+            if (!yes) {
+                s_.Aborted = true;
+                result.outcome = GenerationOutcome::Declined;
+                return result;
+            }
+            // A phrase may be longer on screen than in the grid (its spaces
+            // vanish): the largest grid still takes it when its letters fit.
+            settings_.gridSize = std::min(length, int(kMaxWordSearchSize));
+            s_.SetGridDimensions(settings_.gridSize);
+            result.gridSizeChanged = true;
+            s_.ClearGrids();
+            s_.ClearLetterTables();
+            break;
+        }
+    }
+
+    if (auto refused = CheckLengths()) {
+        s_.Aborted = true;
+        refused->gridSizeChanged = result.gridSizeChanged;
+        return *refused;
+    }
+
+    CountLetters();
+
+    clock_.YieldNow();
+    if (s_.Aborted) {
+        result.outcome = GenerationOutcome::Declined;
+        return result;
+    }
+    s_.TimedOut = false;
+    clock_.Start();
+
+    bool done = false;
+    switch (settings_.gameType) {
+    case GameType::WordSearch:
+        done = PlaceWordSearchWords();
+        if (done)
+            FillFreeCells();
+        break;
+    case GameType::FillIn:
+        done = GenerateFillIn();
+        break;
+    case GameType::CodedWords:
+        done = GenerateCodedWords();
+        break;
+    }
+    clock_.Stop();
+    result.outcome = done ? GenerationOutcome::Generated : GenerationOutcome::TimedOut;
+    return result;
+}
+
+QString PuzzleEngine::ShuffleText(const QString& text)
+{
+    const int n = int(text.size());
+    if (n == 0)
+        return {};
+    bool allEqual = true;
+    for (QChar c : text)
+        allEqual = allEqual && c == text.front();
+    if (allEqual)
+        return text;
+    QString result;
+    QList<bool> used;
+    do {
+        used.fill(false, n);
+        result.clear();
+        for (int i = 0; i < n; ++i) {
+            int p;
+            do {
+                p = random_.RandomInt(1, n) - 1;
+            } while (used[p]);
+            used[p] = true;
+            result.append(text[p]);
+        }
+        Tick();
+    } while (result == text);
+    return result;
+}
+
+} // namespace lx

@@ -1,0 +1,269 @@
+// The fill-in grid: horizontal and vertical words, each crossing an earlier one
+// on a shared letter, never two words side by side. Whole attempts are made in
+// a fresh random order until every word is placed or the time limit is reached.
+#include "puzzle/Engine.h"
+
+#include "words/WordForms.h"
+
+namespace lx {
+
+bool PuzzleEngine::GenerateFillIn()
+{
+    s_.CodesAreNumbers = true;
+    for (;;) {
+        if (TryFillInAttempt())
+            break;
+        if (Tick())
+            return false;
+    }
+    RebuildRevealChoices();
+    MoveToCorner();
+    return true;
+}
+
+bool PuzzleEngine::TryFillInAttempt()
+{
+    const int count = s_.WordCount;
+    s_.ClearGrids();
+    s_.WordEntries = QList<WordEntry>(count);
+
+    // The longest word first, then the others in a random order.
+    QList<bool> taken(count, false);
+    s_.PlacementOrder.clear();
+    s_.PlacementOrder.append({ s_.WordsByLength[0].text, 0 });
+    taken[0] = true;
+    for (int slot = 1; slot < count; ++slot) {
+        int r;
+        for (;;) {
+            r = random_.Below(count - 1) + 1;
+            if (!taken[r])
+                break;
+            Tick();
+        }
+        taken[r] = true;
+        s_.PlacementOrder.append({ s_.WordsByLength[r].text, 0 });
+    }
+
+    QList<bool> placed(count, false);
+    for (int i = 0; i < count; ++i) {
+        const QString w = ToGridForm(s_.PlacementOrder[i].text);
+        const int n = int(w.size());
+        word_ = w;
+        last_ = n; // the cell after the word is checked and kept empty
+        entry_ = i;
+        if (i == 0) {
+            if (random_.CoinToss()) {
+                x_ = random_.RandomInt(0, s_.GridLast - (n - 1));
+                y_ = random_.RandomInt(0, s_.GridLast);
+                placed[i] = PlaceWord(0, 1, 0);
+            } else {
+                x_ = random_.RandomInt(0, s_.GridLast);
+                y_ = random_.RandomInt(0, s_.GridLast - (n - 1));
+                placed[i] = PlaceWord(2, 0, 1);
+            }
+        } else {
+            for (int j = i - 1; j >= 0; --j) {
+                if (CrossWith(w, j)) {
+                    placed[i] = true;
+                    break;
+                }
+            }
+        }
+        if (Tick())
+            return false;
+    }
+    for (bool p : std::as_const(placed)) {
+        if (!p)
+            return false;
+    }
+    return true;
+}
+
+// Tries to cross the new word w with the earlier word j of the placement
+// order, on each letter they share (its first place in j, paired with its
+// first place in w).
+bool PuzzleEngine::CrossWith(const QString& w, int j)
+{
+    const QString e = ToGridForm(s_.PlacementOrder[j].text);
+    const WordEntry E = s_.WordEntries[j];
+    const int n = int(w.size());
+    const int m = int(e.size());
+
+    QList<int> table(m, -1);
+    QString common;
+    for (int a = 0; a < n; ++a) {
+        for (int b = 0; b < m; ++b) {
+            if (e[b] == w[a] && !common.contains(w[a])) {
+                table[b] = a;
+                common.append(w[a]);
+            }
+        }
+    }
+    if (common.isEmpty())
+        return false;
+
+    auto filled = [this](int x, int y) { return !s_.LetterGrid.at(x, y).isEmpty(); };
+    last_ = n;
+    word_ = w;
+
+    if (E.direction == 0) {
+        // The earlier word is horizontal: the new one goes down through it.
+        if (E.y + n > 30 || filled(E.x, E.y + n))
+            return false;
+        for (int b = 0; b < m; ++b) {
+            if (table[b] < 0)
+                continue;
+            const int x = E.x + b;
+            const int y = E.y - table[b];
+            if (x < 0 || y < 0)
+                continue;
+            bool blocked = false;
+            for (int k = 0; k < n && !blocked; ++k) {
+                if (y + k == E.y)
+                    continue;
+                if ((x > 0 && filled(x - 1, y + k)) || (x < s_.GridSize && filled(x + 1, y + k)))
+                    blocked = true;
+            }
+            if (!blocked && ((y > 0 && filled(x, y - 1)) || filled(x, y + n)))
+                blocked = true;
+            if (blocked)
+                continue;
+            x_ = x;
+            y_ = y;
+            if (PlaceWord(2, 0, 1))
+                return true;
+        }
+        return false;
+    }
+    if (E.direction == 2) {
+        // The earlier word is vertical: the new one goes across it.
+        if (E.x + n > 30 || filled(E.x + n, E.y))
+            return false;
+        for (int b = 0; b < m; ++b) {
+            if (table[b] < 0)
+                continue;
+            const int x = E.x - table[b];
+            const int y = E.y + b;
+            if (x < 0 || y < 0)
+                continue;
+            bool blocked = false;
+            for (int k = 0; k < n && !blocked; ++k) {
+                if (x + k == E.x)
+                    continue;
+                if ((y > 0 && filled(x + k, y - 1)) || (y < s_.GridSize && filled(x + k, y + 1)))
+                    blocked = true;
+            }
+            if (!blocked && ((x > 0 && filled(x - 1, y)) || filled(x + n, y)))
+                blocked = true;
+            if (blocked)
+                continue;
+            x_ = x;
+            y_ = y;
+            if (PlaceWord(0, 1, 0))
+                return true;
+        }
+        return false;
+    }
+    return false;
+}
+
+void PuzzleEngine::RebuildRevealChoices()
+{
+    const QString remembered = settings_.revealChoice;
+    s_.RevealChoices.clear();
+    s_.RevealChoices.append({ QStringLiteral("(?)"), 0 });
+    for (int k = 0; k < 26; ++k) {
+        if (s_.LetterCounts[k] > 0)
+            s_.RevealChoices.append({ QString(QChar(u'A' + k)), 0 });
+    }
+    int index = 0;
+    for (int i = 0; i < s_.RevealChoices.size(); ++i) {
+        if (s_.RevealChoices[i].text.compare(remembered, Qt::CaseInsensitive) == 0) {
+            index = i;
+            break;
+        }
+    }
+    RevealFillInLetter(index);
+}
+
+void PuzzleEngine::RevealFillInLetter(int index)
+{
+    if (index < 0 || index >= s_.RevealChoices.size()) {
+        settings_.revealChoice.clear();
+        s_.RevealedLetters.clear();
+        return;
+    }
+    settings_.revealChoice = s_.RevealChoices[index].text;
+    if (index == 0) {
+        // A letter that occurs at least three times in the words; when none
+        // does, the most frequent one (the first in A to Z order on a tie).
+        int most = -1;
+        bool anyThree = false;
+        for (int k = 0; k < 26; ++k) {
+            if (s_.LetterCounts[k] >= 1 && (most < 0 || s_.LetterCounts[k] > s_.LetterCounts[most]))
+                most = k;
+            anyThree = anyThree || s_.LetterCounts[k] > 2;
+        }
+        if (most < 0) {
+            s_.RevealedLetters.clear();
+            return;
+        }
+        int k = most;
+        if (anyThree) {
+            for (;;) {
+                k = random_.Below(26);
+                if (s_.LetterCounts[k] > 2)
+                    break;
+                Tick();
+            }
+        }
+        s_.RevealedLetters = QString(QChar(u'A' + k));
+    } else {
+        s_.RevealedLetters = s_.RevealChoices[index].text.toUpper();
+    }
+    for (int y = 0; y <= s_.GridLast; ++y) {
+        for (int x = 0; x <= s_.GridLast; ++x) {
+            QString& cell = s_.LetterGrid.at(x, y);
+            if (cell.isEmpty())
+                continue;
+            cell = cell.toUpper() == s_.RevealedLetters ? cell.toUpper() : cell.toLower();
+        }
+    }
+}
+
+void PuzzleEngine::MoveToCorner()
+{
+    int minY = -1;
+    for (int y = 0; y <= s_.GridLast && minY < 0; ++y) {
+        for (int x = 0; x <= s_.GridLast; ++x) {
+            if (!s_.LetterGrid.at(x, y).isEmpty()) {
+                minY = y;
+                break;
+            }
+        }
+    }
+    int minX = -1;
+    for (int x = 0; x <= s_.GridLast && minX < 0; ++x) {
+        for (int y = 0; y <= s_.GridLast; ++y) {
+            if (!s_.LetterGrid.at(x, y).isEmpty()) {
+                minX = x;
+                break;
+            }
+        }
+    }
+    if (minX < 0 || minY < 0)
+        return;
+    for (int y = 0; y <= s_.GridLast; ++y)
+        for (int x = 0; x <= s_.GridLast; ++x)
+            s_.WorkGrid.at(x, y) = s_.LetterGrid.at(x, y);
+    s_.LetterGrid.clear();
+    for (int y = minY; y <= s_.GridLast; ++y)
+        for (int x = minX; x <= s_.GridLast; ++x)
+            s_.LetterGrid.at(x - minX, y - minY) = s_.WorkGrid.at(x, y);
+    for (WordEntry& e : s_.WordEntries) {
+        e.x = std::int16_t(e.x - minX);
+        e.y = std::int16_t(e.y - minY);
+    }
+}
+
+} // namespace lx

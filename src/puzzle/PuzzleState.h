@@ -1,0 +1,151 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+namespace lx {
+
+// The game types, numbered as the game-type option buttons.
+enum class GameType : std::int16_t {
+    WordSearch = 0, // "Lexigrille"
+    FillIn = 1,     // "Mots casés"
+    CodedWords = 2, // "Mots codés"
+};
+
+QString GameTypeCaption(GameType type);
+
+// Reading directions of a word: x grows to the right, y downwards.
+struct DirectionStep {
+    int dx;
+    int dy;
+};
+inline constexpr std::array<DirectionStep, 8> kDirectionSteps { {
+    { 1, 0 },   // 0 left to right
+    { -1, 0 },  // 1 right to left
+    { 0, 1 },   // 2 top to bottom
+    { 0, -1 },  // 3 bottom to top
+    { 1, 1 },   // 4 diagonal, left to right, downwards
+    { 1, -1 },  // 5 diagonal, left to right, upwards
+    { -1, 1 },  // 6 diagonal, right to left, downwards
+    { -1, -1 }, // 7 diagonal, right to left, upwards
+} };
+
+// A square table of 31 x 31 cells addressed (x, y): x the column from the left,
+// y the row from the top. Every grid of the puzzle has this full size; the game
+// type decides how much of it is used.
+template <typename T>
+class Grid {
+public:
+    static constexpr int kSide = 31;
+
+    T& at(int x, int y) { return cells_[index(x, y)]; }
+    const T& at(int x, int y) const { return cells_[index(x, y)]; }
+    void clear() { cells_.fill(T {}); }
+    static bool inside(int x, int y) { return x >= 0 && y >= 0 && x < kSide && y < kSide; }
+    bool operator==(const Grid&) const = default;
+
+private:
+    static int index(int x, int y)
+    {
+        Q_ASSERT(inside(x, y));
+        return y * kSide + x;
+    }
+    std::array<T, kSide * kSide> cells_ {};
+};
+
+// One placed word: its first letter, its direction and its grid form. A word
+// that could not be placed keeps (0, 0), direction 0 and an empty text.
+struct WordEntry {
+    std::int16_t x = 0;
+    std::int16_t y = 0;
+    std::int16_t direction = 0;
+    QString gridText;
+    bool operator==(const WordEntry&) const = default;
+};
+
+// An item of an ordered word list with its integer tag.
+struct TaggedItem {
+    QString text;
+    std::int32_t tag = 0;
+    bool operator==(const TaggedItem&) const = default;
+};
+using TaggedList = QList<TaggedItem>;
+
+// The colours of the letter-balance label of the hidden message.
+enum class BalanceColour { Green, Red };
+
+// The letter-balance label: its text, its colour and the explanation that the
+// print command shows when the message does not fit.
+struct LetterBalanceLabel {
+    QString text;
+    BalanceColour colour = BalanceColour::Green;
+    QString explanation;
+    bool operator==(const LetterBalanceLabel&) const = default;
+};
+
+// The one in-memory record of the generated puzzle of the open document. The
+// generators rebuild it, the option handlers adjust it in place, the renderer
+// and the document file read it.
+struct PuzzleState {
+    static constexpr int kSide = Grid<QString>::kSide;
+    static constexpr int kMaxDisplayLength = 30;
+
+    GameType gameType = GameType::WordSearch;
+
+    // Grid geometry.
+    int GridSize = 12;
+    int GridLast = 11;
+    int RowsPerColumn = 0;
+
+    // "" is a cell that holds nothing. Word search: upper case = word letter,
+    // lower case = filler. Fill-in and coded words: upper case = revealed letter.
+    Grid<QString> LetterGrid;
+    Grid<QString> WorkGrid;
+    Grid<std::int16_t> CodeGrid;
+
+    QList<WordEntry> WordEntries;
+
+    std::array<std::int16_t, 26> LetterCounts {};
+    std::array<std::int16_t, 26> LetterCodes {};
+
+    // Coded words.
+    bool CodesAreNumbers = true;
+    QString SymbolAlphabet;
+    int DistinctLetterCount = 0;
+    int RevealedCount = 0;
+    QString RevealedLetters;
+
+    // Hidden message.
+    QString MessageText;
+    QString MessageLetters;
+    std::int16_t EmptyCellCount = 0;
+    std::int16_t LetterBalance = 0;
+    LetterBalanceLabel BalanceLabel;
+
+    // Ordered word lists.
+    TaggedList SelectedWords;  // checked words, alphabetical, case-insensitive
+    TaggedList WordsByLength;  // longest first, tag = letter count
+    TaggedList PlacementOrder; // fill-in order of placement
+    TaggedList RevealChoices;  // "(?)" then the present letters
+    TaggedList KeyCodes;       // zero-padded codes, tag = letter index
+
+    int WordCount = 0;
+
+    bool TimedOut = false;
+    bool Aborted = false;
+    // True while a word of the selection list is highlighted in the preview.
+    bool WordHighlighted = false;
+
+    // Re-creates the three grids empty and clears the word highlight.
+    void ClearGrids();
+    // Re-creates the letter counts and codes as 26 zeros and clears the highlight.
+    void ClearLetterTables();
+    // Sets GridSize, GridLast and RowsPerColumn from the game type; a word
+    // search takes its size from the grid-size setting.
+    void SetGridDimensions(int gridSizeSetting);
+};
+
+} // namespace lx

@@ -1,0 +1,21 @@
+#include "words/Plural.h"
+
+namespace lx {
+
+QString PluralLabel(long long count, const QString& noun, bool withNumber)
+{
+    static const QString marker = QStringLiteral("¤");
+    QString result;
+    if (withNumber)
+        result = QString::number(count) + QLatin1Char(' ');
+    QString phrase = noun;
+    if (count < 2)
+        phrase.remove(marker);
+    else if (phrase.contains(marker))
+        phrase.replace(marker, QStringLiteral("s"));
+    else
+        phrase += QLatin1Char('s');
+    return result + phrase;
+}
+
+} // namespace lx

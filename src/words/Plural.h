@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace lx {
+
+// A count with a French noun phrase. The marker "¤" stands where the plural
+// takes its "s" ("liste¤ disponible¤"); a phrase without marker takes a final
+// "s". Counts below 2 (0 included) take the singular, as French does.
+// With withNumber the count and a space come first: "3 lettres", "0 liste disponible".
+QString PluralLabel(long long count, const QString& noun, bool withNumber);
+
+} // namespace lx

@@ -1,0 +1,112 @@
+#include "words/WordForms.h"
+
+namespace lx {
+
+namespace {
+
+// The separators and punctuation that never reach a grid cell. The em dash and
+// the no-break space are deliberately not here: they stay part of the word.
+constexpr char16_t kRemovalSet[] = {
+    u'-', u'\u2013', u'\'', u'\u2019', u'.', u' ', u'&', u'\\', u'*', u':',
+    u',', u'$', u'=', u'#', u'(', u')', u'%', u'/', u'[', u']',
+};
+
+// Accented capitals folded to plain capitals, paired by position. Capitals that
+// are not listed (Ä, Ñ, Œ, ...) keep their accent.
+constexpr char16_t kFoldFrom[] = u"ÀÂÇÉÈÊËÎÏÍÔÖÓÙÛ";
+constexpr char16_t kFoldTo[] = u"AACEEEEIIIOOOUU";
+
+bool isRemoved(char16_t c)
+{
+    for (char16_t r : kRemovalSet) {
+        if (r == c)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool IsWindows1252(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return true;
+    // The 27 characters that Windows-1252 places in 0x80..0x9F.
+    static constexpr char16_t kHigh[] = {
+        0x20AC, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030,
+        0x0160, 0x2039, 0x0152, 0x017D, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x017E, 0x0178,
+    };
+    for (char16_t h : kHigh) {
+        if (h == u)
+            return true;
+    }
+    return false;
+}
+
+QString UpperCase1252(const QString& text)
+{
+    QString out = text;
+    for (QChar& c : out) {
+        const QChar up = c.toUpper();
+        if (up == c)
+            continue;
+        if (IsWindows1252(c) && !IsWindows1252(up))
+            continue;
+        c = up;
+    }
+    return out;
+}
+
+QString StripPunctuation(const QString& word)
+{
+    if (word.isEmpty())
+        return word;
+    QString out;
+    out.reserve(word.size());
+    for (QChar c : word) {
+        if (!isRemoved(c.unicode()))
+            out.append(c);
+    }
+    return out;
+}
+
+QString ToGridForm(const QString& word)
+{
+    QString out = StripPunctuation(UpperCase1252(word));
+    if (out.isEmpty())
+        return out;
+    constexpr int pairs = int(std::size(kFoldFrom)) - 1;
+    static_assert(std::size(kFoldFrom) == std::size(kFoldTo));
+    for (QChar& c : out) {
+        for (int i = 0; i < pairs; ++i) {
+            if (c.unicode() == kFoldFrom[i]) {
+                c = QChar(kFoldTo[i]);
+                break;
+            }
+        }
+    }
+    return out;
+}
+
+QString LettersOnly(const QString& text)
+{
+    if (text.isEmpty())
+        return {};
+    const QString grid = ToGridForm(text);
+    QString out;
+    out.reserve(grid.size());
+    for (QChar c : grid) {
+        if (LetterIndex(c) >= 0)
+            out.append(c);
+    }
+    return out;
+}
+
+int LetterCount(const QString& word)
+{
+    return int(StripPunctuation(word).size());
+}
+
+} // namespace lx

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+// The forms of a word. A teacher types "l'école" or "arc-en-ciel"; the grid needs
+// "LECOLE" and "ARCENCIEL", and the max-letters filter needs a letter count that
+// ignores the separators. These functions hold no state and never fail.
+namespace lx {
+
+// The word with every separator of the removal set deleted (hyphens, dashes,
+// apostrophes, spaces and the punctuation listed in WordForms.cpp).
+QString StripPunctuation(const QString& word);
+
+// Upper case, separators removed, French accented capitals folded to plain ones.
+// This is what is written into the grid cells, one character per cell.
+QString ToGridForm(const QString& word);
+
+// The grid form restricted to the 26 letters A to Z (used for hidden messages).
+QString LettersOnly(const QString& text);
+
+// Number of characters left once the separators are removed.
+int LetterCount(const QString& word);
+
+// Upper-cases one text character by character, the way the word forms need it:
+// a character keeps its length (ß stays ß) and never leaves Windows-1252
+// (µ stays µ instead of becoming a Greek capital).
+QString UpperCase1252(const QString& text);
+
+// True when the character has a code in Windows-1252.
+bool IsWindows1252(QChar c);
+
+// Index 0..25 of an upper-case letter A..Z, or -1.
+inline int LetterIndex(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'A' && u <= u'Z') ? int(u - u'A') : -1;
+}
+
+} // namespace lx

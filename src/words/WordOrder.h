@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace lx {
+
+// The order of the word lists: alphabetical as a French reader expects it,
+// without regard to case ("Âne" beside "ane", "école" after "eau"); words
+// that compare equal that way keep a fixed order by their exact text.
+bool WordLess(const QString& a, const QString& b);
+// Case-insensitive, accent-sensitive equality used to refuse duplicates.
+bool WordEqualIgnoringCase(const QString& a, const QString& b);
+void SortWords(QStringList& words);
+
+} // namespace lx

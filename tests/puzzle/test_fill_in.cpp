@@ -1,0 +1,211 @@
+// The fill-in grid: words cross on shared letters, never touch side by side,
+// the grid is moved to the corner, and one letter is revealed.
+#include "PuzzleTestSupport.h"
+
+#include "words/WordForms.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace lx::test {
+namespace {
+
+QString u(const char* t)
+{
+    return QString::fromUtf8(t);
+}
+
+void ExpectSoundFillIn(const PuzzleState& s, const QStringList& words)
+{
+    const int n = int(words.size());
+    ASSERT_EQ(s.WordEntries.size(), n);
+    ASSERT_EQ(s.PlacementOrder.size(), n);
+    EXPECT_EQ(s.PlacementOrder[0].text, s.WordsByLength[0].text) << "the longest word comes first";
+
+    // Which word covers each cell, across and down.
+    Grid<int> across;
+    Grid<int> down;
+    for (int y = 0; y < 31; ++y)
+        for (int x = 0; x < 31; ++x)
+            across.at(x, y) = down.at(x, y) = -1;
+    for (int i = 0; i < n; ++i) {
+        const WordEntry& e = s.WordEntries[i];
+        const QString w = ToGridForm(s.PlacementOrder[i].text);
+        EXPECT_EQ(e.gridText, w);
+        ASSERT_TRUE(e.direction == 0 || e.direction == 2) << "direction " << e.direction;
+        EXPECT_EQ(ReadEntry(s, e, int(w.size())), w);
+        const DirectionStep st = kDirectionSteps[e.direction];
+        for (int k = 0; k < w.size(); ++k) {
+            const int x = e.x + k * st.dx;
+            const int y = e.y + k * st.dy;
+            ASSERT_LT(x, 19);
+            ASSERT_LT(y, 19);
+            (e.direction == 0 ? across : down).at(x, y) = i;
+        }
+        // The cells before and after a word stay empty.
+        const int bx = e.x - st.dx, by = e.y - st.dy;
+        if (bx >= 0 && by >= 0)
+            EXPECT_TRUE(s.LetterGrid.at(bx, by).isEmpty()) << "before " << w.toStdString();
+        EXPECT_TRUE(s.LetterGrid.at(e.x + int(w.size()) * st.dx, e.y + int(w.size()) * st.dy).isEmpty())
+            << "after " << w.toStdString();
+    }
+
+    bool row0 = false, col0 = false;
+    for (int y = 0; y < 31; ++y) {
+        for (int x = 0; x < 31; ++x) {
+            const bool filled = !s.LetterGrid.at(x, y).isEmpty();
+            EXPECT_EQ(filled, across.at(x, y) >= 0 || down.at(x, y) >= 0) << "cell " << x << "," << y;
+            row0 = row0 || (y == 0 && filled);
+            col0 = col0 || (x == 0 && filled);
+            if (!filled)
+                continue;
+            // Two filled neighbours side by side belong to one word: words never touch.
+            if (x + 1 < 31 && !s.LetterGrid.at(x + 1, y).isEmpty()) {
+                EXPECT_TRUE(across.at(x, y) >= 0 && across.at(x, y) == across.at(x + 1, y))
+                    << "touching across at " << x << "," << y;
+            }
+            if (y + 1 < 31 && !s.LetterGrid.at(x, y + 1).isEmpty()) {
+                EXPECT_TRUE(down.at(x, y) >= 0 && down.at(x, y) == down.at(x, y + 1))
+                    << "touching down at " << x << "," << y;
+            }
+        }
+    }
+    EXPECT_TRUE(row0 && col0) << "the grid is moved to the corner";
+
+    // Every word after the first crosses an earlier one.
+    for (int i = 1; i < n; ++i) {
+        const WordEntry& e = s.WordEntries[i];
+        const DirectionStep st = kDirectionSteps[e.direction];
+        bool crosses = false;
+        for (int k = 0; k < e.gridText.size() && !crosses; ++k) {
+            const int x = e.x + k * st.dx, y = e.y + k * st.dy;
+            const int other = e.direction == 0 ? down.at(x, y) : across.at(x, y);
+            crosses = other >= 0 && other < i;
+        }
+        EXPECT_TRUE(crosses) << e.gridText.toStdString();
+    }
+}
+
+class FillInSizes : public ::testing::TestWithParam<int> { };
+
+TEST_P(FillInSizes, WordsCrossAndNeverTouch)
+{
+    const QStringList words = FillInWords(GetParam());
+    std::set<int> firstDirections;
+    for (std::uint64_t seed = 1; seed <= 15; ++seed) {
+        Bench b;
+        b.settings.gameType = GameType::FillIn;
+        const GenerationResult r = b.Generate(words, seed);
+        ASSERT_TRUE(r.succeeded()) << "seed " << seed;
+        ExpectSoundFillIn(b.state, words);
+        firstDirections.insert(b.state.WordEntries[0].direction);
+    }
+    EXPECT_EQ(firstDirections.size(), 2u) << "the first word lies across or down at random";
+}
+
+INSTANTIATE_TEST_SUITE_P(Words, FillInSizes, ::testing::Values(5, 10, 20));
+
+TEST(FillIn, RevealedLetterOccursAtLeastThreeTimes)
+{
+    const QStringList words = FillInWords(10);
+    for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+        Bench b;
+        b.settings.gameType = GameType::FillIn;
+        ASSERT_TRUE(b.Generate(words, seed).succeeded());
+        ASSERT_EQ(b.state.RevealedLetters.size(), 1);
+        const QChar revealed = b.state.RevealedLetters[0];
+        EXPECT_GE(b.state.LetterCounts[revealed.unicode() - u'A'], 3);
+        EXPECT_EQ(b.settings.revealChoice, u("(?)"));
+        for (int y = 0; y < 20; ++y) {
+            for (int x = 0; x < 20; ++x) {
+                const QString& c = b.state.LetterGrid.at(x, y);
+                if (c.isEmpty())
+                    continue;
+                EXPECT_EQ(c[0].isUpper(), c[0] == revealed) << "only the revealed letter is printed";
+            }
+        }
+    }
+}
+
+TEST(FillIn, RevealChoicesAndTheRememberedLetter)
+{
+    Bench b;
+    b.settings.gameType = GameType::FillIn;
+    const QStringList words = FillInWords(6); // papillon maison jardin soleil bateau lapin
+    b.settings.revealChoice = u("n");
+    ASSERT_TRUE(b.Generate(words, 4).succeeded());
+    QStringList choices;
+    for (const auto& c : std::as_const(b.state.RevealChoices))
+        choices << c.text;
+    EXPECT_EQ(choices, (QStringList { u("(?)"), u("A"), u("B"), u("D"), u("E"), u("I"), u("J"), u("L"), u("M"),
+                                      u("N"), u("O"), u("P"), u("R"), u("S"), u("T"), u("U") }));
+    EXPECT_EQ(b.settings.revealChoice, u("N")) << "found again without regard to case";
+    EXPECT_EQ(b.state.RevealedLetters, u("N"));
+
+    b.settings.revealChoice = u("Z");
+    ASSERT_TRUE(b.Generate(words, 4).succeeded());
+    EXPECT_EQ(b.settings.revealChoice, u("(?)")) << "a letter no longer present falls back to (?)";
+
+    // A later click changes only the letter case, never the layout.
+    const QList<WordEntry> entries = b.state.WordEntries;
+    b.engine.RevealFillInLetter(1); // "A"
+    EXPECT_EQ(b.state.RevealedLetters, u("A"));
+    EXPECT_EQ(b.state.WordEntries, entries);
+    for (const WordEntry& e : entries)
+        EXPECT_EQ(ReadEntry(b.state, e, int(e.gridText.size())), e.gridText);
+    b.engine.RevealFillInLetter(-1);
+    EXPECT_EQ(b.state.RevealedLetters, QString());
+}
+
+TEST(FillIn, QuestionMarkWithoutATripleLetterRevealsTheMostFrequent)
+{
+    Bench b;
+    b.state.GridLast = 19;
+    b.state.RevealChoices = { { u("(?)"), 0 }, { u("B"), 0 }, { u("C"), 0 } };
+    b.state.LetterCounts.fill(0);
+    b.state.LetterCounts[1] = 2;
+    b.state.LetterCounts[2] = 2;
+    b.state.LetterCounts[0] = 1;
+    b.state.LetterGrid.at(0, 0) = u("b");
+    b.engine.RevealFillInLetter(0);
+    EXPECT_EQ(b.state.RevealedLetters, u("B")) << "the first in A to Z order on a tie";
+    EXPECT_EQ(b.state.LetterGrid.at(0, 0), u("B"));
+
+    b.state.LetterCounts.fill(0);
+    b.engine.RevealFillInLetter(0);
+    EXPECT_EQ(b.state.RevealedLetters, QString()) << "no letter at all";
+}
+
+TEST(FillIn, OverlongWordIsRefusedAtOnce)
+{
+    Bench b;
+    b.settings.gameType = GameType::FillIn;
+    QStringList words = FillInWords(5);
+    words << u("anticonstitutionnel"); // 19 letters: fits
+    EXPECT_NE(b.Generate(words, 1).outcome, GenerationOutcome::Refused);
+    words.last() = u("anticonstitutionnels"); // 20 letters
+    const GenerationResult r = b.Generate(words, 1);
+    EXPECT_EQ(r.outcome, GenerationOutcome::Refused);
+    EXPECT_EQ(r.message,
+              u("Le mot « anticonstitutionnels » est trop long pour les mots casés : un mot ne peut pas dépasser 19 lettres."));
+}
+
+TEST(FillIn, WordsWithoutCommonLetterTimeOut)
+{
+    Bench b;
+    b.settings.gameType = GameType::FillIn;
+    b.engine.Clock().SetLimitMs(60);
+    const QStringList words { u("abc"), u("def"), u("ghi"), u("jkl"), u("mnop") };
+    const GenerationResult r = b.Generate(words, 1);
+    EXPECT_EQ(r.outcome, GenerationOutcome::TimedOut);
+    int letters = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x)
+            letters += b.state.LetterGrid.at(x, y).isEmpty() ? 0 : 1;
+    // The last attempt holds its first word, unless its random start left no room.
+    EXPECT_TRUE(letters == 4 || letters == 0) << letters;
+}
+
+} // namespace
+} // namespace lx::test

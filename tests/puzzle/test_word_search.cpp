@@ -1,0 +1,183 @@
+// Word-search placement: every word lies in its grid, reads correctly, in an
+// allowed direction; crossings share a letter and never overwrite one.
+#include "PuzzleTestSupport.h"
+
+#include "words/WordForms.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace lx::test {
+namespace {
+
+QString u(const char* t)
+{
+    return QString::fromUtf8(t);
+}
+
+// Checks every invariant of a finished word search.
+void ExpectSoundWordSearch(const PuzzleState& s, const QStringList& words, const std::set<int>& allowed)
+{
+    ASSERT_EQ(s.WordEntries.size(), words.size());
+    Grid<int> covered;
+    for (int i = 0; i < s.WordEntries.size(); ++i) {
+        const WordEntry& e = s.WordEntries[i];
+        const QString grid = ToGridForm(s.WordsByLength[i].text);
+        EXPECT_EQ(e.gridText, grid);
+        EXPECT_TRUE(allowed.count(e.direction)) << "direction " << e.direction;
+        const DirectionStep step = kDirectionSteps[e.direction];
+        for (int k = 0; k < grid.size(); ++k) {
+            const int x = e.x + k * step.dx;
+            const int y = e.y + k * step.dy;
+            ASSERT_TRUE(x >= 0 && y >= 0 && x < s.GridSize && y < s.GridSize) << grid.toStdString();
+            EXPECT_EQ(s.LetterGrid.at(x, y), QString(grid[k])) << grid.toStdString() << " letter " << k;
+            covered.at(x, y) = 1;
+        }
+    }
+    const QSet<QChar> letters = LettersOf(words);
+    for (int y = 0; y < PuzzleState::kSide; ++y) {
+        for (int x = 0; x < PuzzleState::kSide; ++x) {
+            const QString& cell = s.LetterGrid.at(x, y);
+            if (x >= s.GridSize || y >= s.GridSize) {
+                EXPECT_TRUE(cell.isEmpty()) << "outside the grid at " << x << "," << y;
+                continue;
+            }
+            ASSERT_EQ(cell.size(), 1) << x << "," << y;
+            if (covered.at(x, y)) {
+                EXPECT_FALSE(cell[0].isLower()) << "word letters are upper case (or digits)";
+            } else {
+                EXPECT_TRUE(cell[0].isLower()) << "a filler letter is lower case";
+                EXPECT_TRUE(letters.contains(cell[0].toUpper())) << "filler only from the words' letters";
+            }
+        }
+    }
+}
+
+TEST(WordSearch, AllDirectionsTwelveWordsInTenByTen)
+{
+    const QStringList words = Animals12();
+    for (std::uint64_t seed = 1; seed <= 40; ++seed) {
+        Bench b;
+        b.settings.gridSize = 10;
+        b.settings.directions = { true, true, true, true, true, true };
+        ASSERT_TRUE(b.Generate(words, seed).succeeded()) << "seed " << seed;
+        ExpectSoundWordSearch(b.state, words, { 0, 1, 2, 3, 4, 5, 6, 7 });
+    }
+}
+
+TEST(WordSearch, AllDirectionsAreUsedOverManyPuzzles)
+{
+    std::set<int> seen;
+    for (std::uint64_t seed = 1; seed <= 30; ++seed) {
+        Bench b;
+        b.settings.gridSize = 12;
+        b.settings.directions = { true, true, true, true, true, true };
+        const QStringList words = School20().mid(0, 12);
+        ASSERT_TRUE(b.Generate(words, seed).succeeded());
+        ExpectSoundWordSearch(b.state, words, { 0, 1, 2, 3, 4, 5, 6, 7 });
+        for (const WordEntry& e : std::as_const(b.state.WordEntries))
+            seen.insert(e.direction);
+    }
+    EXPECT_EQ(seen.size(), 8u);
+}
+
+TEST(WordSearch, OnlyLeftToRight)
+{
+    for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+        Bench b;
+        b.settings.gridSize = 10;
+        b.settings.directions = { true, false, false, false, false, false };
+        ASSERT_TRUE(b.Generate(Animals12().mid(0, 8), seed).succeeded());
+        ExpectSoundWordSearch(b.state, Animals12().mid(0, 8), { 0 });
+    }
+}
+
+TEST(WordSearch, LeftToRightCanNeverBeSwitchedOff)
+{
+    Bench b;
+    b.settings.gridSize = 8;
+    b.settings.directions = { false, false, false, false, false, false };
+    ASSERT_TRUE(b.Generate(Animals12().mid(0, 6), 3).succeeded());
+    ExpectSoundWordSearch(b.state, Animals12().mid(0, 6), { 0 });
+    EXPECT_TRUE(b.settings.directions[0]);
+}
+
+// With boxes 0 and 4, the upward diagonal (5) is tried only from a start cell
+// where the downward one (4) failed: rebuild the grid as it stood before each
+// word and check that direction 4 was impossible there.
+TEST(WordSearch, UpwardDiagonalOnlyWhereDownwardFailed)
+{
+    int upward = 0;
+    for (std::uint64_t seed = 1; seed <= 60; ++seed) {
+        Bench b;
+        b.settings.gridSize = 9;
+        b.settings.directions = { true, false, false, false, true, false };
+        ASSERT_TRUE(b.Generate(Animals12().mid(0, 9), seed).succeeded());
+        ExpectSoundWordSearch(b.state, Animals12().mid(0, 9), { 0, 4, 5 });
+        Grid<QString> before;
+        for (const WordEntry& e : std::as_const(b.state.WordEntries)) {
+            if (e.direction == 5) {
+                ++upward;
+                bool downwardFits = true;
+                for (int k = 0; k < e.gridText.size() && downwardFits; ++k) {
+                    const int x = e.x + k;
+                    const int y = e.y + k;
+                    if (x >= b.state.GridSize || y >= b.state.GridSize)
+                        downwardFits = false;
+                    else if (!before.at(x, y).isEmpty() && before.at(x, y) != QString(e.gridText[k]))
+                        downwardFits = false;
+                }
+                EXPECT_FALSE(downwardFits) << "seed " << seed << " word " << e.gridText.toStdString();
+            }
+            const DirectionStep step = kDirectionSteps[e.direction];
+            for (int k = 0; k < e.gridText.size(); ++k)
+                before.at(e.x + k * step.dx, e.y + k * step.dy) = QString(e.gridText[k]);
+        }
+    }
+    EXPECT_GT(upward, 0) << "the upward diagonal does occur";
+}
+
+TEST(WordSearch, CrossingWordsShareTheirLetter)
+{
+    // In a small grid with all directions, words must cross; each still reads whole.
+    int shared = 0;
+    for (std::uint64_t seed = 1; seed <= 30; ++seed) {
+        Bench b;
+        b.settings.gridSize = 8;
+        b.settings.directions = { true, true, true, true, true, true };
+        const QStringList words { u("banane"), u("ananas"), u("abricot"), u("datte"), u("citron") };
+        ASSERT_TRUE(b.Generate(words, seed).succeeded());
+        ExpectSoundWordSearch(b.state, words, { 0, 1, 2, 3, 4, 5, 6, 7 });
+        int letters = 0;
+        for (const WordEntry& e : std::as_const(b.state.WordEntries))
+            letters += int(e.gridText.size());
+        int cells = 0;
+        for (int y = 0; y < b.state.GridSize; ++y)
+            for (int x = 0; x < b.state.GridSize; ++x)
+                cells += b.state.LetterGrid.at(x, y)[0].isUpper() ? 1 : 0;
+        shared += letters - cells;
+    }
+    EXPECT_GT(shared, 0);
+}
+
+TEST(WordSearch, SmallGridUsesOnlyItsCells)
+{
+    Bench b;
+    b.settings.gridSize = 5;
+    const QStringList words { u("chat"), u("lion"), u("ours"), u("loup"), u("rat") };
+    ASSERT_TRUE(b.Generate(words, 21).succeeded());
+    ExpectSoundWordSearch(b.state, words, { 0, 2 });
+}
+
+TEST(WordSearch, DigitsAndAccentsInWords)
+{
+    Bench b;
+    b.settings.gridSize = 8;
+    const QStringList words { u("4x4"), u("Noël"), u("l'été"), u("garçon"), u("île") };
+    ASSERT_TRUE(b.Generate(words, 5).succeeded());
+    ExpectSoundWordSearch(b.state, words, { 0, 2 });
+}
+
+} // namespace
+} // namespace lx::test
