@@ -1,0 +1,4 @@
+#include "document/DocumentValues.h"
+
+namespace lx {
+} // namespace lx

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+namespace lx {
+
+// The fallback that asks ParseIntInRange for the nearer bound instead.
+inline constexpr int kRangeSentinel = -32768;
+
+// Reads a number of a document value. A text that reads as a number (blanks
+// around it, an optional sign, digits with optional decimals after "."), rounded
+// to the nearest integer with halves to even, is returned when it lies within
+// low..high. Out of range it gives the fallback, or, when the fallback is the
+// sentinel, the nearer bound. A text that is no number gives the fallback, or
+// low when the fallback is the sentinel. Never fails, whatever the text.
+std::int16_t ParseIntInRange(const QString& text, int low, int high, int fallback);
+
+// The fallback when the text is empty, else the text (trimmed of leading and
+// trailing spaces when trim is set).
+QString TextOrDefault(const QString& text, const QString& fallback, bool trim = true);
+
+// The path unchanged when it ends in ".lxg" (any case), else with ".lxg" appended.
+QString EnsureDocumentExtension(const QString& path);
+
+// The file name part of a path (after the last "/" or "\"), with or without its
+// extension (the part from the last "."). An empty path gives an empty name.
+QString DocumentFileName(const QString& path, bool withExtension);
+
+} // namespace lx

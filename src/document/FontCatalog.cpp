@@ -1,0 +1,4 @@
+#include "document/FontCatalog.h"
+
+namespace lx {
+} // namespace lx

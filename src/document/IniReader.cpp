@@ -1,0 +1,4 @@
+#include "document/IniReader.h"
+
+namespace lx {
+} // namespace lx

@@ -1,0 +1,4 @@
+#include "document/SafeFile.h"
+
+namespace lx {
+} // namespace lx

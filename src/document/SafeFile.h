@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace lx {
+
+// The outcome of writing a file: on failure, an error number and a French
+// description for the message box.
+struct WriteResult {
+    bool ok = false;
+    int errorNumber = 0;
+    QString errorText;
+};
+
+// Writes the bytes to the path without ever destroying the previous file: the
+// data goes to a temporary file in the same folder, which is flushed and then
+// renamed over the target. On failure the old file is left intact and no
+// temporary file remains.
+WriteResult WriteFileSafely(const QString& path, const QByteArray& bytes);
+
+} // namespace lx

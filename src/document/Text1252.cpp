@@ -1,0 +1,4 @@
+#include "document/Text1252.h"
+
+namespace lx {
+} // namespace lx
