@@ -1,39 +1,179 @@
 // lexigrille-cli: the worksheet engine from the command line, for batch work
 // and for checks without a display.
 #include "core/ProgramInfo.h"
+#include "document/Document.h"
+#include "document/DocumentValues.h"
+#include "document/FontCatalog.h"
 
-#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QTextStream>
 
-#include <cstdio>
+#include <optional>
 
 namespace {
 
-void printHelp(QTextStream& out)
+enum ExitCode {
+    kOk = 0,
+    kInputError = 1, // usage error, missing or unreadable input, failed write
+    kRefused = 2,    // the generate command refused the document
+    kTimedOut = 3,   // the time limit ended the generation
+};
+
+QTextStream& out()
 {
-    out << "Utilisation : lexigrille-cli [--help] [--version]\n"
-           "\n"
-           "  --help     affiche cette aide\n"
-           "  --version  affiche la version du programme\n";
+    static QTextStream s(stdout);
+    return s;
+}
+
+QTextStream& err()
+{
+    static QTextStream s(stderr);
+    return s;
+}
+
+void printHelp(QTextStream& s)
+{
+    s << "Utilisation :\n"
+         "  lexigrille-cli generate ENTREE.lxg -o SORTIE.lxg [--seed N]\n"
+         "      ouvre le document, crée la grille et l'enregistre sous SORTIE\n"
+         "  lexigrille-cli save ENTREE.lxg -o SORTIE.lxg\n"
+         "      ouvre le document et l'enregistre à nouveau sous SORTIE\n"
+         "  lexigrille-cli --help | --version\n"
+         "\n"
+         "Codes de retour : 0 réussite ; 1 fichier absent ou illisible, ou commande incorrecte ;\n"
+         "2 création refusée (le message l'explique) ; 3 temps de calcul dépassé.\n";
+    s.flush();
+}
+
+struct Arguments {
+    QString command;
+    QString input;
+    QString output;
+    std::optional<std::uint64_t> seed;
+};
+
+std::optional<Arguments> parse(const QStringList& args)
+{
+    Arguments a;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == QStringLiteral("-o") || arg == QStringLiteral("--output")) {
+            if (++i >= args.size())
+                return std::nullopt;
+            a.output = args[i];
+        } else if (arg == QStringLiteral("--seed")) {
+            if (++i >= args.size())
+                return std::nullopt;
+            bool ok = false;
+            a.seed = args[i].toULongLong(&ok);
+            if (!ok)
+                return std::nullopt;
+        } else if (a.command.isEmpty()) {
+            a.command = arg;
+        } else if (a.input.isEmpty()) {
+            a.input = arg;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (a.command.isEmpty() || a.input.isEmpty() || a.output.isEmpty())
+        return std::nullopt;
+    return a;
+}
+
+// Opens the input as the window would; a missing or unreadable file is an error here.
+bool open(lx::Document& doc, const QString& input)
+{
+    const QFileInfo info(input);
+    if (!info.exists() || !info.isFile()) {
+        err() << "Le fichier « " << input << " » est introuvable.\n";
+        return false;
+    }
+    if (!info.isReadable()) {
+        err() << "Impossible de lire le fichier « " << input << " ».\n";
+        return false;
+    }
+    doc.LoadDocument(info.absoluteFilePath());
+    return true;
+}
+
+int save(lx::Document& doc, const QString& output)
+{
+    const lx::SaveResult r = doc.SaveDocument(QFileInfo(output).absoluteFilePath(), [](const QString&) { return true; });
+    if (!r.saved) {
+        err() << (r.errorMessage.isEmpty() ? QStringLiteral("Impossible d'enregistrer ") + output : r.errorMessage) << "\n";
+        return kInputError;
+    }
+    out() << "Document enregistré : " << r.path << "\n";
+    return kOk;
+}
+
+int generate(const Arguments& a)
+{
+    lx::Document doc(lx::FontCatalog::Installed().Names());
+    if (!open(doc, a.input))
+        return kInputError;
+    doc.engine.SetFixedSeed(a.seed);
+    const lx::GenerationResult r = doc.Generate([](const QString&) { return true; });
+    switch (r.outcome) {
+    case lx::GenerationOutcome::Generated:
+        break;
+    case lx::GenerationOutcome::TooFewWords:
+        err() << "Cochez au moins cinq mots pour créer la grille.\n";
+        return kRefused;
+    case lx::GenerationOutcome::TimedOut:
+        err() << "Le temps de calcul est dépassé : la grille n'a pas pu être créée avec ces mots. "
+                 "Essayez une grille plus grande, d'autres sens ou moins de mots.\n";
+        return kTimedOut;
+    default:
+        err() << (r.message.isEmpty() ? QStringLiteral("La grille n'a pas été créée.") : r.message) << "\n";
+        return kRefused;
+    }
+    const int code = save(doc, a.output);
+    if (code == kOk)
+        out() << "Graine : " << doc.engine.LastSeed() << "\n";
+    return code;
+}
+
+int resave(const Arguments& a)
+{
+    lx::Document doc(lx::FontCatalog::Installed().Names());
+    if (!open(doc, a.input))
+        return kInputError;
+    return save(doc, a.output);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    QTextStream out(stdout);
-    QTextStream err(stderr);
+    // Fonts are matched against the installed list even without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(lx::ProductName());
     const QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.isEmpty() || args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
-        printHelp(out);
-        return args.isEmpty() ? 1 : 0;
+    if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
+        printHelp(out());
+        return kOk;
     }
     if (args.contains(QStringLiteral("--version"))) {
-        out << lx::ProductName() << ' ' << lx::ProgramVersion() << '\n';
-        return 0;
+        out() << lx::ProductName() << ' ' << lx::ProgramVersion() << "\n";
+        return kOk;
     }
-    err << "Commande inconnue : " << args.front() << "\n";
-    printHelp(err);
-    return 1;
+    const auto parsed = parse(args);
+    if (!parsed) {
+        err() << "Commande incorrecte.\n\n";
+        printHelp(err());
+        return kInputError;
+    }
+    if (parsed->command == QStringLiteral("generate"))
+        return generate(*parsed);
+    if (parsed->command == QStringLiteral("save"))
+        return resave(*parsed);
+    err() << "Commande inconnue : " << parsed->command << "\n\n";
+    printHelp(err());
+    return kInputError;
 }

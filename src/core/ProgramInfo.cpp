@@ -23,6 +23,17 @@ QString ProgramVersion()
     return QStringLiteral(LEXIGRILLE_VERSION);
 }
 
+QString VersionText()
+{
+    const QStringList parts = ProgramVersion().split(QLatin1Char('.'));
+    return parts.value(0) + QLatin1Char('.') + parts.value(1, QStringLiteral("0"));
+}
+
+QString FullName()
+{
+    return ProductName() + QLatin1Char(' ') + VersionText();
+}
+
 QString ProgramFolder()
 {
     if (!overrideFolder().isEmpty())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -40,6 +41,12 @@ public:
 
 private:
     FontCatalog() = default;
+    // Lists a name drawn by a family, unless the name (in any case) is listed
+    // already: the first spelling met wins.
+    void Add(const QString& name, const QString& family);
+    // Sorts the names without regard to case, once all are added.
+    void SortNames();
+
     QStringList names_;
     QHash<QString, QString> resolve_; // lower-cased name -> installed family
 };

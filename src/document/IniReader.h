@@ -22,6 +22,8 @@ public:
     static IniReader FromFile(const QString& path);
 
     bool HasSection(const QString& section) const;
+    // True when the section has the key, even with an empty value.
+    bool HasKey(const QString& section, const QString& key) const;
     QString Value(const QString& section, const QString& key) const;
 
 private:

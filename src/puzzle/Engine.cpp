@@ -41,16 +41,22 @@ bool PuzzleEngine::Tick()
 
 void PuzzleEngine::PrepareWordLists(const QStringList& checkedWords)
 {
+    RebuildWordListsKeepingPuzzle(checkedWords);
+    s_.WordEntries = QList<WordEntry>(s_.WordCount);
+    s_.ClearGrids();
+    s_.ClearLetterTables();
+}
+
+void PuzzleEngine::RebuildWordListsKeepingPuzzle(const QStringList& checkedWords)
+{
     QStringList words = checkedWords;
     SortWords(words);
     s_.SelectedWords.clear();
     for (const QString& w : words)
         s_.SelectedWords.append({ w, 0 });
     s_.WordCount = int(s_.SelectedWords.size());
-    s_.WordEntries = QList<WordEntry>(s_.WordCount);
+    s_.gameType = settings_.gameType;
     s_.SetGridDimensions(settings_.gridSize);
-    s_.ClearGrids();
-    s_.ClearLetterTables();
     s_.WordsByLength.clear();
     for (int n = PuzzleState::kMaxDisplayLength; n >= 1; --n) {
         for (const TaggedItem& item : std::as_const(s_.SelectedWords)) {

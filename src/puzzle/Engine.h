@@ -90,6 +90,9 @@ public:
     // Rebuilds the word lists from the checked words and empties the puzzle;
     // runs at every change of the word selection too.
     void PrepareWordLists(const QStringList& checkedWords);
+    // The same word lists for a puzzle read from a file: the grids, the word
+    // entries and the codes stay as they were read.
+    void RebuildWordListsKeepingPuzzle(const QStringList& checkedWords);
     void CountLetters();
 
     // Word search.

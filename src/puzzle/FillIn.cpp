@@ -71,9 +71,8 @@ bool PuzzleEngine::TryFillInAttempt()
         }
         if (Tick())
             return false;
-    }
-    for (bool p : std::as_const(placed)) {
-        if (!p)
+        // A word that found no crossing dooms the attempt: start the next one.
+        if (!placed[i])
             return false;
     }
     return true;
@@ -106,16 +105,16 @@ bool PuzzleEngine::CrossWith(const QString& w, int j)
     last_ = n;
     word_ = w;
 
+    // Every start is checked where the new word would lie: its sides, the cell
+    // before it and the cell after it, which must fall inside the area.
     if (E.direction == 0) {
         // The earlier word is horizontal: the new one goes down through it.
-        if (E.y + n > 30 || filled(E.x, E.y + n))
-            return false;
         for (int b = 0; b < m; ++b) {
             if (table[b] < 0)
                 continue;
             const int x = E.x + b;
             const int y = E.y - table[b];
-            if (x < 0 || y < 0)
+            if (x < 0 || y < 0 || y + n >= s_.GridSize)
                 continue;
             bool blocked = false;
             for (int k = 0; k < n && !blocked; ++k) {
@@ -137,14 +136,12 @@ bool PuzzleEngine::CrossWith(const QString& w, int j)
     }
     if (E.direction == 2) {
         // The earlier word is vertical: the new one goes across it.
-        if (E.x + n > 30 || filled(E.x + n, E.y))
-            return false;
         for (int b = 0; b < m; ++b) {
             if (table[b] < 0)
                 continue;
             const int x = E.x - table[b];
             const int y = E.y + b;
-            if (x < 0 || y < 0)
+            if (x < 0 || y < 0 || x + n >= s_.GridSize)
                 continue;
             bool blocked = false;
             for (int k = 0; k < n && !blocked; ++k) {

@@ -136,8 +136,10 @@ struct PuzzleState {
 
     bool TimedOut = false;
     bool Aborted = false;
-    // True while a word of the selection list is highlighted in the preview.
+    // True while a word of the selection list is highlighted in the preview;
+    // HighlightedWord is then the index of its WordEntries item.
     bool WordHighlighted = false;
+    int HighlightedWord = -1;
 
     // Re-creates the three grids empty and clears the word highlight.
     void ClearGrids();

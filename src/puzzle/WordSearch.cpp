@@ -29,12 +29,18 @@ bool PuzzleEngine::PlaceWord(int code, int dx, int dy)
     if (x_ < 0 || y_ < 0 || x_ >= s_.GridSize || y_ >= s_.GridSize)
         return false;
     auto letterAt = [this](int k) { return k < word_.size() ? QString(word_[k]) : QString(); };
+    bool ownCell = word_.isEmpty();
     for (int k = 0; k <= last_; ++k) {
         const QString& cell = s_.LetterGrid.at(x_ + k * dx, y_ + k * dy);
         // A cell holding the same letter is shared by the two words.
         if (!cell.isEmpty() && cell != letterAt(k))
             return false;
+        ownCell = ownCell || (k < word_.size() && cell.isEmpty());
     }
+    // A word lying wholly on the letters of another ("chat" inside "chaton")
+    // could not be found on its own.
+    if (!ownCell)
+        return false;
     for (int k = 0; k <= last_; ++k)
         s_.LetterGrid.at(x_ + k * dx, y_ + k * dy) = letterAt(k);
     WordEntry& entry = s_.WordEntries[entry_];
@@ -51,10 +57,15 @@ bool PuzzleEngine::PlaceWordSearchWords()
     enabled[0] = true;
     s_.CodesAreNumbers = true;
     const int count = std::min<int>(s_.WordCount, int(s_.WordsByLength.size()));
+    // The words placed first can leave no room for a later one. When a word
+    // has failed from far more random starts than the grid has cells and
+    // directions, the grid is started afresh instead of waiting for the limit.
+    const int restartAfter = 10 * 6 * s_.GridSize * s_.GridSize;
     for (int i = 0; i < count; ++i) {
         word_ = ToGridForm(s_.WordsByLength[i].text);
         last_ = int(word_.size()) - 1;
         entry_ = i;
+        int failures = 0;
         for (;;) {
             x_ = random_.Below(s_.GridSize);
             y_ = random_.Below(s_.GridSize);
@@ -76,6 +87,12 @@ bool PuzzleEngine::PlaceWordSearchWords()
             }
             if (Tick())
                 return false;
+            if (++failures >= restartAfter && i > 0) {
+                s_.ClearGrids();
+                s_.WordEntries = QList<WordEntry>(s_.WordCount);
+                i = -1;
+                break;
+            }
         }
     }
     return !s_.TimedOut;

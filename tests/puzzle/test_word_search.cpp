@@ -35,6 +35,21 @@ void ExpectSoundWordSearch(const PuzzleState& s, const QStringList& words, const
             covered.at(x, y) = 1;
         }
     }
+    // No word lies wholly on the cells of another one: each can be found on its own.
+    auto cellsOf = [&s](const WordEntry& e) {
+        QSet<int> cells;
+        const DirectionStep st = kDirectionSteps[e.direction];
+        for (int k = 0; k < e.gridText.size(); ++k)
+            cells.insert((e.y + k * st.dy) * 31 + e.x + k * st.dx);
+        return cells;
+    };
+    for (int i = 0; i < s.WordEntries.size(); ++i) {
+        for (int j = 0; j < s.WordEntries.size(); ++j) {
+            if (i != j && !s.WordEntries[i].gridText.isEmpty())
+                EXPECT_FALSE(cellsOf(s.WordEntries[j]).contains(cellsOf(s.WordEntries[i])))
+                    << s.WordEntries[i].gridText.toStdString() << " inside " << s.WordEntries[j].gridText.toStdString();
+        }
+    }
     const QSet<QChar> letters = LettersOf(words);
     for (int y = 0; y < PuzzleState::kSide; ++y) {
         for (int x = 0; x < PuzzleState::kSide; ++x) {
@@ -159,6 +174,31 @@ TEST(WordSearch, CrossingWordsShareTheirLetter)
         shared += letters - cells;
     }
     EXPECT_GT(shared, 0);
+}
+
+TEST(WordSearch, AWordInsideAnotherGetsCellsOfItsOwn)
+{
+    const QStringList words { u("chaton"), u("chat"), u("chatte"), u("ana"), u("banane") };
+    for (std::uint64_t seed = 1; seed <= 40; ++seed) {
+        Bench b;
+        b.settings.gridSize = 6;
+        b.settings.directions = { true, true, true, true, true, true };
+        ASSERT_TRUE(b.Generate(words, seed).succeeded()) << "seed " << seed;
+        ExpectSoundWordSearch(b.state, words, { 0, 1, 2, 3, 4, 5, 6, 7 });
+    }
+}
+
+TEST(WordSearch, DeadEndsStartAfresh)
+{
+    // Twelve words in a 10 x 10 grid in every direction: the first words
+    // sometimes leave no room for a later one; the grid is then rebuilt.
+    for (std::uint64_t seed = 1; seed <= 100; ++seed) {
+        Bench b;
+        b.settings.gridSize = 10;
+        b.settings.directions = { true, true, true, true, true, true };
+        const GenerationResult r = b.Generate(Animals12(), seed);
+        ASSERT_TRUE(r.succeeded()) << "seed " << seed;
+    }
 }
 
 TEST(WordSearch, SmallGridUsesOnlyItsCells)

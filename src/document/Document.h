@@ -1,0 +1,121 @@
+#pragma once
+
+#include "document/DocumentSettings.h"
+#include "document/Lifecycle.h"
+#include "puzzle/Engine.h"
+#include "puzzle/PuzzleState.h"
+#include "words/Themes.h"
+#include "words/WordSelectionList.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace lx {
+
+class IniReader;
+
+// Everything a document file holds: the settings, the candidate words with
+// their checks, the theme selection and the generated puzzle.
+struct DocumentData {
+    DocumentSettings settings;
+    PuzzleState puzzle;
+    WordSelectionList words;
+    ThemeList themes;
+    // Name of the last imported word list file (its theme string when the
+    // theme box is empty).
+    QString importedListName;
+};
+
+// The outcome of a save.
+struct SaveResult {
+    bool saved = false;
+    bool declined = false; // the template question was answered No
+    QString path;          // the path written (with its extension)
+    QString errorMessage;  // the French message of a write error
+};
+
+// The open document: its data, its settings model, the puzzle engine over them
+// and the modified mark. The window shows it; lexigrille-cli and the tests
+// drive it directly.
+class Document {
+public:
+    static constexpr const char* kSection = "LXGDocument";
+
+    // fontNames: the installed font list the font settings are matched against.
+    explicit Document(QStringList fontNames);
+
+    DocumentData data;
+    SettingsModel model { data.settings };
+    PuzzleEngine engine { data.puzzle, data.settings.puzzle };
+    Lifecycle life;
+
+    DocumentSettings& settings() { return data.settings; }
+    PuzzleState& puzzle() { return data.puzzle; }
+    WordSelectionList& words() { return data.words; }
+    ThemeList& themes() { return data.themes; }
+    bool& suppressEvents() { return model.suppressEvents; }
+    const QStringList& fontNames() const { return fontNames_; }
+
+    // Labels the window shows.
+    QString themeLabel = QStringLiteral("Aucun thème");
+    WordCountLabel wordCountLabel { QStringLiteral("0/0"), WordCountLabel::Colour::DarkGrey };
+    bool generateEnabled = true;
+
+    // Turns the document into a new, empty one.
+    void ResetDocumentSettings();
+
+    // Opens a file as the window does: a reset, then every key that the file
+    // holds. Whatever the bytes, the result is a usable document.
+    void LoadDocument(const QString& path);
+    void LoadDocumentBytes(const QByteArray& bytes, const QString& path);
+
+    // Saves under the path (".lxg" added when missing). Saving as the template
+    // "modèle.lxg" asks confirmTemplate first and writes the cleared content,
+    // leaving the open document as it is.
+    SaveResult SaveDocument(const QString& path, const std::function<bool(const QString&)>& confirmTemplate = {});
+
+    // The text of the document file (without the final extra line break).
+    QString BuildDocumentText() const;
+    static QString BuildDocumentText(const DocumentData& data);
+
+    void TakeSnapshot();
+    // The theme string that the snapshot and the file use for the words of an
+    // external list: "*" and the list's name.
+    QString ExternalListThemeString() const;
+
+    // "Créer la grille" on the checked words; marks the document modified when
+    // a puzzle is made. question answers the grid-too-small question.
+    GenerationResult Generate(const std::function<bool(const QString&)>& question = {});
+
+    // The word selection list's follow-ups.
+    void UpdateWordCounts();
+    void OnWordChecksChanged();
+    void SetWordChecked(int index, bool checked);
+    void SelectAllWords(bool checked);
+    void SetMaxLetters(int maxLetters);
+    // A click on a candidate word; returns whether the preview is redrawn.
+    bool ClickWord(int index);
+    void UpdateThemeLabel();
+
+    // The file name that "save as" proposes.
+    QString ProposedFileName() const;
+
+    // Redraw requests (the window redraws its preview); never while events
+    // are suppressed.
+    std::function<void()> redraw;
+
+private:
+    void RequestRedraw();
+    void ReportModified(bool differs) { life.SetModified(differs, false); }
+    void ApplyDocument(const IniReader& ini);
+    void ClearForTemplate(DocumentData& d) const;
+    QString SelectFont(const QString& name, const QString& fallback) const;
+    QString DefaultListFont() const;
+
+    QStringList fontNames_;
+};
+
+} // namespace lx

@@ -1,0 +1,130 @@
+#pragma once
+
+#include "puzzle/Engine.h"
+
+#include <QObject>
+#include <QString>
+#include <QVariant>
+
+#include <array>
+#include <functional>
+
+namespace lx {
+
+// Every parameter of a worksheet that the teacher sets, with its range and its
+// default (the value of a new document). The puzzle options that the
+// generators read live in `puzzle`.
+struct DocumentSettings {
+    static constexpr int kMinFontSize = 7;
+    static constexpr int kMaxFontSize = 20;
+    static constexpr int kMinGridSize = 5;
+    static constexpr int kMaxGridSize = 18;
+    static constexpr int kMinMaxLetters = 3;
+    static constexpr int kMaxMaxLetters = 15;
+
+    // Fonts and texts.
+    QString gridFontName = QStringLiteral("Arial");
+    int gridFontSize = 12;
+    bool gridBold = false;
+    bool gridItalic = false;
+    QString listFontName = QStringLiteral("Arial Narrow");
+    int listFontSize = 12;
+    bool listBold = false;
+    bool listItalic = false;
+    QString titleFontName = QStringLiteral("Tahoma");
+    QString title;
+    QString instruction;
+
+    // Word sources (the theme selection itself is the ThemeList of the document).
+    std::array<bool, 5> levels {};   // CP, CE1, CE2, CM1, CM2
+    int levelNaming = 0;             // 0 "Classes", 1 "Niveaux"
+    QString themeText;               // name of an external list
+    int selectedThemeCount = 0;      // -1 while an external list fills the selection
+    bool selectAllWords = false;
+    int maxLetters = kMaxMaxLetters; // 3 to 15
+
+    // Grid and page.
+    bool uppercase = true;
+    bool separateColumns = true;
+    bool visibleCells = false;
+    int lowerHalf = 1;               // 0 "Vide", 1 "Solution", 2 "Copie"
+
+    // Page layout origin of the grid, in page units.
+    int GridOriginX = 7;
+    int GridOriginY = 28;
+
+    // Game type, grid size, directions, filler, revealed letter and coded values.
+    PuzzleSettings puzzle;
+
+    DocumentSettings()
+    {
+        puzzle.gridSize = kMinGridSize;
+        puzzle.directions = { true, false, false, false, false, false };
+    }
+
+    QString LevelString() const;       // five digits
+    QString DirectionString() const;   // six digits
+};
+
+// The settings that a window binds to, one identifier each.
+enum class Setting {
+    GridFontName, GridFontSize, GridBold, GridItalic,
+    ListFontName, ListFontSize, ListBold, ListItalic,
+    TitleFontName, Title, Instruction,
+    Level0, Level1, Level2, Level3, Level4, LevelNaming, ThemeText, SelectAllWords, MaxLetters,
+    GridSize, Uppercase, SeparateColumns, VisibleCells, LowerHalf, GameType,
+    Direction0, Direction1, Direction2, Direction3, Direction4, Direction5,
+    RandomFill, HiddenMessage, ShuffleList,
+    ValueMode, RangeFrom, RangeTo,
+    Count
+};
+
+// The settings of the open document as a model: views read and write values
+// through it and are told of every change; the change handlers registered with
+// OnChange run only while suppressEvents is clear, so that the system's own
+// changes (reset, loading, generation) never count as the teacher's.
+class SettingsModel : public QObject {
+    Q_OBJECT
+public:
+    explicit SettingsModel(DocumentSettings& settings, QObject* parent = nullptr);
+
+    DocumentSettings& values() { return s_; }
+    const DocumentSettings& values() const { return s_; }
+
+    QVariant Get(Setting id) const;
+    // Stores the value, clamped to the setting's range; tells the views, then
+    // runs the handlers unless events are suppressed. Returns false when the
+    // value is not accepted (wrong type).
+    bool Set(Setting id, const QVariant& value);
+
+    bool suppressEvents = false;
+    void OnChange(Setting id, std::function<void()> handler);
+
+Q_SIGNALS:
+    // Every change, the system's own included, so that views stay in step.
+    void settingChanged(lx::Setting id);
+
+private:
+    DocumentSettings& s_;
+    std::array<QList<std::function<void()>>, int(Setting::Count)> handlers_;
+};
+
+// Sets events aside for the lifetime of the guard and restores the flag after.
+class SuppressEvents {
+public:
+    explicit SuppressEvents(bool& flag)
+        : flag_(flag)
+        , previous_(flag)
+    {
+        flag_ = true;
+    }
+    ~SuppressEvents() { flag_ = previous_; }
+    SuppressEvents(const SuppressEvents&) = delete;
+    SuppressEvents& operator=(const SuppressEvents&) = delete;
+
+private:
+    bool& flag_;
+    bool previous_;
+};
+
+} // namespace lx

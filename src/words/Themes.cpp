@@ -1,0 +1,72 @@
+#include "words/Themes.h"
+
+#include "words/Plural.h"
+
+namespace lx {
+
+QString ThemeCodes()
+{
+    return QStringLiteral("édaArCoERlFLIMimuNnOPTt123V");
+}
+
+QString ThemeName(int index)
+{
+    static const char* const names[kThemeCount] = {
+        "Activités, métiers", "Adjectifs", "Alimentation, cuisine", "Animaux", "Arbres, arbustes",
+        "Corps humain", "Couleurs", "École", "Espace (repérage)", "Fleurs", "Fruits", "Légumes",
+        "Lieux", "Maison", "Matières, métaux", "Météo", "Musique", "Nature, environnement",
+        "Nombres", "Objets", "Personnes, personnages", "Temps (repérage)", "Transports",
+        "Verbes (1er groupe)", "Verbes (2e groupe)", "Verbes (3e groupe)", "Vêtements",
+    };
+    if (index < 0 || index >= kThemeCount)
+        return {};
+    return QString::fromUtf8(names[index]);
+}
+
+int ThemeIndexOfCode(QChar code)
+{
+    return int(ThemeCodes().indexOf(code));
+}
+
+int ThemeList::SelectedCount() const
+{
+    int n = 0;
+    for (bool s : selected)
+        n += s ? 1 : 0;
+    return n;
+}
+
+QString ThemeList::SelectedCodes() const
+{
+    const QString codes = ThemeCodes();
+    QString out;
+    for (int i = 0; i < kThemeCount; ++i) {
+        if (selected[i])
+            out += codes[i];
+    }
+    return out;
+}
+
+QStringList ThemeList::SelectedNames() const
+{
+    QStringList out;
+    for (int i = 0; i < kThemeCount; ++i) {
+        if (selected[i])
+            out << ThemeName(i);
+    }
+    return out;
+}
+
+void ThemeList::ClearSelection()
+{
+    selected.fill(false);
+}
+
+QString ThemeLabelText(int selectedCount)
+{
+    if (selectedCount >= 1)
+        return PluralLabel(selectedCount, QString::fromUtf8("thème"), true);
+    return QString::fromUtf8("Aucun thème");
+}
+
+} // namespace lx

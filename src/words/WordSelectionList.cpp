@@ -1,0 +1,162 @@
+#include "words/WordSelectionList.h"
+
+#include "words/WordForms.h"
+
+#include <QCollator>
+#include <QLocale>
+
+namespace lx {
+
+namespace {
+
+const QCollator& listCollator()
+{
+    static const QCollator collator = [] {
+        QCollator c(QLocale(QLocale::French, QLocale::France));
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        return c;
+    }();
+    return collator;
+}
+
+} // namespace
+
+int WordSelectionList::LowerBound(const QCollatorSortKey& key, const QString& text) const
+{
+    // The same order as WordLess: the collation key, then the exact text.
+    int lo = 0;
+    int hi = int(entries_.size());
+    while (lo < hi) {
+        const int mid = (lo + hi) / 2;
+        const Entry& e = entries_[mid];
+        const int c = e.key->compare(key);
+        const bool less = c < 0 || (c == 0 && e.text < text);
+        if (less)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    return lo;
+}
+
+int WordSelectionList::Find(const QString& word) const
+{
+    const QCollatorSortKey key = listCollator().sortKey(word);
+    const int pos = LowerBound(key, word);
+    // Words equal without regard to case collate equal, so they sit side by side.
+    for (int i = pos; i < entries_.size() && entries_[i].key->compare(key) == 0; ++i) {
+        if (entries_[i].text.compare(word, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    for (int i = pos - 1; i >= 0 && entries_[i].key->compare(key) == 0; --i) {
+        if (entries_[i].text.compare(word, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    // Safety net for case pairs that the collation tells apart.
+    return -1;
+}
+
+WordSelectionList::AddResult WordSelectionList::AddWordIfAbsent(const QString& word)
+{
+    auto key = std::make_shared<QCollatorSortKey>(listCollator().sortKey(word));
+    const int pos = LowerBound(*key, word);
+    for (int i = pos; i < entries_.size() && entries_[i].key->compare(*key) == 0; ++i) {
+        if (entries_[i].text.compare(word, Qt::CaseInsensitive) == 0)
+            return { false, i };
+    }
+    for (int i = pos - 1; i >= 0 && entries_[i].key->compare(*key) == 0; --i) {
+        if (entries_[i].text.compare(word, Qt::CaseInsensitive) == 0)
+            return { false, i };
+    }
+    entries_.insert(pos, Entry { word, false, std::move(key) });
+    if (current >= pos)
+        ++current;
+    return { true, pos };
+}
+
+void WordSelectionList::SetAllChecked(bool checked)
+{
+    for (Entry& e : entries_)
+        e.checked = checked;
+}
+
+int WordSelectionList::CheckedCount() const
+{
+    int n = 0;
+    for (const Entry& e : entries_)
+        n += e.checked ? 1 : 0;
+    return n;
+}
+
+QStringList WordSelectionList::CheckedWords() const
+{
+    QStringList out;
+    for (const Entry& e : entries_) {
+        if (e.checked)
+            out << e.text;
+    }
+    return out;
+}
+
+QStringList WordSelectionList::Words() const
+{
+    QStringList out;
+    out.reserve(entries_.size());
+    for (const Entry& e : entries_)
+        out << e.text;
+    return out;
+}
+
+void WordSelectionList::Clear()
+{
+    entries_.clear();
+    current = -1;
+}
+
+void WordSelectionList::ApplyMaxLetters(int maxLetters)
+{
+    for (Entry& e : entries_)
+        e.checked = LetterCount(e.text) <= maxLetters;
+}
+
+QString WordSelectionList::BuildSelectionSignature() const
+{
+    QString out;
+    out.reserve(entries_.size());
+    for (const Entry& e : entries_)
+        out += e.checked ? QLatin1Char('1') : QLatin1Char('0');
+    return out;
+}
+
+WordCountLabel MakeWordCountLabel(int checked, int total)
+{
+    const QLocale locale(QLocale::French, QLocale::France);
+    WordCountLabel label;
+    label.text = locale.toString(checked) + QLatin1Char('/') + locale.toString(total);
+    label.colour = checked < total ? WordCountLabel::Colour::Red : WordCountLabel::Colour::DarkGrey;
+    return label;
+}
+
+HighlightDecision DecideHighlight(const WordSelectionList& list, const PuzzleState& puzzle)
+{
+    HighlightDecision d;
+    if (puzzle.WordCount == 1)
+        return d; // a single word: the click does nothing
+    if (list.current < 0 || list.current >= list.Count())
+        return d;
+    d.redraw = true;
+    if (!list.IsChecked(list.current) || puzzle.WordEntries.size() < 2)
+        return d;
+    d.changed = true;
+    d.highlighted = -1;
+    const QString grid = ToGridForm(list.Word(list.current));
+    for (int i = 0; i < puzzle.WordEntries.size(); ++i) {
+        if (puzzle.WordEntries[i].gridText == grid) {
+            d.highlighted = i;
+            break;
+        }
+    }
+    return d;
+}
+
+} // namespace lx

@@ -1,0 +1,395 @@
+// The document file: the example document reads back into its state and is
+// written again byte for byte; every absent-value rule and the mended faults.
+#include "document/Document.h"
+#include "document/DocumentValues.h"
+#include "document/Text1252.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace lx {
+namespace {
+
+QString u(const char* t)
+{
+    return QString::fromUtf8(t);
+}
+
+const QStringList kFonts { u("Arial"), u("Arial Narrow"), u("Courier New"), u("Tahoma"), u("Times New Roman") };
+
+QString Row(const QString& start)
+{
+    return start + QString(31 - start.size(), QLatin1Char('_'));
+}
+
+// The example word search: chat, loup and chien, the first two selected and
+// placed on a 5 x 5 grid, theme "Animaux", level CP.
+QStringList ExampleLines(bool sortedCandidates)
+{
+    QStringList l { u("[LXGDocument]"), u("PoliceGrille=Arial,12,1,0"), u("PoliceListe=Arial Narrow,12,0,0"),
+                    u("PoliceTitre=Tahoma"), u("Titre=Les animaux"), u("Consigne=Retrouve les mots dans la grille."),
+                    u("Niveaux=10000"), u("Thèmes=A"),
+                    sortedCandidates ? u("MotsSélectionnés=101") : u("MotsSélectionnés=110"),
+                    u("NombreMots=1"), u("Mot0=0,0,0,CHAT"), u("Mot1=4,0,2,LOUP"),
+                    u("Paramètres=5,1,1,0,1,0,0,1,1,0,0,15,10,99"), u("Valeurs=101000,") };
+    const QStringList rows { u("CHATL"), u("abcdO"), u("efghU"), u("ijklP"), u("mnopq") };
+    for (int y = 0; y < 31; ++y)
+        l << u("Grille") + QString::number(y) + u("=") + Row(y < 5 ? rows[y] : QString());
+    if (sortedCandidates)
+        l << u("Liste0=chat") << u("Liste1=chien") << u("Liste2=loup");
+    else
+        l << u("Liste0=chat") << u("Liste1=loup") << u("Liste2=chien");
+    return l;
+}
+
+QByteArray FileBytes(const QStringList& lines)
+{
+    return EncodeWindows1252(lines.join(u("\r\n")) + u("\r\n\r\n"));
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
+    return f.readAll();
+}
+
+void Write(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+class DocumentFile : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    Document doc { kFonts };
+    QString Path(const QString& name) const { return dir.filePath(name); }
+
+    void Load(const QStringList& lines, const QString& name = u("essai.lxg"))
+    {
+        Write(Path(name), FileBytes(lines));
+        doc.LoadDocument(Path(name));
+    }
+    QString Value(const QString& key) const
+    {
+        for (const QString& line : doc.BuildDocumentText().split(u("\r\n"))) {
+            if (line.startsWith(key + u("=")))
+                return line.mid(key.size() + 1);
+        }
+        return u("<absent>");
+    }
+};
+
+TEST_F(DocumentFile, ExampleReadsBackIntoItsState)
+{
+    Load(ExampleLines(false), u("Les animaux.lxg"));
+    const DocumentSettings& s = doc.settings();
+    EXPECT_EQ(s.gridFontName, u("Arial"));
+    EXPECT_TRUE(s.gridBold);
+    EXPECT_EQ(s.listFontName, u("Arial Narrow"));
+    EXPECT_EQ(s.titleFontName, u("Tahoma"));
+    EXPECT_EQ(s.title, u("Les animaux"));
+    EXPECT_EQ(s.instruction, u("Retrouve les mots dans la grille."));
+    EXPECT_EQ(s.LevelString(), u("10000"));
+    EXPECT_TRUE(doc.themes().selected[3]) << "Animaux";
+    EXPECT_EQ(doc.themes().SelectedCount(), 1);
+    EXPECT_EQ(doc.themeLabel, u("1 thème"));
+    EXPECT_EQ(s.puzzle.gridSize, 5);
+    EXPECT_EQ(s.lowerHalf, 1);
+    EXPECT_EQ(s.puzzle.gameType, GameType::WordSearch);
+    EXPECT_EQ(s.DirectionString(), u("101000"));
+    EXPECT_EQ(s.puzzle.message, QString());
+    EXPECT_EQ(doc.words().Words(), (QStringList { u("chat"), u("chien"), u("loup") }));
+    EXPECT_EQ(doc.words().BuildSelectionSignature(), u("101"));
+    const PuzzleState& z = doc.puzzle();
+    ASSERT_EQ(z.WordEntries.size(), 2);
+    EXPECT_EQ(z.WordEntries[1], (WordEntry { 4, 0, 2, u("LOUP") }));
+    EXPECT_EQ(z.LetterGrid.at(4, 3), u("P"));
+    EXPECT_EQ(z.LetterGrid.at(0, 1), u("a")) << "filler letters stay lower case";
+    EXPECT_TRUE(z.LetterGrid.at(5, 0).isEmpty());
+    EXPECT_EQ(z.WordCount, 2);
+    EXPECT_EQ(z.GridSize, 5);
+    EXPECT_EQ(doc.life.documentName, u("Les animaux.lxg"));
+    EXPECT_FALSE(doc.life.modified);
+    EXPECT_EQ(doc.life.WindowTitle(), u("Lexigrille 0.1 - Les animaux.lxg"));
+}
+
+TEST_F(DocumentFile, ExampleIsWrittenAgainByteForByte)
+{
+    Load(ExampleLines(false));
+    const SaveResult r = doc.SaveDocument(Path(u("copie")));
+    ASSERT_TRUE(r.saved) << r.errorMessage.toStdString();
+    EXPECT_EQ(r.path, Path(u("copie.lxg")));
+    const QByteArray written = ReadAll(Path(u("copie.lxg")));
+    EXPECT_EQ(written, FileBytes(ExampleLines(true)));
+    EXPECT_TRUE(written.endsWith("Liste2=loup\r\n\r\n"));
+    EXPECT_TRUE(written.contains("Th\xe8mes=A\r\n")) << "Windows-1252 on disk";
+    EXPECT_EQ(doc.life.documentName, u("copie.lxg"));
+}
+
+TEST_F(DocumentFile, NoValueIsCut)
+{
+    QStringList lines { u("[LXGDocument]"), u("Titre=") + QString(400, QLatin1Char('t')) };
+    QString flags;
+    for (int i = 0; i < 300; ++i) {
+        flags += i % 3 ? u("1") : u("0");
+        lines << u("Liste%1=mot%2").arg(i).arg(i, 3, 10, QLatin1Char('0'));
+    }
+    lines << u("MotsSélectionnés=") + flags << u("Paramètres=12,1,1,0,1,0,0,-1,0,0,0,15,10,99")
+          << u("Valeurs=100000,") + QString(300, QLatin1Char('m'));
+    Load(lines);
+    EXPECT_EQ(doc.settings().title.size(), 400);
+    EXPECT_EQ(doc.words().Count(), 300);
+    EXPECT_EQ(doc.words().CheckedCount(), 200);
+    EXPECT_EQ(doc.words().BuildSelectionSignature(), flags) << "the words are already in list order";
+    EXPECT_EQ(doc.settings().puzzle.message.size(), 300);
+}
+
+TEST_F(DocumentFile, HiddenMessageWithCommasSurvives)
+{
+    doc.settings().puzzle.message = u("Bravo, les amis, à demain !");
+    doc.settings().puzzle.directions = { true, true, false, false, true, false };
+    ASSERT_TRUE(doc.SaveDocument(Path(u("message.lxg"))).saved);
+    Document back(kFonts);
+    back.LoadDocument(Path(u("message.lxg")));
+    EXPECT_EQ(back.settings().puzzle.message, u("Bravo, les amis, à demain !"));
+    EXPECT_EQ(back.settings().DirectionString(), u("110010"));
+}
+
+TEST_F(DocumentFile, ExternalListNameSurvives)
+{
+    doc.settings().selectedThemeCount = -1;
+    doc.settings().themeText = u("Animaux");
+    for (const char* w : { "chat", "chien", "loup", "lion", "ours" })
+        doc.words().SetChecked(doc.words().AddWordIfAbsent(u(w)).index, true);
+    ASSERT_TRUE(doc.SaveDocument(Path(u("liste.lxg"))).saved);
+    EXPECT_EQ(Value(u("Thèmes")), u("*Animaux"));
+    Document back(kFonts);
+    back.LoadDocument(Path(u("liste.lxg")));
+    EXPECT_EQ(back.settings().themeText, u("Animaux"));
+    EXPECT_EQ(back.themes().SelectedCount(), 0);
+    EXPECT_EQ(back.themeLabel, u("Liste externe"));
+    EXPECT_FALSE(back.themes().enabled);
+    EXPECT_EQ(back.words().CheckedCount(), 5);
+}
+
+TEST_F(DocumentFile, SavingNeverDestroysThePreviousFile)
+{
+    const QString target = Path(u("garde.lxg"));
+    Write(target, "ancien contenu");
+    // A target that cannot be replaced: a folder stands where the file would go.
+    QDir(dir.path()).mkpath(u("dossier.lxg"));
+    const SaveResult bad = doc.SaveDocument(Path(u("dossier.lxg")));
+    EXPECT_FALSE(bad.saved);
+    EXPECT_TRUE(bad.errorMessage.startsWith(u("Impossible d'enregistrer\n") + Path(u("dossier.lxg")) + u(" !\nErreur")))
+        << bad.errorMessage.toStdString();
+    const SaveResult missingFolder = doc.SaveDocument(Path(u("absent/x.lxg")));
+    EXPECT_FALSE(missingFolder.saved);
+    EXPECT_EQ(ReadAll(target), QByteArray("ancien contenu"));
+    ASSERT_TRUE(doc.SaveDocument(target).saved);
+    EXPECT_TRUE(ReadAll(target).startsWith("[LXGDocument]\r\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList { u("garde.lxg") })) << "no temporary file left";
+}
+
+TEST_F(DocumentFile, TemplateSaveLeavesTheOpenWorksheetAlone)
+{
+    Load(ExampleLines(false), u("Les animaux.lxg"));
+    doc.settings().puzzle.message = u("secret");
+    doc.life.SetModified(true, true);
+    QString asked;
+    bool answer = false;
+    auto confirm = [&](const QString& q) {
+        asked = q;
+        return answer;
+    };
+    const QString path = Path(u("modèle"));
+    SaveResult r = doc.SaveDocument(path, confirm);
+    EXPECT_TRUE(r.declined);
+    EXPECT_FALSE(QFile::exists(path + u(".lxg")));
+    EXPECT_EQ(asked, u("Voulez-vous vraiment définir ce document comme modèle par défaut ?"));
+
+    answer = true;
+    r = doc.SaveDocument(path, confirm);
+    ASSERT_TRUE(r.saved);
+    // The open worksheet keeps its words, puzzle, name and mark.
+    EXPECT_EQ(doc.words().Count(), 3);
+    EXPECT_EQ(doc.puzzle().LetterGrid.at(0, 0), u("C"));
+    EXPECT_EQ(doc.life.documentName, u("Les animaux.lxg"));
+    EXPECT_TRUE(doc.life.modified);
+    EXPECT_EQ(doc.settings().puzzle.message, u("secret"));
+
+    // The template holds the settings without the worksheet's content.
+    Document tpl(kFonts);
+    tpl.LoadDocument(path + u(".lxg"));
+    EXPECT_EQ(tpl.life.documentName, QString()) << "the template opens untitled";
+    EXPECT_EQ(tpl.settings().title, u("Les animaux"));
+    EXPECT_TRUE(tpl.settings().gridBold);
+    EXPECT_EQ(tpl.words().Count(), 0);
+    EXPECT_EQ(tpl.settings().LevelString(), u("00000"));
+    EXPECT_EQ(tpl.themes().SelectedCount(), 0);
+    EXPECT_EQ(tpl.settings().DirectionString(), u("100000"));
+    EXPECT_EQ(tpl.settings().puzzle.message, QString());
+    EXPECT_TRUE(tpl.puzzle().LetterGrid.at(0, 0).isEmpty());
+
+    // Asked again, the question warns that the template will be replaced.
+    doc.SaveDocument(path, confirm);
+    EXPECT_EQ(asked, u("Attention : le modèle existant sera remplacé !\nVoulez-vous vraiment définir ce document comme modèle par défaut ?"));
+}
+
+TEST_F(DocumentFile, AbsentValuesOfAnEmptyFile)
+{
+    Load({ u("[LXGDocument]") });
+    const DocumentSettings& s = doc.settings();
+    EXPECT_EQ(s.title, u("Lexigrille")) << "a document without a title gets the product name";
+    EXPECT_EQ(s.gridFontName, u("Arial"));
+    EXPECT_EQ(s.listFontName, u("Arial Narrow"));
+    EXPECT_EQ(s.titleFontName, u("Tahoma"));
+    EXPECT_EQ(s.puzzle.gridSize, 5);
+    EXPECT_EQ(s.lowerHalf, 0) << "a document without parameters opens with an empty lower half";
+    EXPECT_EQ(s.maxLetters, 15);
+    EXPECT_EQ(s.puzzle.lowerBound, u("10"));
+    EXPECT_EQ(s.puzzle.upperBound, u("99"));
+    EXPECT_EQ(s.DirectionString(), u("100000"));
+    EXPECT_EQ(doc.words().Count(), 0);
+    EXPECT_EQ(doc.puzzle().WordEntries.size(), 1);
+}
+
+TEST_F(DocumentFile, EmptyTitleStaysEmpty)
+{
+    ASSERT_TRUE(doc.SaveDocument(Path(u("vide.lxg"))).saved);
+    Document back(kFonts);
+    back.LoadDocument(Path(u("vide.lxg")));
+    EXPECT_EQ(back.settings().title, QString());
+}
+
+TEST_F(DocumentFile, ParametersWithFiveFields)
+{
+    Load({ u("[LXGDocument]"), u("Paramètres=9,0,0,1,2") });
+    const DocumentSettings& s = doc.settings();
+    EXPECT_EQ(s.puzzle.gridSize, 9);
+    EXPECT_FALSE(s.uppercase);
+    EXPECT_TRUE(s.visibleCells);
+    EXPECT_EQ(s.lowerHalf, 2);
+    EXPECT_EQ(s.puzzle.gameType, GameType::WordSearch);
+    EXPECT_EQ(s.puzzle.valueMode, 0);
+    EXPECT_EQ(s.maxLetters, 15);
+    EXPECT_EQ(s.puzzle.lowerBound, u("10"));
+    EXPECT_EQ(s.puzzle.upperBound, u("99"));
+}
+
+TEST_F(DocumentFile, OutOfRangeNumbersTakeTheNearerBound)
+{
+    Load({ u("[LXGDocument]"), u("PoliceGrille=Comic Sans MS,40,7,x"), u("PoliceTitre=inconnue"),
+           u("Paramètres=99,1,1,0,-4,7,1,30,5,5,5,1,1,2"), u("MotsSélectionnés=1111111111111111111x"),
+           u("NombreMots=9000"), u("Valeurs=0,abc") });
+    const DocumentSettings& s = doc.settings();
+    EXPECT_EQ(s.gridFontName, u("Arial")) << "a font that is not installed selects the fallback";
+    EXPECT_EQ(s.gridFontSize, 12);
+    EXPECT_FALSE(s.gridBold);
+    EXPECT_EQ(s.titleFontName, u("Tahoma"));
+    EXPECT_EQ(s.puzzle.gridSize, 18);
+    EXPECT_EQ(s.lowerHalf, 0);
+    EXPECT_EQ(s.puzzle.gameType, GameType::CodedWords);
+    EXPECT_EQ(s.selectedThemeCount, 0) << "recounted from the theme list";
+    EXPECT_TRUE(s.puzzle.randomFill);
+    EXPECT_FALSE(s.puzzle.shuffleMessage);
+    EXPECT_EQ(s.levelNaming, 1);
+    EXPECT_EQ(s.maxLetters, 15) << "out of range: the fallback, not the bound";
+    EXPECT_EQ(doc.puzzle().WordEntries.size(), 20) << "N is cut to the flags";
+    // Coded words with another count than 26 values: 1 to 26 in alphabetical order.
+    EXPECT_EQ(doc.puzzle().LetterCodes[0], 1);
+    EXPECT_EQ(doc.puzzle().LetterCodes[25], 26);
+    EXPECT_EQ(s.puzzle.letterCodeTexts[25], u("26"));
+}
+
+TEST_F(DocumentFile, FillInAndCodedValues)
+{
+    Load({ u("[LXGDocument]"), u("Paramètres=5,1,1,0,1,1,0,0,1,0,0,15,10,99"), u("Valeurs=2,eaz1e?B"),
+           u("Grille0=Mai_") });
+    QStringList choices;
+    for (const auto& c : std::as_const(doc.puzzle().RevealChoices))
+        choices << c.text;
+    EXPECT_EQ(choices, (QStringList { u("(?)"), u("E"), u("A"), u("Z"), u("B") }));
+    EXPECT_EQ(doc.settings().puzzle.revealChoice, u("A"));
+    EXPECT_EQ(Value(u("Valeurs")), u("2,EAZB"));
+
+    QStringList codes;
+    for (int k = 0; k < 26; ++k)
+        codes << QString::number(k == 3 ? 0 : 30 - k);
+    Load({ u("[LXGDocument]"), u("Paramètres=5,1,1,0,1,2,2,0,1,0,0,15,10,99"), u("Valeurs=") + codes.join(u(",")),
+           u("Grille0=Bad4é-") });
+    const PuzzleState& z = doc.puzzle();
+    EXPECT_FALSE(z.CodesAreNumbers) << "symbols";
+    EXPECT_EQ(z.LetterCodes[1], 29);
+    EXPECT_EQ(doc.settings().puzzle.letterCodeTexts[3], QString()) << "a code below 1 shows as an empty box";
+    EXPECT_EQ(z.LetterGrid.at(0, 0), u("B"));
+    EXPECT_EQ(z.CodeGrid.at(0, 0), 29);
+    EXPECT_EQ(z.LetterGrid.at(1, 0), u("a"));
+    EXPECT_EQ(z.CodeGrid.at(1, 0), 30);
+    EXPECT_EQ(z.LetterGrid.at(3, 0), u("4")) << "a digit of a word is kept";
+    EXPECT_TRUE(z.LetterGrid.at(4, 0).isEmpty()) << "é cannot come from a puzzle";
+    EXPECT_TRUE(z.LetterGrid.at(5, 0).isEmpty());
+    EXPECT_EQ(z.SymbolAlphabet, PuzzleEngine::SymbolCharacters());
+    EXPECT_EQ(Value(u("Valeurs")), codes.join(u(",")));
+}
+
+TEST_F(DocumentFile, OneWordPuzzleStoresNoEntry)
+{
+    Load({ u("[LXGDocument]"), u("MotsSélectionnés=1"), u("NombreMots=0"), u("Liste0=chat"), u("Mot0=1,1,1,CHAT") });
+    EXPECT_EQ(doc.puzzle().WordCount, 1);
+    EXPECT_EQ(doc.puzzle().WordEntries.size(), 1);
+    EXPECT_EQ(doc.puzzle().WordEntries[0], WordEntry {});
+    EXPECT_EQ(Value(u("NombreMots")), u("0"));
+    EXPECT_EQ(Value(u("Mot0")), u("<absent>"));
+}
+
+TEST_F(DocumentFile, QuotedTitleLosesItsQuotes)
+{
+    Load({ u("[LXGDocument]"), u("Titre=\"Les animaux\""), u("Consigne=  Entoure les mots.  ") });
+    EXPECT_EQ(doc.settings().title, u("Les animaux"));
+    EXPECT_EQ(doc.settings().instruction, u("Entoure les mots."));
+}
+
+TEST_F(DocumentFile, MissingFileAndForeignFilesOpenAsResetDocuments)
+{
+    doc.LoadDocument(Path(u("absent.lxg")));
+    EXPECT_EQ(doc.life.documentName, u("absent.lxg"));
+    EXPECT_EQ(doc.settings().title, u("Lexigrille"));
+
+    QByteArray junk;
+    for (int i = 0; i < 200000; ++i)
+        junk.append(char((i * 7919) & 0xFF));
+    Write(Path(u("binaire.lxg")), junk);
+    doc.LoadDocument(Path(u("binaire.lxg")));
+    EXPECT_EQ(doc.words().Count(), 0);
+    EXPECT_EQ(doc.settings().puzzle.gridSize, 5);
+    EXPECT_EQ(ReadAll(Path(u("binaire.lxg"))), junk) << "the file is left untouched";
+
+    // A document saved by a modern editor in UTF-8 still opens its words.
+    Write(Path(u("utf8.lxg")), u("[LXGDocument]\nTitre=Les élèves\nMotsSélectionnés=1\nListe0=éléphant\n").toUtf8());
+    doc.LoadDocument(Path(u("utf8.lxg")));
+    EXPECT_EQ(doc.settings().title, u("Les élèves"));
+    EXPECT_EQ(doc.words().Words(), QStringList { u("éléphant") });
+}
+
+TEST(DocumentPaths, ExtensionAndName)
+{
+    EXPECT_EQ(EnsureDocumentExtension(u("fiche")), u("fiche.lxg"));
+    EXPECT_EQ(EnsureDocumentExtension(u("fiche.LXG")), u("fiche.LXG"));
+    EXPECT_EQ(DocumentFileName(u("/a/b/Les animaux.lxg"), false), u("Les animaux"));
+}
+
+} // namespace
+} // namespace lx
