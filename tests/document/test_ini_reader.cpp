@@ -2,7 +2,6 @@
 #include "document/Text1252.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -309,9 +308,9 @@ TEST(IniReaderFiles, OneHugeLineIsReadWhole)
     EXPECT_FALSE(IniReader::FromBytes(QByteArray(8 * 1024 * 1024, '[')).HasSection(QStringLiteral("S")));
 }
 
-TEST(IniReaderFiles, LargeFileParsesQuickly)
+TEST(IniReaderFiles, LargeFileParsesWhole)
 {
-    // About 50 MB of many short lines: one pass, nothing quadratic.
+    // About 50 MB of many short lines (its speed is measured in bench/).
     QByteArray bytes;
     bytes.reserve(52 * 1024 * 1024);
     bytes.append("[S]\r\n");
@@ -323,15 +322,10 @@ TEST(IniReaderFiles, LargeFileParsesQuickly)
         ++lines;
     }
     bytes.append("Fin=oui\r\n");
-    QElapsedTimer timer;
-    timer.start();
     const IniReader reader = IniReader::FromBytes(bytes);
-    const qint64 elapsed = timer.elapsed();
     EXPECT_EQ(reader.Value(QStringLiteral("S"), QStringLiteral("Fin")), QStringLiteral("oui"));
     EXPECT_EQ(reader.Value(QStringLiteral("S"), QStringLiteral("Cle49999")),
               QStringLiteral("une valeur assez longue pour remplir la ligne"));
-    // Generous for a shared, slow machine; quadratic work would take minutes.
-    EXPECT_LT(elapsed, 5000) << lines << " lines";
 }
 
 } // namespace

@@ -1,0 +1,98 @@
+// Fuzz target of the document reader.
+//
+// Any bytes must open as a usable document, and a document must survive a
+// save and a reopen: the text written from the bytes, read back, gives the
+// same text again. A difference aborts with both texts on stderr.
+#include "document/Document.h"
+#include "document/Text1252.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+const QStringList& FontNames()
+{
+    static const QStringList names { QStringLiteral("Arial"), QStringLiteral("Arial Narrow"),
+                                     QStringLiteral("Courier New"), QStringLiteral("Tahoma"),
+                                     QStringLiteral("Times New Roman") };
+    return names;
+}
+
+const QString& FileName()
+{
+    static const QString name = QStringLiteral("fuzz.lxg");
+    return name;
+}
+
+// The lines of a document text, for the report of a difference.
+QStringList Lines(const QString& text)
+{
+    return text.split(QStringLiteral("\r\n"));
+}
+
+// Qt's warnings would flood the fuzzer's output; a fatal message (a failed
+// Q_ASSERT) is shown, and Qt aborts after it.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg || type == QtCriticalMsg) {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+        std::fflush(stderr);
+    }
+}
+
+void ReportDifference(const QString& first, const QString& second)
+{
+    const QStringList a = Lines(first);
+    const QStringList b = Lines(second);
+    std::fprintf(stderr, "\n==== The document text changes when it is saved and opened again ====\n");
+    const qsizetype n = std::max(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const QString la = a.value(i, QStringLiteral("<no line>"));
+        const QString lb = b.value(i, QStringLiteral("<no line>"));
+        if (la == lb)
+            continue;
+        std::fprintf(stderr, "line %lld\n  first : %s\n  second: %s\n", static_cast<long long>(i + 1),
+                     qPrintable(la.toHtmlEscaped()), qPrintable(lb.toHtmlEscaped()));
+    }
+    std::fflush(stderr);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    // Nothing of the document code draws or lists fonts (the font list is
+    // given), so no QGuiApplication; a core application gives the program
+    // folder its usual meaning.
+    static QCoreApplication app(*argc, *argv);
+    qInstallMessageHandler(QuietMessages);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+
+    lx::Document doc(FontNames());
+    doc.LoadDocumentBytes(bytes, FileName());
+    const QString text = doc.BuildDocumentText();
+
+    // Saved as SaveDocument writes it, then opened again.
+    lx::Document reopened(FontNames());
+    reopened.LoadDocumentBytes(lx::EncodeWindows1252(text + QStringLiteral("\r\n")), FileName());
+    const QString again = reopened.BuildDocumentText();
+    if (again != text) {
+        ReportDifference(text, again);
+        std::abort();
+    }
+    return 0;
+}
