@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -82,19 +83,61 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
     }
 }
 
+// A line as the report shows it: control characters as \xNN.
+QByteArray Printable(const QString& line)
+{
+    QString shown;
+    for (QChar c : line) {
+        if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F) || c == u'\\')
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown.toUtf8();
+}
+
+// The value of each key of a document text, in the order of the text.
+QList<std::pair<QString, QString>> Keys(const QStringList& lines)
+{
+    QList<std::pair<QString, QString>> keys;
+    for (const QString& line : lines) {
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals >= 0)
+            keys.append({ line.left(equals), line.mid(equals + 1) });
+        else if (!line.isEmpty())
+            keys.append({ line, QString() });
+    }
+    return keys;
+}
+
+// Shows the keys whose lines differ, key by key: a missing key does not shift
+// the others.
 void ReportDifference(const QString& first, const QString& second)
 {
-    const QStringList a = Lines(first);
-    const QStringList b = Lines(second);
+    const auto a = Keys(Lines(first));
+    const auto b = Keys(Lines(second));
+    auto find = [](const QList<std::pair<QString, QString>>& keys, const QString& key) -> const QString* {
+        for (const auto& k : keys) {
+            if (k.first == key)
+                return &k.second;
+        }
+        return nullptr;
+    };
+    QStringList order;
+    for (const auto& k : a)
+        order << k.first;
+    for (const auto& k : b) {
+        if (!order.contains(k.first))
+            order << k.first;
+    }
     std::fprintf(stderr, "\n==== The document text changes when it is saved and opened again ====\n");
-    const qsizetype n = std::max(a.size(), b.size());
-    for (qsizetype i = 0; i < n; ++i) {
-        const QString la = a.value(i, QStringLiteral("<no line>"));
-        const QString lb = b.value(i, QStringLiteral("<no line>"));
-        if (la == lb)
+    for (const QString& key : std::as_const(order)) {
+        const QString* va = find(a, key);
+        const QString* vb = find(b, key);
+        if (va && vb && *va == *vb)
             continue;
-        std::fprintf(stderr, "line %lld\n  first : %s\n  second: %s\n", static_cast<long long>(i + 1),
-                     qPrintable(la.toHtmlEscaped()), qPrintable(lb.toHtmlEscaped()));
+        std::fprintf(stderr, "%s\n  first : %s\n  second: %s\n", Printable(key).constData(),
+                     va ? Printable(*va).constData() : "<no key>", vb ? Printable(*vb).constData() : "<no key>");
     }
     std::fflush(stderr);
 }

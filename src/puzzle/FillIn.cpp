@@ -1,6 +1,6 @@
-// The fill-in grid: horizontal and vertical words, each crossing an earlier one
-// on a shared letter, never two words side by side. Whole attempts are made in
-// a fresh random order until every word is placed or the time limit is reached.
+// The fill-in grid: horizontal and vertical words, each crossing another one on
+// a shared letter, never two words side by side. Whole attempts are made in a
+// fresh random order until every word is placed or the time limit is reached.
 #include "puzzle/Engine.h"
 
 #include "words/WordForms.h"
@@ -45,6 +45,15 @@ bool PuzzleEngine::TryFillInAttempt()
     }
 
     QList<bool> placed(count, false);
+    // Tries every placed word, the latest first, as a partner for word i.
+    auto cross = [&](int i, const QString& w) {
+        for (int j = count - 1; j >= 0; --j) {
+            if (j != i && placed[j] && CrossWith(w, j))
+                return true;
+        }
+        return false;
+    };
+    QList<int> pending;
     for (int i = 0; i < count; ++i) {
         const QString w = ToGridForm(s_.PlacementOrder[i].text);
         const int n = int(w.size());
@@ -61,21 +70,34 @@ bool PuzzleEngine::TryFillInAttempt()
                 y_ = random_.RandomInt(0, s_.GridLast - (n - 1));
                 placed[i] = PlaceWord(2, 0, 1);
             }
+            if (!placed[i])
+                return false;
         } else {
-            for (int j = i - 1; j >= 0; --j) {
-                if (CrossWith(w, j)) {
-                    placed[i] = true;
-                    break;
-                }
+            placed[i] = cross(i, w);
+            // A word that found no crossing yet waits for the words after it,
+            // which may bring the letter it needs.
+            if (!placed[i])
+                pending.append(i);
+        }
+        if (Tick())
+            return false;
+    }
+    bool progress = true;
+    while (!pending.isEmpty() && progress) {
+        progress = false;
+        for (int k = 0; k < pending.size(); ++k) {
+            const int i = pending[k];
+            entry_ = i;
+            if (cross(i, ToGridForm(s_.PlacementOrder[i].text))) {
+                placed[i] = true;
+                pending.removeAt(k--);
+                progress = true;
             }
         }
         if (Tick())
             return false;
-        // A word that found no crossing dooms the attempt: start the next one.
-        if (!placed[i])
-            return false;
     }
-    return true;
+    return pending.isEmpty();
 }
 
 // Tries to cross the new word w with the earlier word j of the placement

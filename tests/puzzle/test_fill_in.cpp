@@ -73,18 +73,26 @@ void ExpectSoundFillIn(const PuzzleState& s, const QStringList& words)
     }
     EXPECT_TRUE(row0 && col0) << "the grid is moved to the corner";
 
-    // Every word after the first crosses an earlier one.
-    for (int i = 1; i < n; ++i) {
+    // The words form one crossword: every word is reached from the first one
+    // through crossings.
+    QList<bool> reached(n, false);
+    QList<int> todo { 0 };
+    reached[0] = true;
+    while (!todo.isEmpty()) {
+        const int i = todo.takeLast();
         const WordEntry& e = s.WordEntries[i];
         const DirectionStep st = kDirectionSteps[e.direction];
-        bool crosses = false;
-        for (int k = 0; k < e.gridText.size() && !crosses; ++k) {
+        for (int k = 0; k < e.gridText.size(); ++k) {
             const int x = e.x + k * st.dx, y = e.y + k * st.dy;
             const int other = e.direction == 0 ? down.at(x, y) : across.at(x, y);
-            crosses = other >= 0 && other < i;
+            if (other >= 0 && !reached[other]) {
+                reached[other] = true;
+                todo.append(other);
+            }
         }
-        EXPECT_TRUE(crosses) << e.gridText.toStdString();
     }
+    for (int i = 0; i < n; ++i)
+        EXPECT_TRUE(reached[i]) << s.WordEntries[i].gridText.toStdString() << " crosses no other word";
 }
 
 class FillInSizes : public ::testing::TestWithParam<int> { };
@@ -105,6 +113,17 @@ TEST_P(FillInSizes, WordsCrossAndNeverTouch)
 }
 
 INSTANTIATE_TEST_SUITE_P(Words, FillInSizes, ::testing::Values(5, 10, 20));
+
+TEST(FillIn, ThirtyWordsMakeOneCrossword)
+{
+    const QStringList words = FillInWords(30);
+    for (std::uint64_t seed = 1; seed <= 2; ++seed) {
+        Bench b;
+        b.settings.gameType = GameType::FillIn;
+        ASSERT_TRUE(b.Generate(words, seed).succeeded()) << "seed " << seed;
+        ExpectSoundFillIn(b.state, words);
+    }
+}
 
 TEST(FillIn, RevealedLetterOccursAtLeastThreeTimes)
 {
