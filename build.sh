@@ -16,6 +16,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
   libgtest-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core fonts-symbola fonts-wine
+  clang libclang-rt-14-dev
 )
 
 missing=()
