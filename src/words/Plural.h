@@ -9,5 +9,15 @@ namespace lx {
 // "s". Counts below 2 (0 included) take the singular, as French does.
 // With withNumber the count and a space come first: "3 lettres", "0 liste disponible".
 QString PluralLabel(long long count, const QString& noun, bool withNumber);
+inline QString PluralLabel(int count, const QString& noun, bool withNumber)
+{
+    return PluralLabel((long long)count, noun, withNumber);
+}
+// A count that may be fractional: rounded to the nearest integer (halves to
+// even) to choose singular or plural, written as it is.
+QString PluralLabel(double count, const QString& noun, bool withNumber);
+// A count given as text: a text that is no number returns the noun unchanged,
+// markers included.
+QString PluralLabel(const QString& count, const QString& noun, bool withNumber);
 
 } // namespace lx

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -376,6 +377,22 @@ TEST_F(DocumentFile, MissingFileAndForeignFilesOpenAsResetDocuments)
     EXPECT_EQ(doc.words().Count(), 0);
     EXPECT_EQ(doc.settings().puzzle.gridSize, 5);
     EXPECT_EQ(ReadAll(Path(u("binaire.lxg"))), junk) << "the file is left untouched";
+
+    // A huge file opens as a new document too, and is left alone.
+    Write(Path(u("enorme.lxg")), QByteArray(20 * 1024 * 1024, 'x'));
+    doc.LoadDocument(Path(u("enorme.lxg")));
+    EXPECT_EQ(doc.settings().title, u("Lexigrille"));
+    EXPECT_EQ(QFileInfo(Path(u("enorme.lxg"))).size(), 20 * 1024 * 1024);
+
+    // A document cut short keeps what it holds.
+    QByteArray cut = FileBytes(ExampleLines(false));
+    cut.truncate(cut.indexOf("Grille2="));
+    Write(Path(u("coupe.lxg")), cut);
+    doc.LoadDocument(Path(u("coupe.lxg")));
+    EXPECT_EQ(doc.settings().title, u("Les animaux"));
+    EXPECT_EQ(doc.puzzle().LetterGrid.at(0, 1), u("a"));
+    EXPECT_TRUE(doc.puzzle().LetterGrid.at(0, 2).isEmpty());
+    EXPECT_EQ(doc.words().Count(), 0) << "the candidates came after the cut";
 
     // A document saved by a modern editor in UTF-8 still opens its words.
     Write(Path(u("utf8.lxg")), u("[LXGDocument]\nTitre=Les élèves\nMotsSélectionnés=1\nListe0=éléphant\n").toUtf8());

@@ -109,6 +109,12 @@ TEST(PluralLabel, FrenchPlural)
     EXPECT_EQ(PluralLabel(2, QString::fromUtf8("liste¤ disponible¤"), true), QStringLiteral("2 listes disponibles"));
     EXPECT_EQ(PluralLabel(2, QString::fromUtf8("Thème"), false), QString::fromUtf8("Thèmes"));
     EXPECT_EQ(PluralLabel(-4, QStringLiteral("mot"), true), QStringLiteral("-4 mot"));
+    EXPECT_EQ(PluralLabel(1.5, QStringLiteral("lettre"), false), QStringLiteral("lettres")) << "1.5 rounds to 2";
+    EXPECT_EQ(PluralLabel(2.5, QStringLiteral("lettre"), false), QStringLiteral("lettres"));
+    EXPECT_EQ(PluralLabel(0.5, QStringLiteral("lettre"), false), QStringLiteral("lettre")) << "halves to even";
+    EXPECT_EQ(PluralLabel(QStringLiteral("beaucoup"), QString::fromUtf8("liste¤ disponible¤"), true),
+              QString::fromUtf8("liste¤ disponible¤"));
+    EXPECT_EQ(PluralLabel(QStringLiteral("12"), QStringLiteral("mot"), true), QStringLiteral("12 mots"));
 }
 
 TEST(WordOrder, AlphabeticalWithoutRegardToCase)
