@@ -176,9 +176,16 @@ void Document::ResetDocumentSettings()
 
 QString Document::ExternalListThemeString() const
 {
-    QString name = data.settings.themeText;
+    return ExternalListThemeString(data);
+}
+
+QString Document::ExternalListThemeString(const DocumentData& d)
+{
+    // The theme box names the list; when it is empty, the imported file's
+    // name up to its first ".".
+    QString name = d.settings.themeText;
     if (name.isEmpty()) {
-        name = data.importedListName;
+        name = d.importedListName;
         const int dot = int(name.indexOf(QLatin1Char('.')));
         if (dot >= 0)
             name.truncate(dot);
@@ -241,16 +248,8 @@ QString Document::BuildDocumentText(const DocumentData& d)
 
     // The words of an external list keep its name, so that it reopens with it.
     QString themes = d.themes.SelectedCodes();
-    if (themes.isEmpty() && d.words.Count() > 0) {
-        QString name = s.themeText;
-        if (name.isEmpty()) {
-            name = d.importedListName;
-            const int dot = int(name.indexOf(QLatin1Char('.')));
-            if (dot >= 0)
-                name.truncate(dot);
-        }
-        themes = QStringLiteral("*") + name;
-    }
+    if (themes.isEmpty() && d.words.Count() > 0)
+        themes = ExternalListThemeString(d);
     key(QStringLiteral("Thèmes"), themes);
     key(QStringLiteral("MotsSélectionnés"), d.words.BuildSelectionSignature());
 

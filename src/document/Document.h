@@ -85,6 +85,7 @@ public:
     // The theme string that the snapshot and the file use for the words of an
     // external list: "*" and the list's name.
     QString ExternalListThemeString() const;
+    static QString ExternalListThemeString(const DocumentData& d);
 
     // "Créer la grille" on the checked words; marks the document modified when
     // a puzzle is made. question answers the grid-too-small question.

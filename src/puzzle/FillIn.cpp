@@ -123,65 +123,45 @@ bool PuzzleEngine::CrossWith(const QString& w, int j)
     if (common.isEmpty())
         return false;
 
-    auto filled = [this](int x, int y) { return !s_.LetterGrid.at(x, y).isEmpty(); };
     last_ = n;
     word_ = w;
+    if (E.direction != 0 && E.direction != 2)
+        return false;
+
+    // The new word goes across the earlier one: down through a horizontal
+    // word, across a vertical one. Both cases are one, seen in the new word's
+    // frame: p runs along the new word, q across it.
+    const bool down = E.direction == 0;
+    auto filled = [this, down](int q, int p) {
+        return !(down ? s_.LetterGrid.at(q, p) : s_.LetterGrid.at(p, q)).isEmpty();
+    };
+    const int eq = down ? E.x : E.y; // where the earlier word starts, across the new one
+    const int ep = down ? E.y : E.x; // the line of the earlier word, along the new one
 
     // Every start is checked where the new word would lie: its sides, the cell
     // before it and the cell after it, which must fall inside the area.
-    if (E.direction == 0) {
-        // The earlier word is horizontal: the new one goes down through it.
-        for (int b = 0; b < m; ++b) {
-            if (table[b] < 0)
-                continue;
-            const int x = E.x + b;
-            const int y = E.y - table[b];
-            if (x < 0 || y < 0 || y + n >= s_.GridSize)
-                continue;
-            bool blocked = false;
-            for (int k = 0; k < n && !blocked; ++k) {
-                if (y + k == E.y)
-                    continue;
-                if ((x > 0 && filled(x - 1, y + k)) || (x < s_.GridSize && filled(x + 1, y + k)))
-                    blocked = true;
-            }
-            if (!blocked && ((y > 0 && filled(x, y - 1)) || filled(x, y + n)))
+    for (int b = 0; b < m; ++b) {
+        if (table[b] < 0)
+            continue;
+        const int q = eq + b;
+        const int p = ep - table[b];
+        if (q < 0 || p < 0 || p + n >= s_.GridSize)
+            continue;
+        bool blocked = false;
+        for (int k = 0; k < n && !blocked; ++k) {
+            if (p + k == ep)
+                continue; // the crossing itself
+            if ((q > 0 && filled(q - 1, p + k)) || (q < s_.GridSize && filled(q + 1, p + k)))
                 blocked = true;
-            if (blocked)
-                continue;
-            x_ = x;
-            y_ = y;
-            if (PlaceWord(2, 0, 1))
-                return true;
         }
-        return false;
-    }
-    if (E.direction == 2) {
-        // The earlier word is vertical: the new one goes across it.
-        for (int b = 0; b < m; ++b) {
-            if (table[b] < 0)
-                continue;
-            const int x = E.x - table[b];
-            const int y = E.y + b;
-            if (x < 0 || y < 0 || x + n >= s_.GridSize)
-                continue;
-            bool blocked = false;
-            for (int k = 0; k < n && !blocked; ++k) {
-                if (x + k == E.x)
-                    continue;
-                if ((y > 0 && filled(x + k, y - 1)) || (y < s_.GridSize && filled(x + k, y + 1)))
-                    blocked = true;
-            }
-            if (!blocked && ((x > 0 && filled(x - 1, y)) || filled(x + n, y)))
-                blocked = true;
-            if (blocked)
-                continue;
-            x_ = x;
-            y_ = y;
-            if (PlaceWord(0, 1, 0))
-                return true;
-        }
-        return false;
+        if (!blocked && ((p > 0 && filled(q, p - 1)) || filled(q, p + n)))
+            blocked = true;
+        if (blocked)
+            continue;
+        x_ = down ? q : p;
+        y_ = down ? p : q;
+        if (down ? PlaceWord(2, 0, 1) : PlaceWord(0, 1, 0))
+            return true;
     }
     return false;
 }

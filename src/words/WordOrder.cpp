@@ -7,9 +7,7 @@
 
 namespace lx {
 
-namespace {
-
-const QCollator& frenchCollator()
+const QCollator& WordCollator()
 {
     static const QCollator collator = [] {
         QCollator c(QLocale(QLocale::French, QLocale::France));
@@ -21,11 +19,9 @@ const QCollator& frenchCollator()
     return collator;
 }
 
-} // namespace
-
 bool WordLess(const QString& a, const QString& b)
 {
-    const int c = frenchCollator().compare(a, b);
+    const int c = WordCollator().compare(a, b);
     if (c != 0)
         return c < 0;
     return a < b;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCollator>
 #include <QString>
 #include <QStringList>
 
@@ -9,6 +10,8 @@ namespace lx {
 // without regard to case ("Âne" beside "ane", "école" after "eau"); words
 // that compare equal that way keep a fixed order by their exact text.
 bool WordLess(const QString& a, const QString& b);
+// The collation behind that order (French, case-insensitive).
+const QCollator& WordCollator();
 // Case-insensitive, accent-sensitive equality used to refuse duplicates.
 bool WordEqualIgnoringCase(const QString& a, const QString& b);
 void SortWords(QStringList& words);

@@ -1,0 +1,165 @@
+#include "render/PainterSurface.h"
+
+#include "render/SymbolFont.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
+
+namespace lx {
+
+namespace {
+
+constexpr double kMillimetresPerInch = 25.4;
+
+QString FontKey(const SurfaceFont& f)
+{
+    return f.name + QLatin1Char('|') + QString::number(f.size, 'g', 10) + QLatin1Char('|')
+        + QLatin1Char(f.bold ? '1' : '0') + QLatin1Char(f.italic ? '1' : '0') + QLatin1Char(f.underline ? '1' : '0');
+}
+
+// The device's page extent in millimetres.
+QSizeF DeviceMillimetres(const QPaintDevice& device)
+{
+    return { device.width() * kMillimetresPerInch / device.logicalDpiX(),
+             device.height() * kMillimetresPerInch / device.logicalDpiY() };
+}
+
+} // namespace
+
+PainterSurface::PainterSurface(QPainter& painter, const FontCatalog& fonts)
+    : painter_(painter)
+    , fonts_(fonts)
+    , paper_(true)
+    , extent_(DeviceMillimetres(*painter.device()))
+    , deviceRect_(0, 0, painter.device()->width(), painter.device()->height())
+    , sx_(painter.device()->logicalDpiX() / kMillimetresPerInch)
+    , sy_(painter.device()->logicalDpiY() / kMillimetresPerInch)
+    , dpiX_(painter.device()->logicalDpiX())
+{
+    painter_.save();
+    painter_.resetTransform();
+    painter_.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+}
+
+PainterSurface::PainterSurface(QPainter& painter, const QSizeF& pageExtent, const QRectF& deviceRect,
+                               const FontCatalog& fonts)
+    : painter_(painter)
+    , fonts_(fonts)
+    , paper_(false)
+    , extent_(pageExtent)
+    , deviceRect_(deviceRect)
+    , sx_(pageExtent.width() > 0 ? deviceRect.width() / pageExtent.width() : 1.0)
+    , sy_(pageExtent.height() > 0 ? deviceRect.height() / pageExtent.height() : 1.0)
+    , dpiX_(painter.device()->logicalDpiX())
+{
+    painter_.save();
+    painter_.resetTransform();
+    painter_.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+}
+
+PainterSurface::~PainterSurface()
+{
+    painter_.restore();
+}
+
+QFont PainterSurface::QtFont(const SurfaceFont& f)
+{
+    QFont font;
+    if (QString::compare(f.name, SymbolFontName(), Qt::CaseInsensitive) == 0) {
+        font = MakeSymbolFont(f.size, f.bold, f.italic);
+    } else {
+        // Only names of the installed list are drawn as named; anything else
+        // is drawn as Arial's twin rather than by a silent substitute.
+        const QString name = fonts_.Contains(f.name) ? f.name : QStringLiteral("Arial");
+        font = fonts_.MakeFont(name, f.size, f.bold, f.italic);
+    }
+    if (f.size <= 0)
+        font.setPointSizeF(0.1);
+    font.setUnderline(f.underline);
+    // Unhinted outlines scale linearly, so the preview lays text out as the paper does.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+const PainterSurface::ResolvedFont& PainterSurface::Resolve()
+{
+    const QString key = FontKey(font);
+    auto it = cache_.find(key);
+    if (it == cache_.end()) {
+        const QFont qfont = QtFont(font);
+        const bool symbol = QString::compare(font.name, SymbolFontName(), Qt::CaseInsensitive) == 0;
+        it = cache_.emplace(key, ResolvedFont { qfont, QFontMetricsF(qfont, painter_.device()), symbol }).first;
+    }
+    return it->second;
+}
+
+double PainterSurface::TextWidth(const QString& text)
+{
+    const ResolvedFont& f = Resolve();
+    return f.metrics.horizontalAdvance(f.symbol ? SymbolPictograms(text) : text) / sx_;
+}
+
+double PainterSurface::TextHeight(const QString&)
+{
+    return Resolve().metrics.lineSpacing() / sy_;
+}
+
+QPointF PainterSurface::Map(double x, double y) const
+{
+    return { deviceRect_.left() + x * sx_, deviceRect_.top() + y * sy_ };
+}
+
+void PainterSurface::ApplyPen()
+{
+    QPen pen(QColor::fromRgb(foreColor));
+    pen.setWidthF(std::max(1, drawWidth));
+    if (drawStyle == LineStyle::Dotted) {
+        pen.setStyle(Qt::DotLine);
+        pen.setCapStyle(Qt::FlatCap);
+    } else {
+        pen.setStyle(Qt::SolidLine);
+        pen.setCapStyle(Qt::SquareCap);
+    }
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter_.setPen(pen);
+    painter_.setBrush(Qt::NoBrush);
+}
+
+void PainterSurface::DrawText(double x, double y, const QString& text)
+{
+    const ResolvedFont& f = Resolve();
+    const QString shown = f.symbol ? SymbolPictograms(text) : text;
+    if (shown.isEmpty())
+        return;
+    painter_.setFont(f.font);
+    painter_.setPen(QColor::fromRgb(foreColor));
+    const QPointF at = Map(x, y);
+    painter_.drawText(QPointF(at.x(), at.y() + f.metrics.ascent()), shown);
+}
+
+void PainterSurface::Line(double x1, double y1, double x2, double y2)
+{
+    ApplyPen();
+    painter_.drawLine(Map(x1, y1), Map(x2, y2));
+}
+
+void PainterSurface::Box(double x1, double y1, double x2, double y2)
+{
+    ApplyPen();
+    painter_.drawRect(QRectF(Map(x1, y1), Map(x2, y2)).normalized());
+}
+
+double PainterSurface::ScaleX(double millimetres) const
+{
+    return millimetres * dpiX_ / kMillimetresPerInch;
+}
+
+void PainterSurface::Clear()
+{
+    painter_.fillRect(deviceRect_, Qt::white);
+}
+
+} // namespace lx
