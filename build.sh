@@ -17,6 +17,7 @@ PACKAGES=(
   libgtest-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core fonts-symbola fonts-wine
   clang libclang-rt-14-dev
+  python3 hunspell hunspell-fr-classical
 )
 
 missing=()
