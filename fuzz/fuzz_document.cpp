@@ -5,8 +5,9 @@
 // same text again. A difference aborts and shows the lines that differ.
 //
 // LEXIGRILLE_FUZZ_IGNORE (environment) lists keys whose lines the comparison
-// skips, separated by commas, "Liste*" standing for every key that starts with
-// "Liste": it lets a long run go on past a difference already known.
+// skips, separated by commas: "Mot#" stands for Mot0, Mot1..., "Liste*" for
+// every key starting with "Liste". It lets a long run go on past a difference
+// already known.
 #include "document/Document.h"
 #include "document/Text1252.h"
 
@@ -38,7 +39,7 @@ const QString& FileName()
     return name;
 }
 
-// The keys (or key prefixes, written "Name*") LEXIGRILLE_FUZZ_IGNORE names.
+// The keys LEXIGRILLE_FUZZ_IGNORE names.
 const QStringList& IgnoredKeys()
 {
     static const QStringList keys = [] {
@@ -58,7 +59,14 @@ bool IsIgnored(const QString& line)
         return false;
     const QString key = line.left(equals);
     for (const QString& ignored : IgnoredKeys()) {
-        if (ignored.endsWith(QLatin1Char('*')) ? key.startsWith(ignored.chopped(1)) : key == ignored)
+        if (ignored.endsWith(QLatin1Char('*')) && key.startsWith(ignored.chopped(1)))
+            return true;
+        if (ignored.endsWith(QLatin1Char('#')) && key.startsWith(ignored.chopped(1))) {
+            const QString number = key.mid(ignored.size() - 1);
+            if (!number.isEmpty() && std::all_of(number.begin(), number.end(), [](QChar c) { return c.isDigit(); }))
+                return true;
+        }
+        if (key == ignored)
             return true;
     }
     return false;
@@ -83,7 +91,7 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
     }
 }
 
-// A line as the report shows it: control characters as \xNN.
+// A line as the report shows it: control characters and backslashes as \xNN.
 QByteArray Printable(const QString& line)
 {
     QString shown;

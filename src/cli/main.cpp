@@ -4,6 +4,7 @@
 #include "document/Document.h"
 #include "document/DocumentValues.h"
 #include "document/FontCatalog.h"
+#include "render/PageExport.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -39,6 +40,9 @@ void printHelp(QTextStream& s)
          "      ouvre le document, crée la grille et l'enregistre sous SORTIE\n"
          "  lexigrille-cli save ENTREE.lxg -o SORTIE.lxg\n"
          "      ouvre le document et l'enregistre à nouveau sous SORTIE\n"
+         "  lexigrille-cli render ENTREE.lxg -o SORTIE.pdf|SORTIE.png [--dpi N]\n"
+         "      dessine la fiche telle qu'elle s'imprime (A4 portrait) en PDF ou en image PNG\n"
+         "      de N points par pouce (150 par défaut, de 36 à 600)\n"
          "  lexigrille-cli --help | --version\n"
          "\n"
          "Codes de retour : 0 réussite ; 1 fichier absent ou illisible, ou commande incorrecte ;\n"
@@ -51,7 +55,12 @@ struct Arguments {
     QString input;
     QString output;
     std::optional<std::uint64_t> seed;
+    std::optional<int> dpi;
 };
+
+constexpr int kDefaultDpi = 150;
+constexpr int kMinDpi = 36;
+constexpr int kMaxDpi = 600;
 
 std::optional<Arguments> parse(const QStringList& args)
 {
@@ -69,6 +78,13 @@ std::optional<Arguments> parse(const QStringList& args)
             a.seed = args[i].toULongLong(&ok);
             if (!ok)
                 return std::nullopt;
+        } else if (arg == QStringLiteral("--dpi")) {
+            if (++i >= args.size())
+                return std::nullopt;
+            bool ok = false;
+            a.dpi = args[i].toInt(&ok);
+            if (!ok || *a.dpi < kMinDpi || *a.dpi > kMaxDpi)
+                return std::nullopt;
         } else if (a.command.isEmpty()) {
             a.command = arg;
         } else if (a.input.isEmpty()) {
@@ -78,6 +94,8 @@ std::optional<Arguments> parse(const QStringList& args)
         }
     }
     if (a.command.isEmpty() || a.input.isEmpty() || a.output.isEmpty())
+        return std::nullopt;
+    if (a.dpi && a.command != QStringLiteral("render"))
         return std::nullopt;
     return a;
 }
@@ -144,6 +162,29 @@ int resave(const Arguments& a)
     return save(doc, a.output);
 }
 
+// The page as it prints, as a PDF or a PNG image, chosen by the output's extension.
+int render(const Arguments& a)
+{
+    const QString suffix = QFileInfo(a.output).suffix().toLower();
+    if (suffix != QStringLiteral("pdf") && suffix != QStringLiteral("png")) {
+        err() << "Le fichier de sortie doit se terminer par .pdf ou .png : " << a.output << "\n";
+        return kInputError;
+    }
+    lx::Document doc(lx::FontCatalog::Installed().Names());
+    if (!open(doc, a.input))
+        return kInputError;
+    const QString output = QFileInfo(a.output).absoluteFilePath();
+    QString error;
+    const bool written = suffix == QStringLiteral("pdf") ? lx::WritePagePdf(doc.data, output, &error)
+                                                         : lx::WritePagePng(doc.data, output, a.dpi.value_or(kDefaultDpi), &error);
+    if (!written) {
+        err() << error << "\n";
+        return kInputError;
+    }
+    out() << "Page enregistrée : " << output << "\n";
+    return kOk;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -173,6 +214,8 @@ int main(int argc, char** argv)
         return generate(*parsed);
     if (parsed->command == QStringLiteral("save"))
         return resave(*parsed);
+    if (parsed->command == QStringLiteral("render"))
+        return render(*parsed);
     err() << "Commande inconnue : " << parsed->command << "\n\n";
     printHelp(err());
     return kInputError;

@@ -7,7 +7,9 @@
 #include "document/SafeFile.h"
 #include "document/Text1252.h"
 #include "puzzle/CodeBounds.h"
+#include "words/ThemeDatabase.h"
 #include "words/WordForms.h"
+#include "words/WordListParser.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -30,6 +32,22 @@ QString oneLine(QString text)
     text.replace(QLatin1Char('\r'), QLatin1Char(' '));
     text.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return text;
+}
+
+// A value read back loses its surrounding blanks and one pair of enclosing
+// quotes; such a value is written inside one more pair of quotes, so that it
+// reopens exactly as typed.
+QString Protected(const QString& value)
+{
+    if (value.isEmpty())
+        return value;
+    auto blank = [](QChar c) { return c == u' ' || c == u'\t'; };
+    const QChar first = value.front();
+    const QChar last = value.back();
+    const bool quoted = value.size() >= 2 && first == last && (first == u'"' || first == u'\'');
+    if (blank(first) || blank(last) || quoted)
+        return QLatin1Char('"') + value + QLatin1Char('"');
+    return value;
 }
 
 bool isTemplateName(const QString& path)
@@ -236,7 +254,7 @@ QString Document::BuildDocumentText(const DocumentData& d)
     const PuzzleSettings& p = s.puzzle;
     const PuzzleState& z = d.puzzle;
     QStringList lines;
-    auto key = [&lines](const QString& name, const QString& value) { lines << name + QLatin1Char('=') + oneLine(value); };
+    auto key = [&lines](const QString& name, const QString& value) { lines << name + QLatin1Char('=') + Protected(oneLine(value)); };
 
     lines << QStringLiteral("[") + QLatin1String(kSection) + QStringLiteral("]");
     key(QStringLiteral("PoliceGrille"), QStringList { s.gridFontName, QString::number(s.gridFontSize), digit(s.gridBold), digit(s.gridItalic) }.join(QLatin1Char(',')));
@@ -457,7 +475,7 @@ void Document::ApplyDocument(const IniReader& ini)
     // Texts: a title left empty on purpose stays empty; only a document
     // without the key gets the product name.
     if (ini.HasKey(section, QStringLiteral("Titre")))
-        s.title = value(QStringLiteral("Titre")).trimmed();
+        s.title = TextOrDefault(value(QStringLiteral("Titre")), QString());
     else
         s.title = ProductName();
     s.instruction = TextOrDefault(value(QStringLiteral("Consigne")), QString());
@@ -619,6 +637,15 @@ void Document::ApplyDocument(const IniReader& ini)
             data.words.SetChecked(added.index, flags[i].isDigit() && flags[i] != u'0');
     }
 
+    // Word entries beyond the candidates read cannot belong to this puzzle:
+    // keeping them would change the file at every save.
+    if (z.WordEntries.size() > std::max<qsizetype>(1, data.words.Count())) {
+        if (data.words.Count() < 2)
+            z.WordEntries = { WordEntry {} };
+        else
+            z.WordEntries.resize(data.words.Count());
+    }
+
     // The themes label.
     if (s.selectedThemeCount == -1) {
         if (!life.documentName.isEmpty()) {
@@ -747,6 +774,178 @@ QString Document::ProposedFileName() const
     if (!names.isEmpty())
         return caption + QStringLiteral(" - ") + names.join(QStringLiteral(", "));
     return caption;
+}
+
+// ---------------------------------------------------------------------------
+// The word sources
+
+QString Document::CurrentThemeString() const
+{
+    return data.themes.SelectedCount() > 0 ? data.themes.SelectedCodes() : ExternalListThemeString();
+}
+
+void Document::RebuildWordList()
+{
+    SuppressEvents guard(suppressEvents());
+    if (data.settings.selectedThemeCount >= 0) {
+        data.words.Clear();
+        const QString selectedThemeCodes = data.themes.SelectedCodes();
+        // No theme checked compares as the snapshot has it ("*" and the list name).
+        ReportModified((selectedThemeCodes.isEmpty() ? ExternalListThemeString() : selectedThemeCodes)
+                       != life.snapshot.themeString);
+        auto& ThemeWordCount = data.themes.wordCounts;
+        ThemeWordCount.fill(-1);
+        QList<int> themeOfCode;
+        for (QChar code : selectedThemeCodes)
+            themeOfCode << ThemeIndexOfCode(code);
+        const int maxLetters = data.settings.maxLetters;
+        for (int level = 0; level < kLevelCount && themeDatabase; ++level) {
+            if (!data.settings.levels[level])
+                continue;
+            for (const QString& entry : themeDatabase->levelLines[level]) {
+                if (entry.isEmpty())
+                    continue;
+                if (selectedThemeCodes.isEmpty()) {
+                    const QString word = LevelEntryWord(entry);
+                    const auto added = data.words.AddWordIfAbsent(word);
+                    if (added.added && LetterCount(word) <= maxLetters)
+                        data.words.SetChecked(added.index, true);
+                    continue;
+                }
+                // An entry of two checked themes is listed once and counted for both.
+                for (int k = 0; k < selectedThemeCodes.size(); ++k) {
+                    if (!LevelEntryHasTheme(entry, selectedThemeCodes[k]))
+                        continue;
+                    const QString word = LevelEntryWord(entry);
+                    const auto added = data.words.AddWordIfAbsent(word);
+                    if (LetterCount(word) <= maxLetters) {
+                        if (added.added)
+                            data.words.SetChecked(added.index, true);
+                        ++ThemeWordCount[themeOfCode[k]];
+                    }
+                }
+            }
+        }
+    }
+    UpdateWordCounts();
+}
+
+void Document::UncheckAllLevels()
+{
+    for (int level = 0; level < kLevelCount; ++level) {
+        data.settings.levels[level] = false;
+        Q_EMIT model.settingChanged(Setting(int(Setting::Level0) + level));
+    }
+}
+
+void Document::ClickLevel(int level, bool checked)
+{
+    if (level < 0 || level >= kLevelCount)
+        return;
+    data.settings.levels[level] = checked;
+    Q_EMIT model.settingChanged(Setting(int(Setting::Level0) + level));
+    if (suppressEvents())
+        return;
+    UpdateThemeLabel();
+    RebuildWordList();
+    RequestRedraw();
+    const QString levelChecks = data.settings.LevelString();
+    ReportModified(levelChecks != life.snapshot.levelString);
+}
+
+void Document::CheckTheme(int theme, bool checked)
+{
+    // The list is disabled while an external list fills the words.
+    if (theme < 0 || theme >= kThemeCount || !data.themes.enabled)
+        return;
+    data.themes.selected[theme] = checked;
+    if (!suppressEvents()) {
+        UpdateThemeLabel();
+        RebuildWordList();
+        RequestRedraw();
+    }
+    ReportModified(CurrentThemeString() != life.snapshot.themeString);
+}
+
+WordListImport Document::ParseWordListText(const QString& text)
+{
+    return ApplyWordList(CutWordListText(text));
+}
+
+WordListImport Document::ApplyWordList(const WordListEntries& entries)
+{
+    WordListImport result;
+    if (!entries.HasValidEntry()) {
+        // Nothing to import: the current words, levels and themes stay.
+        result.errorMessage = NoValidTextMessage();
+        suppressEvents() = false;
+        return result;
+    }
+
+    // External-list mode.
+    UncheckAllLevels();
+    data.themes.ClearSelection();
+    themeLabel = QStringLiteral("Liste externe");
+    data.themes.enabled = false;
+    data.settings.selectedThemeCount = -1;
+    data.settings.selectAllWords = false;
+    Q_EMIT model.settingChanged(Setting::SelectAllWords);
+    data.words.Clear();
+    for (const QString& entry : entries.entries)
+        data.words.AddWordIfAbsent(entry);
+    life.SetModified(true, true);
+
+    suppressEvents() = false;
+    RebuildWordList();
+    SelectAllWords(true);
+    Q_EMIT model.settingChanged(Setting::SelectAllWords);
+    model.Set(Setting::ThemeText, ListThemeName(importedListPath));
+
+    result.imported = true;
+    result.notices = WordListNotices(entries, data.words.Count());
+    return result;
+}
+
+WordListImport Document::ImportWordListFile(const QString& path)
+{
+    WordListImport result;
+    if (path.isEmpty())
+        return result;
+    const QString fileName = QFileInfo(path).fileName();
+    const DecodedText text = ReadTextFile(path);
+    if (text.status == TextFileStatus::Unreadable) {
+        result.errorMessage = UnreadableListMessage(fileName);
+        return result;
+    }
+    if (text.status == TextFileStatus::NotText) {
+        result.errorMessage = NotTextListMessage(fileName);
+        return result;
+    }
+    WordListEntries entries = CutWordListText(text.text);
+    entries.truncated = entries.truncated || text.truncated;
+    if (!entries.HasValidEntry()) {
+        result.errorMessage = NoValidTextMessage();
+        return result;
+    }
+    importedListPath = path;
+    data.importedListName = fileName;
+    suppressEvents() = true;
+    life.documentName = fileName;
+    result = ApplyWordList(entries);
+    // Back to the idle window.
+    suppressEvents() = false;
+    return result;
+}
+
+WordListImport Document::PasteWordList(const QString& clipboardText)
+{
+    if (clipboardText.isEmpty()) {
+        WordListImport result;
+        result.errorMessage = ClipboardUnusableMessage();
+        suppressEvents() = false;
+        return result;
+    }
+    return ParseWordListText(NormaliseClipboardText(clipboardText));
 }
 
 } // namespace lx

@@ -16,6 +16,16 @@
 namespace lx {
 
 class IniReader;
+class ThemeDatabase;
+struct WordListEntries;
+
+// The outcome of a word list import (a file or the clipboard): the window
+// shows the message with the critical icon, the notices as an information.
+struct WordListImport {
+    bool imported = false;  // the list's words now fill the word selection list
+    QString errorMessage;   // empty when there is nothing to report
+    QStringList notices;    // what an imported list left out
+};
 
 // Everything a document file holds: the settings, the candidate words with
 // their checks, the theme selection and the generated puzzle.
@@ -104,6 +114,43 @@ public:
     // The file name that "save as" proposes.
     QString ProposedFileName() const;
 
+    // The word sources: the theme database's levels and themes, and the
+    // external word lists.
+
+    // The level files, loaded once at start-up by the window, which owns them;
+    // without them every level is empty.
+    const ThemeDatabase* themeDatabase = nullptr;
+    // The full path of the last list file imported from the lists menu or the
+    // open dialog; the clipboard leaves it as it is.
+    QString importedListPath;
+
+    // Refills the word selection list from the checked levels and themes:
+    // every word of the checked levels that carries a checked theme (every
+    // word when no theme is checked), once, checked when it has at most
+    // maxLetters letters. Counts the words of each theme. With an external
+    // list (selectedThemeCount -1) only the counts are refreshed.
+    void RebuildWordList();
+    // Clears the five level boxes, without their click.
+    void UncheckAllLevels();
+    // A click on the level box chkNiveauDB(level): the box takes the value,
+    // then the themes label, the word list and the preview follow, and the
+    // level string is compared with the saved one.
+    void ClickLevel(int level, bool checked);
+    // A check mark of the theme list lstLectureThemes changed.
+    void CheckTheme(int theme, bool checked);
+    // The theme string of the current selection, as the snapshot holds it.
+    QString CurrentThemeString() const;
+
+    // Replaces the word selection list by the words of a list text and
+    // switches to external-list mode. A text without any valid entry changes
+    // nothing and returns the message.
+    WordListImport ParseWordListText(const QString& text);
+    // A list file chosen in the lists menu or the open dialog (the window asks
+    // about unsaved changes first). The document takes the file's name.
+    WordListImport ImportWordListFile(const QString& path);
+    // The clipboard's text (empty when it holds none).
+    WordListImport PasteWordList(const QString& clipboardText);
+
     // Redraw requests (the window redraws its preview); never while events
     // are suppressed.
     std::function<void()> redraw;
@@ -115,6 +162,7 @@ private:
     void ClearForTemplate(DocumentData& d) const;
     QString SelectFont(const QString& name, const QString& fallback) const;
     QString DefaultListFont() const;
+    WordListImport ApplyWordList(const WordListEntries& entries);
 
     QStringList fontNames_;
 };

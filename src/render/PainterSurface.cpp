@@ -62,7 +62,8 @@ PainterSurface::PainterSurface(QPainter& painter, const QSizeF& pageExtent, cons
 
 PainterSurface::~PainterSurface()
 {
-    painter_.restore();
+    if (painter_.isActive())
+        painter_.restore();
 }
 
 QFont PainterSurface::QtFont(const SurfaceFont& f)
@@ -96,10 +97,25 @@ const PainterSurface::ResolvedFont& PainterSurface::Resolve()
     return it->second;
 }
 
+QString PainterSurface::Shown(const ResolvedFont& f, const QString& text)
+{
+    if (!f.symbol)
+        return text;
+    // Each stored code as its pictogram; one the font cannot draw is left out
+    // rather than printed as a box.
+    QString shown;
+    for (QChar code : text) {
+        const QString pictogram = SymbolPictogram(code);
+        if (!pictogram.isEmpty() && f.metrics.inFontUcs4(pictogram.toUcs4().value(0)))
+            shown += pictogram;
+    }
+    return shown;
+}
+
 double PainterSurface::TextWidth(const QString& text)
 {
     const ResolvedFont& f = Resolve();
-    return f.metrics.horizontalAdvance(f.symbol ? SymbolPictograms(text) : text) / sx_;
+    return f.metrics.horizontalAdvance(Shown(f, text)) / sx_;
 }
 
 double PainterSurface::TextHeight(const QString&)
@@ -131,7 +147,7 @@ void PainterSurface::ApplyPen()
 void PainterSurface::DrawText(double x, double y, const QString& text)
 {
     const ResolvedFont& f = Resolve();
-    const QString shown = f.symbol ? SymbolPictograms(text) : text;
+    const QString shown = Shown(f, text);
     if (shown.isEmpty())
         return;
     painter_.setFont(f.font);

@@ -56,6 +56,7 @@ private:
         bool symbol = false;
     };
     const ResolvedFont& Resolve();
+    static QString Shown(const ResolvedFont& f, const QString& text);
     QPointF Map(double x, double y) const;
     void ApplyPen();
 

@@ -292,9 +292,12 @@ TEST_F(DocumentFile, ParametersWithFiveFields)
 
 TEST_F(DocumentFile, OutOfRangeNumbersTakeTheNearerBound)
 {
-    Load({ u("[LXGDocument]"), u("PoliceGrille=Comic Sans MS,40,7,x"), u("PoliceTitre=inconnue"),
-           u("Paramètres=99,1,1,0,-4,7,1,30,5,5,5,1,1,2"), u("MotsSélectionnés=1111111111111111111x"),
-           u("NombreMots=9000"), u("Valeurs=0,abc") });
+    QStringList lines { u("[LXGDocument]"), u("PoliceGrille=Comic Sans MS,40,7,x"), u("PoliceTitre=inconnue"),
+                        u("Paramètres=99,1,1,0,-4,7,1,30,5,5,5,1,1,2"), u("MotsSélectionnés=1111111111111111111x"),
+                        u("NombreMots=9000"), u("Valeurs=0,abc") };
+    for (int i = 0; i < 20; ++i)
+        lines << u("Liste%1=mot%2").arg(i).arg(QChar(u'a' + i));
+    Load(lines);
     const DocumentSettings& s = doc.settings();
     EXPECT_EQ(s.gridFontName, u("Arial")) << "a font that is not installed selects the fallback";
     EXPECT_EQ(s.gridFontSize, 12);
@@ -309,6 +312,7 @@ TEST_F(DocumentFile, OutOfRangeNumbersTakeTheNearerBound)
     EXPECT_EQ(s.levelNaming, 1);
     EXPECT_EQ(s.maxLetters, 15) << "out of range: the fallback, not the bound";
     EXPECT_EQ(doc.puzzle().WordEntries.size(), 20) << "N is cut to the flags";
+    EXPECT_EQ(doc.words().CheckedCount(), 19) << "a flag that is not a digit reads as not selected";
     // Coded words with another count than 26 values: 1 to 26 in alphabetical order.
     EXPECT_EQ(doc.puzzle().LetterCodes[0], 1);
     EXPECT_EQ(doc.puzzle().LetterCodes[25], 26);
@@ -399,6 +403,44 @@ TEST_F(DocumentFile, MissingFileAndForeignFilesOpenAsResetDocuments)
     doc.LoadDocument(Path(u("utf8.lxg")));
     EXPECT_EQ(doc.settings().title, u("Les élèves"));
     EXPECT_EQ(doc.words().Words(), QStringList { u("éléphant") });
+}
+
+TEST_F(DocumentFile, TypedQuotesAndBlanksSurviveSaving)
+{
+    doc.settings().title = u("\"Les animaux\"");
+    doc.settings().instruction = u("'Lis.'");
+    doc.settings().selectedThemeCount = -1;
+    doc.words().SetChecked(doc.words().AddWordIfAbsent(u("\"chat\"")).index, true);
+    doc.words().AddWordIfAbsent(u("loup\t"));
+    doc.UpdateWordCounts();
+    ASSERT_TRUE(doc.SaveDocument(Path(u("guillemets.lxg"))).saved);
+    EXPECT_EQ(Value(u("Titre")), u("\"\"Les animaux\"\""));
+    Document back(kFonts);
+    back.LoadDocument(Path(u("guillemets.lxg")));
+    EXPECT_EQ(back.settings().title, u("\"Les animaux\""));
+    EXPECT_EQ(back.settings().instruction, u("'Lis.'"));
+    EXPECT_EQ(back.words().Words(), (QStringList { u("\"chat\""), u("loup\t") }));
+    EXPECT_EQ(back.BuildDocumentText(), doc.BuildDocumentText());
+}
+
+TEST_F(DocumentFile, WordEntriesFollowTheCandidatesRead)
+{
+    // More entries than candidates (duplicates, missing words): the copy
+    // written at the next save reads back the same.
+    Load({ u("[LXGDocument]"), u("MotsSélectionnés=111"), u("Liste0=chat"), u("Liste1=loup"), u("Liste2=chat"),
+           u("NombreMots=2"), u("Mot0=0,0,0,CHAT"), u("Mot1=0,1,0,LOUP"), u("Mot2=0,2,0,CHAT") });
+    EXPECT_EQ(doc.puzzle().WordEntries.size(), 2);
+    const QString first = doc.BuildDocumentText();
+    Write(Path(u("again.lxg")), EncodeWindows1252(first + u("\r\n")));
+    Document back(kFonts);
+    back.LoadDocument(Path(u("again.lxg")));
+    EXPECT_EQ(back.BuildDocumentText(), first);
+
+    Load({ u("[LXGDocument]"), u("MotsSélectionnés=11"), u("NombreMots=4") });
+    const QString none = doc.BuildDocumentText();
+    Write(Path(u("none.lxg")), EncodeWindows1252(none + u("\r\n")));
+    back.LoadDocument(Path(u("none.lxg")));
+    EXPECT_EQ(back.BuildDocumentText(), none);
 }
 
 TEST(DocumentPaths, ExtensionAndName)

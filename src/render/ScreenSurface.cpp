@@ -1,0 +1,48 @@
+#include "render/ScreenSurface.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace lx {
+
+namespace {
+constexpr double kMillimetresPerInch = 25.4;
+constexpr double kTwipsPerInch = 1440.0;
+// 56 twips stand for one millimetre (the exact value is 56.69): a preview
+// unit is very slightly larger than a millimetre.
+constexpr double kTwipsPerUnit = 56.0;
+} // namespace
+
+ScreenPage PrepareScreenSurface(const QSize& boxPixels, double dpiX, double dpiY, const QSizeF& pageMillimetres)
+{
+    const QSizeF paper = pageMillimetres.width() > 0 && pageMillimetres.height() > 0 ? pageMillimetres : kA4Millimetres;
+    ScreenPage page;
+    page.extent = QSizeF(paper.width() / kMillimetresPerInch * kTwipsPerInch / kTwipsPerUnit,
+                         paper.height() / kMillimetresPerInch * kTwipsPerInch / kTwipsPerUnit);
+    page.box = boxPixels;
+    if (boxPixels.width() <= 0 || boxPixels.height() <= 0 || dpiX <= 0 || dpiY <= 0)
+        return page;
+
+    const double pw = page.extent.width();
+    const double ph = page.extent.height();
+    const double widthMm = boxPixels.width() * kMillimetresPerInch / dpiX;
+    const double heightMm = boxPixels.height() * kMillimetresPerInch / dpiY;
+    const double rh = heightMm / ph;
+    const double rw = widthMm / pw;
+    if (rh < rw) {
+        // Too wide: the box is narrowed.
+        page.ratio = rh;
+        const double exact = pw * rh * dpiX / kMillimetresPerInch;
+        if (boxPixels.width() - exact >= 1.0)
+            page.box.setWidth(std::max(1, int(std::lround(exact))));
+    } else {
+        // Too tall (or just right): the box is shortened.
+        page.ratio = rw;
+        const double exact = ph * rw * dpiY / kMillimetresPerInch;
+        if (boxPixels.height() - exact >= 1.0)
+            page.box.setHeight(std::max(1, int(std::lround(exact))));
+    }
+    return page;
+}
+
+} // namespace lx

@@ -1,0 +1,118 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// External word lists: a teacher's own text file of words, or the clipboard.
+// Everything here is pure: reading a file, decoding its bytes, cutting the
+// text into entries and building the lists menu. The document applies the
+// result (Document::ParseWordListText and the import commands).
+namespace lx {
+
+// At most this many bytes of a list file are read: a teacher's list holds a
+// few thousand words at the very most (well under 100 KB), and a file of tens
+// of megabytes must not make the window wait. The rest of the file is left
+// out and the teacher is told.
+inline constexpr qsizetype kMaxWordListBytes = 1024 * 1024;
+// The same cap for a text that does not come from a file (the clipboard).
+inline constexpr qsizetype kMaxWordListChars = 1024 * 1024;
+// At most this many distinct words are imported from one list.
+inline constexpr int kMaxWordListEntries = 5000;
+// The lists menu has this many file items.
+inline constexpr int kWordListMenuItems = 50;
+
+// How a list file's bytes turned out.
+enum class TextFileStatus {
+    Text,       // a text (possibly cut at the size cap)
+    Unreadable, // the file could not be opened or read
+    NotText,    // binary data (an image, a word-processor document...)
+};
+
+struct DecodedText {
+    TextFileStatus status = TextFileStatus::Text;
+    QString text;
+    bool truncated = false; // the size cap left the end of the text out
+};
+
+// Decodes the bytes of a word list or level file. Windows-1252 is the rule;
+// a text saved by a modern editor is recognised too: a UTF-8 or UTF-16 byte
+// order mark, or valid UTF-8 holding accented letters. Bytes that are no text
+// at all (NUL bytes, mostly control characters) give NotText unless
+// keepBinary is set (a level file loads what it can, line by line). Bytes
+// beyond maxBytes are dropped, the text then ending at its last complete line
+// (or, for a text of one line, its last complete word).
+DecodedText DecodeTextBytes(const QByteArray& bytes, qsizetype maxBytes = kMaxWordListBytes, bool keepBinary = false);
+// Reads at most maxBytes of the file (plus one, to know whether more follow).
+DecodedText ReadTextFile(const QString& path, qsizetype maxBytes = kMaxWordListBytes, bool keepBinary = false);
+
+// True when the character can stand in a word: printable and part of the
+// Windows-1252 code page (so that the document can save it).
+bool IsWordCharacter(QChar c);
+
+// The entries of a word list text, before they are added to the word
+// selection list.
+struct WordListEntries {
+    bool noPiece = false;       // the text is empty: nothing to cut
+    QStringList entries;        // in text order, without comments; the same word may come twice
+    int largestLetterCount = 0; // 0 when there is no valid entry
+    int tooLong = 0;            // entries set aside: longer than any grid takes
+    int unprintable = 0;        // entries set aside: control characters or characters the code page lacks
+    int noLetter = 0;           // entries set aside: nothing but separators ("...", "--")
+    bool truncated = false;     // the size or entry cap left the end of the list out
+
+    bool HasValidEntry() const { return largestLetterCount > 0; }
+};
+
+// Cuts a list text into entries:
+// - the text is cut into lines (CR LF, or a lone LF or CR as other systems
+//   write them); when it holds a single line of words (blank lines and
+//   comments aside), that line is cut at every space as well ("chat chien
+//   lapin" gives three words);
+// - each piece is trimmed; an empty piece is skipped;
+// - a leading "-" (a bullet) is dropped and the rest trimmed again;
+// - a piece that begins with "/" is a comment;
+// - a piece that no grid can take (more than 30 characters), that holds a
+//   character no worksheet can print, or that has no letter at all is set
+//   aside and counted.
+// Tabs count as spaces. At most kMaxWordListChars characters and
+// kMaxWordListEntries distinct words (ignoring case) are taken.
+WordListEntries CutWordListText(const QString& text);
+
+// The clipboard text as the parser gets it: cut into lines, each line trimmed,
+// joined again with CR LF after each line (so it always ends with CR LF).
+QString NormaliseClipboardText(const QString& text);
+
+// The messages of the word lists (message box texts; "\n" breaks the lines).
+QString NoValidTextMessage();         // "Aucun texte valide dans le presse-papiers !..."
+QString ClipboardUnusableMessage();   // "Impossible de coller les données du presse-papiers !..."
+QString UnreadableListMessage(const QString& fileName);
+QString NotTextListMessage(const QString& fileName);
+// Informations about entries left out of an otherwise valid list (empty when
+// nothing was left out).
+QStringList WordListNotices(const WordListEntries& entries, int wordsKept);
+
+// The name of a list file as the theme box shows it: without its folder and
+// without everything from its first dot on ("animaux.v2.txt" gives "animaux").
+QString ListThemeName(const QString& path);
+
+// The lists menu: the word list files of the program folder.
+struct WordListMenuItem {
+    QString caption; // the file name without its ".txt" extension
+    QString path;    // the file itself, as it is named on disk
+};
+struct WordListMenu {
+    QString title; // "0 liste disponible", "2 listes disponibles"
+    QList<WordListMenuItem> items;
+};
+// The ".txt" files of the folder (extension in any case) in alphabetical
+// order, leaving out the level files ("DB " first) and "Lisez_moi.txt", names
+// compared without regard to case; at most kWordListMenuItems items.
+WordListMenu BuildWordListMenu(const QString& folder);
+
+// The file of the folder whose name equals fileName without regard to case
+// (the exact name first); empty when there is none.
+QString FindFileIgnoringCase(const QString& folder, const QString& fileName);
+
+} // namespace lx
