@@ -94,6 +94,8 @@ QString TextOrDefault(const QString& text, const QString& fallback, bool trim)
         ++begin;
     while (end > begin && text[end - 1] == u' ')
         --end;
+    if (begin == end)
+        return fallback;
     return text.mid(begin, end - begin);
 }
 

@@ -17,8 +17,9 @@ inline constexpr int kRangeSentinel = -32768;
 // low when the fallback is the sentinel. Never fails, whatever the text.
 std::int16_t ParseIntInRange(const QString& text, int low, int high, int fallback);
 
-// The fallback when the text is empty, else the text (trimmed of leading and
-// trailing spaces when trim is set).
+// The text, trimmed of leading and trailing spaces when trim is set; the
+// fallback when nothing is left. A value of blanks thus reads like a missing
+// one, and what is written back reads the same again.
 QString TextOrDefault(const QString& text, const QString& fallback, bool trim = true);
 
 // The path unchanged when it ends in ".lxg" (any case), else with ".lxg" appended.

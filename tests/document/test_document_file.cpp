@@ -290,6 +290,14 @@ TEST_F(DocumentFile, ParametersWithFiveFields)
     EXPECT_EQ(s.puzzle.upperBound, u("99"));
 }
 
+TEST_F(DocumentFile, BlankBoundsReadAsMissing)
+{
+    Load({ u("[LXGDocument]"), u("Paramètres=6,1,1,0,1,2,1,0,1,0,0,15,   ,  ") });
+    EXPECT_EQ(doc.settings().puzzle.lowerBound, u("10"));
+    EXPECT_EQ(doc.settings().puzzle.upperBound, u("99"));
+    EXPECT_EQ(Value(u("Paramètres")), u("6,1,1,0,1,2,1,0,1,0,0,15,10,99"));
+}
+
 TEST_F(DocumentFile, OutOfRangeNumbersTakeTheNearerBound)
 {
     QStringList lines { u("[LXGDocument]"), u("PoliceGrille=Comic Sans MS,40,7,x"), u("PoliceTitre=inconnue"),

@@ -150,10 +150,11 @@ TEST(TextOrDefault, TrimsSpacesOnlyWhenAsked)
     EXPECT_EQ(TextOrDefault(QStringLiteral("Titre"), QStringLiteral("x")), QStringLiteral("Titre"));
 }
 
-TEST(TextOrDefault, BlankTextIsNotEmpty)
+TEST(TextOrDefault, BlankTextReadsAsMissing)
 {
-    // Only an empty text is replaced: a text of spaces is given, and trims to nothing.
-    EXPECT_EQ(TextOrDefault(QStringLiteral("   "), QStringLiteral("x")), QString());
+    // A text of spaces trims to nothing and takes the fallback, so that a
+    // blank bound reopens as "99" and is written back as "99".
+    EXPECT_EQ(TextOrDefault(QStringLiteral("   "), QStringLiteral("x")), QStringLiteral("x"));
     EXPECT_EQ(TextOrDefault(QStringLiteral("   "), QStringLiteral("x"), false), QStringLiteral("   "));
 }
 

@@ -209,15 +209,6 @@ TEST(ThemeDatabaseLoad, RowsBeyondTheTableAreLeftOut)
     EXPECT_EQ(report.droppedEntries[3], 10);
 }
 
-TEST(ThemeDatabaseLoad, ReloadReplacesTheTables)
-{
-    LevelFolder f(kSample);
-    QFile::remove(QDir(f.dir.path()).filePath(LevelFileName(0)));
-    const LevelLoadReport report = f.db.Load(f.dir.path());
-    EXPECT_EQ(report.missingFiles, QStringList { LevelFileName(0) });
-    EXPECT_TRUE(f.db.levelLines[0].isEmpty());
-}
-
 TEST(ThemeDatabase, LevelsAndCodes)
 {
     EXPECT_EQ(LevelCaption(0), u("CP"));
