@@ -6,11 +6,15 @@
 #include "document/FontCatalog.h"
 #include "render/PageExport.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
 
 #include <optional>
+
+#include <unistd.h>
 
 namespace {
 
@@ -193,6 +197,15 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Batch runs (cron, CI) often have no runtime folder; give Qt a private one
+    // rather than a warning on every run.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QByteArray dir = QDir::tempPath().toLocal8Bit() + "/runtime-" + QByteArray::number(getuid());
+        if (QDir().mkpath(QString::fromLocal8Bit(dir))) {
+            QFile::setPermissions(QString::fromLocal8Bit(dir), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            qputenv("XDG_RUNTIME_DIR", dir);
+        }
+    }
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(lx::ProductName());
     const QStringList args = QCoreApplication::arguments().mid(1);
