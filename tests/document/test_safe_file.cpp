@@ -11,7 +11,6 @@
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
-#include <unistd.h>
 #endif
 
 static void PrintTo(const QString& s, std::ostream* os)
@@ -29,12 +28,12 @@ static void PrintTo(const QByteArray& bytes, std::ostream* os)
 namespace lx {
 namespace {
 
+const QByteArray kOldContent("[LXGDocument]\r\nTitre=Ancien\r\n");
+
 QByteArray ReadAll(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 bool WriteBytes(const QString& path, const QByteArray& bytes)
@@ -44,123 +43,70 @@ bool WriteBytes(const QString& path, const QByteArray& bytes)
 }
 
 // Everything in the folder, hidden files included: a temporary file left behind shows here.
-QStringList FolderEntries(const QString& folder)
+QStringList Entries(const QString& folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                                   QDir::Name);
 }
 
-void ExpectFailure(const WriteResult& result)
+void ExpectFailure(const WriteResult& result, const char* text)
 {
     EXPECT_FALSE(result.ok);
     EXPECT_NE(result.errorNumber, 0);
-    EXPECT_FALSE(result.errorText.isEmpty());
+    EXPECT_EQ(result.errorText, QString::fromUtf8(text));
 }
 
-const QByteArray kOldContent("[LXGDocument]\r\nTitre=Ancien\r\n");
+class SafeFile : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+    QString Path(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
 
-// --- Successful writes -----------------------------------------------------
+    QTemporaryDir dir_;
+};
 
-TEST(SafeFileWrite, WritesTheExactBytesAndLeavesNothingElse)
+TEST_F(SafeFile, WritesTheExactBytesAndReplacesTheOldFileWhole)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath(QString::fromUtf8("Mon modèle.lxg"));
-    const QByteArray bytes("[LXGDocument]\r\nTh\xE8mes=animaux\r\n\0\xFF\n\r", 35);
-    const WriteResult result = WriteFileSafely(path, bytes);
-    EXPECT_TRUE(result.ok);
-    EXPECT_EQ(result.errorNumber, 0);
-    EXPECT_EQ(result.errorText, QString());
-    EXPECT_EQ(ReadAll(path), bytes);
-    EXPECT_EQ(FolderEntries(dir.path()), QStringList{ QString::fromUtf8("Mon modèle.lxg") });
+    const QString path = Path("Mon modèle.lxg");
+    // Each write shorter than the one before: no tail of an old file may remain.
+    for (const QByteArray& bytes : { QByteArray(10000, 'o'), QByteArray("[LXG]\r\nTh\xE8mes=x\r\n\0\xFF\n\r", 21),
+                                     QByteArray("court"), QByteArray() }) {
+        const WriteResult result = WriteFileSafely(path, bytes);
+        EXPECT_TRUE(result.ok);
+        EXPECT_EQ(result.errorNumber, 0);
+        EXPECT_EQ(result.errorText, QString());
+        EXPECT_EQ(ReadAll(path), bytes);
+        EXPECT_EQ(Entries(dir_.path()), QStringList{ QString::fromUtf8("Mon modèle.lxg") });
+    }
 }
 
-TEST(SafeFileWrite, ReplacesAnExistingFileWhole)
+TEST_F(SafeFile, APathThatCannotBeWrittenFailsAndChangesNothing)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("fiche.lxg"));
-    ASSERT_TRUE(WriteBytes(path, QByteArray(10000, 'o')));
-    // Shorter than before: no tail of the old file may remain.
-    EXPECT_TRUE(WriteFileSafely(path, QByteArray("court")).ok);
-    EXPECT_EQ(ReadAll(path), QByteArray("court"));
-    EXPECT_TRUE(WriteFileSafely(path, QByteArray()).ok);
-    EXPECT_EQ(ReadAll(path), QByteArray());
-    EXPECT_EQ(FolderEntries(dir.path()), QStringList{ QStringLiteral("fiche.lxg") });
-}
-
-// --- Failures that leave everything as it was --------------------------------
-
-TEST(SafeFileFailure, MissingFolder)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("absent/fiche.lxg"));
-    ExpectFailure(WriteFileSafely(path, kOldContent));
-    EXPECT_FALSE(QFile::exists(path));
-    EXPECT_TRUE(FolderEntries(dir.path()).isEmpty());
-}
-
-TEST(SafeFileFailure, FolderOfThePathIsAFile)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString notAFolder = dir.filePath(QStringLiteral("fichier"));
-    ASSERT_TRUE(WriteBytes(notAFolder, kOldContent));
-    ExpectFailure(WriteFileSafely(notAFolder + QStringLiteral("/fiche.lxg"), QByteArray("nouveau")));
-    EXPECT_EQ(ReadAll(notAFolder), kOldContent);
-    EXPECT_EQ(FolderEntries(dir.path()), QStringList{ QStringLiteral("fichier") });
-}
-
-TEST(SafeFileFailure, TargetIsAFolder)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString folder = dir.filePath(QStringLiteral("fiche.lxg"));
-    ASSERT_TRUE(QDir().mkpath(folder));
-    ASSERT_TRUE(WriteBytes(folder + QStringLiteral("/dedans.txt"), kOldContent));
-    ExpectFailure(WriteFileSafely(folder, QByteArray("nouveau")));
-    EXPECT_EQ(ReadAll(folder + QStringLiteral("/dedans.txt")), kOldContent);
-    EXPECT_EQ(FolderEntries(dir.path()), QStringList{ QStringLiteral("fiche.lxg") });
-}
-
-TEST(SafeFileFailure, EmptyPath)
-{
-    ExpectFailure(WriteFileSafely(QString(), QByteArray("x")));
+    ASSERT_TRUE(WriteBytes(Path("fichier"), kOldContent));
+    ASSERT_TRUE(QDir().mkpath(Path("dossier.lxg")));
+    const struct {
+        QString path;
+        const char* text;
+    } cases[] = {
+        { Path("absent/fiche.lxg"), "Dossier introuvable" },
+        { Path("fichier/fiche.lxg"), "Dossier introuvable" },
+        { Path("dossier.lxg"), "Le nom désigne un dossier et non un fichier" },
+        { QString(), "Aucun nom de fichier" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        ExpectFailure(WriteFileSafely(c.path, QByteArray("nouveau")), c.text);
+        EXPECT_EQ(ReadAll(Path("fichier")), kOldContent);
+        EXPECT_EQ(Entries(dir_.path()), (QStringList{ QStringLiteral("dossier.lxg"), QStringLiteral("fichier") }));
+        EXPECT_TRUE(Entries(Path("dossier.lxg")).isEmpty());
+    }
 }
 
 #ifdef Q_OS_UNIX
-TEST(SafeFileFailure, ReadOnlyFolderKeepsTheOldFile)
-{
-    if (geteuid() == 0)
-        GTEST_SKIP() << "running as root, which writes into read-only folders anyway; "
-                        "FailureWhileWritingKeepsTheOldFile covers the old file's safety";
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString folder = dir.filePath(QStringLiteral("lecture seule"));
-    ASSERT_TRUE(QDir().mkpath(folder));
-    const QString path = folder + QStringLiteral("/fiche.lxg");
-    ASSERT_TRUE(WriteBytes(path, kOldContent));
-    ASSERT_TRUE(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
-
-    const WriteResult result = WriteFileSafely(path, QByteArray("nouveau contenu"));
-    const QStringList entries = FolderEntries(folder);
-    const QByteArray after = ReadAll(path);
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-
-    ExpectFailure(result);
-    EXPECT_EQ(result.errorText, QString::fromUtf8("Accès refusé"));
-    EXPECT_EQ(after, kOldContent);
-    EXPECT_EQ(entries, QStringList{ QStringLiteral("fiche.lxg") });
-}
-
-TEST(SafeFileFailure, FailureWhileWritingKeepsTheOldFile)
+TEST_F(SafeFile, FailureWhileWritingKeepsTheOldFile)
 {
     // A file size limit makes the write of the new data fail part way, as a
     // full disk would; it holds for every user, root included.
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("fiche.lxg"));
+    const QString path = Path("fiche.lxg");
     ASSERT_TRUE(WriteBytes(path, kOldContent));
     const QByteArray big(256 * 1024, 'n');
 
@@ -174,10 +120,9 @@ TEST(SafeFileFailure, FailureWhileWritingKeepsTheOldFile)
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
-    ExpectFailure(result);
-    EXPECT_EQ(result.errorText, QString::fromUtf8("Disque plein ou erreur d'écriture"));
+    ExpectFailure(result, "Disque plein ou erreur d'écriture");
     EXPECT_EQ(ReadAll(path), kOldContent);
-    EXPECT_EQ(FolderEntries(dir.path()), QStringList{ QStringLiteral("fiche.lxg") });
+    EXPECT_EQ(Entries(dir_.path()), QStringList{ QStringLiteral("fiche.lxg") });
     // Once the cause is gone, the same write succeeds.
     EXPECT_TRUE(WriteFileSafely(path, big).ok);
     EXPECT_EQ(ReadAll(path), big);

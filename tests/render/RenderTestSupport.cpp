@@ -2,6 +2,7 @@
 
 #include "words/WordForms.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace lx::test {
@@ -35,10 +36,8 @@ DocumentData MakeData(GameType type)
 
 void AddWords(DocumentData& d, const QStringList& words)
 {
-    for (const QString& w : words) {
-        const auto added = d.words.AddWordIfAbsent(w);
-        d.words.SetChecked(added.index, true);
-    }
+    for (const QString& w : words)
+        d.words.SetChecked(d.words.AddWordIfAbsent(w).index, true);
     d.puzzle.WordsByLength.clear();
     const QStringList checked = d.words.CheckedWords();
     for (int n = PuzzleState::kMaxDisplayLength; n >= 1; --n) {
@@ -68,69 +67,39 @@ Rendered::Rendered(DocumentData& d, double ratio, bool printer, double dpi)
     renderer.RenderDocument(surface, ratio);
 }
 
-QList<RecordedOp> OpsOf(const QList<RecordedOp>& ops, RecordedOp::Kind kind)
+QList<RecordedOp> Where(const QList<RecordedOp>& ops, const std::function<bool(const RecordedOp&)>& keep)
 {
     QList<RecordedOp> out;
     for (const RecordedOp& op : ops) {
-        if (op.kind == kind)
+        if (keep(op))
             out.append(op);
     }
     return out;
 }
 
-QList<RecordedOp> TextOps(const QList<RecordedOp>& ops)
+QList<RecordedOp> OpsOf(const QList<RecordedOp>& ops, RecordedOp::Kind kind)
 {
-    return OpsOf(ops, RecordedOp::Kind::Text);
+    return Where(ops, [kind](const RecordedOp& op) { return op.kind == kind; });
 }
 
 QList<RecordedOp> TextsEqual(const QList<RecordedOp>& ops, const QString& text)
 {
-    QList<RecordedOp> out;
-    for (const RecordedOp& op : ops) {
-        if (op.kind == RecordedOp::Kind::Text && op.text == text)
-            out.append(op);
-    }
-    return out;
+    return Where(ops, [&](const RecordedOp& op) { return op.kind == RecordedOp::Kind::Text && op.text == text; });
 }
 
 QList<RecordedOp> TextsInFont(const QList<RecordedOp>& ops, const QString& fontName)
 {
-    QList<RecordedOp> out;
-    for (const RecordedOp& op : ops) {
-        if (op.kind == RecordedOp::Kind::Text && op.font.name == fontName)
-            out.append(op);
-    }
-    return out;
+    return Where(ops, [&](const RecordedOp& op) { return op.kind == RecordedOp::Kind::Text && op.font.name == fontName; });
 }
 
-namespace {
-bool Near(double a, double b)
+bool HasOp(const QList<RecordedOp>& ops, RecordedOp::Kind kind, double x1, double y1, double x2, double y2)
 {
-    return std::abs(a - b) < 1e-6;
-}
-bool Between(const RecordedOp& op, double x1, double y1, double x2, double y2)
-{
-    return (Near(op.x1, x1) && Near(op.y1, y1) && Near(op.x2, x2) && Near(op.y2, y2))
-        || (Near(op.x1, x2) && Near(op.y1, y2) && Near(op.x2, x1) && Near(op.y2, y1));
-}
-} // namespace
-
-bool HasLine(const QList<RecordedOp>& ops, double x1, double y1, double x2, double y2)
-{
-    for (const RecordedOp& op : ops) {
-        if (op.kind == RecordedOp::Kind::Line && Between(op, x1, y1, x2, y2))
-            return true;
-    }
-    return false;
-}
-
-bool HasBox(const QList<RecordedOp>& ops, double x1, double y1, double x2, double y2)
-{
-    for (const RecordedOp& op : ops) {
-        if (op.kind == RecordedOp::Kind::Box && Between(op, x1, y1, x2, y2))
-            return true;
-    }
-    return false;
+    const auto near = [](double a, double b) { return std::abs(a - b) < 1e-6; };
+    return std::any_of(ops.begin(), ops.end(), [&](const RecordedOp& op) {
+        return op.kind == kind
+            && ((near(op.x1, x1) && near(op.y1, y1) && near(op.x2, x2) && near(op.y2, y2))
+                || (near(op.x1, x2) && near(op.y1, y2) && near(op.x2, x1) && near(op.y2, y1)));
+    });
 }
 
 } // namespace lx::test

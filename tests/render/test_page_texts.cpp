@@ -11,119 +11,85 @@
 namespace lx::test {
 namespace {
 
-struct HeaderCase {
-    std::array<bool, 5> levels;
-    int naming;
-    int themeCount;
-    QStringList themes;
-    int words;
-    const char* expected;
-};
-
-TEST(HeaderCaption, LevelsThemesAndWordCount)
+TEST(HeaderCaption, LevelsThemesOrListAndWordCount)
 {
-    const QStringList two { u("Animaux"), u("Couleurs") };
-    const HeaderCase cases[] = {
-        { { false, true, true, false, false }, 0, 2, two, 14, "CE1, CE2 – Thèmes : Animaux / Couleurs (14 mots)" },
-        { { false, true, true, false, false }, 1, 2, two, 14, "Niveaux 2, 3 – Thèmes : Animaux / Couleurs (14 mots)" },
+    const std::array<bool, 5> none {}, all { true, true, true, true, true }, ce { false, true, true, false, false };
+    const QStringList one { u("Animaux") }, two { u("Animaux"), u("Couleurs") };
+    const struct {
+        std::array<bool, 5> levels;
+        int naming;
+        int themeCount; // after the call too, but 0 becomes -1: the words come from an external list
+        QStringList themes;
+        const char* themeText;
+        const char* listPath;
+        int words;
+        const char* expected;
+    } cases[] = {
+        { ce, 0, 2, two, "", "", 14, "CE1, CE2 – Thèmes : Animaux / Couleurs (14 mots)" },
+        { ce, 1, 2, two, "", "", 14, "Niveaux 2, 3 – Thèmes : Animaux / Couleurs (14 mots)" },
         // No level: the caption starts with the themes, without a dash.
-        { { false, false, false, false, false }, 0, 1, { u("Animaux") }, 5, "Thème : Animaux (5 mots)" },
-        { { false, false, false, false, false }, 1, 2, two, 1, "Thèmes : Animaux / Couleurs (1 mot)" },
-        { { true, true, true, true, true }, 1, 1, { u("Animaux") }, 0, "Niveaux 1 à 5 – Thème : Animaux" },
-        { { true, true, true, true, true }, 0, 1, { u("Animaux") }, 0, "CP, CE1, CE2, CM1, CM2 – Thème : Animaux" },
+        { none, 0, 1, one, "", "", 5, "Thème : Animaux (5 mots)" },
+        { none, 1, 2, two, "", "", 1, "Thèmes : Animaux / Couleurs (1 mot)" },
+        { all, 1, 1, one, "", "", 0, "Niveaux 1 à 5 – Thème : Animaux" },
+        { all, 0, 1, one, "", "", 0, "CP, CE1, CE2, CM1, CM2 – Thème : Animaux" },
         // One level with "Niveaux" is singular: CM1 is level 4.
-        { { false, false, false, true, false }, 1, 1, { u("Animaux") }, 2, "Niveau 4 – Thème : Animaux (2 mots)" },
+        { { false, false, false, true, false }, 1, 1, one, "", "", 2, "Niveau 4 – Thème : Animaux (2 mots)" },
+        // An external list drops the levels and shows the theme text, else the
+        // list file's name without folder and extension.
+        { ce, 0, 0, {}, "Fruits", "/home/maitresse/légumes.txt", 1, "Thème : Fruits (1 mot)" },
+        { ce, 0, 0, {}, "", "/home/maitresse/légumes.v2.txt", 3, "Thème : légumes (3 mots)" },
+        { ce, 0, 0, {}, "", "C:\\Listes\\Fruits.txt", 0, "Thème : Fruits" },
     };
-    for (const HeaderCase& c : cases) {
+    for (const auto& c : cases) {
         DocumentSettings s;
         s.levels = c.levels;
         s.levelNaming = c.naming;
         s.selectedThemeCount = c.themeCount;
-        EXPECT_EQ(HeaderCaption(s, c.themes, QString(), c.words), u(c.expected));
-        EXPECT_EQ(s.selectedThemeCount, c.themeCount);
+        s.themeText = u(c.themeText);
+        EXPECT_EQ(HeaderCaption(s, c.themes, u(c.listPath), c.words), u(c.expected));
+        EXPECT_EQ(s.selectedThemeCount, c.themeCount == 0 ? -1 : c.themeCount);
     }
-}
-
-TEST(HeaderCaption, ExternalListShowsItsNameAndMarksTheCount)
-{
-    DocumentSettings s;
-    s.levels = { false, true, true, false, false }; // dropped for an external list
-    s.selectedThemeCount = 0;
-    s.themeText = u("Fruits");
-    EXPECT_EQ(HeaderCaption(s, {}, u("/home/maitresse/légumes.txt"), 1), u("Thème : Fruits (1 mot)"));
-    EXPECT_EQ(s.selectedThemeCount, -1);
-
-    // Without a theme text, the list file's name without folder and extension.
-    s.themeText.clear();
-    EXPECT_EQ(HeaderCaption(s, {}, u("/home/maitresse/légumes.v2.txt"), 3), u("Thème : légumes (3 mots)"));
-    EXPECT_EQ(HeaderCaption(s, {}, u("C:\\Listes\\Fruits.txt"), 0), u("Thème : Fruits"));
-    EXPECT_EQ(s.selectedThemeCount, -1);
-}
-
-TEST(Suffixes, EnsureAndRemove)
-{
-    EXPECT_EQ(EnsureSuffix(u("a, "), u(", ")), u("a, "));
-    EXPECT_EQ(EnsureSuffix(u("a"), u(", ")), u("a, "));
-    EXPECT_EQ(RemoveSuffix(u("a / b / "), u(" / ")), u("a / b"));
-    EXPECT_EQ(RemoveSuffix(u("a / b"), u(" / ")), u("a / b"));
-    EXPECT_EQ(RemoveSuffix(u(""), u(", ")), u(""));
-}
-
-TEST(Directions, KeyFollowsTheCheckedBoxes)
-{
-    EXPECT_EQ(DirectionKey({ true, false, false, false, false, false }), u("0"));
-    EXPECT_EQ(DirectionKey({ true, false, true, false, true, false }), u("024"));
-    EXPECT_EQ(DirectionKey({ true, true, true, true, true, true }), u("012345"));
 }
 
 TEST(Directions, SentenceOfEveryKey)
 {
-    const std::map<QString, const char*> sentences {
-        { u("0"), " : ils sont écrits horizontalement." },
-        { u("01"), " : ils sont écrits horizontalement, mais certains peuvent être écrits à l'envers." },
-        { u("02"), " : ils peuvent être écrits horizontalement ou verticalement." },
-        { u("03"), " : ils peuvent être écrits horizontalement ou verticalement, à l'endroit ou à l'envers." },
-        { u("04"), " : ils peuvent être écrits horizontalement ou en diagonale." },
-        { u("05"), " : ils peuvent être écrits horizontalement ou en diagonale, à l'endroit ou à l'envers." },
-        { u("024"), " : ils peuvent être écrits horizontalement, verticalement ou en diagonale." },
-        { u("0124"), " : ils peuvent être écrits dans n'importe quel sens, à l'endroit ou à l'envers." },
+    // Each sentence with every key that gets it.
+    const std::map<const char*, QStringList> keysOf {
+        { " : ils sont écrits horizontalement.", { u("0") } },
+        { " : ils sont écrits horizontalement, mais certains peuvent être écrits à l'envers.", { u("01") } },
+        { " : ils peuvent être écrits horizontalement ou verticalement.", { u("02") } },
+        { " : ils peuvent être écrits horizontalement ou verticalement, à l'endroit ou à l'envers.",
+          { u("03"), u("012"), u("013"), u("0123"), u("023") } },
+        { " : ils peuvent être écrits horizontalement ou en diagonale.", { u("04") } },
+        { " : ils peuvent être écrits horizontalement ou en diagonale, à l'endroit ou à l'envers.",
+          { u("05"), u("014"), u("015"), u("0145"), u("045") } },
+        { " : ils peuvent être écrits horizontalement, verticalement ou en diagonale.", { u("024") } },
+        { " : ils peuvent être écrits dans n'importe quel sens, à l'endroit ou à l'envers.",
+          { u("0124"), u("0125"), u("01234"), u("01235"), u("01245"), u("012345"), u("0134"), u("0135"), u("01345"),
+            u("0234"), u("0235"), u("0245"), u("02345"), u("025"), u("034"), u("0345"), u("035") } },
     };
-    // Every key, with the sentence the table gives it.
-    const std::map<QString, QString> keyToGroup {
-        { u("0"), u("0") }, { u("01"), u("01") }, { u("02"), u("02") },
-        { u("03"), u("03") }, { u("012"), u("03") }, { u("013"), u("03") }, { u("0123"), u("03") }, { u("023"), u("03") },
-        { u("04"), u("04") },
-        { u("05"), u("05") }, { u("014"), u("05") }, { u("015"), u("05") }, { u("0145"), u("05") }, { u("045"), u("05") },
-        { u("024"), u("024") },
-        { u("0124"), u("0124") }, { u("0125"), u("0124") }, { u("01234"), u("0124") }, { u("01235"), u("0124") },
-        { u("01245"), u("0124") }, { u("012345"), u("0124") }, { u("0134"), u("0124") }, { u("0135"), u("0124") },
-        { u("01345"), u("0124") }, { u("0234"), u("0124") }, { u("0235"), u("0124") }, { u("0245"), u("0124") },
-        { u("02345"), u("0124") }, { u("025"), u("0124") }, { u("034"), u("0124") }, { u("0345"), u("0124") },
-        { u("035"), u("0124") },
-    };
-    ASSERT_EQ(keyToGroup.size(), 32u); // box 0 and any of the 32 choices of boxes 1 to 5
+    std::map<QString, QString> expected;
+    for (const auto& [sentence, keys] : keysOf) {
+        for (const QString& key : keys)
+            expected[key] = u(sentence);
+    }
+    ASSERT_EQ(expected.size(), 32u); // box 0 and any of the 32 choices of boxes 1 to 5
     for (int mask = 0; mask < 32; ++mask) {
         std::array<bool, 6> boxes { true, false, false, false, false, false };
         for (int b = 1; b <= 5; ++b)
             boxes[b] = (mask >> (b - 1)) & 1;
         const QString key = DirectionKey(boxes);
-        ASSERT_TRUE(keyToGroup.count(key)) << key.toStdString();
-        EXPECT_EQ(DirectionSentence(key), u(sentences.at(keyToGroup.at(key)))) << key.toStdString();
+        ASSERT_TRUE(expected.count(key)) << key.toStdString();
+        EXPECT_EQ(DirectionSentence(key), expected.at(key)) << key.toStdString();
     }
 }
 
-DocumentSettings WordSearchSettings()
+TEST(Instruction, DefaultsAndSuffixes)
 {
     DocumentSettings s;
     s.puzzle.gameType = GameType::WordSearch;
     s.puzzle.directions = { true, false, false, false, false, false };
     s.puzzle.randomFill = true;
-    return s;
-}
-
-TEST(Instruction, DefaultsAndSuffixes)
-{
-    DocumentSettings s = WordSearchSettings();
     EXPECT_EQ(InstructionText(s), u("Retrouve les mots de la liste : ils sont écrits horizontalement."));
 
     s.puzzle.randomFill = false;

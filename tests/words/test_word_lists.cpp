@@ -30,12 +30,16 @@ QString u(const char* t)
 
 const QStringList kFonts { u("Arial"), u("Arial Narrow"), u("Tahoma") };
 
-const QString kNoValidText = u("Aucun texte valide dans le presse-papiers !\n"
-                               "La liste doit impérativement comporter un élément par ligne\n"
-                               "(ou plusieurs mots à la suite, séparés par une espace).");
-const QString kCannotPaste = u("Impossible de coller les données du presse-papiers !\n"
-                               "La liste doit impérativement comporter un élément par ligne\n"
-                               "(ou plusieurs mots à la suite, séparés par une espace).");
+const QString kListRules = u("La liste doit impérativement comporter un élément par ligne\n"
+                             "(ou plusieurs mots à la suite, séparés par une espace).");
+const QString kNoValidText = u("Aucun texte valide dans le presse-papiers !\n") + kListRules;
+const QString kCannotPaste = u("Impossible de coller les données du presse-papiers !\n") + kListRules;
+
+QString TooLongNotice(int wordsKept)
+{
+    return u("La liste est trop longue : seuls ses ") + QLocale(QLocale::French, QLocale::France).toString(wordsKept)
+        + u(" premiers mots ont été importés.");
+}
 
 QString WriteBytes(const QString& folder, const QString& name, const QByteArray& bytes)
 {
@@ -57,49 +61,19 @@ QStringList Entries(const char* text)
     return CutWordListText(u(text)).entries;
 }
 
-// The words the document lists after parsing the text.
-QStringList Imported(const QString& text)
-{
-    Document doc(kFonts);
-    const WordListImport r = doc.ParseWordListText(text);
-    EXPECT_TRUE(r.imported) << text.toStdString();
-    return doc.data.words.Words();
-}
-
 // ---------------------------------------------------------------------------
 // Cutting the text
 
-TEST(WordListCut, OneLineIsCutAtSpaces)
+TEST(WordListCut, OneLineIsCutAtSpacesSeveralLinesAreNot)
 {
-    EXPECT_EQ(Entries("chat chien lapin"), (QStringList { u("chat"), u("chien"), u("lapin") }));
-    EXPECT_EQ(Entries("chat  chien lapin\r\n"), (QStringList { u("chat"), u("chien"), u("lapin") }));
-    EXPECT_EQ(Entries("\r\nchat chien lapin\r\n\r\n"), (QStringList { u("chat"), u("chien"), u("lapin") }))
-        << "blank lines around one line of words change nothing";
-    EXPECT_EQ(Entries("/ mes animaux\r\n- chat chien lapin\r\n"), (QStringList { u("chat"), u("chien"), u("lapin") }))
-        << "nor does a comment";
+    for (const char* text : { "chat chien lapin", "chat  chien lapin\r\n", "\r\nchat chien lapin\r\n\r\n",
+                              "/ mes animaux\r\n- chat chien lapin\r\n", "- / rien que des mots\r\nchat chien lapin" })
+        EXPECT_EQ(Entries(text), (QStringList { u("chat"), u("chien"), u("lapin") }))
+            << "blank lines and comments around one line of words change nothing: " << text;
     EXPECT_EQ(Entries("/ rien que des mots"), QStringList {}) << "a comment of one line is no row of words";
-    EXPECT_EQ(Entries("- / rien que des mots\r\nchat chien"), (QStringList { u("chat"), u("chien") }));
-}
-
-TEST(WordListCut, TwoLinesGiveTwoEntriesWithOrWithoutFinalLineBreak)
-{
-    EXPECT_EQ(Entries("chat\r\nchien"), (QStringList { u("chat"), u("chien") }));
-    EXPECT_EQ(Entries("chat\r\nchien\r\n"), (QStringList { u("chat"), u("chien") }));
-    EXPECT_EQ(Entries("pomme de terre\r\nchou"), (QStringList { u("pomme de terre"), u("chou") }))
-        << "a phrase stays one entry whenever the list has several lines";
-    EXPECT_EQ(Entries("pomme de terre\r\nchou\r\n"), (QStringList { u("pomme de terre"), u("chou") }));
-}
-
-TEST(WordListCut, ThreeLinesKeepTheirSpaces)
-{
-    EXPECT_EQ(Entries("pomme de terre\r\nchou fleur\r\nradis\r\n"),
-              (QStringList { u("pomme de terre"), u("chou fleur"), u("radis") }));
-}
-
-TEST(WordListCut, LineEndsOfOtherSystems)
-{
-    EXPECT_EQ(Entries("pomme de terre\nchou\nradis"), (QStringList { u("pomme de terre"), u("chou"), u("radis") }));
-    EXPECT_EQ(Entries("pomme de terre\rchou\rradis\r"), (QStringList { u("pomme de terre"), u("chou"), u("radis") }));
+    for (const char* text : { "pomme de terre\r\nchou", "pomme de terre\r\nchou\r\n", "pomme de terre\nchou", "pomme de terre\rchou\r" })
+        EXPECT_EQ(Entries(text), (QStringList { u("pomme de terre"), u("chou") }))
+            << "a phrase stays one entry whenever the list has several lines, whatever the line ends: " << text;
 }
 
 TEST(WordListCut, BulletsSpacesAndComments)
@@ -112,25 +86,7 @@ TEST(WordListCut, BulletsSpacesAndComments)
         << "a \"/\" further on is part of the word";
     EXPECT_EQ(Entries("chat\tchien\r\nloup\r\nours\r\n"), (QStringList { u("chat chien"), u("loup"), u("ours") }))
         << "a tab counts as a space";
-}
-
-TEST(WordListCut, EmptyTextHasNoPiece)
-{
-    const WordListEntries empty = CutWordListText(QString());
-    EXPECT_TRUE(empty.noPiece);
-    EXPECT_FALSE(empty.HasValidEntry());
-    const WordListEntries blank = CutWordListText(u("\r\n   \r\n/ rien\r\n"));
-    EXPECT_FALSE(blank.noPiece);
-    EXPECT_FALSE(blank.HasValidEntry());
-}
-
-TEST(WordListCut, LargestLetterCount)
-{
-    EXPECT_EQ(CutWordListText(u("chat\r\npomme de terre\r\nl'île\r\n")).largestLetterCount, 12);
-    const WordListEntries dots = CutWordListText(u("...\r\n--\r\n' '\r\n"));
-    EXPECT_EQ(dots.largestLetterCount, 0);
-    EXPECT_TRUE(dots.entries.isEmpty()) << "an entry without a letter is no word";
-    EXPECT_EQ(dots.noLetter, 3);
+    EXPECT_EQ(Entries("...\r\n--\r\n' '\r\n"), QStringList {}) << "an entry without a letter is no word";
 }
 
 TEST(WordListCut, EntriesNoGridTakesAreSetAside)
@@ -138,80 +94,16 @@ TEST(WordListCut, EntriesNoGridTakesAreSetAside)
     const QString tooLong = QString(31, u'a');
     const WordListEntries e = CutWordListText(u("chat\r\n") + tooLong + u("\r\n") + QString(30, u'b') + u("\r\nch\x01" "at\r\n\u03C0\r\n"));
     EXPECT_EQ(e.entries, (QStringList { u("chat"), QString(30, u'b') }));
-    EXPECT_EQ(e.tooLong, 1);
-    EXPECT_EQ(e.unprintable, 2) << "a control character, a letter Windows-1252 lacks";
     EXPECT_EQ(WordListNotices(e, 2),
               (QStringList { u("1 entrée de plus de 30 caractères a été ignorée."),
-                             u("2 entrées contenant des caractères non imprimables ont été ignorées.") }));
-}
-
-TEST(WordListCut, DistinctWordsAreCapped)
-{
-    QString text;
-    for (int i = 0; i < kMaxWordListEntries + 1000; ++i)
-        text += u("mot") + QString::number(i) + u("\r\nMOT0\r\n");
-    const WordListEntries e = CutWordListText(text);
-    EXPECT_TRUE(e.truncated);
-    EXPECT_EQ(e.entries.size(), 2 * kMaxWordListEntries) << "repeats of a word already kept do not count";
-    EXPECT_EQ(e.entries[2 * kMaxWordListEntries - 2], u("mot4999"));
-}
-
-TEST(WordListCut, HugeTextIsCutAtALineEnd)
-{
-    QString text;
-    const QString line = u("abcdefghijklmnopqrstuvwxyz\r\n");
-    while (text.size() <= kMaxWordListChars)
-        text += line;
-    const WordListEntries e = CutWordListText(text);
-    EXPECT_TRUE(e.truncated);
-    ASSERT_FALSE(e.entries.isEmpty());
-    for (const QString& entry : e.entries)
-        ASSERT_EQ(entry, u("abcdefghijklmnopqrstuvwxyz")) << "one word, many times";
-    EXPECT_EQ(e.tooLong, 0) << "no piece of a cut line";
+                             u("2 entrées contenant des caractères non imprimables ont été ignorées.") }))
+        << "a control character and a letter Windows-1252 lacks are unprintable";
 }
 
 // ---------------------------------------------------------------------------
-// The parser on the document
+// Refused and huge texts
 
-TEST(ParseWordListText, ReplacesTheListAndEntersExternalListMode)
-{
-    Document doc(kFonts);
-    doc.settings().levels = { true, false, true, false, false };
-    doc.themes().selected[3] = true;
-    doc.UpdateThemeLabel();
-    doc.words().AddWordIfAbsent(u("ancien"));
-    int redraws = 0;
-    doc.redraw = [&] { ++redraws; };
-
-    const WordListImport r = doc.ParseWordListText(u("zèbre\r\nChat\r\nchat\r\nCHAT\r\nâne\r\n"));
-    EXPECT_TRUE(r.imported);
-    EXPECT_TRUE(r.errorMessage.isEmpty());
-    EXPECT_TRUE(r.notices.isEmpty());
-    EXPECT_EQ(doc.words().Words(), (QStringList { u("âne"), u("Chat"), u("zèbre") }))
-        << "sorted, the same word in another case listed once";
-    EXPECT_EQ(doc.words().CheckedCount(), 3) << "every word is checked";
-    EXPECT_EQ(doc.settings().LevelString(), u("00000"));
-    EXPECT_EQ(doc.themes().SelectedCount(), 0);
-    EXPECT_FALSE(doc.themes().enabled);
-    EXPECT_EQ(doc.themeLabel, u("Liste externe"));
-    EXPECT_EQ(doc.settings().selectedThemeCount, -1);
-    EXPECT_TRUE(doc.settings().selectAllWords);
-    EXPECT_TRUE(doc.life.modified);
-    EXPECT_EQ(doc.wordCountLabel.text, u("3/3"));
-    EXPECT_FALSE(doc.suppressEvents());
-    EXPECT_GE(redraws, 1);
-    EXPECT_EQ(doc.settings().themeText, QString()) << "no list file imported yet";
-}
-
-TEST(ParseWordListText, LongWordsAreCheckedToo)
-{
-    Document doc(kFonts);
-    doc.SetMaxLetters(5);
-    ASSERT_TRUE(doc.ParseWordListText(u("hippopotame\r\nchat\r\nours\r\n")).imported);
-    EXPECT_EQ(doc.words().CheckedCount(), 3);
-}
-
-TEST(ParseWordListText, NoValidEntryChangesNothing)
+TEST(ParseWordListText, RefusedTextChangesNothing)
 {
     Document doc(kFonts);
     doc.settings().levels[1] = true;
@@ -232,95 +124,98 @@ TEST(ParseWordListText, NoValidEntryChangesNothing)
         EXPECT_FALSE(doc.life.modified);
         EXPECT_FALSE(doc.suppressEvents());
     }
-}
 
-TEST(ParseWordListText, OneLineFromFileOrClipboardGivesTheSameWords)
-{
-    QTemporaryDir dir;
-    const QString path = WriteText(dir.path(), u("trois.txt"), u("chat chien lapin"));
-    Document fromFile(kFonts);
-    ASSERT_TRUE(fromFile.ImportWordListFile(path).imported);
-    Document pasted(kFonts);
-    ASSERT_TRUE(pasted.PasteWordList(u("chat chien lapin")).imported);
-    Document pastedLine(kFonts);
-    ASSERT_TRUE(pastedLine.PasteWordList(u("chat chien lapin\n")).imported);
-    const QStringList three { u("chat"), u("chien"), u("lapin") };
-    EXPECT_EQ(fromFile.words().Words(), three);
-    EXPECT_EQ(pasted.words().Words(), three);
-    EXPECT_EQ(pastedLine.words().Words(), three);
-}
-
-TEST(PasteWordList, ClipboardTextIsTrimmedLineByLine)
-{
-    EXPECT_EQ(NormaliseClipboardText(u("  chat \r\n chien\nloup ")), u("chat\r\nchien\r\nloup\r\n"));
-    EXPECT_EQ(NormaliseClipboardText(u("chat\r\n")), u("chat\r\n\r\n"));
-    EXPECT_EQ(NormaliseClipboardText(u("un mot")), u("un mot\r\n"));
-    EXPECT_EQ(Imported(NormaliseClipboardText(u("pomme de terre\nchou\n"))), (QStringList { u("chou"), u("pomme de terre") }));
-}
-
-TEST(PasteWordList, NoTextOnTheClipboard)
-{
-    Document doc(kFonts);
-    doc.words().AddWordIfAbsent(u("genou"));
     doc.suppressEvents() = true;
     const WordListImport r = doc.PasteWordList(QString());
     EXPECT_FALSE(r.imported);
-    EXPECT_EQ(r.errorMessage, kCannotPaste);
+    EXPECT_EQ(r.errorMessage, kCannotPaste) << "no text on the clipboard";
     EXPECT_EQ(doc.words().Words(), QStringList { u("genou") });
     EXPECT_FALSE(doc.suppressEvents());
 }
 
-TEST(PasteWordList, HugeClipboardTextIsCapped)
+TEST(WordListCaps, HugeListsAreCutAtALineEndWithANotice)
 {
+    // A clipboard text of many times the character cap: no piece of a cut line.
     QString text;
-    for (int i = 0; text.size() < 8 * kMaxWordListChars; ++i)
-        text += u("  mot") + QString::number(i % 20000) + u("  \n");
+    while (text.size() < 8 * kMaxWordListChars)
+        text += u("  abcdefghijklmnopqrstuvwxyz  \n");
+    Document pasted(kFonts);
+    const WordListImport p = pasted.PasteWordList(text);
+    ASSERT_TRUE(p.imported);
+    EXPECT_EQ(pasted.words().Words(), QStringList { u("abcdefghijklmnopqrstuvwxyz") });
+    EXPECT_EQ(p.notices, QStringList { TooLongNotice(1) });
+    EXPECT_EQ(pasted.settings().themeText, QString()) << "no list file imported";
+
+    // A UTF-8 list file of several times the byte cap: at most kMaxWordListEntries
+    // distinct words, repeats of a word kept not counted.
+    QByteArray block;
+    for (int i = 0; i < 50000; ++i)
+        block += u("élève%1\r\nÉLÈVE0\r\n").arg(i).toUtf8();
+    QByteArray bytes = "/\r\n";
+    while (bytes.size() < 4 * kMaxWordListBytes)
+        bytes += block;
+    while (uchar(bytes[kMaxWordListBytes - 1]) != 0xC3) // the cap falls inside a two-byte letter
+        bytes.prepend('/');
+    QTemporaryDir dir;
+    const QString path = WriteBytes(dir.path(), u("enorme.txt"), bytes);
+    const DecodedText read = ReadTextFile(path);
+    EXPECT_TRUE(read.truncated);
+    EXPECT_LE(read.text.size(), kMaxWordListBytes);
+    EXPECT_TRUE(read.text.contains(u("\r\nélève0\r\nÉLÈVE0\r\n"))) << "the cut is made before decoding";
+    EXPECT_TRUE(read.text.endsWith(u("\r\n"))) << "the cut falls at a line end";
+    EXPECT_FALSE(read.text.contains(QChar(0xFFFD)));
     Document doc(kFonts);
-    const WordListImport r = doc.PasteWordList(text);
+    const WordListImport r = doc.ImportWordListFile(path);
     ASSERT_TRUE(r.imported);
-    EXPECT_LE(doc.words().Count(), kMaxWordListEntries);
-    EXPECT_EQ(r.notices.value(0),
-              u("La liste est trop longue : seuls ses ") + QLocale(QLocale::French, QLocale::France).toString(doc.words().Count())
-                  + u(" premiers mots ont été importés."));
+    EXPECT_EQ(doc.words().Count(), kMaxWordListEntries);
+    EXPECT_TRUE(doc.words().Words().contains(u("élève4999")));
+    EXPECT_EQ(r.notices, QStringList { TooLongNotice(5000) });
 }
 
 // ---------------------------------------------------------------------------
 // List files
 
-TEST(ImportWordListFile, DocumentNameAndThemeBox)
+TEST(ImportWordListFile, ReplacesTheListAndNamesTheThemeBoxAfterTheFile)
 {
     QTemporaryDir dir;
-    const QString path = WriteText(dir.path(), u("animaux.v2.txt"), u("- girafe\r\n- zèbre\r\n- okapi\r\n"));
+    const QString path = WriteText(dir.path(), u("animaux.v2.txt"), u("- zèbre\r\n- Chat\r\nchat\r\nhippopotame\r\nCHAT\r\nâne\r\n"));
     Document doc(kFonts);
+    doc.SetMaxLetters(5);
+    doc.settings().levels = { true, false, true, false, false };
+    doc.themes().selected[3] = true;
+    doc.UpdateThemeLabel();
+    doc.words().AddWordIfAbsent(u("ancien"));
     doc.life.SetModified(false, true);
+    int redraws = 0;
+    doc.redraw = [&] { ++redraws; };
+
     const WordListImport r = doc.ImportWordListFile(path);
     ASSERT_TRUE(r.imported) << r.errorMessage.toStdString();
-    EXPECT_EQ(doc.words().Words(), (QStringList { u("girafe"), u("okapi"), u("zèbre") }));
-    EXPECT_EQ(doc.importedListPath, path);
-    EXPECT_EQ(doc.data.importedListName, u("animaux.v2.txt"));
-    EXPECT_EQ(doc.life.documentName, u("animaux.v2.txt"));
-    EXPECT_EQ(doc.settings().themeText, u("animaux")) << "the theme box drops everything from the first dot";
-    EXPECT_EQ(doc.life.WindowTitle(), FullName() + u(" - animaux.v2.txt*"));
+    EXPECT_TRUE(r.notices.isEmpty());
+    EXPECT_EQ(doc.words().Words(), (QStringList { u("âne"), u("Chat"), u("hippopotame"), u("zèbre") }))
+        << "sorted, the same word in another case listed once";
+    EXPECT_EQ(doc.words().CheckedCount(), 4) << "every word is checked, long words too";
+    EXPECT_EQ(doc.wordCountLabel.text, u("4/4"));
+    EXPECT_TRUE(doc.settings().selectAllWords);
+    EXPECT_EQ(doc.settings().LevelString(), u("00000"));
+    EXPECT_EQ(doc.themes().SelectedCount(), 0);
+    EXPECT_FALSE(doc.themes().enabled);
     EXPECT_EQ(doc.themeLabel, u("Liste externe"));
     EXPECT_EQ(doc.settings().selectedThemeCount, -1);
-    EXPECT_FALSE(doc.suppressEvents());
+    EXPECT_EQ(doc.settings().themeText, u("animaux")) << "the theme box drops everything from the first dot";
+    EXPECT_EQ(doc.importedListPath, path);
+    EXPECT_EQ(doc.data.importedListName, u("animaux.v2.txt"));
+    EXPECT_EQ(doc.life.WindowTitle(), FullName() + u(" - animaux.v2.txt*"));
     EXPECT_EQ(doc.ProposedFileName(), u("Lexigrille - animaux"));
+    EXPECT_TRUE(doc.BuildDocumentText().contains(u("\r\nThèmes=*animaux\r\n")));
+    EXPECT_FALSE(doc.suppressEvents());
+    EXPECT_GE(redraws, 1);
 
     // The clipboard keeps the last list file's path and name.
     ASSERT_TRUE(doc.PasteWordList(u("lion tigre")).imported);
     EXPECT_EQ(doc.settings().themeText, u("animaux"));
     EXPECT_EQ(doc.importedListPath, path);
     EXPECT_EQ(doc.life.documentName, u("animaux.v2.txt"));
-}
-
-TEST(ImportWordListFile, ThemeStringOfTheSavedDocument)
-{
-    QTemporaryDir dir;
-    const QString path = WriteText(dir.path(), u("fruits.txt"), u("pomme poire cerise"));
-    Document doc(kFonts);
-    ASSERT_TRUE(doc.ImportWordListFile(path).imported);
-    EXPECT_TRUE(doc.BuildDocumentText().contains(u("\r\nThèmes=*fruits\r\n")));
-    EXPECT_TRUE(doc.BuildDocumentText().contains(u("\r\nMotsSélectionnés=111\r\n")));
 }
 
 TEST(ImportWordListFile, WindowsAndModernEncodings)
@@ -333,7 +228,8 @@ TEST(ImportWordListFile, WindowsAndModernEncodings)
     const QString text16 = u("élève\r\ncœur\r\nforêt\r\n");
     utf16.append(reinterpret_cast<const char*>(text16.utf16()), text16.size() * 2);
     const QString le16 = WriteBytes(dir.path(), u("d.txt"), utf16);
-    for (const QString& path : { cp1252, utf8, bom, le16 }) {
+    const QString ctrlZ = WriteBytes(dir.path(), u("e.txt"), QByteArray("\xE9l\xE8ve\r\nc\x9C" "ur\r\nfor\xEAt\x1A"));
+    for (const QString& path : { cp1252, utf8, bom, le16, ctrlZ }) {
         Document doc(kFonts);
         const WordListImport r = doc.ImportWordListFile(path);
         ASSERT_TRUE(r.imported) << path.toStdString() << r.errorMessage.toStdString();
@@ -342,166 +238,80 @@ TEST(ImportWordListFile, WindowsAndModernEncodings)
     }
 }
 
-TEST(ImportWordListFile, BinaryFileIsRefusedAndNothingChanges)
+TEST(ImportWordListFile, UnusableFilesChangeNothing)
 {
     QTemporaryDir dir;
     QByteArray png("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16);
     for (int i = 0; i < 2000; ++i)
         png += char(i * 31);
-    const QString path = WriteBytes(dir.path(), u("image.txt"), png);
-    Document doc(kFonts);
-    doc.words().AddWordIfAbsent(u("genou"));
-    const WordListImport r = doc.ImportWordListFile(path);
-    EXPECT_FALSE(r.imported);
-    EXPECT_EQ(r.errorMessage,
-              u("Le fichier « image.txt » n'est pas une liste de mots : il ne contient pas de texte.\n"
-                "La liste doit impérativement comporter un élément par ligne\n"
-                "(ou plusieurs mots à la suite, séparés par une espace)."));
-    EXPECT_EQ(doc.words().Words(), QStringList { u("genou") });
-    EXPECT_EQ(doc.life.documentName, QString());
-    EXPECT_EQ(doc.importedListPath, QString());
-
-    // Control characters without any NUL byte are no text either.
-    QByteArray controls;
+    QByteArray controls; // control characters without any NUL byte are no text either
     for (int i = 0; i < 500; ++i)
         controls += char(1 + i % 8);
-    EXPECT_EQ(doc.ImportWordListFile(WriteBytes(dir.path(), u("ctrl.txt"), controls)).errorMessage,
-              NotTextListMessage(u("ctrl.txt")));
-}
-
-TEST(ImportWordListFile, EmptyAndMissingFiles)
-{
-    QTemporaryDir dir;
+    QString longEntries;
+    for (int i = 0; i < 100; ++i)
+        longEntries += QString(200, QChar(u'a' + i % 26)) + u("\r\n");
+    const struct {
+        QString path;
+        QString message;
+    } files[] = {
+        { WriteBytes(dir.path(), u("image.txt"), png),
+          u("Le fichier « image.txt » n'est pas une liste de mots : il ne contient pas de texte.\n") + kListRules },
+        { WriteBytes(dir.path(), u("ctrl.txt"), controls), NotTextListMessage(u("ctrl.txt")) },
+        { WriteBytes(dir.path(), u("vide.txt"), QByteArray()), kNoValidText },
+        { WriteText(dir.path(), u("long.txt"), longEntries), kNoValidText },
+        { QDir(dir.path()).filePath(u("parti.txt")), u("Impossible de lire le fichier « parti.txt » !") },
+        { dir.path(), UnreadableListMessage(QFileInfo(dir.path()).fileName()) },
+        { QString(), QString() },
+    };
     Document doc(kFonts);
     doc.words().AddWordIfAbsent(u("genou"));
-    const WordListImport empty = doc.ImportWordListFile(WriteBytes(dir.path(), u("vide.txt"), QByteArray()));
-    EXPECT_FALSE(empty.imported);
-    EXPECT_EQ(empty.errorMessage, kNoValidText);
-    EXPECT_TRUE(doc.themes().enabled);
-
-    const WordListImport missing = doc.ImportWordListFile(QDir(dir.path()).filePath(u("parti.txt")));
-    EXPECT_FALSE(missing.imported);
-    EXPECT_EQ(missing.errorMessage, u("Impossible de lire le fichier « parti.txt » !"));
-
-    const WordListImport folder = doc.ImportWordListFile(dir.path());
-    EXPECT_FALSE(folder.imported);
-    EXPECT_EQ(doc.words().Words(), QStringList { u("genou") });
-    EXPECT_EQ(doc.life.documentName, QString());
-
-    EXPECT_FALSE(doc.ImportWordListFile(QString()).imported);
-}
-
-TEST(ImportWordListFile, FileOfLongEntriesGivesTheMessage)
-{
-    QTemporaryDir dir;
-    QString text;
-    for (int i = 0; i < 100; ++i)
-        text += QString(200, QChar(u'a' + i % 26)) + u("\r\n");
-    Document doc(kFonts);
-    const WordListImport r = doc.ImportWordListFile(WriteText(dir.path(), u("long.txt"), text));
-    EXPECT_FALSE(r.imported);
-    EXPECT_EQ(r.errorMessage, kNoValidText);
-
-    text += u("chat\r\n");
-    const WordListImport some = doc.ImportWordListFile(WriteText(dir.path(), u("long2.txt"), text));
-    ASSERT_TRUE(some.imported);
-    EXPECT_EQ(doc.words().Words(), QStringList { u("chat") });
-    EXPECT_EQ(some.notices, QStringList { u("100 entrées de plus de 30 caractères ont été ignorées.") });
-}
-
-TEST(ImportWordListFile, HugeFileIsReadUpToTheCap)
-{
-    QTemporaryDir dir;
-    // About 50 MB of distinct words.
-    QByteArray block;
-    for (int i = 0; i < 100000; ++i)
-        block += "mot" + QByteArray::number(i) + "\r\n";
-    QByteArray bytes;
-    while (bytes.size() < 50 * 1024 * 1024)
-        bytes += block;
-    const QString path = WriteBytes(dir.path(), u("enorme.txt"), bytes);
-    bytes.clear();
-
-    const DecodedText read = ReadTextFile(path);
-    EXPECT_TRUE(read.truncated);
-    EXPECT_LE(read.text.size(), kMaxWordListBytes);
-    EXPECT_TRUE(read.text.endsWith(u("\r\n"))) << "the cut falls at a line end";
-
-    Document doc(kFonts);
-    const WordListImport r = doc.ImportWordListFile(path);
-    ASSERT_TRUE(r.imported);
-    EXPECT_EQ(doc.words().Count(), kMaxWordListEntries);
-    EXPECT_EQ(r.notices, QStringList { u("La liste est trop longue : seuls ses ") + QLocale(QLocale::French, QLocale::France).toString(5000)
-                                       + u(" premiers mots ont été importés.") });
-}
-
-TEST(ImportWordListFile, TruncatedUtf8IsNotCutInsideALetter)
-{
-    QByteArray bytes;
-    while (bytes.size() <= 4096)
-        bytes += u("élève\n").toUtf8();
-    const DecodedText d = DecodeTextBytes(bytes, 4003);
-    EXPECT_TRUE(d.truncated);
-    EXPECT_EQ(d.status, TextFileStatus::Text);
-    EXPECT_FALSE(d.text.contains(QChar(0xFFFD)));
-    EXPECT_TRUE(d.text.startsWith(u("élève\n")));
-    EXPECT_TRUE(d.text.endsWith(u("élève\n")));
-}
-
-TEST(ImportWordListFile, TrailingCtrlZIsDropped)
-{
-    const DecodedText d = DecodeTextBytes(QByteArray("chat\r\nloup\r\nours\x1A"));
-    EXPECT_EQ(d.status, TextFileStatus::Text);
-    EXPECT_EQ(CutWordListText(d.text).entries, (QStringList { u("chat"), u("loup"), u("ours") }));
+    for (const auto& file : files) {
+        const WordListImport r = doc.ImportWordListFile(file.path);
+        EXPECT_FALSE(r.imported) << file.path.toStdString();
+        EXPECT_EQ(r.errorMessage, file.message);
+        EXPECT_EQ(doc.words().Words(), QStringList { u("genou") });
+        EXPECT_TRUE(doc.themes().enabled);
+        EXPECT_EQ(doc.life.documentName, QString());
+        EXPECT_EQ(doc.importedListPath, QString());
+    }
 }
 
 // ---------------------------------------------------------------------------
 // The lists menu
 
-TEST(WordListMenu, LevelFilesAndReadMeAreNoLists)
+TEST(WordListMenu, LevelFilesAndReadMeAreNoListsWhateverTheCase)
 {
     QTemporaryDir dir;
-    for (int l = 0; l < kLevelCount; ++l)
-        WriteText(dir.path(), LevelFileName(l), u("A-  chat\r\n"));
-    WriteText(dir.path(), u("Lisez_moi.txt"), u("Lisez-moi"));
+    WriteText(dir.path(), LevelFileName(1), u("A-  chat\r\n"));
+    WriteText(dir.path(), u("db 01-07 (cp).txt"), u("A-  chat\r\n"));
+    WriteText(dir.path(), u("LISEZ_MOI.TXT"), u("Lisez-moi"));
     WriteText(dir.path(), u("fruits.txt"), u("pomme"));
     WriteText(dir.path(), u("Animaux.TXT"), u("chat"));
+    WriteText(dir.path(), u("animaux.v2.txt"), u("chat"));
+    WriteText(dir.path(), u("DBZ.txt"), u("goku")); // "DB" without the space is a list
     WriteText(dir.path(), u("modèle.lxg"), u("[LXGDocument]"));
     WriteText(dir.path(), u("notes.text"), u("x"));
     QDir(dir.path()).mkdir(u("dossier.txt"));
 
     const WordListMenu menu = BuildWordListMenu(dir.path());
-    ASSERT_EQ(menu.items.size(), 2);
-    EXPECT_EQ(menu.title, u("2 listes disponibles"));
+    ASSERT_EQ(menu.items.size(), 4);
+    EXPECT_EQ(menu.title, u("4 listes disponibles"));
     EXPECT_EQ(menu.items[0].caption, u("Animaux"));
-    EXPECT_EQ(menu.items[1].caption, u("fruits"));
+    EXPECT_EQ(menu.items[1].caption, u("animaux.v2"));
+    EXPECT_EQ(menu.items[2].caption, u("DBZ"));
+    EXPECT_EQ(menu.items[3].caption, u("fruits"));
     EXPECT_EQ(QFileInfo(menu.items[0].path).fileName(), u("Animaux.TXT"));
-
-    // The item reads its file, whatever the case of its extension.
-    Document doc(kFonts);
-    ASSERT_TRUE(doc.ImportWordListFile(menu.items[0].path).imported);
-    EXPECT_EQ(doc.words().Words(), QStringList { u("chat") });
-    EXPECT_EQ(doc.settings().themeText, u("Animaux"));
-}
-
-TEST(WordListMenu, NamesAreComparedWithoutRegardToCase)
-{
-    QTemporaryDir dir;
-    WriteText(dir.path(), u("db 01-07 (cp).txt"), u("A-  chat\r\n"));
-    WriteText(dir.path(), u("LISEZ_MOI.TXT"), u("Lisez-moi"));
-    WriteText(dir.path(), u("DBZ.txt"), u("goku")); // "DB" without the space is a list
-    WriteText(dir.path(), u("animaux.v2.txt"), u("chat"));
-    const WordListMenu menu = BuildWordListMenu(dir.path());
-    ASSERT_EQ(menu.items.size(), 2);
-    EXPECT_EQ(menu.items[0].caption, u("animaux.v2"));
-    EXPECT_EQ(menu.items[1].caption, u("DBZ"));
-    EXPECT_EQ(menu.title, u("2 listes disponibles"));
 }
 
 TEST(WordListMenu, AtMostFiftyItemsInAlphabeticalOrder)
 {
     QTemporaryDir dir;
-    for (int i = 59; i >= 0; --i)
+    EXPECT_EQ(BuildWordListMenu(dir.path()).title, u("0 liste disponible"));
+    EXPECT_EQ(BuildWordListMenu(dir.path() + u("/absent")).title, u("0 liste disponible"));
+    WriteText(dir.path(), u("liste 59.txt"), u("mot"));
+    EXPECT_EQ(BuildWordListMenu(dir.path()).title, u("1 liste disponible"));
+
+    for (int i = 58; i >= 0; --i)
         WriteText(dir.path(), QStringLiteral("liste %1.txt").arg(i, 2, 10, QLatin1Char('0')), u("mot"));
     WriteText(dir.path(), u("DB 01-07 (CP).txt"), u("A-  chat\r\n"));
     WriteText(dir.path(), u("Lisez_moi.txt"), u("x"));
@@ -510,26 +320,6 @@ TEST(WordListMenu, AtMostFiftyItemsInAlphabeticalOrder)
     EXPECT_EQ(menu.title, u("50 listes disponibles"));
     EXPECT_EQ(menu.items.first().caption, u("liste 00"));
     EXPECT_EQ(menu.items.last().caption, u("liste 49"));
-}
-
-TEST(WordListMenu, EmptyAndSingleTitles)
-{
-    QTemporaryDir dir;
-    EXPECT_EQ(BuildWordListMenu(dir.path()).title, u("0 liste disponible"));
-    EXPECT_TRUE(BuildWordListMenu(dir.path()).items.isEmpty());
-    WriteText(dir.path(), u("a.txt"), u("x"));
-    EXPECT_EQ(BuildWordListMenu(dir.path()).title, u("1 liste disponible"));
-    EXPECT_EQ(BuildWordListMenu(dir.path() + u("/absent")).title, u("0 liste disponible"));
-}
-
-TEST(WordListFiles, FindFileIgnoringCase)
-{
-    QTemporaryDir dir;
-    WriteText(dir.path(), u("Mes Mots.TXT"), u("x"));
-    EXPECT_EQ(QFileInfo(FindFileIgnoringCase(dir.path(), u("mes mots.txt"))).fileName(), u("Mes Mots.TXT"));
-    EXPECT_EQ(FindFileIgnoringCase(dir.path(), u("autres.txt")), QString());
-    EXPECT_EQ(ListThemeName(u("/un/dossier/animaux.de.la.ferme.txt")), u("animaux"));
-    EXPECT_EQ(ListThemeName(QString()), QString());
 }
 
 } // namespace
