@@ -3,6 +3,7 @@
 #include "document/Document.h"
 #include "document/DocumentValues.h"
 #include "document/Text1252.h"
+#include "puzzle/PuzzleTestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,20 +12,12 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
+#include <memory>
 
 namespace lx {
 namespace {
 
-QString u(const char* t)
-{
-    return QString::fromUtf8(t);
-}
+using test::u;
 
 const QStringList kFonts { u("Arial"), u("Arial Narrow"), u("Courier New"), u("Tahoma"), u("Times New Roman") };
 
@@ -78,10 +71,19 @@ protected:
     Document doc { kFonts };
     QString Path(const QString& name) const { return dir.filePath(name); }
 
-    void Load(const QStringList& lines, const QString& name = u("essai.lxg"))
+    void LoadBytes(const QString& name, const QByteArray& bytes)
     {
-        Write(Path(name), FileBytes(lines));
+        Write(Path(name), bytes);
         doc.LoadDocument(Path(name));
+    }
+    void Load(const QStringList& lines, const QString& name = u("essai.lxg")) { LoadBytes(name, FileBytes(lines)); }
+    // Saves the document, then opens the file in a new one.
+    std::unique_ptr<Document> SavedAndReadBack(const QString& name)
+    {
+        EXPECT_TRUE(doc.SaveDocument(Path(name)).saved);
+        auto back = std::make_unique<Document>(kFonts);
+        back->LoadDocument(Path(name));
+        return back;
     }
     QString Value(const QString& key) const
     {
@@ -93,7 +95,7 @@ protected:
     }
 };
 
-TEST_F(DocumentFile, ExampleReadsBackIntoItsState)
+TEST_F(DocumentFile, ExampleReadsBackAndIsWrittenAgainByteForByte)
 {
     Load(ExampleLines(false), u("Les animaux.lxg"));
     const DocumentSettings& s = doc.settings();
@@ -125,11 +127,7 @@ TEST_F(DocumentFile, ExampleReadsBackIntoItsState)
     EXPECT_EQ(doc.life.documentName, u("Les animaux.lxg"));
     EXPECT_FALSE(doc.life.modified);
     EXPECT_EQ(doc.life.WindowTitle(), u("Lexigrille 0.1 - Les animaux.lxg"));
-}
 
-TEST_F(DocumentFile, ExampleIsWrittenAgainByteForByte)
-{
-    Load(ExampleLines(false));
     const SaveResult r = doc.SaveDocument(Path(u("copie")));
     ASSERT_TRUE(r.saved) << r.errorMessage.toStdString();
     EXPECT_EQ(r.path, Path(u("copie.lxg")));
@@ -162,11 +160,9 @@ TEST_F(DocumentFile, HiddenMessageWithCommasSurvives)
 {
     doc.settings().puzzle.message = u("Bravo, les amis, à demain !");
     doc.settings().puzzle.directions = { true, true, false, false, true, false };
-    ASSERT_TRUE(doc.SaveDocument(Path(u("message.lxg"))).saved);
-    Document back(kFonts);
-    back.LoadDocument(Path(u("message.lxg")));
-    EXPECT_EQ(back.settings().puzzle.message, u("Bravo, les amis, à demain !"));
-    EXPECT_EQ(back.settings().DirectionString(), u("110010"));
+    const auto back = SavedAndReadBack(u("message.lxg"));
+    EXPECT_EQ(back->settings().puzzle.message, u("Bravo, les amis, à demain !"));
+    EXPECT_EQ(back->settings().DirectionString(), u("110010"));
 }
 
 TEST_F(DocumentFile, ExternalListNameSurvives)
@@ -175,15 +171,13 @@ TEST_F(DocumentFile, ExternalListNameSurvives)
     doc.settings().themeText = u("Animaux");
     for (const char* w : { "chat", "chien", "loup", "lion", "ours" })
         doc.words().SetChecked(doc.words().AddWordIfAbsent(u(w)).index, true);
-    ASSERT_TRUE(doc.SaveDocument(Path(u("liste.lxg"))).saved);
+    const auto back = SavedAndReadBack(u("liste.lxg"));
     EXPECT_EQ(Value(u("Thèmes")), u("*Animaux"));
-    Document back(kFonts);
-    back.LoadDocument(Path(u("liste.lxg")));
-    EXPECT_EQ(back.settings().themeText, u("Animaux"));
-    EXPECT_EQ(back.themes().SelectedCount(), 0);
-    EXPECT_EQ(back.themeLabel, u("Liste externe"));
-    EXPECT_FALSE(back.themes().enabled);
-    EXPECT_EQ(back.words().CheckedCount(), 5);
+    EXPECT_EQ(back->settings().themeText, u("Animaux"));
+    EXPECT_EQ(back->themes().SelectedCount(), 0);
+    EXPECT_EQ(back->themeLabel, u("Liste externe"));
+    EXPECT_FALSE(back->themes().enabled);
+    EXPECT_EQ(back->words().CheckedCount(), 5);
 }
 
 TEST_F(DocumentFile, SavingNeverDestroysThePreviousFile)
@@ -249,53 +243,39 @@ TEST_F(DocumentFile, TemplateSaveLeavesTheOpenWorksheetAlone)
     EXPECT_EQ(asked, u("Attention : le modèle existant sera remplacé !\nVoulez-vous vraiment définir ce document comme modèle par défaut ?"));
 }
 
-TEST_F(DocumentFile, AbsentValuesOfAnEmptyFile)
+TEST_F(DocumentFile, AbsentValues)
 {
     Load({ u("[LXGDocument]") });
-    const DocumentSettings& s = doc.settings();
-    EXPECT_EQ(s.title, u("Lexigrille")) << "a document without a title gets the product name";
-    EXPECT_EQ(s.gridFontName, u("Arial"));
-    EXPECT_EQ(s.listFontName, u("Arial Narrow"));
-    EXPECT_EQ(s.titleFontName, u("Tahoma"));
-    EXPECT_EQ(s.puzzle.gridSize, 5);
-    EXPECT_EQ(s.lowerHalf, 0) << "a document without parameters opens with an empty lower half";
-    EXPECT_EQ(s.maxLetters, 15);
-    EXPECT_EQ(s.puzzle.lowerBound, u("10"));
-    EXPECT_EQ(s.puzzle.upperBound, u("99"));
-    EXPECT_EQ(s.DirectionString(), u("100000"));
+    EXPECT_EQ(doc.settings().title, u("Lexigrille")) << "a document without a title gets the product name";
+    EXPECT_EQ(doc.settings().gridFontName, u("Arial"));
+    EXPECT_EQ(doc.settings().listFontName, u("Arial Narrow"));
+    EXPECT_EQ(doc.settings().titleFontName, u("Tahoma"));
+    EXPECT_EQ(doc.settings().puzzle.gridSize, 5);
+    EXPECT_EQ(doc.settings().lowerHalf, 0) << "a document without parameters opens with an empty lower half";
+    EXPECT_EQ(doc.settings().DirectionString(), u("100000"));
     EXPECT_EQ(doc.words().Count(), 0);
     EXPECT_EQ(doc.puzzle().WordEntries.size(), 1);
-}
 
-TEST_F(DocumentFile, EmptyTitleStaysEmpty)
-{
-    ASSERT_TRUE(doc.SaveDocument(Path(u("vide.lxg"))).saved);
-    Document back(kFonts);
-    back.LoadDocument(Path(u("vide.lxg")));
-    EXPECT_EQ(back.settings().title, QString());
-}
-
-TEST_F(DocumentFile, ParametersWithFiveFields)
-{
     Load({ u("[LXGDocument]"), u("Paramètres=9,0,0,1,2") });
-    const DocumentSettings& s = doc.settings();
-    EXPECT_EQ(s.puzzle.gridSize, 9);
-    EXPECT_FALSE(s.uppercase);
-    EXPECT_TRUE(s.visibleCells);
-    EXPECT_EQ(s.lowerHalf, 2);
-    EXPECT_EQ(s.puzzle.gameType, GameType::WordSearch);
-    EXPECT_EQ(s.puzzle.valueMode, 0);
-    EXPECT_EQ(s.maxLetters, 15);
-    EXPECT_EQ(s.puzzle.lowerBound, u("10"));
-    EXPECT_EQ(s.puzzle.upperBound, u("99"));
-}
+    EXPECT_EQ(doc.settings().puzzle.gridSize, 9);
+    EXPECT_FALSE(doc.settings().uppercase);
+    EXPECT_TRUE(doc.settings().visibleCells);
+    EXPECT_EQ(doc.settings().lowerHalf, 2);
+    EXPECT_EQ(doc.settings().puzzle.gameType, GameType::WordSearch);
+    EXPECT_EQ(doc.settings().puzzle.valueMode, 0);
 
-TEST_F(DocumentFile, BlankBoundsReadAsMissing)
-{
-    Load({ u("[LXGDocument]"), u("Paramètres=6,1,1,0,1,2,1,0,1,0,0,15,   ,  ") });
-    EXPECT_EQ(doc.settings().puzzle.lowerBound, u("10"));
-    EXPECT_EQ(doc.settings().puzzle.upperBound, u("99"));
+    // Blank bounds read as missing, like the fields after the fifth above.
+    for (const QString& parameters : { u("Paramètres=9,0,0,1,2"), u("Paramètres=6,1,1,0,1,2,1,0,1,0,0,15,   ,  ") }) {
+        Load({ u("[LXGDocument]"), parameters });
+        EXPECT_EQ(doc.settings().maxLetters, 15);
+        EXPECT_EQ(doc.settings().puzzle.lowerBound, u("10"));
+        EXPECT_EQ(doc.settings().puzzle.upperBound, u("99"));
+    }
     EXPECT_EQ(Value(u("Paramètres")), u("6,1,1,0,1,2,1,0,1,0,0,15,10,99"));
+
+    // An empty title is written, and read back empty.
+    doc.settings().title.clear();
+    EXPECT_EQ(SavedAndReadBack(u("vide.lxg"))->settings().title, QString());
 }
 
 TEST_F(DocumentFile, OutOfRangeNumbersTakeTheNearerBound)
@@ -358,23 +338,6 @@ TEST_F(DocumentFile, FillInAndCodedValues)
     EXPECT_EQ(Value(u("Valeurs")), codes.join(u(",")));
 }
 
-TEST_F(DocumentFile, OneWordPuzzleStoresNoEntry)
-{
-    Load({ u("[LXGDocument]"), u("MotsSélectionnés=1"), u("NombreMots=0"), u("Liste0=chat"), u("Mot0=1,1,1,CHAT") });
-    EXPECT_EQ(doc.puzzle().WordCount, 1);
-    EXPECT_EQ(doc.puzzle().WordEntries.size(), 1);
-    EXPECT_EQ(doc.puzzle().WordEntries[0], WordEntry {});
-    EXPECT_EQ(Value(u("NombreMots")), u("0"));
-    EXPECT_EQ(Value(u("Mot0")), u("<absent>"));
-}
-
-TEST_F(DocumentFile, QuotedTitleLosesItsQuotes)
-{
-    Load({ u("[LXGDocument]"), u("Titre=\"Les animaux\""), u("Consigne=  Entoure les mots.  ") });
-    EXPECT_EQ(doc.settings().title, u("Les animaux"));
-    EXPECT_EQ(doc.settings().instruction, u("Entoure les mots."));
-}
-
 TEST_F(DocumentFile, MissingFileAndForeignFilesOpenAsResetDocuments)
 {
     doc.LoadDocument(Path(u("absent.lxg")));
@@ -384,51 +347,51 @@ TEST_F(DocumentFile, MissingFileAndForeignFilesOpenAsResetDocuments)
     QByteArray junk;
     for (int i = 0; i < 200000; ++i)
         junk.append(char((i * 7919) & 0xFF));
-    Write(Path(u("binaire.lxg")), junk);
-    doc.LoadDocument(Path(u("binaire.lxg")));
+    LoadBytes(u("binaire.lxg"), junk);
     EXPECT_EQ(doc.words().Count(), 0);
     EXPECT_EQ(doc.settings().puzzle.gridSize, 5);
     EXPECT_EQ(ReadAll(Path(u("binaire.lxg"))), junk) << "the file is left untouched";
 
     // A huge file opens as a new document too, and is left alone.
-    Write(Path(u("enorme.lxg")), QByteArray(20 * 1024 * 1024, 'x'));
-    doc.LoadDocument(Path(u("enorme.lxg")));
+    LoadBytes(u("enorme.lxg"), QByteArray(20 * 1024 * 1024, 'x'));
     EXPECT_EQ(doc.settings().title, u("Lexigrille"));
     EXPECT_EQ(QFileInfo(Path(u("enorme.lxg"))).size(), 20 * 1024 * 1024);
 
     // A document cut short keeps what it holds.
     QByteArray cut = FileBytes(ExampleLines(false));
     cut.truncate(cut.indexOf("Grille2="));
-    Write(Path(u("coupe.lxg")), cut);
-    doc.LoadDocument(Path(u("coupe.lxg")));
+    LoadBytes(u("coupe.lxg"), cut);
     EXPECT_EQ(doc.settings().title, u("Les animaux"));
     EXPECT_EQ(doc.puzzle().LetterGrid.at(0, 1), u("a"));
     EXPECT_TRUE(doc.puzzle().LetterGrid.at(0, 2).isEmpty());
     EXPECT_EQ(doc.words().Count(), 0) << "the candidates came after the cut";
 
     // A document saved by a modern editor in UTF-8 still opens its words.
-    Write(Path(u("utf8.lxg")), u("[LXGDocument]\nTitre=Les élèves\nMotsSélectionnés=1\nListe0=éléphant\n").toUtf8());
-    doc.LoadDocument(Path(u("utf8.lxg")));
+    LoadBytes(u("utf8.lxg"), u("[LXGDocument]\nTitre=Les élèves\nMotsSélectionnés=1\nListe0=éléphant\n").toUtf8());
     EXPECT_EQ(doc.settings().title, u("Les élèves"));
     EXPECT_EQ(doc.words().Words(), QStringList { u("éléphant") });
 }
 
-TEST_F(DocumentFile, TypedQuotesAndBlanksSurviveSaving)
+TEST_F(DocumentFile, QuotesAndBlanks)
 {
+    // A quoted value read from a file loses its quotes and its outer blanks...
+    Load({ u("[LXGDocument]"), u("Titre=\"Les animaux\""), u("Consigne=  Entoure les mots.  ") });
+    EXPECT_EQ(doc.settings().title, u("Les animaux"));
+    EXPECT_EQ(doc.settings().instruction, u("Entoure les mots."));
+
+    // ...while typed quotes and blanks survive saving.
     doc.settings().title = u("\"Les animaux\"");
     doc.settings().instruction = u("'Lis.'");
     doc.settings().selectedThemeCount = -1;
     doc.words().SetChecked(doc.words().AddWordIfAbsent(u("\"chat\"")).index, true);
     doc.words().AddWordIfAbsent(u("loup\t"));
     doc.UpdateWordCounts();
-    ASSERT_TRUE(doc.SaveDocument(Path(u("guillemets.lxg"))).saved);
+    const auto back = SavedAndReadBack(u("guillemets.lxg"));
     EXPECT_EQ(Value(u("Titre")), u("\"\"Les animaux\"\""));
-    Document back(kFonts);
-    back.LoadDocument(Path(u("guillemets.lxg")));
-    EXPECT_EQ(back.settings().title, u("\"Les animaux\""));
-    EXPECT_EQ(back.settings().instruction, u("'Lis.'"));
-    EXPECT_EQ(back.words().Words(), (QStringList { u("\"chat\""), u("loup\t") }));
-    EXPECT_EQ(back.BuildDocumentText(), doc.BuildDocumentText());
+    EXPECT_EQ(back->settings().title, u("\"Les animaux\""));
+    EXPECT_EQ(back->settings().instruction, u("'Lis.'"));
+    EXPECT_EQ(back->words().Words(), (QStringList { u("\"chat\""), u("loup\t") }));
+    EXPECT_EQ(back->BuildDocumentText(), doc.BuildDocumentText());
 }
 
 TEST_F(DocumentFile, WordEntriesFollowTheCandidatesRead)
@@ -438,17 +401,24 @@ TEST_F(DocumentFile, WordEntriesFollowTheCandidatesRead)
     Load({ u("[LXGDocument]"), u("MotsSélectionnés=111"), u("Liste0=chat"), u("Liste1=loup"), u("Liste2=chat"),
            u("NombreMots=2"), u("Mot0=0,0,0,CHAT"), u("Mot1=0,1,0,LOUP"), u("Mot2=0,2,0,CHAT") });
     EXPECT_EQ(doc.puzzle().WordEntries.size(), 2);
-    const QString first = doc.BuildDocumentText();
-    Write(Path(u("again.lxg")), EncodeWindows1252(first + u("\r\n")));
-    Document back(kFonts);
-    back.LoadDocument(Path(u("again.lxg")));
-    EXPECT_EQ(back.BuildDocumentText(), first);
-
+    auto expectSameOnceReadBack = [&] {
+        const QString text = doc.BuildDocumentText();
+        Write(Path(u("again.lxg")), EncodeWindows1252(text + u("\r\n")));
+        Document back(kFonts);
+        back.LoadDocument(Path(u("again.lxg")));
+        EXPECT_EQ(back.BuildDocumentText(), text);
+    };
+    expectSameOnceReadBack();
     Load({ u("[LXGDocument]"), u("MotsSélectionnés=11"), u("NombreMots=4") });
-    const QString none = doc.BuildDocumentText();
-    Write(Path(u("none.lxg")), EncodeWindows1252(none + u("\r\n")));
-    back.LoadDocument(Path(u("none.lxg")));
-    EXPECT_EQ(back.BuildDocumentText(), none);
+    expectSameOnceReadBack();
+
+    // A one-word puzzle stores no entry.
+    Load({ u("[LXGDocument]"), u("MotsSélectionnés=1"), u("NombreMots=0"), u("Liste0=chat"), u("Mot0=1,1,1,CHAT") });
+    EXPECT_EQ(doc.puzzle().WordCount, 1);
+    ASSERT_EQ(doc.puzzle().WordEntries.size(), 1);
+    EXPECT_EQ(doc.puzzle().WordEntries[0], WordEntry {});
+    EXPECT_EQ(Value(u("NombreMots")), u("0"));
+    EXPECT_EQ(Value(u("Mot0")), u("<absent>"));
 }
 
 TEST(DocumentPaths, ExtensionAndName)

@@ -1,25 +1,16 @@
 // The document as the window drives it: reset, the settings model, the word
 // list's follow-ups, the modified mark and the window title.
 #include "document/Document.h"
+#include "puzzle/PuzzleTestSupport.h"
 
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
-
 namespace lx {
 namespace {
 
-QString u(const char* t)
-{
-    return QString::fromUtf8(t);
-}
+using test::u;
 
 const QStringList kFonts { u("Arial"), u("Arial Narrow"), u("Tahoma") };
 
@@ -156,7 +147,7 @@ TEST(Lifecycle, ModifiedMarkAndTitle)
     EXPECT_EQ(SaveChangesQuestion(), u("Voulez-vous enregistrer les modifications ?"));
 }
 
-TEST(DocumentWords, ChecksDiscardThePuzzleAndMarkTheDocument)
+TEST(DocumentWords, ChecksDiscardThePuzzleMarkTheDocumentAndClicksHighlight)
 {
     Document doc(kFonts);
     int redraws = 0;
@@ -198,16 +189,10 @@ TEST(DocumentWords, ChecksDiscardThePuzzleAndMarkTheDocument)
         doc.SetMaxLetters(3);
         EXPECT_EQ(doc.words().CheckedCount(), 6) << "handlers do nothing while events are suppressed";
     }
-}
 
-TEST(DocumentWords, ClickHighlightsThePlacedWord)
-{
-    Document doc(kFonts);
-    AddWords(doc, { "chat", "chien", "loup", "lion", "ours" });
-    doc.settings().puzzle.gridSize = 8;
+    // A click on a placed word highlights it until the next generation.
     ASSERT_TRUE(doc.Generate().succeeded());
-    const int loup = doc.words().Find(u("loup"));
-    EXPECT_TRUE(doc.ClickWord(loup));
+    EXPECT_TRUE(doc.ClickWord(doc.words().Find(u("loup"))));
     ASSERT_TRUE(doc.puzzle().WordHighlighted);
     EXPECT_EQ(doc.puzzle().WordEntries[doc.puzzle().HighlightedWord].gridText, u("LOUP"));
     ASSERT_TRUE(doc.Generate().succeeded());
@@ -236,7 +221,7 @@ TEST(DocumentGenerate, GridTooSmallAnswerUpdatesTheSetting)
     EXPECT_FALSE(few.life.modified);
 }
 
-TEST(DocumentNaming, ProposedFileName)
+TEST(DocumentNaming, ProposedFileNameAndTheExternalListName)
 {
     Document doc(kFonts);
     EXPECT_EQ(doc.ProposedFileName(), u("Lexigrille"));
@@ -245,11 +230,9 @@ TEST(DocumentNaming, ProposedFileName)
     EXPECT_EQ(doc.ProposedFileName(), u("Mots casés - Animaux, Couleurs"));
     doc.settings().themeText = u("Ma liste");
     EXPECT_EQ(doc.ProposedFileName(), u("Mots casés - Ma liste"));
-}
 
-TEST(DocumentSnapshot, ThemeStringOfAnExternalList)
-{
-    Document doc(kFonts);
+    // The snapshot's theme string names an external list without its extension.
+    doc.ResetDocumentSettings();
     doc.data.importedListName = u("animaux.de.la.ferme.txt");
     doc.TakeSnapshot();
     EXPECT_EQ(doc.life.snapshot.themeString, u("*animaux"));

@@ -28,6 +28,14 @@ QSet<QChar> LettersOf(const QStringList& words)
     return set;
 }
 
+QStringList Texts(const TaggedList& items)
+{
+    QStringList out;
+    for (const TaggedItem& i : items)
+        out << i.text;
+    return out;
+}
+
 QStringList Animals12()
 {
     return { QStringLiteral("chat"), QStringLiteral("chien"), QStringLiteral("lapin"), QStringLiteral("cheval"),

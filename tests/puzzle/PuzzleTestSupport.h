@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QStringList>
 
+#include <array>
 #include <ostream>
 
 // Lets gtest print Qt strings in failure messages.
@@ -17,6 +18,13 @@ QT_END_NAMESPACE
 
 namespace lx::test {
 
+inline QString u(const char* t)
+{
+    return QString::fromUtf8(t);
+}
+
+inline constexpr std::array<bool, 6> kAllDirections { true, true, true, true, true, true };
+
 // A puzzle with its settings and its engine, as the window holds them.
 struct Bench {
     PuzzleState state;
@@ -26,7 +34,11 @@ struct Bench {
 
     // Tests check what a generation builds, not how fast: a loaded machine must
     // not turn a sound puzzle into a time-out. Time-out tests set their own limit.
-    Bench() { engine.Clock().SetLimitMs(60000); }
+    explicit Bench(GameType type = GameType::WordSearch)
+    {
+        settings.gameType = type;
+        engine.Clock().SetLimitMs(60000);
+    }
 
     GenerationResult Generate(const QStringList& words, std::uint64_t seed)
     {
@@ -40,6 +52,20 @@ QString ReadEntry(const PuzzleState& s, const WordEntry& e, int length);
 
 // Upper-case grid forms of the words.
 QSet<QChar> LettersOf(const QStringList& words);
+
+// The texts of a tagged list, in order.
+QStringList Texts(const TaggedList& items);
+
+// How many cells of the top-left side x side square satisfy pred(cell text).
+template <typename Pred>
+int CountCells(const PuzzleState& s, int side, Pred pred)
+{
+    int n = 0;
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            n += pred(s.LetterGrid.at(x, y)) ? 1 : 0;
+    return n;
+}
 
 // Word lists used across the tests: real French words of the classroom.
 QStringList Animals12();       // 12 words, at most 8 letters

@@ -11,11 +11,6 @@
 namespace lx::test {
 namespace {
 
-QString u(const char* t)
-{
-    return QString::fromUtf8(t);
-}
-
 void ExpectSoundFillIn(const PuzzleState& s, const QStringList& words)
 {
     const int n = int(words.size());
@@ -45,8 +40,7 @@ void ExpectSoundFillIn(const PuzzleState& s, const QStringList& words)
         }
         // The cells before and after a word stay empty.
         const int bx = e.x - st.dx, by = e.y - st.dy;
-        if (bx >= 0 && by >= 0)
-            EXPECT_TRUE(s.LetterGrid.at(bx, by).isEmpty()) << "before " << w.toStdString();
+        EXPECT_TRUE(bx < 0 || by < 0 || s.LetterGrid.at(bx, by).isEmpty()) << "before " << w.toStdString();
         EXPECT_TRUE(s.LetterGrid.at(e.x + int(w.size()) * st.dx, e.y + int(w.size()) * st.dy).isEmpty())
             << "after " << w.toStdString();
     }
@@ -95,69 +89,41 @@ void ExpectSoundFillIn(const PuzzleState& s, const QStringList& words)
         EXPECT_TRUE(reached[i]) << s.WordEntries[i].gridText.toStdString() << " crosses no other word";
 }
 
-class FillInSizes : public ::testing::TestWithParam<int> { };
-
-TEST_P(FillInSizes, WordsCrossAndNeverTouch)
+// Each list size over several seeds: a sound crossword, the first word across
+// or down at random, and one revealed letter that occurs at least three times.
+TEST(FillIn, WordsCrossNeverTouchAndOneFrequentLetterIsRevealed)
 {
-    const QStringList words = FillInWords(GetParam());
-    std::set<int> firstDirections;
-    for (std::uint64_t seed = 1; seed <= 15; ++seed) {
-        Bench b;
-        b.settings.gameType = GameType::FillIn;
-        const GenerationResult r = b.Generate(words, seed);
-        ASSERT_TRUE(r.succeeded()) << "seed " << seed;
-        ExpectSoundFillIn(b.state, words);
-        firstDirections.insert(b.state.WordEntries[0].direction);
-    }
-    EXPECT_EQ(firstDirections.size(), 2u) << "the first word lies across or down at random";
-}
+    using Size = std::pair<int, int>; // words, seeds
+    for (const auto& [n, seeds] : { Size { 5, 15 }, Size { 10, 15 }, Size { 20, 15 }, Size { 30, 2 } }) {
+        const QStringList words = FillInWords(n);
+        std::set<int> firstDirections;
+        for (int seed = 1; seed <= seeds; ++seed) {
+            SCOPED_TRACE(testing::Message() << n << " words, seed " << seed);
+            Bench b(GameType::FillIn);
+            ASSERT_TRUE(b.Generate(words, seed).succeeded());
+            ExpectSoundFillIn(b.state, words);
+            firstDirections.insert(b.state.WordEntries[0].direction);
 
-INSTANTIATE_TEST_SUITE_P(Words, FillInSizes, ::testing::Values(5, 10, 20));
-
-TEST(FillIn, ThirtyWordsMakeOneCrossword)
-{
-    const QStringList words = FillInWords(30);
-    for (std::uint64_t seed = 1; seed <= 2; ++seed) {
-        Bench b;
-        b.settings.gameType = GameType::FillIn;
-        ASSERT_TRUE(b.Generate(words, seed).succeeded()) << "seed " << seed;
-        ExpectSoundFillIn(b.state, words);
-    }
-}
-
-TEST(FillIn, RevealedLetterOccursAtLeastThreeTimes)
-{
-    const QStringList words = FillInWords(10);
-    for (std::uint64_t seed = 1; seed <= 20; ++seed) {
-        Bench b;
-        b.settings.gameType = GameType::FillIn;
-        ASSERT_TRUE(b.Generate(words, seed).succeeded());
-        ASSERT_EQ(b.state.RevealedLetters.size(), 1);
-        const QChar revealed = b.state.RevealedLetters[0];
-        EXPECT_GE(b.state.LetterCounts[revealed.unicode() - u'A'], 3);
-        EXPECT_EQ(b.settings.revealChoice, u("(?)"));
-        for (int y = 0; y < 20; ++y) {
-            for (int x = 0; x < 20; ++x) {
-                const QString& c = b.state.LetterGrid.at(x, y);
-                if (c.isEmpty())
-                    continue;
-                EXPECT_EQ(c[0].isUpper(), c[0] == revealed) << "only the revealed letter is printed";
-            }
+            ASSERT_EQ(b.state.RevealedLetters.size(), 1);
+            const QChar revealed = b.state.RevealedLetters[0];
+            EXPECT_GE(b.state.LetterCounts[revealed.unicode() - u'A'], 3);
+            EXPECT_EQ(b.settings.revealChoice, u("(?)"));
+            const auto misprinted = [&](const QString& c) { return !c.isEmpty() && c[0].isUpper() != (c[0] == revealed); };
+            EXPECT_EQ(CountCells(b.state, 20, misprinted), 0) << "only the revealed letter is printed";
+        }
+        if (seeds > 2) {
+            EXPECT_EQ(firstDirections.size(), 2u) << "the first word lies across or down at random";
         }
     }
 }
 
 TEST(FillIn, RevealChoicesAndTheRememberedLetter)
 {
-    Bench b;
-    b.settings.gameType = GameType::FillIn;
+    Bench b(GameType::FillIn);
     const QStringList words = FillInWords(6); // papillon maison jardin soleil bateau lapin
     b.settings.revealChoice = u("n");
     ASSERT_TRUE(b.Generate(words, 4).succeeded());
-    QStringList choices;
-    for (const auto& c : std::as_const(b.state.RevealChoices))
-        choices << c.text;
-    EXPECT_EQ(choices, (QStringList { u("(?)"), u("A"), u("B"), u("D"), u("E"), u("I"), u("J"), u("L"), u("M"),
+    EXPECT_EQ(Texts(b.state.RevealChoices), (QStringList { u("(?)"), u("A"), u("B"), u("D"), u("E"), u("I"), u("J"), u("L"), u("M"),
                                       u("N"), u("O"), u("P"), u("R"), u("S"), u("T"), u("U") }));
     EXPECT_EQ(b.settings.revealChoice, u("N")) << "found again without regard to case";
     EXPECT_EQ(b.state.RevealedLetters, u("N"));
@@ -194,36 +160,6 @@ TEST(FillIn, QuestionMarkWithoutATripleLetterRevealsTheMostFrequent)
     b.state.LetterCounts.fill(0);
     b.engine.RevealFillInLetter(0);
     EXPECT_EQ(b.state.RevealedLetters, QString()) << "no letter at all";
-}
-
-TEST(FillIn, OverlongWordIsRefusedAtOnce)
-{
-    Bench b;
-    b.settings.gameType = GameType::FillIn;
-    QStringList words = FillInWords(5);
-    words << u("anticonstitutionnel"); // 19 letters: fits
-    EXPECT_NE(b.Generate(words, 1).outcome, GenerationOutcome::Refused);
-    words.last() = u("anticonstitutionnels"); // 20 letters
-    const GenerationResult r = b.Generate(words, 1);
-    EXPECT_EQ(r.outcome, GenerationOutcome::Refused);
-    EXPECT_EQ(r.message,
-              u("Le mot « anticonstitutionnels » est trop long pour les mots casés : un mot ne peut pas dépasser 19 lettres."));
-}
-
-TEST(FillIn, WordsWithoutCommonLetterTimeOut)
-{
-    Bench b;
-    b.settings.gameType = GameType::FillIn;
-    b.engine.Clock().SetLimitMs(60);
-    const QStringList words { u("abc"), u("def"), u("ghi"), u("jkl"), u("mnop") };
-    const GenerationResult r = b.Generate(words, 1);
-    EXPECT_EQ(r.outcome, GenerationOutcome::TimedOut);
-    int letters = 0;
-    for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 20; ++x)
-            letters += b.state.LetterGrid.at(x, y).isEmpty() ? 0 : 1;
-    // The last attempt holds its first word, unless its random start left no room.
-    EXPECT_TRUE(letters == 4 || letters == 0) << letters;
 }
 
 } // namespace

@@ -10,11 +10,6 @@
 namespace lx::test {
 namespace {
 
-QString u(const char* t)
-{
-    return QString::fromUtf8(t);
-}
-
 // A 5 x 5 word-search grid whose cells are word letters except `free` cells,
 // counted in reading order from the end.
 void MakeGrid(Bench& b, int freeCells)
@@ -40,97 +35,67 @@ QString FreeCells(const PuzzleState& s)
     return out;
 }
 
-TEST(HiddenMessage, BravoInFiveFreeCells)
+// The message reads in order in the free cells, cut when too long, the last
+// cells left empty when too short; the label counts the letters missing.
+TEST(HiddenMessage, ReadsInOrderAndTheBalanceLabelCountsTheLetters)
 {
-    Bench b;
-    MakeGrid(b, 5);
-    b.settings.randomFill = false;
-    b.settings.message = u("  Bravo ! ");
-    b.engine.FillFreeCells();
-    EXPECT_EQ(b.state.MessageText, u("Bravo !"));
-    EXPECT_EQ(b.state.MessageLetters, u("bravo"));
-    EXPECT_EQ(b.state.EmptyCellCount, 5);
-    EXPECT_EQ(FreeCells(b.state), u("bravo"));
-    EXPECT_EQ(b.state.BalanceLabel, (LetterBalanceLabel { u("0/5"), BalanceColour::Green, QString() }));
+    struct Case {
+        int freeCells;
+        const char *message, *letters, *cells, *label;
+        BalanceColour colour;
+        const char* explanation;
+    };
+    const Case cases[] {
+        { 5, "  Bravo ! ", "bravo", "bravo", "0/5", BalanceColour::Green, "" },
+        { 3, "été", "ete", "ete", "0/3", BalanceColour::Green, "" },
+        { 15, "abcdefghijklmnopq", "abcdefghijklmnopq", "abcdefghijklmno", "-2/15", BalanceColour::Red,
+          "Il y a 2 lettres de trop" },
+        { 4, "abcde", "abcde", "abcd", "-1/4", BalanceColour::Red, "Il y a 1 lettre de trop" },
+        { 5, "ab", "ab", "ab___", "3/5", BalanceColour::Red, "Il manque 3 lettres" },
+        { 5, "abcd", "abcd", "abcd_", "1/5", BalanceColour::Red, "Il manque 1 lettre" },
+        { 6, " 123 ! ", "", "______", "6/6", BalanceColour::Green, "Il n'y a aucune lettre" },
+    };
+    for (const Case& c : cases) {
+        Bench b;
+        MakeGrid(b, c.freeCells);
+        b.settings.randomFill = false;
+        b.settings.message = u(c.message);
+        b.engine.FillFreeCells();
+        EXPECT_EQ(b.state.MessageText, u(c.message).trimmed());
+        EXPECT_EQ(b.state.MessageLetters, u(c.letters));
+        EXPECT_EQ(b.state.EmptyCellCount, c.freeCells);
+        EXPECT_EQ(FreeCells(b.state), u(c.cells));
+        EXPECT_EQ(b.state.BalanceLabel, (LetterBalanceLabel { u(c.label), c.colour, u(c.explanation) })) << c.message;
+    }
 }
 
-TEST(HiddenMessage, AccentsAreFolded)
+TEST(ShuffleText, NeverReturnsItsInputUnlessAllCharactersAreEqual)
 {
-    Bench b;
-    MakeGrid(b, 3);
-    b.settings.randomFill = false;
-    b.settings.message = u("été");
-    b.engine.FillFreeCells();
-    EXPECT_EQ(b.state.MessageLetters, u("ete"));
-    EXPECT_EQ(FreeCells(b.state), u("ete"));
-}
-
-TEST(HiddenMessage, BalanceLabel)
-{
-    Bench b;
-    b.settings.randomFill = false;
-
-    MakeGrid(b, 15);
-    b.settings.message = u("abcdefghijklmnopq"); // 17 letters in 15 cells
-    b.engine.FillFreeCells();
-    EXPECT_EQ(b.state.BalanceLabel, (LetterBalanceLabel { u("-2/15"), BalanceColour::Red, u("Il y a 2 lettres de trop") }));
-    EXPECT_EQ(FreeCells(b.state), u("abcdefghijklmno")) << "a long message is cut";
-
-    MakeGrid(b, 5);
-    b.settings.message = u("ab");
-    b.engine.FillFreeCells();
-    EXPECT_EQ(b.state.BalanceLabel, (LetterBalanceLabel { u("3/5"), BalanceColour::Red, u("Il manque 3 lettres") }));
-    EXPECT_EQ(FreeCells(b.state), u("ab___")) << "a short message leaves the last cells empty";
-
-    MakeGrid(b, 5);
-    b.settings.message = u("abcd");
-    b.engine.FillFreeCells();
-    EXPECT_EQ(b.state.BalanceLabel.explanation, u("Il manque 1 lettre"));
-
-    MakeGrid(b, 4);
-    b.settings.message = u("abcde");
-    b.engine.FillFreeCells();
-    EXPECT_EQ(b.state.BalanceLabel.explanation, u("Il y a 1 lettre de trop"));
-
-    MakeGrid(b, 6);
-    b.settings.message = u(" 123 ! ");
-    b.engine.FillFreeCells();
-    EXPECT_EQ(b.state.BalanceLabel, (LetterBalanceLabel { u("6/6"), BalanceColour::Green, u("Il n'y a aucune lettre") }));
-    EXPECT_EQ(FreeCells(b.state), u("______"));
-}
-
-TEST(HiddenMessage, ShuffledMessageIsAPermutation)
-{
-    Bench b;
-    MakeGrid(b, 9);
-    b.settings.randomFill = false;
-    b.settings.shuffleMessage = true;
-    b.settings.message = u("Bon voyage");
-    b.engine.SetFixedSeed(5);
-    b.engine.FillFreeCells();
-    QString letters = b.state.MessageLetters;
-    EXPECT_NE(letters, u("bonvoyage"));
-    std::sort(letters.begin(), letters.end());
-    QString expected = u("bonvoyage");
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(letters, expected);
-    EXPECT_EQ(FreeCells(b.state), b.state.MessageLetters);
-}
-
-TEST(ShuffleText, NeverReturnsTheTextUnlessItCannotChange)
-{
+    auto sorted = [](QString t) {
+        std::sort(t.begin(), t.end());
+        return t;
+    };
     Bench b;
     EXPECT_EQ(b.engine.ShuffleText(QString()), QString());
     EXPECT_EQ(b.engine.ShuffleText(u("a")), u("a"));
     EXPECT_EQ(b.engine.ShuffleText(u("aaaa")), u("aaaa"));
     EXPECT_EQ(b.engine.ShuffleText(u("ab")), u("ba"));
     for (int i = 0; i < 200; ++i) {
-        const QString s = u("aabc");
-        QString t = b.engine.ShuffleText(s);
-        ASSERT_NE(t, s);
-        std::sort(t.begin(), t.end());
-        ASSERT_EQ(t, s);
+        const QString t = b.engine.ShuffleText(u("aabc"));
+        ASSERT_NE(t, u("aabc"));
+        ASSERT_EQ(sorted(t), u("aabc"));
     }
+
+    // The shuffled hidden message is such a permutation, laid in the free cells.
+    MakeGrid(b, 9);
+    b.settings.randomFill = false;
+    b.settings.shuffleMessage = true;
+    b.settings.message = u("Bon voyage");
+    b.engine.SetFixedSeed(5);
+    b.engine.FillFreeCells();
+    EXPECT_NE(b.state.MessageLetters, u("bonvoyage"));
+    EXPECT_EQ(sorted(b.state.MessageLetters), sorted(u("bonvoyage")));
+    EXPECT_EQ(FreeCells(b.state), b.state.MessageLetters);
 }
 
 TEST(RandomFiller, DrawsEachLetterOfTheWordsEquallyOften)
@@ -168,10 +133,7 @@ TEST(RandomFiller, SelectionWithoutLettersLeavesCellsEmpty)
     b.settings.gridSize = 6;
     const QStringList words { u("12"), u("345"), u("6789"), u("10"), u("2024") };
     ASSERT_TRUE(b.Generate(words, 2).succeeded());
-    int empty = 0;
-    for (int y = 0; y < 6; ++y)
-        for (int x = 0; x < 6; ++x)
-            empty += b.state.LetterGrid.at(x, y).isEmpty() ? 1 : 0;
+    const int empty = CountCells(b.state, 6, [](const QString& c) { return c.isEmpty(); });
     EXPECT_EQ(empty, b.state.EmptyCellCount);
     EXPECT_GT(empty, 0);
 }
@@ -224,7 +186,7 @@ TEST(RefillMessage, KeepsDigitsAndMarksOfWords)
     EXPECT_EQ(FreeCells(b.state), u("4!oui"));
 }
 
-TEST(RefillMessage, RandomModeLeavesTheGridAlone)
+TEST(RefillMessage, RandomModeAndFillInGridsAreLeftAlone)
 {
     Bench b;
     MakeGrid(b, 3);
@@ -240,15 +202,10 @@ TEST(RefillMessage, RandomModeLeavesTheGridAlone)
     // Switching to the message puts it in the free cells at once.
     b.engine.SetRandomFill(false);
     EXPECT_EQ(FreeCells(b.state), u("cou"));
-}
 
-TEST(RefillMessage, NeverTouchesAFillInGrid)
-{
-    Bench b;
     MakeGrid(b, 3);
     b.settings.gameType = GameType::FillIn;
     b.state.LetterGrid.at(0, 0) = u("m");
-    b.settings.randomFill = false;
     b.engine.RefillMessage(u("zut"));
     EXPECT_EQ(b.state.LetterGrid.at(0, 0), u("m"));
 }

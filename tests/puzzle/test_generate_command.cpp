@@ -11,11 +11,6 @@
 namespace lx::test {
 namespace {
 
-QString u(const char* t)
-{
-    return QString::fromUtf8(t);
-}
-
 TEST(GenerateCommand, FourWordsChangeNothing)
 {
     Bench b;
@@ -60,50 +55,83 @@ TEST(GenerateCommand, WordListsAreSortedThenLongestFirst)
     Bench b;
     const QStringList words { u("lapin"), u("Chat"), u("arc-en-ciel"), u("âne"), u("chien"), u("pomme de terre") };
     b.engine.PrepareWordLists(words);
-    QStringList selected;
-    for (const auto& i : std::as_const(b.state.SelectedWords))
-        selected << i.text;
-    EXPECT_EQ(selected, (QStringList { u("âne"), u("arc-en-ciel"), u("Chat"), u("chien"), u("lapin"), u("pomme de terre") }));
+    EXPECT_EQ(Texts(b.state.SelectedWords), (QStringList { u("âne"), u("arc-en-ciel"), u("Chat"), u("chien"), u("lapin"), u("pomme de terre") }));
     EXPECT_EQ(b.state.WordCount, 6);
     EXPECT_EQ(b.state.WordEntries.size(), 6);
 
-    QStringList byLength;
     QList<int> tags;
-    for (const auto& i : std::as_const(b.state.WordsByLength)) {
-        byLength << i.text;
+    for (const auto& i : std::as_const(b.state.WordsByLength))
         tags << i.tag;
-    }
     // Equal lengths keep the alphabetical order.
-    EXPECT_EQ(byLength, (QStringList { u("pomme de terre"), u("arc-en-ciel"), u("chien"), u("lapin"), u("Chat"), u("âne") }));
+    EXPECT_EQ(Texts(b.state.WordsByLength),
+              (QStringList { u("pomme de terre"), u("arc-en-ciel"), u("chien"), u("lapin"), u("Chat"), u("âne") }));
     EXPECT_EQ(tags, (QList<int> { 12, 9, 5, 5, 4, 3 }));
+
+    // A word too long to show is counted but never placed.
+    b.engine.PrepareWordLists(words + QStringList { u("un mot bien trop long pour une grille") });
+    EXPECT_EQ(b.state.WordCount, 7);
+    EXPECT_EQ(b.state.WordsByLength.size(), 6);
 }
 
-TEST(GenerateCommand, OverlongWordIsCountedButNeverPlaced)
+// Selections that can never be laid out are refused at once, with a message
+// naming the fault; the largest selections that fit are generated.
+TEST(GenerateCommand, RefusalsAndTheirMessages)
 {
-    Bench b;
-    QStringList words = Animals12().mid(0, 5);
-    const QString longWord = u("un mot bien trop long pour une grille");
-    words << longWord;
-    b.engine.PrepareWordLists(words);
-    EXPECT_EQ(b.state.WordCount, 6);
-    EXPECT_EQ(b.state.WordsByLength.size(), 5);
-
-    for (GameType type : { GameType::WordSearch, GameType::FillIn, GameType::CodedWords }) {
-        b.settings.gameType = type;
-        const GenerationResult r = b.Generate(words, 3);
-        EXPECT_EQ(r.outcome, GenerationOutcome::Refused);
-        EXPECT_TRUE(r.message.contains(longWord)) << r.message.toStdString();
+    const QString tooLong = u("un mot bien trop long pour une grille");
+    const QString tooLongMessage = u("Le mot « %1 » est trop long : un mot ne peut pas dépasser 30 caractères.").arg(tooLong);
+    const QStringList vegetables { u("chou"), u("radis"), u("navet"), u("poireau") };
+    QStringList codedLong = Animals12(), codedFits = Animals12(), words59, words58;
+    codedLong[0] = u("lexicographiques"); // 16 letters
+    codedFits[0] = u("extraordinaires");  // 15: the largest that fits two columns
+    for (int i = 0; i < 59; ++i)
+        words59 << u("mot") + QChar(u'a' + i % 26) + QChar(u'a' + i / 26);
+    words58 = words59.mid(0, 58); // they fill rows 2 to 30
+    struct Case {
+        GameType type;
+        QStringList words;
+        QString message; // empty: generated
+        int valueMode = 0;
+        const char* upperBound = "99";
+    };
+    const Case cases[] {
+        { GameType::WordSearch, Animals12().mid(0, 5) << tooLong, tooLongMessage },
+        { GameType::FillIn, Animals12().mid(0, 5) << tooLong, tooLongMessage },
+        { GameType::CodedWords, Animals12().mid(0, 5) << tooLong, tooLongMessage },
+        { GameType::WordSearch, Animals12().mid(0, 5) << u("--"),
+          u("Le mot « -- » ne contient aucune lettre à placer dans la grille.") },
+        { GameType::WordSearch, QStringList { u("anticonstitutionnellement") } + vegetables,
+          u("Le mot « anticonstitutionnellement » est trop long pour la grille : une grille de Lexigrille a au plus "
+            "18 cases de côté.") },
+        { GameType::FillIn, FillInWords(5) << u("anticonstitutionnels"),
+          u("Le mot « anticonstitutionnels » est trop long pour les mots casés : un mot ne peut pas dépasser 19 "
+            "lettres.") },
+        { GameType::FillIn, FillInWords(5) << u("anticonstitutionnel"), QString() },
+        { GameType::CodedWords, codedLong,
+          u("Le mot « lexicographiques » est trop long pour les mots codés sur deux colonnes : 15 lettres au plus "
+            "quand il y a plus de 10 mots.") },
+        { GameType::CodedWords, codedFits, QString() },
+        { GameType::CodedWords, words59, u("Il y a trop de mots pour les mots codés : choisissez au plus 58 mots.") },
+        { GameType::CodedWords, words58, QString() },
+        { GameType::CodedWords, Animals12(),
+          u("Les bornes des valeurs doivent être des nombres entiers laissant au moins 26 valeurs possibles."), 1,
+          "1010" },
+        { GameType::CodedWords, Animals12(), QString(), 1, "1100" },
+    };
+    for (const Case& c : cases) {
+        Bench b(c.type);
+        b.settings.gridSize = 10;
+        b.settings.valueMode = c.valueMode;
+        b.settings.lowerBound = u("995");
+        b.settings.upperBound = u(c.upperBound);
+        const GenerationResult r = b.Generate(c.words, 1);
+        if (c.message.isEmpty()) {
+            EXPECT_TRUE(r.succeeded()) << r.message.toStdString();
+        } else {
+            EXPECT_EQ(r.outcome, GenerationOutcome::Refused);
+            EXPECT_EQ(r.message, c.message);
+            EXPECT_TRUE(b.state.Aborted);
+        }
     }
-}
-
-TEST(GenerateCommand, WordWithoutLettersIsRefused)
-{
-    Bench b;
-    QStringList words = Animals12().mid(0, 5);
-    words << u("--");
-    const GenerationResult r = b.Generate(words, 3);
-    EXPECT_EQ(r.outcome, GenerationOutcome::Refused);
-    EXPECT_EQ(r.message, u("Le mot « -- » ne contient aucune lettre à placer dans la grille."));
 }
 
 TEST(GenerateCommand, GridTooSmallQuestion)
@@ -157,19 +185,9 @@ TEST(GenerateCommand, AutoSizeStopsAtEighteen)
     Bench b;
     b.settings.gridSize = 10;
     // 20 characters on screen, 16 letters in the grid: the largest grid takes it.
-    QStringList words { u("pomme de terre cuite"), u("chou"), u("radis"), u("navet"), u("poireau") };
-    GenerationResult r = b.Generate(words, 4);
-    ASSERT_TRUE(r.succeeded());
+    const QStringList words { u("pomme de terre cuite"), u("chou"), u("radis"), u("navet"), u("poireau") };
+    ASSERT_TRUE(b.Generate(words, 4).succeeded());
     EXPECT_EQ(b.state.GridSize, 18);
-
-    // A word whose letters alone exceed 18 cells can never fit: refused at once.
-    words[0] = u("anticonstitutionnellement");
-    b.settings.gridSize = 10;
-    r = b.Generate(words, 4);
-    EXPECT_EQ(r.outcome, GenerationOutcome::Refused);
-    EXPECT_EQ(r.message,
-              u("Le mot « anticonstitutionnellement » est trop long pour la grille : une grille de Lexigrille a au plus 18 cases de côté."));
-    EXPECT_TRUE(b.state.Aborted);
 }
 
 TEST(GenerateCommand, CountLettersCountsEveryOccurrence)
@@ -253,11 +271,8 @@ TEST(GenerateCommand, WordSearchFillsNoCellAfterATimeOut)
     const QStringList words { u("abcde"), u("fghij"), u("klmno"), u("pqrst"), u("uvwxy"), u("zzzzz") };
     const GenerationResult r = b.Generate(words, 3);
     EXPECT_EQ(r.outcome, GenerationOutcome::TimedOut);
-    int filler = 0;
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 5; ++x)
-            filler += !b.state.LetterGrid.at(x, y).isEmpty() && b.state.LetterGrid.at(x, y)[0].isLower() ? 1 : 0;
-    EXPECT_EQ(filler, 0) << "no filler pass ran";
+    EXPECT_EQ(CountCells(b.state, 5, [](const QString& c) { return !c.isEmpty() && c[0].isLower(); }), 0)
+        << "no filler pass ran";
 }
 
 } // namespace

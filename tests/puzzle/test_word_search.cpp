@@ -6,15 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 
 namespace lx::test {
 namespace {
-
-QString u(const char* t)
-{
-    return QString::fromUtf8(t);
-}
 
 // Checks every invariant of a finished word search.
 void ExpectSoundWordSearch(const PuzzleState& s, const QStringList& words, const std::set<int>& allowed)
@@ -45,9 +41,10 @@ void ExpectSoundWordSearch(const PuzzleState& s, const QStringList& words, const
     };
     for (int i = 0; i < s.WordEntries.size(); ++i) {
         for (int j = 0; j < s.WordEntries.size(); ++j) {
-            if (i != j && !s.WordEntries[i].gridText.isEmpty())
+            if (i != j && !s.WordEntries[i].gridText.isEmpty()) {
                 EXPECT_FALSE(cellsOf(s.WordEntries[j]).contains(cellsOf(s.WordEntries[i])))
                     << s.WordEntries[i].gridText.toStdString() << " inside " << s.WordEntries[j].gridText.toStdString();
+            }
         }
     }
     const QSet<QChar> letters = LettersOf(words);
@@ -69,53 +66,58 @@ void ExpectSoundWordSearch(const PuzzleState& s, const QStringList& words, const
     }
 }
 
-TEST(WordSearch, AllDirectionsTwelveWordsInTenByTen)
+// Every case is generated over several seeds and every puzzle checked whole.
+// Small grids force crossings and dead ends (then the grid is rebuilt); a word
+// inside another one ("chat" in "chaton") still gets cells of its own.
+TEST(WordSearch, EveryWordLiesInItsGridInAnAllowedDirection)
 {
-    const QStringList words = Animals12();
-    for (std::uint64_t seed = 1; seed <= 40; ++seed) {
-        Bench b;
-        b.settings.gridSize = 10;
-        b.settings.directions = { true, true, true, true, true, true };
-        ASSERT_TRUE(b.Generate(words, seed).succeeded()) << "seed " << seed;
-        ExpectSoundWordSearch(b.state, words, { 0, 1, 2, 3, 4, 5, 6, 7 });
+    const std::array<bool, 6> onlyLeftToRight { true, false, false, false, false, false };
+    const std::array<bool, 6> noBox {}; // left to right can never be switched off
+    const std::array<bool, 6> defaults = PuzzleSettings {}.directions;
+    const std::set<int> all { 0, 1, 2, 3, 4, 5, 6, 7 };
+    struct Case {
+        QStringList words;
+        int gridSize;
+        std::array<bool, 6> directions;
+        std::set<int> allowed;
+        int seeds;
+        bool everyDirectionUsed = false;
+        bool crossings = false;
+    };
+    const Case cases[] {
+        { Animals12(), 10, kAllDirections, all, 100 },
+        { School20().mid(0, 12), 12, kAllDirections, all, 30, true },
+        { Animals12().mid(0, 8), 10, onlyLeftToRight, { 0 }, 20 },
+        { Animals12().mid(0, 6), 8, noBox, { 0 }, 1 },
+        { { u("banane"), u("ananas"), u("abricot"), u("datte"), u("citron") }, 8, kAllDirections, all, 30, false, true },
+        { { u("chaton"), u("chat"), u("chatte"), u("ana"), u("banane") }, 6, kAllDirections, all, 40 },
+        { { u("chat"), u("lion"), u("ours"), u("loup"), u("rat") }, 5, defaults, { 0, 2 }, 1 },
+        { { u("4x4"), u("Noël"), u("l'été"), u("garçon"), u("île") }, 8, defaults, { 0, 2 }, 1 },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.words.join(u(" ")).toStdString());
+        std::set<int> seen;
+        int shared = 0;
+        for (int seed = 1; seed <= c.seeds; ++seed) {
+            Bench b;
+            b.settings.gridSize = c.gridSize;
+            b.settings.directions = c.directions;
+            ASSERT_TRUE(b.Generate(c.words, seed).succeeded()) << "seed " << seed;
+            ExpectSoundWordSearch(b.state, c.words, c.allowed);
+            EXPECT_TRUE(b.settings.directions[0]);
+            for (const WordEntry& e : std::as_const(b.state.WordEntries)) {
+                seen.insert(e.direction);
+                shared += int(e.gridText.size());
+            }
+            shared -= CountCells(b.state, c.gridSize, [](const QString& cell) { return cell[0].isUpper(); });
+        }
+        if (c.everyDirectionUsed) {
+            EXPECT_EQ(seen.size(), 8u);
+        }
+        if (c.crossings) {
+            EXPECT_GT(shared, 0) << "crossing words share their letter";
+        }
     }
-}
-
-TEST(WordSearch, AllDirectionsAreUsedOverManyPuzzles)
-{
-    std::set<int> seen;
-    for (std::uint64_t seed = 1; seed <= 30; ++seed) {
-        Bench b;
-        b.settings.gridSize = 12;
-        b.settings.directions = { true, true, true, true, true, true };
-        const QStringList words = School20().mid(0, 12);
-        ASSERT_TRUE(b.Generate(words, seed).succeeded());
-        ExpectSoundWordSearch(b.state, words, { 0, 1, 2, 3, 4, 5, 6, 7 });
-        for (const WordEntry& e : std::as_const(b.state.WordEntries))
-            seen.insert(e.direction);
-    }
-    EXPECT_EQ(seen.size(), 8u);
-}
-
-TEST(WordSearch, OnlyLeftToRight)
-{
-    for (std::uint64_t seed = 1; seed <= 20; ++seed) {
-        Bench b;
-        b.settings.gridSize = 10;
-        b.settings.directions = { true, false, false, false, false, false };
-        ASSERT_TRUE(b.Generate(Animals12().mid(0, 8), seed).succeeded());
-        ExpectSoundWordSearch(b.state, Animals12().mid(0, 8), { 0 });
-    }
-}
-
-TEST(WordSearch, LeftToRightCanNeverBeSwitchedOff)
-{
-    Bench b;
-    b.settings.gridSize = 8;
-    b.settings.directions = { false, false, false, false, false, false };
-    ASSERT_TRUE(b.Generate(Animals12().mid(0, 6), 3).succeeded());
-    ExpectSoundWordSearch(b.state, Animals12().mid(0, 6), { 0 });
-    EXPECT_TRUE(b.settings.directions[0]);
 }
 
 // With boxes 0 and 4, the upward diagonal (5) is tried only from a start cell
@@ -151,72 +153,6 @@ TEST(WordSearch, UpwardDiagonalOnlyWhereDownwardFailed)
         }
     }
     EXPECT_GT(upward, 0) << "the upward diagonal does occur";
-}
-
-TEST(WordSearch, CrossingWordsShareTheirLetter)
-{
-    // In a small grid with all directions, words must cross; each still reads whole.
-    int shared = 0;
-    for (std::uint64_t seed = 1; seed <= 30; ++seed) {
-        Bench b;
-        b.settings.gridSize = 8;
-        b.settings.directions = { true, true, true, true, true, true };
-        const QStringList words { u("banane"), u("ananas"), u("abricot"), u("datte"), u("citron") };
-        ASSERT_TRUE(b.Generate(words, seed).succeeded());
-        ExpectSoundWordSearch(b.state, words, { 0, 1, 2, 3, 4, 5, 6, 7 });
-        int letters = 0;
-        for (const WordEntry& e : std::as_const(b.state.WordEntries))
-            letters += int(e.gridText.size());
-        int cells = 0;
-        for (int y = 0; y < b.state.GridSize; ++y)
-            for (int x = 0; x < b.state.GridSize; ++x)
-                cells += b.state.LetterGrid.at(x, y)[0].isUpper() ? 1 : 0;
-        shared += letters - cells;
-    }
-    EXPECT_GT(shared, 0);
-}
-
-TEST(WordSearch, AWordInsideAnotherGetsCellsOfItsOwn)
-{
-    const QStringList words { u("chaton"), u("chat"), u("chatte"), u("ana"), u("banane") };
-    for (std::uint64_t seed = 1; seed <= 40; ++seed) {
-        Bench b;
-        b.settings.gridSize = 6;
-        b.settings.directions = { true, true, true, true, true, true };
-        ASSERT_TRUE(b.Generate(words, seed).succeeded()) << "seed " << seed;
-        ExpectSoundWordSearch(b.state, words, { 0, 1, 2, 3, 4, 5, 6, 7 });
-    }
-}
-
-TEST(WordSearch, DeadEndsStartAfresh)
-{
-    // Twelve words in a 10 x 10 grid in every direction: the first words
-    // sometimes leave no room for a later one; the grid is then rebuilt.
-    for (std::uint64_t seed = 1; seed <= 100; ++seed) {
-        Bench b;
-        b.settings.gridSize = 10;
-        b.settings.directions = { true, true, true, true, true, true };
-        const GenerationResult r = b.Generate(Animals12(), seed);
-        ASSERT_TRUE(r.succeeded()) << "seed " << seed;
-    }
-}
-
-TEST(WordSearch, SmallGridUsesOnlyItsCells)
-{
-    Bench b;
-    b.settings.gridSize = 5;
-    const QStringList words { u("chat"), u("lion"), u("ours"), u("loup"), u("rat") };
-    ASSERT_TRUE(b.Generate(words, 21).succeeded());
-    ExpectSoundWordSearch(b.state, words, { 0, 2 });
-}
-
-TEST(WordSearch, DigitsAndAccentsInWords)
-{
-    Bench b;
-    b.settings.gridSize = 8;
-    const QStringList words { u("4x4"), u("Noël"), u("l'été"), u("garçon"), u("île") };
-    ASSERT_TRUE(b.Generate(words, 5).succeeded());
-    ExpectSoundWordSearch(b.state, words, { 0, 2 });
 }
 
 } // namespace
