@@ -5,6 +5,7 @@
 #include "document/FontCatalog.h"
 #include "puzzle/Engine.h"
 #include "render/PainterSurface.h"
+#include "render/ScreenSurface.h"
 #include "render/SymbolFont.h"
 
 #include <QFontInfo>
@@ -155,3 +156,29 @@ TEST(Symbols, EveryPictogramExistsInSymbolaAndIsDrawnThroughTheMap)
 
 } // namespace
 } // namespace lx::test
+
+namespace lx {
+namespace {
+
+TEST(PrepareScreenSurface, KeepsThePageProportions)
+{
+    // The page in page units: A4 in twips / 56.
+    const ScreenPage wide = PrepareScreenSurface(QSize(1000, 600), 96, 96);
+    EXPECT_NEAR(wide.extent.width(), 210.0 / 25.4 * 1440 / 56, 1e-9);
+    EXPECT_NEAR(wide.extent.height(), 297.0 / 25.4 * 1440 / 56, 1e-9);
+    // Too wide: the height stays and the width shrinks to the page's proportion.
+    EXPECT_EQ(wide.box.height(), 600);
+    EXPECT_NEAR(wide.box.width(), 600.0 * 210.0 / 297.0, 1.0);
+    EXPECT_NEAR(wide.ratio, (600.0 / 96 * 25.4) / wide.extent.height(), 1e-12) << "screen mm per page unit";
+    // Too tall: the width stays and the height shrinks.
+    const ScreenPage tall = PrepareScreenSurface(QSize(400, 900), 96, 96);
+    EXPECT_EQ(tall.box.width(), 400);
+    EXPECT_NEAR(tall.box.height(), 400.0 * 297.0 / 210.0, 1.0);
+    // A fitted box is left as it is, redraw after redraw; an empty box draws nothing.
+    for (const ScreenPage& first : { wide, tall })
+        EXPECT_EQ(PrepareScreenSurface(PrepareScreenSurface(first.box, 96, 96).box, 96, 96).box, first.box);
+    EXPECT_EQ(PrepareScreenSurface(QSize(0, 300), 96, 96).ratio, 0.0);
+}
+
+} // namespace
+} // namespace lx
