@@ -18,6 +18,7 @@ PACKAGES=(
   fonts-liberation fonts-dejavu-core fonts-symbola fonts-wine
   clang libclang-rt-14-dev
   python3 hunspell hunspell-fr-classical
+  poppler-utils
 )
 
 missing=()
