@@ -13,7 +13,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 
 namespace lx {
 
@@ -68,26 +67,6 @@ bool isGridCharacter(QChar c)
     return ToGridForm(one) == UpperCase1252(one);
 }
 
-// Documents are Windows-1252; one saved by a modern text editor may come back
-// as UTF-8. Valid UTF-8 holding accented letters is read as such.
-QByteArray AsWindows1252(const QByteArray& bytes)
-{
-    bool ascii = true;
-    for (char c : bytes) {
-        if (uchar(c) >= 0x80) {
-            ascii = false;
-            break;
-        }
-    }
-    if (ascii)
-        return bytes;
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8(bytes);
-    if (utf8.hasError())
-        return bytes;
-    return EncodeWindows1252(text);
-}
-
 } // namespace
 
 Document::Document(QStringList fontNames)
@@ -136,7 +115,6 @@ void Document::ResetDocumentSettings()
         p.gridSize = DocumentSettings::kMinGridSize;
         z.ClearGrids();
         z.ClearLetterTables();
-        z.WordEntries = { WordEntry { 0, 0, -1, QString() } };
         s.uppercase = true;
         s.separateColumns = true;
         s.visibleCells = false;
@@ -183,8 +161,9 @@ void Document::ResetDocumentSettings()
         z.WordsByLength.clear();
         z.SelectedWords.clear();
         UpdateWordCounts();
+        // The refresh re-creates the entries for the checked words (none); a
+        // new document holds the one entry of direction -1.
         z.WordEntries = { WordEntry { 0, 0, -1, QString() } };
-        z.SetGridDimensions(p.gridSize);
         life.documentName.clear();
         TakeSnapshot();
     }
@@ -224,7 +203,7 @@ void Document::TakeSnapshot()
     n.instruction = s.instruction;
     n.levelString = s.LevelString();
     n.levelNaming = s.levelNaming;
-    n.themeString = data.themes.SelectedCount() > 0 ? data.themes.SelectedCodes() : ExternalListThemeString();
+    n.themeString = CurrentThemeString();
     n.selectionString = data.words.BuildSelectionSignature();
     n.gridSize = s.puzzle.gridSize;
     n.visibleCells = s.visibleCells;
@@ -430,7 +409,12 @@ void Document::LoadDocumentBytes(const QByteArray& bytes, const QString& pathIn)
         SuppressEvents guard(suppressEvents());
         life.documentName = isTemplateName(path) ? QString() : DocumentFileName(path, true);
         life.documentPath = path;
-        ApplyDocument(IniReader::FromBytes(AsWindows1252(bytes)));
+        // Documents are Windows-1252; one saved by a modern text editor may
+        // come back as UTF-8, with or without a byte order mark. The text is
+        // read the way word lists are, then handed to the reader in the
+        // documents' code page.
+        const DecodedText decoded = DecodeTextBytes(bytes, -1, /*keepBinary=*/true);
+        ApplyDocument(IniReader::FromBytes(EncodeWindows1252(decoded.text)));
         TakeSnapshot();
     }
     RequestRedraw();
@@ -791,8 +775,7 @@ void Document::RebuildWordList()
         data.words.Clear();
         const QString selectedThemeCodes = data.themes.SelectedCodes();
         // No theme checked compares as the snapshot has it ("*" and the list name).
-        ReportModified((selectedThemeCodes.isEmpty() ? ExternalListThemeString() : selectedThemeCodes)
-                       != life.snapshot.themeString);
+        ReportModified(CurrentThemeString() != life.snapshot.themeString);
         auto& ThemeWordCount = data.themes.wordCounts;
         ThemeWordCount.fill(-1);
         QList<int> themeOfCode;

@@ -370,6 +370,9 @@ TEST_F(DocumentFile, MissingFileAndForeignFilesOpenAsResetDocuments)
     LoadBytes(u("utf8.lxg"), u("[LXGDocument]\nTitre=Les élèves\nMotsSélectionnés=1\nListe0=éléphant\n").toUtf8());
     EXPECT_EQ(doc.settings().title, u("Les élèves"));
     EXPECT_EQ(doc.words().Words(), QStringList { u("éléphant") });
+    // With a byte order mark in front of the section too.
+    LoadBytes(u("bom.lxg"), "\xEF\xBB\xBF" + u("[LXGDocument]\r\nTitre=Les élèves\r\n").toUtf8());
+    EXPECT_EQ(doc.settings().title, u("Les élèves"));
 }
 
 TEST_F(DocumentFile, QuotesAndBlanks)
