@@ -54,7 +54,7 @@ lx::Document& Page(GameType type)
     }
     doc->UpdateWordCounts();
     doc->engine.SetFixedSeed(11);
-    const lx::GenerationResult r = doc->Generate([](const QString&) { return true; });
+    const lx::GenerationResult r = doc->Generate();
     if (!r.succeeded())
         qFatal("bench_render: the %s page could not be generated", qPrintable(lx::GameTypeCaption(type)));
     return *doc;

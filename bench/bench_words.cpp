@@ -14,7 +14,7 @@
 // and, for bad input, BM_ImportHugeFile (a 50 MB list file) and
 // BM_ParseCappedText (the largest text the parser takes).
 #include "document/Document.h"
-#include "document/Text1252.h"
+#include "core/Text1252.h"
 #include "words/Themes.h"
 #include "words/ThemeDatabase.h"
 #include "words/WordListParser.h"

@@ -9,7 +9,8 @@
 // every key starting with "Liste". It lets a long run go on past a difference
 // already known.
 #include "document/Document.h"
-#include "document/Text1252.h"
+#include "document/DocumentFile.h"
+#include "core/Text1252.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -168,12 +169,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     lx::Document doc(FontNames());
     doc.LoadDocumentBytes(bytes, FileName());
-    const QString text = doc.BuildDocumentText();
+    const QString text = lx::DocumentText(doc.data);
 
     // Saved as SaveDocument writes it, then opened again.
     lx::Document reopened(FontNames());
     reopened.LoadDocumentBytes(lx::EncodeWindows1252(text + QStringLiteral("\r\n")), FileName());
-    const QString again = reopened.BuildDocumentText();
+    const QString again = lx::DocumentText(reopened.data);
     if (again != text && Lines(again) != Lines(text)) {
         ReportDifference(text, again);
         std::abort();

@@ -62,7 +62,7 @@ void Check(bool ok, const char* rule, const QString& detail = QString())
 
 bool IsUsableWord(const QString& word)
 {
-    if (word.isEmpty() || word.size() > lx::PuzzleState::kMaxDisplayLength || word.trimmed() != word)
+    if (word.isEmpty() || word.size() > lx::kMaxDisplayLength || word.trimmed() != word)
         return false;
     if (word.startsWith(QLatin1Char('/')) || lx::LetterCount(word) == 0)
         return false;
@@ -101,7 +101,7 @@ void FuzzWordList(const QByteArray& bytes)
     lx::Document doc(FontNames());
     doc.data.words.AddWordIfAbsent(QStringLiteral("témoin"));
     const lx::WordListImport r = doc.ParseWordListText(text);
-    Check(!doc.suppressEvents(), "events stay suppressed");
+    Check(!doc.Suppressed(), "events stay suppressed");
     if (r.imported) {
         Check(r.errorMessage.isEmpty(), "an imported list has an error message", r.errorMessage);
         Check(doc.data.words.Count() >= 1 && doc.data.words.Count() <= lx::kMaxWordListEntries, "the word count is out of range");
@@ -150,7 +150,7 @@ void FuzzLevelFile(const QByteArray& bytes)
     for (int k = 0; k < (pick >> 6); ++k)
         doc.CheckTheme((pick * (k + 7)) % lx::kThemeCount, true);
     CheckList(doc.data.words);
-    Check(!doc.suppressEvents(), "events stay suppressed");
+    Check(!doc.Suppressed(), "events stay suppressed");
 
     qsizetype entries = 0;
     for (const QStringList& column : db.levelLines)

@@ -104,25 +104,47 @@ std::optional<Arguments> parse(const QStringList& args)
     return a;
 }
 
+// Answers as a teacher who wants the file: Yes to every question (the grid
+// is enlarged for a long word, the template is written). Errors go to stderr.
+class CliPrompter : public lx::Prompter {
+public:
+    lx::Answer Ask(lx::MessageKind kind, const QString& text) override
+    {
+        switch (kind) {
+        case lx::MessageKind::Error:
+        case lx::MessageKind::SaveError:
+        case lx::MessageKind::MissingFiles:
+            err() << text << "\n";
+            return lx::Answer::Ok;
+        case lx::MessageKind::Information:
+            return lx::Answer::Ok;
+        default:
+            return lx::Answer::Yes;
+        }
+    }
+    QString OpenFileName(const lx::FileDialogRequest&) override { return {}; }
+    QString SaveFileName(const lx::FileDialogRequest&) override { return {}; }
+};
+
+CliPrompter& prompter()
+{
+    static CliPrompter p;
+    return p;
+}
+
 // Opens the input as the window would; a missing or unreadable file is an error here.
 bool open(lx::Document& doc, const QString& input)
 {
-    const QFileInfo info(input);
-    if (!info.exists() || !info.isFile()) {
-        err() << "Le fichier « " << input << " » est introuvable.\n";
-        return false;
-    }
-    if (!info.isReadable()) {
-        err() << "Impossible de lire le fichier « " << input << " ».\n";
-        return false;
-    }
-    doc.LoadDocument(info.absoluteFilePath());
-    return true;
+    doc.SetPrompter(&prompter());
+    const lx::LoadResult r = doc.LoadDocument(QFileInfo(input).absoluteFilePath());
+    if (!r.loaded)
+        err() << r.errorMessage << "\n";
+    return r.loaded;
 }
 
 int save(lx::Document& doc, const QString& output)
 {
-    const lx::SaveResult r = doc.SaveDocument(QFileInfo(output).absoluteFilePath(), [](const QString&) { return true; });
+    const lx::SaveResult r = doc.SaveDocument(QFileInfo(output).absoluteFilePath());
     if (!r.saved) {
         err() << (r.errorMessage.isEmpty() ? QStringLiteral("Impossible d'enregistrer ") + output : r.errorMessage) << "\n";
         return kInputError;
@@ -137,7 +159,8 @@ int generate(const Arguments& a)
     if (!open(doc, a.input))
         return kInputError;
     doc.engine.SetFixedSeed(a.seed);
-    const lx::GenerationResult r = doc.Generate([](const QString&) { return true; });
+    // Refusals are reported by the prompter.
+    const lx::GenerationResult r = doc.Generate();
     switch (r.outcome) {
     case lx::GenerationOutcome::Generated:
         break;
@@ -149,7 +172,6 @@ int generate(const Arguments& a)
                  "Essayez une grille plus grande, d'autres sens ou moins de mots.\n";
         return kTimedOut;
     default:
-        err() << (r.message.isEmpty() ? QStringLiteral("La grille n'a pas été créée.") : r.message) << "\n";
         return kRefused;
     }
     const int code = save(doc, a.output);

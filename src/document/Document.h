@@ -1,21 +1,18 @@
 #pragma once
 
+#include "document/DocumentData.h"
 #include "document/DocumentSettings.h"
 #include "document/Lifecycle.h"
+#include "document/Prompter.h"
 #include "puzzle/Engine.h"
-#include "puzzle/PuzzleState.h"
-#include "words/Themes.h"
-#include "words/WordSelectionList.h"
 
 #include <QByteArray>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
 namespace lx {
 
-class IniReader;
 class ThemeDatabase;
 struct WordListEntries;
 
@@ -27,18 +24,6 @@ struct WordListImport {
     QStringList notices;    // what an imported list left out
 };
 
-// Everything a document file holds: the settings, the candidate words with
-// their checks, the theme selection and the generated puzzle.
-struct DocumentData {
-    DocumentSettings settings;
-    PuzzleState puzzle;
-    WordSelectionList words;
-    ThemeList themes;
-    // Name of the last imported word list file (its theme string when the
-    // theme box is empty).
-    QString importedListName;
-};
-
 // The outcome of a save.
 struct SaveResult {
     bool saved = false;
@@ -47,15 +32,21 @@ struct SaveResult {
     QString errorMessage;  // the French message of a write error
 };
 
-// The open document: its data, its settings model, the puzzle engine over them
-// and the modified mark. The window shows it; lexigrille-cli and the tests
-// drive it directly.
-class Document {
-public:
-    static constexpr const char* kSection = "LXGDocument";
+// The outcome of opening a file.
+struct LoadResult {
+    bool loaded = false;
+    QString errorMessage;  // a missing or unreadable file; the document is left as it was
+    QStringList unreadKeys; // keys of the file that could not be read
+};
 
+// The open document: its data, its settings model, the puzzle engine over them
+// and the modified mark. The window shows it and is told of every change
+// through the signals; lexigrille-cli and the tests drive it directly.
+class Document : public QObject {
+    Q_OBJECT
+public:
     // fontNames: the installed font list the font settings are matched against.
-    explicit Document(QStringList fontNames);
+    explicit Document(QStringList fontNames, QObject* parent = nullptr);
 
     DocumentData data;
     SettingsModel model { data.settings };
@@ -66,40 +57,53 @@ public:
     PuzzleState& puzzle() { return data.puzzle; }
     WordSelectionList& words() { return data.words; }
     ThemeList& themes() { return data.themes; }
-    bool& suppressEvents() { return model.suppressEvents; }
     const QStringList& fontNames() const { return fontNames_; }
+    // True while the system itself changes the document (see SuppressEvents).
+    bool Suppressed() const { return model.Suppressed(); }
 
-    // Labels the window shows.
-    QString themeLabel = QStringLiteral("Aucun thème");
-    WordCountLabel wordCountLabel { QStringLiteral("0/0"), WordCountLabel::Colour::DarkGrey };
-    bool generateEnabled = true;
+    // Questions and file dialogs go through the prompter; without one, every
+    // question gets its default answer. The document does not own it.
+    void SetPrompter(Prompter* prompter) { prompter_ = prompter; }
+    Prompter& prompter() { return prompter_ ? *prompter_ : defaultPrompter_; }
+
+    // What the window shows besides the settings.
+    QString ThemeLabel() const; // "Aucun thème", "3 thèmes", "Liste externe"
+    const WordCountLabel& WordCounts() const { return wordCountLabel_; }
+    bool GenerateEnabled() const { return generateEnabled_; }
+    bool LowerHalfAvailable() const { return lowerHalfAvailable_; }
+    // The window reports what its last drawing of the page decided.
+    void SetLowerHalfAvailable(bool available);
+
+    // The modified mark and the title (the only writer of both).
+    void SetModified(bool value, bool force);
 
     // Turns the document into a new, empty one.
     void ResetDocumentSettings();
 
     // Opens a file as the window does: a reset, then every key that the file
-    // holds. Whatever the bytes, the result is a usable document.
-    void LoadDocument(const QString& path);
+    // holds. A missing or unreadable file is reported and leaves the document
+    // as it was; any other bytes give a usable document.
+    LoadResult LoadDocument(const QString& path);
     void LoadDocumentBytes(const QByteArray& bytes, const QString& path);
 
     // Saves under the path (".lxg" added when missing). Saving as the template
-    // "modèle.lxg" asks confirmTemplate first and writes the cleared content,
-    // leaving the open document as it is.
-    SaveResult SaveDocument(const QString& path, const std::function<bool(const QString&)>& confirmTemplate = {});
-
-    // The text of the document file (without the final extra line break).
-    QString BuildDocumentText() const;
-    static QString BuildDocumentText(const DocumentData& data);
+    // "modèle.lxg" asks the template question first and writes the cleared
+    // content, leaving the open document as it is.
+    SaveResult SaveDocument(const QString& path);
 
     void TakeSnapshot();
-    // The theme string that the snapshot and the file use for the words of an
-    // external list: "*" and the list's name.
-    QString ExternalListThemeString() const;
-    static QString ExternalListThemeString(const DocumentData& d);
+    // The theme string of the current selection, as the snapshot holds it.
+    QString CurrentThemeString() const;
 
     // "Créer la grille" on the checked words; marks the document modified when
-    // a puzzle is made. question answers the grid-too-small question.
-    GenerationResult Generate(const std::function<bool(const QString&)>& question = {});
+    // a puzzle is made. The grid-too-small question and the refusals go
+    // through the prompter.
+    GenerationResult Generate();
+
+    // The redraw entry of the window's preview, run each time it draws the
+    // page: with no theme selected, the words count as an external list's
+    // from now on (the theme count becomes -1).
+    void RedrawPreview();
 
     // The word selection list's follow-ups.
     void UpdateWordCounts();
@@ -109,6 +113,8 @@ public:
     void SetMaxLetters(int maxLetters);
     // A click on a candidate word; returns whether the preview is redrawn.
     bool ClickWord(int index);
+    // Printing never shows the word highlight: no current word, none outlined.
+    void ClearHighlight();
     void UpdateThemeLabel();
 
     // The file name that "save as" proposes.
@@ -138,8 +144,6 @@ public:
     void ClickLevel(int level, bool checked);
     // A check mark of the theme list lstLectureThemes changed.
     void CheckTheme(int theme, bool checked);
-    // The theme string of the current selection, as the snapshot holds it.
-    QString CurrentThemeString() const;
 
     // Replaces the word selection list by the words of a list text and
     // switches to external-list mode. A text without any valid entry changes
@@ -151,20 +155,36 @@ public:
     // The clipboard's text (empty when it holds none).
     WordListImport PasteWordList(const QString& clipboardText);
 
-    // Redraw requests (the window redraws its preview); never while events
-    // are suppressed.
-    std::function<void()> redraw;
+Q_SIGNALS:
+    // The preview should be drawn again (never while events are suppressed).
+    void redrawRequested();
+    // The window title, and the modified mark it ends with.
+    void titleChanged(const QString& title);
+    void modifiedChanged(bool modified);
+    // The candidate words or their checks changed (and with them the counts).
+    void wordListChanged();
+    void wordCountsChanged();
+    // The theme selection, the theme list's state or its label changed.
+    void themesChanged();
+    void themeLabelChanged(const QString& label);
+    void generateEnabledChanged(bool enabled);
+    void lowerHalfAvailableChanged(bool available);
+    // A setting changed (the system's changes included): views stay in step.
+    void settingChanged(lx::Setting id);
 
 private:
     void RequestRedraw();
-    void ReportModified(bool differs) { life.SetModified(differs, false); }
-    void ApplyDocument(const IniReader& ini);
-    void ClearForTemplate(DocumentData& d) const;
-    QString SelectFont(const QString& name, const QString& fallback) const;
-    QString DefaultListFont() const;
+    void ReportModified(bool differs) { SetModified(differs, false); }
+    void SetGenerateEnabled(bool enabled);
+    void EmitEverything();
     WordListImport ApplyWordList(const WordListEntries& entries);
 
     QStringList fontNames_;
+    DefaultPrompter defaultPrompter_;
+    Prompter* prompter_ = nullptr;
+    WordCountLabel wordCountLabel_ { QStringLiteral("0/0"), WordCountLabel::Colour::DarkGrey };
+    bool generateEnabled_ = true;
+    bool lowerHalfAvailable_ = true;
 };
 
 } // namespace lx

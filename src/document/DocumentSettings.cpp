@@ -24,11 +24,6 @@ SettingsModel::SettingsModel(DocumentSettings& settings, QObject* parent)
 {
 }
 
-void SettingsModel::OnChange(Setting id, std::function<void()> handler)
-{
-    handlers_[int(id)].append(std::move(handler));
-}
-
 QVariant SettingsModel::Get(Setting id) const
 {
     const PuzzleSettings& p = s_.puzzle;
@@ -141,10 +136,6 @@ bool SettingsModel::Set(Setting id, const QVariant& value)
     if (!ok)
         return false;
     Q_EMIT settingChanged(id);
-    if (!suppressEvents) {
-        for (const auto& handler : std::as_const(handlers_[int(id)]))
-            handler();
-    }
     return true;
 }
 

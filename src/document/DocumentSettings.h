@@ -7,7 +7,6 @@
 #include <QVariant>
 
 #include <array>
-#include <functional>
 
 namespace lx {
 
@@ -56,10 +55,13 @@ struct DocumentSettings {
     // Game type, grid size, directions, filler, revealed letter and coded values.
     PuzzleSettings puzzle;
 
+    // A new document: the smallest grid, words read left to right only, no
+    // revealed letter chosen yet.
     DocumentSettings()
     {
         puzzle.gridSize = kMinGridSize;
         puzzle.directions = { true, false, false, false, false, false };
+        puzzle.revealChoice.clear();
     }
 
     QString LevelString() const;       // five digits
@@ -80,9 +82,12 @@ enum class Setting {
 };
 
 // The settings of the open document as a model: views read and write values
-// through it and are told of every change; the change handlers registered with
-// OnChange run only while suppressEvents is clear, so that the system's own
-// changes (reset, loading, generation) never count as the teacher's.
+// through it and are told of every change, the system's own included.
+//
+// While the system itself changes settings (reset, loading, generation, list
+// rebuilds), events are suppressed: the change handlers do nothing and the
+// preview is not redrawn. Suppression nests: it is held by SuppressEvents
+// guards only, and lasts as long as one of them lives.
 class SettingsModel : public QObject {
     Q_OBJECT
 public:
@@ -92,39 +97,36 @@ public:
     const DocumentSettings& values() const { return s_; }
 
     QVariant Get(Setting id) const;
-    // Stores the value, clamped to the setting's range; tells the views, then
-    // runs the handlers unless events are suppressed. Returns false when the
-    // value is not accepted (wrong type).
+    // Stores the value, clamped to the setting's range, and tells the views.
+    // Returns false when the value is not accepted (wrong type).
     bool Set(Setting id, const QVariant& value);
 
-    bool suppressEvents = false;
-    void OnChange(Setting id, std::function<void()> handler);
+    bool Suppressed() const { return suppressDepth_ > 0; }
 
 Q_SIGNALS:
     // Every change, the system's own included, so that views stay in step.
     void settingChanged(lx::Setting id);
 
 private:
+    friend class SuppressEvents;
     DocumentSettings& s_;
-    std::array<QList<std::function<void()>>, int(Setting::Count)> handlers_;
+    int suppressDepth_ = 0;
 };
 
-// Sets events aside for the lifetime of the guard and restores the flag after.
+// Suppresses events for the lifetime of the guard.
 class SuppressEvents {
 public:
-    explicit SuppressEvents(bool& flag)
-        : flag_(flag)
-        , previous_(flag)
+    explicit SuppressEvents(SettingsModel& model)
+        : model_(model)
     {
-        flag_ = true;
+        ++model_.suppressDepth_;
     }
-    ~SuppressEvents() { flag_ = previous_; }
+    ~SuppressEvents() { --model_.suppressDepth_; }
     SuppressEvents(const SuppressEvents&) = delete;
     SuppressEvents& operator=(const SuppressEvents&) = delete;
 
 private:
-    bool& flag_;
-    bool previous_;
+    SettingsModel& model_;
 };
 
 } // namespace lx

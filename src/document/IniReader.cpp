@@ -1,6 +1,6 @@
 #include "document/IniReader.h"
 
-#include "document/Text1252.h"
+#include "core/Text1252.h"
 
 #include <QFile>
 #include <QFileInfo>

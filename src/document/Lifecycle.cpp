@@ -8,8 +8,6 @@ void Lifecycle::SetModified(bool value, bool force)
 {
     if (force || !modified)
         modified = value;
-    if (titleChanged)
-        titleChanged(WindowTitle());
 }
 
 QString Lifecycle::WindowTitle() const

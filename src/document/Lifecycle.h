@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <functional>
-
 namespace lx {
 
 // The values that the change handlers compare with the current ones to tell
@@ -48,8 +46,6 @@ public:
     // Product name and version, " - ", the file name or "Sans titre", and "*"
     // when modified.
     QString WindowTitle() const;
-    // Told of every title change (the window shows it).
-    std::function<void(const QString&)> titleChanged;
 };
 
 // The question asked before unsaved changes are lost, and what each answer does.

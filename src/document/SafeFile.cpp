@@ -97,4 +97,10 @@ WriteResult WriteFileSafely(const QString& path, const QByteArray& bytes)
     return WriteResult{ true, 0, QString() };
 }
 
+QString SaveErrorMessage(const QString& path, const WriteResult& result)
+{
+    return QStringLiteral("Impossible d'enregistrer\n") + path + QStringLiteral(" !\nErreur") + QString::number(result.errorNumber)
+        + QStringLiteral(" : ") + result.errorText;
+}
+
 } // namespace lx

@@ -19,4 +19,8 @@ struct WriteResult {
 // temporary file remains.
 WriteResult WriteFileSafely(const QString& path, const QByteArray& bytes);
 
+// The message of a failed save: "Impossible d'enregistrer", the path, " !",
+// then "Erreur" with the error number and its description.
+QString SaveErrorMessage(const QString& path, const WriteResult& result);
+
 } // namespace lx

@@ -58,7 +58,7 @@ void PuzzleEngine::RebuildWordListsKeepingPuzzle(const QStringList& checkedWords
     s_.gameType = settings_.gameType;
     s_.SetGridDimensions(settings_.gridSize);
     s_.WordsByLength.clear();
-    for (int n = PuzzleState::kMaxDisplayLength; n >= 1; --n) {
+    for (int n = kMaxDisplayLength; n >= 1; --n) {
         for (const TaggedItem& item : std::as_const(s_.SelectedWords)) {
             if (item.text.size() == n)
                 s_.WordsByLength.append({ item.text, LetterCount(item.text) });
@@ -85,7 +85,7 @@ std::optional<GenerationResult> PuzzleEngine::CheckLengths()
         return GenerationResult { GenerationOutcome::Refused, message, false };
     };
     for (const TaggedItem& item : std::as_const(s_.SelectedWords)) {
-        if (item.text.size() > PuzzleState::kMaxDisplayLength) {
+        if (item.text.size() > kMaxDisplayLength) {
             return refuse(QStringLiteral("Le mot ") + quoted(item.text)
                           + QStringLiteral(" est trop long : un mot ne peut pas dépasser 30 caractères."));
         }

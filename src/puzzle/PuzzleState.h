@@ -91,7 +91,6 @@ struct LetterBalanceLabel {
 // and the document file read it.
 struct PuzzleState {
     static constexpr int kSide = Grid<QString>::kSide;
-    static constexpr int kMaxDisplayLength = 30;
 
     GameType gameType = GameType::WordSearch;
 

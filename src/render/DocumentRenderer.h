@@ -8,7 +8,6 @@
 namespace lx {
 
 struct DocumentData;
-class FontCatalog;
 
 // Places one free-standing text with its top-left corner at (x, y); x = -1
 // centres it on the page. A text that passes the right margin (7 units from
@@ -25,10 +24,34 @@ void SetPenWidth(Surface& surface, double w, bool isPrinter);
 // dotted line across the page at y.
 void DrawCutLine(Surface& surface, double ratio, double y);
 
+// What a rendering decided about the page, in page units. The page is drawn
+// from the document alone; these values come back for whoever needs them (the
+// window enables the lower-half options from LowerHalfAvailable).
+struct PageLayout {
+    double CellSize = 0.0;   // side of a grid cell
+    double GridExtent = 0.0; // CellSize times the grid size
+    double CutLineY = 0.0;   // the fold line
+    double LowerGridY = 0.0; // top of the grid in the lower half
+    double RightLimit = 0.0; // the right margin texts wrap against
+    // The lower half is free for a solution or a copy.
+    bool LowerHalfAvailable = true;
+    bool IsPrinter = false;
+
+    // The lines of the word list: the words, and for a fill-in grid the
+    // headings ("7 lettres") before each group of words of one letter count,
+    // whose word lines start with two spaces.
+    QStringList DisplayList;
+    double ColumnWidth = 0.0; // reserved width of one list column
+    double ListX = 0.0;       // x of the first list column
+    double ListTop = 0.0;
+    double ColumnLimit = 0.0; // a column ends once the cursor has passed it
+};
+
 // Draws the whole worksheet: header, title, instruction, grid and word list
 // in the upper half; nothing, the solution or a second copy in the lower half;
 // the footers. The same drawing serves the preview, the printer, PDF and
-// image output; only the surface and the font ratio differ.
+// image output; only the surface and the font ratio differ. The renderer only
+// reads the document.
 class DocumentRenderer {
 public:
     // Page positions that do not depend on the paper.
@@ -42,36 +65,15 @@ public:
     static constexpr double kUpperFooterY = 143.0;
 
     // With the installed font list's default font and the program's footer.
-    explicit DocumentRenderer(DocumentData& data);
-    DocumentRenderer(DocumentData& data, QString defaultFontName, QString footerText);
+    explicit DocumentRenderer(const DocumentData& data);
+    DocumentRenderer(const DocumentData& data, QString defaultFontName, QString footerText);
 
     // Draws the page; ratio scales every font size (1 on paper, screen
-    // millimetres per page unit on the preview). Besides the layout values
-    // below, it stores -1 as the theme count when no theme is selected.
-    void RenderDocument(Surface& surface, double ratio);
+    // millimetres per page unit on the preview).
+    PageLayout RenderDocument(Surface& surface, double ratio);
 
     QString defaultFontName;
     QString footerText;
-
-    // Layout values of the last rendering, in page units.
-    double CellSize = 0.0;   // side of a grid cell
-    double GridExtent = 0.0; // CellSize times the grid size
-    double CutLineY = 0.0;   // the fold line
-    double LowerGridY = 0.0; // top of the grid in the lower half
-    double RightLimit = 0.0; // the right margin texts wrap against
-    // The lower half is free for a solution or a copy; the window enables the
-    // lower-half options exactly then.
-    bool LowerHalfAvailable = true;
-    bool IsPrinter = false;
-
-    // The lines of the word list: the words, and for a fill-in grid the
-    // headings ("7 lettres") before each group of words of one letter count,
-    // whose word lines start with two spaces.
-    QStringList DisplayList;
-    double ColumnWidth = 0.0; // reserved width of one list column
-    double ListX = 0.0;       // x of the first list column
-    double ListTop = 0.0;
-    double ColumnLimit = 0.0; // a column ends once the cursor has passed it
 
 private:
     enum class GridMode { Puzzle, Solution };
@@ -92,9 +94,10 @@ private:
     double Padding() const;
     double CellLeft(int column) const;
 
-    DocumentData& data_;
+    const DocumentData& data_;
     Surface* s_ = nullptr;
     double ratio_ = 1.0;
+    PageLayout layout_;
 };
 
 } // namespace lx

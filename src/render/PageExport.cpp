@@ -1,7 +1,7 @@
 #include "render/PageExport.h"
 
 #include "core/ProgramInfo.h"
-#include "document/Document.h"
+#include "document/DocumentData.h"
 #include "document/SafeFile.h"
 #include "render/DocumentRenderer.h"
 #include "render/PainterSurface.h"
@@ -21,15 +21,7 @@ namespace {
 
 constexpr double kMillimetresPerInch = 25.4;
 
-// Printing never shows the word highlight of the preview.
-void ClearHighlight(DocumentData& data)
-{
-    data.words.current = -1;
-    data.puzzle.WordHighlighted = false;
-    data.puzzle.HighlightedWord = -1;
-}
-
-void Render(DocumentData& data, QPainter& painter)
+void Render(const DocumentData& data, QPainter& painter)
 {
     PainterSurface surface(painter);
     DocumentRenderer renderer(data);
@@ -40,16 +32,14 @@ bool Write(const QString& path, const QByteArray& bytes, QString* errorText)
 {
     const WriteResult r = WriteFileSafely(path, bytes);
     if (!r.ok && errorText)
-        *errorText = QStringLiteral("Impossible d'enregistrer\n") + path + QStringLiteral(" !\nErreur ")
-            + QString::number(r.errorNumber) + QStringLiteral(" : ") + r.errorText;
+        *errorText = SaveErrorMessage(path, r);
     return r.ok;
 }
 
 } // namespace
 
-QByteArray RenderPagePdf(DocumentData& data)
+QByteArray RenderPagePdf(const DocumentData& data)
 {
-    ClearHighlight(data);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly))
@@ -72,9 +62,8 @@ QByteArray RenderPagePdf(DocumentData& data)
     return bytes;
 }
 
-QImage RenderPageImage(DocumentData& data, int dpi)
+QImage RenderPageImage(const DocumentData& data, int dpi)
 {
-    ClearHighlight(data);
     const int width = int(std::lround(kA4Millimetres.width() / kMillimetresPerInch * dpi));
     const int height = int(std::lround(kA4Millimetres.height() / kMillimetresPerInch * dpi));
     QImage image(width, height, QImage::Format_RGB32);
@@ -90,7 +79,7 @@ QImage RenderPageImage(DocumentData& data, int dpi)
     return image;
 }
 
-bool WritePagePdf(DocumentData& data, const QString& path, QString* errorText)
+bool WritePagePdf(const DocumentData& data, const QString& path, QString* errorText)
 {
     const QByteArray pdf = RenderPagePdf(data);
     if (pdf.isEmpty()) {
@@ -101,7 +90,7 @@ bool WritePagePdf(DocumentData& data, const QString& path, QString* errorText)
     return Write(path, pdf, errorText);
 }
 
-bool WritePagePng(DocumentData& data, const QString& path, int dpi, QString* errorText)
+bool WritePagePng(const DocumentData& data, const QString& path, int dpi, QString* errorText)
 {
     const QImage image = RenderPageImage(data, dpi);
     QByteArray bytes;

@@ -9,17 +9,17 @@ namespace lx {
 struct DocumentData;
 
 // The worksheet as it prints, on an A4 portrait sheet without margins, as a
-// one-page PDF or as an image. Like the print command, they first clear the
-// word highlight of the preview.
+// one-page PDF or as an image. Paper never shows the word highlight of the
+// preview.
 
 // The PDF: text kept as text, fonts embedded. Empty on failure.
-QByteArray RenderPagePdf(DocumentData& data);
+QByteArray RenderPagePdf(const DocumentData& data);
 // The page at the given resolution (dots per inch), white paper.
-QImage RenderPageImage(DocumentData& data, int dpi);
+QImage RenderPageImage(const DocumentData& data, int dpi);
 
 // The same, written to a file (through a temporary file, so a failed write
 // leaves a previous file intact). On failure errorText holds a French message.
-bool WritePagePdf(DocumentData& data, const QString& path, QString* errorText = nullptr);
-bool WritePagePng(DocumentData& data, const QString& path, int dpi, QString* errorText = nullptr);
+bool WritePagePdf(const DocumentData& data, const QString& path, QString* errorText = nullptr);
+bool WritePagePng(const DocumentData& data, const QString& path, int dpi, QString* errorText = nullptr);
 
 } // namespace lx

@@ -3,30 +3,10 @@
 #include "core/ProgramInfo.h"
 #include "document/FontCatalog.h"
 #include "words/Plural.h"
+#include "words/ThemeDatabase.h"
+#include "words/WordListParser.h"
 
 namespace lx {
-
-namespace {
-
-const QString kLevelCaptions[5] = {
-    QStringLiteral("CP"), QStringLiteral("CE1"), QStringLiteral("CE2"), QStringLiteral("CM1"), QStringLiteral("CM2"),
-};
-
-// "Fruits.txt", "C:\Listes\Fruits.txt" and "/home/x/fruits.v2.txt" name the
-// lists "Fruits", "Fruits" and "fruits".
-QString ListNameOf(const QString& path)
-{
-    QString name = path;
-    const int slash = int(std::max(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\'))));
-    if (slash >= 0)
-        name = name.mid(slash + 1);
-    const int dot = int(name.indexOf(QLatin1Char('.')));
-    if (dot >= 0)
-        name.truncate(dot);
-    return name;
-}
-
-} // namespace
 
 QString EnsureSuffix(const QString& text, const QString& suffix)
 {
@@ -40,7 +20,7 @@ QString RemoveSuffix(const QString& text, const QString& suffix)
     return text.left(text.size() - suffix.size());
 }
 
-QString HeaderCaption(DocumentSettings& settings, const QStringList& selectedThemes, const QString& importedListPath,
+QString HeaderCaption(const DocumentSettings& settings, const QStringList& selectedThemes, const QString& importedListPath,
                       int checkedWords)
 {
     const QString theme = QStringLiteral("Thème");
@@ -53,7 +33,7 @@ QString HeaderCaption(DocumentSettings& settings, const QStringList& selectedThe
         if (!settings.levels[i])
             continue;
         if (settings.levelNaming == 0) {
-            caption += kLevelCaptions[i] + QStringLiteral(", ");
+            caption += LevelCaption(i) + QStringLiteral(", ");
         } else if (checkedLevels == 5) {
             caption = QStringLiteral("Niveaux 1 à 5");
         } else {
@@ -66,8 +46,7 @@ QString HeaderCaption(DocumentSettings& settings, const QStringList& selectedThe
 
     if (settings.selectedThemeCount < 1) {
         // The words come from an external list: its name stands for the themes.
-        settings.selectedThemeCount = -1;
-        const QString name = settings.themeText.isEmpty() ? ListNameOf(importedListPath) : settings.themeText;
+        const QString name = settings.themeText.isEmpty() ? ListThemeName(importedListPath) : settings.themeText;
         caption = theme + QStringLiteral(" : ") + name;
     } else {
         if (!caption.isEmpty())

@@ -22,12 +22,12 @@ QString RemoveSuffix(const QString& text, const QString& suffix);
 
 // The header line: school levels, themes and word count, for example
 // "CE1, CE2 – Thèmes : Animaux / Couleurs (14 mots)". Words from an external
-// list show its name instead: "Thème : Fruits (1 mot)". A theme count of 0 is
-// stored as -1, which marks the words as coming from an external list.
+// list show its name instead: "Thème : Fruits (1 mot)"; a theme count below 1
+// means that the words come from an external list.
 // selectedThemes: the names of the selected themes in list order;
 // importedListPath: the word-list file the words came from, when the theme
 // box is empty.
-QString HeaderCaption(DocumentSettings& settings, const QStringList& selectedThemes, const QString& importedListPath,
+QString HeaderCaption(const DocumentSettings& settings, const QStringList& selectedThemes, const QString& importedListPath,
                       int checkedWords);
 
 // The default instruction of a game type.

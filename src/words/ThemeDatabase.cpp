@@ -1,6 +1,6 @@
 #include "words/ThemeDatabase.h"
 
-#include "puzzle/PuzzleState.h"
+#include "words/WordForms.h"
 #include "words/WordListParser.h"
 
 #include <QDir>
@@ -28,7 +28,7 @@ bool IsUsableEntry(const QString& entry)
     if (entry.size() < 5)
         return false;
     const QStringView word = QStringView(entry).mid(4);
-    if (word.trimmed().isEmpty() || word.size() > PuzzleState::kMaxDisplayLength)
+    if (word.trimmed().isEmpty() || word.size() > kMaxDisplayLength)
         return false;
     for (QChar c : word) {
         if (!IsWordCharacter(c))

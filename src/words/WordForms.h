@@ -7,6 +7,9 @@
 // ignores the separators. These functions hold no state and never fail.
 namespace lx {
 
+// The longest word a grid takes, in characters of its display form.
+inline constexpr int kMaxDisplayLength = 30;
+
 // The word with every separator of the removal set deleted (hyphens, dashes,
 // apostrophes, spaces and the punctuation listed in WordForms.cpp).
 QString StripPunctuation(const QString& word);

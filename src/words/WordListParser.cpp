@@ -1,7 +1,6 @@
 #include "words/WordListParser.h"
 
-#include "document/Text1252.h"
-#include "puzzle/PuzzleState.h"
+#include "core/TextFile.h"
 #include "words/Plural.h"
 #include "words/WordForms.h"
 
@@ -10,7 +9,6 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QSet>
-#include <QStringDecoder>
 
 namespace lx {
 
@@ -32,77 +30,6 @@ QString Quoted(const QString& text)
     return u("« ") + text + u(" »");
 }
 
-bool IsLineEnd(QChar c)
-{
-    return c == u'\r' || c == u'\n';
-}
-
-// A control character: no text file holds many of them.
-bool IsControl(char16_t c)
-{
-    if (c == u'\t' || c == u'\r' || c == u'\n' || c == u'\f')
-        return false;
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
-}
-
-// The text without its last incomplete line: what is left once a cap has cut
-// it anywhere. A text of one line keeps its complete words.
-void DropIncompleteEnd(QString& text)
-{
-    for (qsizetype i = text.size() - 1; i >= 0; --i) {
-        if (IsLineEnd(text[i])) {
-            text.truncate(i + 1);
-            return;
-        }
-    }
-    const qsizetype space = text.lastIndexOf(QLatin1Char(' '));
-    if (space >= 0)
-        text.truncate(space + 1);
-}
-
-// The same on bytes of an 8-bit or UTF-8 text, before decoding: line ends and
-// spaces are single bytes there, so a UTF-8 sequence is never cut in two.
-void DropIncompleteEnd(QByteArray& bytes)
-{
-    for (qsizetype i = bytes.size() - 1; i >= 0; --i) {
-        if (bytes[i] == '\r' || bytes[i] == '\n') {
-            bytes.truncate(i + 1);
-            return;
-        }
-    }
-    const qsizetype space = bytes.lastIndexOf(' ');
-    if (space >= 0)
-        bytes.truncate(space + 1);
-}
-
-bool IsAscii(const QByteArray& bytes)
-{
-    for (char c : bytes) {
-        if (uchar(c) >= 0x80)
-            return false;
-    }
-    return true;
-}
-
-// The lines of a text, at CR LF, LF or CR.
-QStringList SplitLines(const QString& text)
-{
-    QStringList lines;
-    qsizetype start = 0;
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = text[i];
-        if (!IsLineEnd(c))
-            continue;
-        lines << text.mid(start, i - start);
-        if (c == u'\r' && i + 1 < size && text[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    lines << text.mid(start);
-    return lines;
-}
-
 QString Verb(int count)
 {
     return count < 2 ? u(" a été ignorée.") : u(" ont été ignorées.");
@@ -110,92 +37,14 @@ QString Verb(int count)
 
 } // namespace
 
-DecodedText DecodeTextBytes(const QByteArray& input, qsizetype maxBytes, bool keepBinary)
+DecodedText ReadWordListFile(const QString& path)
 {
-    DecodedText out;
-    QByteArray bytes = input;
-    if (maxBytes >= 0 && bytes.size() > maxBytes) {
-        bytes.truncate(maxBytes);
-        out.truncated = true;
-    }
-
-    // A byte order mark says how the text is written.
-    enum class Encoding { Windows1252, Utf8, Utf16LE, Utf16BE } encoding = Encoding::Windows1252;
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
-        encoding = Encoding::Utf8;
-        bytes.remove(0, 3);
-    } else if (bytes.startsWith("\xFF\xFE")) {
-        encoding = Encoding::Utf16LE;
-        bytes.remove(0, 2);
-    } else if (bytes.startsWith("\xFE\xFF")) {
-        encoding = Encoding::Utf16BE;
-        bytes.remove(0, 2);
-    }
-
-    if (encoding == Encoding::Utf16LE || encoding == Encoding::Utf16BE) {
-        if (bytes.size() % 2 != 0)
-            bytes.chop(1);
-        QStringDecoder decoder(encoding == Encoding::Utf16LE ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
-                               QStringDecoder::Flag::Stateless);
-        out.text = decoder(bytes);
-        if (out.truncated)
-            DropIncompleteEnd(out.text);
-    } else {
-        if (!keepBinary && bytes.contains('\0')) {
-            out.status = TextFileStatus::NotText;
-            return out;
-        }
-        if (out.truncated)
-            DropIncompleteEnd(bytes);
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        if (encoding == Encoding::Utf8) {
-            out.text = utf8(bytes);
-        } else if (IsAscii(bytes)) {
-            out.text = DecodeWindows1252(bytes);
-        } else {
-            // Valid UTF-8 holding accented letters comes from a modern editor.
-            out.text = utf8(bytes);
-            if (utf8.hasError())
-                out.text = DecodeWindows1252(bytes);
-        }
-    }
-
-    // Old editors end a text with Ctrl+Z.
-    if (out.text.endsWith(QChar(0x1A)))
-        out.text.chop(1);
-
-    if (!keepBinary) {
-        // Text holds few control characters; binary data holds many.
-        qsizetype controls = 0;
-        for (QChar c : std::as_const(out.text))
-            controls += IsControl(c.unicode()) ? 1 : 0;
-        if (out.text.contains(QChar(0)) || controls * 20 > out.text.size()) {
-            out.status = TextFileStatus::NotText;
-            out.text.clear();
-        }
-    }
-    return out;
-}
-
-DecodedText ReadTextFile(const QString& path, qsizetype maxBytes, bool keepBinary)
-{
-    DecodedText out;
-    out.status = TextFileStatus::Unreadable;
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return out;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return out;
-    // One byte over the cap tells whether the file goes on.
-    const QByteArray bytes = file.read(maxBytes + 1);
-    if (bytes.isEmpty() && file.error() != QFileDevice::NoError)
-        return out;
-    return DecodeTextBytes(bytes, maxBytes, keepBinary);
+    return ReadTextFile(path, kMaxWordListBytes);
 }
 
 bool IsWordCharacter(QChar c)
 {
-    return !IsControl(c.unicode()) && c != u'\t' && c != u'\r' && c != u'\n' && c != u'\f' && IsWindows1252(c);
+    return !IsControlCharacter(c) && c != u'\t' && c != u'\r' && c != u'\n' && c != u'\f' && IsWindows1252(c);
 }
 
 WordListEntries CutWordListText(const QString& input)
@@ -208,7 +57,7 @@ WordListEntries CutWordListText(const QString& input)
     QString text = input;
     if (text.size() > kMaxWordListChars) {
         text.truncate(kMaxWordListChars);
-        DropIncompleteEnd(text);
+        DropIncompleteLine(text);
         out.truncated = true;
     }
     text.replace(QLatin1Char('\t'), QLatin1Char(' '));
@@ -252,7 +101,7 @@ WordListEntries CutWordListText(const QString& input)
             ++out.unprintable;
             continue;
         }
-        if (entry.size() > PuzzleState::kMaxDisplayLength) {
+        if (entry.size() > kMaxDisplayLength) {
             ++out.tooLong;
             continue;
         }
@@ -325,7 +174,7 @@ QStringList WordListNotices(const WordListEntries& entries, int wordsKept)
     }
     if (entries.tooLong > 0) {
         notices << PluralLabel(entries.tooLong, u("entrée¤"), true) + u(" de plus de ")
-                + QString::number(PuzzleState::kMaxDisplayLength) + u(" caractères") + Verb(entries.tooLong);
+                + QString::number(kMaxDisplayLength) + u(" caractères") + Verb(entries.tooLong);
     }
     if (entries.unprintable > 0) {
         notices << PluralLabel(entries.unprintable, u("entrée¤"), true)
@@ -336,7 +185,8 @@ QStringList WordListNotices(const WordListEntries& entries, int wordsKept)
 
 QString ListThemeName(const QString& path)
 {
-    QString name = QFileInfo(path).fileName();
+    // Folders end at "/" or, in a path written on another system, at "\".
+    QString name = path.mid(std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\'))) + 1);
     const qsizetype dot = name.indexOf(QLatin1Char('.'));
     if (dot >= 0)
         name.truncate(dot);

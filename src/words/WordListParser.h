@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/TextFile.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -23,29 +25,8 @@ inline constexpr int kMaxWordListEntries = 5000;
 // The lists menu has this many file items.
 inline constexpr int kWordListMenuItems = 50;
 
-// How a list file's bytes turned out.
-enum class TextFileStatus {
-    Text,       // a text (possibly cut at the size cap)
-    Unreadable, // the file could not be opened or read
-    NotText,    // binary data (an image, a word-processor document...)
-};
-
-struct DecodedText {
-    TextFileStatus status = TextFileStatus::Text;
-    QString text;
-    bool truncated = false; // the size cap left the end of the text out
-};
-
-// Decodes the bytes of a word list or level file. Windows-1252 is the rule;
-// a text saved by a modern editor is recognised too: a UTF-8 or UTF-16 byte
-// order mark, or valid UTF-8 holding accented letters. Bytes that are no text
-// at all (NUL bytes, mostly control characters) give NotText unless
-// keepBinary is set (a level file loads what it can, line by line). Bytes
-// beyond maxBytes are dropped, the text then ending at its last complete line
-// (or, for a text of one line, its last complete word).
-DecodedText DecodeTextBytes(const QByteArray& bytes, qsizetype maxBytes = kMaxWordListBytes, bool keepBinary = false);
-// Reads at most maxBytes of the file (plus one, to know whether more follow).
-DecodedText ReadTextFile(const QString& path, qsizetype maxBytes = kMaxWordListBytes, bool keepBinary = false);
+// Reads a list file (at most kMaxWordListBytes) or decodes list bytes.
+DecodedText ReadWordListFile(const QString& path);
 
 // True when the character can stand in a word: printable and part of the
 // Windows-1252 code page (so that the document can save it).
@@ -93,8 +74,9 @@ QString NotTextListMessage(const QString& fileName);
 // nothing was left out).
 QStringList WordListNotices(const WordListEntries& entries, int wordsKept);
 
-// The name of a list file as the theme box shows it: without its folder and
-// without everything from its first dot on ("animaux.v2.txt" gives "animaux").
+// The name of a list file as the theme box and the header show it: without
+// its folder and without everything from its first dot on ("animaux.v2.txt"
+// and "C:\Listes\animaux.txt" give "animaux").
 QString ListThemeName(const QString& path);
 
 // The lists menu: the word list files of the program folder.

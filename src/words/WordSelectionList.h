@@ -1,7 +1,5 @@
 #pragma once
 
-#include "puzzle/PuzzleState.h"
-
 #include <QCollatorSortKey>
 #include <QList>
 #include <QString>
@@ -68,13 +66,5 @@ struct WordCountLabel {
     bool operator==(const WordCountLabel&) const = default;
 };
 WordCountLabel MakeWordCountLabel(int checked, int total);
-
-// A click on a candidate word: which placed word to outline in the preview.
-struct HighlightDecision {
-    bool redraw = false;    // the preview is redrawn
-    int highlighted = -1;   // index of the WordEntries item to outline, -1 for none
-    bool changed = false;   // whether the highlighted index is to be replaced
-};
-HighlightDecision DecideHighlight(const WordSelectionList& list, const PuzzleState& puzzle);
 
 } // namespace lx

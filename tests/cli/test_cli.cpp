@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
@@ -184,6 +186,47 @@ TEST_F(CliTest, ExitCodes)
     r = Cli({ u("--version") });
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(r.out.startsWith(u("Lexigrille ")));
+}
+
+// The tool's outputs do not change unnoticed: documents opened then saved,
+// generated with a seed, and their pages as images are compared with the files
+// of tests/cli/expected (pixel for pixel for the images). After an intended
+// change, LEXIGRILLE_UPDATE_EXPECTED=1 writes the new files there.
+TEST_F(CliTest, OutputsMatchTheExpectedFiles)
+{
+    const QDir expected(QStringLiteral(LEXIGRILLE_CLI_EXPECTED));
+    const bool update = qEnvironmentVariableIntValue("LEXIGRILLE_UPDATE_EXPECTED") == 1;
+    auto check = [&](const QString& name, const QStringList& args, bool image) {
+        const CliRun r = Cli(args + QStringList { u("-o"), Out("sortie") + u(".") + QFileInfo(name).suffix() });
+        ASSERT_EQ(r.code, 0) << name.toStdString() << ": " << r.err.toStdString();
+        const QString out = Out("sortie") + u(".") + QFileInfo(name).suffix();
+        if (update) {
+            QFile::remove(expected.filePath(name));
+            ASSERT_TRUE(QFile::copy(out, expected.filePath(name)));
+        }
+        if (image) {
+            const QImage want(expected.filePath(name));
+            ASSERT_FALSE(want.isNull()) << name.toStdString();
+            EXPECT_TRUE(QImage(out).convertToFormat(QImage::Format_RGB32) == want.convertToFormat(QImage::Format_RGB32))
+                << name.toStdString();
+        } else {
+            EXPECT_EQ(ReadAll(out), ReadAll(expected.filePath(name))) << name.toStdString();
+        }
+    };
+    QFileInfoList inputs = QDir(QStringLiteral(LEXIGRILLE_CLI_DATA)).entryInfoList({ u("*.lxg") }, QDir::Files, QDir::Name);
+    inputs += QDir(QStringLiteral(LEXIGRILLE_DOCUMENT_CORPUS)).entryInfoList({ u("*.lxg") }, QDir::Files, QDir::Name);
+    for (const QFileInfo& input : inputs) {
+        const QString name = input.completeBaseName();
+        check(name + u(".save.lxg"), { u("save"), input.absoluteFilePath() }, false);
+        check(name + u(".png"), { u("render"), input.absoluteFilePath(), u("--dpi"), u("50") }, true);
+    }
+    for (const char* input : { "lexigrille", "mots-cases", "mots-codes" }) {
+        for (const char* seed : { "1", "2" }) {
+            const QString name = u(input) + u(".gen") + u(seed);
+            check(name + u(".lxg"), { u("generate"), Input(input) + u(".lxg"), u("--seed"), u(seed) }, false);
+            check(name + u(".png"), { u("render"), expected.filePath(name + u(".lxg")), u("--dpi"), u("50") }, true);
+        }
+    }
 }
 
 TEST_F(CliTest, TooLongWordIsRefusedWithItsMessage)

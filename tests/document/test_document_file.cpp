@@ -1,9 +1,11 @@
 // The document file: the example document reads back into its state and is
 // written again byte for byte; every absent-value rule and the mended faults.
 #include "document/Document.h"
+#include "document/DocumentFile.h"
 #include "document/DocumentValues.h"
-#include "document/Text1252.h"
+#include "core/Text1252.h"
 #include "puzzle/PuzzleTestSupport.h"
+#include "support/ScriptedPrompter.h"
 
 #include <QDir>
 #include <QFile>
@@ -87,7 +89,7 @@ protected:
     }
     QString Value(const QString& key) const
     {
-        for (const QString& line : doc.BuildDocumentText().split(u("\r\n"))) {
+        for (const QString& line : DocumentText(doc.data).split(u("\r\n"))) {
             if (line.startsWith(key + u("=")))
                 return line.mid(key.size() + 1);
         }
@@ -108,7 +110,7 @@ TEST_F(DocumentFile, ExampleReadsBackAndIsWrittenAgainByteForByte)
     EXPECT_EQ(s.LevelString(), u("10000"));
     EXPECT_TRUE(doc.themes().selected[3]) << "Animaux";
     EXPECT_EQ(doc.themes().SelectedCount(), 1);
-    EXPECT_EQ(doc.themeLabel, u("1 thème"));
+    EXPECT_EQ(doc.ThemeLabel(), u("1 thème"));
     EXPECT_EQ(s.puzzle.gridSize, 5);
     EXPECT_EQ(s.lowerHalf, 1);
     EXPECT_EQ(s.puzzle.gameType, GameType::WordSearch);
@@ -175,7 +177,7 @@ TEST_F(DocumentFile, ExternalListNameSurvives)
     EXPECT_EQ(Value(u("Thèmes")), u("*Animaux"));
     EXPECT_EQ(back->settings().themeText, u("Animaux"));
     EXPECT_EQ(back->themes().SelectedCount(), 0);
-    EXPECT_EQ(back->themeLabel, u("Liste externe"));
+    EXPECT_EQ(back->ThemeLabel(), u("Liste externe"));
     EXPECT_FALSE(back->themes().enabled);
     EXPECT_EQ(back->words().CheckedCount(), 5);
 }
@@ -202,21 +204,17 @@ TEST_F(DocumentFile, TemplateSaveLeavesTheOpenWorksheetAlone)
 {
     Load(ExampleLines(false), u("Les animaux.lxg"));
     doc.settings().puzzle.message = u("secret");
-    doc.life.SetModified(true, true);
-    QString asked;
-    bool answer = false;
-    auto confirm = [&](const QString& q) {
-        asked = q;
-        return answer;
-    };
+    doc.SetModified(true, true);
+    test::ScriptedPrompter prompter;
+    prompter.answers = { Answer::No, Answer::Yes };
+    doc.SetPrompter(&prompter);
     const QString path = Path(u("modèle"));
-    SaveResult r = doc.SaveDocument(path, confirm);
+    SaveResult r = doc.SaveDocument(path);
     EXPECT_TRUE(r.declined);
     EXPECT_FALSE(QFile::exists(path + u(".lxg")));
-    EXPECT_EQ(asked, u("Voulez-vous vraiment définir ce document comme modèle par défaut ?"));
+    EXPECT_EQ(prompter.asked.value(0).text, u("Voulez-vous vraiment définir ce document comme modèle par défaut ?"));
 
-    answer = true;
-    r = doc.SaveDocument(path, confirm);
+    r = doc.SaveDocument(path);
     ASSERT_TRUE(r.saved);
     // The open worksheet keeps its words, puzzle, name and mark.
     EXPECT_EQ(doc.words().Count(), 3);
@@ -239,8 +237,8 @@ TEST_F(DocumentFile, TemplateSaveLeavesTheOpenWorksheetAlone)
     EXPECT_TRUE(tpl.puzzle().LetterGrid.at(0, 0).isEmpty());
 
     // Asked again, the question warns that the template will be replaced.
-    doc.SaveDocument(path, confirm);
-    EXPECT_EQ(asked, u("Attention : le modèle existant sera remplacé !\nVoulez-vous vraiment définir ce document comme modèle par défaut ?"));
+    doc.SaveDocument(path);
+    EXPECT_EQ(prompter.asked.last().text, u("Attention : le modèle existant sera remplacé !\nVoulez-vous vraiment définir ce document comme modèle par défaut ?"));
 }
 
 TEST_F(DocumentFile, AbsentValues)
@@ -251,7 +249,7 @@ TEST_F(DocumentFile, AbsentValues)
     EXPECT_EQ(doc.settings().listFontName, u("Arial Narrow"));
     EXPECT_EQ(doc.settings().titleFontName, u("Tahoma"));
     EXPECT_EQ(doc.settings().puzzle.gridSize, 5);
-    EXPECT_EQ(doc.settings().lowerHalf, 0) << "a document without parameters opens with an empty lower half";
+    EXPECT_EQ(doc.settings().lowerHalf, 1) << "a document without parameters opens as a new document does";
     EXPECT_EQ(doc.settings().DirectionString(), u("100000"));
     EXPECT_EQ(doc.words().Count(), 0);
     EXPECT_EQ(doc.puzzle().WordEntries.size(), 1);
@@ -338,11 +336,13 @@ TEST_F(DocumentFile, FillInAndCodedValues)
     EXPECT_EQ(Value(u("Valeurs")), codes.join(u(",")));
 }
 
-TEST_F(DocumentFile, MissingFileAndForeignFilesOpenAsResetDocuments)
+TEST_F(DocumentFile, MissingFileIsReportedForeignFilesOpenAsResetDocuments)
 {
-    doc.LoadDocument(Path(u("absent.lxg")));
-    EXPECT_EQ(doc.life.documentName, u("absent.lxg"));
-    EXPECT_EQ(doc.settings().title, u("Lexigrille"));
+    doc.settings().title = u("En cours");
+    const LoadResult missing = doc.LoadDocument(Path(u("absent.lxg")));
+    EXPECT_FALSE(missing.loaded);
+    EXPECT_TRUE(missing.errorMessage.startsWith(u("Le fichier « "))) << missing.errorMessage.toStdString();
+    EXPECT_EQ(doc.settings().title, u("En cours")) << "the open document is left as it was";
 
     QByteArray junk;
     for (int i = 0; i < 200000; ++i)
@@ -394,7 +394,7 @@ TEST_F(DocumentFile, QuotesAndBlanks)
     EXPECT_EQ(back->settings().title, u("\"Les animaux\""));
     EXPECT_EQ(back->settings().instruction, u("'Lis.'"));
     EXPECT_EQ(back->words().Words(), (QStringList { u("\"chat\""), u("loup\t") }));
-    EXPECT_EQ(back->BuildDocumentText(), doc.BuildDocumentText());
+    EXPECT_EQ(DocumentText(back->data), DocumentText(doc.data));
 }
 
 TEST_F(DocumentFile, WordEntriesFollowTheCandidatesRead)
@@ -405,11 +405,11 @@ TEST_F(DocumentFile, WordEntriesFollowTheCandidatesRead)
            u("NombreMots=2"), u("Mot0=0,0,0,CHAT"), u("Mot1=0,1,0,LOUP"), u("Mot2=0,2,0,CHAT") });
     EXPECT_EQ(doc.puzzle().WordEntries.size(), 2);
     auto expectSameOnceReadBack = [&] {
-        const QString text = doc.BuildDocumentText();
+        const QString text = DocumentText(doc.data);
         Write(Path(u("again.lxg")), EncodeWindows1252(text + u("\r\n")));
         Document back(kFonts);
         back.LoadDocument(Path(u("again.lxg")));
-        EXPECT_EQ(back.BuildDocumentText(), text);
+        EXPECT_EQ(DocumentText(back.data), text);
     };
     expectSameOnceReadBack();
     Load({ u("[LXGDocument]"), u("MotsSélectionnés=11"), u("NombreMots=4") });

@@ -1,7 +1,13 @@
 // The document as the window drives it: reset, the settings model, the word
-// list's follow-ups, the modified mark and the window title.
+// list's follow-ups, the modified mark and its signals, and the promise that
+// drawing the page never changes the document.
 #include "document/Document.h"
+#include "document/DocumentFile.h"
+#include "document/WordHighlight.h"
 #include "puzzle/PuzzleTestSupport.h"
+#include "render/DocumentRenderer.h"
+#include "render/RecordingSurface.h"
+#include "support/ScriptedPrompter.h"
 
 #include <QSignalSpy>
 
@@ -24,53 +30,37 @@ void AddWords(Document& doc, std::initializer_list<const char*> words, bool chec
     doc.UpdateWordCounts();
 }
 
-TEST(DocumentReset, NewDocumentDefaults)
+TEST(DocumentReset, GivesTheNewDocumentWhateverCameBefore)
 {
+    const QString fresh = DocumentText(Document(kFonts).data);
     Document doc(kFonts);
     doc.settings().title = u("Ancien");
     doc.settings().gridBold = true;
     doc.settings().puzzle.directions = { true, true, true, true, true, true };
     doc.settings().puzzle.valueMode = 2;
-    doc.settings().puzzle.lowerBound = u("3");
-    doc.settings().maxLetters = 4;
-    doc.settings().lowerHalf = 2;
     doc.settings().puzzle.letterCodeTexts[4] = u("7");
+    doc.settings().lowerHalf = 2;
     doc.puzzle().LetterGrid.at(2, 2) = u("X");
     doc.puzzle().SymbolAlphabet = u("shuffled");
     AddWords(doc, { "chat", "loup" });
     doc.themes().selected[3] = true;
     doc.life.documentName = u("vieux.lxg");
-    doc.life.SetModified(true, true);
+    doc.SetModified(true, true);
 
     doc.ResetDocumentSettings();
-    const DocumentSettings& s = doc.settings();
-    EXPECT_EQ(s.title, QString());
-    EXPECT_FALSE(s.gridBold);
-    EXPECT_EQ(s.DirectionString(), u("100000")) << "only \"De gauche à droite\" stays set";
-    EXPECT_EQ(s.puzzle.gridSize, 5);
-    EXPECT_EQ(s.maxLetters, 15);
-    EXPECT_EQ(s.lowerHalf, 1);
-    EXPECT_EQ(s.puzzle.valueMode, 0);
-    EXPECT_EQ(s.puzzle.lowerBound, u("10"));
-    EXPECT_EQ(s.puzzle.upperBound, u("99"));
-    EXPECT_EQ(s.puzzle.letterCodeTexts[4], QString());
+    EXPECT_EQ(DocumentText(doc.data), fresh);
     EXPECT_EQ(doc.puzzle().SymbolAlphabet, PuzzleEngine::SymbolCharacters());
-    EXPECT_EQ(doc.puzzle().SymbolAlphabet[0], QChar(0x21));
-    EXPECT_EQ(doc.puzzle().SymbolAlphabet[25], QChar(0xE2));
-    EXPECT_TRUE(doc.puzzle().LetterGrid.at(2, 2).isEmpty());
-    ASSERT_EQ(doc.puzzle().WordEntries.size(), 1);
-    EXPECT_EQ(doc.puzzle().WordEntries[0].direction, -1);
-    EXPECT_EQ(doc.words().Count(), 0);
-    EXPECT_EQ(doc.themes().SelectedCount(), 0);
-    EXPECT_TRUE(doc.themes().enabled);
-    EXPECT_EQ(doc.themeLabel, u("Aucun thème"));
-    EXPECT_EQ(doc.wordCountLabel.text, u("0/0"));
-    EXPECT_EQ(s.gridFontName, u("Arial"));
-    EXPECT_EQ(s.listFontName, u("Arial Narrow"));
-    EXPECT_EQ(s.titleFontName, u("Tahoma"));
-    EXPECT_FALSE(doc.life.modified);
+    EXPECT_EQ(doc.ThemeLabel(), u("Aucun thème"));
+    EXPECT_EQ(doc.WordCounts().text, u("0/0"));
     EXPECT_EQ(doc.life.WindowTitle(), u("Lexigrille 0.1 - Sans titre"));
-    EXPECT_FALSE(doc.suppressEvents());
+    EXPECT_FALSE(doc.Suppressed());
+
+    // What the new document holds, as the file says it.
+    const QString text = DocumentText(doc.data);
+    for (const char* line : { "PoliceGrille=Arial,12,0,0", "PoliceListe=Arial Narrow,12,0,0", "PoliceTitre=Tahoma",
+                              "NombreMots=0", "Mot0=0,0,-1,", "Paramètres=5,1,1,0,1,0,0,0,1,0,0,15,10,99",
+                              "Valeurs=100000," })
+        EXPECT_TRUE(text.contains(u("\r\n") + u(line) + u("\r\n"))) << line;
 }
 
 TEST(DocumentReset, FontFallbacks)
@@ -84,111 +74,86 @@ TEST(DocumentReset, FontFallbacks)
     EXPECT_EQ(lower.settings().listFontName, u("ARIAL NARROW")) << "the list's own spelling is selected";
 }
 
-TEST(SettingsModel, NotifiesAndRespectsSuppressEvents)
+TEST(SettingsModel, ClampsRefusesAndNotifies)
 {
     DocumentSettings settings;
     SettingsModel model(settings);
     QSignalSpy spy(&model, &SettingsModel::settingChanged);
-    int handled = 0;
-    model.OnChange(Setting::GridSize, [&] { ++handled; });
-
-    EXPECT_TRUE(model.Set(Setting::GridSize, 12));
-    EXPECT_EQ(settings.puzzle.gridSize, 12);
-    EXPECT_EQ(handled, 1);
-    EXPECT_EQ(spy.count(), 1);
-
-    EXPECT_TRUE(model.Set(Setting::GridSize, 40));
-    EXPECT_EQ(model.Get(Setting::GridSize).toInt(), 18) << "kept within its range";
-    EXPECT_TRUE(model.Set(Setting::MaxLetters, 1));
-    EXPECT_EQ(settings.maxLetters, 3);
-    EXPECT_TRUE(model.Set(Setting::GridFontSize, 99));
-    EXPECT_EQ(settings.gridFontSize, 20);
-
-    {
-        SuppressEvents guard(model.suppressEvents);
-        EXPECT_TRUE(model.Set(Setting::GridSize, 9));
+    struct Case {
+        Setting id;
+        QVariant value;
+        bool accepted;
+        QVariant stored;
+    };
+    const Case cases[] = {
+        { Setting::GridSize, 40, true, 18 },
+        { Setting::MaxLetters, 1, true, 3 },
+        { Setting::GridFontSize, 99, true, 20 },
+        { Setting::Direction0, false, true, true }, // left to right can never be cleared
+        { Setting::GridSize, QVariant(u("douze")), false, 18 },
+        { Setting::GameType, 2, true, 2 },
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(model.Set(c.id, c.value), c.accepted) << int(c.id);
+        EXPECT_EQ(model.Get(c.id), c.stored) << int(c.id);
     }
-    EXPECT_EQ(handled, 2) << "handlers do nothing while events are suppressed";
-    EXPECT_EQ(spy.count(), 5) << "views still follow every change";
-    EXPECT_FALSE(model.suppressEvents);
-
-    EXPECT_TRUE(model.Set(Setting::Direction0, false));
-    EXPECT_TRUE(settings.puzzle.directions[0]) << "left to right can never be cleared";
-    EXPECT_TRUE(model.Set(Setting::Direction4, true));
-    EXPECT_EQ(settings.DirectionString(), u("100010"));
-
-    EXPECT_FALSE(model.Set(Setting::GridSize, QVariant(u("douze"))));
-    EXPECT_EQ(settings.puzzle.gridSize, 9);
-    EXPECT_TRUE(model.Set(Setting::Title, u("Les fruits")));
-    EXPECT_EQ(model.Get(Setting::Title).toString(), u("Les fruits"));
-    EXPECT_TRUE(model.Set(Setting::GameType, 2));
-    EXPECT_EQ(settings.puzzle.gameType, GameType::CodedWords);
+    EXPECT_EQ(spy.count(), 5) << "every accepted change is told";
+    {
+        SuppressEvents outer(model);
+        {
+            SuppressEvents inner(model);
+        }
+        EXPECT_TRUE(model.Suppressed()) << "suppression nests";
+    }
+    EXPECT_FALSE(model.Suppressed());
 }
 
-TEST(Lifecycle, ModifiedMarkAndTitle)
+TEST(DocumentSignals, ModifiedMarkAndTitle)
 {
-    Lifecycle life;
-    QStringList titles;
-    life.titleChanged = [&](const QString& t) { titles << t; };
-    life.SetModified(true, false);
-    EXPECT_TRUE(life.modified);
-    EXPECT_EQ(titles.last(), u("Lexigrille 0.1 - Sans titre*"));
-    life.SetModified(false, false);
-    EXPECT_TRUE(life.modified) << "only a forced call clears the mark";
-    life.documentName = u("fiche.lxg");
-    life.SetModified(false, true);
-    EXPECT_FALSE(life.modified);
-    EXPECT_EQ(titles.last(), u("Lexigrille 0.1 - fiche.lxg"));
-
-    EXPECT_EQ(DecideAskToSave(false, SaveAnswer::Cancel), AskToSaveAction::Proceed);
-    EXPECT_EQ(DecideAskToSave(true, SaveAnswer::Yes), AskToSaveAction::SaveThenProceed);
-    EXPECT_EQ(DecideAskToSave(true, SaveAnswer::No), AskToSaveAction::Proceed);
-    EXPECT_EQ(DecideAskToSave(true, SaveAnswer::Cancel), AskToSaveAction::Stop);
-    EXPECT_EQ(SaveChangesQuestion(), u("Voulez-vous enregistrer les modifications ?"));
+    Document doc(kFonts);
+    QSignalSpy titles(&doc, &Document::titleChanged);
+    QSignalSpy marks(&doc, &Document::modifiedChanged);
+    doc.SetModified(true, false);
+    EXPECT_EQ(titles.last().at(0).toString(), u("Lexigrille 0.1 - Sans titre*"));
+    doc.SetModified(false, false);
+    EXPECT_TRUE(doc.life.modified) << "only a forced call clears the mark";
+    doc.life.documentName = u("fiche.lxg");
+    doc.SetModified(false, true);
+    EXPECT_EQ(titles.last().at(0).toString(), u("Lexigrille 0.1 - fiche.lxg"));
+    EXPECT_EQ(marks.count(), 2);
 }
 
 TEST(DocumentWords, ChecksDiscardThePuzzleMarkTheDocumentAndClicksHighlight)
 {
     Document doc(kFonts);
     int redraws = 0;
-    doc.redraw = [&] { ++redraws; };
+    QObject::connect(&doc, &Document::redrawRequested, [&] { ++redraws; });
     AddWords(doc, { "chat", "chien", "loup", "lion", "ours", "tigre" });
     doc.TakeSnapshot();
     ASSERT_TRUE(doc.Generate().succeeded());
     EXPECT_TRUE(doc.life.modified) << "a generation marks the document";
     doc.TakeSnapshot();
-    EXPECT_FALSE(doc.puzzle().LetterGrid.at(0, 0).isEmpty());
 
     const int lion = doc.words().Find(u("lion"));
     doc.SetWordChecked(lion, false);
     EXPECT_TRUE(doc.puzzle().LetterGrid.at(0, 0).isEmpty()) << "the puzzle is gone until the next generation";
-    EXPECT_EQ(doc.puzzle().WordCount, 5);
-    EXPECT_EQ(doc.wordCountLabel, (WordCountLabel { u("5/6"), WordCountLabel::Colour::Red }));
+    EXPECT_EQ(doc.WordCounts(), (WordCountLabel { u("5/6"), WordCountLabel::Colour::Red }));
     EXPECT_TRUE(doc.life.modified);
     EXPECT_GT(redraws, 0);
 
-    doc.life.SetModified(false, true);
+    doc.SetModified(false, true);
     doc.SetWordChecked(lion, true);
     EXPECT_FALSE(doc.life.modified) << "back to the saved checks: no modification";
-
     doc.SetMaxLetters(4);
     EXPECT_EQ(doc.words().BuildSelectionSignature(), u("101110")) << "chat chien lion loup ours tigre";
     EXPECT_TRUE(doc.life.modified);
-    doc.SetMaxLetters(15);
-    EXPECT_EQ(doc.words().CheckedCount(), 6);
-
-    doc.SelectAllWords(false);
-    EXPECT_EQ(doc.words().CheckedCount(), 0);
-    EXPECT_EQ(doc.puzzle().WordCount, 0);
-    EXPECT_EQ(doc.wordCountLabel.colour, WordCountLabel::Colour::Red);
-    doc.SelectAllWords(true);
-    EXPECT_EQ(doc.wordCountLabel, (WordCountLabel { u("6/6"), WordCountLabel::Colour::DarkGrey }));
-
     {
-        SuppressEvents guard(doc.suppressEvents());
-        doc.SetMaxLetters(3);
-        EXPECT_EQ(doc.words().CheckedCount(), 6) << "handlers do nothing while events are suppressed";
+        SuppressEvents guard(doc.model);
+        doc.SetMaxLetters(15);
+        EXPECT_EQ(doc.words().CheckedCount(), 4) << "handlers do nothing while events are suppressed";
     }
+    doc.SelectAllWords(true);
+    EXPECT_EQ(doc.WordCounts(), (WordCountLabel { u("6/6"), WordCountLabel::Colour::DarkGrey }));
 
     // A click on a placed word highlights it until the next generation.
     ASSERT_TRUE(doc.Generate().succeeded());
@@ -199,26 +164,103 @@ TEST(DocumentWords, ChecksDiscardThePuzzleMarkTheDocumentAndClicksHighlight)
     EXPECT_FALSE(doc.puzzle().WordHighlighted) << "a generation clears the highlight";
 }
 
-TEST(DocumentGenerate, GridTooSmallAnswerUpdatesTheSetting)
+TEST(DocumentWords, AnImportInsideASuppressionGuardLeavesEventsSuppressed)
 {
     Document doc(kFonts);
+    int redraws = 0;
+    QObject::connect(&doc, &Document::redrawRequested, [&] { ++redraws; });
+    {
+        SuppressEvents guard(doc.model);
+        EXPECT_TRUE(doc.PasteWordList(u("chat\nchien\nloup\n")).imported);
+        EXPECT_FALSE(doc.PasteWordList(QString()).imported);
+        EXPECT_TRUE(doc.Suppressed());
+        doc.SetMaxLetters(3);
+        EXPECT_EQ(doc.words().CheckedCount(), 3) << "still suppressed after the imports";
+    }
+    EXPECT_EQ(redraws, 0);
+    EXPECT_FALSE(doc.Suppressed());
+}
+
+TEST(DocumentGenerate, QuestionsAndRefusalsGoThroughThePrompter)
+{
+    Document doc(kFonts);
+    test::ScriptedPrompter prompter;
+    prompter.answers = { Answer::Yes };
+    doc.SetPrompter(&prompter);
     AddWords(doc, { "chat", "chien", "loup", "lion", "crocodile" });
     doc.settings().puzzle.gridSize = 6;
-    QSignalSpy spy(&doc.model, &SettingsModel::settingChanged);
-    QString asked;
-    const GenerationResult r = doc.Generate([&](const QString& q) {
-        asked = q;
-        return true;
-    });
-    ASSERT_TRUE(r.succeeded());
-    EXPECT_TRUE(asked.contains(u("« crocodile »")));
+    QSignalSpy spy(&doc, &Document::settingChanged);
+    ASSERT_TRUE(doc.Generate().succeeded());
+    ASSERT_EQ(prompter.asked.size(), 1);
+    EXPECT_EQ(prompter.asked[0].kind, MessageKind::Question);
+    EXPECT_TRUE(prompter.asked[0].text.contains(u("« crocodile »")));
     EXPECT_EQ(doc.settings().puzzle.gridSize, 9);
     EXPECT_GE(spy.count(), 1);
+
+    doc.settings().selectedThemeCount = 0; // the words come from the themes: none is selected
+    EXPECT_EQ(doc.Generate().outcome, GenerationOutcome::NoThemeSelected);
+    EXPECT_EQ(prompter.asked.last().kind, MessageKind::Error);
+    EXPECT_EQ(prompter.asked.last().text, u("Vous n'avez sélectionné aucun thème !"));
 
     Document few(kFonts);
     AddWords(few, { "chat", "chien", "loup", "lion" });
     EXPECT_EQ(few.Generate().outcome, GenerationOutcome::TooFewWords);
     EXPECT_FALSE(few.life.modified);
+}
+
+TEST(DocumentRendering, DrawingThePageTwiceLeavesTheDocumentAsItWas)
+{
+    // A new document with a level ticked and no theme: the page's header
+    // reads its words as an external list's.
+    Document doc(kFonts);
+    doc.settings().levels[0] = true;
+    AddWords(doc, { "chat", "chien", "loup", "lion", "ours" });
+    ASSERT_TRUE(doc.Generate().succeeded());
+    doc.settings().selectedThemeCount = 0;
+    const QString before = DocumentText(doc.data);
+    for (int i = 0; i < 2; ++i) {
+        RecordingSurface surface;
+        DocumentRenderer(doc.data, u("Arial"), u("pied")).RenderDocument(surface, 1.0);
+    }
+    EXPECT_EQ(DocumentText(doc.data), before);
+
+    // The window's redraw entry is where the document learns it.
+    doc.RedrawPreview();
+    EXPECT_EQ(doc.settings().selectedThemeCount, -1);
+}
+
+TEST(WordHighlight, OfAClickedWord)
+{
+    WordSelectionList list;
+    for (const char* w : { "chat", "l'âne", "loup", "ours" })
+        list.SetChecked(list.AddWordIfAbsent(u(w)).index, true);
+    PuzzleState p;
+    p.WordCount = 4;
+    p.WordEntries = { { 0, 0, 0, u("LOUP") }, { 0, 1, 0, u("LANE") }, { 0, 2, 0, u("CHAT") }, {} };
+
+    list.current = list.Find(u("l'âne"));
+    HighlightDecision d = DecideHighlight(list, p);
+    EXPECT_TRUE(d.redraw);
+    EXPECT_TRUE(d.changed);
+    EXPECT_EQ(d.highlighted, 1) << "found by its grid form";
+
+    list.current = list.Find(u("ours"));
+    d = DecideHighlight(list, p);
+    EXPECT_TRUE(d.redraw);
+    EXPECT_EQ(d.highlighted, -1) << "a word that was not placed outlines nothing";
+
+    list.SetChecked(list.Find(u("chat")), false);
+    list.current = list.Find(u("chat"));
+    d = DecideHighlight(list, p);
+    EXPECT_TRUE(d.redraw);
+    EXPECT_FALSE(d.changed) << "an unchecked word only redraws";
+
+    list.current = -1;
+    EXPECT_FALSE(DecideHighlight(list, p).redraw);
+
+    p.WordCount = 1;
+    list.current = 0;
+    EXPECT_FALSE(DecideHighlight(list, p).redraw) << "with one word the click does nothing";
 }
 
 TEST(DocumentNaming, ProposedFileNameAndTheExternalListName)

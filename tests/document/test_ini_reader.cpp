@@ -1,5 +1,5 @@
 #include "document/IniReader.h"
-#include "document/Text1252.h"
+#include "core/Text1252.h"
 
 #include <QFile>
 #include <QTemporaryDir>

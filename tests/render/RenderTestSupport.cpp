@@ -40,7 +40,7 @@ void AddWords(DocumentData& d, const QStringList& words)
         d.words.SetChecked(d.words.AddWordIfAbsent(w).index, true);
     d.puzzle.WordsByLength.clear();
     const QStringList checked = d.words.CheckedWords();
-    for (int n = PuzzleState::kMaxDisplayLength; n >= 1; --n) {
+    for (int n = kMaxDisplayLength; n >= 1; --n) {
         for (const QString& w : checked) {
             if (w.size() == n)
                 d.puzzle.WordsByLength.append({ w, LetterCount(w) });
@@ -60,11 +60,10 @@ void PlaceWord(DocumentData& d, const QString& gridText, int x, int y, int direc
     d.puzzle.WordCount = int(d.puzzle.WordEntries.size());
 }
 
-Rendered::Rendered(DocumentData& d, double ratio, bool printer, double dpi)
+Rendered::Rendered(const DocumentData& d, double ratio, bool printer, double dpi)
     : surface(210.0, 297.0, printer, dpi)
-    , renderer(d, kDefaultFont, kFooter)
+    , layout(DocumentRenderer(d, kDefaultFont, kFooter).RenderDocument(surface, ratio))
 {
-    renderer.RenderDocument(surface, ratio);
 }
 
 QList<RecordedOp> Where(const QList<RecordedOp>& ops, const std::function<bool(const RecordedOp&)>& keep)

@@ -49,8 +49,8 @@ void PlaceWord(DocumentData& d, const QString& gridText, int x, int y, int direc
 // Renders on a recording surface of A4 (paper at 600 dpi unless told otherwise).
 struct Rendered {
     RecordingSurface surface;
-    DocumentRenderer renderer;
-    Rendered(DocumentData& d, double ratio = 1.0, bool printer = true, double dpi = 600.0);
+    PageLayout layout;
+    Rendered(const DocumentData& d, double ratio = 1.0, bool printer = true, double dpi = 600.0);
     const QList<RecordedOp>& ops() const { return surface.ops; }
 };
 

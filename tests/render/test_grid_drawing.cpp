@@ -161,8 +161,8 @@ TEST(CodedWordsGrid, CodesBoxesRevealedLettersAndTheSolution)
 
         // The lower half is always free, without a word list; its grid sits one
         // unit higher and the solution shows every letter.
-        EXPECT_TRUE(r.renderer.LowerHalfAvailable);
-        EXPECT_TRUE(r.renderer.DisplayList.isEmpty());
+        EXPECT_TRUE(r.layout.LowerHalfAvailable);
+        EXPECT_TRUE(r.layout.DisplayList.isEmpty());
         EXPECT_EQ(TextsEqual(ops, kFooter).size(), 2);
         const double base = kLowerGridY - 1.0;
         EXPECT_TRUE(HasBox(ops, 7, base, 7 + c, base + c));

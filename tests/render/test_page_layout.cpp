@@ -41,7 +41,7 @@ TEST(PageLayout, BlocksOfEachLowerHalfMode)
         DocumentData d = WordSearch(mode);
         Rendered r(d);
         const QList<RecordedOp>& ops = r.ops();
-        EXPECT_TRUE(r.renderer.LowerHalfAvailable);
+        EXPECT_TRUE(r.layout.LowerHalfAvailable);
         const int halves = mode == 0 ? 1 : 2;
 
         // The header line first, at (7, 5), 10-point italic, then its rule;

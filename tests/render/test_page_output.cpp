@@ -61,7 +61,7 @@ protected:
         Document doc(FontCatalog::Installed().Names());
         doc.LoadDocument(QDir(QStringLiteral(LEXIGRILLE_CLI_DATA)).filePath(u(input)));
         doc.engine.SetFixedSeed(7);
-        const GenerationResult g = doc.Generate([](const QString&) { return true; });
+        const GenerationResult g = doc.Generate();
         EXPECT_TRUE(g.succeeded()) << g.message.toStdString();
         doc.settings().lowerHalf = lowerHalf;
         const QString path = dir.filePath(QString::fromLatin1(input).replace(u(".lxg"), QStringLiteral("-%1.lxg").arg(lowerHalf)));

@@ -33,7 +33,7 @@ TEST(WordList, BesideAGridEndingAbove143InColumnsInBothHalves)
     AddWords(d, FiveLetterWords(20));
     d.settings.lowerHalf = 1;
     Rendered r(d);
-    const DocumentRenderer& g = r.renderer;
+    const PageLayout& g = r.layout;
     EXPECT_TRUE(g.LowerHalfAvailable);
     EXPECT_DOUBLE_EQ(g.ColumnWidth, 5 * kChar + 2.0);
     EXPECT_EQ(g.DisplayList.value(0), u("AAAAA"));
@@ -81,7 +81,7 @@ TEST(WordList, SeparatorsBetweenColumnsOnly)
         d.settings.separateColumns = c.separate;
         AddWords(d, FiveLetterWords(c.words));
         Rendered r(d);
-        EXPECT_EQ(r.renderer.DisplayList.size(), c.lines);
+        EXPECT_EQ(r.layout.DisplayList.size(), c.lines);
         EXPECT_EQ(ListOps(r.ops()).size(), c.lines);
         EXPECT_EQ(Separators(r.ops()).size(), c.separators);
     }
@@ -99,8 +99,7 @@ TEST(WordList, BelowAGridEndingAtOrPast143)
         surface.measureHeight = [th](const SurfaceFont& f, const QString&) {
             return f.name == kGridFont && f.size == 12.0 ? th : 0.4 * f.size;
         };
-        DocumentRenderer g(d, kDefaultFont, kFooter);
-        g.RenderDocument(surface, 1.0);
+        const PageLayout g = DocumentRenderer(d, kDefaultFont, kFooter).RenderDocument(surface, 1.0);
         const double bottom = 28 + 10 * (th + 2);
         if (bottom < 143) { // beside the grid
             EXPECT_TRUE(g.LowerHalfAvailable);
@@ -127,7 +126,7 @@ TEST(WordList, BelowAGridEndingAtOrPast143)
     d.puzzle.SetGridDimensions(18); // 28 + 18 * 6.8 = 150.4
     AddWords(d, FiveLetterWords(40));
     Rendered r(d);
-    EXPECT_FALSE(r.renderer.LowerHalfAvailable);
+    EXPECT_FALSE(r.layout.LowerHalfAvailable);
     const double top = 28 + 18 * kSearchCell + kLine;
     const QList<RecordedOp> list = TextsInFont(r.ops(), kListFont);
     ASSERT_EQ(list.size(), 40);
@@ -136,7 +135,7 @@ TEST(WordList, BelowAGridEndingAtOrPast143)
         ++perColumn;
     ASSERT_LT(perColumn, 40);
     EXPECT_DOUBLE_EQ(list[perColumn - 1].x1, 7.0);
-    EXPECT_DOUBLE_EQ(list[perColumn].x1, 7.0 + r.renderer.ColumnWidth + 3);
+    EXPECT_DOUBLE_EQ(list[perColumn].x1, 7.0 + r.layout.ColumnWidth + 3);
     EXPECT_DOUBLE_EQ(list[perColumn].y1, top);
 }
 
@@ -145,7 +144,7 @@ TEST(WordList, FillInHeadingsGroupWordsByLetterCount)
     DocumentData d = MakeData(GameType::FillIn);
     AddWords(d, { u("cheval"), u("mouton"), u("lapin"), u("poule"), u("chat"), u("oie"), u("arc-en-ciel"), u("grenouille") });
     Rendered r(d);
-    const DocumentRenderer& g = r.renderer;
+    const PageLayout& g = r.layout;
     // Every word under its own letter count, ties under one heading: ARC-EN-CIEL
     // has 11 characters but 9 letters, so it follows GRENOUILLE's 10.
     const QStringList expected { u("10 LETTRES"), u("  GRENOUILLE"), u("9 LETTRES"), u("  ARC-EN-CIEL"),
@@ -176,9 +175,9 @@ TEST(WordList, FillInHeadingsGroupWordsByLetterCount)
     d.settings.lowerHalf = 2;
     AddWords(d, { u("Chat"), u("y"), u("oie") });
     Rendered lower(d);
-    EXPECT_EQ(lower.renderer.DisplayList,
+    EXPECT_EQ(lower.layout.DisplayList,
               (QStringList { u("4 lettres"), u("  Chat"), u("3 lettres"), u("  oie"), u("1 lettre"), u("  y") }));
-    EXPECT_DOUBLE_EQ(lower.renderer.ColumnLimit, kLowerGridY + 20 * kFillInCell - 5);
+    EXPECT_DOUBLE_EQ(lower.layout.ColumnLimit, kLowerGridY + 20 * kFillInCell - 5);
     const QList<RecordedOp> lowerList = ListOps(lower.ops(), true);
     ASSERT_EQ(lowerList.size(), 6);
     EXPECT_DOUBLE_EQ(lowerList[0].y1, kLowerGridY + 0.5);
@@ -192,9 +191,9 @@ TEST(WordList, WordSearchListFollowsTheChecksInListOrder)
     AddWords(d, { u("vache"), u("Âne"), u("chèvre") });
     d.words.SetChecked(d.words.Find(u("vache")), false);
     d.words.AddWordIfAbsent(u("zèbre")); // not checked
-    EXPECT_EQ(Rendered(d).renderer.DisplayList, (QStringList { u("Âne"), u("chèvre") }));
+    EXPECT_EQ(Rendered(d).layout.DisplayList, (QStringList { u("Âne"), u("chèvre") }));
     d.settings.uppercase = true;
-    EXPECT_EQ(Rendered(d).renderer.DisplayList, (QStringList { u("ÂNE"), u("CHÈVRE") }));
+    EXPECT_EQ(Rendered(d).layout.DisplayList, (QStringList { u("ÂNE"), u("CHÈVRE") }));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // The theme database: loading the five level files, and the word list that
 // the level boxes and the theme list build from them.
 #include "document/Document.h"
-#include "document/Text1252.h"
+#include "core/Text1252.h"
 #include "words/ThemeDatabase.h"
 #include "words/WordListParser.h"
 
@@ -83,7 +83,7 @@ protected:
             WriteLevel(dir.path(), LevelFileName(l), kSample[l]);
         report = db.Load(dir.path());
         doc.themeDatabase = &db;
-        doc.redraw = [this] { ++redraws; };
+        QObject::connect(&doc, &Document::redrawRequested, [this] { ++redraws; });
     }
     QStringList Words() const { return doc.data.words.Words(); }
     QStringList Checked() const { return doc.data.words.CheckedWords(); }
@@ -179,7 +179,7 @@ TEST_F(RebuildWordList, WordsOverMaxLettersAreListedUncheckedAndNotCounted)
     EXPECT_EQ(Words(), (QStringList { u("chat"), u("flamant rose"), u("hippopotame"), u("lait"), u("pomme/poire"), u("rouge") }));
     EXPECT_EQ(Checked(), (QStringList { u("chat"), u("lait"), u("pomme/poire"), u("rouge") }))
         << "words over the max-letters limit are listed unchecked (flamant rose has 11 letters)";
-    EXPECT_EQ(doc.wordCountLabel.text, u("4/6"));
+    EXPECT_EQ(doc.WordCounts().text, u("4/6"));
     EXPECT_EQ(doc.data.puzzle.SelectedWords.size(), 4) << "the generator's word lists follow";
     for (int t = 0; t < kThemeCount; ++t)
         EXPECT_EQ(Count(t), -1) << "no theme is counted without a theme checked";
@@ -212,7 +212,7 @@ TEST_F(RebuildWordList, ThemesFilterByEitherCodeAndCountEachTheme)
     EXPECT_EQ(Count(kAnimaux), 3);
     EXPECT_EQ(Count(kCouleurs), 1) << "flamant rose counts for both themes";
     EXPECT_EQ(Count(kAlimentation), -1) << "an unchecked theme is not counted";
-    EXPECT_EQ(doc.themeLabel, u("2 thèmes"));
+    EXPECT_EQ(doc.ThemeLabel(), u("2 thèmes"));
 }
 
 TEST_F(RebuildWordList, WordOfTwoLevelsIsListedOnceAndAThemeWithoutWordsCountsMinusOne)
@@ -248,11 +248,11 @@ TEST_F(LevelAndThemeClicks, ModifiedMarkComparesWithTheSavedLevelsAndThemes)
 
     doc.CheckTheme(kMeteo, true);
     EXPECT_TRUE(doc.life.modified);
-    EXPECT_EQ(doc.themeLabel, u("1 thème"));
+    EXPECT_EQ(doc.ThemeLabel(), u("1 thème"));
     doc.life.SetModified(false, true);
     doc.CheckTheme(kMeteo, false);
     EXPECT_FALSE(doc.life.modified) << "unchecking the last theme gives back the saved theme string";
-    EXPECT_EQ(doc.themeLabel, u("Aucun thème"));
+    EXPECT_EQ(doc.ThemeLabel(), u("Aucun thème"));
     EXPECT_EQ(Words().size(), 6);
 }
 
@@ -272,7 +272,7 @@ TEST_F(LevelAndThemeClicks, AnExternalListDisablesTheThemesUntilALevelClick)
     doc.ClickLevel(1, true);
     EXPECT_EQ(doc.settings().selectedThemeCount, 0);
     EXPECT_TRUE(doc.data.themes.enabled);
-    EXPECT_EQ(doc.themeLabel, u("Aucun thème"));
+    EXPECT_EQ(doc.ThemeLabel(), u("Aucun thème"));
     EXPECT_EQ(Words(), (QStringList { u("cerise"), u("Chat"), u("loup") }));
     doc.CheckTheme(-1, true);
     doc.CheckTheme(kThemeCount, true);

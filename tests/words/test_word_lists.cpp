@@ -2,7 +2,8 @@
 // bad, and the lists menu.
 #include "core/ProgramInfo.h"
 #include "document/Document.h"
-#include "document/Text1252.h"
+#include "document/DocumentFile.h"
+#include "core/Text1252.h"
 #include "words/ThemeDatabase.h"
 #include "words/WordListParser.h"
 
@@ -118,19 +119,17 @@ TEST(ParseWordListText, RefusedTextChangesNothing)
         EXPECT_EQ(doc.words().Words(), QStringList { u("genou") }) << text;
         EXPECT_EQ(doc.words().CheckedCount(), 1);
         EXPECT_EQ(doc.settings().LevelString(), u("01000"));
-        EXPECT_EQ(doc.themeLabel, u("1 thème"));
+        EXPECT_EQ(doc.ThemeLabel(), u("1 thème"));
         EXPECT_TRUE(doc.themes().enabled);
         EXPECT_EQ(doc.settings().selectedThemeCount, 1);
         EXPECT_FALSE(doc.life.modified);
-        EXPECT_FALSE(doc.suppressEvents());
+        EXPECT_FALSE(doc.Suppressed());
     }
 
-    doc.suppressEvents() = true;
     const WordListImport r = doc.PasteWordList(QString());
     EXPECT_FALSE(r.imported);
     EXPECT_EQ(r.errorMessage, kCannotPaste) << "no text on the clipboard";
     EXPECT_EQ(doc.words().Words(), QStringList { u("genou") });
-    EXPECT_FALSE(doc.suppressEvents());
 }
 
 TEST(WordListCaps, HugeListsAreCutAtALineEndWithANotice)
@@ -158,7 +157,7 @@ TEST(WordListCaps, HugeListsAreCutAtALineEndWithANotice)
         bytes.prepend('/');
     QTemporaryDir dir;
     const QString path = WriteBytes(dir.path(), u("enorme.txt"), bytes);
-    const DecodedText read = ReadTextFile(path);
+    const DecodedText read = ReadWordListFile(path);
     EXPECT_TRUE(read.truncated);
     EXPECT_LE(read.text.size(), kMaxWordListBytes);
     EXPECT_TRUE(read.text.contains(u("\r\nélève0\r\nÉLÈVE0\r\n"))) << "the cut is made before decoding";
@@ -187,7 +186,7 @@ TEST(ImportWordListFile, ReplacesTheListAndNamesTheThemeBoxAfterTheFile)
     doc.words().AddWordIfAbsent(u("ancien"));
     doc.life.SetModified(false, true);
     int redraws = 0;
-    doc.redraw = [&] { ++redraws; };
+    QObject::connect(&doc, &Document::redrawRequested, [&] { ++redraws; });
 
     const WordListImport r = doc.ImportWordListFile(path);
     ASSERT_TRUE(r.imported) << r.errorMessage.toStdString();
@@ -195,20 +194,20 @@ TEST(ImportWordListFile, ReplacesTheListAndNamesTheThemeBoxAfterTheFile)
     EXPECT_EQ(doc.words().Words(), (QStringList { u("âne"), u("Chat"), u("hippopotame"), u("zèbre") }))
         << "sorted, the same word in another case listed once";
     EXPECT_EQ(doc.words().CheckedCount(), 4) << "every word is checked, long words too";
-    EXPECT_EQ(doc.wordCountLabel.text, u("4/4"));
+    EXPECT_EQ(doc.WordCounts().text, u("4/4"));
     EXPECT_TRUE(doc.settings().selectAllWords);
     EXPECT_EQ(doc.settings().LevelString(), u("00000"));
     EXPECT_EQ(doc.themes().SelectedCount(), 0);
     EXPECT_FALSE(doc.themes().enabled);
-    EXPECT_EQ(doc.themeLabel, u("Liste externe"));
+    EXPECT_EQ(doc.ThemeLabel(), u("Liste externe"));
     EXPECT_EQ(doc.settings().selectedThemeCount, -1);
     EXPECT_EQ(doc.settings().themeText, u("animaux")) << "the theme box drops everything from the first dot";
     EXPECT_EQ(doc.importedListPath, path);
     EXPECT_EQ(doc.data.importedListName, u("animaux.v2.txt"));
     EXPECT_EQ(doc.life.WindowTitle(), FullName() + u(" - animaux.v2.txt*"));
     EXPECT_EQ(doc.ProposedFileName(), u("Lexigrille - animaux"));
-    EXPECT_TRUE(doc.BuildDocumentText().contains(u("\r\nThèmes=*animaux\r\n")));
-    EXPECT_FALSE(doc.suppressEvents());
+    EXPECT_TRUE(DocumentText(doc.data).contains(u("\r\nThèmes=*animaux\r\n")));
+    EXPECT_FALSE(doc.Suppressed());
     EXPECT_GE(redraws, 1);
 
     // The clipboard keeps the last list file's path and name.

@@ -87,40 +87,6 @@ TEST(WordSelectionList, CountLabel)
     EXPECT_FALSE(big.text.contains(u("1234")));
 }
 
-TEST(WordSelectionList, HighlightOfAClickedWord)
-{
-    WordSelectionList list;
-    for (const char* w : { "chat", "l'âne", "loup", "ours" })
-        list.SetChecked(list.AddWordIfAbsent(u(w)).index, true);
-    PuzzleState p;
-    p.WordCount = 4;
-    p.WordEntries = { { 0, 0, 0, u("LOUP") }, { 0, 1, 0, u("LANE") }, { 0, 2, 0, u("CHAT") }, {} };
-
-    list.current = list.Find(u("l'âne"));
-    HighlightDecision d = DecideHighlight(list, p);
-    EXPECT_TRUE(d.redraw);
-    EXPECT_TRUE(d.changed);
-    EXPECT_EQ(d.highlighted, 1) << "found by its grid form";
-
-    list.current = list.Find(u("ours"));
-    d = DecideHighlight(list, p);
-    EXPECT_TRUE(d.redraw);
-    EXPECT_EQ(d.highlighted, -1) << "a word that was not placed outlines nothing";
-
-    list.SetChecked(list.Find(u("chat")), false);
-    list.current = list.Find(u("chat"));
-    d = DecideHighlight(list, p);
-    EXPECT_TRUE(d.redraw);
-    EXPECT_FALSE(d.changed) << "an unchecked word only redraws";
-
-    list.current = -1;
-    EXPECT_FALSE(DecideHighlight(list, p).redraw);
-
-    p.WordCount = 1;
-    list.current = 0;
-    EXPECT_FALSE(DecideHighlight(list, p).redraw) << "with one word the click does nothing";
-}
-
 TEST(Themes, CodesNamesAndLabel)
 {
     EXPECT_EQ(ThemeCodes().size(), kThemeCount);

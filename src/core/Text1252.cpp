@@ -1,4 +1,4 @@
-#include "document/Text1252.h"
+#include "core/Text1252.h"
 
 #include <array>
 

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "document/DocumentData.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The document file: one "[LXGDocument]" section of keys, Windows-1252 text
+// with CR LF line ends. The reader and the writer are pure functions between
+// the file's bytes and DocumentData.
+namespace lx {
+
+inline constexpr const char* kDocumentSection = "LXGDocument";
+// Larger files are not documents: they open as a new document at once.
+inline constexpr qint64 kLargestDocument = 16 * 1024 * 1024;
+
+// The text of a document file, every line ended by CR LF (without the extra
+// line break that ends the file).
+QString DocumentText(const DocumentData& data);
+// The bytes written to disk: the text in Windows-1252 and one more CR LF.
+QByteArray DocumentFileBytes(const DocumentData& data);
+
+struct DocumentReadResult {
+    DocumentData data;
+    // Keys present in the file whose value could not be read (they keep the
+    // values of a new document), and "LXGDocument" when the file has no such
+    // section at all.
+    QStringList unreadKeys;
+};
+
+// Reads a document file's bytes. Whatever the bytes, the result is a usable
+// document: what the file lacks or holds in an unreadable form takes the
+// new-document value. Fonts are matched against fontNames. A document saved
+// as UTF-8 by a modern editor is recognised.
+DocumentReadResult ReadDocumentBytes(const QByteArray& bytes, const QStringList& fontNames);
+
+} // namespace lx

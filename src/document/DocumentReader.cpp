@@ -1,0 +1,312 @@
+#include "document/DocumentFile.h"
+
+#include "core/ProgramInfo.h"
+#include "core/Text1252.h"
+#include "core/TextFile.h"
+#include "document/DocumentValues.h"
+#include "document/IniReader.h"
+#include "puzzle/CodeBounds.h"
+#include "words/WordForms.h"
+
+namespace lx {
+
+namespace {
+
+const QString kComma(QLatin1Char(','));
+
+// A cell read back from a "Grille" row: a letter A to Z (either case), or a
+// character that the grid form of a word can hold (a digit, Œ, Ä...). Accented
+// letters that the grid form folds and separators cannot come from a puzzle.
+bool IsGridCharacter(QChar c)
+{
+    if (LetterIndex(c.toUpper()) >= 0)
+        return true;
+    if (!c.isLetterOrNumber())
+        return false;
+    const QString one(c);
+    return ToGridForm(one) == UpperCase1252(one);
+}
+
+// Applies the keys of one file to a new document, one group of keys at a time.
+class Reader {
+public:
+    Reader(const IniReader& ini, const QStringList& fontNames)
+        : ini_(ini)
+        , fonts_(fontNames)
+        , result_ { NewDocumentData(fontNames), {} }
+    {
+    }
+
+    DocumentReadResult Read()
+    {
+        if (!ini_.HasSection(section_))
+            result_.unreadKeys << section_;
+        ReadFonts();
+        ReadTexts();
+        ReadLevelsAndThemes();
+        ReadWordEntries();
+        ReadParameters();
+        ReadValues();
+        ReadGrid();
+        ReadCandidates();
+        return std::move(result_);
+    }
+
+private:
+    QString Value(const QString& key) const { return ini_.Value(section_, key); }
+    bool Present(const QString& key) const { return ini_.HasKey(section_, key); }
+    void Unread(const QString& key) { result_.unreadKeys << key; }
+
+    DocumentSettings& S() { return result_.data.settings; }
+    PuzzleSettings& P() { return result_.data.settings.puzzle; }
+    PuzzleState& Z() { return result_.data.puzzle; }
+
+    // "Name,size,bold,italic"; with another number of fields, the new
+    // document's font stays.
+    void ReadFont(const QString& key, QString& name, int& size, bool& bold, bool& italic, const QString& fallback)
+    {
+        const QStringList f = Value(key).split(kComma);
+        if (f.size() != 4) {
+            if (Present(key))
+                Unread(key);
+            return;
+        }
+        name = SelectFont(fonts_, f[0].trimmed(), fallback);
+        size = ParseIntInRange(f[1], DocumentSettings::kMinFontSize, DocumentSettings::kMaxFontSize, 12);
+        bold = ParseIntInRange(f[2], 0, 1, 0) == 1;
+        italic = ParseIntInRange(f[3], 0, 1, 0) == 1;
+    }
+
+    void ReadFonts()
+    {
+        DocumentSettings& s = S();
+        const QString listFallback = SelectFont(fonts_, QStringLiteral("Arial Narrow"), QString()).isEmpty()
+            ? QStringLiteral("Arial")
+            : QStringLiteral("Arial Narrow");
+        ReadFont(QStringLiteral("PoliceGrille"), s.gridFontName, s.gridFontSize, s.gridBold, s.gridItalic,
+                 QStringLiteral("Arial"));
+        ReadFont(QStringLiteral("PoliceListe"), s.listFontName, s.listFontSize, s.listBold, s.listItalic, listFallback);
+        s.titleFontName = SelectFont(fonts_, Value(QStringLiteral("PoliceTitre")).trimmed(), QStringLiteral("Tahoma"));
+    }
+
+    void ReadTexts()
+    {
+        // A title left empty on purpose stays empty; only a document without
+        // the key gets the product name.
+        S().title = Present(QStringLiteral("Titre")) ? TextOrDefault(Value(QStringLiteral("Titre")), QString()) : ProductName();
+        S().instruction = TextOrDefault(Value(QStringLiteral("Consigne")), QString());
+    }
+
+    void ReadLevelsAndThemes()
+    {
+        const QString levels = TextOrDefault(Value(QStringLiteral("Niveaux")), QStringLiteral("00000"));
+        for (int k = 0; k < 5; ++k)
+            S().levels[k] = ParseIntInRange(levels.mid(k, 1), 0, 1, kRangeSentinel) == 1;
+        const QString themes = TextOrDefault(Value(QStringLiteral("Thèmes")), QString());
+        if (themes.startsWith(QLatin1Char('*'))) {
+            S().themeText = themes.mid(1);
+            return;
+        }
+        for (QChar c : themes) {
+            const int t = ThemeIndexOfCode(c);
+            if (t >= 0)
+                result_.data.themes.selected[t] = true;
+        }
+    }
+
+    void ReadWordEntries()
+    {
+        flags_ = TextOrDefault(Value(QStringLiteral("MotsSélectionnés")), QString());
+        PuzzleState& z = Z();
+        int last = ParseIntInRange(Value(QStringLiteral("NombreMots")), 0, 5000, kRangeSentinel);
+        if (last >= flags_.size())
+            last = int(flags_.size()) - 1;
+        z.WordCount = last + 1;
+        if (last < 1) {
+            z.WordEntries = { WordEntry {} };
+            return;
+        }
+        z.WordEntries = QList<WordEntry>(last + 1);
+        for (int i = 0; i <= last; ++i) {
+            const QString key = QStringLiteral("Mot") + QString::number(i);
+            const QStringList f = Value(key).split(kComma);
+            if (f.size() != 4) {
+                if (Present(key))
+                    Unread(key);
+                continue;
+            }
+            WordEntry& e = z.WordEntries[i];
+            e.x = ParseIntInRange(f[0], 0, 30, kRangeSentinel);
+            e.y = ParseIntInRange(f[1], 0, 30, kRangeSentinel);
+            e.direction = ParseIntInRange(f[2], 0, 7, kRangeSentinel);
+            e.gridText = TextOrDefault(f[3], QString());
+        }
+    }
+
+    // Fourteen fields; with fewer than five the new document's values stay,
+    // and fields missing at the end keep them too.
+    void ReadParameters()
+    {
+        const QString key = QStringLiteral("Paramètres");
+        const QStringList f = Value(key).split(kComma);
+        if (f.size() < 5) {
+            if (Present(key))
+                Unread(key);
+            return;
+        }
+        DocumentSettings& s = S();
+        PuzzleSettings& p = P();
+        auto has = [&f](int n) { return n <= f.size(); };
+        auto field = [&f](int n) { return f[n - 1]; };
+        p.gridSize = ParseIntInRange(field(1), DocumentSettings::kMinGridSize, DocumentSettings::kMaxGridSize, kRangeSentinel);
+        s.uppercase = ParseIntInRange(field(2), 0, 1, kRangeSentinel) == 1;
+        s.separateColumns = ParseIntInRange(field(3), 0, 1, kRangeSentinel) == 1;
+        s.visibleCells = ParseIntInRange(field(4), 0, 1, kRangeSentinel) == 1;
+        s.lowerHalf = ParseIntInRange(field(5), 0, 2, kRangeSentinel);
+        if (has(6))
+            p.gameType = GameType(ParseIntInRange(field(6), 0, 2, kRangeSentinel));
+        if (has(7))
+            p.valueMode = ParseIntInRange(field(7), 0, 2, kRangeSentinel);
+        if (has(8))
+            s.selectedThemeCount = ParseIntInRange(field(8), -1, 26, kRangeSentinel);
+        if (has(9))
+            p.randomFill = ParseIntInRange(field(9), 0, 1, 1) == 1;
+        if (has(10))
+            p.shuffleMessage = ParseIntInRange(field(10), 0, 1, 0) == 1;
+        if (has(11))
+            s.levelNaming = ParseIntInRange(field(11), 0, 1, 1);
+        if (has(12)) {
+            // The candidate list is still empty: there is nothing to re-check.
+            s.maxLetters = ParseIntInRange(field(12), DocumentSettings::kMinMaxLetters, DocumentSettings::kMaxMaxLetters,
+                                           DocumentSettings::kMaxMaxLetters);
+        }
+        if (has(14)) {
+            p.lowerBound = TextOrDefault(field(13), QStringLiteral("10"));
+            p.upperBound = TextOrDefault(field(14), QStringLiteral("99"));
+        }
+    }
+
+    void ReadValues()
+    {
+        PuzzleSettings& p = P();
+        PuzzleState& z = Z();
+        z.gameType = p.gameType;
+        const QString key = QStringLiteral("Valeurs");
+        const QString values = Value(key);
+        switch (p.gameType) {
+        case GameType::WordSearch: {
+            // Split at the first comma only: the hidden message may hold commas.
+            const int c = int(values.indexOf(kComma));
+            if (c < 0) {
+                if (Present(key))
+                    Unread(key);
+                break;
+            }
+            const QString dirs = TextOrDefault(values.left(c), QStringLiteral("000000"));
+            for (int k = 0; k < 6; ++k)
+                p.directions[k] = ParseIntInRange(dirs.mid(k, 1), 0, 1, kRangeSentinel) == 1;
+            p.directions[0] = true;
+            p.message = TextOrDefault(values.mid(c + 1), QString());
+            z.MessageText = p.message;
+            break;
+        }
+        case GameType::FillIn:
+            ReadRevealChoices(values.split(kComma));
+            break;
+        case GameType::CodedWords: {
+            const QStringList v = values.split(kComma);
+            if (v.size() != 26 && Present(key))
+                Unread(key);
+            // Without 26 codes, the letters take 1 to 26 in alphabetical order.
+            for (int k = 0; k < 26; ++k) {
+                const int code = v.size() == 26 ? ParseShortNumber(v[k]).value_or(0) : k + 1;
+                z.LetterCodes[k] = std::int16_t(code);
+                p.letterCodeTexts[k] = code < 1 ? QString() : QString::number(code);
+            }
+            break;
+        }
+        }
+        z.CodesAreNumbers = p.valueMode != 2;
+    }
+
+    // "index,letters": the letters after "(?)" and the current item.
+    void ReadRevealChoices(const QStringList& v)
+    {
+        PuzzleState& z = Z();
+        if (v.size() != 2) {
+            P().revealChoice = z.RevealChoices[0].text;
+            return;
+        }
+        for (QChar c : v[1].trimmed().toUpper()) {
+            const QString letter = QString(c).trimmed().toUpper();
+            if (letter.size() != 1 || LetterIndex(letter[0]) < 0)
+                continue;
+            bool listed = false;
+            for (const TaggedItem& item : std::as_const(z.RevealChoices))
+                listed = listed || item.text.compare(letter, Qt::CaseInsensitive) == 0;
+            if (!listed)
+                z.RevealChoices.append({ letter, 0 });
+        }
+        const int current = ParseIntInRange(v[0], 0, int(z.RevealChoices.size()) - 1, 0);
+        P().revealChoice = z.RevealChoices[current].text;
+    }
+
+    void ReadGrid()
+    {
+        PuzzleState& z = Z();
+        for (int y = 0; y < PuzzleState::kSide; ++y) {
+            const QString row = Value(QStringLiteral("Grille") + QString::number(y));
+            for (int x = 0; x < PuzzleState::kSide && x < row.size(); ++x) {
+                const QChar c = row[x];
+                if (c == u'_' || !IsGridCharacter(c))
+                    continue;
+                z.LetterGrid.at(x, y) = QString(c);
+                const int letter = LetterIndex(c.toUpper());
+                z.CodeGrid.at(x, y) = letter >= 0 ? z.LetterCodes[letter] : 0;
+            }
+        }
+    }
+
+    void ReadCandidates()
+    {
+        DocumentData& d = result_.data;
+        for (int i = 0; i < flags_.size(); ++i) {
+            const QString word = TextOrDefault(Value(QStringLiteral("Liste") + QString::number(i)), QString());
+            if (word.isEmpty())
+                continue;
+            const auto added = d.words.AddWordIfAbsent(word);
+            if (added.added)
+                d.words.SetChecked(added.index, flags_[i].isDigit() && flags_[i] != u'0');
+        }
+        // Word entries beyond the candidates read cannot belong to this
+        // puzzle: keeping them would change the file at every save.
+        PuzzleState& z = Z();
+        if (z.WordEntries.size() > std::max<qsizetype>(1, d.words.Count())) {
+            if (d.words.Count() < 2)
+                z.WordEntries = { WordEntry {} };
+            else
+                z.WordEntries.resize(d.words.Count());
+        }
+    }
+
+    const IniReader& ini_;
+    const QStringList& fonts_;
+    const QString section_ = QLatin1String(kDocumentSection);
+    DocumentReadResult result_;
+    QString flags_; // "MotsSélectionnés": one check per candidate word
+};
+
+} // namespace
+
+DocumentReadResult ReadDocumentBytes(const QByteArray& bytes, const QStringList& fontNames)
+{
+    // Documents are Windows-1252; one saved by a modern text editor may come
+    // back as UTF-8, with or without a byte order mark. The text is decoded
+    // the way word lists are, then handed to the key reader in the documents'
+    // code page.
+    const DecodedText decoded = DecodeTextBytes(bytes, -1, /*keepBinary=*/true);
+    const IniReader ini = IniReader::FromBytes(EncodeWindows1252(decoded.text));
+    return Reader(ini, fontNames).Read();
+}
+
+} // namespace lx

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+namespace lx {
+
+// The kinds of message box the program shows, every one titled "Lexigrille".
+enum class MessageKind {
+    Error,          // critical icon, OK
+    Question,       // exclamation icon, Yes and No, No the default
+    SaveQuestion,   // exclamation icon, Yes, No and Cancel, No the default
+    Information,    // information icon, OK
+    Offer,          // information icon, Yes and No (a newer version exists)
+    SaveError,      // critical icon, Retry and Cancel
+    MissingFiles,   // critical icon, OK and Cancel, Cancel the default
+};
+
+enum class Answer { Ok, Cancel, Yes, No, Retry };
+
+// What a file dialog asks for.
+struct FileDialogRequest {
+    QString title;
+    QString filter;        // "Documents Lexigrille (*.lxg);;Tous les fichiers (*)"
+    QString folder;        // where the dialog opens
+    QString proposedName;  // save dialogs: the file name proposed
+    QString defaultSuffix; // save dialogs: added when the name has none ("lxg")
+};
+
+// How the document asks the teacher: message boxes and file dialogs. The
+// window implements it with real dialogs; tests answer from a script, and
+// the command-line tool answers without asking.
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    virtual Answer Ask(MessageKind kind, const QString& text) = 0;
+    // The chosen path, or empty when the teacher cancels.
+    virtual QString OpenFileName(const FileDialogRequest& request) = 0;
+    virtual QString SaveFileName(const FileDialogRequest& request) = 0;
+};
+
+// Shows nothing: every question gets its default button, every file dialog
+// is cancelled.
+class DefaultPrompter : public Prompter {
+public:
+    Answer Ask(MessageKind kind, const QString& text) override;
+    QString OpenFileName(const FileDialogRequest&) override { return {}; }
+    QString SaveFileName(const FileDialogRequest&) override { return {}; }
+};
+
+// The default button of each kind of message box.
+Answer DefaultAnswer(MessageKind kind);
+
+} // namespace lx
