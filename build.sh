@@ -4,6 +4,7 @@
 #   ./build.sh test            build and run every test through CTest
 #   ./build.sh build           build only
 #   ./build.sh bench           build and run the benchmarks
+#   ./build.sh package         build the Debian package (build/lexigrille_*.deb)
 set -euo pipefail
 
 cd "$(dirname "$0")"
@@ -19,6 +20,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   python3 hunspell hunspell-fr-classical
   poppler-utils
+  dpkg-dev desktop-file-utils shared-mime-info groff-base
 )
 
 missing=()
@@ -56,8 +58,15 @@ case "$MODE" in
       [ -x "$b" ] && "$b" "$@"
     done
     ;;
+  package)
+    # Library dependencies are computed by dpkg-shlibdeps (dpkg-dev).
+    log="$(cpack --config "$BUILD_DIR/CPackConfig.cmake" -G DEB -B "$BUILD_DIR")"
+    deb="$(sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' <<<"$log")"
+    echo "Paquet : $deb"
+    echo "Pour l'installer : sudo apt install $deb"
+    ;;
   *)
-    echo "Utilisation : $0 run|test|build|bench" >&2
+    echo "Utilisation : $0 run|test|build|bench|package" >&2
     exit 2
     ;;
 esac

@@ -236,7 +236,7 @@ int main(int argc, char** argv)
         return kOk;
     }
     if (args.contains(QStringLiteral("--version"))) {
-        out() << lx::ProductName() << ' ' << lx::ProgramVersion() << "\n";
+        out() << lx::ProductName() << ' ' << lx::ProgramVersion() << "\nDossier du programme : " << lx::ProgramFolder() << "\n";
         return kOk;
     }
     const auto parsed = parse(args);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace lx {
 
@@ -38,10 +39,22 @@ QString ProgramFolder()
 {
     if (!overrideFolder().isEmpty())
         return overrideFolder();
+    // A folder named on purpose (tests, a user's own copy) wins over the guesses.
     const QString env = qEnvironmentVariable("LEXIGRILLE_DATA_DIR");
     if (!env.isEmpty())
         return QDir(env).absolutePath();
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("data"));
+    // The build tree keeps "data" beside the executable; an installed program
+    // (prefix/bin) finds it in prefix/share/lexigrille.
+    const QDir exeDir(QCoreApplication::applicationDirPath());
+    const QString beside = exeDir.filePath(QStringLiteral("data"));
+    if (QFileInfo(beside).isDir())
+        return beside;
+    const QString installed = QDir::cleanPath(exeDir.filePath(QStringLiteral("../share/lexigrille")));
+    if (QFileInfo(installed).isDir())
+        return installed;
+    // Neither exists: name the folder beside the executable, so that messages
+    // about missing files point somewhere sensible.
+    return beside;
 }
 
 void SetProgramFolder(const QString& folder)

@@ -12,9 +12,12 @@ QString VersionText();
 // The product name and the version text: "Lexigrille 0.1".
 QString FullName();
 
-// The program's folder: level files, word lists and the template. It is the
-// "data" folder beside the executable, or the folder named by the environment
-// variable LEXIGRILLE_DATA_DIR, or the one set by SetProgramFolder (tests).
+// The program's folder: level files, word lists and the template. In order:
+// the folder set by SetProgramFolder (tests); the folder named by the
+// environment variable LEXIGRILLE_DATA_DIR when it is set; the "data" folder
+// beside the executable (build tree); "../share/lexigrille" relative to the
+// executable (installed program). Without any, the "data" folder beside the
+// executable is named.
 QString ProgramFolder();
 void SetProgramFolder(const QString& folder);
 

@@ -1,0 +1,92 @@
+# Installs the build into a staging folder (DESTDIR, prefix /usr), checks the
+# installed tree file by file, then runs the installed lexigrille-cli.
+# Variables: BUILD_DIR, STAGE, DATA_DIR (the source data/), SAMPLE (a document),
+# BUILD_CLI (lexigrille-cli of the build tree).
+cmake_minimum_required(VERSION 3.25)
+
+file(REMOVE_RECURSE "${STAGE}")
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${STAGE} ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix /usr
+  RESULT_VARIABLE rc OUTPUT_VARIABLE log ERROR_VARIABLE log)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed:\n${log}")
+endif()
+set(root "${STAGE}/usr")
+
+# Exactly these files, and every file of data/ (subfolders too) in the program folder.
+set(expected
+  bin/lexigrille
+  bin/lexigrille-cli
+  share/applications/lexigrille.desktop
+  share/mime/packages/lexigrille.xml
+  share/icons/hicolor/scalable/apps/lexigrille.svg
+  share/man/man1/lexigrille-cli.1.gz)
+file(GLOB_RECURSE data_files RELATIVE "${DATA_DIR}" "${DATA_DIR}/*")
+list(FILTER data_files EXCLUDE REGEX "(^|/)\\.")
+list(LENGTH data_files data_count)
+if(data_count LESS 5)
+  message(FATAL_ERROR "data/ looks empty: ${data_files}")
+endif()
+foreach(f IN LISTS data_files)
+  list(APPEND expected "share/lexigrille/${f}")
+endforeach()
+file(GLOB_RECURSE installed RELATIVE "${root}" "${root}/*")
+list(SORT expected)
+list(SORT installed)
+if(NOT installed STREQUAL expected)
+  set(missing ${expected})
+  list(REMOVE_ITEM missing ${installed})
+  set(extra ${installed})
+  list(REMOVE_ITEM extra ${expected})
+  message(FATAL_ERROR "Installed tree differs.\nMissing: ${missing}\nUnexpected: ${extra}")
+endif()
+
+# Where each lexigrille-cli finds its program folder:
+#   executable | LEXIGRILLE_DATA_DIR | folder printed by --version
+file(REAL_PATH "${root}/share/lexigrille" installed_folder)
+get_filename_component(build_bin "${BUILD_CLI}" DIRECTORY)
+file(REAL_PATH "${build_bin}/data" build_folder)
+set(cases
+  "${root}/bin/lexigrille-cli|-|${installed_folder}"
+  "${root}/bin/lexigrille-cli|${DATA_DIR}|${DATA_DIR}"
+  "${BUILD_CLI}|-|${build_folder}")
+foreach(case IN LISTS cases)
+  string(REPLACE "|" ";" fields "${case}")
+  list(GET fields 0 cli)
+  list(GET fields 1 env_dir)
+  list(GET fields 2 want)
+  if(env_dir STREQUAL "-")
+    set(env_arg --unset=LEXIGRILLE_DATA_DIR)
+  else()
+    set(env_arg LEXIGRILLE_DATA_DIR=${env_dir})
+  endif()
+  execute_process(
+    COMMAND ${CMAKE_COMMAND} -E env ${env_arg} QT_QPA_PLATFORM=offscreen ${cli} --version
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  string(REPLACE "\n" ";" lines "${out}")
+  list(GET lines 0 first)
+  list(LENGTH lines line_count)
+  set(second "")
+  if(line_count GREATER 1)
+    list(GET lines 1 second)
+  endif()
+  if(NOT rc EQUAL 0 OR NOT first MATCHES "^Lexigrille [0-9]+\\.[0-9]+"
+     OR NOT second STREQUAL "Dossier du programme : ${want}")
+    message(FATAL_ERROR "${cli} --version (LEXIGRILLE_DATA_DIR=${env_dir}) gave ${rc}:\n${out}${err}"
+                        "expected the folder ${want}")
+  endif()
+endforeach()
+
+# The installed tool renders a document.
+set(png "${STAGE}/fiche.png")
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -E env --unset=LEXIGRILLE_DATA_DIR QT_QPA_PLATFORM=offscreen
+          ${root}/bin/lexigrille-cli render ${SAMPLE} -o ${png}
+  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT rc EQUAL 0 OR NOT EXISTS "${png}")
+  message(FATAL_ERROR "The installed lexigrille-cli could not render ${SAMPLE} (${rc}):\n${out}")
+endif()
+file(READ "${png}" signature LIMIT 8 HEX)
+if(NOT signature STREQUAL "89504e470d0a1a0a")
+  message(FATAL_ERROR "${png} is not a PNG image")
+endif()
