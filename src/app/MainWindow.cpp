@@ -1,29 +1,265 @@
 #include "app/MainWindow.h"
 
-#include "core/ProgramInfo.h"
+#include "app/PreviewWidget.h"
+#include "app/WidgetPrompter.h"
+#include "document/Document.h"
+#include "document/FontCatalog.h"
 
-#include <QLabel>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
+#include <QScreen>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QTimer>
+#include <QToolButton>
 
 namespace lx {
 
-MainWindow::MainWindow(QWidget* parent)
+MainWindow::MainWindow(Document& doc, Prompter* prompter, QWidget* parent)
     : QMainWindow(parent)
+    , doc_(doc)
+    , ownPrompter_(prompter ? nullptr : std::make_unique<WidgetPrompter>(this))
+    , prompter_(prompter ? *prompter : *ownPrompter_)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(ProductName() + QStringLiteral(" - Sans titre"));
+    doc_.SetPrompter(&prompter_);
+
     auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
-    status_ = new QLabel(QStringLiteral("Choisissez des mots, puis créez la grille."), central);
-    cmdGenerer_ = new QPushButton(QStringLiteral("Créer la grille"), central);
-    cmdGenerer_->setObjectName(QStringLiteral("cmdGenerer"));
-    cmdGenerer_->setEnabled(false);
-    layout->addWidget(status_);
-    layout->addWidget(cmdGenerer_);
-    layout->addStretch();
+    auto* outer = new QVBoxLayout(central);
+    outer->addWidget(BuildCommandBar(c_, central));
+    auto* body = new QHBoxLayout;
+    outer->addLayout(body, 1);
+
+    // The controls scroll when the screen is small; the preview takes the rest.
+    auto* scroll = new QScrollArea(central);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* controls = new QWidget(scroll);
+    auto* columns = new QHBoxLayout(controls);
+    columns->setContentsMargins(0, 0, 6, 0);
+    QWidget* sources = BuildSourcesPanel(c_, controls);
+    QWidget* game = BuildGamePanel(c_, controls);
+    sources->setMaximumWidth(300);
+    game->setMaximumWidth(430);
+    columns->addWidget(sources);
+    columns->addWidget(game);
+    scroll->setWidget(controls);
+    scroll->setMinimumWidth(controls->sizeHint().width() + 12);
+    body->addWidget(scroll, 0);
+    preview_ = new PreviewWidget(doc_.data, central);
+    body->addWidget(preview_, 1);
     setCentralWidget(central);
-    resize(800, 600);
+
+    c_.pctDummy = new QWidget(central);
+    c_.pctDummy->setObjectName(QStringLiteral("pctDummy"));
+    c_.pctDummy->setFocusPolicy(Qt::StrongFocus);
+    c_.pctDummy->setFixedSize(0, 0);
+
+    tmrGenerer_ = new QTimer(this);
+    tmrGenerer_->setObjectName(QStringLiteral("tmrGenerer"));
+    tmrGenerer_->setSingleShot(true);
+    connect(tmrGenerer_, &QTimer::timeout, this, [this] { doc_.puzzle().TimedOut = true; });
+    tmrFlash_ = new QTimer(this);
+    tmrFlash_->setObjectName(QStringLiteral("tmrFlash"));
+    tmrFlash_->setInterval(500);
+    connect(tmrFlash_, &QTimer::timeout, this, [this] { c_.shpFlash->setVisible(!c_.shpFlash->isVisible()); });
+
+    FillFontLists();
+    BindSettings();
+    BindTexts();
+    BindWordSources();
+    BindValueBoxes();
+    BuildShortcuts();
+
+    connect(c_.cmdGenerer, &QPushButton::clicked, this, &MainWindow::cmdGenerer_Click);
+    connect(c_.cmdNouveau, &QPushButton::clicked, this, [this] { doc_.NewDocument(); });
+    connect(c_.cmdPolice, &QToolButton::pressed, this, &MainWindow::ShowTitleFontList);
+    connect(c_.lstPoliceTitre, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { ChooseTitleFont(c_.lstPoliceTitre->row(item)); });
+    connect(c_.lstPoliceTitre, &QListWidget::itemActivated, this, [this] { HideTitleFontList(); });
+    c_.lstPoliceTitre->installEventFilter(this);
+
+    connect(&doc_, &Document::titleChanged, this, &QWidget::setWindowTitle);
+    connect(&doc_, &Document::redrawRequested, this, &MainWindow::RedrawPreview);
+    connect(preview_, &PreviewWidget::pageLaidOut, this, &MainWindow::OnPageLaidOut);
+    // While a generation runs, the window still answers: the generators hand
+    // the event loop its turn every few milliseconds.
+    doc_.engine.Clock().SetYieldHook([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
+
+    setWindowTitle(doc_.life.WindowTitle());
+    RefreshAll();
+    // The whole screen's room by default: the preview gets what the controls leave.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        resize(screen->availableSize().boundedTo(QSize(1600, 1000)));
+}
+
+MainWindow::~MainWindow()
+{
+    doc_.engine.Clock().SetYieldHook({});
+    doc_.SetPrompter(nullptr);
+}
+
+void MainWindow::FinishLoading()
+{
+    loading_ = false;
+    RedrawPreview();
+}
+
+void MainWindow::RedrawPreview()
+{
+    if (loading_)
+        return;
+    doc_.RedrawPreview();
+    preview_->Invalidate();
+}
+
+void MainWindow::OnPageLaidOut(const PageLayout& layout)
+{
+    doc_.SetLowerHalfAvailable(layout.LowerHalfAvailable);
+}
+
+void MainWindow::FocusHolder()
+{
+    c_.pctDummy->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::BuildShortcuts()
+{
+    auto key = [this](const QKeySequence& sequence, auto slot) {
+        auto* shortcut = new QShortcut(sequence, this);
+        connect(shortcut, &QShortcut::activated, this, slot);
+    };
+    key(QKeySequence(Qt::Key_F5), [this] { cmdGenerer_Click(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_G), [this] { cmdGenerer_Click(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_N), [this] { doc_.NewDocument(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { doc_.OpenOtherDocument(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_S), [this] { doc_.SaveAs(); });
+}
+
+// ---------------------------------------------------------------------------
+// "Créer la grille"
+
+void MainWindow::cmdGenerer_Click()
+{
+    if (generating_ || !c_.cmdGenerer->isEnabled())
+        return;
+    if (doc_.words().CheckedCount() < 5) {
+        FocusHolder();
+        return;
+    }
+    generating_ = true;
+    SetFlashing(false);
+    c_.cmdGenerer->setText(QStringLiteral("Calculs en cours…"));
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The window takes no input until the generation ends; the timers still run.
+    setEnabled(false);
+    c_.lstLectureMots->setCurrentIndex({});
+    doc_.ClearHighlight();
+    tmrGenerer_->start(doc_.engine.Clock().LimitMs());
+    const GenerationResult r = doc_.Generate();
+    tmrGenerer_->stop();
+    EndGeneration();
+    switch (r.outcome) {
+    case GenerationOutcome::TimedOut:
+        SetFlashing(true);
+        FocusHolder();
+        break;
+    case GenerationOutcome::NoThemeSelected:
+        c_.lstLectureMots->setFocus();
+        break;
+    case GenerationOutcome::ThemeWithoutWords:
+        c_.lstLectureThemes->setFocus();
+        break;
+    default:
+        FocusHolder();
+        break;
+    }
+    Q_EMIT generationFinished();
+}
+
+void MainWindow::EndGeneration()
+{
+    generating_ = false;
+    QApplication::restoreOverrideCursor();
+    c_.cmdGenerer->setText(QStringLiteral("Créer la grille"));
+    setEnabled(true);
+    RefreshDerived();
+}
+
+void MainWindow::SetFlashing(bool on)
+{
+    c_.shpFlash->setVisible(on);
+    if (on)
+        tmrFlash_->start();
+    else
+        tmrFlash_->stop();
+}
+
+// ---------------------------------------------------------------------------
+// The title's font, chosen in a list that pops up under its button
+
+void MainWindow::ShowTitleFontList()
+{
+    QListWidget* list = c_.lstPoliceTitre;
+    const int row = fontRows_.indexOf(doc_.settings().titleFontName);
+    list->setCurrentRow(row);
+    list->resize(std::max(240, c_.cmdPolice->width()), 320);
+    list->move(c_.cmdPolice->mapToGlobal(QPoint(0, c_.cmdPolice->height())));
+    list->show();
+    list->raise();
+    list->setFocus();
+}
+
+void MainWindow::HideTitleFontList()
+{
+    c_.lstPoliceTitre->hide();
+}
+
+void MainWindow::ChooseTitleFont(int row)
+{
+    const QString name = fontRows_.value(row);
+    if (name.isEmpty() || name == QLatin1String(kFontListSeparator))
+        return;
+    doc_.Change(Setting::TitleFontName, name);
+}
+
+// ---------------------------------------------------------------------------
+// Window events
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == c_.lstPoliceTitre && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (key != Qt::Key_Escape)
+                ChooseTitleFont(c_.lstPoliceTitre->currentRow());
+            HideTitleFontList();
+            return true;
+        }
+    }
+    if (event->type() == QEvent::FocusOut && (watched == c_.txtBornes[0] || watched == c_.txtBornes[1]))
+        doc_.LeaveBounds();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (generating_) {
+        event->ignore();
+        return;
+    }
+    SetFlashing(false);
+    if (!doc_.AskToSave()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
 }
 
 } // namespace lx

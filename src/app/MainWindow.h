@@ -1,22 +1,92 @@
 #pragma once
 
+#include "app/Controls.h"
+#include "document/DocumentSettings.h"
+
 #include <QMainWindow>
 
-class QLabel;
-class QPushButton;
+#include <functional>
+#include <memory>
+
+class QTimer;
 
 namespace lx {
 
-// The main window. For now it only shows the product and the button that
-// will create the worksheet; the panels come with the document settings.
+class Document;
+class Prompter;
+class PreviewWidget;
+class WordListModel;
+struct PageLayout;
+
+// The main window: every control of the worksheet, bound to the open
+// document, and the live preview of the page. The window holds no state of
+// its own beyond what it shows: each handler hands the change to the
+// document, and the document's signals bring the controls and the preview up
+// to date.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // The window shows the document; questions and dialogs go through the
+    // prompter: message boxes and file dialogs over the window unless a test
+    // gives its own.
+    explicit MainWindow(Document& doc, Prompter* prompter = nullptr, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Document& document() { return doc_; }
+    const Controls& controls() const { return c_; }
+    PreviewWidget* preview() const { return preview_; }
+    bool Generating() const { return generating_; }
+
+    // "Créer la grille" (the button, F5 and Ctrl+G).
+    void cmdGenerer_Click();
+    // Start-up is over: the preview draws from now on.
+    void FinishLoading();
+
+Q_SIGNALS:
+    // A generation ended (whatever its outcome).
+    void generationFinished();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QPushButton* cmdGenerer_ = nullptr;
-    QLabel* status_ = nullptr;
+    // Building and binding (WindowBindings.cpp).
+    void BindSettings();
+    void BindWordSources();
+    void BindValueBoxes();
+    void BindTexts();
+    void Refresh(Setting id);
+    void RefreshAll();
+    void RefreshDerived();
+    void RefreshWordSources();
+    void RefreshPuzzleControls();
+    void RefreshValueBoxes();
+    void FillFontLists();
+
+    // Commands (MainWindow.cpp).
+    void BuildShortcuts();
+    void RedrawPreview();
+    void OnPageLaidOut(const PageLayout& layout);
+    void EndGeneration();
+    void SetFlashing(bool on);
+    void ShowTitleFontList();
+    void HideTitleFontList();
+    void ChooseTitleFont(int row);
+    void FocusHolder();
+
+    Document& doc_;
+    std::unique_ptr<Prompter> ownPrompter_;
+    Prompter& prompter_;
+    Controls c_;
+    PreviewWidget* preview_ = nullptr;
+    WordListModel* wordModel_ = nullptr;
+    QTimer* tmrGenerer_ = nullptr;
+    QTimer* tmrFlash_ = nullptr;
+    QStringList fontRows_;
+    bool loading_ = true;
+    bool generating_ = false;
+    std::array<std::function<void()>, int(Setting::Count)> refresh_ {};
 };
 
 } // namespace lx

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QStandardPaths>
 #include <QFileInfo>
 
 namespace lx {
@@ -60,6 +61,19 @@ QString ProgramFolder()
 void SetProgramFolder(const QString& folder)
 {
     overrideFolder() = folder;
+}
+
+QString UserFolder()
+{
+    QString folder = qEnvironmentVariable("LEXIGRILLE_USER_DIR");
+    if (folder.isEmpty()) {
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (documents.isEmpty())
+            return {};
+        folder = QDir(documents).filePath(ProductName());
+    }
+    folder = QDir(folder).absolutePath();
+    return QDir().mkpath(folder) ? folder : QString();
 }
 
 } // namespace lx

@@ -21,4 +21,11 @@ QString FullName();
 QString ProgramFolder();
 void SetProgramFolder(const QString& folder);
 
+// The teacher's own folder, for what the program writes: documents, the
+// template, word lists of their own. "Lexigrille" in the Documents folder, a
+// place the teacher sees and backs up, created on first use; the environment
+// variable LEXIGRILLE_USER_DIR names another one (tests). Empty when it
+// cannot be created.
+QString UserFolder();
+
 } // namespace lx

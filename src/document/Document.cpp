@@ -4,6 +4,7 @@
 #include "document/DocumentValues.h"
 #include "document/SafeFile.h"
 #include "words/Themes.h"
+#include "words/WordForms.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -85,6 +86,8 @@ void Document::EmitEverything()
     Q_EMIT wordCountsChanged();
     Q_EMIT themesChanged();
     Q_EMIT themeLabelChanged(ThemeLabel());
+    Q_EMIT puzzleChanged();
+    Q_EMIT valueBoxesChanged();
 }
 
 void Document::ResetDocumentSettings()
@@ -92,6 +95,7 @@ void Document::ResetDocumentSettings()
     {
         SuppressEvents guard(model);
         data = NewDocumentData(fontNames_);
+        boundsError_ = false;
         life.documentName.clear();
         wordCountLabel_ = MakeWordCountLabel(0, 0);
         SetGenerateEnabled(true);
@@ -102,30 +106,14 @@ void Document::ResetDocumentSettings()
 
 void Document::TakeSnapshot()
 {
-    const DocumentSettings& s = data.settings;
     SavedStateSnapshot& n = life.snapshot;
-    n.gridFontName = s.gridFontName;
-    n.gridFontSize = s.gridFontSize;
-    n.listFontName = s.listFontName;
-    n.listFontSize = s.listFontSize;
-    n.titleFontName = s.titleFontName;
-    n.title = s.title;
-    n.instruction = s.instruction;
-    n.levelString = s.LevelString();
-    n.levelNaming = s.levelNaming;
+    for (int i = 0; i < int(Setting::Count); ++i)
+        n.values[i] = model.Get(Setting(i));
+    n.levelString = data.settings.LevelString();
     n.themeString = CurrentThemeString();
     n.selectionString = data.words.BuildSelectionSignature();
-    n.gridSize = s.puzzle.gridSize;
-    n.visibleCells = s.visibleCells;
-    n.lowerHalf = s.lowerHalf;
-    n.uppercase = s.uppercase;
-    n.separateColumns = s.separateColumns;
-    n.directionString = s.DirectionString();
-    n.randomFill = s.puzzle.randomFill;
-    n.shuffleList = s.puzzle.shuffleMessage;
-    n.hiddenMessage = s.puzzle.message;
-    n.gameType = int(s.puzzle.gameType);
-    n.valueMode = s.puzzle.valueMode;
+    n.revealChoice = data.settings.puzzle.revealChoice;
+    n.letterCodes = LetterCodesText();
     SetModified(false, true);
 }
 
@@ -216,6 +204,7 @@ void Document::LoadDocumentBytes(const QByteArray& bytes, const QString& pathIn)
         SuppressEvents guard(model);
         DocumentReadResult read = ReadDocumentBytes(bytes, fontNames_);
         data = std::move(read.data);
+        boundsError_ = false;
         // The template opens as an untitled document.
         life.documentName = IsTemplateName(path) ? QString() : DocumentFileName(path, true);
         life.documentPath = path;
@@ -228,11 +217,33 @@ void Document::LoadDocumentBytes(const QByteArray& bytes, const QString& pathIn)
         // file stays, so that the preview and printing show it.
         wordCountLabel_ = MakeWordCountLabel(data.words.CheckedCount(), data.words.Count());
         engine.RebuildWordListsKeepingPuzzle(data.words.CheckedWords());
+        ShowLoadedLetterBalance();
         SetGenerateEnabled(true);
         TakeSnapshot();
     }
     EmitEverything();
     RequestRedraw();
+}
+
+// The letter balance of a hidden message as the file left it: the free cells
+// of the grid (filler letters, or empty where the message ran short) against
+// the message's letters.
+void Document::ShowLoadedLetterBalance()
+{
+    PuzzleState& z = data.puzzle;
+    const PuzzleSettings& p = data.settings.puzzle;
+    if (p.gameType != GameType::WordSearch || p.randomFill)
+        return;
+    z.MessageLetters = LettersOnly(z.MessageText).toLower();
+    int free = 0;
+    for (int y = 0; y <= std::min(z.GridLast, PuzzleState::kSide - 1); ++y) {
+        for (int x = 0; x <= std::min(z.GridLast, PuzzleState::kSide - 1); ++x) {
+            const QString& cell = z.LetterGrid.at(x, y);
+            free += cell.isEmpty() || cell[0].isLower() ? 1 : 0;
+        }
+    }
+    z.EmptyCellCount = std::int16_t(free);
+    engine.ShowLetterBalance();
 }
 
 // ---------------------------------------------------------------------------
@@ -257,8 +268,10 @@ GenerationResult Document::Generate()
         data.settings.selectedThemeCount = themes.selectedThemeCount;
     if (r.gridSizeChanged) {
         model.Set(Setting::GridSize, data.settings.puzzle.gridSize);
-        ReportModified(data.settings.puzzle.gridSize != life.snapshot.gridSize);
+        ReportModified(data.settings.puzzle.gridSize != life.snapshot.values[int(Setting::GridSize)].toInt());
     }
+    Q_EMIT puzzleChanged();
+    Q_EMIT valueBoxesChanged();
     switch (r.outcome) {
     case GenerationOutcome::Generated:
         RequestRedraw();

@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace lx {
 
 class ThemeDatabase;
@@ -37,6 +39,26 @@ struct LoadResult {
     bool loaded = false;
     QString errorMessage;  // a missing or unreadable file; the document is left as it was
     QStringList unreadKeys; // keys of the file that could not be read
+};
+
+// Where documents live: the teacher's own folder (documents, the template)
+// and the program folder (what the program ships). Both are looked at, the
+// teacher's first.
+struct DocumentFolders {
+    QString user;
+    QString program;
+    static DocumentFolders Default(); // UserFolder() and ProgramFolder()
+};
+
+// The menu of available documents: at most kDocumentMenuItems, each name once.
+inline constexpr int kDocumentMenuItems = 50;
+struct DocumentMenuItem {
+    QString caption; // the file name without ".lxg"
+    QString path;
+};
+struct DocumentMenu {
+    QString title; // "0 document disponible", "2 documents disponibles"
+    QList<DocumentMenuItem> items;
 };
 
 // The open document: its data, its settings model, the puzzle engine over them
@@ -73,6 +95,42 @@ public:
     bool LowerHalfAvailable() const { return lowerHalfAvailable_; }
     // The window reports what its last drawing of the page decided.
     void SetLowerHalfAvailable(bool available);
+
+    // A change the teacher makes in the window: the value is stored, then,
+    // unless events are suppressed, its follow-up runs (the puzzle adjusted in
+    // place, the preview redrawn, the modified mark compared with the saved
+    // value). The level boxes, "Tous" and the letter count run their own
+    // handlers (ClickLevel, SelectAllWords, SetMaxLetters).
+    void Change(Setting id, const QVariant& value);
+
+    // The coded words' value boxes. Leaving a bound box puts the bounds in
+    // order (a bound of 0 or less becomes 1, bounds the wrong way round are
+    // swapped) and checks them: a range of fewer than 26 values, or a bound
+    // that is no 16-bit number, disables "Créer la grille".
+    void LeaveBounds();
+    bool BoundsError() const { return boundsError_; }
+    // The code box of a letter as typed; it marks the document modified.
+    void SetLetterCodeText(int index, const QString& text);
+    // Whether a code box shows an error (a repeated code, not a number, out
+    // of the mode's range); nullopt for an empty box.
+    std::optional<bool> LetterCodeError(int index) const;
+    // A click in the revealed-letter list (index 0 "(?)", -1 none).
+    void ChooseRevealLetter(int index);
+
+    // The commands that replace or store the document. Each first asks about
+    // unsaved changes (AskToSave) and stops when the teacher cancels, or when
+    // a save they asked for is cancelled or fails. They return whether they
+    // were carried out.
+    DocumentFolders folders;
+    bool AskToSave();
+    // The teacher's template "modèle.lxg", else the program's, else a reset.
+    bool NewDocument();
+    bool OpenDocument(const QString& path);
+    bool OpenOtherDocument();
+    bool SaveAs();
+    bool SaveAsTemplate();
+    DocumentMenu AvailableDocuments() const;
+    QString TemplatePath() const;
 
     // The modified mark and the title (the only writer of both).
     void SetModified(bool value, bool force);
@@ -171,12 +229,20 @@ Q_SIGNALS:
     void lowerHalfAvailableChanged(bool available);
     // A setting changed (the system's changes included): views stay in step.
     void settingChanged(lx::Setting id);
+    // The puzzle's own lists and labels changed: the letter balance of the
+    // hidden message, the revealed-letter list, the codes.
+    void puzzleChanged();
+    // The coded words' bound and code boxes may show another error state.
+    void valueBoxesChanged();
 
 private:
     void RequestRedraw();
     void ReportModified(bool differs) { SetModified(differs, false); }
     void SetGenerateEnabled(bool enabled);
     void EmitEverything();
+    void CheckBounds();
+    void ShowLoadedLetterBalance();
+    QString LetterCodesText() const;
     WordListImport ApplyWordList(const WordListEntries& entries);
 
     QStringList fontNames_;
@@ -185,6 +251,7 @@ private:
     WordCountLabel wordCountLabel_ { QStringLiteral("0/0"), WordCountLabel::Colour::DarkGrey };
     bool generateEnabled_ = true;
     bool lowerHalfAvailable_ = true;
+    bool boundsError_ = false;
 };
 
 } // namespace lx

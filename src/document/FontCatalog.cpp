@@ -183,4 +183,31 @@ int SelectFontByName(const QStringList& list, const QString& name, const QString
     return at >= 0 ? at : find(fallback);
 }
 
+QString DefaultListFontName(const QStringList& installedNames)
+{
+    return SelectFontByName(installedNames, QStringLiteral("Arial Narrow"), QString()) >= 0 ? QStringLiteral("Arial Narrow")
+                                                                                           : QStringLiteral("Arial");
+}
+
+QStringList FontListRows(const QStringList& installedNames)
+{
+    QStringList rows;
+    auto addIfInstalled = [&](const QString& name) {
+        const int i = SelectFontByName(installedNames, name, QString());
+        if (i >= 0 && SelectFontByName(rows, name, QString()) < 0)
+            rows << installedNames[i];
+    };
+    static const char* const preferred[] = {
+        "Arial", nullptr, "Century Gothic", "Comic Sans MS", "CrayonE", "CrayonL", "cursive", "Cursive standard",
+        "DuCahier xp", "Ecolier", "Ecolier_court", "Script cole", "Script Ecole 2", "Tahoma", "Times New Roman",
+    };
+    for (const char* name : preferred)
+        addIfInstalled(name ? QString::fromUtf8(name) : DefaultListFontName(installedNames));
+    const int preferredCount = int(rows.size());
+    for (const QString& name : installedNames)
+        addIfInstalled(name);
+    rows.insert(preferredCount, QString::fromLatin1(kFontListSeparator));
+    return rows;
+}
+
 } // namespace lx

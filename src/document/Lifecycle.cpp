@@ -19,24 +19,4 @@ QString Lifecycle::WindowTitle() const
     return title;
 }
 
-QString SaveChangesQuestion()
-{
-    return QStringLiteral("Voulez-vous enregistrer les modifications ?");
-}
-
-AskToSaveAction DecideAskToSave(bool modified, SaveAnswer answer)
-{
-    if (!modified)
-        return AskToSaveAction::Proceed;
-    switch (answer) {
-    case SaveAnswer::Yes:
-        return AskToSaveAction::SaveThenProceed;
-    case SaveAnswer::No:
-        return AskToSaveAction::Proceed;
-    case SaveAnswer::Cancel:
-        break;
-    }
-    return AskToSaveAction::Stop;
-}
-
 } // namespace lx

@@ -1,35 +1,24 @@
 #pragma once
 
+#include "document/DocumentSettings.h"
+
 #include <QString>
+#include <QVariant>
+
+#include <array>
 
 namespace lx {
 
 // The values that the change handlers compare with the current ones to tell
 // whether a change is a modification. Taken at every reset and every opening.
 struct SavedStateSnapshot {
-    QString gridFontName;
-    int gridFontSize = 0;
-    QString listFontName;
-    int listFontSize = 0;
-    QString titleFontName;
-    QString title;
-    QString instruction;
-    QString levelString;
-    int levelNaming = 0;
-    QString themeString;
-    QString selectionString;
-    int gridSize = 0;
-    bool visibleCells = false;
-    int lowerHalf = 0;
-    bool uppercase = false;
-    bool separateColumns = false;
-    QString directionString;
-    bool randomFill = true;
-    bool shuffleList = false;
-    QString hiddenMessage;
-    int gameType = 0;
-    int valueMode = 0;
-    bool operator==(const SavedStateSnapshot&) const = default;
+    // Every setting as the settings model gave it.
+    std::array<QVariant, int(Setting::Count)> values {};
+    QString levelString;     // the five level checks as digits
+    QString themeString;     // the selected themes' codes, or "*" and the list's name
+    QString selectionString; // one digit per candidate word
+    QString revealChoice;    // the revealed letter of a fill-in grid
+    QString letterCodes;     // the 26 code boxes of the coded words
 };
 
 // The modified mark and the window title of the open document.
@@ -47,15 +36,5 @@ public:
     // when modified.
     QString WindowTitle() const;
 };
-
-// The question asked before unsaved changes are lost, and what each answer does.
-QString SaveChangesQuestion();
-enum class SaveAnswer { Yes, No, Cancel };
-enum class AskToSaveAction {
-    Proceed,         // nothing to save, or the teacher answered No
-    SaveThenProceed, // run "save as", then go on whatever its outcome
-    Stop,            // Cancel: the command stops
-};
-AskToSaveAction DecideAskToSave(bool modified, SaveAnswer answer);
 
 } // namespace lx

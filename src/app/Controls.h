@@ -1,0 +1,94 @@
+#pragma once
+
+#include <array>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QListWidget;
+class QPushButton;
+class QSlider;
+class QSpinBox;
+class QToolButton;
+class QWidget;
+
+namespace lx {
+
+// The controls of the main window. Each widget's objectName is its control's
+// name ("txtTitre", "chkSens_0"...), so that tests and screen readers find it.
+struct Controls {
+    // The worksheet's texts.
+    QLineEdit* txtTitre = nullptr;
+    QLineEdit* txtConsigne = nullptr;
+    QLineEdit* txtTheme = nullptr;
+    QToolButton* cmdPolice = nullptr;      // "cmdPolice_0": pops the title-font list up
+    QListWidget* lstPoliceTitre = nullptr; // the title-font list, a pop-up
+
+    // The word sources.
+    std::array<QCheckBox*, 5> chkNiveauDB {};
+    QButtonGroup* optNiveaux = nullptr;
+    QListWidget* lstLectureThemes = nullptr;
+    QLabel* lblLectureThemes = nullptr;
+    QListView* lstLectureMots = nullptr;
+    QCheckBox* chkLectureTous = nullptr;
+    QLabel* lblLectureMots = nullptr;
+    QSlider* hscNbLettres = nullptr;
+    QLabel* lblNbLettres = nullptr;
+
+    // The game type and the options of each game.
+    QButtonGroup* optTypeJeu = nullptr;
+    std::array<QWidget*, 3> fraParametres {};
+    std::array<QCheckBox*, 6> chkSens {};
+    QCheckBox* chkAleatoire = nullptr;
+    QLineEdit* txtLettresRestantes = nullptr;
+    QLabel* lblLettresRestantes = nullptr;
+    QCheckBox* chkMelanger = nullptr;
+    QListWidget* lstLettres = nullptr;
+    QButtonGroup* optValeurs = nullptr;
+    std::array<QLineEdit*, 2> txtBornes {};
+    std::array<QLabel*, 26> lblLettre {};
+    std::array<QLineEdit*, 26> txtLettre {};
+
+    // The grid and the page.
+    QLabel* Label1 = nullptr; // "Taille de la grille :"
+    QSlider* hscTaille = nullptr;
+    QLabel* lblTaille = nullptr;
+    QCheckBox* chkMajuscules = nullptr;
+    QCheckBox* chkCases = nullptr;
+    QCheckBox* chkSeparation = nullptr;
+    QLabel* lblMoitieInf = nullptr;
+    QButtonGroup* optMoitieInf = nullptr;
+    QComboBox* cbxPoliceGrille = nullptr;
+    QSpinBox* vscTailleGrille = nullptr; // its text box is "txtTailleGrille"
+    QCheckBox* chkGrasGrille = nullptr;
+    QCheckBox* chkItaliqueGrille = nullptr;
+    QComboBox* cbxPoliceListe = nullptr;
+    QSpinBox* vscTailleListe = nullptr; // its text box is "txtTailleListe"
+    QCheckBox* chkGrasListe = nullptr;
+    QCheckBox* chkItaliqueListe = nullptr;
+
+    // The commands.
+    QPushButton* cmdGenerer = nullptr;
+    QFrame* shpFlash = nullptr; // the frame that blinks around cmdGenerer after a time-out
+    QPushButton* cmdNouveau = nullptr;
+    QPushButton* cmdOuvrir = nullptr;
+    QPushButton* cmdEnregistrer = nullptr;
+    QPushButton* cmdImprimer = nullptr;
+    QPushButton* cmdExporterPdf = nullptr;
+    QPushButton* cmdImporterListe = nullptr;
+    QPushButton* cmdAbout = nullptr;
+
+    QWidget* pctDummy = nullptr; // takes the focus after a command
+};
+
+// Builds the panels into the given widgets, in visual order (which is also
+// the keyboard order).
+QWidget* BuildCommandBar(Controls& c, QWidget* parent);
+QWidget* BuildSourcesPanel(Controls& c, QWidget* parent);
+QWidget* BuildGamePanel(Controls& c, QWidget* parent);
+
+} // namespace lx

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "render/DocumentRenderer.h"
+
+#include <QImage>
+#include <QWidget>
+
+namespace lx {
+
+struct DocumentData;
+
+// The page as it will print, drawn through the worksheet renderer inside the
+// room the window gives it: the page keeps the paper's proportions, centred,
+// and is drawn at the screen's pixel density, so that it stays sharp on
+// high-resolution screens. The drawing is kept until the page changes.
+class PreviewWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit PreviewWidget(const DocumentData& data, QWidget* parent = nullptr);
+
+    // The page changed: it is drawn again at the next paint.
+    void Invalidate();
+    // The drawing itself, at the given size in pixels and pixel ratio (the
+    // paint event's, and the benchmark's).
+    QImage DrawPage(const QSize& logicalSize, double devicePixelRatio);
+
+    QSizeF paperMillimetres; // the printer's paper (A4 by default)
+
+Q_SIGNALS:
+    // What the last drawing decided (the window enables the lower-half options).
+    void pageLaidOut(const lx::PageLayout& layout);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    const DocumentData& data_;
+    QImage page_;
+    QRect pageRect_; // where the page lies in the widget
+    bool valid_ = false;
+};
+
+} // namespace lx

@@ -1,0 +1,91 @@
+#include "app/WidgetPrompter.h"
+
+#include "core/ProgramInfo.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace lx {
+
+Answer WidgetPrompter::Ask(MessageKind kind, const QString& text)
+{
+    QMessageBox box(parent_);
+    box.setWindowTitle(ProductName());
+    box.setText(text);
+    using B = QMessageBox::StandardButton;
+    QMessageBox::StandardButtons buttons = B::Ok;
+    B byDefault = B::Ok;
+    switch (kind) {
+    case MessageKind::Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MessageKind::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MessageKind::Question:
+        box.setIcon(QMessageBox::Warning);
+        buttons = B::Yes | B::No;
+        byDefault = B::No;
+        break;
+    case MessageKind::SaveQuestion:
+        box.setIcon(QMessageBox::Warning);
+        buttons = B::Yes | B::No | B::Cancel;
+        byDefault = B::No;
+        break;
+    case MessageKind::Offer:
+        box.setIcon(QMessageBox::Information);
+        buttons = B::Yes | B::No;
+        byDefault = B::No;
+        break;
+    case MessageKind::SaveError:
+        box.setIcon(QMessageBox::Critical);
+        buttons = B::Retry | B::Cancel;
+        byDefault = B::Retry;
+        break;
+    case MessageKind::MissingFiles:
+        box.setIcon(QMessageBox::Critical);
+        buttons = B::Ok | B::Cancel;
+        byDefault = B::Cancel;
+        break;
+    }
+    box.setStandardButtons(buttons);
+    box.setDefaultButton(byDefault);
+    if (buttons & B::Cancel)
+        box.setEscapeButton(B::Cancel);
+    else if (buttons & B::No)
+        box.setEscapeButton(B::No);
+    switch (box.exec()) {
+    case B::Yes:
+        return Answer::Yes;
+    case B::No:
+        return Answer::No;
+    case B::Retry:
+        return Answer::Retry;
+    case B::Ok:
+        return Answer::Ok;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+QString WidgetPrompter::OpenFileName(const FileDialogRequest& r)
+{
+    return QFileDialog::getOpenFileName(parent_, r.title, r.folder, r.filter);
+}
+
+QString WidgetPrompter::SaveFileName(const FileDialogRequest& r)
+{
+    QFileDialog dialog(parent_, r.title, r.folder, r.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(r.defaultSuffix);
+    if (!r.proposedName.isEmpty())
+        dialog.selectFile(QDir(r.folder).filePath(r.proposedName));
+    // Qt's dialog asks before a file is overwritten.
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace lx

@@ -1,0 +1,321 @@
+// The window's controls bound to the document: a control hands every change
+// the teacher makes to the document, and the document's signals bring every
+// control up to date, the system's own changes (reset, opening, generation)
+// included. A control is written with its signals blocked, so that showing a
+// value never counts as the teacher's change.
+#include "app/MainWindow.h"
+
+#include "app/TextBoxKeys.h"
+#include "app/WordListModel.h"
+#include "document/Document.h"
+#include "document/FontCatalog.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
+#include <QToolButton>
+
+namespace lx {
+
+namespace {
+
+Setting Nth(Setting first, int i)
+{
+    return Setting(int(first) + i);
+}
+
+void ShowError(QLineEdit* box, bool error)
+{
+    QFont font = box->font();
+    font.setBold(error);
+    box->setFont(font);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Text, error ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    box->setPalette(palette);
+}
+
+void SetLabelColour(QLabel* label, const QColor& colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+} // namespace
+
+void MainWindow::BindSettings()
+{
+    auto check = [&](QCheckBox* box, Setting id) {
+        connect(box, &QCheckBox::toggled, this, [this, id](bool on) { doc_.Change(id, on); });
+        refresh_[int(id)] = [box, id, this] {
+            const QSignalBlocker block(box);
+            box->setChecked(doc_.model.Get(id).toBool());
+        };
+    };
+    auto text = [&](QLineEdit* box, Setting id) {
+        connect(box, &QLineEdit::textEdited, this, [this, id](const QString& t) { doc_.Change(id, t); });
+        refresh_[int(id)] = [box, id, this] {
+            const QString value = doc_.model.Get(id).toString();
+            if (box->text() != value) {
+                const QSignalBlocker block(box);
+                box->setText(value);
+            }
+        };
+    };
+    auto options = [&](QButtonGroup* group, Setting id) {
+        connect(group, &QButtonGroup::idToggled, this, [this, id](int i, bool on) {
+            if (on)
+                doc_.Change(id, i);
+        });
+        refresh_[int(id)] = [group, id, this] {
+            const QSignalBlocker block(group);
+            if (QAbstractButton* button = group->button(doc_.model.Get(id).toInt()))
+                button->setChecked(true);
+        };
+    };
+    auto slider = [&](QAbstractSlider* s, Setting id) {
+        connect(s, &QAbstractSlider::valueChanged, this, [this, id](int v) { doc_.Change(id, v); });
+        refresh_[int(id)] = [s, id, this] {
+            const QSignalBlocker block(s);
+            s->setValue(doc_.model.Get(id).toInt());
+        };
+    };
+    auto spin = [&](QSpinBox* s, Setting id) {
+        connect(s, &QSpinBox::valueChanged, this, [this, id](int v) { doc_.Change(id, v); });
+        refresh_[int(id)] = [s, id, this] {
+            const QSignalBlocker block(s);
+            s->setValue(doc_.model.Get(id).toInt());
+        };
+    };
+    auto combo = [&](QComboBox* box, Setting id) {
+        connect(box, &QComboBox::activated, this, [this, box, id](int row) {
+            const QString name = box->itemText(row);
+            if (name == QLatin1String(kFontListSeparator) || name.isEmpty())
+                Refresh(id); // the separator row is no font
+            else
+                doc_.Change(id, name);
+        });
+        refresh_[int(id)] = [box, id, this] {
+            const QSignalBlocker block(box);
+            const QString name = doc_.model.Get(id).toString();
+            box->setCurrentIndex(name.isEmpty() ? -1 : box->findText(name, Qt::MatchFixedString));
+        };
+    };
+
+    combo(c_.cbxPoliceGrille, Setting::GridFontName);
+    spin(c_.vscTailleGrille, Setting::GridFontSize);
+    check(c_.chkGrasGrille, Setting::GridBold);
+    check(c_.chkItaliqueGrille, Setting::GridItalic);
+    combo(c_.cbxPoliceListe, Setting::ListFontName);
+    spin(c_.vscTailleListe, Setting::ListFontSize);
+    check(c_.chkGrasListe, Setting::ListBold);
+    check(c_.chkItaliqueListe, Setting::ListItalic);
+    text(c_.txtTitre, Setting::Title);
+    text(c_.txtConsigne, Setting::Instruction);
+    text(c_.txtTheme, Setting::ThemeText);
+    for (int i = 0; i < 5; ++i)
+        check(c_.chkNiveauDB[i], Nth(Setting::Level0, i));
+    options(c_.optNiveaux, Setting::LevelNaming);
+    check(c_.chkLectureTous, Setting::SelectAllWords);
+    slider(c_.hscNbLettres, Setting::MaxLetters);
+    slider(c_.hscTaille, Setting::GridSize);
+    check(c_.chkMajuscules, Setting::Uppercase);
+    check(c_.chkSeparation, Setting::SeparateColumns);
+    check(c_.chkCases, Setting::VisibleCells);
+    options(c_.optMoitieInf, Setting::LowerHalf);
+    options(c_.optTypeJeu, Setting::GameType);
+    for (int i = 0; i < 6; ++i)
+        check(c_.chkSens[i], Nth(Setting::Direction0, i));
+    check(c_.chkAleatoire, Setting::RandomFill);
+    text(c_.txtLettresRestantes, Setting::HiddenMessage);
+    check(c_.chkMelanger, Setting::ShuffleList);
+    options(c_.optValeurs, Setting::ValueMode);
+    text(c_.txtBornes[0], Setting::RangeFrom);
+    text(c_.txtBornes[1], Setting::RangeTo);
+    // The title's font is chosen in its pop-up list.
+    refresh_[int(Setting::TitleFontName)] = [this] {
+        const QString name = doc_.settings().titleFontName;
+        c_.cmdPolice->setToolTip(name);
+        QFont font = c_.txtTitre->font();
+        font.setFamily(name.isEmpty() ? QFont().family() : name);
+        c_.txtTitre->setFont(font);
+        c_.txtConsigne->setFont(font);
+    };
+
+    connect(&doc_, &Document::settingChanged, this, &MainWindow::Refresh);
+    connect(&doc_, &Document::generateEnabledChanged, c_.cmdGenerer, &QWidget::setEnabled);
+    connect(&doc_, &Document::lowerHalfAvailableChanged, this, [this] { RefreshDerived(); });
+}
+
+void MainWindow::BindTexts()
+{
+    auto rules = [](QWidget* enterGoesTo) {
+        TextBoxRules r;
+        r.enterGoesTo = enterGoesTo;
+        return r;
+    };
+    InstallTextBoxRules(c_.txtTitre, rules(c_.txtConsigne));
+    InstallTextBoxRules(c_.txtConsigne, rules(nullptr));
+    TextBoxRules theme = rules(c_.txtConsigne);
+    theme.refused = QStringLiteral("*");
+    InstallTextBoxRules(c_.txtTheme, theme);
+    TextBoxRules message = rules(c_.txtConsigne);
+    message.refused = QStringLiteral(",");
+    message.upperCase = true;
+    InstallTextBoxRules(c_.txtLettresRestantes, message);
+    for (int i = 0; i < 2; ++i) {
+        TextBoxRules bound = rules(c_.txtBornes[(i + 1) % 2]);
+        bound.deletesWords = false;
+        bound.digitsOnly = true;
+        bound.selectAllOnFocus = true;
+        InstallTextBoxRules(c_.txtBornes[i], bound);
+        c_.txtBornes[i]->installEventFilter(this); // leaving a bound box puts the bounds in order
+    }
+    for (int i = 0; i < 26; ++i) {
+        TextBoxRules code = rules(c_.txtLettre[(i + 1) % 26]);
+        code.selectAllOnFocus = true;
+        InstallTextBoxRules(c_.txtLettre[i], code);
+    }
+}
+
+void MainWindow::BindWordSources()
+{
+    wordModel_ = new WordListModel(doc_, this);
+    c_.lstLectureMots->setModel(wordModel_);
+    connect(c_.lstLectureMots->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { doc_.ClickWord(current.isValid() ? current.row() : -1); });
+    connect(c_.lstLectureThemes, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+        doc_.CheckTheme(c_.lstLectureThemes->row(item), item->checkState() == Qt::Checked);
+    });
+    connect(&doc_, &Document::wordListChanged, wordModel_, &WordListModel::Reload);
+    connect(&doc_, &Document::wordCountsChanged, this, &MainWindow::RefreshWordSources);
+    connect(&doc_, &Document::themesChanged, this, &MainWindow::RefreshWordSources);
+    connect(&doc_, &Document::themeLabelChanged, c_.lblLectureThemes, &QLabel::setText);
+    connect(&doc_, &Document::puzzleChanged, this, &MainWindow::RefreshPuzzleControls);
+    connect(c_.lstLettres, &QListWidget::currentRowChanged, this, [this](int row) { doc_.ChooseRevealLetter(row); });
+}
+
+void MainWindow::BindValueBoxes()
+{
+    for (int i = 0; i < 26; ++i)
+        connect(c_.txtLettre[i], &QLineEdit::textEdited, this, [this, i](const QString& t) { doc_.SetLetterCodeText(i, t); });
+    connect(&doc_, &Document::valueBoxesChanged, this, &MainWindow::RefreshValueBoxes);
+}
+
+void MainWindow::FillFontLists()
+{
+    fontRows_ = FontListRows(doc_.fontNames());
+    for (QComboBox* box : { c_.cbxPoliceGrille, c_.cbxPoliceListe }) {
+        const QSignalBlocker block(box);
+        box->clear();
+        box->addItems(fontRows_);
+    }
+    c_.lstPoliceTitre->clear();
+    c_.lstPoliceTitre->addItems(fontRows_);
+}
+
+void MainWindow::Refresh(Setting id)
+{
+    if (refresh_[int(id)])
+        refresh_[int(id)]();
+    RefreshDerived();
+}
+
+void MainWindow::RefreshAll()
+{
+    for (const auto& refresh : refresh_) {
+        if (refresh)
+            refresh();
+    }
+    RefreshDerived();
+    RefreshWordSources();
+    RefreshPuzzleControls();
+    RefreshValueBoxes();
+}
+
+// What follows from the settings: which game's options show, the captions
+// and labels that repeat a value, what is enabled.
+void MainWindow::RefreshDerived()
+{
+    const DocumentSettings& s = doc_.settings();
+    const int type = int(s.puzzle.gameType);
+    for (int i = 0; i < 3; ++i)
+        c_.fraParametres[i]->setVisible(i == type);
+    const bool wordSearch = type == int(GameType::WordSearch);
+    c_.Label1->setVisible(wordSearch);
+    c_.lblTaille->setVisible(wordSearch);
+    c_.hscTaille->setVisible(wordSearch);
+    c_.chkCases->setVisible(wordSearch);
+    c_.chkMajuscules->setVisible(type != int(GameType::CodedWords));
+    c_.chkSeparation->setVisible(type != int(GameType::CodedWords));
+    c_.lblTaille->setText(QStringLiteral("%1×%1").arg(s.puzzle.gridSize));
+    c_.lblNbLettres->setText(QString::number(s.maxLetters));
+    c_.chkAleatoire->setText(s.puzzle.randomFill ? QStringLiteral("Aléatoires") : QStringLiteral("Définies"));
+    c_.lblLettresRestantes->setVisible(!s.puzzle.randomFill);
+    for (QLineEdit* bound : c_.txtBornes)
+        bound->setEnabled(s.puzzle.valueMode == 1);
+    const bool lowerHalf = doc_.LowerHalfAvailable();
+    c_.lblMoitieInf->setEnabled(lowerHalf);
+    for (QAbstractButton* option : c_.optMoitieInf->buttons())
+        option->setEnabled(lowerHalf);
+    c_.cmdGenerer->setEnabled(doc_.GenerateEnabled() && !generating_);
+}
+
+void MainWindow::RefreshWordSources()
+{
+    const WordCountLabel& counts = doc_.WordCounts();
+    c_.lblLectureMots->setText(counts.text);
+    SetLabelColour(c_.lblLectureMots, counts.colour == WordCountLabel::Colour::Red ? QColor(255, 0, 0) : QColor(96, 96, 96));
+    c_.lblLectureThemes->setText(doc_.ThemeLabel());
+    const QSignalBlocker block(c_.lstLectureThemes);
+    for (int i = 0; i < c_.lstLectureThemes->count(); ++i)
+        c_.lstLectureThemes->item(i)->setCheckState(doc_.themes().selected[i] ? Qt::Checked : Qt::Unchecked);
+    c_.lstLectureThemes->setEnabled(doc_.themes().enabled);
+}
+
+void MainWindow::RefreshPuzzleControls()
+{
+    const PuzzleState& z = doc_.puzzle();
+    const LetterBalanceLabel& balance = z.BalanceLabel;
+    c_.lblLettresRestantes->setText(balance.text);
+    c_.lblLettresRestantes->setToolTip(balance.explanation);
+    SetLabelColour(c_.lblLettresRestantes, balance.colour == BalanceColour::Red ? QColor(255, 0, 0) : QColor(0, 128, 0));
+    c_.chkMelanger->setEnabled(!z.MessageText.isEmpty());
+
+    const QSignalBlocker block(c_.lstLettres);
+    c_.lstLettres->clear();
+    int current = -1;
+    for (int i = 0; i < z.RevealChoices.size(); ++i) {
+        c_.lstLettres->addItem(z.RevealChoices[i].text);
+        if (current < 0 && z.RevealChoices[i].text.compare(doc_.settings().puzzle.revealChoice, Qt::CaseInsensitive) == 0)
+            current = i;
+    }
+    c_.lstLettres->setCurrentRow(current);
+}
+
+void MainWindow::RefreshValueBoxes()
+{
+    const PuzzleSettings& p = doc_.settings().puzzle;
+    for (int i = 0; i < 26; ++i) {
+        QLineEdit* box = c_.txtLettre[i];
+        if (box->text() != p.letterCodeTexts[i]) {
+            const QSignalBlocker block(box);
+            box->setText(p.letterCodeTexts[i]);
+        }
+        // An empty box keeps how it looked.
+        if (const auto error = doc_.LetterCodeError(i))
+            ShowError(box, *error);
+    }
+    for (QLineEdit* bound : c_.txtBornes)
+        ShowError(bound, doc_.BoundsError());
+}
+
+} // namespace lx

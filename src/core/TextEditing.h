@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace lx {
+
+// A text box's content and its caret (or selection), as the editing keys see it.
+struct TextEdit {
+    QString text;
+    int caret = 0;          // characters before the caret
+    int selectionStart = 0; // the selection, when selectionLength > 0
+    int selectionLength = 0;
+};
+
+// Ctrl+Backspace: deletes the selection, else the word before the caret with
+// the spaces that follow it. Words end at spaces, punctuation and line breaks
+// (the characters 0x20 to 0x2F, 0x3A to 0x40, 0x5B to 0x60, 0x7B to 0x7D,
+// "°", CR and LF; "~" belongs to a word). A delimiter just before the caret
+// is deleted alone (a line break with its CR). The caret ends where the
+// deleted text began.
+TextEdit DeletePreviousWord(const TextEdit& edit);
+
+} // namespace lx
