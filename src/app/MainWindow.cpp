@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -53,6 +54,10 @@ MainWindow::MainWindow(Document& doc, Prompter* prompter, QWidget* parent)
     scroll->setMinimumWidth(controls->sizeHint().width() + 12);
     body->addWidget(scroll, 0);
     preview_ = new PreviewWidget(doc_.data, central);
+    // The preview shows the default printer's paper (A4 without a printer).
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (!printer.isNull() && printer.defaultPageSize().isValid())
+        preview_->paperMillimetres = printer.defaultPageSize().size(QPageSize::Millimeter);
     body->addWidget(preview_, 1);
     setCentralWidget(central);
 
@@ -76,6 +81,7 @@ MainWindow::MainWindow(Document& doc, Prompter* prompter, QWidget* parent)
     BindWordSources();
     BindValueBoxes();
     BuildShortcuts();
+    BuildMenus();
 
     connect(c_.cmdGenerer, &QPushButton::clicked, this, &MainWindow::cmdGenerer_Click);
     connect(c_.cmdNouveau, &QPushButton::clicked, this, [this] { doc_.NewDocument(); });
@@ -140,6 +146,11 @@ void MainWindow::BuildShortcuts()
     key(QKeySequence(Qt::CTRL | Qt::Key_N), [this] { doc_.NewDocument(); });
     key(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { doc_.OpenOtherDocument(); });
     key(QKeySequence(Qt::CTRL | Qt::Key_S), [this] { doc_.SaveAs(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_I), [this] { doc_.ImportOtherList(); });
+    // In a text box, Ctrl+V pastes into the box; elsewhere it imports the words.
+    key(QKeySequence(Qt::CTRL | Qt::Key_V), [this] { PasteList(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_P), [this] { cmdImprimer_Click(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_E), [this] { ExportPdf(); });
 }
 
 // ---------------------------------------------------------------------------

@@ -8,6 +8,8 @@
 #include <functional>
 #include <memory>
 
+class QMenu;
+class QPrinter;
 class QTimer;
 
 namespace lx {
@@ -42,12 +44,23 @@ public:
     // Start-up is over: the preview draws from now on.
     void FinishLoading();
 
+    // The print command; printDialog chooses the printer (a test sets its own,
+    // which says whether to print: false is a cancelled dialog).
+    void cmdImprimer_Click();
+    std::function<bool(QPrinter&)> printDialog;
+    void ExportPdf();
+    // The menus of the documents and of the lists, filled as they pop up.
+    void FillOpenMenu();
+    void FillListsMenu();
+
 Q_SIGNALS:
     // A generation ended (whatever its outcome).
     void generationFinished();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -63,6 +76,10 @@ private:
     void RefreshPuzzleControls();
     void RefreshValueBoxes();
     void FillFontLists();
+
+    // Menus, printing and dropped files (WindowCommands.cpp).
+    void BuildMenus();
+    void PasteList();
 
     // Commands (MainWindow.cpp).
     void BuildShortcuts();
@@ -83,6 +100,9 @@ private:
     WordListModel* wordModel_ = nullptr;
     QTimer* tmrGenerer_ = nullptr;
     QTimer* tmrFlash_ = nullptr;
+    QMenu* mnuOuvrir_ = nullptr;
+    QMenu* mnuEnregistrer_ = nullptr;
+    QMenu* mnuImporter_ = nullptr;
     QStringList fontRows_;
     bool loading_ = true;
     bool generating_ = false;

@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QTextStream>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -15,6 +17,8 @@
 
 int main(int argc, char** argv)
 {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
     QApplication app(argc, argv);
     QApplication::setApplicationName(lx::ProductName());
     QApplication::setApplicationVersion(lx::ProgramVersion());
@@ -37,7 +41,15 @@ int main(int argc, char** argv)
     if (!levels.message.isEmpty()
         && doc.prompter().Ask(lx::MessageKind::MissingFiles, levels.message) == lx::Answer::Ok)
         QDesktopServices::openUrl(QUrl(QString::fromLatin1(lx::kMakerWebPage)));
-    lx::OpenFirstDocument(doc, QApplication::arguments().mid(1));
+    QStringList arguments = QApplication::arguments().mid(1);
+    // "--mesure-demarrage": how long the start takes, up to the first drawing of the window.
+    const bool measureStart = arguments.removeAll(QStringLiteral("--mesure-demarrage")) > 0;
+    lx::OpenFirstDocument(doc, arguments);
     window.FinishLoading();
+    if (measureStart) {
+        window.repaint();
+        QTextStream(stdout) << "Démarrage : " << sinceStart.elapsed() << " ms\n";
+        return 0;
+    }
     return QApplication::exec();
 }

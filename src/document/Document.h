@@ -17,6 +17,7 @@ namespace lx {
 
 class ThemeDatabase;
 struct WordListEntries;
+struct WordListMenu;
 
 // The outcome of a word list import (a file or the clipboard): the window
 // shows the message with the critical icon, the notices as an information.
@@ -130,6 +131,12 @@ public:
     bool SaveAs();
     bool SaveAsTemplate();
     DocumentMenu AvailableDocuments() const;
+    // The lists menu and its commands (the file routes ask about unsaved
+    // changes first; what an import refuses or leaves out is told).
+    WordListMenu AvailableWordLists() const;
+    bool ImportList(const QString& path);
+    bool ImportOtherList();
+    bool PasteList(const QString& clipboardText);
     QString TemplatePath() const;
 
     // The modified mark and the title (the only writer of both).
@@ -244,6 +251,7 @@ private:
     void ShowLoadedLetterBalance();
     QString LetterCodesText() const;
     WordListImport ApplyWordList(const WordListEntries& entries);
+    void ReportImport(const WordListImport& r);
 
     QStringList fontNames_;
     DefaultPrompter defaultPrompter_;

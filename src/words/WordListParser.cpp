@@ -195,19 +195,31 @@ QString ListThemeName(const QString& path)
 
 WordListMenu BuildWordListMenu(const QString& folder)
 {
+    return BuildWordListMenu(QStringList { folder });
+}
+
+WordListMenu BuildWordListMenu(const QStringList& folders)
+{
     WordListMenu menu;
-    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo& file : files) {
-        if (menu.items.size() >= kWordListMenuItems)
-            break;
-        const QString name = file.fileName();
-        if (name.size() <= 4 || !name.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive))
+    QStringList seen;
+    for (const QString& folder : folders) {
+        if (folder.isEmpty())
             continue;
-        // The level files and the read-me are no word lists.
-        if (name.startsWith(QStringLiteral("DB "), Qt::CaseInsensitive)
-            || name.compare(QStringLiteral("Lisez_moi.txt"), Qt::CaseInsensitive) == 0)
-            continue;
-        menu.items.append({ name.chopped(4), file.absoluteFilePath() });
+        const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+        for (const QFileInfo& file : files) {
+            if (menu.items.size() >= kWordListMenuItems)
+                break;
+            const QString name = file.fileName();
+            if (name.size() <= 4 || !name.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive))
+                continue;
+            // The level files and the read-me are no word lists.
+            if (name.startsWith(QStringLiteral("DB "), Qt::CaseInsensitive)
+                || name.compare(QStringLiteral("Lisez_moi.txt"), Qt::CaseInsensitive) == 0
+                || seen.contains(name, Qt::CaseInsensitive))
+                continue;
+            seen << name;
+            menu.items.append({ name.chopped(4), file.absoluteFilePath() });
+        }
     }
     menu.title = PluralLabel(int(menu.items.size()), u("liste¤ disponible¤"), true);
     return menu;

@@ -92,6 +92,9 @@ struct WordListMenu {
 // order, leaving out the level files ("DB " first) and "Lisez_moi.txt", names
 // compared without regard to case; at most kWordListMenuItems items.
 WordListMenu BuildWordListMenu(const QString& folder);
+// The same over several folders in turn (the teacher's, then the program's):
+// a name met in an earlier folder is not listed again.
+WordListMenu BuildWordListMenu(const QStringList& folders);
 
 // The file of the folder whose name equals fileName without regard to case
 // (the exact name first); empty when there is none.

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QPrinter>
 #include <QTemporaryDir>
 
 using namespace lx;
@@ -227,6 +228,70 @@ private Q_SLOTS:
         QCOMPARE(Edit("txtConsigne")->text(), huge);
         QVERIFY(Edit("txtBornes_1")->font().bold());
         window->preview()->DrawPage(QSize(400, 560), 1.0); // draws without a crash
+    }
+
+    void printingAndClosing()
+    {
+        doc->PasteWordList(U("chat\nchien\nloup\nlion\nours\n"));
+        Edit("txtTitre")->setText(QString());
+        QTest::keyClicks(Edit("txtTitre"), "Les animaux");
+        const QString pdf = folder.filePath(U("page.pdf"));
+        int dialogs = 0;
+        window->printDialog = [&](QPrinter& printer) {
+            ++dialogs;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return dialogs > 1; // the first dialog is cancelled
+        };
+        window->cmdImprimer_Click();
+        QVERIFY(!QFile::exists(pdf));
+        window->cmdImprimer_Click();
+        QProcess text;
+        text.start(U("pdftotext"), { pdf, U("-") });
+        QVERIFY(text.waitForFinished());
+        QVERIFY(QString::fromUtf8(text.readAllStandardOutput()).contains(U("Les animaux")));
+        QProcess info;
+        info.start(U("pdfinfo"), { pdf });
+        QVERIFY(info.waitForFinished());
+        QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression(U("Pages:\\s+1\\n"))));
+
+        // A hidden message that does not fit asks first; No prints nothing.
+        Find<QCheckBox>(U("chkAleatoire"))->click();
+        QVERIFY(doc->puzzle().BalanceLabel.explanation.startsWith(U("Il manque")) || doc->puzzle().BalanceLabel.explanation == U("Il n'y a aucune lettre"));
+        window->cmdImprimer_Click();
+        QCOMPARE(dialogs, 2);
+        QCOMPARE(prompter.asked.last().kind, MessageKind::Question);
+
+        // Closing with Cancel keeps the window and the work.
+        prompter.answers = { Answer::Cancel };
+        QVERIFY(!window->close());
+        QVERIFY(window->isVisible());
+        QCOMPARE(doc->settings().title, U("Les animaux"));
+    }
+
+    void theMenusOfDocumentsAndLists()
+    {
+        QFile f(folder.filePath(U("ferme.lxg")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[LXGDocument]\r\nTitre=La ferme\r\n");
+        f.close();
+        window->FillOpenMenu();
+        Find<QAction>(U("mnuOuvrirTitre"));
+        Find<QAction>(U("mnuOuvrirItem_0"))->trigger();
+        QCOMPARE(doc->settings().title, U("La ferme"));
+        QVERIFY(window->windowTitle().endsWith(U("ferme.lxg")));
+
+        QFile list(folder.filePath(U("Fruits.txt")));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write("pomme\r\npoire\r\nkiwi\r\n");
+        list.close();
+        window->FillListsMenu();
+        QCOMPARE(Find<QAction>(U("mnuImporterTitre"))->text(), U("1 liste disponible"));
+        Find<QAction>(U("mnuImporterFichierItem_0"))->trigger();
+        QCOMPARE(Find<QListView>(U("lstLectureMots"))->model()->rowCount(), 3);
+        QCOMPARE(Find<QLabel>(U("lblLectureThemes"))->text(), U("Liste externe"));
+        QVERIFY(!Find<QListWidget>(U("lstLectureThemes"))->isEnabled());
+        QCOMPARE(Edit("txtTheme")->text(), U("Fruits"));
     }
 
     void theFirstDocumentOfALaunch()

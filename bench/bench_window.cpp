@@ -1,0 +1,123 @@
+// Window benchmarks: what a teacher waits for in the window.
+//
+//   BM_PreviewRedraw/<dpr>   the preview of a 1920 x 1080 window drawn again
+//                            (a generated word search with its solution), at a
+//                            device pixel ratio of 1 and of 2
+//   BM_WindowStart           from nothing to the window shown: the level files
+//                            of the program folder loaded, the window built and
+//                            shown, the new document opened and drawn (the
+//                            QApplication and the font list, built once per
+//                            process, are measured by `lexigrille --mesure-demarrage`)
+//   BM_GenerationEventGaps   a generation that runs into its 1.5 s limit; the
+//                            counter max_gap_ms is the longest time the event
+//                            loop went without a turn meanwhile
+#include "app/MainWindow.h"
+#include "app/PreviewWidget.h"
+#include "app/StartUp.h"
+#include "core/ProgramInfo.h"
+#include "document/Document.h"
+#include "document/FontCatalog.h"
+#include "words/ThemeDatabase.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+struct Session {
+    lx::ThemeDatabase database;
+    std::unique_ptr<lx::Document> doc;
+    std::unique_ptr<lx::MainWindow> window;
+
+    explicit Session(const QSize& size)
+    {
+        database.Load(lx::ProgramFolder());
+        doc = std::make_unique<lx::Document>(lx::FontCatalog::Installed().Names());
+        doc->themeDatabase = &database;
+        window = std::make_unique<lx::MainWindow>(*doc);
+        window->resize(size);
+        window->show();
+        lx::OpenFirstDocument(*doc, {});
+        window->FinishLoading();
+        QCoreApplication::processEvents();
+    }
+};
+
+void BM_PreviewRedraw(benchmark::State& state)
+{
+    Session s(QSize(1920, 1080));
+    lx::Document& doc = *s.doc;
+    doc.ClickLevel(1, true);
+    doc.CheckTheme(3, true);
+    doc.Change(lx::Setting::GridSize, 14);
+    doc.Change(lx::Setting::Direction2, true);
+    doc.engine.SetFixedSeed(5);
+    doc.Generate();
+    lx::PreviewWidget* preview = s.window->preview();
+    const double ratio = double(state.range(0));
+    for (auto _ : state) {
+        const QImage page = preview->DrawPage(preview->size(), ratio);
+        benchmark::DoNotOptimize(page.constBits());
+    }
+    state.SetLabel(QStringLiteral("%1 x %2 pixels").arg(preview->width()).arg(preview->height()).toStdString());
+}
+BENCHMARK(BM_PreviewRedraw)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+void BM_WindowStart(benchmark::State& state)
+{
+    for (auto _ : state) {
+        Session s(QSize(1366, 768));
+        benchmark::DoNotOptimize(s.window.get());
+    }
+}
+BENCHMARK(BM_WindowStart)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void BM_GenerationEventGaps(benchmark::State& state)
+{
+    Session s(QSize(1366, 768));
+    // Words without a common letter never cross in a fill-in grid.
+    s.doc->PasteWordList(QStringLiteral("abc\ndef\nghi\njkl\nmno\n"));
+    s.doc->Change(lx::Setting::GameType, 1);
+    double longest = 0;
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        qint64 last = 0;
+        qint64 gap = 0;
+        QTimer ticks;
+        ticks.setInterval(1);
+        QObject::connect(&ticks, &QTimer::timeout, [&] {
+            const qint64 now = clock.nsecsElapsed();
+            gap = std::max(gap, now - last);
+            last = now;
+        });
+        clock.start();
+        ticks.start();
+        s.window->cmdGenerer_Click();
+        ticks.stop();
+        longest = std::max(longest, gap / 1e6);
+    }
+    state.counters["max_gap_ms"] = longest;
+}
+BENCHMARK(BM_GenerationEventGaps)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("LEXIGRILLE_DATA_DIR"))
+        lx::SetProgramFolder(QStringLiteral(LEXIGRILLE_BENCH_DATA));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

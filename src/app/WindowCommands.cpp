@@ -1,0 +1,198 @@
+// The window's commands: the documents, save and lists menus, printing, the
+// PDF export, and files dropped on the window. The commands themselves are
+// the document's; the window pops the menus up and prints.
+#include "app/MainWindow.h"
+
+#include "app/PreviewWidget.h"
+#include "core/ProgramInfo.h"
+#include "document/Document.h"
+#include "render/DocumentRenderer.h"
+#include "render/PageExport.h"
+#include "render/PainterSurface.h"
+#include "words/WordListParser.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QCursor>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QListView>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace lx {
+
+namespace {
+
+QAction* Item(QMenu* menu, const QString& name, const QString& caption)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+// A menu's title: its default (bold) item, which does nothing.
+void SetTitle(QMenu* menu, const QString& name, const QString& caption)
+{
+    QAction* title = Item(menu, name, caption);
+    menu->setDefaultAction(title);
+    menu->addSeparator();
+}
+
+// A local ".lxg" or ".txt" file among dropped data, else empty.
+QString DroppedFile(const QMimeData* mime)
+{
+    if (!mime || !mime->hasUrls() || mime->urls().size() != 1 || !mime->urls().constFirst().isLocalFile())
+        return {};
+    const QString path = mime->urls().constFirst().toLocalFile();
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QStringLiteral("lxg") || suffix == QStringLiteral("txt") ? path : QString();
+}
+
+} // namespace
+
+void MainWindow::BuildMenus()
+{
+    mnuOuvrir_ = new QMenu(this);
+    mnuOuvrir_->setObjectName(QStringLiteral("mnuOuvrir"));
+    mnuEnregistrer_ = new QMenu(this);
+    mnuEnregistrer_->setObjectName(QStringLiteral("mnuEnregistrer"));
+    connect(Item(mnuEnregistrer_, QStringLiteral("mnuEnregistrerDocument"), QStringLiteral("Enregistrer comme& document")),
+            &QAction::triggered, this, [this] { doc_.SaveAs(); });
+    connect(Item(mnuEnregistrer_, QStringLiteral("mnuEnregistrerModele"), QStringLiteral("Enregistrer comme &modèle par défaut")),
+            &QAction::triggered, this, [this] { doc_.SaveAsTemplate(); });
+    mnuImporter_ = new QMenu(this);
+    mnuImporter_->setObjectName(QStringLiteral("mnuImporter"));
+
+    connect(c_.cmdOuvrir, &QPushButton::clicked, this, [this] {
+        FillOpenMenu();
+        mnuOuvrir_->popup(c_.cmdOuvrir->mapToGlobal(QPoint(0, c_.cmdOuvrir->height())));
+    });
+    connect(c_.cmdEnregistrer, &QPushButton::clicked, this,
+            [this] { mnuEnregistrer_->popup(c_.cmdEnregistrer->mapToGlobal(QPoint(0, c_.cmdEnregistrer->height()))); });
+    connect(c_.cmdImporterListe, &QPushButton::clicked, this, [this] {
+        FillListsMenu();
+        mnuImporter_->popup(c_.cmdImporterListe->mapToGlobal(QPoint(0, c_.cmdImporterListe->height())));
+    });
+    connect(c_.cmdImprimer, &QPushButton::clicked, this, &MainWindow::cmdImprimer_Click);
+    connect(c_.cmdExporterPdf, &QPushButton::clicked, this, &MainWindow::ExportPdf);
+    setAcceptDrops(true);
+}
+
+void MainWindow::FillOpenMenu()
+{
+    mnuOuvrir_->clear();
+    const DocumentMenu documents = doc_.AvailableDocuments();
+    SetTitle(mnuOuvrir_, QStringLiteral("mnuOuvrirTitre"), documents.title);
+    for (int i = 0; i < documents.items.size(); ++i) {
+        const QString path = documents.items[i].path;
+        connect(Item(mnuOuvrir_, QStringLiteral("mnuOuvrirItem_%1").arg(i), documents.items[i].caption), &QAction::triggered,
+                this, [this, path] { doc_.OpenDocument(path); });
+    }
+    mnuOuvrir_->addSeparator();
+    connect(Item(mnuOuvrir_, QStringLiteral("mnuOuvrirAutre"), QStringLiteral("Ouvrir un &autre fichier...")),
+            &QAction::triggered, this, [this] { doc_.OpenOtherDocument(); });
+}
+
+void MainWindow::FillListsMenu()
+{
+    mnuImporter_->clear();
+    const WordListMenu lists = doc_.AvailableWordLists();
+    SetTitle(mnuImporter_, QStringLiteral("mnuImporterTitre"), lists.title);
+    for (int i = 0; i < lists.items.size(); ++i) {
+        const QString path = lists.items[i].path;
+        connect(Item(mnuImporter_, QStringLiteral("mnuImporterFichierItem_%1").arg(i), lists.items[i].caption),
+                &QAction::triggered, this, [this, path] { doc_.ImportList(path); });
+    }
+    mnuImporter_->addSeparator();
+    connect(Item(mnuImporter_, QStringLiteral("mnuImporterAutre"), QStringLiteral("Importer une &autre liste...")),
+            &QAction::triggered, this, [this] { doc_.ImportOtherList(); });
+    connect(Item(mnuImporter_, QStringLiteral("mnuImporterColler"), QStringLiteral("&Coller depuis le presse-papiers")),
+            &QAction::triggered, this, &MainWindow::PasteList);
+}
+
+void MainWindow::PasteList()
+{
+    doc_.PasteList(QGuiApplication::clipboard()->text());
+    FocusHolder();
+}
+
+// ---------------------------------------------------------------------------
+// Printing and PDF
+
+void MainWindow::cmdImprimer_Click()
+{
+    const PuzzleSettings& p = doc_.settings().puzzle;
+    const QString explanation = doc_.puzzle().BalanceLabel.explanation;
+    if (p.gameType == GameType::WordSearch && !p.randomFill && !explanation.isEmpty()) {
+        const QString question = explanation + QStringLiteral(" dans le message secret.\r\nVoulez-vous vraiment imprimer le document ?");
+        if (prompter_.Ask(MessageKind::Question, question) != Answer::Yes) {
+            FocusHolder();
+            return;
+        }
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(doc_.settings().title.isEmpty() ? ProductName() : doc_.settings().title);
+    const bool chosen = printDialog ? printDialog(printer) : [&] {
+        QPrintDialog dialog(&printer, this);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+        return dialog.exec() == QDialog::Accepted;
+    }();
+    if (chosen) {
+        // Paper never shows the highlight of a clicked word; after printing
+        // none is left in the preview either.
+        c_.lstLectureMots->setCurrentIndex({});
+        doc_.ClearHighlight();
+        QPainter painter;
+        if (painter.begin(&printer)) {
+            PainterSurface surface(painter);
+            DocumentRenderer(doc_.data).RenderDocument(surface, 1.0);
+            painter.end();
+        }
+        RedrawPreview();
+    }
+    FocusHolder();
+}
+
+void MainWindow::ExportPdf()
+{
+    QString name = doc_.life.documentName.isEmpty() ? doc_.ProposedFileName() : QFileInfo(doc_.life.documentName).completeBaseName();
+    const QString path = prompter_.SaveFileName({ QStringLiteral("Exporter en PDF"), QStringLiteral("Documents PDF (*.pdf)"),
+                                                  doc_.folders.user, name + QStringLiteral(".pdf"), QStringLiteral("pdf") });
+    if (!path.isEmpty()) {
+        QString error;
+        if (!WritePagePdf(doc_.data, path, &error))
+            prompter_.Ask(MessageKind::Error, error);
+    }
+    FocusHolder();
+}
+
+// ---------------------------------------------------------------------------
+// Files dropped on the window: a document opens, a word list is imported.
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedFile(event->mimeData()).isEmpty() && !generating_)
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = DroppedFile(event->mimeData());
+    if (path.isEmpty() || generating_)
+        return;
+    event->acceptProposedAction();
+    if (QFileInfo(path).suffix().compare(QStringLiteral("lxg"), Qt::CaseInsensitive) == 0)
+        doc_.OpenDocument(path);
+    else
+        doc_.ImportList(path);
+}
+
+} // namespace lx

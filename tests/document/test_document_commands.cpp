@@ -1,0 +1,195 @@
+// The commands that replace or store the document, answered through a
+// scripted prompter: the save question before new, open and closing, save as
+// and reopen, the template of the teacher's folder, the menus of documents
+// and lists, and the list imports.
+#include "document/Document.h"
+#include "document/DocumentFile.h"
+#include "puzzle/PuzzleTestSupport.h"
+#include "support/ScriptedPrompter.h"
+#include "words/WordListParser.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace lx {
+namespace {
+
+using test::u;
+
+const QStringList kFonts { u("Arial"), u("Arial Narrow"), u("Tahoma") };
+
+void Write(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+class DocumentCommands : public ::testing::Test {
+protected:
+    QTemporaryDir user;
+    QTemporaryDir program;
+    test::ScriptedPrompter prompter;
+    Document doc { kFonts };
+
+    void SetUp() override
+    {
+        doc.folders = { user.path(), program.path() };
+        doc.SetPrompter(&prompter);
+        Write(program.filePath(u("autre.lxg")), "[LXGDocument]\r\nTitre=Autre\r\n");
+    }
+    // A worksheet with changes not saved yet.
+    void Edit()
+    {
+        doc.Change(Setting::Title, u("Mes animaux"));
+        ASSERT_TRUE(doc.life.modified);
+    }
+};
+
+TEST_F(DocumentCommands, SaveAsThenReopenGivesTheSameDocument)
+{
+    doc.PasteWordList(u("chat\nchien\nloup\nlion\nours\n"));
+    doc.Change(Setting::Title, u("Les animaux"));
+    ASSERT_TRUE(doc.Generate().succeeded());
+    prompter.paths = { user.filePath(u("fiche")) };
+    ASSERT_TRUE(doc.SaveAs());
+    EXPECT_EQ(prompter.dialogs[0].proposedName, u("Lexigrille"));
+    EXPECT_EQ(prompter.dialogs[0].defaultSuffix, u("lxg"));
+    EXPECT_FALSE(doc.life.modified);
+    EXPECT_EQ(doc.life.WindowTitle(), u("Lexigrille 0.1 - fiche.lxg"));
+
+    Document back(kFonts);
+    ASSERT_TRUE(back.LoadDocument(user.filePath(u("fiche.lxg"))).loaded);
+    EXPECT_EQ(DocumentText(back.data), DocumentText(doc.data));
+}
+
+// Each command with each answer to "Voulez-vous enregistrer les
+// modifications ?": whether it goes on, and whether the work is kept.
+TEST_F(DocumentCommands, TheSaveQuestionBeforeNewOpenAndClosing)
+{
+    enum class Command { New, Open, Close };
+    struct Case {
+        Command command;
+        Answer answer;
+        bool saveDialogAnswered; // the save-as dialog gets a path (after Yes)
+        bool goesOn;
+        bool saved;
+    };
+    const Case cases[] = {
+        { Command::New, Answer::No, false, true, false },
+        { Command::New, Answer::Cancel, false, false, false },
+        { Command::New, Answer::Yes, true, true, true },
+        { Command::New, Answer::Yes, false, false, false }, // a cancelled save stops the command
+        { Command::Open, Answer::No, false, true, false },
+        { Command::Open, Answer::Cancel, false, false, false },
+        { Command::Open, Answer::Yes, true, true, true },
+        { Command::Open, Answer::Yes, false, false, false },
+        { Command::Close, Answer::Cancel, false, false, false },
+        { Command::Close, Answer::Yes, false, false, false },
+        { Command::Close, Answer::Yes, true, true, true },
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(n);
+        doc.ResetDocumentSettings();
+        Edit();
+        const QString path = user.filePath(QStringLiteral("sauvegarde%1.lxg").arg(n++));
+        prompter.answers = { c.answer };
+        prompter.paths = c.saveDialogAnswered ? QStringList { path } : QStringList { QString() };
+        bool wentOn = false;
+        switch (c.command) {
+        case Command::New:
+            wentOn = doc.NewDocument();
+            break;
+        case Command::Open:
+            wentOn = doc.OpenDocument(program.filePath(u("autre.lxg")));
+            break;
+        case Command::Close:
+            wentOn = doc.AskToSave();
+            break;
+        }
+        EXPECT_EQ(wentOn, c.goesOn);
+        EXPECT_EQ(QFile::exists(path), c.saved);
+        EXPECT_EQ(prompter.asked.last().text, u("Voulez-vous enregistrer les modifications ?"));
+        EXPECT_EQ(prompter.asked.last().kind, MessageKind::SaveQuestion);
+        if (!c.goesOn) {
+            EXPECT_EQ(doc.settings().title, u("Mes animaux")) << "the work stays open";
+            EXPECT_TRUE(doc.life.modified);
+        } else if (c.command == Command::Open) {
+            EXPECT_EQ(doc.settings().title, u("Autre"));
+        }
+    }
+    // Nothing to save: no question at all.
+    doc.ResetDocumentSettings();
+    prompter.asked.clear();
+    EXPECT_TRUE(doc.NewDocument());
+    EXPECT_TRUE(prompter.asked.isEmpty());
+}
+
+TEST_F(DocumentCommands, ATemplateGoesToTheTeachersFolderAndStartsTheNextNewDocument)
+{
+    Edit();
+    doc.Change(Setting::GridBold, true);
+    prompter.answers = { Answer::Yes };
+    ASSERT_TRUE(doc.SaveAsTemplate());
+    EXPECT_TRUE(QFile::exists(user.filePath(u("modèle.lxg"))));
+    EXPECT_FALSE(QFile::exists(program.filePath(u("modèle.lxg"))));
+    EXPECT_TRUE(doc.life.modified) << "the worksheet itself is not saved";
+
+    prompter.answers = { Answer::No };
+    ASSERT_TRUE(doc.NewDocument());
+    EXPECT_EQ(doc.settings().title, u("Mes animaux"));
+    EXPECT_TRUE(doc.settings().gridBold);
+    EXPECT_EQ(doc.life.WindowTitle(), u("Lexigrille 0.1 - Sans titre")) << "the template opens untitled";
+}
+
+TEST_F(DocumentCommands, MenusListTheTeachersFilesFirstEachNameOnce)
+{
+    for (int i = 0; i < 60; ++i)
+        Write(user.filePath(QStringLiteral("fiche %1.lxg").arg(i, 2, 10, QLatin1Char('0'))), "[LXGDocument]\r\n");
+    DocumentMenu menu = doc.AvailableDocuments();
+    EXPECT_EQ(menu.items.size(), 50);
+    EXPECT_EQ(menu.title, u("50 documents disponibles"));
+    EXPECT_EQ(menu.items[0].caption, u("fiche 00"));
+
+    QTemporaryDir fewer;
+    doc.folders.user = fewer.path();
+    Write(fewer.filePath(u("Autre.lxg")), "[LXGDocument]\r\n");
+    menu = doc.AvailableDocuments();
+    ASSERT_EQ(menu.items.size(), 1) << "the program's autre.lxg is the teacher's Autre.lxg";
+    EXPECT_EQ(menu.items[0].path, fewer.filePath(u("Autre.lxg")));
+
+    Write(fewer.filePath(u("Fruits.txt")), "pomme\r\npoire\r\n");
+    Write(program.filePath(u("fruits.txt")), "kiwi\r\n");
+    Write(program.filePath(u("Légumes.txt")), "chou\r\n");
+    Write(program.filePath(u("DB 01-07 (CP).txt")), "A-  chat\r\n");
+    const WordListMenu lists = doc.AvailableWordLists();
+    ASSERT_EQ(lists.items.size(), 2);
+    EXPECT_EQ(lists.items[0].path, fewer.filePath(u("Fruits.txt")));
+    EXPECT_EQ(lists.items[1].caption, u("Légumes"));
+    EXPECT_EQ(lists.title, u("2 listes disponibles"));
+}
+
+TEST_F(DocumentCommands, ListsFromAFileAndFromTheClipboard)
+{
+    Write(user.filePath(u("fruits.v2.txt")), "pomme\r\npoire\r\ncerise\r\n");
+    Edit();
+    prompter.answers = { Answer::No };
+    ASSERT_TRUE(doc.ImportList(user.filePath(u("fruits.v2.txt"))));
+    EXPECT_EQ(doc.words().Words(), (QStringList { u("cerise"), u("poire"), u("pomme") }));
+    EXPECT_EQ(doc.settings().themeText, u("fruits"));
+    EXPECT_EQ(doc.life.WindowTitle(), u("Lexigrille 0.1 - fruits.v2.txt*"));
+
+    EXPECT_TRUE(doc.PasteList(u("chat chien loup")));
+    EXPECT_EQ(doc.words().Count(), 3);
+    EXPECT_FALSE(doc.PasteList(QString()));
+    EXPECT_EQ(prompter.asked.last().kind, MessageKind::Error);
+    EXPECT_TRUE(prompter.asked.last().text.startsWith(u("Impossible de coller les données du presse-papiers !")));
+    EXPECT_EQ(doc.words().Count(), 3) << "a failed paste changes nothing";
+}
+
+} // namespace
+} // namespace lx
