@@ -1,45 +1,26 @@
 // lexigrille-cli: the worksheet engine from the command line, for batch work
 // and for checks without a display.
+#include "cli/Cli.h"
 #include "core/ProgramInfo.h"
 #include "document/Document.h"
-#include "document/DocumentValues.h"
-#include "document/FontCatalog.h"
-#include "render/PageExport.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QTextStream>
-
-#include <optional>
 
 #include <unistd.h>
 
+using namespace lx::cli;
+
 namespace {
 
-enum ExitCode {
-    kOk = 0,
-    kInputError = 1, // usage error, missing or unreadable input, failed write
-    kRefused = 2,    // the generate command refused the document
-    kTimedOut = 3,   // the time limit ended the generation
-};
-
-QTextStream& out()
-{
-    static QTextStream s(stdout);
-    return s;
-}
-
-QTextStream& err()
-{
-    static QTextStream s(stderr);
-    return s;
-}
-
-void printHelp(QTextStream& s)
+void PrintHelp(QTextStream& s)
 {
     s << "Utilisation :\n"
+         "  lexigrille-cli new -o FICHE.lxg [CHOIX...]\n"
+         "      crée un document à partir des choix ci-dessous, sans créer la grille\n"
+         "  lexigrille-cli make -o FICHE.pdf|FICHE.png [CHOIX...] [--dpi N]\n"
+         "      crée le document, la grille et la page en une fois\n"
          "  lexigrille-cli generate ENTREE.lxg -o SORTIE.lxg [--seed N]\n"
          "      ouvre le document, crée la grille et l'enregistre sous SORTIE\n"
          "  lexigrille-cli save ENTREE.lxg -o SORTIE.lxg\n"
@@ -49,166 +30,61 @@ void printHelp(QTextStream& s)
          "      de N points par pouce (150 par défaut, de 36 à 600)\n"
          "  lexigrille-cli --help | --version\n"
          "\n"
+         "Choix de new et make :\n"
+         "  --type lexigrille|mots-cases|mots-codes   le type de jeu (lexigrille par défaut)\n"
+         "  --words LISTE.txt        les mots d'une liste (un mot par ligne)\n"
+         "  --level CLASSE           les mots d'une classe (CP, CE1, CE2, CM1, CM2), à répéter\n"
+         "  --theme THÈME            seulement les mots de ce thème (\"Animaux\"...), à répéter\n"
+         "  --count N                N mots tirés au hasard parmi les mots choisis\n"
+         "  --title TEXTE            le titre ; --instruction TEXTE : la consigne\n"
+         "  --lower vide|solution|copie   la moitié inférieure (solution par défaut)\n"
+         "  --size N                 la taille de la grille de Lexigrille (5 à 18)\n"
+         "  --seed N                 la graine du hasard : la même graine redonne la même fiche\n"
+         "\n"
          "Codes de retour : 0 réussite ; 1 fichier absent ou illisible, ou commande incorrecte ;\n"
          "2 création refusée (le message l'explique) ; 3 temps de calcul dépassé.\n";
     s.flush();
 }
 
-struct Arguments {
-    QString command;
-    QString input;
-    QString output;
+// generate, save and render: one document in, one file out.
+int DocumentCommand(Options& o)
+{
+    if (o.positional.size() != 1 || o.Value(QStringLiteral("--output")).isEmpty()) {
+        o.error = QStringLiteral("Indiquez un document et un fichier de sortie (-o).");
+        return kInputError;
+    }
+    const QString output = o.Value(QStringLiteral("--output"));
     std::optional<std::uint64_t> seed;
-    std::optional<int> dpi;
-};
-
-constexpr int kDefaultDpi = 150;
-constexpr int kMinDpi = 36;
-constexpr int kMaxDpi = 600;
-
-std::optional<Arguments> parse(const QStringList& args)
-{
-    Arguments a;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == QStringLiteral("-o") || arg == QStringLiteral("--output")) {
-            if (++i >= args.size())
-                return std::nullopt;
-            a.output = args[i];
-        } else if (arg == QStringLiteral("--seed")) {
-            if (++i >= args.size())
-                return std::nullopt;
-            bool ok = false;
-            a.seed = args[i].toULongLong(&ok);
-            if (!ok)
-                return std::nullopt;
-        } else if (arg == QStringLiteral("--dpi")) {
-            if (++i >= args.size())
-                return std::nullopt;
-            bool ok = false;
-            a.dpi = args[i].toInt(&ok);
-            if (!ok || *a.dpi < kMinDpi || *a.dpi > kMaxDpi)
-                return std::nullopt;
-        } else if (a.command.isEmpty()) {
-            a.command = arg;
-        } else if (a.input.isEmpty()) {
-            a.input = arg;
-        } else {
-            return std::nullopt;
-        }
+    if (o.Has(QStringLiteral("--seed"))) {
+        const auto n = NumberOption(o, QStringLiteral("--seed"), 0, std::numeric_limits<std::int64_t>::max());
+        if (!n)
+            return kInputError;
+        seed = std::uint64_t(*n);
     }
-    if (a.command.isEmpty() || a.input.isEmpty() || a.output.isEmpty())
-        return std::nullopt;
-    if (a.dpi && a.command != QStringLiteral("render"))
-        return std::nullopt;
-    return a;
-}
-
-// Answers as a teacher who wants the file: Yes to every question (the grid
-// is enlarged for a long word, the template is written). Errors go to stderr.
-class CliPrompter : public lx::Prompter {
-public:
-    lx::Answer Ask(lx::MessageKind kind, const QString& text) override
-    {
-        switch (kind) {
-        case lx::MessageKind::Error:
-        case lx::MessageKind::SaveError:
-        case lx::MessageKind::MissingFiles:
-            err() << text << "\n";
-            return lx::Answer::Ok;
-        case lx::MessageKind::Information:
-            return lx::Answer::Ok;
-        default:
-            return lx::Answer::Yes;
-        }
+    int dpi = kDefaultDpi;
+    if (o.Has(QStringLiteral("--dpi"))) {
+        const auto n = NumberOption(o, QStringLiteral("--dpi"), 36, 600);
+        if (!n)
+            return kInputError;
+        dpi = int(*n);
     }
-    QString OpenFileName(const lx::FileDialogRequest&) override { return {}; }
-    QString SaveFileName(const lx::FileDialogRequest&) override { return {}; }
-};
-
-CliPrompter& prompter()
-{
-    static CliPrompter p;
-    return p;
-}
-
-// Opens the input as the window would; a missing or unreadable file is an error here.
-bool open(lx::Document& doc, const QString& input)
-{
-    doc.SetPrompter(&prompter());
-    const lx::LoadResult r = doc.LoadDocument(QFileInfo(input).absoluteFilePath());
-    if (!r.loaded)
-        err() << r.errorMessage << "\n";
-    return r.loaded;
-}
-
-int save(lx::Document& doc, const QString& output)
-{
-    const lx::SaveResult r = doc.SaveDocument(QFileInfo(output).absoluteFilePath());
-    if (!r.saved) {
-        err() << (r.errorMessage.isEmpty() ? QStringLiteral("Impossible d'enregistrer ") + output : r.errorMessage) << "\n";
+    if (o.command == QStringLiteral("render") && !IsPageFile(output))
         return kInputError;
+    std::unique_ptr<lx::Document> doc = MakeDocument();
+    if (!Open(*doc, o.positional[0]))
+        return kInputError;
+    if (o.command == QStringLiteral("render"))
+        return Render(*doc, output, dpi);
+    if (o.command == QStringLiteral("generate")) {
+        const int code = Generate(*doc, seed);
+        if (code != kOk)
+            return code;
+        const int saved = Save(*doc, output);
+        if (saved == kOk)
+            out() << "Graine : " << doc->engine.LastSeed() << "\n";
+        return saved;
     }
-    out() << "Document enregistré : " << r.path << "\n";
-    return kOk;
-}
-
-int generate(const Arguments& a)
-{
-    lx::Document doc(lx::FontCatalog::Installed().Names());
-    if (!open(doc, a.input))
-        return kInputError;
-    doc.engine.SetFixedSeed(a.seed);
-    // Refusals are reported by the prompter.
-    const lx::GenerationResult r = doc.Generate();
-    switch (r.outcome) {
-    case lx::GenerationOutcome::Generated:
-        break;
-    case lx::GenerationOutcome::TooFewWords:
-        err() << "Cochez au moins cinq mots pour créer la grille.\n";
-        return kRefused;
-    case lx::GenerationOutcome::TimedOut:
-        err() << "Le temps de calcul est dépassé : la grille n'a pas pu être créée avec ces mots. "
-                 "Essayez une grille plus grande, d'autres sens ou moins de mots.\n";
-        return kTimedOut;
-    default:
-        return kRefused;
-    }
-    const int code = save(doc, a.output);
-    if (code == kOk)
-        out() << "Graine : " << doc.engine.LastSeed() << "\n";
-    return code;
-}
-
-int resave(const Arguments& a)
-{
-    lx::Document doc(lx::FontCatalog::Installed().Names());
-    if (!open(doc, a.input))
-        return kInputError;
-    return save(doc, a.output);
-}
-
-// The page as it prints, as a PDF or a PNG image, chosen by the output's extension.
-int render(const Arguments& a)
-{
-    const QString suffix = QFileInfo(a.output).suffix().toLower();
-    if (suffix != QStringLiteral("pdf") && suffix != QStringLiteral("png")) {
-        err() << "Le fichier de sortie doit se terminer par .pdf ou .png : " << a.output << "\n";
-        return kInputError;
-    }
-    lx::Document doc(lx::FontCatalog::Installed().Names());
-    if (!open(doc, a.input))
-        return kInputError;
-    const QString output = QFileInfo(a.output).absoluteFilePath();
-    QString error;
-    const bool written = suffix == QStringLiteral("pdf") ? lx::WritePagePdf(doc.data, output, &error)
-                                                         : lx::WritePagePng(doc.data, output, a.dpi.value_or(kDefaultDpi), &error);
-    if (!written) {
-        err() << error << "\n";
-        return kInputError;
-    }
-    out() << "Page enregistrée : " << output << "\n";
-    return kOk;
+    return Save(*doc, output);
 }
 
 } // namespace
@@ -232,26 +108,44 @@ int main(int argc, char** argv)
     QGuiApplication::setApplicationName(lx::ProductName());
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
-        printHelp(out());
+        PrintHelp(out());
         return kOk;
     }
     if (args.contains(QStringLiteral("--version"))) {
         out() << lx::ProductName() << ' ' << lx::ProgramVersion() << "\nDossier du programme : " << lx::ProgramFolder() << "\n";
         return kOk;
     }
-    const auto parsed = parse(args);
-    if (!parsed) {
-        err() << "Commande incorrecte.\n\n";
-        printHelp(err());
+    const QString command = args.value(0);
+    QStringList known { QStringLiteral("--output") };
+    if (command == QStringLiteral("generate"))
+        known << QStringLiteral("--seed");
+    else if (command == QStringLiteral("render"))
+        known << QStringLiteral("--dpi");
+    else if (command == QStringLiteral("new"))
+        known = WorksheetOptionNames();
+    else if (command == QStringLiteral("make"))
+        known = WorksheetOptionNames() << QStringLiteral("--dpi");
+    else if (command != QStringLiteral("save")) {
+        err() << (command.isEmpty() ? QStringLiteral("Commande manquante.") : QStringLiteral("Commande inconnue : ") + command)
+              << "\n\n";
+        PrintHelp(err());
         return kInputError;
     }
-    if (parsed->command == QStringLiteral("generate"))
-        return generate(*parsed);
-    if (parsed->command == QStringLiteral("save"))
-        return resave(*parsed);
-    if (parsed->command == QStringLiteral("render"))
-        return render(*parsed);
-    err() << "Commande inconnue : " << parsed->command << "\n\n";
-    printHelp(err());
-    return kInputError;
+    Options o = ParseOptions(args, known);
+    int code = kInputError;
+    if (o.error.isEmpty()) {
+        if (command == QStringLiteral("new") || command == QStringLiteral("make")) {
+            if (o.Value(QStringLiteral("--output")).isEmpty() || !o.positional.isEmpty())
+                o.error = QStringLiteral("Indiquez le fichier à créer (-o), sans autre argument.");
+            else
+                return command == QStringLiteral("new") ? NewCommand(o) : MakeCommand(o);
+        } else {
+            code = DocumentCommand(o);
+        }
+    }
+    if (!o.error.isEmpty()) {
+        err() << "Commande incorrecte : " << o.error << "\n\n";
+        PrintHelp(err());
+    }
+    return code;
 }

@@ -46,6 +46,15 @@ QString LevelCaption(int level)
     return QString::fromLatin1(kLevels[level].caption);
 }
 
+int LevelIndexOf(const QString& caption)
+{
+    for (int level = 0; level < kLevelCount; ++level) {
+        if (LevelCaption(level).compare(caption.trimmed(), Qt::CaseInsensitive) == 0)
+            return level;
+    }
+    return -1;
+}
+
 QString LevelFileName(int level)
 {
     if (level < 0 || level >= kLevelCount)

@@ -26,6 +26,8 @@ inline constexpr char kMakerWebPage[] = "https://lexigrille.fr";
 
 // "CP", "CE1", "CE2", "CM1", "CM2".
 QString LevelCaption(int level);
+// The level of a caption, in any case ("cm1" gives 3); -1 for none.
+int LevelIndexOf(const QString& caption);
 // "DB 01-07 (CP).txt"... "DB 20-23 (CM2).txt".
 QString LevelFileName(int level);
 

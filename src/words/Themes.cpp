@@ -1,6 +1,7 @@
 #include "words/Themes.h"
 
 #include "words/Plural.h"
+#include "words/WordForms.h"
 
 namespace lx {
 
@@ -26,6 +27,16 @@ QString ThemeName(int index)
 int ThemeIndexOfCode(QChar code)
 {
     return int(ThemeCodes().indexOf(code));
+}
+
+int ThemeIndexOfName(const QString& name)
+{
+    const QString wanted = LettersOnly(name);
+    for (int i = 0; i < kThemeCount && !wanted.isEmpty(); ++i) {
+        if (LettersOnly(ThemeName(i)) == wanted)
+            return i;
+    }
+    return -1;
 }
 
 int ThemeList::SelectedCount() const

@@ -15,6 +15,10 @@ QString ThemeCodes(); // "édaArCoERlFLIMimuNnOPTt123V"
 QString ThemeName(int index);
 // Index of a theme code, -1 when the character is no theme code.
 int ThemeIndexOfCode(QChar code);
+// Index of a theme named as a teacher types it: case, accents, spaces and
+// punctuation do not matter ("ecole" and "Activites metiers" are found); -1
+// when no theme has that name.
+int ThemeIndexOfName(const QString& name);
 
 // The theme list: which themes are selected, whether the list is enabled
 // (it is not while an external word list fills the selection), its current

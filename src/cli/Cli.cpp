@@ -1,0 +1,167 @@
+#include "cli/Cli.h"
+
+#include "document/Document.h"
+#include "document/FontCatalog.h"
+#include "render/PageExport.h"
+
+#include <QFileInfo>
+
+#include <memory>
+
+namespace lx::cli {
+
+namespace {
+
+class CliPrompter : public Prompter {
+public:
+    Answer Ask(MessageKind kind, const QString& text) override
+    {
+        switch (kind) {
+        case MessageKind::Error:
+        case MessageKind::SaveError:
+        case MessageKind::MissingFiles:
+            err() << text << "\n";
+            return Answer::Ok;
+        case MessageKind::Information:
+            return Answer::Ok;
+        default:
+            return Answer::Yes;
+        }
+    }
+    QString OpenFileName(const FileDialogRequest&) override { return {}; }
+    QString SaveFileName(const FileDialogRequest&) override { return {}; }
+};
+
+} // namespace
+
+QTextStream& out()
+{
+    static QTextStream s(stdout);
+    return s;
+}
+
+QTextStream& err()
+{
+    static QTextStream s(stderr);
+    return s;
+}
+
+QStringList Options::All(const QString& name) const
+{
+    QStringList all = values.values(name);
+    std::reverse(all.begin(), all.end()); // QMultiMap keeps the latest first
+    return all;
+}
+
+Options ParseOptions(const QStringList& args, const QStringList& known)
+{
+    Options o;
+    for (int i = 0; i < args.size(); ++i) {
+        QString arg = args[i];
+        if (arg == QStringLiteral("-o"))
+            arg = QStringLiteral("--output");
+        if (!arg.startsWith(QStringLiteral("--"))) {
+            if (o.command.isEmpty())
+                o.command = arg;
+            else
+                o.positional << arg;
+            continue;
+        }
+        if (!known.contains(arg)) {
+            o.error = QStringLiteral("Option inconnue : ") + arg + QStringLiteral(".");
+            return o;
+        }
+        if (++i >= args.size()) {
+            o.error = QStringLiteral("Il manque la valeur de l'option ") + arg + QStringLiteral(".");
+            return o;
+        }
+        o.values.insert(arg, args[i]);
+    }
+    return o;
+}
+
+std::optional<std::int64_t> NumberOption(Options& o, const QString& name, std::int64_t low, std::int64_t high)
+{
+    bool ok = false;
+    const qlonglong n = o.Value(name).toLongLong(&ok);
+    if (!ok || n < low || n > high) {
+        if (o.error.isEmpty()) {
+            o.error = QStringLiteral("L'option %1 attend un nombre entier de %2 à %3 : « %4 ».")
+                          .arg(name).arg(low).arg(high).arg(o.Value(name));
+        }
+        return std::nullopt;
+    }
+    return n;
+}
+
+std::unique_ptr<Document> MakeDocument()
+{
+    static CliPrompter prompter;
+    auto doc = std::make_unique<Document>(FontCatalog::Installed().Names());
+    doc->SetPrompter(&prompter);
+    return doc;
+}
+
+bool Open(Document& doc, const QString& input)
+{
+    const LoadResult r = doc.LoadDocument(QFileInfo(input).absoluteFilePath());
+    if (!r.loaded)
+        err() << r.errorMessage << "\n";
+    return r.loaded;
+}
+
+int Save(Document& doc, const QString& output)
+{
+    const SaveResult r = doc.SaveDocument(QFileInfo(output).absoluteFilePath());
+    if (!r.saved) {
+        err() << (r.errorMessage.isEmpty() ? QStringLiteral("Impossible d'enregistrer ") + output : r.errorMessage) << "\n";
+        return kInputError;
+    }
+    out() << "Document enregistré : " << r.path << "\n";
+    return kOk;
+}
+
+int Generate(Document& doc, std::optional<std::uint64_t> seed)
+{
+    doc.engine.SetFixedSeed(seed);
+    // Refusals are told by the prompter.
+    switch (doc.Generate().outcome) {
+    case GenerationOutcome::Generated:
+        return kOk;
+    case GenerationOutcome::TooFewWords:
+        err() << "Cochez au moins cinq mots pour créer la grille.\n";
+        return kRefused;
+    case GenerationOutcome::TimedOut:
+        err() << "Le temps de calcul est dépassé : la grille n'a pas pu être créée avec ces mots. "
+                 "Essayez une grille plus grande, d'autres sens ou moins de mots.\n";
+        return kTimedOut;
+    default:
+        return kRefused;
+    }
+}
+
+bool IsPageFile(const QString& output)
+{
+    const QString suffix = QFileInfo(output).suffix().toLower();
+    if (suffix == QStringLiteral("pdf") || suffix == QStringLiteral("png"))
+        return true;
+    err() << "Le fichier de sortie doit se terminer par .pdf ou .png : " << output << "\n";
+    return false;
+}
+
+int Render(Document& doc, const QString& outputIn, int dpi)
+{
+    const QString output = QFileInfo(outputIn).absoluteFilePath();
+    QString error;
+    const bool written = QFileInfo(output).suffix().toLower() == QStringLiteral("pdf")
+        ? WritePagePdf(doc.data, output, &error)
+        : WritePagePng(doc.data, output, dpi, &error);
+    if (!written) {
+        err() << error << "\n";
+        return kInputError;
+    }
+    out() << "Page enregistrée : " << output << "\n";
+    return kOk;
+}
+
+} // namespace lx::cli

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QMultiMap>
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+namespace lx {
+class Document;
+}
+
+// The pieces that the commands of lexigrille-cli share.
+namespace lx::cli {
+
+enum ExitCode {
+    kOk = 0,
+    kInputError = 1, // usage error, missing or unreadable input, failed write
+    kRefused = 2,    // the generation was refused (the message says why)
+    kTimedOut = 3,   // the time limit ended the generation
+};
+
+QTextStream& out();
+QTextStream& err();
+
+// The command line: the command, its positional arguments and its options
+// ("-o" stands for "--output"); every option takes one value.
+struct Options {
+    QString command;
+    QStringList positional;
+    QMultiMap<QString, QString> values;
+    QString error; // French; empty when the line reads well
+
+    bool Has(const QString& name) const { return values.contains(name); }
+    QString Value(const QString& name) const { return values.value(name); }
+    QStringList All(const QString& name) const; // in the order given
+};
+Options ParseOptions(const QStringList& args, const QStringList& known);
+// A whole number of the option within low..high; nullopt (and the error set) otherwise.
+std::optional<std::int64_t> NumberOption(Options& o, const QString& name, std::int64_t low, std::int64_t high);
+
+// A new document that answers every question as a teacher wanting the file
+// would (Yes), and tells errors on stderr.
+std::unique_ptr<Document> MakeDocument();
+// Opens the input as the window would; a missing or unreadable file is an error.
+bool Open(Document& doc, const QString& input);
+int Save(Document& doc, const QString& output);
+// "Créer la grille" with the seed (from the clock without one).
+int Generate(Document& doc, std::optional<std::uint64_t> seed);
+// The page as it prints, as a PDF or a PNG image, chosen by the output's extension.
+int Render(Document& doc, const QString& output, int dpi);
+// The output must end with .pdf or .png.
+bool IsPageFile(const QString& output);
+
+inline constexpr int kDefaultDpi = 150;
+
+// "new" and "make": a worksheet from a few choices (WorksheetCommands.cpp).
+int NewCommand(Options& o);
+int MakeCommand(Options& o);
+QStringList WorksheetOptionNames();
+
+} // namespace lx::cli

@@ -1,0 +1,166 @@
+// "new" and "make": a worksheet from a few choices on the command line,
+// without writing a document by hand.
+#include "cli/Cli.h"
+
+#include "core/ProgramInfo.h"
+#include "document/Document.h"
+#include "document/WorksheetRecipe.h"
+#include "words/ThemeDatabase.h"
+#include "words/Themes.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+
+#include <limits>
+
+namespace lx::cli {
+
+namespace {
+
+QString ValidThemes()
+{
+    QStringList names;
+    for (int i = 0; i < kThemeCount; ++i)
+        names << QStringLiteral("« ") + ThemeName(i) + QStringLiteral(" »");
+    return names.join(QStringLiteral(", "));
+}
+
+// The recipe the options describe; nullopt, with the error set, when they do not read.
+std::optional<WorksheetRecipe> ReadRecipe(Options& o)
+{
+    WorksheetRecipe r;
+    auto fail = [&o](const QString& message) -> std::optional<WorksheetRecipe> {
+        if (o.error.isEmpty())
+            o.error = message;
+        return std::nullopt;
+    };
+    if (o.Has(QStringLiteral("--type"))) {
+        const QStringList types { QStringLiteral("lexigrille"), QStringLiteral("mots-cases"), QStringLiteral("mots-codes") };
+        const int type = int(types.indexOf(o.Value(QStringLiteral("--type")).toLower()));
+        if (type < 0)
+            return fail(QStringLiteral("Type de jeu inconnu : « %1 ». Types possibles : lexigrille, mots-cases, mots-codes.")
+                            .arg(o.Value(QStringLiteral("--type"))));
+        r.type = GameType(type);
+    }
+    for (const QString& name : o.All(QStringLiteral("--level"))) {
+        const int level = LevelIndexOf(name);
+        if (level < 0)
+            return fail(QStringLiteral("Classe inconnue : « %1 ». Classes possibles : CP, CE1, CE2, CM1, CM2.").arg(name));
+        r.levels << level;
+    }
+    for (const QString& name : o.All(QStringLiteral("--theme"))) {
+        const int theme = ThemeIndexOfName(name);
+        if (theme < 0)
+            return fail(QStringLiteral("Thème inconnu : « %1 ». Thèmes possibles : %2.").arg(name, ValidThemes()));
+        r.themes << theme;
+    }
+    r.wordListPath = o.Value(QStringLiteral("--words"));
+    if (!r.wordListPath.isEmpty() && (!r.levels.isEmpty() || !r.themes.isEmpty()))
+        return fail(QStringLiteral("Choisissez les mots d'une liste (--words) ou de la base (--level, --theme), pas des deux."));
+    if (r.wordListPath.isEmpty() && r.levels.isEmpty())
+        return fail(QStringLiteral("Choisissez les mots : --words LISTE.txt, ou au moins une classe avec --level (et des thèmes avec --theme)."));
+    if (!r.wordListPath.isEmpty() && !QFileInfo(r.wordListPath).isFile())
+        return fail(QStringLiteral("La liste « %1 » est introuvable.").arg(r.wordListPath));
+    if (o.Has(QStringLiteral("--count"))) {
+        const auto count = NumberOption(o, QStringLiteral("--count"), 1, 5000);
+        if (!count)
+            return std::nullopt;
+        r.count = int(*count);
+    }
+    if (o.Has(QStringLiteral("--size"))) {
+        const auto size = NumberOption(o, QStringLiteral("--size"), DocumentSettings::kMinGridSize, DocumentSettings::kMaxGridSize);
+        if (!size)
+            return std::nullopt;
+        r.gridSize = int(*size);
+    }
+    if (o.Has(QStringLiteral("--seed"))) {
+        const auto seed = NumberOption(o, QStringLiteral("--seed"), 0, std::numeric_limits<std::int64_t>::max());
+        if (!seed)
+            return std::nullopt;
+        r.seed = std::uint64_t(*seed);
+    } else {
+        // Without a seed, one from the clock; it is told so that the run can be repeated.
+        r.seed = std::uint64_t(QDateTime::currentMSecsSinceEpoch());
+        o.values.insert(QStringLiteral("--seed"), QString::number(r.seed));
+    }
+    if (o.Has(QStringLiteral("--lower"))) {
+        const QStringList halves { QStringLiteral("vide"), QStringLiteral("solution"), QStringLiteral("copie") };
+        const int half = int(halves.indexOf(o.Value(QStringLiteral("--lower")).toLower()));
+        if (half < 0)
+            return fail(QStringLiteral("Moitié inférieure inconnue : « %1 ». Choix possibles : vide, solution, copie.")
+                            .arg(o.Value(QStringLiteral("--lower"))));
+        r.lowerHalf = half;
+    }
+    if (o.Has(QStringLiteral("--title")))
+        r.title = o.Value(QStringLiteral("--title"));
+    if (o.Has(QStringLiteral("--instruction")))
+        r.instruction = o.Value(QStringLiteral("--instruction"));
+    return r;
+}
+
+// The document of the options, or the exit code of what went wrong.
+std::unique_ptr<Document> Build(Options& o, int& code)
+{
+    code = kInputError;
+    const std::optional<WorksheetRecipe> recipe = ReadRecipe(o);
+    if (!recipe) {
+        err() << o.error << "\n";
+        return nullptr;
+    }
+    static ThemeDatabase database;
+    static const bool loaded = (database.Load(ProgramFolder()), true);
+    (void)loaded;
+    std::unique_ptr<Document> doc = MakeDocument();
+    doc->themeDatabase = &database;
+    const QString problem = ApplyRecipe(*doc, *recipe);
+    if (!problem.isEmpty()) {
+        err() << problem << "\n";
+        return nullptr;
+    }
+    code = kOk;
+    return doc;
+}
+
+} // namespace
+
+QStringList WorksheetOptionNames()
+{
+    return { QStringLiteral("--output"), QStringLiteral("--type"), QStringLiteral("--words"), QStringLiteral("--level"),
+             QStringLiteral("--theme"), QStringLiteral("--count"), QStringLiteral("--title"),
+             QStringLiteral("--instruction"), QStringLiteral("--lower"), QStringLiteral("--size"), QStringLiteral("--seed") };
+}
+
+int NewCommand(Options& o)
+{
+    int code = kOk;
+    std::unique_ptr<Document> doc = Build(o, code);
+    return doc ? Save(*doc, o.Value(QStringLiteral("--output"))) : code;
+}
+
+int MakeCommand(Options& o)
+{
+    const QString output = o.Value(QStringLiteral("--output"));
+    if (!IsPageFile(output))
+        return kInputError;
+    int code = kOk;
+    std::unique_ptr<Document> doc = Build(o, code);
+    if (!doc)
+        return code;
+    int dpi = kDefaultDpi;
+    if (o.Has(QStringLiteral("--dpi"))) {
+        const auto d = NumberOption(o, QStringLiteral("--dpi"), 36, 600);
+        if (!d) {
+            err() << o.error << "\n";
+            return kInputError;
+        }
+        dpi = int(*d);
+    }
+    const std::uint64_t seed = o.Value(QStringLiteral("--seed")).toULongLong();
+    code = Generate(*doc, seed);
+    if (code != kOk)
+        return code;
+    out() << "Graine : " << seed << "\n";
+    return Render(*doc, output, dpi);
+}
+
+} // namespace lx::cli
