@@ -16,7 +16,7 @@ PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
   libgtest-dev libbenchmark-dev
-  fonts-liberation fonts-dejavu-core fonts-symbola fonts-wine
+  fonts-liberation fonts-dejavu-core fonts-symbola fonts-wine fonts-opendyslexic
   clang libclang-rt-14-dev
   python3 hunspell hunspell-fr-classical
   poppler-utils

@@ -199,7 +199,9 @@ QStringList FontListRows(const QStringList& installedNames)
     };
     static const char* const preferred[] = {
         "Arial", nullptr, "Century Gothic", "Comic Sans MS", "CrayonE", "CrayonL", "cursive", "Cursive standard",
-        "DuCahier xp", "Ecolier", "Ecolier_court", "Script cole", "Script Ecole 2", "Tahoma", "Times New Roman",
+        "DuCahier xp", "Ecolier", "Ecolier_court",
+        // A font drawn for pupils who struggle with reading (Debian's fonts-opendyslexic).
+        "OpenDyslexic", "Script cole", "Script Ecole 2", "Tahoma", "Times New Roman",
     };
     for (const char* name : preferred)
         addIfInstalled(name ? QString::fromUtf8(name) : DefaultListFontName(installedNames));

@@ -55,8 +55,8 @@ private:
 inline constexpr const char* kFontListSeparator = "--------------------";
 
 // The rows of the three font lists of the window: the fonts teachers use
-// most, in a fixed order ("Arial", the default list font, then school fonts,
-// "Tahoma", "Times New Roman"...) where installed, the separator row, then
+// most, in a fixed order ("Arial", the default list font, then school fonts
+// and OpenDyslexic, "Tahoma", "Times New Roman"...) where installed, the separator row, then
 // every installed font in alphabetical order; no name twice.
 QStringList FontListRows(const QStringList& installedNames);
 // "Arial Narrow" when the list has it, else "Arial".
