@@ -1,6 +1,9 @@
 #include "app/MainWindow.h"
 
+#include "app/AboutBox.h"
 #include "app/PreviewWidget.h"
+#include "app/StartUp.h"
+#include "app/UpdateCheck.h"
 #include "app/WidgetPrompter.h"
 #include "document/Document.h"
 #include "document/FontCatalog.h"
@@ -75,6 +78,11 @@ MainWindow::MainWindow(Document& doc, Prompter* prompter, QWidget* parent)
     tmrFlash_->setInterval(500);
     connect(tmrFlash_, &QTimer::timeout, this, [this] { c_.shpFlash->setVisible(!c_.shpFlash->isVisible()); });
 
+    updates_ = new UpdateChecker(doc_, this);
+    // Leaving for the download page: the teacher has already answered about
+    // unsaved work, so the window closes without asking again.
+    connect(updates_, &UpdateChecker::quitRequested, this, [] { QCoreApplication::exit(0); });
+
     FillFontLists();
     BindSettings();
     BindTexts();
@@ -85,6 +93,10 @@ MainWindow::MainWindow(Document& doc, Prompter* prompter, QWidget* parent)
 
     connect(c_.cmdGenerer, &QPushButton::clicked, this, &MainWindow::cmdGenerer_Click);
     connect(c_.cmdNouveau, &QPushButton::clicked, this, [this] { doc_.NewDocument(); });
+    connect(c_.cmdAbout, &QPushButton::clicked, this, [this] {
+        cmdAbout_Click();
+        FocusHolder();
+    });
     connect(c_.cmdPolice, &QToolButton::pressed, this, &MainWindow::ShowTitleFontList);
     connect(c_.lstPoliceTitre, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { ChooseTitleFont(c_.lstPoliceTitre->row(item)); });
@@ -141,6 +153,7 @@ void MainWindow::BuildShortcuts()
         auto* shortcut = new QShortcut(sequence, this);
         connect(shortcut, &QShortcut::activated, this, slot);
     };
+    key(QKeySequence(Qt::Key_F1), [this] { cmdAbout_Click(); });
     key(QKeySequence(Qt::Key_F5), [this] { cmdGenerer_Click(); });
     key(QKeySequence(Qt::CTRL | Qt::Key_G), [this] { cmdGenerer_Click(); });
     key(QKeySequence(Qt::CTRL | Qt::Key_N), [this] { doc_.NewDocument(); });
@@ -151,6 +164,30 @@ void MainWindow::BuildShortcuts()
     key(QKeySequence(Qt::CTRL | Qt::Key_V), [this] { PasteList(); });
     key(QKeySequence(Qt::CTRL | Qt::Key_P), [this] { cmdImprimer_Click(); });
     key(QKeySequence(Qt::CTRL | Qt::Key_E), [this] { ExportPdf(); });
+}
+
+void MainWindow::cmdAbout_Click()
+{
+    AboutBox about(*updates_, this);
+    about.exec();
+}
+
+void MainWindow::OpenFromOtherLaunch(const QStringList& arguments)
+{
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+    const QString path = DocumentToOpen(arguments);
+    if (path.isEmpty())
+        return;
+    // Not in the middle of a question, a dialog or a generation: the
+    // document waits its turn.
+    if (loading_ || generating_ || QApplication::activeModalWidget()) {
+        QTimer::singleShot(300, this, [this, path] { OpenFromOtherLaunch({ path }); });
+        return;
+    }
+    doc_.OpenDocument(path);
 }
 
 // ---------------------------------------------------------------------------

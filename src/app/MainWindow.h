@@ -17,6 +17,7 @@ namespace lx {
 class Document;
 class Prompter;
 class PreviewWidget;
+class UpdateChecker;
 class WordListModel;
 struct PageLayout;
 
@@ -43,6 +44,16 @@ public:
     void cmdGenerer_Click();
     // Start-up is over: the preview draws from now on.
     void FinishLoading();
+
+    // The About box (the button and F1), shown modally.
+    void cmdAbout_Click();
+    // The update check, run silently at start-up and from the About box.
+    UpdateChecker& updates() { return *updates_; }
+    // Lexigrille was launched again: this window comes to the front and opens
+    // the document named on that command line, if any (after the question
+    // about unsaved changes). While a dialog is open or a grid is being
+    // made, the document waits for them to end.
+    void OpenFromOtherLaunch(const QStringList& arguments);
 
     // The print command; printDialog chooses the printer (a test sets its own,
     // which says whether to print: false is a cancelled dialog).
@@ -100,6 +111,7 @@ private:
     WordListModel* wordModel_ = nullptr;
     QTimer* tmrGenerer_ = nullptr;
     QTimer* tmrFlash_ = nullptr;
+    UpdateChecker* updates_ = nullptr;
     QMenu* mnuOuvrir_ = nullptr;
     QMenu* mnuEnregistrer_ = nullptr;
     QMenu* mnuImporter_ = nullptr;

@@ -14,10 +14,16 @@ QString StripQuotes(const QString& path)
     return out;
 }
 
-void OpenFirstDocument(Document& doc, const QStringList& arguments)
+QString DocumentToOpen(const QStringList& arguments)
 {
     const QString path = StripQuotes(arguments.value(0));
-    if (path.endsWith(QStringLiteral(".lxg"), Qt::CaseInsensitive)) {
+    return path.endsWith(QStringLiteral(".lxg"), Qt::CaseInsensitive) ? path : QString();
+}
+
+void OpenFirstDocument(Document& doc, const QStringList& arguments)
+{
+    const QString path = DocumentToOpen(arguments);
+    if (!path.isEmpty()) {
         const LoadResult r = doc.LoadDocument(path);
         if (r.loaded)
             return;

@@ -13,6 +13,10 @@ class Document;
 // be read is reported and a new document opens instead.
 void OpenFirstDocument(Document& doc, const QStringList& arguments);
 
+// The document a command line names: its first argument without quotes when
+// it ends with ".lxg" (whatever the case), else empty.
+QString DocumentToOpen(const QStringList& arguments);
+
 // The path without one pair of double quotes around it.
 QString StripQuotes(const QString& path);
 

@@ -2,6 +2,7 @@
 
 #include "core/ProgramInfo.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -10,7 +11,9 @@ namespace lx {
 
 Answer WidgetPrompter::Ask(MessageKind kind, const QString& text)
 {
-    QMessageBox box(parent_);
+    // Over the dialog that is open, if any (the About box's update check).
+    QWidget* over = QApplication::activeModalWidget();
+    QMessageBox box(over ? over : parent_);
     box.setWindowTitle(ProductName());
     box.setText(text);
     using B = QMessageBox::StandardButton;

@@ -1,6 +1,8 @@
 // Lexigrille: the window a teacher makes worksheets in.
 #include "app/MainWindow.h"
+#include "app/SingleInstance.h"
 #include "app/StartUp.h"
+#include "app/UpdateCheck.h"
 #include "core/ProgramInfo.h"
 #include "document/Document.h"
 #include "document/FontCatalog.h"
@@ -9,6 +11,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTextStream>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -30,6 +33,24 @@ int main(int argc, char** argv)
     if (qtFrench.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtFrench);
 
+    QStringList arguments = QApplication::arguments().mid(1);
+    // "--mesure-demarrage": how long the start takes, up to the first drawing
+    // of the window. A measuring run is no teacher's launch: it neither
+    // yields to a running Lexigrille nor keeps later launches out.
+    const bool measureStart = arguments.removeAll(QStringLiteral("--mesure-demarrage")) > 0;
+
+    // One Lexigrille at a time: a second launch hands its document to the
+    // running one (paths made absolute: its folder may differ) and ends.
+    lx::SingleInstance instance;
+    if (!measureStart && !instance.Claim()) {
+        QStringList forwarded;
+        for (const QString& argument : arguments)
+            if (!lx::StripQuotes(argument).isEmpty())
+                forwarded << QFileInfo(lx::StripQuotes(argument)).absoluteFilePath();
+        instance.Forward(forwarded);
+        return 0;
+    }
+
     lx::ThemeDatabase database;
     const lx::LevelLoadReport levels = database.Load(lx::ProgramFolder());
     lx::Document doc(lx::FontCatalog::Installed().Names());
@@ -37,13 +58,11 @@ int main(int argc, char** argv)
     doc.folders = lx::DocumentFolders::Default();
 
     lx::MainWindow window(doc);
+    QObject::connect(&instance, &lx::SingleInstance::launched, &window, &lx::MainWindow::OpenFromOtherLaunch);
     window.show();
     if (!levels.message.isEmpty()
         && doc.prompter().Ask(lx::MessageKind::MissingFiles, levels.message) == lx::Answer::Ok)
         QDesktopServices::openUrl(QUrl(QString::fromLatin1(lx::kMakerWebPage)));
-    QStringList arguments = QApplication::arguments().mid(1);
-    // "--mesure-demarrage": how long the start takes, up to the first drawing of the window.
-    const bool measureStart = arguments.removeAll(QStringLiteral("--mesure-demarrage")) > 0;
     lx::OpenFirstDocument(doc, arguments);
     window.FinishLoading();
     if (measureStart) {
@@ -51,5 +70,8 @@ int main(int argc, char** argv)
         QTextStream(stdout) << "Démarrage : " << sinceStart.elapsed() << " ms\n";
         return 0;
     }
+    // Whether a newer version exists, asked in the background once the
+    // window is there: only a failure or a newer version is told.
+    window.updates().Start(false);
     return QApplication::exec();
 }
