@@ -97,6 +97,7 @@ void Document::ResetDocumentSettings()
         data = NewDocumentData(fontNames_);
         boundsError_ = false;
         life.documentName.clear();
+        life.documentPath.clear();
         wordCountLabel_ = MakeWordCountLabel(0, 0);
         SetGenerateEnabled(true);
         TakeSnapshot();
