@@ -1,5 +1,4 @@
 #include "support/TextSupport.h"
-#include "words/Themes.h"
 #include "words/WordSelectionList.h"
 
 #include <gtest/gtest.h>
@@ -60,24 +59,6 @@ TEST(WordSelectionList, MaxLettersOverridesChecksAndTheCountLabelGroupsDigits)
         digits += c.isDigit() || c == u'/' ? QString(c) : QString();
     EXPECT_EQ(digits, u("1234/12345"));
     EXPECT_EQ(big.size(), 12) << "digit groups are separated: " << big.toStdString();
-}
-
-TEST(Themes, CodesAreCaseSensitiveAndNamed)
-{
-    EXPECT_EQ(ThemeCodes().size(), kThemeCount);
-    const struct {
-        QChar code;
-        int index;
-    } codes[] = { { u'A', 3 }, { u'a', 2 }, { u'é', 0 }, { u'Z', -1 } };
-    for (const auto& c : codes)
-        EXPECT_EQ(ThemeIndexOfCode(c.code), c.index) << int(c.code.unicode());
-    ThemeList t;
-    t.selected[3] = t.selected[6] = true;
-    EXPECT_EQ(t.SelectedCodes(), u("Ao"));
-    EXPECT_EQ(t.SelectedNames(), (QStringList { u("Animaux"), u("Couleurs") }));
-    EXPECT_EQ(ThemeLabelText(0), u("Aucun thème"));
-    EXPECT_EQ(ThemeLabelText(1), u("1 thème"));
-    EXPECT_EQ(ThemeLabelText(3), u("3 thèmes"));
 }
 
 } // namespace
