@@ -172,24 +172,15 @@ TEST(ImportWordListFile, WindowsAndModernEncodings)
 TEST(ImportWordListFile, UnusableFilesChangeNothing)
 {
     QTemporaryDir dir;
-    QByteArray png("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16);
-    for (int i = 0; i < 2000; ++i)
-        png += char(i * 31);
-    QByteArray controls; // control characters without any NUL byte are no text either
-    for (int i = 0; i < 500; ++i)
-        controls += char(1 + i % 8);
-    QString longEntries;
-    for (int i = 0; i < 100; ++i)
-        longEntries += QString(200, QChar(u'a' + i % 26)) + u("\r\n");
     const auto file = [&](const char* name, const QByteArray& bytes) { return test::WriteBytes(dir.filePath(u(name)), bytes); };
     const struct {
         QString path;
         QString message;
     } files[] = {
-        { file("image.txt", png), u("Le fichier « image.txt » n'est pas une liste de mots : il ne contient pas de texte.\n") + kListRules },
-        { file("ctrl.txt", controls), NotTextListMessage(u("ctrl.txt")) },
+        { file("image.txt", QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)), u("Le fichier « image.txt » n'est pas une liste de mots : il ne contient pas de texte.\n") + kListRules },
+        { file("ctrl.txt", QByteArray(500, '\x01')), NotTextListMessage(u("ctrl.txt")) }, // controls without a NUL byte
         { file("vide.txt", QByteArray()), NoValidTextMessage() },
-        { file("long.txt", longEntries.toLatin1()), NoValidTextMessage() },
+        { file("long.txt", (QByteArray(200, 'a') + "\r\n").repeated(100)), NoValidTextMessage() },
         { dir.filePath(u("parti.txt")), u("Impossible de lire le fichier « parti.txt » !") },
         { dir.path(), UnreadableListMessage(QFileInfo(dir.path()).fileName()) },
     };
