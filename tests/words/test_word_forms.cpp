@@ -2,7 +2,6 @@
 #include "support/TextSupport.h"
 #include "words/Plural.h"
 #include "words/WordForms.h"
-#include "words/WordOrder.h"
 
 #include <gtest/gtest.h>
 
@@ -74,15 +73,6 @@ TEST(PluralLabel, FrenchPlural)
     EXPECT_EQ(PluralLabel(0.5, u("lettre"), false), u("lettre")) << "halves to even";
     EXPECT_EQ(PluralLabel(u("beaucoup"), lists, true), lists) << "no number: the noun unchanged";
     EXPECT_EQ(PluralLabel(u("12"), u("mot"), true), u("12 mots"));
-}
-
-TEST(WordOrder, AlphabeticalWithoutRegardToCase)
-{
-    QStringList words { u("zèbre"), u("école"), u("Chat"), u("eau"), u("âne"), u("chien"), u("Ane") };
-    SortWords(words);
-    EXPECT_EQ(words, (QStringList { u("Ane"), u("âne"), u("Chat"), u("chien"), u("eau"), u("école"), u("zèbre") }));
-    EXPECT_TRUE(WordEqualIgnoringCase(u("CHAT"), u("chat")));
-    EXPECT_FALSE(WordEqualIgnoringCase(u("ecole"), u("école")));
 }
 
 } // namespace
