@@ -1,20 +1,101 @@
+// The values of a document file: the INI reader, then the rules that turn its
+// texts into numbers, texts and paths.
+#include "core/Text1252.h"
 #include "document/DocumentValues.h"
+#include "document/IniReader.h"
+#include "support/TextSupport.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <ostream>
-
-static void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace lx {
 namespace {
 
-QString U(const char* utf8)
+using test::u;
+
+// A reader of the text, written as a file is: Windows-1252 bytes.
+IniReader Read(const char* utf8)
 {
-    return QString::fromUtf8(utf8);
+    return IniReader::FromBytes(EncodeWindows1252(u(utf8)));
+}
+
+QString V(const IniReader& reader, const char* section, const char* key)
+{
+    return reader.Value(u(section), u(key));
+}
+
+TEST(IniReader, NamesIgnoreCaseAndBlanksTheFirstKeyWinsSectionsMerge)
+{
+    const IniReader reader = Read("A=avant\n[LXGDocument] ; remarque ]\nTitre=Les animaux\nVide=\nTITRE=second\nF = b=c\n"
+                                  "  \t[ PARAMÈTRES\t]  \n \t Clé \t=L’été €\n[lxgdocument]\nTitre=troisième\nB=3\n");
+    EXPECT_EQ(V(reader, "lxgDOCUMENT", "titre"), u("Les animaux")) << "the first key wins, over a repeated section too";
+    EXPECT_EQ(V(reader, "paramètres", "CLÉ"), u("L’été €"));
+    EXPECT_EQ(V(reader, "Parametres", "Cle"), QString()) << "accents are not folded away";
+    EXPECT_EQ(V(reader, "LXGDocument", "B"), u("3")) << "sections merge";
+    EXPECT_EQ(V(reader, "LXGDocument", "F"), u("b=c")) << "a key name ends at the first \"=\"";
+    EXPECT_EQ(V(reader, "", "A"), QString()) << "no key before the first section";
+    // An empty value is there; a missing key or section is not.
+    EXPECT_TRUE(reader.HasKey(u("lxgdocument"), u("VIDE")));
+    EXPECT_FALSE(reader.HasKey(u("Paramètres"), u("Vide")));
+    EXPECT_FALSE(reader.HasSection(u("Autre")));
+}
+
+TEST(IniReader, ValuesAreTrimmedAndLoseOnePairOfQuotes)
+{
+    const char* const cases[][2] = { // as written, as read
+        { "  Les   animaux \t ", "Les   animaux" }, { "\t\t", "" },
+        { "\u00A0x\u00A0", "\u00A0x\u00A0" }, // a no-break space is no blank
+        { "\"Les animaux\"", "Les animaux" }, { "'x'", "x" }, { "\"\"", "" },
+        { "\"a\"\"", "a\"" },                 // the outer pair only
+        { "\"'x'\"", "'x'" },                 // never a second pair
+        { "\"  espaces  \"", "  espaces  " }, // blanks inside the quotes are the value's
+        { "  \"x\"  ", "x" },                 // blanks outside them are not
+        { "\"", "\"" }, { "\"x'", "\"x'" }, { "x\"", "x\"" }, { "l'école", "l'école" }, // quotes that do not pair
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(V(Read((std::string("[S]\r\nK=") + c[0] + "\r\n").c_str()), "S", "K"), u(c[1])) << "written: " << c[0];
+}
+
+TEST(IniReader, CrLfLfCrAndMixedLineEndsReadAlike)
+{
+    for (const char* text : { "[S]\r\nA=1\r\n\r\nB=2\r\n[T]\r\nC=3", "[S]\nA=1\n\nB=2\n[T]\nC=3",
+                              "[S]\rA=1\r\rB=2\r[T]\rC=3", "[S]\rA=1\r\nB=2\n[T]\n\rC=3" }) {
+        const IniReader reader = Read(text);
+        const QStringList values { V(reader, "S", "A"), V(reader, "S", "B"), V(reader, "T", "C"), V(reader, "S", "C") };
+        EXPECT_EQ(values, (QStringList { u("1"), u("2"), u("3"), QString() })) << QByteArray(text).toPercentEncoding().constData();
+    }
+}
+
+TEST(IniReader, ValuesAreNeverCutAndNoByteStopsTheReader)
+{
+    QString value;
+    for (int i = 0; i < 300; ++i)
+        value.append(QChar(u"aé€z"[i % 4]));
+    QByteArray bytes = "[S]\r\nLong=" + EncodeWindows1252(value) + "\r\n";
+    for (int i = 0; i < 4096; ++i)
+        bytes.append(char((i * 37 + 11) % 256));
+    static const char tail[] = "\0\0=\0\0\r\n\r\n[Doc]\r\nTitre=Les animaux\r\nNul=a\0b\r\n";
+    bytes += QByteArray(tail, sizeof tail - 1);
+    const IniReader reader = IniReader::FromBytes(bytes);
+    EXPECT_EQ(V(reader, "S", "Long"), value);
+    EXPECT_EQ(V(reader, "doc", "titre"), u("Les animaux"));
+    EXPECT_EQ(V(reader, "Doc", "Nul"), QString::fromLatin1("a\0b", 3)) << "a NUL byte is a character like any other";
+
+    const int huge = 8 * 1024 * 1024;
+    EXPECT_EQ(V(IniReader::FromBytes(QByteArray("[S]\nA=") + QByteArray(huge, 'x')), "S", "A").size(), huge);
+    EXPECT_FALSE(IniReader::FromBytes(QByteArray(huge, '[')).HasSection(u("S")));
+}
+
+TEST(IniReader, ReadsFilesAndMissingThingsReadEmpty)
+{
+    QTemporaryDir dir;
+    const QString path = test::WriteBytes(dir.filePath(u("modèle.lxg")), "[LXGDocument]\r\nTh\xE8mes=\"animaux\"\r\n");
+    EXPECT_EQ(ReadIniValue(path, u("lxgdocument"), u("THÈMES")), u("animaux"));
+    EXPECT_EQ(ReadIniValue(path, u("Autre"), u("Thèmes")), QString());
+    // No file, a folder, or a device that never ends: nothing, and at once.
+    for (const QString& other : { dir.filePath(u("absent.lxg")), QString(), dir.path(), u("/dev/zero") })
+        EXPECT_FALSE(IniReader::FromFile(other).HasSection(u("LXGDocument"))) << other.toStdString();
 }
 
 TEST(ParseIntInRange, NumbersRoundedThenBounded)
@@ -25,85 +106,71 @@ TEST(ParseIntInRange, NumbersRoundedThenBounded)
         int low, high, fallback, expected;
     } cases[] = {
         // Within the range, both bounds included.
-        { "12", 7, 20, 12, 12 }, { "7", 7, 20, 12, 7 }, { "20", 7, 20, 12, 20 }, { "+9", 7, 20, 12, 9 },
-        { "-4", -5, 5, 0, -4 }, { "007", 0, 10, 3, 7 },
+        { "7", 7, 20, 12, 7 }, { "20", 7, 20, 12, 20 }, { "+9", 7, 20, 12, 9 }, { "-4", -5, 5, 0, -4 }, { "007", 0, 10, 3, 7 },
         // Out of range: the fallback, or with the sentinel the nearer bound.
         { "25", 7, 20, 12, 12 }, { "6", 7, 20, 12, 12 }, { "25", 5, 18, S, 18 }, { "-3", 5, 18, S, 5 },
         // No number at all: the fallback, or with the sentinel low.
-        { "abc", 0, 1, 1, 1 }, { "abc", 0, 1, S, 0 }, { "", 3, 15, 15, 15 }, { "", 3, 15, S, 3 },
-        { "   ", 3, 15, 9, 9 },
+        { "abc", 0, 1, 1, 1 }, { "abc", 0, 1, S, 0 }, { "", 3, 15, S, 3 }, { "   ", 3, 15, 9, 9 },
         // Blanks around and decimal forms.
-        { " 7 ", 0, 30, 0, 7 }, { "\t-7\t", -30, 30, 0, -7 }, { "7.", 0, 30, 0, 7 }, { "7.0", 0, 30, 0, 7 },
-        { ".9", 0, 30, 5, 1 }, { "-.9", -30, 30, 5, -1 },
+        { "\t-7\t", -30, 30, 0, -7 }, { "7.", 0, 30, 0, 7 }, { ".9", 0, 30, 5, 1 }, { "-.9", -30, 30, 5, -1 },
         // Halves to even, other fractions to the nearest; exact where a binary
         // floating-point reading would land on a half.
         { " 7.5 ", 0, 30, S, 8 }, { "6.5", 0, 30, S, 6 }, { "0.5", -30, 30, 99, 0 }, { "-0.5", -30, 30, 99, 0 },
-        { "-2.5", -30, 30, 99, -2 }, { "-3.5", -30, 30, 99, -4 }, { "2.50000", -30, 30, 99, 2 },
-        { "2.4", -30, 30, 99, 2 }, { "-2.6", -30, 30, 99, -3 }, { "2.51", -30, 30, 99, 3 }, { "9.99", -30, 30, 99, 10 },
-        { "2.50000000000000000001", -30, 30, 99, 3 }, { "0.50000000000000000001", -30, 30, 99, 1 },
-        { "2.49999999999999999999", -30, 30, 99, 2 },
+        { "-2.5", -30, 30, 99, -2 }, { "-3.5", -30, 30, 99, -4 }, { "2.50000", -30, 30, 99, 2 }, { "2.4", -30, 30, 99, 2 },
+        { "-2.6", -30, 30, 99, -3 }, { "2.51", -30, 30, 99, 3 }, { "9.99", -30, 30, 99, 10 },
+        { "2.50000000000000000001", -30, 30, 99, 3 }, { "2.49999999999999999999", -30, 30, 99, 2 },
         // The rounded number decides the range.
         { "18.5", 5, 18, S, 18 }, { "17.5", 5, 17, 0, 0 }, { "4.5", 5, 18, 0, 0 }, { "4.51", 5, 18, 0, 5 },
         // The 16-bit limits; big numbers never wrap round into the range.
-        { "32767", -32767, 32767, 0, 32767 }, { "-32768", -32768, 32767, 0, -32768 },
-        { "32768", -32767, 32767, 0, 0 }, { "32767.5", -32767, 32767, S, 32767 }, { "65536", 0, 10, 3, 3 },
-        { "99999999999999999999999", 0, 100, 50, 50 }, { "99999999999999999999999", 0, 100, S, 100 },
+        { "32767", -32767, 32767, 0, 32767 }, { "-32768", -32768, 32767, 0, -32768 }, { "32768", -32767, 32767, 0, 0 },
+        { "32767.5", -32767, 32767, S, 32767 }, { "65536", 0, 10, 3, 3 }, { "99999999999999999999999", 0, 100, 50, 50 },
         { "-99999999999999999999999", 0, 100, S, 0 }, { "18446744073709551616", -32767, 32767, S, 32767 },
         { "9223372036854775807.9", -32767, 32767, S, 32767 }, { "-9223372036854775808", -32767, 32767, S, -32767 },
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ParseIntInRange(U(c.text), c.low, c.high, c.fallback), c.expected)
+        EXPECT_EQ(ParseIntInRange(u(c.text), c.low, c.high, c.fallback), c.expected)
             << '"' << c.text << "\" in " << c.low << ".." << c.high << ", fallback " << c.fallback;
     }
     EXPECT_EQ(ParseIntInRange(QString(100000, u'9'), 0, 100, S), 100);
-    EXPECT_EQ(ParseIntInRange(QStringLiteral("0.") + QString(100000, u'9'), 0, 100, S), 1);
+    EXPECT_EQ(ParseIntInRange(u("0.") + QString(100000, u'9'), 0, 100, S), 1);
+    // What is not a number gives the fallback.
+    for (const char* text : { "1e3", "1,5", "1 2", "12abc", "abc12", "+", "-", ".", "+.", "--1", "+-1", "1..2", "1.2.3",
+                              "0x10", "½", "١٢", "１２", "∞", "nan", "inf", "- 1" })
+        EXPECT_EQ(ParseIntInRange(u(text), -100, 100, 42), 42) << text;
 }
 
-TEST(ParseIntInRange, WhatIsNotANumberGivesTheFallback)
+TEST(TextOrDefault, BlankTextReadsAsMissingUnlessUntrimmed)
 {
-    for (const char* text : { "1e3", "1E3", "1,5", "1 2", "12abc", "abc12", "+", "-", ".", "+.", "--1", "+-1", "1..2",
-                              "1.2.3", "0x10", "½", "١٢", "１２", "∞", "nan", "inf", "- 1" })
-        EXPECT_EQ(ParseIntInRange(U(text), -100, 100, 42), 42) << text;
-}
-
-TEST(TextOrDefault, BlankTextReadsAsMissing)
-{
-    const QString fallback = QStringLiteral("x");
-    EXPECT_EQ(TextOrDefault(QString(), fallback), fallback);
-    EXPECT_EQ(TextOrDefault(QString(), fallback, false), fallback);
     // A text of spaces trims to nothing and takes the fallback, so that a
     // blank bound reopens as the fallback and is written back as it.
-    EXPECT_EQ(TextOrDefault(QStringLiteral("   "), fallback), fallback);
-    EXPECT_EQ(TextOrDefault(U("  Les   élèves  "), fallback), U("Les   élèves"));
-    // Untrimmed, only the empty text is missing.
-    EXPECT_EQ(TextOrDefault(QStringLiteral("   "), fallback, false), QStringLiteral("   "));
-    EXPECT_EQ(TextOrDefault(U("  Les   élèves  "), fallback, false), U("  Les   élèves  "));
-}
-
-TEST(EnsureDocumentExtension, AddsTheExtensionUnlessThePathEndsWithItInAnyCase)
-{
-    const char* const cases[][2] = {
-        { "a", "a.lxg" }, { "a.lxg", "a.lxg" }, { "a.LXG", "a.LXG" }, { "a.lXg", "a.lXg" },
-        { "/x/Mon modèle.lxg", "/x/Mon modèle.lxg" }, { "a.lxg.txt", "a.lxg.txt.lxg" }, { "a.lxgx", "a.lxgx.lxg" },
-        { "a.lx", "a.lx.lxg" }, { "alxg", "alxg.lxg" }, { "/d.lxg/a", "/d.lxg/a.lxg" },
+    const char* const cases[][3] = { // text, trimmed, untrimmed
+        { "", "x", "x" }, { "   ", "x", "   " }, { "  Les   élèves  ", "Les   élèves", "  Les   élèves  " },
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(EnsureDocumentExtension(U(c[0])), U(c[1])) << c[0];
+    for (const auto& c : cases) {
+        EXPECT_EQ(TextOrDefault(u(c[0]), u("x")), u(c[1])) << '"' << c[0] << '"';
+        EXPECT_EQ(TextOrDefault(u(c[0]), u("x"), false), u(c[2])) << '"' << c[0] << '"';
+    }
 }
 
-TEST(DocumentFileName, NameAfterTheLastSlashExtensionFromTheLastDot)
+TEST(DocumentPaths, ExtensionInAnyCaseAndTheNameAfterTheLastSlash)
 {
-    const char* const cases[][3] = { // path, name with and without its extension
+    const char* const extensions[][2] = {
+        { "a", "a.lxg" }, { "a.LXG", "a.LXG" }, { "a.lXg", "a.lXg" }, { "/x/Mon modèle.lxg", "/x/Mon modèle.lxg" },
+        { "a.lxg.txt", "a.lxg.txt.lxg" }, { "a.lxgx", "a.lxgx.lxg" }, { "alxg", "alxg.lxg" }, { "/d.lxg/a", "/d.lxg/a.lxg" },
+    };
+    for (const auto& c : extensions)
+        EXPECT_EQ(EnsureDocumentExtension(u(c[0])), u(c[1])) << c[0];
+
+    const char* const names[][3] = { // path, name with and without its extension
         { "/x/y/Mon doc.lxg", "Mon doc.lxg", "Mon doc" }, { "C:\\x\\modèle.lxg", "modèle.lxg", "modèle" },
-        { "C:/x\\y/z\\fiche.lxg", "fiche.lxg", "fiche" }, { "fiche.lxg", "fiche.lxg", "fiche" },
-        { "/x/a.b.lxg", "a.b.lxg", "a.b" }, { "fiche", "fiche", "fiche" },
+        { "C:/x\\y/z\\fiche.lxg", "fiche.lxg", "fiche" }, { "/x/a.b.lxg", "a.b.lxg", "a.b" },
         // A dot in a folder name is no extension of the file.
         { "/x.y/fiche", "fiche", "fiche" }, { "C:\\v1.2\\fiche", "fiche", "fiche" },
         { "", "", "" }, { "/x/y/", "", "" }, { "/x/.lxg", ".lxg", "" },
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(DocumentFileName(U(c[0]), true), U(c[1])) << c[0];
-        EXPECT_EQ(DocumentFileName(U(c[0]), false), U(c[2])) << c[0];
+    for (const auto& c : names) {
+        EXPECT_EQ(DocumentFileName(u(c[0]), true), u(c[1])) << c[0];
+        EXPECT_EQ(DocumentFileName(u(c[0]), false), u(c[2])) << c[0];
     }
 }
 

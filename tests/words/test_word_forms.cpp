@@ -1,132 +1,78 @@
+#include "core/Text1252.h"
+#include "support/TextSupport.h"
 #include "words/Plural.h"
 #include "words/WordForms.h"
-#include "words/WordOrder.h"
 
 #include <gtest/gtest.h>
-
-#include <ostream>
-
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace lx {
 namespace {
 
-struct Worked {
-    const char* display;
-    const char* grid;
-    int letters;
-};
+using test::u;
 
-TEST(WordForms, WorkedForms)
+TEST(WordForms, GridFormLetterCountAndLettersOnly)
 {
-    const Worked cases[] = {
-        { "arc-en-ciel", "ARCENCIEL", 9 },  { "l'école", "LECOLE", 6 }, { "pomme de terre", "POMMEDETERRE", 12 },
-        { "Noël", "NOEL", 4 },              { "cœur", "CŒUR", 4 },      { "4x4", "4X4", 3 },
-        { "oh!", "OH!", 3 },                { "aujourd’hui", "AUJOURDHUI", 10 },
+    const struct {
+        const char *display, *grid;
+        int letters;
+        const char* lettersOnly;
+    } cases[] = {
+        { "arc-en-ciel", "ARCENCIEL", 9, "ARCENCIEL" }, { "l'école", "LECOLE", 6, "LECOLE" },
+        { "pomme de terre", "POMMEDETERRE", 12, "POMMEDETERRE" }, { "aujourd’hui", "AUJOURDHUI", 10, "AUJOURDHUI" },
+        { "Noël", "NOEL", 4, "NOEL" }, { "4x4", "4X4", 3, "X" }, { "oh!", "OH!", 3, "OH" },
+        { "Le cœur, 2 fois !", "LECŒUR2FOIS!", 12, "LECURFOIS" },
+        // The folding table, on capitals and small letters; other accents stay.
+        { "ÀÂÇÉÈÊËÎÏÍÔÖÓÙÛ", "AACEEEEIIIOOOUU", 15, "AACEEEEIIIOOOUU" },
+        { "àâçéèêëîïíôöóùû", "AACEEEEIIIOOOUU", 15, "AACEEEEIIIOOOUU" },
+        { "ÁÄÃÅÆÌÑÒÕÚÜÝŒŸ", "ÁÄÃÅÆÌÑÒÕÚÜÝŒŸ", 14, "" }, { "äñæÿ", "ÄÑÆŸ", 4, "" },
+        // Upper case keeps the length and the code page: no SS, no Greek capital mu.
+        { "straße", "STRAßE", 6, "STRAE" }, { "µm", "µM", 2, "M" },
+        { "", "", 0, "" }, { "--", "", 0, "" }, { " ' ", "", 0, "" }, { "123 ?!", "123?!", 5, "" },
     };
-    for (const Worked& c : cases) {
-        const QString display = QString::fromUtf8(c.display);
-        EXPECT_EQ(ToGridForm(display), QString::fromUtf8(c.grid)) << c.display;
+    for (const auto& c : cases) {
+        const QString display = u(c.display);
+        EXPECT_EQ(ToGridForm(display), u(c.grid)) << c.display;
         EXPECT_EQ(LetterCount(display), c.letters) << c.display;
-        EXPECT_EQ(ToGridForm(display).size(), c.letters) << "folding never changes a length: " << c.display;
+        EXPECT_EQ(LettersOnly(display), u(c.lettersOnly)) << c.display;
     }
 }
 
-TEST(WordForms, EveryCharacterOfTheRemovalSetIsRemoved)
+TEST(WordForms, TheRemovalSetAndNothingElseIsStripped)
 {
-    const QString removed = QString::fromUtf8("-–'’. &\\*:,$=#()%/[]");
+    const QString removed = u("-–'’. &\\*:,$=#()%/[]");
     ASSERT_EQ(removed.size(), 20);
-    for (QChar c : removed) {
-        const QString word = QStringLiteral("a") + c + QStringLiteral("b") + c;
-        EXPECT_EQ(StripPunctuation(word), QStringLiteral("ab")) << "character U+" << std::hex << int(c.unicode());
-    }
-    EXPECT_EQ(StripPunctuation(removed), QString());
-}
-
-TEST(WordForms, OtherCharactersAreKept)
-{
-    // Em dash, no-break space, and the punctuation that is not a separator.
-    const QString kept = QString::fromUtf8("—\u00A0!?;\"«»_+\t\r\n0123456789");
-    for (QChar c : kept) {
-        const QString word = QStringLiteral("a") + c;
-        EXPECT_EQ(StripPunctuation(word), word) << "character U+" << std::hex << int(c.unicode());
-        EXPECT_EQ(LetterCount(word), 2);
+    for (QChar c : removed)
+        EXPECT_EQ(StripPunctuation(u("a") + c + u("b") + c), u("ab")) << "U+" << std::hex << int(c.unicode());
+    // The em dash, the no-break space and the punctuation that is no separator.
+    for (QChar c : u("—\u00A0!?;\"«»_+\t\r\n0123456789")) {
+        EXPECT_EQ(StripPunctuation(u("a") + c), u("a") + c) << "U+" << std::hex << int(c.unicode());
+        EXPECT_EQ(LetterCount(u("a") + c), 2);
     }
 }
 
-TEST(WordForms, EmptyAndSeparatorOnlyWords)
+TEST(WordForms, WordCharactersAreTheCodePagesOwn)
 {
-    EXPECT_EQ(ToGridForm(QString()), QString());
-    EXPECT_EQ(LetterCount(QString()), 0);
-    EXPECT_EQ(ToGridForm(QStringLiteral("--")), QString());
-    EXPECT_EQ(LetterCount(QStringLiteral(" ' ")), 0);
-    EXPECT_EQ(LettersOnly(QString()), QString());
-}
-
-TEST(WordForms, FoldingTableOnCapitalsAndTheirSmallLetters)
-{
-    EXPECT_EQ(ToGridForm(QString::fromUtf8("ÀÂÇÉÈÊËÎÏÍÔÖÓÙÛ")), QStringLiteral("AACEEEEIIIOOOUU"));
-    EXPECT_EQ(ToGridForm(QString::fromUtf8("àâçéèêëîïíôöóùû")), QStringLiteral("AACEEEEIIIOOOUU"));
-    // Capitals outside the table keep their accent.
-    EXPECT_EQ(ToGridForm(QString::fromUtf8("ÁÄÃÅÆÌÑÒÕÚÜÝŒŸ")), QString::fromUtf8("ÁÄÃÅÆÌÑÒÕÚÜÝŒŸ"));
-    EXPECT_EQ(ToGridForm(QString::fromUtf8("äñæÿ")), QString::fromUtf8("ÄÑÆŸ"));
-}
-
-TEST(WordForms, UpperCasingKeepsLengthAndCodePage)
-{
-    // ß has no one-letter capital and µ's capital is Greek: both stay as they are.
-    EXPECT_EQ(ToGridForm(QString::fromUtf8("straße")), QString::fromUtf8("STRAßE"));
-    EXPECT_EQ(ToGridForm(QString::fromUtf8("µm")), QString::fromUtf8("µM"));
-    EXPECT_EQ(UpperCase1252(QString::fromUtf8("œuf")), QString::fromUtf8("ŒUF"));
-}
-
-TEST(WordForms, LettersOnlyKeepsTheTwentySixLetters)
-{
-    EXPECT_EQ(LettersOnly(QStringLiteral("Bravo !")), QStringLiteral("BRAVO"));
-    EXPECT_EQ(LettersOnly(QString::fromUtf8("été")), QStringLiteral("ETE"));
-    EXPECT_EQ(LettersOnly(QString::fromUtf8("Le cœur, 2 fois !")), QStringLiteral("LECURFOIS"));
-    EXPECT_EQ(LettersOnly(QStringLiteral("123 ?!")), QString());
-}
-
-TEST(WordForms, Windows1252Membership)
-{
-    EXPECT_TRUE(IsWindows1252(QChar(u'€')));
-    EXPECT_TRUE(IsWindows1252(QChar(u'œ')));
-    EXPECT_TRUE(IsWindows1252(QChar(u'Ÿ')));
-    EXPECT_TRUE(IsWindows1252(QChar(u'é')));
-    EXPECT_FALSE(IsWindows1252(QChar(0x039C))); // Greek capital mu
-    EXPECT_FALSE(IsWindows1252(QChar(0x0081)));
+    // The five bytes the code page leaves undefined decode to controls that no word holds.
+    for (int unit = 0; unit <= 0xFFFF; ++unit) {
+        const QChar c(static_cast<char16_t>(unit));
+        const bool undefined = unit == 0x81 || unit == 0x8D || unit == 0x8F || unit == 0x90 || unit == 0x9D;
+        ASSERT_EQ(IsWindows1252(c), FitsWindows1252(QString(c)) && !undefined) << "U+" << std::hex << unit;
+    }
 }
 
 TEST(PluralLabel, FrenchPlural)
 {
-    EXPECT_EQ(PluralLabel(3, QStringLiteral("lettre"), true), QStringLiteral("3 lettres"));
-    EXPECT_EQ(PluralLabel(1, QStringLiteral("lettre"), true), QStringLiteral("1 lettre"));
-    EXPECT_EQ(PluralLabel(0, QString::fromUtf8("liste¤ disponible¤"), true), QStringLiteral("0 liste disponible"));
-    EXPECT_EQ(PluralLabel(2, QString::fromUtf8("liste¤ disponible¤"), true), QStringLiteral("2 listes disponibles"));
-    EXPECT_EQ(PluralLabel(2, QString::fromUtf8("Thème"), false), QString::fromUtf8("Thèmes"));
-    EXPECT_EQ(PluralLabel(-4, QStringLiteral("mot"), true), QStringLiteral("-4 mot"));
-    EXPECT_EQ(PluralLabel(1.5, QStringLiteral("lettre"), false), QStringLiteral("lettres")) << "1.5 rounds to 2";
-    EXPECT_EQ(PluralLabel(2.5, QStringLiteral("lettre"), false), QStringLiteral("lettres"));
-    EXPECT_EQ(PluralLabel(0.5, QStringLiteral("lettre"), false), QStringLiteral("lettre")) << "halves to even";
-    EXPECT_EQ(PluralLabel(QStringLiteral("beaucoup"), QString::fromUtf8("liste¤ disponible¤"), true),
-              QString::fromUtf8("liste¤ disponible¤"));
-    EXPECT_EQ(PluralLabel(QStringLiteral("12"), QStringLiteral("mot"), true), QStringLiteral("12 mots"));
-}
-
-TEST(WordOrder, AlphabeticalWithoutRegardToCase)
-{
-    QStringList words { QString::fromUtf8("zèbre"), QString::fromUtf8("école"), QStringLiteral("Chat"),
-                        QStringLiteral("eau"), QString::fromUtf8("âne"), QStringLiteral("chien"), QStringLiteral("Ane") };
-    SortWords(words);
-    const QStringList expected { QStringLiteral("Ane"), QString::fromUtf8("âne"), QStringLiteral("Chat"), QStringLiteral("chien"),
-                                 QStringLiteral("eau"), QString::fromUtf8("école"), QString::fromUtf8("zèbre") };
-    EXPECT_EQ(words, expected);
-    EXPECT_TRUE(WordEqualIgnoringCase(QStringLiteral("CHAT"), QStringLiteral("chat")));
-    EXPECT_FALSE(WordEqualIgnoringCase(QStringLiteral("ecole"), QString::fromUtf8("école")));
+    const QString lists = u("liste¤ disponible¤");
+    EXPECT_EQ(PluralLabel(3, u("lettre"), true), u("3 lettres"));
+    EXPECT_EQ(PluralLabel(1, u("lettre"), true), u("1 lettre"));
+    EXPECT_EQ(PluralLabel(0, lists, true), u("0 liste disponible")) << "zero is singular in French";
+    EXPECT_EQ(PluralLabel(2, lists, true), u("2 listes disponibles"));
+    EXPECT_EQ(PluralLabel(2, u("Thème"), false), u("Thèmes"));
+    EXPECT_EQ(PluralLabel(-4, u("mot"), true), u("-4 mot"));
+    EXPECT_EQ(PluralLabel(1.5, u("lettre"), false), u("lettres")) << "1.5 rounds to 2";
+    EXPECT_EQ(PluralLabel(0.5, u("lettre"), false), u("lettre")) << "halves to even";
+    EXPECT_EQ(PluralLabel(u("beaucoup"), lists, true), lists) << "no number: the noun unchanged";
+    EXPECT_EQ(PluralLabel(u("12"), u("mot"), true), u("12 mots"));
 }
 
 } // namespace

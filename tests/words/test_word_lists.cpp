@@ -1,40 +1,28 @@
 // External word lists: the parser's rules, the clipboard, list files good and
 // bad, and the lists menu.
 #include "core/ProgramInfo.h"
+#include "core/Text1252.h"
 #include "document/Document.h"
 #include "document/DocumentFile.h"
-#include "core/Text1252.h"
+#include "support/TextSupport.h"
 #include "words/ThemeDatabase.h"
 #include "words/WordListParser.h"
 
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
-
 namespace lx {
 namespace {
 
-QString u(const char* t)
-{
-    return QString::fromUtf8(t);
-}
+using test::u;
 
 const QStringList kFonts { u("Arial"), u("Arial Narrow"), u("Tahoma") };
-
 const QString kListRules = u("La liste doit impérativement comporter un élément par ligne\n"
                              "(ou plusieurs mots à la suite, séparés par une espace).");
-const QString kNoValidText = u("Aucun texte valide dans le presse-papiers !\n") + kListRules;
-const QString kCannotPaste = u("Impossible de coller les données du presse-papiers !\n") + kListRules;
 
 QString TooLongNotice(int wordsKept)
 {
@@ -42,67 +30,36 @@ QString TooLongNotice(int wordsKept)
         + u(" premiers mots ont été importés.");
 }
 
-QString WriteBytes(const QString& folder, const QString& name, const QByteArray& bytes)
+TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
 {
-    const QString path = QDir(folder).filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        ADD_FAILURE() << "cannot write " << path.toStdString();
-    file.write(bytes);
-    return path;
-}
+    const QStringList threeWords { u("chat"), u("chien"), u("lapin") };
+    const QStringList phrase { u("pomme de terre"), u("chou") };
+    const struct {
+        const char* text;
+        QStringList entries;
+    } cases[] = {
+        // One line of words (blank lines and comments aside) is cut at its spaces...
+        { "chat chien lapin", threeWords }, { "chat  chien lapin\r\n", threeWords },
+        { "\r\nchat chien lapin\r\n\r\n", threeWords }, { "/ mes animaux\r\n- chat chien lapin\r\n", threeWords },
+        { "- / rien que des mots\r\nchat chien lapin", threeWords }, { "/ rien que des mots", {} },
+        // ...several lines are not, whatever their line ends.
+        { "pomme de terre\r\nchou", phrase }, { "pomme de terre\nchou\n", phrase }, { "pomme de terre\rchou\r", phrase },
+        { "- chat\r\n  chien  \r\n/ des animaux\r\n-/ aussi un commentaire\r\n-\r\n -  \r\n\r\nlapin\r\n", threeWords },
+        { "--chat\r\nchien\r\n", { u("-chat"), u("chien") } }, // only one bullet is dropped
+        { "pomme/poire\r\nchat\r\n", { u("pomme/poire"), u("chat") } }, // a later "/" is part of the word
+        { "chat\tchien\r\nloup\r\n", { u("chat chien"), u("loup") } }, // a tab counts as a space
+        { "...\r\n--\r\n' '\r\n", {} }, // an entry without a letter is no word
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CutWordListText(u(c.text)).entries, c.entries) << QByteArray(c.text).toPercentEncoding().constData();
 
-QString WriteText(const QString& folder, const QString& name, const QString& text)
-{
-    return WriteBytes(folder, name, EncodeWindows1252(text));
-}
-
-QStringList Entries(const char* text)
-{
-    return CutWordListText(u(text)).entries;
-}
-
-// ---------------------------------------------------------------------------
-// Cutting the text
-
-TEST(WordListCut, OneLineIsCutAtSpacesSeveralLinesAreNot)
-{
-    for (const char* text : { "chat chien lapin", "chat  chien lapin\r\n", "\r\nchat chien lapin\r\n\r\n",
-                              "/ mes animaux\r\n- chat chien lapin\r\n", "- / rien que des mots\r\nchat chien lapin" })
-        EXPECT_EQ(Entries(text), (QStringList { u("chat"), u("chien"), u("lapin") }))
-            << "blank lines and comments around one line of words change nothing: " << text;
-    EXPECT_EQ(Entries("/ rien que des mots"), QStringList {}) << "a comment of one line is no row of words";
-    for (const char* text : { "pomme de terre\r\nchou", "pomme de terre\r\nchou\r\n", "pomme de terre\nchou", "pomme de terre\rchou\r" })
-        EXPECT_EQ(Entries(text), (QStringList { u("pomme de terre"), u("chou") }))
-            << "a phrase stays one entry whenever the list has several lines, whatever the line ends: " << text;
-}
-
-TEST(WordListCut, BulletsSpacesAndComments)
-{
-    EXPECT_EQ(Entries("- chat\r\n  chien  \r\n/ des animaux\r\n-/ aussi un commentaire\r\n-\r\n -  \r\n\r\nlapin\r\n"),
-              (QStringList { u("chat"), u("chien"), u("lapin") }));
-    EXPECT_EQ(Entries("--chat\r\nchien\r\nloup\r\n"), (QStringList { u("-chat"), u("chien"), u("loup") }))
-        << "only one bullet is dropped";
-    EXPECT_EQ(Entries("pomme/poire\r\nchat\r\nloup\r\n"), (QStringList { u("pomme/poire"), u("chat"), u("loup") }))
-        << "a \"/\" further on is part of the word";
-    EXPECT_EQ(Entries("chat\tchien\r\nloup\r\nours\r\n"), (QStringList { u("chat chien"), u("loup"), u("ours") }))
-        << "a tab counts as a space";
-    EXPECT_EQ(Entries("...\r\n--\r\n' '\r\n"), QStringList {}) << "an entry without a letter is no word";
-}
-
-TEST(WordListCut, EntriesNoGridTakesAreSetAside)
-{
-    const QString tooLong = QString(31, u'a');
-    const WordListEntries e = CutWordListText(u("chat\r\n") + tooLong + u("\r\n") + QString(30, u'b') + u("\r\nch\x01" "at\r\n\u03C0\r\n"));
+    // Longer than 30 characters, a control character or a letter the code page lacks: set aside and told.
+    const WordListEntries e = CutWordListText(u("chat\r\n") + QString(31, u'a') + u("\r\n") + QString(30, u'b')
+                                              + u("\r\nch\x01" "at\r\n\u03C0\r\n"));
     EXPECT_EQ(e.entries, (QStringList { u("chat"), QString(30, u'b') }));
-    EXPECT_EQ(WordListNotices(e, 2),
-              (QStringList { u("1 entrée de plus de 30 caractères a été ignorée."),
-                             u("2 entrées contenant des caractères non imprimables ont été ignorées.") }))
-        << "a control character and a letter Windows-1252 lacks are unprintable";
+    EXPECT_EQ(WordListNotices(e, 2), (QStringList { u("1 entrée de plus de 30 caractères a été ignorée."),
+                                                    u("2 entrées contenant des caractères non imprimables ont été ignorées.") }));
 }
-
-// ---------------------------------------------------------------------------
-// Refused and huge texts
 
 TEST(ParseWordListText, RefusedTextChangesNothing)
 {
@@ -111,25 +68,19 @@ TEST(ParseWordListText, RefusedTextChangesNothing)
     doc.themes().selected[5] = true;
     doc.UpdateThemeLabel();
     doc.words().SetChecked(doc.words().AddWordIfAbsent(u("genou")).index, true);
-
+    const QString before = DocumentText(doc.data);
+    const QString noValidText = u("Aucun texte valide dans le presse-papiers !\n") + kListRules;
     for (const char* text : { "", "\r\n\r\n", "/ seulement un commentaire\r\n- \r\n", "... --- ***" }) {
         const WordListImport r = doc.ParseWordListText(u(text));
         EXPECT_FALSE(r.imported) << text;
-        EXPECT_EQ(r.errorMessage, kNoValidText) << text;
-        EXPECT_EQ(doc.words().Words(), QStringList { u("genou") }) << text;
-        EXPECT_EQ(doc.words().CheckedCount(), 1);
-        EXPECT_EQ(doc.settings().LevelString(), u("01000"));
-        EXPECT_EQ(doc.ThemeLabel(), u("1 thème"));
-        EXPECT_TRUE(doc.themes().enabled);
-        EXPECT_EQ(doc.settings().selectedThemeCount, 1);
-        EXPECT_FALSE(doc.life.modified);
-        EXPECT_FALSE(doc.Suppressed());
+        EXPECT_EQ(r.errorMessage, noValidText) << text;
     }
-
     const WordListImport r = doc.PasteWordList(QString());
     EXPECT_FALSE(r.imported);
-    EXPECT_EQ(r.errorMessage, kCannotPaste) << "no text on the clipboard";
-    EXPECT_EQ(doc.words().Words(), QStringList { u("genou") });
+    EXPECT_EQ(r.errorMessage, u("Impossible de coller les données du presse-papiers !\n") + kListRules);
+    EXPECT_EQ(DocumentText(doc.data), before);
+    EXPECT_EQ(doc.ThemeLabel(), u("1 thème"));
+    EXPECT_FALSE(doc.life.modified);
 }
 
 TEST(WordListCaps, HugeListsAreCutAtALineEndWithANotice)
@@ -143,20 +94,19 @@ TEST(WordListCaps, HugeListsAreCutAtALineEndWithANotice)
     ASSERT_TRUE(p.imported);
     EXPECT_EQ(pasted.words().Words(), QStringList { u("abcdefghijklmnopqrstuvwxyz") });
     EXPECT_EQ(p.notices, QStringList { TooLongNotice(1) });
-    EXPECT_EQ(pasted.settings().themeText, QString()) << "no list file imported";
 
-    // A UTF-8 list file of several times the byte cap: at most kMaxWordListEntries
-    // distinct words, repeats of a word kept not counted.
+    // A UTF-8 list file of several times the byte cap, the cap falling inside a
+    // two-byte letter: at most kMaxWordListEntries distinct words.
     QByteArray block;
     for (int i = 0; i < 50000; ++i)
         block += u("élève%1\r\nÉLÈVE0\r\n").arg(i).toUtf8();
     QByteArray bytes = "/\r\n";
     while (bytes.size() < 4 * kMaxWordListBytes)
         bytes += block;
-    while (uchar(bytes[kMaxWordListBytes - 1]) != 0xC3) // the cap falls inside a two-byte letter
+    while (uchar(bytes[kMaxWordListBytes - 1]) != 0xC3)
         bytes.prepend('/');
     QTemporaryDir dir;
-    const QString path = WriteBytes(dir.path(), u("enorme.txt"), bytes);
+    const QString path = test::WriteBytes(dir.filePath(u("enorme.txt")), bytes);
     const DecodedText read = ReadWordListFile(path);
     EXPECT_TRUE(read.truncated);
     EXPECT_LE(read.text.size(), kMaxWordListBytes);
@@ -166,159 +116,111 @@ TEST(WordListCaps, HugeListsAreCutAtALineEndWithANotice)
     Document doc(kFonts);
     const WordListImport r = doc.ImportWordListFile(path);
     ASSERT_TRUE(r.imported);
-    EXPECT_EQ(doc.words().Count(), kMaxWordListEntries);
-    EXPECT_TRUE(doc.words().Words().contains(u("élève4999")));
+    EXPECT_EQ(doc.words().Count(), kMaxWordListEntries) << "repeats of a kept word are not counted";
     EXPECT_EQ(r.notices, QStringList { TooLongNotice(5000) });
 }
-
-// ---------------------------------------------------------------------------
-// List files
 
 TEST(ImportWordListFile, ReplacesTheListAndNamesTheThemeBoxAfterTheFile)
 {
     QTemporaryDir dir;
-    const QString path = WriteText(dir.path(), u("animaux.v2.txt"), u("- zèbre\r\n- Chat\r\nchat\r\nhippopotame\r\nCHAT\r\nâne\r\n"));
+    const QString path = test::WriteBytes(dir.filePath(u("animaux.v2.txt")),
+                                          EncodeWindows1252(u("- zèbre\r\n- Chat\r\nchat\r\nhippopotame\r\nCHAT\r\nâne\r\n")));
     Document doc(kFonts);
     doc.SetMaxLetters(5);
     doc.settings().levels = { true, false, true, false, false };
     doc.themes().selected[3] = true;
     doc.UpdateThemeLabel();
     doc.words().AddWordIfAbsent(u("ancien"));
-    doc.life.SetModified(false, true);
-    int redraws = 0;
-    QObject::connect(&doc, &Document::redrawRequested, [&] { ++redraws; });
 
     const WordListImport r = doc.ImportWordListFile(path);
     ASSERT_TRUE(r.imported) << r.errorMessage.toStdString();
-    EXPECT_TRUE(r.notices.isEmpty());
     EXPECT_EQ(doc.words().Words(), (QStringList { u("âne"), u("Chat"), u("hippopotame"), u("zèbre") }))
         << "sorted, the same word in another case listed once";
-    EXPECT_EQ(doc.words().CheckedCount(), 4) << "every word is checked, long words too";
-    EXPECT_EQ(doc.WordCounts().text, u("4/4"));
-    EXPECT_TRUE(doc.settings().selectAllWords);
-    EXPECT_EQ(doc.settings().LevelString(), u("00000"));
-    EXPECT_EQ(doc.themes().SelectedCount(), 0);
-    EXPECT_FALSE(doc.themes().enabled);
-    EXPECT_EQ(doc.ThemeLabel(), u("Liste externe"));
-    EXPECT_EQ(doc.settings().selectedThemeCount, -1);
-    EXPECT_EQ(doc.settings().themeText, u("animaux")) << "the theme box drops everything from the first dot";
-    EXPECT_EQ(doc.importedListPath, path);
-    EXPECT_EQ(doc.data.importedListName, u("animaux.v2.txt"));
+    // No level, no theme, every word checked (long words too), the theme box named after the file from its first dot.
+    const QString text = DocumentText(doc.data);
+    for (const char* line : { "Niveaux=00000", "Thèmes=*animaux", "MotsSélectionnés=1111" })
+        EXPECT_TRUE(text.contains(u("\r\n") + u(line) + u("\r\n"))) << line;
+    EXPECT_EQ(doc.settings().themeText, u("animaux"));
+    EXPECT_EQ(doc.ThemeLabel(), u("Liste externe")) << "the theme list is disabled";
     EXPECT_EQ(doc.life.WindowTitle(), FullName() + u(" - animaux.v2.txt*"));
-    EXPECT_EQ(doc.ProposedFileName(), u("Lexigrille - animaux"));
-    EXPECT_TRUE(DocumentText(doc.data).contains(u("\r\nThèmes=*animaux\r\n")));
-    EXPECT_FALSE(doc.Suppressed());
-    EXPECT_GE(redraws, 1);
 
     // The clipboard keeps the last list file's path and name.
     ASSERT_TRUE(doc.PasteWordList(u("lion tigre")).imported);
     EXPECT_EQ(doc.settings().themeText, u("animaux"));
     EXPECT_EQ(doc.importedListPath, path);
-    EXPECT_EQ(doc.life.documentName, u("animaux.v2.txt"));
 }
 
 TEST(ImportWordListFile, WindowsAndModernEncodings)
 {
     QTemporaryDir dir;
-    const QString cp1252 = WriteBytes(dir.path(), u("a.txt"), QByteArray("\xE9l\xE8ve\r\nc\x9C" "ur\r\nfor\xEAt\r\n"));
-    const QString utf8 = WriteBytes(dir.path(), u("b.txt"), u("élève\ncœur\nforêt\n").toUtf8());
-    const QString bom = WriteBytes(dir.path(), u("c.txt"), QByteArray("\xEF\xBB\xBF") + u("élève\r\ncœur\r\nforêt").toUtf8());
-    QByteArray utf16("\xFF\xFE", 2);
     const QString text16 = u("élève\r\ncœur\r\nforêt\r\n");
-    utf16.append(reinterpret_cast<const char*>(text16.utf16()), text16.size() * 2);
-    const QString le16 = WriteBytes(dir.path(), u("d.txt"), utf16);
-    const QString ctrlZ = WriteBytes(dir.path(), u("e.txt"), QByteArray("\xE9l\xE8ve\r\nc\x9C" "ur\r\nfor\xEAt\x1A"));
-    for (const QString& path : { cp1252, utf8, bom, le16, ctrlZ }) {
+    const QByteArray files[] = {
+        QByteArray("\xE9l\xE8ve\r\nc\x9C" "ur\r\nfor\xEAt\r\n"),
+        u("élève\ncœur\nforêt\n").toUtf8(),
+        QByteArray("\xEF\xBB\xBF") + u("élève\r\ncœur\r\nforêt").toUtf8(),
+        QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char*>(text16.utf16()), text16.size() * 2),
+        QByteArray("\xE9l\xE8ve\r\nc\x9C" "ur\r\nfor\xEAt\x1A"), // Ctrl+Z at the end
+    };
+    for (const QByteArray& bytes : files) {
         Document doc(kFonts);
-        const WordListImport r = doc.ImportWordListFile(path);
-        ASSERT_TRUE(r.imported) << path.toStdString() << r.errorMessage.toStdString();
-        EXPECT_EQ(doc.words().Words(), (QStringList { u("cœur"), u("élève"), u("forêt") })) << path.toStdString();
-        EXPECT_TRUE(r.notices.isEmpty());
+        const WordListImport r = doc.ImportWordListFile(test::WriteBytes(dir.filePath(u("liste.txt")), bytes));
+        ASSERT_TRUE(r.imported) << bytes.toPercentEncoding().constData();
+        EXPECT_EQ(doc.words().Words(), (QStringList { u("cœur"), u("élève"), u("forêt") })) << bytes.toPercentEncoding().constData();
     }
 }
 
 TEST(ImportWordListFile, UnusableFilesChangeNothing)
 {
     QTemporaryDir dir;
-    QByteArray png("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16);
-    for (int i = 0; i < 2000; ++i)
-        png += char(i * 31);
-    QByteArray controls; // control characters without any NUL byte are no text either
-    for (int i = 0; i < 500; ++i)
-        controls += char(1 + i % 8);
-    QString longEntries;
-    for (int i = 0; i < 100; ++i)
-        longEntries += QString(200, QChar(u'a' + i % 26)) + u("\r\n");
+    const auto file = [&](const char* name, const QByteArray& bytes) { return test::WriteBytes(dir.filePath(u(name)), bytes); };
     const struct {
         QString path;
         QString message;
     } files[] = {
-        { WriteBytes(dir.path(), u("image.txt"), png),
-          u("Le fichier « image.txt » n'est pas une liste de mots : il ne contient pas de texte.\n") + kListRules },
-        { WriteBytes(dir.path(), u("ctrl.txt"), controls), NotTextListMessage(u("ctrl.txt")) },
-        { WriteBytes(dir.path(), u("vide.txt"), QByteArray()), kNoValidText },
-        { WriteText(dir.path(), u("long.txt"), longEntries), kNoValidText },
-        { QDir(dir.path()).filePath(u("parti.txt")), u("Impossible de lire le fichier « parti.txt » !") },
+        { file("image.txt", QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)), u("Le fichier « image.txt » n'est pas une liste de mots : il ne contient pas de texte.\n") + kListRules },
+        { file("ctrl.txt", QByteArray(500, '\x01')), NotTextListMessage(u("ctrl.txt")) }, // controls without a NUL byte
+        { file("vide.txt", QByteArray()), NoValidTextMessage() },
+        { file("long.txt", (QByteArray(200, 'a') + "\r\n").repeated(100)), NoValidTextMessage() },
+        { dir.filePath(u("parti.txt")), u("Impossible de lire le fichier « parti.txt » !") },
         { dir.path(), UnreadableListMessage(QFileInfo(dir.path()).fileName()) },
-        { QString(), QString() },
     };
     Document doc(kFonts);
     doc.words().AddWordIfAbsent(u("genou"));
-    for (const auto& file : files) {
-        const WordListImport r = doc.ImportWordListFile(file.path);
-        EXPECT_FALSE(r.imported) << file.path.toStdString();
-        EXPECT_EQ(r.errorMessage, file.message);
-        EXPECT_EQ(doc.words().Words(), QStringList { u("genou") });
+    const QString before = DocumentText(doc.data);
+    for (const auto& f : files) {
+        const WordListImport r = doc.ImportWordListFile(f.path);
+        EXPECT_FALSE(r.imported) << f.path.toStdString();
+        EXPECT_EQ(r.errorMessage, f.message) << f.path.toStdString();
+        EXPECT_EQ(DocumentText(doc.data), before);
         EXPECT_TRUE(doc.themes().enabled);
         EXPECT_EQ(doc.life.documentName, QString());
-        EXPECT_EQ(doc.importedListPath, QString());
     }
 }
 
-// ---------------------------------------------------------------------------
-// The lists menu
-
-TEST(WordListMenu, LevelFilesAndReadMeAreNoListsWhateverTheCase)
+TEST(WordListMenu, AtMostFiftyListsLevelFilesAndReadMeLeftOutWhateverTheCase)
 {
     QTemporaryDir dir;
-    WriteText(dir.path(), LevelFileName(1), u("A-  chat\r\n"));
-    WriteText(dir.path(), u("db 01-07 (cp).txt"), u("A-  chat\r\n"));
-    WriteText(dir.path(), u("LISEZ_MOI.TXT"), u("Lisez-moi"));
-    WriteText(dir.path(), u("fruits.txt"), u("pomme"));
-    WriteText(dir.path(), u("Animaux.TXT"), u("chat"));
-    WriteText(dir.path(), u("animaux.v2.txt"), u("chat"));
-    WriteText(dir.path(), u("DBZ.txt"), u("goku")); // "DB" without the space is a list
-    WriteText(dir.path(), u("modèle.lxg"), u("[LXGDocument]"));
-    WriteText(dir.path(), u("notes.text"), u("x"));
+    const auto write = [&](const QString& name) { test::WriteBytes(dir.filePath(name), "chat\r\n"); };
+    EXPECT_EQ(BuildWordListMenu(dir.filePath(u("absent"))).title, u("0 liste disponible"));
+    for (const char* name : { "DB 08-11 (CE1).txt", "db 01-07 (cp).txt", "LISEZ_MOI.TXT", "fruits.txt", "Animaux.TXT",
+                              "animaux.v2.txt", "DBZ.txt", "modèle.lxg", "notes.text" })
+        write(u(name));
     QDir(dir.path()).mkdir(u("dossier.txt"));
-
-    const WordListMenu menu = BuildWordListMenu(dir.path());
-    ASSERT_EQ(menu.items.size(), 4);
+    WordListMenu menu = BuildWordListMenu(dir.path());
+    QStringList captions;
+    for (const WordListMenuItem& item : menu.items)
+        captions << item.caption;
+    EXPECT_EQ(captions, (QStringList { u("Animaux"), u("animaux.v2"), u("DBZ"), u("fruits") })) << "\"DB\" without the space is a list";
     EXPECT_EQ(menu.title, u("4 listes disponibles"));
-    EXPECT_EQ(menu.items[0].caption, u("Animaux"));
-    EXPECT_EQ(menu.items[1].caption, u("animaux.v2"));
-    EXPECT_EQ(menu.items[2].caption, u("DBZ"));
-    EXPECT_EQ(menu.items[3].caption, u("fruits"));
     EXPECT_EQ(QFileInfo(menu.items[0].path).fileName(), u("Animaux.TXT"));
-}
 
-TEST(WordListMenu, AtMostFiftyItemsInAlphabeticalOrder)
-{
-    QTemporaryDir dir;
-    EXPECT_EQ(BuildWordListMenu(dir.path()).title, u("0 liste disponible"));
-    EXPECT_EQ(BuildWordListMenu(dir.path() + u("/absent")).title, u("0 liste disponible"));
-    WriteText(dir.path(), u("liste 59.txt"), u("mot"));
-    EXPECT_EQ(BuildWordListMenu(dir.path()).title, u("1 liste disponible"));
-
-    for (int i = 58; i >= 0; --i)
-        WriteText(dir.path(), QStringLiteral("liste %1.txt").arg(i, 2, 10, QLatin1Char('0')), u("mot"));
-    WriteText(dir.path(), u("DB 01-07 (CP).txt"), u("A-  chat\r\n"));
-    WriteText(dir.path(), u("Lisez_moi.txt"), u("x"));
-    const WordListMenu menu = BuildWordListMenu(dir.path());
+    for (int i = 59; i >= 0; --i)
+        write(QStringLiteral("liste %1.txt").arg(i, 2, 10, QLatin1Char('0')));
+    menu = BuildWordListMenu(dir.path());
     ASSERT_EQ(menu.items.size(), kWordListMenuItems);
     EXPECT_EQ(menu.title, u("50 listes disponibles"));
-    EXPECT_EQ(menu.items.first().caption, u("liste 00"));
-    EXPECT_EQ(menu.items.last().caption, u("liste 49"));
+    EXPECT_EQ(menu.items[4].caption, u("liste 00"));
+    EXPECT_EQ(menu.items.last().caption, u("liste 45"));
 }
 
 } // namespace
