@@ -69,8 +69,9 @@ TEST(FontCatalogInstalled, ListsOnlyFontsThatDrawWithWhatTheyResolveTo)
     ASSERT_FALSE(names.isEmpty());
     for (qsizetype i = 0; i < names.size(); ++i) {
         const QString& name = names.at(i);
-        if (i > 0) // sorted without regard to case, each name once
+        if (i > 0) { // sorted without regard to case, each name once
             EXPECT_LT(QString::compare(names.at(i - 1), name, Qt::CaseInsensitive), 0) << name.toStdString();
+        }
         EXPECT_EQ(catalog.IndexOf(name), i) << name.toStdString();
         // Never fontconfig's generic "Sans Serif", "Serif" or "Monospace", which draw with another font.
         EXPECT_EQ(Drawn(catalog.MakeFont(name, 12)), catalog.Resolve(name)) << name.toStdString();
