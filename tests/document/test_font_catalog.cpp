@@ -101,5 +101,16 @@ TEST(SelectFontByName, PicksTheWholeNameElseTheFallbackElseNothing)
     EXPECT_EQ(SelectFontByName({}, u("Arial"), u("Arial")), -1);
 }
 
+TEST(FontListRows, PreferredFontsThenTheSeparatorThenAllEachOnce)
+{
+    const QStringList installed { u("Arial"), u("arial narrow"), u("DejaVu Sans"), u("OpenDyslexic"), u("Tahoma"),
+                                  u("Zapf") };
+    EXPECT_EQ(FontListRows(installed),
+              (QStringList { u("Arial"), u("arial narrow"), u("OpenDyslexic"), u("Tahoma"), u("--------------------"),
+                             u("DejaVu Sans"), u("Zapf") }));
+    EXPECT_EQ(DefaultListFontName({ u("Arial") }), u("Arial"));
+    EXPECT_EQ(FontListRows({ u("Zapf") }), (QStringList { u("--------------------"), u("Zapf") }));
+}
+
 } // namespace
 } // namespace lx
