@@ -98,10 +98,16 @@ TEST(Instruction, DefaultsAndSuffixes)
     s.puzzle.shuffleMessage = false;
     EXPECT_EQ(InstructionSuffix(s), u(" : ils sont écrits horizontalement. Les lettres restantes forment un message secret."));
 
-    // The teacher's own text, trimmed, then one space before the suffix.
+    // The teacher's own text, trimmed; the direction sentence carries it on
+    // without its closing full stops; other marks stay.
     s.puzzle.randomFill = true;
     s.instruction = u("  Trouve les animaux ");
-    EXPECT_EQ(InstructionText(s), u("Trouve les animaux  : ils sont écrits horizontalement."));
+    EXPECT_EQ(InstructionText(s), u("Trouve les animaux : ils sont écrits horizontalement."));
+    s.instruction = u("Cherche les mots. . ");
+    EXPECT_EQ(InstructionText(s), u("Cherche les mots : ils sont écrits horizontalement."));
+    s.instruction = u("Où sont-ils ?");
+    EXPECT_EQ(InstructionText(s), u("Où sont-ils ? : ils sont écrits horizontalement."));
+    s.instruction = u("Trouve les animaux");
 
     // Fill-in and coded words have no suffix: the teacher's text stands alone.
     s.puzzle.gameType = GameType::FillIn;
