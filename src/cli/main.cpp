@@ -4,6 +4,7 @@
 #include "document/Document.h"
 #include "document/DocumentValues.h"
 #include "document/FontCatalog.h"
+#include "render/DocumentRenderer.h"
 #include "render/PageExport.h"
 
 #include <QDir>
@@ -201,13 +202,20 @@ int render(const Arguments& a)
         return kInputError;
     const QString output = QFileInfo(a.output).absoluteFilePath();
     QString error;
-    const bool written = suffix == QStringLiteral("pdf") ? lx::WritePagePdf(doc.data, output, &error)
-                                                         : lx::WritePagePng(doc.data, output, a.dpi.value_or(kDefaultDpi), &error);
+    lx::PageLayout layout;
+    const bool written = suffix == QStringLiteral("pdf")
+        ? lx::WritePagePdf(doc.data, output, &error, &layout)
+        : lx::WritePagePng(doc.data, output, a.dpi.value_or(kDefaultDpi), &error, &layout);
     if (!written) {
         err() << error << "\n";
         return kInputError;
     }
     out() << "Page enregistrée : " << output << "\n";
+    // The page is written all the same; the teacher learns what passes its place.
+    if (layout.Overflow) {
+        out().flush();
+        err() << "Attention : " << layout.OverflowText << "\n";
+    }
     return kOk;
 }
 
