@@ -7,6 +7,8 @@
 
 #include <QPointF>
 
+#include <cmath>
+
 namespace lx {
 
 using namespace render_detail;
@@ -99,8 +101,9 @@ void DocumentRenderer::DrawGrid(Half half, GridMode mode)
     case GameType::CodedWords: {
         // The boxes and the codes, in dark grey in each cell's top-left corner.
         const bool symbols = !z.CodesAreNumbers;
-        // A shrunken grid shrinks its codes alike, so that they keep to their corner.
-        const double codeSize = size == st.gridFontSize ? 9.0 : 9.0 * size / st.gridFontSize;
+        // A shrunken grid shrinks its codes alike, so that they keep to their
+        // corner, to the nearest half point (odd sizes draw much slower on screen).
+        const double codeSize = size == st.gridFontSize ? 9.0 : std::round(18.0 * size / st.gridFontSize) / 2.0;
         s_->font = SurfaceFont { symbols ? SymbolFontName() : st.gridFontName, codeSize * ratio_, true, false, false };
         s_->foreColor = kDarkGrey;
         SetPenWidth(*s_, 1, layout_.IsPrinter);

@@ -92,7 +92,7 @@ TEST(PageFit, WorstPagesShrinkToTheLargestSizeThatFits)
                 if (op.font.name == kListFont)
                     EXPECT_EQ(op.font.size, r.layout.ListFontSize);
                 if (op.font.name == kGridFont)
-                    EXPECT_EQ(op.font.size, op.font.bold ? 9 * r.layout.GridFontSize / 14 : r.layout.GridFontSize);
+                    EXPECT_EQ(op.font.size, op.font.bold ? std::round(18 * r.layout.GridFontSize / 14) / 2 : r.layout.GridFontSize);
             }
         }
     }
