@@ -6,9 +6,15 @@
 //                             (the box fitted to 600 x 850 pixels at 96 dpi)
 //   BM_RenderLayoutOnly/<type> the same page on a recording surface: the
 //                             layout and the calls, without any painting
+//   BM_RenderCrowded/<type>   a page whose grid or list has to shrink to stay
+//                             in its place, drawn like BM_RenderPreview: the
+//                             cost of trying the smaller sizes
 //
-// Each page is a generated puzzle (fixed seed) with its solution in the lower
-// half and the cell lines shown: the busiest page of its game type.
+// Each ordinary page is a generated puzzle (fixed seed) with its solution in
+// the lower half and the cell lines shown: the busiest page of its game type.
+// The crowded pages: an 18 x 18 word search with 40 words listed in 20 points;
+// the fill-in of the farm with 30 long words more in its list; 30 coded words
+// with a copy below.
 #include "document/Document.h"
 #include "document/FontCatalog.h"
 #include "render/DocumentRenderer.h"
@@ -22,17 +28,34 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 
 namespace {
 
 using lx::GameType;
 
-// A generated document of the game type, kept for the whole run.
-lx::Document& Page(GameType type)
+const char* const kFarm[] = { "âne", "canard", "chat", "cheval", "chèvre", "chien", "cochon", "dindon", "lapin",
+                              "mouton", "oie", "poule", "vache", "veau" };
+const char* const kLong[] = { "bibliothèque", "dictionnaire", "calculatrice", "ordinateur", "imprimante", "télévision",
+                              "récréation", "grenouille", "coccinelle", "hippopotame", "rhinocéros", "dromadaire",
+                              "salamandre", "champignon", "framboises", "pamplemousse", "clémentine", "aubergines",
+                              "courgettes", "concombres", "artichauts", "boulangerie", "pâtisserie", "charcuterie",
+                              "supermarché", "architecte", "journaliste", "photographe", "cuisinière", "infirmière" };
+const char* const kAnimals[] = { "abeille", "baleine", "blaireau", "castor", "chameau", "chenille", "chevreuil", "cigogne",
+                                 "corbeau", "dauphin", "escargot", "faucon", "fourmi", "girafe", "gorille", "hérisson",
+                                 "hibou", "homard", "jaguar", "libellule", "lézard", "loutre", "marmotte", "méduse",
+                                 "moineau", "mouette", "panthère", "pélican", "perroquet", "pingouin", "renard",
+                                 "requin", "sanglier", "sardine", "serpent", "souris", "taureau", "tortue", "vautour",
+                                 "araignée" };
+
+// A generated document of the game type, kept for the whole run; a crowded
+// one has more than its half of the page can hold at its sizes.
+lx::Document& Page(GameType type, bool crowded = false)
 {
-    static std::unique_ptr<lx::Document> docs[3];
-    std::unique_ptr<lx::Document>& doc = docs[int(type)];
+    static std::unique_ptr<lx::Document> docs[6];
+    std::unique_ptr<lx::Document>& doc = docs[int(type) + (crowded ? 3 : 0)];
     if (doc)
         return *doc;
     doc = std::make_unique<lx::Document>(lx::FontCatalog::Installed().Names());
@@ -47,8 +70,17 @@ lx::Document& Page(GameType type)
     s.selectedThemeCount = -1;
     s.themeText = QStringLiteral("Animaux de la ferme");
     doc->themes().enabled = false;
-    for (const char* w : { "âne", "canard", "chat", "cheval", "chèvre", "chien", "cochon", "dindon", "lapin",
-                           "mouton", "oie", "poule", "vache", "veau" }) {
+    QList<const char*> words(std::begin(kFarm), std::end(kFarm));
+    if (crowded && type == GameType::WordSearch) {
+        s.puzzle.gridSize = 18;
+        s.listFontSize = 20;
+        words = QList<const char*>(std::begin(kAnimals), std::end(kAnimals));
+    } else if (crowded && type == GameType::CodedWords) {
+        s.lowerHalf = 2;
+        s.gridFontSize = 14;
+        words = QList<const char*>(std::begin(kLong), std::end(kLong));
+    }
+    for (const char* w : words) {
         const auto added = doc->words().AddWordIfAbsent(QString::fromUtf8(w));
         doc->words().SetChecked(added.index, true);
     }
@@ -57,29 +89,53 @@ lx::Document& Page(GameType type)
     const lx::GenerationResult r = doc->Generate();
     if (!r.succeeded())
         qFatal("bench_render: the %s page could not be generated", qPrintable(lx::GameTypeCaption(type)));
+    if (crowded && type == GameType::FillIn) {
+        // Too many long words to cross in a grid: the farm's grid, with the long
+        // words added to its list as if they had been placed.
+        s.gridFontSize = 14;
+        for (const char* w : kLong) {
+            const QString word = QString::fromUtf8(w);
+            doc->words().SetChecked(doc->words().AddWordIfAbsent(word).index, true);
+            doc->data.puzzle.WordsByLength.prepend({ word, int(word.size()) });
+        }
+        std::stable_sort(doc->data.puzzle.WordsByLength.begin(), doc->data.puzzle.WordsByLength.end(),
+                         [](const lx::TaggedItem& a, const lx::TaggedItem& b) { return a.tag > b.tag; });
+    }
     return *doc;
 }
 
-void BM_RenderPreview(benchmark::State& state)
+void Preview(benchmark::State& state, lx::Document& doc)
 {
-    const GameType type = GameType(state.range(0));
-    lx::Document& doc = Page(type);
     const lx::ScreenPage page = lx::PrepareScreenSurface(QSize(600, 850), 96, 96);
     QImage image(page.box, QImage::Format_RGB32);
     lx::DocumentRenderer renderer(doc.data);
+    lx::PageLayout layout;
     for (auto _ : state) {
         QPainter painter(&image);
         {
             lx::PainterSurface surface(painter, page.extent, QRectF(QPointF(0, 0), QSizeF(page.box)));
             surface.Clear();
-            renderer.RenderDocument(surface, page.ratio);
+            layout = renderer.RenderDocument(surface, page.ratio);
         }
         painter.end();
         benchmark::DoNotOptimize(image.constBits());
     }
-    state.SetLabel(lx::GameTypeCaption(type).toStdString());
+    state.counters["grid_pt"] = layout.GridFontSize;
+    state.counters["list_pt"] = layout.ListFontSize;
+    state.SetLabel(lx::GameTypeCaption(doc.settings().puzzle.gameType).toStdString());
+}
+
+void BM_RenderPreview(benchmark::State& state)
+{
+    Preview(state, Page(GameType(state.range(0))));
 }
 BENCHMARK(BM_RenderPreview)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+void BM_RenderCrowded(benchmark::State& state)
+{
+    Preview(state, Page(GameType(state.range(0)), true));
+}
+BENCHMARK(BM_RenderCrowded)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 void BM_RenderLayoutOnly(benchmark::State& state)
 {

@@ -2,6 +2,7 @@
 
 #include "document/Document.h"
 #include "document/FontCatalog.h"
+#include "render/DocumentRenderer.h"
 #include "render/PageExport.h"
 
 #include <QFileInfo>
@@ -153,14 +154,20 @@ int Render(Document& doc, const QString& outputIn, int dpi)
 {
     const QString output = QFileInfo(outputIn).absoluteFilePath();
     QString error;
+    PageLayout layout;
     const bool written = QFileInfo(output).suffix().toLower() == QStringLiteral("pdf")
-        ? WritePagePdf(doc.data, output, &error)
-        : WritePagePng(doc.data, output, dpi, &error);
+        ? WritePagePdf(doc.data, output, &error, &layout)
+        : WritePagePng(doc.data, output, dpi, &error, &layout);
     if (!written) {
         err() << error << "\n";
         return kInputError;
     }
     out() << "Page enregistrée : " << output << "\n";
+    // The page is written all the same; the teacher learns what passes its place.
+    if (layout.Overflow) {
+        out().flush();
+        err() << "Attention : " << layout.OverflowText << "\n";
+    }
     return kOk;
 }
 

@@ -58,6 +58,11 @@ PageLayout DocumentRenderer::RenderDocument(Surface& surface, double ratio)
 
     layout_.IsPrinter = surface.IsPrinter();
     layout_.RightLimit = surface.ScaleWidth() - 7.0;
+    layout_.CutLineY = surface.ScaleHeight() * 0.5 - 1.0;
+    layout_.LowerGridY = layout_.CutLineY + st.GridOriginY;
+    BuildDisplayList();
+    FitPage();
+
     surface.foreColor = kBlack;
     surface.drawStyle = LineStyle::Solid;
 
@@ -73,10 +78,6 @@ PageLayout DocumentRenderer::RenderDocument(Surface& surface, double ratio)
     if (!layout_.IsPrinter)
         DrawHighlight();
 
-    layout_.CutLineY = surface.ScaleHeight() * 0.5 - 1.0;
-    layout_.LowerGridY = layout_.CutLineY + st.GridOriginY;
-
-    BuildDisplayList();
     if (type == GameType::CodedWords)
         layout_.LowerHalfAvailable = true;
     else

@@ -45,6 +45,17 @@ struct PageLayout {
     double ListX = 0.0;       // x of the first list column
     double ListTop = 0.0;
     double ColumnLimit = 0.0; // a column ends once the cursor has passed it
+
+    // The sizes in points the grid and the list were drawn with: the
+    // document's own, or the largest smaller ones (down to 7 points) that keep
+    // them in their half of the page, above its footer and left of the right
+    // margin. The document itself keeps its sizes.
+    double GridFontSize = 0.0;
+    double ListFontSize = 0.0;
+    // Even the smallest size did not fit: the block was drawn at it all the
+    // same, and OverflowText tells the teacher what passes its limits.
+    bool Overflow = false;
+    QString OverflowText;
 };
 
 // Draws the whole worksheet: header, title, instruction, grid and word list
@@ -63,6 +74,7 @@ public:
     static constexpr double kListBottom = 286.0;     // a list below the grid flows to a new column past it
     static constexpr double kFooterY = 291.0;
     static constexpr double kUpperFooterY = 143.0;
+    static constexpr double kMinFontSize = 7.0; // the smallest size a block shrinks to
 
     // With the installed font list's default font and the program's footer.
     explicit DocumentRenderer(const DocumentData& data);
@@ -79,16 +91,62 @@ private:
     enum class GridMode { Puzzle, Solution };
     enum class Half { Upper, Lower };
 
+    // Where a list goes: its first column's x, its top, the limit a column
+    // ends past, and the half's bottom limit that no line may cross.
+    struct ListPlace {
+        double x = 0.0;
+        double top = 0.0;
+        double limit = 0.0;
+        double bottom = 0.0;
+    };
+    // The list's lines placed into columns, before anything is drawn.
+    struct ListFlow {
+        ListPlace place;
+        QList<double> lineX;
+        QList<double> lineY;
+        QList<double> separators; // x of each rule between two columns
+        double separatorBottom = 0.0;
+        double columnWidth = 0.0;
+        bool fits = true; // every line within the bottom limit and the right margin
+    };
+    // The list measured in one font size.
+    struct ListMeasure {
+        double size = 0.0;
+        QList<double> widths;
+        double lineHeight = 0.0;
+        double headingHeight = 0.0; // of the underlined heading font
+        double widest = 0.0;
+        double columnWidth = 0.0;
+    };
+    // The grid's cells that hold something, from the corner (0, 0).
+    struct GridCells {
+        int columns = 0;
+        int rows = 0;
+    };
+
     void DrawHeader(double y);
+    // Measure, then draw: the sizes that keep the grid and the list in place.
+    void FitPage();
+    GridCells UsedCells() const;
+    double GridCellAt(double size);
+    bool LowerHalfDrawn(double gridExtent) const;
+    bool GridFits(double size, const GridCells& cells);
+    ListMeasure MeasureList(double size);
+    bool ListBeside(double gridExtent) const;
+    ListPlace UpperListPlace(double gridExtent, double lineHeight) const;
+    ListPlace LowerListPlace(double gridExtent) const;
+    ListFlow Flow(const ListPlace& place, const ListMeasure& m) const;
+    bool ListFits(double gridExtent, const ListMeasure& m);
+    static ListMeasure Scaled(const ListMeasure& m, double size, double factor);
     void DrawGrid(Half half, GridMode mode);
     void DrawSolutionStrokes();
     void DrawHighlight();
     void BuildDisplayList();
     void DrawUpperList();
     void DrawLowerList();
-    void FlowList();
+    void DrawFlow(const ListFlow& flow);
     void DrawLowerHalf();
-    void SetListFont();
+    void SetListFont(double size);
     void SetFont(const QString& name, double points, bool bold, bool italic, bool underline = false);
     void PrintCentred(const QString& s, int column, int row, double base, double th);
     double Padding() const;
@@ -98,6 +156,9 @@ private:
     Surface* s_ = nullptr;
     double ratio_ = 1.0;
     PageLayout layout_;
+    QString reference_;  // the word whose width sets the list's column width
+    ListFlow upperFlow_; // the lists as the page fitting placed them
+    ListFlow lowerFlow_;
 };
 
 } // namespace lx

@@ -7,6 +7,8 @@
 
 #include <QPointF>
 
+#include <cmath>
+
 namespace lx {
 
 using namespace render_detail;
@@ -40,7 +42,9 @@ void DocumentRenderer::DrawGrid(Half half, GridMode mode)
     }
     const int last = LastIndex(z);
 
-    SetFont(st.gridFontName, st.gridFontSize, false, false);
+    // The size the page fitting chose: the document's unless the grid had to shrink.
+    const double size = layout_.GridFontSize;
+    SetFont(st.gridFontName, size, false, false);
     const double th = s_->TextHeight(kSample);
     layout_.CellSize = th + Padding();
     layout_.GridExtent = layout_.CellSize * z.GridSize;
@@ -59,7 +63,7 @@ void DocumentRenderer::DrawGrid(Half half, GridMode mode)
     }
 
     auto letterFont = [&] {
-        SetFont(st.gridFontName, st.gridFontSize, st.gridBold, st.gridItalic);
+        SetFont(st.gridFontName, size, st.gridBold, st.gridItalic);
         s_->foreColor = kBlack;
     };
     letterFont();
@@ -97,7 +101,10 @@ void DocumentRenderer::DrawGrid(Half half, GridMode mode)
     case GameType::CodedWords: {
         // The boxes and the codes, in dark grey in each cell's top-left corner.
         const bool symbols = !z.CodesAreNumbers;
-        s_->font = SurfaceFont { symbols ? SymbolFontName() : st.gridFontName, 9.0 * ratio_, true, false, false };
+        // A shrunken grid shrinks its codes alike, so that they keep to their
+        // corner, to the nearest half point (odd sizes draw much slower on screen).
+        const double codeSize = size == st.gridFontSize ? 9.0 : std::round(18.0 * size / st.gridFontSize) / 2.0;
+        s_->font = SurfaceFont { symbols ? SymbolFontName() : st.gridFontName, codeSize * ratio_, true, false, false };
         s_->foreColor = kDarkGrey;
         SetPenWidth(*s_, 1, layout_.IsPrinter);
         for (int r = 0; r <= last; ++r) {

@@ -21,11 +21,13 @@ namespace {
 
 constexpr double kMillimetresPerInch = 25.4;
 
-void Render(const DocumentData& data, QPainter& painter)
+void Render(const DocumentData& data, QPainter& painter, PageLayout* layout)
 {
     PainterSurface surface(painter);
     DocumentRenderer renderer(data);
-    renderer.RenderDocument(surface, 1.0);
+    const PageLayout drawn = renderer.RenderDocument(surface, 1.0);
+    if (layout)
+        *layout = drawn;
 }
 
 bool Write(const QString& path, const QByteArray& bytes, QString* errorText)
@@ -38,7 +40,7 @@ bool Write(const QString& path, const QByteArray& bytes, QString* errorText)
 
 } // namespace
 
-QByteArray RenderPagePdf(const DocumentData& data)
+QByteArray RenderPagePdf(const DocumentData& data, PageLayout* layout)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -54,7 +56,7 @@ QByteArray RenderPagePdf(const DocumentData& data)
         QPainter painter;
         if (!painter.begin(&writer))
             return {};
-        Render(data, painter);
+        Render(data, painter, layout);
         if (!painter.end())
             return {};
     }
@@ -62,7 +64,7 @@ QByteArray RenderPagePdf(const DocumentData& data)
     return bytes;
 }
 
-QImage RenderPageImage(const DocumentData& data, int dpi)
+QImage RenderPageImage(const DocumentData& data, int dpi, PageLayout* layout)
 {
     const int width = int(std::lround(kA4Millimetres.width() / kMillimetresPerInch * dpi));
     const int height = int(std::lround(kA4Millimetres.height() / kMillimetresPerInch * dpi));
@@ -74,14 +76,14 @@ QImage RenderPageImage(const DocumentData& data, int dpi)
     image.setDotsPerMeterY(dotsPerMetre);
     image.fill(Qt::white);
     QPainter painter(&image);
-    Render(data, painter);
+    Render(data, painter, layout);
     painter.end();
     return image;
 }
 
-bool WritePagePdf(const DocumentData& data, const QString& path, QString* errorText)
+bool WritePagePdf(const DocumentData& data, const QString& path, QString* errorText, PageLayout* layout)
 {
-    const QByteArray pdf = RenderPagePdf(data);
+    const QByteArray pdf = RenderPagePdf(data, layout);
     if (pdf.isEmpty()) {
         if (errorText)
             *errorText = QStringLiteral("Impossible de créer le document PDF.");
@@ -90,9 +92,9 @@ bool WritePagePdf(const DocumentData& data, const QString& path, QString* errorT
     return Write(path, pdf, errorText);
 }
 
-bool WritePagePng(const DocumentData& data, const QString& path, int dpi, QString* errorText)
+bool WritePagePng(const DocumentData& data, const QString& path, int dpi, QString* errorText, PageLayout* layout)
 {
-    const QImage image = RenderPageImage(data, dpi);
+    const QImage image = RenderPageImage(data, dpi, layout);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {

@@ -7,19 +7,22 @@
 namespace lx {
 
 struct DocumentData;
+struct PageLayout;
 
 // The worksheet as it prints, on an A4 portrait sheet without margins, as a
 // one-page PDF or as an image. Paper never shows the word highlight of the
-// preview.
+// preview. When layout is given it receives what the rendering decided (the
+// sizes it drew with, and whether something did not fit).
 
 // The PDF: text kept as text, fonts embedded. Empty on failure.
-QByteArray RenderPagePdf(const DocumentData& data);
+QByteArray RenderPagePdf(const DocumentData& data, PageLayout* layout = nullptr);
 // The page at the given resolution (dots per inch), white paper.
-QImage RenderPageImage(const DocumentData& data, int dpi);
+QImage RenderPageImage(const DocumentData& data, int dpi, PageLayout* layout = nullptr);
 
 // The same, written to a file (through a temporary file, so a failed write
 // leaves a previous file intact). On failure errorText holds a French message.
-bool WritePagePdf(const DocumentData& data, const QString& path, QString* errorText = nullptr);
-bool WritePagePng(const DocumentData& data, const QString& path, int dpi, QString* errorText = nullptr);
+bool WritePagePdf(const DocumentData& data, const QString& path, QString* errorText = nullptr, PageLayout* layout = nullptr);
+bool WritePagePng(const DocumentData& data, const QString& path, int dpi, QString* errorText = nullptr,
+                  PageLayout* layout = nullptr);
 
 } // namespace lx

@@ -126,13 +126,18 @@ QString InstructionSuffix(const DocumentSettings& settings)
 
 QString InstructionText(const DocumentSettings& settings)
 {
-    const QString own = settings.instruction.trimmed();
+    QString own = settings.instruction.trimmed();
     const QString suffix = InstructionSuffix(settings);
+    if (suffix.isEmpty())
+        return own.isEmpty() ? DefaultInstruction(settings.puzzle.gameType) : own;
+    // The direction sentence starts with " : ", which carries on the teacher's
+    // sentence: its closing full stops and blanks go ("Cherche les mots." gives
+    // "Cherche les mots : ils..."); a question or exclamation mark stays.
+    while (!own.isEmpty() && (own.back() == QLatin1Char('.') || own.back().isSpace()))
+        own.chop(1);
     if (own.isEmpty())
         return DefaultInstruction(settings.puzzle.gameType) + suffix;
-    if (suffix.isEmpty())
-        return own;
-    return own + QLatin1Char(' ') + suffix;
+    return own + suffix;
 }
 
 QString FooterText()

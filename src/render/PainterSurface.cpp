@@ -87,6 +87,9 @@ QFont PainterSurface::QtFont(const SurfaceFont& f)
 
 const PainterSurface::ResolvedFont& PainterSurface::Resolve()
 {
+    // Most calls come in runs of one font (a grid's letters, a list's lines).
+    if (last_ && font == lastFont_)
+        return *last_;
     const QString key = FontKey(font);
     auto it = cache_.find(key);
     if (it == cache_.end()) {
@@ -94,6 +97,8 @@ const PainterSurface::ResolvedFont& PainterSurface::Resolve()
         const bool symbol = QString::compare(font.name, SymbolFontName(), Qt::CaseInsensitive) == 0;
         it = cache_.emplace(key, ResolvedFont { qfont, QFontMetricsF(qfont, painter_.device()), symbol }).first;
     }
+    lastFont_ = font;
+    last_ = &it->second; // the map's elements stay where they are
     return it->second;
 }
 

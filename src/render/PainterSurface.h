@@ -69,6 +69,8 @@ private:
     double sy_;
     double dpiX_;
     std::unordered_map<QString, ResolvedFont> cache_;
+    SurfaceFont lastFont_;
+    const ResolvedFont* last_ = nullptr;
 };
 
 } // namespace lx

@@ -49,101 +49,60 @@ void DocumentRenderer::BuildDisplayList()
     case GameType::CodedWords:
         break;
     }
+
+    // The reference word: the longest word by letters.
+    reference_.clear();
+    if (!z.WordsByLength.isEmpty()) {
+        reference_ = z.WordsByLength.first().text;
+    } else {
+        for (const QString& w : words.CheckedWords()) {
+            if (w.size() > reference_.size())
+                reference_ = w;
+        }
+    }
+    if (st.uppercase)
+        reference_ = UpperCase1252(reference_);
 }
 
-void DocumentRenderer::SetListFont()
+void DocumentRenderer::SetListFont(double size)
 {
     const DocumentSettings& st = data_.settings;
-    SetFont(st.listFontName, st.listFontSize, st.listBold, st.listItalic);
+    SetFont(st.listFontName, size, st.listBold, st.listItalic);
 }
 
 void DocumentRenderer::DrawUpperList()
 {
-    const DocumentSettings& st = data_.settings;
-    const PuzzleState& z = data_.puzzle;
-    const GameType type = st.puzzle.gameType;
-
-    // The reference word: the longest word by letters.
-    QString reference;
-    if (!z.WordsByLength.isEmpty()) {
-        reference = z.WordsByLength.first().text;
-    } else {
-        for (const QString& w : data_.words.CheckedWords()) {
-            if (w.size() > reference.size())
-                reference = w;
-        }
-    }
-    if (st.uppercase)
-        reference = UpperCase1252(reference);
-
-    SetListFont();
-    // The column is as wide as its widest line, so that neither a heading nor
-    // a wide word reaches into the next column or under its separator.
-    double widest = s_->TextWidth(reference);
-    for (const QString& line : std::as_const(layout_.DisplayList))
-        widest = std::max(widest, s_->TextWidth(line));
-    layout_.ColumnWidth = widest + Padding();
-
-    layout_.LowerHalfAvailable = false;
-    double gridBottom = 0.0;
-    bool beside = true;
-    if (type == GameType::WordSearch) {
-        gridBottom = st.GridOriginY + layout_.GridExtent;
-        beside = kLowerHalfLimit > gridBottom;
-    } else {
-        gridBottom = layout_.CutLineY - 2.5;
-    }
-    if (beside) {
-        layout_.LowerHalfAvailable = true;
-        layout_.ListX = st.GridOriginX + layout_.GridExtent + 5.0;
-        layout_.ListTop = st.GridOriginY;
-        layout_.ColumnLimit = gridBottom - 5.0;
-    } else {
-        layout_.ListX = 7.0;
-        layout_.ListTop = gridBottom + s_->TextHeight(kSample);
-        layout_.ColumnLimit = kListBottom;
-    }
-    FlowList();
+    // Where the list goes and how it flows was decided by the page fitting.
+    layout_.LowerHalfAvailable = ListBeside(layout_.GridExtent);
+    DrawFlow(upperFlow_);
 }
 
 void DocumentRenderer::DrawLowerList()
 {
-    const DocumentSettings& st = data_.settings;
-    SetListFont();
-    layout_.ListX = st.GridOriginX + layout_.GridExtent + 5.0;
-    layout_.ListTop = layout_.LowerGridY;
-    layout_.ColumnLimit = layout_.LowerGridY + layout_.GridExtent - 5.0;
-    FlowList();
+    DrawFlow(lowerFlow_);
 }
 
-void DocumentRenderer::FlowList()
+void DocumentRenderer::DrawFlow(const ListFlow& flow)
 {
-    const DocumentSettings& st = data_.settings;
-    const bool fillIn = st.puzzle.gameType == GameType::FillIn;
+    layout_.ColumnWidth = flow.columnWidth;
+    layout_.ListX = flow.place.x;
+    layout_.ListTop = flow.place.top;
+    layout_.ColumnLimit = flow.place.limit;
+    SetListFont(layout_.ListFontSize);
     SetPenWidth(*s_, 1, layout_.IsPrinter);
     s_->foreColor = kBlack;
-    double x = layout_.ListX;
-    s_->currentY = layout_.ListTop;
-    const int n = int(layout_.DisplayList.size());
-    for (int i = 0; i < n; ++i) {
+    const bool fillIn = data_.settings.puzzle.gameType == GameType::FillIn;
+    for (int i = 0; i < flow.lineX.size(); ++i) {
         const QString& line = layout_.DisplayList[i];
-        s_->currentX = x;
-        if (fillIn && !line.startsWith(QLatin1Char(' '))) {
-            s_->currentY += 0.5;
-            s_->font.underline = true;
-            s_->Print(line, true);
-            s_->font.underline = false;
-        } else {
-            s_->Print(line, true);
-        }
-        if (s_->currentY > layout_.ColumnLimit) {
-            x += layout_.ColumnWidth + 1.0;
-            if (st.separateColumns && i != n - 1)
-                s_->Line(x, layout_.ListTop, x, layout_.ColumnLimit + 0.75 * s_->TextHeight(kSample));
-            x += 2.0;
-            s_->currentY = layout_.ListTop;
-        }
+        s_->currentX = flow.lineX[i];
+        s_->currentY = flow.lineY[i];
+        const bool heading = fillIn && !line.startsWith(QLatin1Char(' '));
+        s_->font.underline = heading;
+        s_->Print(line, true);
+        s_->font.underline = false;
     }
+    for (double x : flow.separators)
+        s_->Line(x, flow.place.top, x, flow.separatorBottom);
 }
 
 } // namespace lx

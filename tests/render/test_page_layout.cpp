@@ -1,151 +1,301 @@
-// Where the blocks of the page go: header, title, instruction, grid, footers,
-// the fold line and the lower half in its three modes; the pens on paper.
+// Where everything goes on the page, as the teacher sees it on paper: header,
+// title, instruction, grid, word list, footers and fold line in the three modes
+// of the lower half; what each page shows; the solution strokes, and the
+// highlight of the clicked word on screen only.
 #include "RenderTestSupport.h"
 
 #include "render/PageTexts.h"
 #include "render/SymbolFont.h"
 
-#include <gtest/gtest.h>
-
 namespace lx::test {
 namespace {
 
-// A 10 x 10 word search: two words, lower-case filler letters elsewhere.
-DocumentData WordSearch(int lowerHalf)
+QStringList FiveLetterWords(int n) // "aaaaa", "bbbba"... then "aaaab"...
 {
-    DocumentData d = MakeData(GameType::WordSearch);
-    d.settings.lowerHalf = lowerHalf;
-    AddWords(d, { u("chat"), u("cheval") });
-    PlaceWord(d, u("CHEVAL"), 1, 1, 0);
-    PlaceWord(d, u("CHAT"), 1, 1, 2); // crosses CHEVAL on its C
-    for (int y = 0; y < 10; ++y) {
-        for (int x = 0; x < 10; ++x) {
-            if (d.puzzle.LetterGrid.at(x, y).isEmpty())
-                d.puzzle.LetterGrid.at(x, y) = u("z");
+    QStringList words;
+    for (int i = 0; i < n; ++i)
+        words << QString(4, QChar(u'a' + i % 26)) + QChar(u'a' + i / 26);
+    return words;
+}
+
+enum Page { Empty, Solution, Copy, Message, FillIn, Numbers, Symbols, Below, PageCount };
+
+// Word searches of 10 x 10 listing 20 words (18 x 18 and 40 words Below):
+// CHEVAL and CHAT cross on their C among filler letters. A fill-in of eight
+// words, CHAT and CHIEN in its grid, C and T revealed. Coded words: the key
+// row (A and C revealed, a code 27 beyond the symbol alphabet at column 10),
+// an empty row, CHAT at (0, 2) and TACHE at (20, 2).
+DocumentData Build(Page page)
+{
+    const GameType type = page == FillIn ? GameType::FillIn : page == Numbers || page == Symbols ? GameType::CodedWords : GameType::WordSearch;
+    DocumentData d = MakeData(type, page == Empty ? 0 : page == Copy ? 2 : 1);
+    PuzzleState& z = d.puzzle;
+    if (type == GameType::WordSearch) {
+        d.settings.separateColumns = true;
+        d.settings.visibleCells = page == Message;
+        d.settings.puzzle.randomFill = page != Message; // a hidden message, shown in the solution
+        z.MessageText = u("Bravo !");
+        d.settings.puzzle.gridSize = page == Below ? 18 : 10; // 28 + 18 cells of 6.8 = 150.4: the list goes below
+        z.SetGridDimensions(d.settings.puzzle.gridSize);
+        AddWords(d, FiveLetterWords(page == Below ? 40 : 20));
+        PlaceWord(d, u("CHEVAL"), 1, 1, 0);
+        PlaceWord(d, u("CHAT"), 1, 1, 2);
+        for (int i = 0; i < 100; ++i)
+            z.LetterGrid.at(i % 10, i / 10) = z.LetterGrid.at(i % 10, i / 10).isEmpty() ? u("z") : z.LetterGrid.at(i % 10, i / 10);
+    } else if (type == GameType::FillIn) {
+        AddWords(d, { u("cheval"), u("mouton"), u("lapin"), u("poule"), u("chat"), u("oie"), u("arc-en-ciel"), u("grenouille") });
+        PlaceWord(d, u("chat"), 0, 0, 0);
+        PlaceWord(d, u("chien"), 0, 0, 2);
+        z.LetterGrid.at(0, 0) = u("C");
+        z.LetterGrid.at(3, 0) = u("T");
+    } else {
+        z.CodesAreNumbers = page == Numbers;
+        z.SymbolAlphabet = u("!\"$%&(*+IJKLOSu\u00A1\u00A8\u00AB\u00B2\u00B5\u00D7\u00D8\u00DF\u00E0\u00E1\u00E2");
+        const QString key = u("ACehnot");
+        for (int j = 0; j < key.size(); ++j)
+            z.LetterGrid.at(j, 0) = key.mid(j, 1), z.CodeGrid.at(j, 0) = std::int16_t(j + 1);
+        z.CodeGrid.at(10, 0) = 27;
+        for (const auto& [word, x] : { std::pair { u("CHAT"), 0 }, std::pair { u("TACHE"), 20 } }) {
+            for (int k = 0; k < word.size(); ++k) {
+                z.LetterGrid.at(x + k, 2) = word[k] == u'A' || word[k] == u'C' ? word.mid(k, 1) : word.mid(k, 1).toLower();
+                z.CodeGrid.at(x + k, 2) = std::int16_t(key.indexOf(word[k], 0, Qt::CaseInsensitive) + 1);
+            }
         }
     }
     return d;
 }
 
-const QString kHeader = QStringLiteral("CE1 – Thème : Animaux (2 mots)");
-
-QList<RecordedOp> LowerLetters(const QList<RecordedOp>& ops)
+bool Lower(const RecordedOp& op)
 {
-    return Where(TextsInFont(ops, kGridFont), [](const RecordedOp& op) { return op.y1 > kCut; });
+    return op.y1 > kCut;
+}
+bool GridLetter(const RecordedOp& op)
+{
+    return op.kind == Kind::Text && op.font.name == kGridFont && op.font.size == 12;
 }
 
-TEST(PageLayout, BlocksOfEachLowerHalfMode)
+TEST(PageLayout, EveryBlockWhereTheTeacherSeesIt)
 {
-    for (int mode : { 0, 1, 2 }) { // nothing, the solution, a copy
-        SCOPED_TRACE(mode);
-        DocumentData d = WordSearch(mode);
-        Rendered r(d);
-        const QList<RecordedOp>& ops = r.ops();
-        EXPECT_TRUE(r.layout.LowerHalfAvailable);
-        const int halves = mode == 0 ? 1 : 2;
-
-        // The header line first, at (7, 5), 10-point italic, then its rule;
-        // again at CutLineY + 5 over a lower half.
-        const QList<RecordedOp> headers = TextsEqual(ops, kHeader);
-        ASSERT_EQ(headers.size(), halves);
-        ASSERT_EQ(OpsOf(ops, RecordedOp::Kind::Text).first().text, kHeader);
-        for (int h = 0; h < halves; ++h) {
-            const double top = h * kCut;
-            EXPECT_DOUBLE_EQ(headers[h].x1, 7.0);
-            EXPECT_DOUBLE_EQ(headers[h].y1, top + 5.0);
-            EXPECT_EQ(headers[h].font, (SurfaceFont { kDefaultFont, 10, false, true, false }));
-            EXPECT_TRUE(HasLine(ops, 6.5, top + 5 + 4.0 + 0.5, 210 - 6.5, top + 5 + 4.0 + 0.5));
-            // The grid's frame from (7, 28).
-            EXPECT_TRUE(HasBox(ops, 7, top + 28, 7 + 10 * kSearchCell, top + 28 + 10 * kSearchCell));
+    std::vector<std::unique_ptr<Rendered>> pages;
+    for (int p = 0; p < PageCount; ++p)
+        pages.push_back(std::make_unique<Rendered>(Build(Page(p))));
+    const double s = kSearchCell, f = kFillInCell, c = kSearchCell, w = 5 * kChar + 2; // w: a list column
+    const auto centred = [](int column, double cell) { return 7 + column * cell + (cell - kChar) / 2; };
+    const QString header = u("CE1 – Thème : Animaux (20 mots)"), title = u("Les animaux"), instruction = InstructionText(Build(Empty).settings);
+    const SurfaceFont italic { kDefaultFont, 10, false, true, false }, big { kTitleFont, 16, true, false, true }, small { kTitleFont, 11 },
+        footer { kDefaultFont, 8 }, grid { kGridFont, 12 }, list { kListFont, 12 }, code { kGridFont, 9, true }, symbol { SymbolFontName(), 9, true };
+    // x, y: the text's top-left corner.
+    const struct { QList<Page> pages; QString text; double x, y; SurfaceFont font; } texts[] = {
+        // The header line at (7, 5), the title centred at 10, the instruction at (7, 18);
+        // a copy repeats them from the fold line, a solution has its own title.
+        { { Empty, Solution, Copy }, header, 7, 5, italic }, { { Solution, Copy }, header, 7, kCut + 5, italic },
+        { { Empty, Copy }, title, (210 - 3.2 * 11) / 2, 10, big }, { { Copy }, title, (210 - 3.2 * 11) / 2, kCut + 10, big },
+        { { Solution }, title + u(" (Solution)"), (210 - 3.2 * 22) / 2, kCut + 10, big },
+        { { Empty, Copy }, instruction, 7, 18, small }, { { Copy }, instruction, 7, kCut + 18, small },
+        { { Message }, u("Message secret : Bravo !"), 7, kCut + 18, small },
+        // The footer centred at 291; over a lower half a second one at 143. The scissors at (2, CutLineY - 2).
+        { { Empty, Solution, Below }, kFooter, (210 - 1.6 * 12) / 2, 291, footer }, { { Solution, Copy }, kFooter, (210 - 1.6 * 12) / 2, 143, footer },
+        { { Solution, Copy }, QString(QChar(kScissorsCode)), 2, kCut - 2, { SymbolFontName(), 10 } },
+        // Letters centred in their cells, the bottom of the line box on 27 + (row + 1) cells,
+        // LowerGridY - 1 + (row + 1) cells below; filler letters upper-cased.
+        { { Empty, Copy }, u("C"), centred(1, s), 27 + 2 * s - kLine, grid }, { { Empty }, u("Z"), centred(9, s), 27 + 10 * s - kLine, grid },
+        { { Solution }, u("L"), centred(6, s), kLowerGridY - 1 + 2 * s - kLine, grid },
+        // The list 5 right of the grid from its top; a column ends once the cursor passes
+        // the grid's bottom less 5 (14 lines); the next stands W + 3 further right.
+        { { Empty, Copy }, u("AAAAA"), 80, 28, list }, { { Empty, Solution }, u("NNNNA"), 80, 28 + 13 * kLine, list },
+        { { Empty }, u("OOOOA"), 80 + w + 3, 28, list }, { { Solution, Copy }, u("OOOOA"), 80 + w + 3, kLowerGridY, list },
+        // Below a grid ending past 143: from x 7, one line under the grid; a new column past 286 (28 lines).
+        { { Below }, u("AAAAA"), 7, 150.4 + kLine, list }, { { Below }, u("OOOOA"), 7 + w + 3, 150.4 + kLine, list },
+        // Fill-in: the revealed letters on the row base 27.5, the solution's on LowerGridY - 0.5;
+        // the list beside the 20 cells, its underlined headings half a unit lower.
+        { { FillIn }, u("T"), centred(3, f), 27.5 + f - kLine, grid }, { { FillIn }, u("N"), centred(0, f), kLowerGridY - 0.5 + 5 * f - kLine, grid },
+        { { FillIn }, u("10 LETTRES"), 7 + 20 * f + 5, 28.5, { kListFont, 12, false, false, true } },
+        { { FillIn }, u("  GRENOUILLE"), 7 + 20 * f + 5, kLowerGridY + 0.5 + kLine, list },
+        // Coded words: codes 0.4 inside the cells' top-left corner (T's 7 in the key row and in
+        // the words), the letters on the grid's top itself; the lower grid one unit higher.
+        { { Numbers }, u("7"), 7 + 6 * c + 0.4, 28, code }, { { Numbers }, u("7"), 7 + 20 * c + 0.4, 28 + 2 * c, code },
+        { { Symbols }, u("*"), 7 + 3 * c + 0.4, 28 + 2 * c, symbol }, { { Numbers, Symbols }, u("C"), centred(0, c), 28 + 3 * c - kLine, grid },
+        { { Symbols }, u("H"), centred(1, c), kLowerGridY - 1 + 3 * c - kLine, grid },
+    };
+    for (const auto& t : texts) {
+        for (Page p : t.pages) {
+            const Ops at = Where(TextsEqual(pages[p]->ops(), t.text), [&](const RecordedOp& op) { return Has({ op }, Kind::Text, t.x, t.y, t.x, t.y); });
+            EXPECT_TRUE(at.size() == 1 && at[0].font == t.font) << "page " << p << ": " << t.text.toStdString() << " at " << t.x << ", " << t.y;
         }
+    }
+    const double sepBottom = 28 + 68 - 5 + 0.75 * kLine;
+    const struct { QList<Page> pages; Kind kind; double x1, y1, x2, y2; } shapes[] = {
+        // The header rule 0.5 under the header line; the dotted fold line from x 2 to SW - 2.
+        { { Empty }, Kind::Line, 6.5, 9.5, 203.5, 9.5 }, { { Copy }, Kind::Line, 6.5, kCut + 9.5, 203.5, kCut + 9.5 },
+        { { Solution, Copy }, Kind::Line, 2, kCut, 208, kCut },
+        // The word-search frame from (7, 28) and from LowerGridY; its cell lines when shown.
+        { { Empty, Solution }, Kind::Box, 7, 28, 7 + 10 * s, 28 + 10 * s }, { { Solution, Copy }, Kind::Box, 7, kLowerGridY, 7 + 10 * s, kLowerGridY + 10 * s },
+        { { Message }, Kind::Line, 7 + s, 28, 7 + s, 28 + 10 * s }, { { Message }, Kind::Line, 7, kLowerGridY + 9 * s, 7 + 10 * s, kLowerGridY + 9 * s },
+        // A separator one unit right of a column's reserved width W, down to 0.75 line past the column limit.
+        { { Empty }, Kind::Line, 80 + w + 1, 28, 80 + w + 1, sepBottom }, { { Copy }, Kind::Line, 80 + w + 1, kLowerGridY, 80 + w + 1, kCut + sepBottom },
+        // Fill-in: every cell of a word boxed, in both halves. Coded words: boxes from the grid's top.
+        { { FillIn }, Kind::Box, 7 + 3 * f, 28, 7 + 4 * f, 28 + f }, { { FillIn }, Kind::Box, 7, 28 + 4 * f, 7 + f, 28 + 5 * f },
+        { { FillIn }, Kind::Box, 7, kLowerGridY + 4 * f, 7 + f, kLowerGridY + 5 * f },
+        { { Numbers, Symbols }, Kind::Box, 7 + 10 * c, 28, 7 + 11 * c, 28 + c },
+        { { Numbers, Symbols }, Kind::Box, 7 + 24 * c, 28 + 2 * c, 7 + 25 * c, 28 + 3 * c },
+        { { Numbers, Symbols }, Kind::Box, 7 + 20 * c, kLowerGridY - 1 + 2 * c, 7 + 21 * c, kLowerGridY - 1 + 3 * c },
+    };
+    for (const auto& k : shapes) {
+        for (Page p : k.pages)
+            EXPECT_TRUE(Has(pages[p]->ops(), k.kind, k.x1, k.y1, k.x2, k.y2)) << "page " << p << " at " << k.x1 << ", " << k.y1;
+    }
+}
 
-        // The title, centred at 10, 16-point bold underlined in the title font;
-        // the instruction at (7, 18), 11 points. A copy repeats both.
-        const QList<RecordedOp> title = TextsEqual(ops, u("Les animaux"));
-        const QList<RecordedOp> instruction = TextsEqual(ops, InstructionText(d.settings));
-        ASSERT_EQ(title.size(), mode == 2 ? 2 : 1);
-        ASSERT_EQ(instruction.size(), mode == 2 ? 2 : 1);
-        for (int h = 0; h < title.size(); ++h) {
-            EXPECT_DOUBLE_EQ(title[h].x1, (210 - 0.2 * 16 * 11) / 2);
-            EXPECT_DOUBLE_EQ(title[h].y1, h * kCut + 10.0);
-            EXPECT_EQ(title[h].font, (SurfaceFont { kTitleFont, 16, true, false, true }));
-            EXPECT_DOUBLE_EQ(instruction[h].x1, 7.0);
-            EXPECT_DOUBLE_EQ(instruction[h].y1, h * kCut + 18.0);
-            EXPECT_EQ(instruction[h].font, (SurfaceFont { kTitleFont, 11, false, false, false }));
-        }
-
-        // The footer at 291, centred, 8 points; the second at 143, drawn last.
-        const QList<RecordedOp> footers = TextsEqual(ops, kFooter);
-        ASSERT_EQ(footers.size(), halves);
-        EXPECT_DOUBLE_EQ(footers[0].y1, 291.0);
-        EXPECT_DOUBLE_EQ(footers[0].x1, (210 - 0.2 * 8 * kFooter.size()) / 2);
-        EXPECT_EQ(footers[0].font, (SurfaceFont { kDefaultFont, 8, false, false, false }));
-        if (mode != 0) {
-            EXPECT_DOUBLE_EQ(footers[1].y1, 143.0);
-            EXPECT_EQ(ops.last().text, kFooter);
-        }
-
-        // The fold line over a lower half: scissors at (2, CutLineY - 2), then
-        // a dotted line across at half the page less 1.
-        const QList<RecordedOp> scissors = TextsInFont(ops, SymbolFontName());
-        const QList<RecordedOp> dotted = Where(ops, [](const RecordedOp& op) { return op.style == LineStyle::Dotted; });
-        ASSERT_EQ(scissors.size(), halves - 1);
-        ASSERT_EQ(dotted.size(), halves - 1);
-        if (mode != 0) {
-            EXPECT_EQ(scissors[0].text, QString(QChar(kScissorsCode)));
-            EXPECT_DOUBLE_EQ(scissors[0].x1, 2.0);
-            EXPECT_DOUBLE_EQ(scissors[0].y1, kCut - 2);
-            EXPECT_DOUBLE_EQ(scissors[0].font.size, 10.0);
-            EXPECT_EQ(dotted[0].kind, RecordedOp::Kind::Line);
-            EXPECT_TRUE(HasLine(dotted, 2.0, kCut, 208.0, kCut));
-            EXPECT_EQ(dotted[0].width, 2); // 0.1 mm at 600 dpi
-        }
-
-        // The solution (random filler letters): no secret-message line, only the
-        // words' letters. The copy is the puzzle: every cell, upper-cased.
-        const QList<RecordedOp> lower = LowerLetters(ops);
-        EXPECT_EQ(lower.size(), mode == 0 ? 0 : mode == 1 ? 6 + 4 - 1 : 100); // CHEVAL and CHAT share their C
-        for (const RecordedOp& op : lower)
-            EXPECT_EQ(op.text, op.text.toUpper());
-        if (mode == 1) {
-            const QList<RecordedOp> solution = TextsEqual(ops, u("Les animaux (Solution)"));
-            ASSERT_EQ(solution.size(), 1);
-            EXPECT_DOUBLE_EQ(solution[0].y1, kCut + 10);
-            EXPECT_TRUE(Where(lower, [](const RecordedOp& op) { return op.text == u("Z"); }).isEmpty());
-            EXPECT_TRUE(Where(ops, [](const RecordedOp& op) { return op.text.startsWith(u("Message secret")); }).isEmpty());
+TEST(PageLayout, WhatEachPageShowsInWhichColourAndPen)
+{
+    // The solution with random filler letters shows the words' letters (CHEVAL and CHAT share
+    // their C); a hidden message shows every letter, as the copy does. One footer and no fold line
+    // without a lower half, also below a grid ending past 143 although "Solution" is chosen.
+    // Separators between columns only, never after the last line. Fill-in: the revealed letters in
+    // the puzzle, every letter in the solution. Coded words: the key's revealed letters and the
+    // words' A and C; every code, the one beyond the symbol alphabet only as a number.
+    const struct { Page page; int footers, folds, upperLetters, lowerLetters, separators, codes, horizontalRules; } counts[] = {
+        { Empty, 1, 0, 100, 0, 1, 0, 1 },  { Solution, 2, 1, 100, 9, 2, 0, 2 },  { Copy, 2, 1, 100, 100, 2, 0, 2 },
+        { Message, 2, 1, 100, 100, 2 + 2 * 10, 0, 2 + 2 * 10 }, { FillIn, 2, 1, 2, 8, 0, 0, 2 }, { Numbers, 2, 1, 6, 16, 0, 17, 2 },
+        { Symbols, 2, 1, 6, 16, 0, 16, 2 }, { Below, 1, 0, 100, 0, 1, 0, 1 },
+    };
+    for (const auto& c : counts) {
+        const Rendered r(Build(c.page));
+        const auto count = [&r](const std::function<bool(const RecordedOp&)>& keep) { return int(Where(r.ops(), keep).size()); };
+        EXPECT_EQ(count([](const RecordedOp& op) { return op.text == kFooter; }), c.footers) << c.page;
+        EXPECT_EQ(count([](const RecordedOp& op) { return op.style == LineStyle::Dotted; }), c.folds) << c.page;
+        EXPECT_EQ(count([](const RecordedOp& op) { return GridLetter(op) && !Lower(op); }), c.upperLetters) << c.page;
+        EXPECT_EQ(count([](const RecordedOp& op) { return GridLetter(op) && Lower(op); }), c.lowerLetters) << c.page;
+        EXPECT_EQ(count([](const RecordedOp& op) { return op.kind == Kind::Text && op.font.size == 9 && !Lower(op); }), c.codes) << c.page;
+        // Separators (and shown cell lines) start at a list's top; header rules and cell lines at x 6.5 and 7.
+        EXPECT_EQ(count([](const RecordedOp& op) {
+            return op.kind == Kind::Line && op.x1 == op.x2 && (op.y1 == 28 || op.y1 == kLowerGridY || op.y1 == 150.4 + kLine);
+        }), c.separators) << c.page;
+        EXPECT_EQ(count([](const RecordedOp& op) { return op.kind == Kind::Line && op.y1 == op.y2 && op.x1 >= 6.5 && op.x1 <= 7 && op.style == LineStyle::Solid; }),
+                  c.horizontalRules) << c.page;
+        EXPECT_EQ(r.layout.LowerHalfAvailable, c.page != Below);
+        for (const RecordedOp& op : r.ops()) {
+            // Every rule and box 0.3 mm on paper (7 pixels at 600 dpi), the fold line 0.1 mm.
+            if (op.kind != Kind::Text) {
+                EXPECT_EQ(op.width, op.style == LineStyle::Dotted ? 2 : 7);
+            }
+            // Grid letters upper-cased; the coded grid's boxes, codes and key row in dark grey.
+            if (GridLetter(op)) {
+                EXPECT_EQ(op.text, op.text.toUpper());
+            }
+            const bool keyRow = GridLetter(op) && (op.y1 < 28 + kSearchCell || (Lower(op) && op.y1 < kLowerGridY - 1 + kSearchCell));
+            if (c.page == Numbers || c.page == Symbols) {
+                EXPECT_EQ(op.color, op.kind == Kind::Box || (op.kind == Kind::Text && op.font.size == 9) || keyRow ? kDarkGrey : kBlack);
+            }
         }
     }
 }
 
-TEST(PageLayout, SolutionWithAHiddenMessageShowsItAndEveryLetter)
+TEST(PageLayout, WordListLines)
 {
-    DocumentData d = WordSearch(1);
-    d.settings.puzzle.randomFill = false;
-    d.puzzle.MessageText = u("Bravo !");
-    Rendered r(d);
-    const QList<RecordedOp> message = TextsEqual(r.ops(), u("Message secret : Bravo !"));
-    ASSERT_EQ(message.size(), 1);
-    EXPECT_DOUBLE_EQ(message[0].x1, 7.0);
-    EXPECT_DOUBLE_EQ(message[0].y1, kCut + 18);
-    EXPECT_EQ(message[0].font, (SurfaceFont { kTitleFont, 11, false, false, false }));
-    EXPECT_EQ(LowerLetters(r.ops()).size(), 100);
+    // Fill-in: every word under its own letter count, ties under one heading;
+    // ARC-EN-CIEL has 11 characters but 9 letters, so it follows GRENOUILLE's 10.
+    const Rendered r(Build(FillIn));
+    const QStringList expected { u("10 LETTRES"), u("  GRENOUILLE"), u("9 LETTRES"), u("  ARC-EN-CIEL"), u("6 LETTRES"),
+                                 u("  CHEVAL"), u("  MOUTON"), u("5 LETTRES"), u("  LAPIN"), u("  POULE"), u("4 LETTRES"),
+                                 u("  CHAT"), u("3 LETTRES"), u("  OIE") };
+    EXPECT_EQ(r.layout.DisplayList, expected);
+    // The column as wide as the widest line plus 1; it ends past the grid's extent less 5 below, past CutLineY - 7.5 above.
+    EXPECT_DOUBLE_EQ(r.layout.ColumnWidth, 13 * kChar + 1.0);
+    EXPECT_DOUBLE_EQ(r.layout.ColumnLimit, kLowerGridY + 20 * kFillInCell - 5);
+    DocumentData d = MakeData(GameType::FillIn);
+    EXPECT_DOUBLE_EQ(Rendered(d).layout.ColumnLimit, kCut - 7.5);
+    // In lower case, with the singular; a word-search list keeps the checks' order.
+    d.settings.uppercase = false;
+    AddWords(d, { u("Chat"), u("y"), u("oie") });
+    EXPECT_EQ(Rendered(d).layout.DisplayList, (QStringList { u("4 lettres"), u("  Chat"), u("3 lettres"), u("  oie"), u("1 lettre"), u("  y") }));
+    d = MakeData(GameType::WordSearch);
+    AddWords(d, { u("vache"), u("Âne"), u("chèvre") });
+    d.words.SetChecked(d.words.Find(u("vache")), false);
+    d.words.AddWordIfAbsent(u("zèbre")); // not checked
+    EXPECT_EQ(Rendered(d).layout.DisplayList, (QStringList { u("ÂNE"), u("CHÈVRE") }));
+
+    // A grid of lines th high ends at 28 + 10 (th + 2): 142.9 keeps the list
+    // beside it, 143 and 148 put it below, from x 7, and leave no lower half.
+    for (const double th : { 9.49, 9.5, 10.0 }) {
+        d = MakeData(GameType::WordSearch, 1);
+        AddWords(d, FiveLetterWords(3));
+        RecordingSurface surface;
+        surface.measureHeight = [th](const SurfaceFont& f, const QString&) { return f.name == kGridFont ? th : 0.4 * f.size; };
+        const PageLayout g = DocumentRenderer(d, kDefaultFont, kFooter).RenderDocument(surface, 1.0);
+        const double bottom = 28 + 10 * (th + 2);
+        const RecordedOp first = TextsInFont(surface.ops, kListFont).first();
+        EXPECT_EQ(g.LowerHalfAvailable, bottom < 143) << th;
+        EXPECT_DOUBLE_EQ(first.x1, bottom < 143 ? 7 + 10 * (th + 2) + 5 : 7.0);
+        EXPECT_DOUBLE_EQ(first.y1, bottom < 143 ? 28 : bottom + kLine);
+    }
 }
 
-TEST(PageLayout, EveryRuleIsAThirdOfAMillimetreOnPaper)
+TEST(PageLayout, SolutionStrokesOfEveryDirection)
 {
-    DocumentData d = WordSearch(1);
-    d.settings.visibleCells = true;
-    Rendered r(d, 1.0, true, 1200);
-    const QList<RecordedOp> solid = Where(r.ops(), [](const RecordedOp& op) {
-        return op.kind != RecordedOp::Kind::Text && op.style == LineStyle::Solid;
-    });
-    EXPECT_GT(solid.size(), 20);
-    for (const RecordedOp& op : solid)
-        EXPECT_EQ(op.width, 14); // at 1200 dpi
-    // Never thinner than a pixel.
-    RecordingSurface coarse(210, 297, true, 72);
-    SetPenWidth(coarse, 1, true);
-    EXPECT_EQ(coarse.drawWidth, 1);
+    // u1, v1, u2, v2: the stroke in cells from the lower grid's corner.
+    const struct { const char* word; int x, y, direction; double u1, v1, u2, v2; } cases[] = {
+        // CHIEN, 5 letters left to right from (2, 3): struck from (2.25, 3.5) to (6.75, 3.5).
+        { "CHIEN", 2, 3, 0, 2.25, 3.5, 6.75, 3.5 },   { "LAPIN", 8, 4, 1, 8.75, 4.5, 4.25, 4.5 },
+        { "VACHE", 1, 5, 2, 1.5, 5.25, 1.5, 9.75 },   { "POULE", 11, 11, 3, 11.5, 11.75, 11.5, 7.25 },
+        { "OIE", 4, 5, 4, 4.25, 5.25, 6.75, 7.75 },   { "ANE", 6, 10, 5, 6.25, 10.75, 8.75, 8.25 },
+        { "COQ", 11, 0, 6, 11.75, 0.25, 9.25, 2.75 }, { "CHAT", 10, 10, 7, 10.75, 10.75, 7.25, 7.25 },
+    };
+    DocumentData d = MakeData(GameType::WordSearch, 1);
+    d.settings.puzzle.gridSize = 12;
+    d.puzzle.SetGridDimensions(12);
+    const auto strokes = [&d] { return Where(Rendered(d).ops(), [](const RecordedOp& op) { return op.kind == Kind::Line && op.y1 > kLowerGridY; }); };
+    PlaceWord(d, u(cases[0].word), cases[0].x, cases[0].y, cases[0].direction);
+    EXPECT_EQ(strokes().size(), 0); // a single entry (after a reset) has none
+    for (const auto& k : cases)
+        PlaceWord(d, u(k.word), k.x, k.y, k.direction);
+    d.puzzle.WordEntries.removeFirst();
+    d.puzzle.WordEntries.append(WordEntry {}); // a word that could not be placed: no stroke
+    d.puzzle.WordCount = 9;
+    const Ops struck = strokes();
+    EXPECT_EQ(struck.size(), 8);
+    const double c = kSearchCell;
+    for (const auto& k : cases)
+        EXPECT_TRUE(Has(struck, Kind::Line, 7 + k.u1 * c, kLowerGridY + k.v1 * c, 7 + k.u2 * c, kLowerGridY + k.v2 * c)) << k.word;
+    d.settings.lowerHalf = 2; // strokes belong to the solution only
+    EXPECT_EQ(strokes().size(), 0);
+}
+
+TEST(PageLayout, PreviewHighlightOnScreenOnly)
+{
+    const double x = 5, y = 5, L = 4; // CHAT at (5, 5)
+    // Directions 0 to 3: a box between two corners; 4 to 7: four lines closing a slanted rectangle.
+    const std::pair<int, QList<QPointF>> corners[] = {
+        { 0, { { x, y }, { x + L, y + 1 } } },
+        { 3, { { x, y + 1 }, { x + 1, y + 1 - L } } },
+        { 4, { { x + 0.5, y }, { x + L, y + L - 0.5 }, { x + L - 0.5, y + L }, { x, y + 0.5 } } },
+        { 7, { { x + 1, y + 0.5 }, { x - L + 1.5, y - L + 1 }, { x - L + 1, y - L + 1.5 }, { x + 0.5, y + 1 } } },
+    };
+    // A pen of 3: three pixels on screen, 0.9 mm (21 pixels) on paper at 600 dpi.
+    const auto thick = [](const DocumentData& d, bool paper) {
+        return Where(Rendered(d, paper, paper ? 600 : 96).ops(), [paper](const RecordedOp& op) { return op.kind != Kind::Text && op.width == (paper ? 21 : 3); });
+    };
+    for (const auto& [code, k] : corners) {
+        SCOPED_TRACE(code);
+        DocumentData d = MakeData(GameType::WordSearch);
+        AddWords(d, { u("chat"), u("lapin") });
+        PlaceWord(d, u("LAPIN"), 0, 0, 0);
+        PlaceWord(d, u("CHAT"), 5, 5, code);
+        d.words.current = d.words.Find(u("chat"));
+        d.puzzle.WordHighlighted = true;
+        d.puzzle.HighlightedWord = 1;
+        const Ops lit = thick(d, false);
+        ASSERT_EQ(lit.size(), code < 4 ? 1 : 4);
+        for (int i = 0; i < lit.size(); ++i) {
+            const QPointF a = k[i] * kSearchCell, b = k[(i + 1) % k.size()] * kSearchCell;
+            EXPECT_TRUE(Has(lit, code < 4 ? Kind::Box : Kind::Line, 7 + a.x(), 28 + a.y(), 7 + b.x(), 28 + b.y())) << "side " << i;
+        }
+        // Never on paper, nor for an unchecked word, nor once the highlight is cleared.
+        EXPECT_TRUE(thick(d, true).isEmpty());
+        d.puzzle.WordHighlighted = code % 2;
+        d.words.SetChecked(d.words.current, code % 2 == 0);
+        EXPECT_TRUE(thick(d, false).isEmpty());
+    }
 }
 
 } // namespace

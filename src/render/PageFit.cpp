@@ -1,0 +1,276 @@
+// Measure, then draw: before anything is drawn, the page decides the sizes
+// that keep the grid and the word list in their places. Each half of the page
+// ends above its footer (at 143 over a drawn lower half, else at 291), and
+// nothing passes the right margin. A block that would pass a limit at the
+// document's size takes the largest size, in half points down to 7, that
+// keeps it inside; the grid's cells follow its letters. The decision depends
+// on the document and the surface's measures only, so the preview, the paper
+// and the exported files agree.
+#include "render/DocumentRenderer.h"
+
+#include "document/DocumentData.h"
+#include "render/RendererShared.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace lx {
+
+using namespace render_detail;
+
+namespace {
+
+// Rounding must not turn a block that ends on its limit into an overflow.
+constexpr double kTolerance = 1e-9;
+
+// The sizes a block may take, largest first: its own, then each half point
+// below it down to the smallest size.
+QList<double> CandidateSizes(double own)
+{
+    QList<double> sizes { own };
+    for (int halves = int(std::ceil(own * 2.0)) - 1; halves >= int(DocumentRenderer::kMinFontSize * 2.0); --halves)
+        sizes.append(halves / 2.0);
+    return sizes;
+}
+
+QString PointsText(double size)
+{
+    return QString::number(size, 'g', 3).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+} // namespace
+
+// The measures of another size foretold from those of one: text scales with
+// its size, the padding does not. factor below 1 makes the forecast kinder.
+DocumentRenderer::ListMeasure DocumentRenderer::Scaled(const ListMeasure& m, double size, double factor)
+{
+    const double f = size / m.size * factor;
+    ListMeasure out = m;
+    out.size = size;
+    for (double& w : out.widths)
+        w *= f;
+    out.lineHeight *= f;
+    out.headingHeight *= f;
+    const double padding = m.columnWidth - m.widest;
+    out.widest = m.widest * f;
+    out.columnWidth = out.widest + padding;
+    return out;
+}
+
+DocumentRenderer::GridCells DocumentRenderer::UsedCells() const
+{
+    const PuzzleState& z = data_.puzzle;
+    const GameType type = data_.settings.puzzle.gameType;
+    const int last = LastIndex(z);
+    GridCells used;
+    for (int r = 0; r <= last; ++r) {
+        for (int c = 0; c <= last; ++c) {
+            const bool drawn = !z.LetterGrid.at(c, r).isEmpty() || (type == GameType::CodedWords && z.CodeGrid.at(c, r) != 0);
+            if (drawn) {
+                used.columns = std::max(used.columns, c + 1);
+                used.rows = std::max(used.rows, r + 1);
+            }
+        }
+    }
+    // A word search is its whole framed square.
+    if (type == GameType::WordSearch) {
+        used.columns = std::max(used.columns, z.GridSize);
+        used.rows = std::max(used.rows, z.GridSize);
+    }
+    return used;
+}
+
+double DocumentRenderer::GridCellAt(double size)
+{
+    SetFont(data_.settings.gridFontName, size, false, false);
+    return s_->TextHeight(kSample) + Padding();
+}
+
+bool DocumentRenderer::ListBeside(double gridExtent) const
+{
+    const DocumentSettings& st = data_.settings;
+    return st.puzzle.gameType != GameType::WordSearch || kLowerHalfLimit > st.GridOriginY + gridExtent;
+}
+
+bool DocumentRenderer::LowerHalfDrawn(double gridExtent) const
+{
+    return data_.settings.lowerHalf != 0 && ListBeside(gridExtent);
+}
+
+bool DocumentRenderer::GridFits(double size, const GridCells& cells)
+{
+    const DocumentSettings& st = data_.settings;
+    const double cell = GridCellAt(size);
+    const double extent = cell * data_.puzzle.GridSize;
+    if (st.GridOriginX + cells.columns * cell > layout_.RightLimit + kTolerance)
+        return false;
+    const bool lower = LowerHalfDrawn(extent);
+    if (st.GridOriginY + cells.rows * cell > (lower ? kUpperFooterY : kFooterY) + kTolerance)
+        return false;
+    // The lower coded grid sits one unit higher.
+    const double lowerTop = layout_.LowerGridY - (st.puzzle.gameType == GameType::CodedWords ? 1.0 : 0.0);
+    return !lower || lowerTop + cells.rows * cell <= kFooterY + kTolerance;
+}
+
+DocumentRenderer::ListMeasure DocumentRenderer::MeasureList(double size)
+{
+    ListMeasure m;
+    m.size = size;
+    SetListFont(size);
+    m.lineHeight = s_->TextHeight(kSample);
+    // The column is as wide as its widest line, so that neither a heading nor
+    // a wide word reaches into the next column or under its separator.
+    double widest = s_->TextWidth(reference_);
+    m.widths.reserve(layout_.DisplayList.size());
+    for (const QString& line : std::as_const(layout_.DisplayList)) {
+        m.widths.append(s_->TextWidth(line));
+        widest = std::max(widest, m.widths.last());
+    }
+    m.widest = widest;
+    m.columnWidth = widest + Padding();
+    // Headings are printed underlined, and their line is that font's.
+    s_->font.underline = true;
+    m.headingHeight = s_->TextHeight(kSample);
+    s_->font.underline = false;
+    return m;
+}
+
+DocumentRenderer::ListPlace DocumentRenderer::UpperListPlace(double gridExtent, double lineHeight) const
+{
+    const DocumentSettings& st = data_.settings;
+    const bool bottomFooter = !LowerHalfDrawn(gridExtent);
+    if (!ListBeside(gridExtent)) // a word search ending at 143 or lower: the list goes below it
+        return { 7.0, st.GridOriginY + gridExtent + lineHeight, kListBottom, kFooterY };
+    const double gridBottom = st.puzzle.gameType == GameType::WordSearch ? st.GridOriginY + gridExtent : layout_.CutLineY - 2.5;
+    return { st.GridOriginX + gridExtent + 5.0, double(st.GridOriginY), gridBottom - 5.0, bottomFooter ? kFooterY : kUpperFooterY };
+}
+
+DocumentRenderer::ListPlace DocumentRenderer::LowerListPlace(double gridExtent) const
+{
+    const double top = layout_.LowerGridY;
+    return { data_.settings.GridOriginX + gridExtent + 5.0, top, top + gridExtent - 5.0, kFooterY };
+}
+
+// The lines go down a column until the cursor has passed the column limit, or
+// before a line that would cross the half's bottom limit; then the next column
+// starts W + 3 further right, with its separator one unit right of the
+// previous column's reserved width.
+DocumentRenderer::ListFlow DocumentRenderer::Flow(const ListPlace& place, const ListMeasure& m) const
+{
+    const DocumentSettings& st = data_.settings;
+    const bool fillIn = st.puzzle.gameType == GameType::FillIn;
+    ListFlow f;
+    f.place = place;
+    f.columnWidth = m.columnWidth;
+    f.separatorBottom = std::min(place.limit + 0.75 * m.lineHeight, place.bottom);
+    const int n = int(layout_.DisplayList.size());
+    double x = place.x;
+    double y = place.top;
+    bool columnEmpty = true;
+    const auto newColumn = [&](bool separator) {
+        x += m.columnWidth + 1.0;
+        if (st.separateColumns && separator)
+            f.separators.append(x);
+        x += 2.0;
+        y = place.top;
+        columnEmpty = true;
+    };
+    for (int i = 0; i < n; ++i) {
+        const bool heading = fillIn && !layout_.DisplayList[i].startsWith(QLatin1Char(' '));
+        const double shift = heading ? 0.5 : 0.0;
+        const double height = heading ? m.headingHeight : m.lineHeight;
+        if (!columnEmpty && y + shift + height > place.bottom + kTolerance)
+            newColumn(true);
+        y += shift;
+        f.lineX.append(x);
+        f.lineY.append(y);
+        if (x + m.widths[i] > layout_.RightLimit + kTolerance || y + height > place.bottom + kTolerance)
+            f.fits = false;
+        y += height;
+        columnEmpty = false;
+        if (y > place.limit)
+            newColumn(i != n - 1);
+    }
+    return f;
+}
+
+bool DocumentRenderer::ListFits(double gridExtent, const ListMeasure& m)
+{
+    if (!Flow(UpperListPlace(gridExtent, m.lineHeight), m).fits)
+        return false;
+    return !LowerHalfDrawn(gridExtent) || Flow(LowerListPlace(gridExtent), m).fits;
+}
+
+void DocumentRenderer::FitPage()
+{
+    const DocumentSettings& st = data_.settings;
+    const PuzzleState& z = data_.puzzle;
+    const GridCells cells = UsedCells();
+    const QList<double> gridSizes = CandidateSizes(st.gridFontSize);
+    const QList<double> listSizes = CandidateSizes(st.listFontSize);
+    const auto extentAt = [&](int g) { return GridCellAt(gridSizes[g]) * z.GridSize; };
+    QStringList overflow;
+
+    int g = 0;
+    while (g < gridSizes.size() && !GridFits(gridSizes[g], cells))
+        ++g;
+    if (g == gridSizes.size()) {
+        g = int(gridSizes.size()) - 1;
+        overflow << QStringLiteral("La grille dépasse de la page, même avec des lettres de %1 points.").arg(PointsText(gridSizes[g]));
+    }
+    layout_.GridFontSize = gridSizes[g];
+    layout_.ListFontSize = st.listFontSize;
+    upperFlow_ = lowerFlow_ = ListFlow {};
+    if (st.puzzle.gameType != GameType::CodedWords) {
+        // Measuring a long list in every size costs more than the rest of the
+        // page: a size between the document's and the smallest is measured
+        // only when the document size's measures, scaled to it (and 1 %
+        // kinder), let the list fit.
+        const ListMeasure own = MeasureList(listSizes.first());
+        ListMeasure chosen;
+        const auto largestFitting = [&](double extent) {
+            for (int l = 0; l < listSizes.size(); ++l) {
+                if (l > 0 && l < listSizes.size() - 1 && !ListFits(extent, Scaled(own, listSizes[l], 0.99)))
+                    continue;
+                const ListMeasure m = l == 0 ? own : MeasureList(listSizes[l]);
+                if (ListFits(extent, m)) {
+                    chosen = m;
+                    return l;
+                }
+            }
+            return -1;
+        };
+        int l = largestFitting(extentAt(g));
+        // Even its smallest size has no room: a list that stays where it is
+        // may find room once the grid gives up some of its own.
+        if (l < 0 && overflow.isEmpty()) {
+            const ListMeasure smallest = MeasureList(listSizes.last());
+            const bool beside = ListBeside(extentAt(g));
+            for (int h = g + 1; h < gridSizes.size(); ++h) {
+                const double extent = extentAt(h);
+                if (ListBeside(extent) != beside)
+                    break;
+                if (GridFits(gridSizes[h], cells) && ListFits(extent, smallest)) {
+                    g = h;
+                    l = largestFitting(extent);
+                    break;
+                }
+            }
+        }
+        if (l < 0) {
+            l = int(listSizes.size()) - 1;
+            chosen = MeasureList(listSizes[l]);
+            overflow << QStringLiteral("La liste de mots dépasse de la page, même écrite en %1 points.").arg(PointsText(listSizes[l]));
+        }
+        layout_.GridFontSize = gridSizes[g];
+        layout_.ListFontSize = listSizes[l];
+        const double extent = extentAt(g);
+        upperFlow_ = Flow(UpperListPlace(extent, chosen.lineHeight), chosen);
+        if (LowerHalfDrawn(extent))
+            lowerFlow_ = Flow(LowerListPlace(extent), chosen);
+    }
+    layout_.Overflow = !overflow.isEmpty();
+    layout_.OverflowText = overflow.join(QLatin1Char(' '));
+}
+
+} // namespace lx

@@ -1,0 +1,106 @@
+// Nothing leaves its place: a grid or a list that would pass its half's footer
+// or the right margin is drawn at the largest smaller size that fits, or, when
+// even 7 points cannot fit, at 7 points with a report.
+#include "RenderTestSupport.h"
+
+namespace lx::test {
+namespace {
+
+const QStringList kLong = u("BIBLIOTHEQUE DICTIONNAIRE CALCULATRICE ORDINATEUR IMPRIMANTE TELEVISION RECREATION GRENOUILLE COCCINELLE "
+                            "HIPPOPOTAME RHINOCEROS DROMADAIRE SALAMANDRE CHAMPIGNON FRAMBOISES PAMPLEMOUSSE CLEMENTINE AUBERGINES "
+                            "COURGETTES CONCOMBRES ARTICHAUTS BOULANGERIE PATISSERIE CHARCUTERIE SUPERMARCHE ARCHITECTE JOURNALISTE "
+                            "PHOTOGRAPHE CUISINIERE INFIRMIERE ABEILLE BALEINE BLAIREAU CASTOR CHAMEAU CHENILLE CHEVREUIL CIGOGNE CORBEAU DAUPHIN")
+                            .split(u' ');
+
+// Coded words in two columns from row 2, as generated, under a key row of 26 codes.
+DocumentData Coded(int words, int lowerHalf)
+{
+    DocumentData d = MakeData(GameType::CodedWords, lowerHalf);
+    d.settings.gridFontSize = 14;
+    for (int j = 0; j < 26; ++j)
+        d.puzzle.LetterGrid.at(j, 0) = QString(QChar(u'a' + j)), d.puzzle.CodeGrid.at(j, 0) = std::int16_t(j + 1);
+    const int rows = (words + 1) / 2;
+    for (int i = 0; i < words; ++i) {
+        for (int k = 0; k < kLong[i % 40].size(); ++k) {
+            d.puzzle.LetterGrid.at(i / rows * 13 + k, i % rows + 2) = kLong[i % 40].mid(k, 1).toLower();
+            d.puzzle.CodeGrid.at(i / rows * 13 + k, i % rows + 2) = std::int16_t(kLong[i % 40][k].unicode() - u'A' + 1);
+        }
+    }
+    return d;
+}
+
+// A fill-in listing the 30 long words (or none) whose grid reaches row `rows` - 1.
+DocumentData FillIn(int rows, int gridFont, int listFont, int lowerHalf, bool words = true)
+{
+    DocumentData d = MakeData(GameType::FillIn, lowerHalf);
+    d.settings.gridFontSize = gridFont;
+    d.settings.listFontSize = listFont;
+    AddWords(d, words ? kLong.mid(0, 30) : QStringList());
+    for (int r = 0; r < rows; ++r)
+        d.puzzle.LetterGrid.at(rows - 1, r) = u("a");
+    return d;
+}
+
+DocumentData Search(int gridSize, int words, int listFont)
+{
+    DocumentData d = MakeData(GameType::WordSearch, 1);
+    d.settings.puzzle.gridSize = gridSize;
+    d.puzzle.SetGridDimensions(gridSize);
+    d.settings.listFontSize = listFont;
+    d.settings.separateColumns = true;
+    QStringList list = kLong.mid(0, words);
+    for (int i = 40; i < words; ++i)
+        list << kLong[i - 40] + u("S");
+    AddWords(d, list);
+    return d;
+}
+
+TEST(PageFit, WorstPagesShrinkToTheLargestSizeThatFits)
+{
+    // grid, list: the sizes drawn with the recording model.
+    const struct { const char* page; DocumentData data; double grid, list; const char* overflow; } cases[] = {
+        // A page that fits keeps its sizes: 14 rows of 0.4 s + 1 end at 142.8 at
+        // 18 points, at 148.4 at 19 points, which shrink to 18.
+        { "a grid ending at 142.8", FillIn(14, 18, 12, 1, false), 18, 12, "" },
+        { "the same grid at 19 points", FillIn(14, 19, 12, 1, false), 18, 12, "" },
+        // 17 rows of 0.4 s + 2 end above 143 up to 11.9 points; without a lower
+        // half the key row of 26 codes still passes x 203 at 14 points.
+        { "30 coded words with a copy", Coded(30, 2), 11.5, 12, "" },
+        { "30 coded words alone", Coded(30, 0), 13.5, 12, "" },
+        // 19 rows of 0.4 s + 1 end above 143 up to 12.6 points; in 14 points the
+        // list's second column passes x 203 down to 13 points.
+        { "30 long words to fill in", FillIn(19, 14, 12, 1), 12.5, 12, "" },
+        { "30 long words in 14 points", FillIn(19, 14, 14, 1), 12.5, 12.5, "" },
+        // Without a lower half the grid fits at 20 points but leaves the list no room: the grid gives up some.
+        { "30 long words beside a 20-point grid", FillIn(19, 20, 12, 0), 18.5, 8, "" },
+        { "40 words in 20 points under an 18 x 18 grid", Search(18, 40, 20), 12, 20, "" },
+        { "80 words beside a 5 x 5 grid", Search(5, 80, 12), 12, 7, "La liste de mots dépasse de la page, même écrite en 7 points." },
+        { "57 coded words", Coded(57, 2), 7, 12, "La grille dépasse de la page, même avec des lettres de 7 points." },
+    };
+    for (const auto& c : cases) {
+        for (bool realFonts : { false, true }) {
+            SCOPED_TRACE(std::string(c.page) + (realFonts ? ", real fonts" : ""));
+            const Rendered r(c.data, true, 600, realFonts);
+            EXPECT_EQ(r.layout.OverflowText, u(c.overflow));
+            EXPECT_EQ(r.layout.Overflow, *c.overflow != 0);
+            if (!r.layout.Overflow) {
+                EXPECT_EQ(OutOfPlace(r), QStringList());
+            }
+            if (!realFonts) {
+                EXPECT_TRUE(r.layout.GridFontSize == c.grid && r.layout.ListFontSize == c.list) << r.layout.GridFontSize << " " << r.layout.ListFontSize;
+            }
+            // Both halves drawn alike, the codes shrinking with the letters.
+            for (const RecordedOp& op : Where(r.ops(), [](const RecordedOp& op) { return op.kind == Kind::Text; })) {
+                if (op.font.name == kListFont) {
+                    EXPECT_EQ(op.font.size, r.layout.ListFontSize);
+                }
+                if (op.font.name == kGridFont) {
+                    EXPECT_EQ(op.font.size, op.font.bold ? std::round(18 * r.layout.GridFontSize / 14) / 2 : r.layout.GridFontSize);
+                }
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace lx::test
