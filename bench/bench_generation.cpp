@@ -70,7 +70,8 @@ QStringList twentyLongWords()
     });
 }
 
-// Thirty words of 5 to 12 letters; the fill-in cases take the first 10, 20 or 30.
+// Thirty words of 5 to 12 letters (222 letters); the fill-in cases take the
+// first 10, 20 or 30.
 QStringList thirtyWords()
 {
     return wordList({
@@ -83,9 +84,22 @@ QStringList thirtyWords()
     });
 }
 
-// A teacher's "fruits et légumes": thirty words of 5 to 12 letters, five of
-// them of 10 letters or more. The first 20 hold every length too.
+// A teacher's "fruits et légumes": thirty words of 5 to 12 letters (213
+// letters; four of 10 letters or more). The first 20 hold every length too.
 QStringList fruitsAndVegetables()
+{
+    return wordList({
+        "pomme", "poire", "banane", "orange", "citron", "fraise", "cerise", "abricot", "pêche", "prune",
+        "raisin", "melon", "ananas", "mangue", "framboise", "mandarine", "clémentine", "pamplemousse", "pastèque",
+        "carotte", "tomate", "salade", "radis", "poireau", "courgette", "aubergine", "haricot", "concombre",
+        "citrouille", "champignon",
+    });
+}
+
+// The same theme with long words only: thirty words, 240 letters, fourteen of
+// 9 letters or more. Near what 19 x 19 letters can hold without two words
+// side by side.
+QStringList longFruitsAndVegetables()
 {
     return wordList({
         "pamplemousse", "framboise", "tomate", "artichaut", "pomme",
@@ -469,6 +483,12 @@ void BM_FillIn_FruitsAndVegetables(benchmark::State& state)
     runGenerations(state, c);
 }
 
+void BM_FillIn_LongFruitsAndVegetables(benchmark::State& state)
+{
+    const Case c = fillInCase(longFruitsAndVegetables().mid(0, int(state.range(0))));
+    runGenerations(state, c);
+}
+
 } // namespace
 
 BENCHMARK(BM_WordSearch_15Words_12x12_AllDirections)->Unit(benchmark::kMicrosecond);
@@ -481,9 +501,10 @@ BENCHMARK(BM_WordSearch_20Words_12x12_DefaultDirections)
     ->Iterations(10)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillIn)->Arg(10)->Iterations(40)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillIn)->Arg(20)->Iterations(30)->UseRealTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FillIn)->Arg(30)->Iterations(10)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillIn)->Arg(30)->Iterations(40)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillIn_FruitsAndVegetables)->Arg(20)->Iterations(100)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillIn_FruitsAndVegetables)->Arg(30)->Iterations(100)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillIn_LongFruitsAndVegetables)->Arg(20)->Arg(30)->Iterations(20)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CodedWords_30Words)->Iterations(200)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

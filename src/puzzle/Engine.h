@@ -140,6 +140,10 @@ public:
     // Random filler: layouts tried before the one with the fewest readings
     // left is kept (only lists of a few letters get that far).
     static constexpr int kRandomLayouts = 60;
+    // Fill-in: plain random attempts before the layout search takes over.
+    // They lay out every list of ten words and most lists of twenty at once,
+    // as they always did; a long list would spend its time on them.
+    static constexpr int kRandomFillInAttempts = 64;
     void SetLayoutLimits(int messageLayouts, int randomLayouts)
     {
         messageLayouts_ = messageLayouts;
@@ -158,6 +162,7 @@ private:
     void WriteSearchLetters();
     void WriteSearchEntries();
     bool GenerateFillIn();
+    void WriteFillInLayout(const class FillInLayout& layout);
     bool TryFillInAttempt();
     bool CrossWith(const QString& w, int j);
     void MoveToCorner();

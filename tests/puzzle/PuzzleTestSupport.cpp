@@ -135,4 +135,15 @@ QStringList FillInWords(int n)
     return pool.mid(0, n);
 }
 
+QStringList FruitsAndVegetables()
+{
+    QStringList out;
+    for (const char* w : { "pomme", "poire", "banane", "orange", "citron", "fraise", "cerise", "abricot", "pêche",
+                           "prune", "raisin", "melon", "ananas", "mangue", "framboise", "mandarine", "clémentine",
+                           "pamplemousse", "pastèque", "carotte", "tomate", "salade", "radis", "poireau", "courgette",
+                           "aubergine", "haricot", "concombre", "citrouille", "champignon" })
+        out << QString::fromUtf8(w);
+    return out;
+}
+
 } // namespace lx::test

@@ -83,5 +83,6 @@ int CountCells(const PuzzleState& s, int side, Pred pred)
 QStringList Animals12();       // 12 words, at most 8 letters
 QStringList School20();        // 20 words of 6 to 10 letters
 QStringList FillInWords(int n); // n words that cross easily (n <= 30)
+QStringList FruitsAndVegetables(); // 30 words of 5 to 12 letters, 213 letters in all
 
 } // namespace lx::test

@@ -203,16 +203,26 @@ TEST(GenerateCommand, CountLettersCountsEveryOccurrence)
     EXPECT_EQ(b.state.LetterCounts['O' - 'A'], 1) << "Œ is one character, not an O";
 }
 
+// A word search with the hidden message and a fill-in that needs the layout
+// search are reproduced too.
 TEST(GenerateCommand, SameSeedSamePuzzleForEveryGameType)
 {
-    for (GameType type : { GameType::WordSearch, GameType::FillIn, GameType::CodedWords }) {
+    struct Case {
+        GameType type;
+        QStringList words;
+        bool randomFill = true;
+    };
+    for (const Case& k : { Case { GameType::WordSearch, Animals12() }, Case { GameType::WordSearch, Animals12(), false },
+                           Case { GameType::FillIn, FillInWords(10) }, Case { GameType::FillIn, FruitsAndVegetables() },
+                           Case { GameType::CodedWords, Animals12() } }) {
         Bench a;
         Bench b;
-        a.settings.gameType = b.settings.gameType = type;
+        a.settings.gameType = b.settings.gameType = k.type;
         a.settings.directions = b.settings.directions = { true, true, true, true, true, true };
-        const QStringList words = type == GameType::FillIn ? FillInWords(10) : Animals12();
-        ASSERT_TRUE(a.Generate(words, 1234).succeeded());
-        ASSERT_TRUE(b.Generate(words, 1234).succeeded());
+        a.settings.randomFill = b.settings.randomFill = k.randomFill;
+        a.settings.message = b.settings.message = u("Bravo les enfants");
+        ASSERT_TRUE(a.Generate(k.words, 1234).succeeded());
+        ASSERT_TRUE(b.Generate(k.words, 1234).succeeded());
         EXPECT_TRUE(a.state.LetterGrid == b.state.LetterGrid);
         EXPECT_TRUE(a.state.CodeGrid == b.state.CodeGrid);
         EXPECT_EQ(a.state.WordEntries, b.state.WordEntries);
@@ -220,7 +230,7 @@ TEST(GenerateCommand, SameSeedSamePuzzleForEveryGameType)
 
         Bench c;
         c.settings = a.settings;
-        ASSERT_TRUE(c.Generate(words, 99).succeeded());
+        ASSERT_TRUE(c.Generate(k.words, 99).succeeded());
         EXPECT_FALSE(c.state.LetterGrid == a.state.LetterGrid) << "another seed, another puzzle";
     }
 }
