@@ -14,6 +14,8 @@
 
 namespace lx {
 
+class FillInLayout;
+
 // The settings that the generators read, as the window's controls hold them.
 struct PuzzleSettings {
     GameType gameType = GameType::WordSearch;
@@ -144,6 +146,8 @@ public:
     // They lay out every list of ten words and most lists of twenty at once,
     // as they always did; a long list would spend its time on them.
     static constexpr int kRandomFillInAttempts = 64;
+    // Other numbers of word-search layouts (a hidden message, random filler),
+    // within the time limit all the same.
     void SetLayoutLimits(int messageLayouts, int randomLayouts)
     {
         messageLayouts_ = messageLayouts;
@@ -162,7 +166,7 @@ private:
     void WriteSearchLetters();
     void WriteSearchEntries();
     bool GenerateFillIn();
-    void WriteFillInLayout(const class FillInLayout& layout);
+    void WriteFillInLayout(const FillInLayout& layout);
     bool TryFillInAttempt();
     bool CrossWith(const QString& w, int j);
     void MoveToCorner();
