@@ -8,6 +8,15 @@
 
 namespace lx::test {
 
+QSet<int> CellsOf(const WordEntry& e)
+{
+    QSet<int> cells;
+    const DirectionStep st = kDirectionSteps[e.direction];
+    for (int k = 0; k < e.gridText.size(); ++k)
+        cells.insert((e.y + k * st.dy) * 31 + e.x + k * st.dx);
+    return cells;
+}
+
 QString ReadEntry(const PuzzleState& s, const WordEntry& e, int length)
 {
     QString out;
@@ -41,17 +50,10 @@ const QStringList& ShippedUnfitWords()
 
 QStringList UnwantedReadings(const PuzzleState& s, const QStringList& unfitForms)
 {
-    auto cellsOf = [](const WordEntry& e) {
-        QSet<int> cells;
-        const DirectionStep st = kDirectionSteps[e.direction];
-        for (int k = 0; k < e.gridText.size(); ++k)
-            cells.insert((e.y + k * st.dy) * 31 + e.x + k * st.dx);
-        return cells;
-    };
     QList<QSet<int>> placed;
     QStringList words = unfitForms;
     for (const WordEntry& e : s.WordEntries) {
-        placed.append(cellsOf(e));
+        placed.append(CellsOf(e));
         if (e.gridText.size() >= 2)
             words.append(e.gridText);
     }

@@ -52,6 +52,9 @@ struct Bench {
     }
 };
 
+// The cells of a placed word, as y * 31 + x.
+QSet<int> CellsOf(const WordEntry& e);
+
 // The characters read from the letter grid along a placed word, upper-cased.
 QString ReadEntry(const PuzzleState& s, const WordEntry& e, int length);
 

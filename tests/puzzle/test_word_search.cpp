@@ -35,17 +35,10 @@ void ExpectSoundWordSearch(const PuzzleState& s, const QStringList& words, const
         }
     }
     // No word lies wholly on the cells of another one: each can be found on its own.
-    auto cellsOf = [&s](const WordEntry& e) {
-        QSet<int> cells;
-        const DirectionStep st = kDirectionSteps[e.direction];
-        for (int k = 0; k < e.gridText.size(); ++k)
-            cells.insert((e.y + k * st.dy) * 31 + e.x + k * st.dx);
-        return cells;
-    };
     for (int i = 0; i < s.WordEntries.size(); ++i) {
         for (int j = 0; j < s.WordEntries.size(); ++j) {
             if (i != j && !s.WordEntries[i].gridText.isEmpty()) {
-                EXPECT_FALSE(cellsOf(s.WordEntries[j]).contains(cellsOf(s.WordEntries[i])))
+                EXPECT_FALSE(CellsOf(s.WordEntries[j]).contains(CellsOf(s.WordEntries[i])))
                     << s.WordEntries[i].gridText.toStdString() << " inside " << s.WordEntries[j].gridText.toStdString();
             }
         }
