@@ -21,6 +21,11 @@
 //   unfit, unfit_long  share of the word searches where a word of the unfit
 //                 list (data/filtres/mots-exclus.txt) can be read outside a
 //                 listed word that contains it; unfit_long: one of 4 letters or more
+//
+// The figures that matter: BM_WordSearch_15Words_12x12_AllDirections (the
+// time of the most common generation), BM_WordSearch_Readings (/0 random
+// filler, /1 hidden message: second_reading and unfit should be 0 with random
+// filler), BM_FillIn_FruitsAndVegetables/20 and /30 (success_rate).
 #include "puzzle/Engine.h"
 #include "puzzle/GenerationClock.h"
 #include "puzzle/PuzzleState.h"
@@ -127,21 +132,12 @@ QList<QStringList> readingLists()
     };
 }
 
-// The unfit words of the program folder's list, and their grid forms.
+// The unfit words of the program folder's list.
 const QStringList& unfitWords()
 {
-    static const QStringList words = lx::LoadUnfitWords(QStringLiteral(LEXIGRILLE_DATA_DIR "/") + QLatin1String(lx::kUnfitWordsFile));
+    static const QStringList words
+        = lx::LoadUnfitWords(QStringLiteral(LEXIGRILLE_DATA_DIR "/") + QLatin1String(lx::kUnfitWordsFile));
     return words;
-}
-const QStringList& unfitForms()
-{
-    static const QStringList forms = [] {
-        QStringList out;
-        for (const QString& w : unfitWords())
-            out.append(lx::ToGridForm(w));
-        return out;
-    }();
-    return forms;
 }
 
 struct Case {
@@ -442,8 +438,7 @@ void BM_WordSearch_15Words_12x12_AllDirections(benchmark::State& state)
 void BM_WordSearch_Readings(benchmark::State& state)
 {
     const bool message = state.range(0) == 1;
-    const QStringList& unfit = unfitForms();
-    if (unfit.isEmpty()) {
+    if (unfitWords().isEmpty()) {
         state.SkipWithError("no unfit word list");
         return;
     }
@@ -464,7 +459,7 @@ void BM_WordSearch_Readings(benchmark::State& state)
                 if (!engine.Generate(c.words, themes).succeeded())
                     continue;
                 ++generated;
-                const Readings r = misleadingReadings(puzzle, unfit);
+                const Readings r = misleadingReadings(puzzle, engine.UnfitWords());
                 second += r.second ? 1 : 0;
                 unfitCount += r.unfit ? 1 : 0;
                 unfitLong += r.unfitLong ? 1 : 0;

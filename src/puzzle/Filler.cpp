@@ -160,8 +160,10 @@ bool PuzzleEngine::GenerateWordSearch()
     SearchGrid best;
     std::vector<PlacedWord> bestPlaced;
     for (int layout = 0; layout < layouts; ++layout) {
-        if (!PlaceWordSearchWords())
+        if (!PlaceWordSearchWords()) {
+            lastIsBest = false; // the time limit, amid the placement
             break;
+        }
         DrawFiller();
         const int bad = randomFill ? MendFiller()
                                    : readings_.ReadAll(grid_, placed_, [](const ReadingFinder::Reading&) {});
