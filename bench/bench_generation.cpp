@@ -1,5 +1,6 @@
-// Generation benchmarks: how long one "Créer la grille" takes, and how often a
-// generation ends with a complete puzzle before the time limit.
+// Generation benchmarks: how long one "Créer la grille" takes, how often a
+// generation ends with a complete puzzle before the time limit, and how often a
+// word-search grid misleads the pupil.
 //
 // Every iteration is one generation with its own fixed seed (the iteration
 // number), so a run is reproducible and a slow seed can be replayed. The limit
@@ -14,13 +15,26 @@
 //                 (should always be 0)
 //   placed_on_timeout  word search only: mean number of words in the grid that
 //                 a timed-out generation leaves behind
+//   second_reading  share of the word searches where a listed word can be read
+//                 a second time, elsewhere than in its own cells or inside
+//                 another listed word that contains it
+//   unfit, unfit_long  share of the word searches where a word of the unfit
+//                 list (data/filtres/mots-exclus.txt) can be read outside a
+//                 listed word that contains it; unfit_long: one of 4 letters or more
+//
+// The figures that matter: BM_WordSearch_15Words_12x12_AllDirections (the
+// time of the most common generation), BM_WordSearch_Readings (/0 random
+// filler, /1 hidden message: second_reading and unfit should be 0 with random
+// filler), BM_FillIn_FruitsAndVegetables/20 and /30 (success_rate).
 #include "puzzle/Engine.h"
 #include "puzzle/GenerationClock.h"
 #include "puzzle/PuzzleState.h"
+#include "puzzle/UnfitWords.h"
 #include "words/WordForms.h"
 
 #include <benchmark/benchmark.h>
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -61,7 +75,8 @@ QStringList twentyLongWords()
     });
 }
 
-// Thirty words of 5 to 12 letters; the fill-in cases take the first 10, 20 or 30.
+// Thirty words of 5 to 12 letters (222 letters); the fill-in cases take the
+// first 10, 20 or 30.
 QStringList thirtyWords()
 {
     return wordList({
@@ -72,6 +87,57 @@ QStringList thirtyWords()
         "bibliothèque", "dinosaure", "kangourou", "ordinateur", "pantalon",
         "chocolat", "tableau", "règle", "cerise", "chemise",
     });
+}
+
+// A teacher's "fruits et légumes": thirty words of 5 to 12 letters (213
+// letters; four of 10 letters or more). The first 20 hold every length too.
+QStringList fruitsAndVegetables()
+{
+    return wordList({
+        "pomme", "poire", "banane", "orange", "citron", "fraise", "cerise", "abricot", "pêche", "prune",
+        "raisin", "melon", "ananas", "mangue", "framboise", "mandarine", "clémentine", "pamplemousse", "pastèque",
+        "carotte", "tomate", "salade", "radis", "poireau", "courgette", "aubergine", "haricot", "concombre",
+        "citrouille", "champignon",
+    });
+}
+
+// The same theme with long words only: thirty words, 240 letters, fourteen of
+// 9 letters or more. Near what 19 x 19 letters can hold without two words
+// side by side.
+QStringList longFruitsAndVegetables()
+{
+    return wordList({
+        "pamplemousse", "framboise", "tomate", "artichaut", "pomme",
+        "clémentine", "myrtille", "carotte", "cerise", "aubergine",
+        "champignon", "haricot", "radis", "concombre", "rhubarbe",
+        "pomme de terre", "poireau", "banane", "groseille", "épinard",
+        "citrouille", "mandarine", "betterave", "courgette", "pastèque",
+        "noisette", "potiron", "abricot", "fraise", "salade",
+    });
+}
+
+// The four lists of fifteen words of the readings count: short words (ÂNE,
+// COQ, PIE, RAT, MAI) are the ones read again by chance.
+QList<QStringList> readingLists()
+{
+    return {
+        wordList({ "âne", "bélier", "bouc", "brebis", "canard", "chat", "cheval", "chèvre", "chien", "cochon",
+                   "coq", "dinde", "lapin", "mouton", "oie" }),
+        wordList({ "banjo", "clarinette", "cymbale", "flûte", "guitare", "harpe", "orgue", "piano", "tambour",
+                   "triangle", "trombone", "trompette", "tuba", "violon", "xylophone" }),
+        wordList({ "lundi", "mardi", "mercredi", "jeudi", "vendredi", "samedi", "dimanche", "janvier", "mars",
+                   "avril", "mai", "juin", "juillet", "août", "octobre" }),
+        wordList({ "pie", "rat", "ours", "loup", "lion", "tigre", "zèbre", "renard", "hibou", "castor", "panda",
+                   "singe", "koala", "phoque", "gorille" }),
+    };
+}
+
+// The unfit words of the program folder's list.
+const QStringList& unfitWords()
+{
+    static const QStringList words
+        = lx::LoadUnfitWords(QStringLiteral(LEXIGRILLE_DATA_DIR "/") + QLatin1String(lx::kUnfitWordsFile));
+    return words;
 }
 
 struct Case {
@@ -90,11 +156,11 @@ Case wordSearchCase(QStringList words, int gridSize, std::array<bool, 6> directi
     return c;
 }
 
-Case fillInCase(int wordCount)
+Case fillInCase(QStringList words)
 {
     Case c;
     c.settings.gameType = GameType::FillIn;
-    c.words = thirtyWords().mid(0, wordCount);
+    c.words = std::move(words);
     return c;
 }
 
@@ -196,6 +262,72 @@ bool codedWordsAreSound(const lx::PuzzleState& s)
     return letters == expected;
 }
 
+// What a pupil may wrongly read in a word search.
+struct Readings {
+    bool second = false;    // a listed word read a second time
+    bool unfit = false;     // an unfit word
+    bool unfitLong = false; // an unfit word of 4 letters or more
+};
+
+// Straight reading of every listed word and every unfit word from every cell
+// in the eight directions. A reading is expected on the word's own cells (a
+// palindrome reads there twice) and cannot be helped inside the cells of one
+// listed word that contains it (CHAT in CHATON, CUL in CALCUL).
+Readings misleadingReadings(const lx::PuzzleState& s, const QStringList& unfit)
+{
+    auto cellsOf = [](const lx::WordEntry& e) {
+        QSet<int> cells;
+        const lx::DirectionStep st = lx::kDirectionSteps[e.direction];
+        for (int k = 0; k < e.gridText.size(); ++k)
+            cells.insert((e.y + k * st.dy) * 31 + e.x + k * st.dx);
+        return cells;
+    };
+    QList<QSet<int>> placed;
+    for (const lx::WordEntry& e : s.WordEntries)
+        placed.append(cellsOf(e));
+    auto insideOneWord = [&](const QSet<int>& cells) {
+        for (const QSet<int>& p : std::as_const(placed))
+            if (p.contains(cells))
+                return true;
+        return false;
+    };
+    QStringList listed;
+    for (const lx::WordEntry& e : s.WordEntries)
+        listed.append(e.gridText);
+
+    Readings r;
+    const int side = s.GridSize;
+    auto readAt = [&](const QString& w, int x, int y, lx::DirectionStep st, QSet<int>& cells) {
+        cells.clear();
+        for (int k = 0; k < w.size(); ++k) {
+            const int cx = x + k * st.dx, cy = y + k * st.dy;
+            if (cx < 0 || cy < 0 || cx >= side || cy >= side || s.LetterGrid.at(cx, cy).toUpper() != QString(w[k]))
+                return false;
+            cells.insert(cy * 31 + cx);
+        }
+        return true;
+    };
+    QSet<int> cells;
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            for (const lx::DirectionStep st : lx::kDirectionSteps) {
+                for (const QString& w : std::as_const(listed)) {
+                    if (w.size() < 2 || !readAt(w, x, y, st, cells) || insideOneWord(cells))
+                        continue;
+                    r.second = true;
+                }
+                for (const QString& w : unfit) {
+                    if (!readAt(w, x, y, st, cells) || insideOneWord(cells))
+                        continue;
+                    r.unfit = true;
+                    r.unfitLong = r.unfitLong || w.size() >= 4;
+                }
+            }
+        }
+    }
+    return r;
+}
+
 void runGenerations(benchmark::State& state, const Case& c)
 {
     lx::PuzzleState puzzle;
@@ -270,7 +402,7 @@ void BM_WordSearch_20Words_12x12_DefaultDirections(benchmark::State& state)
 
 void BM_FillIn(benchmark::State& state)
 {
-    const Case c = fillInCase(int(state.range(0)));
+    const Case c = fillInCase(thirtyWords().mid(0, int(state.range(0))));
     runGenerations(state, c);
 }
 
@@ -280,8 +412,82 @@ void BM_CodedWords_30Words(benchmark::State& state)
     runGenerations(state, c);
 }
 
+// The time of one generation of the case a teacher makes most: fifteen words
+// in a 12 x 12 grid, every direction allowed, random filler.
+void BM_WordSearch_15Words_12x12_AllDirections(benchmark::State& state)
+{
+    static const Case c = wordSearchCase(thirtyWords().mid(0, 15), 12, kAllDirections);
+    lx::PuzzleState puzzle;
+    lx::PuzzleSettings settings = c.settings;
+    lx::PuzzleEngine engine(puzzle, settings);
+    engine.SetUnfitWords(unfitWords());
+    std::uint64_t seed = 0;
+    std::int64_t failed = 0;
+    for (auto _ : state) {
+        lx::ThemeSelection themes;
+        engine.SetFixedSeed(seed++);
+        failed += engine.Generate(c.words, themes).succeeded() ? 0 : 1;
+        benchmark::DoNotOptimize(puzzle.LetterGrid);
+    }
+    state.counters["failed"] = double(failed);
+}
+
+// The share of word searches that mislead the pupil: four lists of fifteen
+// words, 100 seeds each, 12 x 12, every direction; random filler (range 0)
+// or a hidden message (range 1).
+void BM_WordSearch_Readings(benchmark::State& state)
+{
+    const bool message = state.range(0) == 1;
+    if (unfitWords().isEmpty()) {
+        state.SkipWithError("no unfit word list");
+        return;
+    }
+    int runs = 0, generated = 0, second = 0, unfitCount = 0, unfitLong = 0;
+    for (auto _ : state) {
+        for (const QStringList& words : readingLists()) {
+            Case c = wordSearchCase(words, 12, kAllDirections);
+            c.settings.randomFill = !message;
+            c.settings.message = QStringLiteral("Bravo, tu as retrouvé tous les mots cachés dans la grille !");
+            lx::PuzzleState puzzle;
+            lx::PuzzleSettings settings = c.settings;
+            lx::PuzzleEngine engine(puzzle, settings);
+            engine.SetUnfitWords(unfitWords());
+            for (std::uint64_t seed = 0; seed < 100; ++seed) {
+                lx::ThemeSelection themes;
+                engine.SetFixedSeed(seed);
+                ++runs;
+                if (!engine.Generate(c.words, themes).succeeded())
+                    continue;
+                ++generated;
+                const Readings r = misleadingReadings(puzzle, engine.UnfitWords());
+                second += r.second ? 1 : 0;
+                unfitCount += r.unfit ? 1 : 0;
+                unfitLong += r.unfitLong ? 1 : 0;
+            }
+        }
+    }
+    state.counters["success_rate"] = double(generated) / runs;
+    state.counters["second_reading"] = double(second) / std::max(generated, 1);
+    state.counters["unfit"] = double(unfitCount) / std::max(generated, 1);
+    state.counters["unfit_long"] = double(unfitLong) / std::max(generated, 1);
+}
+
+void BM_FillIn_FruitsAndVegetables(benchmark::State& state)
+{
+    const Case c = fillInCase(fruitsAndVegetables().mid(0, int(state.range(0))));
+    runGenerations(state, c);
+}
+
+void BM_FillIn_LongFruitsAndVegetables(benchmark::State& state)
+{
+    const Case c = fillInCase(longFruitsAndVegetables().mid(0, int(state.range(0))));
+    runGenerations(state, c);
+}
+
 } // namespace
 
+BENCHMARK(BM_WordSearch_15Words_12x12_AllDirections)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WordSearch_Readings)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WordSearch_12Words_10x10_AllDirections)
     ->Iterations(200)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WordSearch_20Words_12x12_AllDirections)
@@ -290,7 +496,10 @@ BENCHMARK(BM_WordSearch_20Words_12x12_DefaultDirections)
     ->Iterations(10)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillIn)->Arg(10)->Iterations(40)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillIn)->Arg(20)->Iterations(30)->UseRealTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FillIn)->Arg(30)->Iterations(10)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillIn)->Arg(30)->Iterations(40)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillIn_FruitsAndVegetables)->Arg(20)->Iterations(100)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillIn_FruitsAndVegetables)->Arg(30)->Iterations(100)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillIn_LongFruitsAndVegetables)->Arg(20)->Arg(30)->Iterations(20)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CodedWords_30Words)->Iterations(200)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

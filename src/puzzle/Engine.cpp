@@ -49,32 +49,65 @@ void PuzzleEngine::PrepareWordLists(const QStringList& checkedWords)
 
 void PuzzleEngine::RebuildWordListsKeepingPuzzle(const QStringList& checkedWords)
 {
-    QStringList words = checkedWords;
-    SortWords(words);
-    s_.SelectedWords.clear();
-    for (const QString& w : words)
-        s_.SelectedWords.append({ w, 0 });
+    // The same words are generated again and again: sorting them (a collator)
+    // and folding their grid forms is done once per word list.
+    PreparedWords& p = prepared_;
+    if (!p.valid || p.input != checkedWords) {
+        QStringList words = checkedWords;
+        SortWords(words);
+        p.selected.clear();
+        p.selectedForms.clear();
+        for (const QString& w : std::as_const(words)) {
+            p.selected.append({ w, 0 });
+            p.selectedForms.append(ToGridForm(w));
+        }
+        p.byLength.clear();
+        p.byLengthForms.clear();
+        for (int n = kMaxDisplayLength; n >= 1; --n) {
+            for (int i = 0; i < p.selected.size(); ++i) {
+                const QString& text = p.selected[i].text;
+                if (text.size() == n) {
+                    p.byLength.append({ text, LetterCount(text) });
+                    p.byLengthForms.append(p.selectedForms[i]);
+                }
+            }
+        }
+        p.input = checkedWords;
+        p.valid = true;
+    }
+    s_.SelectedWords = p.selected;
     s_.WordCount = int(s_.SelectedWords.size());
     s_.gameType = settings_.gameType;
     s_.SetGridDimensions(settings_.gridSize);
-    s_.WordsByLength.clear();
-    for (int n = kMaxDisplayLength; n >= 1; --n) {
-        for (const TaggedItem& item : std::as_const(s_.SelectedWords)) {
-            if (item.text.size() == n)
-                s_.WordsByLength.append({ item.text, LetterCount(item.text) });
-        }
-    }
+    s_.WordsByLength = p.byLength;
+    gridForms_ = p.byLengthForms;
+    forms_.clear();
+    for (const QString& f : std::as_const(gridForms_))
+        forms_.push_back(f.toStdU16String());
 }
 
 void PuzzleEngine::CountLetters()
 {
-    for (const TaggedItem& item : std::as_const(s_.SelectedWords)) {
-        for (QChar c : ToGridForm(item.text)) {
+    const bool cached = prepared_.valid && s_.SelectedWords == prepared_.selected;
+    for (int i = 0; i < s_.SelectedWords.size(); ++i) {
+        const QString form = cached ? prepared_.selectedForms[i] : ToGridForm(s_.SelectedWords[i].text);
+        for (QChar c : form) {
             const int k = LetterIndex(c);
             if (k >= 0)
                 ++s_.LetterCounts[k];
         }
     }
+}
+
+void PuzzleEngine::SetUnfitWords(const QStringList& words)
+{
+    unfitWords_.clear();
+    for (const QString& w : words) {
+        const QString form = ToGridForm(w);
+        if (form.size() >= 2 && !unfitWords_.contains(form))
+            unfitWords_.append(form);
+    }
+    readings_.SetUnfitWords(unfitWords_);
 }
 
 // Selections that can never be laid out end the generation at once with a
@@ -84,23 +117,24 @@ std::optional<GenerationResult> PuzzleEngine::CheckLengths()
     auto refuse = [](const QString& message) {
         return GenerationResult { GenerationOutcome::Refused, message, false };
     };
-    for (const TaggedItem& item : std::as_const(s_.SelectedWords)) {
+    for (int i = 0; i < s_.SelectedWords.size(); ++i) {
+        const TaggedItem& item = s_.SelectedWords[i];
         if (item.text.size() > kMaxDisplayLength) {
             return refuse(QStringLiteral("Le mot ") + quoted(item.text)
                           + QStringLiteral(" est trop long : un mot ne peut pas dépasser 30 caractères."));
         }
-        if (ToGridForm(item.text).isEmpty()) {
+        if (prepared_.selectedForms[i].isEmpty()) {
             return refuse(QStringLiteral("Le mot ") + quoted(item.text)
                           + QStringLiteral(" ne contient aucune lettre à placer dans la grille."));
         }
     }
     int longest = 0;
     QString longestWord;
-    for (const TaggedItem& item : std::as_const(s_.WordsByLength)) {
-        const int n = int(ToGridForm(item.text).size());
+    for (int i = 0; i < s_.WordsByLength.size(); ++i) {
+        const int n = int(gridForms_[i].size());
         if (n > longest) {
             longest = n;
-            longestWord = item.text;
+            longestWord = s_.WordsByLength[i].text;
         }
     }
     switch (settings_.gameType) {
@@ -175,6 +209,7 @@ GenerationResult PuzzleEngine::Generate(const QStringList& checkedWords, ThemeSe
 
     s_.gameType = settings_.gameType;
     settings_.directions[0] = true; // "De gauche à droite" can never be cleared
+    settings_.gridSize = std::min(settings_.gridSize, int(kMaxWordSearchSize));
     PrepareWordLists(checkedWords);
 
     if (settings_.gameType == GameType::WordSearch) {
@@ -220,9 +255,7 @@ GenerationResult PuzzleEngine::Generate(const QStringList& checkedWords, ThemeSe
     bool done = false;
     switch (settings_.gameType) {
     case GameType::WordSearch:
-        done = PlaceWordSearchWords();
-        if (done)
-            FillFreeCells();
+        done = GenerateWordSearch();
         break;
     case GameType::FillIn:
         done = GenerateFillIn();

@@ -3,14 +3,18 @@
 #include "puzzle/GenerationClock.h"
 #include "puzzle/PuzzleState.h"
 #include "puzzle/Random.h"
+#include "puzzle/WordSearchGrid.h"
 
 #include <QStringList>
 
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace lx {
+
+class FillInLayout;
 
 // The settings that the generators read, as the window's controls hold them.
 struct PuzzleSettings {
@@ -70,6 +74,7 @@ public:
     static constexpr int kMinimumWords = 5;
     static constexpr int kMaxWordSearchSize = 18;
     static constexpr int kMaxFillInLength = 19;
+    static_assert(kMaxWordSearchSize <= SearchGrid::kMaxSide);
 
     PuzzleEngine(PuzzleState& state, PuzzleSettings& settings);
 
@@ -84,6 +89,14 @@ public:
     // The grid-too-small question (Yes = true). Without a handler the answer is Yes.
     void SetQuestionHandler(std::function<bool(const QString&)> ask) { ask_ = std::move(ask); }
 
+    // Words that no word-search grid may show by chance (the program folder's
+    // list of unfit words, see UnfitWords.h): the filler never spells one, in
+    // any direction, outside a listed word that contains it. Kept across
+    // generations; their grid forms are computed here once.
+    void SetUnfitWords(const QStringList& words);
+    // The grid forms kept (two letters or more, each once).
+    const QStringList& UnfitWords() const { return unfitWords_; }
+
     // "Créer la grille": checkedWords in the order of the word selection list.
     GenerationResult Generate(const QStringList& checkedWords, ThemeSelection& themes);
 
@@ -97,6 +110,9 @@ public:
 
     // Word search.
     bool PlaceWord(int code, int dx, int dy);
+    // The filler step on the grid as it stands: the free cells get random
+    // letters of the words, drawn again where they would spell a listed word
+    // a second time or an unfit word, or the hidden message.
     void FillFreeCells();
     void ShowLetterBalance();
     // The hidden message was edited: the free cells follow at once.
@@ -120,9 +136,37 @@ public:
     // The 26 symbol characters of the coded words, in their stored order.
     static QString SymbolCharacters();
 
+    // Hidden message: the number of layouts tried for the one with the fewest
+    // unwanted readings (the message cannot be changed, the words can move).
+    static constexpr int kMessageLayouts = 400;
+    // Random filler: layouts tried before the one with the fewest readings
+    // left is kept (only lists of a few letters get that far).
+    static constexpr int kRandomLayouts = 60;
+    // Fill-in: plain random attempts before the layout search takes over.
+    // They lay out every list of ten words and most lists of twenty at once,
+    // as they always did; a long list would spend its time on them.
+    static constexpr int kRandomFillInAttempts = 64;
+    // Other numbers of word-search layouts (a hidden message, random filler),
+    // within the time limit all the same.
+    void SetLayoutLimits(int messageLayouts, int randomLayouts)
+    {
+        messageLayouts_ = messageLayouts;
+        randomLayouts_ = randomLayouts;
+    }
+
 private:
+    bool GenerateWordSearch();
     bool PlaceWordSearchWords();
+    int FitSearchWord(int i, int x, int y, int code) const;
+    bool PlaceSearchWord(int i, int first, int code);
+    void PrepareFiller();
+    void DrawFiller();
+    int MendFiller();
+    void LoadSearchGrid();
+    void WriteSearchLetters();
+    void WriteSearchEntries();
     bool GenerateFillIn();
+    void WriteFillInLayout(const FillInLayout& layout);
     bool TryFillInAttempt();
     bool CrossWith(const QString& w, int j);
     void MoveToCorner();
@@ -136,6 +180,35 @@ private:
     GenerationClock clock_;
     std::optional<std::uint64_t> fixedSeed_;
     std::function<bool(const QString&)> ask_;
+
+    int messageLayouts_ = kMessageLayouts;
+    int randomLayouts_ = kRandomLayouts;
+
+    // The word lists last prepared, and what is derived from them.
+    struct PreparedWords {
+        bool valid = false;
+        QStringList input;
+        TaggedList selected;
+        TaggedList byLength;
+        QStringList selectedForms; // grid forms of `selected`
+        QStringList byLengthForms; // grid forms of `byLength`
+    };
+    PreparedWords prepared_;
+    // Grid forms of WordsByLength for this generation.
+    QStringList gridForms_;
+    std::vector<std::u16string> forms_;
+
+    // The word search being built.
+    SearchGrid grid_;
+    std::vector<PlacedWord> placed_;
+    ReadingFinder readings_;
+    QStringList unfitWords_;
+    std::vector<char16_t> fillerLetters_; // random filler: the letters drawn from
+    std::vector<int> freeCells_;          // in reading order
+    std::vector<int> redraw_;
+    std::vector<int> drawn_;
+    std::array<std::uint32_t, SearchGrid::kCells> stamp_ {};
+    std::uint32_t stampNow_ = 0;
 
     // The word being placed: start cell, last offset, grid text, entry index.
     int x_ = 0;

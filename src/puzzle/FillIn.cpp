@@ -1,7 +1,10 @@
 // The fill-in grid: horizontal and vertical words, each crossing another one on
 // a shared letter, never two words side by side. Whole attempts are made in a
-// fresh random order until every word is placed or the time limit is reached.
+// fresh random order; when a few dozen of them have failed (a long list, long
+// words), the layout search of FillInLayout.h takes over until every word is
+// placed or the time limit is reached.
 #include "puzzle/Engine.h"
+#include "puzzle/FillInLayout.h"
 
 #include "words/WordForms.h"
 
@@ -10,15 +13,61 @@ namespace lx {
 bool PuzzleEngine::GenerateFillIn()
 {
     s_.CodesAreNumbers = true;
-    for (;;) {
-        if (TryFillInAttempt())
-            break;
-        if (Tick())
+    // Plain random attempts lay most lists out at once, as they always did.
+    bool done = false;
+    for (int attempt = 0; attempt < kRandomFillInAttempts && !done; ++attempt) {
+        done = TryFillInAttempt();
+        if (!done && Tick())
+            return false;
+    }
+    if (!done) {
+        // Long lists, long words: the layout search.
+        FillInLayout layout(forms_, random_);
+        while (!(done = layout.Try())) {
+            if (Tick())
+                break;
+        }
+        WriteFillInLayout(layout);
+        if (!done)
             return false;
     }
     RebuildRevealChoices();
     MoveToCorner();
     return true;
+}
+
+// The best layout of the search into the grid, its top-left letter at the
+// corner: PlacementOrder lists the words in the order they were placed, then
+// those left out (their entries stay empty).
+void PuzzleEngine::WriteFillInLayout(const FillInLayout& layout)
+{
+    const int count = s_.WordCount;
+    s_.ClearGrids();
+    s_.WordEntries = QList<WordEntry>(count);
+    s_.PlacementOrder.clear();
+    std::vector<bool> listed(count, false);
+    std::vector<int> order = layout.BestOrder();
+    for (int w : order)
+        listed[w] = true;
+    for (int w = 0; w < count; ++w)
+        if (!listed[w])
+            order.push_back(w);
+    const auto [minX, minY] = layout.BestCorner();
+    for (int i = 0; i < count; ++i) {
+        const int w = order[i];
+        s_.PlacementOrder.append({ s_.WordsByLength[w].text, 0 });
+        const FillInLayout::Placement p = layout.Best()[w];
+        if (!p.placed)
+            continue;
+        WordEntry& e = s_.WordEntries[i];
+        e.x = std::int16_t(p.x - minX);
+        e.y = std::int16_t(p.y - minY);
+        e.direction = std::int16_t(p.down ? 2 : 0);
+        e.gridText = gridForms_[w];
+        const DirectionStep d = kDirectionSteps[e.direction];
+        for (int k = 0; k < e.gridText.size(); ++k)
+            s_.LetterGrid.at(e.x + k * d.dx, e.y + k * d.dy) = QString(e.gridText[k]);
+    }
 }
 
 bool PuzzleEngine::TryFillInAttempt()

@@ -1,9 +1,22 @@
-// The free cells of a word search: random letters of the selected words, or the
+// The free cells of a word search: random letters of the words, or the
 // teacher's hidden message read in order once every word is crossed out.
+//
+// Filler letters must not mislead the pupil: a listed word read a second time
+// (ÂNE, RAT spelled again by chance) or an unfit word (the program folder's
+// list) is a fault of the grid. Random filler letters of such a reading are
+// drawn again; the words themselves never make one (their placement refuses
+// it). The hidden message cannot be redrawn, so other layouts of the words are
+// tried and the one with the fewest such readings is kept.
 #include "puzzle/Engine.h"
+#include "puzzle/UnfitWords.h"
 
 #include "words/Plural.h"
 #include "words/WordForms.h"
+#include "words/WordListParser.h"
+
+#include "core/TextFile.h"
+
+#include <limits>
 
 namespace lx {
 
@@ -22,50 +35,222 @@ QString messageLetters(const QString& messageText)
     return LettersOnly(messageText).toLower();
 }
 
+// Rounds of redrawing before a layout is given up: a reading that keeps
+// coming back means the letters of the words leave the filler no way out.
+constexpr int kMendRounds = 40;
+
 } // namespace
 
-void PuzzleEngine::FillFreeCells()
+QStringList ParseUnfitWords(const QString& text)
 {
-    const bool randomFill = settings_.randomFill;
-    int p = 0;
-    if (!randomFill) {
+    QStringList out;
+    for (const QString& line : SplitLines(text)) {
+        const QString w = line.trimmed();
+        if (!w.isEmpty() && !w.startsWith(QLatin1Char('/')))
+            out.append(w);
+    }
+    return out;
+}
+
+QStringList LoadUnfitWords(const QString& path)
+{
+    const DecodedText file = ReadWordListFile(path);
+    if (file.status != TextFileStatus::Text)
+        return {};
+    return ParseUnfitWords(file.text);
+}
+
+// The message letters, or the letters the random filler draws from: every
+// letter of the words is equally likely, however often it occurs.
+void PuzzleEngine::PrepareFiller()
+{
+    if (!settings_.randomFill) {
         s_.MessageText = settings_.message.trimmed();
         s_.MessageLetters = messageLetters(s_.MessageText);
         if (settings_.shuffleMessage)
             s_.MessageLetters = ShuffleText(s_.MessageLetters);
     }
-    bool anyLetter = false;
-    for (std::int16_t c : s_.LetterCounts)
-        anyLetter = anyLetter || c >= 1;
+    fillerLetters_.clear();
+    for (int k = 0; k < 26; ++k) {
+        if (s_.LetterCounts[k] >= 1)
+            fillerLetters_.push_back(char16_t(u'A' + k));
+    }
+}
 
-    int empty = 0;
-    for (int y = 0; y <= s_.GridLast; ++y) {
-        for (int x = 0; x <= s_.GridLast; ++x) {
-            QString& cell = s_.LetterGrid.at(x, y);
-            if (!cell.isEmpty())
+// Fills the empty cells of the search grid in reading order.
+void PuzzleEngine::DrawFiller()
+{
+    const bool randomFill = settings_.randomFill;
+    const int letters = int(fillerLetters_.size());
+    freeCells_.clear();
+    int p = 0;
+    for (int y = 0; y < grid_.side; ++y) {
+        for (int x = 0; x < grid_.side; ++x) {
+            const int cell = SearchGrid::Cell(x, y);
+            if (grid_.letter[cell])
                 continue;
-            ++empty;
+            freeCells_.push_back(cell);
+            char16_t c = 0;
             if (randomFill) {
-                // Every letter of the words is equally likely, however often it
-                // occurs; a selection without any letter A to Z leaves the cell empty.
-                if (!anyLetter)
-                    continue;
-                int k;
-                for (;;) {
-                    k = random_.Below(26);
-                    if (s_.LetterCounts[k] >= 1)
-                        break;
-                    Tick();
-                }
-                cell = QString(QChar(u'a' + k));
-            } else {
-                cell = p < s_.MessageLetters.size() ? QString(s_.MessageLetters[p]) : QString();
-                ++p;
+                // A selection without any letter A to Z leaves the cell empty.
+                if (letters > 0)
+                    c = fillerLetters_[random_.Below(letters)];
+            } else if (p < s_.MessageLetters.size()) {
+                c = QChar(s_.MessageLetters[p]).toUpper().unicode();
             }
+            ++p;
+            grid_.letter[cell] = c;
+            grid_.filler[cell] = c != 0;
         }
     }
+}
+
+// Draws again the filler letters of every unwanted reading, then looks only
+// around the cells drawn, until no reading is left. Returns the readings left.
+int PuzzleEngine::MendFiller()
+{
+    const int letters = int(fillerLetters_.size());
+    bool stuck = false;
+    auto collect = [this, &stuck](const ReadingFinder::Reading& r) {
+        const int step = SearchGrid::kLineStep[r.line];
+        bool any = false;
+        for (int k = 0, cell = r.first; k < r.length; ++k, cell += step) {
+            if (!grid_.filler[cell])
+                continue;
+            any = true;
+            if (stamp_[cell] != stampNow_) {
+                stamp_[cell] = stampNow_;
+                redraw_.push_back(cell);
+            }
+        }
+        stuck = stuck || !any;
+    };
+    ++stampNow_;
+    redraw_.clear();
+    int bad = readings_.ReadAll(grid_, placed_, collect);
+    for (int round = 0; bad > 0 && round < kMendRounds && !stuck && letters > 0; ++round) {
+        for (int cell : redraw_)
+            grid_.letter[cell] = fillerLetters_[random_.Below(letters)];
+        drawn_.swap(redraw_);
+        ++stampNow_;
+        redraw_.clear();
+        bad = readings_.ReadThrough(grid_, placed_, drawn_.data(), int(drawn_.size()), -1, collect);
+        if (Tick())
+            break;
+    }
+    if (bad > 0) {
+        // Counted once each, for comparing layouts.
+        bad = readings_.ReadAll(grid_, placed_, [](const ReadingFinder::Reading&) {});
+    }
+    return bad;
+}
+
+// Places the words and fills the free cells; with the hidden message, or when
+// the random filler cannot avoid a reading, other layouts are tried and the
+// best one kept. False when the time limit ends it before any layout is done.
+bool PuzzleEngine::GenerateWordSearch()
+{
+    readings_.SetListedWords(forms_);
+    PrepareFiller();
+    const bool randomFill = settings_.randomFill;
+    const int layouts = std::max(1, randomFill ? randomLayouts_ : messageLayouts_);
+    int bestBad = std::numeric_limits<int>::max();
+    bool lastIsBest = false;
+    SearchGrid best;
+    std::vector<PlacedWord> bestPlaced;
+    for (int layout = 0; layout < layouts; ++layout) {
+        if (!PlaceWordSearchWords()) {
+            lastIsBest = false; // the time limit, amid the placement
+            break;
+        }
+        DrawFiller();
+        const int bad = randomFill ? MendFiller()
+                                   : readings_.ReadAll(grid_, placed_, [](const ReadingFinder::Reading&) {});
+        lastIsBest = bad < bestBad;
+        if (lastIsBest) {
+            bestBad = bad;
+            if (bad > 0) {
+                best = grid_;
+                bestPlaced = placed_;
+            }
+        }
+        if (bad == 0 || Tick())
+            break;
+    }
+    if (bestBad == std::numeric_limits<int>::max()) {
+        // The time limit came first: the words placed so far, no filler.
+        WriteSearchLetters();
+        WriteSearchEntries();
+        return false;
+    }
+    if (!lastIsBest) {
+        grid_ = best;
+        placed_ = bestPlaced;
+    }
+    s_.TimedOut = false;
+    WriteSearchLetters();
+    WriteSearchEntries();
+    int empty = 0;
+    for (int y = 0; y < grid_.side; ++y)
+        for (int x = 0; x < grid_.side; ++x) {
+            const int cell = SearchGrid::Cell(x, y);
+            empty += grid_.filler[cell] || !grid_.letter[cell] ? 1 : 0;
+        }
     s_.EmptyCellCount = std::int16_t(empty);
     if (randomFill)
+        s_.BalanceLabel = {};
+    else
+        ShowLetterBalance();
+    return true;
+}
+
+// The search grid from the puzzle as it stands (a grid read from a file, or
+// built by hand): the words where their entries say, every other letter kept.
+void PuzzleEngine::LoadSearchGrid()
+{
+    const int side = std::min(s_.GridSize, int(SearchGrid::kMaxSide));
+    grid_.Reset(side);
+    std::vector<std::u16string> forms;
+    placed_.clear();
+    for (const WordEntry& e : std::as_const(s_.WordEntries)) {
+        forms.push_back(e.gridText.toStdU16String());
+        PlacedWord p;
+        const int n = int(e.gridText.size());
+        const DirectionStep d = kDirectionSteps[std::clamp<int>(e.direction, 0, 7)];
+        const bool inside = n > 0 && e.x >= 0 && e.y >= 0 && e.x < side && e.y < side
+            && e.x + (n - 1) * d.dx >= 0 && e.x + (n - 1) * d.dx < side && e.y + (n - 1) * d.dy >= 0
+            && e.y + (n - 1) * d.dy < side;
+        if (inside) {
+            p = PlacedWord { SearchGrid::Cell(e.x, e.y), SearchGrid::kStep[e.direction], SearchGrid::kLine[e.direction],
+                             n, e.direction };
+            for (int k = 0, cell = p.first; k < n; ++k, cell += p.step)
+                grid_.along[p.line][cell] = std::int16_t(placed_.size());
+        }
+        placed_.push_back(p);
+    }
+    readings_.SetListedWords(forms);
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            const QString& cell = s_.LetterGrid.at(x, y);
+            if (cell.isEmpty())
+                continue;
+            const int c = SearchGrid::Cell(x, y);
+            grid_.letter[c] = cell[0].toUpper().unicode();
+            grid_.filler[c] = cell[0].isLower();
+        }
+    }
+}
+
+void PuzzleEngine::FillFreeCells()
+{
+    LoadSearchGrid();
+    PrepareFiller();
+    DrawFiller();
+    if (settings_.randomFill)
+        MendFiller();
+    WriteSearchLetters();
+    s_.EmptyCellCount = std::int16_t(freeCells_.size());
+    if (settings_.randomFill)
         s_.BalanceLabel = {};
     else
         ShowLetterBalance();

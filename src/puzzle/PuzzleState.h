@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <type_traits>
 
 namespace lx {
 
@@ -41,11 +42,30 @@ class Grid {
 public:
     static constexpr int kSide = 31;
 
-    T& at(int x, int y) { return cells_[index(x, y)]; }
+    T& at(int x, int y)
+    {
+        touched_ = true;
+        return cells_[index(x, y)];
+    }
     const T& at(int x, int y) const { return cells_[index(x, y)]; }
-    void clear() { cells_.fill(T {}); }
+    // Empties every cell; a grid not written since it was last emptied (the
+    // fill-in's scratch grid during a word search, say) is left as it is.
+    void clear()
+    {
+        if (!touched_)
+            return;
+        if constexpr (std::is_same_v<T, QString>) {
+            // Most cells are already empty: only the others are released.
+            for (T& c : cells_)
+                if (!c.isNull())
+                    c = T {};
+        } else {
+            cells_.fill(T {});
+        }
+        touched_ = false;
+    }
     static bool inside(int x, int y) { return x >= 0 && y >= 0 && x < kSide && y < kSide; }
-    bool operator==(const Grid&) const = default;
+    bool operator==(const Grid& other) const { return cells_ == other.cells_; }
 
 private:
     static int index(int x, int y)
@@ -54,6 +74,7 @@ private:
         return y * kSide + x;
     }
     std::array<T, kSide * kSide> cells_ {};
+    bool touched_ = false; // written (or handed out for writing) since the last clear()
 };
 
 // One placed word: its first letter, its direction and its grid form. A word

@@ -15,11 +15,6 @@ std::uint64_t splitMix(std::uint64_t& x)
     return z ^ (z >> 31);
 }
 
-std::uint64_t rotl(std::uint64_t x, int k)
-{
-    return (x << k) | (x >> (64 - k));
-}
-
 } // namespace
 
 void RandomSource::Seed(std::uint64_t seed)
@@ -36,32 +31,6 @@ std::uint64_t RandomSource::SeedFromClock()
     const auto seed = std::uint64_t(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
     Seed(seed);
     return seed;
-}
-
-std::uint64_t RandomSource::NextBits()
-{
-    const std::uint64_t result = rotl(s_[1] * 5, 7) * 9;
-    const std::uint64_t t = s_[1] << 17;
-    s_[2] ^= s_[0];
-    s_[3] ^= s_[1];
-    s_[1] ^= s_[2];
-    s_[0] ^= s_[3];
-    s_[2] ^= t;
-    s_[3] = rotl(s_[3], 45);
-    return result;
-}
-
-double RandomSource::Next()
-{
-    // 53 random bits: exactly representable, strictly below 1.
-    return double(NextBits() >> 11) * 0x1.0p-53;
-}
-
-int RandomSource::Below(int n)
-{
-    if (n <= 0)
-        return 0;
-    return int(std::floor(Next() * n));
 }
 
 int RandomSource::RandomInt(int a, int b)

@@ -25,6 +25,10 @@ inline QString u(const char* t)
 
 inline constexpr std::array<bool, 6> kAllDirections { true, true, true, true, true, true };
 
+// The unfit words of the program folder (data/filtres/mots-exclus.txt of the
+// repository), as the file gives them; empty when the file cannot be found.
+const QStringList& ShippedUnfitWords();
+
 // A puzzle with its settings and its engine, as the window holds them.
 struct Bench {
     PuzzleState state;
@@ -38,6 +42,7 @@ struct Bench {
     {
         settings.gameType = type;
         engine.Clock().SetLimitMs(60000);
+        engine.SetUnfitWords(ShippedUnfitWords());
     }
 
     GenerationResult Generate(const QStringList& words, std::uint64_t seed)
@@ -47,8 +52,18 @@ struct Bench {
     }
 };
 
+// The cells of a placed word, as y * 31 + x.
+QSet<int> CellsOf(const WordEntry& e);
+
 // The characters read from the letter grid along a placed word, upper-cased.
 QString ReadEntry(const PuzzleState& s, const WordEntry& e, int length);
+
+// The readings a pupil would be misled by, found cell by cell in the eight
+// directions: a listed word anywhere but on its own cells, an unfit word
+// (grid forms) anywhere, except inside the cells of one listed word that
+// contains it (CHAT in CHATON, CUL in CALCUL). Each is described as
+// "WORD at x,y direction d".
+QStringList UnwantedReadings(const PuzzleState& s, const QStringList& unfitForms);
 
 // Upper-case grid forms of the words.
 QSet<QChar> LettersOf(const QStringList& words);
@@ -71,5 +86,6 @@ int CountCells(const PuzzleState& s, int side, Pred pred)
 QStringList Animals12();       // 12 words, at most 8 letters
 QStringList School20();        // 20 words of 6 to 10 letters
 QStringList FillInWords(int n); // n words that cross easily (n <= 30)
+QStringList FruitsAndVegetables(); // 30 words of 5 to 12 letters, 213 letters in all
 
 } // namespace lx::test

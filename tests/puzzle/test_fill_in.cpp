@@ -89,13 +89,20 @@ void ExpectSoundFillIn(const PuzzleState& s, const QStringList& words)
         EXPECT_TRUE(reached[i]) << s.WordEntries[i].gridText.toStdString() << " crosses no other word";
 }
 
-// Each list size over several seeds: a sound crossword, the first word across
-// or down at random, and one revealed letter that occurs at least three times.
+// Each list over several seeds: a sound crossword, the first word across or
+// down at random, and one revealed letter that occurs at least three times.
+// Thirty words with long ones (pamplemousse, citrouille) need the layout
+// search: words then cross several others.
 TEST(FillIn, WordsCrossNeverTouchAndOneFrequentLetterIsRevealed)
 {
-    using Size = std::pair<int, int>; // words, seeds
-    for (const auto& [n, seeds] : { Size { 5, 15 }, Size { 10, 15 }, Size { 20, 15 }, Size { 30, 2 } }) {
-        const QStringList words = FillInWords(n);
+    struct Case {
+        QStringList words;
+        int seeds;
+    };
+    for (const auto& [words, seeds] : { Case { FillInWords(5), 15 }, Case { FillInWords(10), 15 },
+                                        Case { FillInWords(20), 15 }, Case { FillInWords(30), 2 },
+                                        Case { FruitsAndVegetables(), 4 } }) {
+        const int n = int(words.size());
         std::set<int> firstDirections;
         for (int seed = 1; seed <= seeds; ++seed) {
             SCOPED_TRACE(testing::Message() << n << " words, seed " << seed);

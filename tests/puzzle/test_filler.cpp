@@ -1,6 +1,7 @@
 // Filler letters and the hidden message of a word search.
 #include "PuzzleTestSupport.h"
 
+#include "puzzle/UnfitWords.h"
 #include "words/WordForms.h"
 
 #include <gtest/gtest.h>
@@ -100,31 +101,80 @@ TEST(ShuffleText, NeverReturnsItsInputUnlessAllCharactersAreEqual)
 
 TEST(RandomFiller, DrawsEachLetterOfTheWordsEquallyOften)
 {
-    // lune, sol and friends: six letters l u n e s o, each drawn with probability 1/6
-    // however often it occurs in the words.
-    const QStringList words { u("lune"), u("sol"), u("sel"), u("nul"), u("sou") };
+    // Six letters l u n e s o, each drawn with probability 1/6 however often it
+    // occurs in the words, where no word can be spelled (no word is listed).
+    Bench b;
+    b.state.GridSize = 18;
+    b.state.GridLast = 17;
+    b.state.LetterCounts.fill(0);
+    for (const auto& [letter, count] : { std::pair { 'L', 5 }, { 'U', 1 }, { 'N', 1 }, { 'E', 2 }, { 'S', 3 }, { 'O', 1 } })
+        b.state.LetterCounts[letter - 'A'] = std::int16_t(count);
     std::map<QChar, int> seen;
     int total = 0;
-    for (std::uint64_t seed = 1; seed <= 60; ++seed) {
-        Bench b;
-        b.settings.gridSize = 10;
-        ASSERT_TRUE(b.Generate(words, seed).succeeded());
-        for (int y = 0; y < 10; ++y) {
-            for (int x = 0; x < 10; ++x) {
-                const QChar c = b.state.LetterGrid.at(x, y)[0];
-                if (c.isLower()) {
-                    ++seen[c];
-                    ++total;
-                }
-            }
-        }
+    for (int fill = 0; fill < 30; ++fill) {
+        b.state.ClearGrids();
+        b.engine.FillFreeCells();
+        EXPECT_EQ(b.state.EmptyCellCount, 18 * 18);
         EXPECT_EQ(b.state.BalanceLabel, LetterBalanceLabel {});
+        CountCells(b.state, 18, [&](const QString& c) { return ++seen[c[0]] && ++total; });
     }
     ASSERT_EQ(seen.size(), 6u);
     for (const auto& [c, n] : seen) {
         EXPECT_TRUE(u("lunesos").contains(c));
         EXPECT_NEAR(double(n) / total, 1.0 / 6, 0.02) << QString(c).toStdString();
     }
+}
+
+// The filler spells no listed word a second time and no unfit word (the
+// word-search tests check every grid they make); the hidden message cannot be
+// drawn again, so the layout with the fewest such readings is kept: with more
+// layouts allowed the result never gets worse, and the search always ends; the
+// time limit (layouts without end) keeps the best whole layout so far.
+TEST(HiddenMessage, KeepsTheLayoutWithTheFewestUnwantedReadings)
+{
+    // "cul" all along, and words made of its letters: readings everywhere.
+    const QStringList words { u("lulu"), u("calcul"), u("culotte"), u("loto"), u("clou"), u("tulle") };
+    QList<int> found;
+    for (int layouts : { 1, 2, 4, 8, 50, PuzzleEngine::kMessageLayouts, 1 << 30 }) {
+        Bench b;
+        if (layouts == 1 << 30)
+            b.engine.Clock().SetLimitMs(200);
+        b.settings.gridSize = 8;
+        b.settings.directions = kAllDirections;
+        b.settings.randomFill = false;
+        b.settings.message = QString(u("cul")).repeated(20);
+        b.engine.SetLayoutLimits(layouts, PuzzleEngine::kRandomLayouts);
+        ASSERT_TRUE(b.Generate(words, 3).succeeded());
+        for (const WordEntry& e : std::as_const(b.state.WordEntries))
+            EXPECT_TRUE(!e.gridText.isEmpty() && ReadEntry(b.state, e, int(e.gridText.size())) == e.gridText);
+        found.append(int(UnwantedReadings(b.state, b.engine.UnfitWords()).size()));
+        QString message;
+        CountCells(b.state, 8, [&](const QString& c) { return c[0].isLower() && !(message += c).isEmpty(); });
+        EXPECT_TRUE(message.startsWith(u("culcul")));
+    }
+    for (int i = 1; i + 1 < found.size(); ++i)
+        EXPECT_LE(found[i], found[i - 1]) << "layouts tried: never worse";
+    EXPECT_LT(found.last(), found.first()) << "the search finds a better layout";
+}
+
+// One word a line, CR LF or not; comments and blank lines left out. The file
+// of the program folder holds the short words filler letters spell most.
+TEST(UnfitWords, ParseAndTheShippedList)
+{
+    EXPECT_EQ(ParseUnfitWords(u("/ commentaire\r\ncul\r\n\r\n  Pétard  \nzut\rcrotte de bique\n/ fin")),
+              (QStringList { u("cul"), u("Pétard"), u("zut"), u("crotte de bique") }));
+    EXPECT_EQ(LoadUnfitWords(u("/nonexistent/mots-exclus.txt")), QStringList());
+
+    Bench b;
+    b.engine.SetUnfitWords({ u("Pétard"), u("crotte de bique"), u("x"), u("PETARD") });
+    EXPECT_EQ(b.engine.UnfitWords(), (QStringList { u("PETARD"), u("CROTTEDEBIQUE") })) << "grid forms, once each";
+
+    const QStringList shipped = ShippedUnfitWords();
+    ASSERT_GE(shipped.size(), 30) << "data/filtres/mots-exclus.txt";
+    for (const char* w : { "cul", "con", "pet", "zizi", "pipi", "caca", "bâtard" }) // Windows-1252 read
+        EXPECT_TRUE(shipped.contains(u(w))) << w;
+    for (const QString& w : shipped)
+        EXPECT_GE(ToGridForm(w).size(), 3) << w.toStdString();
 }
 
 TEST(RandomFiller, SelectionWithoutLettersLeavesCellsEmpty)
@@ -172,7 +222,9 @@ TEST(RefillMessage, TheGridFollowsEveryEditWithoutMovingTheWords)
     EXPECT_EQ(b.state.BalanceLabel.explanation, u("Il n'y a aucune lettre"));
 }
 
-TEST(RefillMessage, KeepsDigitsAndMarksOfWords)
+// Digits and marks of words stay; random mode and the letters of a fill-in
+// grid are left alone.
+TEST(RefillMessage, KeepsWordCharactersAndLeavesOtherModesAlone)
 {
     Bench b;
     MakeGrid(b, 5);
@@ -180,15 +232,9 @@ TEST(RefillMessage, KeepsDigitsAndMarksOfWords)
     b.state.LetterGrid.at(1, 4) = u("!");
     b.settings.randomFill = false;
     b.engine.RefillMessage(u("oui"));
-    EXPECT_EQ(b.state.LetterGrid.at(0, 4), u("4"));
-    EXPECT_EQ(b.state.LetterGrid.at(1, 4), u("!"));
     EXPECT_EQ(b.state.EmptyCellCount, 3);
     EXPECT_EQ(FreeCells(b.state), u("4!oui"));
-}
 
-TEST(RefillMessage, RandomModeAndFillInGridsAreLeftAlone)
-{
-    Bench b;
     MakeGrid(b, 3);
     b.state.LetterGrid.at(2, 4) = u("x");
     b.settings.randomFill = true;

@@ -134,60 +134,49 @@ TEST(GenerateCommand, RefusalsAndTheirMessages)
     }
 }
 
+// The question names the longest word, measured on screen (a phrase's spaces
+// count) but placed without its spaces. No leaves the lists rebuilt and the
+// grids empty; Yes sets the size to the word's length, 18 at most.
 TEST(GenerateCommand, GridTooSmallQuestion)
 {
-    Bench b;
-    b.settings.gridSize = 5;
-    QString asked;
-    bool answer = false;
-    b.engine.SetQuestionHandler([&](const QString& q) {
-        asked = q;
-        return answer;
-    });
-    const QStringList words { u("chat"), u("lion"), u("ours"), u("loup"), u("gorille") };
-    GenerationResult r = b.Generate(words, 5);
-    EXPECT_EQ(asked, u("La grille est trop petite pour le mot « gorille » !\nVoulez-vous ajuster la taille automatiquement ?"));
-    EXPECT_EQ(r.outcome, GenerationOutcome::Declined);
-    EXPECT_EQ(b.settings.gridSize, 5);
-    EXPECT_EQ(b.state.WordsByLength.size(), 5) << "the lists are rebuilt";
-    EXPECT_TRUE(b.state.LetterGrid.at(0, 0).isEmpty()) << "the grids are empty";
-
-    answer = true;
-    r = b.Generate(words, 5);
-    ASSERT_TRUE(r.succeeded());
-    EXPECT_TRUE(r.gridSizeChanged);
-    EXPECT_EQ(b.settings.gridSize, 7);
-    EXPECT_EQ(b.state.GridSize, 7);
-    EXPECT_FALSE(b.state.LetterGrid.at(6, 6).isEmpty());
-    EXPECT_TRUE(b.state.LetterGrid.at(7, 0).isEmpty());
-}
-
-TEST(GenerateCommand, PhraseIsMeasuredWithItsSpacesButPlacedWithout)
-{
-    Bench b;
-    b.settings.gridSize = 12;
-    int questions = 0;
-    b.engine.SetQuestionHandler([&](const QString&) {
-        ++questions;
-        return true;
-    });
-    const QStringList words { u("pomme de terre"), u("chou"), u("radis"), u("navet"), u("poireau") };
-    ASSERT_TRUE(b.Generate(words, 9).succeeded());
-    EXPECT_EQ(questions, 1);
-    EXPECT_EQ(b.state.GridSize, 14);
-    const WordEntry& e = b.state.WordEntries[0];
-    EXPECT_EQ(e.gridText, u("POMMEDETERRE"));
-    EXPECT_EQ(ReadEntry(b.state, e, 12), u("POMMEDETERRE"));
-}
-
-TEST(GenerateCommand, AutoSizeStopsAtEighteen)
-{
-    Bench b;
-    b.settings.gridSize = 10;
-    // 20 characters on screen, 16 letters in the grid: the largest grid takes it.
-    const QStringList words { u("pomme de terre cuite"), u("chou"), u("radis"), u("navet"), u("poireau") };
-    ASSERT_TRUE(b.Generate(words, 4).succeeded());
-    EXPECT_EQ(b.state.GridSize, 18);
+    const QString question = u("La grille est trop petite pour le mot « %1 » !\nVoulez-vous ajuster la taille automatiquement ?");
+    const QStringList animals { u("chat"), u("lion"), u("ours"), u("loup"), u("gorille") };
+    const QStringList vegetables { u("chou"), u("radis"), u("navet"), u("poireau") };
+    struct Case {
+        QStringList words;
+        int size;
+        bool answer;
+        const char* named;
+        int newSize;
+    };
+    for (const Case& c : { Case { animals, 5, false, "gorille", 5 }, Case { animals, 5, true, "gorille", 7 },
+                           Case { QStringList { u("pomme de terre") } + vegetables, 12, true, "pomme de terre", 14 },
+                           Case { QStringList { u("pomme de terre cuite") } + vegetables, 10, true, "pomme de terre cuite", 18 } }) {
+        Bench b;
+        b.settings.gridSize = c.size;
+        QStringList asked;
+        b.engine.SetQuestionHandler([&](const QString& q) {
+            asked << q;
+            return c.answer;
+        });
+        const GenerationResult r = b.Generate(c.words, 5);
+        EXPECT_EQ(asked, QStringList { question.arg(u(c.named)) });
+        EXPECT_EQ(b.settings.gridSize, c.newSize);
+        EXPECT_EQ(b.state.WordsByLength.size(), 5) << "the lists are rebuilt";
+        if (!c.answer) {
+            EXPECT_EQ(r.outcome, GenerationOutcome::Declined);
+            EXPECT_TRUE(b.state.LetterGrid.at(0, 0).isEmpty()) << "the grids are empty";
+            continue;
+        }
+        ASSERT_TRUE(r.succeeded());
+        EXPECT_TRUE(r.gridSizeChanged);
+        EXPECT_EQ(b.state.GridSize, c.newSize);
+        EXPECT_FALSE(b.state.LetterGrid.at(c.newSize - 1, c.newSize - 1).isEmpty());
+        EXPECT_TRUE(b.state.LetterGrid.at(c.newSize, 0).isEmpty());
+        const WordEntry& e = b.state.WordEntries[0];
+        EXPECT_EQ(e.gridText, ToGridForm(u(c.named)));
+        EXPECT_EQ(ReadEntry(b.state, e, int(e.gridText.size())), e.gridText);
+    }
 }
 
 TEST(GenerateCommand, CountLettersCountsEveryOccurrence)
@@ -203,16 +192,26 @@ TEST(GenerateCommand, CountLettersCountsEveryOccurrence)
     EXPECT_EQ(b.state.LetterCounts['O' - 'A'], 1) << "Œ is one character, not an O";
 }
 
+// A word search with the hidden message and a fill-in that needs the layout
+// search are reproduced too.
 TEST(GenerateCommand, SameSeedSamePuzzleForEveryGameType)
 {
-    for (GameType type : { GameType::WordSearch, GameType::FillIn, GameType::CodedWords }) {
+    struct Case {
+        GameType type;
+        QStringList words;
+        bool randomFill = true;
+    };
+    for (const Case& k : { Case { GameType::WordSearch, Animals12() }, Case { GameType::WordSearch, Animals12(), false },
+                           Case { GameType::FillIn, FillInWords(10) }, Case { GameType::FillIn, FruitsAndVegetables() },
+                           Case { GameType::CodedWords, Animals12() } }) {
         Bench a;
         Bench b;
-        a.settings.gameType = b.settings.gameType = type;
+        a.settings.gameType = b.settings.gameType = k.type;
         a.settings.directions = b.settings.directions = { true, true, true, true, true, true };
-        const QStringList words = type == GameType::FillIn ? FillInWords(10) : Animals12();
-        ASSERT_TRUE(a.Generate(words, 1234).succeeded());
-        ASSERT_TRUE(b.Generate(words, 1234).succeeded());
+        a.settings.randomFill = b.settings.randomFill = k.randomFill;
+        a.settings.message = b.settings.message = u("Bravo les enfants");
+        ASSERT_TRUE(a.Generate(k.words, 1234).succeeded());
+        ASSERT_TRUE(b.Generate(k.words, 1234).succeeded());
         EXPECT_TRUE(a.state.LetterGrid == b.state.LetterGrid);
         EXPECT_TRUE(a.state.CodeGrid == b.state.CodeGrid);
         EXPECT_EQ(a.state.WordEntries, b.state.WordEntries);
@@ -220,59 +219,54 @@ TEST(GenerateCommand, SameSeedSamePuzzleForEveryGameType)
 
         Bench c;
         c.settings = a.settings;
-        ASSERT_TRUE(c.Generate(words, 99).succeeded());
+        ASSERT_TRUE(c.Generate(k.words, 99).succeeded());
         EXPECT_FALSE(c.state.LetterGrid == a.state.LetterGrid) << "another seed, another puzzle";
     }
 }
 
+// A time-out leaves the last attempt's words as they were placed: every
+// letter belongs to a recorded word, nothing was moved or filled (a word
+// search gets no filler letter). The window gets its turn meanwhile, but not
+// at every attempt.
 TEST(GenerateCommand, TimeLimitLeavesThePartialPuzzle)
 {
-    Bench b;
-    b.settings.gameType = GameType::FillIn;
-    b.engine.Clock().SetLimitMs(100);
-    int yields = 0;
-    b.engine.Clock().SetYieldHook([&] { ++yields; }, 5);
-    // "pomme" shares no letter with any other word: it can never cross.
-    const QStringList words { u("kiwi"), u("pomme"), u("lutin"), u("bras"), u("dahu") };
-    QElapsedTimer wall;
-    wall.start();
-    const GenerationResult r = b.Generate(words, 8);
-    const qint64 elapsed = wall.elapsed();
-    EXPECT_EQ(r.outcome, GenerationOutcome::TimedOut);
-    EXPECT_TRUE(b.state.TimedOut);
-    EXPECT_GE(elapsed, 100);
-    EXPECT_GE(yields, 2) << "the window got its turn during the generation";
-    EXPECT_LE(yields, elapsed / 5 + 2) << "but not at every attempt";
-    // The last attempt's words stay in the grid as they were placed: every
-    // letter belongs to a recorded word, nothing was moved or filled.
-    Grid<int> owned;
-    for (const WordEntry& e : std::as_const(b.state.WordEntries)) {
-        if (e.gridText.isEmpty())
-            continue;
-        EXPECT_EQ(ReadEntry(b.state, e, int(e.gridText.size())), e.gridText);
-        const DirectionStep st = kDirectionSteps[e.direction];
-        for (int k = 0; k < e.gridText.size(); ++k)
-            owned.at(e.x + k * st.dx, e.y + k * st.dy) = 1;
+    struct Case {
+        GameType type;
+        QStringList words;
+        int limitMs;
+    };
+    const Case cases[] {
+        // "pomme" shares no letter with any other word: it can never cross.
+        { GameType::FillIn, { u("kiwi"), u("pomme"), u("lutin"), u("bras"), u("dahu") }, 100 },
+        // Six five-letter words with no common letter cannot share a 5 x 5
+        // grid left to right only.
+        { GameType::WordSearch, { u("abcde"), u("fghij"), u("klmno"), u("pqrst"), u("uvwxy"), u("zzzzz") }, 50 },
+    };
+    for (const Case& c : cases) {
+        Bench b(c.type);
+        b.settings.gridSize = 5;
+        b.settings.directions = { true, false, false, false, false, false };
+        b.engine.Clock().SetLimitMs(c.limitMs);
+        int yields = 0;
+        b.engine.Clock().SetYieldHook([&] { ++yields; }, 5);
+        QElapsedTimer wall;
+        wall.start();
+        const GenerationResult r = b.Generate(c.words, 8);
+        const qint64 elapsed = wall.elapsed();
+        EXPECT_EQ(r.outcome, GenerationOutcome::TimedOut);
+        EXPECT_TRUE(b.state.TimedOut);
+        EXPECT_GE(elapsed, c.limitMs);
+        EXPECT_GE(yields, 2) << "the window got its turn during the generation";
+        EXPECT_LE(yields, elapsed / 5 + 2) << "but not at every attempt";
+        QSet<int> owned;
+        for (const WordEntry& e : std::as_const(b.state.WordEntries)) {
+            EXPECT_EQ(ReadEntry(b.state, e, int(e.gridText.size())), e.gridText);
+            owned += CellsOf(e);
+        }
+        for (int y = 0; y < 31; ++y)
+            for (int x = 0; x < 31; ++x)
+                EXPECT_EQ(!b.state.LetterGrid.at(x, y).isEmpty(), owned.contains(y * 31 + x)) << x << "," << y;
     }
-    for (int y = 0; y < 31; ++y)
-        for (int x = 0; x < 31; ++x)
-            EXPECT_EQ(!b.state.LetterGrid.at(x, y).isEmpty(), owned.at(x, y) == 1) << x << "," << y;
-}
-
-TEST(GenerateCommand, WordSearchFillsNoCellAfterATimeOut)
-{
-    Bench b;
-    b.settings.gridSize = 5;
-    b.engine.Clock().SetLimitMs(50);
-    // Six five-letter words with no common letter cannot share a 5 x 5 grid left to right only.
-    // The time limit stops the placement wherever it is: the grid keeps the
-    // words placed so far and gets no filler letter.
-    b.settings.directions = { true, false, false, false, false, false };
-    const QStringList words { u("abcde"), u("fghij"), u("klmno"), u("pqrst"), u("uvwxy"), u("zzzzz") };
-    const GenerationResult r = b.Generate(words, 3);
-    EXPECT_EQ(r.outcome, GenerationOutcome::TimedOut);
-    EXPECT_EQ(CountCells(b.state, 5, [](const QString& c) { return !c.isEmpty() && c[0].isLower(); }), 0)
-        << "no filler pass ran";
 }
 
 } // namespace
