@@ -56,6 +56,7 @@ int main(int argc, char** argv)
     lx::Document doc(lx::FontCatalog::Installed().Names());
     doc.themeDatabase = &database;
     doc.folders = lx::DocumentFolders::Default();
+    doc.LoadWordFilter();
 
     lx::MainWindow window(doc);
     QObject::connect(&instance, &lx::SingleInstance::launched, &window, &lx::MainWindow::OpenFromOtherLaunch);

@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 
+#include "core/ProgramInfo.h"
 #include "document/Document.h"
 #include "document/FontCatalog.h"
 #include "render/DocumentRenderer.h"
@@ -100,6 +101,10 @@ std::unique_ptr<Document> MakeDocument()
     static CliPrompter prompter;
     auto doc = std::make_unique<Document>(FontCatalog::Installed().Names());
     doc->SetPrompter(&prompter);
+    // The program folder's filter of unfit words; the tool writes nothing in
+    // the teacher's folder and reads nothing from it.
+    doc->folders.program = ProgramFolder();
+    doc->LoadWordFilter();
     return doc;
 }
 

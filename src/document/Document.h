@@ -124,6 +124,9 @@ public:
     // were carried out.
     DocumentFolders folders;
     bool AskToSave();
+    // The words no word-search grid may show by chance: the program folder's
+    // filter file, and the teacher's own one in their folder.
+    void LoadWordFilter();
     // The teacher's template "modèle.lxg", else the program's, else a reset.
     bool NewDocument();
     bool OpenDocument(const QString& path);

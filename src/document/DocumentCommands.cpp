@@ -5,6 +5,7 @@
 
 #include "core/ProgramInfo.h"
 #include "document/DocumentValues.h"
+#include "puzzle/UnfitWords.h"
 #include "words/Plural.h"
 
 #include <QDir>
@@ -26,6 +27,16 @@ QString DocumentFilter()
 DocumentFolders DocumentFolders::Default()
 {
     return { UserFolder(), ProgramFolder() };
+}
+
+void Document::LoadWordFilter()
+{
+    QStringList words;
+    for (const QString& folder : { folders.program, folders.user }) {
+        if (!folder.isEmpty())
+            words += LoadUnfitWords(QDir(folder).filePath(QString::fromUtf8(kUnfitWordsFile)));
+    }
+    engine.SetUnfitWords(words);
 }
 
 QString Document::TemplatePath() const

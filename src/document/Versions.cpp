@@ -37,6 +37,7 @@ Versions MakeVersions(const Document& doc, int count, std::uint64_t seed, const 
     Document copy(doc.fontNames());
     copy.SetPrompter(&prompter);
     copy.engine.Clock().SetYieldHook(yield);
+    copy.engine.SetUnfitWords(doc.engine.UnfitWords());
     for (int k = 1; k <= std::clamp(count, 1, kMaxVersions); ++k) {
         copy.data = doc.data;
         copy.engine.SetFixedSeed(seed + std::uint64_t(k - 1));
