@@ -47,6 +47,13 @@ QWidget* BuildCommandBar(Controls& c, QWidget* parent)
                                 QStyle::SP_FileDialogDetailedView);
     c.cmdImprimer = button("cmdImprimer", "Imprimer", "Imprimer la fiche (Ctrl+P)", QStyle::SP_ComputerIcon);
     c.cmdExporterPdf = button("cmdExporterPdf", "PDF", "Exporter en PDF... (Ctrl+E)", QStyle::SP_DriveFDIcon);
+    c.vscVersions = Named(new QSpinBox(bar), U("vscVersions"),
+                          "Versions différentes : autant de pages, chacune avec sa propre grille des mêmes mots, "
+                          "pour que deux voisins n'aient pas la même");
+    c.vscVersions->setRange(1, 40);
+    c.vscVersions->setAccessibleName(U("Versions différentes"));
+    row->addWidget(Caption(bar, "&Versions :", c.vscVersions));
+    row->addWidget(c.vscVersions);
     row->addStretch();
     c.cmdAbout = button("cmdAbout", "À propos", "À propos... (F1)", QStyle::SP_MessageBoxInformation);
     return bar;

@@ -79,6 +79,7 @@ struct Controls {
     QPushButton* cmdEnregistrer = nullptr;
     QPushButton* cmdImprimer = nullptr;
     QPushButton* cmdExporterPdf = nullptr;
+    QSpinBox* vscVersions = nullptr; // versions printed or exported: one a page, each its own grid
     QPushButton* cmdImporterListe = nullptr;
     QPushButton* cmdAbout = nullptr;
 

@@ -15,6 +15,7 @@ class QTimer;
 namespace lx {
 
 class Document;
+struct DocumentData;
 class Prompter;
 class PreviewWidget;
 class UpdateChecker;
@@ -91,6 +92,8 @@ private:
     // Menus, printing and dropped files (WindowCommands.cpp).
     void BuildMenus();
     void PasteList();
+    // The pages a print or an export makes: the document, or its versions.
+    QList<DocumentData> PagesToPrint();
 
     // Commands (MainWindow.cpp).
     void BuildShortcuts();

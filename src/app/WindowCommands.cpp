@@ -6,12 +6,16 @@
 #include "app/PreviewWidget.h"
 #include "core/ProgramInfo.h"
 #include "document/Document.h"
+#include "document/Versions.h"
 #include "render/DocumentRenderer.h"
 #include "render/PageExport.h"
 #include "render/PainterSurface.h"
 #include "words/WordListParser.h"
 
 #include <QAction>
+#include <QDateTime>
+#include <QProgressDialog>
+#include <QSpinBox>
 #include <QClipboard>
 #include <QCursor>
 #include <QDragEnterEvent>
@@ -150,15 +154,33 @@ void MainWindow::cmdImprimer_Click()
         // none is left in the preview either.
         c_.lstLectureMots->setCurrentIndex({});
         doc_.ClearHighlight();
-        QPainter painter;
-        if (painter.begin(&printer)) {
-            PainterSurface surface(painter);
-            DocumentRenderer(doc_.data).RenderDocument(surface, 1.0);
-            painter.end();
-        }
+        DrawPages(printer, PagesToPrint());
         RedrawPreview();
     }
     FocusHolder();
+}
+
+QList<DocumentData> MainWindow::PagesToPrint()
+{
+    const int count = c_.vscVersions->value();
+    if (count <= 1)
+        return { doc_.data };
+    // Each version is a new generation of the same words: the window answers
+    // meanwhile, and the teacher may give up.
+    QProgressDialog progress(QStringLiteral("Création des versions…"), QStringLiteral("Annuler"), 0, count, this);
+    progress.setWindowTitle(ProductName());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    const Versions versions = MakeVersions(
+        doc_, count, std::uint64_t(QDateTime::currentMSecsSinceEpoch()),
+        [] { QCoreApplication::processEvents(); },
+        [&progress](int made) {
+            progress.setValue(made);
+            return !progress.wasCanceled();
+        });
+    if (!versions.error.isEmpty())
+        prompter_.Ask(MessageKind::Error, versions.error);
+    return versions.pages;
 }
 
 void MainWindow::ExportPdf()
@@ -167,8 +189,9 @@ void MainWindow::ExportPdf()
     const QString path = prompter_.SaveFileName({ QStringLiteral("Exporter en PDF"), QStringLiteral("Documents PDF (*.pdf)"),
                                                   doc_.folders.user, name + QStringLiteral(".pdf"), QStringLiteral("pdf") });
     if (!path.isEmpty()) {
+        const QList<DocumentData> pages = PagesToPrint();
         QString error;
-        if (!WritePagePdf(doc_.data, path, &error))
+        if (!pages.isEmpty() && !WritePagesPdf(pages, path, &error))
             prompter_.Ask(MessageKind::Error, error);
     }
     FocusHolder();

@@ -5,6 +5,9 @@
 #include "document/FontCatalog.h"
 #include "render/DocumentRenderer.h"
 #include "render/PageExport.h"
+#include "document/Versions.h"
+
+#include <QDateTime>
 
 #include <QFileInfo>
 
@@ -172,6 +175,35 @@ int Render(Document& doc, const QString& outputIn, int dpi)
     if (layout.Overflow) {
         out().flush();
         err() << "Attention : " << layout.OverflowText << "\n";
+    }
+    return kOk;
+}
+
+int RenderVersions(Document& doc, const QString& outputIn, int count, std::optional<std::uint64_t> seed)
+{
+    const QString output = QFileInfo(outputIn).absoluteFilePath();
+    if (QFileInfo(output).suffix().toLower() != QStringLiteral("pdf")) {
+        err() << "Les versions s'écrivent dans un PDF : " << outputIn << "\n";
+        return kInputError;
+    }
+    const std::uint64_t first = seed.value_or(std::uint64_t(QDateTime::currentMSecsSinceEpoch()));
+    const Versions versions = MakeVersions(doc, count, first);
+    if (!versions.error.isEmpty()) {
+        err() << versions.error << "\n";
+        return versions.outcome == GenerationOutcome::TimedOut ? kTimedOut : kRefused;
+    }
+    QString error;
+    QList<PageLayout> layouts;
+    if (!WritePagesPdf(versions.pages, output, &error, &layouts)) {
+        err() << error << "\n";
+        return kInputError;
+    }
+    out() << "Graine : " << first << "\n" << count << " versions enregistrées : " << output << "\n";
+    for (int k = 0; k < layouts.size(); ++k) {
+        if (layouts[k].Overflow) {
+            out().flush();
+            err() << "Attention (" << VersionLabel(k + 1, count) << ") : " << layouts[k].OverflowText << "\n";
+        }
     }
     return kOk;
 }

@@ -52,6 +52,9 @@ int Save(Document& doc, const QString& output);
 int Generate(Document& doc, std::optional<std::uint64_t> seed);
 // The page as it prints, as a PDF or a PNG image, chosen by the output's extension.
 int Render(Document& doc, const QString& output, int dpi);
+// Versions of the document, one a page of a PDF; version k from the seed + k - 1
+// (the seed from the clock when none is given, and told).
+int RenderVersions(Document& doc, const QString& output, int count, std::optional<std::uint64_t> seed);
 // The output must end with .pdf or .png.
 bool IsPageFile(const QString& output);
 

@@ -3,6 +3,7 @@
 #include "cli/Cli.h"
 #include "core/ProgramInfo.h"
 #include "document/Document.h"
+#include "document/Versions.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,6 +29,9 @@ void PrintHelp(QTextStream& s)
          "  lexigrille-cli render ENTREE.lxg -o SORTIE.pdf|SORTIE.png [--dpi N]\n"
          "      dessine la fiche telle qu'elle s'imprime (A4 portrait) en PDF ou en image PNG\n"
          "      de N points par pouce (150 par défaut, de 36 à 600)\n"
+         "  lexigrille-cli render ENTREE.lxg -o SORTIE.pdf --versions N [--seed S]\n"
+         "      N versions différentes de la fiche (jusqu'à 40), une par page, numérotées ;\n"
+         "      la page k est créée avec la graine S + k - 1\n"
          "  lexigrille-cli --help | --version\n"
          "\n"
          "Choix de new et make :\n"
@@ -73,6 +77,12 @@ int DocumentCommand(Options& o)
     std::unique_ptr<lx::Document> doc = MakeDocument();
     if (!Open(*doc, o.positional[0]))
         return kInputError;
+    if (o.command == QStringLiteral("render") && o.Has(QStringLiteral("--versions"))) {
+        const auto n = NumberOption(o, QStringLiteral("--versions"), 1, lx::kMaxVersions);
+        if (!n)
+            return kInputError;
+        return RenderVersions(*doc, output, int(*n), seed);
+    }
     if (o.command == QStringLiteral("render"))
         return Render(*doc, output, dpi);
     if (o.command == QStringLiteral("generate")) {
@@ -120,7 +130,7 @@ int main(int argc, char** argv)
     if (command == QStringLiteral("generate"))
         known << QStringLiteral("--seed");
     else if (command == QStringLiteral("render"))
-        known << QStringLiteral("--dpi");
+        known << QStringLiteral("--dpi") << QStringLiteral("--versions") << QStringLiteral("--seed");
     else if (command == QStringLiteral("new"))
         known = WorksheetOptionNames();
     else if (command == QStringLiteral("make"))

@@ -30,7 +30,8 @@ QString VersionLabel(int version, int count)
     return QStringLiteral("Version %1/%2").arg(version).arg(count);
 }
 
-Versions MakeVersions(const Document& doc, int count, std::uint64_t seed, const std::function<void()>& yield)
+Versions MakeVersions(const Document& doc, int count, std::uint64_t seed, const std::function<void()>& yield,
+                      const std::function<bool(int made)>& madeOne)
 {
     Versions out;
     VersionPrompter prompter;
@@ -43,6 +44,7 @@ Versions MakeVersions(const Document& doc, int count, std::uint64_t seed, const 
         copy.engine.SetFixedSeed(seed + std::uint64_t(k - 1));
         const GenerationResult r = copy.Generate();
         if (!r.succeeded()) {
+            out.outcome = r.outcome;
             out.error = QStringLiteral("La version %1 n'a pas pu être créée").arg(k);
             if (r.outcome == GenerationOutcome::TimedOut)
                 out.error += QStringLiteral(" : le temps de calcul est dépassé.");
@@ -52,6 +54,10 @@ Versions MakeVersions(const Document& doc, int count, std::uint64_t seed, const 
             return out;
         }
         out.pages.append(copy.data);
+        if (madeOne && !madeOne(k)) {
+            out.pages.clear();
+            return out;
+        }
     }
     return out;
 }

@@ -83,18 +83,28 @@ PageLayout DocumentRenderer::RenderDocument(Surface& surface, double ratio)
     else
         DrawUpperList();
 
-    SetFont(defaultFontName, 8, false, false);
-    surface.foreColor = kBlack;
-    DrawTextAt(surface, footerText, -1, kFooterY);
+    DrawFooter(kFooterY);
     SetPenWidth(surface, 1, layout_.IsPrinter);
 
     if (layout_.LowerHalfAvailable && st.lowerHalf != 0) {
         DrawLowerHalf();
-        SetFont(defaultFontName, 8, false, false);
-        surface.foreColor = kBlack;
-        DrawTextAt(surface, footerText, -1, kUpperFooterY);
+        DrawFooter(kUpperFooterY);
     }
     return layout_;
+}
+
+void DocumentRenderer::DrawFooter(double y)
+{
+    SetFont(defaultFontName, 8, false, false);
+    s_->foreColor = kBlack;
+    DrawTextAt(*s_, footerText, -1, y);
+    if (versionLabel.isEmpty())
+        return;
+    s_->foreColor = kDarkGrey;
+    s_->currentX = s_->ScaleWidth() - kHeaderX - s_->TextWidth(versionLabel);
+    s_->currentY = y;
+    s_->Print(versionLabel, false);
+    s_->foreColor = kBlack;
 }
 
 // The lower half: nothing, the solution or a second copy.

@@ -86,6 +86,9 @@ public:
 
     QString defaultFontName;
     QString footerText;
+    // "Version 3/25" when the page is one of several versions of a worksheet:
+    // printed small at the right of each footer, to match sheet and solution.
+    QString versionLabel;
 
 private:
     enum class GridMode { Puzzle, Solution };
@@ -146,6 +149,7 @@ private:
     void DrawLowerList();
     void DrawFlow(const ListFlow& flow);
     void DrawLowerHalf();
+    void DrawFooter(double y);
     void SetListFont(double size);
     void SetFont(const QString& name, double points, bool bold, bool italic, bool underline = false);
     void PrintCentred(const QString& s, int column, int row, double base, double th);

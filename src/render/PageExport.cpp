@@ -2,6 +2,7 @@
 
 #include "core/ProgramInfo.h"
 #include "document/DocumentData.h"
+#include "document/Versions.h"
 #include "document/SafeFile.h"
 #include "render/DocumentRenderer.h"
 #include "render/PainterSurface.h"
@@ -40,28 +41,72 @@ bool Write(const QString& path, const QByteArray& bytes, QString* errorText)
 
 } // namespace
 
-QByteArray RenderPagePdf(const DocumentData& data, PageLayout* layout)
+namespace {
+
+// A PDF of A4 portrait pages without margins, in memory.
+QByteArray PdfOf(const QList<DocumentData>& pages, QList<PageLayout>* layouts)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly))
+    if (pages.isEmpty() || !buffer.open(QIODevice::WriteOnly))
         return {};
     {
         QPdfWriter writer(&buffer);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
                                          QPageLayout::Millimeter));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-        writer.setTitle(data.settings.title);
+        writer.setTitle(pages.constFirst().settings.title);
         writer.setCreator(FullName());
-        QPainter painter;
-        if (!painter.begin(&writer))
+        const QList<PageLayout> drawn = DrawPages(writer, pages);
+        if (drawn.isEmpty())
             return {};
-        Render(data, painter, layout);
-        if (!painter.end())
-            return {};
+        if (layouts)
+            *layouts = drawn;
     }
     buffer.close();
     return bytes;
+}
+
+} // namespace
+
+QList<PageLayout> DrawPages(QPagedPaintDevice& device, const QList<DocumentData>& pages)
+{
+    QList<PageLayout> layouts;
+    QPainter painter;
+    if (!painter.begin(&device))
+        return layouts;
+    for (int k = 0; k < pages.size(); ++k) {
+        if (k > 0)
+            device.newPage();
+        PainterSurface surface(painter);
+        DocumentRenderer renderer(pages[k]);
+        if (pages.size() > 1)
+            renderer.versionLabel = VersionLabel(k + 1, int(pages.size()));
+        layouts.append(renderer.RenderDocument(surface, 1.0));
+    }
+    if (!painter.end())
+        layouts.clear();
+    return layouts;
+}
+
+QByteArray RenderPagePdf(const DocumentData& data, PageLayout* layout)
+{
+    QList<PageLayout> layouts;
+    const QByteArray pdf = PdfOf({ data }, &layouts);
+    if (layout && !layouts.isEmpty())
+        *layout = layouts.constFirst();
+    return pdf;
+}
+
+bool WritePagesPdf(const QList<DocumentData>& pages, const QString& path, QString* errorText, QList<PageLayout>* layouts)
+{
+    const QByteArray pdf = PdfOf(pages, layouts);
+    if (pdf.isEmpty()) {
+        if (errorText)
+            *errorText = QStringLiteral("Impossible de créer le document PDF.");
+        return false;
+    }
+    return Write(path, pdf, errorText);
 }
 
 QImage RenderPageImage(const DocumentData& data, int dpi, PageLayout* layout)

@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QList>
+#include <QPagedPaintDevice>
 #include <QString>
 
 namespace lx {
@@ -24,5 +26,13 @@ QImage RenderPageImage(const DocumentData& data, int dpi, PageLayout* layout = n
 bool WritePagePdf(const DocumentData& data, const QString& path, QString* errorText = nullptr, PageLayout* layout = nullptr);
 bool WritePagePng(const DocumentData& data, const QString& path, int dpi, QString* errorText = nullptr,
                   PageLayout* layout = nullptr);
+
+// Several pages on one paged device (a printer, a PDF): the versions of a
+// worksheet, each labelled "Version k/n" when there are several. Returns what
+// each page's rendering decided; empty when the device cannot be painted.
+QList<PageLayout> DrawPages(QPagedPaintDevice& device, const QList<DocumentData>& pages);
+// The pages as one PDF, written like WritePagePdf.
+bool WritePagesPdf(const QList<DocumentData>& pages, const QString& path, QString* errorText = nullptr,
+                   QList<PageLayout>* layouts = nullptr);
 
 } // namespace lx

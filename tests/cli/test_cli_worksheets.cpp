@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -81,6 +82,14 @@ TEST_F(CliWorksheets, NewAndMakeFromTheDatabaseOrAList)
     EXPECT_TRUE(QImage(out.filePath(u("c.png"))) == QImage(out.filePath(u("d.png"))));
     ASSERT_EQ(Run({ u("make"), u("-o"), u("e.pdf"), u("--level"), u("CE1"), u("--lower"), u("copie"), u("--size"), u("10") }), 0);
     EXPECT_TRUE(Read("e.pdf").startsWith("%PDF"));
+
+    // One version per pupil, one a page.
+    ASSERT_EQ(Run({ u("new"), u("-o"), u("f.lxg"), u("--level"), u("CP"), u("--size"), u("10") }), 0);
+    ASSERT_EQ(Run({ u("render"), u("f.lxg"), u("-o"), u("f.pdf"), u("--versions"), u("4"), u("--seed"), u("2") }), 0);
+    EXPECT_EQ(QString::fromLatin1(Read("f.pdf")).count(QRegularExpression(u("/Type\\s*/Page(?!s)"))), 4);
+    QString error;
+    EXPECT_EQ(Run({ u("render"), u("f.lxg"), u("-o"), u("f.png"), u("--versions"), u("4") }, &error), 1);
+    EXPECT_TRUE(error.contains(u("Les versions s'écrivent dans un PDF"))) << error.toStdString();
 }
 
 TEST_F(CliWorksheets, WrongChoicesAreRefusedAndNothingIsWritten)

@@ -4,6 +4,7 @@
 // and lists, and the list imports.
 #include "document/Document.h"
 #include "document/DocumentFile.h"
+#include "document/Versions.h"
 #include "puzzle/PuzzleTestSupport.h"
 #include "support/ScriptedPrompter.h"
 #include "words/WordListParser.h"
@@ -189,6 +190,30 @@ TEST_F(DocumentCommands, ListsFromAFileAndFromTheClipboard)
     EXPECT_EQ(prompter.asked.last().kind, MessageKind::Error);
     EXPECT_TRUE(prompter.asked.last().text.startsWith(u("Impossible de coller les données du presse-papiers !")));
     EXPECT_EQ(doc.words().Count(), 3) << "a failed paste changes nothing";
+}
+
+TEST_F(DocumentCommands, VersionsArePairwiseDifferentAndRepeatable)
+{
+    doc.PasteWordList(u("chat\nchien\nloup\nlion\nours\nvache\n"));
+    doc.Change(Setting::GridSize, 8);
+    ASSERT_TRUE(doc.Generate().succeeded());
+    const QString before = DocumentText(doc.data);
+    const Versions a = MakeVersions(doc, 6, 100);
+    ASSERT_EQ(a.pages.size(), 6);
+    for (int i = 0; i < a.pages.size(); ++i)
+        for (int j = i + 1; j < a.pages.size(); ++j)
+            EXPECT_FALSE(a.pages[i].puzzle.LetterGrid == a.pages[j].puzzle.LetterGrid) << i << " " << j;
+    EXPECT_EQ(DocumentText(doc.data), before) << "the document keeps its own puzzle";
+    const Versions b = MakeVersions(doc, 2, 101);
+    EXPECT_TRUE(b.pages[0].puzzle.LetterGrid == a.pages[1].puzzle.LetterGrid) << "version k uses the seed + k - 1";
+    EXPECT_EQ(VersionLabel(3, 25), u("Version 3/25"));
+
+    int made = 0;
+    EXPECT_TRUE(MakeVersions(doc, 5, 1, {}, [&](int) { return ++made < 2; }).pages.isEmpty()) << "given up";
+    doc.PasteWordList(u("anticonstitutionnellement\nchat\nchien\nloup\nours\n"));
+    const Versions refused = MakeVersions(doc, 3, 1);
+    EXPECT_TRUE(refused.pages.isEmpty());
+    EXPECT_TRUE(refused.error.startsWith(u("La version 1 n'a pas pu être créée : "))) << refused.error.toStdString();
 }
 
 } // namespace
