@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
@@ -61,7 +62,16 @@ MainWindow::MainWindow(Document& doc, Prompter* prompter, QWidget* parent)
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
     if (!printer.isNull() && printer.defaultPageSize().isValid())
         preview_->paperMillimetres = printer.defaultPageSize().size(QPageSize::Millimeter);
-    body->addWidget(preview_, 1);
+    auto* page = new QVBoxLayout;
+    page->addWidget(preview_, 1);
+    // What does not fit on the page even in small letters.
+    lblAvertissement_ = new QLabel(central);
+    lblAvertissement_->setObjectName(QStringLiteral("lblAvertissement"));
+    lblAvertissement_->setWordWrap(true);
+    lblAvertissement_->setStyleSheet(QStringLiteral("color: #c00000;"));
+    lblAvertissement_->hide();
+    page->addWidget(lblAvertissement_);
+    body->addLayout(page, 1);
     setCentralWidget(central);
 
     c_.pctDummy = new QWidget(central);
@@ -140,6 +150,8 @@ void MainWindow::RedrawPreview()
 void MainWindow::OnPageLaidOut(const PageLayout& layout)
 {
     doc_.SetLowerHalfAvailable(layout.LowerHalfAvailable);
+    lblAvertissement_->setText(layout.OverflowText);
+    lblAvertissement_->setVisible(layout.Overflow);
 }
 
 void MainWindow::FocusHolder()

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+class QLabel;
 class QMenu;
 class QPrinter;
 class QTimer;
@@ -111,6 +112,7 @@ private:
     Prompter& prompter_;
     Controls c_;
     PreviewWidget* preview_ = nullptr;
+    QLabel* lblAvertissement_ = nullptr;
     WordListModel* wordModel_ = nullptr;
     QTimer* tmrGenerer_ = nullptr;
     QTimer* tmrFlash_ = nullptr;

@@ -2,6 +2,8 @@
 
 #include "render/SymbolFont.h"
 
+#include <QList>
+
 #include <algorithm>
 #include <cmath>
 
@@ -19,12 +21,25 @@ void DrawTextAt(Surface& surface, const QString& text, double x, double y)
         surface.Print(text, true);
         return;
     }
-    // The rightmost space before the last character that lets the first part fit.
+    // The rightmost space before the last character that lets the first part
+    // fit. The width of the part grows with it, so the spaces are searched by
+    // halves: a text of thousands of words costs a dozen measures, not one
+    // per space, and the preview stays quick while it is typed.
+    QList<int> spaces;
+    for (int p = 0; p + 1 < text.size(); ++p) {
+        if (text[p] == QLatin1Char(' '))
+            spaces.append(p);
+    }
     int breakAt = -1;
-    for (int p = int(text.size()) - 2; p >= 0; --p) {
-        if (text[p] == QLatin1Char(' ') && start + surface.TextWidth(text.left(p)) <= rightLimit) {
-            breakAt = p;
-            break;
+    qsizetype low = 0;
+    qsizetype high = spaces.size() - 1;
+    while (low <= high) {
+        const qsizetype mid = (low + high) / 2;
+        if (start + surface.TextWidth(text.left(spaces[mid])) <= rightLimit) {
+            breakAt = spaces[mid];
+            low = mid + 1;
+        } else {
+            high = mid - 1;
         }
     }
     surface.currentY = y;
