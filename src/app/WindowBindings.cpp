@@ -67,6 +67,7 @@ void MainWindow::BindSettings()
             if (box->text() != value) {
                 const QSignalBlocker block(box);
                 box->setText(value);
+                box->setCursorPosition(0); // a text the teacher did not type shows from its start
             }
         };
     };
