@@ -2,7 +2,7 @@
 // against a small HTTP server of the test's own on the loopback interface,
 // and one Lexigrille per user.
 #include "app/AboutBox.h"
-#include "app/MainWindow.h"
+#include "app/WindowFixture.h"
 #include "app/SingleInstance.h"
 #include "app/StartUp.h"
 #include "app/UpdateCheck.h"
@@ -80,11 +80,11 @@ const QString kSave = U("Voulez-vous enregistrer les modifications ?");
 class AppShellTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder;
-    ThemeDatabase database;
-    std::unique_ptr<Document> doc;
-    test::ScriptedPrompter prompter;
-    std::unique_ptr<MainWindow> window;
+    test::WindowFixture f;
+    std::unique_ptr<Document>& doc = f.doc;
+    test::ScriptedPrompter& prompter = f.prompter;
+    std::unique_ptr<MainWindow>& window = f.window;
+    QTemporaryDir& folder = f.folder;
 
 private Q_SLOTS:
     void initTestCase()
@@ -94,26 +94,8 @@ private Q_SLOTS:
         qunsetenv("LEXIGRILLE_UPDATE_URL");
     }
 
-    void init()
-    {
-        database.Load(folder.path());
-        doc = std::make_unique<Document>(FontCatalog::Installed().Names());
-        doc->themeDatabase = &database;
-        doc->folders = { folder.path(), folder.path() };
-        prompter = {};
-        window = std::make_unique<MainWindow>(*doc, &prompter);
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        OpenFirstDocument(*doc, {});
-        window->FinishLoading();
-    }
-
-    void cleanup()
-    {
-        window.reset();
-        doc.reset();
-    }
+    void init() { f.Open(); }
+    void cleanup() { f.Close(); }
 
     // Every outcome of a check, from what the server does and what the
     // teacher answers.

@@ -1,14 +1,9 @@
 // The main window driven as a teacher would, through the controls' names:
 // a worksheet made from the word database, the game type's controls, a
 // generation that cannot finish, the text boxes' keys and bad input.
-#include "app/MainWindow.h"
 #include "app/PreviewWidget.h"
-#include "app/StartUp.h"
+#include "app/WindowFixture.h"
 #include "core/Text1252.h"
-#include "document/Document.h"
-#include "document/FontCatalog.h"
-#include "support/ScriptedPrompter.h"
-#include "words/ThemeDatabase.h"
 
 #include <QtTest>
 #include <QButtonGroup>
@@ -59,45 +54,23 @@ int ChangedPixels(const QImage& a, const QImage& b)
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder;
-    ThemeDatabase database;
-    std::unique_ptr<Document> doc;
-    test::ScriptedPrompter prompter;
-    std::unique_ptr<MainWindow> window;
+    test::WindowFixture f;
+    std::unique_ptr<Document>& doc = f.doc;
+    test::ScriptedPrompter& prompter = f.prompter;
+    std::unique_ptr<MainWindow>& window = f.window;
+    QTemporaryDir& folder = f.folder;
 
     template <typename W>
-    W* Find(const QString& name)
-    {
-        W* w = window->findChild<W*>(name);
-        if (!w)
-            qFatal("no control named %s", qPrintable(name));
-        return w;
-    }
+    W* Find(const QString& name) { return f.Find<W>(name); }
     QLineEdit* Edit(const char* name) { return Find<QLineEdit>(U(name)); }
 
 private Q_SLOTS:
     void init()
     {
         WriteLevelFiles(folder.path());
-        database.Load(folder.path());
-        doc = std::make_unique<Document>(FontCatalog::Installed().Names());
-        doc->themeDatabase = &database;
-        doc->folders = { folder.path(), folder.path() };
-        prompter = {};
-        window = std::make_unique<MainWindow>(*doc, &prompter);
-        window->resize(1366, 768);
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        OpenFirstDocument(*doc, {});
-        window->FinishLoading();
+        f.Open();
     }
-
-    void cleanup()
-    {
-        window.reset();
-        doc.reset();
-    }
+    void cleanup() { f.Close(); }
 
     void aWorksheetFromTheDatabase()
     {
@@ -208,6 +181,7 @@ private Q_SLOTS:
         QTest::keyClicks(code, "7");
         QVERIFY(!code->font().bold());
         Find<QRadioButton>(U("optValeurs_1"))->click();
+        Edit("txtBornes_0")->end(false);
         QTest::keyClicks(Edit("txtBornes_0"), "1x2");
         QCOMPARE(Edit("txtBornes_0")->text(), U("1012")); // the bound box keeps digits only
     }

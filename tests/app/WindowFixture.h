@@ -1,0 +1,60 @@
+#pragma once
+
+// The set-up of the window tests: a program folder of the test's own, a new
+// document, a scripted prompter and the real window over them, shown.
+
+#include "app/MainWindow.h"
+#include "app/StartUp.h"
+#include "document/Document.h"
+#include "document/FontCatalog.h"
+#include "support/ScriptedPrompter.h"
+#include "words/ThemeDatabase.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace lx::test {
+
+struct WindowFixture {
+    QTemporaryDir folder;
+    ThemeDatabase database;
+    std::unique_ptr<Document> doc;
+    ScriptedPrompter prompter;
+    std::unique_ptr<MainWindow> window;
+
+    // Opens the window on a new document, the level files of the folder loaded.
+    void Open()
+    {
+        database.Load(folder.path());
+        doc = std::make_unique<Document>(FontCatalog::Installed().Names());
+        doc->themeDatabase = &database;
+        doc->folders = { folder.path(), folder.path() };
+        prompter = {};
+        window = std::make_unique<MainWindow>(*doc, &prompter);
+        window->resize(1366, 768);
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        OpenFirstDocument(*doc, {});
+        window->FinishLoading();
+    }
+    void Close()
+    {
+        window.reset();
+        doc.reset();
+    }
+
+    // A control by its name; a missing one ends the test program.
+    template <typename W>
+    W* Find(const QString& name) const
+    {
+        W* w = window->findChild<W*>(name);
+        if (!w)
+            qFatal("no control named %s", qPrintable(name));
+        return w;
+    }
+};
+
+} // namespace lx::test
