@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <tuple>
 
 namespace lx {
@@ -130,6 +131,40 @@ TEST(DocumentWords, ChecksDiscardThePuzzleMarkTheDocumentAndClicksHighlight)
         EXPECT_EQ(doc.words().CheckedCount(), 3) << "still suppressed after the imports";
     }
     EXPECT_EQ(redraws, 0);
+}
+
+// Every value the file keeps marks the document modified when the teacher
+// changes it (bold, italic, the bounds, a code box and the revealed letter
+// used not to, and closing lost them without a question).
+TEST(DocumentChanges, EverySavedValueMarksTheDocument)
+{
+    const std::function<void(Document&)> changes[] = {
+        [](Document& d) { d.Change(Setting::GridBold, true); },
+        [](Document& d) { d.Change(Setting::ListItalic, true); },
+        [](Document& d) { d.Change(Setting::RangeTo, u("40")); },
+        [](Document& d) { d.SetLetterCodeText(2, u("5")); },
+        [](Document& d) { d.Change(Setting::LevelNaming, 1); },
+        [](Document& d) { d.Change(Setting::ShuffleList, true); },
+        [](Document& d) {
+            AddWords(d, { "chat", "chien", "loup", "lion", "ours" });
+            d.Change(Setting::GameType, 1);
+            ASSERT_TRUE(d.Generate().succeeded());
+            d.TakeSnapshot();
+            d.ChooseRevealLetter(2);
+        },
+    };
+    int n = 0;
+    for (const auto& change : changes) {
+        Document doc(kFonts);
+        change(doc);
+        EXPECT_TRUE(doc.life.modified) << n++;
+    }
+    Document doc(kFonts); // the game type renames the title and marks it too
+    doc.Change(Setting::Title, u("Lexigrille du lundi"));
+    doc.TakeSnapshot();
+    doc.Change(Setting::GameType, 2);
+    EXPECT_EQ(doc.settings().title, u("Mots codés du lundi"));
+    EXPECT_TRUE(doc.life.modified);
 }
 
 TEST(DocumentGenerate, QuestionsAndRefusalsGoThroughThePrompter)
