@@ -9,7 +9,6 @@
 #include "document/Versions.h"
 #include "render/DocumentRenderer.h"
 #include "render/PageExport.h"
-#include "render/PainterSurface.h"
 #include "words/WordListParser.h"
 
 #include <QAction>
@@ -25,7 +24,6 @@
 #include <QListView>
 #include <QMenu>
 #include <QMimeData>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
