@@ -1,6 +1,7 @@
 // Filler letters and the hidden message of a word search.
 #include "PuzzleTestSupport.h"
 
+#include "puzzle/MessageFit.h"
 #include "puzzle/UnfitWords.h"
 #include "words/WordForms.h"
 
@@ -254,6 +255,100 @@ TEST(RefillMessage, KeepsWordCharactersAndLeavesOtherModesAlone)
     b.state.LetterGrid.at(0, 0) = u("m");
     b.engine.RefillMessage(u("zut"));
     EXPECT_EQ(b.state.LetterGrid.at(0, 0), u("m"));
+}
+
+} // namespace
+} // namespace lx::test
+
+namespace lx::test {
+namespace {
+
+// The first `letters` letters of a message as a teacher types it.
+QString MessageOf(int letters)
+{
+    const QString text = u("Bravo les enfants, vous avez retrouvé tous les mots ! ");
+    QString out;
+    for (int k = 0; LettersOnly(out).size() < letters; ++k)
+        out += text[k % text.size()];
+    return out;
+}
+
+// Free cells = side² − the words' letters + the cells they share: the sizes
+// that take a message exactly, one sentence for each way it can fall.
+TEST(MessageFit, GridSizesAndTheirSentence)
+{
+    EXPECT_EQ(CountWordCells({ u("CHAT"), u("LION"), u("LOUP"), u("OURS"), u("RAT") }), (WordCells { 19, 4, 3 }))
+        << "LION has no letter of CHAT: it crosses nothing before it";
+    struct Case {
+        WordCells words;
+        int letters;
+        QList<int> sides;
+        const char* sentence;
+    };
+    const Case cases[] {
+        { { 65, 8, 11 }, 20, { 9 }, "Ce message tiendrait dans une grille de 9×9." },
+        { { 100, 9, 25 }, 22, { 10, 11 }, "Ce message tiendrait dans une grille de 10×10 ou 11×11." },
+        { { 100, 9, 60 }, 50, { 10, 11, 12 }, "Ce message tiendrait dans une grille de 10×10, 11×11 ou 12×12." },
+        { { 100, 9, 80 }, 75, { 10, 11, 12, 13 }, "Ce message tiendrait dans une grille de 10×10 à 13×13." },
+        { { 65, 8, 11 }, 30, {},
+          "Ce message ne tient dans aucune grille : retirez 3 lettres pour une grille de 9×9 ou ajoutez-en 5 pour une "
+          "grille de 10×10." },
+        { { 19, 4, 3 }, 3, {}, "Ce message est trop court pour ces mots : il faut au moins 6 lettres, pour une grille de 5×5." },
+        // Words over nearly every cell: one free cell in twelve at least.
+        { { 100, 10, 20 }, 5, {}, "Ce message est trop court pour ces mots : il faut au moins 9 lettres, pour une grille de 10×10." },
+        { { 65, 8, 11 }, 300, {}, "Ce message est trop long pour ces mots : une grille de 18×18 en prend au plus 270 lettres." },
+        { { 40, 19, 5 }, 10, {}, "" }, // no word search takes a word of 19 letters
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(GridSidesForMessage(c.words, c.letters), c.sides) << c.sentence;
+        EXPECT_EQ(GridSizeAdvice(c.words, c.letters), u(c.sentence));
+    }
+}
+
+// A message that fits the size fills the free cells exactly, seed after
+// seed, with no unwanted reading; one too short gets the nearest layout (no
+// cell shared), one too long at least the sharing counted on.
+TEST(MessageFit, GenerationLaysTheWordsForTheMessage)
+{
+    enum Expect { Fits, TooShort, TooLong };
+    struct Case {
+        QStringList words;
+        int side;
+        bool all;
+        int extra; // message letters beyond side² − the words' letters
+        Expect expect;
+    };
+    const Case cases[] {
+        { Animals12(), 10, false, 0, Fits }, { Animals12(), 10, false, 6, Fits }, { Animals12(), 9, true, 11, Fits },
+        { School20(), 14, true, 12, Fits }, { FillInWords(20), 13, false, 10, Fits },
+        { Animals12(), 12, false, -40, TooShort }, { Animals12(), 9, false, 40, TooLong },
+    };
+    for (const Case& c : cases) {
+        Bench lists;
+        lists.engine.PrepareWordLists(c.words);
+        const WordCells cells = CountWordCells(lists.engine.GridForms());
+        const int unshared = c.side * c.side - cells.letters;
+        const int letters = unshared + c.extra;
+        EXPECT_EQ(MessageFitsGrid(cells, letters, c.side), c.expect == Fits) << c.side << " " << letters;
+        for (std::uint64_t seed = 1; seed <= 5; ++seed) {
+            SCOPED_TRACE(testing::Message() << c.words.first().toStdString() << " " << c.side << " seed " << seed);
+            Bench b;
+            b.settings.gridSize = c.side;
+            b.settings.directions = c.all ? kAllDirections : PuzzleSettings {}.directions;
+            b.settings.randomFill = false;
+            b.settings.message = MessageOf(letters);
+            ASSERT_TRUE(b.Generate(c.words, seed).succeeded());
+            EXPECT_EQ(UnwantedReadings(b.state, b.engine.UnfitWords()), QStringList());
+            for (const WordEntry& e : std::as_const(b.state.WordEntries))
+                EXPECT_EQ(ReadEntry(b.state, e, int(e.gridText.size())), e.gridText);
+            if (c.expect == Fits)
+                EXPECT_EQ(b.state.BalanceLabel, (LetterBalanceLabel { u("0/%1").arg(letters), BalanceColour::Green, QString() }));
+            else if (c.expect == TooShort)
+                EXPECT_EQ(b.state.LetterBalance, -c.extra);
+            else
+                EXPECT_GE(b.state.LetterBalance, cells.sharing - c.extra);
+        }
+    }
 }
 
 } // namespace
