@@ -495,11 +495,14 @@ QString messageOf(int letters)
 
 // Hidden messages that can fill a grid exactly (the sizes the window would
 // advise): the four lists of fifteen words and twelve words, in grids of
-// 9 x 9 (nearly full), 10 x 10, 12 x 12 and 14 x 14, every third message length the size takes,
-// four seeds each; default directions (range 0) or every direction (range 1).
+// 9 x 9 (nearly full), 10 x 10, 12 x 12 and 14 x 14, every third message
+// length the size takes, four seeds each; default directions (range 0), every
+// direction (1), or left to right only (2: no crossing, no sharing counted on).
 void BM_WordSearch_MessageFit(benchmark::State& state)
 {
-    const bool all = state.range(0) == 1;
+    const std::array<bool, 6> directions = state.range(0) == 0 ? kDefaultDirections
+        : state.range(0) == 1                                   ? kAllDirections
+                                                                : std::array<bool, 6> { true, false, false, false, false, false };
     QList<QStringList> lists = readingLists();
     lists.append(twelveWords());
     int runs = 0, fit = 0, generated = 0;
@@ -515,12 +518,13 @@ void BM_WordSearch_MessageFit(benchmark::State& state)
                 for (const lx::TaggedItem& item : std::as_const(s.WordsByLength))
                     forms.append(lx::ToGridForm(item.text));
             }
-            const lx::WordCells cells = lx::CountWordCells(forms);
+            const lx::WordCells cells = lx::CountWordCells(forms, lx::WordsCanCross(directions));
             for (int side : { 9, 10, 12, 14 }) {
-                for (int letters = 1; letters <= side * side; letters += 3) {
-                    if (!lx::MessageFitsGrid(cells, letters, side))
+                int fitting = 0;
+                for (int letters = 1; letters <= side * side; ++letters) {
+                    if (!lx::MessageFitsGrid(cells, letters, side) || fitting++ % 3 != 0)
                         continue;
-                    Case c = wordSearchCase(words, side, all ? kAllDirections : kDefaultDirections);
+                    Case c = wordSearchCase(words, side, directions);
                     c.settings.randomFill = false;
                     c.settings.message = messageOf(letters);
                     lx::PuzzleState puzzle;
@@ -570,7 +574,7 @@ void BM_FillIn_LongFruitsAndVegetables(benchmark::State& state)
 
 BENCHMARK(BM_WordSearch_15Words_12x12_AllDirections)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WordSearch_Readings)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WordSearch_MessageFit)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WordSearch_MessageFit)->Arg(0)->Arg(1)->Arg(2)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WordSearch_12Words_10x10_AllDirections)
     ->Iterations(200)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WordSearch_20Words_12x12_AllDirections)

@@ -270,7 +270,7 @@ QString Document::MessageSizeAdvice() const
     }
     if (words && free == letters)
         return {};
-    const WordCells cells = CountWordCells(engine.GridForms());
+    const WordCells cells = CountWordCells(engine.GridForms(), WordsCanCross(p.directions));
     return MessageFitsGrid(cells, letters, p.gridSize) ? QString() : GridSizeAdvice(cells, letters);
 }
 

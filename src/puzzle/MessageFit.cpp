@@ -36,7 +36,7 @@ QString letters(int count)
 // they have a letter in common: that is the sharing counted on. A layout
 // often shares more (a word crossing two others, or running along a word
 // that begins the same way), but not surely.
-WordCells CountWordCells(const QStringList& gridForms)
+WordCells CountWordCells(const QStringList& gridForms, bool crossing)
 {
     WordCells w;
     unsigned before = 0;
@@ -45,9 +45,23 @@ WordCells CountWordCells(const QStringList& gridForms)
         const unsigned set = letterSet(form);
         w.letters += n;
         w.longest = std::max(w.longest, n);
-        if (n >= 2 && (set & before))
+        if (crossing && n >= 2 && (set & before))
             ++w.sharing;
         before |= set;
+    }
+    if (!crossing) {
+        // Longest first, each word in the first row with room left.
+        for (int side = kMinGridSide; side <= kMaxGridSide; ++side) {
+            QList<int> room(side, side);
+            for (const QString& form : gridForms) {
+                auto row = std::find_if(room.begin(), room.end(), [&](int r) { return r >= form.size(); });
+                if (row == room.end()) {
+                    w.rows &= ~(1u << side);
+                    break;
+                }
+                *row -= int(form.size());
+            }
+        }
     }
     return w;
 }
@@ -64,7 +78,7 @@ struct LetterRange {
 };
 LetterRange lettersTaken(const WordCells& words, int side)
 {
-    if (side < std::max(kMinGridSide, words.longest) || side > kMaxGridSide)
+    if (side < std::max(kMinGridSide, words.longest) || side > kMaxGridSide || !(words.rows >> side & 1u))
         return { 1, 0 };
     const int cells = side * side;
     const int unshared = cells - words.letters; // free cells when no cell is shared

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 namespace lx {
 
 // What the words of a word search take of the grid.
@@ -17,11 +19,21 @@ struct WordCells {
     int letters = 0; // the cells the words cover when they share none
     int longest = 0; // the longest grid form: the smallest grid side
     int sharing = 0; // the cells the words can be counted on to share
+    // Words that cannot cross must lie in the rows side by side: bit `side` is
+    // set when they go in `side` rows of `side` cells without sharing any.
+    unsigned rows = ~0u;
     bool operator==(const WordCells&) const = default;
 };
 
-// From the grid forms of the words, longest first (the order they are laid in).
-WordCells CountWordCells(const QStringList& gridForms);
+// From the grid forms of the words, longest first (the order they are laid
+// in). Words cross only when they may lie along two lines: with the direction
+// boxes of one line only (left to right, right to left) no sharing is counted on.
+WordCells CountWordCells(const QStringList& gridForms, bool crossing);
+// Whether the six direction boxes let words cross.
+inline bool WordsCanCross(const std::array<bool, 6>& directions)
+{
+    return directions[2] || directions[3] || directions[4] || directions[5];
+}
 
 // The grid sides of the word search, and whether a message of
 // `messageLetters` letters can fill exactly the free cells of a side x side grid.

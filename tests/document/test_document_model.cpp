@@ -180,6 +180,7 @@ TEST(DocumentMessage, SizeAdviceWhenNoLayoutTakesTheMessage)
     for (const Case& c : cases) {
         Document doc(kFonts);
         AddWords(doc, { "chat", "chien", "lapin", "cheval", "vache", "mouton" });
+        doc.settings().puzzle.directions = { true, false, true, false, false, false }; // across and down: words cross
         doc.settings().puzzle.message = QString(c.letters, QLatin1Char('a')) + u(" !");
         doc.settings().puzzle.randomFill = c.randomFill;
         doc.settings().puzzle.gameType = c.type;

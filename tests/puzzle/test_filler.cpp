@@ -277,7 +277,7 @@ QString MessageOf(int letters)
 // that take a message exactly, one sentence for each way it can fall.
 TEST(MessageFit, GridSizesAndTheirSentence)
 {
-    EXPECT_EQ(CountWordCells({ u("CHAT"), u("LION"), u("LOUP"), u("OURS"), u("RAT") }), (WordCells { 19, 4, 3 }))
+    EXPECT_EQ(CountWordCells({ u("CHAT"), u("LION"), u("LOUP"), u("OURS"), u("RAT") }, true), (WordCells { 19, 4, 3 }))
         << "LION has no letter of CHAT: it crosses nothing before it";
     struct Case {
         WordCells words;
@@ -326,7 +326,7 @@ TEST(MessageFit, GenerationLaysTheWordsForTheMessage)
     for (const Case& c : cases) {
         Bench lists;
         lists.engine.PrepareWordLists(c.words);
-        const WordCells cells = CountWordCells(lists.engine.GridForms());
+        const WordCells cells = CountWordCells(lists.engine.GridForms(), WordsCanCross(c.all ? kAllDirections : PuzzleSettings {}.directions));
         const int unshared = c.side * c.side - cells.letters;
         const int letters = unshared + c.extra;
         EXPECT_EQ(MessageFitsGrid(cells, letters, c.side), c.expect == Fits) << c.side << " " << letters;
