@@ -21,13 +21,19 @@
 //   unfit, unfit_long  share of the word searches where a word of the unfit
 //                 list (data/filtres/mots-exclus.txt) can be read outside a
 //                 listed word that contains it; unfit_long: one of 4 letters or more
+//   fit_rate      hidden message: share of the generations whose free cells
+//                 number exactly the message's letters (balance 0/n)
+//   fit_ms, max_ms  hidden message: mean time of the generations that fit,
+//                 and the longest generation
 //
 // The figures that matter: BM_WordSearch_15Words_12x12_AllDirections (the
 // time of the most common generation), BM_WordSearch_Readings (/0 random
 // filler, /1 hidden message: second_reading and unfit should be 0 with random
-// filler), BM_FillIn_FruitsAndVegetables/20 and /30 (success_rate).
+// filler), BM_WordSearch_MessageFit (fit_rate, fit_ms),
+// BM_FillIn_FruitsAndVegetables/20 and /30 (success_rate).
 #include "puzzle/Engine.h"
 #include "puzzle/GenerationClock.h"
+#include "puzzle/MessageFit.h"
 #include "puzzle/PuzzleState.h"
 #include "puzzle/UnfitWords.h"
 #include "words/WordForms.h"
@@ -39,6 +45,7 @@
 #include <QStringList>
 
 #include <array>
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <initializer_list>
@@ -472,6 +479,85 @@ void BM_WordSearch_Readings(benchmark::State& state)
     state.counters["unfit_long"] = double(unfitLong) / std::max(generated, 1);
 }
 
+// The first `letters` letters of a teacher's message, as typed (spaces,
+// accents and punctuation included).
+QString messageOf(int letters)
+{
+    static const QString text = QString::fromUtf8(
+        "Bravo, tu as retrouvé tous les mots cachés ! Maintenant, colorie le dessin et montre ton travail à la "
+        "maîtresse. Demain matin, avant la récréation, nous irons tous ensemble au jardin de l'école pour planter "
+        "des fleurs, des radis et des salades. N'oublie pas tes bottes ! ");
+    QString out;
+    for (int k = 0; lx::LettersOnly(out).size() < letters; ++k)
+        out += text[k % text.size()];
+    return out;
+}
+
+// Hidden messages that can fill a grid exactly (the sizes the window would
+// advise): the four lists of fifteen words and twelve words, in grids of
+// 9 x 9 (nearly full), 10 x 10, 12 x 12 and 14 x 14, every third message
+// length the size takes, four seeds each; default directions (range 0), every
+// direction (1), or left to right only (2: no crossing, no sharing counted on).
+void BM_WordSearch_MessageFit(benchmark::State& state)
+{
+    const std::array<bool, 6> directions = state.range(0) == 0 ? kDefaultDirections
+        : state.range(0) == 1                                   ? kAllDirections
+                                                                : std::array<bool, 6> { true, false, false, false, false, false };
+    QList<QStringList> lists = readingLists();
+    lists.append(twelveWords());
+    int runs = 0, fit = 0, generated = 0;
+    double fitMs = 0.0, maxMs = 0.0;
+    for (auto _ : state) {
+        for (const QStringList& words : std::as_const(lists)) {
+            QStringList forms;
+            {
+                lx::PuzzleState s;
+                lx::PuzzleSettings p;
+                lx::PuzzleEngine e(s, p);
+                e.PrepareWordLists(words);
+                for (const lx::TaggedItem& item : std::as_const(s.WordsByLength))
+                    forms.append(lx::ToGridForm(item.text));
+            }
+            const lx::WordCells cells = lx::CountWordCells(forms, lx::WordsCanCross(directions));
+            for (int side : { 9, 10, 12, 14 }) {
+                int fitting = 0;
+                for (int letters = 1; letters <= side * side; ++letters) {
+                    if (!lx::MessageFitsGrid(cells, letters, side) || fitting++ % 3 != 0)
+                        continue;
+                    Case c = wordSearchCase(words, side, directions);
+                    c.settings.randomFill = false;
+                    c.settings.message = messageOf(letters);
+                    lx::PuzzleState puzzle;
+                    lx::PuzzleSettings settings = c.settings;
+                    lx::PuzzleEngine engine(puzzle, settings);
+                    engine.SetUnfitWords(unfitWords());
+                    for (std::uint64_t seed = 0; seed < 4; ++seed) {
+                        lx::ThemeSelection themes;
+                        settings = c.settings;
+                        engine.SetFixedSeed(seed);
+                        const auto start = std::chrono::steady_clock::now();
+                        const bool ok = engine.Generate(c.words, themes).succeeded();
+                        const double ms
+                            = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+                        ++runs;
+                        maxMs = std::max(maxMs, ms);
+                        generated += ok ? 1 : 0;
+                        if (ok && puzzle.LetterBalance == 0) {
+                            ++fit;
+                            fitMs += ms;
+                        }
+                    }
+                }
+            }
+        }
+    }
+    state.counters["runs"] = runs;
+    state.counters["success_rate"] = double(generated) / std::max(runs, 1);
+    state.counters["fit_rate"] = double(fit) / std::max(runs, 1);
+    state.counters["fit_ms"] = fit > 0 ? fitMs / fit : 0.0;
+    state.counters["max_ms"] = maxMs;
+}
+
 void BM_FillIn_FruitsAndVegetables(benchmark::State& state)
 {
     const Case c = fillInCase(fruitsAndVegetables().mid(0, int(state.range(0))));
@@ -488,6 +574,7 @@ void BM_FillIn_LongFruitsAndVegetables(benchmark::State& state)
 
 BENCHMARK(BM_WordSearch_15Words_12x12_AllDirections)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WordSearch_Readings)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WordSearch_MessageFit)->Arg(0)->Arg(1)->Arg(2)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WordSearch_12Words_10x10_AllDirections)
     ->Iterations(200)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WordSearch_20Words_12x12_AllDirections)

@@ -3,6 +3,7 @@
 #include "document/DocumentFile.h"
 #include "document/DocumentValues.h"
 #include "document/SafeFile.h"
+#include "puzzle/MessageFit.h"
 #include "words/Themes.h"
 #include "words/WordForms.h"
 
@@ -245,6 +246,32 @@ void Document::ShowLoadedLetterBalance()
     }
     z.EmptyCellCount = std::int16_t(free);
     engine.ShowLetterBalance();
+}
+
+QString Document::MessageSizeAdvice() const
+{
+    const PuzzleState& z = data.puzzle;
+    const PuzzleSettings& p = data.settings.puzzle;
+    const int letters = int(LettersOnly(p.message.trimmed()).size());
+    if (p.gameType != GameType::WordSearch || p.randomFill || letters == 0
+        || engine.GridForms().size() < PuzzleEngine::kMinimumWords)
+        return {};
+    // The grid on the page takes the message exactly: a layout sharing more
+    // cells than the sizes count on.
+    const int side = std::min(p.gridSize, PuzzleState::kSide);
+    int free = 0;
+    bool words = false;
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            const QString& cell = z.LetterGrid.at(x, y);
+            free += cell.isEmpty() || cell[0].isLower() ? 1 : 0;
+            words = words || (!cell.isEmpty() && !cell[0].isLower());
+        }
+    }
+    if (words && free == letters)
+        return {};
+    const WordCells cells = CountWordCells(engine.GridForms(), WordsCanCross(p.directions));
+    return MessageFitsGrid(cells, letters, p.gridSize) ? QString() : GridSizeAdvice(cells, letters);
 }
 
 // ---------------------------------------------------------------------------

@@ -96,6 +96,12 @@ public:
     bool LowerHalfAvailable() const { return lowerHalfAvailable_; }
     // The window reports what its last drawing of the page decided.
     void SetLowerHalfAvailable(bool available);
+    // Shown beside the letter balance of a hidden message that no layout of
+    // the words can fit exactly at the chosen grid size: the sizes that would
+    // ("Ce message tiendrait dans une grille de 9×9 ou 10×10."), or what to
+    // change. Empty when the size suits the message (or the grid already takes
+    // it exactly), with random letters, and for the other game types.
+    QString MessageSizeAdvice() const;
 
     // A change the teacher makes in the window: the value is stored, then,
     // unless events are suppressed, its follow-up runs (the puzzle adjusted in

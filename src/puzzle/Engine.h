@@ -107,6 +107,8 @@ public:
     // entries and the codes stay as they were read.
     void RebuildWordListsKeepingPuzzle(const QStringList& checkedWords);
     void CountLetters();
+    // The grid forms of WordsByLength, longest first, as the lists were last built.
+    const QStringList& GridForms() const { return gridForms_; }
 
     // Word search.
     bool PlaceWord(int code, int dx, int dy);
@@ -137,7 +139,8 @@ public:
     static QString SymbolCharacters();
 
     // Hidden message: the number of layouts tried for the one with the fewest
-    // unwanted readings (the message cannot be changed, the words can move).
+    // unwanted readings (the message cannot be changed, the words can move)
+    // whose free cells hold the message exactly, or as nearly as can be.
     static constexpr int kMessageLayouts = 400;
     // Random filler: layouts tried before the one with the fewest readings
     // left is kept (only lists of a few letters get that far).
@@ -157,6 +160,8 @@ public:
 private:
     bool GenerateWordSearch();
     bool PlaceWordSearchWords();
+    bool PlaceWordsForMessage(int wanted);
+    void FindWordPlaces(int i, const std::array<bool, 8>& codes);
     int FitSearchWord(int i, int x, int y, int code) const;
     bool PlaceSearchWord(int i, int first, int code);
     void PrepareFiller();
@@ -209,6 +214,13 @@ private:
     std::vector<int> drawn_;
     std::array<std::uint32_t, SearchGrid::kCells> stamp_ {};
     std::uint32_t stampNow_ = 0;
+    // Hidden message: the places where the word being laid fits.
+    struct WordPlace {
+        std::int16_t first;
+        std::int8_t code;
+        std::int8_t shared;
+    };
+    std::vector<WordPlace> places_;
 
     // The word being placed: start cell, last offset, grid text, entry index.
     int x_ = 0;

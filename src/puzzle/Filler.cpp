@@ -6,7 +6,9 @@
 // list) is a fault of the grid. Random filler letters of such a reading are
 // drawn again; the words themselves never make one (their placement refuses
 // it). The hidden message cannot be redrawn, so other layouts of the words are
-// tried and the one with the fewest such readings is kept.
+// tried and the one with the fewest such readings is kept; among those, the
+// first whose free cells number exactly the message's letters (the words are
+// laid to share just enough cells, see MessageLayout.cpp).
 #include "puzzle/Engine.h"
 #include "puzzle/UnfitWords.h"
 
@@ -16,6 +18,7 @@
 
 #include "core/TextFile.h"
 
+#include <cstdlib>
 #include <limits>
 
 namespace lx {
@@ -147,37 +150,59 @@ int PuzzleEngine::MendFiller()
 
 // Places the words and fills the free cells; with the hidden message, or when
 // the random filler cannot avoid a reading, other layouts are tried and the
-// best one kept. False when the time limit ends it before any layout is done.
+// best one kept: the fewest unwanted readings, then (hidden message) the free
+// cells nearest to the message's letter count. False when the time limit ends
+// it before any layout is done.
 bool PuzzleEngine::GenerateWordSearch()
 {
     readings_.SetListedWords(forms_);
     PrepareFiller();
     const bool randomFill = settings_.randomFill;
     const int layouts = std::max(1, randomFill ? randomLayouts_ : messageLayouts_);
-    int bestBad = std::numeric_limits<int>::max();
+    // Hidden message: the cells the words should share for the message to fill
+    // the free cells exactly. A message shorter than the free cells left when
+    // no cell is shared comes nearest with no cell shared.
+    int letters = 0;
+    for (int i = 0; i < std::min<int>(s_.WordCount, int(forms_.size())); ++i)
+        letters += int(forms_[i].size());
+    const int messageLength = int(s_.MessageLetters.size());
+    const int unshared = s_.GridSize * s_.GridSize - letters;
+    const int wanted = messageLength - unshared;
+    const int nearest = randomFill ? 0 : std::max(0, -wanted);
+    // What the placement aims at: in a crowded grid the last words may find
+    // no place but over other letters, so a layout that shared more (or less)
+    // than wanted makes the next one aim lower (or higher).
+    int aim = std::max(0, wanted);
+    constexpr int kNone = std::numeric_limits<int>::max();
+    int bestBad = kNone;
+    int bestGap = kNone;
     bool lastIsBest = false;
     SearchGrid best;
     std::vector<PlacedWord> bestPlaced;
     for (int layout = 0; layout < layouts; ++layout) {
-        if (!PlaceWordSearchWords()) {
+        if (!(randomFill ? PlaceWordSearchWords() : PlaceWordsForMessage(aim))) {
             lastIsBest = false; // the time limit, amid the placement
             break;
         }
         DrawFiller();
         const int bad = randomFill ? MendFiller()
                                    : readings_.ReadAll(grid_, placed_, [](const ReadingFinder::Reading&) {});
-        lastIsBest = bad < bestBad;
+        const int gap = randomFill ? 0 : std::abs(int(freeCells_.size()) - messageLength);
+        aim = std::max(0, aim + messageLength - int(freeCells_.size()));
+        const bool done = bad == 0 && gap <= nearest;
+        lastIsBest = bad < bestBad || (bad == bestBad && gap < bestGap);
         if (lastIsBest) {
             bestBad = bad;
-            if (bad > 0) {
+            bestGap = gap;
+            if (!done) {
                 best = grid_;
                 bestPlaced = placed_;
             }
         }
-        if (bad == 0 || Tick())
+        if (done || Tick())
             break;
     }
-    if (bestBad == std::numeric_limits<int>::max()) {
+    if (bestBad == kNone) {
         // The time limit came first: the words placed so far, no filler.
         WriteSearchLetters();
         WriteSearchEntries();

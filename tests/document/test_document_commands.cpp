@@ -5,8 +5,8 @@
 #include "document/Document.h"
 #include "document/DocumentFile.h"
 #include "document/Versions.h"
-#include "puzzle/PuzzleTestSupport.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TextSupport.h"
 #include "words/WordListParser.h"
 
 #include <QDir>

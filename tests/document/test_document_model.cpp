@@ -194,6 +194,45 @@ TEST(DocumentGenerate, QuestionsAndRefusalsGoThroughThePrompter)
     EXPECT_FALSE(few.life.modified);
 }
 
+// The sizes are named beside the letter balance only when no layout can take
+// the message at the chosen size: six words of 31 letters sharing 4 cells at
+// most leave 69 to 73 free cells in 10 x 10, 18 to 22 in 7 x 7.
+TEST(DocumentMessage, SizeAdviceWhenNoLayoutTakesTheMessage)
+{
+    struct Case {
+        int letters;
+        bool randomFill;
+        GameType type;
+        const char* advice;
+    };
+    const Case cases[] {
+        { 71, false, GameType::WordSearch, "" },
+        { 20, false, GameType::WordSearch, "Ce message tiendrait dans une grille de 7×7." },
+        { 0, false, GameType::WordSearch, "" },
+        { 20, true, GameType::WordSearch, "" },
+        { 20, false, GameType::FillIn, "" },
+    };
+    for (const Case& c : cases) {
+        Document doc(kFonts);
+        AddWords(doc, { "chat", "chien", "lapin", "cheval", "vache", "mouton" });
+        doc.settings().puzzle.directions = { true, false, true, false, false, false }; // across and down: words cross
+        doc.settings().puzzle.message = QString(c.letters, QLatin1Char('a')) + u(" !");
+        doc.settings().puzzle.randomFill = c.randomFill;
+        doc.settings().puzzle.gameType = c.type;
+        EXPECT_EQ(doc.MessageSizeAdvice(), u(c.advice)) << c.letters;
+    }
+    // A grid on the page that takes the message already needs no advice.
+    Document doc(kFonts);
+    AddWords(doc, { "chat", "chien", "lapin", "cheval", "vache", "mouton" });
+    doc.settings().puzzle.randomFill = false;
+    doc.settings().puzzle.message = QString(20, QLatin1Char('a'));
+    for (int k = 0; k < 100; ++k)
+        doc.puzzle().LetterGrid.at(k % 10, k / 10) = k < 20 ? u("a") : u("W");
+    EXPECT_EQ(doc.MessageSizeAdvice(), QString());
+    doc.puzzle().LetterGrid.at(0, 0) = u("W");
+    EXPECT_FALSE(doc.MessageSizeAdvice().isEmpty());
+}
+
 TEST(DocumentRendering, DrawingThePageTwiceLeavesTheDocumentAsItWas)
 {
     // A level ticked and no theme: the page's header reads the words as an external list's.

@@ -1,8 +1,12 @@
 // Coded words: distinct codes in the mode's range, the key row with the first
-// quarter revealed, and the words laid out in one or two columns.
+// quarter revealed, the words in one or two columns; and the checks of the
+// value boxes.
 #include "PuzzleTestSupport.h"
 
+#include "puzzle/CodeBounds.h"
 #include "words/WordForms.h"
+
+#include <QPoint>
 
 #include <gtest/gtest.h>
 
@@ -11,196 +15,150 @@
 namespace lx::test {
 namespace {
 
-struct Placed {
-    int column;
-    int row;
-    QString text;
-};
-
-// Reads the words back from rows 2 onwards: a word is a run of cells in a row.
-QList<Placed> ReadWords(const PuzzleState& s)
+// The whole puzzle: codes distinct and in range (0 for absent letters in the
+// number modes); the key row in the order of the codes written with three
+// digits at least, its first quarter and one revealed; each word once from row
+// 2 on, with its letters' codes, revealed letters upper case; nothing else.
+// `starts` gets the column and row of each word.
+void ExpectSoundCodedWords(const PuzzleState& s, const QStringList& words, int low, int high, QList<QPoint>& starts)
 {
-    QList<Placed> out;
+    std::set<int> codes;
+    for (int k = 0; k < 26; ++k) {
+        const int c = s.LetterCodes[k];
+        const bool coded = s.LetterCounts[k] > 0 || !s.CodesAreNumbers;
+        EXPECT_TRUE(coded ? c >= low && c <= high && codes.insert(c).second : c == 0) << char('A' + k) << " " << c;
+    }
+    EXPECT_EQ(s.RevealedCount, s.DistinctLetterCount / 4 + 1);
+    ASSERT_EQ(s.KeyCodes.size(), s.DistinctLetterCount);
+    QString previous, revealed;
+    for (int j = 0; j < s.DistinctLetterCount; ++j) {
+        const QChar c = s.LetterGrid.at(j, 0).isEmpty() ? QChar() : s.LetterGrid.at(j, 0)[0];
+        const int k = LetterIndex(c.toUpper());
+        ASSERT_TRUE(k >= 0 && s.LetterCounts[k] > 0 && s.CodeGrid.at(j, 0) == s.LetterCodes[k]) << j;
+        const QString padded = u("%1").arg(s.LetterCodes[k], 3, 10, QLatin1Char('0'));
+        EXPECT_TRUE(padded > previous && s.KeyCodes[j].text == padded) << padded.toStdString();
+        previous = padded;
+        EXPECT_EQ(c.isUpper(), j < s.RevealedCount);
+        revealed += j < s.RevealedCount ? QString(c) : QString();
+    }
+    EXPECT_EQ(s.RevealedLetters, revealed);
+    QStringList found, expected;
     for (int y = 2; y < 31; ++y) {
         for (int x = 0; x < 31; ++x) {
             if (s.LetterGrid.at(x, y).isEmpty())
                 continue;
-            Placed p { x, y, {} };
-            while (x < 31 && !s.LetterGrid.at(x, y).isEmpty())
-                p.text += s.LetterGrid.at(x++, y).toUpper();
-            out << p;
+            starts.append(QPoint(x, y));
+            found.append(QString());
+            for (; x < 31 && !s.LetterGrid.at(x, y).isEmpty(); ++x) {
+                const QChar c = s.LetterGrid.at(x, y)[0];
+                found.last() += c.toUpper();
+                EXPECT_EQ(s.CodeGrid.at(x, y), s.LetterCodes[LetterIndex(c.toUpper())]);
+                EXPECT_EQ(c.isUpper(), revealed.contains(c.toUpper()));
+            }
         }
     }
-    return out;
-}
-
-void ExpectSoundCodedWords(const PuzzleState& s, const QStringList& words, int low, int high)
-{
-    // Codes: distinct, in range, 0 for absent letters (number modes).
-    std::set<int> codes;
-    for (int k = 0; k < 26; ++k) {
-        const int c = s.LetterCodes[k];
-        if (s.LetterCounts[k] > 0 || !s.CodesAreNumbers) {
-            EXPECT_GE(c, low);
-            EXPECT_LE(c, high);
-            EXPECT_TRUE(codes.insert(c).second) << "code " << c << " given twice";
-        } else {
-            EXPECT_EQ(c, 0);
-        }
-    }
-    EXPECT_EQ(s.RevealedCount, s.DistinctLetterCount / 4 + 1);
-
-    // Key row: present letters in the order of their codes written with at
-    // least three digits (ascending below 1000), the first ones revealed.
-    ASSERT_EQ(s.KeyCodes.size(), s.DistinctLetterCount);
-    QString previous;
-    QString revealed;
-    for (int j = 0; j < s.DistinctLetterCount; ++j) {
-        const QString cell = s.LetterGrid.at(j, 0);
-        ASSERT_EQ(cell.size(), 1);
-        const int k = cell[0].toUpper().unicode() - u'A';
-        EXPECT_GT(s.LetterCounts[k], 0);
-        EXPECT_EQ(s.CodeGrid.at(j, 0), s.LetterCodes[k]);
-        const QString padded = QStringLiteral("%1").arg(s.CodeGrid.at(j, 0), 3, 10, QLatin1Char('0'));
-        EXPECT_GT(padded, previous);
-        previous = padded;
-        EXPECT_EQ(cell[0].isUpper(), j < s.RevealedCount);
-        if (j < s.RevealedCount)
-            revealed += cell;
-    }
-    EXPECT_TRUE(s.LetterGrid.at(s.DistinctLetterCount, 0).isEmpty());
-    EXPECT_EQ(s.RevealedLetters, revealed);
-    for (int x = 0; x < 31; ++x)
-        EXPECT_TRUE(s.LetterGrid.at(x, 1).isEmpty()) << "row 1 stays empty";
-
-    // Words: each exactly once, codes under every letter, revealed letters upper case.
-    const QList<Placed> placed = ReadWords(s);
-    QStringList found;
-    for (const Placed& p : placed) {
-        found << p.text;
-        for (int k = 0; k < p.text.size(); ++k) {
-            const QString cell = s.LetterGrid.at(p.column + k, p.row);
-            const int letter = LetterIndex(p.text[k]);
-            EXPECT_EQ(s.CodeGrid.at(p.column + k, p.row), s.LetterCodes[letter]);
-            EXPECT_EQ(cell[0].isUpper(), revealed.contains(p.text[k]));
-        }
-    }
-    QStringList expected;
     for (const QString& w : words)
         expected << ToGridForm(w);
-    std::sort(found.begin(), found.end());
-    std::sort(expected.begin(), expected.end());
+    found.sort();
+    expected.sort();
     EXPECT_EQ(found, expected);
+    EXPECT_EQ(CountCells(s, 31, [](const QString& c) { return !c.isEmpty(); }), s.DistinctLetterCount + expected.join(QString()).size());
 }
 
-TEST(CodedWords, TenDistinctLettersGetCodesOneToTen)
+// Ten words or fewer share one column (long words too); beyond, two columns,
+// the second at column 13 or just after the longest word. One bench for all
+// seeds: the grids of one generation never leak into the next.
+TEST(CodedWords, CodesKeyAndColumnsOfEachValueMode)
 {
-    // Letters C H A T I E N L P O: exactly ten.
-    const QStringList words { u("chat"), u("chien"), u("lapin"), u("pion"), u("clone") };
-    for (std::uint64_t seed = 1; seed <= 10; ++seed) {
-        Bench b(GameType::CodedWords);
-        ASSERT_TRUE(b.Generate(words, seed).succeeded());
-        EXPECT_EQ(b.state.DistinctLetterCount, 10);
-        EXPECT_EQ(b.state.RevealedCount, 3);
-        ExpectSoundCodedWords(b.state, words, 1, 10);
-        EXPECT_EQ(b.state.CodeGrid.at(0, 0), 1);
-        EXPECT_EQ(b.state.CodeGrid.at(2, 0), 3) << "the letters with codes 1, 2 and 3 are revealed";
-        EXPECT_EQ(b.state.KeyCodes[0].text, u("001"));
-        EXPECT_EQ(b.state.RowsPerColumn, 0);
-        const QList<Placed> placed = ReadWords(b.state);
-        for (const Placed& p : placed)
-            EXPECT_EQ(p.column, 0) << "one column for ten words or fewer";
-        // The code boxes mirror the codes.
-        for (int k = 0; k < 26; ++k)
-            EXPECT_EQ(b.settings.letterCodeTexts[k],
-                      b.state.LetterCodes[k] ? QString::number(b.state.LetterCodes[k]) : QString());
-    }
-}
-
-// Beyond ten words, two columns: the second starts at column 13, or just after
-// the longest word when that one is longer.
-TEST(CodedWords, TwoColumnsThatNeverOverlap)
-{
-    QStringList longWords = Animals12();
-    longWords[0] = u("hippopotame");    // 11
-    longWords[1] = u("boulangerie");    // 11
+    QStringList longWords = Animals12(), longest = Animals12();
+    longWords[0] = u("hippopotame");
+    longWords[1] = u("boulangerie");
     longWords[2] = u("bibliothécaire"); // 14
-    QStringList longest = Animals12();
     longest[0] = u("extraordinaires"); // 15: the largest that fits two columns
-    struct Case {
-        QStringList words;
-        int seeds, secondColumn, firstColumnWords;
+    struct Case { QStringList words; int valueMode; const char *low, *high; int lowCode, highCode, secondColumn; };
+    const Case cases[] { // highCode 0: the number of distinct letters; secondColumn 0: one column
+        { Words("chat chien lapin pion clone"), 0, "", "", 1, 0, 0 }, // ten letters
+        { Words("chat chien lapin cheval anticonstitutionnellement"), 0, "", "", 1, 0, 0 },
+        { Animals12().mid(0, 11), 0, "", "", 1, 0, 13 },
+        { longWords, 0, "", "", 1, 0, 15 },
+        { longest, 0, "", "", 1, 0, 16 },
+        { Animals12(), 1, "5", "30", 5, 30, 13 },
+        { Animals12(), 1, "995", "1100", 995, 1100, 13 },
+        { Animals12(), 2, "", "", 1, 26, 13 },
     };
-    for (const Case& c : { Case { Animals12().mid(0, 11), 3, 13, 6 }, Case { longWords, 10, 15, 6 },
-                           Case { longest, 2, 16, 6 } }) {
-        for (int seed = 1; seed <= c.seeds; ++seed) {
-            SCOPED_TRACE(testing::Message() << c.words.first().toStdString() << ", seed " << seed);
-            Bench b(GameType::CodedWords);
+    for (const Case& c : cases) {
+        Bench b(GameType::CodedWords);
+        b.settings.valueMode = c.valueMode;
+        b.settings.lowerBound = u(c.low);
+        b.settings.upperBound = u(c.high);
+        for (std::uint64_t seed = 1; seed <= 6; ++seed) {
+            SCOPED_TRACE(testing::Message() << c.words.first().toStdString() << " mode " << c.valueMode << " seed " << seed);
             ASSERT_TRUE(b.Generate(c.words, seed).succeeded());
-            EXPECT_EQ(b.state.RowsPerColumn, 6);
-            ExpectSoundCodedWords(b.state, c.words, 1, b.state.DistinctLetterCount);
+            QList<QPoint> starts;
+            ExpectSoundCodedWords(b.state, c.words, c.lowCode, c.highCode ? c.highCode : b.state.DistinctLetterCount, starts);
+            EXPECT_EQ(b.state.RowsPerColumn, c.secondColumn ? 6 : 0);
             int first = 0;
-            for (const Placed& p : ReadWords(b.state)) {
-                if (p.column == 0) {
-                    ++first;
-                    EXPECT_LE(p.row, 7);
-                } else {
-                    EXPECT_EQ(p.column, c.secondColumn);
-                }
+            for (const QPoint& p : starts) {
+                EXPECT_TRUE(p.x() == 0 ? !c.secondColumn || p.y() <= 7 : p.x() == c.secondColumn) << p.x() << "," << p.y();
+                first += p.x() == 0 ? 1 : 0;
             }
-            EXPECT_EQ(first, c.firstColumnWords);
+            EXPECT_EQ(first, c.secondColumn ? 6 : c.words.size());
+            EXPECT_EQ(b.state.CodesAreNumbers, c.valueMode != 2);
+            for (int k = 0; k < 26; ++k) { // the code boxes show the codes
+                const QString& box = b.settings.letterCodeTexts[k];
+                const int code = b.state.LetterCodes[k];
+                EXPECT_TRUE(c.valueMode == 2 ? !box.isEmpty() : box == (code ? QString::number(code) : QString())) << k;
+            }
+        }
+        if (c.valueMode == 2) {
+            QString alphabet = b.state.SymbolAlphabet, stored = PuzzleEngine::SymbolCharacters();
+            EXPECT_NE(alphabet, stored);
+            std::sort(alphabet.begin(), alphabet.end());
+            std::sort(stored.begin(), stored.end());
+            EXPECT_EQ(alphabet, stored);
         }
     }
-
-    // Ten words or fewer share one column, which takes long words.
-    const QStringList five { u("chat"), u("chien"), u("lapin"), u("cheval"), u("anticonstitutionnellement") };
-    Bench b(GameType::CodedWords);
-    ASSERT_TRUE(b.Generate(five, 1).succeeded());
-    ExpectSoundCodedWords(b.state, five, 1, b.state.DistinctLetterCount);
 }
 
-TEST(CodedWords, BoundsMode)
+TEST(CodeBounds, NumbersKeysRangesAndTheirMending)
 {
-    const QStringList words = Animals12();
-    for (std::uint64_t seed = 1; seed <= 10; ++seed) {
-        Bench b(GameType::CodedWords);
-        b.settings.valueMode = 1;
-        b.settings.lowerBound = u("5");
-        b.settings.upperBound = u("30");
-        ASSERT_TRUE(b.Generate(words, seed).succeeded());
-        ExpectSoundCodedWords(b.state, words, 5, 30);
-        EXPECT_TRUE(b.state.CodesAreNumbers);
+    // 16-bit numbers of the digits 0 to 9 only, never a wrapped value.
+    for (const auto& [text, value] : { std::pair<const char*, std::optional<int>> { " 7 ", 7 }, { "-32768", -32768 },
+                                       { "32767", 32767 }, { "32768", std::nullopt }, { "99999999999999999999", std::nullopt }, { "1a", std::nullopt },
+                                       { "٣", std::nullopt } })
+        EXPECT_EQ(ParseShortNumber(u(text)), value) << text;
+
+    // 26 values at least; an empty bound disables the button without marking
+    // the boxes; a bound beyond 16 bits is an error, never a wrapped value.
+    const std::tuple<const char*, const char*, BoundsVerdict> verdicts[] {
+        { "5", "30", { true, false } }, { "5", "29", { false, true } }, { "40", "10", { false, true } },
+        { "", "30", { false, std::nullopt } }, { "5", "", { false, std::nullopt } }, { "1", "70000", { false, true } },
+    };
+    for (const auto& [low, high, verdict] : verdicts)
+        EXPECT_EQ(CheckCodeBounds(u(low), u(high)), verdict) << low << ".." << high;
+    EXPECT_EQ(ReadCodeRange(u("0"), u("40")).low, 1) << "never a code below one";
+    const CodeRange narrow = ReadCodeRange(u("0"), u("25"));
+    EXPECT_GE(narrow.high - narrow.low, 25) << "26 distinct codes must stay possible";
+
+    for (const auto& [lo, hi, mended] : { std::tuple { "40", "10", "10..40" }, { "0", "50", "1..50" },
+                                          { "20", "0", "0..20" } /* the upper text goes down */, { "", "50", "..50" } }) {
+        QString low = u(lo), high = u(hi);
+        LeaveCodeBounds(low, high);
+        EXPECT_EQ(low + u("..") + high, u(mended));
     }
-    Bench b(GameType::CodedWords);
-    b.settings.valueMode = 1;
-    b.settings.lowerBound = u("995");
-    b.settings.upperBound = u("1100");
-    ASSERT_TRUE(b.Generate(words, 2).succeeded());
-    ExpectSoundCodedWords(b.state, words, 995, 1100);
-    // Codes of four digits follow the text order: 1000 comes before 995.
-    bool fourDigits = false;
-    for (const TaggedItem& k : std::as_const(b.state.KeyCodes))
-        fourDigits = fourDigits || k.text.size() == 4;
-    EXPECT_TRUE(!fourDigits || b.state.KeyCodes[0].text.size() == 4);
-}
 
-TEST(CodedWords, SymbolsMode)
-{
-    const QStringList words = Animals12();
-    Bench b(GameType::CodedWords);
-    b.settings.valueMode = 2;
-    ASSERT_TRUE(b.Generate(words, 6).succeeded());
-    EXPECT_FALSE(b.state.CodesAreNumbers);
-    ExpectSoundCodedWords(b.state, words, 1, 26);
-    for (int k = 0; k < 26; ++k)
-        EXPECT_FALSE(b.settings.letterCodeTexts[k].isEmpty()) << "absent letters have a code too";
-    QString alphabet = b.state.SymbolAlphabet;
-    EXPECT_NE(alphabet, PuzzleEngine::SymbolCharacters());
-    QString stored = PuzzleEngine::SymbolCharacters();
-    std::sort(alphabet.begin(), alphabet.end());
-    std::sort(stored.begin(), stored.end());
-    EXPECT_EQ(alphabet, stored);
-    EXPECT_EQ(stored.size(), 26);
+    // A code box: empty changes nothing; an error when it repeats another
+    // letter's code, is no number, or falls outside the mode's range.
+    std::array<QString, 26> boxes { u("3"), u("12"), u("3") };
+    const std::tuple<const char*, int, std::optional<bool>> codes[] {
+        { "", 0, std::nullopt }, { "12", 0, true }, { "27", 0, true }, { "27", 1, false }, { "27", 2, true },
+        { "0", 0, true }, { "x", 0, true }, { "9", 1, true }, { "26", 0, false },
+    };
+    for (const auto& [code, mode, error] : codes) {
+        boxes[3] = u(code);
+        EXPECT_EQ(CheckLetterCode(3, boxes, mode, u("10"), u("99")), error) << code << " mode " << mode;
+    }
+    EXPECT_EQ(CheckLetterCode(0, boxes, 0, u("10"), u("99")), true) << "the code of another letter";
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Filler letters and the hidden message of a word search.
 #include "PuzzleTestSupport.h"
 
+#include "puzzle/MessageFit.h"
 #include "puzzle/UnfitWords.h"
 #include "words/WordForms.h"
 
@@ -11,33 +12,30 @@
 namespace lx::test {
 namespace {
 
-// A 5 x 5 word-search grid whose cells are word letters except `free` cells,
-// counted in reading order from the end.
+// A 5 x 5 word search whose cells are word letters W but the last `free` ones.
 void MakeGrid(Bench& b, int freeCells)
 {
-    b.state.gameType = GameType::WordSearch;
-    b.settings.gameType = GameType::WordSearch;
-    b.state.GridSize = 5;
-    b.state.GridLast = 4;
+    b.settings.gameType = b.state.gameType = GameType::WordSearch;
+    b.state.SetGridDimensions(5);
     b.state.ClearGrids();
-    int n = 0;
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 5; ++x, ++n)
-            b.state.LetterGrid.at(x, y) = n < 25 - freeCells ? u("W") : QString();
+    for (int n = 0; n < 25; ++n)
+        b.state.LetterGrid.at(n % 5, n / 5) = n < 25 - freeCells ? u("W") : QString();
 }
 
+// The free cells in reading order, "_" for an empty one.
 QString FreeCells(const PuzzleState& s)
 {
     QString out;
-    for (int y = 0; y <= s.GridLast; ++y)
-        for (int x = 0; x <= s.GridLast; ++x)
-            if (s.LetterGrid.at(x, y) != u("W"))
-                out += s.LetterGrid.at(x, y).isEmpty() ? u("_") : s.LetterGrid.at(x, y);
+    for (int n = 0; n < (s.GridLast + 1) * (s.GridLast + 1); ++n) {
+        const QString& c = s.LetterGrid.at(n % (s.GridLast + 1), n / (s.GridLast + 1));
+        out += c.isEmpty() ? u("_") : c[0].isLower() ? c : QString();
+    }
     return out;
 }
 
 // The message reads in order in the free cells, cut when too long, the last
-// cells left empty when too short; the label counts the letters missing.
+// cells left empty when too short; the label counts the letters missing. The
+// shuffled message is a permutation of its letters, never the letters as typed.
 TEST(HiddenMessage, ReadsInOrderAndTheBalanceLabelCountsTheLetters)
 {
     struct Case {
@@ -45,21 +43,22 @@ TEST(HiddenMessage, ReadsInOrderAndTheBalanceLabelCountsTheLetters)
         const char *message, *letters, *cells, *label;
         BalanceColour colour;
         const char* explanation;
+        bool shuffle = false;
     };
     const Case cases[] {
-        { 5, "  Bravo ! ", "bravo", "bravo", "0/5", BalanceColour::Green, "" },
-        { 3, "été", "ete", "ete", "0/3", BalanceColour::Green, "" },
-        { 15, "abcdefghijklmnopq", "abcdefghijklmnopq", "abcdefghijklmno", "-2/15", BalanceColour::Red,
-          "Il y a 2 lettres de trop" },
+        { 9, "  Bravo, l'été ! ", "bravolete", "bravolete", "0/9", BalanceColour::Green, "" },
+        { 15, "abcdefghijklmnopq", "abcdefghijklmnopq", "abcdefghijklmno", "-2/15", BalanceColour::Red, "Il y a 2 lettres de trop" },
         { 4, "abcde", "abcde", "abcd", "-1/4", BalanceColour::Red, "Il y a 1 lettre de trop" },
         { 5, "ab", "ab", "ab___", "3/5", BalanceColour::Red, "Il manque 3 lettres" },
         { 5, "abcd", "abcd", "abcd_", "1/5", BalanceColour::Red, "Il manque 1 lettre" },
         { 6, " 123 ! ", "", "______", "6/6", BalanceColour::Green, "Il n'y a aucune lettre" },
+        { 2, "ab", "ba", "ba", "0/2", BalanceColour::Green, "", true },
     };
     for (const Case& c : cases) {
         Bench b;
         MakeGrid(b, c.freeCells);
         b.settings.randomFill = false;
+        b.settings.shuffleMessage = c.shuffle;
         b.settings.message = u(c.message);
         b.engine.FillFreeCells();
         EXPECT_EQ(b.state.MessageText, u(c.message).trimmed());
@@ -68,72 +67,52 @@ TEST(HiddenMessage, ReadsInOrderAndTheBalanceLabelCountsTheLetters)
         EXPECT_EQ(FreeCells(b.state), u(c.cells));
         EXPECT_EQ(b.state.BalanceLabel, (LetterBalanceLabel { u(c.label), c.colour, u(c.explanation) })) << c.message;
     }
-}
-
-TEST(ShuffleText, NeverReturnsItsInputUnlessAllCharactersAreEqual)
-{
-    auto sorted = [](QString t) {
-        std::sort(t.begin(), t.end());
-        return t;
-    };
     Bench b;
-    EXPECT_EQ(b.engine.ShuffleText(QString()), QString());
-    EXPECT_EQ(b.engine.ShuffleText(u("a")), u("a"));
-    EXPECT_EQ(b.engine.ShuffleText(u("aaaa")), u("aaaa"));
-    EXPECT_EQ(b.engine.ShuffleText(u("ab")), u("ba"));
+    EXPECT_EQ(b.engine.ShuffleText(u("aaaa")), u("aaaa")) << "no other permutation: returned as it is";
     for (int i = 0; i < 200; ++i) {
-        const QString t = b.engine.ShuffleText(u("aabc"));
+        QString t = b.engine.ShuffleText(u("aabc"));
         ASSERT_NE(t, u("aabc"));
-        ASSERT_EQ(sorted(t), u("aabc"));
+        std::sort(t.begin(), t.end());
+        ASSERT_EQ(t, u("aabc"));
     }
-
-    // The shuffled hidden message is such a permutation, laid in the free cells.
-    MakeGrid(b, 9);
-    b.settings.randomFill = false;
-    b.settings.shuffleMessage = true;
-    b.settings.message = u("Bon voyage");
-    b.engine.SetFixedSeed(5);
-    b.engine.FillFreeCells();
-    EXPECT_NE(b.state.MessageLetters, u("bonvoyage"));
-    EXPECT_EQ(sorted(b.state.MessageLetters), sorted(u("bonvoyage")));
-    EXPECT_EQ(FreeCells(b.state), b.state.MessageLetters);
 }
 
+// Each letter of the words is drawn equally often however often it occurs
+// (six letters l u n e s o, no word to avoid); a selection without any letter
+// leaves the free cells empty.
 TEST(RandomFiller, DrawsEachLetterOfTheWordsEquallyOften)
 {
-    // Six letters l u n e s o, each drawn with probability 1/6 however often it
-    // occurs in the words, where no word can be spelled (no word is listed).
     Bench b;
     b.state.GridSize = 18;
     b.state.GridLast = 17;
-    b.state.LetterCounts.fill(0);
     for (const auto& [letter, count] : { std::pair { 'L', 5 }, { 'U', 1 }, { 'N', 1 }, { 'E', 2 }, { 'S', 3 }, { 'O', 1 } })
         b.state.LetterCounts[letter - 'A'] = std::int16_t(count);
     std::map<QChar, int> seen;
-    int total = 0;
     for (int fill = 0; fill < 30; ++fill) {
         b.state.ClearGrids();
         b.engine.FillFreeCells();
         EXPECT_EQ(b.state.EmptyCellCount, 18 * 18);
         EXPECT_EQ(b.state.BalanceLabel, LetterBalanceLabel {});
-        CountCells(b.state, 18, [&](const QString& c) { return ++seen[c[0]] && ++total; });
+        CountCells(b.state, 18, [&](const QString& c) { return ++seen[c[0]]; });
     }
     ASSERT_EQ(seen.size(), 6u);
-    for (const auto& [c, n] : seen) {
-        EXPECT_TRUE(u("lunesos").contains(c));
-        EXPECT_NEAR(double(n) / total, 1.0 / 6, 0.02) << QString(c).toStdString();
-    }
+    for (const auto& [c, n] : seen)
+        EXPECT_TRUE(u("lunesos").contains(c) && std::abs(n / (30.0 * 18 * 18) - 1.0 / 6) < 0.02) << char(c.unicode());
+
+    Bench digits;
+    digits.settings.gridSize = 6;
+    ASSERT_TRUE(digits.Generate(Words("12 345 6789 10 2024"), 2).succeeded());
+    EXPECT_EQ(CountCells(digits.state, 6, [](const QString& c) { return c.isEmpty(); }), digits.state.EmptyCellCount);
+    EXPECT_GT(digits.state.EmptyCellCount, 0);
 }
 
-// The filler spells no listed word a second time and no unfit word (the
-// word-search tests check every grid they make); the hidden message cannot be
-// drawn again, so the layout with the fewest such readings is kept: with more
-// layouts allowed the result never gets worse, and the search always ends; the
-// time limit (layouts without end) keeps the best whole layout so far.
+// The hidden message cannot be drawn again, so the layout with the fewest
+// unwanted readings is kept: more layouts never make it worse, the search
+// always ends, and the time limit (layouts without end) keeps the best whole
+// layout found so far, never a partial one.
 TEST(HiddenMessage, KeepsTheLayoutWithTheFewestUnwantedReadings)
 {
-    // "cul" all along, and words made of its letters: readings everywhere.
-    const QStringList words { u("lulu"), u("calcul"), u("culotte"), u("loto"), u("clou"), u("tulle") };
+    const QStringList words = Words("lulu calcul culotte loto clou tulle"); // "cul" all along
     QList<int> found;
     for (int layouts : { 1, 2, 4, 8, 50, PuzzleEngine::kMessageLayouts, 1 << 30 }) {
         Bench b;
@@ -146,49 +125,48 @@ TEST(HiddenMessage, KeepsTheLayoutWithTheFewestUnwantedReadings)
         b.engine.SetLayoutLimits(layouts, PuzzleEngine::kRandomLayouts);
         ASSERT_TRUE(b.Generate(words, 3).succeeded());
         for (const WordEntry& e : std::as_const(b.state.WordEntries))
-            EXPECT_TRUE(!e.gridText.isEmpty() && ReadEntry(b.state, e, int(e.gridText.size())) == e.gridText);
+            EXPECT_TRUE(!e.gridText.isEmpty() && ReadEntry(b.state, e) == e.gridText);
         found.append(int(UnwantedReadings(b.state, b.engine.UnfitWords()).size()));
-        QString message;
-        CountCells(b.state, 8, [&](const QString& c) { return c[0].isLower() && !(message += c).isEmpty(); });
-        EXPECT_TRUE(message.startsWith(u("culcul")));
+        EXPECT_TRUE(FreeCells(b.state).startsWith(u("culcul")));
     }
     for (int i = 1; i + 1 < found.size(); ++i)
         EXPECT_LE(found[i], found[i - 1]) << "layouts tried: never worse";
     EXPECT_LT(found.last(), found.first()) << "the search finds a better layout";
+    // Slow layouts (thirty words, a message too long for any) cut short by the
+    // limit, often amid the layout after a better one.
+    for (int limitMs = 2; limitMs <= 12; ++limitMs) {
+        Bench b;
+        b.engine.Clock().SetLimitMs(limitMs);
+        b.settings.gridSize = 18;
+        b.settings.directions = kAllDirections;
+        b.settings.randomFill = false;
+        b.settings.message = QString(u("message")).repeated(50);
+        if (b.Generate(FruitsAndVegetables(), 1).succeeded()) {
+            for (const WordEntry& e : std::as_const(b.state.WordEntries))
+                EXPECT_TRUE(!e.gridText.isEmpty() && ReadEntry(b.state, e) == e.gridText) << limitMs << " ms";
+        }
+    }
 }
 
-// One word a line, CR LF or not; comments and blank lines left out. The file
-// of the program folder holds the short words filler letters spell most.
+// One word a line, CR LF or not, comments and blank lines left out; the file
+// of the program folder is Windows-1252 and holds the short words filler
+// letters spell most.
 TEST(UnfitWords, ParseAndTheShippedList)
 {
     EXPECT_EQ(ParseUnfitWords(u("/ commentaire\r\ncul\r\n\r\n  Pétard  \nzut\rcrotte de bique\n/ fin")),
-              (QStringList { u("cul"), u("Pétard"), u("zut"), u("crotte de bique") }));
-    EXPECT_EQ(LoadUnfitWords(u("/nonexistent/mots-exclus.txt")), QStringList());
-
+              Words("cul Pétard zut") << u("crotte de bique"));
     Bench b;
     b.engine.SetUnfitWords({ u("Pétard"), u("crotte de bique"), u("x"), u("PETARD") });
-    EXPECT_EQ(b.engine.UnfitWords(), (QStringList { u("PETARD"), u("CROTTEDEBIQUE") })) << "grid forms, once each";
-
-    const QStringList shipped = ShippedUnfitWords();
-    ASSERT_GE(shipped.size(), 30) << "data/filtres/mots-exclus.txt";
-    for (const char* w : { "cul", "con", "pet", "zizi", "pipi", "caca", "bâtard" }) // Windows-1252 read
-        EXPECT_TRUE(shipped.contains(u(w))) << w;
-    for (const QString& w : shipped)
-        EXPECT_GE(ToGridForm(w).size(), 3) << w.toStdString();
+    EXPECT_EQ(b.engine.UnfitWords(), Words("PETARD CROTTEDEBIQUE")) << "grid forms, once each";
+    EXPECT_GE(ShippedUnfitWords().size(), 30) << "data/filtres/mots-exclus.txt";
+    for (const char* w : { "cul", "con", "pet", "zizi", "pipi", "caca", "bâtard" })
+        EXPECT_TRUE(ShippedUnfitWords().contains(u(w))) << w;
 }
 
-TEST(RandomFiller, SelectionWithoutLettersLeavesCellsEmpty)
-{
-    Bench b;
-    b.settings.gridSize = 6;
-    const QStringList words { u("12"), u("345"), u("6789"), u("10"), u("2024") };
-    ASSERT_TRUE(b.Generate(words, 2).succeeded());
-    const int empty = CountCells(b.state, 6, [](const QString& c) { return c.isEmpty(); });
-    EXPECT_EQ(empty, b.state.EmptyCellCount);
-    EXPECT_GT(empty, 0);
-}
-
-TEST(RefillMessage, TheGridFollowsEveryEditWithoutMovingTheWords)
+// After a generation the free cells follow every edit of the message, the
+// words stay; digits and marks of words stay, random mode and the letters of a
+// fill-in grid are left alone; switching to the message puts it in at once.
+TEST(RefillMessage, TheFreeCellsFollowEveryEditAndNothingElse)
 {
     Bench b;
     b.settings.gridSize = 7;
@@ -196,44 +174,22 @@ TEST(RefillMessage, TheGridFollowsEveryEditWithoutMovingTheWords)
     b.settings.message = u("salut");
     ASSERT_TRUE(b.Generate(Animals12().mid(0, 5), 17).succeeded());
     const QList<WordEntry> entries = b.state.WordEntries;
-    auto messageRead = [&] {
-        QString out;
-        for (int y = 0; y < 7; ++y)
-            for (int x = 0; x < 7; ++x) {
-                const QString& c = b.state.LetterGrid.at(x, y);
-                if (c.isEmpty() || c[0].isLower())
-                    out += c.isEmpty() ? u("_") : c;
-            }
-        return out;
-    };
-    EXPECT_TRUE(messageRead().startsWith(u("salut")));
     const int free = b.state.EmptyCellCount;
-
+    EXPECT_TRUE(FreeCells(b.state).startsWith(u("salut")));
     b.engine.RefillMessage(u("Bonne journée"));
-    EXPECT_EQ(b.state.MessageText, u("Bonne journée"));
     EXPECT_EQ(b.state.EmptyCellCount, free);
-    EXPECT_TRUE(messageRead().startsWith(u("bonnejournee")));
+    EXPECT_TRUE(FreeCells(b.state).startsWith(u("bonnejournee")));
     for (const WordEntry& e : entries)
-        EXPECT_EQ(ReadEntry(b.state, e, int(e.gridText.size())), e.gridText);
-    EXPECT_EQ(b.state.BalanceLabel.text, QString::number(free - 12) + u("/") + QString::number(free));
-
+        EXPECT_EQ(ReadEntry(b.state, e), e.gridText);
+    EXPECT_EQ(b.state.BalanceLabel.text, u("%1/%2").arg(free - 12).arg(free));
     b.engine.RefillMessage(QString());
-    EXPECT_EQ(messageRead(), QString(free, QChar(u'_')));
-    EXPECT_EQ(b.state.BalanceLabel.explanation, u("Il n'y a aucune lettre"));
-}
+    EXPECT_EQ(FreeCells(b.state), QString(free, QChar(u'_')));
 
-// Digits and marks of words stay; random mode and the letters of a fill-in
-// grid are left alone.
-TEST(RefillMessage, KeepsWordCharactersAndLeavesOtherModesAlone)
-{
-    Bench b;
     MakeGrid(b, 5);
     b.state.LetterGrid.at(0, 4) = u("4");
     b.state.LetterGrid.at(1, 4) = u("!");
-    b.settings.randomFill = false;
     b.engine.RefillMessage(u("oui"));
-    EXPECT_EQ(b.state.EmptyCellCount, 3);
-    EXPECT_EQ(FreeCells(b.state), u("4!oui"));
+    EXPECT_EQ(FreeCells(b.state), u("oui"));
 
     MakeGrid(b, 3);
     b.state.LetterGrid.at(2, 4) = u("x");
@@ -241,19 +197,48 @@ TEST(RefillMessage, KeepsWordCharactersAndLeavesOtherModesAlone)
     b.state.BalanceLabel = { u("1/3"), BalanceColour::Red, u("Il manque 1 lettre") };
     b.engine.RefillMessage(u("  coucou "));
     EXPECT_EQ(b.state.MessageText, u("coucou"));
-    EXPECT_EQ(b.state.LetterGrid.at(2, 4), u("x"));
-    EXPECT_TRUE(b.state.BalanceLabel.text.isEmpty());
-    EXPECT_EQ(b.state.BalanceLabel.colour, BalanceColour::Green);
-
-    // Switching to the message puts it in the free cells at once.
-    b.engine.SetRandomFill(false);
+    EXPECT_EQ(FreeCells(b.state), u("x__"));
+    EXPECT_TRUE(b.state.BalanceLabel.text.isEmpty() && b.state.BalanceLabel.colour == BalanceColour::Green);
+    b.engine.SetRandomFill(false); // the message goes in at once
     EXPECT_EQ(FreeCells(b.state), u("cou"));
 
-    MakeGrid(b, 3);
     b.settings.gameType = GameType::FillIn;
     b.state.LetterGrid.at(0, 0) = u("m");
     b.engine.RefillMessage(u("zut"));
     EXPECT_EQ(b.state.LetterGrid.at(0, 0), u("m"));
+}
+
+// Free cells = side² − the words' letters + the cells they share: the sizes
+// that take a message exactly, one sentence for each way it can fall.
+TEST(MessageFit, GridSizesAndTheirSentence)
+{
+    const QStringList five = Words("CHAT LION LOUP OURS RAT");
+    EXPECT_EQ(CountWordCells(five, true), (WordCells { 19, 4, 3 })) << "LION has no letter of CHAT: it crosses nothing before it";
+    EXPECT_EQ(CountWordCells(five, false), (WordCells { 19, 4, 0 })) << "words along one line never cross";
+    EXPECT_TRUE(WordsCanCross({ true, false, false, false, true, false }) && !WordsCanCross({ true, true, false, false, false, false }));
+    // Along rows only, 65 letters (8, 6 × 5, 5 × 4, 4, 3) take ten rows of 9 cells, nine of 10 cells.
+    const QStringList animals = Words("ELEPHANT CANARD CHEVAL MOUTON RENARD SOURIS CHIEN LAPIN POULE VACHE CHAT ANE");
+    EXPECT_EQ(CountWordCells(animals, false).rows & (1u << 9 | 1u << 10), 1u << 10);
+    EXPECT_EQ(GridSizeAdvice(CountWordCells(animals, false), 16), u("Ce message est trop court pour ces mots : il faut au moins 35 lettres, pour une grille de 10×10."));
+    struct Case { WordCells words; int letters; QList<int> sides; const char* sentence; };
+    const Case cases[] {
+        { { 65, 8, 11 }, 20, { 9 }, "Ce message tiendrait dans une grille de 9×9." },
+        { { 100, 9, 25 }, 22, { 10, 11 }, "Ce message tiendrait dans une grille de 10×10 ou 11×11." },
+        { { 100, 9, 60 }, 50, { 10, 11, 12 }, "Ce message tiendrait dans une grille de 10×10, 11×11 ou 12×12." },
+        { { 100, 9, 80 }, 75, { 10, 11, 12, 13 }, "Ce message tiendrait dans une grille de 10×10 à 13×13." },
+        { { 65, 8, 11 }, 30, {},
+          "Ce message ne tient dans aucune grille : retirez 3 lettres pour une grille de 9×9 ou ajoutez-en 5 pour une "
+          "grille de 10×10." },
+        { { 19, 4, 3 }, 3, {}, "Ce message est trop court pour ces mots : il faut au moins 6 lettres, pour une grille de 5×5." },
+        // Words over nearly every cell: one free cell in twelve at least.
+        { { 100, 10, 20 }, 5, {}, "Ce message est trop court pour ces mots : il faut au moins 9 lettres, pour une grille de 10×10." },
+        { { 65, 8, 11 }, 300, {}, "Ce message est trop long pour ces mots : une grille de 18×18 en prend au plus 270 lettres." },
+        { { 40, 19, 5 }, 10, {}, "" }, // no word search takes a word of 19 letters
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(GridSidesForMessage(c.words, c.letters), c.sides) << c.sentence;
+        EXPECT_EQ(GridSizeAdvice(c.words, c.letters), u(c.sentence));
+    }
 }
 
 } // namespace

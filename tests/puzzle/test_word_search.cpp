@@ -1,161 +1,130 @@
 // Word-search placement: every word lies in its grid, reads correctly, in an
-// allowed direction; crossings share a letter and never overwrite one.
+// allowed direction; crossings share a letter and never overwrite one; no
+// letter, word or filler, misleads the pupil. With a hidden message the words
+// are laid so that the free cells hold it exactly.
 #include "PuzzleTestSupport.h"
 
+#include "puzzle/MessageFit.h"
 #include "words/WordForms.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <set>
 
 namespace lx::test {
 namespace {
 
-// Checks every invariant of a finished word search, the filler included: it
-// spells no listed word a second time and no unfit word.
+// The free cells hold random letters of the words, or the message in reading
+// order (then nothing once it ends).
 void ExpectSoundWordSearch(const PuzzleState& s, const QStringList& words, const std::set<int>& allowed,
                            const QStringList& unfit)
 {
     EXPECT_EQ(UnwantedReadings(s, unfit), QStringList());
     ASSERT_EQ(s.WordEntries.size(), words.size());
-    Grid<int> covered;
+    QSet<int> covered;
+    QString letters, message;
     for (int i = 0; i < s.WordEntries.size(); ++i) {
         const WordEntry& e = s.WordEntries[i];
-        const QString grid = ToGridForm(s.WordsByLength[i].text);
-        EXPECT_EQ(e.gridText, grid);
+        EXPECT_EQ(e.gridText, ToGridForm(s.WordsByLength[i].text));
         EXPECT_TRUE(allowed.count(e.direction)) << "direction " << e.direction;
-        const DirectionStep step = kDirectionSteps[e.direction];
-        for (int k = 0; k < grid.size(); ++k) {
-            const int x = e.x + k * step.dx;
-            const int y = e.y + k * step.dy;
-            ASSERT_TRUE(x >= 0 && y >= 0 && x < s.GridSize && y < s.GridSize) << grid.toStdString();
-            EXPECT_EQ(s.LetterGrid.at(x, y), QString(grid[k])) << grid.toStdString() << " letter " << k;
-            covered.at(x, y) = 1;
-        }
+        EXPECT_EQ(ReadEntry(s, e), e.gridText);
+        covered += CellsOf(e);
+        letters += e.gridText;
+        // No word lies wholly on the cells of another: each can be found on its own.
+        for (const WordEntry& other : s.WordEntries)
+            EXPECT_TRUE(&other == &e || !CellsOf(other).contains(CellsOf(e))) << e.gridText.toStdString();
     }
-    // No word lies wholly on the cells of another one: each can be found on its own.
-    for (int i = 0; i < s.WordEntries.size(); ++i) {
-        for (int j = 0; j < s.WordEntries.size(); ++j) {
-            if (i != j && !s.WordEntries[i].gridText.isEmpty()) {
-                EXPECT_FALSE(CellsOf(s.WordEntries[j]).contains(CellsOf(s.WordEntries[i])))
-                    << s.WordEntries[i].gridText.toStdString() << " inside " << s.WordEntries[j].gridText.toStdString();
-            }
-        }
-    }
-    const QSet<QChar> letters = LettersOf(words);
     for (int y = 0; y < PuzzleState::kSide; ++y) {
         for (int x = 0; x < PuzzleState::kSide; ++x) {
             const QString& cell = s.LetterGrid.at(x, y);
-            if (x >= s.GridSize || y >= s.GridSize) {
+            if (x >= s.GridSize || y >= s.GridSize)
                 EXPECT_TRUE(cell.isEmpty()) << "outside the grid at " << x << "," << y;
-                continue;
-            }
-            ASSERT_EQ(cell.size(), 1) << x << "," << y;
-            if (covered.at(x, y)) {
+            else if (covered.contains(y * 31 + x))
                 EXPECT_FALSE(cell[0].isLower()) << "word letters are upper case (or digits)";
-            } else {
-                EXPECT_TRUE(cell[0].isLower()) << "a filler letter is lower case";
-                EXPECT_TRUE(letters.contains(cell[0].toUpper())) << "filler only from the words' letters";
-            }
+            else if (!s.MessageLetters.isEmpty())
+                message += cell.isEmpty() ? u("_") : cell;
+            else
+                EXPECT_TRUE(cell.size() == 1 && cell[0].isLower() && letters.contains(cell[0].toUpper())) << x << "," << y;
         }
     }
+    EXPECT_EQ(message.left(s.MessageLetters.size()), s.MessageLetters.left(message.size()));
+    EXPECT_EQ(message.mid(s.MessageLetters.size()), QString(std::max(0, int(message.size() - s.MessageLetters.size())), QChar(u'_')));
 }
 
-// Every case is generated over several seeds and every puzzle checked whole.
-// Small grids force crossings and dead ends (then the grid is rebuilt); a word
-// inside another one ("chat" in "chaton") still gets cells of its own. Short
-// words (ÂNE, PIE, RAT) are the ones filler letters would spell again, and
-// words holding an unfit word ("calcul") must still be placed.
+// Every case over several seeds, every puzzle checked whole. Small grids force
+// crossings and dead ends (then the grid is rebuilt); a word inside another
+// ("chat" in "chaton") still gets cells of its own. Short words (ÂNE, PIE,
+// RAT) are the ones filler letters would spell again, and words holding an
+// unfit word ("calcul") must still be placed: in one layout, the placement
+// refusing readings of word letters, the filler redrawing its own.
+// A hidden message of side² − the words' letters + `extra` letters: one that
+// fits the size fills the free cells exactly, seed after seed; one too short
+// gets the nearest layout (no cell shared), one too long at least the sharing
+// counted on.
 TEST(WordSearch, EveryWordLiesInItsGridInAnAllowedDirection)
 {
-    const std::array<bool, 6> onlyLeftToRight { true, false, false, false, false, false };
-    const std::array<bool, 6> noBox {}; // left to right can never be switched off
+    constexpr int kRandom = 1000;
+    const std::array<bool, 6> leftToRight {}; // left to right can never be switched off
     const std::array<bool, 6> defaults = PuzzleSettings {}.directions;
-    const std::set<int> all { 0, 1, 2, 3, 4, 5, 6, 7 };
-    struct Case {
-        QStringList words;
-        int gridSize;
-        std::array<bool, 6> directions;
-        std::set<int> allowed;
-        int seeds;
-        bool everyDirectionUsed = false;
-        bool crossings = false;
-    };
+    const std::set<int> all { 0, 1, 2, 3, 4, 5, 6, 7 }, straight { 0, 2 };
+    int shared = 0; // by the words of the random filler's grids
+    // extra: the hidden message's letters beyond the free cells left when no cell is shared.
+    struct Case { QStringList words; int gridSize; std::array<bool, 6> directions; std::set<int> allowed; int seeds, extra = kRandom; };
     const Case cases[] {
         { Animals12(), 10, kAllDirections, all, 100 },
-        { { u("pie"), u("rat"), u("ours"), u("loup"), u("lion"), u("tigre"), u("zèbre"), u("renard"), u("hibou"),
-            u("castor"), u("panda"), u("singe"), u("koala"), u("phoque"), u("gorille") },
-          12, kAllDirections, all, 40 },
-        { { u("calcul"), u("garçon"), u("flocon"), u("trompette"), u("culotte"), u("balcon") }, 10, kAllDirections,
-          all, 20 },
-        { School20().mid(0, 12), 12, kAllDirections, all, 30, true },
-        { Animals12().mid(0, 8), 10, onlyLeftToRight, { 0 }, 20 },
-        { Animals12().mid(0, 6), 8, noBox, { 0 }, 1 },
-        { { u("banane"), u("ananas"), u("abricot"), u("datte"), u("citron") }, 8, kAllDirections, all, 30, false, true },
-        { { u("chaton"), u("chat"), u("chatte"), u("ana"), u("banane") }, 6, kAllDirections, all, 40 },
-        { { u("chat"), u("lion"), u("ours"), u("loup"), u("rat") }, 5, defaults, { 0, 2 }, 1 },
-        { { u("4x4"), u("Noël"), u("l'été"), u("garçon"), u("île") }, 8, defaults, { 0, 2 }, 1 },
+        { Words("pie rat ours loup lion tigre zèbre renard hibou castor panda singe koala phoque gorille"), 12,
+          kAllDirections, all, 40 },
+        { Words("calcul garçon flocon trompette culotte balcon"), 10, kAllDirections, all, 20 },
+        { School20().mid(0, 12), 12, kAllDirections, all, 30 },
+        { Animals12().mid(0, 6), 8, leftToRight, { 0 }, 10 },
+        { Words("chaton chat chatte ana banane"), 6, kAllDirections, all, 40 },
+        { Words("chat lion ours loup rat"), 5, defaults, straight, 5 },
+        { Words("4x4 Noël l'été garçon île"), 8, defaults, straight, 1 },
+        { Animals12(), 10, defaults, straight, 5, 0 },
+        { Animals12(), 10, defaults, straight, 5, 6 },
+        { Animals12(), 9, kAllDirections, all, 5, 11 },
+        { School20(), 14, kAllDirections, all, 5, 12 },
+        { FillInWords(20), 13, leftToRight, { 0 }, 5, 0 }, // no crossing: no sharing counted on
+        { School20(), 12, kAllDirections, all, 5, 12 }, // nearly full: the layouts correct their aim
+        { Words("chaton chat chatte ana banane"), 7, kAllDirections, all, 5, 4 },
+        { Animals12(), 12, defaults, straight, 5, -40 },
+        { Words("chaton chat chatte ana banane"), 7, kAllDirections, all, 5, 40 },
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.words.join(u(" ")).toStdString());
+        SCOPED_TRACE(testing::Message() << c.words.join(u(" ")).toStdString() << " extra " << c.extra);
+        Bench lists;
+        lists.engine.PrepareWordLists(c.words);
+        const WordCells cells = CountWordCells(lists.engine.GridForms(), WordsCanCross(c.directions));
+        const int letters = c.gridSize * c.gridSize - cells.letters + c.extra;
+        const bool fits = MessageFitsGrid(cells, letters, c.gridSize);
         std::set<int> seen;
-        int shared = 0;
         for (int seed = 1; seed <= c.seeds; ++seed) {
             Bench b;
             b.settings.gridSize = c.gridSize;
             b.settings.directions = c.directions;
+            b.settings.randomFill = c.extra == kRandom;
+            b.settings.message = u("bravolesenfantsvousavezretrouvetouslesmots").repeated(8).left(letters);
+            b.engine.SetLayoutLimits(PuzzleEngine::kMessageLayouts, 1); // random letters: the filler mends every reading
             ASSERT_TRUE(b.Generate(c.words, seed).succeeded()) << "seed " << seed;
             ExpectSoundWordSearch(b.state, c.words, c.allowed, b.engine.UnfitWords());
-            EXPECT_TRUE(b.settings.directions[0]);
             for (const WordEntry& e : std::as_const(b.state.WordEntries)) {
                 seen.insert(e.direction);
-                shared += int(e.gridText.size());
+                shared += c.extra == kRandom ? int(e.gridText.size()) : 0;
             }
-            shared -= CountCells(b.state, c.gridSize, [](const QString& cell) { return cell[0].isUpper(); });
-        }
-        if (c.everyDirectionUsed) {
-            EXPECT_EQ(seen.size(), 8u);
-        }
-        if (c.crossings) {
-            EXPECT_GT(shared, 0) << "crossing words share their letter";
-        }
-    }
-}
-
-// With boxes 0 and 4, the upward diagonal (5) is tried only from a start cell
-// where the downward one (4) failed: rebuild the grid as it stood before each
-// word and check that direction 4 was impossible there.
-TEST(WordSearch, UpwardDiagonalOnlyWhereDownwardFailed)
-{
-    int upward = 0;
-    for (std::uint64_t seed = 1; seed <= 60; ++seed) {
-        Bench b;
-        b.settings.gridSize = 9;
-        b.settings.directions = { true, false, false, false, true, false };
-        ASSERT_TRUE(b.Generate(Animals12().mid(0, 9), seed).succeeded());
-        ExpectSoundWordSearch(b.state, Animals12().mid(0, 9), { 0, 4, 5 }, b.engine.UnfitWords());
-        Grid<QString> before;
-        for (const WordEntry& e : std::as_const(b.state.WordEntries)) {
-            if (e.direction == 5) {
-                ++upward;
-                bool downwardFits = true;
-                for (int k = 0; k < e.gridText.size() && downwardFits; ++k) {
-                    const int x = e.x + k;
-                    const int y = e.y + k;
-                    if (x >= b.state.GridSize || y >= b.state.GridSize)
-                        downwardFits = false;
-                    else if (!before.at(x, y).isEmpty() && before.at(x, y) != QString(e.gridText[k]))
-                        downwardFits = false;
-                }
-                EXPECT_FALSE(downwardFits) << "seed " << seed << " word " << e.gridText.toStdString();
+            if (c.extra == kRandom) {
+                shared -= CountCells(b.state, c.gridSize, [](const QString& cell) { return cell[0].isUpper(); });
+                continue;
             }
-            const DirectionStep step = kDirectionSteps[e.direction];
-            for (int k = 0; k < e.gridText.size(); ++k)
-                before.at(e.x + k * step.dx, e.y + k * step.dy) = QString(e.gridText[k]);
+            if (fits)
+                EXPECT_EQ(b.state.BalanceLabel, (LetterBalanceLabel { u("0/%1").arg(letters), BalanceColour::Green, QString() }));
+            else
+                EXPECT_TRUE(c.extra < 0 ? b.state.LetterBalance == -c.extra : b.state.LetterBalance >= cells.sharing - c.extra)
+                    << b.state.LetterBalance;
         }
+        EXPECT_TRUE(c.seeds < 30 || seen == c.allowed) << "every direction allowed occurs";
+        EXPECT_EQ(fits, std::abs(c.extra) < 40) << "±40: a message too short or too long";
     }
-    EXPECT_GT(upward, 0) << "the upward diagonal does occur";
+    EXPECT_GT(shared, 0) << "crossing words share their letter";
 }
 
 } // namespace
