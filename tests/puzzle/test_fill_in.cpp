@@ -38,10 +38,12 @@ void ExpectSoundFillIn(const PuzzleState& s, int n)
             col0 = col0 || (x == 0 && filled);
             // Two filled neighbours belong to one word along their line: words
             // never touch, and the cells before and after a word stay empty.
-            if (filled && x + 1 < 31 && !s.LetterGrid.at(x + 1, y).isEmpty())
+            if (filled && x + 1 < 31 && !s.LetterGrid.at(x + 1, y).isEmpty()) {
                 EXPECT_TRUE(along[0].at(x, y) && along[0].at(x, y) == along[0].at(x + 1, y)) << x << "," << y;
-            if (filled && y + 1 < 31 && !s.LetterGrid.at(x, y + 1).isEmpty())
+            }
+            if (filled && y + 1 < 31 && !s.LetterGrid.at(x, y + 1).isEmpty()) {
                 EXPECT_TRUE(along[1].at(x, y) && along[1].at(x, y) == along[1].at(x, y + 1)) << x << "," << y;
+            }
         }
     }
     EXPECT_TRUE(row0 && col0) << "the grid is moved to the corner";

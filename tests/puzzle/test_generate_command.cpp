@@ -30,10 +30,12 @@ TEST(GenerateCommand, WordAndThemeChecks)
         EXPECT_EQ(r.outcome, c.outcome) << c.message;
         EXPECT_EQ(r.message, u(c.message));
         EXPECT_EQ(b.state.Aborted, *c.message != 0);
-        if (!r.succeeded())
+        if (!r.succeeded()) {
             EXPECT_TRUE(b.state.LetterGrid == before.LetterGrid && b.state.WordEntries == before.WordEntries);
-        if (c.themeCount == 0)
+        }
+        if (c.themeCount == 0) {
             EXPECT_EQ(b.themes.selectedThemeCount, c.secondSelected ? 1 : 0);
+        }
     }
 }
 
@@ -125,8 +127,9 @@ TEST(GenerateCommand, GridTooSmallQuestion)
         EXPECT_EQ(r.gridSizeChanged, c.answer);
         EXPECT_EQ(CountCells(b.state, 31, [](const QString& cell) { return !cell.isEmpty(); }), c.answer ? c.newSize * c.newSize : 0);
         const WordEntry& e = b.state.WordEntries[0];
-        if (c.answer)
+        if (c.answer) {
             EXPECT_EQ(ReadEntry(b.state, e), ToGridForm(u(c.named)));
+        }
     }
 }
 
