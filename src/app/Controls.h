@@ -46,6 +46,7 @@ struct Controls {
     QCheckBox* chkAleatoire = nullptr;
     QLineEdit* txtLettresRestantes = nullptr;
     QLabel* lblLettresRestantes = nullptr;
+    QLabel* lblConseilMessage = nullptr;
     QCheckBox* chkMelanger = nullptr;
     QListWidget* lstLettres = nullptr;
     QButtonGroup* optValeurs = nullptr;

@@ -36,6 +36,8 @@ QWidget* WordSearchOptions(Controls& c, QWidget* parent)
     c.txtLettresRestantes = Edit(frame, U("txtLettresRestantes"));
     c.txtLettresRestantes->setPlaceholderText(U("Message secret"));
     c.lblLettresRestantes = Named(new QLabel(frame), U("lblLettresRestantes"));
+    c.lblLettresRestantes->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    c.lblLettresRestantes->setMinimumWidth(c.lblLettresRestantes->fontMetrics().horizontalAdvance(U("-9999/999")));
     c.chkMelanger = Check(frame, U("chkMelanger"), "Mélanger");
     auto* fill = new QHBoxLayout;
     fill->addWidget(Caption(frame, "Lettres restantes :"));
@@ -47,6 +49,10 @@ QWidget* WordSearchOptions(Controls& c, QWidget* parent)
     message->addWidget(c.txtLettresRestantes, 1);
     message->addWidget(c.chkMelanger);
     grid->addLayout(message, 5, 0, 1, 2);
+    c.lblConseilMessage = Named(new QLabel(frame), U("lblConseilMessage"));
+    c.lblConseilMessage->setWordWrap(true);
+    c.lblConseilMessage->setVisible(false);
+    grid->addWidget(c.lblConseilMessage, 6, 0, 1, 2);
     return frame;
 }
 

@@ -87,6 +87,7 @@ private:
     void RefreshDerived();
     void RefreshWordSources();
     void RefreshPuzzleControls();
+    void RefreshMessageAdvice();
     void RefreshValueBoxes();
     void FillFontLists();
 

@@ -268,6 +268,14 @@ void MainWindow::RefreshDerived()
     for (QAbstractButton* option : c_.optMoitieInf->buttons())
         option->setEnabled(lowerHalf);
     c_.cmdGenerer->setEnabled(doc_.GenerateEnabled() && !generating_);
+    RefreshMessageAdvice();
+}
+
+void MainWindow::RefreshMessageAdvice()
+{
+    const QString advice = doc_.MessageSizeAdvice();
+    c_.lblConseilMessage->setText(advice);
+    c_.lblConseilMessage->setVisible(!advice.isEmpty());
 }
 
 void MainWindow::RefreshWordSources()
@@ -280,6 +288,7 @@ void MainWindow::RefreshWordSources()
     for (int i = 0; i < c_.lstLectureThemes->count(); ++i)
         c_.lstLectureThemes->item(i)->setCheckState(doc_.themes().selected[i] ? Qt::Checked : Qt::Unchecked);
     c_.lstLectureThemes->setEnabled(doc_.themes().enabled);
+    RefreshMessageAdvice();
 }
 
 void MainWindow::RefreshPuzzleControls()
@@ -290,6 +299,7 @@ void MainWindow::RefreshPuzzleControls()
     c_.lblLettresRestantes->setToolTip(balance.explanation);
     SetLabelColour(c_.lblLettresRestantes, balance.colour == BalanceColour::Red ? QColor(255, 0, 0) : QColor(0, 128, 0));
     c_.chkMelanger->setEnabled(!z.MessageText.isEmpty());
+    RefreshMessageAdvice();
 
     const QSignalBlocker block(c_.lstLettres);
     c_.lstLettres->clear();

@@ -204,6 +204,20 @@ private Q_SLOTS:
         window->preview()->DrawPage(QSize(400, 560), 1.0); // draws without a crash
     }
 
+    void aHiddenMessageTooLongForTheGridSaysWhichSizeTakesIt()
+    {
+        doc->PasteWordList(U("chat\nchien\nloup\nlion\nours\n"));
+        if (doc->settings().puzzle.randomFill)
+            Find<QCheckBox>(U("chkAleatoire"))->click();
+        auto* advice = Find<QLabel>(U("lblConseilMessage"));
+        QTest::keyClicks(Edit("txtLettresRestantes"), QString(60, QLatin1Char('a')));
+        QVERIFY(advice->isVisible());
+        QVERIFY2(advice->text().startsWith(U("Ce message tiendrait dans une grille de ")), qPrintable(advice->text()));
+        Edit("txtLettresRestantes")->selectAll();
+        QTest::keyClick(Edit("txtLettresRestantes"), Qt::Key_Backspace);
+        QVERIFY(!advice->isVisible());
+    }
+
     void printingAndClosing()
     {
         doc->PasteWordList(U("chat\nchien\nloup\nlion\nours\n"));
