@@ -52,7 +52,7 @@ QWidget* BuildCommandBar(Controls& c, QWidget* parent)
                           "pour que deux voisins n'aient pas la même");
     c.vscVersions->setRange(1, 40);
     c.vscVersions->setAccessibleName(U("Versions différentes"));
-    row->addWidget(Caption(bar, "&Versions :", c.vscVersions));
+    row->addWidget(Caption(bar, "&Versions différentes :", c.vscVersions));
     row->addWidget(c.vscVersions);
     row->addStretch();
     c.cmdAbout = button("cmdAbout", "À propos", "À propos... (F1)", QStyle::SP_MessageBoxInformation);
