@@ -1,7 +1,5 @@
-# Installs the build into a staging folder (DESTDIR, prefix /usr), checks the
-# installed tree file by file, then runs the installed lexigrille-cli.
-# Variables: BUILD_DIR, STAGE, DATA_DIR (the source data/), SAMPLE (a document),
-# BUILD_CLI (lexigrille-cli of the build tree).
+# Installs the build into a staging folder (DESTDIR, prefix /usr), checks the installed tree
+# file by file, then runs the installed lexigrille-cli. Set BUILD_DIR, STAGE, DATA_DIR, SAMPLE, BUILD_CLI.
 cmake_minimum_required(VERSION 3.25)
 
 file(REMOVE_RECURSE "${STAGE}")
@@ -41,41 +39,22 @@ if(NOT installed STREQUAL expected)
   message(FATAL_ERROR "Installed tree differs.\nMissing: ${missing}\nUnexpected: ${extra}")
 endif()
 
-# Where each lexigrille-cli finds its program folder:
-#   executable | LEXIGRILLE_DATA_DIR | folder printed by --version
-file(REAL_PATH "${root}/share/lexigrille" installed_folder)
-get_filename_component(build_bin "${BUILD_CLI}" DIRECTORY)
-file(REAL_PATH "${build_bin}/data" build_folder)
-set(cases
-  "${root}/bin/lexigrille-cli|-|${installed_folder}"
-  "${root}/bin/lexigrille-cli|${DATA_DIR}|${DATA_DIR}"
-  "${BUILD_CLI}|-|${build_folder}")
-foreach(case IN LISTS cases)
-  string(REPLACE "|" ";" fields "${case}")
-  list(GET fields 0 cli)
-  list(GET fields 1 env_dir)
-  list(GET fields 2 want)
-  if(env_dir STREQUAL "-")
-    set(env_arg --unset=LEXIGRILLE_DATA_DIR)
-  else()
-    set(env_arg LEXIGRILLE_DATA_DIR=${env_dir})
-  endif()
+# Where a lexigrille-cli finds its program folder, as --version prints it on its second line.
+function(check_folder cli env_arg want)
   execute_process(
     COMMAND ${CMAKE_COMMAND} -E env ${env_arg} QT_QPA_PLATFORM=offscreen ${cli} --version
     RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  string(REPLACE "\n" ";" lines "${out}")
-  list(GET lines 0 first)
-  list(LENGTH lines line_count)
-  set(second "")
-  if(line_count GREATER 1)
-    list(GET lines 1 second)
+  if(NOT rc EQUAL 0 OR NOT out MATCHES "^Lexigrille [0-9]+\\.[0-9]+[^\n]*\nDossier du programme : ([^\n]*)"
+     OR NOT CMAKE_MATCH_1 STREQUAL want)
+    message(FATAL_ERROR "${cli} --version (${env_arg}) gave ${rc}:\n${out}${err}expected the folder ${want}")
   endif()
-  if(NOT rc EQUAL 0 OR NOT first MATCHES "^Lexigrille [0-9]+\\.[0-9]+"
-     OR NOT second STREQUAL "Dossier du programme : ${want}")
-    message(FATAL_ERROR "${cli} --version (LEXIGRILLE_DATA_DIR=${env_dir}) gave ${rc}:\n${out}${err}"
-                        "expected the folder ${want}")
-  endif()
-endforeach()
+endfunction()
+file(REAL_PATH "${root}/share/lexigrille" installed_folder)
+get_filename_component(build_bin "${BUILD_CLI}" DIRECTORY)
+file(REAL_PATH "${build_bin}/data" build_folder)
+check_folder("${root}/bin/lexigrille-cli" --unset=LEXIGRILLE_DATA_DIR "${installed_folder}")
+check_folder("${root}/bin/lexigrille-cli" LEXIGRILLE_DATA_DIR=${DATA_DIR} "${DATA_DIR}")
+check_folder("${BUILD_CLI}" --unset=LEXIGRILLE_DATA_DIR "${build_folder}")
 
 # The installed tool renders a document.
 set(png "${STAGE}/fiche.png")

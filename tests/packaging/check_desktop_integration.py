@@ -1,8 +1,6 @@
 #!/usr/bin/env python3
-"""Checks that the desktop files agree with each other and with the program:
-the MIME type (valid for shared-mime-info, glob and magic matching real
-documents), the desktop entry that opens it, the icon both name, and the man
-page of lexigrille-cli covering every command, option and exit code of --help."""
+"""The MIME type, desktop entry and icon agree with each other and with real documents;
+the man page of lexigrille-cli covers every command, option and exit code of --help."""
 import argparse
 import configparser
 import os

@@ -1,11 +1,9 @@
-// External word lists: the parser's rules, the clipboard, list files good and
-// bad, and the lists menu.
+// External word lists: the parser's rules, the clipboard, list files good and bad, the lists menu.
 #include "core/ProgramInfo.h"
 #include "core/Text1252.h"
 #include "document/Document.h"
 #include "document/DocumentFile.h"
 #include "support/TextSupport.h"
-#include "words/ThemeDatabase.h"
 #include "words/WordListParser.h"
 
 #include <QDir>
@@ -34,10 +32,7 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
 {
     const QStringList threeWords { u("chat"), u("chien"), u("lapin") };
     const QStringList phrase { u("pomme de terre"), u("chou") };
-    const struct {
-        const char* text;
-        QStringList entries;
-    } cases[] = {
+    const struct { const char* text; QStringList entries; } cases[] = {
         // One line of words (blank lines and comments aside) is cut at its spaces...
         { "chat chien lapin", threeWords }, { "chat  chien lapin\r\n", threeWords },
         { "\r\nchat chien lapin\r\n\r\n", threeWords }, { "/ mes animaux\r\n- chat chien lapin\r\n", threeWords },
@@ -86,9 +81,7 @@ TEST(ParseWordListText, RefusedTextChangesNothing)
 TEST(WordListCaps, HugeListsAreCutAtALineEndWithANotice)
 {
     // A clipboard text of many times the character cap: no piece of a cut line.
-    QString text;
-    while (text.size() < 8 * kMaxWordListChars)
-        text += u("  abcdefghijklmnopqrstuvwxyz  \n");
+    const QString text = u("  abcdefghijklmnopqrstuvwxyz  \n").repeated(8 * kMaxWordListChars / 31 + 1);
     Document pasted(kFonts);
     const WordListImport p = pasted.PasteWordList(text);
     ASSERT_TRUE(p.imported);
@@ -173,10 +166,7 @@ TEST(ImportWordListFile, UnusableFilesChangeNothing)
 {
     QTemporaryDir dir;
     const auto file = [&](const char* name, const QByteArray& bytes) { return test::WriteBytes(dir.filePath(u(name)), bytes); };
-    const struct {
-        QString path;
-        QString message;
-    } files[] = {
+    const struct { QString path, message; } files[] = {
         { file("image.txt", QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)), u("Le fichier « image.txt » n'est pas une liste de mots : il ne contient pas de texte.\n") + kListRules },
         { file("ctrl.txt", QByteArray(500, '\x01')), NotTextListMessage(u("ctrl.txt")) }, // controls without a NUL byte
         { file("vide.txt", QByteArray()), NoValidTextMessage() },
