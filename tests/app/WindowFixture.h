@@ -44,11 +44,7 @@ protected:
         OpenFirstDocument(*doc, {});
         window->FinishLoading();
     }
-    void Close()
-    {
-        window.reset();
-        doc.reset();
-    }
+    void Close() { window.reset(); doc.reset(); } // the window before the document it shows
 
     // A control by its name; a missing one ends the test program.
     template <typename W>

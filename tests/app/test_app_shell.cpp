@@ -81,16 +81,9 @@ private Q_SLOTS:
     // Every outcome of a check, from what the server does and the teacher answers.
     void updateCheck()
     {
-        struct Case {
-            const char* name;
-            QByteArray response; // empty: the server never answers
-            const char* running;
-            bool displayOk;
-            bool modified;
-            QList<Answer> answers;
-            QList<test::ScriptedPrompter::Asked> expected;
-            bool leaves; // the download page opened and the program asked to end
-        };
+        // response empty: the server never answers; leaves: the download page opened, the program asked to end.
+        struct Case { const char* name; QByteArray response; const char* running; bool displayOk, modified;
+                      QList<Answer> answers; QList<test::ScriptedPrompter::Asked> expected; bool leaves; };
         const QByteArray ok = "200 OK";
         const QList<Case> cases = {
             { "newer, declined", Http(ok, "0.2\r\n"), "0.1", false, false, { Answer::No },
@@ -204,12 +197,12 @@ private Q_SLOTS:
         QVERIFY(first->Claim());
         connect(first.get(), &SingleInstance::launched, window.get(), &MainWindow::OpenFromOtherLaunch);
 
-        const QString path = QDir(folder.path()).filePath(u("Mes fiches.lxg"));
+        const QString path = folder.filePath(u("Mes fiches.lxg"));
         QVERIFY(doc->SaveDocument(path).saved);
         doc->NewDocument();
         QVERIFY(doc->life.documentName.isEmpty());
         // However long the first one has run.
-        QFile held(QDir(runtime.path()).filePath(key + u(".lock")));
+        QFile held(runtime.filePath(key + u(".lock")));
         QVERIFY(held.open(QIODevice::ReadOnly));
         QVERIFY(held.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
         held.close();
@@ -232,17 +225,14 @@ private Q_SLOTS:
         QVERIFY(gone.waitForStarted());
         const qint64 deadPid = gone.processId();
         QVERIFY(gone.waitForFinished());
-        const QString probePath = QDir(runtime.path()).filePath(u("probe.lock"));
+        const QString probePath = runtime.filePath(u("probe.lock"));
         {
             QLockFile probe(probePath);
             QVERIFY(probe.tryLock());
-            QFile file(probePath);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QList<QByteArray> lines = file.readAll().split('\n');
+            QList<QByteArray> lines = test::ReadAll(probePath).split('\n');
             lines[0] = QByteArray::number(deadPid);
-            QFile stale(QDir(runtime.path()).filePath(key + u(".lock")));
-            QVERIFY(stale.open(QIODevice::WriteOnly));
-            stale.write(lines.join('\n'));
+            const QString stale = runtime.filePath(key + u(".lock"));
+            QCOMPARE(test::WriteBytes(stale, lines.join('\n')), stale);
         }
         SingleInstance afterCrash(runtime.path(), key);
         QVERIFY(afterCrash.Claim());

@@ -52,8 +52,7 @@ private Q_SLOTS:
     {
         QCOMPARE(window->windowTitle(), u("Lexigrille 0.1 - Sans titre"));
         Find<QCheckBox>(u("chkNiveauDB_0"))->click();
-        QListWidget* themes = Find<QListWidget>(u("lstLectureThemes"));
-        themes->item(3)->setCheckState(Qt::Checked); // Animaux
+        Find<QListWidget>(u("lstLectureThemes"))->item(3)->setCheckState(Qt::Checked); // Animaux
         QCOMPARE(Find<QLabel>(u("lblLectureThemes"))->text(), u("1 thème"));
         QCOMPARE(Find<QListView>(u("lstLectureMots"))->model()->rowCount(), 7);
         QCOMPARE(Find<QLabel>(u("lblLectureMots"))->text(), u("7/7"));

@@ -24,11 +24,7 @@ namespace {
 using test::ReadAll;
 using test::u;
 
-struct CliRun {
-    int code = -1;
-    QString out;
-    QString err;
-};
+struct CliRun { int code = -1; QString out, err; };
 
 QString Input(const char* name)
 {

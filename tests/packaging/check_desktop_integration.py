@@ -106,10 +106,8 @@ def man_page(path, cli):
 
 def main():
     p = argparse.ArgumentParser()
-    p.add_argument("--packaging", required=True)
-    p.add_argument("--man-page", required=True)
-    p.add_argument("--sample", required=True)
-    p.add_argument("--cli", required=True)
+    for option in ("--packaging", "--man-page", "--sample", "--cli"):
+        p.add_argument(option, required=True)
     a = p.parse_args()
     mime_xml = os.path.join(a.packaging, "lexigrille.xml")
     name, icon = mime_type(mime_xml, a.sample)
