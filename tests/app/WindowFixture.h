@@ -50,10 +50,9 @@ protected:
     template <typename W>
     W* Find(const QString& name) const
     {
-        W* w = window->findChild<W*>(name);
-        if (!w)
-            qFatal("no control named %s", qPrintable(name));
-        return w;
+        if (W* w = window->findChild<W*>(name))
+            return w;
+        qFatal("no control named %s", qPrintable(name));
     }
 };
 

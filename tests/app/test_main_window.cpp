@@ -57,13 +57,12 @@ private Q_SLOTS:
         QCOMPARE(Find<QListView>(u("lstLectureMots"))->model()->rowCount(), 7);
         QCOMPARE(Find<QLabel>(u("lblLectureMots"))->text(), u("7/7"));
         Find<QSlider>(u("hscTaille"))->setValue(10);
-        PreviewWidget* preview = window->preview();
-        const QImage before = preview->grab().toImage();
+        const QImage before = window->preview()->grab().toImage();
 
         QTest::keyClick(window.get(), Qt::Key_F5);
         QVERIFY2(!doc->puzzle().LetterGrid.at(0, 0).isEmpty(), qPrintable(prompter.asked.value(0).text));
         QVERIFY(window->windowTitle().endsWith(u("*")));
-        QTRY_VERIFY(ChangedPixels(before, preview->grab().toImage()) > 500);
+        QTRY_VERIFY(ChangedPixels(before, window->preview()->grab().toImage()) > 500);
 
         // A click on a placed word outlines it in the preview only.
         QListView* words = Find<QListView>(u("lstLectureMots"));

@@ -24,7 +24,7 @@ namespace {
 using test::ReadAll;
 using test::u;
 
-struct CliRun { int code = -1; QString out, err; };
+struct CliRun { int code = -1; QString err; }; // the exit code (-1: a crash) and the error output
 
 QString Input(const char* name)
 {
@@ -48,8 +48,7 @@ protected:
         p.setWorkingDirectory(dir.path());
         p.start(QStringLiteral(LEXIGRILLE_CLI), args);
         EXPECT_TRUE(p.waitForFinished(60000));
-        return { p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-                 QString::fromUtf8(p.readAllStandardError()) };
+        return { p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardError()) };
     }
 };
 
@@ -175,8 +174,8 @@ TEST_F(CliWorksheets, NewAndMakeFromTheDatabaseOrAList)
 {
     const QStringList animals { u("--level"), u("cp"), u("--theme"), u("animaux"), u("--count"), u("5"), u("--size"),
                                 u("8"), u("--seed"), u("4"), u("--title"), u("Les animaux") };
-    ASSERT_EQ(Cli(QStringList { u("new"), u("-o"), u("a.lxg") } + animals).code, 0);
-    ASSERT_EQ(Cli(QStringList { u("new"), u("-o"), u("b.lxg") } + animals).code, 0);
+    for (const char* name : { "a.lxg", "b.lxg" })
+        ASSERT_EQ(Cli(QStringList { u("new"), u("-o"), u(name) } + animals).code, 0);
     EXPECT_EQ(ReadAll(Out("a.lxg")), ReadAll(Out("b.lxg"))) << "the same seed draws the same words";
     const QString text = DecodeWindows1252(ReadAll(Out("a.lxg")));
     EXPECT_TRUE(text.contains(u("\r\nTitre=Les animaux\r\n")));
@@ -241,9 +240,6 @@ TEST_F(CliWorksheets, WrongCommandsAreRefusedAndNothingIsWritten)
         EXPECT_TRUE(r.err.contains(u(c.message))) << r.err.toStdString();
         EXPECT_FALSE(QFile::exists(Out("x.lxg")) || QFile::exists(Out("x.pdf"))) << "nothing written";
     }
-    const CliRun help = Cli({ u("--help") }); // --version: the install_tree test
-    EXPECT_EQ(help.code, 0);
-    EXPECT_TRUE(help.out.contains(u("generate")));
 }
 
 } // namespace

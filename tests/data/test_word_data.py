@@ -180,8 +180,7 @@ def check_spelling(words_by_file):
 
 def main():
     if len(sys.argv) != 2 or not os.path.isdir(sys.argv[1]):
-        print("usage: test_word_data.py DATA_DIR")
-        return 2
+        sys.exit("usage: test_word_data.py DATA_DIR")
     if known(["maison", "nénuphar"]) != {"maison", "nénuphar"} \
             or "po:v2" not in hunspell("-m", ["finir"]):
         sys.exit("FAIL: fr_FR is not the French dictionary with morphology of "

@@ -61,10 +61,9 @@ execute_process(
   COMMAND ${CMAKE_COMMAND} -E env --unset=LEXIGRILLE_DATA_DIR QT_QPA_PLATFORM=offscreen
           ${root}/bin/lexigrille-cli render ${SAMPLE} -o ${png}
   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
-if(NOT rc EQUAL 0 OR NOT EXISTS "${png}")
-  message(FATAL_ERROR "The installed lexigrille-cli could not render ${SAMPLE} (${rc}):\n${out}")
+if(EXISTS "${png}")
+  file(READ "${png}" signature LIMIT 8 HEX)
 endif()
-file(READ "${png}" signature LIMIT 8 HEX)
-if(NOT signature STREQUAL "89504e470d0a1a0a")
-  message(FATAL_ERROR "${png} is not a PNG image")
+if(NOT rc EQUAL 0 OR NOT signature STREQUAL "89504e470d0a1a0a")
+  message(FATAL_ERROR "The installed lexigrille-cli did not render ${SAMPLE} as a PNG image (${rc}):\n${out}")
 endif()

@@ -7,6 +7,7 @@
 #include "words/WordSelectionList.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -16,10 +17,7 @@ namespace {
 
 using test::u;
 
-constexpr int kAnimaux = 3;      // "A"
-constexpr int kAlimentation = 2; // "a"
-constexpr int kCouleurs = 6;     // "o"
-constexpr int kMeteo = 15;       // "m"
+enum Theme { kAlimentation = 2, kAnimaux = 3, kCouleurs = 6, kMeteo = 15 }; // codes a, A, o, m
 
 // The level files of kSample as the program ships them: Windows-1252, CR LF.
 const std::array<const char*, kLevelCount> kSample = {
@@ -34,7 +32,7 @@ const std::array<const char*, kLevelCount> kSample = {
     "a-  chocolat\r\n",
 };
 
-class Worksheet : public ::testing::Test {
+class ThemeDatabaseLoad : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     ThemeDatabase db;
@@ -56,8 +54,7 @@ protected:
     int Count(int theme) const { return doc.data.themes.wordCounts[theme]; }
 };
 
-using ThemeDatabaseLoad = Worksheet;
-using RebuildWordList = Worksheet;
+using RebuildWordList = ThemeDatabaseLoad;
 
 TEST_F(ThemeDatabaseLoad, ReadsTheLevelsWhateverTheCaseOfTheirNamesAndNamesTheMissingOnes)
 {
@@ -232,10 +229,7 @@ TEST(WordSelectionList, MaxLettersOverridesChecksAndTheCountLabelGroupsDigits)
     EXPECT_EQ(MakeWordCountLabel(0, 0), (WordCountLabel { u("0/0"), WordCountLabel::Colour::DarkGrey }));
     EXPECT_EQ(MakeWordCountLabel(4, 5), (WordCountLabel { u("4/5"), WordCountLabel::Colour::Red }));
     const QString big = MakeWordCountLabel(1234, 12345).text;
-    QString digits;
-    for (QChar c : big)
-        digits += c.isDigit() || c == u'/' ? QString(c) : QString();
-    EXPECT_EQ(digits, u("1234/12345"));
+    EXPECT_EQ(QString(big).remove(QRegularExpression(u("[^0-9/]"))), u("1234/12345"));
     EXPECT_EQ(big.size(), 12) << "digit groups are separated: " << big.toStdString();
 }
 
