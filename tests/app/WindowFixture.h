@@ -1,13 +1,13 @@
 #pragma once
 
-// The set-up of the window tests: a program folder of the test's own, a new
-// document, a scripted prompter and the real window over them, shown.
-
+// Base of the window tests: a program folder of five small level files (animals A,
+// colours o), a new document, a scripted prompter and the real window over them.
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
 #include "document/Document.h"
 #include "document/FontCatalog.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TextSupport.h"
 #include "words/ThemeDatabase.h"
 
 #include <QTemporaryDir>
@@ -17,16 +17,20 @@
 
 namespace lx::test {
 
-struct WindowFixture {
+class WindowTest : public QObject {
+protected:
     QTemporaryDir folder;
     ThemeDatabase database;
     std::unique_ptr<Document> doc;
     ScriptedPrompter prompter;
     std::unique_ptr<MainWindow> window;
 
-    // Opens the window on a new document, the level files of the folder loaded.
+    // For the test's init(): the window shown on a new document, the level files loaded.
     void Open()
     {
+        for (int level = 0; level < kLevelCount; ++level)
+            WriteBytes(folder.filePath(LevelFileName(level)), "/ essai\r\nA-  chat\r\nA-  chien\r\nA-  lapin\r\nA-  ours\r\n"
+                                                               "A-  loup\r\nA-  lion\r\no-  rouge\r\no-  vert\r\nAo  canari\r\n");
         database.Load(folder.path());
         doc = std::make_unique<Document>(FontCatalog::Installed().Names());
         doc->themeDatabase = &database;
@@ -40,20 +44,15 @@ struct WindowFixture {
         OpenFirstDocument(*doc, {});
         window->FinishLoading();
     }
-    void Close()
-    {
-        window.reset();
-        doc.reset();
-    }
+    void Close() { window.reset(); doc.reset(); } // the window before the document it shows
 
     // A control by its name; a missing one ends the test program.
     template <typename W>
     W* Find(const QString& name) const
     {
-        W* w = window->findChild<W*>(name);
-        if (!w)
-            qFatal("no control named %s", qPrintable(name));
-        return w;
+        if (W* w = window->findChild<W*>(name))
+            return w;
+        qFatal("no control named %s", qPrintable(name));
     }
 };
 

@@ -1,38 +1,25 @@
-// The program's shell around the worksheet: the About box, the update check
-// against a small HTTP server of the test's own on the loopback interface,
-// and one Lexigrille per user.
+// The shell around the worksheet: the About box, the update check against a
+// loopback HTTP server of the test's own, and one Lexigrille per user.
 #include "app/AboutBox.h"
-#include "app/WindowFixture.h"
 #include "app/SingleInstance.h"
-#include "app/StartUp.h"
 #include "app/UpdateCheck.h"
+#include "app/WindowFixture.h"
 #include "core/ProgramInfo.h"
-#include "document/Document.h"
-#include "document/FontCatalog.h"
-#include "support/ScriptedPrompter.h"
-#include "words/ThemeDatabase.h"
 
-#include <QtTest>
 #include <QLabel>
 #include <QLockFile>
 #include <QNetworkProxy>
 #include <QPushButton>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTemporaryDir>
 #include <QUrlQuery>
 
 using namespace lx;
+using test::u;
 
 namespace {
 
-QString U(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
-// Answers one HTTP request with the given response, or never answers when it
-// is empty.
+// Answers one HTTP request with the given response, or never when it is empty.
 class OneRequestServer {
 public:
     explicit OneRequestServer(QByteArray response)
@@ -66,25 +53,19 @@ QByteArray Http(const QByteArray& status, const QByteArray& body)
 
 QString Offer(const char* running, const char* remote)
 {
-    return U("Vous utilisez la version %1 de Lexigrille.\r\nUne nouvelle version (%2) est disponible.\r\n"
+    return u("Vous utilisez la version %1 de Lexigrille.\r\nUne nouvelle version (%2) est disponible.\r\n"
              "Voulez-vous fermer l'application et visiter la page de téléchargement ?")
-        .arg(U(running), U(remote));
+        .arg(u(running), u(remote));
 }
 
-const QString kError = U("Erreur lors de la recherche d'une mise à jour !");
-const QString kLatest = U("Vous utilisez la version la plus récente de Lexigrille !");
-const QString kSave = U("Voulez-vous enregistrer les modifications ?");
+const QString kError = u("Erreur lors de la recherche d'une mise à jour !");
+const QString kLatest = u("Vous utilisez la version la plus récente de Lexigrille !");
+const QString kSave = u("Voulez-vous enregistrer les modifications ?");
 
 } // namespace
 
-class AppShellTest : public QObject {
+class AppShellTest : public test::WindowTest {
     Q_OBJECT
-
-    test::WindowFixture f;
-    std::unique_ptr<Document>& doc = f.doc;
-    test::ScriptedPrompter& prompter = f.prompter;
-    std::unique_ptr<MainWindow>& window = f.window;
-    QTemporaryDir& folder = f.folder;
 
 private Q_SLOTS:
     void initTestCase()
@@ -94,23 +75,15 @@ private Q_SLOTS:
         qunsetenv("LEXIGRILLE_UPDATE_URL");
     }
 
-    void init() { f.Open(); }
-    void cleanup() { f.Close(); }
+    void init() { Open(); }
+    void cleanup() { Close(); }
 
-    // Every outcome of a check, from what the server does and what the
-    // teacher answers.
+    // Every outcome of a check, from what the server does and the teacher answers.
     void updateCheck()
     {
-        struct Case {
-            const char* name;
-            QByteArray response; // empty: the server never answers
-            const char* running;
-            bool displayOk;
-            bool modified;
-            QList<Answer> answers;
-            QList<test::ScriptedPrompter::Asked> expected;
-            bool leaves; // the download page opened and the program asked to end
-        };
+        // response empty: the server never answers; leaves: the download page opened, the program asked to end.
+        struct Case { const char* name; QByteArray response; const char* running; bool displayOk, modified;
+                      QList<Answer> answers; QList<test::ScriptedPrompter::Asked> expected; bool leaves; };
         const QByteArray ok = "200 OK";
         const QList<Case> cases = {
             { "newer, declined", Http(ok, "0.2\r\n"), "0.1", false, false, { Answer::No },
@@ -138,7 +111,7 @@ private Q_SLOTS:
             check.SetRunningVersion(QString::fromLatin1(c.running));
             check.SetTimeoutMs(300);
             QList<QUrl> opened;
-            check.openUrl = [&](const QUrl& u) { opened.append(u); };
+            check.openUrl = [&](const QUrl& url) { opened.append(url); };
             QSignalSpy finished(&check, &UpdateChecker::finished);
             QSignalSpy quit(&check, &UpdateChecker::quitRequested);
 
@@ -156,10 +129,9 @@ private Q_SLOTS:
                 QVERIFY2(server.request.startsWith("GET /lexigrille?version HTTP/1.1\r\n"), server.request.constData());
         }
 
-        // The address: the environment wins over the build, and an empty one
-        // means no check at all, not a request that fails.
+        // The environment's address wins over the build's; an empty one means no check at all.
         qputenv("LEXIGRILLE_UPDATE_URL", "http://127.0.0.1:9/lexigrille?version");
-        QCOMPARE(UpdateChecker::ConfiguredUrl(), QUrl(U("http://127.0.0.1:9/lexigrille?version")));
+        QCOMPARE(UpdateChecker::ConfiguredUrl(), QUrl(u("http://127.0.0.1:9/lexigrille?version")));
         qputenv("LEXIGRILLE_UPDATE_URL", "");
         prompter = {};
         UpdateChecker none(*doc);
@@ -186,52 +158,51 @@ private Q_SLOTS:
                 auto* about = qobject_cast<AboutBox*>(QApplication::activeModalWidget());
                 QVERIFY(about);
                 seen = true;
-                QCOMPARE(about->objectName(), U("frmAbout"));
+                QCOMPARE(about->objectName(), u("frmAbout"));
                 QCOMPARE(about->windowTitle(), FullName());
-                QCOMPARE(about->findChild<QLabel*>(U("lblTitle"))->text(), ProductName());
-                QCOMPARE(about->findChild<QLabel*>(U("lblVersion"))->text(), VersionText());
-                QVERIFY(!about->findChild<QLabel*>(U("lblDescription"))->text().isEmpty());
-                QCOMPARE(about->findChild<QPushButton*>(U("cmdUpdate"))->text(), U("Vérifier les mises à jour"));
-                about->openUrl = [&](const QUrl& u) { opened.append(u); };
+                QCOMPARE(about->findChild<QLabel*>(u("lblTitle"))->text(), ProductName());
+                QCOMPARE(about->findChild<QLabel*>(u("lblVersion"))->text(), VersionText());
+                QVERIFY(!about->findChild<QLabel*>(u("lblDescription"))->text().isEmpty());
+                QCOMPARE(about->findChild<QPushButton*>(u("cmdUpdate"))->text(), u("Vérifier les mises à jour"));
+                about->openUrl = [&](const QUrl& url) { opened.append(url); };
                 for (const char* link : { "lblWebsite", "lblEmail", "pctDonate" })
-                    QTest::mouseClick(about->findChild<QLabel*>(U(link)), Qt::LeftButton);
+                    QTest::mouseClick(about->findChild<QLabel*>(u(link)), Qt::LeftButton);
                 if (byKey)
                     QTest::keyClick(about, Qt::Key_Escape);
                 else
-                    about->findChild<QPushButton*>(U("cmdOK"))->click();
+                    about->findChild<QPushButton*>(u("cmdOK"))->click();
             });
             if (byKey)
                 QTest::keyClick(window.get(), Qt::Key_F1);
             else
-                window->findChild<QPushButton*>(U("cmdAbout"))->click();
+                window->findChild<QPushButton*>(u("cmdAbout"))->click();
             QVERIFY(seen);
             QVERIFY(!QApplication::activeModalWidget());
             const QUrl page(QString::fromLatin1(kMakerWebPage));
             QCOMPARE(opened.size(), 3);
             QCOMPARE(opened[0], page);
             QCOMPARE(opened[2], page);
-            QCOMPARE(opened[1].scheme(), U("mailto"));
+            QCOMPARE(opened[1].scheme(), u("mailto"));
             QCOMPARE(opened[1].path(), QString::fromLatin1(kMakerEmail));
-            QCOMPARE(QUrlQuery(opened[1]).queryItemValue(U("subject"), QUrl::FullyDecoded), U("[Lexigrille 0.1] "));
+            QCOMPARE(QUrlQuery(opened[1]).queryItemValue(u("subject"), QUrl::FullyDecoded), u("[Lexigrille 0.1] "));
         }
     }
 
-    // A second launch finds the first one and hands it its document, which
-    // the window opens; the first one's end, or its crash, frees the place.
+    // A second launch hands its document to the first; the first one's end, or crash, frees the place.
     void singleInstance()
     {
         QTemporaryDir runtime;
-        const QString key = U("lexigrille-essai");
+        const QString key = u("lexigrille-essai");
         auto first = std::make_unique<SingleInstance>(runtime.path(), key);
         QVERIFY(first->Claim());
         connect(first.get(), &SingleInstance::launched, window.get(), &MainWindow::OpenFromOtherLaunch);
 
-        const QString path = QDir(folder.path()).filePath(U("Mes fiches.lxg"));
+        const QString path = folder.filePath(u("Mes fiches.lxg"));
         QVERIFY(doc->SaveDocument(path).saved);
         doc->NewDocument();
         QVERIFY(doc->life.documentName.isEmpty());
         // However long the first one has run.
-        QFile held(QDir(runtime.path()).filePath(key + U(".lock")));
+        QFile held(runtime.filePath(key + u(".lock")));
         QVERIFY(held.open(QIODevice::ReadOnly));
         QVERIFY(held.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
         held.close();
@@ -241,30 +212,22 @@ private Q_SLOTS:
         QVERIFY(second.Forward({ path }));
         QVERIFY(launched.wait(5000));
         QCOMPARE(launched.at(0).at(0).toStringList(), QStringList { path });
-        QTRY_COMPARE(doc->life.documentName, U("Mes fiches.lxg"));
+        QTRY_COMPARE(doc->life.documentName, u("Mes fiches.lxg"));
         QCOMPARE(doc->life.documentPath, path);
         QVERIFY(prompter.asked.isEmpty());
 
         first.reset();
         QVERIFY(SingleInstance(runtime.path(), key).Claim());
 
-        // The lock of a program that crashed: its process is gone.
-        QProcess gone;
-        gone.start(U("true"));
-        QVERIFY(gone.waitForStarted());
-        const qint64 deadPid = gone.processId();
-        QVERIFY(gone.waitForFinished());
-        const QString probePath = QDir(runtime.path()).filePath(U("probe.lock"));
+        // The lock of a program that crashed: no process has its number (above any pid_max).
+        const QString probePath = runtime.filePath(u("probe.lock"));
         {
             QLockFile probe(probePath);
             QVERIFY(probe.tryLock());
-            QFile file(probePath);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QList<QByteArray> lines = file.readAll().split('\n');
-            lines[0] = QByteArray::number(deadPid);
-            QFile stale(QDir(runtime.path()).filePath(key + U(".lock")));
-            QVERIFY(stale.open(QIODevice::WriteOnly));
-            stale.write(lines.join('\n'));
+            QList<QByteArray> lines = test::ReadAll(probePath).split('\n');
+            lines[0] = "2147483647";
+            const QString stale = runtime.filePath(key + u(".lock"));
+            QCOMPARE(test::WriteBytes(stale, lines.join('\n')), stale);
         }
         SingleInstance afterCrash(runtime.path(), key);
         QVERIFY(afterCrash.Claim());

@@ -1,13 +1,7 @@
 #!/usr/bin/env python3
-"""Checks the word data of the program folder: test_word_data.py DATA_DIR
-
-DATA_DIR (data/) holds the five level files, the ready word lists and
-Lisez_moi.txt. Checked: Windows-1252 with CR LF; the entry format the program
-reads; word forms and spelling (hunspell fr_FR from hunspell-fr-classical);
-the level files are what tools/build-word-data.py makes of the table (the
-script rejects duplicates and themes that differ between classes); sizes;
-grading; verb groups; masculine adjectives; no outer-space word in Espace.
-"""
+"""test_word_data.py DATA_DIR: the level files, ready lists and Lisez_moi.txt of the program
+folder: Windows-1252 CR LF, entry format, spelling (hunspell fr_FR), made from the table by
+tools/build-word-data.py, sizes, grading, verb groups, masculine adjectives, Espace themes."""
 
 import os
 import re
@@ -186,8 +180,7 @@ def check_spelling(words_by_file):
 
 def main():
     if len(sys.argv) != 2 or not os.path.isdir(sys.argv[1]):
-        print("usage: test_word_data.py DATA_DIR")
-        return 2
+        sys.exit("usage: test_word_data.py DATA_DIR")
     if known(["maison", "nénuphar"]) != {"maison", "nénuphar"} \
             or "po:v2" not in hunspell("-m", ["finir"]):
         sys.exit("FAIL: fr_FR is not the French dictionary with morphology of "

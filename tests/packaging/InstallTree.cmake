@@ -1,7 +1,5 @@
-# Installs the build into a staging folder (DESTDIR, prefix /usr), checks the
-# installed tree file by file, then runs the installed lexigrille-cli.
-# Variables: BUILD_DIR, STAGE, DATA_DIR (the source data/), SAMPLE (a document),
-# BUILD_CLI (lexigrille-cli of the build tree).
+# Installs the build into a staging folder (DESTDIR, prefix /usr), checks the installed tree
+# file by file, then runs the installed lexigrille-cli. Set BUILD_DIR, STAGE, DATA_DIR, SAMPLE, BUILD_CLI.
 cmake_minimum_required(VERSION 3.25)
 
 file(REMOVE_RECURSE "${STAGE}")
@@ -27,9 +25,8 @@ list(LENGTH data_files data_count)
 if(data_count LESS 5)
   message(FATAL_ERROR "data/ looks empty: ${data_files}")
 endif()
-foreach(f IN LISTS data_files)
-  list(APPEND expected "share/lexigrille/${f}")
-endforeach()
+list(TRANSFORM data_files PREPEND "share/lexigrille/")
+list(APPEND expected ${data_files})
 file(GLOB_RECURSE installed RELATIVE "${root}" "${root}/*")
 list(SORT expected)
 list(SORT installed)
@@ -41,41 +38,22 @@ if(NOT installed STREQUAL expected)
   message(FATAL_ERROR "Installed tree differs.\nMissing: ${missing}\nUnexpected: ${extra}")
 endif()
 
-# Where each lexigrille-cli finds its program folder:
-#   executable | LEXIGRILLE_DATA_DIR | folder printed by --version
-file(REAL_PATH "${root}/share/lexigrille" installed_folder)
-get_filename_component(build_bin "${BUILD_CLI}" DIRECTORY)
-file(REAL_PATH "${build_bin}/data" build_folder)
-set(cases
-  "${root}/bin/lexigrille-cli|-|${installed_folder}"
-  "${root}/bin/lexigrille-cli|${DATA_DIR}|${DATA_DIR}"
-  "${BUILD_CLI}|-|${build_folder}")
-foreach(case IN LISTS cases)
-  string(REPLACE "|" ";" fields "${case}")
-  list(GET fields 0 cli)
-  list(GET fields 1 env_dir)
-  list(GET fields 2 want)
-  if(env_dir STREQUAL "-")
-    set(env_arg --unset=LEXIGRILLE_DATA_DIR)
-  else()
-    set(env_arg LEXIGRILLE_DATA_DIR=${env_dir})
-  endif()
+# Where a lexigrille-cli finds its program folder, as --version prints it on its second line.
+function(check_folder cli env_arg want)
   execute_process(
     COMMAND ${CMAKE_COMMAND} -E env ${env_arg} QT_QPA_PLATFORM=offscreen ${cli} --version
     RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  string(REPLACE "\n" ";" lines "${out}")
-  list(GET lines 0 first)
-  list(LENGTH lines line_count)
-  set(second "")
-  if(line_count GREATER 1)
-    list(GET lines 1 second)
+  if(NOT rc EQUAL 0 OR NOT out MATCHES "^Lexigrille [0-9]+\\.[0-9]+[^\n]*\nDossier du programme : ([^\n]*)"
+     OR NOT CMAKE_MATCH_1 STREQUAL want)
+    message(FATAL_ERROR "${cli} --version (${env_arg}) gave ${rc}:\n${out}${err}expected the folder ${want}")
   endif()
-  if(NOT rc EQUAL 0 OR NOT first MATCHES "^Lexigrille [0-9]+\\.[0-9]+"
-     OR NOT second STREQUAL "Dossier du programme : ${want}")
-    message(FATAL_ERROR "${cli} --version (LEXIGRILLE_DATA_DIR=${env_dir}) gave ${rc}:\n${out}${err}"
-                        "expected the folder ${want}")
-  endif()
-endforeach()
+endfunction()
+file(REAL_PATH "${root}/share/lexigrille" installed_folder)
+get_filename_component(build_bin "${BUILD_CLI}" DIRECTORY)
+file(REAL_PATH "${build_bin}/data" build_folder)
+check_folder("${root}/bin/lexigrille-cli" --unset=LEXIGRILLE_DATA_DIR "${installed_folder}")
+check_folder("${root}/bin/lexigrille-cli" LEXIGRILLE_DATA_DIR=${DATA_DIR} "${DATA_DIR}")
+check_folder("${BUILD_CLI}" --unset=LEXIGRILLE_DATA_DIR "${build_folder}")
 
 # The installed tool renders a document.
 set(png "${STAGE}/fiche.png")
@@ -83,10 +61,9 @@ execute_process(
   COMMAND ${CMAKE_COMMAND} -E env --unset=LEXIGRILLE_DATA_DIR QT_QPA_PLATFORM=offscreen
           ${root}/bin/lexigrille-cli render ${SAMPLE} -o ${png}
   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
-if(NOT rc EQUAL 0 OR NOT EXISTS "${png}")
-  message(FATAL_ERROR "The installed lexigrille-cli could not render ${SAMPLE} (${rc}):\n${out}")
+if(EXISTS "${png}")
+  file(READ "${png}" signature LIMIT 8 HEX)
 endif()
-file(READ "${png}" signature LIMIT 8 HEX)
-if(NOT signature STREQUAL "89504e470d0a1a0a")
-  message(FATAL_ERROR "${png} is not a PNG image")
+if(NOT rc EQUAL 0 OR NOT signature STREQUAL "89504e470d0a1a0a")
+  message(FATAL_ERROR "The installed lexigrille-cli did not render ${SAMPLE} as a PNG image (${rc}):\n${out}")
 endif()

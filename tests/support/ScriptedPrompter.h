@@ -12,10 +12,7 @@ namespace lx::test {
 // scripted path (none: cancelled).
 class ScriptedPrompter : public Prompter {
 public:
-    struct Asked {
-        MessageKind kind;
-        QString text;
-    };
+    struct Asked { MessageKind kind; QString text; };
     QList<Answer> answers;
     QList<Asked> asked;
     QStringList paths;

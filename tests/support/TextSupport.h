@@ -1,7 +1,6 @@
 #pragma once
 
-// Helpers shared by the tests of the core, words, document and cli folders:
-// readable Qt strings in failure messages, UTF-8 literals, file bytes.
+// Test helpers: readable Qt strings in failure messages, UTF-8 literals, file bytes.
 #include <QByteArray>
 #include <QFile>
 #include <QString>

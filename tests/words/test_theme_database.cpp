@@ -1,12 +1,13 @@
-// The theme database: loading the five level files, and the word list that
-// the level boxes and the theme list build from them.
+// The five level files, and the word list that the level boxes and themes build from them.
 #include "core/Text1252.h"
 #include "document/Document.h"
 #include "support/TextSupport.h"
 #include "words/ThemeDatabase.h"
 #include "words/WordListParser.h"
+#include "words/WordSelectionList.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -16,10 +17,7 @@ namespace {
 
 using test::u;
 
-constexpr int kAnimaux = 3;      // "A"
-constexpr int kAlimentation = 2; // "a"
-constexpr int kCouleurs = 6;     // "o"
-constexpr int kMeteo = 15;       // "m"
+enum Theme { kAlimentation = 2, kAnimaux = 3, kCouleurs = 6, kMeteo = 15 }; // codes a, A, o, m
 
 // The level files of kSample as the program ships them: Windows-1252, CR LF.
 const std::array<const char*, kLevelCount> kSample = {
@@ -34,7 +32,7 @@ const std::array<const char*, kLevelCount> kSample = {
     "a-  chocolat\r\n",
 };
 
-class Worksheet : public ::testing::Test {
+class ThemeDatabaseLoad : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     ThemeDatabase db;
@@ -56,8 +54,7 @@ protected:
     int Count(int theme) const { return doc.data.themes.wordCounts[theme]; }
 };
 
-using ThemeDatabaseLoad = Worksheet;
-using RebuildWordList = Worksheet;
+using RebuildWordList = ThemeDatabaseLoad;
 
 TEST_F(ThemeDatabaseLoad, ReadsTheLevelsWhateverTheCaseOfTheirNamesAndNamesTheMissingOnes)
 {
@@ -184,6 +181,56 @@ TEST_F(RebuildWordList, AnExternalListDisablesTheThemesUntilALevelClick)
     EXPECT_TRUE(doc.data.themes.enabled);
     EXPECT_EQ(doc.ThemeLabel(), u("Aucun thème"));
     EXPECT_EQ(Words(), (QStringList { u("cerise"), u("Chat"), u("loup") }));
+}
+
+TEST(WordSelectionList, SortedWithoutDuplicatesIgnoringCase)
+{
+    WordSelectionList list;
+    for (const char* w : { "loup", "Chat", "âne", "zèbre", "chien", "éléphant", "ours" })
+        EXPECT_TRUE(list.AddWordIfAbsent(u(w)).added) << w;
+    EXPECT_EQ(list.Words(), (QStringList { u("âne"), u("Chat"), u("chien"), u("éléphant"), u("loup"), u("ours"), u("zèbre") }));
+
+    list.SetChecked(1, true);
+    const auto again = list.AddWordIfAbsent(u("CHAT"));
+    EXPECT_FALSE(again.added);
+    EXPECT_EQ(again.index, 1);
+    EXPECT_EQ(list.Find(u("chat")), 1);
+    EXPECT_EQ(list.Find(u("ane")), -1) << "accents are part of the word";
+
+    const auto added = list.AddWordIfAbsent(u("castor"));
+    EXPECT_EQ(added.index, 1);
+    EXPECT_EQ(list.BuildSelectionSignature(), u("00100000")) << "a new word is unchecked; checks move with their words";
+
+    // Many words in both cases: the search never lets a duplicate in.
+    WordSelectionList many;
+    for (int i = 0; i < 3000; ++i) {
+        const QString w = u("mot%1").arg((i * 7919) % 2000, 4, 10, QLatin1Char('0'));
+        many.AddWordIfAbsent(i % 2 ? w.toUpper() : w);
+    }
+    ASSERT_EQ(many.Count(), 2000);
+    for (int i = 1; i < many.Count(); ++i)
+        ASSERT_LT(many.Word(i - 1).toLower(), many.Word(i).toLower());
+}
+
+TEST(WordSelectionList, MaxLettersOverridesChecksAndTheCountLabelGroupsDigits)
+{
+    WordSelectionList list; // âne chat ours papillon "pomme de terre"
+    for (const char* w : { "pomme de terre", "chat", "ours", "papillon", "âne" })
+        list.AddWordIfAbsent(u(w));
+    for (const auto& [max, signature] : { std::pair { 3, "10000" }, { 11, "11110" }, { 12, "11111" } }) {
+        list.ApplyMaxLetters(max);
+        EXPECT_EQ(list.BuildSelectionSignature(), u(signature)) << "pomme de terre has 12 letters; max " << max;
+    }
+    list.SetChecked(2, false);
+    EXPECT_EQ(list.CheckedWords(), (QStringList { u("âne"), u("chat"), u("papillon"), u("pomme de terre") }));
+    list.ApplyMaxLetters(15);
+    EXPECT_EQ(list.CheckedCount(), 5) << "the slider overrides checks made by hand";
+
+    EXPECT_EQ(MakeWordCountLabel(0, 0), (WordCountLabel { u("0/0"), WordCountLabel::Colour::DarkGrey }));
+    EXPECT_EQ(MakeWordCountLabel(4, 5), (WordCountLabel { u("4/5"), WordCountLabel::Colour::Red }));
+    const QString big = MakeWordCountLabel(1234, 12345).text;
+    EXPECT_EQ(QString(big).remove(QRegularExpression(u("[^0-9/]"))), u("1234/12345"));
+    EXPECT_EQ(big.size(), 12) << "digit groups are separated: " << big.toStdString();
 }
 
 } // namespace

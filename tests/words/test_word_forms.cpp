@@ -12,11 +12,7 @@ using test::u;
 
 TEST(WordForms, GridFormLetterCountAndLettersOnly)
 {
-    const struct {
-        const char *display, *grid;
-        int letters;
-        const char* lettersOnly;
-    } cases[] = {
+    const struct { const char *display, *grid; int letters; const char* lettersOnly; } cases[] = {
         { "arc-en-ciel", "ARCENCIEL", 9, "ARCENCIEL" }, { "l'école", "LECOLE", 6, "LECOLE" },
         { "pomme de terre", "POMMEDETERRE", 12, "POMMEDETERRE" }, { "aujourd’hui", "AUJOURDHUI", 10, "AUJOURDHUI" },
         { "Noël", "NOEL", 4, "NOEL" }, { "4x4", "4X4", 3, "X" }, { "oh!", "OH!", 3, "OH" },

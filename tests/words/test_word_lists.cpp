@@ -1,11 +1,9 @@
-// External word lists: the parser's rules, the clipboard, list files good and
-// bad, and the lists menu.
+// External word lists: the parser's rules, the clipboard, list files good and bad, the lists menu.
 #include "core/ProgramInfo.h"
 #include "core/Text1252.h"
 #include "document/Document.h"
 #include "document/DocumentFile.h"
 #include "support/TextSupport.h"
-#include "words/ThemeDatabase.h"
 #include "words/WordListParser.h"
 
 #include <QDir>
@@ -34,10 +32,7 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
 {
     const QStringList threeWords { u("chat"), u("chien"), u("lapin") };
     const QStringList phrase { u("pomme de terre"), u("chou") };
-    const struct {
-        const char* text;
-        QStringList entries;
-    } cases[] = {
+    const struct { const char* text; QStringList entries; } cases[] = {
         // One line of words (blank lines and comments aside) is cut at its spaces...
         { "chat chien lapin", threeWords }, { "chat  chien lapin\r\n", threeWords },
         { "\r\nchat chien lapin\r\n\r\n", threeWords }, { "/ mes animaux\r\n- chat chien lapin\r\n", threeWords },
@@ -61,34 +56,10 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
                                                     u("2 entrées contenant des caractères non imprimables ont été ignorées.") }));
 }
 
-TEST(ParseWordListText, RefusedTextChangesNothing)
-{
-    Document doc(kFonts);
-    doc.settings().levels[1] = true;
-    doc.themes().selected[5] = true;
-    doc.UpdateThemeLabel();
-    doc.words().SetChecked(doc.words().AddWordIfAbsent(u("genou")).index, true);
-    const QString before = DocumentText(doc.data);
-    const QString noValidText = u("Aucun texte valide dans le presse-papiers !\n") + kListRules;
-    for (const char* text : { "", "\r\n\r\n", "/ seulement un commentaire\r\n- \r\n", "... --- ***" }) {
-        const WordListImport r = doc.ParseWordListText(u(text));
-        EXPECT_FALSE(r.imported) << text;
-        EXPECT_EQ(r.errorMessage, noValidText) << text;
-    }
-    const WordListImport r = doc.PasteWordList(QString());
-    EXPECT_FALSE(r.imported);
-    EXPECT_EQ(r.errorMessage, u("Impossible de coller les données du presse-papiers !\n") + kListRules);
-    EXPECT_EQ(DocumentText(doc.data), before);
-    EXPECT_EQ(doc.ThemeLabel(), u("1 thème"));
-    EXPECT_FALSE(doc.life.modified);
-}
-
 TEST(WordListCaps, HugeListsAreCutAtALineEndWithANotice)
 {
     // A clipboard text of many times the character cap: no piece of a cut line.
-    QString text;
-    while (text.size() < 8 * kMaxWordListChars)
-        text += u("  abcdefghijklmnopqrstuvwxyz  \n");
+    const QString text = u("  abcdefghijklmnopqrstuvwxyz  \n").repeated(8 * kMaxWordListChars / 31 + 1);
     Document pasted(kFonts);
     const WordListImport p = pasted.PasteWordList(text);
     ASSERT_TRUE(p.imported);
@@ -169,31 +140,41 @@ TEST(ImportWordListFile, WindowsAndModernEncodings)
     }
 }
 
-TEST(ImportWordListFile, UnusableFilesChangeNothing)
+// Refused clipboard texts and list files: their message, and the document as it was.
+TEST(WordListImport, RefusedTextsAndFilesChangeNothing)
 {
     QTemporaryDir dir;
     const auto file = [&](const char* name, const QByteArray& bytes) { return test::WriteBytes(dir.filePath(u(name)), bytes); };
-    const struct {
-        QString path;
-        QString message;
-    } files[] = {
-        { file("image.txt", QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)), u("Le fichier « image.txt » n'est pas une liste de mots : il ne contient pas de texte.\n") + kListRules },
-        { file("ctrl.txt", QByteArray(500, '\x01')), NotTextListMessage(u("ctrl.txt")) }, // controls without a NUL byte
-        { file("vide.txt", QByteArray()), NoValidTextMessage() },
-        { file("long.txt", (QByteArray(200, 'a') + "\r\n").repeated(100)), NoValidTextMessage() },
-        { dir.filePath(u("parti.txt")), u("Impossible de lire le fichier « parti.txt » !") },
-        { dir.path(), UnreadableListMessage(QFileInfo(dir.path()).fileName()) },
+    const QString noValidText = u("Aucun texte valide dans le presse-papiers !\n") + kListRules;
+    enum From { Text, Paste, File };
+    const struct { From from; QString input, message; } cases[] = {
+        { Text, u(""), noValidText }, { Text, u("\r\n\r\n"), noValidText },
+        { Text, u("/ seulement un commentaire\r\n- \r\n"), noValidText }, { Text, u("... --- ***"), noValidText },
+        { Paste, QString(), u("Impossible de coller les données du presse-papiers !\n") + kListRules },
+        { File, file("image.txt", QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)), u("Le fichier « image.txt » n'est pas une liste de mots : il ne contient pas de texte.\n") + kListRules },
+        { File, file("ctrl.txt", QByteArray(500, '\x01')), NotTextListMessage(u("ctrl.txt")) }, // controls without a NUL byte
+        { File, file("vide.txt", QByteArray()), noValidText },
+        { File, file("long.txt", (QByteArray(200, 'a') + "\r\n").repeated(100)), noValidText },
+        { File, dir.filePath(u("parti.txt")), u("Impossible de lire le fichier « parti.txt » !") },
+        { File, dir.path(), UnreadableListMessage(QFileInfo(dir.path()).fileName()) },
     };
     Document doc(kFonts);
-    doc.words().AddWordIfAbsent(u("genou"));
+    doc.settings().levels[1] = true;
+    doc.themes().selected[5] = true;
+    doc.UpdateThemeLabel();
+    doc.words().SetChecked(doc.words().AddWordIfAbsent(u("genou")).index, true);
     const QString before = DocumentText(doc.data);
-    for (const auto& f : files) {
-        const WordListImport r = doc.ImportWordListFile(f.path);
-        EXPECT_FALSE(r.imported) << f.path.toStdString();
-        EXPECT_EQ(r.errorMessage, f.message) << f.path.toStdString();
+    for (const auto& c : cases) {
+        const WordListImport r = c.from == Text ? doc.ParseWordListText(c.input)
+            : c.from == Paste                   ? doc.PasteWordList(c.input)
+                                                : doc.ImportWordListFile(c.input);
+        EXPECT_FALSE(r.imported) << c.input.toStdString();
+        EXPECT_EQ(r.errorMessage, c.message) << c.input.toStdString();
         EXPECT_EQ(DocumentText(doc.data), before);
+        EXPECT_EQ(doc.ThemeLabel(), u("1 thème"));
         EXPECT_TRUE(doc.themes().enabled);
         EXPECT_EQ(doc.life.documentName, QString());
+        EXPECT_FALSE(doc.life.modified);
     }
 }
 

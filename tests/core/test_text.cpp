@@ -1,4 +1,6 @@
+// The code page, line ends and word deletion of the text boxes.
 #include "core/Text1252.h"
+#include "core/TextEditing.h"
 #include "support/TextSupport.h"
 
 #include <QStringDecoder>
@@ -7,11 +9,6 @@
 
 namespace lx {
 namespace {
-
-bool IsUndefinedByte(int b)
-{
-    return b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
-}
 
 TEST(Text1252, EveryByteHasTheCodePagesCharacterAndEncodesBack)
 {
@@ -28,7 +25,8 @@ TEST(Text1252, EveryByteHasTheCodePagesCharacterAndEncodesBack)
     ASSERT_TRUE(system.isValid()) << "QtCore without ICU cannot check the code page";
     for (int b = 0; b < 256; ++b) {
         system.resetState();
-        const QString expected = b < 0x80 || b >= 0xA0 || IsUndefinedByte(b)
+        const bool undefined = b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
+        const QString expected = b < 0x80 || b >= 0xA0 || undefined
             ? QString(QChar(b))
             : system.decode(QByteArray(1, char(b)));
         EXPECT_EQ(QString(text[b]), expected) << "byte 0x" << std::hex << b;
@@ -62,6 +60,30 @@ TEST(Text1252, EveryLineEndBecomesCrLf)
     };
     for (const auto& c : cases)
         EXPECT_EQ(WithCrLf(QString::fromLatin1(c[0])), QString::fromLatin1(c[1])) << QByteArray(c[0]).toPercentEncoding().constData();
+}
+
+TEST(DeletePreviousWord, WordsSpacesDelimitersAndSelection)
+{
+    struct Case { const char* text; int caret, selectionStart, selectionLength; const char* after; int caretAfter; };
+    const Case cases[] = {
+        { "le petit chat", 13, 0, 0, "le petit ", 9 },
+        { "le petit ", 9, 0, 0, "le ", 3 },           // the spaces, then the word
+        { "chat", 4, 0, 0, "", 0 },                   // no delimiter: back to the start
+        { "oui,", 4, 0, 0, "oui", 3 },                // a delimiter just before the caret goes alone
+        { "a, ", 3, 0, 0, "a", 1 },                   // the space, then the comma
+        { "un\r\ndeux", 4, 0, 0, "undeux", 2 },        // a line break with its CR
+        { "a~b", 3, 0, 0, "", 0 },                    // "~" belongs to the word
+        { "20°C", 4, 0, 0, "20°", 3 },
+        { "le chat noir", 7, 0, 0, "le  noir", 3 },   // only what lies before the caret
+        { "le chat", 7, 3, 4, "le ", 3 },             // a selection is deleted instead
+        { "", 0, 0, 0, "", 0 },
+        { "   ", 3, 0, 0, "", 0 },
+    };
+    for (const Case& c : cases) {
+        const TextEdit after = DeletePreviousWord({ QString::fromUtf8(c.text), c.caret, c.selectionStart, c.selectionLength });
+        EXPECT_EQ(after.text, QString::fromUtf8(c.after)) << c.text;
+        EXPECT_EQ(after.caret, c.caretAfter) << c.text;
+    }
 }
 
 } // namespace
