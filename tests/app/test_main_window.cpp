@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QPrinter>
 
 using namespace lx;
@@ -206,11 +207,21 @@ private Q_SLOTS:
         QVERIFY(Poppler("pdftotext", { pdf, u("-") }).contains(u("Les animaux")));
         QVERIFY(Poppler("pdfinfo", { pdf }).contains(QRegularExpression(u("Pages:\\s+1\\n"))));
 
+        // One version per pupil: a page each, marked, the document's own grid kept.
+        doc->Change(Setting::GridSize, 8);
+        const auto grid = doc->puzzle().LetterGrid;
+        Find<QSpinBox>(u("vscVersions"))->setValue(3);
+        window->cmdImprimer_Click();
+        QVERIFY(Poppler("pdfinfo", { pdf }).contains(QRegularExpression(u("Pages:\\s+3\\n"))));
+        const QString text = Poppler("pdftotext", { pdf, u("-") });
+        QVERIFY(text.contains(u("Version 1/3")) && text.contains(u("Version 3/3")));
+        QVERIFY(doc->puzzle().LetterGrid == grid);
+
         // A hidden message that does not fit asks first; No prints nothing.
         Find<QCheckBox>(u("chkAleatoire"))->click();
         QVERIFY(doc->puzzle().BalanceLabel.explanation.startsWith(u("Il manque")) || doc->puzzle().BalanceLabel.explanation == u("Il n'y a aucune lettre"));
         window->cmdImprimer_Click();
-        QCOMPARE(dialogs, 2);
+        QCOMPARE(dialogs, 3);
         QCOMPARE(prompter.asked.last().kind, MessageKind::Question);
 
         // Closing with Cancel keeps the window and the work.
