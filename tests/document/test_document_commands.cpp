@@ -1,7 +1,6 @@
 // The commands that replace or store the document, answered through a
-// scripted prompter: the save question before new, open and closing, save as
-// and reopen, the template of the teacher's folder, the menus of documents
-// and lists, and the list imports.
+// scripted prompter: the save question, the template of the teacher's folder,
+// the menus of documents and lists, the list imports and the versions.
 #include "document/Document.h"
 #include "document/DocumentFile.h"
 #include "document/Versions.h"
@@ -11,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -19,20 +19,13 @@ namespace lx {
 namespace {
 
 using test::u;
+using test::WriteBytes;
 
 const QStringList kFonts { u("Arial"), u("Arial Narrow"), u("Tahoma") };
 
-void Write(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 class DocumentCommands : public ::testing::Test {
 protected:
-    QTemporaryDir user;
-    QTemporaryDir program;
+    QTemporaryDir user, program;
     test::ScriptedPrompter prompter;
     Document doc { kFonts };
 
@@ -40,7 +33,7 @@ protected:
     {
         doc.folders = { user.path(), program.path() };
         doc.SetPrompter(&prompter);
-        Write(program.filePath(u("autre.lxg")), "[LXGDocument]\r\nTitre=Autre\r\n");
+        WriteBytes(program.filePath(u("autre.lxg")), "[LXGDocument]\r\nTitre=Autre\r\n");
     }
     // A worksheet with changes not saved yet.
     void Edit()
@@ -50,77 +43,48 @@ protected:
     }
 };
 
-TEST_F(DocumentCommands, SaveAsThenReopenGivesTheSameDocument)
-{
-    doc.PasteWordList(u("chat\nchien\nloup\nlion\nours\n"));
-    doc.Change(Setting::Title, u("Les animaux"));
-    ASSERT_TRUE(doc.Generate().succeeded());
-    prompter.paths = { user.filePath(u("fiche")) };
-    ASSERT_TRUE(doc.SaveAs());
-    EXPECT_EQ(prompter.dialogs[0].proposedName, u("Lexigrille"));
-    EXPECT_EQ(prompter.dialogs[0].defaultSuffix, u("lxg"));
-    EXPECT_FALSE(doc.life.modified);
-    EXPECT_EQ(doc.life.WindowTitle(), u("Lexigrille 0.1 - fiche.lxg"));
-
-    Document back(kFonts);
-    ASSERT_TRUE(back.LoadDocument(user.filePath(u("fiche.lxg"))).loaded);
-    EXPECT_EQ(DocumentText(back.data), DocumentText(doc.data));
-}
-
-// Each command with each answer to "Voulez-vous enregistrer les
-// modifications ?": whether it goes on, and whether the work is kept.
+// Each command with each answer to the save question: whether it goes on, and
+// whether the work is kept; a cancelled or failed save stops the command.
 TEST_F(DocumentCommands, TheSaveQuestionBeforeNewOpenAndClosing)
 {
-    enum class Command { New, Open, Close };
-    struct Case {
-        Command command;
-        Answer answer;
-        bool saveDialogAnswered; // the save-as dialog gets a path (after Yes)
-        bool goesOn;
-        bool saved;
+    enum Command { New, Open, Close };
+    enum Dialog { Cancelled, Named, Unwritable }; // what the save-as dialog gives after Yes
+    const struct { Command command; Answer answer; Dialog dialog; bool goesOn; } cases[] = {
+        { New, Answer::No, Cancelled, true }, { New, Answer::Cancel, Cancelled, false }, { New, Answer::Yes, Named, true },
+        { New, Answer::Yes, Cancelled, false }, { New, Answer::Yes, Unwritable, false }, { Open, Answer::No, Cancelled, true },
+        { Open, Answer::Cancel, Cancelled, false }, { Open, Answer::Yes, Named, true }, { Open, Answer::Yes, Cancelled, false },
+        { Close, Answer::Cancel, Cancelled, false }, { Close, Answer::Yes, Cancelled, false }, { Close, Answer::Yes, Unwritable, false },
+        { Close, Answer::Yes, Named, true },
     };
-    const Case cases[] = {
-        { Command::New, Answer::No, false, true, false },
-        { Command::New, Answer::Cancel, false, false, false },
-        { Command::New, Answer::Yes, true, true, true },
-        { Command::New, Answer::Yes, false, false, false }, // a cancelled save stops the command
-        { Command::Open, Answer::No, false, true, false },
-        { Command::Open, Answer::Cancel, false, false, false },
-        { Command::Open, Answer::Yes, true, true, true },
-        { Command::Open, Answer::Yes, false, false, false },
-        { Command::Close, Answer::Cancel, false, false, false },
-        { Command::Close, Answer::Yes, false, false, false },
-        { Command::Close, Answer::Yes, true, true, true },
-    };
+    ASSERT_TRUE(QDir(user.path()).mkdir(u("dossier.lxg")));
     int n = 0;
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(n);
         doc.ResetDocumentSettings();
         Edit();
         const QString path = user.filePath(QStringLiteral("sauvegarde%1.lxg").arg(n++));
         prompter.answers = { c.answer };
-        prompter.paths = c.saveDialogAnswered ? QStringList { path } : QStringList { QString() };
-        bool wentOn = false;
-        switch (c.command) {
-        case Command::New:
-            wentOn = doc.NewDocument();
-            break;
-        case Command::Open:
-            wentOn = doc.OpenDocument(program.filePath(u("autre.lxg")));
-            break;
-        case Command::Close:
-            wentOn = doc.AskToSave();
-            break;
-        }
+        prompter.paths = { c.dialog == Named ? path : c.dialog == Unwritable ? user.filePath(u("dossier.lxg")) : QString() };
+        prompter.asked.clear();
+        const bool wentOn = c.command == New ? doc.NewDocument() : c.command == Open ? doc.OpenDocument(program.filePath(u("autre.lxg"))) : doc.AskToSave();
         EXPECT_EQ(wentOn, c.goesOn);
-        EXPECT_EQ(QFile::exists(path), c.saved);
-        EXPECT_EQ(prompter.asked.last().text, u("Voulez-vous enregistrer les modifications ?"));
-        EXPECT_EQ(prompter.asked.last().kind, MessageKind::SaveQuestion);
+        EXPECT_EQ(QFile::exists(path), c.dialog == Named);
+        ASSERT_EQ(prompter.asked.size(), c.dialog == Unwritable ? 2 : 1) << "the save question, then the save error";
+        EXPECT_EQ(prompter.asked[0].text, u("Voulez-vous enregistrer les modifications ?"));
+        EXPECT_EQ(prompter.asked[0].kind, MessageKind::SaveQuestion);
+        EXPECT_EQ(prompter.asked.last().kind, c.dialog == Unwritable ? MessageKind::SaveError : MessageKind::SaveQuestion);
+        if (c.dialog == Named) {
+            EXPECT_EQ(prompter.dialogs.last().proposedName, u("Lexigrille"));
+            EXPECT_EQ(prompter.dialogs.last().defaultSuffix, u("lxg"));
+        }
         if (!c.goesOn) {
             EXPECT_EQ(doc.settings().title, u("Mes animaux")) << "the work stays open";
             EXPECT_TRUE(doc.life.modified);
-        } else if (c.command == Command::Open) {
+        } else if (c.command == Open) {
             EXPECT_EQ(doc.settings().title, u("Autre"));
+        } else if (c.command == Close) { // saved as: the document takes the file's name
+            EXPECT_FALSE(doc.life.modified);
+            EXPECT_EQ(doc.life.WindowTitle(), u("Lexigrille 0.1 - ") + QFileInfo(path).fileName());
         }
     }
     // Nothing to save: no question at all.
@@ -150,7 +114,7 @@ TEST_F(DocumentCommands, ATemplateGoesToTheTeachersFolderAndStartsTheNextNewDocu
 TEST_F(DocumentCommands, MenusListTheTeachersFilesFirstEachNameOnce)
 {
     for (int i = 0; i < 60; ++i)
-        Write(user.filePath(QStringLiteral("fiche %1.lxg").arg(i, 2, 10, QLatin1Char('0'))), "[LXGDocument]\r\n");
+        WriteBytes(user.filePath(QStringLiteral("fiche %1.lxg").arg(i, 2, 10, QLatin1Char('0'))), "[LXGDocument]\r\n");
     DocumentMenu menu = doc.AvailableDocuments();
     EXPECT_EQ(menu.items.size(), 50);
     EXPECT_EQ(menu.title, u("50 documents disponibles"));
@@ -158,15 +122,15 @@ TEST_F(DocumentCommands, MenusListTheTeachersFilesFirstEachNameOnce)
 
     QTemporaryDir fewer;
     doc.folders.user = fewer.path();
-    Write(fewer.filePath(u("Autre.lxg")), "[LXGDocument]\r\n");
+    WriteBytes(fewer.filePath(u("Autre.lxg")), "[LXGDocument]\r\n");
     menu = doc.AvailableDocuments();
     ASSERT_EQ(menu.items.size(), 1) << "the program's autre.lxg is the teacher's Autre.lxg";
     EXPECT_EQ(menu.items[0].path, fewer.filePath(u("Autre.lxg")));
 
-    Write(fewer.filePath(u("Fruits.txt")), "pomme\r\npoire\r\n");
-    Write(program.filePath(u("fruits.txt")), "kiwi\r\n");
-    Write(program.filePath(u("Légumes.txt")), "chou\r\n");
-    Write(program.filePath(u("DB 01-07 (CP).txt")), "A-  chat\r\n");
+    WriteBytes(fewer.filePath(u("Fruits.txt")), "pomme\r\npoire\r\n");
+    WriteBytes(program.filePath(u("fruits.txt")), "kiwi\r\n");
+    WriteBytes(program.filePath(u("Légumes.txt")), "chou\r\n");
+    WriteBytes(program.filePath(u("DB 01-07 (CP).txt")), "A-  chat\r\n");
     const WordListMenu lists = doc.AvailableWordLists();
     ASSERT_EQ(lists.items.size(), 2);
     EXPECT_EQ(lists.items[0].path, fewer.filePath(u("Fruits.txt")));
@@ -176,7 +140,7 @@ TEST_F(DocumentCommands, MenusListTheTeachersFilesFirstEachNameOnce)
 
 TEST_F(DocumentCommands, ListsFromAFileAndFromTheClipboard)
 {
-    Write(user.filePath(u("fruits.v2.txt")), "pomme\r\npoire\r\ncerise\r\n");
+    WriteBytes(user.filePath(u("fruits.v2.txt")), "pomme\r\npoire\r\ncerise\r\n");
     Edit();
     prompter.answers = { Answer::No };
     ASSERT_TRUE(doc.ImportList(user.filePath(u("fruits.v2.txt"))));

@@ -1,5 +1,5 @@
-// The document file: the example document reads back into its state and is
-// written again byte for byte; the absent-value rules and the mended faults.
+// The document file beyond what the cli's expected files show: typed values and
+// long lists kept, the template, the absent-value rules and the mended faults.
 #include "core/Text1252.h"
 #include "document/Document.h"
 #include "document/DocumentFile.h"
@@ -23,20 +23,8 @@ using test::u;
 const QStringList kFonts { u("Arial"), u("Arial Narrow"), u("Courier New"), u("Tahoma"), u("Times New Roman") };
 
 // The example word search: chat, loup and chien, the first two selected and
-// placed on a 5 x 5 grid, theme "Animaux", level CP. The golden files of the
-// cli tests hold it too, with many damaged documents: the tests here are
-// about what those files cannot show.
-QStringList ExampleLines()
-{
-    QStringList l { u("[LXGDocument]"), u("PoliceGrille=Arial,12,1,0"), u("PoliceListe=Arial Narrow,12,0,0"),
-                    u("PoliceTitre=Tahoma"), u("Titre=Les animaux"), u("Consigne=Retrouve les mots dans la grille."),
-                    u("Niveaux=10000"), u("Thèmes=A"), u("MotsSélectionnés=110"), u("NombreMots=1"), u("Mot0=0,0,0,CHAT"),
-                    u("Mot1=4,0,2,LOUP"), u("Paramètres=5,1,1,0,1,0,0,1,1,0,0,15,10,99"), u("Valeurs=101000,") };
-    const QStringList rows { u("CHATL"), u("abcdO"), u("efghU"), u("ijklP"), u("mnopq") };
-    for (int y = 0; y < 31; ++y)
-        l << u("Grille%1=").arg(y) + (y < 5 ? rows[y] : QString()).leftJustified(31, u'_');
-    return l << u("Liste0=chat") << u("Liste1=loup") << u("Liste2=chien");
-}
+// placed on a 5 x 5 grid, theme "Animaux", level CP, grid in bold.
+const QString kExample = QStringLiteral(LEXIGRILLE_DOCUMENT_CORPUS "/word_search.lxg");
 
 // What a file without any key opens as: a new document titled after the
 // product, whose one word entry is the empty entry read (direction 0, where a
@@ -49,11 +37,6 @@ QString NewDocumentText()
     return DocumentText(fresh.data);
 }
 
-QByteArray FileBytes(const QStringList& lines)
-{
-    return EncodeWindows1252(lines.join(u("\r\n")) + u("\r\n\r\n"));
-}
-
 class DocumentFile : public ::testing::Test {
 protected:
     QTemporaryDir dir;
@@ -61,7 +44,7 @@ protected:
     QString Path(const QString& name) const { return dir.filePath(name); }
 
     void LoadBytes(const QString& name, const QByteArray& bytes) { doc.LoadDocument(test::WriteBytes(Path(name), bytes)); }
-    void Load(const QStringList& lines, const QString& name = u("essai.lxg")) { LoadBytes(name, FileBytes(lines)); }
+    void Load(const QStringList& lines) { LoadBytes(u("essai.lxg"), EncodeWindows1252(lines.join(u("\r\n")) + u("\r\n"))); }
     // Saves the document, then opens the file in a new one.
     std::unique_ptr<Document> SavedAndReadBack(const QString& name)
     {
@@ -82,12 +65,8 @@ protected:
 
 TEST_F(DocumentFile, TypedValuesSurviveSavingAndReopening)
 {
-    // Quotes and blanks read from a file are the file's, and are dropped...
-    Load({ u("[LXGDocument]"), u("Titre=\"Les animaux\""), u("Consigne=  Entoure les mots.  ") });
-    EXPECT_EQ(doc.settings().title, u("Les animaux"));
-    EXPECT_EQ(doc.settings().instruction, u("Entoure les mots."));
-
-    // ...while typed ones survive, and so do commas of the message and the name of an external list.
+    // Typed quotes and blanks survive, and so do commas of the message and the name of an external list.
+    Load({ u("[LXGDocument]") }); // a document as read (a new one's empty entry has direction -1, which no file holds)
     doc.settings().title = u("\"Les animaux\"");
     doc.settings().instruction = u("'Lis.'");
     doc.settings().puzzle.message = u("Bravo, les amis, à demain !");
@@ -101,37 +80,31 @@ TEST_F(DocumentFile, TypedValuesSurviveSavingAndReopening)
     EXPECT_EQ(Value(u("Thèmes")), u("*Animaux"));
     EXPECT_EQ(DocumentText(back->data), DocumentText(doc.data));
     EXPECT_EQ(back->ThemeLabel(), u("Liste externe"));
-
-    // An empty title is written, and read back empty.
-    doc.settings().title.clear();
+    doc.settings().title.clear(); // an empty title is written, and read back empty
     EXPECT_EQ(SavedAndReadBack(u("vide.lxg"))->settings().title, QString());
-}
 
-TEST_F(DocumentFile, NoValueIsCut)
-{
+    // No value read is cut: a 400-character title, 300 words and their flags, a long message.
     QStringList lines { u("[LXGDocument]"), u("Titre=") + QString(400, u't') };
     QString flags;
     for (int i = 0; i < 300; ++i) {
         flags += i % 3 ? u("1") : u("0");
         lines << u("Liste%1=mot%2").arg(i).arg(i, 3, 10, QLatin1Char('0'));
     }
-    lines << u("MotsSélectionnés=") + flags << u("Valeurs=100000,") + QString(300, u'm');
-    Load(lines);
+    Load(lines << u("MotsSélectionnés=") + flags << u("Valeurs=100000,") + QString(300, u'm'));
     EXPECT_EQ(doc.settings().title.size(), 400);
-    EXPECT_EQ(doc.words().BuildSelectionSignature(), flags) << "300 words, checked as the 300 flags say";
+    EXPECT_EQ(doc.words().BuildSelectionSignature(), flags);
     EXPECT_EQ(doc.settings().puzzle.message.size(), 300);
 }
 
-TEST_F(DocumentFile, SavingNeverDestroysThePreviousFileAndTheTemplateLeavesTheWorksheetAlone)
+// A failed save is reported (the old file is kept: the safe file's test).
+TEST_F(DocumentFile, AFailedSaveIsReportedAndTheTemplateLeavesTheWorksheetAlone)
 {
-    const QString target = test::WriteBytes(Path(u("garde.lxg")), "ancien contenu");
-    QDir(dir.path()).mkpath(u("garde.lxg.lxg")); // a folder stands where the file would go
-    const SaveResult bad = doc.SaveDocument(target + u(".lxg"));
+    QDir(dir.path()).mkpath(u("dossier.lxg")); // a folder stands where the file would go
+    const SaveResult bad = doc.SaveDocument(Path(u("dossier.lxg")));
     EXPECT_FALSE(bad.saved);
-    EXPECT_TRUE(bad.errorMessage.startsWith(u("Impossible d'enregistrer\n") + target + u(".lxg !\nErreur"))) << bad.errorMessage.toStdString();
-    EXPECT_EQ(ReadAll(target), QByteArray("ancien contenu"));
+    EXPECT_TRUE(bad.errorMessage.startsWith(u("Impossible d'enregistrer\n") + Path(u("dossier.lxg")) + u(" !\nErreur"))) << bad.errorMessage.toStdString();
 
-    Load(ExampleLines(), u("Les animaux.lxg"));
+    LoadBytes(u("Les animaux.lxg"), ReadAll(kExample));
     EXPECT_EQ(doc.ThemeLabel(), u("1 thème"));
     EXPECT_EQ(doc.life.WindowTitle(), u("Lexigrille 0.1 - Les animaux.lxg"));
     doc.settings().puzzle.message = u("secret");
@@ -151,19 +124,15 @@ TEST_F(DocumentFile, SavingNeverDestroysThePreviousFileAndTheTemplateLeavesTheWo
     doc.SaveDocument(path);
     EXPECT_EQ(prompter.asked.last().text, u("Attention : le modèle existant sera remplacé !\n") + question);
 
-    // The template holds the settings without the worksheet's content, and opens untitled.
+    // The template holds the settings (opened untitled: the commands' test) without the worksheet's content.
     Document tpl(kFonts);
     tpl.LoadDocument(path + u(".lxg"));
-    EXPECT_EQ(tpl.life.documentName, QString());
-    EXPECT_EQ(tpl.settings().title, u("Les animaux"));
-    EXPECT_TRUE(tpl.settings().gridBold);
     EXPECT_EQ(tpl.words().Count(), 0);
     EXPECT_EQ(tpl.settings().LevelString() + tpl.themes().SelectedCodes() + tpl.settings().puzzle.message, u("00000"));
     EXPECT_TRUE(tpl.puzzle().LetterGrid.at(0, 0).isEmpty());
 
     // Saved under another name, the worksheet takes it, with the extension.
-    const SaveResult copy = doc.SaveDocument(Path(u("copie")));
-    EXPECT_EQ(copy.path, Path(u("copie.lxg")));
+    EXPECT_EQ(doc.SaveDocument(Path(u("copie"))).path, Path(u("copie.lxg")));
     EXPECT_EQ(doc.life.WindowTitle(), u("Lexigrille 0.1 - copie.lxg"));
 }
 
@@ -202,29 +171,26 @@ TEST_F(DocumentFile, MissingFileIsReportedForeignFilesOpenAsNewDocuments)
     EXPECT_EQ(missing.errorMessage, u("Le fichier « ") + Path(u("absent.lxg")) + u(" » est introuvable."));
     EXPECT_EQ(doc.settings().title, u("En cours")) << "the open document is left as it was";
 
+    // Binary junk, and a file too big to be a document, open as a new document and are left untouched.
     const QString fresh = NewDocumentText();
     QByteArray junk;
     for (int i = 0; i < 200000; ++i)
         junk.append(char((i * 7919) & 0xFF));
-    LoadBytes(u("binaire.lxg"), junk);
-    EXPECT_EQ(DocumentText(doc.data), fresh);
-    EXPECT_EQ(ReadAll(Path(u("binaire.lxg"))), junk) << "the file is left untouched";
-    // A huge file opens as a new document at once, and is left alone.
-    QByteArray huge = FileBytes(ExampleLines());
-    huge += QByteArray(kLargestDocument, ' ');
-    LoadBytes(u("enorme.lxg"), huge);
-    EXPECT_EQ(DocumentText(doc.data), fresh);
-    EXPECT_EQ(QFileInfo(Path(u("enorme.lxg"))).size(), huge.size());
+    for (const QByteArray& bytes : { junk, ReadAll(kExample) + QByteArray(kLargestDocument, ' ') }) {
+        LoadBytes(u("binaire.lxg"), bytes);
+        EXPECT_EQ(DocumentText(doc.data), fresh);
+        EXPECT_EQ(ReadAll(Path(u("binaire.lxg"))), bytes);
+    }
 
     // A document cut short keeps what it holds.
-    QByteArray cut = FileBytes(ExampleLines());
+    QByteArray cut = ReadAll(kExample);
     cut.truncate(cut.indexOf("Grille2="));
     LoadBytes(u("coupe.lxg"), cut);
     EXPECT_EQ(doc.settings().title, u("Les animaux"));
     EXPECT_EQ(doc.puzzle().LetterGrid.at(0, 1), u("a"));
     EXPECT_TRUE(doc.puzzle().LetterGrid.at(0, 2).isEmpty());
 
-    // A document saved by a modern editor in UTF-8, with or without a byte order mark, opens its words.
+    // UTF-8 from a modern editor, with or without a byte order mark, opens its words.
     for (const QByteArray& start : { QByteArray(), QByteArray("\xEF\xBB\xBF") }) {
         LoadBytes(u("utf8.lxg"), start + u("[LXGDocument]\nTitre=Les élèves\nMotsSélectionnés=1\nListe0=éléphant\n").toUtf8());
         EXPECT_EQ(doc.settings().title, u("Les élèves"));

@@ -1,6 +1,5 @@
-// The document as the window drives it: reset, the settings model, the word
-// list's follow-ups, the modified mark, and the promise that drawing the page
-// never changes the document.
+// The document as the window drives it: reset, settings, the word list's
+// follow-ups, the modified mark; drawing the page never changes the document.
 #include "document/Document.h"
 #include "document/DocumentFile.h"
 #include "document/WordHighlight.h"
@@ -133,9 +132,8 @@ TEST(DocumentWords, ChecksDiscardThePuzzleMarkTheDocumentAndClicksHighlight)
     EXPECT_EQ(redraws, 0);
 }
 
-// Every value the file keeps marks the document modified when the teacher
-// changes it (bold, italic, the bounds, a code box and the revealed letter
-// used not to, and closing lost them without a question).
+// Every value the file keeps marks the document modified when the teacher changes
+// it (bold, italic, bounds, a code box and the revealed letter used not to).
 TEST(DocumentChanges, EverySavedValueMarksTheDocument)
 {
     const std::function<void(Document&)> changes[] = {
@@ -199,20 +197,14 @@ TEST(DocumentGenerate, QuestionsAndRefusalsGoThroughThePrompter)
 // most leave 69 to 73 free cells in 10 x 10, 18 to 22 in 7 x 7.
 TEST(DocumentMessage, SizeAdviceWhenNoLayoutTakesTheMessage)
 {
-    struct Case {
-        int letters;
-        bool randomFill;
-        GameType type;
-        const char* advice;
-    };
-    const Case cases[] {
+    const struct { int letters; bool randomFill; GameType type; const char* advice; } cases[] {
         { 71, false, GameType::WordSearch, "" },
         { 20, false, GameType::WordSearch, "Ce message tiendrait dans une grille de 7×7." },
         { 0, false, GameType::WordSearch, "" },
         { 20, true, GameType::WordSearch, "" },
         { 20, false, GameType::FillIn, "" },
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         Document doc(kFonts);
         AddWords(doc, { "chat", "chien", "lapin", "cheval", "vache", "mouton" });
         doc.settings().puzzle.directions = { true, false, true, false, false, false }; // across and down: words cross

@@ -1,5 +1,5 @@
-// The values of a document file: the INI reader, then the rules that turn its
-// texts into numbers, texts and paths.
+// The values of a document file: the INI reader (its line ends are the cli's
+// broken_lines document), numbers and paths.
 #include "core/Text1252.h"
 #include "document/DocumentValues.h"
 #include "document/IniReader.h"
@@ -55,16 +55,6 @@ TEST(IniReader, ValuesAreTrimmedAndLoseOnePairOfQuotes)
     };
     for (const auto& c : cases)
         EXPECT_EQ(V(Read((std::string("[S]\r\nK=") + c[0] + "\r\n").c_str()), "S", "K"), u(c[1])) << "written: " << c[0];
-}
-
-TEST(IniReader, CrLfLfCrAndMixedLineEndsReadAlike)
-{
-    for (const char* text : { "[S]\r\nA=1\r\n\r\nB=2\r\n[T]\r\nC=3", "[S]\nA=1\n\nB=2\n[T]\nC=3",
-                              "[S]\rA=1\r\rB=2\r[T]\rC=3", "[S]\rA=1\r\nB=2\n[T]\n\rC=3" }) {
-        const IniReader reader = Read(text);
-        const QStringList values { V(reader, "S", "A"), V(reader, "S", "B"), V(reader, "T", "C"), V(reader, "S", "C") };
-        EXPECT_EQ(values, (QStringList { u("1"), u("2"), u("3"), QString() })) << QByteArray(text).toPercentEncoding().constData();
-    }
 }
 
 TEST(IniReader, ValuesAreNeverCutAndNoByteStopsTheReader)
@@ -137,19 +127,6 @@ TEST(ParseIntInRange, NumbersRoundedThenBounded)
     for (const char* text : { "1e3", "1,5", "1 2", "12abc", "abc12", "+", "-", ".", "+.", "--1", "+-1", "1..2", "1.2.3",
                               "0x10", "½", "١٢", "１２", "∞", "nan", "inf", "- 1" })
         EXPECT_EQ(ParseIntInRange(u(text), -100, 100, 42), 42) << text;
-}
-
-TEST(TextOrDefault, BlankTextReadsAsMissingUnlessUntrimmed)
-{
-    // A text of spaces trims to nothing and takes the fallback, so that a
-    // blank bound reopens as the fallback and is written back as it.
-    const char* const cases[][3] = { // text, trimmed, untrimmed
-        { "", "x", "x" }, { "   ", "x", "   " }, { "  Les   élèves  ", "Les   élèves", "  Les   élèves  " },
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(TextOrDefault(u(c[0]), u("x")), u(c[1])) << '"' << c[0] << '"';
-        EXPECT_EQ(TextOrDefault(u(c[0]), u("x"), false), u(c[2])) << '"' << c[0] << '"';
-    }
 }
 
 TEST(DocumentPaths, ExtensionInAnyCaseAndTheNameAfterTheLastSlash)

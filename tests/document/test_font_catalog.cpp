@@ -1,3 +1,4 @@
+// The fonts a worksheet names, drawn with the installed ones, and the font lists.
 #include "document/FontCatalog.h"
 #include "support/TextSupport.h"
 
@@ -23,16 +24,9 @@ using test::u;
     return ::testing::AssertionFailure() << "font family \"" << family << "\" is not installed; install the Debian package " << package;
 }
 
-QString Drawn(const QFont& font)
-{
-    return QFontInfo(font).family();
-}
-
 TEST(FontCatalogInstalled, WorksheetFontsDrawWithTheirMetricTwinsAndTahomaWithItself)
 {
-    const struct {
-        const char *name, *twin, *package;
-    } twins[] = {
+    const struct { const char *name, *twin, *package; } twins[] = {
         { "Arial", "Liberation Sans", "fonts-liberation" },
         { "Arial Narrow", "Liberation Sans Narrow", "fonts-liberation (version 1)" },
         { "Times New Roman", "Liberation Serif", "fonts-liberation" },
@@ -52,7 +46,7 @@ TEST(FontCatalogInstalled, WorksheetFontsDrawWithTheirMetricTwinsAndTahomaWithIt
         EXPECT_EQ(catalog.Resolve(u(t.twin)), u(t.twin)) << "a real family resolves to itself";
         for (int style = 0; style < 3; ++style) {
             const QFont font = catalog.MakeFont(u(t.name), 12, style > 0, style > 1);
-            EXPECT_EQ(Drawn(font), u(t.twin)) << "style " << style;
+            EXPECT_EQ(QFontInfo(font).family(), u(t.twin)) << "style " << style;
             QFont twin(u(t.twin));
             twin.setPointSizeF(12);
             twin.setBold(style > 0);
@@ -74,7 +68,7 @@ TEST(FontCatalogInstalled, ListsOnlyFontsThatDrawWithWhatTheyResolveTo)
         }
         EXPECT_EQ(catalog.IndexOf(name), i) << name.toStdString();
         // Never fontconfig's generic "Sans Serif", "Serif" or "Monospace", which draw with another font.
-        EXPECT_EQ(Drawn(catalog.MakeFont(name, 12)), catalog.Resolve(name)) << name.toStdString();
+        EXPECT_EQ(QFontInfo(catalog.MakeFont(name, 12)).family(), catalog.Resolve(name)) << name.toStdString();
     }
     // A font that fontconfig would only substitute is not listed; asked for
     // anyway, it keeps its own name and is left to the system.
@@ -88,10 +82,7 @@ TEST(FontCatalogInstalled, ListsOnlyFontsThatDrawWithWhatTheyResolveTo)
 TEST(SelectFontByName, PicksTheWholeNameElseTheFallbackElseNothing)
 {
     const QStringList list { u("Arial"), u("Arial Narrow"), u("Tahoma"), u("Times New Roman") };
-    const struct {
-        const char *name, *fallback;
-        int expected;
-    } cases[] = {
+    const struct { const char *name, *fallback; int expected; } cases[] = {
         { "Tahoma", "Arial", 2 }, { "arial narrow", "Arial", 1 }, { "Comic Sans MS", "ARIAL", 0 },
         { "Arial Nar", "Times New Roman", 3 }, { "", "Times New Roman", 3 }, { "Comic Sans MS", "Wingdings", -1 },
         { "Narrow", "Narrow", -1 }, { "", "", -1 },

@@ -1,3 +1,4 @@
+// Saving replaces the old file whole or leaves it as it was, with no file left behind.
 #include "document/SafeFile.h"
 #include "support/TextSupport.h"
 
@@ -50,10 +51,7 @@ TEST(SafeFile, APathThatCannotBeWrittenFailsAndChangesNothing)
     QTemporaryDir dir;
     test::WriteBytes(dir.filePath(u("fichier")), kOldContent);
     ASSERT_TRUE(QDir(dir.path()).mkdir(u("dossier.lxg")));
-    const struct {
-        QString path;
-        const char* text;
-    } cases[] = {
+    const struct { QString path; const char* text; } cases[] = {
         { dir.filePath(u("absent/fiche.lxg")), "Dossier introuvable" },
         { dir.filePath(u("fichier/fiche.lxg")), "Dossier introuvable" },
         { dir.filePath(u("dossier.lxg")), "Le nom désigne un dossier et non un fichier" },

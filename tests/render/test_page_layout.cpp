@@ -1,7 +1,5 @@
-// Where everything goes on the page, as the teacher sees it on paper: header,
-// title, instruction, grid, word list, footers and fold line in the three modes
-// of the lower half; what each page shows; the solution strokes, and the
-// highlight of the clicked word on screen only.
+// Where everything goes on paper in the three modes of the lower half, what each
+// page shows, the solution strokes, and the clicked word's highlight on screen.
 #include "RenderTestSupport.h"
 
 #include "render/PageTexts.h"
@@ -65,16 +63,10 @@ DocumentData Build(Page page)
     return d;
 }
 
-bool Lower(const RecordedOp& op)
-{
-    return op.y1 > kCut;
-}
-bool GridLetter(const RecordedOp& op)
-{
-    return op.kind == Kind::Text && op.font.name == kGridFont && op.font.size == 12;
-}
+const auto Lower = [](const RecordedOp& op) { return op.y1 > kCut; };
+const auto GridLetter = [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kGridFont && op.font.size == 12; };
 
-TEST(PageLayout, EveryBlockWhereTheTeacherSeesIt)
+TEST(PageLayout, EveryBlockWhereTheTeacherSeesItInItsColourAndPen)
 {
     std::vector<std::unique_ptr<Rendered>> pages;
     for (int p = 0; p < PageCount; ++p)
@@ -119,7 +111,7 @@ TEST(PageLayout, EveryBlockWhereTheTeacherSeesIt)
     };
     for (const auto& t : texts) {
         for (Page p : t.pages) {
-            const Ops at = Where(TextsEqual(pages[p]->ops(), t.text), [&](const RecordedOp& op) { return Has({ op }, Kind::Text, t.x, t.y, t.x, t.y); });
+            const Ops at = Where(pages[p]->ops(), [&](const RecordedOp& op) { return op.text == t.text && Has({ op }, Kind::Text, t.x, t.y, t.x, t.y); });
             EXPECT_TRUE(at.size() == 1 && at[0].font == t.font) << "page " << p << ": " << t.text.toStdString() << " at " << t.x << ", " << t.y;
         }
     }
@@ -144,23 +136,18 @@ TEST(PageLayout, EveryBlockWhereTheTeacherSeesIt)
         for (Page p : k.pages)
             EXPECT_TRUE(Has(pages[p]->ops(), k.kind, k.x1, k.y1, k.x2, k.y2)) << "page " << p << " at " << k.x1 << ", " << k.y1;
     }
-}
 
-TEST(PageLayout, WhatEachPageShowsInWhichColourAndPen)
-{
-    // The solution with random filler letters shows the words' letters (CHEVAL and CHAT share
-    // their C); a hidden message shows every letter, as the copy does. One footer and no fold line
-    // without a lower half, also below a grid ending past 143 although "Solution" is chosen.
-    // Separators between columns only, never after the last line. Fill-in: the revealed letters in
-    // the puzzle, every letter in the solution. Coded words: the key's revealed letters and the
-    // words' A and C; every code, the one beyond the symbol alphabet only as a number.
+    // A solution over filler letters shows the words' 9 letters, a hidden message's every letter.
+    // No lower half below a grid ending past 143. Separators between columns only. Fill-in: the
+    // revealed letters, all in the solution. Coded words: the revealed A and C, every code, the one
+    // beyond the symbol alphabet only as a number.
     const struct { Page page; int footers, folds, upperLetters, lowerLetters, separators, codes, horizontalRules; } counts[] = {
         { Empty, 1, 0, 100, 0, 1, 0, 1 },  { Solution, 2, 1, 100, 9, 2, 0, 2 },  { Copy, 2, 1, 100, 100, 2, 0, 2 },
         { Message, 2, 1, 100, 100, 2 + 2 * 10, 0, 2 + 2 * 10 }, { FillIn, 2, 1, 2, 8, 0, 0, 2 }, { Numbers, 2, 1, 6, 16, 0, 17, 2 },
         { Symbols, 2, 1, 6, 16, 0, 16, 2 }, { Below, 1, 0, 100, 0, 1, 0, 1 },
     };
     for (const auto& c : counts) {
-        const Rendered r(Build(c.page));
+        const Rendered& r = *pages[c.page];
         const auto count = [&r](const std::function<bool(const RecordedOp&)>& keep) { return int(Where(r.ops(), keep).size()); };
         EXPECT_EQ(count([](const RecordedOp& op) { return op.text == kFooter; }), c.footers) << c.page;
         EXPECT_EQ(count([](const RecordedOp& op) { return op.style == LineStyle::Dotted; }), c.folds) << c.page;
@@ -168,9 +155,8 @@ TEST(PageLayout, WhatEachPageShowsInWhichColourAndPen)
         EXPECT_EQ(count([](const RecordedOp& op) { return GridLetter(op) && Lower(op); }), c.lowerLetters) << c.page;
         EXPECT_EQ(count([](const RecordedOp& op) { return op.kind == Kind::Text && op.font.size == 9 && !Lower(op); }), c.codes) << c.page;
         // Separators (and shown cell lines) start at a list's top; header rules and cell lines at x 6.5 and 7.
-        EXPECT_EQ(count([](const RecordedOp& op) {
-            return op.kind == Kind::Line && op.x1 == op.x2 && (op.y1 == 28 || op.y1 == kLowerGridY || op.y1 == 150.4 + kLine);
-        }), c.separators) << c.page;
+        EXPECT_EQ(count([](const RecordedOp& op) { return op.kind == Kind::Line && op.x1 == op.x2 && (op.y1 == 28 || op.y1 == kLowerGridY || op.y1 == 150.4 + kLine); }),
+                  c.separators) << c.page;
         EXPECT_EQ(count([](const RecordedOp& op) { return op.kind == Kind::Line && op.y1 == op.y2 && op.x1 >= 6.5 && op.x1 <= 7 && op.style == LineStyle::Solid; }),
                   c.horizontalRules) << c.page;
         EXPECT_EQ(r.layout.LowerHalfAvailable, c.page != Below);
@@ -224,7 +210,7 @@ TEST(PageLayout, WordListLines)
         surface.measureHeight = [th](const SurfaceFont& f, const QString&) { return f.name == kGridFont ? th : 0.4 * f.size; };
         const PageLayout g = DocumentRenderer(d, kDefaultFont, kFooter).RenderDocument(surface, 1.0);
         const double bottom = 28 + 10 * (th + 2);
-        const RecordedOp first = TextsInFont(surface.ops, kListFont).first();
+        const RecordedOp first = *std::find_if(surface.ops.begin(), surface.ops.end(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kListFont; });
         EXPECT_EQ(g.LowerHalfAvailable, bottom < 143) << th;
         EXPECT_DOUBLE_EQ(first.x1, bottom < 143 ? 7 + 10 * (th + 2) + 5 : 7.0);
         EXPECT_DOUBLE_EQ(first.y1, bottom < 143 ? 28 : bottom + kLine);

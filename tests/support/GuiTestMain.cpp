@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-// The font catalog needs a QGuiApplication; without a display it runs offscreen.
+// The main of the document and render tests: fonts and painting need a
+// QGuiApplication; without a display it runs offscreen.
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
