@@ -43,12 +43,21 @@ QString NewDocumentText()
     return DocumentText(fresh.data);
 }
 
+// A document whose teacher's and program's folders are temporary ones, its
+// questions answered by a scripted prompter.
 class DocumentFile : public ::testing::Test {
 protected:
-    QTemporaryDir dir;
+    QTemporaryDir user, program;
+    test::ScriptedPrompter prompter;
     Document doc { kFonts };
-    QString Path(const QString& name) const { return dir.filePath(name); }
 
+    void SetUp() override
+    {
+        doc.folders = { user.path(), program.path() };
+        doc.SetPrompter(&prompter);
+        WriteBytes(program.filePath(u("autre.lxg")), "[LXGDocument]\r\nTitre=Autre\r\n");
+    }
+    QString Path(const QString& name) const { return user.filePath(name); }
     void LoadBytes(const QString& name, const QByteArray& bytes) { doc.LoadDocument(WriteBytes(Path(name), bytes)); }
     void Load(const QStringList& lines) { LoadBytes(u("essai.lxg"), EncodeWindows1252(lines.join(u("\r\n")) + u("\r\n"))); }
     // Saves the document, then opens the file in a new one.
@@ -67,7 +76,14 @@ protected:
         }
         return u("<absent>");
     }
+    // A worksheet with changes not saved yet.
+    void Edit()
+    {
+        doc.Change(Setting::Title, u("Mes animaux"));
+        ASSERT_TRUE(doc.life.modified);
+    }
 };
+using DocumentCommands = DocumentFile;
 
 TEST_F(DocumentFile, TypedValuesSurviveSavingAndReopening)
 {
@@ -105,7 +121,7 @@ TEST_F(DocumentFile, TypedValuesSurviveSavingAndReopening)
 // A failed save is reported (the old file is kept: the safe file's test).
 TEST_F(DocumentFile, AFailedSaveIsReportedAndTheTemplateLeavesTheWorksheetAlone)
 {
-    QDir(dir.path()).mkpath(u("dossier.lxg")); // a folder stands where the file would go
+    QDir(user.path()).mkpath(u("dossier.lxg")); // a folder stands where the file would go
     const SaveResult bad = doc.SaveDocument(Path(u("dossier.lxg")));
     EXPECT_FALSE(bad.saved);
     EXPECT_TRUE(bad.errorMessage.startsWith(u("Impossible d'enregistrer\n") + Path(u("dossier.lxg")) + u(" !\nErreur"))) << bad.errorMessage.toStdString();
@@ -115,9 +131,7 @@ TEST_F(DocumentFile, AFailedSaveIsReportedAndTheTemplateLeavesTheWorksheetAlone)
     EXPECT_EQ(doc.life.WindowTitle(), u("Lexigrille 0.1 - Les animaux.lxg"));
     doc.settings().puzzle.message = u("secret");
     doc.SetModified(true, true);
-    test::ScriptedPrompter prompter;
     prompter.answers = { Answer::No, Answer::Yes };
-    doc.SetPrompter(&prompter);
     const QString path = Path(u("modèle"));
     EXPECT_TRUE(doc.SaveDocument(path).declined);
     EXPECT_FALSE(QFile::exists(path + u(".lxg")));
@@ -224,26 +238,6 @@ TEST_F(DocumentFile, WordEntriesFollowTheCandidatesRead)
     EXPECT_EQ(Value(u("NombreMots")), u("0"));
     EXPECT_EQ(Value(u("Mot0")), u("<absent>"));
 }
-
-class DocumentCommands : public ::testing::Test {
-protected:
-    QTemporaryDir user, program;
-    test::ScriptedPrompter prompter;
-    Document doc { kFonts };
-
-    void SetUp() override
-    {
-        doc.folders = { user.path(), program.path() };
-        doc.SetPrompter(&prompter);
-        WriteBytes(program.filePath(u("autre.lxg")), "[LXGDocument]\r\nTitre=Autre\r\n");
-    }
-    // A worksheet with changes not saved yet.
-    void Edit()
-    {
-        doc.Change(Setting::Title, u("Mes animaux"));
-        ASSERT_TRUE(doc.life.modified);
-    }
-};
 
 // Each command with each answer to the save question: whether it goes on, and
 // whether the work is kept; a cancelled or failed save stops the command.

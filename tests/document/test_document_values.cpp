@@ -1,4 +1,4 @@
-// Under the document file: the INI reader (its line ends are the cli's
+// Under the document file: the INI reader of its bytes (line ends: the cli's
 // broken_lines document), numbers and paths, and the safe write that replaces
 // a file whole or leaves it as it was, with no file left behind.
 #include "core/Text1252.h"
@@ -82,17 +82,6 @@ TEST(IniReader, ValuesAreNeverCutAndNoByteStopsTheReader)
     EXPECT_FALSE(IniReader::FromBytes(QByteArray(huge, '[')).HasSection(u("S")));
 }
 
-TEST(IniReader, ReadsFilesAndMissingThingsReadEmpty)
-{
-    QTemporaryDir dir;
-    const QString path = test::WriteBytes(dir.filePath(u("modèle.lxg")), "[LXGDocument]\r\nTh\xE8mes=\"animaux\"\r\n");
-    EXPECT_EQ(ReadIniValue(path, u("lxgdocument"), u("THÈMES")), u("animaux"));
-    EXPECT_EQ(ReadIniValue(path, u("Autre"), u("Thèmes")), QString());
-    // No file, a folder, or a device that never ends: nothing, and at once.
-    for (const QString& other : { dir.filePath(u("absent.lxg")), QString(), dir.path(), u("/dev/zero") })
-        EXPECT_FALSE(IniReader::FromFile(other).HasSection(u("LXGDocument"))) << other.toStdString();
-}
-
 TEST(ParseIntInRange, NumbersRoundedThenBounded)
 {
     constexpr int S = kRangeSentinel;
@@ -143,17 +132,13 @@ TEST(DocumentPaths, ExtensionInAnyCaseAndTheNameAfterTheLastSlash)
     for (const auto& c : extensions)
         EXPECT_EQ(EnsureDocumentExtension(u(c[0])), u(c[1])) << c[0];
 
-    const char* const names[][3] = { // path, name with and without its extension
-        { "/x/y/Mon doc.lxg", "Mon doc.lxg", "Mon doc" }, { "C:\\x\\modèle.lxg", "modèle.lxg", "modèle" },
-        { "C:/x\\y/z\\fiche.lxg", "fiche.lxg", "fiche" }, { "/x/a.b.lxg", "a.b.lxg", "a.b" },
-        // A dot in a folder name is no extension of the file.
-        { "/x.y/fiche", "fiche", "fiche" }, { "C:\\v1.2\\fiche", "fiche", "fiche" },
-        { "", "", "" }, { "/x/y/", "", "" }, { "/x/.lxg", ".lxg", "" },
+    // The file name the window title shows (the program never asks for it without the extension).
+    const char* const names[][2] = {
+        { "/x/y/Mon doc.lxg", "Mon doc.lxg" }, { "C:\\x\\modèle.lxg", "modèle.lxg" }, { "C:/x\\y/z\\fiche.lxg", "fiche.lxg" },
+        { "/x/a.b.lxg", "a.b.lxg" }, { "/x.y/fiche", "fiche" }, { "C:\\v1.2\\fiche", "fiche" }, { "", "" }, { "/x/y/", "" }, { "/x/.lxg", ".lxg" },
     };
-    for (const auto& c : names) {
+    for (const auto& c : names)
         EXPECT_EQ(DocumentFileName(u(c[0]), true), u(c[1])) << c[0];
-        EXPECT_EQ(DocumentFileName(u(c[0]), false), u(c[2])) << c[0];
-    }
 }
 
 const QByteArray kOldContent("[LXGDocument]\r\nTitre=Ancien\r\n");

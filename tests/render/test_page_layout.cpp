@@ -79,8 +79,7 @@ TEST(PageLayout, EveryBlockWhereTheTeacherSeesItInItsColourAndPen)
         footer { kDefaultFont, 8 }, grid { kGridFont, 12 }, list { kListFont, 12 }, code { kGridFont, 9, true }, symbol { SymbolFontName(), 9, true };
     // x, y: the text's top-left corner.
     const struct { QList<Page> pages; QString text; double x, y; SurfaceFont font; } texts[] = {
-        // The header line at (7, 5), the title centred at 10, the instruction at (7, 18);
-        // a copy repeats them from the fold line, a solution has its own title.
+        // Header at (7, 5), title centred at 10, instruction at (7, 18); a copy repeats them below the fold, a solution has its title.
         { { Empty, Solution, Copy }, header, 7, 5, italic }, { { Solution, Copy }, header, 7, kCut + 5, italic },
         { { Empty, Copy }, title, (210 - 3.2 * 11) / 2, 10, big }, { { Copy }, title, (210 - 3.2 * 11) / 2, kCut + 10, big },
         { { Solution }, title + u(" (Solution)"), (210 - 3.2 * 22) / 2, kCut + 10, big },
@@ -89,23 +88,19 @@ TEST(PageLayout, EveryBlockWhereTheTeacherSeesItInItsColourAndPen)
         // The footer centred at 291; over a lower half a second one at 143. The scissors at (2, CutLineY - 2).
         { { Empty, Solution, Below }, kFooter, (210 - 1.6 * 12) / 2, 291, footer }, { { Solution, Copy }, kFooter, (210 - 1.6 * 12) / 2, 143, footer },
         { { Solution, Copy }, QString(QChar(kScissorsCode)), 2, kCut - 2, { SymbolFontName(), 10 } },
-        // Letters centred in their cells, the bottom of the line box on 27 + (row + 1) cells,
-        // LowerGridY - 1 + (row + 1) cells below; filler letters upper-cased.
+        // Letters centred in their cells, the line box's bottom on 27 + (row + 1) cells, LowerGridY - 1 + (row + 1) cells below.
         { { Empty, Copy }, u("C"), centred(1, s), 27 + 2 * s - kLine, grid }, { { Empty }, u("Z"), centred(9, s), 27 + 10 * s - kLine, grid },
         { { Solution }, u("L"), centred(6, s), kLowerGridY - 1 + 2 * s - kLine, grid },
-        // The list 5 right of the grid from its top; a column ends once the cursor passes
-        // the grid's bottom less 5 (14 lines); the next stands W + 3 further right.
+        // The list 5 right of the grid; a column ends past the grid's bottom less 5 (14 lines), the next W + 3 further right.
         { { Empty, Copy }, u("AAAAA"), 80, 28, list }, { { Empty, Solution }, u("NNNNA"), 80, 28 + 13 * kLine, list },
         { { Empty }, u("OOOOA"), 80 + w + 3, 28, list }, { { Solution, Copy }, u("OOOOA"), 80 + w + 3, kLowerGridY, list },
         // Below a grid ending past 143: from x 7, one line under the grid; a new column past 286 (28 lines).
         { { Below }, u("AAAAA"), 7, 150.4 + kLine, list }, { { Below }, u("OOOOA"), 7 + w + 3, 150.4 + kLine, list },
-        // Fill-in: the revealed letters on the row base 27.5, the solution's on LowerGridY - 0.5;
-        // the list beside the 20 cells, its underlined headings half a unit lower.
+        // Fill-in: letters from 27.5, the solution's from LowerGridY - 0.5; the list beside 20 cells, headings 0.5 lower.
         { { FillIn }, u("T"), centred(3, f), 27.5 + f - kLine, grid }, { { FillIn }, u("N"), centred(0, f), kLowerGridY - 0.5 + 5 * f - kLine, grid },
         { { FillIn }, u("10 LETTRES"), 7 + 20 * f + 5, 28.5, { kListFont, 12, false, false, true } },
         { { FillIn }, u("  GRENOUILLE"), 7 + 20 * f + 5, kLowerGridY + 0.5 + kLine, list },
-        // Coded words: codes 0.4 inside the cells' top-left corner (T's 7 in the key row and in
-        // the words), the letters on the grid's top itself; the lower grid one unit higher.
+        // Coded words: codes 0.4 inside the cell's corner (T's 7), letters from the grid's top; the lower grid one unit higher.
         { { Numbers }, u("7"), 7 + 6 * c + 0.4, 28, code }, { { Numbers }, u("7"), 7 + 20 * c + 0.4, 28 + 2 * c, code },
         { { Symbols }, u("*"), 7 + 3 * c + 0.4, 28 + 2 * c, symbol }, { { Numbers, Symbols }, u("C"), centred(0, c), 28 + 3 * c - kLine, grid },
         { { Symbols }, u("H"), centred(1, c), kLowerGridY - 1 + 3 * c - kLine, grid },
@@ -138,10 +133,8 @@ TEST(PageLayout, EveryBlockWhereTheTeacherSeesItInItsColourAndPen)
             EXPECT_TRUE(Has(pages[p]->ops(), k.kind, k.x1, k.y1, k.x2, k.y2)) << "page " << p << " at " << k.x1 << ", " << k.y1;
     }
 
-    // A solution over filler letters shows the words' 9 letters, a hidden message's every letter.
-    // No lower half below a grid ending past 143. Separators between columns only. Fill-in: the
-    // revealed letters, all in the solution. Coded words: the revealed A and C, every code, the one
-    // beyond the symbol alphabet only as a number.
+    // A solution over filler letters shows the words' 9 letters, a hidden message's all; no lower half past 143; separators
+    // between columns only. Fill-in: the revealed letters. Coded words: A and C, every code (27 only as a number).
     const struct { Page page; int footers, folds, upperLetters, lowerLetters, separators, codes, horizontalRules; } counts[] = {
         { Empty, 1, 0, 100, 0, 1, 0, 1 },  { Solution, 2, 1, 100, 9, 2, 0, 2 },  { Copy, 2, 1, 100, 100, 2, 0, 2 },
         { Message, 2, 1, 100, 100, 2 + 2 * 10, 0, 2 + 2 * 10 }, { FillIn, 2, 1, 2, 8, 0, 0, 2 }, { Numbers, 2, 1, 6, 16, 0, 17, 2 },
@@ -156,8 +149,9 @@ TEST(PageLayout, EveryBlockWhereTheTeacherSeesItInItsColourAndPen)
         EXPECT_EQ(count([](const RecordedOp& op) { return GridLetter(op) && Lower(op); }), c.lowerLetters) << c.page;
         EXPECT_EQ(count([](const RecordedOp& op) { return op.kind == Kind::Text && op.font.size == 9 && !Lower(op); }), c.codes) << c.page;
         // Separators (and shown cell lines) start at a list's top; header rules and cell lines at x 6.5 and 7.
-        EXPECT_EQ(count([](const RecordedOp& op) { return op.kind == Kind::Line && op.x1 == op.x2 && (op.y1 == 28 || op.y1 == kLowerGridY || op.y1 == 150.4 + kLine); }),
-                  c.separators) << c.page;
+        EXPECT_EQ(count([](const RecordedOp& op) {
+            return op.kind == Kind::Line && op.x1 == op.x2 && (op.y1 == 28 || op.y1 == kLowerGridY || op.y1 == 150.4 + kLine);
+        }), c.separators) << c.page;
         EXPECT_EQ(count([](const RecordedOp& op) { return op.kind == Kind::Line && op.y1 == op.y2 && op.x1 >= 6.5 && op.x1 <= 7 && op.style == LineStyle::Solid; }),
                   c.horizontalRules) << c.page;
         EXPECT_EQ(r.layout.LowerHalfAvailable, c.page != Below);
@@ -180,8 +174,7 @@ TEST(PageLayout, EveryBlockWhereTheTeacherSeesItInItsColourAndPen)
 
 TEST(PageLayout, WordListLines)
 {
-    // Fill-in: every word under its own letter count, ties under one heading;
-    // ARC-EN-CIEL has 11 characters but 9 letters, so it follows GRENOUILLE's 10.
+    // Fill-in: each word under its letter count (ARC-EN-CIEL: 9 letters), ties under one heading.
     const Rendered r(Build(FillIn));
     const QStringList expected { u("10 LETTRES"), u("  GRENOUILLE"), u("9 LETTRES"), u("  ARC-EN-CIEL"), u("6 LETTRES"),
                                  u("  CHEVAL"), u("  MOUTON"), u("5 LETTRES"), u("  LAPIN"), u("  POULE"), u("4 LETTRES"),
@@ -202,8 +195,7 @@ TEST(PageLayout, WordListLines)
     d.words.AddWordIfAbsent(u("zèbre")); // not checked
     EXPECT_EQ(Rendered(d).layout.DisplayList, (QStringList { u("ÂNE"), u("CHÈVRE") }));
 
-    // A grid of lines th high ends at 28 + 10 (th + 2): 142.9 keeps the list
-    // beside it, 143 and 148 put it below, from x 7, and leave no lower half.
+    // A grid ending at 142.9 keeps the list beside it; at 143 or 148 the list goes below, from x 7, with no lower half.
     for (const double th : { 9.49, 9.5, 10.0 }) {
         d = MakeData(GameType::WordSearch, 1);
         AddWords(d, FiveLetterWords(3));
@@ -211,7 +203,7 @@ TEST(PageLayout, WordListLines)
         surface.measureHeight = [th](const SurfaceFont& f, const QString&) { return f.name == kGridFont ? th : 0.4 * f.size; };
         const PageLayout g = DocumentRenderer(d, kDefaultFont, kFooter).RenderDocument(surface, 1.0);
         const double bottom = 28 + 10 * (th + 2);
-        const RecordedOp first = *std::find_if(surface.ops.begin(), surface.ops.end(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kListFont; });
+        const RecordedOp first = Where(surface.ops, [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kListFont; }).first();
         EXPECT_EQ(g.LowerHalfAvailable, bottom < 143) << th;
         EXPECT_DOUBLE_EQ(first.x1, bottom < 143 ? 7 + 10 * (th + 2) + 5 : 7.0);
         EXPECT_DOUBLE_EQ(first.y1, bottom < 143 ? 28 : bottom + kLine);
