@@ -1,8 +1,6 @@
-// The document file beyond what the cli's expected files show (typed values
-// and long lists kept, the template, the absent-value rules, the mended
-// faults), then the commands that open and store it, answered through a
-// scripted prompter: the save question, the template of the teacher's folder,
-// the menus of documents and lists, the list imports and the versions.
+// The document file beyond what the cli's expected files show (typed values and long lists kept, the
+// template, the absent-value rules, the mended faults), then the commands that open and store it: the
+// save question, the template of the teacher's folder, the menus, the list imports and the versions.
 #include "core/Text1252.h"
 #include "document/Document.h"
 #include "document/DocumentFile.h"
@@ -31,17 +29,6 @@ const QStringList kFonts { u("Arial"), u("Arial Narrow"), u("Courier New"), u("T
 // The example word search: chat, loup and chien, the first two selected and
 // placed on a 5 x 5 grid, theme "Animaux", level CP, grid in bold.
 const QString kExample = QStringLiteral(LEXIGRILLE_DOCUMENT_CORPUS "/word_search.lxg");
-
-// What a file without any key opens as: a new document titled after the
-// product, whose one word entry is the empty entry read (direction 0, where a
-// new document's has -1).
-QString NewDocumentText()
-{
-    Document fresh(kFonts);
-    fresh.settings().title = u("Lexigrille");
-    fresh.puzzle().WordEntries = { WordEntry {} };
-    return DocumentText(fresh.data);
-}
 
 // A document whose teacher's and program's folders are temporary ones, its
 // questions answered by a scripted prompter.
@@ -158,14 +145,11 @@ TEST_F(DocumentFile, AFailedSaveIsReportedAndTheTemplateLeavesTheWorksheetAlone)
 
 TEST_F(DocumentFile, MissingBlankAndOutOfRangeParametersTakeTheNewDocumentsValues)
 {
-    Load({ u("[LXGDocument]") });
-    EXPECT_EQ(DocumentText(doc.data), NewDocumentText());
     const char* const cases[][2] = {
         { "9,0,0,1,2", "9,0,0,1,2,0,0,0,1,0,0,15,10,99" }, // only five fields
         { "9,0,0,1,2,0,0,0,1,0,0,15,   ,  ", "9,0,0,1,2,0,0,0,1,0,0,15,10,99" }, // blank bounds
         { "9,0,0,1", "5,1,1,0,1,0,0,0,1,0,0,15,10,99" }, // fewer than five: none is read
-        // Grid size, lower half and game type: the nearer bound; the theme count is
-        // recounted; the flags and max letters: their fallback, not a bound.
+        // Grid size, lower half, game type: the nearer bound; the theme count recounted; flags, max letters: the fallback.
         { "99,1,1,0,-4,7,1,30,5,5,5,1,1,2", "18,1,1,0,0,2,1,0,1,0,1,15,1,2" },
     };
     for (const auto& c : cases) {
@@ -191,14 +175,17 @@ TEST_F(DocumentFile, MissingFileIsReportedForeignFilesOpenAsNewDocuments)
     EXPECT_EQ(missing.errorMessage, u("Le fichier « ") + Path(u("absent.lxg")) + u(" » est introuvable."));
     EXPECT_EQ(doc.settings().title, u("En cours")) << "the open document is left as it was";
 
-    // Binary junk, and a file too big to be a document, open as a new document and are left untouched.
-    const QString fresh = NewDocumentText();
+    // Binary junk, and a file too big to be a document, open as a new document (titled after the product, its
+    // one word entry the empty entry read: direction 0, where a new one's has -1) and are left untouched.
+    Document fresh(kFonts);
+    fresh.settings().title = u("Lexigrille");
+    fresh.puzzle().WordEntries = { WordEntry {} };
     QByteArray junk;
     for (int i = 0; i < 200000; ++i)
         junk.append(char((i * 7919) & 0xFF));
     for (const QByteArray& bytes : { junk, ReadAll(kExample) + QByteArray(kLargestDocument, ' ') }) {
         LoadBytes(u("binaire.lxg"), bytes);
-        EXPECT_EQ(DocumentText(doc.data), fresh);
+        EXPECT_EQ(DocumentText(doc.data), DocumentText(fresh.data));
         EXPECT_EQ(ReadAll(Path(u("binaire.lxg"))), bytes);
     }
 
@@ -220,16 +207,12 @@ TEST_F(DocumentFile, MissingFileIsReportedForeignFilesOpenAsNewDocuments)
 
 TEST_F(DocumentFile, WordEntriesFollowTheCandidatesRead)
 {
-    // More entries than candidates (duplicates, missing words): the copy
-    // written at the next save reads back the same.
+    // More entries than candidates (duplicates, missing words): the saved copy reads back the same.
     for (const QStringList& lines : { QStringList { u("MotsSélectionnés=111"), u("Liste0=chat"), u("Liste1=loup"), u("Liste2=chat"),
                                                     u("NombreMots=2"), u("Mot0=0,0,0,CHAT"), u("Mot1=0,1,0,LOUP"), u("Mot2=0,2,0,CHAT") },
                                       QStringList { u("MotsSélectionnés=11"), u("NombreMots=4") } }) {
         Load(QStringList { u("[LXGDocument]") } + lines);
-        const QString text = DocumentText(doc.data);
-        Document back(kFonts);
-        back.LoadDocument(WriteBytes(Path(u("again.lxg")), EncodeWindows1252(text + u("\r\n"))));
-        EXPECT_EQ(DocumentText(back.data), text);
+        EXPECT_EQ(DocumentText(SavedAndReadBack(u("again.lxg"))->data), DocumentText(doc.data));
     }
     // A one-word puzzle stores no entry.
     Load({ u("[LXGDocument]"), u("MotsSélectionnés=1"), u("NombreMots=0"), u("Liste0=chat"), u("Mot0=1,1,1,CHAT") });

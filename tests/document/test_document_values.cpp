@@ -85,26 +85,18 @@ TEST(IniReader, ValuesAreNeverCutAndNoByteStopsTheReader)
 TEST(ParseIntInRange, NumbersRoundedThenBounded)
 {
     constexpr int S = kRangeSentinel;
-    const struct {
-        const char* text;
-        int low, high, fallback, expected;
-    } cases[] = {
-        // Within the range, both bounds included.
-        { "7", 7, 20, 12, 7 }, { "20", 7, 20, 12, 20 }, { "+9", 7, 20, 12, 9 }, { "-4", -5, 5, 0, -4 }, { "007", 0, 10, 3, 7 },
-        // Out of range: the fallback, or with the sentinel the nearer bound.
-        { "25", 7, 20, 12, 12 }, { "6", 7, 20, 12, 12 }, { "25", 5, 18, S, 18 }, { "-3", 5, 18, S, 5 },
-        // No number at all: the fallback, or with the sentinel low.
-        { "abc", 0, 1, 1, 1 }, { "abc", 0, 1, S, 0 }, { "", 3, 15, S, 3 }, { "   ", 3, 15, 9, 9 },
-        // Blanks around and decimal forms.
-        { "\t-7\t", -30, 30, 0, -7 }, { "7.", 0, 30, 0, 7 }, { ".9", 0, 30, 5, 1 }, { "-.9", -30, 30, 5, -1 },
-        // Halves to even, other fractions to the nearest; exact where a binary
-        // floating-point reading would land on a half.
+    const struct { const char* text; int low, high, fallback, expected; } cases[] = {
+        { "7", 7, 20, 12, 7 }, { "20", 7, 20, 12, 20 }, { "+9", 7, 20, 12, 9 }, { "-4", -5, 5, 0, -4 }, { "007", 0, 10, 3, 7 }, // both bounds in
+        // Out of range: the fallback, or with the sentinel the nearer bound; no number: the fallback, or the sentinel's low.
+        { "25", 7, 20, 12, 12 }, { "6", 7, 20, 12, 12 }, { "25", 5, 18, S, 18 }, { "-3", 5, 18, S, 5 }, { "abc", 0, 1, 1, 1 },
+        { "abc", 0, 1, S, 0 }, { "", 3, 15, S, 3 }, { "   ", 3, 15, 9, 9 },
+        { "\t-7\t", -30, 30, 0, -7 }, { "7.", 0, 30, 0, 7 }, { ".9", 0, 30, 5, 1 }, { "-.9", -30, 30, 5, -1 }, // blanks around, decimal forms
+        // Halves to even, other fractions to the nearest; exact where a binary floating-point reading would land on a half.
         { " 7.5 ", 0, 30, S, 8 }, { "6.5", 0, 30, S, 6 }, { "0.5", -30, 30, 99, 0 }, { "-0.5", -30, 30, 99, 0 },
         { "-2.5", -30, 30, 99, -2 }, { "-3.5", -30, 30, 99, -4 }, { "2.50000", -30, 30, 99, 2 }, { "2.4", -30, 30, 99, 2 },
         { "-2.6", -30, 30, 99, -3 }, { "2.51", -30, 30, 99, 3 }, { "9.99", -30, 30, 99, 10 },
         { "2.50000000000000000001", -30, 30, 99, 3 }, { "2.49999999999999999999", -30, 30, 99, 2 },
-        // The rounded number decides the range.
-        { "18.5", 5, 18, S, 18 }, { "17.5", 5, 17, 0, 0 }, { "4.5", 5, 18, 0, 0 }, { "4.51", 5, 18, 0, 5 },
+        { "18.5", 5, 18, S, 18 }, { "17.5", 5, 17, 0, 0 }, { "4.5", 5, 18, 0, 0 }, { "4.51", 5, 18, 0, 5 }, // the rounded number decides
         // The 16-bit limits; big numbers never wrap round into the range.
         { "32767", -32767, 32767, 0, 32767 }, { "-32768", -32768, 32767, 0, -32768 }, { "32768", -32767, 32767, 0, 0 },
         { "32767.5", -32767, 32767, S, 32767 }, { "65536", 0, 10, 3, 3 }, { "99999999999999999999999", 0, 100, 50, 50 },
@@ -193,8 +185,7 @@ TEST(SafeFile, APathThatCannotBeWrittenFailsAndChangesNothing)
 
 TEST(SafeFile, FailureWhileWritingKeepsTheOldFile)
 {
-    // A file size limit makes the write of the new data fail part way, as a
-    // full disk would; it holds for every user, root included.
+    // A file size limit makes the write fail part way, as a full disk would; it holds for root too.
     QTemporaryDir dir;
     const QString path = test::WriteBytes(dir.filePath(u("fiche.lxg")), kOldContent);
     const QByteArray big(256 * 1024, 'n');

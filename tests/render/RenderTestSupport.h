@@ -32,8 +32,7 @@ constexpr double kLine = 0.4 * 12, kChar = 0.2 * 12;
 constexpr double kSearchCell = kLine + 2, kFillInCell = kLine + 1; // coded words as word search
 constexpr double kCut = 297.0 * 0.5 - 1.0, kLowerGridY = kCut + 28.0; // the fold line of A4
 
-// A document with the test fonts (12 points for grid and list), a 10 x 10
-// grid, no word and no puzzle.
+// A document with the test fonts (12 points for grid and list), a 10 x 10 grid, no word and no puzzle.
 inline DocumentData MakeData(GameType type, int lowerHalf = 0)
 {
     DocumentData d;

@@ -19,11 +19,10 @@ QStringList FiveLetterWords(int n) // "aaaaa", "bbbba"... then "aaaab"...
 
 enum Page { Empty, Solution, Copy, Message, FillIn, Numbers, Symbols, Below, PageCount };
 
-// Word searches of 10 x 10 listing 20 words (18 x 18 and 40 words Below):
-// CHEVAL and CHAT cross on their C among filler letters. A fill-in of eight
-// words, CHAT and CHIEN in its grid, C and T revealed. Coded words: the key
-// row (A and C revealed, a code 27 beyond the symbol alphabet at column 10),
-// an empty row, CHAT at (0, 2) and TACHE at (20, 2).
+// Word searches of 10 x 10 listing 20 words (18 x 18 and 40 words Below): CHEVAL and CHAT cross on
+// their C among filler letters. A fill-in of eight words, CHAT and CHIEN in its grid, C and T revealed.
+// Coded words: the key row (A and C revealed, a code 27 beyond the symbol alphabet at column 10), an
+// empty row, CHAT at (0, 2) and TACHE at (20, 2).
 DocumentData Build(Page page)
 {
     const GameType type = page == FillIn ? GameType::FillIn : page == Numbers || page == Symbols ? GameType::CodedWords : GameType::WordSearch;
@@ -77,8 +76,7 @@ TEST(PageLayout, EveryBlockWhereTheTeacherSeesItInItsColourAndPen)
     const QString header = u("CE1 – Thème : Animaux (20 mots)"), title = u("Les animaux"), instruction = InstructionText(Build(Empty).settings);
     const SurfaceFont italic { kDefaultFont, 10, false, true, false }, big { kTitleFont, 16, true, false, true }, small { kTitleFont, 11 },
         footer { kDefaultFont, 8 }, grid { kGridFont, 12 }, list { kListFont, 12 }, code { kGridFont, 9, true }, symbol { SymbolFontName(), 9, true };
-    // x, y: the text's top-left corner.
-    const struct { QList<Page> pages; QString text; double x, y; SurfaceFont font; } texts[] = {
+    const struct { QList<Page> pages; QString text; double x, y; SurfaceFont font; } texts[] = { // x, y: the top-left corner
         // Header at (7, 5), title centred at 10, instruction at (7, 18); a copy repeats them below the fold, a solution has its title.
         { { Empty, Solution, Copy }, header, 7, 5, italic }, { { Solution, Copy }, header, 7, kCut + 5, italic },
         { { Empty, Copy }, title, (210 - 3.2 * 11) / 2, 10, big }, { { Copy }, title, (210 - 3.2 * 11) / 2, kCut + 10, big },
@@ -212,9 +210,8 @@ TEST(PageLayout, WordListLines)
 
 TEST(PageLayout, SolutionStrokesOfEveryDirection)
 {
-    // u1, v1, u2, v2: the stroke in cells from the lower grid's corner.
+    // u1, v1, u2, v2: the stroke in cells from the lower grid's corner (CHIEN from (2, 3): from (2.25, 3.5) to (6.75, 3.5)).
     const struct { const char* word; int x, y, direction; double u1, v1, u2, v2; } cases[] = {
-        // CHIEN, 5 letters left to right from (2, 3): struck from (2.25, 3.5) to (6.75, 3.5).
         { "CHIEN", 2, 3, 0, 2.25, 3.5, 6.75, 3.5 },   { "LAPIN", 8, 4, 1, 8.75, 4.5, 4.25, 4.5 },
         { "VACHE", 1, 5, 2, 1.5, 5.25, 1.5, 9.75 },   { "POULE", 11, 11, 3, 11.5, 11.75, 11.5, 7.25 },
         { "OIE", 4, 5, 4, 4.25, 5.25, 6.75, 7.75 },   { "ANE", 6, 10, 5, 6.25, 10.75, 8.75, 8.25 },

@@ -31,12 +31,9 @@ TEST(Surface, DrawTextAtWrapsOnceAtTheLastFittingSpace)
         { u("Bonjour"), -1, { u("Bonjour") }, (210.0 - 14.0) / 2 }, // centred
         { QString(98, u'a'), 7, { QString(98, u'a') }, 7 },          // ending on the margin still fits
         { z120 + u(" "), 7, { z120 + u(" ") }, 7 },                  // no space but a last one: past the margin
-        // The first line may reach x 203 (98 characters): the last space before that ends word 9.
-        { ten.join(u' '), 7, { ten.mid(0, 9).join(u' '), ten[9] }, 7 },
-        // Three page widths still make two lines: the second runs off the page.
-        { thirty.join(u' '), 7, { thirty.mid(0, 9).join(u' '), thirty.mid(9).join(u' ') }, 7 },
-        // A centred text: both lines start where the whole text would be centred.
-        { wide, -1, { QString(60, u'x'), QString(49, u'y') }, (210.0 - 220.0) / 2 },
+        { ten.join(u' '), 7, { ten.mid(0, 9).join(u' '), ten[9] }, 7 }, // up to x 203 (98 characters): the last space there ends word 9
+        { thirty.join(u' '), 7, { thirty.mid(0, 9).join(u' '), thirty.mid(9).join(u' ') }, 7 }, // never a third line: off the page
+        { wide, -1, { QString(60, u'x'), QString(49, u'y') }, (210.0 - 220.0) / 2 }, // both lines where the whole text is centred
     };
     for (const auto& c : cases) {
         RecordingSurface s;
@@ -50,8 +47,7 @@ TEST(Surface, DrawTextAtWrapsOnceAtTheLastFittingSpace)
 
 TEST(Surface, SymbolsAndThePreviewBox)
 {
-    // Every symbol the coded words store is its own pictogram of Symbola (glyph
-    // 0 would be the missing-glyph box); the scissors code is U+2702.
+    // Every symbol the coded words store is its own pictogram of Symbola (not glyph 0, the missing-glyph box).
     const QRawFont raw = QRawFont::fromFont(MakeSymbolFont(12));
     QSet<QString> seen;
     for (QChar c : PuzzleEngine::SymbolCharacters()) {

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-// The main of the document and render tests: fonts and painting need a
-// QGuiApplication; without a display it runs offscreen.
+// The document and render tests' main: fonts need a QGuiApplication, offscreen without a display.
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
