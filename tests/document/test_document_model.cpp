@@ -1,14 +1,18 @@
-// The document as the window drives it: reset, the settings model, the word
-// list's follow-ups, the modified mark, and the promise that drawing the page
-// never changes the document.
+// The document as the window drives it: reset, settings, the word list's
+// follow-ups, the modified mark; drawing the page never changes the document.
+// Then the fonts its names draw with, and the font lists.
 #include "document/Document.h"
 #include "document/DocumentFile.h"
+#include "document/FontCatalog.h"
 #include "document/WordHighlight.h"
 #include "render/DocumentRenderer.h"
 #include "render/RecordingSurface.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TextSupport.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -133,18 +137,14 @@ TEST(DocumentWords, ChecksDiscardThePuzzleMarkTheDocumentAndClicksHighlight)
     EXPECT_EQ(redraws, 0);
 }
 
-// Every value the file keeps marks the document modified when the teacher
-// changes it (bold, italic, the bounds, a code box and the revealed letter
-// used not to, and closing lost them without a question).
+// Every value the file keeps marks the document modified when the teacher changes
+// it (bold, italic, bounds, a code box and the revealed letter used not to).
 TEST(DocumentChanges, EverySavedValueMarksTheDocument)
 {
     const std::function<void(Document&)> changes[] = {
-        [](Document& d) { d.Change(Setting::GridBold, true); },
-        [](Document& d) { d.Change(Setting::ListItalic, true); },
-        [](Document& d) { d.Change(Setting::RangeTo, u("40")); },
-        [](Document& d) { d.SetLetterCodeText(2, u("5")); },
-        [](Document& d) { d.Change(Setting::LevelNaming, 1); },
-        [](Document& d) { d.Change(Setting::ShuffleList, true); },
+        [](Document& d) { d.Change(Setting::GridBold, true); }, [](Document& d) { d.Change(Setting::ListItalic, true); },
+        [](Document& d) { d.Change(Setting::RangeTo, u("40")); }, [](Document& d) { d.SetLetterCodeText(2, u("5")); },
+        [](Document& d) { d.Change(Setting::LevelNaming, 1); }, [](Document& d) { d.Change(Setting::ShuffleList, true); },
         [](Document& d) {
             AddWords(d, { "chat", "chien", "loup", "lion", "ours" });
             d.Change(Setting::GameType, 1);
@@ -199,20 +199,11 @@ TEST(DocumentGenerate, QuestionsAndRefusalsGoThroughThePrompter)
 // most leave 69 to 73 free cells in 10 x 10, 18 to 22 in 7 x 7.
 TEST(DocumentMessage, SizeAdviceWhenNoLayoutTakesTheMessage)
 {
-    struct Case {
-        int letters;
-        bool randomFill;
-        GameType type;
-        const char* advice;
+    const struct { int letters; bool randomFill; GameType type; const char* advice; } cases[] {
+        { 71, false, GameType::WordSearch, "" }, { 20, false, GameType::WordSearch, "Ce message tiendrait dans une grille de 7×7." },
+        { 0, false, GameType::WordSearch, "" }, { 20, true, GameType::WordSearch, "" }, { 20, false, GameType::FillIn, "" },
     };
-    const Case cases[] {
-        { 71, false, GameType::WordSearch, "" },
-        { 20, false, GameType::WordSearch, "Ce message tiendrait dans une grille de 7×7." },
-        { 0, false, GameType::WordSearch, "" },
-        { 20, true, GameType::WordSearch, "" },
-        { 20, false, GameType::FillIn, "" },
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         Document doc(kFonts);
         AddWords(doc, { "chat", "chien", "lapin", "cheval", "vache", "mouton" });
         doc.settings().puzzle.directions = { true, false, true, false, false, false }; // across and down: words cross
@@ -259,10 +250,8 @@ TEST(WordHighlight, OfAClickedWord)
     PuzzleState p;
     p.WordEntries = { { 0, 0, 0, u("LOUP") }, { 0, 1, 0, u("LANE") }, { 0, 2, 0, u("CHAT") }, {} };
     const std::tuple<const char*, int, HighlightDecision> cases[] = { // clicked word, word count, decision
-        { "l'âne", 4, { true, 1, true } }, // found by its grid form
-        { "ours", 4, { true, -1, true } }, // not placed: nothing outlined
-        { "chat", 4, { true, -1, false } }, // unchecked: only a redraw
-        { "", 4, { false, -1, false } }, // no current word
+        { "l'âne", 4, { true, 1, true } }, { "ours", 4, { true, -1, true } }, // found by its grid form; not placed: nothing outlined
+        { "chat", 4, { true, -1, false } }, { "", 4, { false, -1, false } }, // unchecked: only a redraw; no current word
         { "loup", 1, { false, -1, false } }, // with one word the click does nothing
     };
     for (const auto& [word, count, expected] : cases) {
@@ -275,8 +264,7 @@ TEST(WordHighlight, OfAClickedWord)
 
 TEST(DocumentNaming, ProposedFileNameAndTheExternalListName)
 {
-    Document doc(kFonts);
-    EXPECT_EQ(doc.ProposedFileName(), u("Lexigrille"));
+    Document doc(kFonts); // a new word search proposes "Lexigrille": the save question's test checks it
     doc.settings().puzzle.gameType = GameType::FillIn;
     doc.themes().selected[3] = doc.themes().selected[6] = true;
     EXPECT_EQ(doc.ProposedFileName(), u("Mots casés - Animaux, Couleurs"));
@@ -295,6 +283,89 @@ TEST(DocumentNaming, ProposedFileNameAndTheExternalListName)
     doc.themes().selected[10] = true;
     doc.TakeSnapshot();
     EXPECT_EQ(doc.life.snapshot.themeString, u("F"));
+}
+
+// A missing font fails with the Debian package to install, rather than with a
+// confusing family mismatch further down.
+::testing::AssertionResult FamilyInstalled(const char* family, const char* package)
+{
+    FontCatalog::Installed(); // registers the application fonts first
+    if (QFontDatabase::families().contains(u(family), Qt::CaseInsensitive))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "font family \"" << family << "\" is not installed; install the Debian package " << package;
+}
+
+TEST(FontCatalogInstalled, WorksheetFontsDrawWithTheirMetricTwinsAndTahomaWithItself)
+{
+    const struct { const char *name, *twin, *package; } twins[] = {
+        { "Arial", "Liberation Sans", "fonts-liberation" }, { "Arial Narrow", "Liberation Sans Narrow", "fonts-liberation (version 1)" },
+        { "Times New Roman", "Liberation Serif", "fonts-liberation" }, { "Courier New", "Liberation Mono", "fonts-liberation" },
+        { "Tahoma", "Tahoma", "fonts-wine" }, // not registered with fontconfig: the catalog registers it
+    };
+    const FontCatalog& catalog = FontCatalog::Installed();
+    const QString sample = u("Le petit âne gris mange des pommes à l'école ; où est Noël, cet élève très sûr de lui ?");
+    for (const auto& t : twins) {
+        SCOPED_TRACE(t.name);
+        ASSERT_TRUE(FamilyInstalled(t.twin, t.package));
+        // Listed as worksheets write the name, found whatever its case.
+        const int at = catalog.IndexOf(u(t.name).toUpper());
+        ASSERT_GE(at, 0);
+        EXPECT_EQ(catalog.Names().at(at), u(t.name));
+        EXPECT_EQ(catalog.Resolve(u(t.name).toLower()), u(t.twin));
+        EXPECT_EQ(catalog.Resolve(u(t.twin)), u(t.twin)) << "a real family resolves to itself";
+        for (int style = 0; style < 3; ++style) {
+            const QFont font = catalog.MakeFont(u(t.name), 12, style > 0, style > 1);
+            EXPECT_EQ(QFontInfo(font).family(), u(t.twin)) << "style " << style;
+            QFont twin(u(t.twin), -1, style > 0 ? QFont::Bold : QFont::Normal, style > 1);
+            twin.setPointSizeF(12);
+            EXPECT_EQ(QFontMetricsF(font).horizontalAdvance(sample), QFontMetricsF(twin).horizontalAdvance(sample)) << "style " << style;
+        }
+    }
+}
+
+TEST(FontCatalogInstalled, ListsOnlyFontsThatDrawWithWhatTheyResolveTo)
+{
+    const FontCatalog& catalog = FontCatalog::Installed();
+    const QStringList& names = catalog.Names();
+    ASSERT_FALSE(names.isEmpty());
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString& name = names.at(i);
+        if (i > 0) { // sorted without regard to case, each name once
+            EXPECT_LT(QString::compare(names.at(i - 1), name, Qt::CaseInsensitive), 0) << name.toStdString();
+        }
+        EXPECT_EQ(catalog.IndexOf(name), i) << name.toStdString();
+        // Never fontconfig's generic "Sans Serif", "Serif" or "Monospace", which draw with another font.
+        EXPECT_EQ(QFontInfo(catalog.MakeFont(name, 12)).family(), catalog.Resolve(name)) << name.toStdString();
+    }
+    // A font that fontconfig would only substitute is not listed; asked for
+    // anyway, it keeps its own name and is left to the system.
+    const QString comic = u("Comic Sans MS");
+    if (!QFontDatabase::families().contains(comic, Qt::CaseInsensitive)) {
+        EXPECT_TRUE(catalog.Resolve(comic).isEmpty());
+        EXPECT_EQ(catalog.MakeFont(comic, 12).family(), comic);
+    }
+}
+
+TEST(SelectFontByName, PicksTheWholeNameElseTheFallbackElseNothing)
+{
+    const QStringList list { u("Arial"), u("Arial Narrow"), u("Tahoma"), u("Times New Roman") };
+    const struct { const char *name, *fallback; int expected; } cases[] = {
+        { "Tahoma", "Arial", 2 }, { "arial narrow", "Arial", 1 }, { "Comic Sans MS", "ARIAL", 0 },
+        { "Arial Nar", "Times New Roman", 3 }, { "", "Times New Roman", 3 }, { "Comic Sans MS", "Wingdings", -1 },
+        { "Narrow", "Narrow", -1 }, { "", "", -1 },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SelectFontByName(list, u(c.name), u(c.fallback)), c.expected) << c.name << " / " << c.fallback;
+    EXPECT_EQ(SelectFontByName({}, u("Arial"), u("Arial")), -1);
+}
+
+TEST(FontListRows, PreferredFontsThenTheSeparatorThenAllEachOnce)
+{
+    const QStringList installed { u("Arial"), u("arial narrow"), u("DejaVu Sans"), u("OpenDyslexic"), u("Tahoma"), u("Zapf") };
+    EXPECT_EQ(FontListRows(installed), (QStringList { u("Arial"), u("arial narrow"), u("OpenDyslexic"), u("Tahoma"), u("--------------------"),
+                                                      u("DejaVu Sans"), u("Zapf") }));
+    EXPECT_EQ(DefaultListFontName({ u("Arial") }), u("Arial"));
+    EXPECT_EQ(FontListRows({ u("Zapf") }), (QStringList { u("--------------------"), u("Zapf") }));
 }
 
 } // namespace

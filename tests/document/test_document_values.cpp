@@ -1,17 +1,24 @@
-// The values of a document file: the INI reader, then the rules that turn its
-// texts into numbers, texts and paths.
+// Under the document file: the INI reader of its bytes (line ends: the cli's
+// broken_lines document), numbers and paths, and the safe write that replaces
+// a file whole or leaves it as it was, with no file left behind.
 #include "core/Text1252.h"
 #include "document/DocumentValues.h"
 #include "document/IniReader.h"
+#include "document/SafeFile.h"
 #include "support/TextSupport.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace lx {
 namespace {
 
+using test::ReadAll;
 using test::u;
 
 // A reader of the text, written as a file is: Windows-1252 bytes.
@@ -57,21 +64,9 @@ TEST(IniReader, ValuesAreTrimmedAndLoseOnePairOfQuotes)
         EXPECT_EQ(V(Read((std::string("[S]\r\nK=") + c[0] + "\r\n").c_str()), "S", "K"), u(c[1])) << "written: " << c[0];
 }
 
-TEST(IniReader, CrLfLfCrAndMixedLineEndsReadAlike)
-{
-    for (const char* text : { "[S]\r\nA=1\r\n\r\nB=2\r\n[T]\r\nC=3", "[S]\nA=1\n\nB=2\n[T]\nC=3",
-                              "[S]\rA=1\r\rB=2\r[T]\rC=3", "[S]\rA=1\r\nB=2\n[T]\n\rC=3" }) {
-        const IniReader reader = Read(text);
-        const QStringList values { V(reader, "S", "A"), V(reader, "S", "B"), V(reader, "T", "C"), V(reader, "S", "C") };
-        EXPECT_EQ(values, (QStringList { u("1"), u("2"), u("3"), QString() })) << QByteArray(text).toPercentEncoding().constData();
-    }
-}
-
 TEST(IniReader, ValuesAreNeverCutAndNoByteStopsTheReader)
 {
-    QString value;
-    for (int i = 0; i < 300; ++i)
-        value.append(QChar(u"aé€z"[i % 4]));
+    const QString value = u("aé€z").repeated(75);
     QByteArray bytes = "[S]\r\nLong=" + EncodeWindows1252(value) + "\r\n";
     for (int i = 0; i < 4096; ++i)
         bytes.append(char((i * 37 + 11) % 256));
@@ -87,40 +82,21 @@ TEST(IniReader, ValuesAreNeverCutAndNoByteStopsTheReader)
     EXPECT_FALSE(IniReader::FromBytes(QByteArray(huge, '[')).HasSection(u("S")));
 }
 
-TEST(IniReader, ReadsFilesAndMissingThingsReadEmpty)
-{
-    QTemporaryDir dir;
-    const QString path = test::WriteBytes(dir.filePath(u("modèle.lxg")), "[LXGDocument]\r\nTh\xE8mes=\"animaux\"\r\n");
-    EXPECT_EQ(ReadIniValue(path, u("lxgdocument"), u("THÈMES")), u("animaux"));
-    EXPECT_EQ(ReadIniValue(path, u("Autre"), u("Thèmes")), QString());
-    // No file, a folder, or a device that never ends: nothing, and at once.
-    for (const QString& other : { dir.filePath(u("absent.lxg")), QString(), dir.path(), u("/dev/zero") })
-        EXPECT_FALSE(IniReader::FromFile(other).HasSection(u("LXGDocument"))) << other.toStdString();
-}
-
 TEST(ParseIntInRange, NumbersRoundedThenBounded)
 {
     constexpr int S = kRangeSentinel;
-    const struct {
-        const char* text;
-        int low, high, fallback, expected;
-    } cases[] = {
-        // Within the range, both bounds included.
-        { "7", 7, 20, 12, 7 }, { "20", 7, 20, 12, 20 }, { "+9", 7, 20, 12, 9 }, { "-4", -5, 5, 0, -4 }, { "007", 0, 10, 3, 7 },
-        // Out of range: the fallback, or with the sentinel the nearer bound.
-        { "25", 7, 20, 12, 12 }, { "6", 7, 20, 12, 12 }, { "25", 5, 18, S, 18 }, { "-3", 5, 18, S, 5 },
-        // No number at all: the fallback, or with the sentinel low.
-        { "abc", 0, 1, 1, 1 }, { "abc", 0, 1, S, 0 }, { "", 3, 15, S, 3 }, { "   ", 3, 15, 9, 9 },
-        // Blanks around and decimal forms.
-        { "\t-7\t", -30, 30, 0, -7 }, { "7.", 0, 30, 0, 7 }, { ".9", 0, 30, 5, 1 }, { "-.9", -30, 30, 5, -1 },
-        // Halves to even, other fractions to the nearest; exact where a binary
-        // floating-point reading would land on a half.
+    const struct { const char* text; int low, high, fallback, expected; } cases[] = {
+        { "7", 7, 20, 12, 7 }, { "20", 7, 20, 12, 20 }, { "+9", 7, 20, 12, 9 }, { "-4", -5, 5, 0, -4 }, { "007", 0, 10, 3, 7 }, // both bounds in
+        // Out of range: the fallback, or with the sentinel the nearer bound; no number: the fallback, or the sentinel's low.
+        { "25", 7, 20, 12, 12 }, { "6", 7, 20, 12, 12 }, { "25", 5, 18, S, 18 }, { "-3", 5, 18, S, 5 }, { "abc", 0, 1, 1, 1 },
+        { "abc", 0, 1, S, 0 }, { "", 3, 15, S, 3 }, { "   ", 3, 15, 9, 9 },
+        { "\t-7\t", -30, 30, 0, -7 }, { "7.", 0, 30, 0, 7 }, { ".9", 0, 30, 5, 1 }, { "-.9", -30, 30, 5, -1 }, // blanks around, decimal forms
+        // Halves to even, other fractions to the nearest; exact where a binary floating-point reading would land on a half.
         { " 7.5 ", 0, 30, S, 8 }, { "6.5", 0, 30, S, 6 }, { "0.5", -30, 30, 99, 0 }, { "-0.5", -30, 30, 99, 0 },
         { "-2.5", -30, 30, 99, -2 }, { "-3.5", -30, 30, 99, -4 }, { "2.50000", -30, 30, 99, 2 }, { "2.4", -30, 30, 99, 2 },
         { "-2.6", -30, 30, 99, -3 }, { "2.51", -30, 30, 99, 3 }, { "9.99", -30, 30, 99, 10 },
         { "2.50000000000000000001", -30, 30, 99, 3 }, { "2.49999999999999999999", -30, 30, 99, 2 },
-        // The rounded number decides the range.
-        { "18.5", 5, 18, S, 18 }, { "17.5", 5, 17, 0, 0 }, { "4.5", 5, 18, 0, 0 }, { "4.51", 5, 18, 0, 5 },
+        { "18.5", 5, 18, S, 18 }, { "17.5", 5, 17, 0, 0 }, { "4.5", 5, 18, 0, 0 }, { "4.51", 5, 18, 0, 5 }, // the rounded number decides
         // The 16-bit limits; big numbers never wrap round into the range.
         { "32767", -32767, 32767, 0, 32767 }, { "-32768", -32768, 32767, 0, -32768 }, { "32768", -32767, 32767, 0, 0 },
         { "32767.5", -32767, 32767, S, 32767 }, { "65536", 0, 10, 3, 3 }, { "99999999999999999999999", 0, 100, 50, 50 },
@@ -139,19 +115,6 @@ TEST(ParseIntInRange, NumbersRoundedThenBounded)
         EXPECT_EQ(ParseIntInRange(u(text), -100, 100, 42), 42) << text;
 }
 
-TEST(TextOrDefault, BlankTextReadsAsMissingUnlessUntrimmed)
-{
-    // A text of spaces trims to nothing and takes the fallback, so that a
-    // blank bound reopens as the fallback and is written back as it.
-    const char* const cases[][3] = { // text, trimmed, untrimmed
-        { "", "x", "x" }, { "   ", "x", "   " }, { "  Les   élèves  ", "Les   élèves", "  Les   élèves  " },
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(TextOrDefault(u(c[0]), u("x")), u(c[1])) << '"' << c[0] << '"';
-        EXPECT_EQ(TextOrDefault(u(c[0]), u("x"), false), u(c[2])) << '"' << c[0] << '"';
-    }
-}
-
 TEST(DocumentPaths, ExtensionInAnyCaseAndTheNameAfterTheLastSlash)
 {
     const char* const extensions[][2] = {
@@ -161,17 +124,86 @@ TEST(DocumentPaths, ExtensionInAnyCaseAndTheNameAfterTheLastSlash)
     for (const auto& c : extensions)
         EXPECT_EQ(EnsureDocumentExtension(u(c[0])), u(c[1])) << c[0];
 
-    const char* const names[][3] = { // path, name with and without its extension
-        { "/x/y/Mon doc.lxg", "Mon doc.lxg", "Mon doc" }, { "C:\\x\\modèle.lxg", "modèle.lxg", "modèle" },
-        { "C:/x\\y/z\\fiche.lxg", "fiche.lxg", "fiche" }, { "/x/a.b.lxg", "a.b.lxg", "a.b" },
-        // A dot in a folder name is no extension of the file.
-        { "/x.y/fiche", "fiche", "fiche" }, { "C:\\v1.2\\fiche", "fiche", "fiche" },
-        { "", "", "" }, { "/x/y/", "", "" }, { "/x/.lxg", ".lxg", "" },
+    // The file name the window title shows (the program never asks for it without the extension).
+    const char* const names[][2] = {
+        { "/x/y/Mon doc.lxg", "Mon doc.lxg" }, { "C:\\x\\modèle.lxg", "modèle.lxg" }, { "C:/x\\y/z\\fiche.lxg", "fiche.lxg" },
+        { "/x/a.b.lxg", "a.b.lxg" }, { "/x.y/fiche", "fiche" }, { "C:\\v1.2\\fiche", "fiche" }, { "", "" }, { "/x/y/", "" }, { "/x/.lxg", ".lxg" },
     };
-    for (const auto& c : names) {
+    for (const auto& c : names)
         EXPECT_EQ(DocumentFileName(u(c[0]), true), u(c[1])) << c[0];
-        EXPECT_EQ(DocumentFileName(u(c[0]), false), u(c[2])) << c[0];
+}
+
+const QByteArray kOldContent("[LXGDocument]\r\nTitre=Ancien\r\n");
+
+// Everything in the folder, hidden files included: a temporary file left behind shows here.
+QStringList Entries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+void ExpectFailure(const WriteResult& result, const char* text)
+{
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.errorNumber, 0);
+    EXPECT_EQ(result.errorText, u(text));
+}
+
+TEST(SafeFile, WritesTheExactBytesAndReplacesTheOldFileWhole)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u("Mon modèle.lxg"));
+    // Each write shorter than the one before: no tail of an old file may remain.
+    for (const QByteArray& bytes : { QByteArray(10000, 'o'), QByteArray("[LXG]\r\nTh\xE8mes=x\r\n\0\xFF\n\r", 21),
+                                     QByteArray("court"), QByteArray() }) {
+        const WriteResult result = WriteFileSafely(path, bytes);
+        EXPECT_TRUE(result.ok);
+        EXPECT_EQ(result.errorNumber, 0);
+        EXPECT_EQ(ReadAll(path), bytes);
+        EXPECT_EQ(Entries(dir.path()), QStringList { u("Mon modèle.lxg") });
     }
+}
+
+TEST(SafeFile, APathThatCannotBeWrittenFailsAndChangesNothing)
+{
+    QTemporaryDir dir;
+    test::WriteBytes(dir.filePath(u("fichier")), kOldContent);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u("dossier.lxg")));
+    const struct { QString path; const char* text; } cases[] = {
+        { dir.filePath(u("absent/fiche.lxg")), "Dossier introuvable" },
+        { dir.filePath(u("fichier/fiche.lxg")), "Dossier introuvable" },
+        { dir.filePath(u("dossier.lxg")), "Le nom désigne un dossier et non un fichier" },
+        { QString(), "Aucun nom de fichier" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        ExpectFailure(WriteFileSafely(c.path, QByteArray("nouveau")), c.text);
+        EXPECT_EQ(ReadAll(dir.filePath(u("fichier"))), kOldContent);
+        EXPECT_EQ(Entries(dir.path()), (QStringList { u("dossier.lxg"), u("fichier") }));
+        EXPECT_TRUE(Entries(dir.filePath(u("dossier.lxg"))).isEmpty());
+    }
+}
+
+TEST(SafeFile, FailureWhileWritingKeepsTheOldFile)
+{
+    // A file size limit makes the write fail part way, as a full disk would; it holds for root too.
+    QTemporaryDir dir;
+    const QString path = test::WriteBytes(dir.filePath(u("fiche.lxg")), kOldContent);
+    const QByteArray big(256 * 1024, 'n');
+    rlimit saved {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit limited = saved;
+    limited.rlim_cur = 4096;
+    auto* const previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const WriteResult result = WriteFileSafely(path, big);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    ExpectFailure(result, "Disque plein ou erreur d'écriture");
+    EXPECT_EQ(ReadAll(path), kOldContent);
+    EXPECT_EQ(Entries(dir.path()), QStringList { u("fiche.lxg") });
+    EXPECT_TRUE(WriteFileSafely(path, big).ok) << "once the cause is gone, the same write succeeds";
+    EXPECT_EQ(ReadAll(path), big);
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 #pragma once
 
+// The page recorded by the test surface, and documents to draw.
 #include "document/Document.h"
 #include "render/DocumentRenderer.h"
 #include "render/PainterSurface.h"
 #include "render/RecordingSurface.h"
+#include "support/TextSupport.h"
 #include "words/WordForms.h"
 
 #include <QImage>
@@ -13,20 +15,10 @@
 
 #include <memory>
 
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
-
 namespace lx::test {
 
 using Ops = QList<RecordedOp>;
 using Kind = RecordedOp::Kind;
-
-inline QString u(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 // Font names that tell the page's fonts apart in the recording.
 inline const QString kGridFont = QStringLiteral("Courier New");
@@ -40,8 +32,7 @@ constexpr double kLine = 0.4 * 12, kChar = 0.2 * 12;
 constexpr double kSearchCell = kLine + 2, kFillInCell = kLine + 1; // coded words as word search
 constexpr double kCut = 297.0 * 0.5 - 1.0, kLowerGridY = kCut + 28.0; // the fold line of A4
 
-// A document with the test fonts (12 points for grid and list), a 10 x 10
-// grid, no word and no puzzle.
+// A document with the test fonts (12 points for grid and list), a 10 x 10 grid, no word and no puzzle.
 inline DocumentData MakeData(GameType type, int lowerHalf = 0)
 {
     DocumentData d;
@@ -116,14 +107,6 @@ inline Ops Where(const Ops& ops, const std::function<bool(const RecordedOp&)>& k
     std::copy_if(ops.begin(), ops.end(), std::back_inserter(out), keep);
     return out;
 }
-inline Ops TextsEqual(const Ops& ops, const QString& text)
-{
-    return Where(ops, [&](const RecordedOp& op) { return op.kind == Kind::Text && op.text == text; });
-}
-inline Ops TextsInFont(const Ops& ops, const QString& fontName)
-{
-    return Where(ops, [&](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == fontName; });
-}
 
 // An operation of the kind between two points (either way round), to 1e-6.
 inline bool Has(const Ops& ops, Kind kind, double x1, double y1, double x2, double y2)
@@ -134,25 +117,6 @@ inline bool Has(const Ops& ops, Kind kind, double x1, double y1, double x2, doub
             && ((near(op.x1, x1) && near(op.y1, y1) && near(op.x2, x2) && near(op.y2, y2))
                 || (near(op.x1, x2) && near(op.y1, y2) && near(op.x2, x1) && near(op.y2, y1)));
     });
-}
-
-// The grid's and the list's operations that leave their half: right of x 203
-// or below the half's footer (143 over a drawn lower half, else 291).
-inline QStringList OutOfPlace(const Rendered& r)
-{
-    const bool lowerDrawn = !Where(r.ops(), [](const RecordedOp& op) { return op.style == LineStyle::Dotted; }).isEmpty();
-    QStringList out;
-    for (const RecordedOp& op : r.ops()) {
-        const bool text = op.kind == Kind::Text; // not the header, title, instruction, footers, rules, fold line
-        if ((text && (op.font.name == kDefaultFont || op.font.name == kTitleFont || op.x1 == 2.0))
-            || (!text && (op.x1 == 6.5 || op.style == LineStyle::Dotted)))
-            continue;
-        const double right = text ? op.x1 + r.surface.WidthIn(op.font, op.text) : std::max(op.x1, op.x2);
-        const double bottom = text ? op.y1 + r.surface.HeightIn(op.font, op.text) : std::max(op.y1, op.y2);
-        if (right > 203.0 + 1e-6 || bottom > (op.y1 < kCut && lowerDrawn ? 143.0 : 291.0) + 1e-6)
-            out << QStringLiteral("%1 (%2, %3) to (%4, %5)").arg(op.text).arg(op.x1).arg(op.y1).arg(right).arg(bottom);
-    }
-    return out;
 }
 
 } // namespace lx::test

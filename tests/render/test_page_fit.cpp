@@ -1,6 +1,5 @@
-// Nothing leaves its place: a grid or a list that would pass its half's footer
-// or the right margin is drawn at the largest smaller size that fits, or, when
-// even 7 points cannot fit, at 7 points with a report.
+// Nothing leaves its place: a grid or a list that would pass its half's footer or
+// the right margin shrinks to the largest size that fits, else to 7 points, reported.
 #include "RenderTestSupport.h"
 
 namespace lx::test {
@@ -41,6 +40,25 @@ DocumentData FillIn(int rows, int gridFont, int listFont, int lowerHalf, bool wo
     return d;
 }
 
+// The grid's and the list's operations that leave their half: right of x 203
+// or below the half's footer (143 over a drawn lower half, else 291).
+QStringList OutOfPlace(const Rendered& r)
+{
+    const bool lowerDrawn = !Where(r.ops(), [](const RecordedOp& op) { return op.style == LineStyle::Dotted; }).isEmpty();
+    QStringList out;
+    for (const RecordedOp& op : r.ops()) {
+        const bool text = op.kind == Kind::Text; // not the header, title, instruction, footers, rules, fold line
+        if ((text && (op.font.name == kDefaultFont || op.font.name == kTitleFont || op.x1 == 2.0))
+            || (!text && (op.x1 == 6.5 || op.style == LineStyle::Dotted)))
+            continue;
+        const double right = text ? op.x1 + r.surface.WidthIn(op.font, op.text) : std::max(op.x1, op.x2);
+        const double bottom = text ? op.y1 + r.surface.HeightIn(op.font, op.text) : std::max(op.y1, op.y2);
+        if (right > 203.0 + 1e-6 || bottom > (op.y1 < kCut && lowerDrawn ? 143.0 : 291.0) + 1e-6)
+            out << QStringLiteral("%1 (%2, %3) to (%4, %5)").arg(op.text).arg(op.x1).arg(op.y1).arg(right).arg(bottom);
+    }
+    return out;
+}
+
 DocumentData Search(int gridSize, int words, int listFont)
 {
     DocumentData d = MakeData(GameType::WordSearch, 1);
@@ -59,16 +77,13 @@ TEST(PageFit, WorstPagesShrinkToTheLargestSizeThatFits)
 {
     // grid, list: the sizes drawn with the recording model.
     const struct { const char* page; DocumentData data; double grid, list; const char* overflow; } cases[] = {
-        // A page that fits keeps its sizes: 14 rows of 0.4 s + 1 end at 142.8 at
-        // 18 points, at 148.4 at 19 points, which shrink to 18.
+        // A page that fits keeps its sizes: 14 rows of 0.4 s + 1 end at 142.8 at 18 points, at 148.4 at 19, which shrink to 18.
         { "a grid ending at 142.8", FillIn(14, 18, 12, 1, false), 18, 12, "" },
         { "the same grid at 19 points", FillIn(14, 19, 12, 1, false), 18, 12, "" },
-        // 17 rows of 0.4 s + 2 end above 143 up to 11.9 points; without a lower
-        // half the key row of 26 codes still passes x 203 at 14 points.
+        // 17 rows of 0.4 s + 2 end above 143 up to 11.9 points; alone, the key row of 26 codes passes x 203 at 14 points.
         { "30 coded words with a copy", Coded(30, 2), 11.5, 12, "" },
         { "30 coded words alone", Coded(30, 0), 13.5, 12, "" },
-        // 19 rows of 0.4 s + 1 end above 143 up to 12.6 points; in 14 points the
-        // list's second column passes x 203 down to 13 points.
+        // 19 rows of 0.4 s + 1 end above 143 up to 12.6 points; a 14-point list's second column passes x 203 down to 13.
         { "30 long words to fill in", FillIn(19, 14, 12, 1), 12.5, 12, "" },
         { "30 long words in 14 points", FillIn(19, 14, 14, 1), 12.5, 12.5, "" },
         // Without a lower half the grid fits at 20 points but leaves the list no room: the grid gives up some.

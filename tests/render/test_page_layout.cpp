@@ -1,7 +1,6 @@
-// Where everything goes on the page, as the teacher sees it on paper: header,
-// title, instruction, grid, word list, footers and fold line in the three modes
-// of the lower half; what each page shows; the solution strokes, and the
-// highlight of the clicked word on screen only.
+// Where everything goes on paper in the three modes of the lower half, what each
+// page shows, the solution strokes, the clicked word's highlight on screen, and
+// the texts around the grid: header, direction sentence and instruction.
 #include "RenderTestSupport.h"
 
 #include "render/PageTexts.h"
@@ -20,11 +19,10 @@ QStringList FiveLetterWords(int n) // "aaaaa", "bbbba"... then "aaaab"...
 
 enum Page { Empty, Solution, Copy, Message, FillIn, Numbers, Symbols, Below, PageCount };
 
-// Word searches of 10 x 10 listing 20 words (18 x 18 and 40 words Below):
-// CHEVAL and CHAT cross on their C among filler letters. A fill-in of eight
-// words, CHAT and CHIEN in its grid, C and T revealed. Coded words: the key
-// row (A and C revealed, a code 27 beyond the symbol alphabet at column 10),
-// an empty row, CHAT at (0, 2) and TACHE at (20, 2).
+// Word searches of 10 x 10 listing 20 words (18 x 18 and 40 words Below): CHEVAL and CHAT cross on
+// their C among filler letters. A fill-in of eight words, CHAT and CHIEN in its grid, C and T revealed.
+// Coded words: the key row (A and C revealed, a code 27 beyond the symbol alphabet at column 10), an
+// empty row, CHAT at (0, 2) and TACHE at (20, 2).
 DocumentData Build(Page page)
 {
     const GameType type = page == FillIn ? GameType::FillIn : page == Numbers || page == Symbols ? GameType::CodedWords : GameType::WordSearch;
@@ -65,16 +63,10 @@ DocumentData Build(Page page)
     return d;
 }
 
-bool Lower(const RecordedOp& op)
-{
-    return op.y1 > kCut;
-}
-bool GridLetter(const RecordedOp& op)
-{
-    return op.kind == Kind::Text && op.font.name == kGridFont && op.font.size == 12;
-}
+const auto Lower = [](const RecordedOp& op) { return op.y1 > kCut; };
+const auto GridLetter = [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kGridFont && op.font.size == 12; };
 
-TEST(PageLayout, EveryBlockWhereTheTeacherSeesIt)
+TEST(PageLayout, EveryBlockWhereTheTeacherSeesItInItsColourAndPen)
 {
     std::vector<std::unique_ptr<Rendered>> pages;
     for (int p = 0; p < PageCount; ++p)
@@ -84,10 +76,8 @@ TEST(PageLayout, EveryBlockWhereTheTeacherSeesIt)
     const QString header = u("CE1 – Thème : Animaux (20 mots)"), title = u("Les animaux"), instruction = InstructionText(Build(Empty).settings);
     const SurfaceFont italic { kDefaultFont, 10, false, true, false }, big { kTitleFont, 16, true, false, true }, small { kTitleFont, 11 },
         footer { kDefaultFont, 8 }, grid { kGridFont, 12 }, list { kListFont, 12 }, code { kGridFont, 9, true }, symbol { SymbolFontName(), 9, true };
-    // x, y: the text's top-left corner.
-    const struct { QList<Page> pages; QString text; double x, y; SurfaceFont font; } texts[] = {
-        // The header line at (7, 5), the title centred at 10, the instruction at (7, 18);
-        // a copy repeats them from the fold line, a solution has its own title.
+    const struct { QList<Page> pages; QString text; double x, y; SurfaceFont font; } texts[] = { // x, y: the top-left corner
+        // Header at (7, 5), title centred at 10, instruction at (7, 18); a copy repeats them below the fold, a solution has its title.
         { { Empty, Solution, Copy }, header, 7, 5, italic }, { { Solution, Copy }, header, 7, kCut + 5, italic },
         { { Empty, Copy }, title, (210 - 3.2 * 11) / 2, 10, big }, { { Copy }, title, (210 - 3.2 * 11) / 2, kCut + 10, big },
         { { Solution }, title + u(" (Solution)"), (210 - 3.2 * 22) / 2, kCut + 10, big },
@@ -96,30 +86,26 @@ TEST(PageLayout, EveryBlockWhereTheTeacherSeesIt)
         // The footer centred at 291; over a lower half a second one at 143. The scissors at (2, CutLineY - 2).
         { { Empty, Solution, Below }, kFooter, (210 - 1.6 * 12) / 2, 291, footer }, { { Solution, Copy }, kFooter, (210 - 1.6 * 12) / 2, 143, footer },
         { { Solution, Copy }, QString(QChar(kScissorsCode)), 2, kCut - 2, { SymbolFontName(), 10 } },
-        // Letters centred in their cells, the bottom of the line box on 27 + (row + 1) cells,
-        // LowerGridY - 1 + (row + 1) cells below; filler letters upper-cased.
+        // Letters centred in their cells, the line box's bottom on 27 + (row + 1) cells, LowerGridY - 1 + (row + 1) cells below.
         { { Empty, Copy }, u("C"), centred(1, s), 27 + 2 * s - kLine, grid }, { { Empty }, u("Z"), centred(9, s), 27 + 10 * s - kLine, grid },
         { { Solution }, u("L"), centred(6, s), kLowerGridY - 1 + 2 * s - kLine, grid },
-        // The list 5 right of the grid from its top; a column ends once the cursor passes
-        // the grid's bottom less 5 (14 lines); the next stands W + 3 further right.
+        // The list 5 right of the grid; a column ends past the grid's bottom less 5 (14 lines), the next W + 3 further right.
         { { Empty, Copy }, u("AAAAA"), 80, 28, list }, { { Empty, Solution }, u("NNNNA"), 80, 28 + 13 * kLine, list },
         { { Empty }, u("OOOOA"), 80 + w + 3, 28, list }, { { Solution, Copy }, u("OOOOA"), 80 + w + 3, kLowerGridY, list },
         // Below a grid ending past 143: from x 7, one line under the grid; a new column past 286 (28 lines).
         { { Below }, u("AAAAA"), 7, 150.4 + kLine, list }, { { Below }, u("OOOOA"), 7 + w + 3, 150.4 + kLine, list },
-        // Fill-in: the revealed letters on the row base 27.5, the solution's on LowerGridY - 0.5;
-        // the list beside the 20 cells, its underlined headings half a unit lower.
+        // Fill-in: letters from 27.5, the solution's from LowerGridY - 0.5; the list beside 20 cells, headings 0.5 lower.
         { { FillIn }, u("T"), centred(3, f), 27.5 + f - kLine, grid }, { { FillIn }, u("N"), centred(0, f), kLowerGridY - 0.5 + 5 * f - kLine, grid },
         { { FillIn }, u("10 LETTRES"), 7 + 20 * f + 5, 28.5, { kListFont, 12, false, false, true } },
         { { FillIn }, u("  GRENOUILLE"), 7 + 20 * f + 5, kLowerGridY + 0.5 + kLine, list },
-        // Coded words: codes 0.4 inside the cells' top-left corner (T's 7 in the key row and in
-        // the words), the letters on the grid's top itself; the lower grid one unit higher.
+        // Coded words: codes 0.4 inside the cell's corner (T's 7), letters from the grid's top; the lower grid one unit higher.
         { { Numbers }, u("7"), 7 + 6 * c + 0.4, 28, code }, { { Numbers }, u("7"), 7 + 20 * c + 0.4, 28 + 2 * c, code },
         { { Symbols }, u("*"), 7 + 3 * c + 0.4, 28 + 2 * c, symbol }, { { Numbers, Symbols }, u("C"), centred(0, c), 28 + 3 * c - kLine, grid },
         { { Symbols }, u("H"), centred(1, c), kLowerGridY - 1 + 3 * c - kLine, grid },
     };
     for (const auto& t : texts) {
         for (Page p : t.pages) {
-            const Ops at = Where(TextsEqual(pages[p]->ops(), t.text), [&](const RecordedOp& op) { return Has({ op }, Kind::Text, t.x, t.y, t.x, t.y); });
+            const Ops at = Where(pages[p]->ops(), [&](const RecordedOp& op) { return op.text == t.text && Has({ op }, Kind::Text, t.x, t.y, t.x, t.y); });
             EXPECT_TRUE(at.size() == 1 && at[0].font == t.font) << "page " << p << ": " << t.text.toStdString() << " at " << t.x << ", " << t.y;
         }
     }
@@ -144,23 +130,16 @@ TEST(PageLayout, EveryBlockWhereTheTeacherSeesIt)
         for (Page p : k.pages)
             EXPECT_TRUE(Has(pages[p]->ops(), k.kind, k.x1, k.y1, k.x2, k.y2)) << "page " << p << " at " << k.x1 << ", " << k.y1;
     }
-}
 
-TEST(PageLayout, WhatEachPageShowsInWhichColourAndPen)
-{
-    // The solution with random filler letters shows the words' letters (CHEVAL and CHAT share
-    // their C); a hidden message shows every letter, as the copy does. One footer and no fold line
-    // without a lower half, also below a grid ending past 143 although "Solution" is chosen.
-    // Separators between columns only, never after the last line. Fill-in: the revealed letters in
-    // the puzzle, every letter in the solution. Coded words: the key's revealed letters and the
-    // words' A and C; every code, the one beyond the symbol alphabet only as a number.
+    // A solution over filler letters shows the words' 9 letters, a hidden message's all; no lower half past 143; separators
+    // between columns only. Fill-in: the revealed letters. Coded words: A and C, every code (27 only as a number).
     const struct { Page page; int footers, folds, upperLetters, lowerLetters, separators, codes, horizontalRules; } counts[] = {
         { Empty, 1, 0, 100, 0, 1, 0, 1 },  { Solution, 2, 1, 100, 9, 2, 0, 2 },  { Copy, 2, 1, 100, 100, 2, 0, 2 },
         { Message, 2, 1, 100, 100, 2 + 2 * 10, 0, 2 + 2 * 10 }, { FillIn, 2, 1, 2, 8, 0, 0, 2 }, { Numbers, 2, 1, 6, 16, 0, 17, 2 },
         { Symbols, 2, 1, 6, 16, 0, 16, 2 }, { Below, 1, 0, 100, 0, 1, 0, 1 },
     };
     for (const auto& c : counts) {
-        const Rendered r(Build(c.page));
+        const Rendered& r = *pages[c.page];
         const auto count = [&r](const std::function<bool(const RecordedOp&)>& keep) { return int(Where(r.ops(), keep).size()); };
         EXPECT_EQ(count([](const RecordedOp& op) { return op.text == kFooter; }), c.footers) << c.page;
         EXPECT_EQ(count([](const RecordedOp& op) { return op.style == LineStyle::Dotted; }), c.folds) << c.page;
@@ -193,8 +172,7 @@ TEST(PageLayout, WhatEachPageShowsInWhichColourAndPen)
 
 TEST(PageLayout, WordListLines)
 {
-    // Fill-in: every word under its own letter count, ties under one heading;
-    // ARC-EN-CIEL has 11 characters but 9 letters, so it follows GRENOUILLE's 10.
+    // Fill-in: each word under its letter count (ARC-EN-CIEL: 9 letters), ties under one heading.
     const Rendered r(Build(FillIn));
     const QStringList expected { u("10 LETTRES"), u("  GRENOUILLE"), u("9 LETTRES"), u("  ARC-EN-CIEL"), u("6 LETTRES"),
                                  u("  CHEVAL"), u("  MOUTON"), u("5 LETTRES"), u("  LAPIN"), u("  POULE"), u("4 LETTRES"),
@@ -215,8 +193,7 @@ TEST(PageLayout, WordListLines)
     d.words.AddWordIfAbsent(u("zèbre")); // not checked
     EXPECT_EQ(Rendered(d).layout.DisplayList, (QStringList { u("ÂNE"), u("CHÈVRE") }));
 
-    // A grid of lines th high ends at 28 + 10 (th + 2): 142.9 keeps the list
-    // beside it, 143 and 148 put it below, from x 7, and leave no lower half.
+    // A grid ending at 142.9 keeps the list beside it; at 143 or 148 the list goes below, from x 7, with no lower half.
     for (const double th : { 9.49, 9.5, 10.0 }) {
         d = MakeData(GameType::WordSearch, 1);
         AddWords(d, FiveLetterWords(3));
@@ -224,7 +201,7 @@ TEST(PageLayout, WordListLines)
         surface.measureHeight = [th](const SurfaceFont& f, const QString&) { return f.name == kGridFont ? th : 0.4 * f.size; };
         const PageLayout g = DocumentRenderer(d, kDefaultFont, kFooter).RenderDocument(surface, 1.0);
         const double bottom = 28 + 10 * (th + 2);
-        const RecordedOp first = TextsInFont(surface.ops, kListFont).first();
+        const RecordedOp first = Where(surface.ops, [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kListFont; }).first();
         EXPECT_EQ(g.LowerHalfAvailable, bottom < 143) << th;
         EXPECT_DOUBLE_EQ(first.x1, bottom < 143 ? 7 + 10 * (th + 2) + 5 : 7.0);
         EXPECT_DOUBLE_EQ(first.y1, bottom < 143 ? 28 : bottom + kLine);
@@ -233,9 +210,8 @@ TEST(PageLayout, WordListLines)
 
 TEST(PageLayout, SolutionStrokesOfEveryDirection)
 {
-    // u1, v1, u2, v2: the stroke in cells from the lower grid's corner.
+    // u1, v1, u2, v2: the stroke in cells from the lower grid's corner (CHIEN from (2, 3): from (2.25, 3.5) to (6.75, 3.5)).
     const struct { const char* word; int x, y, direction; double u1, v1, u2, v2; } cases[] = {
-        // CHIEN, 5 letters left to right from (2, 3): struck from (2.25, 3.5) to (6.75, 3.5).
         { "CHIEN", 2, 3, 0, 2.25, 3.5, 6.75, 3.5 },   { "LAPIN", 8, 4, 1, 8.75, 4.5, 4.25, 4.5 },
         { "VACHE", 1, 5, 2, 1.5, 5.25, 1.5, 9.75 },   { "POULE", 11, 11, 3, 11.5, 11.75, 11.5, 7.25 },
         { "OIE", 4, 5, 4, 4.25, 5.25, 6.75, 7.75 },   { "ANE", 6, 10, 5, 6.25, 10.75, 8.75, 8.25 },
@@ -295,6 +271,83 @@ TEST(PageLayout, PreviewHighlightOnScreenOnly)
         d.puzzle.WordHighlighted = code % 2;
         d.words.SetChecked(d.words.current, code % 2 == 0);
         EXPECT_TRUE(thick(d, false).isEmpty());
+    }
+}
+
+TEST(PageTexts, HeaderCaption)
+{
+    const std::array<bool, 5> none {}, all { true, true, true, true, true }, ce { false, true, true, false, false };
+    const QStringList one { u("Animaux") }, two { u("Animaux"), u("Couleurs") };
+    // A theme count below 1: the words come from an external list.
+    const struct { std::array<bool, 5> levels; int naming, themeCount; QStringList themes; const char *themeText, *listPath; int words;
+                   const char* expected; } cases[] = {
+        { ce, 0, 2, two, "", "", 14, "CE1, CE2 – Thèmes : Animaux / Couleurs (14 mots)" },
+        { ce, 1, 2, two, "", "", 14, "Niveaux 2, 3 – Thèmes : Animaux / Couleurs (14 mots)" },
+        { none, 1, 2, two, "", "", 1, "Thèmes : Animaux / Couleurs (1 mot)" }, // no leading dash
+        { all, 1, 1, one, "", "", 0, "Niveaux 1 à 5 – Thème : Animaux" },
+        { { false, false, false, true, false }, 1, 1, one, "", "", 2, "Niveau 4 – Thème : Animaux (2 mots)" },
+        // An external list drops the levels and shows the theme text, else the
+        // list file's name without folder and extension.
+        { ce, 0, 0, {}, "Fruits", "/home/maitresse/légumes.txt", 1, "Thème : Fruits (1 mot)" },
+        { ce, 0, -1, {}, "", "/home/maitresse/légumes.v2.txt", 3, "Thème : légumes (3 mots)" },
+    };
+    for (const auto& c : cases) {
+        DocumentSettings s;
+        s.levels = c.levels;
+        s.levelNaming = c.naming;
+        s.selectedThemeCount = c.themeCount;
+        s.themeText = u(c.themeText);
+        EXPECT_EQ(HeaderCaption(s, c.themes, u(c.listPath), c.words), u(c.expected));
+    }
+}
+
+TEST(PageTexts, DirectionSentence)
+{
+    // Vertical (2, 3), diagonal (4, 5) and reversed (1, 3, 5) boxes choose the sentence.
+    const std::pair<std::array<bool, 6>, const char*> cases[] = {
+        { { 1, 0, 0, 0, 0, 0 }, "sont écrits horizontalement." },
+        { { 1, 1, 0, 0, 0, 0 }, "sont écrits horizontalement, mais certains peuvent être écrits à l'envers." },
+        { { 1, 0, 1, 0, 0, 0 }, "peuvent être écrits horizontalement ou verticalement." },
+        { { 1, 0, 0, 1, 0, 0 }, "peuvent être écrits horizontalement ou verticalement, à l'endroit ou à l'envers." },
+        { { 1, 0, 0, 0, 1, 0 }, "peuvent être écrits horizontalement ou en diagonale." },
+        { { 1, 1, 0, 0, 1, 0 }, "peuvent être écrits horizontalement ou en diagonale, à l'endroit ou à l'envers." },
+        { { 1, 0, 1, 0, 1, 0 }, "peuvent être écrits horizontalement, verticalement ou en diagonale." },
+        { { 1, 0, 1, 0, 0, 1 }, "peuvent être écrits dans n'importe quel sens, à l'endroit ou à l'envers." },
+        { { 1, 1, 1, 1, 1, 1 }, "peuvent être écrits dans n'importe quel sens, à l'endroit ou à l'envers." },
+    };
+    for (const auto& [boxes, sentence] : cases)
+        EXPECT_EQ(DirectionSentence(DirectionKey(boxes)), u(" : ils ") + u(sentence)) << DirectionKey(boxes).toStdString();
+    EXPECT_EQ(DirectionKey({ 1, 0, 1, 0, 1, 1 }), u("0245"));
+}
+
+TEST(PageTexts, Instruction)
+{
+    const char* const fillIn = "Écris chaque mot à sa place dans la grille. Une case ne peut contenir qu'une seule lettre.";
+    const struct { GameType type; const char* own; bool randomFill, shuffle; const char* expected; } cases[] = {
+        { GameType::WordSearch, "", true, false, "Retrouve les mots de la liste : ils sont écrits horizontalement." },
+        { GameType::WordSearch, " ", false, true, "Retrouve les mots de la liste : ils sont écrits horizontalement. Les "
+                                                  "lettres restantes, une fois dans l'ordre, forment un message secret." },
+        { GameType::WordSearch, "Trouve-les", false, false,
+          "Trouve-les : ils sont écrits horizontalement. Les lettres restantes forment un message secret." },
+        // The direction sentence carries the teacher's sentence on: its closing
+        // full stops and blanks go (not "Cherche les mots.  : ils..."), other marks stay.
+        { GameType::WordSearch, " Cherche les mots. . ", true, false, "Cherche les mots : ils sont écrits horizontalement." },
+        { GameType::WordSearch, "Où sont-ils ?", true, false, "Où sont-ils ? : ils sont écrits horizontalement." },
+        { GameType::WordSearch, "...", true, false, "Retrouve les mots de la liste : ils sont écrits horizontalement." },
+        // Fill-in and coded words have no suffix: the teacher's text stands as typed.
+        { GameType::FillIn, " Écris les mots. ", true, false, "Écris les mots." },
+        { GameType::FillIn, "", true, false, fillIn },
+        { GameType::CodedWords, "", false, false,
+          "Associe chaque lettre à son code pour écrire les mots. Une lettre a toujours la même valeur." },
+    };
+    for (const auto& c : cases) {
+        DocumentSettings s;
+        s.puzzle.gameType = c.type;
+        s.puzzle.directions = { true, false, false, false, false, false };
+        s.puzzle.randomFill = c.randomFill;
+        s.puzzle.shuffleMessage = c.shuffle;
+        s.instruction = u(c.own);
+        EXPECT_EQ(InstructionText(s), u(c.expected));
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-// The font catalog needs a QGuiApplication; without a display it runs offscreen.
+// The document and render tests' main: fonts need a QGuiApplication, offscreen without a display.
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
