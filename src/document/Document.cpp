@@ -16,7 +16,7 @@ namespace {
 
 bool IsTemplateName(const QString& path)
 {
-    return DocumentFileName(path, true).toLower() == QStringLiteral("modèle.lxg");
+    return DocumentFileName(path).toLower() == QStringLiteral("modèle.lxg");
 }
 
 QString Quoted(const QString& text)
@@ -160,7 +160,7 @@ SaveResult Document::SaveDocument(const QString& pathIn)
     }
     result.saved = true;
     if (!asTemplate) {
-        life.documentName = DocumentFileName(path, true);
+        life.documentName = DocumentFileName(path);
         life.documentPath = path;
         SetModified(false, true);
     }
@@ -208,7 +208,7 @@ void Document::LoadDocumentBytes(const QByteArray& bytes, const QString& pathIn)
         data = std::move(read.data);
         boundsError_ = false;
         // The template opens as an untitled document.
-        life.documentName = IsTemplateName(path) ? QString() : DocumentFileName(path, true);
+        life.documentName = IsTemplateName(path) ? QString() : DocumentFileName(path);
         life.documentPath = path;
         // Words of an external list keep the list mode only in a named document.
         if (data.settings.selectedThemeCount == -1)

@@ -82,12 +82,10 @@ std::int16_t ParseIntInRange(const QString& text, int low, int high, int fallbac
     return ToInt16(*number);
 }
 
-QString TextOrDefault(const QString& text, const QString& fallback, bool trim)
+QString TextOrDefault(const QString& text, const QString& fallback)
 {
     if (text.isEmpty())
         return fallback;
-    if (!trim)
-        return text;
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && text[begin] == u' ')
@@ -106,14 +104,10 @@ QString EnsureDocumentExtension(const QString& path)
     return path + QLatin1String(".lxg");
 }
 
-QString DocumentFileName(const QString& path, bool withExtension)
+QString DocumentFileName(const QString& path)
 {
     const qsizetype slash = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
-    const QString name = path.mid(slash + 1);
-    if (withExtension)
-        return name;
-    const qsizetype dot = name.lastIndexOf(u'.');
-    return dot < 0 ? name : name.left(dot);
+    return path.mid(slash + 1);
 }
 
 } // namespace lx

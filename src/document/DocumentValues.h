@@ -17,16 +17,16 @@ inline constexpr int kRangeSentinel = -32768;
 // low when the fallback is the sentinel. Never fails, whatever the text.
 std::int16_t ParseIntInRange(const QString& text, int low, int high, int fallback);
 
-// The text, trimmed of leading and trailing spaces when trim is set; the
-// fallback when nothing is left. A value of blanks thus reads like a missing
-// one, and what is written back reads the same again.
-QString TextOrDefault(const QString& text, const QString& fallback, bool trim = true);
+// The text, trimmed of leading and trailing spaces; the fallback when nothing
+// is left. A value of blanks thus reads like a missing one, and what is
+// written back reads the same again.
+QString TextOrDefault(const QString& text, const QString& fallback);
 
 // The path unchanged when it ends in ".lxg" (any case), else with ".lxg" appended.
 QString EnsureDocumentExtension(const QString& path);
 
-// The file name part of a path (after the last "/" or "\"), with or without its
-// extension (the part from the last "."). An empty path gives an empty name.
-QString DocumentFileName(const QString& path, bool withExtension);
+// The file name part of a path (after the last "/" or "\"). An empty path
+// gives an empty name.
+QString DocumentFileName(const QString& path);
 
 } // namespace lx

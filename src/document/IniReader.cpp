@@ -2,8 +2,6 @@
 
 #include "core/Text1252.h"
 
-#include <QFile>
-#include <QFileInfo>
 
 #include <cstring>
 
@@ -105,18 +103,6 @@ IniReader IniReader::FromBytes(const QByteArray& bytes)
     return reader;
 }
 
-IniReader IniReader::FromFile(const QString& path)
-{
-    // Only a regular file: a folder or a device (which may never end) reads as nothing.
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.isFile())
-        return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return FromBytes(file.readAll());
-}
-
 bool IniReader::HasSection(const QString& section) const
 {
     return sections_.contains(NameKey(section));
@@ -134,11 +120,6 @@ QString IniReader::Value(const QString& section, const QString& key) const
     if (found == sections_.cend())
         return {};
     return found->value(NameKey(key));
-}
-
-QString ReadIniValue(const QString& path, const QString& section, const QString& key)
-{
-    return IniReader::FromFile(path).Value(section, key);
 }
 
 } // namespace lx

@@ -18,8 +18,6 @@ class IniReader {
 public:
     IniReader() = default;
     static IniReader FromBytes(const QByteArray& bytes);
-    // A missing or unreadable file gives a reader with no section.
-    static IniReader FromFile(const QString& path);
 
     bool HasSection(const QString& section) const;
     // True when the section has the key, even with an empty value.
@@ -30,8 +28,5 @@ private:
     // Lower-cased section name -> lower-cased key name -> value.
     QHash<QString, QHash<QString, QString>> sections_;
 };
-
-// One key of one file, read on its own.
-QString ReadIniValue(const QString& path, const QString& section, const QString& key);
 
 } // namespace lx

@@ -124,13 +124,13 @@ TEST(DocumentPaths, ExtensionInAnyCaseAndTheNameAfterTheLastSlash)
     for (const auto& c : extensions)
         EXPECT_EQ(EnsureDocumentExtension(u(c[0])), u(c[1])) << c[0];
 
-    // The file name the window title shows (the program never asks for it without the extension).
+    // The file name the window title shows.
     const char* const names[][2] = {
         { "/x/y/Mon doc.lxg", "Mon doc.lxg" }, { "C:\\x\\modèle.lxg", "modèle.lxg" }, { "C:/x\\y/z\\fiche.lxg", "fiche.lxg" },
         { "/x/a.b.lxg", "a.b.lxg" }, { "/x.y/fiche", "fiche" }, { "C:\\v1.2\\fiche", "fiche" }, { "", "" }, { "/x/y/", "" }, { "/x/.lxg", ".lxg" },
     };
     for (const auto& c : names)
-        EXPECT_EQ(DocumentFileName(u(c[0]), true), u(c[1])) << c[0];
+        EXPECT_EQ(DocumentFileName(u(c[0])), u(c[1])) << c[0];
 }
 
 const QByteArray kOldContent("[LXGDocument]\r\nTitre=Ancien\r\n");
