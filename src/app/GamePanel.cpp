@@ -66,10 +66,14 @@ QWidget* FillInOptions(Controls& c, QWidget* parent)
     c.lstLettres->setFlow(QListView::LeftToRight);
     c.lstLettres->setWrapping(true);
     c.lstLettres->setResizeMode(QListView::Adjust);
-    c.lstLettres->setUniformItemSizes(true);
-    c.lstLettres->setMaximumHeight(90);
+    // One cell per choice, wide enough for "(?)": two rows take every letter.
+    const QFontMetrics metrics(c.lstLettres->font());
+    const QSize cell(metrics.horizontalAdvance(U("(?)")) + 12, metrics.height() + 8);
+    c.lstLettres->setGridSize(cell);
+    c.lstLettres->setMaximumHeight(2 * cell.height() + 2 * c.lstLettres->frameWidth() + 4);
     box->addWidget(Caption(frame, "Lettre révélée :", c.lstLettres));
     box->addWidget(c.lstLettres);
+    box->addStretch();
     return frame;
 }
 

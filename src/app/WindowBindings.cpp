@@ -306,6 +306,7 @@ void MainWindow::RefreshPuzzleControls()
     int current = -1;
     for (int i = 0; i < z.RevealChoices.size(); ++i) {
         c_.lstLettres->addItem(z.RevealChoices[i].text);
+        c_.lstLettres->item(i)->setTextAlignment(Qt::AlignCenter);
         if (current < 0 && z.RevealChoices[i].text.compare(doc_.settings().puzzle.revealChoice, Qt::CaseInsensitive) == 0)
             current = i;
     }
