@@ -152,7 +152,8 @@ DocumentRenderer::ListPlace DocumentRenderer::LowerListPlace(double gridExtent) 
 }
 
 // The lines go down a column until the cursor has passed the column limit, or
-// before a line that would cross the half's bottom limit; then the next column
+// before a line that would cross the half's bottom limit, or before a heading
+// that would be the column's last line; then the next column
 // starts W + 3 further right, with its separator one unit right of the
 // previous column's reserved width.
 DocumentRenderer::ListFlow DocumentRenderer::Flow(const ListPlace& place, const ListMeasure& m) const
@@ -179,7 +180,8 @@ DocumentRenderer::ListFlow DocumentRenderer::Flow(const ListPlace& place, const 
         const bool heading = fillIn && !layout_.DisplayList[i].startsWith(QLatin1Char(' '));
         const double shift = heading ? 0.5 : 0.0;
         const double height = heading ? m.headingHeight : m.lineHeight;
-        if (!columnEmpty && y + shift + height > place.bottom + kTolerance)
+        // A heading never ends a column: it goes with its words to the next.
+        if (!columnEmpty && (y + shift + height > place.bottom + kTolerance || (heading && y + shift + height > place.limit)))
             newColumn(true);
         y += shift;
         f.lineX.append(x);

@@ -206,6 +206,23 @@ TEST(PageLayout, WordListLines)
         EXPECT_DOUBLE_EQ(first.x1, bottom < 143 ? 7 + 10 * (th + 2) + 5 : 7.0);
         EXPECT_DOUBLE_EQ(first.y1, bottom < 143 ? 28 : bottom + kLine);
     }
+
+    // A heading never ends a column: it goes to the next with its first word.
+    int columns = 0;
+    for (int perLength = 1; perLength <= 12; ++perLength) {
+        d = MakeData(GameType::FillIn, 1);
+        QStringList words;
+        for (int n = 3 + perLength % 3; n <= 14; ++n)
+            for (int k = 0; k < perLength; ++k)
+                words << QString(n, QChar(u'a' + k));
+        AddWords(d, words);
+        const Ops list = Where(Rendered(d).ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kListFont; });
+        for (int i = 0; i + 1 < list.size(); ++i) {
+            EXPECT_TRUE(!list[i].font.underline || list[i + 1].x1 == list[i].x1) << perLength << " " << list[i].text.toStdString();
+            columns += list[i + 1].x1 != list[i].x1;
+        }
+    }
+    EXPECT_GT(columns, 6) << "the lists take several columns";
 }
 
 TEST(PageLayout, SolutionStrokesOfEveryDirection)
