@@ -181,7 +181,9 @@ DocumentRenderer::ListFlow DocumentRenderer::Flow(const ListPlace& place, const 
         const double shift = heading ? 0.5 : 0.0;
         const double height = heading ? m.headingHeight : m.lineHeight;
         // A heading never ends a column: it goes with its words to the next.
-        if (!columnEmpty && (y + shift + height > place.bottom + kTolerance || (heading && y + shift + height > place.limit)))
+        const double after = y + shift + height;
+        const bool lonely = heading && (after > place.limit || after + m.lineHeight > place.bottom + kTolerance);
+        if (!columnEmpty && (after > place.bottom + kTolerance || lonely))
             newColumn(true);
         y += shift;
         f.lineX.append(x);
