@@ -9,7 +9,7 @@
 #include "document/Versions.h"
 #include "render/DocumentRenderer.h"
 #include "render/PageExport.h"
-#include "words/WordListParser.h"
+#include "words/FileMenu.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -44,6 +44,22 @@ void SetTitle(QMenu* menu, const QString& name, const QString& caption)
 {
     QAction* title = Item(menu, name, caption);
     menu->setDefaultAction(title);
+    menu->addSeparator();
+}
+
+// A files menu from its cleared start: the title (object name `prefix` +
+// "Titre") and one item a file (`itemPrefix` + its index), each calling `open`
+// with its path; then a separator for the items that follow.
+void FillFileMenu(QMenu* menu, const QString& prefix, const QString& itemPrefix, const FileMenu& files,
+                  const std::function<void(const QString&)>& open)
+{
+    menu->clear();
+    SetTitle(menu, prefix + QStringLiteral("Titre"), files.title);
+    for (int i = 0; i < files.items.size(); ++i) {
+        const QString path = files.items[i].path;
+        QObject::connect(Item(menu, itemPrefix + QString::number(i), files.items[i].caption), &QAction::triggered, menu,
+                         [open, path] { open(path); });
+    }
     menu->addSeparator();
 }
 
@@ -89,30 +105,16 @@ void MainWindow::BuildMenus()
 
 void MainWindow::FillOpenMenu()
 {
-    mnuOuvrir_->clear();
-    const DocumentMenu documents = doc_.AvailableDocuments();
-    SetTitle(mnuOuvrir_, QStringLiteral("mnuOuvrirTitre"), documents.title);
-    for (int i = 0; i < documents.items.size(); ++i) {
-        const QString path = documents.items[i].path;
-        connect(Item(mnuOuvrir_, QStringLiteral("mnuOuvrirItem_%1").arg(i), documents.items[i].caption), &QAction::triggered,
-                this, [this, path] { doc_.OpenDocument(path); });
-    }
-    mnuOuvrir_->addSeparator();
+    FillFileMenu(mnuOuvrir_, QStringLiteral("mnuOuvrir"), QStringLiteral("mnuOuvrirItem_"), doc_.AvailableDocuments(),
+                 [this](const QString& path) { doc_.OpenDocument(path); });
     connect(Item(mnuOuvrir_, QStringLiteral("mnuOuvrirAutre"), QStringLiteral("Ouvrir un &autre fichier...")),
             &QAction::triggered, this, [this] { doc_.OpenOtherDocument(); });
 }
 
 void MainWindow::FillListsMenu()
 {
-    mnuImporter_->clear();
-    const WordListMenu lists = doc_.AvailableWordLists();
-    SetTitle(mnuImporter_, QStringLiteral("mnuImporterTitre"), lists.title);
-    for (int i = 0; i < lists.items.size(); ++i) {
-        const QString path = lists.items[i].path;
-        connect(Item(mnuImporter_, QStringLiteral("mnuImporterFichierItem_%1").arg(i), lists.items[i].caption),
-                &QAction::triggered, this, [this, path] { doc_.ImportList(path); });
-    }
-    mnuImporter_->addSeparator();
+    FillFileMenu(mnuImporter_, QStringLiteral("mnuImporter"), QStringLiteral("mnuImporterFichierItem_"),
+                 doc_.AvailableWordLists(), [this](const QString& path) { doc_.ImportList(path); });
     connect(Item(mnuImporter_, QStringLiteral("mnuImporterAutre"), QStringLiteral("Importer une &autre liste...")),
             &QAction::triggered, this, [this] { doc_.ImportOtherList(); });
     connect(Item(mnuImporter_, QStringLiteral("mnuImporterColler"), QStringLiteral("&Coller depuis le presse-papiers")),

@@ -17,7 +17,7 @@ namespace lx {
 
 class ThemeDatabase;
 struct WordListEntries;
-struct WordListMenu;
+struct FileMenu;
 
 // The outcome of a word list import (a file or the clipboard): the window
 // shows the message with the critical icon, the notices as an information.
@@ -53,14 +53,6 @@ struct DocumentFolders {
 
 // The menu of available documents: at most kDocumentMenuItems, each name once.
 inline constexpr int kDocumentMenuItems = 50;
-struct DocumentMenuItem {
-    QString caption; // the file name without ".lxg"
-    QString path;
-};
-struct DocumentMenu {
-    QString title; // "0 document disponible", "2 documents disponibles"
-    QList<DocumentMenuItem> items;
-};
 
 // The open document: its data, its settings model, the puzzle engine over them
 // and the modified mark. The window shows it and is told of every change
@@ -139,10 +131,10 @@ public:
     bool OpenOtherDocument();
     bool SaveAs();
     bool SaveAsTemplate();
-    DocumentMenu AvailableDocuments() const;
+    FileMenu AvailableDocuments() const;
     // The lists menu and its commands (the file routes ask about unsaved
     // changes first; what an import refuses or leaves out is told).
-    WordListMenu AvailableWordLists() const;
+    FileMenu AvailableWordLists() const;
     bool ImportList(const QString& path);
     bool ImportOtherList();
     bool PasteList(const QString& clipboardText);

@@ -6,7 +6,7 @@
 #include "core/ProgramInfo.h"
 #include "document/DocumentValues.h"
 #include "puzzle/UnfitWords.h"
-#include "words/Plural.h"
+#include "words/FileMenu.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -128,27 +128,10 @@ bool Document::SaveAsTemplate()
     return r.saved;
 }
 
-DocumentMenu Document::AvailableDocuments() const
+FileMenu Document::AvailableDocuments() const
 {
-    DocumentMenu menu;
-    QStringList seen;
-    for (const QString& folder : { folders.user, folders.program }) {
-        if (folder.isEmpty())
-            continue;
-        const QFileInfoList files = QDir(folder).entryInfoList({ QStringLiteral("*.lxg") }, QDir::Files,
-                                                               QDir::Name | QDir::IgnoreCase);
-        for (const QFileInfo& file : files) {
-            if (menu.items.size() >= kDocumentMenuItems)
-                break;
-            const QString caption = file.completeBaseName();
-            if (seen.contains(caption, Qt::CaseInsensitive))
-                continue;
-            seen << caption;
-            menu.items.append({ caption, file.absoluteFilePath() });
-        }
-    }
-    menu.title = PluralLabel(int(menu.items.size()), QStringLiteral("document¤ disponible¤"), true);
-    return menu;
+    return BuildFileMenu({ folders.user, folders.program }, QStringLiteral(".lxg"), kDocumentMenuItems,
+                         QStringLiteral("document¤ disponible¤"));
 }
 
 } // namespace lx

@@ -7,7 +7,7 @@
 
 namespace lx {
 
-WordListMenu Document::AvailableWordLists() const
+FileMenu Document::AvailableWordLists() const
 {
     return BuildWordListMenu(QStringList { folders.user, folders.program });
 }

@@ -193,36 +193,13 @@ QString ListThemeName(const QString& path)
     return name;
 }
 
-WordListMenu BuildWordListMenu(const QString& folder)
+FileMenu BuildWordListMenu(const QStringList& folders)
 {
-    return BuildWordListMenu(QStringList { folder });
-}
-
-WordListMenu BuildWordListMenu(const QStringList& folders)
-{
-    WordListMenu menu;
-    QStringList seen;
-    for (const QString& folder : folders) {
-        if (folder.isEmpty())
-            continue;
-        const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
-        for (const QFileInfo& file : files) {
-            if (menu.items.size() >= kWordListMenuItems)
-                break;
-            const QString name = file.fileName();
-            if (name.size() <= 4 || !name.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive))
-                continue;
-            // The level files and the read-me are no word lists.
-            if (name.startsWith(QStringLiteral("DB "), Qt::CaseInsensitive)
-                || name.compare(QStringLiteral("Lisez_moi.txt"), Qt::CaseInsensitive) == 0
-                || seen.contains(name, Qt::CaseInsensitive))
-                continue;
-            seen << name;
-            menu.items.append({ name.chopped(4), file.absoluteFilePath() });
-        }
-    }
-    menu.title = PluralLabel(int(menu.items.size()), u("liste¤ disponible¤"), true);
-    return menu;
+    // The level files and the read-me are no word lists.
+    return BuildFileMenu(folders, QStringLiteral(".txt"), kWordListMenuItems, u("liste¤ disponible¤"), [](const QString& name) {
+        return name.startsWith(QStringLiteral("DB "), Qt::CaseInsensitive)
+            || name.compare(QStringLiteral("Lisez_moi.txt"), Qt::CaseInsensitive) == 0;
+    });
 }
 
 QString FindFileIgnoringCase(const QString& folder, const QString& fileName)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/TextFile.h"
+#include "words/FileMenu.h"
 
 #include <QByteArray>
 #include <QList>
@@ -79,22 +80,11 @@ QStringList WordListNotices(const WordListEntries& entries, int wordsKept);
 // and "C:\Listes\animaux.txt" give "animaux").
 QString ListThemeName(const QString& path);
 
-// The lists menu: the word list files of the program folder.
-struct WordListMenuItem {
-    QString caption; // the file name without its ".txt" extension
-    QString path;    // the file itself, as it is named on disk
-};
-struct WordListMenu {
-    QString title; // "0 liste disponible", "2 listes disponibles"
-    QList<WordListMenuItem> items;
-};
-// The ".txt" files of the folder (extension in any case) in alphabetical
-// order, leaving out the level files ("DB " first) and "Lisez_moi.txt", names
-// compared without regard to case; at most kWordListMenuItems items.
-WordListMenu BuildWordListMenu(const QString& folder);
-// The same over several folders in turn (the teacher's, then the program's):
-// a name met in an earlier folder is not listed again.
-WordListMenu BuildWordListMenu(const QStringList& folders);
+// The lists menu ("0 liste disponible", "2 listes disponibles"): the ".txt"
+// files of the folders in turn (the teacher's, then the program's), leaving
+// out the level files ("DB " first) and "Lisez_moi.txt"; at most
+// kWordListMenuItems items.
+FileMenu BuildWordListMenu(const QStringList& folders);
 
 // The file of the folder whose name equals fileName without regard to case
 // (the exact name first); empty when there is none.

@@ -294,7 +294,7 @@ TEST_F(DocumentCommands, MenusListTheTeachersFilesFirstEachNameOnce)
 {
     for (int i = 0; i < 60; ++i)
         WriteBytes(user.filePath(QStringLiteral("fiche %1.lxg").arg(i, 2, 10, QLatin1Char('0'))), "[LXGDocument]\r\n");
-    DocumentMenu menu = doc.AvailableDocuments();
+    FileMenu menu = doc.AvailableDocuments();
     EXPECT_EQ(menu.items.size(), 50);
     EXPECT_EQ(menu.title, u("50 documents disponibles"));
     EXPECT_EQ(menu.items[0].caption, u("fiche 00"));
@@ -310,7 +310,7 @@ TEST_F(DocumentCommands, MenusListTheTeachersFilesFirstEachNameOnce)
     WriteBytes(program.filePath(u("fruits.txt")), "kiwi\r\n");
     WriteBytes(program.filePath(u("Légumes.txt")), "chou\r\n");
     WriteBytes(program.filePath(u("DB 01-07 (CP).txt")), "A-  chat\r\n");
-    const WordListMenu lists = doc.AvailableWordLists();
+    const FileMenu lists = doc.AvailableWordLists();
     ASSERT_EQ(lists.items.size(), 2);
     EXPECT_EQ(lists.items[0].path, fewer.filePath(u("Fruits.txt")));
     EXPECT_EQ(lists.items[1].caption, u("Légumes"));

@@ -182,14 +182,14 @@ TEST(WordListMenu, AtMostFiftyListsLevelFilesAndReadMeLeftOutWhateverTheCase)
 {
     QTemporaryDir dir;
     const auto write = [&](const QString& name) { test::WriteBytes(dir.filePath(name), "chat\r\n"); };
-    EXPECT_EQ(BuildWordListMenu(dir.filePath(u("absent"))).title, u("0 liste disponible"));
+    EXPECT_EQ(BuildWordListMenu({ dir.filePath(u("absent")) }).title, u("0 liste disponible"));
     for (const char* name : { "DB 08-11 (CE1).txt", "db 01-07 (cp).txt", "LISEZ_MOI.TXT", "fruits.txt", "Animaux.TXT",
                               "animaux.v2.txt", "DBZ.txt", "modèle.lxg", "notes.text" })
         write(u(name));
     QDir(dir.path()).mkdir(u("dossier.txt"));
-    WordListMenu menu = BuildWordListMenu(dir.path());
+    FileMenu menu = BuildWordListMenu({ dir.path() });
     QStringList captions;
-    for (const WordListMenuItem& item : menu.items)
+    for (const FileMenuItem& item : menu.items)
         captions << item.caption;
     EXPECT_EQ(captions, (QStringList { u("Animaux"), u("animaux.v2"), u("DBZ"), u("fruits") })) << "\"DB\" without the space is a list";
     EXPECT_EQ(menu.title, u("4 listes disponibles"));
@@ -197,7 +197,7 @@ TEST(WordListMenu, AtMostFiftyListsLevelFilesAndReadMeLeftOutWhateverTheCase)
 
     for (int i = 59; i >= 0; --i)
         write(QStringLiteral("liste %1.txt").arg(i, 2, 10, QLatin1Char('0')));
-    menu = BuildWordListMenu(dir.path());
+    menu = BuildWordListMenu({ dir.path() });
     ASSERT_EQ(menu.items.size(), kWordListMenuItems);
     EXPECT_EQ(menu.title, u("50 listes disponibles"));
     EXPECT_EQ(menu.items[4].caption, u("liste 00"));

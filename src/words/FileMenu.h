@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace lx {
+
+// A menu of files offered to open: its title ("2 documents disponibles") and
+// its items, each the file name without its extension.
+struct FileMenuItem {
+    QString caption;
+    QString path; // the file itself, as it is named on disk
+};
+struct FileMenu {
+    QString title;
+    QList<FileMenuItem> items;
+};
+
+// The files of the folders in turn (the teacher's, then the program's) whose
+// names end with `extension` (".txt", any case), in alphabetical order within
+// a folder; a name met in an earlier folder is not listed again, names
+// compared without regard to case; `leaveOut` names files that are no
+// choice; at most `limit` items. The title is the count with `label`, whose
+// "¤" mark the plural ("liste¤ disponible¤").
+FileMenu BuildFileMenu(const QStringList& folders, const QString& extension, int limit, const QString& label,
+                       const std::function<bool(const QString& name)>& leaveOut = {});
+
+} // namespace lx
