@@ -23,6 +23,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace lx {
 
 MainWindow::MainWindow(Document& doc, Prompter* prompter, QWidget* parent)
@@ -117,8 +119,15 @@ MainWindow::MainWindow(Document& doc, Prompter* prompter, QWidget* parent)
     connect(&doc_, &Document::redrawRequested, this, &MainWindow::RedrawPreview);
     connect(preview_, &PreviewWidget::pageLaidOut, this, &MainWindow::OnPageLaidOut);
     // While a generation runs, the window still answers: the generators hand
-    // the event loop its turn every few milliseconds.
-    doc_.engine.Clock().SetYieldHook([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
+    // the event loop its turn every few milliseconds. tmrGenerer counts from
+    // the clock's start, not from the click: a grid-too-small question may
+    // come first, and the time spent answering it is not the generation's.
+    doc_.engine.Clock().SetYieldHook([this] {
+        const GenerationClock& clock = doc_.engine.Clock();
+        if (generating_ && clock.Running() && !tmrGenerer_->isActive())
+            tmrGenerer_->start(int(std::max<qint64>(0, clock.LimitMs() - clock.ElapsedMs())));
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    });
 
     setWindowTitle(doc_.life.WindowTitle());
     RefreshAll();
@@ -221,7 +230,6 @@ void MainWindow::cmdGenerer_Click()
     setEnabled(false);
     c_.lstLectureMots->setCurrentIndex({});
     doc_.ClearHighlight();
-    tmrGenerer_->start(doc_.engine.Clock().LimitMs());
     const GenerationResult r = doc_.Generate();
     tmrGenerer_->stop();
     EndGeneration();

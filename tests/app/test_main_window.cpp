@@ -122,6 +122,16 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(frame->isVisible() != shown, 1500);
         Find<QRadioButton>(u("optTypeJeu_0"))->click();
         QVERIFY2(!frame->isVisible(), "a game type change stops the blinking");
+
+        // The time spent on the grid-too-small question is not the generation's.
+        doc->PasteWordList(u("hippopotame\nchat\nchien\nloup\nours\n"));
+        bool timing = true;
+        prompter.answers = { Answer::Yes };
+        prompter.whileAsking = [&] { QTest::qWait(200), timing = Find<QTimer>(u("tmrGenerer"))->isActive(); };
+        Find<QPushButton>(u("cmdGenerer"))->click();
+        QVERIFY(!timing);
+        QVERIFY(!frame->isVisible() && !doc->puzzle().TimedOut);
+        QCOMPARE(doc->settings().puzzle.gridSize, 11);
     }
 
     void theTextBoxesKeys()

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 namespace lx::test {
 
 // Answers the document's questions from a script, then with each box's
@@ -17,10 +19,13 @@ public:
     QList<Asked> asked;
     QStringList paths;
     QList<FileDialogRequest> dialogs;
+    std::function<void()> whileAsking; // the time a teacher takes to answer
 
     Answer Ask(MessageKind kind, const QString& text) override
     {
         asked.append({ kind, text });
+        if (whileAsking)
+            whileAsking();
         return answers.isEmpty() ? DefaultAnswer(kind) : answers.takeFirst();
     }
     QString OpenFileName(const FileDialogRequest& request) override { return NextPath(request); }
