@@ -73,7 +73,8 @@ QList<PageLayout> DrawPages(QPagedPaintDevice& device, const QList<DocumentData>
 {
     QList<PageLayout> layouts;
     QPainter painter;
-    if (!painter.begin(&device))
+    // No page is nothing on the device: a printer would give out a blank sheet.
+    if (pages.isEmpty() || !painter.begin(&device))
         return layouts;
     for (int k = 0; k < pages.size(); ++k) {
         if (k > 0)

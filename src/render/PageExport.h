@@ -29,7 +29,8 @@ bool WritePagePng(const DocumentData& data, const QString& path, int dpi, QStrin
 
 // Several pages on one paged device (a printer, a PDF): the versions of a
 // worksheet, each labelled "Version k/n" when there are several. Returns what
-// each page's rendering decided; empty when the device cannot be painted.
+// each page's rendering decided; empty when the device cannot be painted. No
+// page draws nothing at all: a printer gives out no blank sheet.
 QList<PageLayout> DrawPages(QPagedPaintDevice& device, const QList<DocumentData>& pages);
 // The pages as one PDF, written like WritePagePdf.
 bool WritePagesPdf(const QList<DocumentData>& pages, const QString& path, QString* errorText = nullptr,

@@ -226,12 +226,19 @@ private Q_SLOTS:
         const QString text = Poppler("pdftotext", { pdf, u("-") });
         QVERIFY(text.contains(u("Version 1/3")) && text.contains(u("Version 3/3")));
         QVERIFY(doc->puzzle().LetterGrid == grid);
+        // Versions that cannot be made are told, and nothing is printed, not even a blank sheet.
+        QFile::remove(pdf);
+        doc->PasteWordList(u("anticonstitutionnellement\nchat\nchien\nloup\nours\n"));
+        window->cmdImprimer_Click();
+        QVERIFY(!QFile::exists(pdf));
+        QVERIFY(prompter.asked.last().text.startsWith(u("La version 1 n'a pas pu être créée")));
+        doc->PasteWordList(u("chat\nchien\nloup\nlion\nours\n"));
 
         // A hidden message that does not fit asks first; No prints nothing.
         Find<QCheckBox>(u("chkAleatoire"))->click();
         QVERIFY(doc->puzzle().BalanceLabel.explanation.startsWith(u("Il manque")) || doc->puzzle().BalanceLabel.explanation == u("Il n'y a aucune lettre"));
         window->cmdImprimer_Click();
-        QCOMPARE(dialogs, 3);
+        QCOMPARE(dialogs, 4);
         QCOMPARE(prompter.asked.last().kind, MessageKind::Question);
 
         // Closing with Cancel keeps the window and the work.
