@@ -9,6 +9,7 @@
 #include "words/Themes.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 
 #include <limits>
@@ -108,8 +109,12 @@ std::unique_ptr<Document> Build(Options& o, int& code)
         return nullptr;
     }
     static ThemeDatabase database;
-    static const bool loaded = (database.Load(ProgramFolder()), true);
-    (void)loaded;
+    static const LevelLoadReport levels = database.Load(ProgramFolder());
+    if (!recipe->levels.isEmpty() && !levels.missingFiles.isEmpty()) {
+        // Said first: the words of those classes are missing from what follows.
+        err() << "Attention : fichiers absents du dossier " << QDir::toNativeSeparators(ProgramFolder()) << " : "
+              << levels.missingFiles.join(QStringLiteral(", ")) << "\n";
+    }
     std::unique_ptr<Document> doc = MakeDocument();
     doc->themeDatabase = &database;
     const QString problem = ApplyRecipe(*doc, *recipe);

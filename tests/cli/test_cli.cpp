@@ -197,6 +197,12 @@ TEST_F(CliWorksheets, NewAndMakeFromTheDatabaseOrAList)
     const CliRun png = Cli({ u("render"), u("f.lxg"), u("-o"), u("f.png"), u("--versions"), u("4") });
     EXPECT_EQ(png.code, 1);
     EXPECT_TRUE(png.err.contains(u("Les versions s'écrivent dans un PDF"))) << png.err.toStdString();
+
+    // A level file missing from the program folder is named.
+    QFile::remove(program.filePath(LevelFileName(0)));
+    const CliRun missing = Cli({ u("new"), u("-o"), u("g.lxg"), u("--level"), u("CE1") });
+    EXPECT_TRUE(missing.err.contains(u("Attention : fichiers absents du dossier ")) && missing.err.contains(LevelFileName(0)))
+        << missing.err.toStdString();
 }
 
 // Wrong commands and choices: their exit code, a French message, nothing written.
