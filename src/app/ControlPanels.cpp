@@ -4,6 +4,7 @@
 #include "app/Controls.h"
 #include "app/PanelBuilding.h"
 
+#include "document/Versions.h"
 #include "words/ThemeDatabase.h"
 #include "words/Themes.h"
 
@@ -50,7 +51,7 @@ QWidget* BuildCommandBar(Controls& c, QWidget* parent)
     c.vscVersions = Named(new QSpinBox(bar), U("vscVersions"),
                           "Versions différentes : autant de pages, chacune avec sa propre grille des mêmes mots, "
                           "pour que deux voisins n'aient pas la même");
-    c.vscVersions->setRange(1, 40);
+    c.vscVersions->setRange(1, kMaxVersions);
     c.vscVersions->setAccessibleName(U("Versions différentes"));
     row->addWidget(Caption(bar, "&Versions différentes :", c.vscVersions));
     row->addWidget(c.vscVersions);
@@ -128,7 +129,7 @@ QWidget* BuildSourcesPanel(Controls& c, QWidget* parent)
     box->addLayout(counts);
     auto* letters = new QHBoxLayout;
     c.hscNbLettres = Named(new QSlider(Qt::Horizontal, words), U("hscNbLettres"));
-    c.hscNbLettres->setRange(3, 15);
+    c.hscNbLettres->setRange(DocumentSettings::kMinMaxLetters, DocumentSettings::kMaxMaxLetters);
     c.hscNbLettres->setValue(15);
     c.hscNbLettres->setAccessibleName(U("Nombre de lettres au plus"));
     c.lblNbLettres = Named(new QLabel(U("15"), words), U("lblNbLettres"));

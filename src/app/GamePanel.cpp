@@ -121,7 +121,7 @@ QWidget* PageOptions(Controls& c, QWidget* parent)
     auto* group = Group(parent, "Grille et page");
     auto* grid = new QGridLayout(group);
     c.hscTaille = Named(new QSlider(Qt::Horizontal, group), U("hscTaille"));
-    c.hscTaille->setRange(5, 18);
+    c.hscTaille->setRange(DocumentSettings::kMinGridSize, DocumentSettings::kMaxGridSize);
     c.hscTaille->setPageStep(1);
     c.hscTaille->setAccessibleName(U("Taille de la grille"));
     c.Label1 = Named(Caption(group, "Ta&ille de la grille :", c.hscTaille), U("Label1"));

@@ -218,7 +218,7 @@ void MainWindow::cmdGenerer_Click()
 {
     if (generating_ || !c_.cmdGenerer->isEnabled())
         return;
-    if (doc_.words().CheckedCount() < 5) {
+    if (doc_.words().CheckedCount() < PuzzleEngine::kMinimumWords) {
         FocusHolder();
         return;
     }

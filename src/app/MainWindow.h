@@ -37,10 +37,7 @@ public:
     explicit MainWindow(Document& doc, Prompter* prompter = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    Document& document() { return doc_; }
-    const Controls& controls() const { return c_; }
     PreviewWidget* preview() const { return preview_; }
-    bool Generating() const { return generating_; }
 
     // "Créer la grille" (the button, F5 and Ctrl+G).
     void cmdGenerer_Click();

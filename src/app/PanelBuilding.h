@@ -2,6 +2,8 @@
 
 // Small helpers for building the window's panels.
 
+#include "document/DocumentSettings.h"
+
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -71,7 +73,7 @@ inline QButtonGroup* Options(QWidget* parent, const char* name, const QList<cons
 inline QSpinBox* FontSize(QWidget* parent, const char* spinnerName, const char* boxName)
 {
     auto* spin = Named(new QSpinBox(parent), U(spinnerName));
-    spin->setRange(7, 20);
+    spin->setRange(DocumentSettings::kMinFontSize, DocumentSettings::kMaxFontSize);
     spin->setValue(12);
     spin->setSuffix(U(" pt"));
     spin->findChild<QLineEdit*>()->setObjectName(U(boxName));
