@@ -64,7 +64,6 @@ public:
     // One step of the search; true once every word is placed.
     bool Try();
 
-    int BestPlaced() const { return bestPlaced_; }
     // The best layout: each word's placement, and the words in placement order.
     const std::vector<Placement>& Best() const { return best_; }
     const std::vector<int>& BestOrder() const { return bestOrder_; }

@@ -67,7 +67,6 @@ public:
     void SetUnfitWords(const QStringList& gridForms);
     // The listed words of this generation, grid forms, indexed as the entries.
     void SetListedWords(const std::vector<std::u16string>& gridForms);
-    int LongestWord() const { return longest_; }
 
     // A reading that no filler letter can mend or that the pupil must not see.
     struct Reading {

@@ -22,15 +22,6 @@ namespace {
 
 constexpr double kMillimetresPerInch = 25.4;
 
-void Render(const DocumentData& data, QPainter& painter, PageLayout* layout)
-{
-    PainterSurface surface(painter);
-    DocumentRenderer renderer(data);
-    const PageLayout drawn = renderer.RenderDocument(surface, 1.0);
-    if (layout)
-        *layout = drawn;
-}
-
 bool Write(const QString& path, const QByteArray& bytes, QString* errorText)
 {
     const WriteResult r = WriteFileSafely(path, bytes);
@@ -38,10 +29,6 @@ bool Write(const QString& path, const QByteArray& bytes, QString* errorText)
         *errorText = SaveErrorMessage(path, r);
     return r.ok;
 }
-
-} // namespace
-
-namespace {
 
 // A PDF of A4 portrait pages without margins, in memory.
 QByteArray PdfOf(const QList<DocumentData>& pages, QList<PageLayout>* layouts)
@@ -67,6 +54,29 @@ QByteArray PdfOf(const QList<DocumentData>& pages, QList<PageLayout>* layouts)
     return bytes;
 }
 
+// The page at the given resolution, white paper.
+QImage RenderPageImage(const DocumentData& data, int dpi, PageLayout* layout)
+{
+    const int width = int(std::lround(kA4Millimetres.width() / kMillimetresPerInch * dpi));
+    const int height = int(std::lround(kA4Millimetres.height() / kMillimetresPerInch * dpi));
+    QImage image(width, height, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    const int dotsPerMetre = int(std::lround(dpi / kMillimetresPerInch * 1000.0));
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    {
+        PainterSurface surface(painter); // gives the painter back as it found it
+        const PageLayout drawn = DocumentRenderer(data).RenderDocument(surface, 1.0);
+        if (layout)
+            *layout = drawn;
+    }
+    painter.end();
+    return image;
+}
+
 } // namespace
 
 QList<PageLayout> DrawPages(QPagedPaintDevice& device, const QList<DocumentData>& pages)
@@ -90,15 +100,6 @@ QList<PageLayout> DrawPages(QPagedPaintDevice& device, const QList<DocumentData>
     return layouts;
 }
 
-QByteArray RenderPagePdf(const DocumentData& data, PageLayout* layout)
-{
-    QList<PageLayout> layouts;
-    const QByteArray pdf = PdfOf({ data }, &layouts);
-    if (layout && !layouts.isEmpty())
-        *layout = layouts.constFirst();
-    return pdf;
-}
-
 bool WritePagesPdf(const QList<DocumentData>& pages, const QString& path, QString* errorText, QList<PageLayout>* layouts)
 {
     const QByteArray pdf = PdfOf(pages, layouts);
@@ -110,32 +111,13 @@ bool WritePagesPdf(const QList<DocumentData>& pages, const QString& path, QStrin
     return Write(path, pdf, errorText);
 }
 
-QImage RenderPageImage(const DocumentData& data, int dpi, PageLayout* layout)
-{
-    const int width = int(std::lround(kA4Millimetres.width() / kMillimetresPerInch * dpi));
-    const int height = int(std::lround(kA4Millimetres.height() / kMillimetresPerInch * dpi));
-    QImage image(width, height, QImage::Format_RGB32);
-    if (image.isNull())
-        return image;
-    const int dotsPerMetre = int(std::lround(dpi / kMillimetresPerInch * 1000.0));
-    image.setDotsPerMeterX(dotsPerMetre);
-    image.setDotsPerMeterY(dotsPerMetre);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    Render(data, painter, layout);
-    painter.end();
-    return image;
-}
-
 bool WritePagePdf(const DocumentData& data, const QString& path, QString* errorText, PageLayout* layout)
 {
-    const QByteArray pdf = RenderPagePdf(data, layout);
-    if (pdf.isEmpty()) {
-        if (errorText)
-            *errorText = QStringLiteral("Impossible de créer le document PDF.");
-        return false;
-    }
-    return Write(path, pdf, errorText);
+    QList<PageLayout> layouts;
+    const bool written = WritePagesPdf({ data }, path, errorText, &layouts);
+    if (layout && !layouts.isEmpty())
+        *layout = layouts.constFirst();
+    return written;
 }
 
 bool WritePagePng(const DocumentData& data, const QString& path, int dpi, QString* errorText, PageLayout* layout)

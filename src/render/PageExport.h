@@ -16,13 +16,10 @@ struct PageLayout;
 // preview. When layout is given it receives what the rendering decided (the
 // sizes it drew with, and whether something did not fit).
 
-// The PDF: text kept as text, fonts embedded. Empty on failure.
-QByteArray RenderPagePdf(const DocumentData& data, PageLayout* layout = nullptr);
-// The page at the given resolution (dots per inch), white paper.
-QImage RenderPageImage(const DocumentData& data, int dpi, PageLayout* layout = nullptr);
-
-// The same, written to a file (through a temporary file, so a failed write
-// leaves a previous file intact). On failure errorText holds a French message.
+// Written to a file through a temporary file, so a failed write leaves a
+// previous file intact; on failure errorText holds a French message. The PDF
+// keeps text as text, fonts embedded; the PNG is the page at `dpi` dots per
+// inch on white paper.
 bool WritePagePdf(const DocumentData& data, const QString& path, QString* errorText = nullptr, PageLayout* layout = nullptr);
 bool WritePagePng(const DocumentData& data, const QString& path, int dpi, QString* errorText = nullptr,
                   PageLayout* layout = nullptr);
