@@ -241,8 +241,10 @@ void PuzzleEngine::LoadSearchGrid()
         forms.push_back(e.gridText.toStdU16String());
         PlacedWord p;
         const int n = int(e.gridText.size());
-        const DirectionStep d = kDirectionSteps[std::clamp<int>(e.direction, 0, 7)];
-        const bool inside = n > 0 && e.x >= 0 && e.y >= 0 && e.x < side && e.y < side
+        // A direction out of 0..7 (a damaged file) places nothing.
+        const bool known = e.direction >= 0 && e.direction < 8;
+        const DirectionStep d = kDirectionSteps[known ? e.direction : 0];
+        const bool inside = known && n > 0 && e.x >= 0 && e.y >= 0 && e.x < side && e.y < side
             && e.x + (n - 1) * d.dx >= 0 && e.x + (n - 1) * d.dx < side && e.y + (n - 1) * d.dy >= 0
             && e.y + (n - 1) * d.dy < side;
         if (inside) {
