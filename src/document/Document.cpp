@@ -232,20 +232,9 @@ void Document::LoadDocumentBytes(const QByteArray& bytes, const QString& pathIn)
 // the message's letters.
 void Document::ShowLoadedLetterBalance()
 {
-    PuzzleState& z = data.puzzle;
     const PuzzleSettings& p = data.settings.puzzle;
-    if (p.gameType != GameType::WordSearch || p.randomFill)
-        return;
-    z.MessageLetters = LettersOnly(z.MessageText).toLower();
-    int free = 0;
-    for (int y = 0; y <= std::min(z.GridLast, PuzzleState::kSide - 1); ++y) {
-        for (int x = 0; x <= std::min(z.GridLast, PuzzleState::kSide - 1); ++x) {
-            const QString& cell = z.LetterGrid.at(x, y);
-            free += cell.isEmpty() || cell[0].isLower() ? 1 : 0;
-        }
-    }
-    z.EmptyCellCount = std::int16_t(free);
-    engine.ShowLetterBalance();
+    if (p.gameType == GameType::WordSearch && !p.randomFill)
+        engine.RecountLetterBalance();
 }
 
 QString Document::MessageSizeAdvice() const
@@ -259,16 +248,8 @@ QString Document::MessageSizeAdvice() const
     // The grid on the page takes the message exactly: a layout sharing more
     // cells than the sizes count on.
     const int side = std::min(p.gridSize, PuzzleState::kSide);
-    int free = 0;
-    bool words = false;
-    for (int y = 0; y < side; ++y) {
-        for (int x = 0; x < side; ++x) {
-            const QString& cell = z.LetterGrid.at(x, y);
-            free += cell.isEmpty() || cell[0].isLower() ? 1 : 0;
-            words = words || (!cell.isEmpty() && !cell[0].isLower());
-        }
-    }
-    if (words && free == letters)
+    const int free = z.FillerCellCount(side);
+    if (free < side * side && free == letters) // some word letters, and the message fills the rest
         return {};
     const WordCells cells = CountWordCells(engine.GridForms(), WordsCanCross(p.directions));
     return MessageFitsGrid(cells, letters, p.gridSize) ? QString() : GridSizeAdvice(cells, letters);

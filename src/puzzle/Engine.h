@@ -117,6 +117,9 @@ public:
     // a second time or an unfit word, or the hidden message.
     void FillFreeCells();
     void ShowLetterBalance();
+    // The letter balance of a hidden message over the grid as it stands (a
+    // document read back): its free cells against the message's letters.
+    void RecountLetterBalance();
     // The hidden message was edited: the free cells follow at once.
     void RefillMessage(const QString& text);
     // The "Aléatoires"/"Définies" box changed.

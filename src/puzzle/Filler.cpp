@@ -25,14 +25,6 @@ namespace lx {
 
 namespace {
 
-// A cell that the filler may write: empty, or holding a filler letter (always
-// lower case). Word letters are upper case, and a digit or "!" of a word is kept too.
-bool isFillerCell(const QString& cell)
-{
-    const QString t = cell.trimmed();
-    return t.isEmpty() || t.front().isLower();
-}
-
 QString messageLetters(const QString& messageText)
 {
     return LettersOnly(messageText).toLower();
@@ -283,6 +275,13 @@ void PuzzleEngine::FillFreeCells()
         ShowLetterBalance();
 }
 
+void PuzzleEngine::RecountLetterBalance()
+{
+    s_.MessageLetters = messageLetters(s_.MessageText);
+    s_.EmptyCellCount = std::int16_t(s_.FillerCellCount(s_.GridLast + 1));
+    ShowLetterBalance();
+}
+
 void PuzzleEngine::ShowLetterBalance()
 {
     LetterBalanceLabel& label = s_.BalanceLabel;
@@ -328,7 +327,7 @@ void PuzzleEngine::RefillMessage(const QString& text)
     for (int y = 0; y <= s_.GridLast; ++y) {
         for (int x = 0; x <= s_.GridLast; ++x) {
             QString& cell = s_.LetterGrid.at(x, y);
-            if (!isFillerCell(cell))
+            if (!PuzzleState::IsFillerCell(cell))
                 continue;
             cell = p < s_.MessageLetters.size() ? QString(s_.MessageLetters[p]) : QString();
             ++p;

@@ -1,5 +1,7 @@
 #include "puzzle/PuzzleState.h"
 
+#include <algorithm>
+
 namespace lx {
 
 QString GameTypeCaption(GameType type)
@@ -13,6 +15,23 @@ QString GameTypeCaption(GameType type)
         return QStringLiteral("Mots codés");
     }
     return {};
+}
+
+bool PuzzleState::IsFillerCell(const QString& cell)
+{
+    const QString t = cell.trimmed();
+    return t.isEmpty() || t.front().isLower();
+}
+
+int PuzzleState::FillerCellCount(int side) const
+{
+    side = std::min(side, kSide);
+    int count = 0;
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x)
+            count += IsFillerCell(LetterGrid.at(x, y)) ? 1 : 0;
+    }
+    return count;
 }
 
 void PuzzleState::ClearGrids()
