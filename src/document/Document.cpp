@@ -16,7 +16,7 @@ namespace {
 
 bool IsTemplateName(const QString& path)
 {
-    return DocumentFileName(path).toLower() == QStringLiteral("modèle.lxg");
+    return DocumentFileName(path).compare(QString::fromUtf16(kTemplateFileName), Qt::CaseInsensitive) == 0;
 }
 
 QString Quoted(const QString& text)

@@ -53,6 +53,8 @@ struct DocumentFolders {
 
 // The menu of available documents: at most kDocumentMenuItems, each name once.
 inline constexpr int kDocumentMenuItems = 50;
+// The template, in the teacher's folder: what "Nouvelle fiche" starts from.
+inline constexpr char16_t kTemplateFileName[] = u"modèle.lxg";
 
 // The open document: its data, its settings model, the puzzle engine over them
 // and the modified mark. The window shows it and is told of every change

@@ -15,8 +15,6 @@ namespace lx {
 
 namespace {
 
-const QString kTemplateName = QStringLiteral("modèle.lxg");
-
 QString DocumentFilter()
 {
     return QStringLiteral("Documents Lexigrille (*.lxg);;Tous les fichiers (*)");
@@ -44,7 +42,7 @@ QString Document::TemplatePath() const
     for (const QString& folder : { folders.user, folders.program }) {
         if (folder.isEmpty())
             continue;
-        const QString path = QDir(folder).filePath(kTemplateName);
+        const QString path = QDir(folder).filePath(QString::fromUtf16(kTemplateFileName));
         if (QFileInfo(path).isFile())
             return path;
     }
@@ -122,7 +120,7 @@ bool Document::SaveAsTemplate()
 {
     if (folders.user.isEmpty())
         return false;
-    const SaveResult r = SaveDocument(QDir(folders.user).filePath(kTemplateName));
+    const SaveResult r = SaveDocument(QDir(folders.user).filePath(QString::fromUtf16(kTemplateFileName)));
     if (!r.saved && !r.declined)
         prompter().Ask(MessageKind::Error, r.errorMessage);
     return r.saved;

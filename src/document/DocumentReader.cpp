@@ -4,6 +4,7 @@
 #include "core/Text1252.h"
 #include "core/TextFile.h"
 #include "document/DocumentValues.h"
+#include "document/FontCatalog.h"
 #include "document/IniReader.h"
 #include "puzzle/CodeBounds.h"
 #include "words/WordForms.h"
@@ -80,12 +81,10 @@ private:
     void ReadFonts()
     {
         DocumentSettings& s = S();
-        const QString listFallback = SelectFont(fonts_, QStringLiteral("Arial Narrow"), QString()).isEmpty()
-            ? QStringLiteral("Arial")
-            : QStringLiteral("Arial Narrow");
         ReadFont(QStringLiteral("PoliceGrille"), s.gridFontName, s.gridFontSize, s.gridBold, s.gridItalic,
                  QStringLiteral("Arial"));
-        ReadFont(QStringLiteral("PoliceListe"), s.listFontName, s.listFontSize, s.listBold, s.listItalic, listFallback);
+        ReadFont(QStringLiteral("PoliceListe"), s.listFontName, s.listFontSize, s.listBold, s.listItalic,
+                 DefaultListFontName(fonts_));
         s.titleFontName = SelectFont(fonts_, Value(QStringLiteral("PoliceTitre")).trimmed(), QStringLiteral("Tahoma"));
     }
 
