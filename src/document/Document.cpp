@@ -189,23 +189,25 @@ LoadResult Document::LoadDocument(const QString& pathIn)
     }
     // A file of this size is no document: it opens as a new one, named.
     const QByteArray bytes = file.size() <= kLargestDocument ? file.read(kLargestDocument) : QByteArray();
-    LoadDocumentBytes(bytes, path);
+    result.unreadKeys = LoadDocumentBytes(bytes, path);
     result.loaded = true;
     return result;
 }
 
-void Document::LoadDocumentBytes(const QByteArray& bytes, const QString& pathIn)
+QStringList Document::LoadDocumentBytes(const QByteArray& bytes, const QString& pathIn)
 {
     if (pathIn.isEmpty()) {
         ResetDocumentSettings();
         RequestRedraw();
-        return;
+        return {};
     }
+    QStringList unread;
     const QString path = EnsureDocumentExtension(pathIn);
     {
         SuppressEvents guard(model);
         DocumentReadResult read = ReadDocumentBytes(bytes, fontNames_);
         data = std::move(read.data);
+        unread = std::move(read.unreadKeys);
         boundsError_ = false;
         // The template opens as an untitled document.
         life.documentName = IsTemplateName(path) ? QString() : DocumentFileName(path);
@@ -225,6 +227,7 @@ void Document::LoadDocumentBytes(const QByteArray& bytes, const QString& pathIn)
     }
     EmitEverything();
     RequestRedraw();
+    return unread;
 }
 
 // The letter balance of a hidden message as the file left it: the free cells

@@ -152,7 +152,8 @@ public:
     // holds. A missing or unreadable file is reported and leaves the document
     // as it was; any other bytes give a usable document.
     LoadResult LoadDocument(const QString& path);
-    void LoadDocumentBytes(const QByteArray& bytes, const QString& path);
+    // Returns the keys of the file that could not be read.
+    QStringList LoadDocumentBytes(const QByteArray& bytes, const QString& path);
 
     // Saves under the path (".lxg" added when missing). Saving as the template
     // "modèle.lxg" asks the template question first and writes the cleared

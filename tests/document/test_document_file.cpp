@@ -45,8 +45,8 @@ protected:
         WriteBytes(program.filePath(u("autre.lxg")), "[LXGDocument]\r\nTitre=Autre\r\n");
     }
     QString Path(const QString& name) const { return user.filePath(name); }
-    void LoadBytes(const QString& name, const QByteArray& bytes) { doc.LoadDocument(WriteBytes(Path(name), bytes)); }
-    void Load(const QStringList& lines) { LoadBytes(u("essai.lxg"), EncodeWindows1252(lines.join(u("\r\n")) + u("\r\n"))); }
+    LoadResult LoadBytes(const QString& name, const QByteArray& bytes) { return doc.LoadDocument(WriteBytes(Path(name), bytes)); }
+    LoadResult Load(const QStringList& lines) { return LoadBytes(u("essai.lxg"), EncodeWindows1252(lines.join(u("\r\n")) + u("\r\n"))); }
     // Saves the document, then opens the file in a new one.
     std::unique_ptr<Document> SavedAndReadBack(const QString& name)
     {
@@ -153,8 +153,9 @@ TEST_F(DocumentFile, MissingBlankAndOutOfRangeParametersTakeTheNewDocumentsValue
         { "99,1,1,0,-4,7,1,30,5,5,5,1,1,2", "18,1,1,0,0,2,1,0,1,0,1,15,1,2" },
     };
     for (const auto& c : cases) {
-        Load({ u("[LXGDocument]"), u("Paramètres=") + u(c[0]) });
+        const LoadResult r = Load({ u("[LXGDocument]"), u("Paramètres=") + u(c[0]) });
         EXPECT_EQ(Value(u("Paramètres")), u(c[1])) << c[0];
+        EXPECT_EQ(r.unreadKeys, std::string(c[0]) == "9,0,0,1" ? QStringList { u("Paramètres") } : QStringList()) << c[0];
     }
     // Coded words: a code below 1 shows as an empty box; a digit of a grid is kept.
     QStringList codes;
