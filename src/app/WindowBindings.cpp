@@ -152,6 +152,7 @@ void MainWindow::BindSettings()
     };
 
     connect(&doc_, &Document::settingChanged, this, &MainWindow::Refresh);
+    connect(&doc_, &Document::documentReplaced, this, &MainWindow::RefreshAll);
     connect(&doc_, &Document::generateEnabledChanged, c_.cmdGenerer, &QWidget::setEnabled);
     connect(&doc_, &Document::lowerHalfAvailableChanged, this, [this] { RefreshDerived(); });
 }

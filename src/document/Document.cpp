@@ -78,17 +78,12 @@ void Document::RedrawPreview()
         data.settings.selectedThemeCount = -1;
 }
 
-// Tells the views that everything may have changed (a reset or an opening).
+// Tells the views that everything may have changed (a reset or an opening):
+// the candidate words, then all the rest at once.
 void Document::EmitEverything()
 {
-    for (int i = 0; i < int(Setting::Count); ++i)
-        Q_EMIT model.settingChanged(Setting(i));
     Q_EMIT wordListChanged();
-    Q_EMIT wordCountsChanged();
-    Q_EMIT themesChanged();
-    Q_EMIT themeLabelChanged(ThemeLabel());
-    Q_EMIT puzzleChanged();
-    Q_EMIT valueBoxesChanged();
+    Q_EMIT documentReplaced();
 }
 
 void Document::ResetDocumentSettings()

@@ -245,6 +245,8 @@ Q_SIGNALS:
     void puzzleChanged();
     // The coded words' bound and code boxes may show another error state.
     void valueBoxesChanged();
+    // A reset or an opening: every setting, list and label may have changed.
+    void documentReplaced();
 
 private:
     void RequestRedraw();
