@@ -11,14 +11,6 @@
 
 namespace lx {
 
-namespace {
-
-// The direction codes of each direction box, and the box of each code.
-constexpr int kBoxCodes[6][2] = { { 0, -1 }, { 1, -1 }, { 2, -1 }, { 3, -1 }, { 4, 5 }, { 6, 7 } };
-constexpr int kCodeBox[8] = { 0, 1, 2, 3, 4, 4, 5, 5 };
-
-} // namespace
-
 // Every place where word i fits the search grid as it stands, with the
 // number of cells it would share.
 void PuzzleEngine::FindWordPlaces(int i, const std::array<bool, 8>& codes)
@@ -40,19 +32,10 @@ void PuzzleEngine::FindWordPlaces(int i, const std::array<bool, 8>& codes)
         for (int y = y0; y <= y1; ++y) {
             for (int x = x0; x <= x1; ++x) {
                 const int first = SearchGrid::Cell(x, y);
-                int shared = 0;
-                int k = 0;
-                for (int cell = first; k < n; ++k, cell += step) {
-                    const char16_t c = grid_.letter[cell];
-                    if (c) {
-                        if (c != w[k])
-                            break;
-                        ++shared;
-                    }
-                }
+                const int shared = grid_.SharedCells(w, first, step);
                 // A word needs a cell of its own ("chat" inside "chaton"
                 // could not be found on its own).
-                if (k == n && shared < n)
+                if (shared >= 0 && shared < n)
                     places_.push_back(WordPlace { std::int16_t(first), std::int8_t(code), std::int8_t(shared) });
             }
         }
@@ -67,7 +50,7 @@ bool PuzzleEngine::PlaceWordsForMessage(int wanted)
     enabled[0] = true;
     std::array<bool, 8> codes {};
     for (int box = 0; box < 6; ++box) {
-        for (int code : kBoxCodes[box]) {
+        for (int code : { kBoxDirections[box].first, kBoxDirections[box].second }) {
             if (enabled[box] && code >= 0)
                 codes[code] = true;
         }

@@ -13,16 +13,6 @@ namespace lx {
 
 namespace {
 
-// The direction codes that each direction box allows; the diagonal boxes try
-// a second code from the same start cell when the first one fails.
-struct BoxDirections {
-    int first;
-    int second; // -1 when the box has one direction only
-};
-constexpr BoxDirections kBoxDirections[6] = {
-    { 0, -1 }, { 1, -1 }, { 2, -1 }, { 3, -1 }, { 4, 5 }, { 6, 7 },
-};
-
 std::u16string reversed(const std::u16string& s)
 {
     return std::u16string(s.rbegin(), s.rend());
@@ -187,17 +177,9 @@ inline int PuzzleEngine::FitSearchWord(int i, int x, int y, int code) const
     const int endY = y + (n - 1) * d.dy;
     if (endX < 0 || endX >= side || endY < 0 || endY >= side)
         return -1;
-    const int step = SearchGrid::kStep[code];
     const int first = SearchGrid::Cell(x, y);
-    bool ownCell = false;
-    for (int k = 0, cell = first; k < n; ++k, cell += step) {
-        const char16_t c = grid_.letter[cell];
-        // A cell holding the same letter is shared by the two words.
-        if (c && c != w[k])
-            return -1;
-        ownCell = ownCell || !c;
-    }
-    return ownCell ? first : -1;
+    const int shared = grid_.SharedCells(w, first, SearchGrid::kStep[code]);
+    return shared >= 0 && shared < n ? first : -1;
 }
 
 // Writes word i from its first cell, then looks at the readings through its

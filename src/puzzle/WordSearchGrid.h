@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace lx {
@@ -45,7 +46,34 @@ struct SearchGrid {
     std::array<std::array<std::int16_t, kCells>, 4> along {};
 
     void Reset(int newSide);
+
+    // The cells that word w from `first`, `step` after `step`, would share
+    // with the words already there; -1 when one of them holds another letter.
+    int SharedCells(const std::u16string& w, int first, int step) const
+    {
+        int shared = 0;
+        for (int k = 0, cell = first; k < int(w.size()); ++k, cell += step) {
+            const char16_t c = letter[cell];
+            if (c) {
+                if (c != w[k])
+                    return -1;
+                ++shared;
+            }
+        }
+        return shared;
+    }
 };
+
+// The direction codes that each direction box allows (the diagonal boxes
+// allow two), and the box of each code.
+struct BoxDirections {
+    int first;
+    int second; // -1 when the box has one direction only
+};
+inline constexpr BoxDirections kBoxDirections[6] = {
+    { 0, -1 }, { 1, -1 }, { 2, -1 }, { 3, -1 }, { 4, 5 }, { 6, 7 },
+};
+inline constexpr int kCodeBox[8] = { 0, 1, 2, 3, 4, 4, 5, 5 };
 
 // Where a placed word lies in the search grid.
 struct PlacedWord {
