@@ -63,12 +63,14 @@ void PuzzleEngine::RebuildWordListsKeepingPuzzle(const QStringList& checkedWords
         }
         p.byLength.clear();
         p.byLengthForms.clear();
+        p.byLengthChars.clear();
         for (int n = kMaxDisplayLength; n >= 1; --n) {
             for (int i = 0; i < p.selected.size(); ++i) {
                 const QString& text = p.selected[i].text;
                 if (text.size() == n) {
                     p.byLength.append({ text, LetterCount(text) });
                     p.byLengthForms.append(p.selectedForms[i]);
+                    p.byLengthChars.push_back(p.selectedForms[i].toStdU16String());
                 }
             }
         }
@@ -80,17 +82,12 @@ void PuzzleEngine::RebuildWordListsKeepingPuzzle(const QStringList& checkedWords
     s_.gameType = settings_.gameType;
     s_.SetGridDimensions(settings_.gridSize);
     s_.WordsByLength = p.byLength;
-    gridForms_ = p.byLengthForms;
-    forms_.clear();
-    for (const QString& f : std::as_const(gridForms_))
-        forms_.push_back(f.toStdU16String());
 }
 
 void PuzzleEngine::CountLetters()
 {
-    const bool cached = prepared_.valid && s_.SelectedWords == prepared_.selected;
-    for (int i = 0; i < s_.SelectedWords.size(); ++i) {
-        const QString form = cached ? prepared_.selectedForms[i] : ToGridForm(s_.SelectedWords[i].text);
+    // Right after PrepareWordLists: the selected words are the prepared ones.
+    for (const QString& form : std::as_const(prepared_.selectedForms)) {
         for (QChar c : form) {
             const int k = LetterIndex(c);
             if (k >= 0)
@@ -131,7 +128,7 @@ std::optional<GenerationResult> PuzzleEngine::CheckLengths()
     int longest = 0;
     QString longestWord;
     for (int i = 0; i < s_.WordsByLength.size(); ++i) {
-        const int n = int(gridForms_[i].size());
+        const int n = int(prepared_.byLengthForms[i].size());
         if (n > longest) {
             longest = n;
             longestWord = s_.WordsByLength[i].text;

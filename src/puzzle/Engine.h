@@ -108,7 +108,7 @@ public:
     void RebuildWordListsKeepingPuzzle(const QStringList& checkedWords);
     void CountLetters();
     // The grid forms of WordsByLength, longest first, as the lists were last built.
-    const QStringList& GridForms() const { return gridForms_; }
+    const QStringList& GridForms() const { return prepared_.byLengthForms; }
 
     // Word search.
     bool PlaceWord(int code, int dx, int dy);
@@ -200,11 +200,11 @@ private:
         TaggedList byLength;
         QStringList selectedForms; // grid forms of `selected`
         QStringList byLengthForms; // grid forms of `byLength`
+        std::vector<std::u16string> byLengthChars; // the same, for the searches
     };
     PreparedWords prepared_;
     // Grid forms of WordsByLength for this generation.
-    QStringList gridForms_;
-    std::vector<std::u16string> forms_;
+    const std::vector<std::u16string>& forms() const { return prepared_.byLengthChars; }
 
     // The word search being built.
     SearchGrid grid_;

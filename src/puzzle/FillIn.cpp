@@ -22,7 +22,7 @@ bool PuzzleEngine::GenerateFillIn()
     }
     if (!done) {
         // Long lists, long words: the layout search.
-        FillInLayout layout(forms_, random_);
+        FillInLayout layout(forms(), random_);
         while (!(done = layout.Try())) {
             if (Tick())
                 break;
@@ -63,7 +63,7 @@ void PuzzleEngine::WriteFillInLayout(const FillInLayout& layout)
         e.x = std::int16_t(p.x - minX);
         e.y = std::int16_t(p.y - minY);
         e.direction = std::int16_t(p.down ? 2 : 0);
-        e.gridText = gridForms_[w];
+        e.gridText = prepared_.byLengthForms[w];
         const DirectionStep d = kDirectionSteps[e.direction];
         for (int k = 0; k < e.gridText.size(); ++k)
             s_.LetterGrid.at(e.x + k * d.dx, e.y + k * d.dy) = QString(e.gridText[k]);

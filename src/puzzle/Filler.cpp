@@ -147,7 +147,7 @@ int PuzzleEngine::MendFiller()
 // it before any layout is done.
 bool PuzzleEngine::GenerateWordSearch()
 {
-    readings_.SetListedWords(forms_);
+    readings_.SetListedWords(forms());
     PrepareFiller();
     const bool randomFill = settings_.randomFill;
     const int layouts = std::max(1, randomFill ? randomLayouts_ : messageLayouts_);
@@ -155,8 +155,8 @@ bool PuzzleEngine::GenerateWordSearch()
     // the free cells exactly. A message shorter than the free cells left when
     // no cell is shared comes nearest with no cell shared.
     int letters = 0;
-    for (int i = 0; i < std::min<int>(s_.WordCount, int(forms_.size())); ++i)
-        letters += int(forms_[i].size());
+    for (int i = 0; i < std::min<int>(s_.WordCount, int(forms().size())); ++i)
+        letters += int(forms()[i].size());
     const int messageLength = int(s_.MessageLetters.size());
     const int unshared = s_.GridSize * s_.GridSize - letters;
     const int wanted = messageLength - unshared;

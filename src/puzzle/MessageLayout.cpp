@@ -16,7 +16,7 @@ namespace lx {
 void PuzzleEngine::FindWordPlaces(int i, const std::array<bool, 8>& codes)
 {
     places_.clear();
-    const std::u16string& w = forms_[i];
+    const std::u16string& w = forms()[i];
     const int n = int(w.size());
     const int side = grid_.side;
     for (int code = 0; code < 8; ++code) {
@@ -56,10 +56,10 @@ bool PuzzleEngine::PlaceWordsForMessage(int wanted)
         }
     }
     s_.CodesAreNumbers = true;
-    const int count = std::min<int>(s_.WordCount, int(forms_.size()));
+    const int count = std::min<int>(s_.WordCount, int(forms().size()));
     const int side = s_.GridSize;
     grid_.Reset(side);
-    placed_.assign(forms_.size(), PlacedWord {});
+    placed_.assign(forms().size(), PlacedWord {});
     int shared = 0; // by the words laid so far
     for (int i = 0; i < count; ++i) {
         if (Tick())
@@ -104,7 +104,7 @@ bool PuzzleEngine::PlaceWordsForMessage(int wanted)
         if (!placed) {
             // No room left for this word: the layout starts afresh.
             grid_.Reset(side);
-            placed_.assign(forms_.size(), PlacedWord {});
+            placed_.assign(forms().size(), PlacedWord {});
             shared = 0;
             i = -1;
         }

@@ -169,7 +169,7 @@ bool PuzzleEngine::PlaceWord(int code, int dx, int dy)
 // "chaton" could not be found on its own).
 inline int PuzzleEngine::FitSearchWord(int i, int x, int y, int code) const
 {
-    const std::u16string& w = forms_[i];
+    const std::u16string& w = forms()[i];
     const int n = int(w.size());
     const int side = grid_.side;
     const DirectionStep d = kDirectionSteps[code];
@@ -187,7 +187,7 @@ inline int PuzzleEngine::FitSearchWord(int i, int x, int y, int code) const
 // there is taken back, since no filler letter could mend it.
 bool PuzzleEngine::PlaceSearchWord(int i, int first, int code)
 {
-    const std::u16string& w = forms_[i];
+    const std::u16string& w = forms()[i];
     const int n = int(w.size());
     const int step = SearchGrid::kStep[code];
     const int line = SearchGrid::kLine[code];
@@ -224,10 +224,10 @@ bool PuzzleEngine::PlaceWordSearchWords()
     std::array<bool, 6> enabled = settings_.directions;
     enabled[0] = true;
     s_.CodesAreNumbers = true;
-    const int count = std::min<int>(s_.WordCount, int(forms_.size()));
+    const int count = std::min<int>(s_.WordCount, int(forms().size()));
     const int side = s_.GridSize;
     grid_.Reset(side);
-    placed_.assign(forms_.size(), PlacedWord {});
+    placed_.assign(forms().size(), PlacedWord {});
     // The words placed first can leave no room for a later one. When a word
     // has failed from far more random starts than the grid has cells and
     // directions, the grid is started afresh instead of waiting for the limit.
@@ -260,7 +260,7 @@ bool PuzzleEngine::PlaceWordSearchWords()
                 return false;
             if (++failures >= restartAfter && i > 0) {
                 grid_.Reset(side);
-                placed_.assign(forms_.size(), PlacedWord {});
+                placed_.assign(forms().size(), PlacedWord {});
                 i = -1;
                 break;
             }
@@ -310,7 +310,7 @@ void PuzzleEngine::WriteSearchEntries()
         e.x = std::int16_t(SearchGrid::X(p.first));
         e.y = std::int16_t(SearchGrid::Y(p.first));
         e.direction = std::int16_t(p.code);
-        e.gridText = gridForms_[i];
+        e.gridText = prepared_.byLengthForms[i];
     }
 }
 
