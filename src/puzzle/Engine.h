@@ -176,7 +176,7 @@ private:
     bool GenerateFillIn();
     void WriteFillInLayout(const FillInLayout& layout);
     bool TryFillInAttempt();
-    bool CrossWith(const QString& w, int j);
+    bool CrossWith(const QString& w, const QString& e, int j);
     void MoveToCorner();
     bool GenerateCodedWords();
     std::optional<GenerationResult> CheckLengths();

@@ -80,6 +80,7 @@ bool PuzzleEngine::TryFillInAttempt()
     QList<bool> taken(count, false);
     s_.PlacementOrder.clear();
     s_.PlacementOrder.append({ s_.WordsByLength[0].text, 0 });
+    QStringList forms { prepared_.byLengthForms[0] }; // grid forms, in placement order
     taken[0] = true;
     for (int slot = 1; slot < count; ++slot) {
         int r;
@@ -91,20 +92,21 @@ bool PuzzleEngine::TryFillInAttempt()
         }
         taken[r] = true;
         s_.PlacementOrder.append({ s_.WordsByLength[r].text, 0 });
+        forms.append(prepared_.byLengthForms[r]);
     }
 
     QList<bool> placed(count, false);
     // Tries every placed word, the latest first, as a partner for word i.
     auto cross = [&](int i, const QString& w) {
         for (int j = count - 1; j >= 0; --j) {
-            if (j != i && placed[j] && CrossWith(w, j))
+            if (j != i && placed[j] && CrossWith(w, forms[j], j))
                 return true;
         }
         return false;
     };
     QList<int> pending;
     for (int i = 0; i < count; ++i) {
-        const QString w = ToGridForm(s_.PlacementOrder[i].text);
+        const QString& w = forms[i];
         const int n = int(w.size());
         word_ = w;
         last_ = n; // the cell after the word is checked and kept empty
@@ -137,7 +139,7 @@ bool PuzzleEngine::TryFillInAttempt()
         for (int k = 0; k < pending.size(); ++k) {
             const int i = pending[k];
             entry_ = i;
-            if (cross(i, ToGridForm(s_.PlacementOrder[i].text))) {
+            if (cross(i, forms[i])) {
                 placed[i] = true;
                 pending.removeAt(k--);
                 progress = true;
@@ -150,11 +152,10 @@ bool PuzzleEngine::TryFillInAttempt()
 }
 
 // Tries to cross the new word w with the earlier word j of the placement
-// order, on each letter they share (its first place in j, paired with its
-// first place in w).
-bool PuzzleEngine::CrossWith(const QString& w, int j)
+// order (grid form e), on each letter they share (its first place in j,
+// paired with its first place in w).
+bool PuzzleEngine::CrossWith(const QString& w, const QString& e, int j)
 {
-    const QString e = ToGridForm(s_.PlacementOrder[j].text);
     const WordEntry E = s_.WordEntries[j];
     const int n = int(w.size());
     const int m = int(e.size());
