@@ -132,10 +132,7 @@ void MainWindow::PasteList()
 
 void MainWindow::cmdImprimer_Click()
 {
-    const PuzzleSettings& p = doc_.settings().puzzle;
-    const QString explanation = doc_.puzzle().BalanceLabel.explanation;
-    if (p.gameType == GameType::WordSearch && !p.randomFill && !explanation.isEmpty()) {
-        const QString question = explanation + QStringLiteral(" dans le message secret.\r\nVoulez-vous vraiment imprimer le document ?");
+    if (const QString question = doc_.PrintQuestion(); !question.isEmpty()) {
         if (prompter_.Ask(MessageKind::Question, question) != Answer::Yes) {
             FocusHolder();
             return;
@@ -185,6 +182,12 @@ QList<DocumentData> MainWindow::PagesToPrint()
 
 void MainWindow::ExportPdf()
 {
+    // A PDF is printed later: the same question first.
+    if (const QString question = doc_.PrintQuestion();
+        !question.isEmpty() && prompter_.Ask(MessageKind::Question, question) != Answer::Yes) {
+        FocusHolder();
+        return;
+    }
     QString name = doc_.life.documentName.isEmpty() ? doc_.ProposedFileName() : QFileInfo(doc_.life.documentName).completeBaseName();
     const QString path = prompter_.SaveFileName({ QStringLiteral("Exporter en PDF"), QStringLiteral("Documents PDF (*.pdf)"),
                                                   doc_.folders.user, name + QStringLiteral(".pdf"), QStringLiteral("pdf") });

@@ -235,6 +235,15 @@ void Document::ShowLoadedLetterBalance()
         engine.RecountLetterBalance();
 }
 
+QString Document::PrintQuestion() const
+{
+    const PuzzleSettings& p = data.settings.puzzle;
+    const QString& explanation = data.puzzle.BalanceLabel.explanation;
+    if (p.gameType != GameType::WordSearch || p.randomFill || explanation.isEmpty())
+        return {};
+    return explanation + QStringLiteral(" dans le message secret.\r\nVoulez-vous vraiment imprimer le document ?");
+}
+
 QString Document::MessageSizeAdvice() const
 {
     const PuzzleState& z = data.puzzle;

@@ -96,6 +96,9 @@ public:
     // change. Empty when the size suits the message (or the grid already takes
     // it exactly), with random letters, and for the other game types.
     QString MessageSizeAdvice() const;
+    // The question asked before printing a word search whose hidden message
+    // does not fill its free cells exactly; empty when there is nothing to ask.
+    QString PrintQuestion() const;
 
     // A change the teacher makes in the window: the value is stored, then,
     // unless events are suppressed, its follow-up runs (the puzzle adjusted in
