@@ -11,6 +11,7 @@
 
 #include <QFileInfo>
 
+#include <limits>
 #include <memory>
 
 namespace lx::cli {
@@ -97,6 +98,27 @@ std::optional<std::int64_t> NumberOption(Options& o, const QString& name, std::i
         return std::nullopt;
     }
     return n;
+}
+
+bool DpiOption(Options& o, int& dpi)
+{
+    dpi = kDefaultDpi;
+    if (!o.Has(QStringLiteral("--dpi")))
+        return true;
+    const auto n = NumberOption(o, QStringLiteral("--dpi"), kMinDpi, kMaxDpi);
+    dpi = n ? int(*n) : kDefaultDpi;
+    return n.has_value();
+}
+
+bool SeedOption(Options& o, std::optional<std::uint64_t>& seed)
+{
+    seed.reset();
+    if (!o.Has(QStringLiteral("--seed")))
+        return true;
+    const auto n = NumberOption(o, QStringLiteral("--seed"), 0, std::numeric_limits<std::int64_t>::max());
+    if (n)
+        seed = std::uint64_t(*n);
+    return n.has_value();
 }
 
 std::unique_ptr<Document> MakeDocument()

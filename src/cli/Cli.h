@@ -41,6 +41,10 @@ struct Options {
 Options ParseOptions(const QStringList& args, const QStringList& known);
 // A whole number of the option within low..high; nullopt (and the error set) otherwise.
 std::optional<std::int64_t> NumberOption(Options& o, const QString& name, std::int64_t low, std::int64_t high);
+// --dpi (kMinDpi to kMaxDpi, kDefaultDpi when absent) and --seed (none when
+// absent); false, with the error set, when the option is given wrong.
+bool DpiOption(Options& o, int& dpi);
+bool SeedOption(Options& o, std::optional<std::uint64_t>& seed);
 
 // A new document that answers every question as a teacher wanting the file
 // would (Yes), and tells errors on stderr.
@@ -59,6 +63,8 @@ int RenderVersions(Document& doc, const QString& output, int count, std::optiona
 bool IsPageFile(const QString& output);
 
 inline constexpr int kDefaultDpi = 150;
+inline constexpr int kMinDpi = 36;
+inline constexpr int kMaxDpi = 600;
 
 // "new" and "make": a worksheet from a few choices (WorksheetCommands.cpp).
 int NewCommand(Options& o);

@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <limits>
 
 namespace lx::cli {
 
@@ -74,16 +73,11 @@ std::optional<WorksheetRecipe> ReadRecipe(Options& o)
             return std::nullopt;
         r.gridSize = int(*size);
     }
-    if (o.Has(QStringLiteral("--seed"))) {
-        const auto seed = NumberOption(o, QStringLiteral("--seed"), 0, std::numeric_limits<std::int64_t>::max());
-        if (!seed)
-            return std::nullopt;
-        r.seed = std::uint64_t(*seed);
-    } else {
-        // Without a seed, one from the clock; it is told so that the run can be repeated.
-        r.seed = std::uint64_t(QDateTime::currentMSecsSinceEpoch());
-        o.values.insert(QStringLiteral("--seed"), QString::number(r.seed));
-    }
+    std::optional<std::uint64_t> seed;
+    if (!SeedOption(o, seed))
+        return std::nullopt;
+    // Without a seed, one from the clock; make tells it so that the run can be repeated.
+    r.seed = seed ? *seed : std::uint64_t(QDateTime::currentMSecsSinceEpoch());
     if (o.Has(QStringLiteral("--lower"))) {
         const QStringList halves { QStringLiteral("vide"), QStringLiteral("solution"), QStringLiteral("copie") };
         const int half = int(halves.indexOf(o.Value(QStringLiteral("--lower")).toLower()));
@@ -99,8 +93,9 @@ std::optional<WorksheetRecipe> ReadRecipe(Options& o)
     return r;
 }
 
-// The document of the options, or the exit code of what went wrong.
-std::unique_ptr<Document> Build(Options& o, int& code)
+// The document of the options, or the exit code of what went wrong; *seed
+// receives the recipe's seed.
+std::unique_ptr<Document> Build(Options& o, int& code, std::uint64_t* seed = nullptr)
 {
     code = kInputError;
     const std::optional<WorksheetRecipe> recipe = ReadRecipe(o);
@@ -123,6 +118,8 @@ std::unique_ptr<Document> Build(Options& o, int& code)
         return nullptr;
     }
     code = kOk;
+    if (seed)
+        *seed = recipe->seed;
     return doc;
 }
 
@@ -147,20 +144,16 @@ int MakeCommand(Options& o)
     const QString output = o.Value(QStringLiteral("--output"));
     if (!IsPageFile(output))
         return kInputError;
+    int dpi = kDefaultDpi;
+    if (!DpiOption(o, dpi)) {
+        err() << o.error << "\n";
+        return kInputError;
+    }
     int code = kOk;
-    std::unique_ptr<Document> doc = Build(o, code);
+    std::uint64_t seed = 0;
+    std::unique_ptr<Document> doc = Build(o, code, &seed);
     if (!doc)
         return code;
-    int dpi = kDefaultDpi;
-    if (o.Has(QStringLiteral("--dpi"))) {
-        const auto d = NumberOption(o, QStringLiteral("--dpi"), 36, 600);
-        if (!d) {
-            err() << o.error << "\n";
-            return kInputError;
-        }
-        dpi = int(*d);
-    }
-    const std::uint64_t seed = o.Value(QStringLiteral("--seed")).toULongLong();
     code = Generate(*doc, seed);
     if (code != kOk)
         return code;

@@ -59,19 +59,9 @@ int DocumentCommand(Options& o)
     }
     const QString output = o.Value(QStringLiteral("--output"));
     std::optional<std::uint64_t> seed;
-    if (o.Has(QStringLiteral("--seed"))) {
-        const auto n = NumberOption(o, QStringLiteral("--seed"), 0, std::numeric_limits<std::int64_t>::max());
-        if (!n)
-            return kInputError;
-        seed = std::uint64_t(*n);
-    }
     int dpi = kDefaultDpi;
-    if (o.Has(QStringLiteral("--dpi"))) {
-        const auto n = NumberOption(o, QStringLiteral("--dpi"), 36, 600);
-        if (!n)
-            return kInputError;
-        dpi = int(*n);
-    }
+    if (!SeedOption(o, seed) || !DpiOption(o, dpi))
+        return kInputError;
     if (o.command == QStringLiteral("render") && !IsPageFile(output))
         return kInputError;
     std::unique_ptr<lx::Document> doc = MakeDocument();
