@@ -125,7 +125,7 @@ AboutBox::AboutBox(UpdateChecker& updates, QWidget* parent)
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblDescription->setWordWrap(true);
 
-    const QUrl page(QString::fromLatin1(kMakerWebPage));
+    const QUrl page = MakerWebPage();
     auto* lblWebsite = new LinkLabel(QStringLiteral("lblWebsite"), U("Site Internet"), [this] { OpenWebPage(); }, this);
     lblWebsite->setText(page.host());
     auto* lblEmail = new LinkLabel(QStringLiteral("lblEmail"), U("Écrire à l'auteur"),
@@ -197,7 +197,7 @@ QUrl AboutBox::MailUrl() const
 
 void AboutBox::OpenWebPage()
 {
-    openUrl(QUrl(QString::fromLatin1(kMakerWebPage)));
+    openUrl(MakerWebPage());
 }
 
 } // namespace lx

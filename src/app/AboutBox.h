@@ -12,8 +12,6 @@ namespace lx {
 
 class UpdateChecker;
 
-// The maker's e-mail address, written to from the About box.
-inline constexpr char kMakerEmail[] = "contact@lexigrille.fr";
 
 // "À propos": the product's name and version, what it does, links to the
 // maker's web page and e-mail address, and the update check on demand.

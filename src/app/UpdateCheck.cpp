@@ -144,7 +144,7 @@ void UpdateChecker::Report(bool downloaded, const QString& remoteText, bool disp
         // Leaving for the download page must not lose the teacher's work:
         // the save question comes first, and its Cancel keeps the program.
         if (prompter.Ask(MessageKind::Offer, offer) == Answer::Yes && doc_.AskToSave()) {
-            openUrl(QUrl(QString::fromLatin1(kMakerWebPage)));
+            openUrl(MakerWebPage());
             Q_EMIT quitRequested();
         }
         return;

@@ -63,7 +63,7 @@ int main(int argc, char** argv)
     window.show();
     if (!levels.message.isEmpty()
         && doc.prompter().Ask(lx::MessageKind::MissingFiles, levels.message) == lx::Answer::Ok)
-        QDesktopServices::openUrl(QUrl(QString::fromLatin1(lx::kMakerWebPage)));
+        QDesktopServices::openUrl(lx::MakerWebPage());
     lx::OpenFirstDocument(doc, arguments);
     window.FinishLoading();
     if (measureStart) {

@@ -31,6 +31,11 @@ QString VersionText()
     return parts.value(0) + QLatin1Char('.') + parts.value(1, QStringLiteral("0"));
 }
 
+QUrl MakerWebPage()
+{
+    return QUrl(QString::fromLatin1(kMakerWebPage));
+}
+
 QString FullName()
 {
     return ProductName() + QLatin1Char(' ') + VersionText();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 namespace lx {
 
@@ -11,6 +12,12 @@ QString ProgramVersion();
 QString VersionText();
 // The product name and the version text: "Lexigrille 0.1".
 QString FullName();
+
+// Where the maker can be reached: the web page (downloads, the original word
+// files) and the e-mail address of the About box.
+inline constexpr char kMakerWebPage[] = "https://lexigrille.fr";
+inline constexpr char kMakerEmail[] = "contact@lexigrille.fr";
+QUrl MakerWebPage();
 
 // The program's folder: level files, word lists and the template. In order:
 // the folder set by SetProgramFolder (tests); the folder named by the

@@ -56,4 +56,9 @@ TextEdit DeletePreviousWord(const TextEdit& edit)
     return Removed(e, q + 1 - count, count);
 }
 
+QString Quoted(const QString& text)
+{
+    return QStringLiteral("« ") + text + QStringLiteral(" »");
+}
+
 } // namespace lx

@@ -20,4 +20,7 @@ struct TextEdit {
 // deleted text began.
 TextEdit DeletePreviousWord(const TextEdit& edit);
 
+// A name in French quotation marks, as messages show it: « chat ».
+QString Quoted(const QString& text);
+
 } // namespace lx

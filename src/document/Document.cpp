@@ -1,5 +1,6 @@
 #include "document/Document.h"
 
+#include "core/TextEditing.h"
 #include "document/DocumentFile.h"
 #include "document/DocumentValues.h"
 #include "document/SafeFile.h"
@@ -17,11 +18,6 @@ namespace {
 bool IsTemplateName(const QString& path)
 {
     return DocumentFileName(path).compare(QString::fromUtf16(kTemplateFileName), Qt::CaseInsensitive) == 0;
-}
-
-QString Quoted(const QString& text)
-{
-    return QStringLiteral("« ") + text + QStringLiteral(" »");
 }
 
 } // namespace

@@ -1,19 +1,11 @@
 #include "puzzle/Engine.h"
 
+#include "core/TextEditing.h"
 #include "puzzle/CodeBounds.h"
 #include "words/WordForms.h"
 #include "words/WordOrder.h"
 
 namespace lx {
-
-namespace {
-
-QString quoted(const QString& word)
-{
-    return QStringLiteral("« ") + word + QStringLiteral(" »");
-}
-
-} // namespace
 
 PuzzleEngine::PuzzleEngine(PuzzleState& state, PuzzleSettings& settings)
     : s_(state)
@@ -117,11 +109,11 @@ std::optional<GenerationResult> PuzzleEngine::CheckLengths()
     for (int i = 0; i < s_.SelectedWords.size(); ++i) {
         const TaggedItem& item = s_.SelectedWords[i];
         if (item.text.size() > kMaxDisplayLength) {
-            return refuse(QStringLiteral("Le mot ") + quoted(item.text)
+            return refuse(QStringLiteral("Le mot ") + Quoted(item.text)
                           + QStringLiteral(" est trop long : un mot ne peut pas dépasser 30 caractères."));
         }
         if (prepared_.selectedForms[i].isEmpty()) {
-            return refuse(QStringLiteral("Le mot ") + quoted(item.text)
+            return refuse(QStringLiteral("Le mot ") + Quoted(item.text)
                           + QStringLiteral(" ne contient aucune lettre à placer dans la grille."));
         }
     }
@@ -137,14 +129,14 @@ std::optional<GenerationResult> PuzzleEngine::CheckLengths()
     switch (settings_.gameType) {
     case GameType::WordSearch:
         if (longest > s_.GridSize) {
-            return refuse(QStringLiteral("Le mot ") + quoted(longestWord)
+            return refuse(QStringLiteral("Le mot ") + Quoted(longestWord)
                           + QStringLiteral(" est trop long pour la grille : une grille de Lexigrille a au plus %1 cases de côté.")
                                 .arg(kMaxWordSearchSize));
         }
         break;
     case GameType::FillIn:
         if (longest > kMaxFillInLength) {
-            return refuse(QStringLiteral("Le mot ") + quoted(longestWord)
+            return refuse(QStringLiteral("Le mot ") + Quoted(longestWord)
                           + QStringLiteral(" est trop long pour les mots casés : un mot ne peut pas dépasser %1 lettres.")
                                 .arg(kMaxFillInLength));
         }
@@ -157,7 +149,7 @@ std::optional<GenerationResult> PuzzleEngine::CheckLengths()
             return refuse(QStringLiteral("Il y a trop de mots pour les mots codés : choisissez au plus 58 mots."));
         }
         if (s_.RowsPerColumn != 0 && longest > 15) {
-            return refuse(QStringLiteral("Le mot ") + quoted(longestWord)
+            return refuse(QStringLiteral("Le mot ") + Quoted(longestWord)
                           + QStringLiteral(" est trop long pour les mots codés sur deux colonnes : 15 lettres au plus quand il y a plus de 10 mots."));
         }
         break;
@@ -197,7 +189,7 @@ GenerationResult PuzzleEngine::Generate(const QStringList& checkedWords, ThemeSe
             if (t.selected && t.wordCount == -1) {
                 s_.Aborted = true;
                 return { GenerationOutcome::ThemeWithoutWords,
-                         QStringLiteral("Il n'y a aucun mot pour le thème ") + quoted(t.name)
+                         QStringLiteral("Il n'y a aucun mot pour le thème ") + Quoted(t.name)
                              + QStringLiteral(" !"),
                          false };
             }
@@ -214,7 +206,7 @@ GenerationResult PuzzleEngine::Generate(const QStringList& checkedWords, ThemeSe
             const int length = int(item.text.size());
             if (length <= s_.GridSize)
                 continue;
-            const QString question = QStringLiteral("La grille est trop petite pour le mot ") + quoted(item.text)
+            const QString question = QStringLiteral("La grille est trop petite pour le mot ") + Quoted(item.text)
                 + QStringLiteral(" !\nVoulez-vous ajuster la taille automatiquement ?");
             const bool yes = ask_ ? ask_(question) : true;
             if (!yes) {

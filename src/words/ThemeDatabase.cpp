@@ -1,5 +1,6 @@
 #include "words/ThemeDatabase.h"
 
+#include "core/ProgramInfo.h"
 #include "words/WordForms.h"
 #include "words/WordListParser.h"
 

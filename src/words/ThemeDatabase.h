@@ -20,9 +20,6 @@ inline constexpr int kLevelRows = 5001;
 // fraction of it.
 inline constexpr qsizetype kMaxLevelFileBytes = 4 * 1024 * 1024;
 
-// The web page of the program, where the original level files can be
-// downloaded.
-inline constexpr char kMakerWebPage[] = "https://lexigrille.fr";
 
 // "CP", "CE1", "CE2", "CM1", "CM2".
 QString LevelCaption(int level);

@@ -1,5 +1,6 @@
 #include "words/WordListParser.h"
 
+#include "core/TextEditing.h"
 #include "core/TextFile.h"
 #include "words/Plural.h"
 #include "words/WordForms.h"
@@ -23,11 +24,6 @@ QString ListRules()
 {
     return u("La liste doit impérativement comporter un élément par ligne\n"
              "(ou plusieurs mots à la suite, séparés par une espace).");
-}
-
-QString Quoted(const QString& text)
-{
-    return u("« ") + text + u(" »");
 }
 
 QString Verb(int count)
