@@ -13,6 +13,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <vector>
 
 namespace lx {
 
@@ -230,13 +232,20 @@ void DocumentRenderer::FitPage()
         // page: a size between the document's and the smallest is measured
         // only when the document size's measures, scaled to it (and 1 %
         // kinder), let the list fit.
-        const ListMeasure own = MeasureList(listSizes.first());
+        // Each size is measured once, when first needed.
+        std::vector<std::optional<ListMeasure>> measured(listSizes.size());
+        const auto measure = [&](int l) -> const ListMeasure& {
+            if (!measured[l])
+                measured[l] = MeasureList(listSizes[l]);
+            return *measured[l];
+        };
+        const ListMeasure& own = measure(0);
         ListMeasure chosen;
         const auto largestFitting = [&](double extent) {
             for (int l = 0; l < listSizes.size(); ++l) {
                 if (l > 0 && l < listSizes.size() - 1 && !ListFits(extent, Scaled(own, listSizes[l], 0.99)))
                     continue;
-                const ListMeasure m = l == 0 ? own : MeasureList(listSizes[l]);
+                const ListMeasure& m = measure(l);
                 if (ListFits(extent, m)) {
                     chosen = m;
                     return l;
@@ -248,7 +257,7 @@ void DocumentRenderer::FitPage()
         // Even its smallest size has no room: a list that stays where it is
         // may find room once the grid gives up some of its own.
         if (l < 0 && overflow.isEmpty()) {
-            const ListMeasure smallest = MeasureList(listSizes.last());
+            const ListMeasure& smallest = measure(int(listSizes.size()) - 1);
             const bool beside = ListBeside(extentAt(g));
             for (int h = g + 1; h < gridSizes.size(); ++h) {
                 const double extent = extentAt(h);
@@ -263,7 +272,7 @@ void DocumentRenderer::FitPage()
         }
         if (l < 0) {
             l = int(listSizes.size()) - 1;
-            chosen = MeasureList(listSizes[l]);
+            chosen = measure(l);
             overflow << QStringLiteral("La liste de mots dépasse de la page, même écrite en %1 points.").arg(PointsText(listSizes[l]));
         }
         layout_.GridFontSize = gridSizes[g];
