@@ -82,7 +82,8 @@ private:
     void Refresh(Setting id);
     void RefreshAll();
     void RefreshDerived();
-    void RefreshWordSources();
+    void RefreshWordCounts();
+    void RefreshThemes();
     void RefreshPuzzleControls();
     void RefreshMessageAdvice();
     void RefreshValueBoxes();

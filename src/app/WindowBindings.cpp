@@ -198,8 +198,8 @@ void MainWindow::BindWordSources()
         doc_.CheckTheme(c_.lstLectureThemes->row(item), item->checkState() == Qt::Checked);
     });
     connect(&doc_, &Document::wordListChanged, wordModel_, &WordListModel::Reload);
-    connect(&doc_, &Document::wordCountsChanged, this, &MainWindow::RefreshWordSources);
-    connect(&doc_, &Document::themesChanged, this, &MainWindow::RefreshWordSources);
+    connect(&doc_, &Document::wordCountsChanged, this, &MainWindow::RefreshWordCounts);
+    connect(&doc_, &Document::themesChanged, this, &MainWindow::RefreshThemes);
     connect(&doc_, &Document::themeLabelChanged, c_.lblLectureThemes, &QLabel::setText);
     connect(&doc_, &Document::puzzleChanged, this, &MainWindow::RefreshPuzzleControls);
     connect(c_.lstLettres, &QListWidget::currentRowChanged, this, [this](int row) { doc_.ChooseRevealLetter(row); });
@@ -238,7 +238,8 @@ void MainWindow::RefreshAll()
             refresh();
     }
     RefreshDerived();
-    RefreshWordSources();
+    RefreshWordCounts();
+    RefreshThemes();
     RefreshPuzzleControls();
     RefreshValueBoxes();
 }
@@ -279,17 +280,22 @@ void MainWindow::RefreshMessageAdvice()
     c_.lblConseilMessage->setVisible(!advice.isEmpty());
 }
 
-void MainWindow::RefreshWordSources()
+// The checked words' count, and what the words change of the message advice.
+void MainWindow::RefreshWordCounts()
 {
     const WordCountLabel& counts = doc_.WordCounts();
     c_.lblLectureMots->setText(counts.text);
     SetLabelColour(c_.lblLectureMots, counts.colour == WordCountLabel::Colour::Red ? QColor(255, 0, 0) : QColor(96, 96, 96));
+    RefreshMessageAdvice();
+}
+
+void MainWindow::RefreshThemes()
+{
     c_.lblLectureThemes->setText(doc_.ThemeLabel());
     const QSignalBlocker block(c_.lstLectureThemes);
     for (int i = 0; i < c_.lstLectureThemes->count(); ++i)
         c_.lstLectureThemes->item(i)->setCheckState(doc_.themes().selected[i] ? Qt::Checked : Qt::Unchecked);
     c_.lstLectureThemes->setEnabled(doc_.themes().enabled);
-    RefreshMessageAdvice();
 }
 
 void MainWindow::RefreshPuzzleControls()
