@@ -1,8 +1,8 @@
 #include "app/AboutBox.h"
 
+#include "app/PanelBuilding.h"
 #include "app/UpdateCheck.h"
 #include "core/ProgramInfo.h"
-#include "words/ThemeDatabase.h"
 
 #include <QDesktopServices>
 #include <QEvent>
@@ -19,10 +19,7 @@ namespace lx {
 
 namespace {
 
-QString U(const char* text)
-{
-    return QString::fromUtf8(text);
-}
+using panel::U;
 
 // A label that acts as a link: the link colour, a pointing hand, underlined
 // while the mouse is over it, and a click runs its action.

@@ -3,7 +3,6 @@
 #include "core/ProgramInfo.h"
 #include "core/Text1252.h"
 #include "document/Document.h"
-#include "words/ThemeDatabase.h"
 
 #include <QDesktopServices>
 #include <QNetworkAccessManager>
