@@ -16,7 +16,7 @@
 // the fill-in of the farm with 30 long words more in its list; 30 coded words
 // with a copy below.
 #include "document/Document.h"
-#include "document/FontCatalog.h"
+#include "render/FontCatalog.h"
 #include "render/DocumentRenderer.h"
 #include "render/PainterSurface.h"
 #include "render/RecordingSurface.h"
@@ -31,6 +31,7 @@
 #include <algorithm>
 #include <iterator>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -50,65 +51,66 @@ const char* const kAnimals[] = { "abeille", "baleine", "blaireau", "castor", "ch
                                  "requin", "sanglier", "sardine", "serpent", "souris", "taureau", "tortue", "vautour",
                                  "araignée" };
 
-// A generated document of the game type, kept for the whole run; a crowded
-// one has more than its half of the page can hold at its sizes.
-lx::Document& Page(GameType type, bool crowded = false)
+// A generated page of the game type, kept for the whole run; a crowded one
+// has more than its half of the page can hold at its sizes.
+const lx::DocumentData& Page(GameType type, bool crowded = false)
 {
-    static std::unique_ptr<lx::Document> docs[6];
-    std::unique_ptr<lx::Document>& doc = docs[int(type) + (crowded ? 3 : 0)];
-    if (doc)
-        return *doc;
-    doc = std::make_unique<lx::Document>(lx::FontCatalog::Installed().Names());
-    lx::DocumentSettings& s = doc->settings();
-    s.title = QStringLiteral("Les animaux de la ferme");
-    s.lowerHalf = 1;
-    s.visibleCells = true;
-    s.puzzle.gameType = type;
-    s.puzzle.gridSize = 12;
-    s.puzzle.directions = { true, true, true, true, true, true };
-    // The words come from a word list, as if imported.
-    s.selectedThemeCount = -1;
-    s.themeText = QStringLiteral("Animaux de la ferme");
-    doc->themes().enabled = false;
+    using lx::Setting;
+    static std::optional<lx::DocumentData> pages[6];
+    std::optional<lx::DocumentData>& page = pages[int(type) + (crowded ? 3 : 0)];
+    if (page)
+        return *page;
+    lx::Document doc(lx::FontCatalog::Installed().Names());
     QList<const char*> words(std::begin(kFarm), std::end(kFarm));
-    if (crowded && type == GameType::WordSearch) {
-        s.puzzle.gridSize = 18;
-        s.listFontSize = 20;
+    if (crowded && type == GameType::WordSearch)
         words = QList<const char*>(std::begin(kAnimals), std::end(kAnimals));
-    } else if (crowded && type == GameType::CodedWords) {
-        s.lowerHalf = 2;
-        s.gridFontSize = 14;
+    else if (crowded && type == GameType::CodedWords)
         words = QList<const char*>(std::begin(kLong), std::end(kLong));
+    // The words come from a word list, as if imported.
+    QStringList lines;
+    for (const char* w : words)
+        lines << QString::fromUtf8(w);
+    doc.ParseWordListText(lines.join(QLatin1Char('\n')));
+    doc.Change(Setting::ThemeText, QStringLiteral("Animaux de la ferme"));
+    doc.Change(Setting::Title, QStringLiteral("Les animaux de la ferme"));
+    doc.Change(Setting::LowerHalf, 1);
+    doc.Change(Setting::VisibleCells, true);
+    doc.Change(Setting::GameType, int(type));
+    doc.Change(Setting::GridSize, 12);
+    for (int d = 1; d < 6; ++d)
+        doc.Change(Setting(int(Setting::Direction0) + d), true);
+    if (crowded && type == GameType::WordSearch) {
+        doc.Change(Setting::GridSize, 18);
+        doc.Change(Setting::ListFontSize, 20);
+    } else if (crowded && type == GameType::CodedWords) {
+        doc.Change(Setting::LowerHalf, 2);
+        doc.Change(Setting::GridFontSize, 14);
     }
-    for (const char* w : words) {
-        const auto added = doc->words().AddWordIfAbsent(QString::fromUtf8(w));
-        doc->words().SetChecked(added.index, true);
-    }
-    doc->UpdateWordCounts();
-    doc->engine.SetFixedSeed(11);
-    const lx::GenerationResult r = doc->Generate();
+    doc.SetFixedSeed(11);
+    const lx::GenerationResult r = doc.Generate();
     if (!r.succeeded())
         qFatal("bench_render: the %s page could not be generated", qPrintable(lx::GameTypeCaption(type)));
+    page = doc.data();
     if (crowded && type == GameType::FillIn) {
         // Too many long words to cross in a grid: the farm's grid, with the long
         // words added to its list as if they had been placed.
-        s.gridFontSize = 14;
+        page->settings.gridFontSize = 14;
         for (const char* w : kLong) {
             const QString word = QString::fromUtf8(w);
-            doc->words().SetChecked(doc->words().AddWordIfAbsent(word).index, true);
-            doc->data.puzzle.WordsByLength.prepend({ word, int(word.size()) });
+            page->words.SetChecked(page->words.AddWordIfAbsent(word).index, true);
+            page->puzzle.WordsByLength.prepend({ word, int(word.size()) });
         }
-        std::stable_sort(doc->data.puzzle.WordsByLength.begin(), doc->data.puzzle.WordsByLength.end(),
+        std::stable_sort(page->puzzle.WordsByLength.begin(), page->puzzle.WordsByLength.end(),
                          [](const lx::TaggedItem& a, const lx::TaggedItem& b) { return a.tag > b.tag; });
     }
-    return *doc;
+    return *page;
 }
 
-void Preview(benchmark::State& state, lx::Document& doc)
+void Preview(benchmark::State& state, const lx::DocumentData& doc)
 {
     const lx::ScreenPage page = lx::PrepareScreenSurface(QSize(600, 850), 96, 96);
     QImage image(page.box, QImage::Format_RGB32);
-    lx::DocumentRenderer renderer(doc.data);
+    lx::DocumentRenderer renderer(doc);
     lx::PageLayout layout;
     for (auto _ : state) {
         QPainter painter(&image);
@@ -122,7 +124,7 @@ void Preview(benchmark::State& state, lx::Document& doc)
     }
     state.counters["grid_pt"] = layout.GridFontSize;
     state.counters["list_pt"] = layout.ListFontSize;
-    state.SetLabel(lx::GameTypeCaption(doc.settings().puzzle.gameType).toStdString());
+    state.SetLabel(lx::GameTypeCaption(doc.settings.puzzle.gameType).toStdString());
 }
 
 void BM_RenderPreview(benchmark::State& state)
@@ -140,8 +142,8 @@ BENCHMARK(BM_RenderCrowded)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 void BM_RenderLayoutOnly(benchmark::State& state)
 {
     const GameType type = GameType(state.range(0));
-    lx::Document& doc = Page(type);
-    lx::DocumentRenderer renderer(doc.data);
+    const lx::DocumentData& doc = Page(type);
+    lx::DocumentRenderer renderer(doc);
     std::int64_t calls = 0;
     for (auto _ : state) {
         lx::RecordingSurface surface;

@@ -5,10 +5,11 @@
 // value never counts as the teacher's change.
 #include "app/MainWindow.h"
 
+#include "app/BusyState.h"
 #include "app/TextBoxKeys.h"
 #include "app/WordListModel.h"
 #include "document/Document.h"
-#include "document/FontCatalog.h"
+#include "render/FontCatalog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -57,17 +58,20 @@ void MainWindow::BindSettings()
         connect(box, &QCheckBox::toggled, this, [this, id](bool on) { doc_.Change(id, on); });
         refresh_[int(id)] = [box, id, this] {
             const QSignalBlocker block(box);
-            box->setChecked(doc_.model.Get(id).toBool());
+            box->setChecked(doc_.Get(id).toBool());
         };
     };
     auto text = [&](QLineEdit* box, Setting id) {
         connect(box, &QLineEdit::textEdited, this, [this, id](const QString& t) { doc_.Change(id, t); });
         refresh_[int(id)] = [box, id, this] {
-            const QString value = doc_.model.Get(id).toString();
+            const QString value = doc_.Get(id).toString();
             if (box->text() != value) {
                 const QSignalBlocker block(box);
+                // A text the teacher did not type shows from its start; one
+                // they are typing (a refused character) keeps its place.
+                const int cursor = box->hasFocus() ? std::min<int>(box->cursorPosition(), int(value.size())) : 0;
                 box->setText(value);
-                box->setCursorPosition(0); // a text the teacher did not type shows from its start
+                box->setCursorPosition(cursor);
             }
         };
     };
@@ -78,7 +82,7 @@ void MainWindow::BindSettings()
         });
         refresh_[int(id)] = [group, id, this] {
             const QSignalBlocker block(group);
-            if (QAbstractButton* button = group->button(doc_.model.Get(id).toInt()))
+            if (QAbstractButton* button = group->button(doc_.Get(id).toInt()))
                 button->setChecked(true);
         };
     };
@@ -86,14 +90,14 @@ void MainWindow::BindSettings()
         connect(s, &QAbstractSlider::valueChanged, this, [this, id](int v) { doc_.Change(id, v); });
         refresh_[int(id)] = [s, id, this] {
             const QSignalBlocker block(s);
-            s->setValue(doc_.model.Get(id).toInt());
+            s->setValue(doc_.Get(id).toInt());
         };
     };
     auto spin = [&](QSpinBox* s, Setting id) {
         connect(s, &QSpinBox::valueChanged, this, [this, id](int v) { doc_.Change(id, v); });
         refresh_[int(id)] = [s, id, this] {
             const QSignalBlocker block(s);
-            s->setValue(doc_.model.Get(id).toInt());
+            s->setValue(doc_.Get(id).toInt());
         };
     };
     auto combo = [&](QComboBox* box, Setting id) {
@@ -106,7 +110,7 @@ void MainWindow::BindSettings()
         });
         refresh_[int(id)] = [box, id, this] {
             const QSignalBlocker block(box);
-            const QString name = doc_.model.Get(id).toString();
+            const QString name = doc_.Get(id).toString();
             box->setCurrentIndex(name.isEmpty() ? -1 : box->findText(name, Qt::MatchFixedString));
         };
     };
@@ -152,6 +156,9 @@ void MainWindow::BindSettings()
     };
 
     connect(&doc_, &Document::settingChanged, this, &MainWindow::Refresh);
+    // A character the document file cannot hold: said once, the box as it was.
+    connect(&doc_, &Document::textRefused, this,
+            [this](Setting, const QString& message) { prompter_.Ask(MessageKind::Warning, message); });
     connect(&doc_, &Document::documentReplaced, this, &MainWindow::RefreshAll);
     connect(&doc_, &Document::generateEnabledChanged, c_.cmdGenerer, &QWidget::setEnabled);
     connect(&doc_, &Document::lowerHalfAvailableChanged, this, [this] { RefreshDerived(); });
@@ -269,7 +276,7 @@ void MainWindow::RefreshDerived()
     c_.lblMoitieInf->setEnabled(lowerHalf);
     for (QAbstractButton* option : c_.optMoitieInf->buttons())
         option->setEnabled(lowerHalf);
-    c_.cmdGenerer->setEnabled(doc_.GenerateEnabled() && !generating_);
+    c_.cmdGenerer->setEnabled(doc_.GenerateEnabled() && !busy_->Busy());
     RefreshMessageAdvice();
 }
 

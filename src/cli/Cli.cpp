@@ -2,12 +2,15 @@
 
 #include "core/ProgramInfo.h"
 #include "document/Document.h"
-#include "document/FontCatalog.h"
+#include "document/DocumentActions.h"
+#include "render/FontCatalog.h"
 #include "render/DocumentRenderer.h"
 #include "render/PageExport.h"
 #include "document/Versions.h"
 
 #include <QDateTime>
+
+#include "document/DocumentValues.h"
 
 #include <QFileInfo>
 
@@ -29,6 +32,7 @@ public:
             err() << text << "\n";
             return Answer::Ok;
         case MessageKind::Information:
+        case MessageKind::Warning:
             return Answer::Ok;
         default:
             return Answer::Yes;
@@ -38,7 +42,30 @@ public:
     QString SaveFileName(const FileDialogRequest&) override { return {}; }
 };
 
+CliPrompter& Prompt()
+{
+    static CliPrompter prompter;
+    return prompter;
+}
+
+// The tool writes nothing in the teacher's folder and reads nothing from it.
+DocumentActions ActionsOn(Document& doc)
+{
+    return DocumentActions(doc, Prompt(), { QString(), ProgramFolder() });
+}
+
 } // namespace
+
+bool Report(const CommandResult& result)
+{
+    if (!result.message.isEmpty()) {
+        out().flush();
+        if (result.kind == MessageKind::Warning)
+            err() << "Attention : ";
+        err() << result.message << "\n";
+    }
+    return result.done();
+}
 
 QTextStream& out()
 {
@@ -123,40 +150,35 @@ bool SeedOption(Options& o, std::optional<std::uint64_t>& seed)
 
 std::unique_ptr<Document> MakeDocument()
 {
-    static CliPrompter prompter;
     auto doc = std::make_unique<Document>(FontCatalog::Installed().Names());
-    doc->SetPrompter(&prompter);
-    // The program folder's filter of unfit words; the tool writes nothing in
-    // the teacher's folder and reads nothing from it.
-    doc->folders.program = ProgramFolder();
-    doc->LoadWordFilter();
+    // The program folder's filter of unfit words.
+    ActionsOn(*doc).LoadWordFilter();
     return doc;
 }
 
 bool Open(Document& doc, const QString& input)
 {
-    const LoadResult r = doc.LoadDocument(QFileInfo(input).absoluteFilePath());
-    if (!r.loaded)
-        err() << r.errorMessage << "\n";
-    return r.loaded;
+    return Report(ActionsOn(doc).Load(QFileInfo(input).absoluteFilePath()));
 }
 
 int Save(Document& doc, const QString& output)
 {
-    const SaveResult r = doc.SaveDocument(QFileInfo(output).absoluteFilePath());
-    if (!r.saved) {
-        err() << (r.errorMessage.isEmpty() ? QStringLiteral("Impossible d'enregistrer ") + output : r.errorMessage) << "\n";
+    const QString path = EnsureDocumentExtension(QFileInfo(output).absoluteFilePath());
+    const CommandResult r = ActionsOn(doc).SaveTo(path);
+    if (!r.done()) {
+        Report(r.message.isEmpty() ? CommandResult::Error(QStringLiteral("Impossible d'enregistrer ") + output) : r);
         return kInputError;
     }
-    out() << "Document enregistré : " << r.path << "\n";
+    out() << "Document enregistré : " << path << "\n";
     return kOk;
 }
 
 int Generate(Document& doc, std::optional<std::uint64_t> seed)
 {
-    doc.engine.SetFixedSeed(seed);
-    // Refusals are told by the prompter.
-    switch (doc.Generate().outcome) {
+    doc.SetFixedSeed(seed);
+    const GenerationResult r = doc.Generate();
+    Report(GenerationReport(r));
+    switch (r.outcome) {
     case GenerationOutcome::Generated:
         return kOk;
     case GenerationOutcome::TooFewWords:
@@ -186,8 +208,8 @@ int Render(Document& doc, const QString& outputIn, int dpi)
     QString error;
     PageLayout layout;
     const bool written = QFileInfo(output).suffix().toLower() == QStringLiteral("pdf")
-        ? WritePagePdf(doc.data, output, &error, &layout)
-        : WritePagePng(doc.data, output, dpi, &error, &layout);
+        ? WritePagePdf(doc.data(), output, &error, &layout)
+        : WritePagePng(doc.data(), output, dpi, &error, &layout);
     if (!written) {
         err() << error << "\n";
         return kInputError;

@@ -11,6 +11,7 @@
 
 namespace lx {
 class Document;
+struct CommandResult;
 }
 
 // The pieces that the commands of lexigrille-cli share.
@@ -25,6 +26,9 @@ enum ExitCode {
 
 QTextStream& out();
 QTextStream& err();
+// What a command reports, on stderr ("Attention : " before a warning);
+// returns whether the command was carried out.
+bool Report(const CommandResult& result);
 
 // The command line: the command, its positional arguments and its options
 // ("-o" stands for "--output"); every option takes one value.

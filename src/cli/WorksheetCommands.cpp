@@ -111,7 +111,7 @@ std::unique_ptr<Document> Build(Options& o, int& code, std::uint64_t* seed = nul
               << levels.missingFiles.join(QStringLiteral(", ")) << "\n";
     }
     std::unique_ptr<Document> doc = MakeDocument();
-    doc->themeDatabase = &database;
+    doc->SetThemeDatabase(&database);
     const QString problem = ApplyRecipe(*doc, *recipe);
     if (!problem.isEmpty()) {
         err() << problem << "\n";

@@ -81,7 +81,7 @@ int DocumentCommand(Options& o)
             return code;
         const int saved = Save(*doc, output);
         if (saved == kOk)
-            out() << "Graine : " << doc->engine.LastSeed() << "\n";
+            out() << "Graine : " << doc->LastSeed() << "\n";
         return saved;
     }
     return Save(*doc, output);

@@ -4,7 +4,7 @@
 #include "core/Text1252.h"
 #include "core/TextFile.h"
 #include "document/DocumentValues.h"
-#include "document/FontCatalog.h"
+#include "document/FontNames.h"
 #include "document/IniReader.h"
 #include "puzzle/CodeBounds.h"
 #include "words/WordForms.h"
@@ -40,8 +40,7 @@ public:
 
     DocumentReadResult Read()
     {
-        if (!ini_.HasSection(section_))
-            result_.unreadKeys << section_;
+        result_.isDocument = ini_.HasSection(section_);
         ReadFonts();
         ReadTexts();
         ReadLevelsAndThemes();
@@ -296,6 +295,33 @@ private:
 };
 
 } // namespace
+
+QString UnreadSettingsMessage(const QString& fileName, const QStringList& unreadKeys)
+{
+    QStringList settings;
+    for (const QString& key : unreadKeys) {
+        QString what;
+        if (key == QStringLiteral("PoliceGrille"))
+            what = QStringLiteral("la police de la grille");
+        else if (key == QStringLiteral("PoliceListe"))
+            what = QStringLiteral("la police de la liste");
+        else if (key == QStringLiteral("Paramètres"))
+            what = QStringLiteral("les réglages de la grille et de la page");
+        else if (key == QStringLiteral("Valeurs"))
+            what = QStringLiteral("les options du jeu (sens des mots, message secret ou codes)");
+        else if (key.startsWith(QStringLiteral("Mot")))
+            what = QStringLiteral("la place de certains mots dans la grille");
+        else
+            what = QStringLiteral("« ") + key + QStringLiteral(" »");
+        if (!settings.contains(what))
+            settings << what;
+    }
+    if (settings.isEmpty())
+        return {};
+    return QStringLiteral("Certains réglages de « ") + fileName
+        + QStringLiteral(" » étaient illisibles et ont repris leur valeur par défaut : ") + settings.join(QStringLiteral(", "))
+        + QStringLiteral(".\nVérifiez-les avant d'imprimer la fiche.");
+}
 
 DocumentReadResult ReadDocumentBytes(const QByteArray& bytes, const QStringList& fontNames)
 {

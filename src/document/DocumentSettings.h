@@ -16,8 +16,9 @@ namespace lx {
 struct DocumentSettings {
     static constexpr int kMinFontSize = 7;
     static constexpr int kMaxFontSize = 20;
-    static constexpr int kMinGridSize = 5;
-    static constexpr int kMaxGridSize = 18;
+    // The word search's grid: its side, from 5 to 18 cells (the engine's range).
+    static constexpr int kMinGridSize = PuzzleEngine::kMinWordSearchSize;
+    static constexpr int kMaxGridSize = PuzzleEngine::kMaxWordSearchSize;
     static constexpr int kMinMaxLetters = 3;
     static constexpr int kMaxMaxLetters = 15;
 

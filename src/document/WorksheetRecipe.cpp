@@ -9,7 +9,7 @@ namespace lx {
 
 QString ApplyRecipe(Document& doc, const WorksheetRecipe& recipe)
 {
-    doc.ResetDocumentSettings();
+    doc.Reset();
     doc.Change(Setting::GameType, int(recipe.type));
     if (!recipe.wordListPath.isEmpty()) {
         const WordListImport r = doc.ImportWordListFile(recipe.wordListPath);
@@ -20,9 +20,6 @@ QString ApplyRecipe(Document& doc, const WorksheetRecipe& recipe)
             doc.ClickLevel(level, true);
         for (int theme : recipe.themes)
             doc.CheckTheme(theme, true);
-        // As in the window, where the page is drawn at once: words of the
-        // classes without a theme count as a list of their own.
-        doc.RedrawPreview();
     }
     if (doc.words().Count() == 0)
         return QStringLiteral("Aucun mot ne correspond à ces choix.");

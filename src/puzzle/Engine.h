@@ -72,6 +72,7 @@ struct GenerationResult {
 class PuzzleEngine {
 public:
     static constexpr int kMinimumWords = 5;
+    static constexpr int kMinWordSearchSize = 5;
     static constexpr int kMaxWordSearchSize = 18;
     static constexpr int kMaxFillInLength = 19;
     static_assert(kMaxWordSearchSize <= SearchGrid::kMaxSide);

@@ -2,7 +2,7 @@
 
 #include "document/DocumentData.h"
 #include "render/RendererShared.h"
-#include "document/FontCatalog.h"
+#include "render/FontCatalog.h"
 #include "render/PageTexts.h"
 
 namespace lx {

@@ -1,8 +1,8 @@
 #include "render/PageTexts.h"
 
 #include "core/ProgramInfo.h"
-#include "document/FontCatalog.h"
-#include "words/Plural.h"
+#include "render/FontCatalog.h"
+#include "core/Plural.h"
 #include "words/ThemeDatabase.h"
 #include "words/WordListParser.h"
 

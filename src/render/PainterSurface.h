@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/FontCatalog.h"
+#include "render/FontCatalog.h"
 #include "render/Surface.h"
 
 #include <QFont>

@@ -1,6 +1,6 @@
 #include "words/Themes.h"
 
-#include "words/Plural.h"
+#include "core/Plural.h"
 #include "words/WordForms.h"
 
 namespace lx {

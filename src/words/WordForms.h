@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Text1252.h" // IsWindows1252
+
 #include <QString>
 
 // The forms of a word. A teacher types "l'école" or "arc-en-ciel"; the grid needs
@@ -29,8 +31,6 @@ int LetterCount(const QString& word);
 // (µ stays µ instead of becoming a Greek capital).
 QString UpperCase1252(const QString& text);
 
-// True when the character has a code in Windows-1252.
-bool IsWindows1252(QChar c);
 
 // Index 0..25 of an upper-case letter A..Z, or -1.
 inline int LetterIndex(QChar c)

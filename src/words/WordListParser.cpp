@@ -2,7 +2,7 @@
 
 #include "core/TextEditing.h"
 #include "core/TextFile.h"
-#include "words/Plural.h"
+#include "core/Plural.h"
 #include "words/WordForms.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/TextFile.h"
-#include "words/FileMenu.h"
+#include "core/FileMenu.h"
 
 #include <QByteArray>
 #include <QList>

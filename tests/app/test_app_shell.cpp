@@ -105,7 +105,7 @@ private Q_SLOTS:
             prompter = {};
             prompter.answers = c.answers;
             doc->SetModified(c.modified, true);
-            UpdateChecker check(*doc);
+            UpdateChecker check(window->actions());
             OneRequestServer server(c.response);
             check.SetUrl(server.Url());
             check.SetRunningVersion(QString::fromLatin1(c.running));
@@ -134,7 +134,7 @@ private Q_SLOTS:
         QCOMPARE(UpdateChecker::ConfiguredUrl(), QUrl(u("http://127.0.0.1:9/lexigrille?version")));
         qputenv("LEXIGRILLE_UPDATE_URL", "");
         prompter = {};
-        UpdateChecker none(*doc);
+        UpdateChecker none(window->actions());
         QVERIFY(!none.Configured());
         none.Start(true);
         QVERIFY(!none.Running());
@@ -198,9 +198,9 @@ private Q_SLOTS:
         connect(first.get(), &SingleInstance::launched, window.get(), &MainWindow::OpenFromOtherLaunch);
 
         const QString path = folder.filePath(u("Mes fiches.lxg"));
-        QVERIFY(doc->SaveDocument(path).saved);
-        doc->NewDocument();
-        QVERIFY(doc->life.documentName.isEmpty());
+        QVERIFY(window->actions().SaveTo(path).done());
+        window->actions().New();
+        QVERIFY(doc->DocumentName().isEmpty());
         // However long the first one has run.
         QFile held(runtime.filePath(key + u(".lock")));
         QVERIFY(held.open(QIODevice::ReadOnly));
@@ -212,8 +212,8 @@ private Q_SLOTS:
         QVERIFY(second.Forward({ path }));
         QVERIFY(launched.wait(5000));
         QCOMPARE(launched.at(0).at(0).toStringList(), QStringList { path });
-        QTRY_COMPARE(doc->life.documentName, u("Mes fiches.lxg"));
-        QCOMPARE(doc->life.documentPath, path);
+        QTRY_COMPARE(doc->DocumentName(), u("Mes fiches.lxg"));
+        QCOMPARE(doc->DocumentPath(), path);
         QVERIFY(prompter.asked.isEmpty());
 
         first.reset();

@@ -94,7 +94,7 @@ private Q_SLOTS:
         // The size label follows the slider at once, and marks the document.
         Find<QSlider>(u("hscTaille"))->setValue(13);
         QCOMPARE(Find<QLabel>(u("lblTaille"))->text(), u("13×13"));
-        QVERIFY(doc->life.modified);
+        QVERIFY(doc->Modified());
         // "De gauche à droite" cannot be cleared.
         Find<QCheckBox>(u("chkSens_0"))->click();
         QVERIFY(Find<QCheckBox>(u("chkSens_0"))->isChecked());
@@ -105,7 +105,7 @@ private Q_SLOTS:
         // Two words without a common letter never cross in a fill-in grid.
         doc->PasteWordList(u("abc\r\ndef\r\nghi\r\njkl\r\nmno\r\n"));
         Find<QRadioButton>(u("optTypeJeu_1"))->click();
-        doc->engine.Clock().SetLimitMs(400);
+        doc->Clock().SetLimitMs(400);
         QSignalSpy finished(window.get(), &MainWindow::generationFinished);
         bool disabledDuring = false;
         QTimer::singleShot(100, this, [&] {
@@ -118,16 +118,33 @@ private Q_SLOTS:
         QVERIFY(window->isEnabled());
         QCOMPARE(Find<QPushButton>(u("cmdGenerer"))->text(), u("Créer la grille"));
         QWidget* frame = Find<QWidget>(u("shpFlash"));
+        auto* flash = Find<QTimer>(u("tmrFlash"));
         const bool shown = frame->isVisible();
         QTRY_VERIFY_WITH_TIMEOUT(frame->isVisible() != shown, 1500);
-        Find<QRadioButton>(u("optTypeJeu_0"))->click();
-        QVERIFY2(!frame->isVisible(), "a game type change stops the blinking");
+        // A game type change, a new worksheet and an opened one each stop the blinking.
+        const std::function<void()> stops[] = {
+            [&] { Find<QRadioButton>(u("optTypeJeu_0"))->click(); },
+            [&] { QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier); },
+            [&] { window->actions().Open(folder.filePath(u("ouvert.lxg"))); },
+        };
+        test::WriteBytes(folder.filePath(u("ouvert.lxg")), "[LXGDocument]\r\nTitre=Ouvert\r\n");
+        prompter.answers = { Answer::No, Answer::No, Answer::No };
+        for (const auto& stop : stops) {
+            Find<QRadioButton>(u("optTypeJeu_1"))->click();
+            doc->PasteWordList(u("abc\r\ndef\r\nghi\r\njkl\r\nmno\r\n"));
+            Find<QPushButton>(u("cmdGenerer"))->click();
+            QVERIFY(flash->isActive());
+            stop();
+            QVERIFY(!flash->isActive());
+            QVERIFY(!frame->isVisible());
+        }
+        QCOMPARE(doc->settings().title, u("Ouvert"));
 
         // The time spent on the grid-too-small question is not the generation's.
         doc->PasteWordList(u("hippopotame\nchat\nchien\nloup\nours\n"));
         bool timing = true;
         prompter.answers = { Answer::Yes };
-        prompter.whileAsking = [&] { QTest::qWait(200), timing = Find<QTimer>(u("tmrGenerer"))->isActive(); };
+        prompter.whileAsking = [&] { QTest::qWait(200), timing = doc->Clock().Running(); };
         Find<QPushButton>(u("cmdGenerer"))->click();
         QVERIFY(!timing);
         QVERIFY(!frame->isVisible() && !doc->puzzle().TimedOut);
@@ -168,7 +185,7 @@ private Q_SLOTS:
 
     void anyTextIsTakenAndKeptAcrossGameTypes()
     {
-        const QString huge = QString(10000, QLatin1Char('w')) + u(" é😀 fin");
+        const QString huge = QString(10000, QLatin1Char('w')) + u(" é€œ fin");
         Find<QRadioButton>(u("optValeurs_1"))->click();
         for (const char* name : { "txtTitre", "txtConsigne", "txtLettresRestantes", "txtBornes_1", "txtLettre_3" }) {
             Edit(name)->setFocus();
@@ -182,6 +199,36 @@ private Q_SLOTS:
         QCOMPARE(Edit("txtConsigne")->text(), huge);
         QVERIFY(Edit("txtBornes_1")->font().bold());
         window->preview()->DrawPage(QSize(400, 560), 1.0); // draws without a crash
+    }
+
+    // What the document file cannot hold is refused where it is typed, once,
+    // by name; narrow spaces and the non-breaking hyphen are kept as they look.
+    void charactersADocumentCannotHoldAreRefused()
+    {
+        const struct { const char* box; Setting id; } boxes[] = {
+            { "txtTitre", Setting::Title }, { "txtConsigne", Setting::Instruction },
+            { "txtTheme", Setting::ThemeText }, { "txtLettresRestantes", Setting::HiddenMessage },
+        };
+        for (const auto& b : boxes) {
+            QLineEdit* box = Edit(b.box);
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClicks(box, "ABC");
+            prompter.asked.clear();
+            for (const QString& typed : { u("✏️"), u("ő") })
+                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, typed, Qt::NoModifier);
+            QCOMPARE(box->text(), u("ABC"));
+            QCOMPARE(doc->Get(b.id).toString(), u("ABC"));
+            QCOMPARE(prompter.asked.size(), 2);
+            QCOMPARE(prompter.asked[0].text, u("Le caractère « ✏ » (U+270F) ne peut pas être enregistré dans un document "
+                                               "Lexigrille : il n'a pas été ajouté."));
+            // The message box writes in capitals.
+            const bool capitals = b.id == Setting::HiddenMessage;
+            QVERIFY(prompter.asked[1].text.contains(capitals ? u("« Ő » (U+0150)") : u("« ő » (U+0151)")));
+            box->selectAll();
+            box->insert(u("ÉTÉ\u202F! 2\u20111"));
+            QCOMPARE(doc->Get(b.id).toString(), u("ÉTÉ\u00A0! 2-1"));
+        }
     }
 
     void aHiddenMessageTooLongForTheGridSaysWhichSizeTakesIt()
@@ -271,12 +318,12 @@ private Q_SLOTS:
     {
         const QString path = folder.filePath(u("Mes fiches.LXG"));
         test::WriteBytes(path, EncodeWindows1252(u("[LXGDocument]\r\nTitre=Les fruits\r\n")));
-        OpenFirstDocument(*doc, { u("\"") + path + u("\"") });
+        window->Show(window->actions().OpenFirst({ u("\"") + path + u("\"") }));
         QCOMPARE(doc->settings().title, u("Les fruits"));
         QCOMPARE(window->windowTitle(), u("Lexigrille 0.1 - Mes fiches.LXG"));
-        OpenFirstDocument(*doc, { folder.filePath(u("liste.txt")) });
+        window->Show(window->actions().OpenFirst({ folder.filePath(u("liste.txt")) }));
         QCOMPARE(doc->settings().title, QString()); // not a document: a new one
-        OpenFirstDocument(*doc, { folder.filePath(u("absent.lxg")) });
+        window->Show(window->actions().OpenFirst({ folder.filePath(u("absent.lxg")) }));
         QCOMPARE(prompter.asked.last().kind, MessageKind::Error);
     }
 };

@@ -4,6 +4,7 @@
 #include "core/Text1252.h"
 #include "document/Document.h"
 #include "document/DocumentFile.h"
+#include "support/DocumentSupport.h"
 #include "support/TextSupport.h"
 #include "words/ThemeDatabase.h"
 #include "words/WordForms.h"
@@ -77,8 +78,8 @@ TEST_F(CliTest, GeneratedPuzzlesReadBackAndSaveUnchanged)
         const CliRun r = Cli({ u("generate"), Input(input), u("-o"), Out("sortie.lxg"), u("--seed"), u("7") });
         ASSERT_EQ(r.code, 0) << r.err.toStdString();
         Document doc({ u("Arial"), u("Arial Narrow"), u("Tahoma") });
-        doc.LoadDocument(Out("sortie.lxg"));
-        EXPECT_EQ(DocumentFileBytes(doc.data), ReadAll(Out("sortie.lxg"))) << "open then save changes nothing";
+        ASSERT_TRUE(test::LoadFile(doc, Out("sortie.lxg")));
+        EXPECT_EQ(DocumentFileBytes(doc.data()), ReadAll(Out("sortie.lxg"))) << "open then save changes nothing";
         const PuzzleState& z = doc.puzzle();
         QString free; // the filler letters, in reading order
         for (int y = 0; y < 31; ++y)
@@ -158,6 +159,14 @@ TEST_F(CliTest, OutputsMatchTheExpectedFiles)
     inputs += QDir(QStringLiteral(LEXIGRILLE_DOCUMENT_CORPUS)).entryInfoList({ u("*.lxg") }, QDir::Files, QDir::Name);
     for (const QFileInfo& input : inputs) {
         const QString name = input.completeBaseName();
+        if (input.size() == 0) {
+            // An empty file is no document: refused, nothing written.
+            const CliRun r = Cli({ u("save"), input.absoluteFilePath(), u("-o"), Out("vide.lxg") });
+            EXPECT_EQ(r.code, 1);
+            EXPECT_EQ(r.err, u("« ") + input.fileName() + u(" » n'est pas un document Lexigrille.\n"));
+            EXPECT_FALSE(QFile::exists(Out("vide.lxg")));
+            continue;
+        }
         check(name + u(".save.lxg"), { u("save"), input.absoluteFilePath() }, false);
         check(name + u(".png"), { u("render"), input.absoluteFilePath(), u("--dpi"), u("50") }, true);
     }

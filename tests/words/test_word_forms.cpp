@@ -1,6 +1,6 @@
 #include "core/Text1252.h"
 #include "support/TextSupport.h"
-#include "words/Plural.h"
+#include "core/Plural.h"
 #include "words/WordForms.h"
 
 #include <gtest/gtest.h>
