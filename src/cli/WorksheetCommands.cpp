@@ -3,6 +3,7 @@
 #include "cli/Cli.h"
 
 #include "core/ProgramInfo.h"
+#include "core/Text1252.h"
 #include "document/Document.h"
 #include "document/WorksheetRecipe.h"
 #include "words/ThemeDatabase.h"
@@ -23,6 +24,22 @@ QString ValidThemes()
     for (int i = 0; i < kThemeCount; ++i)
         names << QStringLiteral("« ") + ThemeName(i) + QStringLiteral(" »");
     return names.join(QStringLiteral(", "));
+}
+
+// A text option as a document keeps it; nullopt, with the error set, when it
+// holds a character the document file cannot.
+std::optional<QString> TextOption(Options& o, const QString& name)
+{
+    const QString text = AdaptToWindows1252(o.Value(name));
+    if (const QStringList unfit = UnfitCharacters(text); !unfit.isEmpty()) {
+        if (o.error.isEmpty()) {
+            o.error = QStringLiteral("L'option %1 contient %2 %3, qu'un document Lexigrille ne peut pas enregistrer.")
+                          .arg(name, unfit.size() == 1 ? QStringLiteral("le caractère") : QStringLiteral("les caractères"),
+                               NameCharacters(unfit));
+        }
+        return std::nullopt;
+    }
+    return text;
 }
 
 // The recipe the options describe; nullopt, with the error set, when they do not read.
@@ -48,6 +65,8 @@ std::optional<WorksheetRecipe> ReadRecipe(Options& o)
             return fail(QStringLiteral("Classe inconnue : « %1 ». Classes possibles : CP, CE1, CE2, CM1, CM2.").arg(name));
         r.levels << level;
     }
+    if (o.Has(QStringLiteral("--theme")) && !TextOption(o, QStringLiteral("--theme")))
+        return std::nullopt;
     for (const QString& name : o.All(QStringLiteral("--theme"))) {
         const int theme = ThemeIndexOfName(name);
         if (theme < 0)
@@ -86,10 +105,14 @@ std::optional<WorksheetRecipe> ReadRecipe(Options& o)
                             .arg(o.Value(QStringLiteral("--lower"))));
         r.lowerHalf = half;
     }
-    if (o.Has(QStringLiteral("--title")))
-        r.title = o.Value(QStringLiteral("--title"));
-    if (o.Has(QStringLiteral("--instruction")))
-        r.instruction = o.Value(QStringLiteral("--instruction"));
+    for (const auto& [name, field] : { std::pair { QStringLiteral("--title"), &r.title },
+                                       std::pair { QStringLiteral("--instruction"), &r.instruction } }) {
+        if (!o.Has(name))
+            continue;
+        *field = TextOption(o, name);
+        if (!*field)
+            return std::nullopt;
+    }
     return r;
 }
 

@@ -153,7 +153,7 @@ void DocumentRenderer::DrawSolutionStrokes()
     for (int k = 0; k < count; ++k) {
         const WordEntry& e = z.WordEntries[k];
         // A word that could not be placed has no cells to strike.
-        if (e.direction < 0 || e.direction > 7 || e.gridText.isEmpty())
+        if (!EntryInside(e, int(e.gridText.size()), LastIndex(z) + 1))
             continue;
         const DirectionStep step = kDirectionSteps[e.direction];
         const double length = double(e.gridText.size());
@@ -178,6 +178,8 @@ void DocumentRenderer::DrawHighlight()
     const double x = e.x;
     const double y = e.y;
     const double L = LetterCount(words.Word(words.current));
+    if (!EntryInside(e, int(L), LastIndex(z) + 1))
+        return;
     const double ox = data_.settings.GridOriginX;
     const double oy = data_.settings.GridOriginY;
     const double c = layout_.CellSize;

@@ -1,6 +1,7 @@
 // The shell around the worksheet: the About box, the update check against a
 // loopback HTTP server of the test's own, and one Lexigrille per user.
 #include "app/AboutBox.h"
+#include "app/BusyState.h"
 #include "app/SingleInstance.h"
 #include "app/UpdateCheck.h"
 #include "app/WindowFixture.h"
@@ -10,6 +11,7 @@
 #include <QLockFile>
 #include <QNetworkProxy>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QUrlQuery>
@@ -186,6 +188,33 @@ private Q_SLOTS:
             QCOMPARE(opened[1].path(), QString::fromLatin1(kMakerEmail));
             QCOMPARE(QUrlQuery(opened[1]).queryItemValue(u("subject"), QUrl::FullyDecoded), u("[Lexigrille 0.1] "));
         }
+    }
+
+    // A report that arrives while a grid is being made waits for it: no question
+    // (and no save question after it) in the middle of a generation.
+    void theUpdateReportWaitsForTheGeneration()
+    {
+        OneRequestServer server(Http("200 OK", "9.9"));
+        UpdateChecker& check = window->updates();
+        check.SetUrl(server.Url());
+        check.SetTimeoutMs(3000);
+        bool askedWhileBusy = false;
+        prompter.whileAsking = [&] { askedWhileBusy = askedWhileBusy || window->busy().Busy(); };
+        prompter.answers = { Answer::No };
+        doc->PasteWordList(u("abc\r\ndef\r\nghi\r\njkl\r\nmno\r\n"));
+        window->findChild<QRadioButton*>(u("optTypeJeu_1"))->click();
+        doc->Clock().SetLimitMs(800);
+        QSignalSpy finished(&check, &UpdateChecker::finished);
+        bool replied = false;
+        QTimer::singleShot(20, this, [&] { check.Start(false); });
+        QTimer::singleShot(600, this, [&] { replied = !check.Running(); });
+        window->findChild<QPushButton*>(u("cmdGenerer"))->click();
+        QVERIFY(replied);
+        QVERIFY(prompter.asked.isEmpty());
+        QVERIFY(finished.wait(3000));
+        QVERIFY(!askedWhileBusy);
+        QCOMPARE(prompter.asked.size(), 1);
+        QCOMPARE(prompter.asked[0].kind, MessageKind::Offer);
     }
 
     // A second launch hands its document to the first; the first one's end, or crash, frees the place.

@@ -244,6 +244,11 @@ TEST_F(CliWorksheets, WrongCommandsAreRefusedAndNothingIsWritten)
         { {}, 1, "Choisissez les mots" },
         { { u("--level"), u("CP"), u("--couleur"), u("rouge") }, 1, "Option inconnue : --couleur." },
         { { u("--level"), u("CM2"), u("--theme"), u("Météo") }, 1, "Aucun mot ne correspond à ces choix." },
+        // What a document file cannot hold is named, never written as "?".
+        { { u("--level"), u("CP"), u("--title"), u("Les animaux ✏️ ő") }, 1,
+          "L'option --title contient les caractères « ✏ » (U+270F) et « ő » (U+0151), qu'un document Lexigrille ne peut pas enregistrer." },
+        { { u("--level"), u("CP"), u("--instruction"), u("Trouve 🐱") }, 1, "L'option --instruction contient le caractère « 🐱 » (U+1F431)" },
+        { { u("--level"), u("CP"), u("--theme"), u("Animaux 🐱") }, 1, "L'option --theme contient le caractère « 🐱 »" },
     };
     for (const Case& c : choices) {
         cases.push_back({ QStringList { u("new"), u("-o"), u("x.lxg") } + c.args, c.code, c.message });

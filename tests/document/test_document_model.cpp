@@ -15,6 +15,7 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -240,6 +241,65 @@ TEST(DocumentRendering, DrawingThePageTwiceLeavesTheDocumentAsItWas)
         DocumentRenderer(doc.data(), u("Arial"), u("pied")).RenderDocument(surface, 1.0);
     }
     EXPECT_EQ(DocumentText(doc.data()), before);
+}
+
+// A puzzle is drawn only as the game it was made for: switching the game shows
+// the one made for the new game while the words stay the same, else an empty grid.
+TEST(DocumentGameType, APuzzleIsNeverShownAsAnotherGames)
+{
+    Document doc(kFonts);
+    test::AddWords(doc, { "chat", "chien", "loup", "lion", "ours", "tigre" });
+    ASSERT_TRUE(doc.Generate().succeeded());
+    const PuzzleState search = doc.puzzle();
+    doc.Change(Setting::GameType, int(GameType::FillIn));
+    EXPECT_TRUE(doc.puzzle().LetterGrid == PuzzleState().LetterGrid) << "no word-search letter in the fill-in grid";
+    EXPECT_EQ(doc.puzzle().gameType, GameType::FillIn);
+    ASSERT_TRUE(doc.Generate().succeeded());
+    const PuzzleState fillIn = doc.puzzle();
+    doc.Change(Setting::GameType, int(GameType::WordSearch));
+    EXPECT_TRUE(doc.puzzle().LetterGrid == search.LetterGrid);
+    EXPECT_EQ(doc.puzzle().WordEntries, search.WordEntries);
+    doc.Change(Setting::GameType, int(GameType::FillIn));
+    EXPECT_TRUE(doc.puzzle().LetterGrid == fillIn.LetterGrid);
+    // Other words: what was made of the old ones is gone.
+    doc.SetWordChecked(doc.words().Find(u("tigre")), false);
+    doc.Change(Setting::GameType, int(GameType::WordSearch));
+    EXPECT_TRUE(doc.puzzle().LetterGrid == PuzzleState().LetterGrid);
+}
+
+// Saved, reopened and saved again after each kind of edit, a document gives
+// the same bytes: what is saved is what reopens.
+TEST(DocumentFileRoundTrip, EveryKindOfEditReopensAsSaved)
+{
+    QTemporaryDir dir;
+    DefaultPrompter prompter;
+    const std::function<void(Document&)> edits[] = {
+        [](Document& d) { d.Change(Setting::Title, u("Les « animaux » ; été !")); },
+        [](Document& d) { d.Change(Setting::GameType, 1); ASSERT_TRUE(d.Generate().succeeded()); },
+        [](Document& d) { d.Change(Setting::GameType, 1); ASSERT_TRUE(d.Generate().succeeded()); d.ChooseRevealLetter(3); },
+        [](Document& d) { d.Change(Setting::GameType, 1); ASSERT_TRUE(d.Generate().succeeded()); d.ChooseRevealLetter(-1); },
+        [](Document& d) { d.Change(Setting::GameType, 1); ASSERT_TRUE(d.Generate().succeeded()); d.Change(Setting::GameType, 0); },
+        [](Document& d) { d.Change(Setting::GameType, 2); ASSERT_TRUE(d.Generate().succeeded()); d.SetLetterCodeText(0, u("x")); },
+        [](Document& d) { d.Change(Setting::GameType, 2); d.Change(Setting::ValueMode, 1); d.Change(Setting::RangeFrom, u("40")); d.LeaveBounds(); },
+        [](Document& d) { d.Change(Setting::RandomFill, false); d.Change(Setting::HiddenMessage, u("BRAVO")); ASSERT_TRUE(d.Generate().succeeded()); },
+        [](Document& d) { ASSERT_TRUE(d.Generate().succeeded()); d.SetWordChecked(0, false); },
+        [](Document& d) { d.SetMaxLetters(4); d.SelectAllWords(true); },
+        [](Document& d) { d.Change(Setting::Direction5, true); d.Change(Setting::LowerHalf, 2); d.Change(Setting::GridSize, 14); },
+    };
+    int n = 0;
+    for (const auto& edit : edits) {
+        SCOPED_TRACE(n);
+        Document doc(kFonts);
+        test::AddWords(doc, { "chat", "chien", "loup", "lion", "ours", "tigre" });
+        edit(doc);
+        const QString first = dir.filePath(QStringLiteral("%1a.lxg").arg(n)), second = dir.filePath(QStringLiteral("%1b.lxg").arg(n));
+        ASSERT_TRUE(DocumentActions(doc, prompter, {}).SaveTo(first).done());
+        Document back(kFonts);
+        ASSERT_TRUE(DocumentActions(back, prompter, {}).Load(first).done());
+        ASSERT_TRUE(DocumentActions(back, prompter, {}).SaveTo(second).done());
+        EXPECT_EQ(test::ReadAll(second), test::ReadAll(first));
+        ++n;
+    }
 }
 
 TEST(WordHighlight, OfAClickedWord)

@@ -249,7 +249,9 @@ TEST(PageLayout, SolutionStrokesOfEveryDirection)
         PlaceWord(d, u(k.word), k.x, k.y, k.direction);
     d.puzzle.WordEntries.removeFirst();
     d.puzzle.WordEntries.append(WordEntry {}); // a word that could not be placed: no stroke
-    d.puzzle.WordCount = 9;
+    d.puzzle.WordEntries.append(WordEntry { 9, 2, 0, u("HIPPOPOTAME") }); // a damaged file's: it would leave the grid
+    d.puzzle.WordEntries.append(WordEntry { 40, -3, 5, u("OURS") });
+    d.puzzle.WordCount = 11;
     const Ops struck = strokes();
     EXPECT_EQ(struck.size(), 8);
     const double c = kSearchCell;
