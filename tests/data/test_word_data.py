@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """test_word_data.py DATA_DIR: the level files, ready lists and Lisez_moi.txt of the program
 folder: Windows-1252 CR LF, entry format, spelling (hunspell fr_FR), made from the table by
-tools/build-word-data.py, sizes, grading, verb groups, masculine adjectives, Espace themes."""
+tools/build-word-data.py, sizes, grading, verb groups, masculine adjectives, Espace themes, no verb
+outside the verb themes and only nouns in the themes that name a kind of thing."""
 
 import os
 import re
@@ -24,6 +25,13 @@ SPACE_WORDS = set("""planète astronaute astronome fusée étoile lune soleil un
     comète satellite astéroïde météorite constellation cosmonaute spationaute orbite
     télescope observatoire planétarium cosmos""".split()) | {
     "navette spatiale", "fusée spatiale", "système solaire", "voie lactée"}
+VERB_THEMES = "123"
+# Themes that name a kind of thing (Animaux, Fruits, Transports...): a sheet titled after one
+# lists members of that kind, so its words are nouns, never a verb (hennir) or an adjective
+# (nuageux). Couleurs names a kind too, but colours are adjectives as much as nouns.
+THING_THEMES = "ArClFLmtViOIPu"
+# Nouns that the dictionary knows only as adjectives or participles.
+NOUNS_AS_ADJECTIVES = {"enseignant", "feuillu", "frisée", "funiculaire", "rongeur"}
 
 ENTRY_RE = re.compile(f"^([{THEME_CODES}])([{THEME_CODES}-])  (.*)$")
 WORD_RE = re.compile(r"^[a-zàâäçéèêëîïôöùûüÿœæ]+(?:[- ']?[a-zàâäçéèêëîïôöùûüÿœæ]+)*$")
@@ -123,13 +131,14 @@ def check_level_contents(levels):
     return themes_of
 
 def check_morphology(themes_of):
-    verbs = {w: [c for c in codes if c in "123"] for w, codes in themes_of.items()
-             if set(codes) & set("123")}
+    verbs = {w: [c for c in codes if c in VERB_THEMES] for w, codes in themes_of.items()
+             if set(codes) & set(VERB_THEMES)}
     adjectives = {w for w, codes in themes_of.items() if "d" in codes}
-    morph = {w: [] for w in set(verbs) | adjectives}
+    morph = {t: [] for w in themes_of for t in [w] + SEPARATORS.split(w) if t}
     for line in hunspell("-m", sorted(morph)).splitlines():
         word, _, analysis = line.partition("  ")
         morph.get(word, []).append(analysis)
+    check_kinds(themes_of, morph)
     for w, themed in sorted(verbs.items()):
         groups = {m.group(1) for a in morph[w] if "po:infi" in a and a.startswith(f"st:{w} ")
                   for m in [re.search(r"po:v(\d)", a)] if m}
@@ -140,6 +149,19 @@ def check_morphology(themes_of):
     for w in sorted(adjectives):
         if not any("po:adj" in a and re.search(r"is:(mas|epi)", a) for a in morph[w]):
             fail(f"{w!r} is in Adjectifs but hunspell knows no masculine adjective {w!r}")
+
+def check_kinds(themes_of, morph):
+    def noun(w):
+        return w in NOUNS_AS_ADJECTIVES or any("po:nom" in a for a in morph.get(w, []))
+    for w, codes in sorted(themes_of.items()):
+        others = [c for c in codes if c not in VERB_THEMES]
+        if others and not noun(w) and any("po:infi" in a and a.startswith(f"st:{w} ")
+                                          for a in morph[w]):
+            fail(f"{w!r} is a verb: it belongs to a verb theme only, not to {'+'.join(others)}")
+        elif (things := [c for c in codes if c in THING_THEMES]) \
+                and not any(noun(t) for t in {w, *SEPARATORS.split(w)} if t):
+            fail(f"{w!r} is in theme {'+'.join(things)}, which lists things, but hunspell "
+                 f"knows no noun {w!r}")
 
 def check_generated(data_dir):
     script = os.path.join(os.path.dirname(os.path.abspath(data_dir)), "tools", "build-word-data.py")
