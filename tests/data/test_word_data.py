@@ -14,6 +14,7 @@ THEME_CODES = "édaArCoERlFLIMimuNnOPTt123V"
 LEVEL_FILES = ["DB 01-07 (CP).txt", "DB 08-11 (CE1).txt", "DB 12-15 (CE2).txt",
                "DB 16-19 (CM1).txt", "DB 20-23 (CM2).txt"]
 README = "Lisez_moi.txt"
+IMAGES = "images.txt"  # the pictures of the words (test_images.py): no word list
 MIN_PER_THEME, PER_LEVEL, MIN_DISTINCT = 12, (400, 1000), 2500
 MAX_LETTERS, LIST_SIZE = 15, (15, 30)
 CP_SHORT_SHARE = 0.75  # share of CP words with at most 7 letters
@@ -174,7 +175,8 @@ def check_generated(data_dir):
 def read_word_lists(data_dir):
     lists = {}
     for name in sorted(os.listdir(data_dir)):
-        if name.lower().endswith(".txt") and name[:3] != "DB " and name.lower() != README.lower():
+        if name.lower().endswith(".txt") and name[:3] != "DB " \
+                and name.lower() not in (README.lower(), IMAGES):
             words = [l for l in read_lines(os.path.join(data_dir, name)) or []
                      if l.strip() and not l.startswith("/")]
             for w in words:
