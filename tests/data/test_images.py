@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""test_images.py DATA_DIR [FONT]: the pictures of the words, images.txt of the program folder:
+"""test_images.py DATA_DIR: the pictures of the words, images.txt of the program folder:
 UTF-8 with a byte-order mark, "word U+XXXX" lines, each word once and in the CP or CE1 level file,
 every code point drawn by the Symbola font (fonts-symbola), at least 300 words."""
 
@@ -18,46 +18,22 @@ fail = failures.append
 
 
 def drawn_code_points(path):
-    """The code points that the TrueType font at path maps to a glyph with an outline."""
+    """The code points that the TrueType font at path maps to a glyph with an outline (read from
+    its cmap subtable of format 12, which Symbola has for its pictographs beyond U+FFFF)."""
     with open(path, "rb") as f:
         data = f.read()
-    tables = {}
-    for i in range(struct.unpack(">H", data[4:6])[0]):
-        tag, _, offset, length = struct.unpack(">4sIII", data[12 + 16 * i:28 + 16 * i])
-        tables[tag.decode("latin-1")] = (offset, length)
-    cmap = tables["cmap"][0]
-    subtables = {struct.unpack(">HH", data[cmap + 4 + 8 * i:cmap + 8 + 8 * i]):
-                 cmap + struct.unpack(">I", data[cmap + 8 + 8 * i:cmap + 12 + 8 * i])[0]
-                 for i in range(struct.unpack(">H", data[cmap + 2:cmap + 4])[0])}
-    glyphs = {}
-    start = subtables.get((3, 10)) or subtables.get((0, 4))
-    if start is not None and struct.unpack(">H", data[start:start + 2])[0] == 12:
-        for i in range(struct.unpack(">I", data[start + 12:start + 16])[0]):
-            first, last, glyph = struct.unpack(">III", data[start + 16 + 12 * i:start + 28 + 12 * i])
-            glyphs.update((c, glyph + c - first) for c in range(first, last + 1))
-    else:
-        start = subtables[(3, 1)]
-        segments = struct.unpack(">H", data[start + 6:start + 8])[0] // 2
-        arrays = [struct.unpack(f">{segments}H", data[a:a + 2 * segments]) for a in (
-            start + 14, start + 16 + 2 * segments, start + 16 + 4 * segments, start + 16 + 6 * segments)]
-        for s, (end, first, delta, range_offset) in enumerate(zip(*arrays)):
-            for c in range(first, end + 1):
-                if range_offset == 0:
-                    glyphs[c] = (c + delta) & 0xFFFF
-                else:
-                    at = start + 16 + 6 * segments + 2 * s + range_offset + 2 * (c - first)
-                    g = struct.unpack(">H", data[at:at + 2])[0]
-                    glyphs[c] = (g + delta) & 0xFFFF if g else 0
-    long_offsets = struct.unpack(">h", data[tables["head"][0] + 50:tables["head"][0] + 52])[0]
-    loca = tables["loca"][0]
-
-    def has_outline(glyph):  # a glyph of zero length (a space) draws nothing
-        if long_offsets:
-            begin, end = struct.unpack(">II", data[loca + 4 * glyph:loca + 4 * glyph + 8])
-        else:
-            begin, end = struct.unpack(">HH", data[loca + 2 * glyph:loca + 2 * glyph + 4])
-        return end > begin
-    return {c for c, g in glyphs.items() if g and has_outline(g)}
+    def u16(at): return struct.unpack_from(">H", data, at)[0]
+    def u32(at): return struct.unpack_from(">I", data, at)[0]
+    tables = {data[12 + 16 * i:16 + 16 * i]: u32(20 + 16 * i) for i in range(u16(4))}
+    cmap, loca, long_loca = tables[b"cmap"], tables[b"loca"], u16(tables[b"head"] + 50)
+    starts = [cmap + u32(cmap + 8 + 8 * i) for i in range(u16(cmap + 2))]
+    table = next(t for t in starts if u16(t) == 12)
+    glyphs = {c: glyph + c - first for i in range(u32(table + 12))
+              for first, last, glyph in [struct.unpack_from(">III", data, table + 16 + 12 * i)]
+              for c in range(first, last + 1)}
+    # A glyph of zero length in the location table draws nothing (a space).
+    start = (lambda g: u32(loca + 4 * g)) if long_loca else (lambda g: 2 * u16(loca + 2 * g))
+    return {c for c, g in glyphs.items() if g and start(g + 1) > start(g)}
 
 
 def level_words(data_dir):
@@ -69,14 +45,13 @@ def level_words(data_dir):
 
 
 def main():
-    if len(sys.argv) not in (2, 3) or not os.path.isdir(sys.argv[1]):
-        sys.exit("usage: test_images.py DATA_DIR [FONT]")
-    font = sys.argv[2] if len(sys.argv) == 3 else FONT
-    if not os.path.isfile(font):
-        sys.exit(f"FAIL: {font} is missing; install fonts-symbola")
-    drawn = drawn_code_points(font)
+    if len(sys.argv) != 2 or not os.path.isdir(sys.argv[1]):
+        sys.exit("usage: test_images.py DATA_DIR")
+    if not os.path.isfile(FONT):
+        sys.exit(f"FAIL: {FONT} is missing; install fonts-symbola")
+    drawn = drawn_code_points(FONT)
     if not {0x1F431, 0x1F34E, 0x2708} <= drawn:
-        sys.exit(f"FAIL: {font} does not draw the cat, the apple and the plane of Symbola")
+        sys.exit(f"FAIL: {FONT} does not draw the cat, the apple and the plane of Symbola")
     with open(os.path.join(sys.argv[1], IMAGES), "rb") as f:
         raw = f.read()
     if not raw.startswith(b"\xef\xbb\xbf"):

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""test_word_data.py DATA_DIR: the level files, ready lists and Lisez_moi.txt of the program
-folder: Windows-1252 CR LF, entry format, spelling (hunspell fr_FR), made from the table by
+"""test_word_data.py DATA_DIR: the level files, ready lists, unfit words and Lisez_moi.txt of the
+program folder: Windows-1252 CR LF, entry format, spelling (hunspell fr_FR), made from the table by
 tools/build-word-data.py, sizes, grading, verb groups, masculine adjectives, Espace themes, no verb
 outside the verb themes and only nouns in the themes that name a kind of thing."""
 
@@ -9,12 +9,14 @@ import re
 import shutil
 import subprocess
 import sys
+import unicodedata
 
 THEME_CODES = "édaArCoERlFLIMimuNnOPTt123V"
 LEVEL_FILES = ["DB 01-07 (CP).txt", "DB 08-11 (CE1).txt", "DB 12-15 (CE2).txt",
                "DB 16-19 (CM1).txt", "DB 20-23 (CM2).txt"]
 README = "Lisez_moi.txt"
 IMAGES = "images.txt"  # the pictures of the words (test_images.py): no word list
+UNFIT_WORDS = os.path.join("filtres", "mots-exclus.txt")
 MIN_PER_THEME, PER_LEVEL, MIN_DISTINCT = 12, (400, 1000), 2500
 MAX_LETTERS, LIST_SIZE = 15, (15, 30)
 CP_SHORT_SHARE = 0.75  # share of CP words with at most 7 letters
@@ -191,6 +193,20 @@ def read_word_lists(data_dir):
     read_lines(os.path.join(data_dir, README))
     return lists
 
+def grid_form(word):
+    """Upper case, no accents, letters only: how the word search compares words."""
+    folded = unicodedata.normalize("NFD", word.upper().replace("Œ", "OE").replace("Æ", "AE"))
+    return "".join(c for c in folded if "A" <= c <= "Z")
+
+def check_unfit_words(data_dir, words_by_file):
+    """The words filler letters must never spell: never a word a teacher may list."""
+    unfit = {grid_form(l): l for l in read_lines(os.path.join(data_dir, UNFIT_WORDS)) or []
+             if l.strip() and not l.startswith("/")}
+    for name, words in words_by_file.items():
+        for w in words:
+            if grid_form(w) in unfit:
+                fail(f"{name}: {w!r} is also an unfit word ({unfit[grid_form(w)]!r}, {UNFIT_WORDS})")
+
 def check_spelling(words_by_file):
     parts = {p for ws in words_by_file.values() for w in ws for p in w.split(" ")}
     ok = known({t for p in parts for t in SEPARATORS.split(p) if t}
@@ -213,7 +229,9 @@ def main():
     themes_of = check_level_contents(levels)
     check_generated(sys.argv[1])
     words = {name: [w for _, w in entries] for name, entries in levels.items()}
-    check_spelling({**words, **read_word_lists(sys.argv[1])})
+    all_words = {**words, **read_word_lists(sys.argv[1])}
+    check_spelling(all_words)
+    check_unfit_words(sys.argv[1], all_words)
     check_morphology(themes_of)
     print(f"{len(themes_of)} distinct words; entries per file: "
           + ", ".join(f"{n[10:-5]} {len(e)}" for n, e in levels.items()))
