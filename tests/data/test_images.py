@@ -16,7 +16,6 @@ LINE_RE = re.compile(r"^(\S(?:.*\S)?)\s+U\+([0-9A-Fa-f]{4,6})$")
 failures = []
 fail = failures.append
 
-
 def drawn_code_points(path):
     """The code points that the TrueType font at path maps to a glyph with an outline (read from
     its cmap subtable of format 12, which Symbola has for its pictographs beyond U+FFFF)."""
@@ -35,32 +34,21 @@ def drawn_code_points(path):
     start = (lambda g: u32(loca + 4 * g)) if long_loca else (lambda g: 2 * u16(loca + 2 * g))
     return {c for c, g in glyphs.items() if g and start(g + 1) > start(g)}
 
-
 def level_words(data_dir):
-    words = set()
-    for name in LEVEL_FILES:
-        with open(os.path.join(data_dir, name), encoding="cp1252", newline="") as f:
-            words |= {line[4:] for line in f.read().split("\r\n") if line and line[0] != "/"}
-    return words
-
+    texts = [open(os.path.join(data_dir, n), encoding="cp1252", newline="").read() for n in LEVEL_FILES]
+    return {line[4:] for text in texts for line in text.split("\r\n") if line and line[0] != "/"}
 
 def main():
     if len(sys.argv) != 2 or not os.path.isdir(sys.argv[1]):
         sys.exit("usage: test_images.py DATA_DIR")
     if not os.path.isfile(FONT):
         sys.exit(f"FAIL: {FONT} is missing; install fonts-symbola")
-    drawn = drawn_code_points(FONT)
-    if not {0x1F431, 0x1F34E, 0x2708} <= drawn:
-        sys.exit(f"FAIL: {FONT} does not draw the cat, the apple and the plane of Symbola")
+    drawn, known, seen = drawn_code_points(FONT), level_words(sys.argv[1]), {}
     with open(os.path.join(sys.argv[1], IMAGES), "rb") as f:
         raw = f.read()
     if not raw.startswith(b"\xef\xbb\xbf"):
         fail(f"{IMAGES}: does not start with the UTF-8 byte-order mark")
-    try:
-        text = raw.decode("utf-8-sig")
-    except UnicodeDecodeError as error:
-        sys.exit(f"FAIL: {IMAGES}: byte {error.start} is not UTF-8")
-    known, seen = level_words(sys.argv[1]), {}
+    text = raw.decode("utf-8-sig", errors="replace")  # a byte that is no UTF-8 spoils its word
     for number, line in enumerate(re.split(r"\r\n|\r|\n", text), start=1):
         if not line.strip() or line.startswith("#"):
             continue
@@ -83,7 +71,6 @@ def main():
         print("FAIL: " + message)
     print(f"{len(failures)} problem(s) in {IMAGES}" if failures else f"{IMAGES} OK")
     return 1 if failures else 0
-
 
 if __name__ == "__main__":
     sys.exit(main())

@@ -193,8 +193,7 @@ def read_word_lists(data_dir):
     read_lines(os.path.join(data_dir, README))
     return lists
 
-def grid_form(word):
-    """Upper case, no accents, letters only: how the word search compares words."""
+def grid_form(word):  # upper case, no accents, letters only, as the word search compares
     folded = unicodedata.normalize("NFD", word.upper().replace("Œ", "OE").replace("Æ", "AE"))
     return "".join(c for c in folded if "A" <= c <= "Z")
 
@@ -202,10 +201,8 @@ def check_unfit_words(data_dir, words_by_file):
     """The words filler letters must never spell: never a word a teacher may list."""
     unfit = {grid_form(l): l for l in read_lines(os.path.join(data_dir, UNFIT_WORDS)) or []
              if l.strip() and not l.startswith("/")}
-    for name, words in words_by_file.items():
-        for w in words:
-            if grid_form(w) in unfit:
-                fail(f"{name}: {w!r} is also an unfit word ({unfit[grid_form(w)]!r}, {UNFIT_WORDS})")
+    for name, w in [(n, w) for n, ws in words_by_file.items() for w in ws if grid_form(w) in unfit]:
+        fail(f"{name}: {w!r} is also an unfit word ({unfit[grid_form(w)]!r}, {UNFIT_WORDS})")
 
 def check_spelling(words_by_file):
     parts = {p for ws in words_by_file.values() for w in ws for p in w.split(" ")}
@@ -229,9 +226,8 @@ def main():
     themes_of = check_level_contents(levels)
     check_generated(sys.argv[1])
     words = {name: [w for _, w in entries] for name, entries in levels.items()}
-    all_words = {**words, **read_word_lists(sys.argv[1])}
-    check_spelling(all_words)
-    check_unfit_words(sys.argv[1], all_words)
+    check_spelling(words := {**words, **read_word_lists(sys.argv[1])})
+    check_unfit_words(sys.argv[1], words)
     check_morphology(themes_of)
     print(f"{len(themes_of)} distinct words; entries per file: "
           + ", ".join(f"{n[10:-5]} {len(e)}" for n, e in levels.items()))
