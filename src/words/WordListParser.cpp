@@ -191,10 +191,11 @@ QString ListThemeName(const QString& path)
 
 FileMenu BuildWordListMenu(const QStringList& folders)
 {
-    // The level files and the read-me are no word lists.
+    // The level files, the read-me and the pictures' table are no word lists.
     return BuildFileMenu(folders, QStringLiteral(".txt"), kWordListMenuItems, u("liste¤ disponible¤"), [](const QString& name) {
         return name.startsWith(QStringLiteral("DB "), Qt::CaseInsensitive)
-            || name.compare(QStringLiteral("Lisez_moi.txt"), Qt::CaseInsensitive) == 0;
+            || name.compare(QStringLiteral("Lisez_moi.txt"), Qt::CaseInsensitive) == 0
+            || name.compare(QStringLiteral("images.txt"), Qt::CaseInsensitive) == 0;
     });
 }
 

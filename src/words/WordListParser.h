@@ -82,7 +82,8 @@ QString ListThemeName(const QString& path);
 
 // The lists menu ("0 liste disponible", "2 listes disponibles"): the ".txt"
 // files of the folders in turn (the teacher's, then the program's), leaving
-// out the level files ("DB " first) and "Lisez_moi.txt"; at most
+// out the level files ("DB " first), "Lisez_moi.txt" and the pictures'
+// table "images.txt"; at most
 // kWordListMenuItems items.
 FileMenu BuildWordListMenu(const QStringList& folders);
 

@@ -344,6 +344,7 @@ TEST_F(DocumentCommands, MenusListTheTeachersFilesFirstEachNameOnce)
     WriteBytes(program.filePath(u("fruits.txt")), "kiwi\r\n");
     WriteBytes(program.filePath(u("Légumes.txt")), "chou\r\n");
     WriteBytes(program.filePath(u("DB 01-07 (CP).txt")), "A-  chat\r\n");
+    WriteBytes(program.filePath(u("images.txt")), "chat U+1F408\r\n");
     const FileMenu lists = actions.AvailableWordLists();
     ASSERT_EQ(lists.items.size(), 2);
     EXPECT_EQ(lists.items[0].path, fewer.filePath(u("Fruits.txt")));
