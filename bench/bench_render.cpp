@@ -17,6 +17,9 @@
 // with a copy below.
 #include "document/Document.h"
 #include "render/FontCatalog.h"
+#include "document/Versions.h"
+#include "render/PageExport.h"
+#include "render/SheetPlan.h"
 #include "render/DocumentRenderer.h"
 #include "render/PainterSurface.h"
 #include "render/RecordingSurface.h"
@@ -30,6 +33,9 @@
 
 #include <algorithm>
 #include <iterator>
+#include <QDir>
+#include <QTemporaryDir>
+
 #include <memory>
 #include <optional>
 
@@ -155,6 +161,31 @@ void BM_RenderLayoutOnly(benchmark::State& state)
     state.SetLabel(lx::GameTypeCaption(type).toStdString());
 }
 BENCHMARK(BM_RenderLayoutOnly)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+
+// "Versions différentes" at 30 for a class: the generations, then the PDF of
+// their sheets (pupils' sheets two versions each, the keys at the end).
+void BM_PrintThirtyVersions(benchmark::State& state)
+{
+    lx::Document doc(lx::FontCatalog::Installed().Names());
+    QStringList lines;
+    for (const char* w : kFarm)
+        lines << QString::fromUtf8(w);
+    doc.ParseWordListText(lines.join(QLatin1Char('\n')));
+    doc.Change(lx::Setting::GridSize, 12);
+    doc.Change(lx::Setting::Direction2, true);
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("versions.pdf"));
+    std::int64_t sheets = 0;
+    for (auto _ : state) {
+        const lx::Versions versions = lx::MakeVersions(doc, 30, 7);
+        lx::PrintPlan plan;
+        if (!lx::WritePagesPdf(versions.pages, path, nullptr, nullptr, &plan))
+            state.SkipWithError("the PDF could not be written");
+        sheets = plan.sheets.size();
+    }
+    state.counters["sheets"] = double(sheets);
+}
+BENCHMARK(BM_PrintThirtyVersions)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "app/BusyState.h"
 #include "app/PreviewWidget.h"
 #include "app/UpdateCheck.h"
+#include "render/SheetPlan.h"
 #include "app/WidgetPrompter.h"
 #include "document/Document.h"
 #include "render/FontCatalog.h"
@@ -75,6 +76,12 @@ MainWindow::MainWindow(Document& doc, DocumentFolders folders, Prompter* prompte
     lblAvertissement_->setStyleSheet(QStringLiteral("color: #c00000;"));
     lblAvertissement_->hide();
     page->addWidget(lblAvertissement_);
+    // Where the lower half goes when the worksheet takes the whole page.
+    lblDeuxiemePage_ = new QLabel(central);
+    lblDeuxiemePage_->setObjectName(QStringLiteral("lblDeuxiemePage"));
+    lblDeuxiemePage_->setWordWrap(true);
+    lblDeuxiemePage_->hide();
+    page->addWidget(lblDeuxiemePage_);
     body->addLayout(page, 1);
     setCentralWidget(central);
 
@@ -176,6 +183,9 @@ void MainWindow::OnPageLaidOut(const PageLayout& layout)
     doc_.SetLowerHalfAvailable(layout.LowerHalfAvailable);
     lblAvertissement_->setText(layout.OverflowText);
     lblAvertissement_->setVisible(layout.Overflow);
+    const QString notice = LowerHalfNotice(doc_.settings().lowerHalf, layout.LowerHalfAvailable);
+    lblDeuxiemePage_->setText(notice);
+    lblDeuxiemePage_->setVisible(!notice.isEmpty());
 }
 
 void MainWindow::FocusHolder()

@@ -127,6 +127,7 @@ private:
     Controls c_;
     PreviewWidget* preview_ = nullptr;
     QLabel* lblAvertissement_ = nullptr;
+    QLabel* lblDeuxiemePage_ = nullptr;
     WordListModel* wordModel_ = nullptr;
     QTimer* tmrFlash_ = nullptr;
     UpdateChecker* updates_ = nullptr;

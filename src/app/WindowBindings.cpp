@@ -135,6 +135,9 @@ void MainWindow::BindSettings()
     check(c_.chkMajuscules, Setting::Uppercase);
     check(c_.chkSeparation, Setting::SeparateColumns);
     check(c_.chkCases, Setting::VisibleCells);
+    check(c_.chkAdapter, Setting::FitToPage);
+    check(c_.chkPrenom, Setting::NameLine);
+    check(c_.chkIndiquerSens, Setting::ShowDirections);
     options(c_.optMoitieInf, Setting::LowerHalf);
     options(c_.optTypeJeu, Setting::GameType);
     for (int i = 0; i < 6; ++i)
@@ -161,7 +164,6 @@ void MainWindow::BindSettings()
             [this](Setting, const QString& message) { prompter_.Ask(MessageKind::Warning, message); });
     connect(&doc_, &Document::documentReplaced, this, &MainWindow::RefreshAll);
     connect(&doc_, &Document::generateEnabledChanged, c_.cmdGenerer, &QWidget::setEnabled);
-    connect(&doc_, &Document::lowerHalfAvailableChanged, this, [this] { RefreshDerived(); });
 }
 
 void MainWindow::BindTexts()
@@ -272,10 +274,6 @@ void MainWindow::RefreshDerived()
     c_.lblLettresRestantes->setVisible(!s.puzzle.randomFill);
     for (QLineEdit* bound : c_.txtBornes)
         bound->setEnabled(s.puzzle.valueMode == 1);
-    const bool lowerHalf = doc_.LowerHalfAvailable();
-    c_.lblMoitieInf->setEnabled(lowerHalf);
-    for (QAbstractButton* option : c_.optMoitieInf->buttons())
-        option->setEnabled(lowerHalf);
     c_.cmdGenerer->setEnabled(doc_.GenerateEnabled() && !busy_->Busy());
     RefreshMessageAdvice();
 }

@@ -6,9 +6,13 @@
 #include "render/FontCatalog.h"
 #include "render/DocumentRenderer.h"
 #include "render/PageExport.h"
+#include "render/PainterSurface.h"
+#include "render/SheetPlan.h"
 #include "document/Versions.h"
 
 #include <QDateTime>
+#include <QImage>
+#include <QPainter>
 
 #include "document/DocumentValues.h"
 
@@ -86,6 +90,12 @@ QStringList Options::All(const QString& name) const
     return all;
 }
 
+bool IsFlag(const QString& option)
+{
+    static const QStringList flags { QStringLiteral("--no-name-line"), QStringLiteral("--no-fit") };
+    return flags.contains(option);
+}
+
 Options ParseOptions(const QStringList& args, const QStringList& known)
 {
     Options o;
@@ -103,6 +113,11 @@ Options ParseOptions(const QStringList& args, const QStringList& known)
         if (!known.contains(arg)) {
             o.error = QStringLiteral("Option inconnue : ") + arg + QStringLiteral(".");
             return o;
+        }
+        // A flag stands alone.
+        if (IsFlag(arg)) {
+            o.values.insert(arg, QString());
+            continue;
         }
         if (++i >= args.size()) {
             o.error = QStringLiteral("Il manque la valeur de l'option ") + arg + QStringLiteral(".");
@@ -207,18 +222,36 @@ int Render(Document& doc, const QString& outputIn, int dpi)
     const QString output = QFileInfo(outputIn).absoluteFilePath();
     QString error;
     PageLayout layout;
-    const bool written = QFileInfo(output).suffix().toLower() == QStringLiteral("pdf")
-        ? WritePagePdf(doc.data(), output, &error, &layout)
-        : WritePagePng(doc.data(), output, dpi, &error, &layout);
+    const bool pdf = QFileInfo(output).suffix().toLower() == QStringLiteral("pdf");
+    PrintPlan plan;
+    bool written = false;
+    if (pdf) {
+        written = WritePagePdf(doc.data(), output, &error, &layout, &plan);
+    } else {
+        written = WritePagePng(doc.data(), output, dpi, &error, &layout);
+        // What the sheets would be, as paper measures them.
+        QImage paper(8, 8, QImage::Format_RGB32);
+        paper.setDotsPerMeterX(23622);
+        paper.setDotsPerMeterY(23622);
+        QPainter painter(&paper);
+        {
+            PainterSurface surface(painter);
+            plan = PlanSheets({ doc.data() }, surface);
+        }
+    }
     if (!written) {
         err() << error << "\n";
         return kInputError;
     }
-    out() << "Page enregistrée : " << output << "\n";
+    out() << (plan.sheets.size() > 1 && pdf ? "Pages enregistrées : " : "Page enregistrée : ") << output << "\n";
     // The page is written all the same; the teacher learns what passes its place.
     if (layout.Overflow) {
         out().flush();
         err() << "Attention : " << layout.OverflowText << "\n";
+    }
+    if (const QString notice = PlanNotice(plan); !notice.isEmpty()) {
+        out().flush();
+        err() << notice << (plan.keyOnSecondPage && !pdf ? " L'image ne montre que la première page." : "") << "\n";
     }
     return kOk;
 }
@@ -238,15 +271,17 @@ int RenderVersions(Document& doc, const QString& outputIn, int count, std::optio
     }
     QString error;
     QList<PageLayout> layouts;
-    if (!WritePagesPdf(versions.pages, output, &error, &layouts)) {
+    PrintPlan plan;
+    if (!WritePagesPdf(versions.pages, output, &error, &layouts, &plan)) {
         err() << error << "\n";
         return kInputError;
     }
-    out() << "Graine : " << first << "\n" << count << " versions enregistrées : " << output << "\n";
+    out() << "Graine : " << first << "\n" << count << " versions enregistrées sur " << plan.sheets.size()
+          << " feuilles : " << output << "\n";
     for (int k = 0; k < layouts.size(); ++k) {
         if (layouts[k].Overflow) {
             out().flush();
-            err() << "Attention (" << VersionLabel(k + 1, count) << ") : " << layouts[k].OverflowText << "\n";
+            err() << "Attention (feuille " << k + 1 << ") : " << layouts[k].OverflowText << "\n";
         }
     }
     return kOk;

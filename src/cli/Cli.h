@@ -31,7 +31,7 @@ QTextStream& err();
 bool Report(const CommandResult& result);
 
 // The command line: the command, its positional arguments and its options
-// ("-o" stands for "--output"); every option takes one value.
+// ("-o" stands for "--output"); every option takes one value, but the flags.
 struct Options {
     QString command;
     QStringList positional;
@@ -43,6 +43,8 @@ struct Options {
     QStringList All(const QString& name) const; // in the order given
 };
 Options ParseOptions(const QStringList& args, const QStringList& known);
+// Options that take no value ("--no-fit").
+bool IsFlag(const QString& option);
 // A whole number of the option within low..high; nullopt (and the error set) otherwise.
 std::optional<std::int64_t> NumberOption(Options& o, const QString& name, std::int64_t low, std::int64_t high);
 // --dpi (kMinDpi to kMaxDpi, kDefaultDpi when absent) and --seed (none when

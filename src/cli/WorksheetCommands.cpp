@@ -5,6 +5,7 @@
 #include "core/ProgramInfo.h"
 #include "core/Text1252.h"
 #include "document/Document.h"
+#include "document/DocumentActions.h"
 #include "document/WorksheetRecipe.h"
 #include "words/ThemeDatabase.h"
 #include "words/Themes.h"
@@ -105,6 +106,8 @@ std::optional<WorksheetRecipe> ReadRecipe(Options& o)
                             .arg(o.Value(QStringLiteral("--lower"))));
         r.lowerHalf = half;
     }
+    r.nameLine = !o.Has(QStringLiteral("--no-name-line"));
+    r.fitToPage = !o.Has(QStringLiteral("--no-fit"));
     for (const auto& [name, field] : { std::pair { QStringLiteral("--title"), &r.title },
                                        std::pair { QStringLiteral("--instruction"), &r.instruction } }) {
         if (!o.Has(name))
@@ -135,7 +138,11 @@ std::unique_ptr<Document> Build(Options& o, int& code, std::uint64_t* seed = nul
     }
     std::unique_ptr<Document> doc = MakeDocument();
     doc->SetThemeDatabase(&database);
-    const QString problem = ApplyRecipe(*doc, *recipe);
+    // "Nouvelle fiche"'s template: the teacher's when they have one, else the program's.
+    static DefaultPrompter quiet;
+    const QString user = UserFolderPath();
+    DocumentActions actions(*doc, quiet, { QFileInfo(user).isDir() ? user : QString(), ProgramFolder() });
+    const QString problem = ApplyRecipe(actions, *recipe);
     if (!problem.isEmpty()) {
         err() << problem << "\n";
         return nullptr;
@@ -152,7 +159,8 @@ QStringList WorksheetOptionNames()
 {
     return { QStringLiteral("--output"), QStringLiteral("--type"), QStringLiteral("--words"), QStringLiteral("--level"),
              QStringLiteral("--theme"), QStringLiteral("--count"), QStringLiteral("--title"),
-             QStringLiteral("--instruction"), QStringLiteral("--lower"), QStringLiteral("--size"), QStringLiteral("--seed") };
+             QStringLiteral("--instruction"), QStringLiteral("--lower"), QStringLiteral("--size"), QStringLiteral("--seed"),
+             QStringLiteral("--no-name-line"), QStringLiteral("--no-fit") };
 }
 
 int NewCommand(Options& o)

@@ -44,6 +44,8 @@ void PrintHelp(QTextStream& s)
          "  --lower vide|solution|copie   la moitié inférieure (solution par défaut)\n"
          "  --size N                 la taille de la grille de Lexigrille (5 à 18)\n"
          "  --seed N                 la graine du hasard : la même graine redonne la même fiche\n"
+         "  --no-name-line           sans la ligne « Prénom : … Date : … » du modèle\n"
+         "  --no-fit                 sans « Adapter à la page » : les tailles de lettres choisies\n"
          "\n"
          "Codes de retour : 0 réussite ; 1 fichier absent ou illisible, ou commande incorrecte ;\n"
          "2 création refusée (le message l'explique) ; 3 temps de calcul dépassé.\n";

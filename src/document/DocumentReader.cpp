@@ -47,6 +47,7 @@ public:
         ReadWordEntries();
         ReadParameters();
         ReadValues();
+        ReadSheet();
         ReadGrid();
         ReadCandidates();
         return std::move(result_);
@@ -225,6 +226,20 @@ private:
         }
         }
         z.CodesAreNumbers = p.valueMode != 2;
+    }
+
+    // The keys a file may lack: each then keeps its meaning for older files.
+    void ReadSheet()
+    {
+        DocumentSettings& s = S();
+        const auto flag = [this](const char* key, bool absent) {
+            const QString k = QString::fromUtf8(key);
+            return Present(k) ? ParseIntInRange(Value(k), 0, 1, absent ? 1 : 0) == 1 : absent;
+        };
+        s.nameLine = flag("PrenomDate", false);
+        s.showDirections = flag("IndiquerSens", true);
+        s.fitToPage = flag("Adapter", false);
+        s.pictures = Present(QStringLiteral("Images")) ? ParseIntInRange(Value(QStringLiteral("Images")), 0, 2, 0) : 0;
     }
 
     // "index,letters": the letters after "(?)" and the current item.

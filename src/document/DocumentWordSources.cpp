@@ -215,7 +215,7 @@ WordListImport Document::ApplyWordList(const WordListEntries& entries, const QSt
     Q_EMIT themesChanged();
     Q_EMIT themeLabelChanged(ThemeLabel());
     SetModified(true, true);
-    model_.Set(Setting::ThemeText, ListThemeName(listPath));
+    model_.Set(Setting::ThemeText, ReadableListName(listPath));
     RequestRedraw();
 
     result.imported = true;

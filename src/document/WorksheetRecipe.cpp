@@ -1,15 +1,50 @@
 #include "document/WorksheetRecipe.h"
 
 #include "document/Document.h"
+#include "document/DocumentActions.h"
+#include "words/Themes.h"
+#include "words/ThemeDatabase.h"
+#include "words/WordListParser.h"
 #include "puzzle/Random.h"
 
 #include <algorithm>
 
 namespace lx {
 
-QString ApplyRecipe(Document& doc, const WorksheetRecipe& recipe)
+QString RecipeTitle(const WorksheetRecipe& recipe)
 {
-    doc.Reset();
+    QStringList names;
+    if (!recipe.wordListPath.isEmpty()) {
+        names << ReadableListName(recipe.wordListPath);
+    } else if (!recipe.themes.isEmpty()) {
+        for (int theme : recipe.themes) {
+            QString name = ThemeName(theme).section(QLatin1Char(','), 0, 0);
+            // Later names go on in the sentence: "Fruits et légumes".
+            if (!names.isEmpty() && name.size() > 1 && !name[1].isUpper())
+                name[0] = name[0].toLower();
+            if (!names.contains(name, Qt::CaseInsensitive))
+                names << name;
+        }
+    } else {
+        for (int level : recipe.levels) {
+            const QString name = QStringLiteral("du ") + LevelCaption(level);
+            if (!names.contains(name))
+                names << name;
+        }
+        if (names.isEmpty())
+            return {};
+        names[0].prepend(QStringLiteral("Les mots "));
+    }
+    if (names.size() < 2)
+        return names.value(0);
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" et ") + last;
+}
+
+QString ApplyRecipe(DocumentActions& actions, const WorksheetRecipe& recipe)
+{
+    Document& doc = actions.document();
+    actions.New();
     doc.Change(Setting::GameType, int(recipe.type));
     if (!recipe.wordListPath.isEmpty()) {
         const WordListImport r = doc.ImportWordListFile(recipe.wordListPath);
@@ -39,8 +74,10 @@ QString ApplyRecipe(Document& doc, const WorksheetRecipe& recipe)
             doc.SetWordChecked(candidates[i], true);
     }
 
-    if (recipe.title)
-        doc.Change(Setting::Title, *recipe.title);
+    doc.Change(Setting::Title, recipe.title ? *recipe.title : RecipeTitle(recipe));
+    if (!recipe.nameLine)
+        doc.Change(Setting::NameLine, false);
+    doc.Change(Setting::FitToPage, recipe.fitToPage);
     if (recipe.instruction)
         doc.Change(Setting::Instruction, *recipe.instruction);
     if (recipe.lowerHalf)

@@ -10,7 +10,7 @@
 
 namespace lx {
 
-class Document;
+class DocumentActions;
 
 // A worksheet described by a few choices, as "lexigrille-cli new" takes them:
 // the game type, the words (a list file, or classes and themes of the word
@@ -26,10 +26,20 @@ struct WorksheetRecipe {
     std::optional<int> lowerHalf; // 0 "Vide", 1 "Solution", 2 "Copie"
     std::optional<int> gridSize;  // word search: 5 to 18
     std::uint64_t seed = 1;       // the draw of the words, and the generation
+    bool nameLine = true;         // as the template says; false leaves the line out
+    bool fitToPage = true;        // "Adapter à la page"
 };
 
-// Makes the document of the recipe from a new one (the template is not read).
-// Returns the French message of what went wrong, or an empty text.
-QString ApplyRecipe(Document& doc, const WorksheetRecipe& recipe);
+// Makes the document of the recipe from a new one, as "Nouvelle fiche" starts
+// it: from the template of the actions' folders (the teacher's, else the
+// program's), else from an empty document. Without a title of its own, the
+// sheet is titled after its themes, its list or its classes. Returns the
+// French message of what went wrong, or an empty text.
+QString ApplyRecipe(DocumentActions& actions, const WorksheetRecipe& recipe);
+
+// The title of a sheet of these themes ("Animaux", "Fruits et légumes"), of
+// this list ("Ma liste semaine3") or, without either, of these classes ("Les
+// mots du CP").
+QString RecipeTitle(const WorksheetRecipe& recipe);
 
 } // namespace lx

@@ -22,8 +22,8 @@ void DocumentRenderer::PrintCentred(const QString& s, int column, int row, doubl
 
 void DocumentRenderer::DrawGrid(Half half, GridMode mode)
 {
-    const DocumentSettings& st = data_.settings;
-    const PuzzleState& z = data_.puzzle;
+    const DocumentSettings& st = D().settings;
+    const PuzzleState& z = D().puzzle;
     const GameType type = st.puzzle.gameType;
     const double originX = st.GridOriginX;
     const double top = half == Half::Upper ? double(st.GridOriginY) : layout_.LowerGridY;
@@ -140,15 +140,15 @@ void DocumentRenderer::DrawGrid(Half half, GridMode mode)
     }
 }
 
-void DocumentRenderer::DrawSolutionStrokes()
+void DocumentRenderer::DrawSolutionStrokes(double top)
 {
-    const PuzzleState& z = data_.puzzle;
+    const PuzzleState& z = D().puzzle;
     if (z.WordEntries.size() < 2)
         return;
     SetPenWidth(*s_, 1, layout_.IsPrinter);
     s_->foreColor = kBlack;
-    const double ox = data_.settings.GridOriginX;
-    const double oy = layout_.LowerGridY;
+    const double ox = D().settings.GridOriginX;
+    const double oy = top;
     const int count = std::min<int>(z.WordCount, int(z.WordEntries.size()));
     for (int k = 0; k < count; ++k) {
         const WordEntry& e = z.WordEntries[k];
@@ -167,8 +167,8 @@ void DocumentRenderer::DrawSolutionStrokes()
 
 void DocumentRenderer::DrawHighlight()
 {
-    const PuzzleState& z = data_.puzzle;
-    const WordSelectionList& words = data_.words;
+    const PuzzleState& z = D().puzzle;
+    const WordSelectionList& words = D().words;
     if (z.WordEntries.size() < 2 || !z.WordHighlighted || z.HighlightedWord < 0
         || z.HighlightedWord >= z.WordEntries.size())
         return;
@@ -180,8 +180,8 @@ void DocumentRenderer::DrawHighlight()
     const double L = LetterCount(words.Word(words.current));
     if (!EntryInside(e, int(L), LastIndex(z) + 1))
         return;
-    const double ox = data_.settings.GridOriginX;
-    const double oy = data_.settings.GridOriginY;
+    const double ox = D().settings.GridOriginX;
+    const double oy = D().settings.GridOriginY;
     const double c = layout_.CellSize;
     SetPenWidth(*s_, 3, layout_.IsPrinter);
     auto box = [&](double x1, double y1, double x2, double y2) { s_->Box(ox + x1 * c, oy + y1 * c, ox + x2 * c, oy + y2 * c); };

@@ -59,18 +59,22 @@ DocumentRenderer::ListMeasure DocumentRenderer::Scaled(const ListMeasure& m, dou
     return out;
 }
 
+// The cells that hold something in the grids drawn: the upper half's and,
+// over a lower half of another version, that one's too.
 DocumentRenderer::GridCells DocumentRenderer::UsedCells() const
 {
-    const PuzzleState& z = data_.puzzle;
-    const GameType type = data_.settings.puzzle.gameType;
-    const int last = LastIndex(z);
+    const PuzzleState& z = D().puzzle;
+    const GameType type = D().settings.puzzle.gameType;
     GridCells used;
-    for (int r = 0; r <= last; ++r) {
-        for (int c = 0; c <= last; ++c) {
-            const bool drawn = !z.LetterGrid.at(c, r).isEmpty() || (type == GameType::CodedWords && z.CodeGrid.at(c, r) != 0);
-            if (drawn) {
-                used.columns = std::max(used.columns, c + 1);
-                used.rows = std::max(used.rows, r + 1);
+    for (const PuzzleState* p : { &z, &lowerData_->puzzle }) {
+        const int last = LastIndex(*p);
+        for (int r = 0; r <= last; ++r) {
+            for (int c = 0; c <= last; ++c) {
+                const bool drawn = !p->LetterGrid.at(c, r).isEmpty() || (type == GameType::CodedWords && p->CodeGrid.at(c, r) != 0);
+                if (drawn) {
+                    used.columns = std::max(used.columns, c + 1);
+                    used.rows = std::max(used.rows, r + 1);
+                }
             }
         }
     }
@@ -84,26 +88,26 @@ DocumentRenderer::GridCells DocumentRenderer::UsedCells() const
 
 double DocumentRenderer::GridCellAt(double size)
 {
-    SetFont(data_.settings.gridFontName, size, false, false);
+    SetFont(D().settings.gridFontName, size, false, false);
     return s_->TextHeight(kSample) + Padding();
 }
 
 bool DocumentRenderer::ListBeside(double gridExtent) const
 {
-    const DocumentSettings& st = data_.settings;
+    const DocumentSettings& st = D().settings;
     return st.puzzle.gameType != GameType::WordSearch || kLowerHalfLimit > st.GridOriginY + gridExtent;
 }
 
 bool DocumentRenderer::LowerHalfDrawn(double gridExtent) const
 {
-    return data_.settings.lowerHalf != 0 && ListBeside(gridExtent);
+    return lowerRole_.has_value() && ListBeside(gridExtent);
 }
 
 bool DocumentRenderer::GridFits(double size, const GridCells& cells)
 {
-    const DocumentSettings& st = data_.settings;
+    const DocumentSettings& st = D().settings;
     const double cell = GridCellAt(size);
-    const double extent = cell * data_.puzzle.GridSize;
+    const double extent = cell * D().puzzle.GridSize;
     if (st.GridOriginX + cells.columns * cell > layout_.RightLimit + kTolerance)
         return false;
     const bool lower = LowerHalfDrawn(extent);
@@ -139,7 +143,7 @@ DocumentRenderer::ListMeasure DocumentRenderer::MeasureList(double size)
 
 DocumentRenderer::ListPlace DocumentRenderer::UpperListPlace(double gridExtent, double lineHeight) const
 {
-    const DocumentSettings& st = data_.settings;
+    const DocumentSettings& st = D().settings;
     const bool bottomFooter = !LowerHalfDrawn(gridExtent);
     if (!ListBeside(gridExtent)) // a word search ending at 143 or lower: the list goes below it
         return { 7.0, st.GridOriginY + gridExtent + lineHeight, kListBottom, kFooterY };
@@ -150,7 +154,7 @@ DocumentRenderer::ListPlace DocumentRenderer::UpperListPlace(double gridExtent, 
 DocumentRenderer::ListPlace DocumentRenderer::LowerListPlace(double gridExtent) const
 {
     const double top = layout_.LowerGridY;
-    return { data_.settings.GridOriginX + gridExtent + 5.0, top, top + gridExtent - 5.0, kFooterY };
+    return { D().settings.GridOriginX + gridExtent + 5.0, top, top + gridExtent - 5.0, kFooterY };
 }
 
 // The lines go down a column until the cursor has passed the column limit, or
@@ -160,7 +164,7 @@ DocumentRenderer::ListPlace DocumentRenderer::LowerListPlace(double gridExtent) 
 // previous column's reserved width.
 DocumentRenderer::ListFlow DocumentRenderer::Flow(const ListPlace& place, const ListMeasure& m) const
 {
-    const DocumentSettings& st = data_.settings;
+    const DocumentSettings& st = D().settings;
     const bool fillIn = st.puzzle.gameType == GameType::FillIn;
     ListFlow f;
     f.place = place;
@@ -209,8 +213,8 @@ bool DocumentRenderer::ListFits(double gridExtent, const ListMeasure& m)
 
 void DocumentRenderer::FitPage()
 {
-    const DocumentSettings& st = data_.settings;
-    const PuzzleState& z = data_.puzzle;
+    const DocumentSettings& st = D().settings;
+    const PuzzleState& z = D().puzzle;
     const GridCells cells = UsedCells();
     const QList<double> gridSizes = CandidateSizes(st.gridFontSize);
     const QList<double> listSizes = CandidateSizes(st.listFontSize);

@@ -102,6 +102,11 @@ const PainterSurface::ResolvedFont& PainterSurface::Resolve()
     return it->second;
 }
 
+bool PainterSurface::HasCharacter(char32_t c)
+{
+    return Resolve().metrics.inFontUcs4(c);
+}
+
 QString PainterSurface::Shown(const ResolvedFont& f, const QString& text)
 {
     if (!f.symbol)

@@ -41,6 +41,7 @@ public:
     void Line(double x1, double y1, double x2, double y2) override;
     void Box(double x1, double y1, double x2, double y2) override;
     double ScaleX(double millimetres) const override;
+    bool HasCharacter(char32_t c) override;
     void Clear() override;
 
     // The Qt font that draws a surface font (tests, the preview).

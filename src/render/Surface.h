@@ -66,6 +66,9 @@ public:
     virtual void Line(double x1, double y1, double x2, double y2) = 0;
     virtual void Box(double x1, double y1, double x2, double y2) = 0;
 
+    // Whether the current font draws the character itself (not a stand-in).
+    virtual bool HasCharacter(char32_t) { return true; }
+
     // A length in millimetres as device pixels.
     virtual double ScaleX(double millimetres) const = 0;
 

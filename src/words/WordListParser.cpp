@@ -189,6 +189,16 @@ QString ListThemeName(const QString& path)
     return name;
 }
 
+QString ReadableListName(const QString& path)
+{
+    QString name = ListThemeName(path);
+    name.replace(QLatin1Char('_'), QLatin1Char(' ')).replace(QLatin1Char('-'), QLatin1Char(' '));
+    name = name.simplified();
+    if (!name.isEmpty())
+        name[0] = name[0].toUpper();
+    return name;
+}
+
 FileMenu BuildWordListMenu(const QStringList& folders)
 {
     // The level files, the read-me and the pictures' table are no word lists.

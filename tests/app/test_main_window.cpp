@@ -264,14 +264,16 @@ private Q_SLOTS:
         QVERIFY(Poppler("pdftotext", { pdf, u("-") }).contains(u("Les animaux")));
         QVERIFY(Poppler("pdfinfo", { pdf }).contains(QRegularExpression(u("Pages:\\s+1\\n"))));
 
-        // One version per pupil: a page each, marked, the document's own grid kept.
+        // One version per pupil, two a sheet, their keys after them; the document's own grid kept.
         doc->Change(Setting::GridSize, 8);
         const auto grid = doc->puzzle().LetterGrid;
         Find<QSpinBox>(u("vscVersions"))->setValue(3);
         window->cmdImprimer_Click();
-        QVERIFY(Poppler("pdfinfo", { pdf }).contains(QRegularExpression(u("Pages:\\s+3\\n"))));
-        const QString text = Poppler("pdftotext", { pdf, u("-") });
-        QVERIFY(text.contains(u("Version 1/3")) && text.contains(u("Version 3/3")));
+        QVERIFY(Poppler("pdfinfo", { pdf }).contains(QRegularExpression(u("Pages:\\s+4\\n"))));
+        const QStringList sheets = Poppler("pdftotext", { pdf, u("-") }).split(QLatin1Char('\f'));
+        QVERIFY(sheets[0].contains(u("Version 1/3")) && sheets[0].contains(u("Version 2/3")) && !sheets[0].contains(u("Solution")));
+        QVERIFY(sheets[1].contains(u("Version 3/3")) && !sheets[1].contains(u("Solution")));
+        QVERIFY(sheets[2].contains(u("Les animaux (Solution)")) && sheets[3].contains(u("Version 3/3")));
         QVERIFY(doc->puzzle().LetterGrid == grid);
         // Versions that cannot be made are told, and nothing is printed, not even a blank sheet.
         QFile::remove(pdf);

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
@@ -148,6 +149,23 @@ private Q_SLOTS:
         QFile::remove(pdf);
         QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
         QVERIFY(!QFile::exists(pdf));
+
+        // A worksheet that takes the whole page: said under the preview, the key on a second page.
+        auto* notice = Find<QLabel>(u("lblDeuxiemePage"));
+        QVERIFY(!notice->isVisible());
+        doc->Change(Setting::GridSize, 18);
+        doc->Change(Setting::GridFontSize, 14);
+        QTest::keyClick(window.get(), Qt::Key_F5);
+        QTRY_VERIFY(notice->isVisible());
+        QCOMPARE(notice->text(), u("La solution sera imprimée sur une deuxième page."));
+        prompter.paths = { pdf };
+        QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
+        QProcess info;
+        info.start(u("pdfinfo"), { pdf });
+        QVERIFY(info.waitForFinished());
+        QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression(u("Pages:\\s+2\\n"))));
+        doc->Change(Setting::LowerHalf, 0);
+        QTRY_VERIFY(!notice->isVisible());
     }
 
     void droppedFiles()

@@ -38,14 +38,16 @@ protected:
     QString dataDir;   // the program folder, if not the build's
 
     QString Out(const char* name) const { return dir.filePath(u(name)); }
+    // The teacher's folder of the runs: none unless a test makes it.
+    QString UserDir() const { return dir.filePath(u("enseignant")); }
     CliRun Cli(const QStringList& args) const
     {
         QProcess p;
-        if (!dataDir.isEmpty()) {
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        if (!dataDir.isEmpty())
             env.insert(u("LEXIGRILLE_DATA_DIR"), dataDir);
-            p.setProcessEnvironment(env);
-        }
+        env.insert(u("LEXIGRILLE_USER_DIR"), UserDir());
+        p.setProcessEnvironment(env);
         p.setWorkingDirectory(dir.path());
         p.start(QStringLiteral(LEXIGRILLE_CLI), args);
         EXPECT_TRUE(p.waitForFinished(60000));
@@ -212,6 +214,54 @@ TEST_F(CliWorksheets, NewAndMakeFromTheDatabaseOrAList)
     const CliRun missing = Cli({ u("new"), u("-o"), u("g.lxg"), u("--level"), u("CE1") });
     EXPECT_TRUE(missing.err.contains(u("Attention : fichiers absents du dossier ")) && missing.err.contains(LevelFileName(0)))
         << missing.err.toStdString();
+}
+
+// The text of a PDF, its pages apart by form feeds.
+QString PdfText(const QString& pdf)
+{
+    QProcess p;
+    p.start(u("pdftotext"), { u("-enc"), u("UTF-8"), pdf, u("-") });
+    return p.waitForFinished() ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+}
+
+// new and make start from "Nouvelle fiche"'s template (the teacher's, else the
+// program's); without a title of their own, the sheet is titled after its
+// words; a worksheet that takes the whole page prints its key on a second page.
+TEST_F(CliWorksheets, TheTemplateTheTitleAndTheKeyOfAWholePage)
+{
+    test::WriteBytes(program.filePath(u("modèle.lxg")), "[LXGDocument]\r\nPrenomDate=1\r\n");
+    const QStringList animals { u("--level"), u("CP"), u("--theme"), u("animaux"), u("--seed"), u("1"), u("--size"), u("8") };
+    ASSERT_EQ(Cli(QStringList { u("make"), u("-o"), u("a.pdf") } + animals).code, 0);
+    QString text = PdfText(Out("a.pdf"));
+    EXPECT_TRUE(text.contains(u("Prénom")) && text.contains(u("\nAnimaux\n"))) << text.toStdString();
+    ASSERT_EQ(Cli(QStringList { u("make"), u("-o"), u("b.pdf"), u("--no-name-line") } + animals).code, 0);
+    EXPECT_FALSE(PdfText(Out("b.pdf")).contains(u("Prénom")));
+    // The teacher's own template wins over the program's.
+    QDir().mkpath(UserDir());
+    test::WriteBytes(QDir(UserDir()).filePath(u("modèle.lxg")), "[LXGDocument]\r\nPrenomDate=0\r\n");
+    ASSERT_EQ(Cli(QStringList { u("make"), u("-o"), u("c.pdf"), u("--words"), Out("fruits.txt") }).code, 0);
+    text = PdfText(Out("c.pdf"));
+    EXPECT_FALSE(text.contains(u("Prénom")));
+    EXPECT_TRUE(text.contains(u("\nFruits\n"))) << "the list's name as the title";
+
+    // 18 cells at 14 points take the whole page: the key on a second page, or the copy left out.
+    const struct { const char* lower; int pages; const char* notice; } halves[] = {
+        { "solution", 2, "La solution sera imprimée sur une deuxième page." },
+        { "copie", 1, "La copie n'a pas la place dans la moitié inférieure : elle ne sera pas imprimée." }, { "vide", 1, "" },
+    };
+    for (const auto& h : halves) {
+        test::WriteBytes(Out("big.txt"), "chat\r\nchien\r\nlapin\r\nloup\r\nlion\r\nours\r\n");
+        const CliRun r = Cli({ u("make"), u("-o"), u("big.pdf"), u("--words"), Out("big.txt"), u("--size"), u("18"), u("--no-fit"),
+                               u("--lower"), u(h.lower), u("--seed"), u("2") });
+        ASSERT_EQ(r.code, 0) << r.err.toStdString();
+        const QStringList pages = PdfText(Out("big.pdf")).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+        EXPECT_EQ(pages.size(), h.pages) << h.lower;
+        EXPECT_EQ(r.err, *h.notice ? u(h.notice) + u("\n") : QString()) << h.lower;
+        if (h.pages == 2) {
+            EXPECT_FALSE(pages[0].contains(u("Solution")));
+            EXPECT_TRUE(pages[1].contains(u("Big (Solution)"))) << pages[1].toStdString();
+        }
+    }
 }
 
 // Wrong commands and choices: their exit code, a French message, nothing written.

@@ -359,7 +359,7 @@ TEST_F(DocumentCommands, ListsFromAFileAndFromTheClipboard)
     prompter.answers = { Answer::No };
     ASSERT_TRUE(actions.ImportList(user.filePath(u("fruits.v2.txt"))).done());
     EXPECT_EQ(doc.words().Words(), (QStringList { u("cerise"), u("poire"), u("pomme") }));
-    EXPECT_EQ(doc.settings().themeText, u("fruits"));
+    EXPECT_EQ(doc.settings().themeText, u("Fruits"));
     EXPECT_EQ(doc.WindowTitle(), u("Lexigrille 0.1 - fruits.v2.txt*"));
 
     EXPECT_TRUE(actions.PasteList(u("chat chien loup")).done());

@@ -107,7 +107,9 @@ TEST(PageLayout, EveryBlockWhereTheTeacherSeesItInItsColourAndPen)
     };
     for (const auto& t : texts) {
         for (Page p : t.pages) {
-            const Ops at = Where(pages[p]->ops(), [&](const RecordedOp& op) { return op.text == t.text && Has({ op }, Kind::Text, t.x, t.y, t.x, t.y); });
+            // Texts as French typography prints them (no-break spaces before ":" and "!").
+            const QString printed = FrenchTypography(t.text, QChar(0x202F));
+            const Ops at = Where(pages[p]->ops(), [&](const RecordedOp& op) { return op.text == printed && Has({ op }, Kind::Text, t.x, t.y, t.x, t.y); });
             EXPECT_TRUE(at.size() == 1 && at[0].font == t.font) << "page " << p << ": " << t.text.toStdString() << " at " << t.x << ", " << t.y;
         }
     }
@@ -313,7 +315,8 @@ TEST(PageTexts, HeaderCaption)
         // An external list drops the levels and shows the theme text, else the
         // list file's name without folder and extension.
         { ce, 0, 0, {}, "Fruits", "/home/maitresse/légumes.txt", 1, "Thème : Fruits (1 mot)" },
-        { ce, 0, -1, {}, "", "/home/maitresse/légumes.v2.txt", 3, "Thème : légumes (3 mots)" },
+        { ce, 0, -1, {}, "", "/home/maitresse/légumes.v2.txt", 3, "Thème : Légumes (3 mots)" },
+        { none, 0, -1, {}, "", "C:\\Fiches\\ma_liste-semaine3.txt", 3, "Thème : Ma liste semaine3 (3 mots)" },
     };
     for (const auto& c : cases) {
         DocumentSettings s;
@@ -347,21 +350,27 @@ TEST(PageTexts, DirectionSentence)
 TEST(PageTexts, Instruction)
 {
     const char* const fillIn = "Écris chaque mot à sa place dans la grille. Une case ne peut contenir qu'une seule lettre.";
-    const struct { GameType type; const char* own; bool randomFill, shuffle; const char* expected; } cases[] = {
-        { GameType::WordSearch, "", true, false, "Retrouve les mots de la liste : ils sont écrits horizontalement." },
-        { GameType::WordSearch, " ", false, true, "Retrouve les mots de la liste : ils sont écrits horizontalement. Les "
-                                                  "lettres restantes, une fois dans l'ordre, forment un message secret." },
-        { GameType::WordSearch, "Trouve-les", false, false,
+    const char* const across = "ils sont écrits horizontalement.";
+    const struct { GameType type; const char* own; bool randomFill, shuffle, directions; const char* expected; } cases[] = {
+        { GameType::WordSearch, "", true, false, true, "Retrouve les mots de la liste : ils sont écrits horizontalement." },
+        { GameType::WordSearch, " ", false, true, true, "Retrouve les mots de la liste : ils sont écrits horizontalement. Les "
+                                                        "lettres restantes, une fois dans l'ordre, forment un message secret." },
+        { GameType::WordSearch, "Trouve-les", false, false, true,
           "Trouve-les : ils sont écrits horizontalement. Les lettres restantes forment un message secret." },
-        // The direction sentence carries the teacher's sentence on: its closing
-        // full stops and blanks go (not "Cherche les mots.  : ils..."), other marks stay.
-        { GameType::WordSearch, " Cherche les mots. . ", true, false, "Cherche les mots : ils sont écrits horizontalement." },
-        { GameType::WordSearch, "Où sont-ils ?", true, false, "Où sont-ils ? : ils sont écrits horizontalement." },
-        { GameType::WordSearch, "...", true, false, "Retrouve les mots de la liste : ils sont écrits horizontalement." },
+        // An instruction that ends its sentence is followed by one of its own, as typed.
+        { GameType::WordSearch, " Cherche les mots. ", true, false, true, "Cherche les mots. Ils sont écrits horizontalement." },
+        { GameType::WordSearch, "Où sont-ils ?", true, false, true, "Où sont-ils ? Ils sont écrits horizontalement." },
+        { GameType::WordSearch, "Trouve les mots dans tous les sens !", true, false, true,
+          "Trouve les mots dans tous les sens ! Ils sont écrits horizontalement." },
+        { GameType::WordSearch, "Cherche bien…", true, false, true, "Cherche bien… Ils sont écrits horizontalement." },
+        // Without the direction sentence: the instruction, and the message's sentence after a full stop.
+        { GameType::WordSearch, "Trouve les mots", true, false, false, "Trouve les mots" },
+        { GameType::WordSearch, "Trouve les mots", false, false, false, "Trouve les mots. Les lettres restantes forment un message secret." },
+        { GameType::WordSearch, "Trouve les mots !", false, false, false, "Trouve les mots ! Les lettres restantes forment un message secret." },
         // Fill-in and coded words have no suffix: the teacher's text stands as typed.
-        { GameType::FillIn, " Écris les mots. ", true, false, "Écris les mots." },
-        { GameType::FillIn, "", true, false, fillIn },
-        { GameType::CodedWords, "", false, false,
+        { GameType::FillIn, " Écris les mots. ", true, false, true, "Écris les mots." },
+        { GameType::FillIn, "", true, false, true, fillIn },
+        { GameType::CodedWords, "", false, false, true,
           "Associe chaque lettre à son code pour écrire les mots. Une lettre a toujours la même valeur." },
     };
     for (const auto& c : cases) {
@@ -370,9 +379,31 @@ TEST(PageTexts, Instruction)
         s.puzzle.directions = { true, false, false, false, false, false };
         s.puzzle.randomFill = c.randomFill;
         s.puzzle.shuffleMessage = c.shuffle;
+        s.showDirections = c.directions;
         s.instruction = u(c.own);
-        EXPECT_EQ(InstructionText(s), u(c.expected));
+        EXPECT_EQ(InstructionText(s), u(c.expected)) << c.own;
     }
+    EXPECT_EQ(u(across), DirectionSentence(u("0")).mid(3));
+    EXPECT_EQ(KeyTitle(u("Les animaux")), u("Les animaux (Solution)"));
+    EXPECT_EQ(KeyTitle(u("  ")), u("Solution")) << "no lone \"(Solution)\" under an empty title";
+}
+
+// What the page prints of a text: a no-break space before ":", a narrow one
+// before ";", "!", "?", "»" and after "«", typographic apostrophes; the colon of
+// a time or an address, and signs that follow each other, as they are.
+TEST(PageTexts, FrenchTypography)
+{
+    const QChar thin(0x202F), nbsp(0x00A0);
+    const std::pair<const char*, QString> cases[] = {
+        { "Thème : Animaux", u("Thème") + nbsp + u(": Animaux") }, { "Attention: lis", u("Attention") + nbsp + u(": lis") },
+        { "Bravo!", u("Bravo") + thin + u("!") }, { "Bravo !!", u("Bravo") + thin + u("!!") }, { "Quoi ?!", u("Quoi") + thin + u("?!") },
+        { "un ; deux", u("un") + thin + u("; deux") }, { "« Salut »", u("«") + thin + u("Salut") + thin + u("»") },
+        { "l'école d'Anne", u("l’école d’Anne") }, { "à 10:30", u("à 10:30") }, { "!", u("!") },
+        { "Prénom : ……", u("Prénom") + nbsp + u(": ……") },
+    };
+    for (const auto& [text, printed] : cases)
+        EXPECT_EQ(FrenchTypography(u(text), thin), printed) << text;
+    EXPECT_EQ(FrenchTypography(u("Oui !"), nbsp), u("Oui") + nbsp + u("!")) << "a font without the narrow space";
 }
 
 } // namespace

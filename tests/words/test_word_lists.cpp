@@ -111,9 +111,9 @@ TEST(ImportWordListFile, ReplacesTheListAndNamesTheThemeBoxAfterTheFile)
         << "sorted, the same word in another case listed once";
     // No level, no theme, every word checked (long words too), the theme box named after the file from its first dot.
     const QString text = DocumentText(doc.data());
-    for (const char* line : { "Niveaux=00000", "Thèmes=*animaux", "MotsSélectionnés=1111" })
+    for (const char* line : { "Niveaux=00000", "Thèmes=*Animaux", "MotsSélectionnés=1111" })
         EXPECT_TRUE(text.contains(u("\r\n") + u(line) + u("\r\n"))) << line;
-    EXPECT_EQ(doc.settings().themeText, u("animaux"));
+    EXPECT_EQ(doc.settings().themeText, u("Animaux")) << "the file's name as a pupil reads it";
     EXPECT_EQ(doc.ThemeLabel(), u("Liste externe")) << "the theme list is disabled";
     EXPECT_EQ(doc.WindowTitle(), FullName() + u(" - animaux.v2.txt*"));
 
