@@ -145,6 +145,17 @@ void BM_RenderCrowded(benchmark::State& state)
 }
 BENCHMARK(BM_RenderCrowded)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
+// "Adapter à la page": the page grows its grid and list to their half.
+void BM_RenderFitted(benchmark::State& state)
+{
+    static lx::DocumentData fitted[3];
+    const int type = int(state.range(0));
+    fitted[type] = Page(GameType(type));
+    fitted[type].settings.fitToPage = true;
+    Preview(state, fitted[type]);
+}
+BENCHMARK(BM_RenderFitted)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
 void BM_RenderLayoutOnly(benchmark::State& state)
 {
     const GameType type = GameType(state.range(0));

@@ -28,6 +28,7 @@ struct Controls {
     QToolButton* cmdPolice = nullptr;      // "cmdPolice_0": pops the title-font list up
     QListWidget* lstPoliceTitre = nullptr; // the title-font list, a pop-up
     QCheckBox* chkPrenom = nullptr;        // "Prénom et date"
+    QCheckBox* chkSouligne = nullptr;      // "Titre souligné"
 
     // The word sources.
     std::array<QCheckBox*, 5> chkNiveauDB {};

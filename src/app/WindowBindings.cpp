@@ -137,6 +137,7 @@ void MainWindow::BindSettings()
     check(c_.chkCases, Setting::VisibleCells);
     check(c_.chkAdapter, Setting::FitToPage);
     check(c_.chkPrenom, Setting::NameLine);
+    check(c_.chkSouligne, Setting::TitleUnderline);
     check(c_.chkIndiquerSens, Setting::ShowDirections);
     options(c_.optMoitieInf, Setting::LowerHalf);
     options(c_.optTypeJeu, Setting::GameType);
@@ -266,7 +267,7 @@ void MainWindow::RefreshDerived()
     c_.lblTaille->setVisible(wordSearch);
     c_.hscTaille->setVisible(wordSearch);
     c_.chkCases->setVisible(wordSearch);
-    c_.chkMajuscules->setVisible(type != int(GameType::CodedWords));
+    c_.chkMajuscules->setVisible(true);
     c_.chkSeparation->setVisible(type != int(GameType::CodedWords));
     c_.lblTaille->setText(QStringLiteral("%1×%1").arg(s.puzzle.gridSize));
     c_.lblNbLettres->setText(QString::number(s.maxLetters));

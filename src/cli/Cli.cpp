@@ -6,13 +6,10 @@
 #include "render/FontCatalog.h"
 #include "render/DocumentRenderer.h"
 #include "render/PageExport.h"
-#include "render/PainterSurface.h"
 #include "render/SheetPlan.h"
 #include "document/Versions.h"
 
 #include <QDateTime>
-#include <QImage>
-#include <QPainter>
 
 #include "document/DocumentValues.h"
 
@@ -229,15 +226,7 @@ int Render(Document& doc, const QString& outputIn, int dpi)
         written = WritePagePdf(doc.data(), output, &error, &layout, &plan);
     } else {
         written = WritePagePng(doc.data(), output, dpi, &error, &layout);
-        // What the sheets would be, as paper measures them.
-        QImage paper(8, 8, QImage::Format_RGB32);
-        paper.setDotsPerMeterX(23622);
-        paper.setDotsPerMeterY(23622);
-        QPainter painter(&paper);
-        {
-            PainterSurface surface(painter);
-            plan = PlanSheets({ doc.data() }, surface);
-        }
+        plan = PlanForPaper({ doc.data() });
     }
     if (!written) {
         err() << error << "\n";

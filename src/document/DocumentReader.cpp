@@ -238,6 +238,7 @@ private:
         };
         s.nameLine = flag("PrenomDate", false);
         s.showDirections = flag("IndiquerSens", true);
+        s.titleUnderline = flag("TitreSouligné", true);
         s.fitToPage = flag("Adapter", false);
         s.pictures = Present(QStringLiteral("Images")) ? ParseIntInRange(Value(QStringLiteral("Images")), 0, 2, 0) : 0;
     }

@@ -54,6 +54,7 @@ struct DocumentSettings {
     // The sheet.
     bool nameLine = false;           // "Prénom et date": a line for the pupil's name on each pupil's half
     bool showDirections = true;      // "Indiquer le sens des mots": the direction sentence after the instruction
+    bool titleUnderline = true;      // "Titre souligné": the title underlined (else in bold only)
 
     // Page layout origin of the grid, in page units.
     int GridOriginX = 7;
@@ -82,7 +83,7 @@ enum class Setting {
     TitleFontName, Title, Instruction,
     Level0, Level1, Level2, Level3, Level4, LevelNaming, ThemeText, SelectAllWords, MaxLetters,
     GridSize, Uppercase, SeparateColumns, VisibleCells, LowerHalf, GameType,
-    FitToPage, Pictures, NameLine, ShowDirections,
+    FitToPage, Pictures, NameLine, ShowDirections, TitleUnderline,
     Direction0, Direction1, Direction2, Direction3, Direction4, Direction5,
     RandomFill, HiddenMessage, ShuffleList,
     ValueMode, RangeFrom, RangeTo,

@@ -117,6 +117,8 @@ QString DocumentText(const DocumentData& d)
         key(QStringLiteral("PrenomDate"), QStringLiteral("1"));
     if (!s.showDirections)
         key(QStringLiteral("IndiquerSens"), QStringLiteral("0"));
+    if (!s.titleUnderline)
+        key(QStringLiteral("TitreSouligné"), QStringLiteral("0"));
     if (s.fitToPage)
         key(QStringLiteral("Adapter"), QStringLiteral("1"));
     if (s.pictures != 0)

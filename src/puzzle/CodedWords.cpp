@@ -91,11 +91,30 @@ bool PuzzleEngine::GenerateCodedWords()
         }
     }
 
+    // A word's cells: its grid form, with one empty cell where a space, a
+    // hyphen or an apostrophe parts a compound word ("pomme de terre"), so
+    // that the pupil sees its parts.
+    const auto cellsOf = [](const QString& text) {
+        QString cells;
+        bool parted = false;
+        for (QChar c : text) {
+            const QString letters = ToGridForm(QString(c));
+            if (letters.isEmpty()) {
+                parted = !cells.isEmpty();
+                continue;
+            }
+            if (parted)
+                cells += QLatin1Char(' ');
+            parted = false;
+            cells += letters;
+        }
+        return cells;
+    };
     // Two columns never share a cell: the second starts at column 13, or one
-    // column after the longest word when that word has more than 12 letters.
+    // column after the longest word when that word has more than 12 cells.
     int longest = 0;
     for (const TaggedItem& item : std::as_const(s_.WordsByLength))
-        longest = std::max(longest, int(ToGridForm(item.text).size()));
+        longest = std::max(longest, int(cellsOf(item.text).size()));
     const int secondColumn = std::max(13, longest + 1);
 
     const int count = s_.WordCount;
@@ -109,7 +128,7 @@ bool PuzzleEngine::GenerateCodedWords()
             Tick();
         }
         taken[r] = true;
-        const QString w = ToGridForm(s_.WordsByLength[r].text);
+        const QString w = cellsOf(s_.WordsByLength[r].text);
         int column0;
         int row;
         if (s_.RowsPerColumn != 0) {
@@ -121,6 +140,8 @@ bool PuzzleEngine::GenerateCodedWords()
         }
         for (int k = 0; k < w.size(); ++k) {
             const QChar c = w[k];
+            if (c == QLatin1Char(' '))
+                continue;
             const int letter = LetterIndex(c);
             s_.CodeGrid.at(column0 + k, row) = letter >= 0 ? s_.LetterCodes[letter] : 0;
             s_.LetterGrid.at(column0 + k, row) = s_.RevealedLetters.contains(c) ? QString(c) : QString(c.toLower());

@@ -66,7 +66,7 @@ void DocumentRenderer::DrawHalfTexts(const HalfSheet& half, double top)
 {
     const DocumentSettings& st = D().settings;
     DrawHeader(top + kHeaderY, half.role == HalfRole::Worksheet && st.nameLine);
-    SetFont(st.titleFontName, 16, true, false, true);
+    SetFont(st.titleFontName, 16, true, false, st.titleUnderline);
     if (half.role == HalfRole::Key) {
         DrawTextAt(*s_, Typeset(KeyTitle(st.title), *s_), -1, top + kTitleY);
         if (st.puzzle.gameType == GameType::WordSearch && !st.puzzle.randomFill) {
@@ -93,11 +93,11 @@ void DocumentRenderer::Prepare(Surface& surface, double ratio)
     layout_.LowerGridY = layout_.CutLineY + data_.settings.GridOriginY;
     BuildDisplayList();
     FitPage();
-    layout_.CellSize = GridCellAt(layout_.GridFontSize);
+    layout_.CellSize = CellAt(layout_.GridFontSize);
     layout_.GridExtent = layout_.CellSize * data_.puzzle.GridSize;
     // The worksheet leaves the lower half free: a word search whose grid ends
-    // above it, any other game (its list goes beside its grid).
-    layout_.LowerHalfAvailable = data_.settings.puzzle.gameType == GameType::CodedWords || ListBeside(layout_.GridExtent);
+    // above it, a fill-in grid (its list goes beside it), coded words that fit.
+    layout_.LowerHalfAvailable = halfRoom_ && ListBeside(layout_.GridExtent);
 }
 
 PageLayout DocumentRenderer::Measure(Surface& surface, double ratio)
@@ -134,7 +134,7 @@ PageLayout DocumentRenderer::RenderSheet(Surface& surface, double ratio, const S
     const bool key = sheet.upper.role == HalfRole::Key;
     DrawGrid(Half::Upper, key ? GridMode::Solution : GridMode::Puzzle);
     if (key && type == GameType::WordSearch)
-        DrawSolutionStrokes(data_.settings.GridOriginY);
+        DrawWordFrames(data_.settings.GridOriginY);
     // The highlight helps to find a word on screen; paper never shows it.
     if (!layout_.IsPrinter && !key)
         DrawHighlight();
@@ -177,7 +177,7 @@ void DocumentRenderer::DrawLowerHalf(const HalfSheet& half)
     const bool key = half.role == HalfRole::Key;
     DrawGrid(Half::Lower, key ? GridMode::Solution : GridMode::Puzzle);
     if (key && type == GameType::WordSearch)
-        DrawSolutionStrokes(layout_.LowerGridY);
+        DrawWordFrames(layout_.LowerGridY);
     if (type != GameType::CodedWords)
         DrawLowerList();
     d_ = &data_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "puzzle/PuzzleState.h"
 #include "render/Surface.h"
 
 #include <QString>
@@ -93,6 +94,8 @@ public:
     static constexpr double kFooterY = 291.0;
     static constexpr double kUpperFooterY = 143.0;
     static constexpr double kMinFontSize = 7.0; // the smallest size a block shrinks to
+    static constexpr double kMaxFitSize = 28.0; // "Adapter à la page": the largest letters
+    static constexpr double kMaxFitCell = 15.0; // and the largest cells
 
     // With the installed font list's default font and the program's footer.
     explicit DocumentRenderer(const DocumentData& data);
@@ -133,6 +136,7 @@ private:
         double separatorBottom = 0.0;
         double columnWidth = 0.0;
         bool fits = true; // every line within the bottom limit and the right margin
+        int columns = 1;
     };
     // The list measured in one font size.
     struct ListMeasure {
@@ -154,19 +158,30 @@ private:
     void DrawHeader(double y, bool nameLine);
     // Measure, then draw: the sizes that keep the grid and the list in place.
     void FitPage();
+    bool GrowPage(const GridCells& cells);
     GridCells UsedCells() const;
-    double GridCellAt(double size);
+    double CellAt(double size);
+    double CodeFontSize(double size) const;
+    SurfaceFont CodeFont(double size) const;
+    double RowTop(int row, double cell) const;
+    double GridHeight(int rows, double cell) const;
+    QList<double> RowLefts(const PuzzleState& z, int row, int last) const;
+    QString GridLetter(const QString& cell) const;
     bool LowerHalfDrawn(double gridExtent) const;
     bool GridFits(double size, const GridCells& cells);
     ListMeasure MeasureList(double size);
     bool ListBeside(double gridExtent) const;
     ListPlace UpperListPlace(double gridExtent, double lineHeight) const;
     ListPlace LowerListPlace(double gridExtent) const;
-    ListFlow Flow(const ListPlace& place, const ListMeasure& m) const;
+    // cap: the most lines a column holds (0: as many as its room takes).
+    ListFlow Flow(const ListPlace& place, const ListMeasure& m, int cap = 0) const;
+    ListFlow BalancedFlow(const ListPlace& place, const ListMeasure& m) const;
     bool ListFits(double gridExtent, const ListMeasure& m);
     static ListMeasure Scaled(const ListMeasure& m, double size, double factor);
     void DrawGrid(Half half, GridMode mode);
-    void DrawSolutionStrokes(double top);
+    void DrawCodedWords(double top, GridMode mode);
+    void DrawWordFrames(double top);
+    void DrawWordFrame(const WordEntry& e, int length, double top);
     void DrawHighlight();
     void BuildDisplayList();
     void DrawUpperList();
@@ -176,7 +191,7 @@ private:
     void DrawFooter(double y, const QString& versionLabel);
     void SetListFont(double size);
     void SetFont(const QString& name, double points, bool bold, bool italic, bool underline = false);
-    void PrintCentred(const QString& s, int column, int row, double base, double th);
+    void PrintInCell(const QString& s, double left, double cellTop, double inset);
     double Padding() const;
     double CellLeft(int column) const;
 
@@ -189,6 +204,7 @@ private:
     std::optional<HalfRole> lowerRole_;
     const DocumentData* lowerData_ = &data_;
     HalfRole upperRole_ = HalfRole::Worksheet;
+    bool halfRoom_ = true; // coded words: their grid fits in half a page
     Surface* s_ = nullptr;
     double ratio_ = 1.0;
     PageLayout layout_;

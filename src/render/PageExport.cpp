@@ -79,6 +79,24 @@ QImage RenderPageImage(const DocumentData& data, int dpi, PageLayout* layout)
 
 } // namespace
 
+PrintPlan PlanForPaper(const QList<DocumentData>& versions)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return {};
+    PrintPlan plan;
+    {
+        PainterSurface surface(painter);
+        plan = PlanSheets(versions, surface);
+    }
+    painter.end();
+    return plan;
+}
+
 QList<PageLayout> DrawPages(QPagedPaintDevice& device, const QList<DocumentData>& versions, PrintPlan* planOut)
 {
     QList<PageLayout> layouts;

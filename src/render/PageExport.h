@@ -34,6 +34,8 @@ bool WritePagePng(const DocumentData& data, const QString& path, int dpi, QStrin
 // decided; empty when the device cannot be painted. No versions draw nothing
 // at all: a printer gives out no blank sheet.
 QList<PageLayout> DrawPages(QPagedPaintDevice& device, const QList<DocumentData>& versions, PrintPlan* plan = nullptr);
+// The sheets the versions would print on, as paper measures them.
+PrintPlan PlanForPaper(const QList<DocumentData>& versions);
 // The sheets as one PDF, written like WritePagePdf.
 bool WritePagesPdf(const QList<DocumentData>& versions, const QString& path, QString* errorText = nullptr,
                    QList<PageLayout>* layouts = nullptr, PrintPlan* plan = nullptr);

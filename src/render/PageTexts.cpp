@@ -63,7 +63,7 @@ QString HeaderCaption(const DocumentSettings& settings, const QStringList& selec
     return caption;
 }
 
-QString DefaultInstruction(GameType type)
+QString DefaultInstruction(GameType type, bool symbols)
 {
     switch (type) {
     case GameType::WordSearch:
@@ -71,7 +71,8 @@ QString DefaultInstruction(GameType type)
     case GameType::FillIn:
         return QStringLiteral("Écris chaque mot à sa place dans la grille. Une case ne peut contenir qu'une seule lettre.");
     case GameType::CodedWords:
-        return QStringLiteral("Associe chaque lettre à son code pour écrire les mots. Une lettre a toujours la même valeur.");
+        return (symbols ? QStringLiteral("Chaque dessin") : QStringLiteral("Chaque nombre"))
+            + QStringLiteral(" remplace toujours la même lettre. Trouve les lettres et écris les mots.");
     }
     return {};
 }
@@ -132,7 +133,7 @@ QString InstructionText(const DocumentSettings& settings)
 {
     const PuzzleSettings& p = settings.puzzle;
     const QString own = settings.instruction.trimmed();
-    QString text = own.isEmpty() ? DefaultInstruction(p.gameType) : own;
+    QString text = own.isEmpty() ? DefaultInstruction(p.gameType, p.valueMode == 2) : own;
     if (p.gameType != GameType::WordSearch)
         return text;
     if (settings.showDirections) {

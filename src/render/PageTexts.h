@@ -31,8 +31,8 @@ QString RemoveSuffix(const QString& text, const QString& suffix);
 QString HeaderCaption(const DocumentSettings& settings, const QStringList& selectedThemes, const QString& importedListPath,
                       int checkedWords);
 
-// The default instruction of a game type.
-QString DefaultInstruction(GameType type);
+// The default instruction of a game type (coded words: of numbers or of pictures).
+QString DefaultInstruction(GameType type, bool symbols = false);
 
 // The digits of the checked direction boxes in increasing order ("0", "024"...).
 QString DirectionKey(const std::array<bool, 6>& directions);

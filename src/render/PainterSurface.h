@@ -40,6 +40,7 @@ public:
     double TextHeight(const QString& text) override;
     void Line(double x1, double y1, double x2, double y2) override;
     void Box(double x1, double y1, double x2, double y2) override;
+    void Capsule(double x1, double y1, double x2, double y2, double radius) override;
     double ScaleX(double millimetres) const override;
     bool HasCharacter(char32_t c) override;
     void Clear() override;

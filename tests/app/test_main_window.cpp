@@ -76,7 +76,7 @@ private Q_SLOTS:
         Edit("txtTitre")->setText(QString());
         QTest::keyClicks(Edit("txtTitre"), "Grille de Lexigrille du lundi");
         const struct { int type; const char* title; bool size, uppercase, cells, columns; } rows[] = {
-            { 2, "Grille de Mots codés du lundi", false, false, false, false },
+            { 2, "Grille de Mots codés du lundi", false, true, false, false },
             { 1, "Grille de Mots casés du lundi", false, true, false, true },
             { 0, "Grille de Lexigrille du lundi", true, true, true, true },
         };
