@@ -78,6 +78,7 @@ struct Controls {
 
     // The commands.
     QPushButton* cmdGenerer = nullptr;
+    QLabel* lblRaisonGenerer = nullptr; // why "Créer la grille" is disabled
     QFrame* shpFlash = nullptr; // the frame that blinks around cmdGenerer after a time-out
     QPushButton* cmdNouveau = nullptr;
     QPushButton* cmdOuvrir = nullptr;

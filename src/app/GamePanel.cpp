@@ -218,6 +218,11 @@ QWidget* BuildGamePanel(Controls& c, QWidget* parent)
     stack->addWidget(c.shpFlash, 0, 0);
     stack->addWidget(inset, 0, 0);
     column->addWidget(holder);
+    c.lblRaisonGenerer = Named(new QLabel(panel), U("lblRaisonGenerer"));
+    c.lblRaisonGenerer->setWordWrap(true);
+    c.lblRaisonGenerer->setStyleSheet(U("color: #c00000;"));
+    c.lblRaisonGenerer->hide();
+    column->addWidget(c.lblRaisonGenerer);
     return panel;
 }
 

@@ -20,6 +20,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QTimer>
@@ -142,9 +143,14 @@ MainWindow::MainWindow(Document& doc, DocumentFolders folders, Prompter* prompte
 
     setWindowTitle(doc_.WindowTitle());
     RefreshAll();
-    // The whole screen's room by default: the preview gets what the controls leave.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        resize(screen->availableSize().boundedTo(QSize(1600, 1000)));
+    // Where the teacher left the window and their files; the whole screen's
+    // room the first time (the preview gets what the controls leave).
+    const QSettings remembered;
+    if (!restoreGeometry(remembered.value(QStringLiteral("fenetre/geometrie")).toByteArray())) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            resize(screen->availableSize().boundedTo(QSize(1600, 1000)));
+    }
+    actions_.SetLastFolder(remembered.value(QStringLiteral("dossiers/dernier")).toString());
 }
 
 MainWindow::~MainWindow()
@@ -351,6 +357,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    QSettings remembered;
+    remembered.setValue(QStringLiteral("fenetre/geometrie"), saveGeometry());
+    remembered.setValue(QStringLiteral("dossiers/dernier"), actions_.LastFolder());
     event->accept();
 }
 

@@ -130,6 +130,8 @@ void MainWindow::BindSettings()
         check(c_.chkNiveauDB[i], Nth(Setting::Level0, i));
     options(c_.optNiveaux, Setting::LevelNaming);
     check(c_.chkLectureTous, Setting::SelectAllWords);
+    // "Tous" shows the words' checks, not the last click on it.
+    refresh_[int(Setting::SelectAllWords)] = [this] { RefreshWordCounts(); };
     slider(c_.hscNbLettres, Setting::MaxLetters);
     slider(c_.hscTaille, Setting::GridSize);
     check(c_.chkMajuscules, Setting::Uppercase);
@@ -164,7 +166,7 @@ void MainWindow::BindSettings()
     connect(&doc_, &Document::textRefused, this,
             [this](Setting, const QString& message) { prompter_.Ask(MessageKind::Warning, message); });
     connect(&doc_, &Document::documentReplaced, this, &MainWindow::RefreshAll);
-    connect(&doc_, &Document::generateEnabledChanged, c_.cmdGenerer, &QWidget::setEnabled);
+    connect(&doc_, &Document::generateEnabledChanged, this, [this] { RefreshDerived(); });
 }
 
 void MainWindow::BindTexts()
@@ -276,6 +278,9 @@ void MainWindow::RefreshDerived()
     for (QLineEdit* bound : c_.txtBornes)
         bound->setEnabled(s.puzzle.valueMode == 1);
     c_.cmdGenerer->setEnabled(doc_.GenerateEnabled() && !busy_->Busy());
+    const QString reason = doc_.GenerateDisabledReason();
+    c_.lblRaisonGenerer->setText(reason);
+    c_.lblRaisonGenerer->setVisible(!reason.isEmpty());
     RefreshMessageAdvice();
 }
 
@@ -291,6 +296,12 @@ void MainWindow::RefreshWordCounts()
 {
     const WordCountLabel& counts = doc_.WordCounts();
     c_.lblLectureMots->setText(counts.text);
+    // "Tous" ticked when every word is, unticked otherwise.
+    {
+        const QSignalBlocker block(c_.chkLectureTous);
+        const WordSelectionList& words = doc_.words();
+        c_.chkLectureTous->setChecked(words.Count() > 0 && words.CheckedCount() == words.Count());
+    }
     SetLabelColour(c_.lblLectureMots, counts.colour == WordCountLabel::Colour::Red ? QColor(255, 0, 0) : QColor(96, 96, 96));
     RefreshMessageAdvice();
 }

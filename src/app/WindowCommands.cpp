@@ -203,8 +203,9 @@ void MainWindow::ExportPdf()
     const QString name = doc_.DocumentName().isEmpty() ? doc_.ProposedFileName()
                                                        : QFileInfo(doc_.DocumentName()).completeBaseName();
     const QString path = prompter_.SaveFileName({ QStringLiteral("Exporter en PDF"), QStringLiteral("Documents PDF (*.pdf)"),
-                                                  actions_.folders().user, name + QStringLiteral(".pdf"), QStringLiteral("pdf") });
+                                                  actions_.DialogFolder(), name + QStringLiteral(".pdf"), QStringLiteral("pdf") });
     if (!path.isEmpty()) {
+        actions_.Remember(path);
         const QList<DocumentData> pages = PagesToPrint();
         QString error;
         if (!pages.isEmpty() && !WritePagesPdf(pages, path, &error))

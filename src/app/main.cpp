@@ -23,6 +23,7 @@ int main(int argc, char** argv)
     sinceStart.start();
     QApplication app(argc, argv);
     QApplication::setApplicationName(lx::ProductName());
+    QApplication::setOrganizationName(lx::ProductName());
     QApplication::setApplicationVersion(lx::ProgramVersion());
     QApplication::setDesktopFileName(QStringLiteral("lexigrille"));
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));

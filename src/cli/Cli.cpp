@@ -89,7 +89,9 @@ QStringList Options::All(const QString& name) const
 
 bool IsFlag(const QString& option)
 {
-    static const QStringList flags { QStringLiteral("--no-name-line"), QStringLiteral("--no-fit") };
+    static const QStringList flags { QStringLiteral("--no-name-line"), QStringLiteral("--no-fit"),
+                                     QStringLiteral("--shuffle-message"), QStringLiteral("--lowercase"),
+                                     QStringLiteral("--visible-cells"), QStringLiteral("--no-column-rules") };
     return flags.contains(option);
 }
 

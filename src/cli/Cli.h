@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/WorksheetRecipe.h"
+
 #include <QMultiMap>
 #include <QString>
 #include <QStringList>
@@ -73,6 +75,8 @@ inline constexpr int kMinDpi = 36;
 inline constexpr int kMaxDpi = 600;
 
 // "new" and "make": a worksheet from a few choices (WorksheetCommands.cpp).
+// The recipe the choices describe; nullopt, with the error set, when they do not read.
+std::optional<WorksheetRecipe> ReadRecipe(Options& o);
 int NewCommand(Options& o);
 int MakeCommand(Options& o);
 QStringList WorksheetOptionNames();

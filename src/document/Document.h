@@ -78,6 +78,8 @@ public:
     QString ThemeLabel() const; // "Aucun thème", "3 thèmes", "Liste externe"
     const WordCountLabel& WordCounts() const { return wordCountLabel_; }
     bool GenerateEnabled() const { return generateEnabled_; }
+    // Why "Créer la grille" is disabled, in French; empty when it is enabled.
+    QString GenerateDisabledReason() const;
     bool LowerHalfAvailable() const { return lowerHalfAvailable_; }
     // Whether the page of this document has room for its lower half; the
     // window sets it from the page layout it computes when asked to redraw.
@@ -130,6 +132,9 @@ public:
     void SetLetterCodeText(int index, const QString& text);
     // A click in the revealed-letter list; the list always keeps one item.
     void ChooseRevealLetter(int index);
+    // The revealed letter by its text ("E", "(?)"): chosen now when the list
+    // holds it, else at the next generation when the words have it.
+    void ChooseRevealLetterText(const QString& text);
     // A click on the level box of a class, a theme's check mark.
     void ClickLevel(int level, bool checked);
     void CheckTheme(int theme, bool checked);

@@ -82,6 +82,17 @@ QString DocumentActions::TemplatePath() const
     return {};
 }
 
+QString DocumentActions::DialogFolder() const
+{
+    return !lastFolder_.isEmpty() && QFileInfo(lastFolder_).isDir() ? lastFolder_ : folders_.user;
+}
+
+void DocumentActions::Remember(const QString& chosenPath)
+{
+    if (!chosenPath.isEmpty())
+        lastFolder_ = QFileInfo(chosenPath).absolutePath();
+}
+
 bool DocumentActions::AskToSave()
 {
     if (!doc_.Modified())
@@ -139,9 +150,10 @@ CommandResult DocumentActions::OpenOther()
     if (!AskToSave())
         return CommandResult::Cancel();
     const QString path = prompter_.OpenFileName(
-        { QStringLiteral("Ouvrir un document Lexigrille"), DocumentFilter(), folders_.user, QString(), QString() });
+        { QStringLiteral("Ouvrir un document Lexigrille"), DocumentFilter(), DialogFolder(), QString(), QString() });
     if (path.isEmpty())
         return CommandResult::Cancel();
+    Remember(path);
     return Load(path);
 }
 
@@ -192,11 +204,12 @@ CommandResult DocumentActions::SaveAs()
 {
     for (;;) {
         const QFileInfo current(doc_.DocumentPath());
-        const QString folder = current.isFile() ? current.absolutePath() : folders_.user;
+        const QString folder = current.isFile() ? current.absolutePath() : DialogFolder();
         const QString path = prompter_.SaveFileName({ QStringLiteral("Enregistrer le document sous..."), DocumentFilter(),
                                                       folder, doc_.ProposedFileName(), QStringLiteral("lxg") });
         if (path.isEmpty())
             return CommandResult::Cancel();
+        Remember(path);
         const CommandResult r = SaveTo(path);
         if (r.status != CommandResult::Status::Failed)
             return r;
@@ -243,9 +256,10 @@ CommandResult DocumentActions::ImportOtherList()
         return CommandResult::Cancel();
     const QString path = prompter_.OpenFileName({ QStringLiteral("Importer une liste de mots"),
                                                   QStringLiteral("Documents texte (*.txt);;Tous les fichiers (*)"),
-                                                  folders_.user, QString(), QString() });
+                                                  DialogFolder(), QString(), QString() });
     if (path.isEmpty())
         return CommandResult::Cancel();
+    Remember(path);
     return doc_.ImportWordListFile(path).Result();
 }
 

@@ -36,6 +36,13 @@ public:
     Prompter& prompter() const { return prompter_; }
     const DocumentFolders& folders() const { return folders_; }
     void SetFolders(DocumentFolders folders) { folders_ = std::move(folders); }
+    // Where the file dialogs open: the folder of the last file chosen in one,
+    // else the teacher's folder.
+    QString DialogFolder() const;
+    void SetLastFolder(const QString& folder) { lastFolder_ = folder; }
+    const QString& LastFolder() const { return lastFolder_; }
+    // A file chosen in a dialog: its folder is the next dialog's.
+    void Remember(const QString& chosenPath);
 
     // The question about unsaved changes: true when the work may be replaced
     // (nothing to save, No, or a save that went through); false when the
@@ -87,6 +94,7 @@ private:
     Document& doc_;
     Prompter& prompter_;
     DocumentFolders folders_;
+    QString lastFolder_;
 };
 
 // The document a command line names: its first argument without quotes when

@@ -161,6 +161,21 @@ void Document::ChangeGameType(GameType before)
     Q_EMIT puzzleChanged();
 }
 
+QString Document::GenerateDisabledReason() const
+{
+    if (generateEnabled_)
+        return {};
+    const PuzzleSettings& p = data_.settings.puzzle;
+    if (p.lowerBound.trimmed().isEmpty() || p.upperBound.trimmed().isEmpty())
+        return QStringLiteral("Indiquez les deux bornes des valeurs des mots codés.");
+    const auto low = ParseShortNumber(p.lowerBound);
+    const auto high = ParseShortNumber(p.upperBound);
+    if (!low || !high)
+        return QStringLiteral("Les bornes des valeurs doivent être des nombres entiers de 1 à 32767.");
+    return QStringLiteral("Les valeurs de %1 à %2 ne suffisent pas : il en faut au moins 26 (de %1 à %3 par exemple).")
+        .arg(*low).arg(*high).arg(*low + 25);
+}
+
 void Document::CheckBounds()
 {
     const PuzzleSettings& p = data_.settings.puzzle;
@@ -208,6 +223,18 @@ void Document::SetLetterCodeText(int index, const QString& text)
     Q_EMIT valueBoxesChanged();
     if (!Suppressed())
         ReportModified(LetterCodesText() != life_.snapshot.letterCodes);
+}
+
+void Document::ChooseRevealLetterText(const QString& text)
+{
+    const TaggedList& choices = data_.puzzle.RevealChoices;
+    for (int i = 0; i < choices.size(); ++i) {
+        if (choices[i].text.compare(text, Qt::CaseInsensitive) == 0) {
+            ChooseRevealLetter(i);
+            return;
+        }
+    }
+    data_.settings.puzzle.revealChoice = text.toUpper();
 }
 
 void Document::ChooseRevealLetter(int index)

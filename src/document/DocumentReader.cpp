@@ -241,6 +241,8 @@ private:
         s.titleUnderline = flag("TitreSouligné", true);
         s.fitToPage = flag("Adapter", false);
         s.pictures = Present(QStringLiteral("Images")) ? ParseIntInRange(Value(QStringLiteral("Images")), 0, 2, 0) : 0;
+        const QString given = QStringLiteral("LettresDonnées");
+        s.puzzle.revealedLetters = Present(given) ? ParseIntInRange(Value(given), -1, 26, -1) : -1;
     }
 
     // "index,letters": the letters after "(?)" and the current item.

@@ -56,6 +56,7 @@ QVariant SettingsModel::Get(Setting id) const
     case Setting::NameLine: return s_.nameLine;
     case Setting::ShowDirections: return s_.showDirections;
     case Setting::TitleUnderline: return s_.titleUnderline;
+    case Setting::RevealedLetters: return p.revealedLetters;
     case Setting::Direction0: case Setting::Direction1: case Setting::Direction2:
     case Setting::Direction3: case Setting::Direction4: case Setting::Direction5:
         return p.directions[int(id) - int(Setting::Direction0)];
@@ -129,6 +130,7 @@ bool SettingsModel::Set(Setting id, const QVariant& value)
     case Setting::NameLine: ok = asBool(s_.nameLine); break;
     case Setting::ShowDirections: ok = asBool(s_.showDirections); break;
     case Setting::TitleUnderline: ok = asBool(s_.titleUnderline); break;
+    case Setting::RevealedLetters: ok = asInt(-1, 26, p.revealedLetters); break;
     case Setting::Direction0: case Setting::Direction1: case Setting::Direction2:
     case Setting::Direction3: case Setting::Direction4: case Setting::Direction5:
         ok = asBool(p.directions[int(id) - int(Setting::Direction0)]);

@@ -83,7 +83,7 @@ enum class Setting {
     TitleFontName, Title, Instruction,
     Level0, Level1, Level2, Level3, Level4, LevelNaming, ThemeText, SelectAllWords, MaxLetters,
     GridSize, Uppercase, SeparateColumns, VisibleCells, LowerHalf, GameType,
-    FitToPage, Pictures, NameLine, ShowDirections, TitleUnderline,
+    FitToPage, Pictures, NameLine, ShowDirections, TitleUnderline, RevealedLetters,
     Direction0, Direction1, Direction2, Direction3, Direction4, Direction5,
     RandomFill, HiddenMessage, ShuffleList,
     ValueMode, RangeFrom, RangeTo,

@@ -121,6 +121,8 @@ QString DocumentText(const DocumentData& d)
         key(QStringLiteral("TitreSouligné"), QStringLiteral("0"));
     if (s.fitToPage)
         key(QStringLiteral("Adapter"), QStringLiteral("1"));
+    if (p.revealedLetters >= 0)
+        key(QStringLiteral("LettresDonnées"), QString::number(p.revealedLetters));
     if (s.pictures != 0)
         key(QStringLiteral("Images"), QString::number(s.pictures));
 

@@ -78,6 +78,42 @@ QString ApplyRecipe(DocumentActions& actions, const WorksheetRecipe& recipe)
     if (!recipe.nameLine)
         doc.Change(Setting::NameLine, false);
     doc.Change(Setting::FitToPage, recipe.fitToPage);
+    if (recipe.directions) {
+        for (int d = 0; d < 6; ++d)
+            doc.Change(Setting(int(Setting::Direction0) + d), (*recipe.directions)[d]);
+    }
+    if (recipe.message) {
+        doc.Change(Setting::RandomFill, false);
+        doc.Change(Setting::HiddenMessage, recipe.message->toUpper());
+        doc.Change(Setting::ShuffleList, recipe.shuffleMessage);
+    }
+    if (recipe.lowercase)
+        doc.Change(Setting::Uppercase, false);
+    if (recipe.visibleCells)
+        doc.Change(Setting::VisibleCells, true);
+    if (!recipe.columnRules)
+        doc.Change(Setting::SeparateColumns, false);
+    if (recipe.valueMode) {
+        doc.Change(Setting::ValueMode, *recipe.valueMode);
+        if (*recipe.valueMode == 1) {
+            doc.Change(Setting::RangeFrom, recipe.lowerBound);
+            doc.Change(Setting::RangeTo, recipe.upperBound);
+        }
+    }
+    if (recipe.revealChoice)
+        doc.ChooseRevealLetterText(*recipe.revealChoice);
+    if (recipe.revealedLetters)
+        doc.Change(Setting::RevealedLetters, *recipe.revealedLetters);
+    if (recipe.gridFont) {
+        doc.Change(Setting::GridFontName, recipe.gridFont->first);
+        doc.Change(Setting::GridFontSize, recipe.gridFont->second);
+    }
+    if (recipe.listFont) {
+        doc.Change(Setting::ListFontName, recipe.listFont->first);
+        doc.Change(Setting::ListFontSize, recipe.listFont->second);
+    }
+    if (recipe.pictures)
+        doc.Change(Setting::Pictures, *recipe.pictures);
     if (recipe.instruction)
         doc.Change(Setting::Instruction, *recipe.instruction);
     if (recipe.lowerHalf)

@@ -5,6 +5,9 @@
 #include <QList>
 #include <QString>
 
+#include <array>
+#include <utility>
+
 #include <cstdint>
 #include <optional>
 
@@ -28,6 +31,20 @@ struct WorksheetRecipe {
     std::uint64_t seed = 1;       // the draw of the words, and the generation
     bool nameLine = true;         // as the template says; false leaves the line out
     bool fitToPage = true;        // "Adapter à la page"
+
+    // The rest of what the window sets, each as the template says when absent.
+    std::optional<std::array<bool, 6>> directions; // the six direction boxes
+    std::optional<QString> message;                // a hidden message instead of random letters
+    bool shuffleMessage = false;
+    bool lowercase = false;                        // "Majuscules" unticked
+    bool visibleCells = false;                     // "Cases apparentes"
+    bool columnRules = true;                       // "Séparer les colonnes"
+    std::optional<int> valueMode;                  // coded words: 0 "De 1 à 26", 1 the bounds, 2 "Symboles"
+    QString lowerBound, upperBound;                // with valueMode 1
+    std::optional<QString> revealChoice;           // fill-in: a letter A to Z, or "(?)"
+    std::optional<int> revealedLetters;            // coded words: letters given (-1: as many as usual)
+    std::optional<std::pair<QString, int>> gridFont, listFont;
+    std::optional<int> pictures;                   // 0 none, 1 beside the words, 2 instead of them
 };
 
 // Makes the document of the recipe from a new one, as "Nouvelle fiche" starts

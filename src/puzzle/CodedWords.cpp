@@ -64,7 +64,7 @@ bool PuzzleEngine::GenerateCodedWords()
     for (std::int16_t c : s_.LetterCounts)
         distinct += c >= 1 ? 1 : 0;
     s_.DistinctLetterCount = distinct;
-    s_.RevealedCount = distinct / 4 + 1;
+    s_.RevealedCount = settings_.revealedLetters < 0 ? distinct / 4 + 1 : std::min(settings_.revealedLetters, distinct);
 
     AssignLetterCodes();
 

@@ -39,6 +39,17 @@ int ThemeIndexOfName(const QString& name)
     return -1;
 }
 
+QList<int> ThemesStartingWith(const QString& start)
+{
+    QList<int> themes;
+    const QString wanted = LettersOnly(start);
+    for (int i = 0; i < kThemeCount && !wanted.isEmpty(); ++i) {
+        if (LettersOnly(ThemeName(i)).startsWith(wanted))
+            themes << i;
+    }
+    return themes;
+}
+
 int ThemeList::SelectedCount() const
 {
     int n = 0;

@@ -9,6 +9,8 @@
 #include "support/TextSupport.h"
 #include "words/ThemeDatabase.h"
 
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -27,6 +29,9 @@ protected:
     // For the test's init(): the window shown on a new document, the level files loaded.
     void Open()
     {
+        // The window's remembered size and folder go to a test place.
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("LexigrilleTest"));
         for (int level = 0; level < kLevelCount; ++level)
             WriteBytes(folder.filePath(LevelFileName(level)), "/ essai\r\nA-  chat\r\nA-  chien\r\nA-  lapin\r\nA-  ours\r\n"
                                                                "A-  loup\r\nA-  lion\r\no-  rouge\r\no-  vert\r\nAo  canari\r\n");
@@ -35,7 +40,8 @@ protected:
         doc->SetThemeDatabase(&database);
         prompter = {};
         window = std::make_unique<MainWindow>(*doc, DocumentFolders { folder.path(), folder.path() }, &prompter);
-        window->resize(1366, 768);
+        if (!QSettings().contains(QStringLiteral("fenetre/geometrie")))
+            window->resize(1366, 768);
         window->show();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));

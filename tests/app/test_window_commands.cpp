@@ -9,6 +9,7 @@
 #include "render/PageTexts.h"
 
 #include <QAction>
+#include <QDir>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -276,6 +277,49 @@ private Q_SLOTS:
         QVERIFY(!Find<QPushButton>(u("cmdGenerer"))->isEnabled());
         Find<QRadioButton>(u("optValeurs_0"))->click();
         QVERIFY(Find<QPushButton>(u("cmdGenerer"))->isEnabled());
+    }
+
+    // "Tous" shows whether every word is ticked; a disabled "Créer la grille" says why.
+    void whatTheButtonsShow()
+    {
+        Find<QCheckBox>(u("chkNiveauDB_0"))->click();
+        auto* all = Find<QCheckBox>(u("chkLectureTous"));
+        QVERIFY(all->isChecked());
+        auto* words = Find<QListView>(u("lstLectureMots"));
+        words->model()->setData(words->model()->index(0, 0), Qt::Unchecked, Qt::CheckStateRole);
+        QVERIFY(!all->isChecked());
+        words->model()->setData(words->model()->index(0, 0), Qt::Checked, Qt::CheckStateRole);
+        QVERIFY(all->isChecked());
+
+        auto* reason = Find<QLabel>(u("lblRaisonGenerer"));
+        QVERIFY(!reason->isVisible());
+        Find<QRadioButton>(u("optTypeJeu_2"))->click();
+        Find<QRadioButton>(u("optValeurs_1"))->click();
+        Edit("txtBornes_1")->selectAll();
+        QTest::keyClicks(Edit("txtBornes_1"), "20");
+        QVERIFY(!Find<QPushButton>(u("cmdGenerer"))->isEnabled());
+        QVERIFY(reason->isVisible());
+        QCOMPARE(reason->text(), u("Les valeurs de 10 à 20 ne suffisent pas : il en faut au moins 26 (de 10 à 35 par exemple)."));
+        QTest::keyClicks(Edit("txtBornes_1"), "0");
+        QVERIFY(!reason->isVisible());
+    }
+
+    // The window comes back where the teacher left it, its dialogs in the last folder used.
+    void theWindowRemembersItsPlaceAndFolder()
+    {
+        QDir(folder.path()).mkpath(u("fiches"));
+        const QString file = folder.filePath(u("fiches/ferme.lxg"));
+        test::WriteBytes(file, "[LXGDocument]\r\nTitre=La ferme\r\n");
+        prompter.paths = { file };
+        QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(doc->settings().title, u("La ferme"));
+        window->setGeometry(40, 50, 1100, 720);
+        QVERIFY(window->close());
+        Close();
+        Open();
+        QCOMPARE(window->size(), QSize(1100, 720));
+        QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(prompter.dialogs.last().folder, folder.filePath(u("fiches")));
     }
 
     // The revealed-letter list always has a current item: a click cannot clear it.

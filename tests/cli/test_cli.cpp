@@ -264,6 +264,31 @@ TEST_F(CliWorksheets, TheTemplateTheTitleAndTheKeyOfAWholePage)
     }
 }
 
+// Every setting of the window from the command line, as the document keeps it.
+TEST_F(CliWorksheets, EveryWindowSettingFromTheCommandLine)
+{
+    const struct { QStringList args; const char* line; } cases[] = {
+        { { u("--directions"), u("droite,bas,diagonale-inverse") }, "Valeurs=101001," },
+        { { u("--directions"), u("toutes"), u("--message"), u("Bravo, les amis"), u("--shuffle-message") }, "Valeurs=111111,BRAVO, LES AMIS" },
+        { { u("--lowercase"), u("--visible-cells"), u("--no-column-rules"), u("--size"), u("9") }, "Paramètres=9,0,0,1," },
+        { { u("--type"), u("mots-codes"), u("--codes"), u("range:10-40") }, ",2,1,-1,1,0,0,15,10,40" },
+        { { u("--type"), u("mots-codes"), u("--codes"), u("symbols"), u("--revealed"), u("4") }, "LettresDonnées=4" },
+        { { u("--grid-font"), u("Tahoma,16"), u("--list-font"), u("arial,14") }, "PoliceGrille=Tahoma,16,0,0" },
+        { { u("--list-font"), u("arial,14") }, "PoliceListe=Arial,14,0,0" },
+        { { u("--pictures"), u("instead") }, "Images=2" },
+        { { u("--level"), u("CE1"), u("--theme"), u("ecol") }, "Thèmes=E" }, // the start of "École"
+    };
+    for (const auto& c : cases) {
+        QStringList args { u("new"), u("-o"), u("x.lxg") };
+        if (!c.args.contains(u("--level")))
+            args << u("--level") << u("CP");
+        const CliRun r = Cli(args + c.args);
+        ASSERT_EQ(r.code, 0) << r.err.toStdString();
+        const QString text = DecodeWindows1252(ReadAll(Out("x.lxg")));
+        EXPECT_TRUE(text.contains(u(c.line))) << c.line << "\n" << text.left(600).toStdString();
+    }
+}
+
 // Wrong commands and choices: their exit code, a French message, nothing written.
 TEST_F(CliWorksheets, WrongCommandsAreRefusedAndNothingIsWritten)
 {
@@ -299,6 +324,18 @@ TEST_F(CliWorksheets, WrongCommandsAreRefusedAndNothingIsWritten)
           "L'option --title contient les caractères « ✏ » (U+270F) et « ő » (U+0151), qu'un document Lexigrille ne peut pas enregistrer." },
         { { u("--level"), u("CP"), u("--instruction"), u("Trouve 🐱") }, 1, "L'option --instruction contient le caractère « 🐱 » (U+1F431)" },
         { { u("--level"), u("CP"), u("--theme"), u("Animaux 🐱") }, 1, "L'option --theme contient le caractère « 🐱 »" },
+        { { u("--level"), u("CP"), u("--theme"), u("a") }, 1, "Thème ambigu : « a » peut désigner « Activités, métiers »" },
+        { { u("--level"), u("CP"), u("--directions"), u("droite,travers") }, 1,
+          "Sens inconnu : « travers ». Sens possibles : droite, bas, diagonale, gauche, haut, diagonale-inverse, ou toutes." },
+        { { u("--level"), u("CP"), u("--codes"), u("range:10-20") }, 1, "Les valeurs de 10 à 20 ne suffisent pas : il en faut au moins 26" },
+        { { u("--level"), u("CP"), u("--codes"), u("lettres") }, 1, "Codes inconnus : « lettres ». Choix possibles : numbers, range:A-B" },
+        { { u("--level"), u("CP"), u("--reveal"), u("7") }, 1, "L'option --reveal attend une lettre de A à Z : « 7 »." },
+        { { u("--level"), u("CP"), u("--revealed"), u("30") }, 1, "L'option --revealed attend un nombre entier de 0 à 26" },
+        { { u("--level"), u("CP"), u("--grid-font"), u("Police imaginaire,12") }, 1, "Police inconnue : « Police imaginaire ». Polices possibles : Arial" },
+        { { u("--level"), u("CP"), u("--list-font"), u("Arial,40") }, 1, "L'option --list-font attend « POLICE,TAILLE », la taille de 7 à 20" },
+        { { u("--level"), u("CP"), u("--pictures"), u("partout") }, 1, "Choix d'images inconnu : « partout ». Choix possibles : beside, instead." },
+        { { u("--level"), u("CP"), u("--shuffle-message") }, 1, "L'option --shuffle-message mélange le message de --message" },
+        { { u("--level"), u("CP"), u("--message"), u("!!!") }, 1, "ne contient aucune lettre" },
     };
     for (const Case& c : choices) {
         cases.push_back({ QStringList { u("new"), u("-o"), u("x.lxg") } + c.args, c.code, c.message });
