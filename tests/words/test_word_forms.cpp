@@ -1,5 +1,6 @@
 #include "core/Text1252.h"
 #include "support/TextSupport.h"
+#include "words/ContainedWords.h"
 #include "words/Plural.h"
 #include "words/WordForms.h"
 
@@ -57,6 +58,27 @@ TEST(WordForms, WordCharactersAreTheCodePagesOwn)
         const bool undefined = unit == 0x81 || unit == 0x8D || unit == 0x8F || unit == 0x90 || unit == 0x9D;
         ASSERT_EQ(IsWindows1252(c), FitsWindows1252(QString(c)) && !undefined) << "U+" << std::hex << unit;
     }
+}
+
+// A word read inside another, forwards or backwards, phrases and accents
+// compared by their grid forms; each pair once.
+TEST(ContainedWords, ForwardsBackwardsAndPhrases)
+{
+    using P = ContainedPair;
+    const struct { const char* words; QList<P> pairs; } cases[] = {
+        { "noix|noix de coco", { P { 0, 1, false } } },
+        { "contralto|alto|piano", { P { 1, 0, false } } },
+        { "pomme de terre|été", { P { 1, 0, false } } },
+        { "roc|corbeau", { P { 0, 1, true } } },             // COR backwards
+        { "Noël|léon", { P { 0, 1, true } } },                 // each in the other, backwards: once
+        { "île|ile|lion", { P { 0, 1, false } } },             // the same grid form
+        { "chat|chien|lapin", {} }, { "ours|oursin|sinus|un", { P { 0, 1, false }, P { 3, 2, true } } },
+        { "l'été|cœur|Œ|chœur|--", { P { 2, 1, false }, P { 2, 3, false } } }, // OE; no COEUR in CHOEUR
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ContainedWords(u(c.words).split(u'|')), c.pairs) << c.words;
+    EXPECT_TRUE(LiesInside(u("ALTO"), u("CONTRALTO")) && LiesInside(u("OTLA"), u("CONTRALTO")));
+    EXPECT_FALSE(LiesInside(QString(), u("CONTRALTO")) || LiesInside(u("CONTRALTOS"), u("CONTRALTO")));
 }
 
 TEST(PluralLabel, FrenchPlural)
