@@ -16,11 +16,12 @@ namespace {
 const QString kComma(QLatin1Char(','));
 
 // A cell read back from a "Grille" row: a letter A to Z (either case), or a
-// character that the grid form of a word can hold (a digit, Œ, Ä...). Accented
+// character that the grid form of a word can hold (a digit, Ä...). Accented
 // letters that the grid form folds and separators cannot come from a puzzle.
+// Œ and Æ were one cell each in the puzzles of earlier versions: kept.
 bool IsGridCharacter(QChar c)
 {
-    if (LetterIndex(c.toUpper()) >= 0)
+    if (LetterIndex(c.toUpper()) >= 0 || QStringLiteral("ŒœÆæ").contains(c))
         return true;
     if (!c.isLetterOrNumber())
         return false;

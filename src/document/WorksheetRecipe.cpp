@@ -6,6 +6,8 @@
 #include "words/ThemeDatabase.h"
 #include "words/WordListParser.h"
 #include "puzzle/Random.h"
+#include "words/ContainedWords.h"
+#include "words/WordForms.h"
 
 #include <algorithm>
 
@@ -59,7 +61,9 @@ QString ApplyRecipe(DocumentActions& actions, const WorksheetRecipe& recipe)
     if (doc.words().Count() == 0)
         return QStringLiteral("Aucun mot ne correspond à ces choix.");
 
-    // A number of words drawn among the candidates, the same for the same seed.
+    // A number of words drawn among the candidates, the same for the same seed;
+    // never a word that can be read inside another one drawn (a pupil would
+    // find it twice): such a candidate is passed over.
     if (recipe.count > 0 && recipe.count < doc.words().CheckedCount()) {
         QList<int> candidates;
         for (int i = 0; i < doc.words().Count(); ++i) {
@@ -67,10 +71,23 @@ QString ApplyRecipe(DocumentActions& actions, const WorksheetRecipe& recipe)
                 candidates << i;
         }
         RandomSource random(recipe.seed);
-        for (int i = 0; i < recipe.count; ++i)
-            std::swap(candidates[i], candidates[i + random.Below(int(candidates.size()) - i)]);
+        int drawn = 0;
+        int end = int(candidates.size()); // candidates[drawn, end) may still be drawn
+        while (drawn < recipe.count && drawn < end) {
+            std::swap(candidates[drawn], candidates[drawn + random.Below(end - drawn)]);
+            const QString form = ToGridForm(doc.words().Word(candidates[drawn]));
+            bool hidden = false;
+            for (int k = 0; k < drawn && !hidden; ++k) {
+                const QString other = ToGridForm(doc.words().Word(candidates[k]));
+                hidden = LiesInside(form, other) || LiesInside(other, form);
+            }
+            if (hidden)
+                std::swap(candidates[drawn], candidates[--end]);
+            else
+                ++drawn;
+        }
         doc.SelectAllWords(false);
-        for (int i = 0; i < recipe.count; ++i)
+        for (int i = 0; i < drawn; ++i)
             doc.SetWordChecked(candidates[i], true);
     }
 

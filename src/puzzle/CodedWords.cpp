@@ -1,10 +1,13 @@
 // Coded words: every letter of the words gets its own code; a key row shows the
-// codes in ascending order with the first quarter of the letters revealed, and
-// the words follow, in a random order, one or two columns below it.
+// codes in ascending order with a quarter of the letters revealed (the most
+// frequent ones), and the words follow, in a random order, one or two columns
+// below it.
 #include "puzzle/Engine.h"
 
 #include "puzzle/CodeBounds.h"
 #include "words/WordForms.h"
+
+#include <string_view>
 
 namespace lx {
 
@@ -78,12 +81,26 @@ bool PuzzleEngine::GenerateCodedWords()
                      [](const TaggedItem& a, const TaggedItem& b) { return a.text < b.text; });
     s_.SelectedWords = s_.KeyCodes;
 
+    // The letters given away are the most useful ones: the most frequent in
+    // the words, ties going to the letter more frequent in French.
+    std::array<bool, 26> given {};
+    {
+        static constexpr char16_t kFrenchOrder[] = u"ESAITNRUOLDCMPVQFBGHJXYZWK";
+        QList<int> letters;
+        for (char16_t c : std::u16string_view(kFrenchOrder))
+            if (s_.LetterCounts[c - u'A'] > 0)
+                letters.append(c - u'A');
+        std::stable_sort(letters.begin(), letters.end(),
+                         [this](int a, int b) { return s_.LetterCounts[a] > s_.LetterCounts[b]; });
+        for (int i = 0; i < s_.RevealedCount && i < letters.size(); ++i)
+            given[letters[i]] = true;
+    }
     s_.RevealedLetters.clear();
     for (int j = 0; j < s_.DistinctLetterCount; ++j) {
         const TaggedItem& item = s_.KeyCodes[j];
         const QChar letter(u'A' + item.tag);
         s_.CodeGrid.at(j, 0) = s_.LetterCodes[item.tag];
-        if (j < s_.RevealedCount) {
+        if (given[item.tag]) {
             s_.LetterGrid.at(j, 0) = QString(letter);
             s_.RevealedLetters.append(letter);
         } else {

@@ -2,6 +2,9 @@
 
 #include "core/Text1252.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace lx {
 
 namespace {
@@ -14,9 +17,26 @@ constexpr char16_t kRemovalSet[] = {
 };
 
 // Accented capitals folded to plain capitals, paired by position. Capitals that
-// are not listed (Ä, Ñ, Œ, ...) keep their accent.
+// are not listed (Ä, Ñ, ...) keep their accent; Œ and Æ are two letters each
+// (see kLigatures).
 constexpr char16_t kFoldFrom[] = u"ÀÂÇÉÈÊËÎÏÍÔÖÓÙÛ";
 constexpr char16_t kFoldTo[] = u"AACEEEEIIIOOOUU";
+
+// The ligatures a French pupil writes as two letters: "cœur" is C-O-E-U-R.
+struct Ligature {
+    char16_t capital, small;
+    char16_t first, second;
+};
+constexpr Ligature kLigatures[] = { { u'Œ', u'œ', u'O', u'E' }, { u'Æ', u'æ', u'A', u'E' } };
+
+int ligatureCount(const QString& text)
+{
+    int n = 0;
+    for (QChar c : text)
+        for (const Ligature& l : kLigatures)
+            n += c == l.capital || c == l.small ? 1 : 0;
+    return n;
+}
 
 bool isRemoved(char16_t c)
 {
@@ -71,7 +91,21 @@ QString ToGridForm(const QString& word)
             }
         }
     }
-    return out;
+    if (ligatureCount(out) == 0)
+        return out;
+    QString split;
+    split.reserve(out.size() + ligatureCount(out));
+    for (QChar c : std::as_const(out)) {
+        const auto l = std::find_if(std::begin(kLigatures), std::end(kLigatures),
+                                    [c](const Ligature& l) { return c == l.capital; });
+        if (l == std::end(kLigatures)) {
+            split.append(c);
+        } else {
+            split.append(QChar(l->first));
+            split.append(QChar(l->second));
+        }
+    }
+    return split;
 }
 
 QString LettersOnly(const QString& text)
@@ -90,7 +124,8 @@ QString LettersOnly(const QString& text)
 
 int LetterCount(const QString& word)
 {
-    return int(StripPunctuation(word).size());
+    const QString letters = StripPunctuation(word);
+    return int(letters.size()) + ligatureCount(letters);
 }
 
 } // namespace lx

@@ -4,8 +4,10 @@
 #include "core/Text1252.h"
 #include "document/Document.h"
 #include "document/DocumentFile.h"
+#include "puzzle/FillInCheck.h"
 #include "support/DocumentSupport.h"
 #include "support/TextSupport.h"
+#include "words/ContainedWords.h"
 #include "words/ThemeDatabase.h"
 #include "words/WordForms.h"
 
@@ -94,8 +96,7 @@ TEST_F(CliTest, GeneratedPuzzlesReadBackAndSaveUnchanged)
             break;
         case GameType::FillIn:
             ASSERT_EQ(z.WordEntries.size(), 14);
-            for (const WordEntry& e : z.WordEntries)
-                EXPECT_TRUE(e.direction == 0 || e.direction == 2) << e.gridText.toStdString();
+            EXPECT_EQ(FillInFaults(z), QStringList());
             EXPECT_GT(z.RevealChoices.size(), 5);
             break;
         case GameType::CodedWords: {
@@ -290,6 +291,22 @@ TEST_F(CliWorksheets, EveryWindowSettingFromTheCommandLine)
 }
 
 // Wrong commands and choices: their exit code, a French message, nothing written.
+// A draw of --count words never takes a word that can be read inside another
+// one drawn: of these ten words, six at most go together, and each draw finds them.
+TEST_F(CliWorksheets, DrawnWordsNeverHideOneAnother)
+{
+    test::WriteBytes(Out("cachés.txt"), EncodeWindows1252(u("noix\r\nnoix de coco\r\nalto\r\ncontralto\r\nété\r\n"
+                                                           "pomme de terre\r\nroc\r\ncorbeau\r\nchat\r\nlion\r\n")));
+    for (const char* seed : { "1", "2", "3", "4", "5", "6" }) {
+        ASSERT_EQ(Cli({ u("new"), u("-o"), u("n.lxg"), u("--words"), Out("cachés.txt"), u("--count"), u("6"), u("--seed"), u(seed) }).code, 0);
+        Document doc({ u("Arial"), u("Arial Narrow"), u("Tahoma") });
+        doc.LoadDocument(Out("n.lxg"));
+        const QStringList drawn = doc.words().CheckedWords();
+        EXPECT_EQ(drawn.size(), 6) << seed;
+        EXPECT_TRUE(ContainedWords(drawn).isEmpty()) << seed << ": " << drawn.join(u(", ")).toStdString();
+    }
+}
+
 TEST_F(CliWorksheets, WrongCommandsAreRefusedAndNothingIsWritten)
 {
     test::WriteBytes(Out("long.lxg"), "[LXGDocument]\r\nMotsS\xe9lectionn\xe9s=11111\r\nParam\xe8tres=5,1,1,0,1,1,0,-1,1,0,0,15,10,99\r\n"
