@@ -135,6 +135,12 @@ QWidget* BuildSourcesPanel(Controls& c, QWidget* parent)
     counts->addStretch();
     counts->addWidget(c.lblLectureMots);
     box->addLayout(counts);
+    // A chosen word that pupils would also find inside another one.
+    c.lblMotsCaches = Named(new QLabel(words), U("lblMotsCaches"));
+    c.lblMotsCaches->setWordWrap(true);
+    c.lblMotsCaches->setStyleSheet(U("color: #a04000;"));
+    c.lblMotsCaches->hide();
+    box->addWidget(c.lblMotsCaches);
     auto* letters = new QHBoxLayout;
     c.hscNbLettres = Named(new QSlider(Qt::Horizontal, words), U("hscNbLettres"));
     c.hscNbLettres->setRange(DocumentSettings::kMinMaxLetters, DocumentSettings::kMaxMaxLetters);

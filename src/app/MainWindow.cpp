@@ -7,6 +7,7 @@
 #include "render/SheetPlan.h"
 #include "app/WidgetPrompter.h"
 #include "document/Document.h"
+#include "document/GridAdvice.h"
 #include "render/FontCatalog.h"
 
 #include <QApplication>
@@ -267,7 +268,7 @@ void MainWindow::cmdGenerer_Click()
         c_.cmdGenerer->setText(QStringLiteral("Calculs en cours…"));
         c_.lstLectureMots->setCurrentIndex({});
         doc_.ClearHighlight();
-        r = doc_.Generate();
+        r = GenerateAsking(doc_, prompter_);
         c_.cmdGenerer->setText(QStringLiteral("Créer la grille"));
     }
     Show(GenerationReport(r));

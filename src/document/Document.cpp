@@ -35,6 +35,8 @@ CommandResult GenerationReport(const GenerationResult& r)
         return CommandResult::Ok();
     if (r.message.isEmpty())
         return CommandResult::Cancel();
+    if (r.outcome == GenerationOutcome::TimedOut) // an explanation, and what to change
+        return { CommandResult::Status::Failed, MessageKind::Warning, r.message };
     return CommandResult::Error(r.message);
 }
 

@@ -57,6 +57,8 @@ public:
     const WordSelectionList& words() const { return data_.words; }
     const ThemeList& themes() const { return data_.themes; }
     const QStringList& fontNames() const { return fontNames_; }
+    // The grid forms of the checked words, longest first, as last prepared.
+    const QStringList& GridForms() const { return engine_.GridForms(); }
     QVariant Get(Setting id) const { return model_.Get(id); }
     // True while the system itself changes the document (see SuppressEvents).
     bool Suppressed() const { return model_.Suppressed(); }
