@@ -187,7 +187,6 @@ void MainWindow::RedrawPreview()
 
 void MainWindow::OnPageLaidOut(const PageLayout& layout)
 {
-    doc_.SetLowerHalfAvailable(layout.LowerHalfAvailable);
     lblAvertissement_->setText(layout.OverflowText);
     lblAvertissement_->setVisible(layout.Overflow);
     const QString notice = LowerHalfNotice(doc_.settings().lowerHalf, layout.LowerHalfAvailable);

@@ -60,14 +60,6 @@ QString Document::ThemeLabel() const
     return data_.themes.enabled ? ThemeLabelText(data_.themes.SelectedCount()) : QStringLiteral("Liste externe");
 }
 
-void Document::SetLowerHalfAvailable(bool available)
-{
-    if (lowerHalfAvailable_ == available)
-        return;
-    lowerHalfAvailable_ = available;
-    Q_EMIT lowerHalfAvailableChanged(available);
-}
-
 void Document::SetGenerateEnabled(bool enabled)
 {
     if (generateEnabled_ == enabled)
