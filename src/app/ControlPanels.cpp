@@ -89,7 +89,7 @@ QWidget* BuildSourcesPanel(Controls& c, QWidget* parent)
     sheet->addWidget(c.chkPrenom);
     sheet->addWidget(c.chkSouligne);
     sheet->addStretch();
-    grid->addLayout(sheet, 3, 1, 1, 2);
+    grid->addLayout(sheet, 3, 0, 1, 3);
     c.lstPoliceTitre = Named(new QListWidget(panel), U("lstPoliceTitre"));
     c.lstPoliceTitre->setWindowFlags(Qt::Popup);
     c.lstPoliceTitre->setAccessibleName(U("Police du titre"));
