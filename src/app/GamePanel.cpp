@@ -170,6 +170,17 @@ QWidget* PageOptions(Controls& c, QWidget* parent)
     fontRow(6, "Police de la &liste :", c.cbxPoliceListe, "cbxPoliceListe", c.vscTailleListe, "vscTailleListe",
             "txtTailleListe", c.chkGrasListe, "chkGrasListe", "Liste en gras", c.chkItaliqueListe,
             "chkItaliqueListe", "Liste en italique");
+    // Pictures for the pupils who cannot read yet.
+    c.optImages = Named(new QComboBox(group), U("optImages"),
+                        "Une image devant chaque mot de la liste, ou à sa place, pour les élèves qui ne lisent pas encore");
+    c.optImages->addItems({ U("Sans"), U("À côté des mots"), U("À la place des mots") });
+    c.optImages->setAccessibleName(U("Images"));
+    grid->addWidget(Caption(group, "Ima&ges :", c.optImages), 8, 0);
+    grid->addWidget(c.optImages, 8, 1, 1, 3);
+    c.lblSansImage = Named(new QLabel(group), U("lblSansImage"));
+    c.lblSansImage->setWordWrap(true);
+    c.lblSansImage->hide();
+    grid->addWidget(c.lblSansImage, 9, 0, 1, 4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
     return group;
