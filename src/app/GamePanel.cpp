@@ -184,7 +184,7 @@ QWidget* PageOptions(Controls& c, QWidget* parent)
     c.lblSansImage = Named(new QLabel(group), U("lblSansImage"));
     c.lblSansImage->setWordWrap(true);
     c.lblSansImage->hide();
-    grid->addWidget(c.lblSansImage, 8, 0, 1, 4);
+    grid->addWidget(c.lblSansImage, grid->rowCount(), 0, 1, 4); // below the last row
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
     return group;
