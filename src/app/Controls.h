@@ -77,6 +77,8 @@ struct Controls {
     QSpinBox* vscTailleListe = nullptr; // its text box is "txtTailleListe"
     QCheckBox* chkGrasListe = nullptr;
     QCheckBox* chkItaliqueListe = nullptr;
+    QComboBox* optImages = nullptr;  // "Images": "Sans", "À côté des mots", "À la place des mots"
+    QLabel* lblSansImage = nullptr;  // the listed words without a picture
 
     // The commands.
     QPushButton* cmdGenerer = nullptr;

@@ -146,7 +146,17 @@ QWidget* PageOptions(Controls& c, QWidget* parent)
     grid->addWidget(c.chkSeparation, 2, 2, 1, 2);
     c.chkAdapter = Check(group, U("chkAdapter"), "Adapter à la page",
                          "La grille et la liste grandissent pour occuper leur moitié de page (ou la page entière)");
-    grid->addWidget(c.chkAdapter, 3, 0, 1, 4);
+    // Pictures for the pupils who cannot read yet, on the same row.
+    c.optImages = Named(new QComboBox(group), U("optImages"),
+                        "Une image devant chaque mot de la liste, ou à sa place, pour les élèves qui ne lisent pas encore");
+    c.optImages->addItems({ U("Sans"), U("À côté des mots"), U("À la place des mots") });
+    c.optImages->setAccessibleName(U("Images"));
+    auto* fit = new QHBoxLayout;
+    fit->addWidget(c.chkAdapter);
+    fit->addStretch();
+    fit->addWidget(Caption(group, "Image&s :", c.optImages));
+    fit->addWidget(c.optImages);
+    grid->addLayout(fit, 3, 0, 1, 4);
     auto* lower = new QHBoxLayout;
     c.lblMoitieInf = Named(Caption(group, "Moitié inférieure :"), U("lblMoitieInf"));
     lower->addWidget(c.lblMoitieInf);
@@ -175,6 +185,11 @@ QWidget* PageOptions(Controls& c, QWidget* parent)
     fontRow(7, "Police de la &liste :", c.cbxPoliceListe, "cbxPoliceListe", c.vscTailleListe, "vscTailleListe",
             "txtTailleListe", c.chkGrasListe, "chkGrasListe", "Liste en gras", c.chkItaliqueListe,
             "chkItaliqueListe", "Liste en italique");
+    // The words the list writes for want of a picture: shown only then.
+    c.lblSansImage = Named(new QLabel(group), U("lblSansImage"));
+    c.lblSansImage->setWordWrap(true);
+    c.lblSansImage->hide();
+    grid->addWidget(c.lblSansImage, grid->rowCount(), 0, 1, 4); // below the last row
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
     return group;

@@ -97,6 +97,7 @@ private:
     void RefreshThemes();
     void RefreshPuzzleControls();
     void RefreshAdvice();
+    void RefreshMissingPictures();
     void RefreshValueBoxes();
     void FillFontLists();
 

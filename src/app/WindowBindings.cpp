@@ -116,6 +116,14 @@ void MainWindow::BindSettings()
         };
     };
 
+    auto choice = [&](QComboBox* box, Setting id) {
+        connect(box, &QComboBox::activated, this, [this, id](int row) { doc_.Change(id, row); });
+        refresh_[int(id)] = [box, id, this] {
+            const QSignalBlocker block(box);
+            box->setCurrentIndex(doc_.Get(id).toInt());
+        };
+    };
+
     combo(c_.cbxPoliceGrille, Setting::GridFontName);
     spin(c_.vscTailleGrille, Setting::GridFontSize);
     check(c_.chkGrasGrille, Setting::GridBold);
@@ -139,6 +147,7 @@ void MainWindow::BindSettings()
     check(c_.chkSeparation, Setting::SeparateColumns);
     check(c_.chkCases, Setting::VisibleCells);
     check(c_.chkAdapter, Setting::FitToPage);
+    choice(c_.optImages, Setting::Pictures);
     check(c_.chkPrenom, Setting::NameLine);
     check(c_.chkSouligne, Setting::TitleUnderline);
     check(c_.chkIndiquerSens, Setting::ShowDirections);
@@ -168,6 +177,8 @@ void MainWindow::BindSettings()
             [this](Setting, const QString& message) { prompter_.Ask(MessageKind::Warning, message); });
     connect(&doc_, &Document::documentReplaced, this, &MainWindow::RefreshAll);
     connect(&doc_, &Document::generateEnabledChanged, this, [this] { RefreshDerived(); });
+    connect(&doc_, &Document::wordCountsChanged, this, &MainWindow::RefreshMissingPictures);
+    connect(&doc_, &Document::puzzleChanged, this, &MainWindow::RefreshMissingPictures);
 }
 
 void MainWindow::BindTexts()
@@ -272,6 +283,7 @@ void MainWindow::RefreshDerived()
     c_.chkCases->setVisible(wordSearch);
     c_.chkMajuscules->setVisible(true);
     c_.chkSeparation->setVisible(type != int(GameType::CodedWords));
+    c_.optImages->setEnabled(type != int(GameType::CodedWords)); // coded words have no list
     c_.lblTaille->setText(QStringLiteral("%1×%1").arg(s.puzzle.gridSize));
     c_.lblNbLettres->setText(QString::number(s.maxLetters));
     c_.chkAleatoire->setText(s.puzzle.randomFill ? QStringLiteral("Aléatoires") : QStringLiteral("Définies"));
@@ -283,6 +295,7 @@ void MainWindow::RefreshDerived()
     c_.lblRaisonGenerer->setText(reason);
     c_.lblRaisonGenerer->setVisible(!reason.isEmpty());
     RefreshAdvice();
+    RefreshMissingPictures();
 }
 
 void MainWindow::RefreshAdvice()
@@ -297,6 +310,13 @@ void MainWindow::RefreshAdvice()
     const QString hidden = ContainedWordsWarning(doc_);
     c_.lblMotsCaches->setText(hidden);
     c_.lblMotsCaches->setVisible(!hidden.isEmpty());
+}
+
+void MainWindow::RefreshMissingPictures()
+{
+    const QString missing = doc_.MissingPicturesText();
+    c_.lblSansImage->setText(missing);
+    c_.lblSansImage->setVisible(!missing.isEmpty());
 }
 
 // The checked words' count, and what the words change of the message advice.

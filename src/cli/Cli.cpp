@@ -272,6 +272,11 @@ int Render(Document& doc, const QString& outputIn, int dpi)
         out().flush();
         err() << notice << (plan.keyOnSecondPage && !pdf ? " L'image ne montre que la première page." : "") << "\n";
     }
+    // The words the list writes for want of a picture, as the window names them.
+    if (const QString missing = doc.MissingPicturesText(); !missing.isEmpty()) {
+        out().flush();
+        err() << missing << "\n";
+    }
     return kOk;
 }
 

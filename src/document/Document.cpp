@@ -6,7 +6,9 @@
 #include "core/TextEditing.h"
 #include "document/DocumentFile.h"
 #include "document/DocumentValues.h"
+#include "document/WordPictures.h"
 #include "puzzle/MessageFit.h"
+#include "words/PictureTable.h"
 #include "words/Themes.h"
 #include "words/WordForms.h"
 
@@ -208,6 +210,11 @@ QString Document::PrintQuestion() const
     if (p.gameType != GameType::WordSearch || p.randomFill || explanation.isEmpty())
         return {};
     return explanation + QStringLiteral(" dans le message secret.\r\nVoulez-vous vraiment imprimer le document ?");
+}
+
+QString Document::MissingPicturesText() const
+{
+    return lx::MissingPicturesText(data_, PictureTable::Installed());
 }
 
 QString Document::MessageSizeAdvice() const

@@ -91,6 +91,10 @@ public:
     // The question asked before printing a word search whose hidden message
     // does not fill its free cells exactly; empty when there is nothing to ask.
     QString PrintQuestion() const;
+    // The words of the list that have no picture when the list shows
+    // pictures ("3 mots sans image : chat, loup, ours"), with the installed
+    // pictures' table; empty when there is nothing to tell.
+    QString MissingPicturesText() const;
     // The file name that "Enregistrer sous" proposes, without characters a
     // file name cannot hold.
     QString ProposedFileName() const;

@@ -4,6 +4,7 @@
 #include "render/RendererShared.h"
 #include "render/FontCatalog.h"
 #include "render/PageTexts.h"
+#include "words/PictureTable.h"
 
 namespace lx {
 
@@ -17,6 +18,7 @@ DocumentRenderer::DocumentRenderer(const DocumentData& data)
 DocumentRenderer::DocumentRenderer(const DocumentData& data, QString defaultFont, QString footer)
     : defaultFontName(std::move(defaultFont))
     , footerText(std::move(footer))
+    , pictures(&PictureTable::Installed())
     , data_(data)
 {
 }

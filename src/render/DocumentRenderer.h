@@ -11,6 +11,7 @@
 namespace lx {
 
 struct DocumentData;
+class PictureTable;
 
 // Places one free-standing text with its top-left corner at (x, y); x = -1
 // centres it on the page. A text that passes the right margin (7 units from
@@ -44,6 +45,12 @@ struct PageLayout {
     // headings ("7 lettres") before each group of words of one letter count,
     // whose word lines start with two spaces.
     QStringList DisplayList;
+    // With "Images", each line's picture: a pictogram drawn in the picture
+    // font, empty for a heading or a word the table has no picture for.
+    // "À côté des mots" puts it before its word; "À la place des mots" draws
+    // it instead of the word (a fill-in's, followed by a box for each letter).
+    // All empty without pictures, and for coded words.
+    QStringList DisplayPictures;
     double ColumnWidth = 0.0; // reserved width of one list column
     double ListX = 0.0;       // x of the first list column
     double ListTop = 0.0;
@@ -84,6 +91,11 @@ struct SheetPlan {
 // reads the document.
 class DocumentRenderer {
 public:
+    // The pictures' font sizes, as multiples of the list's size: beside the
+    // words and in their place.
+    static constexpr double kPictureBeside = 1.5;
+    static constexpr double kPictureInstead = 2.0;
+
     // Page positions that do not depend on the paper.
     static constexpr double kHeaderX = 7.0;
     static constexpr double kHeaderY = 5.0;
@@ -114,6 +126,8 @@ public:
 
     QString defaultFontName;
     QString footerText;
+    // Where the words' pictures come from (the installed table unless set).
+    const PictureTable* pictures = nullptr;
 
 private:
     enum class GridMode { Puzzle, Solution };
@@ -144,8 +158,29 @@ private:
         QList<double> widths;
         double lineHeight = 0.0;
         double headingHeight = 0.0; // of the underlined heading font
+        double wordHeight = 0.0;    // of a word's line: lineHeight, or more with pictures
         double widest = 0.0;
         double columnWidth = 0.0;
+    };
+    // One line of the list besides its text.
+    struct ListLine {
+        bool heading = false; // a fill-in's "7 lettres"
+        QString word;         // the word as written, without the fill-in's indent
+        QString picture;      // its pictogram; empty for none
+        int letters = 0;      // its letter count
+    };
+    // Where things go in a word's line of a list with pictures, at one size:
+    // the fill-in's indent, the slot the pictures are centred in, a gap, then
+    // the word (beside) or the letter boxes (instead).
+    struct PictureRoom {
+        double size = 0.0;          // of the pictures' font, in points
+        double indent = 0.0;
+        double slot = 0.0;
+        double gap = 0.0;
+        double box = 0.0;           // side of a letter box
+        double height = 0.0;        // of the line
+        double pictureHeight = 0.0; // of the pictures' font
+        double textHeight = 0.0;
     };
     // The grid's cells that hold something, from the corner (0, 0).
     struct GridCells {
@@ -170,6 +205,12 @@ private:
     bool LowerHalfDrawn(double gridExtent) const;
     bool GridFits(double size, const GridCells& cells);
     ListMeasure MeasureList(double size);
+    PictureRoom MeasurePictureRoom(double size);
+    // The pictures' sizes a list may take, as multiples of its letters'
+    // size, largest first: the mode's own, then smaller ones down to 1.
+    QList<double> PictureScales() const;
+    double PictureLineWidth(const ListLine& line, const PictureRoom& room);
+    void DrawPictureLine(const ListLine& line, double x, double y, const PictureRoom& room);
     bool ListBeside(double gridExtent) const;
     ListPlace UpperListPlace(double gridExtent, double lineHeight) const;
     ListPlace LowerListPlace(double gridExtent) const;
@@ -209,6 +250,11 @@ private:
     double ratio_ = 1.0;
     PageLayout layout_;
     QString reference_;  // the word whose width sets the list's column width
+    QList<ListLine> lines_; // beside layout_.DisplayList
+    // The list's pictures: 0 none (also when no word has one), 1 beside the
+    // words, 2 in their place.
+    int pictureMode_ = 0;
+    double pictureScale_ = 0.0; // the pictures' size as a multiple of the list's
     ListFlow upperFlow_; // the lists as the page fitting placed them
     ListFlow lowerFlow_;
 };

@@ -53,6 +53,7 @@ DocumentRenderer::ListMeasure DocumentRenderer::Scaled(const ListMeasure& m, dou
         w *= f;
     out.lineHeight *= f;
     out.headingHeight *= f;
+    out.wordHeight *= f;
     const double padding = m.columnWidth - m.widest;
     out.widest = m.widest * f;
     out.columnWidth = out.widest + padding;
@@ -115,14 +116,17 @@ DocumentRenderer::ListMeasure DocumentRenderer::MeasureList(double size)
 {
     ListMeasure m;
     m.size = size;
+    const PictureRoom room = pictureMode_ != 0 ? MeasurePictureRoom(size) : PictureRoom {};
     SetListFont(size);
     m.lineHeight = s_->TextHeight(kSample);
+    m.wordHeight = pictureMode_ != 0 ? room.height : m.lineHeight;
     // The column is as wide as its widest line, so that neither a heading nor
     // a wide word reaches into the next column or under its separator.
-    double widest = s_->TextWidth(reference_);
+    double widest = reference_.isEmpty() ? 0.0 : s_->TextWidth(reference_);
     m.widths.reserve(layout_.DisplayList.size());
-    for (const QString& line : std::as_const(layout_.DisplayList)) {
-        m.widths.append(s_->TextWidth(line));
+    for (int i = 0; i < layout_.DisplayList.size(); ++i) {
+        const bool pictured = pictureMode_ != 0 && !lines_[i].heading;
+        m.widths.append(pictured ? PictureLineWidth(lines_[i], room) : s_->TextWidth(layout_.DisplayList[i]));
         widest = std::max(widest, m.widths.last());
     }
     m.widest = widest;
@@ -158,7 +162,6 @@ DocumentRenderer::ListPlace DocumentRenderer::LowerListPlace(double gridExtent) 
 DocumentRenderer::ListFlow DocumentRenderer::Flow(const ListPlace& place, const ListMeasure& m, int cap) const
 {
     const DocumentSettings& st = D().settings;
-    const bool fillIn = st.puzzle.gameType == GameType::FillIn;
     ListFlow f;
     f.place = place;
     f.columnWidth = m.columnWidth;
@@ -179,13 +182,13 @@ DocumentRenderer::ListFlow DocumentRenderer::Flow(const ListPlace& place, const 
         ++f.columns;
     };
     for (int i = 0; i < n; ++i) {
-        const bool heading = fillIn && !layout_.DisplayList[i].startsWith(QLatin1Char(' '));
+        const bool heading = lines_[i].heading;
         const double shift = heading ? 0.5 : 0.0;
-        const double height = heading ? m.headingHeight : m.lineHeight;
+        const double height = heading ? m.headingHeight : m.wordHeight;
         // A heading never ends a column: it goes with its words to the next.
         const double after = y + shift + height;
         const bool lonely = heading
-            && (after > place.limit || after + m.lineHeight > place.bottom + kTolerance || (cap > 0 && inColumn + 1 >= cap));
+            && (after > place.limit || after + m.wordHeight > place.bottom + kTolerance || (cap > 0 && inColumn + 1 >= cap));
         if (!columnEmpty && (after > place.bottom + kTolerance || lonely || (cap > 0 && inColumn >= cap)))
             newColumn(true);
         y += shift;
@@ -336,9 +339,9 @@ void DocumentRenderer::FitPage()
                 measured[l] = MeasureList(listSizes[l]);
             return *measured[l];
         };
-        const ListMeasure& own = measure(0);
         ListMeasure chosen;
         const auto largestFitting = [&](double extent) {
+            const ListMeasure& own = measure(0);
             for (int l = 0; l < listSizes.size(); ++l) {
                 if (l > 0 && l < listSizes.size() - 1 && !ListFits(extent, Scaled(own, listSizes[l], 0.99)))
                     continue;
@@ -350,22 +353,32 @@ void DocumentRenderer::FitPage()
             }
             return -1;
         };
-        int l = largestFitting(extentAt(g));
-        // Even its smallest size has no room: a list that stays where it is
-        // may find room once the grid gives up some of its own.
-        if (l < 0 && overflow.isEmpty()) {
-            const ListMeasure& smallest = measure(int(listSizes.size()) - 1);
-            const bool beside = ListBeside(extentAt(g));
-            for (int h = g + 1; h < gridSizes.size(); ++h) {
-                const double extent = extentAt(h);
-                if (ListBeside(extent) != beside)
-                    break;
-                if (GridFits(gridSizes[h], cells) && ListFits(extent, smallest)) {
-                    g = h;
-                    l = largestFitting(extent);
-                    break;
+        // A long list of pictures with no room even in its smallest letters
+        // takes smaller pictures, down to the letters' own size, before it
+        // passes its limits.
+        int l = -1;
+        for (double scale : PictureScales()) {
+            pictureScale_ = scale;
+            std::fill(measured.begin(), measured.end(), std::nullopt);
+            l = largestFitting(extentAt(g));
+            // Even its smallest size has no room: a list that stays where it
+            // is may find room once the grid gives up some of its own.
+            if (l < 0 && overflow.isEmpty()) {
+                const ListMeasure& smallest = measure(int(listSizes.size()) - 1);
+                const bool beside = ListBeside(extentAt(g));
+                for (int h = g + 1; h < gridSizes.size(); ++h) {
+                    const double extent = extentAt(h);
+                    if (ListBeside(extent) != beside)
+                        break;
+                    if (GridFits(gridSizes[h], cells) && ListFits(extent, smallest)) {
+                        g = h;
+                        l = largestFitting(extent);
+                        break;
+                    }
                 }
             }
+            if (l >= 0)
+                break;
         }
         if (l < 0) {
             l = int(listSizes.size()) - 1;

@@ -73,7 +73,7 @@ PainterSurface::~PainterSurface()
 QFont PainterSurface::QtFont(const SurfaceFont& f)
 {
     QFont font;
-    if (QString::compare(f.name, SymbolFontName(), Qt::CaseInsensitive) == 0) {
+    if (QString::compare(f.name, SymbolFontName(), Qt::CaseInsensitive) == 0 || f.name == PictureFontName()) {
         font = MakeSymbolFont(f.size, f.bold, f.italic);
     } else {
         // Only names of the installed list are drawn as named; anything else

@@ -20,7 +20,8 @@ namespace lx {
 // Fonts come from the installed font list, each name drawn by the metric twin
 // the list promised ("Arial" by Liberation Sans...); a name missing from the
 // list is drawn as "Arial", never by whatever fontconfig would pick. Text in
-// the symbol font goes through the symbol map to Symbola.
+// the symbol font goes through the symbol map to Symbola; text in the picture
+// font (the pictures of words) is drawn by Symbola as it is.
 class PainterSurface : public Surface {
 public:
     // A paper surface: the painter's whole device is the page and page units

@@ -9,6 +9,11 @@ QString SymbolFontName()
     return QStringLiteral("Symbola");
 }
 
+QString PictureFontName()
+{
+    return QStringLiteral("Symbola (images)");
+}
+
 const QList<SymbolCodePoint>& SymbolMap()
 {
     // The pictogram of each symbol code, in the codes' stored order: 26

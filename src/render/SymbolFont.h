@@ -16,6 +16,10 @@ namespace lx {
 // this font through the map.
 QString SymbolFontName();
 
+// The font name that the renderer sets for the pictures of words: its text
+// is Unicode pictograms, drawn by Symbola as they are (not through the map).
+QString PictureFontName();
+
 // The scissors drawn at the start of the fold line.
 inline constexpr char16_t kScissorsCode = 0x22;
 

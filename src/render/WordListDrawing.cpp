@@ -1,7 +1,10 @@
 #include "render/DocumentRenderer.h"
 
 #include "document/DocumentData.h"
+#include "document/WordPictures.h"
 #include "render/RendererShared.h"
+#include "render/SymbolFont.h"
+#include "words/PictureTable.h"
 #include "words/WordForms.h"
 
 #include <algorithm>
@@ -21,12 +24,29 @@ void DocumentRenderer::BuildDisplayList()
         return shown.replace(QLatin1Char('\''), QChar(0x2019));
     };
     layout_.DisplayList.clear();
+    layout_.DisplayPictures.clear();
+    lines_.clear();
+    const bool withPictures = ShowsPictures(D()) && pictures;
+    // A picture the surface cannot draw (Symbola missing) leaves its word written.
+    if (withPictures)
+        SetFont(PictureFontName(), st.listFontSize, false, false);
+    const auto append = [&](const QString& text, const QString& word, int letters, bool heading) {
+        ListLine line { heading, cased(word), {}, letters };
+        if (!heading && withPictures) {
+            const QString picture = pictures->Picture(word);
+            if (!picture.isEmpty() && s_->HasCharacter(picture.toUcs4().value(0)))
+                line.picture = picture;
+        }
+        layout_.DisplayList.append(text);
+        layout_.DisplayPictures.append(line.picture);
+        lines_.append(line);
+    };
 
     switch (st.puzzle.gameType) {
     case GameType::WordSearch:
         for (int i = 0; i < words.Count(); ++i) {
             if (words.IsChecked(i))
-                layout_.DisplayList.append(cased(words.Word(i)));
+                append(cased(words.Word(i)), words.Word(i), LetterCount(words.Word(i)), false);
         }
         break;
     case GameType::FillIn: {
@@ -44,18 +64,24 @@ void DocumentRenderer::BuildDisplayList()
         for (const TaggedItem& item : std::as_const(items)) {
             if (current < 0 || item.tag < current) {
                 current = item.tag;
-                layout_.DisplayList.append(heading(current));
+                append(heading(current), {}, current, true);
             }
-            layout_.DisplayList.append(QStringLiteral("  ") + cased(item.text));
+            append(QStringLiteral("  ") + cased(item.text), item.text, item.tag, false);
         }
         break;
     }
     case GameType::CodedWords:
         break;
     }
+    const bool pictured = std::any_of(lines_.cbegin(), lines_.cend(), [](const ListLine& l) { return !l.picture.isEmpty(); });
+    pictureMode_ = pictured ? st.pictures : 0;
+    pictureScale_ = PictureScales().first();
 
-    // The reference word: the longest word by letters.
+    // The reference word: the longest word by letters. Beside pictures, or in
+    // their place, the lines themselves tell the width.
     reference_.clear();
+    if (pictureMode_ != 0)
+        return;
     if (!z.WordsByLength.isEmpty()) {
         reference_ = z.WordsByLength.first().text;
     } else {
@@ -66,6 +92,73 @@ void DocumentRenderer::BuildDisplayList()
     }
     if (st.uppercase)
         reference_ = UpperCase1252(reference_);
+}
+
+QList<double> DocumentRenderer::PictureScales() const
+{
+    switch (pictureMode_) {
+    case 1:
+        return { kPictureBeside, 1.0 };
+    case 2:
+        return { kPictureInstead, kPictureBeside, 1.0 };
+    default:
+        return { 0.0 };
+    }
+}
+
+DocumentRenderer::PictureRoom DocumentRenderer::MeasurePictureRoom(double size)
+{
+    PictureRoom room;
+    room.size = size * pictureScale_;
+    SetFont(PictureFontName(), room.size, false, false);
+    room.pictureHeight = s_->TextHeight(kSample);
+    for (const ListLine& line : std::as_const(lines_)) {
+        if (!line.picture.isEmpty())
+            room.slot = std::max(room.slot, s_->TextWidth(line.picture));
+    }
+    SetListFont(size);
+    room.textHeight = s_->TextHeight(kSample);
+    room.indent = D().settings.puzzle.gameType == GameType::FillIn ? s_->TextWidth(QStringLiteral("  ")) : 0.0;
+    room.gap = 0.3 * room.textHeight;
+    room.box = 0.6 * room.textHeight;
+    room.height = std::max(room.textHeight, room.pictureHeight);
+    return room;
+}
+
+// The width of a word's line with pictures; the list font is current.
+double DocumentRenderer::PictureLineWidth(const ListLine& line, const PictureRoom& room)
+{
+    if (pictureMode_ == 1)
+        return room.indent + room.slot + room.gap + s_->TextWidth(line.word);
+    if (line.picture.isEmpty())
+        return room.indent + s_->TextWidth(line.word);
+    const bool boxes = D().settings.puzzle.gameType == GameType::FillIn;
+    return room.indent + room.slot + (boxes ? room.gap + line.letters * room.box : 0.0);
+}
+
+// A word's line with pictures from (x, y): the picture centred in its slot,
+// then the word, or the word's letter boxes; a word without a picture
+// beside the others' (beside), or where its picture would be (instead).
+void DocumentRenderer::DrawPictureLine(const ListLine& line, double x, double y, const PictureRoom& room)
+{
+    const double left = x + room.indent;
+    const double after = left + room.slot + room.gap;
+    if (!line.picture.isEmpty()) {
+        SetFont(PictureFontName(), room.size, false, false);
+        s_->currentX = left + (room.slot - s_->TextWidth(line.picture)) / 2.0;
+        s_->currentY = y + (room.height - room.pictureHeight) / 2.0;
+        s_->Print(line.picture, false);
+        SetListFont(layout_.ListFontSize);
+    }
+    if (pictureMode_ == 1 || line.picture.isEmpty()) {
+        s_->currentX = pictureMode_ == 1 ? after : left;
+        s_->currentY = y + (room.height - room.textHeight) / 2.0;
+        s_->Print(line.word, false);
+    } else if (D().settings.puzzle.gameType == GameType::FillIn) {
+        const double top = y + (room.height - room.box) / 2.0;
+        for (int k = 0; k < line.letters; ++k)
+            s_->Box(after + k * room.box, top, after + (k + 1) * room.box, top + room.box);
+    }
 }
 
 void DocumentRenderer::SetListFont(double size)
@@ -91,17 +184,20 @@ void DocumentRenderer::DrawFlow(const ListFlow& flow)
     layout_.ListX = flow.place.x;
     layout_.ListTop = flow.place.top;
     layout_.ColumnLimit = flow.place.limit;
+    const PictureRoom room = pictureMode_ != 0 ? MeasurePictureRoom(layout_.ListFontSize) : PictureRoom {};
     SetListFont(layout_.ListFontSize);
     SetPenWidth(*s_, 1, layout_.IsPrinter);
     s_->foreColor = kBlack;
-    const bool fillIn = D().settings.puzzle.gameType == GameType::FillIn;
     for (int i = 0; i < flow.lineX.size(); ++i) {
-        const QString& line = layout_.DisplayList[i];
+        const ListLine& line = lines_[i];
+        if (pictureMode_ != 0 && !line.heading) {
+            DrawPictureLine(line, flow.lineX[i], flow.lineY[i], room);
+            continue;
+        }
         s_->currentX = flow.lineX[i];
         s_->currentY = flow.lineY[i];
-        const bool heading = fillIn && !line.startsWith(QLatin1Char(' '));
-        s_->font.underline = heading;
-        s_->Print(line, true);
+        s_->font.underline = line.heading;
+        s_->Print(layout_.DisplayList[i], true);
         s_->font.underline = false;
     }
     for (double x : flow.separators)

@@ -3,9 +3,12 @@
 #include "app/WindowFixture.h"
 #include "document/GridAdvice.h"
 #include "core/Text1252.h"
+#include "support/DocumentSupport.h"
+#include "words/PictureTable.h"
 
 #include <QtTest>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -306,6 +309,36 @@ private Q_SLOTS:
         Edit("txtLettresRestantes")->selectAll();
         QTest::keyClick(Edit("txtLettresRestantes"), Qt::Key_Backspace);
         QVERIFY(!advice->isVisible());
+    }
+
+    void picturesBesideTheWordsAndTheWordsWithout()
+    {
+        PictureTable table;
+        table.AddText(u("chat U+1F431\nchien U+1F436\nlion U+1F981\n"));
+        PictureTable::Install(std::move(table));
+        doc->PasteWordList(u("chat\nchien\nloup\nlion\nours\n"));
+        auto* images = Find<QComboBox>(u("optImages"));
+        auto* missing = Find<QLabel>(u("lblSansImage"));
+        QCOMPARE(images->count(), 3);
+        QVERIFY(!missing->isVisible());
+        images->setFocus();
+        QTest::keyClick(images, Qt::Key_Down);
+        QCOMPARE(doc->settings().pictures, 1);
+        QVERIFY(doc->Modified());
+        QVERIFY(missing->isVisible());
+        QCOMPARE(missing->text(), u("2 mots sans image : loup, ours"));
+        doc->SetWordChecked(doc->words().Find(u("ours")), false);
+        QCOMPARE(missing->text(), u("1 mot sans image : loup"));
+        // Coded words have no list: the choice waits, and nothing is said.
+        Find<QRadioButton>(u("optTypeJeu_2"))->click();
+        QVERIFY(!images->isEnabled());
+        QVERIFY(!missing->isVisible());
+        // A document that has them shows its choice.
+        Find<QRadioButton>(u("optTypeJeu_0"))->click();
+        test::Reopen(*doc, [](DocumentData& d) { d.settings.pictures = 2; });
+        QCOMPARE(images->currentIndex(), 2);
+        QVERIFY(images->isEnabled());
+        QCOMPARE(missing->text(), u("1 mot sans image : loup"));
     }
 
     void printingAndClosing()

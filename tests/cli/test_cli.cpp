@@ -290,6 +290,22 @@ TEST_F(CliWorksheets, EveryWindowSettingFromTheCommandLine)
     }
 }
 
+// --pictures draws the pictures of the program folder's table and of the
+// teacher's own, and names the words left without one.
+TEST_F(CliWorksheets, PicturesFromBothTablesAndTheWordsWithout)
+{
+    test::WriteBytes(QDir(program.path()).filePath(u("images.txt")), "pomme U+1F34E\r\npoire U+1F350\r\ncerise U+1F352\r\n");
+    ASSERT_TRUE(QDir().mkpath(UserDir()));
+    test::WriteBytes(QDir(UserDir()).filePath(u("images.txt")), "fraise U+1F353\r\n");
+    for (const char* mode : { "beside", "instead" }) {
+        const CliRun r = Cli({ u("make"), u("-o"), u("p.pdf"), u("--words"), Out("fruits.txt"), u("--pictures"), u(mode), u("--seed"), u("2") });
+        ASSERT_EQ(r.code, 0) << r.err.toStdString();
+        EXPECT_EQ(r.err, u("2 mots sans image : kiwi, melon\n")) << mode;
+    }
+    const CliRun plain = Cli({ u("make"), u("-o"), u("p.pdf"), u("--words"), Out("fruits.txt"), u("--seed"), u("2") });
+    EXPECT_EQ(plain.err, QString());
+}
+
 // Wrong commands and choices: their exit code, a French message, nothing written.
 // A draw of --count words never takes a word that can be read inside another
 // one drawn: of these ten words, six at most go together, and each draw finds them.

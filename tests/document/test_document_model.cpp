@@ -285,6 +285,8 @@ TEST(DocumentFileRoundTrip, EveryKindOfEditReopensAsSaved)
         [](Document& d) { ASSERT_TRUE(d.Generate().succeeded()); d.SetWordChecked(0, false); },
         [](Document& d) { d.SetMaxLetters(4); d.SelectAllWords(true); },
         [](Document& d) { d.Change(Setting::Direction5, true); d.Change(Setting::LowerHalf, 2); d.Change(Setting::GridSize, 14); },
+        [](Document& d) { d.Change(Setting::GameType, 1); d.Change(Setting::Pictures, 2); ASSERT_TRUE(d.Generate().succeeded()); },
+        [](Document& d) { d.Change(Setting::Pictures, 1); },
     };
     int n = 0;
     for (const auto& edit : edits) {
@@ -298,6 +300,7 @@ TEST(DocumentFileRoundTrip, EveryKindOfEditReopensAsSaved)
         ASSERT_TRUE(DocumentActions(back, prompter, {}).Load(first).done());
         ASSERT_TRUE(DocumentActions(back, prompter, {}).SaveTo(second).done());
         EXPECT_EQ(test::ReadAll(second), test::ReadAll(first));
+        EXPECT_EQ(back.settings().pictures, doc.settings().pictures);
         ++n;
     }
 }

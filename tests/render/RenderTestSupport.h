@@ -119,4 +119,23 @@ inline bool Has(const Ops& ops, Kind kind, double x1, double y1, double x2, doub
     });
 }
 
+// The grid's and the list's operations that leave their half: right of x 203
+// or below the half's footer (143 over a drawn lower half, else 291).
+inline QStringList OutOfPlace(const Rendered& r)
+{
+    const bool lowerDrawn = !Where(r.ops(), [](const RecordedOp& op) { return op.style == LineStyle::Dotted; }).isEmpty();
+    QStringList out;
+    for (const RecordedOp& op : r.ops()) {
+        const bool text = op.kind == Kind::Text; // not the header, title, instruction, footers, rules, fold line
+        if ((text && (op.font.name == kDefaultFont || op.font.name == kTitleFont || op.x1 == 2.0))
+            || (!text && (op.x1 == 6.5 || op.style == LineStyle::Dotted)))
+            continue;
+        const double right = text ? op.x1 + r.surface.WidthIn(op.font, op.text) : std::max(op.x1, op.x2);
+        const double bottom = text ? op.y1 + r.surface.HeightIn(op.font, op.text) : std::max(op.y1, op.y2);
+        if (right > 203.0 + 1e-6 || bottom > (op.y1 < kCut && lowerDrawn ? 143.0 : 291.0) + 1e-6)
+            out << QStringLiteral("%1 (%2, %3) to (%4, %5)").arg(op.text).arg(op.x1).arg(op.y1).arg(right).arg(bottom);
+    }
+    return out;
+}
+
 } // namespace lx::test

@@ -1,0 +1,192 @@
+// "Images": the word list with pictures beside its words or in their place,
+// the fill-in's letter boxes, the page still in its limits, the shipped table
+// drawn by the shipped font.
+#include "RenderTestSupport.h"
+
+#include "render/SymbolFont.h"
+#include "support/DocumentSupport.h"
+#include "words/PictureTable.h"
+
+#include <QDir>
+#include <QFontInfo>
+#include <QTemporaryDir>
+
+namespace lx::test {
+namespace {
+
+constexpr char32_t kCat = 0x1F431;
+const QString kCatText = QString::fromUcs4(&kCat, 1);
+
+// A table giving every word the same picture, except those left out.
+PictureTable CatsFor(const QStringList& words, const QStringList& without = {})
+{
+    PictureTable table;
+    for (const QString& w : words) {
+        if (!without.contains(w))
+            table.AddText(w + u(" U+1F431"));
+    }
+    return table;
+}
+
+const auto InPictureFont = [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == PictureFontName(); };
+const auto InListFont = [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kListFont; };
+
+TEST(PictureList, PicturesBesideOrInPlaceOfTheWords)
+{
+    // The recording model at 12 points: text lines 4.8 high; the pictures' font 18 points (beside) or 24
+    // (instead), a pictogram two UTF-16 units wide: slot 7.2 or 9.6, line 7.2 or 9.6, gap 1.44, boxes 2.88.
+    const QStringList words { u("chat"), u("chien"), u("loup") };
+    PictureTable::Install(CatsFor(words, { u("loup") }));
+    for (GameType type : { GameType::WordSearch, GameType::FillIn }) {
+        for (int mode : { 0, 1, 2 }) {
+            SCOPED_TRACE(std::to_string(int(type)) + " mode " + std::to_string(mode));
+            DocumentData d = MakeData(type, 0);
+            d.settings.pictures = mode;
+            AddWords(d, words);
+            const Rendered r(d);
+            const bool fillIn = type == GameType::FillIn;
+            const double x = r.layout.ListX + (fillIn ? 2 * kChar : 0.0); // the fill-in's indent: two spaces
+            const Ops pictures = Where(r.ops(), InPictureFont);
+            const Ops texts = Where(r.ops(), [](const RecordedOp& op) { return InListFont(op) && !op.font.underline; });
+            const Ops boxes = Where(r.ops(), [&r](const RecordedOp& op) { return op.kind == Kind::Box && op.x1 > r.layout.ListX; });
+            const double slot = mode == 2 ? 9.6 : 7.2;
+            ASSERT_EQ(r.layout.DisplayPictures.size(), r.layout.DisplayList.size());
+            EXPECT_EQ(r.layout.DisplayPictures.count(kCatText), mode == 0 ? 0 : 2);
+            if (mode == 0) {
+                EXPECT_TRUE(pictures.isEmpty());
+                EXPECT_EQ(texts.size(), 3);
+                continue;
+            }
+            ASSERT_EQ(pictures.size(), 2);
+            for (const RecordedOp& p : pictures) {
+                EXPECT_EQ(p.text, kCatText);
+                EXPECT_EQ(p.font.size, mode == 2 ? 24 : 18);
+                EXPECT_NEAR(p.x1, x, 1e-9);
+            }
+            if (!fillIn) {
+                EXPECT_NEAR(pictures[1].y1 - pictures[0].y1, slot, 1e-9) << "one picture line apart";
+            }
+            if (mode == 1) {
+                // Every word written after the slot, LOUP too, centred on its line.
+                ASSERT_EQ(texts.size(), 3);
+                for (const RecordedOp& t : texts)
+                    EXPECT_NEAR(t.x1, x + slot + 1.44, 1e-9) << t.text.toStdString();
+                EXPECT_NEAR(texts[0].y1, pictures[0].y1 + (7.2 - 4.8) / 2, 1e-9);
+                EXPECT_TRUE(boxes.isEmpty());
+            } else {
+                // Only LOUP is written, where its picture would be; a fill-in's pictures have a box per letter.
+                ASSERT_EQ(texts.size(), 1);
+                EXPECT_EQ(texts[0].text.trimmed(), u("LOUP"));
+                EXPECT_NEAR(texts[0].x1, x, 1e-9);
+                EXPECT_EQ(boxes.size(), fillIn ? 4 + 5 : 0);
+                for (const RecordedOp& b : boxes) {
+                    EXPECT_NEAR(b.x2 - b.x1, 2.88, 1e-9);
+                    EXPECT_NEAR(b.y2 - b.y1, 2.88, 1e-9);
+                    EXPECT_GE(b.x1, x + slot + 1.44 - 1e-9);
+                }
+            }
+        }
+    }
+    // Coded words have no list: nothing in the pictures' font.
+    DocumentData coded = MakeData(GameType::CodedWords, 1);
+    coded.settings.pictures = 2;
+    AddWords(coded, words);
+    EXPECT_TRUE(Where(Rendered(coded).ops(), InPictureFont).isEmpty());
+}
+
+// Long lists of pictured words in every mode stay in their half of the page,
+// shrinking as words do; "Adapter à la page" grows the pictures with the letters.
+TEST(PictureList, ThePageNeverOverflows)
+{
+    QStringList many, without; // every seventh word without a picture
+    for (int i = 0; i < 60; ++i) {
+        many << u("mot") + QString(i % 9, u'a') + QChar(u'a' + i % 26) + QChar(u'a' + i / 26);
+        if (i % 7 == 0)
+            without << many.last();
+    }
+    PictureTable::Install(CatsFor(many, without));
+    for (GameType type : { GameType::WordSearch, GameType::FillIn }) {
+        for (int count : { 8, 30, 60 }) {
+            for (int mode : { 0, 1, 2 }) {
+                for (bool fit : { false, true }) {
+                    for (bool realFonts : { false, true }) {
+                        SCOPED_TRACE(std::to_string(int(type)) + " " + std::to_string(count) + " words, mode " + std::to_string(mode)
+                                     + (fit ? ", fitted" : "") + (realFonts ? ", real fonts" : ""));
+                        DocumentData d = MakeData(type, 1);
+                        d.settings.pictures = mode;
+                        d.settings.fitToPage = fit;
+                        AddWords(d, many.mid(0, count));
+                        const Rendered r(d, true, 600, realFonts);
+                        EXPECT_FALSE(r.layout.Overflow) << r.layout.OverflowText.toStdString();
+                        EXPECT_EQ(OutOfPlace(r), QStringList());
+                        const Ops pictures = Where(r.ops(), InPictureFont);
+                        ASSERT_EQ(pictures.isEmpty(), mode == 0);
+                        if (mode == 0)
+                            continue;
+                        // The mode's size; a list too long for it even in 7 points takes smaller pictures, never below its letters.
+                        const double scale = mode == 2 ? DocumentRenderer::kPictureInstead : DocumentRenderer::kPictureBeside;
+                        const double size = pictures[0].font.size;
+                        EXPECT_TRUE(count == 60 ? size >= r.layout.ListFontSize && size <= scale * r.layout.ListFontSize : size == scale * r.layout.ListFontSize) << size;
+                        if (fit && count == 8 && type == GameType::WordSearch) {
+                            EXPECT_GT(r.layout.ListFontSize, 12.0) << "a short list grows, its pictures with it";
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
+
+// The table shipped in the program folder: enough words, each picture a glyph of Symbola.
+TEST(PictureList, EveryShippedPictureIsDrawnBySymbola)
+{
+    const PictureTable table = PictureTable::Load(QStringLiteral(LEXIGRILLE_DATA_DIR), QString());
+    EXPECT_GE(table.Count(), 300);
+    QImage image(64, 64, QImage::Format_RGB32);
+    QPainter painter(&image);
+    PainterSurface surface(painter);
+    surface.font = SurfaceFont { PictureFontName(), 24.0 };
+    EXPECT_EQ(QFontInfo(surface.QtFont(surface.font)).family(), u("Symbola"));
+    for (char32_t code : table.CodePoints()) {
+        EXPECT_TRUE(surface.HasCharacter(code)) << std::hex << unsigned(code);
+        image.fill(Qt::white);
+        surface.currentX = surface.currentY = 0.5;
+        surface.Print(QString::fromUcs4(&code, 1), false);
+        int ink = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                ink += qGray(image.pixel(x, y)) < 128;
+        EXPECT_GT(ink, 20) << "U+" << std::hex << unsigned(code) << " draws a picture";
+    }
+}
+
+// A fill-in with its pictures in place of the words, saved and opened again,
+// draws the same page.
+TEST(PictureList, ADocumentWithPicturesInsteadReopensIdentically)
+{
+    PictureTable::Install(CatsFor({ u("chat"), u("chien"), u("lapin"), u("poule"), u("mouton") }));
+    QTemporaryDir dir;
+    Document doc(QStringList { kDefaultFont, kListFont, kGridFont });
+    AddWords(doc, { "chat", "chien", "lapin", "poule", "mouton", "cheval" });
+    doc.Change(Setting::GameType, int(GameType::FillIn));
+    doc.Change(Setting::Pictures, 2);
+    doc.SetFixedSeed(3);
+    ASSERT_TRUE(doc.Generate().succeeded());
+    const QString path = dir.filePath(u("images.lxg"));
+    ASSERT_TRUE(SaveFile(doc, path));
+    EXPECT_TRUE(ReadAll(path).contains("\r\nImages=2\r\n"));
+    Document back(doc.fontNames());
+    ASSERT_TRUE(LoadFile(back, path));
+    const Rendered before(doc.data()), after(back.data());
+    ASSERT_EQ(after.ops().size(), before.ops().size());
+    for (int i = 0; i < before.ops().size(); ++i) {
+        const RecordedOp &a = before.ops()[i], &b = after.ops()[i];
+        EXPECT_TRUE(a.kind == b.kind && a.text == b.text && a.font == b.font && a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2) << i;
+    }
+    const Ops upper = Where(after.ops(), [](const RecordedOp& op) { return InPictureFont(op) && op.y1 < kCut; });
+    EXPECT_EQ(upper.size(), after.layout.DisplayPictures.size() - after.layout.DisplayPictures.count(QString()));
+    EXPECT_FALSE(Where(after.ops(), InPictureFont).isEmpty());
+}
+
+} // namespace
+} // namespace lx::test
