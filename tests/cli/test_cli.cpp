@@ -300,7 +300,7 @@ TEST_F(CliWorksheets, DrawnWordsNeverHideOneAnother)
     for (const char* seed : { "1", "2", "3", "4", "5", "6" }) {
         ASSERT_EQ(Cli({ u("new"), u("-o"), u("n.lxg"), u("--words"), Out("cachés.txt"), u("--count"), u("6"), u("--seed"), u(seed) }).code, 0);
         Document doc({ u("Arial"), u("Arial Narrow"), u("Tahoma") });
-        doc.LoadDocument(Out("n.lxg"));
+        ASSERT_TRUE(test::LoadFile(doc, Out("n.lxg")));
         const QStringList drawn = doc.words().CheckedWords();
         EXPECT_EQ(drawn.size(), 6) << seed;
         EXPECT_TRUE(ContainedWords(drawn).isEmpty()) << seed << ": " << drawn.join(u(", ")).toStdString();
@@ -318,7 +318,7 @@ TEST_F(CliWorksheets, WrongCommandsAreRefusedAndNothingIsWritten)
     };
     std::vector<Case> cases = {
         { { u("generate"), Input("quatre-mots.lxg"), u("-o"), Out("x.lxg") }, 2, "cinq mots" },
-        { { u("generate"), Input("sans-croisement.lxg"), u("-o"), Out("x.lxg"), u("--seed"), u("1") }, 3, "temps" },
+        { { u("generate"), Input("sans-croisement.lxg"), u("-o"), Out("x.lxg"), u("--seed"), u("1") }, 3, "ne se croisent pas assez pour tenir dans le cadre : retirez des mots." },
         { { u("generate"), Out("long.lxg"), u("-o"), Out("x.lxg") }, 2, "« anticonstitutionnellement »" },
         { { u("generate"), Out("absent.lxg"), u("-o"), Out("x.lxg") }, 1, "introuvable" },
         { { u("generate"), Input("lexigrille.lxg") }, 1, "Commande incorrecte" }, // no output named
