@@ -163,14 +163,17 @@ bool PuzzleEngine::PlaceWordSearchWords()
         int failures = 0;
         bool anyBox = false;
         bool listed = false; // starts_ holds the word's places in its box
+        unsigned triedBoxes = 0; // the boxes whose places were all tried
         for (;;) {
             if (!anyBox && failures > 0 && (failures % swapAfter == 0 || (listed && starts_.empty()))) {
-                // The boxes of the words to come, in a random order; the
-                // first with room for this word gives it a word to swap with.
+                // The boxes of the words to come not yet tried, in a random
+                // order; the first with room for this word gives it a word
+                // to swap with.
                 int boxes[6];
                 int held = 0;
                 for (int j = i + 1; j < count; ++j)
-                    if (wordBox_[j] != wordBox_[i] && std::find(boxes, boxes + held, wordBox_[j]) == boxes + held)
+                    if (wordBox_[j] != wordBox_[i] && !(triedBoxes >> wordBox_[j] & 1u)
+                        && std::find(boxes, boxes + held, wordBox_[j]) == boxes + held)
                         boxes[held++] = wordBox_[j];
                 int with = -1;
                 for (int k = 0; k < held && with < 0; ++k) {
@@ -198,6 +201,7 @@ bool PuzzleEngine::PlaceWordSearchWords()
                 if (!listed) {
                     ListBoxPlaces(i, box, &starts_);
                     listed = true;
+                    triedBoxes |= 1u << box;
                 }
                 if (starts_.empty())
                     continue; // no place left in the box: the word swaps
