@@ -165,6 +165,8 @@ public:
 
 private:
     bool GenerateWordSearch();
+    void AssignBoxes(int count);
+    int ListBoxPlaces(int i, int box, std::vector<int>* places) const;
     bool PlaceWordSearchWords();
     bool PlaceWordsForMessage(int wanted);
     void FindWordPlaces(int i, const std::array<bool, 8>& codes);
@@ -214,7 +216,7 @@ private:
     std::vector<PlacedWord> placed_;
     ReadingFinder readings_;
     QStringList unfitWords_;
-    std::vector<char16_t> fillerLetters_; // random filler: the letters drawn from
+    std::vector<char16_t> fillerLetters_; // random filler: the letters drawn from, each as often as in the words
     std::vector<int> freeCells_;          // in reading order
     std::vector<int> redraw_;
     std::vector<int> drawn_;
@@ -227,6 +229,11 @@ private:
         std::int8_t shared;
     };
     std::vector<WordPlace> places_;
+    // The direction box of each word (AssignBoxes), the words longest first,
+    // and the places listed for the word being placed.
+    std::vector<int> wordBox_;
+    std::vector<int> order_;
+    std::vector<int> starts_;
 
     // The word being placed: start cell, last offset, grid text, entry index.
     int x_ = 0;

@@ -56,7 +56,8 @@ QStringList LoadUnfitWords(const QString& path)
 }
 
 // The message letters, or the letters the random filler draws from: every
-// letter of the words is equally likely, however often it occurs.
+// letter of the words as often as it occurs in them, so that the filler has
+// the words' look (no more Q, Y, Z, W, X than the words hold).
 void PuzzleEngine::PrepareFiller()
 {
     if (!settings_.randomFill) {
@@ -66,10 +67,8 @@ void PuzzleEngine::PrepareFiller()
             s_.MessageLetters = ShuffleText(s_.MessageLetters);
     }
     fillerLetters_.clear();
-    for (int k = 0; k < 26; ++k) {
-        if (s_.LetterCounts[k] >= 1)
-            fillerLetters_.push_back(char16_t(u'A' + k));
-    }
+    for (int k = 0; k < 26; ++k)
+        fillerLetters_.insert(fillerLetters_.end(), std::max(0, int(s_.LetterCounts[k])), char16_t(u'A' + k));
 }
 
 // Fills the empty cells of the search grid in reading order.

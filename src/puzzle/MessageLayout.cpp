@@ -60,6 +60,7 @@ bool PuzzleEngine::PlaceWordsForMessage(int wanted)
     const int side = s_.GridSize;
     grid_.Reset(side);
     placed_.assign(forms().size(), PlacedWord {});
+    AssignBoxes(count);
     int shared = 0; // by the words laid so far
     for (int i = 0; i < count; ++i) {
         if (Tick())
@@ -69,8 +70,9 @@ bool PuzzleEngine::PlaceWordsForMessage(int wanted)
         bool placed = false;
         while (!placed && !places_.empty()) {
             // The number of shared cells nearest to the one wanted (the
-            // smaller on a tie); then, as the random placement does, a
-            // direction box at random and one of its places.
+            // smaller on a tie); then the word's own direction box when it
+            // has such a place (see AssignBoxes), else a box at random, and
+            // one of its places.
             int best = places_.front().shared;
             for (const WordPlace& p : places_) {
                 const int gap = std::abs(p.shared - want);
@@ -84,10 +86,13 @@ bool PuzzleEngine::PlaceWordsForMessage(int wanted)
                 if (p.shared == best && perBox[kCodeBox[p.code]]++ == 0)
                     ++boxes;
             }
-            int k = random_.Below(boxes);
-            int box = 0;
-            while (perBox[box] == 0 || k-- > 0) // the k-th box that has places
-                ++box;
+            int box = wordBox_[i];
+            if (perBox[box] == 0) {
+                int k = random_.Below(boxes);
+                box = 0;
+                while (perBox[box] == 0 || k-- > 0) // the k-th box that has places
+                    ++box;
+            }
             int pick = random_.Below(perBox[box]);
             int at = 0;
             for (; at < int(places_.size()); ++at) {

@@ -1,4 +1,19 @@
+// The grid size a list of words needs, as measured on the generators (see
+// bench/bench_size_rule.cpp, which checks that the sides proposed here succeed).
+//
+// Word search: the words' letters take about a share of the grid's cells that
+// depends on the directions ticked: words across only never cross, across and
+// down cross now and then; reversed directions give a few more places to
+// share a letter. The side
+// proposed is the smallest whose cells, at that share, hold the letters, and
+// never below the longest word.
+//
+// Fill-in: the 19 x 19 letters of the frame hold, in 95 % of seeds, up to a
+// number of letters that grows with the number of words (more words, more
+// crossings); measured for 20, 30 and 40 words, in between along a line.
 #include "puzzle/SizeRule.h"
+
+#include "puzzle/Engine.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,15 +22,49 @@ namespace lx {
 
 namespace {
 
+// The share of the cells the letters may take: across only; across and down;
+// with diagonals (each box gets its share of the words, and a long word has
+// few places on a diagonal); each without and with a reversed box ticked.
+// Fitted on the word database: at these shares 95 % of lists or more are
+// generated within the time limit at the side proposed.
+constexpr double kWordSearchShare[3][2] = {
+    { 0.74, 0.78 },
+    { 0.92, 0.95 },
+    { 0.88, 0.91 },
+};
+
+// Fill-in: the letters the frame holds in 95 % of seeds, by word count.
+struct Capacity {
+    int words;
+    int letters;
+};
+// Measured with bench_size_rule --fill-in (lists drawn from each class): every
+// list of 20 words up to 199 letters was laid out, of 30 words up to 219, of
+// 40 words up to 239, none above; a small margin is kept below each.
+constexpr Capacity kFillInCapacity[] = { { 20, 195 }, { 30, 215 }, { 40, 235 } };
+
 SizeNeed Count(const QStringList& gridForms)
 {
     SizeNeed need;
     need.words = int(gridForms.size());
-    for (const QString& w : gridForms) {
-        need.letters += int(w.size());
-        need.longest = std::max(need.longest, int(w.size()));
+    for (const QString& form : gridForms) {
+        need.letters += int(form.size());
+        need.longest = std::max(need.longest, int(form.size()));
     }
     return need;
+}
+
+int FillInCapacity(int words)
+{
+    constexpr int last = int(std::size(kFillInCapacity)) - 1;
+    int k = 0;
+    while (k < last - 1 && words > kFillInCapacity[k + 1].words)
+        ++k;
+    const Capacity a = kFillInCapacity[k], b = kFillInCapacity[k + 1];
+    // Along the line through the two nearest measures; fewer words than
+    // measured: no more letters than the first measure allows.
+    const double t = double(std::max(words, kFillInCapacity[0].words) - a.words) / (b.words - a.words);
+    return int(std::floor(a.letters + t * (b.letters - a.letters)));
 }
 
 } // namespace
@@ -23,27 +72,31 @@ SizeNeed Count(const QStringList& gridForms)
 SizeNeed WordSearchNeed(const QStringList& gridForms, const std::array<bool, 6>& directions)
 {
     SizeNeed need = Count(gridForms);
-    const int ticked = int(std::count(directions.begin(), directions.end(), true));
-    const double density = ticked <= 1 ? 0.45 : ticked == 2 ? 0.55 : 0.65;
-    const int side = int(std::ceil(std::sqrt(need.letters / density)));
-    need.side = std::clamp(std::max(side, need.longest), 5, 19);
-    need.fits = need.side <= 18;
+    const int kind = (directions[4] || directions[5]) ? 2 : (directions[2] || directions[3]) ? 1 : 0;
+    const bool reversed = directions[1] || directions[3] || directions[5];
+    const double share = kWordSearchShare[kind][reversed ? 1 : 0];
+    int side = std::max({ PuzzleEngine::kMinWordSearchSize, need.longest,
+                          int(std::ceil(std::sqrt(need.letters / share) - 1e-9)) });
+    need.fits = side <= PuzzleEngine::kMaxWordSearchSize;
+    need.side = need.fits ? side : PuzzleEngine::kMaxWordSearchSize + 1;
     return need;
 }
 
 SizeNeed FillInNeed(const QStringList& gridForms)
 {
     SizeNeed need = Count(gridForms);
-    need.side = 19;
-    need.fits = need.longest <= 19 && need.letters <= 200;
+    need.side = PuzzleEngine::kMaxFillInLength;
+    need.fits = need.longest <= PuzzleEngine::kMaxFillInLength && need.letters <= FillInCapacity(need.words);
     return need;
 }
 
 int SizeAfterTimeOut(const SizeNeed& need, int current)
 {
-    if (!need.fits || current >= 18)
+    if (!need.fits)
         return 0;
-    return std::min(18, std::max(need.side, current + 1));
+    if (need.side > current)
+        return need.side;
+    return current < PuzzleEngine::kMaxWordSearchSize ? current + 1 : 0;
 }
 
 } // namespace lx

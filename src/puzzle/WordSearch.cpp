@@ -1,8 +1,7 @@
-// Word-search placement: each word, longest first, is tried from a random start
-// cell in a random allowed direction until it fits or the time limit is reached.
-// A word is refused where its letters, with the letters already in the grid,
-// would spell a listed word a second time or an unfit word: no filler letter
-// could mend that.
+// The word search's grid and readings, and the placement of one word: a word
+// is refused where its letters, with the letters already in the grid, would
+// spell a listed word a second time or an unfit word (no filler letter could
+// mend that). Where each word goes: WordSearchPlacement.cpp.
 #include "puzzle/Engine.h"
 
 #include "words/WordForms.h"
@@ -163,25 +162,6 @@ bool PuzzleEngine::PlaceWord(int code, int dx, int dy)
     return true;
 }
 
-// The first cell of word i from (x, y) in direction `code` when it fits the
-// search grid, else -1: inside the grid, over empty cells or the same
-// letters, and not wholly on the letters of other words ("chat" inside
-// "chaton" could not be found on its own).
-inline int PuzzleEngine::FitSearchWord(int i, int x, int y, int code) const
-{
-    const std::u16string& w = forms()[i];
-    const int n = int(w.size());
-    const int side = grid_.side;
-    const DirectionStep d = kDirectionSteps[code];
-    const int endX = x + (n - 1) * d.dx;
-    const int endY = y + (n - 1) * d.dy;
-    if (endX < 0 || endX >= side || endY < 0 || endY >= side)
-        return -1;
-    const int first = SearchGrid::Cell(x, y);
-    const int shared = grid_.SharedCells(w, first, SearchGrid::kStep[code]);
-    return shared >= 0 && shared < n ? first : -1;
-}
-
 // Writes word i from its first cell, then looks at the readings through its
 // new cells: a word that spells an unwanted reading with the letters already
 // there is taken back, since no filler letter could mend it.
@@ -216,57 +196,6 @@ bool PuzzleEngine::PlaceSearchWord(int i, int first, int code)
         return false;
     }
     return true;
-}
-
-// Lays every word in the search grid; false when the time limit ends it first.
-bool PuzzleEngine::PlaceWordSearchWords()
-{
-    std::array<bool, 6> enabled = settings_.directions;
-    enabled[0] = true;
-    s_.CodesAreNumbers = true;
-    const int count = std::min<int>(s_.WordCount, int(forms().size()));
-    const int side = s_.GridSize;
-    grid_.Reset(side);
-    placed_.assign(forms().size(), PlacedWord {});
-    // The words placed first can leave no room for a later one. When a word
-    // has failed from far more random starts than the grid has cells and
-    // directions, the grid is started afresh instead of waiting for the limit.
-    const int restartAfter = 10 * 6 * side * side;
-    for (int i = 0; i < count; ++i) {
-        int failures = 0;
-        for (;;) {
-            const int x = random_.Below(side);
-            const int y = random_.Below(side);
-            int box;
-            for (;;) {
-                box = random_.Below(6);
-                if (enabled[box])
-                    break;
-                Tick();
-            }
-            const BoxDirections dirs = kBoxDirections[box];
-            int first = FitSearchWord(i, x, y, dirs.first);
-            bool placed = first >= 0 && PlaceSearchWord(i, first, dirs.first);
-            if (!placed && dirs.second >= 0) {
-                first = FitSearchWord(i, x, y, dirs.second);
-                placed = first >= 0 && PlaceSearchWord(i, first, dirs.second);
-            }
-            if (placed) {
-                if (s_.TimedOut)
-                    return false;
-                break;
-            }
-            if (Tick())
-                return false;
-            if (++failures >= restartAfter && i > 0) {
-                grid_.Reset(side);
-                placed_.assign(forms().size(), PlacedWord {});
-                i = -1;
-                break;
-            }
-        }
-    }
-    return !s_.TimedOut;
 }
 
 // Writes the search grid into LetterGrid: word letters upper case, filler

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <set>
 
 namespace lx::test {
@@ -125,6 +126,57 @@ TEST(WordSearch, EveryWordLiesInItsGridInAnAllowedDirection)
         EXPECT_EQ(fits, std::abs(c.extra) < 40) << "±40: a message too short or too long";
     }
     EXPECT_GT(shared, 0) << "crossing words share their letter";
+}
+
+// The words are shared out among the ticked direction boxes: with all six,
+// fifteen words of 6 to 12 letters in 15 x 15 lie a quarter or more on the
+// diagonals; with two boxes, half each; nearly every grid gives each box its
+// share within one word. The filler letters come in the proportions of the
+// words' letters, and a letter of no word never comes.
+TEST(WordSearch, WordsAreSharedOutAmongTheTickedBoxes)
+{
+    const QStringList fifteen = Words("jardin girafe trousse fenêtre château papillon éléphant escargot crocodile "
+                                      "dinosaure kangourou grenouille coccinelle ordinateur bibliothèque");
+    struct Case { QStringList words; int gridSize; std::array<bool, 6> directions; double diagonals; int gridsWithinOne; };
+    const Case cases[] { { fifteen, 15, kAllDirections, 0.25, 36 }, { Animals12(), 12, PuzzleSettings {}.directions, 0, 40 },
+                         { School20(), 14, { true, true, false, false, true, false }, 0.28, 30 } };
+    constexpr int kSeeds = 40;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.words.size());
+        const int ticked = int(std::count(c.directions.begin(), c.directions.end(), true));
+        const int n = int(c.words.size());
+        std::array<int, 6> total {};
+        int withinOne = 0;
+        std::array<int, 26> wordLetters {}, fillerLetters {};
+        for (int seed = 1; seed <= kSeeds; ++seed) {
+            Bench b;
+            b.settings.gridSize = c.gridSize;
+            b.settings.directions = c.directions;
+            ASSERT_TRUE(b.Generate(c.words, seed).succeeded());
+            std::array<int, 6> perBox {};
+            for (const WordEntry& e : std::as_const(b.state.WordEntries))
+                ++perBox[kCodeBox[e.direction]];
+            bool within = true;
+            for (int box = 0; box < 6; ++box) {
+                total[box] += perBox[box];
+                within = within && (c.directions[box] ? std::abs(perBox[box] * ticked - n) <= ticked : perBox[box] == 0);
+            }
+            withinOne += within ? 1 : 0;
+            for (int k = 0; k < 26; ++k)
+                wordLetters[k] += b.state.LetterCounts[k];
+            CountCells(b.state, c.gridSize, [&](const QString& cell) { return cell[0].isLower() && ++fillerLetters[cell[0].toUpper().unicode() - u'A']; });
+        }
+        EXPECT_GE(withinOne, c.gridsWithinOne);
+        EXPECT_GE(double(total[4] + total[5]) / (kSeeds * n), c.diagonals);
+        for (int box = 0; box < 6; ++box)
+            EXPECT_NEAR(double(total[box]) / (kSeeds * n), c.directions[box] ? 1.0 / ticked : 0.0, 0.05) << "box " << box;
+        const int fillers = std::accumulate(fillerLetters.begin(), fillerLetters.end(), 0);
+        const int letters = std::accumulate(wordLetters.begin(), wordLetters.end(), 0);
+        for (int k = 0; k < 26; ++k) {
+            EXPECT_TRUE(wordLetters[k] > 0 || fillerLetters[k] == 0) << char('A' + k) << " is in no word";
+            EXPECT_NEAR(double(fillerLetters[k]) / fillers, double(wordLetters[k]) / letters, 0.03) << char('A' + k);
+        }
+    }
 }
 
 } // namespace

@@ -1,0 +1,82 @@
+// The size rule: what a list of words needs from a word-search grid or the
+// fill-in frame, and what to propose after a time-out.
+#include "PuzzleTestSupport.h"
+
+#include "puzzle/SizeRule.h"
+
+#include <gtest/gtest.h>
+
+namespace lx::test {
+namespace {
+
+constexpr std::array<bool, 6> kAcross { true, false, false, false, false, false };
+constexpr std::array<bool, 6> kAcrossDown { true, false, true, false, false, false };
+constexpr std::array<bool, 6> kAll { true, true, true, true, true, true };
+
+// n words of `length` letters each.
+QStringList Forms(int n, int length)
+{
+    QStringList out;
+    for (int k = 0; k < n; ++k)
+        out.append(QString(length, QChar(u'A' + k % 26)));
+    return out;
+}
+
+TEST(SizeRule, WordSearchSidesGrowWithTheLettersAndHoldTheLongestWord)
+{
+    struct Case { QStringList forms; std::array<bool, 6> directions; int letters; int longest; int side; bool fits; };
+    const Case cases[] {
+        { Forms(5, 3), kAcrossDown, 15, 3, 5, true },           // never below 5
+        { Forms(5, 12), kAcrossDown, 60, 12, 12, true },        // the longest word
+        { Forms(8, 6) + Forms(1, 16), kAll, 64, 16, 16, true }, // a long one among short ones
+        { Forms(30, 10), kAll, 300, 10, 19, false },            // more than 18 x 18 holds
+        { Forms(1, 19), kAcross, 19, 19, 19, false },           // longer than any grid
+    };
+    for (const Case& c : cases) {
+        const SizeNeed need = WordSearchNeed(c.forms, c.directions);
+        EXPECT_EQ(need.words, c.forms.size());
+        EXPECT_EQ(need.letters, c.letters);
+        EXPECT_EQ(need.longest, c.longest);
+        EXPECT_EQ(need.side, c.side) << c.letters;
+        EXPECT_EQ(need.fits, c.fits) << c.letters;
+    }
+    // Over lists of 6-letter words: the side never shrinks as letters are
+    // added, never lies below the longest word, and words across only (never
+    // crossing) need at least the side of across and down.
+    for (const auto& directions : { kAcross, kAcrossDown, kAll }) {
+        int last = 0;
+        for (int n = 1; n <= 60; ++n) {
+            const SizeNeed need = WordSearchNeed(Forms(n, 6), directions);
+            EXPECT_GE(need.side, last) << n;
+            EXPECT_GE(need.side, std::max(6, PuzzleEngine::kMinWordSearchSize));
+            EXPECT_GE(WordSearchNeed(Forms(n, 6), kAcross).side, WordSearchNeed(Forms(n, 6), kAcrossDown).side) << n;
+            EXPECT_EQ(need.fits, need.side <= 18);
+            last = need.side;
+        }
+        EXPECT_FALSE(WordSearchNeed(Forms(60, 6), directions).fits);
+    }
+}
+
+TEST(SizeRule, FillInFrameAndTimeOuts)
+{
+    // The fill-in frame: the words of the tests fit, a list too long for 19 x
+    // 19 does not, nor a word of 20 letters.
+    EXPECT_TRUE(FillInNeed(Forms(10, 6)).fits);
+    EXPECT_TRUE(FillInNeed(Forms(20, 7)).fits);
+    EXPECT_FALSE(FillInNeed(Forms(40, 12)).fits);
+    EXPECT_FALSE(FillInNeed(Forms(5, 20)).fits);
+    EXPECT_EQ(FillInNeed(Forms(10, 6)).side, 19);
+
+    // After a time-out: the need's side when larger, else one more, nothing past 18.
+    SizeNeed need;
+    need.side = 12;
+    struct Step { int current; int next; };
+    for (const Step s : { Step { 10, 12 }, Step { 12, 13 }, Step { 15, 16 }, Step { 17, 18 }, Step { 18, 0 } })
+        EXPECT_EQ(SizeAfterTimeOut(need, s.current), s.next) << s.current;
+    need.side = 19;
+    need.fits = false;
+    EXPECT_EQ(SizeAfterTimeOut(need, 12), 0);
+}
+
+} // namespace
+} // namespace lx::test
