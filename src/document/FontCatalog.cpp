@@ -1,5 +1,7 @@
 #include "document/FontCatalog.h"
 
+#include "document/ProgramFonts.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFontDatabase>
@@ -101,6 +103,19 @@ const FontCatalog& FontCatalog::Installed()
             qWarning("FontCatalog::Installed() needs a QGuiApplication; the font list is empty");
             return built;
         }
+
+        // The fonts the program brings, for what this machine lacks: a font
+        // counts as present under its own family or the name it stands in for.
+        const QStringList system = QFontDatabase::families();
+        RegisterProgramFonts(ProgramFontFolder(), [&system](const QString& family) {
+            if (ContainsName(system, family))
+                return true;
+            for (const MetricTwin& twin : kMetricTwins)
+                if (QString::compare(family, QLatin1String(twin.family), Qt::CaseInsensitive) == 0
+                    && ContainsName(system, QString::fromLatin1(twin.name)))
+                    return true;
+            return false;
+        });
 
         // Tahoma first, so that the family list below already holds it. A
         // Tahoma that fontconfig knows (a real installed one) is left alone.
