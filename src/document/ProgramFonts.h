@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QList>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 
@@ -17,7 +17,8 @@ QString ProgramFontFolder();
 // Registers each font file of the folder (.ttf, .otf) for this run, unless
 // `installed` says its family is on the machine already (the system's own
 // copy wins, and a system Arial keeps drawing "Arial" rather than its metric
-// twin). Returns the families registered. Needs a QGuiApplication.
-QStringList RegisterProgramFonts(const QString& folder, const std::function<bool(const QString& family)>& installed);
+// twin). Returns the application font ids of the files kept (see
+// QFontDatabase::applicationFontFamilies). Needs a QGuiApplication.
+QList<int> RegisterProgramFonts(const QString& folder, const std::function<bool(const QString& family)>& installed);
 
 } // namespace lx
