@@ -12,7 +12,7 @@
 //   success_rate  share of the generations that ended Generated
 //   ok_ms         mean wall time of the successful generations, in ms
 //   invalid       successful generations whose puzzle failed the sanity check
-//                 (should always be 0)
+//                 (should always be 0; fill-in: FillInFaults, see FillInCheck.h)
 //   placed_on_timeout  word search only: mean number of words in the grid that
 //                 a timed-out generation leaves behind
 //   second_reading  share of the word searches where a listed word can be read
@@ -32,6 +32,7 @@
 // filler), BM_WordSearch_MessageFit (fit_rate, fit_ms),
 // BM_FillIn_FruitsAndVegetables/20 and /30 (success_rate).
 #include "puzzle/Engine.h"
+#include "puzzle/FillInCheck.h"
 #include "puzzle/GenerationClock.h"
 #include "puzzle/MessageFit.h"
 #include "puzzle/PuzzleState.h"
@@ -183,9 +184,9 @@ Case codedWordsCase(int wordCount)
 constexpr std::array<bool, 6> kAllDirections { true, true, true, true, true, true };
 constexpr std::array<bool, 6> kDefaultDirections { true, false, true, false, false, false };
 
-// True when every placed word reads its grid form on the cells its entry names,
-// inside the grid, and (fill-in) with an empty cell before and after it.
-bool placedWordsAreSound(const lx::PuzzleState& s, GameType type)
+// True when every placed word of a word search reads its grid form on the
+// cells its entry names, inside the grid (fill-in grids have a check of their own).
+bool placedWordsAreSound(const lx::PuzzleState& s)
 {
     if (s.WordEntries.size() != s.WordCount || s.WordsByLength.size() != s.WordCount)
         return false;
@@ -204,18 +205,6 @@ bool placedWordsAreSound(const lx::PuzzleState& s, GameType type)
             if (s.LetterGrid.at(x, y).toUpper() != QString(e.gridText[k]))
                 return false;
         }
-        if (type == GameType::FillIn) {
-            if (e.direction != 0 && e.direction != 2)
-                return false;
-            const int bx = e.x - step.dx;
-            const int by = e.y - step.dy;
-            const int ax = e.x + n * step.dx;
-            const int ay = e.y + n * step.dy;
-            if (lx::Grid<QString>::inside(bx, by) && !s.LetterGrid.at(bx, by).isEmpty())
-                return false;
-            if (lx::Grid<QString>::inside(ax, ay) && !s.LetterGrid.at(ax, ay).isEmpty())
-                return false;
-        }
     }
     // Each word of the selection is placed once, under its own grid form.
     QStringList expected;
@@ -228,13 +217,11 @@ bool placedWordsAreSound(const lx::PuzzleState& s, GameType type)
     placed.sort();
     if (expected != placed)
         return false;
-    if (type == GameType::WordSearch) {
-        // Random filler: no cell of the grid is left empty.
-        for (int y = 0; y < s.GridSize; ++y)
-            for (int x = 0; x < s.GridSize; ++x)
-                if (s.LetterGrid.at(x, y).isEmpty())
-                    return false;
-    }
+    // Random filler: no cell of the grid is left empty.
+    for (int y = 0; y < s.GridSize; ++y)
+        for (int x = 0; x < s.GridSize; ++x)
+            if (s.LetterGrid.at(x, y).isEmpty())
+                return false;
     return true;
 }
 
@@ -367,9 +354,9 @@ void runGenerations(benchmark::State& state, const Case& c)
             ++generated;
             generatedMs += std::chrono::duration<double, std::milli>(end - start).count();
             state.PauseTiming();
-            const bool sound = c.settings.gameType == GameType::CodedWords
-                ? codedWordsAreSound(puzzle)
-                : placedWordsAreSound(puzzle, c.settings.gameType);
+            const bool sound = c.settings.gameType == GameType::CodedWords ? codedWordsAreSound(puzzle)
+                : c.settings.gameType == GameType::FillIn                  ? lx::IsSoundFillIn(puzzle)
+                                                                           : placedWordsAreSound(puzzle);
             if (!sound)
                 ++invalid;
             state.ResumeTiming();

@@ -16,7 +16,10 @@
 // the fill-in of the farm with 30 long words more in its list; 30 coded words
 // with a copy below.
 #include "document/Document.h"
-#include "document/FontCatalog.h"
+#include "render/FontCatalog.h"
+#include "document/Versions.h"
+#include "render/PageExport.h"
+#include "render/SheetPlan.h"
 #include "render/DocumentRenderer.h"
 #include "render/PainterSurface.h"
 #include "render/RecordingSurface.h"
@@ -30,7 +33,11 @@
 
 #include <algorithm>
 #include <iterator>
+#include <QDir>
+#include <QTemporaryDir>
+
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -50,65 +57,66 @@ const char* const kAnimals[] = { "abeille", "baleine", "blaireau", "castor", "ch
                                  "requin", "sanglier", "sardine", "serpent", "souris", "taureau", "tortue", "vautour",
                                  "araignée" };
 
-// A generated document of the game type, kept for the whole run; a crowded
-// one has more than its half of the page can hold at its sizes.
-lx::Document& Page(GameType type, bool crowded = false)
+// A generated page of the game type, kept for the whole run; a crowded one
+// has more than its half of the page can hold at its sizes.
+const lx::DocumentData& Page(GameType type, bool crowded = false)
 {
-    static std::unique_ptr<lx::Document> docs[6];
-    std::unique_ptr<lx::Document>& doc = docs[int(type) + (crowded ? 3 : 0)];
-    if (doc)
-        return *doc;
-    doc = std::make_unique<lx::Document>(lx::FontCatalog::Installed().Names());
-    lx::DocumentSettings& s = doc->settings();
-    s.title = QStringLiteral("Les animaux de la ferme");
-    s.lowerHalf = 1;
-    s.visibleCells = true;
-    s.puzzle.gameType = type;
-    s.puzzle.gridSize = 12;
-    s.puzzle.directions = { true, true, true, true, true, true };
-    // The words come from a word list, as if imported.
-    s.selectedThemeCount = -1;
-    s.themeText = QStringLiteral("Animaux de la ferme");
-    doc->themes().enabled = false;
+    using lx::Setting;
+    static std::optional<lx::DocumentData> pages[6];
+    std::optional<lx::DocumentData>& page = pages[int(type) + (crowded ? 3 : 0)];
+    if (page)
+        return *page;
+    lx::Document doc(lx::FontCatalog::Installed().Names());
     QList<const char*> words(std::begin(kFarm), std::end(kFarm));
-    if (crowded && type == GameType::WordSearch) {
-        s.puzzle.gridSize = 18;
-        s.listFontSize = 20;
+    if (crowded && type == GameType::WordSearch)
         words = QList<const char*>(std::begin(kAnimals), std::end(kAnimals));
-    } else if (crowded && type == GameType::CodedWords) {
-        s.lowerHalf = 2;
-        s.gridFontSize = 14;
+    else if (crowded && type == GameType::CodedWords)
         words = QList<const char*>(std::begin(kLong), std::end(kLong));
+    // The words come from a word list, as if imported.
+    QStringList lines;
+    for (const char* w : words)
+        lines << QString::fromUtf8(w);
+    doc.ParseWordListText(lines.join(QLatin1Char('\n')));
+    doc.Change(Setting::ThemeText, QStringLiteral("Animaux de la ferme"));
+    doc.Change(Setting::Title, QStringLiteral("Les animaux de la ferme"));
+    doc.Change(Setting::LowerHalf, 1);
+    doc.Change(Setting::VisibleCells, true);
+    doc.Change(Setting::GameType, int(type));
+    doc.Change(Setting::GridSize, 12);
+    for (int d = 1; d < 6; ++d)
+        doc.Change(Setting(int(Setting::Direction0) + d), true);
+    if (crowded && type == GameType::WordSearch) {
+        doc.Change(Setting::GridSize, 18);
+        doc.Change(Setting::ListFontSize, 20);
+    } else if (crowded && type == GameType::CodedWords) {
+        doc.Change(Setting::LowerHalf, 2);
+        doc.Change(Setting::GridFontSize, 14);
     }
-    for (const char* w : words) {
-        const auto added = doc->words().AddWordIfAbsent(QString::fromUtf8(w));
-        doc->words().SetChecked(added.index, true);
-    }
-    doc->UpdateWordCounts();
-    doc->engine.SetFixedSeed(11);
-    const lx::GenerationResult r = doc->Generate();
+    doc.SetFixedSeed(11);
+    const lx::GenerationResult r = doc.Generate();
     if (!r.succeeded())
         qFatal("bench_render: the %s page could not be generated", qPrintable(lx::GameTypeCaption(type)));
+    page = doc.data();
     if (crowded && type == GameType::FillIn) {
         // Too many long words to cross in a grid: the farm's grid, with the long
         // words added to its list as if they had been placed.
-        s.gridFontSize = 14;
+        page->settings.gridFontSize = 14;
         for (const char* w : kLong) {
             const QString word = QString::fromUtf8(w);
-            doc->words().SetChecked(doc->words().AddWordIfAbsent(word).index, true);
-            doc->data.puzzle.WordsByLength.prepend({ word, int(word.size()) });
+            page->words.SetChecked(page->words.AddWordIfAbsent(word).index, true);
+            page->puzzle.WordsByLength.prepend({ word, int(word.size()) });
         }
-        std::stable_sort(doc->data.puzzle.WordsByLength.begin(), doc->data.puzzle.WordsByLength.end(),
+        std::stable_sort(page->puzzle.WordsByLength.begin(), page->puzzle.WordsByLength.end(),
                          [](const lx::TaggedItem& a, const lx::TaggedItem& b) { return a.tag > b.tag; });
     }
-    return *doc;
+    return *page;
 }
 
-void Preview(benchmark::State& state, lx::Document& doc)
+void Preview(benchmark::State& state, const lx::DocumentData& doc)
 {
     const lx::ScreenPage page = lx::PrepareScreenSurface(QSize(600, 850), 96, 96);
     QImage image(page.box, QImage::Format_RGB32);
-    lx::DocumentRenderer renderer(doc.data);
+    lx::DocumentRenderer renderer(doc);
     lx::PageLayout layout;
     for (auto _ : state) {
         QPainter painter(&image);
@@ -122,7 +130,7 @@ void Preview(benchmark::State& state, lx::Document& doc)
     }
     state.counters["grid_pt"] = layout.GridFontSize;
     state.counters["list_pt"] = layout.ListFontSize;
-    state.SetLabel(lx::GameTypeCaption(doc.settings().puzzle.gameType).toStdString());
+    state.SetLabel(lx::GameTypeCaption(doc.settings.puzzle.gameType).toStdString());
 }
 
 void BM_RenderPreview(benchmark::State& state)
@@ -137,11 +145,22 @@ void BM_RenderCrowded(benchmark::State& state)
 }
 BENCHMARK(BM_RenderCrowded)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
+// "Adapter à la page": the page grows its grid and list to their half.
+void BM_RenderFitted(benchmark::State& state)
+{
+    static lx::DocumentData fitted[3];
+    const int type = int(state.range(0));
+    fitted[type] = Page(GameType(type));
+    fitted[type].settings.fitToPage = true;
+    Preview(state, fitted[type]);
+}
+BENCHMARK(BM_RenderFitted)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
 void BM_RenderLayoutOnly(benchmark::State& state)
 {
     const GameType type = GameType(state.range(0));
-    lx::Document& doc = Page(type);
-    lx::DocumentRenderer renderer(doc.data);
+    const lx::DocumentData& doc = Page(type);
+    lx::DocumentRenderer renderer(doc);
     std::int64_t calls = 0;
     for (auto _ : state) {
         lx::RecordingSurface surface;
@@ -153,6 +172,31 @@ void BM_RenderLayoutOnly(benchmark::State& state)
     state.SetLabel(lx::GameTypeCaption(type).toStdString());
 }
 BENCHMARK(BM_RenderLayoutOnly)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+
+// "Versions différentes" at 30 for a class: the generations, then the PDF of
+// their sheets (pupils' sheets two versions each, the keys at the end).
+void BM_PrintThirtyVersions(benchmark::State& state)
+{
+    lx::Document doc(lx::FontCatalog::Installed().Names());
+    QStringList lines;
+    for (const char* w : kFarm)
+        lines << QString::fromUtf8(w);
+    doc.ParseWordListText(lines.join(QLatin1Char('\n')));
+    doc.Change(lx::Setting::GridSize, 12);
+    doc.Change(lx::Setting::Direction2, true);
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("versions.pdf"));
+    std::int64_t sheets = 0;
+    for (auto _ : state) {
+        const lx::Versions versions = lx::MakeVersions(doc, 30, 7);
+        lx::PrintPlan plan;
+        if (!lx::WritePagesPdf(versions.pages, path, nullptr, nullptr, &plan))
+            state.SkipWithError("the PDF could not be written");
+        sheets = plan.sheets.size();
+    }
+    state.counters["sheets"] = double(sheets);
+}
+BENCHMARK(BM_PrintThirtyVersions)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -13,10 +13,9 @@
 //                            loop went without a turn meanwhile
 #include "app/MainWindow.h"
 #include "app/PreviewWidget.h"
-#include "app/StartUp.h"
 #include "core/ProgramInfo.h"
 #include "document/Document.h"
-#include "document/FontCatalog.h"
+#include "render/FontCatalog.h"
 #include "words/ThemeDatabase.h"
 
 #include <benchmark/benchmark.h>
@@ -40,11 +39,11 @@ struct Session {
     {
         database.Load(lx::ProgramFolder());
         doc = std::make_unique<lx::Document>(lx::FontCatalog::Installed().Names());
-        doc->themeDatabase = &database;
-        window = std::make_unique<lx::MainWindow>(*doc);
+        doc->SetThemeDatabase(&database);
+        window = std::make_unique<lx::MainWindow>(*doc, lx::DocumentFolders::Default());
         window->resize(size);
         window->show();
-        lx::OpenFirstDocument(*doc, {});
+        window->Show(window->actions().OpenFirst({}));
         window->FinishLoading();
         QCoreApplication::processEvents();
     }
@@ -58,7 +57,7 @@ void BM_PreviewRedraw(benchmark::State& state)
     doc.CheckTheme(3, true);
     doc.Change(lx::Setting::GridSize, 14);
     doc.Change(lx::Setting::Direction2, true);
-    doc.engine.SetFixedSeed(5);
+    doc.SetFixedSeed(5);
     doc.Generate();
     lx::PreviewWidget* preview = s.window->preview();
     const double ratio = double(state.range(0));

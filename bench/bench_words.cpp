@@ -132,7 +132,7 @@ const SyntheticDatabase& Database()
 std::unique_ptr<lx::Document> FullDocument()
 {
     auto doc = std::make_unique<lx::Document>(Fonts());
-    doc->themeDatabase = &Database().db;
+    doc->SetThemeDatabase(&Database().db);
     for (int level = 0; level < lx::kLevelCount; ++level)
         doc->ClickLevel(level, true);
     return doc;
@@ -152,8 +152,8 @@ void BM_RebuildAllLevels(benchmark::State& state)
 {
     auto doc = FullDocument();
     for (auto _ : state)
-        doc->RebuildWordList();
-    state.counters["words"] = doc->data.words.Count();
+        doc->ClickLevel(0, true); // the list is built again from the five levels
+    state.counters["words"] = doc->words().Count();
     state.counters["distinct_in_files"] = Database().distinct;
     state.counters["entries"] = lx::kLevelCount * kEntriesPerLevel;
 }
@@ -165,8 +165,8 @@ void BM_RebuildFiveThemes(benchmark::State& state)
     for (int theme : { 0, 3, 6, 10, 23 })
         doc->CheckTheme(theme, true);
     for (auto _ : state)
-        doc->RebuildWordList();
-    state.counters["words"] = doc->data.words.Count();
+        doc->ClickLevel(0, true); // the list is built again from the five levels
+    state.counters["words"] = doc->words().Count();
 }
 BENCHMARK(BM_RebuildFiveThemes)->Unit(benchmark::kMillisecond);
 
@@ -178,7 +178,7 @@ void BM_ClickLevel(benchmark::State& state)
         checked = !checked;
         doc->ClickLevel(lx::kLevelCount - 1, checked);
     }
-    state.counters["words"] = doc->data.words.Count();
+    state.counters["words"] = doc->data().words.Count();
 }
 BENCHMARK(BM_ClickLevel)->Unit(benchmark::kMillisecond);
 
@@ -190,7 +190,7 @@ void BM_SelectAllWords(benchmark::State& state)
         doc->SelectAllWords(false);
         doc->SelectAllWords(true);
     }
-    state.counters["words"] = doc->data.words.Count();
+    state.counters["words"] = doc->data().words.Count();
 }
 BENCHMARK(BM_SelectAllWords)->Unit(benchmark::kMillisecond);
 
@@ -213,7 +213,7 @@ void BM_PasteThreeThousandWords(benchmark::State& state)
     lx::Document doc(Fonts());
     for (auto _ : state)
         benchmark::DoNotOptimize(doc.PasteWordList(text));
-    state.counters["words"] = doc.data.words.Count();
+    state.counters["words"] = doc.words().Count();
 }
 BENCHMARK(BM_PasteThreeThousandWords)->Unit(benchmark::kMillisecond);
 
@@ -228,7 +228,7 @@ void BM_ParseCappedText(benchmark::State& state)
     lx::Document doc(Fonts());
     for (auto _ : state)
         benchmark::DoNotOptimize(doc.ParseWordListText(text));
-    state.counters["words"] = doc.data.words.Count();
+    state.counters["words"] = doc.words().Count();
 }
 BENCHMARK(BM_ParseCappedText)->Unit(benchmark::kMillisecond);
 
@@ -251,7 +251,7 @@ void BM_ImportHugeFile(benchmark::State& state)
     lx::Document doc(Fonts());
     for (auto _ : state)
         benchmark::DoNotOptimize(doc.ImportWordListFile(path));
-    state.counters["words"] = doc.data.words.Count();
+    state.counters["words"] = doc.words().Count();
 }
 BENCHMARK(BM_ImportHugeFile)->Unit(benchmark::kMillisecond);
 

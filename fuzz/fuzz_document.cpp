@@ -168,13 +168,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 
     lx::Document doc(FontNames());
-    doc.LoadDocumentBytes(bytes, FileName());
-    const QString text = lx::DocumentText(doc.data);
+    doc.Replace(lx::ReadDocumentBytes(bytes, FontNames()), FileName());
+    const QString text = lx::DocumentText(doc.data());
 
-    // Saved as SaveDocument writes it, then opened again.
+    // Saved as a save writes it, then opened again.
     lx::Document reopened(FontNames());
-    reopened.LoadDocumentBytes(lx::EncodeWindows1252(text + QStringLiteral("\r\n")), FileName());
-    const QString again = lx::DocumentText(reopened.data);
+    reopened.Replace(lx::ReadDocumentBytes(lx::EncodeWindows1252(text + QStringLiteral("\r\n")), FontNames()), FileName());
+    const QString again = lx::DocumentText(reopened.data());
     if (again != text && Lines(again) != Lines(text)) {
         ReportDifference(text, again);
         std::abort();

@@ -99,20 +99,20 @@ void FuzzWordList(const QByteArray& bytes)
     Check(cut.HasValidEntry() == !cut.entries.isEmpty(), "valid entries and the largest letter count disagree");
 
     lx::Document doc(FontNames());
-    doc.data.words.AddWordIfAbsent(QStringLiteral("témoin"));
+    doc.ParseWordListText(QStringLiteral("témoin"));
     const lx::WordListImport r = doc.ParseWordListText(text);
     Check(!doc.Suppressed(), "events stay suppressed");
     if (r.imported) {
         Check(r.errorMessage.isEmpty(), "an imported list has an error message", r.errorMessage);
-        Check(doc.data.words.Count() >= 1 && doc.data.words.Count() <= lx::kMaxWordListEntries, "the word count is out of range");
-        Check(doc.data.words.CheckedCount() == doc.data.words.Count(), "an imported word is left unchecked");
-        Check(doc.data.settings.selectedThemeCount == -1 && !doc.data.themes.enabled, "not in external-list mode");
-        for (const QString& word : doc.data.words.Words())
+        Check(doc.data().words.Count() >= 1 && doc.data().words.Count() <= lx::kMaxWordListEntries, "the word count is out of range");
+        Check(doc.data().words.CheckedCount() == doc.data().words.Count(), "an imported word is left unchecked");
+        Check(doc.data().settings.selectedThemeCount == -1 && !doc.data().themes.enabled, "not in external-list mode");
+        for (const QString& word : doc.data().words.Words())
             Check(IsUsableWord(word), "an unusable word is listed", word);
-        CheckList(doc.data.words);
+        CheckList(doc.data().words);
     } else {
         Check(r.errorMessage == lx::NoValidTextMessage(), "a refused text gives another message", r.errorMessage);
-        Check(doc.data.words.Words() == QStringList { QStringLiteral("témoin") }, "a refused text changed the list");
+        Check(doc.data().words.Words() == QStringList { QStringLiteral("témoin") }, "a refused text changed the list");
     }
 
     // The clipboard route cuts the same entries.
@@ -140,31 +140,31 @@ void FuzzLevelFile(const QByteArray& bytes)
         db.levelLines[l] = l == 0 ? level.entries : level.entries.mid(l - 1, 3 * l);
 
     lx::Document doc(FontNames());
-    doc.themeDatabase = &db;
+    doc.SetThemeDatabase(&db);
     const std::uint8_t pick = bytes.isEmpty() ? 0 : std::uint8_t(bytes[0]);
     doc.SetMaxLetters(3 + pick % 13);
     for (int l = 0; l < lx::kLevelCount; ++l)
         doc.ClickLevel(l, true);
-    CheckList(doc.data.words);
+    CheckList(doc.data().words);
     // Themes picked from the first byte: 0 to 3 of them.
     for (int k = 0; k < (pick >> 6); ++k)
         doc.CheckTheme((pick * (k + 7)) % lx::kThemeCount, true);
-    CheckList(doc.data.words);
+    CheckList(doc.data().words);
     Check(!doc.Suppressed(), "events stay suppressed");
 
     qsizetype entries = 0;
     for (const QStringList& column : db.levelLines)
         entries += column.size();
     for (int t = 0; t < lx::kThemeCount; ++t) {
-        const int count = doc.data.themes.wordCounts[t];
+        const int count = doc.data().themes.wordCounts[t];
         Check(count >= -1 && count < entries, "a theme count is out of range", QString::number(count));
-        if (!doc.data.themes.selected[t])
-            Check(count == -1 || doc.data.settings.selectedThemeCount == 0, "an unchecked theme is counted");
+        if (!doc.data().themes.selected[t])
+            Check(count == -1 || doc.data().settings.selectedThemeCount < 1, "an unchecked theme is counted");
     }
-    const int maxLetters = doc.data.settings.maxLetters;
-    for (int i = 0; i < doc.data.words.Count(); ++i) {
-        if (doc.data.words.IsChecked(i))
-            Check(lx::LetterCount(doc.data.words.Word(i)) <= maxLetters, "a word over the limit is checked", doc.data.words.Word(i));
+    const int maxLetters = doc.data().settings.maxLetters;
+    for (int i = 0; i < doc.data().words.Count(); ++i) {
+        if (doc.data().words.IsChecked(i))
+            Check(lx::LetterCount(doc.data().words.Word(i)) <= maxLetters, "a word over the limit is checked", doc.data().words.Word(i));
     }
 }
 

@@ -82,6 +82,14 @@ QWidget* BuildSourcesPanel(Controls& c, QWidget* parent)
     grid->addWidget(c.txtConsigne, 1, 1, 1, 2);
     grid->addWidget(Caption(texts, "T&hème :", c.txtTheme), 2, 0);
     grid->addWidget(c.txtTheme, 2, 1, 1, 2);
+    c.chkPrenom = Check(texts, U("chkPrenom"), "Prénom et date",
+                        "Une ligne « Prénom : … Date : … » en haut de chaque fiche d'élève");
+    c.chkSouligne = Check(texts, U("chkSouligne"), "Titre souligné", "Le titre souligné, ou seulement en gras");
+    auto* sheet = new QHBoxLayout;
+    sheet->addWidget(c.chkPrenom);
+    sheet->addWidget(c.chkSouligne);
+    sheet->addStretch();
+    grid->addLayout(sheet, 3, 1, 1, 2);
     c.lstPoliceTitre = Named(new QListWidget(panel), U("lstPoliceTitre"));
     c.lstPoliceTitre->setWindowFlags(Qt::Popup);
     c.lstPoliceTitre->setAccessibleName(U("Police du titre"));

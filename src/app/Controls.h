@@ -27,6 +27,8 @@ struct Controls {
     QLineEdit* txtTheme = nullptr;
     QToolButton* cmdPolice = nullptr;      // "cmdPolice_0": pops the title-font list up
     QListWidget* lstPoliceTitre = nullptr; // the title-font list, a pop-up
+    QCheckBox* chkPrenom = nullptr;        // "Prénom et date"
+    QCheckBox* chkSouligne = nullptr;      // "Titre souligné"
 
     // The word sources.
     std::array<QCheckBox*, 5> chkNiveauDB {};
@@ -43,6 +45,7 @@ struct Controls {
     QButtonGroup* optTypeJeu = nullptr;
     std::array<QWidget*, 3> fraParametres {};
     std::array<QCheckBox*, 6> chkSens {};
+    QCheckBox* chkIndiquerSens = nullptr;
     QCheckBox* chkAleatoire = nullptr;
     QLineEdit* txtLettresRestantes = nullptr;
     QLabel* lblLettresRestantes = nullptr;
@@ -61,6 +64,7 @@ struct Controls {
     QCheckBox* chkMajuscules = nullptr;
     QCheckBox* chkCases = nullptr;
     QCheckBox* chkSeparation = nullptr;
+    QCheckBox* chkAdapter = nullptr; // "Adapter à la page"
     QLabel* lblMoitieInf = nullptr;
     QButtonGroup* optMoitieInf = nullptr;
     QComboBox* cbxPoliceGrille = nullptr;
@@ -74,6 +78,7 @@ struct Controls {
 
     // The commands.
     QPushButton* cmdGenerer = nullptr;
+    QLabel* lblRaisonGenerer = nullptr; // why "Créer la grille" is disabled
     QFrame* shpFlash = nullptr; // the frame that blinks around cmdGenerer after a time-out
     QPushButton* cmdNouveau = nullptr;
     QPushButton* cmdOuvrir = nullptr;

@@ -32,6 +32,9 @@ QWidget* WordSearchOptions(Controls& c, QWidget* parent)
     }
     c.chkSens[4]->setAccessibleName(U("Diagonales à l'endroit"));
     c.chkSens[5]->setAccessibleName(U("Diagonales à l'envers"));
+    c.chkIndiquerSens = Check(frame, U("chkIndiquerSens"), "Indiquer le sens des mots",
+                              "La consigne dit dans quels sens les mots sont écrits");
+    grid->addWidget(c.chkIndiquerSens, 4, 0, 1, 2);
     c.chkAleatoire = Check(frame, U("chkAleatoire"), "Aléatoires");
     c.txtLettresRestantes = Edit(frame, U("txtLettresRestantes"));
     c.txtLettresRestantes->setPlaceholderText(U("Message secret"));
@@ -44,15 +47,15 @@ QWidget* WordSearchOptions(Controls& c, QWidget* parent)
     fill->addWidget(c.chkAleatoire);
     fill->addStretch();
     fill->addWidget(c.lblLettresRestantes);
-    grid->addLayout(fill, 4, 0, 1, 2);
+    grid->addLayout(fill, 5, 0, 1, 2);
     auto* message = new QHBoxLayout;
     message->addWidget(c.txtLettresRestantes, 1);
     message->addWidget(c.chkMelanger);
-    grid->addLayout(message, 5, 0, 1, 2);
+    grid->addLayout(message, 6, 0, 1, 2);
     c.lblConseilMessage = Named(new QLabel(frame), U("lblConseilMessage"));
     c.lblConseilMessage->setWordWrap(true);
     c.lblConseilMessage->setVisible(false);
-    grid->addWidget(c.lblConseilMessage, 6, 0, 1, 2);
+    grid->addWidget(c.lblConseilMessage, 7, 0, 1, 2);
     return frame;
 }
 
@@ -136,12 +139,15 @@ QWidget* PageOptions(Controls& c, QWidget* parent)
     grid->addWidget(c.chkMajuscules, 1, 0);
     grid->addWidget(c.chkCases, 1, 1);
     grid->addWidget(c.chkSeparation, 1, 2, 1, 2);
+    c.chkAdapter = Check(group, U("chkAdapter"), "Adapter à la page",
+                         "La grille et la liste grandissent pour occuper leur moitié de page (ou la page entière)");
+    grid->addWidget(c.chkAdapter, 2, 0, 1, 4);
     auto* lower = new QHBoxLayout;
     c.lblMoitieInf = Named(Caption(group, "Moitié inférieure :"), U("lblMoitieInf"));
     lower->addWidget(c.lblMoitieInf);
     c.optMoitieInf = Options(group, "optMoitieInf", { "Vide", "Solution", "Copie" }, lower);
     lower->addStretch();
-    grid->addLayout(lower, 2, 0, 1, 4);
+    grid->addLayout(lower, 3, 0, 1, 4);
 
     // The fonts of the grid and of the word list.
     auto fontRow = [&](int row, const char* caption, QComboBox*& combo, const char* comboName, QSpinBox*& size,
@@ -158,10 +164,10 @@ QWidget* PageOptions(Controls& c, QWidget* parent)
         grid->addWidget(bold, row + 1, 1);
         grid->addWidget(italic, row + 1, 2, 1, 2);
     };
-    fontRow(3, "Police de la &grille :", c.cbxPoliceGrille, "cbxPoliceGrille", c.vscTailleGrille, "vscTailleGrille",
+    fontRow(4, "Police de la &grille :", c.cbxPoliceGrille, "cbxPoliceGrille", c.vscTailleGrille, "vscTailleGrille",
             "txtTailleGrille", c.chkGrasGrille, "chkGrasGrille", "Grille en gras", c.chkItaliqueGrille,
             "chkItaliqueGrille", "Grille en italique");
-    fontRow(5, "Police de la &liste :", c.cbxPoliceListe, "cbxPoliceListe", c.vscTailleListe, "vscTailleListe",
+    fontRow(6, "Police de la &liste :", c.cbxPoliceListe, "cbxPoliceListe", c.vscTailleListe, "vscTailleListe",
             "txtTailleListe", c.chkGrasListe, "chkGrasListe", "Liste en gras", c.chkItaliqueListe,
             "chkItaliqueListe", "Liste en italique");
     grid->setColumnStretch(1, 1);
@@ -212,6 +218,11 @@ QWidget* BuildGamePanel(Controls& c, QWidget* parent)
     stack->addWidget(c.shpFlash, 0, 0);
     stack->addWidget(inset, 0, 0);
     column->addWidget(holder);
+    c.lblRaisonGenerer = Named(new QLabel(panel), U("lblRaisonGenerer"));
+    c.lblRaisonGenerer->setWordWrap(true);
+    c.lblRaisonGenerer->setStyleSheet(U("color: #c00000;"));
+    c.lblRaisonGenerer->hide();
+    column->addWidget(c.lblRaisonGenerer);
     return panel;
 }
 

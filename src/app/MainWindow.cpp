@@ -1,15 +1,17 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutBox.h"
+#include "app/BusyState.h"
 #include "app/PreviewWidget.h"
-#include "app/StartUp.h"
 #include "app/UpdateCheck.h"
+#include "render/SheetPlan.h"
 #include "app/WidgetPrompter.h"
 #include "document/Document.h"
-#include "document/FontCatalog.h"
+#include "render/FontCatalog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +20,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QTimer>
@@ -27,14 +30,15 @@
 
 namespace lx {
 
-MainWindow::MainWindow(Document& doc, Prompter* prompter, QWidget* parent)
+MainWindow::MainWindow(Document& doc, DocumentFolders folders, Prompter* prompter, QWidget* parent)
     : QMainWindow(parent)
     , doc_(doc)
     , ownPrompter_(prompter ? nullptr : std::make_unique<WidgetPrompter>(this))
     , prompter_(prompter ? *prompter : *ownPrompter_)
+    , actions_(doc, prompter_, std::move(folders))
 {
     setObjectName(QStringLiteral("frmMain"));
-    doc_.SetPrompter(&prompter_);
+    busy_ = new BusyState(this);
 
     auto* central = new QWidget(this);
     auto* outer = new QVBoxLayout(central);
@@ -59,7 +63,7 @@ MainWindow::MainWindow(Document& doc, Prompter* prompter, QWidget* parent)
     scroll->setWidget(controls);
     scroll->setMinimumWidth(controls->sizeHint().width() + 12);
     body->addWidget(scroll, 0);
-    preview_ = new PreviewWidget(doc_.data, central);
+    preview_ = new PreviewWidget(doc_.data(), central);
     // The preview shows the default printer's paper (A4 without a printer).
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
     if (!printer.isNull() && printer.defaultPageSize().isValid())
@@ -73,6 +77,12 @@ MainWindow::MainWindow(Document& doc, Prompter* prompter, QWidget* parent)
     lblAvertissement_->setStyleSheet(QStringLiteral("color: #c00000;"));
     lblAvertissement_->hide();
     page->addWidget(lblAvertissement_);
+    // Where the lower half goes when the worksheet takes the whole page.
+    lblDeuxiemePage_ = new QLabel(central);
+    lblDeuxiemePage_->setObjectName(QStringLiteral("lblDeuxiemePage"));
+    lblDeuxiemePage_->setWordWrap(true);
+    lblDeuxiemePage_->hide();
+    page->addWidget(lblDeuxiemePage_);
     body->addLayout(page, 1);
     setCentralWidget(central);
 
@@ -81,16 +91,14 @@ MainWindow::MainWindow(Document& doc, Prompter* prompter, QWidget* parent)
     c_.pctDummy->setFocusPolicy(Qt::StrongFocus);
     c_.pctDummy->setFixedSize(0, 0);
 
-    tmrGenerer_ = new QTimer(this);
-    tmrGenerer_->setObjectName(QStringLiteral("tmrGenerer"));
-    tmrGenerer_->setSingleShot(true);
-    connect(tmrGenerer_, &QTimer::timeout, this, [this] { doc_.puzzle().TimedOut = true; });
     tmrFlash_ = new QTimer(this);
     tmrFlash_->setObjectName(QStringLiteral("tmrFlash"));
     tmrFlash_->setInterval(500);
     connect(tmrFlash_, &QTimer::timeout, this, [this] { c_.shpFlash->setVisible(!c_.shpFlash->isVisible()); });
 
-    updates_ = new UpdateChecker(doc_, this);
+    updates_ = new UpdateChecker(actions_, this);
+    // Its report never interrupts a generation or a print.
+    updates_->whenIdle = [this](std::function<void()> report) { busy_->WhenIdle(std::move(report)); };
     // Leaving for the download page: the teacher has already answered about
     // unsaved work, so the window closes without asking again.
     connect(updates_, &UpdateChecker::quitRequested, this, [] { QCoreApplication::exit(0); });
@@ -104,7 +112,7 @@ MainWindow::MainWindow(Document& doc, Prompter* prompter, QWidget* parent)
     BuildMenus();
 
     connect(c_.cmdGenerer, &QPushButton::clicked, this, &MainWindow::cmdGenerer_Click);
-    connect(c_.cmdNouveau, &QPushButton::clicked, this, [this] { doc_.NewDocument(); });
+    connect(c_.cmdNouveau, &QPushButton::clicked, this, [this] { Run([this] { return actions_.New(); }); });
     connect(c_.cmdAbout, &QPushButton::clicked, this, [this] {
         cmdAbout_Click();
         FocusHolder();
@@ -118,28 +126,49 @@ MainWindow::MainWindow(Document& doc, Prompter* prompter, QWidget* parent)
     connect(&doc_, &Document::titleChanged, this, &QWidget::setWindowTitle);
     connect(&doc_, &Document::redrawRequested, this, &MainWindow::RedrawPreview);
     connect(preview_, &PreviewWidget::pageLaidOut, this, &MainWindow::OnPageLaidOut);
-    // While a generation runs, the window still answers: the generators hand
-    // the event loop its turn every few milliseconds. tmrGenerer counts from
-    // the clock's start, not from the click: a grid-too-small question may
-    // come first, and the time spent answering it is not the generation's.
-    doc_.engine.Clock().SetYieldHook([this] {
-        const GenerationClock& clock = doc_.engine.Clock();
-        if (generating_ && clock.Running() && !tmrGenerer_->isActive())
-            tmrGenerer_->start(int(std::max<qint64>(0, clock.LimitMs() - clock.ElapsedMs())));
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    // A new worksheet, another game: the blinking frame of a time-out ends.
+    connect(&doc_, &Document::documentReplaced, this, [this] { SetFlashing(false); });
+    connect(&doc_, &Document::settingChanged, this, [this](Setting id) {
+        if (id == Setting::GameType)
+            SetFlashing(false);
     });
+    connect(busy_, &BusyState::busyChanged, this, [this] { RefreshDerived(); });
+    // While a generation runs, the window still answers: the generators hand
+    // the event loop its turn every few milliseconds. The time limit is the
+    // generation clock's alone; a grid-too-small question comes before it starts.
+    doc_.SetGenerationHooks({ [] { QCoreApplication::processEvents(QEventLoop::AllEvents); },
+                              [this](const QString& question) {
+                                  return prompter_.Ask(MessageKind::Question, question) == Answer::Yes;
+                              } });
 
-    setWindowTitle(doc_.life.WindowTitle());
+    setWindowTitle(doc_.WindowTitle());
     RefreshAll();
-    // The whole screen's room by default: the preview gets what the controls leave.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        resize(screen->availableSize().boundedTo(QSize(1600, 1000)));
+    // Where the teacher left the window and their files; the whole screen's
+    // room the first time (the preview gets what the controls leave).
+    const QSettings remembered;
+    if (!restoreGeometry(remembered.value(QStringLiteral("fenetre/geometrie")).toByteArray())) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            resize(screen->availableSize().boundedTo(QSize(1600, 1000)));
+    }
+    actions_.SetLastFolder(remembered.value(QStringLiteral("dossiers/dernier")).toString());
 }
 
 MainWindow::~MainWindow()
 {
-    doc_.engine.Clock().SetYieldHook({});
-    doc_.SetPrompter(nullptr);
+    doc_.SetGenerationHooks({});
+}
+
+void MainWindow::Show(const CommandResult& result)
+{
+    ShowResult(prompter_, result);
+}
+
+void MainWindow::Run(const std::function<CommandResult()>& command)
+{
+    if (busy_->Busy())
+        return;
+    Show(command());
+    FocusHolder();
 }
 
 void MainWindow::FinishLoading()
@@ -152,8 +181,7 @@ void MainWindow::RedrawPreview()
 {
     if (loading_)
         return;
-    doc_.RedrawPreview();
-    preview_->Invalidate();
+    preview_->Redraw();
 }
 
 void MainWindow::OnPageLaidOut(const PageLayout& layout)
@@ -161,6 +189,9 @@ void MainWindow::OnPageLaidOut(const PageLayout& layout)
     doc_.SetLowerHalfAvailable(layout.LowerHalfAvailable);
     lblAvertissement_->setText(layout.OverflowText);
     lblAvertissement_->setVisible(layout.Overflow);
+    const QString notice = LowerHalfNotice(doc_.settings().lowerHalf, layout.LowerHalfAvailable);
+    lblDeuxiemePage_->setText(notice);
+    lblDeuxiemePage_->setVisible(!notice.isEmpty());
 }
 
 void MainWindow::FocusHolder()
@@ -177,10 +208,10 @@ void MainWindow::BuildShortcuts()
     key(QKeySequence(Qt::Key_F1), [this] { cmdAbout_Click(); });
     key(QKeySequence(Qt::Key_F5), [this] { cmdGenerer_Click(); });
     key(QKeySequence(Qt::CTRL | Qt::Key_G), [this] { cmdGenerer_Click(); });
-    key(QKeySequence(Qt::CTRL | Qt::Key_N), [this] { doc_.NewDocument(); });
-    key(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { doc_.OpenOtherDocument(); });
-    key(QKeySequence(Qt::CTRL | Qt::Key_S), [this] { doc_.SaveAs(); });
-    key(QKeySequence(Qt::CTRL | Qt::Key_I), [this] { doc_.ImportOtherList(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_N), [this] { Run([this] { return actions_.New(); }); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { Run([this] { return actions_.OpenOther(); }); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_S), [this] { Run([this] { return actions_.SaveAs(); }); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_I), [this] { Run([this] { return actions_.ImportOtherList(); }); });
     // In a text box, Ctrl+V pastes into the box; elsewhere it imports the words.
     key(QKeySequence(Qt::CTRL | Qt::Key_V), [this] { PasteList(); });
     key(QKeySequence(Qt::CTRL | Qt::Key_P), [this] { cmdImprimer_Click(); });
@@ -202,13 +233,19 @@ void MainWindow::OpenFromOtherLaunch(const QStringList& arguments)
     const QString path = DocumentToOpen(arguments);
     if (path.isEmpty())
         return;
-    // Not in the middle of a question, a dialog or a generation: the
-    // document waits its turn.
-    if (loading_ || generating_ || QApplication::activeModalWidget()) {
-        QTimer::singleShot(300, this, [this, path] { OpenFromOtherLaunch({ path }); });
-        return;
-    }
-    doc_.OpenDocument(path);
+    // Not in the middle of a question, a dialog, a generation or a print:
+    // the document waits its turn.
+    busy_->WhenIdle([this, path] { Run([this, path] { return actions_.Open(path); }); }, true);
+}
+
+void MainWindow::OpenDroppedFile(const QString& path)
+{
+    const bool document = QFileInfo(path).suffix().compare(QStringLiteral("lxg"), Qt::CaseInsensitive) == 0;
+    busy_->WhenIdle(
+        [this, path, document] {
+            Run([this, path, document] { return document ? actions_.Open(path) : actions_.ImportList(path); });
+        },
+        true);
 }
 
 // ---------------------------------------------------------------------------
@@ -216,23 +253,24 @@ void MainWindow::OpenFromOtherLaunch(const QStringList& arguments)
 
 void MainWindow::cmdGenerer_Click()
 {
-    if (generating_ || !c_.cmdGenerer->isEnabled())
+    if (busy_->Busy() || !c_.cmdGenerer->isEnabled())
         return;
     if (doc_.words().CheckedCount() < PuzzleEngine::kMinimumWords) {
         FocusHolder();
         return;
     }
-    generating_ = true;
     SetFlashing(false);
-    c_.cmdGenerer->setText(QStringLiteral("Calculs en cours…"));
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    // The window takes no input until the generation ends; the timers still run.
-    setEnabled(false);
-    c_.lstLectureMots->setCurrentIndex({});
-    doc_.ClearHighlight();
-    const GenerationResult r = doc_.Generate();
-    tmrGenerer_->stop();
-    EndGeneration();
+    GenerationResult r;
+    {
+        // The window takes no input until the generation ends; the event loop still turns.
+        BusyState::Guard busy(*busy_);
+        c_.cmdGenerer->setText(QStringLiteral("Calculs en cours…"));
+        c_.lstLectureMots->setCurrentIndex({});
+        doc_.ClearHighlight();
+        r = doc_.Generate();
+        c_.cmdGenerer->setText(QStringLiteral("Créer la grille"));
+    }
+    Show(GenerationReport(r));
     switch (r.outcome) {
     case GenerationOutcome::TimedOut:
         SetFlashing(true);
@@ -249,15 +287,6 @@ void MainWindow::cmdGenerer_Click()
         break;
     }
     Q_EMIT generationFinished();
-}
-
-void MainWindow::EndGeneration()
-{
-    generating_ = false;
-    QApplication::restoreOverrideCursor();
-    c_.cmdGenerer->setText(QStringLiteral("Créer la grille"));
-    setEnabled(true);
-    RefreshDerived();
 }
 
 void MainWindow::SetFlashing(bool on)
@@ -318,15 +347,19 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (generating_) {
+    // Nothing asks about unsaved work while the window is busy.
+    if (busy_->Busy()) {
         event->ignore();
         return;
     }
     SetFlashing(false);
-    if (!doc_.AskToSave()) {
+    if (!actions_.AskToSave()) {
         event->ignore();
         return;
     }
+    QSettings remembered;
+    remembered.setValue(QStringLiteral("fenetre/geometrie"), saveGeometry());
+    remembered.setValue(QStringLiteral("dossiers/dernier"), actions_.LastFolder());
     event->accept();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Controls.h"
+#include "document/DocumentActions.h"
 #include "document/DocumentSettings.h"
 
 #include <QMainWindow>
@@ -15,6 +16,7 @@ class QTimer;
 
 namespace lx {
 
+class BusyState;
 class Document;
 struct DocumentData;
 class Prompter;
@@ -33,11 +35,17 @@ class MainWindow : public QMainWindow {
 public:
     // The window shows the document; questions and dialogs go through the
     // prompter: message boxes and file dialogs over the window unless a test
-    // gives its own.
-    explicit MainWindow(Document& doc, Prompter* prompter = nullptr, QWidget* parent = nullptr);
+    // gives its own. Documents are looked for in the folders.
+    MainWindow(Document& doc, DocumentFolders folders, Prompter* prompter = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     PreviewWidget* preview() const { return preview_; }
+    // The document's commands, asking through the window's prompter.
+    DocumentActions& actions() { return actions_; }
+    // Busy while a grid is made or versions are printed.
+    BusyState& busy() const { return *busy_; }
+    // Shows what a command reports, in a message box of its kind.
+    void Show(const CommandResult& result);
 
     // "Créer la grille" (the button, F5 and Ctrl+G).
     void cmdGenerer_Click();
@@ -50,9 +58,12 @@ public:
     UpdateChecker& updates() { return *updates_; }
     // Lexigrille was launched again: this window comes to the front and opens
     // the document named on that command line, if any (after the question
-    // about unsaved changes). While a dialog is open or a grid is being
-    // made, the document waits for them to end.
+    // about unsaved changes). While a dialog is open or the window is busy,
+    // the document waits its turn.
     void OpenFromOtherLaunch(const QStringList& arguments);
+    // A file dropped on the window: a document opens, a word list is
+    // imported (after the work in progress, if any).
+    void OpenDroppedFile(const QString& path);
 
     // The print command; printDialog chooses the printer (a test sets its own,
     // which says whether to print: false is a cancelled dialog).
@@ -97,9 +108,11 @@ private:
 
     // Commands (MainWindow.cpp).
     void BuildShortcuts();
+    // A command of the document: nothing while the window is busy; its
+    // result shown, the focus back to the focus holder.
+    void Run(const std::function<CommandResult()>& command);
     void RedrawPreview();
     void OnPageLaidOut(const PageLayout& layout);
-    void EndGeneration();
     void SetFlashing(bool on);
     void ShowTitleFontList();
     void HideTitleFontList();
@@ -109,11 +122,13 @@ private:
     Document& doc_;
     std::unique_ptr<Prompter> ownPrompter_;
     Prompter& prompter_;
+    DocumentActions actions_;
+    BusyState* busy_ = nullptr;
     Controls c_;
     PreviewWidget* preview_ = nullptr;
     QLabel* lblAvertissement_ = nullptr;
+    QLabel* lblDeuxiemePage_ = nullptr;
     WordListModel* wordModel_ = nullptr;
-    QTimer* tmrGenerer_ = nullptr;
     QTimer* tmrFlash_ = nullptr;
     UpdateChecker* updates_ = nullptr;
     QMenu* mnuOuvrir_ = nullptr;
@@ -121,7 +136,6 @@ private:
     QMenu* mnuImporter_ = nullptr;
     QStringList fontRows_;
     bool loading_ = true;
-    bool generating_ = false;
     std::array<std::function<void()>, int(Setting::Count)> refresh_ {};
 };
 

@@ -24,9 +24,14 @@ PreviewWidget::PreviewWidget(const DocumentData& data, QWidget* parent)
     setAccessibleName(QStringLiteral("Aperçu de la fiche"));
 }
 
-void PreviewWidget::Invalidate()
+void PreviewWidget::Redraw()
 {
-    valid_ = false;
+    const QSize room = size() - QSize(2 * kMargin, 2 * kMargin);
+    if (room.width() <= 0 || room.height() <= 0)
+        return;
+    page_ = DrawPage(room, devicePixelRatioF());
+    const QSize shown = (QSizeF(page_.size()) / page_.devicePixelRatio()).toSize();
+    pageRect_ = QRect(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
     update();
 }
 
@@ -57,23 +62,16 @@ QImage PreviewWidget::DrawPage(const QSize& logicalSize, double ratio)
 
 void PreviewWidget::resizeEvent(QResizeEvent* event)
 {
-    valid_ = false;
     QWidget::resizeEvent(event);
+    Redraw();
 }
 
 void PreviewWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Mid));
-    const QSize room = size() - QSize(2 * kMargin, 2 * kMargin);
-    if (room.width() <= 0 || room.height() <= 0)
+    if (page_.isNull())
         return;
-    if (!valid_) {
-        page_ = DrawPage(room, devicePixelRatioF());
-        const QSize shown = (QSizeF(page_.size()) / page_.devicePixelRatio()).toSize();
-        pageRect_ = QRect(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
-        valid_ = true;
-    }
     painter.fillRect(pageRect_.translated(3, 3), QColor(0, 0, 0, 60));
     painter.drawImage(pageRect_.topLeft(), page_);
 }

@@ -18,8 +18,9 @@ class PreviewWidget : public QWidget {
 public:
     explicit PreviewWidget(const DocumentData& data, QWidget* parent = nullptr);
 
-    // The page changed: it is drawn again at the next paint.
-    void Invalidate();
+    // The page changed: it is laid out and drawn again now, and the layout
+    // told (pageLaidOut); painting only shows the drawing.
+    void Redraw();
     // The drawing itself, at the given size in pixels and pixel ratio (the
     // paint event's, and the benchmark's).
     QImage DrawPage(const QSize& logicalSize, double devicePixelRatio);
@@ -38,7 +39,6 @@ private:
     const DocumentData& data_;
     QImage page_;
     QRect pageRect_; // where the page lies in the widget
-    bool valid_ = false;
 };
 
 } // namespace lx

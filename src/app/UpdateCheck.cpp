@@ -2,7 +2,7 @@
 
 #include "core/ProgramInfo.h"
 #include "core/Text1252.h"
-#include "document/Document.h"
+#include "document/DocumentActions.h"
 
 #include <QDesktopServices>
 #include <QNetworkAccessManager>
@@ -43,10 +43,10 @@ double VersionNumber(const QString& text)
     return ok ? value : 0.0;
 }
 
-UpdateChecker::UpdateChecker(Document& doc, QObject* parent)
+UpdateChecker::UpdateChecker(DocumentActions& actions, QObject* parent)
     : QObject(parent)
     , openUrl([](const QUrl& url) { QDesktopServices::openUrl(url); })
-    , doc_(doc)
+    , actions_(actions)
     , url_(ConfiguredUrl())
     , runningVersion_(VersionText())
 {
@@ -125,13 +125,20 @@ void UpdateChecker::OnFinished()
     // The questions below wait for the teacher: a new check may start meanwhile.
     const QString remoteText = DecodeWindows1252(received_);
     const bool displayOk = displayOk_;
-    Report(downloaded, remoteText, displayOk);
-    Q_EMIT finished();
+    // The report waits for the work in progress, if any (a generation, a print).
+    const auto report = [this, downloaded, remoteText, displayOk] {
+        Report(downloaded, remoteText, displayOk);
+        Q_EMIT finished();
+    };
+    if (whenIdle)
+        whenIdle(report);
+    else
+        report();
 }
 
 void UpdateChecker::Report(bool downloaded, const QString& remoteText, bool displayOk)
 {
-    Prompter& prompter = doc_.prompter();
+    Prompter& prompter = actions_.prompter();
     if (!downloaded) {
         prompter.Ask(MessageKind::Error, QStringLiteral("Erreur lors de la recherche d'une mise à jour !"));
         return;
@@ -142,7 +149,7 @@ void UpdateChecker::Report(bool downloaded, const QString& remoteText, bool disp
             + QStringLiteral(") est disponible.\r\nVoulez-vous fermer l'application et visiter la page de téléchargement ?");
         // Leaving for the download page must not lose the teacher's work:
         // the save question comes first, and its Cancel keeps the program.
-        if (prompter.Ask(MessageKind::Offer, offer) == Answer::Yes && doc_.AskToSave()) {
+        if (prompter.Ask(MessageKind::Offer, offer) == Answer::Yes && actions_.AskToSave()) {
             openUrl(MakerWebPage());
             Q_EMIT quitRequested();
         }

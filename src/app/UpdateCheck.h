@@ -14,7 +14,7 @@ class QNetworkReply;
 
 namespace lx {
 
-class Document;
+class DocumentActions;
 
 // The number a version text starts with, read as a decimal number with "."
 // as its point; reading stops at the first character that does not fit, and a
@@ -34,7 +34,7 @@ double VersionNumber(const QString& text);
 class UpdateChecker : public QObject {
     Q_OBJECT
 public:
-    explicit UpdateChecker(Document& doc, QObject* parent = nullptr);
+    explicit UpdateChecker(DocumentActions& actions, QObject* parent = nullptr);
     ~UpdateChecker() override;
 
     static QUrl ConfiguredUrl();
@@ -46,6 +46,8 @@ public:
     void SetRunningVersion(const QString& versionText) { runningVersion_ = versionText; }
     // Opens the download page (the desktop's browser unless a test sets its own).
     std::function<void(const QUrl&)> openUrl;
+    // Runs the report when the window is free to ask (at once when not set).
+    std::function<void(std::function<void()>)> whenIdle;
 
     // Starts a check and returns at once. A failure is always reported; when a
     // newer version exists, the teacher is offered to leave for its download
@@ -65,7 +67,7 @@ private:
     void OnFinished();
     void Report(bool downloaded, const QString& remoteText, bool displayOk);
 
-    Document& doc_;
+    DocumentActions& actions_;
     QUrl url_;
     QString runningVersion_;
     QNetworkAccessManager* network_ = nullptr;

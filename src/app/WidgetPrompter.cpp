@@ -26,6 +26,9 @@ Answer WidgetPrompter::Ask(MessageKind kind, const QString& text)
     case MessageKind::Information:
         box.setIcon(QMessageBox::Information);
         break;
+    case MessageKind::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
     case MessageKind::Question:
         box.setIcon(QMessageBox::Warning);
         buttons = B::Yes | B::No;

@@ -5,10 +5,11 @@
 // value never counts as the teacher's change.
 #include "app/MainWindow.h"
 
+#include "app/BusyState.h"
 #include "app/TextBoxKeys.h"
 #include "app/WordListModel.h"
 #include "document/Document.h"
-#include "document/FontCatalog.h"
+#include "render/FontCatalog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -57,17 +58,20 @@ void MainWindow::BindSettings()
         connect(box, &QCheckBox::toggled, this, [this, id](bool on) { doc_.Change(id, on); });
         refresh_[int(id)] = [box, id, this] {
             const QSignalBlocker block(box);
-            box->setChecked(doc_.model.Get(id).toBool());
+            box->setChecked(doc_.Get(id).toBool());
         };
     };
     auto text = [&](QLineEdit* box, Setting id) {
         connect(box, &QLineEdit::textEdited, this, [this, id](const QString& t) { doc_.Change(id, t); });
         refresh_[int(id)] = [box, id, this] {
-            const QString value = doc_.model.Get(id).toString();
+            const QString value = doc_.Get(id).toString();
             if (box->text() != value) {
                 const QSignalBlocker block(box);
+                // A text the teacher did not type shows from its start; one
+                // they are typing (a refused character) keeps its place.
+                const int cursor = box->hasFocus() ? std::min<int>(box->cursorPosition(), int(value.size())) : 0;
                 box->setText(value);
-                box->setCursorPosition(0); // a text the teacher did not type shows from its start
+                box->setCursorPosition(cursor);
             }
         };
     };
@@ -78,7 +82,7 @@ void MainWindow::BindSettings()
         });
         refresh_[int(id)] = [group, id, this] {
             const QSignalBlocker block(group);
-            if (QAbstractButton* button = group->button(doc_.model.Get(id).toInt()))
+            if (QAbstractButton* button = group->button(doc_.Get(id).toInt()))
                 button->setChecked(true);
         };
     };
@@ -86,14 +90,14 @@ void MainWindow::BindSettings()
         connect(s, &QAbstractSlider::valueChanged, this, [this, id](int v) { doc_.Change(id, v); });
         refresh_[int(id)] = [s, id, this] {
             const QSignalBlocker block(s);
-            s->setValue(doc_.model.Get(id).toInt());
+            s->setValue(doc_.Get(id).toInt());
         };
     };
     auto spin = [&](QSpinBox* s, Setting id) {
         connect(s, &QSpinBox::valueChanged, this, [this, id](int v) { doc_.Change(id, v); });
         refresh_[int(id)] = [s, id, this] {
             const QSignalBlocker block(s);
-            s->setValue(doc_.model.Get(id).toInt());
+            s->setValue(doc_.Get(id).toInt());
         };
     };
     auto combo = [&](QComboBox* box, Setting id) {
@@ -106,7 +110,7 @@ void MainWindow::BindSettings()
         });
         refresh_[int(id)] = [box, id, this] {
             const QSignalBlocker block(box);
-            const QString name = doc_.model.Get(id).toString();
+            const QString name = doc_.Get(id).toString();
             box->setCurrentIndex(name.isEmpty() ? -1 : box->findText(name, Qt::MatchFixedString));
         };
     };
@@ -126,11 +130,17 @@ void MainWindow::BindSettings()
         check(c_.chkNiveauDB[i], Nth(Setting::Level0, i));
     options(c_.optNiveaux, Setting::LevelNaming);
     check(c_.chkLectureTous, Setting::SelectAllWords);
+    // "Tous" shows the words' checks, not the last click on it.
+    refresh_[int(Setting::SelectAllWords)] = [this] { RefreshWordCounts(); };
     slider(c_.hscNbLettres, Setting::MaxLetters);
     slider(c_.hscTaille, Setting::GridSize);
     check(c_.chkMajuscules, Setting::Uppercase);
     check(c_.chkSeparation, Setting::SeparateColumns);
     check(c_.chkCases, Setting::VisibleCells);
+    check(c_.chkAdapter, Setting::FitToPage);
+    check(c_.chkPrenom, Setting::NameLine);
+    check(c_.chkSouligne, Setting::TitleUnderline);
+    check(c_.chkIndiquerSens, Setting::ShowDirections);
     options(c_.optMoitieInf, Setting::LowerHalf);
     options(c_.optTypeJeu, Setting::GameType);
     for (int i = 0; i < 6; ++i)
@@ -152,9 +162,11 @@ void MainWindow::BindSettings()
     };
 
     connect(&doc_, &Document::settingChanged, this, &MainWindow::Refresh);
+    // A character the document file cannot hold: said once, the box as it was.
+    connect(&doc_, &Document::textRefused, this,
+            [this](Setting, const QString& message) { prompter_.Ask(MessageKind::Warning, message); });
     connect(&doc_, &Document::documentReplaced, this, &MainWindow::RefreshAll);
-    connect(&doc_, &Document::generateEnabledChanged, c_.cmdGenerer, &QWidget::setEnabled);
-    connect(&doc_, &Document::lowerHalfAvailableChanged, this, [this] { RefreshDerived(); });
+    connect(&doc_, &Document::generateEnabledChanged, this, [this] { RefreshDerived(); });
 }
 
 void MainWindow::BindTexts()
@@ -257,7 +269,7 @@ void MainWindow::RefreshDerived()
     c_.lblTaille->setVisible(wordSearch);
     c_.hscTaille->setVisible(wordSearch);
     c_.chkCases->setVisible(wordSearch);
-    c_.chkMajuscules->setVisible(type != int(GameType::CodedWords));
+    c_.chkMajuscules->setVisible(true);
     c_.chkSeparation->setVisible(type != int(GameType::CodedWords));
     c_.lblTaille->setText(QStringLiteral("%1×%1").arg(s.puzzle.gridSize));
     c_.lblNbLettres->setText(QString::number(s.maxLetters));
@@ -265,11 +277,10 @@ void MainWindow::RefreshDerived()
     c_.lblLettresRestantes->setVisible(!s.puzzle.randomFill);
     for (QLineEdit* bound : c_.txtBornes)
         bound->setEnabled(s.puzzle.valueMode == 1);
-    const bool lowerHalf = doc_.LowerHalfAvailable();
-    c_.lblMoitieInf->setEnabled(lowerHalf);
-    for (QAbstractButton* option : c_.optMoitieInf->buttons())
-        option->setEnabled(lowerHalf);
-    c_.cmdGenerer->setEnabled(doc_.GenerateEnabled() && !generating_);
+    c_.cmdGenerer->setEnabled(doc_.GenerateEnabled() && !busy_->Busy());
+    const QString reason = doc_.GenerateDisabledReason();
+    c_.lblRaisonGenerer->setText(reason);
+    c_.lblRaisonGenerer->setVisible(!reason.isEmpty());
     RefreshMessageAdvice();
 }
 
@@ -285,6 +296,12 @@ void MainWindow::RefreshWordCounts()
 {
     const WordCountLabel& counts = doc_.WordCounts();
     c_.lblLectureMots->setText(counts.text);
+    // "Tous" ticked when every word is, unticked otherwise.
+    {
+        const QSignalBlocker block(c_.chkLectureTous);
+        const WordSelectionList& words = doc_.words();
+        c_.chkLectureTous->setChecked(words.Count() > 0 && words.CheckedCount() == words.Count());
+    }
     SetLabelColour(c_.lblLectureMots, counts.colour == WordCountLabel::Colour::Red ? QColor(255, 0, 0) : QColor(96, 96, 96));
     RefreshMessageAdvice();
 }

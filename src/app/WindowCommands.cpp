@@ -3,13 +3,14 @@
 // the document's; the window pops the menus up and prints.
 #include "app/MainWindow.h"
 
+#include "app/BusyState.h"
 #include "app/PreviewWidget.h"
 #include "core/ProgramInfo.h"
 #include "document/Document.h"
 #include "document/Versions.h"
 #include "render/DocumentRenderer.h"
 #include "render/PageExport.h"
-#include "words/FileMenu.h"
+#include "core/FileMenu.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -57,7 +58,10 @@ void FillFileMenu(QMenu* menu, const QString& prefix, const QString& itemPrefix,
     SetTitle(menu, prefix + QStringLiteral("Titre"), files.title);
     for (int i = 0; i < files.items.size(); ++i) {
         const QString path = files.items[i].path;
-        QObject::connect(Item(menu, itemPrefix + QString::number(i), files.items[i].caption), &QAction::triggered, menu,
+        // A "&" of a file name is shown, not taken for a shortcut mark.
+        QString caption = files.items[i].caption;
+        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QObject::connect(Item(menu, itemPrefix + QString::number(i), caption), &QAction::triggered, menu,
                          [open, path] { open(path); });
     }
     menu->addSeparator();
@@ -82,9 +86,9 @@ void MainWindow::BuildMenus()
     mnuEnregistrer_ = new QMenu(this);
     mnuEnregistrer_->setObjectName(QStringLiteral("mnuEnregistrer"));
     connect(Item(mnuEnregistrer_, QStringLiteral("mnuEnregistrerDocument"), QStringLiteral("Enregistrer comme& document")),
-            &QAction::triggered, this, [this] { doc_.SaveAs(); });
+            &QAction::triggered, this, [this] { Run([this] { return actions_.SaveAs(); }); });
     connect(Item(mnuEnregistrer_, QStringLiteral("mnuEnregistrerModele"), QStringLiteral("Enregistrer comme &modèle par défaut")),
-            &QAction::triggered, this, [this] { doc_.SaveAsTemplate(); });
+            &QAction::triggered, this, [this] { Run([this] { return actions_.SaveAsTemplate(); }); });
     mnuImporter_ = new QMenu(this);
     mnuImporter_->setObjectName(QStringLiteral("mnuImporter"));
 
@@ -105,26 +109,26 @@ void MainWindow::BuildMenus()
 
 void MainWindow::FillOpenMenu()
 {
-    FillFileMenu(mnuOuvrir_, QStringLiteral("mnuOuvrir"), QStringLiteral("mnuOuvrirItem_"), doc_.AvailableDocuments(),
-                 [this](const QString& path) { doc_.OpenDocument(path); });
+    FillFileMenu(mnuOuvrir_, QStringLiteral("mnuOuvrir"), QStringLiteral("mnuOuvrirItem_"), actions_.AvailableDocuments(),
+                 [this](const QString& path) { Run([this, path] { return actions_.Open(path); }); });
     connect(Item(mnuOuvrir_, QStringLiteral("mnuOuvrirAutre"), QStringLiteral("Ouvrir un &autre fichier...")),
-            &QAction::triggered, this, [this] { doc_.OpenOtherDocument(); });
+            &QAction::triggered, this, [this] { Run([this] { return actions_.OpenOther(); }); });
 }
 
 void MainWindow::FillListsMenu()
 {
     FillFileMenu(mnuImporter_, QStringLiteral("mnuImporter"), QStringLiteral("mnuImporterFichierItem_"),
-                 doc_.AvailableWordLists(), [this](const QString& path) { doc_.ImportList(path); });
+                 actions_.AvailableWordLists(),
+                 [this](const QString& path) { Run([this, path] { return actions_.ImportList(path); }); });
     connect(Item(mnuImporter_, QStringLiteral("mnuImporterAutre"), QStringLiteral("Importer une &autre liste...")),
-            &QAction::triggered, this, [this] { doc_.ImportOtherList(); });
+            &QAction::triggered, this, [this] { Run([this] { return actions_.ImportOtherList(); }); });
     connect(Item(mnuImporter_, QStringLiteral("mnuImporterColler"), QStringLiteral("&Coller depuis le presse-papiers")),
             &QAction::triggered, this, &MainWindow::PasteList);
 }
 
 void MainWindow::PasteList()
 {
-    doc_.PasteList(QGuiApplication::clipboard()->text());
-    FocusHolder();
+    Run([this] { return actions_.PasteList(QGuiApplication::clipboard()->text()); });
 }
 
 // ---------------------------------------------------------------------------
@@ -132,6 +136,8 @@ void MainWindow::PasteList()
 
 void MainWindow::cmdImprimer_Click()
 {
+    if (busy_->Busy())
+        return;
     if (const QString question = doc_.PrintQuestion(); !question.isEmpty()) {
         if (prompter_.Ask(MessageKind::Question, question) != Answer::Yes) {
             FocusHolder();
@@ -151,6 +157,9 @@ void MainWindow::cmdImprimer_Click()
         // none is left in the preview either.
         c_.lstLectureMots->setCurrentIndex({});
         doc_.ClearHighlight();
+        // The page is drawn in the sheet's own coordinates, as the PDF is:
+        // what falls in the printer's margins is the printer's to clip.
+        printer.setFullPage(true);
         DrawPages(printer, PagesToPrint());
         RedrawPreview();
     }
@@ -161,9 +170,10 @@ QList<DocumentData> MainWindow::PagesToPrint()
 {
     const int count = c_.vscVersions->value();
     if (count <= 1)
-        return { doc_.data };
-    // Each version is a new generation of the same words: the window answers
+        return { doc_.data() };
+    // Each version is a new generation of the same words: the window is busy
     // meanwhile, and the teacher may give up.
+    BusyState::Guard busy(*busy_);
     QProgressDialog progress(QStringLiteral("Création des versions…"), QStringLiteral("Annuler"), 0, count, this);
     progress.setWindowTitle(ProductName());
     progress.setWindowModality(Qt::WindowModal);
@@ -182,16 +192,20 @@ QList<DocumentData> MainWindow::PagesToPrint()
 
 void MainWindow::ExportPdf()
 {
+    if (busy_->Busy())
+        return;
     // A PDF is printed later: the same question first.
     if (const QString question = doc_.PrintQuestion();
         !question.isEmpty() && prompter_.Ask(MessageKind::Question, question) != Answer::Yes) {
         FocusHolder();
         return;
     }
-    QString name = doc_.life.documentName.isEmpty() ? doc_.ProposedFileName() : QFileInfo(doc_.life.documentName).completeBaseName();
+    const QString name = doc_.DocumentName().isEmpty() ? doc_.ProposedFileName()
+                                                       : QFileInfo(doc_.DocumentName()).completeBaseName();
     const QString path = prompter_.SaveFileName({ QStringLiteral("Exporter en PDF"), QStringLiteral("Documents PDF (*.pdf)"),
-                                                  doc_.folders.user, name + QStringLiteral(".pdf"), QStringLiteral("pdf") });
+                                                  actions_.DialogFolder(), name + QStringLiteral(".pdf"), QStringLiteral("pdf") });
     if (!path.isEmpty()) {
+        actions_.Remember(path);
         const QList<DocumentData> pages = PagesToPrint();
         QString error;
         if (!pages.isEmpty() && !WritePagesPdf(pages, path, &error))
@@ -205,20 +219,17 @@ void MainWindow::ExportPdf()
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!DroppedFile(event->mimeData()).isEmpty() && !generating_)
+    if (!DroppedFile(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event)
 {
     const QString path = DroppedFile(event->mimeData());
-    if (path.isEmpty() || generating_)
+    if (path.isEmpty())
         return;
     event->acceptProposedAction();
-    if (QFileInfo(path).suffix().compare(QStringLiteral("lxg"), Qt::CaseInsensitive) == 0)
-        doc_.OpenDocument(path);
-    else
-        doc_.ImportList(path);
+    OpenDroppedFile(path);
 }
 
 } // namespace lx

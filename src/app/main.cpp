@@ -1,11 +1,10 @@
 // Lexigrille: the window a teacher makes worksheets in.
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
-#include "app/StartUp.h"
 #include "app/UpdateCheck.h"
 #include "core/ProgramInfo.h"
 #include "document/Document.h"
-#include "document/FontCatalog.h"
+#include "render/FontCatalog.h"
 #include "words/ThemeDatabase.h"
 
 #include <QApplication>
@@ -24,6 +23,7 @@ int main(int argc, char** argv)
     sinceStart.start();
     QApplication app(argc, argv);
     QApplication::setApplicationName(lx::ProductName());
+    QApplication::setOrganizationName(lx::ProductName());
     QApplication::setApplicationVersion(lx::ProgramVersion());
     QApplication::setDesktopFileName(QStringLiteral("lexigrille"));
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
@@ -54,17 +54,16 @@ int main(int argc, char** argv)
     lx::ThemeDatabase database;
     const lx::LevelLoadReport levels = database.Load(lx::ProgramFolder());
     lx::Document doc(lx::FontCatalog::Installed().Names());
-    doc.themeDatabase = &database;
-    doc.folders = lx::DocumentFolders::Default();
-    doc.LoadWordFilter();
+    doc.SetThemeDatabase(&database);
 
-    lx::MainWindow window(doc);
+    lx::MainWindow window(doc, lx::DocumentFolders::Default());
+    window.actions().LoadWordFilter();
     QObject::connect(&instance, &lx::SingleInstance::launched, &window, &lx::MainWindow::OpenFromOtherLaunch);
     window.show();
     if (!levels.message.isEmpty()
-        && doc.prompter().Ask(lx::MessageKind::MissingFiles, levels.message) == lx::Answer::Ok)
+        && window.actions().prompter().Ask(lx::MessageKind::MissingFiles, levels.message) == lx::Answer::Ok)
         QDesktopServices::openUrl(lx::MakerWebPage());
-    lx::OpenFirstDocument(doc, arguments);
+    window.Show(window.actions().OpenFirst(arguments));
     window.FinishLoading();
     if (measureStart) {
         window.repaint();

@@ -2,12 +2,16 @@
 
 #include "core/ProgramInfo.h"
 #include "document/Document.h"
-#include "document/FontCatalog.h"
+#include "document/DocumentActions.h"
+#include "render/FontCatalog.h"
 #include "render/DocumentRenderer.h"
 #include "render/PageExport.h"
+#include "render/SheetPlan.h"
 #include "document/Versions.h"
 
 #include <QDateTime>
+
+#include "document/DocumentValues.h"
 
 #include <QFileInfo>
 
@@ -29,6 +33,7 @@ public:
             err() << text << "\n";
             return Answer::Ok;
         case MessageKind::Information:
+        case MessageKind::Warning:
             return Answer::Ok;
         default:
             return Answer::Yes;
@@ -38,7 +43,30 @@ public:
     QString SaveFileName(const FileDialogRequest&) override { return {}; }
 };
 
+CliPrompter& Prompt()
+{
+    static CliPrompter prompter;
+    return prompter;
+}
+
+// The tool writes nothing in the teacher's folder and reads nothing from it.
+DocumentActions ActionsOn(Document& doc)
+{
+    return DocumentActions(doc, Prompt(), { QString(), ProgramFolder() });
+}
+
 } // namespace
+
+bool Report(const CommandResult& result)
+{
+    if (!result.message.isEmpty()) {
+        out().flush();
+        if (result.kind == MessageKind::Warning)
+            err() << "Attention : ";
+        err() << result.message << "\n";
+    }
+    return result.done();
+}
 
 QTextStream& out()
 {
@@ -59,6 +87,14 @@ QStringList Options::All(const QString& name) const
     return all;
 }
 
+bool IsFlag(const QString& option)
+{
+    static const QStringList flags { QStringLiteral("--no-name-line"), QStringLiteral("--no-fit"),
+                                     QStringLiteral("--shuffle-message"), QStringLiteral("--lowercase"),
+                                     QStringLiteral("--visible-cells"), QStringLiteral("--no-column-rules") };
+    return flags.contains(option);
+}
+
 Options ParseOptions(const QStringList& args, const QStringList& known)
 {
     Options o;
@@ -76,6 +112,11 @@ Options ParseOptions(const QStringList& args, const QStringList& known)
         if (!known.contains(arg)) {
             o.error = QStringLiteral("Option inconnue : ") + arg + QStringLiteral(".");
             return o;
+        }
+        // A flag stands alone.
+        if (IsFlag(arg)) {
+            o.values.insert(arg, QString());
+            continue;
         }
         if (++i >= args.size()) {
             o.error = QStringLiteral("Il manque la valeur de l'option ") + arg + QStringLiteral(".");
@@ -123,40 +164,35 @@ bool SeedOption(Options& o, std::optional<std::uint64_t>& seed)
 
 std::unique_ptr<Document> MakeDocument()
 {
-    static CliPrompter prompter;
     auto doc = std::make_unique<Document>(FontCatalog::Installed().Names());
-    doc->SetPrompter(&prompter);
-    // The program folder's filter of unfit words; the tool writes nothing in
-    // the teacher's folder and reads nothing from it.
-    doc->folders.program = ProgramFolder();
-    doc->LoadWordFilter();
+    // The program folder's filter of unfit words.
+    ActionsOn(*doc).LoadWordFilter();
     return doc;
 }
 
 bool Open(Document& doc, const QString& input)
 {
-    const LoadResult r = doc.LoadDocument(QFileInfo(input).absoluteFilePath());
-    if (!r.loaded)
-        err() << r.errorMessage << "\n";
-    return r.loaded;
+    return Report(ActionsOn(doc).Load(QFileInfo(input).absoluteFilePath()));
 }
 
 int Save(Document& doc, const QString& output)
 {
-    const SaveResult r = doc.SaveDocument(QFileInfo(output).absoluteFilePath());
-    if (!r.saved) {
-        err() << (r.errorMessage.isEmpty() ? QStringLiteral("Impossible d'enregistrer ") + output : r.errorMessage) << "\n";
+    const QString path = EnsureDocumentExtension(QFileInfo(output).absoluteFilePath());
+    const CommandResult r = ActionsOn(doc).SaveTo(path);
+    if (!r.done()) {
+        Report(r.message.isEmpty() ? CommandResult::Error(QStringLiteral("Impossible d'enregistrer ") + output) : r);
         return kInputError;
     }
-    out() << "Document enregistré : " << r.path << "\n";
+    out() << "Document enregistré : " << path << "\n";
     return kOk;
 }
 
 int Generate(Document& doc, std::optional<std::uint64_t> seed)
 {
-    doc.engine.SetFixedSeed(seed);
-    // Refusals are told by the prompter.
-    switch (doc.Generate().outcome) {
+    doc.SetFixedSeed(seed);
+    const GenerationResult r = doc.Generate();
+    Report(GenerationReport(r));
+    switch (r.outcome) {
     case GenerationOutcome::Generated:
         return kOk;
     case GenerationOutcome::TooFewWords:
@@ -185,18 +221,28 @@ int Render(Document& doc, const QString& outputIn, int dpi)
     const QString output = QFileInfo(outputIn).absoluteFilePath();
     QString error;
     PageLayout layout;
-    const bool written = QFileInfo(output).suffix().toLower() == QStringLiteral("pdf")
-        ? WritePagePdf(doc.data, output, &error, &layout)
-        : WritePagePng(doc.data, output, dpi, &error, &layout);
+    const bool pdf = QFileInfo(output).suffix().toLower() == QStringLiteral("pdf");
+    PrintPlan plan;
+    bool written = false;
+    if (pdf) {
+        written = WritePagePdf(doc.data(), output, &error, &layout, &plan);
+    } else {
+        written = WritePagePng(doc.data(), output, dpi, &error, &layout);
+        plan = PlanForPaper({ doc.data() });
+    }
     if (!written) {
         err() << error << "\n";
         return kInputError;
     }
-    out() << "Page enregistrée : " << output << "\n";
+    out() << (plan.sheets.size() > 1 && pdf ? "Pages enregistrées : " : "Page enregistrée : ") << output << "\n";
     // The page is written all the same; the teacher learns what passes its place.
     if (layout.Overflow) {
         out().flush();
         err() << "Attention : " << layout.OverflowText << "\n";
+    }
+    if (const QString notice = PlanNotice(plan); !notice.isEmpty()) {
+        out().flush();
+        err() << notice << (plan.keyOnSecondPage && !pdf ? " L'image ne montre que la première page." : "") << "\n";
     }
     return kOk;
 }
@@ -216,15 +262,17 @@ int RenderVersions(Document& doc, const QString& outputIn, int count, std::optio
     }
     QString error;
     QList<PageLayout> layouts;
-    if (!WritePagesPdf(versions.pages, output, &error, &layouts)) {
+    PrintPlan plan;
+    if (!WritePagesPdf(versions.pages, output, &error, &layouts, &plan)) {
         err() << error << "\n";
         return kInputError;
     }
-    out() << "Graine : " << first << "\n" << count << " versions enregistrées : " << output << "\n";
+    out() << "Graine : " << first << "\n" << count << " versions enregistrées sur " << plan.sheets.size()
+          << " feuilles : " << output << "\n";
     for (int k = 0; k < layouts.size(); ++k) {
         if (layouts[k].Overflow) {
             out().flush();
-            err() << "Attention (" << VersionLabel(k + 1, count) << ") : " << layouts[k].OverflowText << "\n";
+            err() << "Attention (feuille " << k + 1 << ") : " << layouts[k].OverflowText << "\n";
         }
     }
     return kOk;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/WorksheetRecipe.h"
+
 #include <QMultiMap>
 #include <QString>
 #include <QStringList>
@@ -11,6 +13,7 @@
 
 namespace lx {
 class Document;
+struct CommandResult;
 }
 
 // The pieces that the commands of lexigrille-cli share.
@@ -25,9 +28,12 @@ enum ExitCode {
 
 QTextStream& out();
 QTextStream& err();
+// What a command reports, on stderr ("Attention : " before a warning);
+// returns whether the command was carried out.
+bool Report(const CommandResult& result);
 
 // The command line: the command, its positional arguments and its options
-// ("-o" stands for "--output"); every option takes one value.
+// ("-o" stands for "--output"); every option takes one value, but the flags.
 struct Options {
     QString command;
     QStringList positional;
@@ -39,6 +45,8 @@ struct Options {
     QStringList All(const QString& name) const; // in the order given
 };
 Options ParseOptions(const QStringList& args, const QStringList& known);
+// Options that take no value ("--no-fit").
+bool IsFlag(const QString& option);
 // A whole number of the option within low..high; nullopt (and the error set) otherwise.
 std::optional<std::int64_t> NumberOption(Options& o, const QString& name, std::int64_t low, std::int64_t high);
 // --dpi (kMinDpi to kMaxDpi, kDefaultDpi when absent) and --seed (none when
@@ -67,6 +75,8 @@ inline constexpr int kMinDpi = 36;
 inline constexpr int kMaxDpi = 600;
 
 // "new" and "make": a worksheet from a few choices (WorksheetCommands.cpp).
+// The recipe the choices describe; nullopt, with the error set, when they do not read.
+std::optional<WorksheetRecipe> ReadRecipe(Options& o);
 int NewCommand(Options& o);
 int MakeCommand(Options& o);
 QStringList WorksheetOptionNames();

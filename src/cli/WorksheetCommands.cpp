@@ -3,7 +3,9 @@
 #include "cli/Cli.h"
 
 #include "core/ProgramInfo.h"
+#include "core/Text1252.h"
 #include "document/Document.h"
+#include "document/DocumentActions.h"
 #include "document/WorksheetRecipe.h"
 #include "words/ThemeDatabase.h"
 #include "words/Themes.h"
@@ -16,82 +18,6 @@
 namespace lx::cli {
 
 namespace {
-
-QString ValidThemes()
-{
-    QStringList names;
-    for (int i = 0; i < kThemeCount; ++i)
-        names << QStringLiteral("« ") + ThemeName(i) + QStringLiteral(" »");
-    return names.join(QStringLiteral(", "));
-}
-
-// The recipe the options describe; nullopt, with the error set, when they do not read.
-std::optional<WorksheetRecipe> ReadRecipe(Options& o)
-{
-    WorksheetRecipe r;
-    auto fail = [&o](const QString& message) -> std::optional<WorksheetRecipe> {
-        if (o.error.isEmpty())
-            o.error = message;
-        return std::nullopt;
-    };
-    if (o.Has(QStringLiteral("--type"))) {
-        const QStringList types { QStringLiteral("lexigrille"), QStringLiteral("mots-cases"), QStringLiteral("mots-codes") };
-        const int type = int(types.indexOf(o.Value(QStringLiteral("--type")).toLower()));
-        if (type < 0)
-            return fail(QStringLiteral("Type de jeu inconnu : « %1 ». Types possibles : lexigrille, mots-cases, mots-codes.")
-                            .arg(o.Value(QStringLiteral("--type"))));
-        r.type = GameType(type);
-    }
-    for (const QString& name : o.All(QStringLiteral("--level"))) {
-        const int level = LevelIndexOf(name);
-        if (level < 0)
-            return fail(QStringLiteral("Classe inconnue : « %1 ». Classes possibles : CP, CE1, CE2, CM1, CM2.").arg(name));
-        r.levels << level;
-    }
-    for (const QString& name : o.All(QStringLiteral("--theme"))) {
-        const int theme = ThemeIndexOfName(name);
-        if (theme < 0)
-            return fail(QStringLiteral("Thème inconnu : « %1 ». Thèmes possibles : %2.").arg(name, ValidThemes()));
-        r.themes << theme;
-    }
-    r.wordListPath = o.Value(QStringLiteral("--words"));
-    if (!r.wordListPath.isEmpty() && (!r.levels.isEmpty() || !r.themes.isEmpty()))
-        return fail(QStringLiteral("Choisissez les mots d'une liste (--words) ou de la base (--level, --theme), pas des deux."));
-    if (r.wordListPath.isEmpty() && r.levels.isEmpty())
-        return fail(QStringLiteral("Choisissez les mots : --words LISTE.txt, ou au moins une classe avec --level (et des thèmes avec --theme)."));
-    if (!r.wordListPath.isEmpty() && !QFileInfo(r.wordListPath).isFile())
-        return fail(QStringLiteral("La liste « %1 » est introuvable.").arg(r.wordListPath));
-    if (o.Has(QStringLiteral("--count"))) {
-        const auto count = NumberOption(o, QStringLiteral("--count"), 1, 5000);
-        if (!count)
-            return std::nullopt;
-        r.count = int(*count);
-    }
-    if (o.Has(QStringLiteral("--size"))) {
-        const auto size = NumberOption(o, QStringLiteral("--size"), DocumentSettings::kMinGridSize, DocumentSettings::kMaxGridSize);
-        if (!size)
-            return std::nullopt;
-        r.gridSize = int(*size);
-    }
-    std::optional<std::uint64_t> seed;
-    if (!SeedOption(o, seed))
-        return std::nullopt;
-    // Without a seed, one from the clock; make tells it so that the run can be repeated.
-    r.seed = seed ? *seed : std::uint64_t(QDateTime::currentMSecsSinceEpoch());
-    if (o.Has(QStringLiteral("--lower"))) {
-        const QStringList halves { QStringLiteral("vide"), QStringLiteral("solution"), QStringLiteral("copie") };
-        const int half = int(halves.indexOf(o.Value(QStringLiteral("--lower")).toLower()));
-        if (half < 0)
-            return fail(QStringLiteral("Moitié inférieure inconnue : « %1 ». Choix possibles : vide, solution, copie.")
-                            .arg(o.Value(QStringLiteral("--lower"))));
-        r.lowerHalf = half;
-    }
-    if (o.Has(QStringLiteral("--title")))
-        r.title = o.Value(QStringLiteral("--title"));
-    if (o.Has(QStringLiteral("--instruction")))
-        r.instruction = o.Value(QStringLiteral("--instruction"));
-    return r;
-}
 
 // The document of the options, or the exit code of what went wrong; *seed
 // receives the recipe's seed.
@@ -111,8 +37,12 @@ std::unique_ptr<Document> Build(Options& o, int& code, std::uint64_t* seed = nul
               << levels.missingFiles.join(QStringLiteral(", ")) << "\n";
     }
     std::unique_ptr<Document> doc = MakeDocument();
-    doc->themeDatabase = &database;
-    const QString problem = ApplyRecipe(*doc, *recipe);
+    doc->SetThemeDatabase(&database);
+    // "Nouvelle fiche"'s template: the teacher's when they have one, else the program's.
+    static DefaultPrompter quiet;
+    const QString user = UserFolderPath();
+    DocumentActions actions(*doc, quiet, { QFileInfo(user).isDir() ? user : QString(), ProgramFolder() });
+    const QString problem = ApplyRecipe(actions, *recipe);
     if (!problem.isEmpty()) {
         err() << problem << "\n";
         return nullptr;
@@ -124,13 +54,6 @@ std::unique_ptr<Document> Build(Options& o, int& code, std::uint64_t* seed = nul
 }
 
 } // namespace
-
-QStringList WorksheetOptionNames()
-{
-    return { QStringLiteral("--output"), QStringLiteral("--type"), QStringLiteral("--words"), QStringLiteral("--level"),
-             QStringLiteral("--theme"), QStringLiteral("--count"), QStringLiteral("--title"),
-             QStringLiteral("--instruction"), QStringLiteral("--lower"), QStringLiteral("--size"), QStringLiteral("--seed") };
-}
 
 int NewCommand(Options& o)
 {

@@ -42,15 +42,34 @@ void PrintHelp(QTextStream& s)
          "      la page k est créée avec la graine S + k - 1\n"
          "  lexigrille-cli --help | --version\n"
          "\n"
-         "Choix de new et make :\n"
+         "Choix de new et make (sans eux, ceux du modèle de « Nouvelle fiche ») :\n"
          "  --type lexigrille|mots-cases|mots-codes   le type de jeu (lexigrille par défaut)\n"
          "  --words LISTE.txt        les mots d'une liste (un mot par ligne)\n"
          "  --level CLASSE           les mots d'une classe (CP, CE1, CE2, CM1, CM2), à répéter\n"
-         "  --theme THÈME            seulement les mots de ce thème (\"Animaux\"...), à répéter\n"
+         "  --theme THÈME            seulement les mots de ce thème, à répéter ; le début du nom\n"
+         "                           suffit, sans accents ni majuscules (\"nature\", \"ecole\")\n"
          "  --count N                N mots tirés au hasard parmi les mots choisis\n"
-         "  --title TEXTE            le titre ; --instruction TEXTE : la consigne\n"
+         "  --title TEXTE            le titre (par défaut les thèmes, la liste ou les classes)\n"
+         "  --instruction TEXTE      la consigne\n"
          "  --lower vide|solution|copie   la moitié inférieure (solution par défaut)\n"
-         "  --size N                 la taille de la grille de Lexigrille (5 à 18)\n"
+         "  --size N                 la taille de la grille de Lexigrille (5 à 18 ; par défaut celle\n"
+         "                           que les mots demandent)\n"
+         "  --directions SENS        les sens des mots, séparés par des virgules : droite, bas,\n"
+         "                           diagonale, gauche, haut, diagonale-inverse, ou toutes\n"
+         "  --message TEXTE          un message secret dans les lettres restantes\n"
+         "  --shuffle-message        les lettres du message mélangées\n"
+         "  --codes numbers|range:A-B|symbols   les codes des mots codés : de 1 à 26, de A à B\n"
+         "                           (26 valeurs au moins) ou des dessins\n"
+         "  --reveal LETTRE          la lettre révélée des mots casés\n"
+         "  --revealed N             le nombre de lettres données des mots codés (0 à 26)\n"
+         "  --grid-font \"POLICE,TAILLE\"   la police et la taille des lettres de la grille\n"
+         "  --list-font \"POLICE,TAILLE\"   la police et la taille de la liste de mots\n"
+         "  --pictures beside|instead   des images à côté des mots, ou à leur place\n"
+         "  --lowercase              les lettres en minuscules\n"
+         "  --visible-cells          les cases de la grille de Lexigrille tracées\n"
+         "  --no-column-rules        sans trait entre les colonnes de la liste\n"
+         "  --no-name-line           sans la ligne « Prénom : … Date : … » du modèle\n"
+         "  --no-fit                 sans « Adapter à la page » : les tailles de lettres choisies\n"
          "  --seed N                 la graine du hasard : la même graine redonne la même fiche\n"
          "\n"
          "Codes de retour : 0 réussite ; 1 fichier absent ou illisible, ou commande incorrecte ;\n"
@@ -89,7 +108,7 @@ int DocumentCommand(Options& o)
             return code;
         const int saved = Save(*doc, output);
         if (saved == kOk)
-            out() << "Graine : " << doc->engine.LastSeed() << "\n";
+            out() << "Graine : " << doc->LastSeed() << "\n";
         return saved;
     }
     return Save(*doc, output);

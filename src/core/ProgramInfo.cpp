@@ -68,7 +68,7 @@ void SetProgramFolder(const QString& folder)
     overrideFolder() = folder;
 }
 
-QString UserFolder()
+QString UserFolderPath()
 {
     QString folder = qEnvironmentVariable("LEXIGRILLE_USER_DIR");
     if (folder.isEmpty()) {
@@ -77,8 +77,13 @@ QString UserFolder()
             return {};
         folder = QDir(documents).filePath(ProductName());
     }
-    folder = QDir(folder).absolutePath();
-    return QDir().mkpath(folder) ? folder : QString();
+    return QDir(folder).absolutePath();
+}
+
+QString UserFolder()
+{
+    const QString folder = UserFolderPath();
+    return !folder.isEmpty() && QDir().mkpath(folder) ? folder : QString();
 }
 
 } // namespace lx

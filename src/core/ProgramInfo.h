@@ -34,5 +34,7 @@ void SetProgramFolder(const QString& folder);
 // variable LEXIGRILLE_USER_DIR names another one (tests). Empty when it
 // cannot be created.
 QString UserFolder();
+// Where that folder is, or would be: for a message when it cannot be created.
+QString UserFolderPath();
 
 } // namespace lx

@@ -68,6 +68,70 @@ bool FitsWindows1252(const QString& text)
     return true;
 }
 
+bool IsWindows1252(QChar c)
+{
+    const char16_t unit = c.unicode();
+    return ByteOf(unit) >= 0 && unit != 0x81 && unit != 0x8D && unit != 0x8F && unit != 0x90 && unit != 0x9D;
+}
+
+QString AdaptToWindows1252(const QString& text)
+{
+    QString out = text;
+    // The emoji presentation selectors change how a character is drawn, not
+    // which it is: "©️" is the copyright sign.
+    out.remove(QChar(0xFE0E));
+    out.remove(QChar(0xFE0F));
+    for (QChar& c : out) {
+        switch (c.unicode()) {
+        case 0x202F: // narrow no-break space
+        case 0x2009: // thin space
+        case 0x2007: // figure space
+            c = QChar(0x00A0);
+            break;
+        case 0x2011: // non-breaking hyphen
+            c = QLatin1Char('-');
+            break;
+        default:
+            break;
+        }
+    }
+    return out;
+}
+
+QStringList UnfitCharacters(const QString& text)
+{
+    QStringList unfit;
+    const QString adapted = AdaptToWindows1252(text);
+    for (qsizetype i = 0; i < adapted.size(); ++i) {
+        const QChar c = adapted[i];
+        if (ByteOf(c.unicode()) >= 0)
+            continue;
+        QString one(c);
+        if (c.isHighSurrogate() && i + 1 < adapted.size() && adapted[i + 1].isLowSurrogate())
+            one += adapted[++i];
+        if (!unfit.contains(one))
+            unfit << one;
+    }
+    return unfit;
+}
+
+QString NameCharacters(const QStringList& characters)
+{
+    QStringList named;
+    for (const QString& c : characters) {
+        const char32_t code = c.size() == 2 ? QChar::surrogateToUcs4(c[0], c[1]) : c[0].unicode();
+        // A combining mark or a variation selector shows on a space.
+        const bool alone = c.size() == 1 && (c[0].isMark() || c[0].category() == QChar::Other_Format);
+        named << QStringLiteral("« %1 » (U+%2)")
+                     .arg(alone ? QStringLiteral("\u00A0") + c : c)
+                     .arg(QString::number(quint32(code), 16).toUpper().rightJustified(4, QLatin1Char('0')));
+    }
+    if (named.size() < 2)
+        return named.value(0);
+    const QString last = named.takeLast();
+    return named.join(QStringLiteral(", ")) + QStringLiteral(" et ") + last;
+}
+
 QString WithCrLf(const QString& text)
 {
     QString result;

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace lx {
 
@@ -18,6 +19,21 @@ QByteArray EncodeWindows1252(const QString& text);
 
 // True when every character of the text has a Windows-1252 code.
 bool FitsWindows1252(const QString& text);
+// True for the characters the code page defines (its five undefined bytes
+// decode to control characters that no text holds).
+bool IsWindows1252(QChar c);
+
+// A text as a document can keep it: the narrow and thin no-break spaces and the
+// figure space become the no-break space, the non-breaking hyphen a hyphen,
+// and the emoji presentation selectors go, so that what a teacher typed or
+// pasted stays as it looked.
+QString AdaptToWindows1252(const QString& text);
+// The characters of the adapted text that the code page cannot hold, each
+// once, in the order met (a character beyond the 16-bit range is one).
+QStringList UnfitCharacters(const QString& text);
+// "« ✏ » (U+270F)", "« ő » (U+0151) et « ✏ » (U+270F)": the characters named
+// for a French message.
+QString NameCharacters(const QStringList& characters);
 
 // Line ends as the program writes them: every LF, CR or CR LF becomes CR LF.
 QString WithCrLf(const QString& text);

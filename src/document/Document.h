@@ -1,94 +1,88 @@
 #pragma once
 
+#include "document/CommandResult.h"
 #include "document/DocumentData.h"
 #include "document/DocumentSettings.h"
 #include "document/Lifecycle.h"
-#include "document/Prompter.h"
 #include "puzzle/Engine.h"
 
-#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
+#include <array>
+#include <functional>
 #include <optional>
 
 namespace lx {
 
 class ThemeDatabase;
+struct DocumentReadResult;
 struct WordListEntries;
-struct FileMenu;
 
-// The outcome of a word list import (a file or the clipboard): the window
-// shows the message with the critical icon, the notices as an information.
+// The outcome of a word list import (a file or the clipboard).
 struct WordListImport {
     bool imported = false;  // the list's words now fill the word selection list
     QString errorMessage;   // empty when there is nothing to report
     QStringList notices;    // what an imported list left out
+    CommandResult Result() const;
 };
 
-// The outcome of a save.
-struct SaveResult {
-    bool saved = false;
-    bool declined = false; // the template question was answered No
-    QString path;          // the path written (with its extension)
-    QString errorMessage;  // the French message of a write error
+// What a generation has to tell the teacher: a refusal's message, as an error.
+CommandResult GenerationReport(const GenerationResult& result);
+
+// How a generation reaches the front end that asked for it: the window's turn
+// during long work, and the grid-too-small question (Yes when not given).
+struct GenerationHooks {
+    std::function<void()> yield;
+    std::function<bool(const QString& question)> question;
 };
 
-// The outcome of opening a file.
-struct LoadResult {
-    bool loaded = false;
-    QString errorMessage;  // a missing or unreadable file; the document is left as it was
-    QStringList unreadKeys; // keys of the file that could not be read
-};
-
-// Where documents live: the teacher's own folder (documents, the template)
-// and the program folder (what the program ships). Both are looked at, the
-// teacher's first.
-struct DocumentFolders {
-    QString user;
-    QString program;
-    static DocumentFolders Default(); // UserFolder() and ProgramFolder()
-};
-
-// The menu of available documents: at most kDocumentMenuItems, each name once.
-inline constexpr int kDocumentMenuItems = 50;
-// The template, in the teacher's folder: what "Nouvelle fiche" starts from.
-inline constexpr char16_t kTemplateFileName[] = u"modèle.lxg";
-
-// The open document: its data, its settings model, the puzzle engine over them
-// and the modified mark. The window shows it and is told of every change
-// through the signals; lexigrille-cli and the tests drive it directly.
+// The open document: its data, the settings model over them, the puzzle engine
+// and the modified mark with its snapshot of the saved state. All of it is
+// private: views read it through the const accessors and change it through
+// the change handlers, which store a value, run its follow-up and tell the
+// views through the signals. The commands that need questions or dialogs
+// (new, open, save, import) are DocumentActions'.
 class Document : public QObject {
     Q_OBJECT
 public:
     // fontNames: the installed font list the font settings are matched against.
     explicit Document(QStringList fontNames, QObject* parent = nullptr);
 
-    DocumentData data;
-    SettingsModel model { data.settings };
-    PuzzleEngine engine { data.puzzle, data.settings.puzzle };
-    Lifecycle life;
-
-    DocumentSettings& settings() { return data.settings; }
-    PuzzleState& puzzle() { return data.puzzle; }
-    WordSelectionList& words() { return data.words; }
-    ThemeList& themes() { return data.themes; }
+    // --- What the document holds
+    const DocumentData& data() const { return data_; }
+    const DocumentSettings& settings() const { return data_.settings; }
+    const PuzzleState& puzzle() const { return data_.puzzle; }
+    const WordSelectionList& words() const { return data_.words; }
+    const ThemeList& themes() const { return data_.themes; }
     const QStringList& fontNames() const { return fontNames_; }
+    QVariant Get(Setting id) const { return model_.Get(id); }
     // True while the system itself changes the document (see SuppressEvents).
-    bool Suppressed() const { return model.Suppressed(); }
+    bool Suppressed() const { return model_.Suppressed(); }
+    // Suppresses the change handlers' follow-ups for the guard's lifetime.
+    [[nodiscard]] SuppressEvents Suppress() { return SuppressEvents(model_); }
 
-    // Questions and file dialogs go through the prompter; without one, every
-    // question gets its default answer. The document does not own it.
-    void SetPrompter(Prompter* prompter) { prompter_ = prompter; }
-    Prompter& prompter() { return prompter_ ? *prompter_ : defaultPrompter_; }
+    // --- Its file and the modified mark
+    bool Modified() const { return life_.modified; }
+    // File name with extension; empty for a new document.
+    const QString& DocumentName() const { return life_.documentName; }
+    const QString& DocumentPath() const { return life_.documentPath; }
+    QString WindowTitle() const { return life_.WindowTitle(); }
+    // The state the modified mark compares with: the document as last opened or saved.
+    const SavedStateSnapshot& Snapshot() const { return life_.snapshot; }
+    // The modified mark (its only writer). Without force, a set mark stays set.
+    void SetModified(bool value, bool force);
 
-    // What the window shows besides the settings.
+    // --- What the window shows besides the settings
     QString ThemeLabel() const; // "Aucun thème", "3 thèmes", "Liste externe"
     const WordCountLabel& WordCounts() const { return wordCountLabel_; }
     bool GenerateEnabled() const { return generateEnabled_; }
+    // Why "Créer la grille" is disabled, in French; empty when it is enabled.
+    QString GenerateDisabledReason() const;
     bool LowerHalfAvailable() const { return lowerHalfAvailable_; }
-    // The window reports what its last drawing of the page decided.
+    // Whether the page of this document has room for its lower half; the
+    // window sets it from the page layout it computes when asked to redraw.
     void SetLowerHalfAvailable(bool available);
     // Shown beside the letter balance of a hidden message that no layout of
     // the words can fit exactly at the chosen grid size: the sizes that would
@@ -99,87 +93,52 @@ public:
     // The question asked before printing a word search whose hidden message
     // does not fill its free cells exactly; empty when there is nothing to ask.
     QString PrintQuestion() const;
-
-    // A change the teacher makes in the window: the value is stored, then,
-    // unless events are suppressed, its follow-up runs (the puzzle adjusted in
-    // place, the preview redrawn, the modified mark compared with the saved
-    // value). The level boxes, "Tous" and the letter count run their own
-    // handlers (ClickLevel, SelectAllWords, SetMaxLetters).
-    void Change(Setting id, const QVariant& value);
-
-    // The coded words' value boxes. Leaving a bound box puts the bounds in
-    // order (a bound of 0 or less becomes 1, bounds the wrong way round are
-    // swapped) and checks them: a range of fewer than 26 values, or a bound
-    // that is no 16-bit number, disables "Créer la grille".
-    void LeaveBounds();
+    // The file name that "Enregistrer sous" proposes, without characters a
+    // file name cannot hold.
+    QString ProposedFileName() const;
     bool BoundsError() const { return boundsError_; }
-    // The code box of a letter as typed; it marks the document modified.
-    void SetLetterCodeText(int index, const QString& text);
     // Whether a code box shows an error (a repeated code, not a number, out
     // of the mode's range); nullopt for an empty box.
     std::optional<bool> LetterCodeError(int index) const;
-    // A click in the revealed-letter list (index 0 "(?)", -1 none).
+
+    // --- Where the words and the rules come from
+    // The level files, loaded once at start-up by their owner; without them
+    // every level is empty.
+    void SetThemeDatabase(const ThemeDatabase* database) { themeDatabase_ = database; }
+    // Words no word-search grid may show by chance.
+    void SetUnfitWords(const QStringList& words) { engine_.SetUnfitWords(words); }
+    const QStringList& UnfitWords() const { return engine_.UnfitWords(); }
+    // The front end's hooks for every generation, installed in one call.
+    void SetGenerationHooks(GenerationHooks hooks);
+    // The generation's time limit and its clock (tests shorten the limit).
+    GenerationClock& Clock() { return engine_.Clock(); }
+    // A fixed seed makes every generation reproducible.
+    void SetFixedSeed(std::optional<std::uint64_t> seed) { engine_.SetFixedSeed(seed); }
+    std::uint64_t LastSeed() const { return engine_.LastSeed(); }
+
+    // --- Change handlers: what the teacher does in the window
+    // A setting changed: the value is stored, then, unless events are
+    // suppressed, its follow-up runs (the puzzle adjusted in place, the
+    // preview redrawn, the modified mark compared with the saved value).
+    // A text that the document file cannot hold is refused (textRefused).
+    // Returns whether the value was taken.
+    bool Change(Setting id, const QVariant& value);
+    // Leaving a bound box puts the bounds in order (a bound of 0 or less
+    // becomes 1, bounds the wrong way round are swapped) and checks them: a
+    // range of fewer than 26 values, or a bound that is no 16-bit number,
+    // disables "Créer la grille".
+    void LeaveBounds();
+    // The code box of a letter as typed; it marks the document modified.
+    void SetLetterCodeText(int index, const QString& text);
+    // A click in the revealed-letter list; the list always keeps one item.
     void ChooseRevealLetter(int index);
-
-    // The commands that replace or store the document. Each first asks about
-    // unsaved changes (AskToSave) and stops when the teacher cancels, or when
-    // a save they asked for is cancelled or fails. They return whether they
-    // were carried out.
-    DocumentFolders folders;
-    bool AskToSave();
-    // The words no word-search grid may show by chance: the program folder's
-    // filter file, and the teacher's own one in their folder.
-    void LoadWordFilter();
-    // The teacher's template "modèle.lxg", else the program's, else a reset.
-    bool NewDocument();
-    bool OpenDocument(const QString& path);
-    bool OpenOtherDocument();
-    bool SaveAs();
-    bool SaveAsTemplate();
-    FileMenu AvailableDocuments() const;
-    // The lists menu and its commands (the file routes ask about unsaved
-    // changes first; what an import refuses or leaves out is told).
-    FileMenu AvailableWordLists() const;
-    bool ImportList(const QString& path);
-    bool ImportOtherList();
-    bool PasteList(const QString& clipboardText);
-    QString TemplatePath() const;
-
-    // The modified mark and the title (the only writer of both).
-    void SetModified(bool value, bool force);
-
-    // Turns the document into a new, empty one.
-    void ResetDocumentSettings();
-
-    // Opens a file as the window does: a reset, then every key that the file
-    // holds. A missing or unreadable file is reported and leaves the document
-    // as it was; any other bytes give a usable document.
-    LoadResult LoadDocument(const QString& path);
-    // Returns the keys of the file that could not be read.
-    QStringList LoadDocumentBytes(const QByteArray& bytes, const QString& path);
-
-    // Saves under the path (".lxg" added when missing). Saving as the template
-    // "modèle.lxg" asks the template question first and writes the cleared
-    // content, leaving the open document as it is.
-    SaveResult SaveDocument(const QString& path);
-
-    void TakeSnapshot();
-    // The theme string of the current selection, as the snapshot holds it.
-    QString CurrentThemeString() const;
-
-    // "Créer la grille" on the checked words; marks the document modified when
-    // a puzzle is made. The grid-too-small question and the refusals go
-    // through the prompter.
-    GenerationResult Generate();
-
-    // The redraw entry of the window's preview, run each time it draws the
-    // page: with no theme selected, the words count as an external list's
-    // from now on (the theme count becomes -1).
-    void RedrawPreview();
-
-    // The word selection list's follow-ups.
-    void UpdateWordCounts();
-    void OnWordChecksChanged();
+    // The revealed letter by its text ("E", "(?)"): chosen now when the list
+    // holds it, else at the next generation when the words have it.
+    void ChooseRevealLetterText(const QString& text);
+    // A click on the level box of a class, a theme's check mark.
+    void ClickLevel(int level, bool checked);
+    void CheckTheme(int theme, bool checked);
+    // The word selection list: one word's check, "Tous", the letter limit.
     void SetWordChecked(int index, bool checked);
     void SelectAllWords(bool checked);
     void SetMaxLetters(int maxLetters);
@@ -187,45 +146,32 @@ public:
     bool ClickWord(int index);
     // Printing never shows the word highlight: no current word, none outlined.
     void ClearHighlight();
-    void UpdateThemeLabel();
 
-    // The file name that "save as" proposes.
-    QString ProposedFileName() const;
-
-    // The word sources: the theme database's levels and themes, and the
-    // external word lists.
-
-    // The level files, loaded once at start-up by the window, which owns them;
-    // without them every level is empty.
-    const ThemeDatabase* themeDatabase = nullptr;
-    // The full path of the last list file imported from the lists menu or the
-    // open dialog; the clipboard leaves it as it is.
-    QString importedListPath;
-
-    // Refills the word selection list from the checked levels and themes:
-    // every word of the checked levels that carries a checked theme (every
-    // word when no theme is checked), once, checked when it has at most
-    // maxLetters letters. Counts the words of each theme. With an external
-    // list (selectedThemeCount -1) only the counts are refreshed.
-    void RebuildWordList();
-    // Clears the five level boxes, without their click.
-    void UncheckAllLevels();
-    // A click on the level box chkNiveauDB(level): the box takes the value,
-    // then the themes label, the word list and the preview follow, and the
-    // level string is compared with the saved one.
-    void ClickLevel(int level, bool checked);
-    // A check mark of the theme list lstLectureThemes changed.
-    void CheckTheme(int theme, bool checked);
-
+    // --- The words of a list
     // Replaces the word selection list by the words of a list text and
     // switches to external-list mode. A text without any valid entry changes
     // nothing and returns the message.
     WordListImport ParseWordListText(const QString& text);
-    // A list file chosen in the lists menu or the open dialog (the window asks
-    // about unsaved changes first). The document takes the file's name.
+    // A list file: the document takes the file's name.
     WordListImport ImportWordListFile(const QString& path);
     // The clipboard's text (empty when it holds none).
     WordListImport PasteWordList(const QString& clipboardText);
+
+    // --- "Créer la grille" on the checked words; marks the document modified
+    // when a puzzle is made. The result's message says what went wrong.
+    GenerationResult Generate();
+
+    // --- The whole document
+    // A new, empty document.
+    void Reset();
+    // The document read from a file at path: the reader's data, named after
+    // the file (the template opens untitled).
+    void Replace(DocumentReadResult read, const QString& path);
+    // The same data as another document's (a version's copy).
+    void CopyFrom(const Document& other);
+    // The document was written to path: named after it, and the saved state
+    // becomes the state the modified mark compares with.
+    void MarkSaved(const QString& path);
 
 Q_SIGNALS:
     // The preview should be drawn again (never while events are suppressed).
@@ -243,6 +189,8 @@ Q_SIGNALS:
     void lowerHalfAvailableChanged(bool available);
     // A setting changed (the system's changes included): views stay in step.
     void settingChanged(lx::Setting id);
+    // A text was refused: the message names the character the file cannot hold.
+    void textRefused(lx::Setting id, const QString& message);
     // The puzzle's own lists and labels changed: the letter balance of the
     // hidden message, the revealed-letter list, the codes.
     void puzzleChanged();
@@ -256,15 +204,30 @@ private:
     void ReportModified(bool differs) { SetModified(differs, false); }
     void SetGenerateEnabled(bool enabled);
     void EmitEverything();
+    void TakeSnapshot();
+    QString CurrentThemeString() const;
+    QString LetterCodesText() const;
     void CheckBounds();
     void ShowLoadedLetterBalance();
-    QString LetterCodesText() const;
-    WordListImport ApplyWordList(const WordListEntries& entries);
-    void ReportImport(const WordListImport& r);
+    void ChangeGameType(GameType before);
+    void UpdateThemeLabel();
+    void UpdateWordCounts();
+    void OnWordChecksChanged();
+    void RebuildWordList();
+    void UncheckAllLevels();
+    void KeepThemeCountRule();
+    void KeepRevealChoice();
+    WordListImport ApplyWordList(const WordListEntries& entries, const QString& listPath);
 
     QStringList fontNames_;
-    DefaultPrompter defaultPrompter_;
-    Prompter* prompter_ = nullptr;
+    DocumentData data_;
+    SettingsModel model_ { data_.settings };
+    PuzzleEngine engine_ { data_.puzzle, data_.settings.puzzle };
+    Lifecycle life_;
+    const ThemeDatabase* themeDatabase_ = nullptr;
+    // The puzzles last made for the other game types: switching back shows
+    // them again; a change of the words forgets them.
+    std::array<std::optional<PuzzleState>, 3> otherPuzzles_ {};
     WordCountLabel wordCountLabel_ { QStringLiteral("0/0"), WordCountLabel::Colour::DarkGrey };
     bool generateEnabled_ = true;
     bool lowerHalfAvailable_ = true;

@@ -12,7 +12,7 @@
 namespace lx {
 
 inline constexpr const char* kDocumentSection = "LXGDocument";
-// Larger files are not documents: they open as a new document at once.
+// Larger files are not documents: they are refused without being read.
 inline constexpr qint64 kLargestDocument = 16 * 1024 * 1024;
 
 // The text of a document file, every line ended by CR LF (without the extra
@@ -24,10 +24,15 @@ QByteArray DocumentFileBytes(const DocumentData& data);
 struct DocumentReadResult {
     DocumentData data;
     // Keys present in the file whose value could not be read (they keep the
-    // values of a new document), and "LXGDocument" when the file has no such
-    // section at all.
+    // values of a new document).
     QStringList unreadKeys;
+    // The file has the document section: without it, it is no document.
+    bool isDocument = true;
 };
+
+// What a teacher is told about the keys of a file that could not be read:
+// the settings that took their new-document values, in French.
+QString UnreadSettingsMessage(const QString& fileName, const QStringList& unreadKeys);
 
 // Reads a document file's bytes. Whatever the bytes, the result is a usable
 // document: what the file lacks or holds in an unreadable form takes the

@@ -5,6 +5,7 @@
 // regenerates the puzzle.
 #include "document/Document.h"
 
+#include "core/Text1252.h"
 #include "puzzle/CodeBounds.h"
 
 namespace lx {
@@ -16,76 +17,101 @@ bool IsLevel(Setting id)
     return id >= Setting::Level0 && id <= Setting::Level4;
 }
 
+// The texts the teacher types, which the document file keeps as they are.
+bool IsTypedText(Setting id)
+{
+    return id == Setting::Title || id == Setting::Instruction || id == Setting::ThemeText
+        || id == Setting::HiddenMessage;
+}
+
+QString RefusalMessage(const QStringList& characters)
+{
+    return (characters.size() == 1 ? QStringLiteral("Le caractère ") : QStringLiteral("Les caractères "))
+        + NameCharacters(characters)
+        + (characters.size() == 1 ? QStringLiteral(" ne peut pas être enregistré dans un document Lexigrille : "
+                                                   "il n'a pas été ajouté.")
+                                  : QStringLiteral(" ne peuvent pas être enregistrés dans un document Lexigrille : "
+                                                   "ils n'ont pas été ajoutés."));
+}
+
 } // namespace
 
 QString Document::LetterCodesText() const
 {
     QStringList codes;
-    for (const QString& box : data.settings.puzzle.letterCodeTexts)
+    for (const QString& box : data_.settings.puzzle.letterCodeTexts)
         codes << box;
     return codes.join(QLatin1Char(','));
 }
 
-void Document::Change(Setting id, const QVariant& value)
+bool Document::Change(Setting id, const QVariant& valueIn)
 {
     if (IsLevel(id)) {
-        ClickLevel(int(id) - int(Setting::Level0), value.toBool());
-        return;
+        ClickLevel(int(id) - int(Setting::Level0), valueIn.toBool());
+        return true;
     }
     switch (id) {
     case Setting::SelectAllWords:
-        SelectAllWords(value.toBool());
-        return;
+        SelectAllWords(valueIn.toBool());
+        return true;
     case Setting::MaxLetters:
-        SetMaxLetters(value.toInt());
-        return;
+        SetMaxLetters(valueIn.toInt());
+        return true;
     default:
         break;
     }
 
-    const QVariant before = model.Get(id);
-    if (!model.Set(id, value))
-        return;
-    if (Suppressed())
-        return;
-
-    DocumentSettings& s = data.settings;
-    PuzzleSettings& p = s.puzzle;
-    PuzzleState& z = data.puzzle;
-    switch (id) {
-    case Setting::GameType: {
-        // The title follows the game type: its old caption becomes the new
-        // one, and an empty title takes the new caption.
-        const QString oldCaption = GameTypeCaption(GameType(before.toInt()));
-        const QString newCaption = GameTypeCaption(p.gameType);
-        QString title = s.title;
-        if (title.isEmpty())
-            title = newCaption;
-        else
-            title.replace(oldCaption, newCaption);
-        if (title != s.title)
-            Change(Setting::Title, title);
-        z.gameType = p.gameType;
-        z.SetGridDimensions(p.gridSize);
-        break;
+    QVariant value = valueIn;
+    if (IsTypedText(id)) {
+        const QString adapted = AdaptToWindows1252(value.toString());
+        if (const QStringList unfit = UnfitCharacters(adapted); !unfit.isEmpty()) {
+            // The value stays as it was; the views show it again.
+            Q_EMIT settingChanged(id);
+            Q_EMIT textRefused(id, RefusalMessage(unfit));
+            return false;
+        }
+        value = adapted;
     }
+
+    const QVariant before = model_.Get(id);
+    if (!model_.Set(id, value))
+        return false;
+    if (Suppressed())
+        return true;
+
+    DocumentSettings& s = data_.settings;
+    PuzzleSettings& p = s.puzzle;
+    PuzzleState& z = data_.puzzle;
+    switch (id) {
+    case Setting::GameType:
+        ChangeGameType(GameType(before.toInt()));
+        break;
     case Setting::GridSize:
         // A smaller size draws fewer cells until the next generation.
         if (z.gameType == GameType::WordSearch)
             z.SetGridDimensions(p.gridSize);
         break;
     case Setting::RandomFill:
-        engine.SetRandomFill(p.randomFill);
+        engine_.SetRandomFill(p.randomFill);
         Q_EMIT puzzleChanged();
         break;
     case Setting::HiddenMessage:
-        engine.RefillMessage(p.message);
+        engine_.RefillMessage(p.message);
         Q_EMIT puzzleChanged();
+        break;
+    case Setting::ValueMode:
+        // The code boxes' marks follow the mode.
+        if (p.valueMode == 1)
+            CheckBounds();
+        else
+            SetGenerateEnabled(true);
+        Q_EMIT valueBoxesChanged();
         break;
     case Setting::RangeFrom:
     case Setting::RangeTo:
         if (p.valueMode == 1)
             CheckBounds();
+        Q_EMIT valueBoxesChanged();
         break;
     default:
         break;
@@ -97,12 +123,62 @@ void Document::Change(Setting id, const QVariant& value)
         RequestRedraw();
     // Every setting the document file keeps counts as a modification when
     // it differs from its saved value.
-    ReportModified(model.Get(id) != life.snapshot.values[int(id)]);
+    ReportModified(model_.Get(id) != life_.snapshot.values[int(id)]);
+    return true;
+}
+
+// The title follows the game type, and the puzzle shown is one made for the
+// new type: the one made last for it while the words stayed the same, else
+// its empty grid until "Créer la grille". A puzzle is never drawn as another
+// game's.
+void Document::ChangeGameType(GameType before)
+{
+    DocumentSettings& s = data_.settings;
+    PuzzleSettings& p = s.puzzle;
+    const QString oldCaption = GameTypeCaption(before);
+    const QString newCaption = GameTypeCaption(p.gameType);
+    QString title = s.title;
+    if (title.isEmpty())
+        title = newCaption;
+    else
+        title.replace(oldCaption, newCaption);
+    if (title != s.title)
+        Change(Setting::Title, title);
+
+    if (before == p.gameType)
+        return;
+    otherPuzzles_[int(before)] = data_.puzzle;
+    if (std::optional<PuzzleState>& kept = otherPuzzles_[int(p.gameType)]) {
+        data_.puzzle = std::move(*kept);
+        kept.reset();
+        engine_.RebuildWordListsKeepingPuzzle(data_.words.CheckedWords());
+    } else {
+        engine_.PrepareWordLists(data_.words.CheckedWords());
+        data_.puzzle.RevealedLetters.clear();
+    }
+    data_.puzzle.gameType = p.gameType;
+    data_.puzzle.SetGridDimensions(p.gridSize);
+    Q_EMIT puzzleChanged();
+}
+
+QString Document::GenerateDisabledReason() const
+{
+    if (generateEnabled_)
+        return {};
+    const PuzzleSettings& p = data_.settings.puzzle;
+    if (p.lowerBound.trimmed().isEmpty() || p.upperBound.trimmed().isEmpty())
+        return QStringLiteral("Indiquez les deux bornes des valeurs des mots codés.");
+    const auto low = ParseShortNumber(p.lowerBound);
+    const auto high = ParseShortNumber(p.upperBound);
+    if (!low || !high)
+        return QStringLiteral("Les bornes des valeurs doivent être des nombres entiers de 1 à 32767.");
+    return QStringLiteral("Les valeurs de %1 à %2 ne suffisent pas : il en faut au moins 26 (de %1 à %3 par exemple).")
+        .arg(*low).arg(*high).arg(*low + 25);
 }
 
 void Document::CheckBounds()
 {
-    const PuzzleSettings& p = data.settings.puzzle;
+    const PuzzleSettings& p = data_.settings.puzzle;
     const BoundsVerdict v = CheckCodeBounds(p.lowerBound, p.upperBound);
     SetGenerateEnabled(v.enableGenerate);
     if (v.markError && *v.markError != boundsError_) {
@@ -115,22 +191,23 @@ void Document::LeaveBounds()
 {
     if (Suppressed())
         return;
-    PuzzleSettings& p = data.settings.puzzle;
+    PuzzleSettings& p = data_.settings.puzzle;
     QString low = p.lowerBound;
     QString high = p.upperBound;
     LeaveCodeBounds(low, high);
     if (low != p.lowerBound)
-        model.Set(Setting::RangeFrom, low);
+        model_.Set(Setting::RangeFrom, low);
     if (high != p.upperBound)
-        model.Set(Setting::RangeTo, high);
+        model_.Set(Setting::RangeTo, high);
     CheckBounds();
-    ReportModified(model.Get(Setting::RangeFrom) != life.snapshot.values[int(Setting::RangeFrom)]
-                   || model.Get(Setting::RangeTo) != life.snapshot.values[int(Setting::RangeTo)]);
+    Q_EMIT valueBoxesChanged();
+    ReportModified(model_.Get(Setting::RangeFrom) != life_.snapshot.values[int(Setting::RangeFrom)]
+                   || model_.Get(Setting::RangeTo) != life_.snapshot.values[int(Setting::RangeTo)]);
 }
 
 std::optional<bool> Document::LetterCodeError(int index) const
 {
-    const PuzzleSettings& p = data.settings.puzzle;
+    const PuzzleSettings& p = data_.settings.puzzle;
     if (index < 0 || index >= 26)
         return std::nullopt;
     return CheckLetterCode(index, p.letterCodeTexts, p.valueMode, p.lowerBound, p.upperBound);
@@ -142,20 +219,38 @@ void Document::SetLetterCodeText(int index, const QString& text)
         return;
     // The codes as the boxes show them are what the document saves; the
     // puzzle's own codes change only at the next generation.
-    data.settings.puzzle.letterCodeTexts[index] = text;
+    data_.settings.puzzle.letterCodeTexts[index] = text;
     Q_EMIT valueBoxesChanged();
     if (!Suppressed())
-        ReportModified(LetterCodesText() != life.snapshot.letterCodes);
+        ReportModified(LetterCodesText() != life_.snapshot.letterCodes);
+}
+
+void Document::ChooseRevealLetterText(const QString& text)
+{
+    const TaggedList& choices = data_.puzzle.RevealChoices;
+    for (int i = 0; i < choices.size(); ++i) {
+        if (choices[i].text.compare(text, Qt::CaseInsensitive) == 0) {
+            ChooseRevealLetter(i);
+            return;
+        }
+    }
+    data_.settings.puzzle.revealChoice = text.toUpper();
 }
 
 void Document::ChooseRevealLetter(int index)
 {
     if (Suppressed())
         return;
-    engine.RevealFillInLetter(index);
+    if (index < 0 || index >= data_.puzzle.RevealChoices.size()) {
+        // No click leaves the list without a current item: it shows the
+        // current one again.
+        Q_EMIT puzzleChanged();
+        return;
+    }
+    engine_.RevealFillInLetter(index);
     Q_EMIT puzzleChanged();
     RequestRedraw();
-    ReportModified(data.settings.puzzle.revealChoice != life.snapshot.revealChoice);
+    ReportModified(data_.settings.puzzle.revealChoice != life_.snapshot.revealChoice);
 }
 
 } // namespace lx

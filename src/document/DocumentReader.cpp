@@ -4,7 +4,7 @@
 #include "core/Text1252.h"
 #include "core/TextFile.h"
 #include "document/DocumentValues.h"
-#include "document/FontCatalog.h"
+#include "document/FontNames.h"
 #include "document/IniReader.h"
 #include "puzzle/CodeBounds.h"
 #include "words/WordForms.h"
@@ -16,11 +16,12 @@ namespace {
 const QString kComma(QLatin1Char(','));
 
 // A cell read back from a "Grille" row: a letter A to Z (either case), or a
-// character that the grid form of a word can hold (a digit, Œ, Ä...). Accented
+// character that the grid form of a word can hold (a digit, Ä...). Accented
 // letters that the grid form folds and separators cannot come from a puzzle.
+// Œ and Æ were one cell each in the puzzles of earlier versions: kept.
 bool IsGridCharacter(QChar c)
 {
-    if (LetterIndex(c.toUpper()) >= 0)
+    if (LetterIndex(c.toUpper()) >= 0 || QStringLiteral("ŒœÆæ").contains(c))
         return true;
     if (!c.isLetterOrNumber())
         return false;
@@ -40,14 +41,14 @@ public:
 
     DocumentReadResult Read()
     {
-        if (!ini_.HasSection(section_))
-            result_.unreadKeys << section_;
+        result_.isDocument = ini_.HasSection(section_);
         ReadFonts();
         ReadTexts();
         ReadLevelsAndThemes();
         ReadWordEntries();
         ReadParameters();
         ReadValues();
+        ReadSheet();
         ReadGrid();
         ReadCandidates();
         return std::move(result_);
@@ -228,6 +229,23 @@ private:
         z.CodesAreNumbers = p.valueMode != 2;
     }
 
+    // The keys a file may lack: each then keeps its meaning for older files.
+    void ReadSheet()
+    {
+        DocumentSettings& s = S();
+        const auto flag = [this](const char* key, bool absent) {
+            const QString k = QString::fromUtf8(key);
+            return Present(k) ? ParseIntInRange(Value(k), 0, 1, absent ? 1 : 0) == 1 : absent;
+        };
+        s.nameLine = flag("PrenomDate", false);
+        s.showDirections = flag("IndiquerSens", true);
+        s.titleUnderline = flag("TitreSouligné", true);
+        s.fitToPage = flag("Adapter", false);
+        s.pictures = Present(QStringLiteral("Images")) ? ParseIntInRange(Value(QStringLiteral("Images")), 0, 2, 0) : 0;
+        const QString given = QStringLiteral("LettresDonnées");
+        s.puzzle.revealedLetters = Present(given) ? ParseIntInRange(Value(given), -1, 26, -1) : -1;
+    }
+
     // "index,letters": the letters after "(?)" and the current item.
     void ReadRevealChoices(const QStringList& v)
     {
@@ -296,6 +314,33 @@ private:
 };
 
 } // namespace
+
+QString UnreadSettingsMessage(const QString& fileName, const QStringList& unreadKeys)
+{
+    QStringList settings;
+    for (const QString& key : unreadKeys) {
+        QString what;
+        if (key == QStringLiteral("PoliceGrille"))
+            what = QStringLiteral("la police de la grille");
+        else if (key == QStringLiteral("PoliceListe"))
+            what = QStringLiteral("la police de la liste");
+        else if (key == QStringLiteral("Paramètres"))
+            what = QStringLiteral("les réglages de la grille et de la page");
+        else if (key == QStringLiteral("Valeurs"))
+            what = QStringLiteral("les options du jeu (sens des mots, message secret ou codes)");
+        else if (key.startsWith(QStringLiteral("Mot")))
+            what = QStringLiteral("la place de certains mots dans la grille");
+        else
+            what = QStringLiteral("« ") + key + QStringLiteral(" »");
+        if (!settings.contains(what))
+            settings << what;
+    }
+    if (settings.isEmpty())
+        return {};
+    return QStringLiteral("Certains réglages de « ") + fileName
+        + QStringLiteral(" » étaient illisibles et ont repris leur valeur par défaut : ") + settings.join(QStringLiteral(", "))
+        + QStringLiteral(".\nVérifiez-les avant d'imprimer la fiche.");
+}
 
 DocumentReadResult ReadDocumentBytes(const QByteArray& bytes, const QStringList& fontNames)
 {

@@ -51,6 +51,12 @@ QVariant SettingsModel::Get(Setting id) const
     case Setting::VisibleCells: return s_.visibleCells;
     case Setting::LowerHalf: return s_.lowerHalf;
     case Setting::GameType: return int(p.gameType);
+    case Setting::FitToPage: return s_.fitToPage;
+    case Setting::Pictures: return s_.pictures;
+    case Setting::NameLine: return s_.nameLine;
+    case Setting::ShowDirections: return s_.showDirections;
+    case Setting::TitleUnderline: return s_.titleUnderline;
+    case Setting::RevealedLetters: return p.revealedLetters;
     case Setting::Direction0: case Setting::Direction1: case Setting::Direction2:
     case Setting::Direction3: case Setting::Direction4: case Setting::Direction5:
         return p.directions[int(id) - int(Setting::Direction0)];
@@ -119,6 +125,12 @@ bool SettingsModel::Set(Setting id, const QVariant& value)
         p.gameType = GameType(type);
         break;
     }
+    case Setting::FitToPage: ok = asBool(s_.fitToPage); break;
+    case Setting::Pictures: ok = asInt(0, 2, s_.pictures); break;
+    case Setting::NameLine: ok = asBool(s_.nameLine); break;
+    case Setting::ShowDirections: ok = asBool(s_.showDirections); break;
+    case Setting::TitleUnderline: ok = asBool(s_.titleUnderline); break;
+    case Setting::RevealedLetters: ok = asInt(-1, 26, p.revealedLetters); break;
     case Setting::Direction0: case Setting::Direction1: case Setting::Direction2:
     case Setting::Direction3: case Setting::Direction4: case Setting::Direction5:
         ok = asBool(p.directions[int(id) - int(Setting::Direction0)]);

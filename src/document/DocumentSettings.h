@@ -16,8 +16,9 @@ namespace lx {
 struct DocumentSettings {
     static constexpr int kMinFontSize = 7;
     static constexpr int kMaxFontSize = 20;
-    static constexpr int kMinGridSize = 5;
-    static constexpr int kMaxGridSize = 18;
+    // The word search's grid: its side, from 5 to 18 cells (the engine's range).
+    static constexpr int kMinGridSize = PuzzleEngine::kMinWordSearchSize;
+    static constexpr int kMaxGridSize = PuzzleEngine::kMaxWordSearchSize;
     static constexpr int kMinMaxLetters = 3;
     static constexpr int kMaxMaxLetters = 15;
 
@@ -47,6 +48,13 @@ struct DocumentSettings {
     bool separateColumns = true;
     bool visibleCells = false;
     int lowerHalf = 1;               // 0 "Vide", 1 "Solution", 2 "Copie"
+    bool fitToPage = false;          // "Adapter à la page": the grid and list grow to fill their half
+    int pictures = 0;                // "Images": 0 "Sans", 1 "À côté des mots", 2 "À la place des mots"
+
+    // The sheet.
+    bool nameLine = false;           // "Prénom et date": a line for the pupil's name on each pupil's half
+    bool showDirections = true;      // "Indiquer le sens des mots": the direction sentence after the instruction
+    bool titleUnderline = true;      // "Titre souligné": the title underlined (else in bold only)
 
     // Page layout origin of the grid, in page units.
     int GridOriginX = 7;
@@ -75,6 +83,7 @@ enum class Setting {
     TitleFontName, Title, Instruction,
     Level0, Level1, Level2, Level3, Level4, LevelNaming, ThemeText, SelectAllWords, MaxLetters,
     GridSize, Uppercase, SeparateColumns, VisibleCells, LowerHalf, GameType,
+    FitToPage, Pictures, NameLine, ShowDirections, TitleUnderline, RevealedLetters,
     Direction0, Direction1, Direction2, Direction3, Direction4, Direction5,
     RandomFill, HiddenMessage, ShuffleList,
     ValueMode, RangeFrom, RangeTo,

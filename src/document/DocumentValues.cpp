@@ -110,4 +110,9 @@ QString DocumentFileName(const QString& path)
     return path.mid(slash + 1);
 }
 
+bool IsTemplateFileName(const QString& path)
+{
+    return DocumentFileName(path).compare(QString::fromUtf16(kTemplateFileName), Qt::CaseInsensitive) == 0;
+}
+
 } // namespace lx

@@ -25,6 +25,11 @@ QString TextOrDefault(const QString& text, const QString& fallback);
 // The path unchanged when it ends in ".lxg" (any case), else with ".lxg" appended.
 QString EnsureDocumentExtension(const QString& path);
 
+// The template, in the teacher's folder: what "Nouvelle fiche" starts from.
+inline constexpr char16_t kTemplateFileName[] = u"modèle.lxg";
+// Whether a path names the template (its file name, whatever the case).
+bool IsTemplateFileName(const QString& path);
+
 // The file name part of a path (after the last "/" or "\"). An empty path
 // gives an empty name.
 QString DocumentFileName(const QString& path);

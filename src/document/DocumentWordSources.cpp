@@ -13,15 +13,25 @@ namespace lx {
 
 void Document::UpdateThemeLabel()
 {
-    data.settings.selectedThemeCount = data.themes.SelectedCount();
-    data.themes.enabled = true;
+    data_.settings.selectedThemeCount = data_.themes.SelectedCount();
+    data_.themes.enabled = true;
     Q_EMIT themeLabelChanged(ThemeLabel());
+}
+
+// Words of the classes without a theme count as a list of their own: the
+// header names no theme, and "Créer la grille" does not ask for one.
+void Document::KeepThemeCountRule()
+{
+    if (data_.settings.selectedThemeCount < 1)
+        data_.settings.selectedThemeCount = -1;
 }
 
 void Document::UpdateWordCounts()
 {
-    wordCountLabel_ = MakeWordCountLabel(data.words.CheckedCount(), data.words.Count());
-    engine.PrepareWordLists(data.words.CheckedWords());
+    wordCountLabel_ = MakeWordCountLabel(data_.words.CheckedCount(), data_.words.Count());
+    engine_.PrepareWordLists(data_.words.CheckedWords());
+    // The puzzles kept for the other game types were made of other words.
+    otherPuzzles_ = {};
     Q_EMIT wordCountsChanged();
 }
 
@@ -30,52 +40,52 @@ void Document::OnWordChecksChanged()
     SetGenerateEnabled(true);
     UpdateWordCounts();
     RequestRedraw();
-    ReportModified(data.words.BuildSelectionSignature() != life.snapshot.selectionString);
+    ReportModified(data_.words.BuildSelectionSignature() != life_.snapshot.selectionString);
 }
 
 void Document::SetWordChecked(int index, bool checked)
 {
-    if (index < 0 || index >= data.words.Count())
+    if (index < 0 || index >= data_.words.Count())
         return;
-    data.words.SetChecked(index, checked);
+    data_.words.SetChecked(index, checked);
     if (!Suppressed())
         OnWordChecksChanged();
 }
 
 void Document::SelectAllWords(bool checked)
 {
-    data.settings.selectAllWords = checked;
-    Q_EMIT model.settingChanged(Setting::SelectAllWords);
+    data_.settings.selectAllWords = checked;
+    Q_EMIT model_.settingChanged(Setting::SelectAllWords);
     if (Suppressed())
         return;
-    data.words.SetAllChecked(checked);
+    data_.words.SetAllChecked(checked);
     UpdateWordCounts();
     Q_EMIT wordListChanged();
     RequestRedraw();
     // Checking or unchecking every word changes what the document saves.
-    ReportModified(data.words.BuildSelectionSignature() != life.snapshot.selectionString);
+    ReportModified(data_.words.BuildSelectionSignature() != life_.snapshot.selectionString);
 }
 
 void Document::SetMaxLetters(int maxLetters)
 {
-    data.settings.maxLetters = std::clamp(maxLetters, int(DocumentSettings::kMinMaxLetters), int(DocumentSettings::kMaxMaxLetters));
-    Q_EMIT model.settingChanged(Setting::MaxLetters);
+    data_.settings.maxLetters = std::clamp(maxLetters, int(DocumentSettings::kMinMaxLetters), int(DocumentSettings::kMaxMaxLetters));
+    Q_EMIT model_.settingChanged(Setting::MaxLetters);
     if (Suppressed())
         return;
-    data.words.ApplyMaxLetters(data.settings.maxLetters);
+    data_.words.ApplyMaxLetters(data_.settings.maxLetters);
     Q_EMIT wordListChanged();
     OnWordChecksChanged();
 }
 
 bool Document::ClickWord(int index)
 {
-    data.words.current = index;
+    data_.words.current = index;
     if (Suppressed())
         return false;
-    const HighlightDecision d = DecideHighlight(data.words, data.puzzle);
+    const HighlightDecision d = DecideHighlight(data_.words, data_.puzzle);
     if (d.changed) {
-        data.puzzle.HighlightedWord = d.highlighted;
-        data.puzzle.WordHighlighted = d.highlighted >= 0;
+        data_.puzzle.HighlightedWord = d.highlighted;
+        data_.puzzle.WordHighlighted = d.highlighted >= 0;
     }
     if (d.redraw)
         RequestRedraw();
@@ -84,36 +94,36 @@ bool Document::ClickWord(int index)
 
 void Document::ClearHighlight()
 {
-    data.words.current = -1;
-    data.puzzle.WordHighlighted = false;
-    data.puzzle.HighlightedWord = -1;
+    data_.words.current = -1;
+    data_.puzzle.WordHighlighted = false;
+    data_.puzzle.HighlightedWord = -1;
 }
 
 void Document::RebuildWordList()
 {
-    SuppressEvents guard(model);
-    if (data.settings.selectedThemeCount >= 0) {
-        data.words.Clear();
-        const QString selectedThemeCodes = data.themes.SelectedCodes();
+    SuppressEvents guard(model_);
+    if (data_.settings.selectedThemeCount >= 0) {
+        data_.words.Clear();
+        const QString selectedThemeCodes = data_.themes.SelectedCodes();
         // No theme checked compares as the snapshot has it ("*" and the list name).
-        ReportModified(CurrentThemeString() != life.snapshot.themeString);
-        auto& ThemeWordCount = data.themes.wordCounts;
+        ReportModified(CurrentThemeString() != life_.snapshot.themeString);
+        auto& ThemeWordCount = data_.themes.wordCounts;
         ThemeWordCount.fill(-1);
         QList<int> themeOfCode;
         for (QChar code : selectedThemeCodes)
             themeOfCode << ThemeIndexOfCode(code);
-        const int maxLetters = data.settings.maxLetters;
-        for (int level = 0; level < kLevelCount && themeDatabase; ++level) {
-            if (!data.settings.levels[level])
+        const int maxLetters = data_.settings.maxLetters;
+        for (int level = 0; level < kLevelCount && themeDatabase_; ++level) {
+            if (!data_.settings.levels[level])
                 continue;
-            for (const QString& entry : themeDatabase->levelLines[level]) {
+            for (const QString& entry : themeDatabase_->levelLines[level]) {
                 if (entry.isEmpty())
                     continue;
                 if (selectedThemeCodes.isEmpty()) {
                     const QString word = LevelEntryWord(entry);
-                    const auto added = data.words.AddWordIfAbsent(word);
+                    const auto added = data_.words.AddWordIfAbsent(word);
                     if (added.added && LetterCount(word) <= maxLetters)
-                        data.words.SetChecked(added.index, true);
+                        data_.words.SetChecked(added.index, true);
                     continue;
                 }
                 // An entry of two checked themes is listed once and counted for both.
@@ -121,10 +131,10 @@ void Document::RebuildWordList()
                     if (!LevelEntryHasTheme(entry, selectedThemeCodes[k]))
                         continue;
                     const QString word = LevelEntryWord(entry);
-                    const auto added = data.words.AddWordIfAbsent(word);
+                    const auto added = data_.words.AddWordIfAbsent(word);
                     if (LetterCount(word) <= maxLetters) {
                         if (added.added)
-                            data.words.SetChecked(added.index, true);
+                            data_.words.SetChecked(added.index, true);
                         ++ThemeWordCount[themeOfCode[k]];
                     }
                 }
@@ -139,8 +149,8 @@ void Document::RebuildWordList()
 void Document::UncheckAllLevels()
 {
     for (int level = 0; level < kLevelCount; ++level) {
-        data.settings.levels[level] = false;
-        Q_EMIT model.settingChanged(Setting(int(Setting::Level0) + level));
+        data_.settings.levels[level] = false;
+        Q_EMIT model_.settingChanged(Setting(int(Setting::Level0) + level));
     }
 }
 
@@ -148,36 +158,38 @@ void Document::ClickLevel(int level, bool checked)
 {
     if (level < 0 || level >= kLevelCount)
         return;
-    data.settings.levels[level] = checked;
-    Q_EMIT model.settingChanged(Setting(int(Setting::Level0) + level));
+    data_.settings.levels[level] = checked;
+    Q_EMIT model_.settingChanged(Setting(int(Setting::Level0) + level));
     if (Suppressed())
         return;
     UpdateThemeLabel();
     RebuildWordList();
+    KeepThemeCountRule();
     RequestRedraw();
-    ReportModified(data.settings.LevelString() != life.snapshot.levelString);
+    ReportModified(data_.settings.LevelString() != life_.snapshot.levelString);
 }
 
 void Document::CheckTheme(int theme, bool checked)
 {
     // The list is disabled while an external list fills the words.
-    if (theme < 0 || theme >= kThemeCount || !data.themes.enabled)
+    if (theme < 0 || theme >= kThemeCount || !data_.themes.enabled)
         return;
-    data.themes.selected[theme] = checked;
+    data_.themes.selected[theme] = checked;
     if (!Suppressed()) {
         UpdateThemeLabel();
         RebuildWordList();
+        KeepThemeCountRule();
         RequestRedraw();
     }
-    ReportModified(CurrentThemeString() != life.snapshot.themeString);
+    ReportModified(CurrentThemeString() != life_.snapshot.themeString);
 }
 
 WordListImport Document::ParseWordListText(const QString& text)
 {
-    return ApplyWordList(CutWordListText(text));
+    return ApplyWordList(CutWordListText(text), QString());
 }
 
-WordListImport Document::ApplyWordList(const WordListEntries& entries)
+WordListImport Document::ApplyWordList(const WordListEntries& entries, const QString& listPath)
 {
     WordListImport result;
     if (!entries.HasValidEntry()) {
@@ -189,25 +201,25 @@ WordListImport Document::ApplyWordList(const WordListEntries& entries)
     // External-list mode: no level, no theme, the theme list disabled, and
     // every word of the list checked.
     UncheckAllLevels();
-    data.themes.ClearSelection();
-    data.themes.enabled = false;
-    data.settings.selectedThemeCount = -1;
-    data.words.Clear();
+    data_.themes.ClearSelection();
+    data_.themes.enabled = false;
+    data_.settings.selectedThemeCount = -1;
+    data_.words.Clear();
     for (const QString& entry : entries.entries)
-        data.words.AddWordIfAbsent(entry);
-    data.words.SetAllChecked(true);
-    data.settings.selectAllWords = true;
-    Q_EMIT model.settingChanged(Setting::SelectAllWords);
+        data_.words.AddWordIfAbsent(entry);
+    data_.words.SetAllChecked(true);
+    data_.settings.selectAllWords = true;
+    Q_EMIT model_.settingChanged(Setting::SelectAllWords);
     UpdateWordCounts();
     Q_EMIT wordListChanged();
     Q_EMIT themesChanged();
     Q_EMIT themeLabelChanged(ThemeLabel());
     SetModified(true, true);
-    model.Set(Setting::ThemeText, ListThemeName(importedListPath));
+    model_.Set(Setting::ThemeText, ReadableListName(listPath));
     RequestRedraw();
 
     result.imported = true;
-    result.notices = WordListNotices(entries, data.words.Count());
+    result.notices = WordListNotices(entries, data_.words.Count());
     return result;
 }
 
@@ -232,10 +244,9 @@ WordListImport Document::ImportWordListFile(const QString& path)
         result.errorMessage = NoValidTextMessage();
         return result;
     }
-    importedListPath = path;
-    data.importedListName = fileName;
-    life.documentName = fileName;
-    return ApplyWordList(entries);
+    data_.importedListName = fileName;
+    life_.documentName = fileName;
+    return ApplyWordList(entries, path);
 }
 
 WordListImport Document::PasteWordList(const QString& clipboardText)

@@ -111,6 +111,20 @@ QString DocumentText(const DocumentData& d)
     }
     }
     key(QStringLiteral("Valeurs"), values);
+    // The sheet's later settings, written when they differ from what a file
+    // without them means: an older document saves as it was.
+    if (s.nameLine)
+        key(QStringLiteral("PrenomDate"), QStringLiteral("1"));
+    if (!s.showDirections)
+        key(QStringLiteral("IndiquerSens"), QStringLiteral("0"));
+    if (!s.titleUnderline)
+        key(QStringLiteral("TitreSouligné"), QStringLiteral("0"));
+    if (s.fitToPage)
+        key(QStringLiteral("Adapter"), QStringLiteral("1"));
+    if (p.revealedLetters >= 0)
+        key(QStringLiteral("LettresDonnées"), QString::number(p.revealedLetters));
+    if (s.pictures != 0)
+        key(QStringLiteral("Images"), QString::number(s.pictures));
 
     for (int y = 0; y < PuzzleState::kSide; ++y) {
         QString row;

@@ -1,6 +1,6 @@
 #include "document/DocumentData.h"
 
-#include "document/FontCatalog.h"
+#include "document/FontNames.h"
 #include "puzzle/Engine.h"
 #include "words/WordListParser.h"
 

@@ -1,5 +1,7 @@
 #include "document/Prompter.h"
 
+#include "document/CommandResult.h"
+
 namespace lx {
 
 Answer DefaultAnswer(MessageKind kind)
@@ -7,6 +9,7 @@ Answer DefaultAnswer(MessageKind kind)
     switch (kind) {
     case MessageKind::Error:
     case MessageKind::Information:
+    case MessageKind::Warning:
         return Answer::Ok;
     case MessageKind::Question:
     case MessageKind::SaveQuestion:
@@ -17,6 +20,12 @@ Answer DefaultAnswer(MessageKind kind)
         return Answer::Cancel;
     }
     return Answer::Cancel;
+}
+
+void ShowResult(Prompter& prompter, const CommandResult& result)
+{
+    if (!result.message.isEmpty())
+        prompter.Ask(result.kind, result.message);
 }
 
 Answer DefaultPrompter::Ask(MessageKind kind, const QString&)

@@ -10,6 +10,7 @@ enum class MessageKind {
     Question,       // exclamation icon, Yes and No, No the default
     SaveQuestion,   // exclamation icon, Yes, No and Cancel, No the default
     Information,    // information icon, OK
+    Warning,        // exclamation icon, OK (something was done, but not all of it)
     Offer,          // information icon, Yes and No (a newer version exists)
     SaveError,      // critical icon, Retry and Cancel
     MissingFiles,   // critical icon, OK and Cancel, Cancel the default

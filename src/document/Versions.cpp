@@ -6,23 +6,6 @@ namespace lx {
 
 namespace {
 
-// A version is made without a window: a longer word enlarges the grid, as Yes
-// would; a refusal is kept for the message.
-class VersionPrompter : public Prompter {
-public:
-    QString refusal;
-    Answer Ask(MessageKind kind, const QString& text) override
-    {
-        if (kind == MessageKind::Error) {
-            refusal = text;
-            return Answer::Ok;
-        }
-        return Answer::Yes;
-    }
-    QString OpenFileName(const FileDialogRequest&) override { return {}; }
-    QString SaveFileName(const FileDialogRequest&) override { return {}; }
-};
-
 } // namespace
 
 QString VersionLabel(int version, int count)
@@ -34,14 +17,14 @@ Versions MakeVersions(const Document& doc, int count, std::uint64_t seed, const 
                       const std::function<bool(int made)>& madeOne)
 {
     Versions out;
-    VersionPrompter prompter;
     Document copy(doc.fontNames());
-    copy.SetPrompter(&prompter);
-    copy.engine.Clock().SetYieldHook(yield);
-    copy.engine.SetUnfitWords(doc.engine.UnfitWords());
+    // A version is made without a window: a longer word enlarges the grid,
+    // as Yes would.
+    copy.SetGenerationHooks({ yield, {} });
+    copy.SetUnfitWords(doc.UnfitWords());
     for (int k = 1; k <= std::clamp(count, 1, kMaxVersions); ++k) {
-        copy.data = doc.data;
-        copy.engine.SetFixedSeed(seed + std::uint64_t(k - 1));
+        copy.CopyFrom(doc);
+        copy.SetFixedSeed(seed + std::uint64_t(k - 1));
         const GenerationResult r = copy.Generate();
         if (!r.succeeded()) {
             out.outcome = r.outcome;
@@ -49,11 +32,11 @@ Versions MakeVersions(const Document& doc, int count, std::uint64_t seed, const 
             if (r.outcome == GenerationOutcome::TimedOut)
                 out.error += QStringLiteral(" : le temps de calcul est dépassé.");
             else
-                out.error += prompter.refusal.isEmpty() ? QStringLiteral(".") : QStringLiteral(" : ") + prompter.refusal;
+                out.error += r.message.isEmpty() ? QStringLiteral(".") : QStringLiteral(" : ") + r.message;
             out.pages.clear();
             return out;
         }
-        out.pages.append(copy.data);
+        out.pages.append(copy.data());
         if (madeOne && !madeOne(k)) {
             out.pages.clear();
             return out;

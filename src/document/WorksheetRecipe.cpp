@@ -1,15 +1,52 @@
 #include "document/WorksheetRecipe.h"
 
 #include "document/Document.h"
+#include "document/DocumentActions.h"
+#include "words/Themes.h"
+#include "words/ThemeDatabase.h"
+#include "words/WordListParser.h"
 #include "puzzle/Random.h"
+#include "words/ContainedWords.h"
+#include "words/WordForms.h"
 
 #include <algorithm>
 
 namespace lx {
 
-QString ApplyRecipe(Document& doc, const WorksheetRecipe& recipe)
+QString RecipeTitle(const WorksheetRecipe& recipe)
 {
-    doc.ResetDocumentSettings();
+    QStringList names;
+    if (!recipe.wordListPath.isEmpty()) {
+        names << ReadableListName(recipe.wordListPath);
+    } else if (!recipe.themes.isEmpty()) {
+        for (int theme : recipe.themes) {
+            QString name = ThemeName(theme).section(QLatin1Char(','), 0, 0);
+            // Later names go on in the sentence: "Fruits et légumes".
+            if (!names.isEmpty() && name.size() > 1 && !name[1].isUpper())
+                name[0] = name[0].toLower();
+            if (!names.contains(name, Qt::CaseInsensitive))
+                names << name;
+        }
+    } else {
+        for (int level : recipe.levels) {
+            const QString name = QStringLiteral("du ") + LevelCaption(level);
+            if (!names.contains(name))
+                names << name;
+        }
+        if (names.isEmpty())
+            return {};
+        names[0].prepend(QStringLiteral("Les mots "));
+    }
+    if (names.size() < 2)
+        return names.value(0);
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" et ") + last;
+}
+
+QString ApplyRecipe(DocumentActions& actions, const WorksheetRecipe& recipe)
+{
+    Document& doc = actions.document();
+    actions.New();
     doc.Change(Setting::GameType, int(recipe.type));
     if (!recipe.wordListPath.isEmpty()) {
         const WordListImport r = doc.ImportWordListFile(recipe.wordListPath);
@@ -20,14 +57,13 @@ QString ApplyRecipe(Document& doc, const WorksheetRecipe& recipe)
             doc.ClickLevel(level, true);
         for (int theme : recipe.themes)
             doc.CheckTheme(theme, true);
-        // As in the window, where the page is drawn at once: words of the
-        // classes without a theme count as a list of their own.
-        doc.RedrawPreview();
     }
     if (doc.words().Count() == 0)
         return QStringLiteral("Aucun mot ne correspond à ces choix.");
 
-    // A number of words drawn among the candidates, the same for the same seed.
+    // A number of words drawn among the candidates, the same for the same seed;
+    // never a word that can be read inside another one drawn (a pupil would
+    // find it twice): such a candidate is passed over.
     if (recipe.count > 0 && recipe.count < doc.words().CheckedCount()) {
         QList<int> candidates;
         for (int i = 0; i < doc.words().Count(); ++i) {
@@ -35,15 +71,66 @@ QString ApplyRecipe(Document& doc, const WorksheetRecipe& recipe)
                 candidates << i;
         }
         RandomSource random(recipe.seed);
-        for (int i = 0; i < recipe.count; ++i)
-            std::swap(candidates[i], candidates[i + random.Below(int(candidates.size()) - i)]);
+        int drawn = 0;
+        int end = int(candidates.size()); // candidates[drawn, end) may still be drawn
+        while (drawn < recipe.count && drawn < end) {
+            std::swap(candidates[drawn], candidates[drawn + random.Below(end - drawn)]);
+            const QString form = ToGridForm(doc.words().Word(candidates[drawn]));
+            bool hidden = false;
+            for (int k = 0; k < drawn && !hidden; ++k) {
+                const QString other = ToGridForm(doc.words().Word(candidates[k]));
+                hidden = LiesInside(form, other) || LiesInside(other, form);
+            }
+            if (hidden)
+                std::swap(candidates[drawn], candidates[--end]);
+            else
+                ++drawn;
+        }
         doc.SelectAllWords(false);
-        for (int i = 0; i < recipe.count; ++i)
+        for (int i = 0; i < drawn; ++i)
             doc.SetWordChecked(candidates[i], true);
     }
 
-    if (recipe.title)
-        doc.Change(Setting::Title, *recipe.title);
+    doc.Change(Setting::Title, recipe.title ? *recipe.title : RecipeTitle(recipe));
+    if (!recipe.nameLine)
+        doc.Change(Setting::NameLine, false);
+    doc.Change(Setting::FitToPage, recipe.fitToPage);
+    if (recipe.directions) {
+        for (int d = 0; d < 6; ++d)
+            doc.Change(Setting(int(Setting::Direction0) + d), (*recipe.directions)[d]);
+    }
+    if (recipe.message) {
+        doc.Change(Setting::RandomFill, false);
+        doc.Change(Setting::HiddenMessage, recipe.message->toUpper());
+        doc.Change(Setting::ShuffleList, recipe.shuffleMessage);
+    }
+    if (recipe.lowercase)
+        doc.Change(Setting::Uppercase, false);
+    if (recipe.visibleCells)
+        doc.Change(Setting::VisibleCells, true);
+    if (!recipe.columnRules)
+        doc.Change(Setting::SeparateColumns, false);
+    if (recipe.valueMode) {
+        doc.Change(Setting::ValueMode, *recipe.valueMode);
+        if (*recipe.valueMode == 1) {
+            doc.Change(Setting::RangeFrom, recipe.lowerBound);
+            doc.Change(Setting::RangeTo, recipe.upperBound);
+        }
+    }
+    if (recipe.revealChoice)
+        doc.ChooseRevealLetterText(*recipe.revealChoice);
+    if (recipe.revealedLetters)
+        doc.Change(Setting::RevealedLetters, *recipe.revealedLetters);
+    if (recipe.gridFont) {
+        doc.Change(Setting::GridFontName, recipe.gridFont->first);
+        doc.Change(Setting::GridFontSize, recipe.gridFont->second);
+    }
+    if (recipe.listFont) {
+        doc.Change(Setting::ListFontName, recipe.listFont->first);
+        doc.Change(Setting::ListFontSize, recipe.listFont->second);
+    }
+    if (recipe.pictures)
+        doc.Change(Setting::Pictures, *recipe.pictures);
     if (recipe.instruction)
         doc.Change(Setting::Instruction, *recipe.instruction);
     if (recipe.lowerHalf)

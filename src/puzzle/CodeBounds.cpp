@@ -76,11 +76,6 @@ void LeaveCodeBounds(QString& lowText, QString& highText)
     }
 }
 
-bool AcceptBoundKey(QChar c)
-{
-    return c == QChar(8) || (c >= u'0' && c <= u'9');
-}
-
 std::optional<bool> CheckLetterCode(int index, const std::array<QString, 26>& boxes, int valueMode,
                                     const QString& lowText, const QString& highText)
 {

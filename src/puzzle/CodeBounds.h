@@ -37,9 +37,6 @@ BoundsVerdict CheckCodeBounds(const QString& lowText, const QString& highText);
 // way round are swapped.
 void LeaveCodeBounds(QString& lowText, QString& highText);
 
-// Keys of the bound boxes: Backspace and the digits only.
-bool AcceptBoundKey(QChar c);
-
 // The check of a code box after an edit: nullopt when the box is empty (nothing
 // changes), true when its code repeats another box's, is not a number or is out
 // of the mode's range, false when it is fine.

@@ -1,10 +1,13 @@
 // Coded words: every letter of the words gets its own code; a key row shows the
-// codes in ascending order with the first quarter of the letters revealed, and
-// the words follow, in a random order, one or two columns below it.
+// codes in ascending order with a quarter of the letters revealed (the most
+// frequent ones), and the words follow, in a random order, one or two columns
+// below it.
 #include "puzzle/Engine.h"
 
 #include "puzzle/CodeBounds.h"
 #include "words/WordForms.h"
+
+#include <string_view>
 
 namespace lx {
 
@@ -64,7 +67,7 @@ bool PuzzleEngine::GenerateCodedWords()
     for (std::int16_t c : s_.LetterCounts)
         distinct += c >= 1 ? 1 : 0;
     s_.DistinctLetterCount = distinct;
-    s_.RevealedCount = distinct / 4 + 1;
+    s_.RevealedCount = settings_.revealedLetters < 0 ? distinct / 4 + 1 : std::min(settings_.revealedLetters, distinct);
 
     AssignLetterCodes();
 
@@ -78,12 +81,26 @@ bool PuzzleEngine::GenerateCodedWords()
                      [](const TaggedItem& a, const TaggedItem& b) { return a.text < b.text; });
     s_.SelectedWords = s_.KeyCodes;
 
+    // The letters given away are the most useful ones: the most frequent in
+    // the words, ties going to the letter more frequent in French.
+    std::array<bool, 26> given {};
+    {
+        static constexpr char16_t kFrenchOrder[] = u"ESAITNRUOLDCMPVQFBGHJXYZWK";
+        QList<int> letters;
+        for (char16_t c : std::u16string_view(kFrenchOrder))
+            if (s_.LetterCounts[c - u'A'] > 0)
+                letters.append(c - u'A');
+        std::stable_sort(letters.begin(), letters.end(),
+                         [this](int a, int b) { return s_.LetterCounts[a] > s_.LetterCounts[b]; });
+        for (int i = 0; i < s_.RevealedCount && i < letters.size(); ++i)
+            given[letters[i]] = true;
+    }
     s_.RevealedLetters.clear();
     for (int j = 0; j < s_.DistinctLetterCount; ++j) {
         const TaggedItem& item = s_.KeyCodes[j];
         const QChar letter(u'A' + item.tag);
         s_.CodeGrid.at(j, 0) = s_.LetterCodes[item.tag];
-        if (j < s_.RevealedCount) {
+        if (given[item.tag]) {
             s_.LetterGrid.at(j, 0) = QString(letter);
             s_.RevealedLetters.append(letter);
         } else {
@@ -91,11 +108,30 @@ bool PuzzleEngine::GenerateCodedWords()
         }
     }
 
+    // A word's cells: its grid form, with one empty cell where a space, a
+    // hyphen or an apostrophe parts a compound word ("pomme de terre"), so
+    // that the pupil sees its parts.
+    const auto cellsOf = [](const QString& text) {
+        QString cells;
+        bool parted = false;
+        for (QChar c : text) {
+            const QString letters = ToGridForm(QString(c));
+            if (letters.isEmpty()) {
+                parted = !cells.isEmpty();
+                continue;
+            }
+            if (parted)
+                cells += QLatin1Char(' ');
+            parted = false;
+            cells += letters;
+        }
+        return cells;
+    };
     // Two columns never share a cell: the second starts at column 13, or one
-    // column after the longest word when that word has more than 12 letters.
+    // column after the longest word when that word has more than 12 cells.
     int longest = 0;
     for (const TaggedItem& item : std::as_const(s_.WordsByLength))
-        longest = std::max(longest, int(ToGridForm(item.text).size()));
+        longest = std::max(longest, int(cellsOf(item.text).size()));
     const int secondColumn = std::max(13, longest + 1);
 
     const int count = s_.WordCount;
@@ -109,7 +145,7 @@ bool PuzzleEngine::GenerateCodedWords()
             Tick();
         }
         taken[r] = true;
-        const QString w = ToGridForm(s_.WordsByLength[r].text);
+        const QString w = cellsOf(s_.WordsByLength[r].text);
         int column0;
         int row;
         if (s_.RowsPerColumn != 0) {
@@ -121,6 +157,8 @@ bool PuzzleEngine::GenerateCodedWords()
         }
         for (int k = 0; k < w.size(); ++k) {
             const QChar c = w[k];
+            if (c == QLatin1Char(' '))
+                continue;
             const int letter = LetterIndex(c);
             s_.CodeGrid.at(column0 + k, row) = letter >= 0 ? s_.LetterCodes[letter] : 0;
             s_.LetterGrid.at(column0 + k, row) = s_.RevealedLetters.contains(c) ? QString(c) : QString(c.toLower());

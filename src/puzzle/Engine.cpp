@@ -202,10 +202,20 @@ GenerationResult PuzzleEngine::Generate(const QStringList& checkedWords, ThemeSe
     PrepareWordLists(checkedWords);
 
     if (settings_.gameType == GameType::WordSearch) {
-        for (const TaggedItem& item : std::as_const(s_.WordsByLength)) {
-            const int length = int(item.text.size());
-            if (length <= s_.GridSize)
-                continue;
+        // The length a word needs: its display length, or its grid form's when
+        // that is longer (Œ and Æ take two cells).
+        int needed = 0;
+        int longestIndex = 0;
+        for (int i = 0; i < s_.WordsByLength.size(); ++i) {
+            const int n = std::max(int(s_.WordsByLength[i].text.size()), int(prepared_.byLengthForms[i].size()));
+            if (n > needed) {
+                needed = n;
+                longestIndex = i;
+            }
+        }
+        if (needed > s_.GridSize) {
+            const TaggedItem& item = s_.WordsByLength[longestIndex];
+            const int length = needed;
             const QString question = QStringLiteral("La grille est trop petite pour le mot ") + Quoted(item.text)
                 + QStringLiteral(" !\nVoulez-vous ajuster la taille automatiquement ?");
             const bool yes = ask_ ? ask_(question) : true;
@@ -221,7 +231,6 @@ GenerationResult PuzzleEngine::Generate(const QStringList& checkedWords, ThemeSe
             result.gridSizeChanged = true;
             s_.ClearGrids();
             s_.ClearLetterTables();
-            break;
         }
     }
 

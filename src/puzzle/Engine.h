@@ -31,6 +31,8 @@ struct PuzzleSettings {
     int valueMode = 0;           // 0 "De 1 à 26", 1 between the bounds, 2 "Symboles"
     QString lowerBound = QStringLiteral("10");
     QString upperBound = QStringLiteral("99");
+    // Coded words: the letters given in the key row (-1: a quarter of them, and one).
+    int revealedLetters = -1;
     // The 26 code boxes of the coded words, A to Z ("" for a letter without code).
     std::array<QString, 26> letterCodeTexts {};
 };
@@ -72,6 +74,7 @@ struct GenerationResult {
 class PuzzleEngine {
 public:
     static constexpr int kMinimumWords = 5;
+    static constexpr int kMinWordSearchSize = 5;
     static constexpr int kMaxWordSearchSize = 18;
     static constexpr int kMaxFillInLength = 19;
     static_assert(kMaxWordSearchSize <= SearchGrid::kMaxSide);

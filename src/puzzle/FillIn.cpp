@@ -197,11 +197,13 @@ bool PuzzleEngine::CrossWith(const QString& w, const QString& e, int j)
         const int p = ep - table[b];
         if (q < 0 || p < 0 || p + n >= s_.GridSize)
             continue;
+        // Every cell but the crossing is empty: a letter there would belong
+        // to a word along the same line, or to one crossing right beside.
         bool blocked = false;
         for (int k = 0; k < n && !blocked; ++k) {
             if (p + k == ep)
                 continue; // the crossing itself
-            if ((q > 0 && filled(q - 1, p + k)) || (q < s_.GridSize && filled(q + 1, p + k)))
+            if (filled(q, p + k) || (q > 0 && filled(q - 1, p + k)) || (q < s_.GridSize && filled(q + 1, p + k)))
                 blocked = true;
         }
         if (!blocked && ((p > 0 && filled(q, p - 1)) || filled(q, p + n)))

@@ -12,7 +12,7 @@
 #include "puzzle/Engine.h"
 #include "puzzle/UnfitWords.h"
 
-#include "words/Plural.h"
+#include "core/Plural.h"
 #include "words/WordForms.h"
 #include "words/WordListParser.h"
 

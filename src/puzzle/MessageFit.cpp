@@ -1,6 +1,6 @@
 #include "puzzle/MessageFit.h"
 
-#include "words/Plural.h"
+#include "core/Plural.h"
 
 #include <algorithm>
 

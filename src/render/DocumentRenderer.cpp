@@ -2,7 +2,7 @@
 
 #include "document/DocumentData.h"
 #include "render/RendererShared.h"
-#include "document/FontCatalog.h"
+#include "render/FontCatalog.h"
 #include "render/PageTexts.h"
 
 namespace lx {
@@ -28,72 +28,131 @@ void DocumentRenderer::SetFont(const QString& name, double points, bool bold, bo
 
 double DocumentRenderer::Padding() const
 {
-    return CellPadding(data_.settings.puzzle.gameType);
+    return CellPadding(D().settings.puzzle.gameType);
 }
 
 double DocumentRenderer::CellLeft(int column) const
 {
-    return data_.settings.GridOriginX + column * layout_.CellSize;
+    return D().settings.GridOriginX + column * layout_.CellSize;
 }
 
-void DocumentRenderer::DrawHeader(double y)
+void DocumentRenderer::DrawHeader(double y, bool nameLine)
 {
-    const DocumentSettings& st = data_.settings;
+    const DocumentSettings& st = D().settings;
     SetFont(defaultFontName, 10, false, true);
-    const QString caption = HeaderCaption(st, data_.themes.SelectedNames(), data_.importedListName,
-                                          data_.words.CheckedCount());
-    DrawTextAt(*s_, caption, kHeaderX, y);
+    QString caption = Typeset(HeaderCaption(st, D().themes.SelectedNames(), D().importedListName, D().words.CheckedCount()),
+                              *s_);
+    if (nameLine) {
+        // The pupil's name and the date at the right of the header line; a
+        // caption too long to share the line gives way, shortened.
+        const QString line = Typeset(NameLineText(), *s_);
+        const double right = s_->ScaleWidth() - kHeaderX;
+        const double width = s_->TextWidth(line);
+        DrawTextAt(*s_, ElidedToWidth(*s_, caption, right - width - 4.0 - kHeaderX), kHeaderX, y);
+        s_->currentX = right - width;
+        s_->currentY = y;
+        s_->Print(line, false);
+    } else {
+        DrawTextAt(*s_, caption, kHeaderX, y);
+    }
     const double rule = y + s_->TextHeight(kSample) + 0.5;
     SetPenWidth(*s_, 1, layout_.IsPrinter);
     s_->Line(6.5, rule, s_->ScaleWidth() - 6.5, rule);
 }
 
-PageLayout DocumentRenderer::RenderDocument(Surface& surface, double ratio)
+// The header, the title and the instruction of a worksheet; over a key, its
+// title and, with a hidden message, the message.
+void DocumentRenderer::DrawHalfTexts(const HalfSheet& half, double top)
+{
+    const DocumentSettings& st = D().settings;
+    DrawHeader(top + kHeaderY, half.role == HalfRole::Worksheet && st.nameLine);
+    SetFont(st.titleFontName, 16, true, false, st.titleUnderline);
+    if (half.role == HalfRole::Key) {
+        DrawTextAt(*s_, Typeset(KeyTitle(st.title), *s_), -1, top + kTitleY);
+        if (st.puzzle.gameType == GameType::WordSearch && !st.puzzle.randomFill) {
+            SetFont(st.titleFontName, 11, false, false);
+            DrawTextAt(*s_, Typeset(QStringLiteral("Message secret : ") + D().puzzle.MessageText, *s_), kHeaderX,
+                       top + kInstructionY);
+        }
+        return;
+    }
+    DrawTextAt(*s_, Typeset(st.title, *s_), -1, top + kTitleY);
+    SetFont(st.titleFontName, 11, false, false);
+    DrawTextAt(*s_, Typeset(InstructionText(st), *s_), kHeaderX, top + kInstructionY);
+}
+
+void DocumentRenderer::Prepare(Surface& surface, double ratio)
 {
     layout_ = PageLayout {};
     s_ = &surface;
     ratio_ = ratio;
-    const DocumentSettings& st = data_.settings;
-    const GameType type = st.puzzle.gameType;
-
+    d_ = &data_;
     layout_.IsPrinter = surface.IsPrinter();
     layout_.RightLimit = surface.ScaleWidth() - 7.0;
     layout_.CutLineY = surface.ScaleHeight() * 0.5 - 1.0;
-    layout_.LowerGridY = layout_.CutLineY + st.GridOriginY;
+    layout_.LowerGridY = layout_.CutLineY + data_.settings.GridOriginY;
     BuildDisplayList();
     FitPage();
+    layout_.CellSize = CellAt(layout_.GridFontSize);
+    layout_.GridExtent = layout_.CellSize * data_.puzzle.GridSize;
+    // The worksheet leaves the lower half free: a word search whose grid ends
+    // above it, a fill-in grid (its list goes beside it), coded words that fit.
+    layout_.LowerHalfAvailable = halfRoom_ && ListBeside(layout_.GridExtent);
+}
+
+PageLayout DocumentRenderer::Measure(Surface& surface, double ratio)
+{
+    const int lower = data_.settings.lowerHalf;
+    upperRole_ = HalfRole::Worksheet;
+    lowerRole_ = lower == 0 ? std::nullopt : std::optional(lower == 1 ? HalfRole::Key : HalfRole::Worksheet);
+    lowerData_ = &data_;
+    Prepare(surface, ratio);
+    return layout_;
+}
+
+PageLayout DocumentRenderer::RenderDocument(Surface& surface, double ratio)
+{
+    SheetPlan sheet { { &data_, HalfRole::Worksheet, {} }, std::nullopt };
+    const int lower = data_.settings.lowerHalf;
+    if (lower != 0)
+        sheet.lower = HalfSheet { &data_, lower == 1 ? HalfRole::Key : HalfRole::Worksheet, {} };
+    return RenderSheet(surface, ratio, sheet);
+}
+
+PageLayout DocumentRenderer::RenderSheet(Surface& surface, double ratio, const SheetPlan& sheet)
+{
+    upperRole_ = sheet.upper.role;
+    lowerRole_ = sheet.lower ? std::optional(sheet.lower->role) : std::nullopt;
+    lowerData_ = sheet.lower ? sheet.lower->data : &data_;
+    Prepare(surface, ratio);
+    const GameType type = data_.settings.puzzle.gameType;
 
     surface.foreColor = kBlack;
     surface.drawStyle = LineStyle::Solid;
 
-    DrawHeader(kHeaderY);
-
-    SetFont(st.titleFontName, 16, true, false, true);
-    DrawTextAt(surface, st.title, -1, kTitleY);
-    SetFont(st.titleFontName, 11, false, false);
-    DrawTextAt(surface, InstructionText(st), kHeaderX, kInstructionY);
-
-    DrawGrid(Half::Upper, GridMode::Puzzle);
+    DrawHalfTexts(sheet.upper, 0.0);
+    const bool key = sheet.upper.role == HalfRole::Key;
+    DrawGrid(Half::Upper, key ? GridMode::Solution : GridMode::Puzzle);
+    if (key && type == GameType::WordSearch)
+        DrawWordFrames(data_.settings.GridOriginY);
     // The highlight helps to find a word on screen; paper never shows it.
-    if (!layout_.IsPrinter)
+    if (!layout_.IsPrinter && !key)
         DrawHighlight();
-
-    if (type == GameType::CodedWords)
-        layout_.LowerHalfAvailable = true;
-    else
+    if (type != GameType::CodedWords)
         DrawUpperList();
 
-    DrawFooter(kFooterY);
+    const bool lowerDrawn = sheet.lower && layout_.LowerHalfAvailable;
+    DrawFooter(kFooterY, lowerDrawn ? sheet.lower->versionLabel : sheet.upper.versionLabel);
     SetPenWidth(surface, 1, layout_.IsPrinter);
 
-    if (layout_.LowerHalfAvailable && st.lowerHalf != 0) {
-        DrawLowerHalf();
-        DrawFooter(kUpperFooterY);
+    if (lowerDrawn) {
+        DrawLowerHalf(*sheet.lower);
+        DrawFooter(kUpperFooterY, sheet.upper.versionLabel);
     }
     return layout_;
 }
 
-void DocumentRenderer::DrawFooter(double y)
+void DocumentRenderer::DrawFooter(double y, const QString& versionLabel)
 {
     SetFont(defaultFontName, 8, false, false);
     s_->foreColor = kBlack;
@@ -107,36 +166,21 @@ void DocumentRenderer::DrawFooter(double y)
     s_->foreColor = kBlack;
 }
 
-// The lower half: nothing, the solution or a second copy.
-
-void DocumentRenderer::DrawLowerHalf()
+// The lower half: the key or a worksheet, of this document or of another
+// version of it.
+void DocumentRenderer::DrawLowerHalf(const HalfSheet& half)
 {
-    const DocumentSettings& st = data_.settings;
-    const GameType type = st.puzzle.gameType;
-
-    DrawHeader(layout_.CutLineY + kHeaderY);
+    d_ = half.data;
+    const GameType type = D().settings.puzzle.gameType;
     DrawCutLine(*s_, ratio_, layout_.CutLineY);
-
-    if (st.lowerHalf == 1) {
-        SetFont(st.titleFontName, 16, true, false, true);
-        DrawTextAt(*s_, st.title + QStringLiteral(" (Solution)"), -1, layout_.CutLineY + kTitleY);
-        if (type == GameType::WordSearch && !st.puzzle.randomFill) {
-            SetFont(st.titleFontName, 11, false, false);
-            DrawTextAt(*s_, QStringLiteral("Message secret : ") + data_.puzzle.MessageText, kHeaderX,
-                       layout_.CutLineY + kInstructionY);
-        }
-        DrawGrid(Half::Lower, GridMode::Solution);
-        if (type == GameType::WordSearch)
-            DrawSolutionStrokes();
-    } else {
-        SetFont(st.titleFontName, 16, true, false, true);
-        DrawTextAt(*s_, st.title, -1, layout_.CutLineY + kTitleY);
-        SetFont(st.titleFontName, 11, false, false);
-        DrawTextAt(*s_, InstructionText(st), kHeaderX, layout_.CutLineY + kInstructionY);
-        DrawGrid(Half::Lower, GridMode::Puzzle);
-    }
+    DrawHalfTexts(half, layout_.CutLineY);
+    const bool key = half.role == HalfRole::Key;
+    DrawGrid(Half::Lower, key ? GridMode::Solution : GridMode::Puzzle);
+    if (key && type == GameType::WordSearch)
+        DrawWordFrames(layout_.LowerGridY);
     if (type != GameType::CodedWords)
         DrawLowerList();
+    d_ = &data_;
 }
 
 } // namespace lx

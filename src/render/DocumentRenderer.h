@@ -1,9 +1,12 @@
 #pragma once
 
+#include "puzzle/PuzzleState.h"
 #include "render/Surface.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace lx {
 
@@ -58,6 +61,22 @@ struct PageLayout {
     QString OverflowText;
 };
 
+// What one half of a sheet shows: a pupil's worksheet, or the teacher's key
+// (the solution, titled so, without the name line), of one document.
+enum class HalfRole { Worksheet, Key };
+struct HalfSheet {
+    const DocumentData* data = nullptr;
+    HalfRole role = HalfRole::Worksheet;
+    QString versionLabel; // "Version 3/25" at the half's footer; empty for one worksheet
+};
+// One printed sheet: its upper half, and its lower half when the fold line
+// parts the sheet in two; without a lower half, the upper one may take the
+// whole page.
+struct SheetPlan {
+    HalfSheet upper;
+    std::optional<HalfSheet> lower;
+};
+
 // Draws the whole worksheet: header, title, instruction, grid and word list
 // in the upper half; nothing, the solution or a second copy in the lower half;
 // the footers. The same drawing serves the preview, the printer, PDF and
@@ -75,20 +94,26 @@ public:
     static constexpr double kFooterY = 291.0;
     static constexpr double kUpperFooterY = 143.0;
     static constexpr double kMinFontSize = 7.0; // the smallest size a block shrinks to
+    static constexpr double kMaxFitSize = 28.0; // "Adapter à la page": the largest letters
+    static constexpr double kMaxFitCell = 15.0; // and the largest cells
 
     // With the installed font list's default font and the program's footer.
     explicit DocumentRenderer(const DocumentData& data);
     DocumentRenderer(const DocumentData& data, QString defaultFontName, QString footerText);
 
-    // Draws the page; ratio scales every font size (1 on paper, screen
-    // millimetres per page unit on the preview).
+    // Draws the page of the document alone, its lower half as its settings
+    // say when there is room for it; ratio scales every font size (1 on
+    // paper, screen millimetres per page unit on the preview).
     PageLayout RenderDocument(Surface& surface, double ratio);
+    // Draws a sheet whose halves may show other documents (versions of this
+    // one: the same words and settings) or their keys.
+    PageLayout RenderSheet(Surface& surface, double ratio, const SheetPlan& sheet);
+    // What the page would decide, without drawing: whether the worksheet
+    // leaves the lower half free, and the sizes it takes.
+    PageLayout Measure(Surface& surface, double ratio);
 
     QString defaultFontName;
     QString footerText;
-    // "Version 3/25" when the page is one of several versions of a worksheet:
-    // printed small at the right of each footer, to match sheet and solution.
-    QString versionLabel;
 
 private:
     enum class GridMode { Puzzle, Solution };
@@ -111,6 +136,7 @@ private:
         double separatorBottom = 0.0;
         double columnWidth = 0.0;
         bool fits = true; // every line within the bottom limit and the right margin
+        int columns = 1;
     };
     // The list measured in one font size.
     struct ListMeasure {
@@ -127,36 +153,58 @@ private:
         int rows = 0;
     };
 
-    void DrawHeader(double y);
+    void Prepare(Surface& surface, double ratio);
+    void DrawHalfTexts(const HalfSheet& half, double top);
+    void DrawHeader(double y, bool nameLine);
     // Measure, then draw: the sizes that keep the grid and the list in place.
     void FitPage();
+    bool GrowPage(const GridCells& cells);
     GridCells UsedCells() const;
-    double GridCellAt(double size);
+    double CellAt(double size);
+    double CodeFontSize(double size) const;
+    SurfaceFont CodeFont(double size) const;
+    double RowTop(int row, double cell) const;
+    double GridHeight(int rows, double cell) const;
+    QList<double> RowLefts(const PuzzleState& z, int row, int last) const;
+    QString GridLetter(const QString& cell) const;
     bool LowerHalfDrawn(double gridExtent) const;
     bool GridFits(double size, const GridCells& cells);
     ListMeasure MeasureList(double size);
     bool ListBeside(double gridExtent) const;
     ListPlace UpperListPlace(double gridExtent, double lineHeight) const;
     ListPlace LowerListPlace(double gridExtent) const;
-    ListFlow Flow(const ListPlace& place, const ListMeasure& m) const;
+    // cap: the most lines a column holds (0: as many as its room takes).
+    ListFlow Flow(const ListPlace& place, const ListMeasure& m, int cap = 0) const;
+    ListFlow BalancedFlow(const ListPlace& place, const ListMeasure& m) const;
     bool ListFits(double gridExtent, const ListMeasure& m);
     static ListMeasure Scaled(const ListMeasure& m, double size, double factor);
     void DrawGrid(Half half, GridMode mode);
-    void DrawSolutionStrokes();
+    void DrawCodedWords(double top, GridMode mode);
+    void DrawWordFrames(double top);
+    void DrawWordFrame(const WordEntry& e, int length, double top);
     void DrawHighlight();
     void BuildDisplayList();
     void DrawUpperList();
     void DrawLowerList();
     void DrawFlow(const ListFlow& flow);
-    void DrawLowerHalf();
-    void DrawFooter(double y);
+    void DrawLowerHalf(const HalfSheet& half);
+    void DrawFooter(double y, const QString& versionLabel);
     void SetListFont(double size);
     void SetFont(const QString& name, double points, bool bold, bool italic, bool underline = false);
-    void PrintCentred(const QString& s, int column, int row, double base, double th);
+    void PrintInCell(const QString& s, double left, double cellTop, double inset);
     double Padding() const;
     double CellLeft(int column) const;
 
+    // The document of the half being drawn (the upper one while fitting).
+    const DocumentData& D() const { return *d_; }
+
     const DocumentData& data_;
+    const DocumentData* d_ = &data_;
+    // The lower half drawn: none, or a key or a worksheet of lowerData_.
+    std::optional<HalfRole> lowerRole_;
+    const DocumentData* lowerData_ = &data_;
+    HalfRole upperRole_ = HalfRole::Worksheet;
+    bool halfRoom_ = true; // coded words: their grid fits in half a page
     Surface* s_ = nullptr;
     double ratio_ = 1.0;
     PageLayout layout_;

@@ -1,3 +1,6 @@
+// The grid of each game: a word search's framed square of letters, a fill-in
+// grid's boxes, the coded words' key row and words; the keys' frames around
+// each word and the preview's highlight.
 #include "render/DocumentRenderer.h"
 
 #include "document/DocumentData.h"
@@ -5,50 +8,107 @@
 #include "render/SymbolFont.h"
 #include "words/WordForms.h"
 
-#include <QPointF>
-
 #include <cmath>
 
 namespace lx {
 
 using namespace render_detail;
 
-void DocumentRenderer::PrintCentred(const QString& s, int column, int row, double base, double th)
+namespace {
+
+// Coded words: the first word row starts this many cells below the key row's
+// top, and each next row this many cells below the one before, so that the
+// words stand apart instead of reading as one block.
+constexpr double kFirstWordRow = 1.6;
+constexpr double kWordRowPitch = 1.35;
+// A space, hyphen or apostrophe inside a coded word: a narrow gap, in cells.
+constexpr double kPartGap = 0.4;
+// The keys' frames: their half width, in cells.
+constexpr double kFrameRadius = 0.42;
+
+} // namespace
+
+double DocumentRenderer::CodeFontSize(double size) const
 {
-    s_->currentX = CellLeft(column) + (layout_.CellSize - s_->TextWidth(s)) * 0.5;
-    s_->currentY = base + (row + 1) * layout_.CellSize - th;
+    // Readable after photocopying, and growing with the letters.
+    return std::max(7.0, std::round(size * 0.6 * 2.0) / 2.0);
+}
+
+SurfaceFont DocumentRenderer::CodeFont(double size) const
+{
+    const bool symbols = !D().puzzle.CodesAreNumbers;
+    return { symbols ? SymbolFontName() : D().settings.gridFontName, CodeFontSize(size) * (symbols ? 1.3 : 1.0) * ratio_,
+             !symbols, false, false };
+}
+
+double DocumentRenderer::CellAt(double size)
+{
+    SetFont(D().settings.gridFontName, size, false, false);
+    const double letters = s_->TextHeight(kSample);
+    if (D().settings.puzzle.gameType != GameType::CodedWords)
+        return letters + Padding();
+    // Coded words: a band at the top of the cell for the code (a number or a
+    // pictogram), which the letter below it never covers.
+    s_->font = CodeFont(size);
+    return s_->TextHeight(kSample) + letters + 1.0;
+}
+
+double DocumentRenderer::RowTop(int row, double cell) const
+{
+    if (D().settings.puzzle.gameType != GameType::CodedWords || row == 0)
+        return row * cell;
+    return cell * (kFirstWordRow + (row - 2) * kWordRowPitch);
+}
+
+double DocumentRenderer::GridHeight(int rows, double cell) const
+{
+    return rows < 1 ? 0.0 : RowTop(rows - 1, cell) + cell;
+}
+
+// The left edge of each cell of a row; in coded words the empty cell that
+// parts a compound word is narrow.
+QList<double> DocumentRenderer::RowLefts(const PuzzleState& z, int row, int last) const
+{
+    QList<double> lefts;
+    double x = D().settings.GridOriginX;
+    const bool coded = D().settings.puzzle.gameType == GameType::CodedWords;
+    for (int c = 0; c <= last; ++c) {
+        lefts.append(x);
+        const bool part = coded && c > 0 && c < last && z.CodeGrid.at(c, row) == 0 && z.CodeGrid.at(c - 1, row) != 0
+            && z.CodeGrid.at(c + 1, row) != 0;
+        x += part ? kPartGap * layout_.CellSize : layout_.CellSize;
+    }
+    return lefts;
+}
+
+QString DocumentRenderer::GridLetter(const QString& cell) const
+{
+    // Beginners match the same shapes in the list and in the grid.
+    return D().settings.uppercase ? UpperCase1252(cell) : cell.toLower();
+}
+
+// A letter centred in its cell, its line box ending inset above the cell's bottom.
+void DocumentRenderer::PrintInCell(const QString& s, double left, double cellTop, double inset)
+{
+    s_->currentX = left + (layout_.CellSize - s_->TextWidth(s)) * 0.5;
+    s_->currentY = cellTop + layout_.CellSize - inset - s_->TextHeight(kSample);
     s_->Print(s, false);
 }
 
 void DocumentRenderer::DrawGrid(Half half, GridMode mode)
 {
-    const DocumentSettings& st = data_.settings;
-    const PuzzleState& z = data_.puzzle;
+    const DocumentSettings& st = D().settings;
+    const PuzzleState& z = D().puzzle;
     const GameType type = st.puzzle.gameType;
     const double originX = st.GridOriginX;
     const double top = half == Half::Upper ? double(st.GridOriginY) : layout_.LowerGridY;
-    // The row base: where the bottom of the letters' line boxes sits.
-    double base = top;
-    switch (type) {
-    case GameType::WordSearch:
-        base = top - 1.0;
-        break;
-    case GameType::FillIn:
-        base = top - 0.5;
-        break;
-    case GameType::CodedWords:
-        base = half == Half::Upper ? top : top - 1.0;
-        break;
-    }
     const int last = LastIndex(z);
 
-    // The size the page fitting chose: the document's unless the grid had to shrink.
+    // The size the page fitting chose.
     const double size = layout_.GridFontSize;
-    SetFont(st.gridFontName, size, false, false);
-    const double th = s_->TextHeight(kSample);
-    layout_.CellSize = th + Padding();
+    layout_.CellSize = CellAt(size);
     layout_.GridExtent = layout_.CellSize * z.GridSize;
-    const double codeOffset = th + 2.0;
+    const double cell = layout_.CellSize;
 
     if (type == GameType::WordSearch) {
         SetPenWidth(*s_, 1, layout_.IsPrinter);
@@ -56,8 +116,8 @@ void DocumentRenderer::DrawGrid(Half half, GridMode mode)
         s_->Box(originX, top, originX + layout_.GridExtent, top + layout_.GridExtent);
         if (st.visibleCells) {
             for (int k = 1; k <= z.GridSize; ++k) {
-                s_->Line(originX + k * layout_.CellSize, top, originX + k * layout_.CellSize, top + layout_.GridExtent);
-                s_->Line(originX, top + k * layout_.CellSize, originX + layout_.GridExtent, top + k * layout_.CellSize);
+                s_->Line(originX + k * cell, top, originX + k * cell, top + layout_.GridExtent);
+                s_->Line(originX, top + k * cell, originX + layout_.GridExtent, top + k * cell);
             }
         }
     }
@@ -67,158 +127,126 @@ void DocumentRenderer::DrawGrid(Half half, GridMode mode)
         s_->foreColor = kBlack;
     };
     letterFont();
+    SetPenWidth(*s_, 1, layout_.IsPrinter);
 
     switch (type) {
     case GameType::WordSearch:
         for (int r = 0; r <= last; ++r) {
             for (int c = 0; c <= last; ++c) {
-                const QString& cell = z.LetterGrid.at(c, r);
-                if (cell.isEmpty())
+                const QString& letter = z.LetterGrid.at(c, r);
+                if (letter.isEmpty())
                     continue;
                 // With random filler letters the solution shows only the words'
                 // (upper-case) letters; a hidden message stays visible.
-                if (mode == GridMode::Solution && st.puzzle.randomFill && cell[0].unicode() >= 91)
+                if (mode == GridMode::Solution && st.puzzle.randomFill && letter[0].unicode() >= 91)
                     continue;
-                PrintCentred(UpperCase1252(cell), c, r, base, th);
+                PrintInCell(GridLetter(letter), CellLeft(c), top + r * cell, 1.0);
             }
         }
         break;
     case GameType::FillIn:
-        SetPenWidth(*s_, 1, layout_.IsPrinter);
         for (int r = 0; r <= last; ++r) {
             for (int c = 0; c <= last; ++c) {
-                const QString& cell = z.LetterGrid.at(c, r);
-                if (cell.isEmpty())
+                const QString& letter = z.LetterGrid.at(c, r);
+                if (letter.isEmpty())
                     continue;
                 const double x = CellLeft(c);
-                const double y = top + r * layout_.CellSize;
-                s_->Box(x, y, x + layout_.CellSize, y + layout_.CellSize);
-                if (mode == GridMode::Solution || !IsLowerCaseLetter(cell))
-                    PrintCentred(UpperCase1252(cell), c, r, base, th);
+                const double y = top + r * cell;
+                s_->Box(x, y, x + cell, y + cell);
+                if (mode == GridMode::Solution || !IsLowerCaseLetter(letter))
+                    PrintInCell(GridLetter(letter), x, y, 0.5);
             }
         }
         break;
-    case GameType::CodedWords: {
-        // The boxes and the codes, in dark grey in each cell's top-left corner.
-        const bool symbols = !z.CodesAreNumbers;
-        // A shrunken grid shrinks its codes alike, so that they keep to their
-        // corner, to the nearest half point (odd sizes draw much slower on screen).
-        const double codeSize = size == st.gridFontSize ? 9.0 : std::round(18.0 * size / st.gridFontSize) / 2.0;
-        s_->font = SurfaceFont { symbols ? SymbolFontName() : st.gridFontName, codeSize * ratio_, true, false, false };
-        s_->foreColor = kDarkGrey;
-        SetPenWidth(*s_, 1, layout_.IsPrinter);
-        for (int r = 0; r <= last; ++r) {
-            for (int c = 0; c <= last; ++c) {
-                const int v = z.CodeGrid.at(c, r);
-                if (v == 0)
-                    continue;
-                const double x = CellLeft(c);
-                const double y = base + r * layout_.CellSize;
-                s_->Box(x, y, x + layout_.CellSize, y + layout_.CellSize);
-                s_->currentX = x + 0.4;
-                s_->currentY = base + (r + 1) * layout_.CellSize - codeOffset;
-                if (!symbols)
-                    s_->Print(QString::number(v), false);
-                else if (v >= 1 && v <= z.SymbolAlphabet.size())
-                    s_->Print(z.SymbolAlphabet.mid(v - 1, 1), false);
-            }
-        }
-        letterFont();
-        // The key row's revealed letters in grey, the words' in black.
-        for (int r = 0; r <= last; ++r) {
-            s_->foreColor = r == 0 ? kDarkGrey : kBlack;
-            for (int c = 0; c <= last; ++c) {
-                const QString& cell = z.LetterGrid.at(c, r);
-                if (cell.isEmpty())
-                    continue;
-                if (mode == GridMode::Solution || !IsLowerCaseLetter(cell))
-                    PrintCentred(UpperCase1252(cell), c, r, base, th);
-            }
-        }
+    case GameType::CodedWords:
+        DrawCodedWords(top, mode);
         break;
-    }
     }
 }
 
-void DocumentRenderer::DrawSolutionStrokes()
+// The key row (the codes in order, the letters given) and the words, each
+// cell with its code in a band at its top, in black, and its letter below.
+void DocumentRenderer::DrawCodedWords(double top, GridMode mode)
 {
-    const PuzzleState& z = data_.puzzle;
+    const DocumentSettings& st = D().settings;
+    const PuzzleState& z = D().puzzle;
+    const int last = LastIndex(z);
+    const double size = layout_.GridFontSize;
+    const double cell = layout_.CellSize;
+    const bool symbols = !z.CodesAreNumbers;
+    for (int r = 0; r <= last; ++r) {
+        const double y = top + RowTop(r, cell);
+        const QList<double> lefts = RowLefts(z, r, last);
+        for (int c = 0; c <= last; ++c) {
+            const int v = z.CodeGrid.at(c, r);
+            if (v == 0)
+                continue;
+            const double x = lefts[c];
+            s_->foreColor = kBlack;
+            s_->Box(x, y, x + cell, y + cell);
+            s_->font = CodeFont(size);
+            s_->currentX = x + 0.5;
+            s_->currentY = y + 0.2;
+            if (!symbols)
+                s_->Print(QString::number(v), false);
+            else if (v >= 1 && v <= z.SymbolAlphabet.size())
+                s_->Print(z.SymbolAlphabet.mid(v - 1, 1), false);
+            const QString& letter = z.LetterGrid.at(c, r);
+            if (letter.isEmpty() || (mode != GridMode::Solution && IsLowerCaseLetter(letter)))
+                continue;
+            SetFont(st.gridFontName, size, st.gridBold, st.gridItalic);
+            // The key row's letters are the ones given: grey, the words' black.
+            s_->foreColor = r == 0 ? kDarkGrey : kBlack;
+            PrintInCell(GridLetter(letter), x, y, 0.5);
+        }
+    }
+    s_->foreColor = kBlack;
+}
+
+// Each word of the key outlined by a thin rounded frame around its cells, so
+// that two words that follow each other on a line stay two and the letters
+// stay readable.
+void DocumentRenderer::DrawWordFrames(double top)
+{
+    const PuzzleState& z = D().puzzle;
     if (z.WordEntries.size() < 2)
         return;
     SetPenWidth(*s_, 1, layout_.IsPrinter);
     s_->foreColor = kBlack;
-    const double ox = data_.settings.GridOriginX;
-    const double oy = layout_.LowerGridY;
     const int count = std::min<int>(z.WordCount, int(z.WordEntries.size()));
     for (int k = 0; k < count; ++k) {
         const WordEntry& e = z.WordEntries[k];
-        // A word that could not be placed has no cells to strike.
-        if (e.direction < 0 || e.direction > 7 || e.gridText.isEmpty())
-            continue;
-        const DirectionStep step = kDirectionSteps[e.direction];
-        const double length = double(e.gridText.size());
-        const double u1 = e.x + 0.5 - 0.25 * step.dx;
-        const double v1 = e.y + 0.5 - 0.25 * step.dy;
-        const double u2 = u1 + (length - 0.5) * step.dx;
-        const double v2 = v1 + (length - 0.5) * step.dy;
-        s_->Line(ox + u1 * layout_.CellSize, oy + v1 * layout_.CellSize, ox + u2 * layout_.CellSize, oy + v2 * layout_.CellSize);
+        // A word that could not be placed has no cells to frame.
+        if (EntryInside(e, int(e.gridText.size()), LastIndex(z) + 1))
+            DrawWordFrame(e, int(e.gridText.size()), top);
     }
+}
+
+void DocumentRenderer::DrawWordFrame(const WordEntry& e, int length, double top)
+{
+    const DirectionStep step = kDirectionSteps[e.direction];
+    const double c = layout_.CellSize;
+    const double ox = D().settings.GridOriginX;
+    const double x1 = ox + (e.x + 0.5) * c;
+    const double y1 = top + (e.y + 0.5) * c;
+    s_->Capsule(x1, y1, x1 + (length - 1) * step.dx * c, y1 + (length - 1) * step.dy * c, kFrameRadius * c);
 }
 
 void DocumentRenderer::DrawHighlight()
 {
-    const PuzzleState& z = data_.puzzle;
-    const WordSelectionList& words = data_.words;
+    const PuzzleState& z = D().puzzle;
+    const WordSelectionList& words = D().words;
     if (z.WordEntries.size() < 2 || !z.WordHighlighted || z.HighlightedWord < 0
         || z.HighlightedWord >= z.WordEntries.size())
         return;
     if (words.current < 0 || words.current >= words.Count() || !words.IsChecked(words.current))
         return;
     const WordEntry& e = z.WordEntries[z.HighlightedWord];
-    const double x = e.x;
-    const double y = e.y;
-    const double L = LetterCount(words.Word(words.current));
-    const double ox = data_.settings.GridOriginX;
-    const double oy = data_.settings.GridOriginY;
-    const double c = layout_.CellSize;
+    const int length = e.gridText.isEmpty() ? LetterCount(words.Word(words.current)) : int(e.gridText.size());
+    if (!EntryInside(e, length, LastIndex(z) + 1))
+        return;
     SetPenWidth(*s_, 3, layout_.IsPrinter);
-    auto box = [&](double x1, double y1, double x2, double y2) { s_->Box(ox + x1 * c, oy + y1 * c, ox + x2 * c, oy + y2 * c); };
-    auto slanted = [&](QPointF a, QPointF b, QPointF d, QPointF f) {
-        const QPointF corners[4] = { a, b, d, f };
-        for (int i = 0; i < 4; ++i) {
-            const QPointF p = corners[i];
-            const QPointF q = corners[(i + 1) % 4];
-            s_->Line(ox + p.x() * c, oy + p.y() * c, ox + q.x() * c, oy + q.y() * c);
-        }
-    };
-    switch (e.direction) {
-    case 0:
-        box(x, y, x + L, y + 1);
-        break;
-    case 1:
-        box(x + 1, y, x + 1 - L, y + 1);
-        break;
-    case 2:
-        box(x, y, x + 1, y + L);
-        break;
-    case 3:
-        box(x, y + 1, x + 1, y + 1 - L);
-        break;
-    case 4:
-        slanted({ x + 0.5, y }, { x + L, y + L - 0.5 }, { x + L - 0.5, y + L }, { x, y + 0.5 });
-        break;
-    case 5:
-        slanted({ x, y + 0.5 }, { x + L - 0.5, y - L + 1 }, { x + L, y - L + 1.5 }, { x + 0.5, y + 1 });
-        break;
-    case 6:
-        slanted({ x + 0.5, y }, { x - L + 1, y + L - 0.5 }, { x - L + 1.5, y + L }, { x + 1, y + 0.5 });
-        break;
-    case 7:
-        slanted({ x + 1, y + 0.5 }, { x - L + 1.5, y - L + 1 }, { x - L + 1, y - L + 1.5 }, { x + 0.5, y + 1 });
-        break;
-    default:
-        break;
-    }
+    DrawWordFrame(e, length, D().settings.GridOriginY);
 }
 
 } // namespace lx

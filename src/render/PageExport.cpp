@@ -2,11 +2,11 @@
 
 #include "core/ProgramInfo.h"
 #include "document/DocumentData.h"
-#include "document/Versions.h"
 #include "document/SafeFile.h"
 #include "render/DocumentRenderer.h"
 #include "render/PainterSurface.h"
 #include "render/ScreenSurface.h"
+#include "render/SheetPlan.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -31,7 +31,7 @@ bool Write(const QString& path, const QByteArray& bytes, QString* errorText)
 }
 
 // A PDF of A4 portrait pages without margins, in memory.
-QByteArray PdfOf(const QList<DocumentData>& pages, QList<PageLayout>* layouts)
+QByteArray PdfOf(const QList<DocumentData>& pages, QList<PageLayout>* layouts, PrintPlan* plan)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -44,7 +44,7 @@ QByteArray PdfOf(const QList<DocumentData>& pages, QList<PageLayout>* layouts)
         writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         writer.setTitle(pages.constFirst().settings.title);
         writer.setCreator(FullName());
-        const QList<PageLayout> drawn = DrawPages(writer, pages);
+        const QList<PageLayout> drawn = DrawPages(writer, pages, plan);
         if (drawn.isEmpty())
             return {};
         if (layouts)
@@ -79,30 +79,53 @@ QImage RenderPageImage(const DocumentData& data, int dpi, PageLayout* layout)
 
 } // namespace
 
-QList<PageLayout> DrawPages(QPagedPaintDevice& device, const QList<DocumentData>& pages)
+PrintPlan PlanForPaper(const QList<DocumentData>& versions)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return {};
+    PrintPlan plan;
+    {
+        PainterSurface surface(painter);
+        plan = PlanSheets(versions, surface);
+    }
+    painter.end();
+    return plan;
+}
+
+QList<PageLayout> DrawPages(QPagedPaintDevice& device, const QList<DocumentData>& versions, PrintPlan* planOut)
 {
     QList<PageLayout> layouts;
     QPainter painter;
     // No page is nothing on the device: a printer would give out a blank sheet.
-    if (pages.isEmpty() || !painter.begin(&device))
+    if (versions.isEmpty() || !painter.begin(&device))
         return layouts;
-    for (int k = 0; k < pages.size(); ++k) {
-        if (k > 0)
-            device.newPage();
-        PainterSurface surface(painter);
-        DocumentRenderer renderer(pages[k]);
-        if (pages.size() > 1)
-            renderer.versionLabel = VersionLabel(k + 1, int(pages.size()));
-        layouts.append(renderer.RenderDocument(surface, 1.0));
+    PrintPlan plan;
+    {
+        PainterSurface surface(painter); // gives the painter back as it found it
+        plan = PlanSheets(versions, surface);
+        for (int k = 0; k < plan.sheets.size(); ++k) {
+            if (k > 0)
+                device.newPage();
+            const SheetPlan& sheet = plan.sheets[k];
+            layouts.append(DocumentRenderer(*sheet.upper.data).RenderSheet(surface, 1.0, sheet));
+        }
     }
     if (!painter.end())
         layouts.clear();
+    if (planOut)
+        *planOut = plan;
     return layouts;
 }
 
-bool WritePagesPdf(const QList<DocumentData>& pages, const QString& path, QString* errorText, QList<PageLayout>* layouts)
+bool WritePagesPdf(const QList<DocumentData>& pages, const QString& path, QString* errorText, QList<PageLayout>* layouts,
+                   PrintPlan* plan)
 {
-    const QByteArray pdf = PdfOf(pages, layouts);
+    const QByteArray pdf = PdfOf(pages, layouts, plan);
     if (pdf.isEmpty()) {
         if (errorText)
             *errorText = QStringLiteral("Impossible de créer le document PDF.");
@@ -111,10 +134,10 @@ bool WritePagesPdf(const QList<DocumentData>& pages, const QString& path, QStrin
     return Write(path, pdf, errorText);
 }
 
-bool WritePagePdf(const DocumentData& data, const QString& path, QString* errorText, PageLayout* layout)
+bool WritePagePdf(const DocumentData& data, const QString& path, QString* errorText, PageLayout* layout, PrintPlan* plan)
 {
     QList<PageLayout> layouts;
-    const bool written = WritePagesPdf({ data }, path, errorText, &layouts);
+    const bool written = WritePagesPdf({ data }, path, errorText, &layouts, plan);
     if (layout && !layouts.isEmpty())
         *layout = layouts.constFirst();
     return written;

@@ -59,18 +59,22 @@ DocumentRenderer::ListMeasure DocumentRenderer::Scaled(const ListMeasure& m, dou
     return out;
 }
 
+// The cells that hold something in the grids drawn: the upper half's and,
+// over a lower half of another version, that one's too.
 DocumentRenderer::GridCells DocumentRenderer::UsedCells() const
 {
-    const PuzzleState& z = data_.puzzle;
-    const GameType type = data_.settings.puzzle.gameType;
-    const int last = LastIndex(z);
+    const PuzzleState& z = D().puzzle;
+    const GameType type = D().settings.puzzle.gameType;
     GridCells used;
-    for (int r = 0; r <= last; ++r) {
-        for (int c = 0; c <= last; ++c) {
-            const bool drawn = !z.LetterGrid.at(c, r).isEmpty() || (type == GameType::CodedWords && z.CodeGrid.at(c, r) != 0);
-            if (drawn) {
-                used.columns = std::max(used.columns, c + 1);
-                used.rows = std::max(used.rows, r + 1);
+    for (const PuzzleState* p : { &z, &lowerData_->puzzle }) {
+        const int last = LastIndex(*p);
+        for (int r = 0; r <= last; ++r) {
+            for (int c = 0; c <= last; ++c) {
+                const bool drawn = !p->LetterGrid.at(c, r).isEmpty() || (type == GameType::CodedWords && p->CodeGrid.at(c, r) != 0);
+                if (drawn) {
+                    used.columns = std::max(used.columns, c + 1);
+                    used.rows = std::max(used.rows, r + 1);
+                }
             }
         }
     }
@@ -82,36 +86,29 @@ DocumentRenderer::GridCells DocumentRenderer::UsedCells() const
     return used;
 }
 
-double DocumentRenderer::GridCellAt(double size)
-{
-    SetFont(data_.settings.gridFontName, size, false, false);
-    return s_->TextHeight(kSample) + Padding();
-}
-
 bool DocumentRenderer::ListBeside(double gridExtent) const
 {
-    const DocumentSettings& st = data_.settings;
+    const DocumentSettings& st = D().settings;
     return st.puzzle.gameType != GameType::WordSearch || kLowerHalfLimit > st.GridOriginY + gridExtent;
 }
 
 bool DocumentRenderer::LowerHalfDrawn(double gridExtent) const
 {
-    return data_.settings.lowerHalf != 0 && ListBeside(gridExtent);
+    return lowerRole_.has_value() && halfRoom_ && ListBeside(gridExtent);
 }
 
 bool DocumentRenderer::GridFits(double size, const GridCells& cells)
 {
-    const DocumentSettings& st = data_.settings;
-    const double cell = GridCellAt(size);
-    const double extent = cell * data_.puzzle.GridSize;
+    const DocumentSettings& st = D().settings;
+    const double cell = CellAt(size);
+    const double extent = cell * D().puzzle.GridSize;
     if (st.GridOriginX + cells.columns * cell > layout_.RightLimit + kTolerance)
         return false;
     const bool lower = LowerHalfDrawn(extent);
-    if (st.GridOriginY + cells.rows * cell > (lower ? kUpperFooterY : kFooterY) + kTolerance)
+    const double height = GridHeight(cells.rows, cell);
+    if (st.GridOriginY + height > (lower ? kUpperFooterY : kFooterY) + kTolerance)
         return false;
-    // The lower coded grid sits one unit higher.
-    const double lowerTop = layout_.LowerGridY - (st.puzzle.gameType == GameType::CodedWords ? 1.0 : 0.0);
-    return !lower || lowerTop + cells.rows * cell <= kFooterY + kTolerance;
+    return !lower || layout_.LowerGridY + height <= kFooterY + kTolerance;
 }
 
 DocumentRenderer::ListMeasure DocumentRenderer::MeasureList(double size)
@@ -139,7 +136,7 @@ DocumentRenderer::ListMeasure DocumentRenderer::MeasureList(double size)
 
 DocumentRenderer::ListPlace DocumentRenderer::UpperListPlace(double gridExtent, double lineHeight) const
 {
-    const DocumentSettings& st = data_.settings;
+    const DocumentSettings& st = D().settings;
     const bool bottomFooter = !LowerHalfDrawn(gridExtent);
     if (!ListBeside(gridExtent)) // a word search ending at 143 or lower: the list goes below it
         return { 7.0, st.GridOriginY + gridExtent + lineHeight, kListBottom, kFooterY };
@@ -150,7 +147,7 @@ DocumentRenderer::ListPlace DocumentRenderer::UpperListPlace(double gridExtent, 
 DocumentRenderer::ListPlace DocumentRenderer::LowerListPlace(double gridExtent) const
 {
     const double top = layout_.LowerGridY;
-    return { data_.settings.GridOriginX + gridExtent + 5.0, top, top + gridExtent - 5.0, kFooterY };
+    return { D().settings.GridOriginX + gridExtent + 5.0, top, top + gridExtent - 5.0, kFooterY };
 }
 
 // The lines go down a column until the cursor has passed the column limit, or
@@ -158,9 +155,9 @@ DocumentRenderer::ListPlace DocumentRenderer::LowerListPlace(double gridExtent) 
 // that would be the column's last line; then the next column
 // starts W + 3 further right, with its separator one unit right of the
 // previous column's reserved width.
-DocumentRenderer::ListFlow DocumentRenderer::Flow(const ListPlace& place, const ListMeasure& m) const
+DocumentRenderer::ListFlow DocumentRenderer::Flow(const ListPlace& place, const ListMeasure& m, int cap) const
 {
-    const DocumentSettings& st = data_.settings;
+    const DocumentSettings& st = D().settings;
     const bool fillIn = st.puzzle.gameType == GameType::FillIn;
     ListFlow f;
     f.place = place;
@@ -170,6 +167,7 @@ DocumentRenderer::ListFlow DocumentRenderer::Flow(const ListPlace& place, const 
     double x = place.x;
     double y = place.top;
     bool columnEmpty = true;
+    int inColumn = 0;
     const auto newColumn = [&](bool separator) {
         x += m.columnWidth + 1.0;
         if (st.separateColumns && separator)
@@ -177,6 +175,8 @@ DocumentRenderer::ListFlow DocumentRenderer::Flow(const ListPlace& place, const 
         x += 2.0;
         y = place.top;
         columnEmpty = true;
+        inColumn = 0;
+        ++f.columns;
     };
     for (int i = 0; i < n; ++i) {
         const bool heading = fillIn && !layout_.DisplayList[i].startsWith(QLatin1Char(' '));
@@ -184,8 +184,9 @@ DocumentRenderer::ListFlow DocumentRenderer::Flow(const ListPlace& place, const 
         const double height = heading ? m.headingHeight : m.lineHeight;
         // A heading never ends a column: it goes with its words to the next.
         const double after = y + shift + height;
-        const bool lonely = heading && (after > place.limit || after + m.lineHeight > place.bottom + kTolerance);
-        if (!columnEmpty && (after > place.bottom + kTolerance || lonely))
+        const bool lonely = heading
+            && (after > place.limit || after + m.lineHeight > place.bottom + kTolerance || (cap > 0 && inColumn + 1 >= cap));
+        if (!columnEmpty && (after > place.bottom + kTolerance || lonely || (cap > 0 && inColumn >= cap)))
             newColumn(true);
         y += shift;
         f.lineX.append(x);
@@ -194,10 +195,24 @@ DocumentRenderer::ListFlow DocumentRenderer::Flow(const ListPlace& place, const 
             f.fits = false;
         y += height;
         columnEmpty = false;
-        if (y > place.limit)
-            newColumn(i != n - 1);
+        ++inColumn;
+        if (y > place.limit && i != n - 1)
+            newColumn(true);
     }
     return f;
+}
+
+// The flow with its columns filled evenly: as many columns as the plain flow
+// takes, each holding about as many lines, so that no column of 28 words
+// stands beside one of 2.
+DocumentRenderer::ListFlow DocumentRenderer::BalancedFlow(const ListPlace& place, const ListMeasure& m) const
+{
+    const ListFlow plain = Flow(place, m);
+    if (plain.columns < 2)
+        return plain;
+    const int lines = int(layout_.DisplayList.size());
+    const ListFlow even = Flow(place, m, (lines + plain.columns - 1) / plain.columns);
+    return even.fits && even.columns <= plain.columns ? even : plain;
 }
 
 bool DocumentRenderer::ListFits(double gridExtent, const ListMeasure& m)
@@ -207,14 +222,96 @@ bool DocumentRenderer::ListFits(double gridExtent, const ListMeasure& m)
     return !LowerHalfDrawn(gridExtent) || Flow(LowerListPlace(gridExtent), m).fits;
 }
 
+// "Adapter à la page": the grid and the list grow together, by the same
+// factor where the list has the room, up to letters of 28 points and cells of
+// 15 mm, while the worksheet keeps to its half of the page when it did at the
+// document's sizes (the whole page with "Vide"). The document's sizes are the
+// smallest used. False when nothing can grow.
+bool DocumentRenderer::GrowPage(const GridCells& cells)
+{
+    const DocumentSettings& st = D().settings;
+    const PuzzleState& z = D().puzzle;
+    const double ownGrid = st.gridFontSize;
+    const double ownList = st.listFontSize;
+    const bool hasList = st.puzzle.gameType != GameType::CodedWords;
+    const auto halves = [](double size) { return int(std::floor(size * 2.0 + kTolerance)); };
+    int top = halves(kMaxFitSize);
+    while (top > halves(ownGrid) && CellAt(top / 2.0) > kMaxFitCell + kTolerance)
+        --top;
+    const auto extentOf = [&](double size) { return CellAt(size) * z.GridSize; };
+    if (!GridFits(ownGrid, cells))
+        return false;
+    const bool half = LowerHalfDrawn(extentOf(ownGrid));
+    const ListMeasure own = hasList ? MeasureList(ownList) : ListMeasure {};
+    if (hasList && !ListFits(extentOf(ownGrid), own))
+        return false;
+
+    // The largest list size, from the grid's growth down to its own, that fits
+    // beside (or under) a grid of that size; -1 when none does.
+    ListMeasure chosen = own;
+    const auto listFor = [&](double gridSize, bool keep) -> double {
+        if (!hasList)
+            return ownList;
+        const double extent = extentOf(gridSize);
+        int high = std::min(halves(kMaxFitSize), halves(ownList * gridSize / ownGrid));
+        int low = halves(ownList);
+        // Forecasts first (the measures scale with the size), then one real measure.
+        while (high > low && !ListFits(extent, Scaled(own, high / 2.0, 0.99)))
+            --high;
+        for (int l = high; l >= low; --l) {
+            const ListMeasure m = l == halves(ownList) ? own : MeasureList(l / 2.0);
+            if (ListFits(extent, m)) {
+                if (keep)
+                    chosen = m;
+                return l / 2.0;
+            }
+        }
+        return -1.0;
+    };
+    const auto fits = [&](double gridSize) {
+        return GridFits(gridSize, cells) && (!half || LowerHalfDrawn(extentOf(gridSize))) && listFor(gridSize, false) >= 0;
+    };
+    // The largest grid size that fits, found by halves.
+    int low = halves(ownGrid), high = top;
+    if (high <= low)
+        return false;
+    while (low < high) {
+        const int mid = (low + high + 1) / 2;
+        if (fits(mid / 2.0))
+            low = mid;
+        else
+            high = mid - 1;
+    }
+    const double gridSize = low / 2.0;
+    layout_.GridFontSize = gridSize;
+    layout_.ListFontSize = listFor(gridSize, true);
+    upperFlow_ = lowerFlow_ = ListFlow {};
+    if (hasList) {
+        const double extent = extentOf(gridSize);
+        upperFlow_ = BalancedFlow(UpperListPlace(extent, chosen.lineHeight), chosen);
+        if (LowerHalfDrawn(extent))
+            lowerFlow_ = BalancedFlow(LowerListPlace(extent), chosen);
+    }
+    layout_.Overflow = false;
+    layout_.OverflowText.clear();
+    return true;
+}
+
 void DocumentRenderer::FitPage()
 {
-    const DocumentSettings& st = data_.settings;
-    const PuzzleState& z = data_.puzzle;
+    const DocumentSettings& st = D().settings;
+    const PuzzleState& z = D().puzzle;
     const GridCells cells = UsedCells();
+    // Coded words too many for half a page even in the smallest letters take
+    // the whole page, as a word search too large for it does.
+    halfRoom_ = true;
+    if (st.puzzle.gameType == GameType::CodedWords && lowerRole_)
+        halfRoom_ = GridFits(kMinFontSize, cells);
+    if (st.fitToPage && GrowPage(cells))
+        return;
     const QList<double> gridSizes = CandidateSizes(st.gridFontSize);
     const QList<double> listSizes = CandidateSizes(st.listFontSize);
-    const auto extentAt = [&](int g) { return GridCellAt(gridSizes[g]) * z.GridSize; };
+    const auto extentAt = [&](int g) { return CellAt(gridSizes[g]) * z.GridSize; };
     QStringList overflow;
 
     int g = 0;
@@ -278,9 +375,9 @@ void DocumentRenderer::FitPage()
         layout_.GridFontSize = gridSizes[g];
         layout_.ListFontSize = listSizes[l];
         const double extent = extentAt(g);
-        upperFlow_ = Flow(UpperListPlace(extent, chosen.lineHeight), chosen);
+        upperFlow_ = BalancedFlow(UpperListPlace(extent, chosen.lineHeight), chosen);
         if (LowerHalfDrawn(extent))
-            lowerFlow_ = Flow(LowerListPlace(extent), chosen);
+            lowerFlow_ = BalancedFlow(LowerListPlace(extent), chosen);
     }
     layout_.Overflow = !overflow.isEmpty();
     layout_.OverflowText = overflow.join(QLatin1Char(' '));

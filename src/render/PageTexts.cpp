@@ -1,8 +1,9 @@
 #include "render/PageTexts.h"
 
 #include "core/ProgramInfo.h"
-#include "document/FontCatalog.h"
-#include "words/Plural.h"
+#include "render/FontCatalog.h"
+#include "render/Surface.h"
+#include "core/Plural.h"
 #include "words/ThemeDatabase.h"
 #include "words/WordListParser.h"
 
@@ -46,7 +47,7 @@ QString HeaderCaption(const DocumentSettings& settings, const QStringList& selec
 
     if (settings.selectedThemeCount < 1) {
         // The words come from an external list: its name stands for the themes.
-        const QString name = settings.themeText.isEmpty() ? ListThemeName(importedListPath) : settings.themeText;
+        const QString name = settings.themeText.isEmpty() ? ReadableListName(importedListPath) : settings.themeText;
         caption = theme + QStringLiteral(" : ") + name;
     } else {
         if (!caption.isEmpty())
@@ -62,7 +63,7 @@ QString HeaderCaption(const DocumentSettings& settings, const QStringList& selec
     return caption;
 }
 
-QString DefaultInstruction(GameType type)
+QString DefaultInstruction(GameType type, bool symbols)
 {
     switch (type) {
     case GameType::WordSearch:
@@ -70,7 +71,8 @@ QString DefaultInstruction(GameType type)
     case GameType::FillIn:
         return QStringLiteral("Écris chaque mot à sa place dans la grille. Une case ne peut contenir qu'une seule lettre.");
     case GameType::CodedWords:
-        return QStringLiteral("Associe chaque lettre à son code pour écrire les mots. Une lettre a toujours la même valeur.");
+        return (symbols ? QStringLiteral("Chaque dessin") : QStringLiteral("Chaque nombre"))
+            + QStringLiteral(" remplace toujours la même lettre. Trouve les lettres et écris les mots.");
     }
     return {};
 }
@@ -110,34 +112,111 @@ QString DirectionSentence(const QString& key)
                     : QStringLiteral(" : ils peuvent être écrits horizontalement, verticalement ou en diagonale.");
 }
 
-QString InstructionSuffix(const DocumentSettings& settings)
+namespace {
+
+bool EndsASentence(const QString& text)
 {
-    const PuzzleSettings& p = settings.puzzle;
-    if (p.gameType != GameType::WordSearch)
-        return {};
-    QString suffix = DirectionSentence(DirectionKey(p.directions));
-    if (!p.randomFill) {
-        suffix = EnsureSuffix(suffix, QStringLiteral(" "));
-        suffix += p.shuffleMessage ? QStringLiteral("Les lettres restantes, une fois dans l'ordre, forment un message secret.")
-                                   : QStringLiteral("Les lettres restantes forment un message secret.");
-    }
-    return suffix;
+    return text.endsWith(QLatin1Char('.')) || text.endsWith(QLatin1Char('!')) || text.endsWith(QLatin1Char('?'))
+        || text.endsWith(QChar(0x2026));
 }
+
+QString Capitalised(QString text)
+{
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
+}
+
+} // namespace
 
 QString InstructionText(const DocumentSettings& settings)
 {
-    QString own = settings.instruction.trimmed();
-    const QString suffix = InstructionSuffix(settings);
-    if (suffix.isEmpty())
-        return own.isEmpty() ? DefaultInstruction(settings.puzzle.gameType) : own;
-    // The direction sentence starts with " : ", which carries on the teacher's
-    // sentence: its closing full stops and blanks go ("Cherche les mots." gives
-    // "Cherche les mots : ils..."); a question or exclamation mark stays.
-    while (!own.isEmpty() && (own.back() == QLatin1Char('.') || own.back().isSpace()))
-        own.chop(1);
-    if (own.isEmpty())
-        return DefaultInstruction(settings.puzzle.gameType) + suffix;
-    return own + suffix;
+    const PuzzleSettings& p = settings.puzzle;
+    const QString own = settings.instruction.trimmed();
+    QString text = own.isEmpty() ? DefaultInstruction(p.gameType, p.valueMode == 2) : own;
+    if (p.gameType != GameType::WordSearch)
+        return text;
+    if (settings.showDirections) {
+        // The direction sentence carries on the teacher's sentence after " : ";
+        // after a sentence already ended, it is a sentence of its own.
+        const QString directions = DirectionSentence(DirectionKey(p.directions));
+        if (EndsASentence(text))
+            text += QLatin1Char(' ') + Capitalised(directions.mid(3));
+        else
+            text += directions;
+    }
+    if (!p.randomFill) {
+        if (!EndsASentence(text))
+            text += QLatin1Char('.');
+        text += p.shuffleMessage ? QStringLiteral(" Les lettres restantes, une fois dans l'ordre, forment un message secret.")
+                                 : QStringLiteral(" Les lettres restantes forment un message secret.");
+    }
+    return text;
+}
+
+QString KeyTitle(const QString& title)
+{
+    const QString own = title.trimmed();
+    return own.isEmpty() ? QStringLiteral("Solution") : own + QStringLiteral(" (Solution)");
+}
+
+QString NameLineText()
+{
+    return QStringLiteral("Prénom : ") + QString(8, QChar(0x2026)) + QStringLiteral("   Date : ") + QString(5, QChar(0x2026));
+}
+
+QString FrenchTypography(const QString& text, QChar narrowSpace)
+{
+    const auto isSpace = [](QChar c) { return c == u' ' || c == QChar(0x00A0) || c == QChar(0x202F); };
+    const auto isHigh = [](QChar c) { return c == u';' || c == u'!' || c == u'?'; };
+    QString out;
+    out.reserve(text.size() + 8);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\'') {
+            out += QChar(0x2019);
+            continue;
+        }
+        // A colon between digits or in an address is no punctuation of a sentence.
+        const bool colon = c == u':' && (i + 1 == text.size() || isSpace(text[i + 1]));
+        if (colon || isHigh(c) || c == QChar(0x00BB)) {
+            while (!out.isEmpty() && isSpace(out.back()))
+                out.chop(1);
+            // "?!" and "!!" keep together; a sign opening the text has nothing before it.
+            if (!out.isEmpty() && !(isHigh(c) && isHigh(out.back())))
+                out += colon ? QChar(0x00A0) : narrowSpace;
+            out += c;
+            continue;
+        }
+        out += c;
+        if (c == QChar(0x00AB)) {
+            while (i + 1 < text.size() && isSpace(text[i + 1]))
+                ++i;
+            out += narrowSpace;
+        }
+    }
+    return out;
+}
+
+QString Typeset(const QString& text, Surface& surface)
+{
+    return FrenchTypography(text, surface.HasCharacter(0x202F) ? QChar(0x202F) : QChar(0x00A0));
+}
+
+QString ElidedToWidth(Surface& surface, const QString& text, double width)
+{
+    if (surface.TextWidth(text) <= width)
+        return text;
+    const QString ellipsis(QChar(0x2026));
+    qsizetype low = 0, high = text.size();
+    while (low < high) {
+        const qsizetype mid = (low + high + 1) / 2;
+        if (surface.TextWidth(text.left(mid).trimmed() + ellipsis) <= width)
+            low = mid;
+        else
+            high = mid - 1;
+    }
+    return low == 0 ? QString() : text.left(low).trimmed() + ellipsis;
 }
 
 QString FooterText()

@@ -11,6 +11,7 @@
 namespace lx {
 
 class FontCatalog;
+class Surface;
 
 // The texts printed around the grid: the header line, the instruction and its
 // direction sentence, the footer.
@@ -30,18 +31,34 @@ QString RemoveSuffix(const QString& text, const QString& suffix);
 QString HeaderCaption(const DocumentSettings& settings, const QStringList& selectedThemes, const QString& importedListPath,
                       int checkedWords);
 
-// The default instruction of a game type.
-QString DefaultInstruction(GameType type);
+// The default instruction of a game type (coded words: of numbers or of pictures).
+QString DefaultInstruction(GameType type, bool symbols = false);
 
 // The digits of the checked direction boxes in increasing order ("0", "024"...).
 QString DirectionKey(const std::array<bool, 6>& directions);
 // The sentence that tells in which directions the words run, from " : ".
 QString DirectionSentence(const QString& directionKey);
-// What follows the instruction: the direction sentence of a word search and,
-// with a hidden message, what the remaining letters form; empty otherwise.
-QString InstructionSuffix(const DocumentSettings& settings);
-// The instruction as printed: the teacher's text or the default one, with the suffix.
+// The instruction as printed: the teacher's text or the default one, then for
+// a word search the direction sentence (unless the teacher leaves it out) and,
+// with a hidden message, what the remaining letters form. The direction
+// sentence carries on an instruction after " : ", or follows it as a sentence
+// of its own when the instruction ends with ".", "!", "?" or "…".
 QString InstructionText(const DocumentSettings& settings);
+// The title of a key: "Les animaux (Solution)", or "Solution" without a title.
+QString KeyTitle(const QString& title);
+// The line where a pupil writes their name and the date.
+QString NameLineText();
+
+// A text as French typography prints it: a no-break space before ":", the
+// narrow space (narrowSpace) before ";", "!", "?" and "»" and after "«",
+// typographic apostrophes. A line never breaks at those spaces. The text
+// stored is never changed: only what is printed.
+QString FrenchTypography(const QString& text, QChar narrowSpace);
+// The same with the surface's current font: the narrow no-break space where
+// the font has it, else the no-break space.
+QString Typeset(const QString& text, Surface& surface);
+// The text shortened with "…" to fit the width in the current font.
+QString ElidedToWidth(Surface& surface, const QString& text, double width);
 
 // The one line at the foot of every worksheet.
 QString FooterText();

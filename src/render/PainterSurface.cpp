@@ -4,7 +4,11 @@
 
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPen>
+#include <QTransform>
+
+#include <cmath>
 
 #include <algorithm>
 
@@ -102,6 +106,11 @@ const PainterSurface::ResolvedFont& PainterSurface::Resolve()
     return it->second;
 }
 
+bool PainterSurface::HasCharacter(char32_t c)
+{
+    return Resolve().metrics.inFontUcs4(c);
+}
+
 QString PainterSurface::Shown(const ResolvedFont& f, const QString& text)
 {
     if (!f.symbol)
@@ -171,6 +180,21 @@ void PainterSurface::Box(double x1, double y1, double x2, double y2)
 {
     ApplyPen();
     painter_.drawRect(QRectF(Map(x1, y1), Map(x2, y2)).normalized());
+}
+
+void PainterSurface::Capsule(double x1, double y1, double x2, double y2, double radius)
+{
+    ApplyPen();
+    // Laid out along the x axis from the first point, then turned and placed.
+    const double length = std::hypot(x2 - x1, y2 - y1);
+    QPainterPath path;
+    path.addRoundedRect(QRectF(-radius, -radius, length + 2 * radius, 2 * radius), radius, radius);
+    QTransform place;
+    place.translate(deviceRect_.left(), deviceRect_.top());
+    place.scale(sx_, sy_);
+    place.translate(x1, y1);
+    place.rotateRadians(std::atan2(y2 - y1, x2 - x1));
+    painter_.drawPath(place.map(path));
 }
 
 double PainterSurface::ScaleX(double millimetres) const

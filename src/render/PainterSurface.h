@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/FontCatalog.h"
+#include "render/FontCatalog.h"
 #include "render/Surface.h"
 
 #include <QFont>
@@ -40,7 +40,9 @@ public:
     double TextHeight(const QString& text) override;
     void Line(double x1, double y1, double x2, double y2) override;
     void Box(double x1, double y1, double x2, double y2) override;
+    void Capsule(double x1, double y1, double x2, double y2, double radius) override;
     double ScaleX(double millimetres) const override;
+    bool HasCharacter(char32_t c) override;
     void Clear() override;
 
     // The Qt font that draws a surface font (tests, the preview).

@@ -10,9 +10,10 @@ namespace lx {
 
 // One drawing operation with the surface state it was drawn in.
 struct RecordedOp {
-    enum class Kind { Text, Line, Box, Clear };
+    enum class Kind { Text, Line, Box, Capsule, Clear };
     Kind kind = Kind::Text;
     // Text: the top-left corner in (x1, y1). Line and box: the two points.
+    // Capsule: the ends of its segment, and its radius.
     double x1 = 0.0;
     double y1 = 0.0;
     double x2 = 0.0;
@@ -22,6 +23,7 @@ struct RecordedOp {
     QRgb color = kBlack;
     int width = 1;
     LineStyle style = LineStyle::Solid;
+    double radius = 0.0;
 };
 
 // A surface that draws nothing and records every operation, so that a page
@@ -55,6 +57,11 @@ public:
     double TextHeight(const QString& text) override { return HeightIn(font, text); }
     void Line(double x1, double y1, double x2, double y2) override { Record(RecordedOp::Kind::Line, x1, y1, x2, y2, {}); }
     void Box(double x1, double y1, double x2, double y2) override { Record(RecordedOp::Kind::Box, x1, y1, x2, y2, {}); }
+    void Capsule(double x1, double y1, double x2, double y2, double radius) override
+    {
+        Record(RecordedOp::Kind::Capsule, x1, y1, x2, y2, {});
+        ops.last().radius = radius;
+    }
     double ScaleX(double millimetres) const override { return millimetres * dpi_ / 25.4; }
     void Clear() override { Record(RecordedOp::Kind::Clear, 0, 0, 0, 0, {}); }
 

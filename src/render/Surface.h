@@ -65,6 +65,12 @@ public:
     // opposite corners, in the current pen and colour.
     virtual void Line(double x1, double y1, double x2, double y2) = 0;
     virtual void Box(double x1, double y1, double x2, double y2) = 0;
+    // The outline of a capsule: the points within radius of the segment from
+    // (x1, y1) to (x2, y2), a rounded frame around the cells of a word.
+    virtual void Capsule(double x1, double y1, double x2, double y2, double radius) = 0;
+
+    // Whether the current font draws the character itself (not a stand-in).
+    virtual bool HasCharacter(char32_t) { return true; }
 
     // A length in millimetres as device pixels.
     virtual double ScaleX(double millimetres) const = 0;

@@ -11,34 +11,36 @@ QString SymbolFontName()
 
 const QList<SymbolCodePoint>& SymbolMap()
 {
-    // The pictogram of each symbol code, in the codes' stored order.
+    // The pictogram of each symbol code, in the codes' stored order: 26
+    // everyday things a child tells apart at print size, none a face or a
+    // sign, no two alike (no arrows or stars of one shape).
     static const char32_t pictograms[26] = {
-        0x1F589, // pencil
-        0x2702,  // scissors
+        0x270E,  // pencil
+        0x2702,  // scissors (also the fold line's)
         0x1F453, // glasses
-        0x1F56D, // bell
-        0x1F56E, // book
-        0x1F57F, // telephone
-        0x1F582, // envelope
-        0x1F583, // stamped envelope
+        0x1F514, // bell
+        0x1F4D6, // open book
+        0x260E,  // telephone
+        0x2709,  // envelope
+        0x2602,  // umbrella
         0x1F590, // open hand
-        0x263A,  // smiling face
-        0x1F610, // neutral face
-        0x2639,  // frowning face
+        0x2600,  // sun
+        0x2601,  // cloud
+        0x2744,  // snowflake
         0x1F3F3, // white flag
-        0x1F4A7, // droplet
-        0x25C6,  // black diamond
-        0x26AA,  // white circle
-        0x25FB,  // white square
-        0x2605,  // black star
-        0x27E1,  // concave diamond
-        0x272A,  // circled star
-        0x2B98,  // left arrowhead
-        0x2B9A,  // right arrowhead
-        0x1F868, // left arrow
-        0x1F86A, // right arrow
-        0x1F869, // up arrow
-        0x1F86B, // down arrow
+        0x2615,  // cup
+        0x2665,  // heart
+        0x2663,  // club
+        0x2693,  // anchor
+        0x2605,  // star
+        0x263D,  // moon
+        0x1F511, // key
+        0x1F3E0, // house
+        0x1F34E, // apple
+        0x1F41F, // fish
+        0x26BD,  // ball
+        0x1F6B2, // bicycle
+        0x26F5,  // sailboat
     };
     static const QList<SymbolCodePoint> map = [] {
         QList<SymbolCodePoint> m;

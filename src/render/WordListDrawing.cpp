@@ -12,10 +12,14 @@ using namespace render_detail;
 
 void DocumentRenderer::BuildDisplayList()
 {
-    const DocumentSettings& st = data_.settings;
-    const PuzzleState& z = data_.puzzle;
-    const WordSelectionList& words = data_.words;
-    auto cased = [&st](const QString& w) { return st.uppercase ? UpperCase1252(w) : w; };
+    const DocumentSettings& st = D().settings;
+    const PuzzleState& z = D().puzzle;
+    const WordSelectionList& words = D().words;
+    // The words as written, with typographic apostrophes ("l’école").
+    auto cased = [&st](const QString& w) {
+        QString shown = st.uppercase ? UpperCase1252(w) : w;
+        return shown.replace(QLatin1Char('\''), QChar(0x2019));
+    };
     layout_.DisplayList.clear();
 
     switch (st.puzzle.gameType) {
@@ -66,14 +70,13 @@ void DocumentRenderer::BuildDisplayList()
 
 void DocumentRenderer::SetListFont(double size)
 {
-    const DocumentSettings& st = data_.settings;
+    const DocumentSettings& st = D().settings;
     SetFont(st.listFontName, size, st.listBold, st.listItalic);
 }
 
 void DocumentRenderer::DrawUpperList()
 {
     // Where the list goes and how it flows was decided by the page fitting.
-    layout_.LowerHalfAvailable = ListBeside(layout_.GridExtent);
     DrawFlow(upperFlow_);
 }
 
@@ -91,7 +94,7 @@ void DocumentRenderer::DrawFlow(const ListFlow& flow)
     SetListFont(layout_.ListFontSize);
     SetPenWidth(*s_, 1, layout_.IsPrinter);
     s_->foreColor = kBlack;
-    const bool fillIn = data_.settings.puzzle.gameType == GameType::FillIn;
+    const bool fillIn = D().settings.puzzle.gameType == GameType::FillIn;
     for (int i = 0; i < flow.lineX.size(); ++i) {
         const QString& line = layout_.DisplayList[i];
         s_->currentX = flow.lineX[i];

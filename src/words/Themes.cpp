@@ -1,6 +1,6 @@
 #include "words/Themes.h"
 
-#include "words/Plural.h"
+#include "core/Plural.h"
 #include "words/WordForms.h"
 
 namespace lx {
@@ -37,6 +37,17 @@ int ThemeIndexOfName(const QString& name)
             return i;
     }
     return -1;
+}
+
+QList<int> ThemesStartingWith(const QString& start)
+{
+    QList<int> themes;
+    const QString wanted = LettersOnly(start);
+    for (int i = 0; i < kThemeCount && !wanted.isEmpty(); ++i) {
+        if (LettersOnly(ThemeName(i)).startsWith(wanted))
+            themes << i;
+    }
+    return themes;
 }
 
 int ThemeList::SelectedCount() const

@@ -19,6 +19,9 @@ int ThemeIndexOfCode(QChar code);
 // punctuation do not matter ("ecole" and "Activites metiers" are found); -1
 // when no theme has that name.
 int ThemeIndexOfName(const QString& name);
+// The themes whose names start with the text, without regard to accents, case
+// or punctuation ("nature" gives "Nature, environnement"), in list order.
+QList<int> ThemesStartingWith(const QString& start);
 
 // The theme list: which themes are selected, whether the list is enabled
 // (it is not while an external word list fills the selection), its current

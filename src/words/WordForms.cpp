@@ -1,5 +1,10 @@
 #include "words/WordForms.h"
 
+#include "core/Text1252.h"
+
+#include <algorithm>
+#include <iterator>
+
 namespace lx {
 
 namespace {
@@ -12,9 +17,26 @@ constexpr char16_t kRemovalSet[] = {
 };
 
 // Accented capitals folded to plain capitals, paired by position. Capitals that
-// are not listed (Ä, Ñ, Œ, ...) keep their accent.
+// are not listed (Ä, Ñ, ...) keep their accent; Œ and Æ are two letters each
+// (see kLigatures).
 constexpr char16_t kFoldFrom[] = u"ÀÂÇÉÈÊËÎÏÍÔÖÓÙÛ";
 constexpr char16_t kFoldTo[] = u"AACEEEEIIIOOOUU";
+
+// The ligatures a French pupil writes as two letters: "cœur" is C-O-E-U-R.
+struct Ligature {
+    char16_t capital, small;
+    char16_t first, second;
+};
+constexpr Ligature kLigatures[] = { { u'Œ', u'œ', u'O', u'E' }, { u'Æ', u'æ', u'A', u'E' } };
+
+int ligatureCount(const QString& text)
+{
+    int n = 0;
+    for (QChar c : text)
+        for (const Ligature& l : kLigatures)
+            n += c == l.capital || c == l.small ? 1 : 0;
+    return n;
+}
 
 bool isRemoved(char16_t c)
 {
@@ -26,24 +48,6 @@ bool isRemoved(char16_t c)
 }
 
 } // namespace
-
-bool IsWindows1252(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
-        return true;
-    // The 27 characters that Windows-1252 places in 0x80..0x9F.
-    static constexpr char16_t kHigh[] = {
-        0x20AC, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030,
-        0x0160, 0x2039, 0x0152, 0x017D, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x017E, 0x0178,
-    };
-    for (char16_t h : kHigh) {
-        if (h == u)
-            return true;
-    }
-    return false;
-}
 
 QString UpperCase1252(const QString& text)
 {
@@ -87,7 +91,21 @@ QString ToGridForm(const QString& word)
             }
         }
     }
-    return out;
+    if (ligatureCount(out) == 0)
+        return out;
+    QString split;
+    split.reserve(out.size() + ligatureCount(out));
+    for (QChar c : std::as_const(out)) {
+        const auto l = std::find_if(std::begin(kLigatures), std::end(kLigatures),
+                                    [c](const Ligature& l) { return c == l.capital; });
+        if (l == std::end(kLigatures)) {
+            split.append(c);
+        } else {
+            split.append(QChar(l->first));
+            split.append(QChar(l->second));
+        }
+    }
+    return split;
 }
 
 QString LettersOnly(const QString& text)
@@ -106,7 +124,8 @@ QString LettersOnly(const QString& text)
 
 int LetterCount(const QString& word)
 {
-    return int(StripPunctuation(word).size());
+    const QString letters = StripPunctuation(word);
+    return int(letters.size()) + ligatureCount(letters);
 }
 
 } // namespace lx

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Text1252.h" // IsWindows1252
+
 #include <QString>
 
 // The forms of a word. A teacher types "l'école" or "arc-en-ciel"; the grid needs
@@ -14,14 +16,16 @@ inline constexpr int kMaxDisplayLength = 30;
 // apostrophes, spaces and the punctuation listed in WordForms.cpp).
 QString StripPunctuation(const QString& word);
 
-// Upper case, separators removed, French accented capitals folded to plain ones.
-// This is what is written into the grid cells, one character per cell.
+// Upper case, separators removed, French accented capitals folded to plain ones,
+// Œ written O then E and Æ written A then E ("cœur" gives COEUR), as pupils
+// write them. This is what is written into the grid cells, one character per cell.
 QString ToGridForm(const QString& word);
 
 // The grid form restricted to the 26 letters A to Z (used for hidden messages).
 QString LettersOnly(const QString& text);
 
-// Number of characters left once the separators are removed.
+// Number of letters once the separators are removed, Œ and Æ counting two
+// ("cœur" has 5): the length of the grid form.
 int LetterCount(const QString& word);
 
 // Upper-cases one text character by character, the way the word forms need it:
@@ -29,8 +33,6 @@ int LetterCount(const QString& word);
 // (µ stays µ instead of becoming a Greek capital).
 QString UpperCase1252(const QString& text);
 
-// True when the character has a code in Windows-1252.
-bool IsWindows1252(QChar c);
 
 // Index 0..25 of an upper-case letter A..Z, or -1.
 inline int LetterIndex(QChar c)

@@ -2,7 +2,7 @@
 
 #include "core/TextEditing.h"
 #include "core/TextFile.h"
-#include "words/Plural.h"
+#include "core/Plural.h"
 #include "words/WordForms.h"
 
 #include <QDir>
@@ -189,12 +189,23 @@ QString ListThemeName(const QString& path)
     return name;
 }
 
+QString ReadableListName(const QString& path)
+{
+    QString name = ListThemeName(path);
+    name.replace(QLatin1Char('_'), QLatin1Char(' ')).replace(QLatin1Char('-'), QLatin1Char(' '));
+    name = name.simplified();
+    if (!name.isEmpty())
+        name[0] = name[0].toUpper();
+    return name;
+}
+
 FileMenu BuildWordListMenu(const QStringList& folders)
 {
-    // The level files and the read-me are no word lists.
+    // The level files, the read-me and the pictures' table are no word lists.
     return BuildFileMenu(folders, QStringLiteral(".txt"), kWordListMenuItems, u("liste¤ disponible¤"), [](const QString& name) {
         return name.startsWith(QStringLiteral("DB "), Qt::CaseInsensitive)
-            || name.compare(QStringLiteral("Lisez_moi.txt"), Qt::CaseInsensitive) == 0;
+            || name.compare(QStringLiteral("Lisez_moi.txt"), Qt::CaseInsensitive) == 0
+            || name.compare(QStringLiteral("images.txt"), Qt::CaseInsensitive) == 0;
     });
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/TextFile.h"
-#include "words/FileMenu.h"
+#include "core/FileMenu.h"
 
 #include <QByteArray>
 #include <QList>
@@ -79,10 +79,14 @@ QStringList WordListNotices(const WordListEntries& entries, int wordsKept);
 // its folder and without everything from its first dot on ("animaux.v2.txt"
 // and "C:\Listes\animaux.txt" give "animaux").
 QString ListThemeName(const QString& path);
+// The same name as a pupil reads it: "ma_liste-semaine3.txt" gives
+// "Ma liste semaine3".
+QString ReadableListName(const QString& path);
 
 // The lists menu ("0 liste disponible", "2 listes disponibles"): the ".txt"
 // files of the folders in turn (the teacher's, then the program's), leaving
-// out the level files ("DB " first) and "Lisez_moi.txt"; at most
+// out the level files ("DB " first), "Lisez_moi.txt" and the pictures'
+// table "images.txt"; at most
 // kWordListMenuItems items.
 FileMenu BuildWordListMenu(const QStringList& folders);
 

@@ -3,13 +3,14 @@
 // Base of the window tests: a program folder of five small level files (animals A,
 // colours o), a new document, a scripted prompter and the real window over them.
 #include "app/MainWindow.h"
-#include "app/StartUp.h"
 #include "document/Document.h"
-#include "document/FontCatalog.h"
+#include "render/FontCatalog.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TextSupport.h"
 #include "words/ThemeDatabase.h"
 
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -28,20 +29,23 @@ protected:
     // For the test's init(): the window shown on a new document, the level files loaded.
     void Open()
     {
+        // The window's remembered size and folder go to a test place.
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("LexigrilleTest"));
         for (int level = 0; level < kLevelCount; ++level)
             WriteBytes(folder.filePath(LevelFileName(level)), "/ essai\r\nA-  chat\r\nA-  chien\r\nA-  lapin\r\nA-  ours\r\n"
                                                                "A-  loup\r\nA-  lion\r\no-  rouge\r\no-  vert\r\nAo  canari\r\n");
         database.Load(folder.path());
         doc = std::make_unique<Document>(FontCatalog::Installed().Names());
-        doc->themeDatabase = &database;
-        doc->folders = { folder.path(), folder.path() };
+        doc->SetThemeDatabase(&database);
         prompter = {};
-        window = std::make_unique<MainWindow>(*doc, &prompter);
-        window->resize(1366, 768);
+        window = std::make_unique<MainWindow>(*doc, DocumentFolders { folder.path(), folder.path() }, &prompter);
+        if (!QSettings().contains(QStringLiteral("fenetre/geometrie")))
+            window->resize(1366, 768);
         window->show();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        OpenFirstDocument(*doc, {});
+        window->Show(window->actions().OpenFirst({}));
         window->FinishLoading();
     }
     void Close() { window.reset(); doc.reset(); } // the window before the document it shows

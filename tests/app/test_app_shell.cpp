@@ -1,6 +1,7 @@
 // The shell around the worksheet: the About box, the update check against a
 // loopback HTTP server of the test's own, and one Lexigrille per user.
 #include "app/AboutBox.h"
+#include "app/BusyState.h"
 #include "app/SingleInstance.h"
 #include "app/UpdateCheck.h"
 #include "app/WindowFixture.h"
@@ -10,6 +11,7 @@
 #include <QLockFile>
 #include <QNetworkProxy>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QUrlQuery>
@@ -105,7 +107,7 @@ private Q_SLOTS:
             prompter = {};
             prompter.answers = c.answers;
             doc->SetModified(c.modified, true);
-            UpdateChecker check(*doc);
+            UpdateChecker check(window->actions());
             OneRequestServer server(c.response);
             check.SetUrl(server.Url());
             check.SetRunningVersion(QString::fromLatin1(c.running));
@@ -134,7 +136,7 @@ private Q_SLOTS:
         QCOMPARE(UpdateChecker::ConfiguredUrl(), QUrl(u("http://127.0.0.1:9/lexigrille?version")));
         qputenv("LEXIGRILLE_UPDATE_URL", "");
         prompter = {};
-        UpdateChecker none(*doc);
+        UpdateChecker none(window->actions());
         QVERIFY(!none.Configured());
         none.Start(true);
         QVERIFY(!none.Running());
@@ -188,6 +190,33 @@ private Q_SLOTS:
         }
     }
 
+    // A report that arrives while a grid is being made waits for it: no question
+    // (and no save question after it) in the middle of a generation.
+    void theUpdateReportWaitsForTheGeneration()
+    {
+        OneRequestServer server(Http("200 OK", "9.9"));
+        UpdateChecker& check = window->updates();
+        check.SetUrl(server.Url());
+        check.SetTimeoutMs(3000);
+        bool askedWhileBusy = false;
+        prompter.whileAsking = [&] { askedWhileBusy = askedWhileBusy || window->busy().Busy(); };
+        prompter.answers = { Answer::No };
+        doc->PasteWordList(u("abc\r\ndef\r\nghi\r\njkl\r\nmno\r\n"));
+        window->findChild<QRadioButton*>(u("optTypeJeu_1"))->click();
+        doc->Clock().SetLimitMs(800);
+        QSignalSpy finished(&check, &UpdateChecker::finished);
+        bool replied = false;
+        QTimer::singleShot(20, this, [&] { check.Start(false); });
+        QTimer::singleShot(600, this, [&] { replied = !check.Running(); });
+        window->findChild<QPushButton*>(u("cmdGenerer"))->click();
+        QVERIFY(replied);
+        QVERIFY(prompter.asked.isEmpty());
+        QVERIFY(finished.wait(3000));
+        QVERIFY(!askedWhileBusy);
+        QCOMPARE(prompter.asked.size(), 1);
+        QCOMPARE(prompter.asked[0].kind, MessageKind::Offer);
+    }
+
     // A second launch hands its document to the first; the first one's end, or crash, frees the place.
     void singleInstance()
     {
@@ -198,9 +227,9 @@ private Q_SLOTS:
         connect(first.get(), &SingleInstance::launched, window.get(), &MainWindow::OpenFromOtherLaunch);
 
         const QString path = folder.filePath(u("Mes fiches.lxg"));
-        QVERIFY(doc->SaveDocument(path).saved);
-        doc->NewDocument();
-        QVERIFY(doc->life.documentName.isEmpty());
+        QVERIFY(window->actions().SaveTo(path).done());
+        window->actions().New();
+        QVERIFY(doc->DocumentName().isEmpty());
         // However long the first one has run.
         QFile held(runtime.filePath(key + u(".lock")));
         QVERIFY(held.open(QIODevice::ReadOnly));
@@ -212,8 +241,8 @@ private Q_SLOTS:
         QVERIFY(second.Forward({ path }));
         QVERIFY(launched.wait(5000));
         QCOMPARE(launched.at(0).at(0).toStringList(), QStringList { path });
-        QTRY_COMPARE(doc->life.documentName, u("Mes fiches.lxg"));
-        QCOMPARE(doc->life.documentPath, path);
+        QTRY_COMPARE(doc->DocumentName(), u("Mes fiches.lxg"));
+        QCOMPARE(doc->DocumentPath(), path);
         QVERIFY(prompter.asked.isEmpty());
 
         first.reset();

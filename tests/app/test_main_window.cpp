@@ -76,7 +76,7 @@ private Q_SLOTS:
         Edit("txtTitre")->setText(QString());
         QTest::keyClicks(Edit("txtTitre"), "Grille de Lexigrille du lundi");
         const struct { int type; const char* title; bool size, uppercase, cells, columns; } rows[] = {
-            { 2, "Grille de Mots codés du lundi", false, false, false, false },
+            { 2, "Grille de Mots codés du lundi", false, true, false, false },
             { 1, "Grille de Mots casés du lundi", false, true, false, true },
             { 0, "Grille de Lexigrille du lundi", true, true, true, true },
         };
@@ -94,7 +94,7 @@ private Q_SLOTS:
         // The size label follows the slider at once, and marks the document.
         Find<QSlider>(u("hscTaille"))->setValue(13);
         QCOMPARE(Find<QLabel>(u("lblTaille"))->text(), u("13×13"));
-        QVERIFY(doc->life.modified);
+        QVERIFY(doc->Modified());
         // "De gauche à droite" cannot be cleared.
         Find<QCheckBox>(u("chkSens_0"))->click();
         QVERIFY(Find<QCheckBox>(u("chkSens_0"))->isChecked());
@@ -105,7 +105,7 @@ private Q_SLOTS:
         // Two words without a common letter never cross in a fill-in grid.
         doc->PasteWordList(u("abc\r\ndef\r\nghi\r\njkl\r\nmno\r\n"));
         Find<QRadioButton>(u("optTypeJeu_1"))->click();
-        doc->engine.Clock().SetLimitMs(400);
+        doc->Clock().SetLimitMs(400);
         QSignalSpy finished(window.get(), &MainWindow::generationFinished);
         bool disabledDuring = false;
         QTimer::singleShot(100, this, [&] {
@@ -118,16 +118,33 @@ private Q_SLOTS:
         QVERIFY(window->isEnabled());
         QCOMPARE(Find<QPushButton>(u("cmdGenerer"))->text(), u("Créer la grille"));
         QWidget* frame = Find<QWidget>(u("shpFlash"));
+        auto* flash = Find<QTimer>(u("tmrFlash"));
         const bool shown = frame->isVisible();
         QTRY_VERIFY_WITH_TIMEOUT(frame->isVisible() != shown, 1500);
-        Find<QRadioButton>(u("optTypeJeu_0"))->click();
-        QVERIFY2(!frame->isVisible(), "a game type change stops the blinking");
+        // A game type change, a new worksheet and an opened one each stop the blinking.
+        const std::function<void()> stops[] = {
+            [&] { Find<QRadioButton>(u("optTypeJeu_0"))->click(); },
+            [&] { QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier); },
+            [&] { window->actions().Open(folder.filePath(u("ouvert.lxg"))); },
+        };
+        test::WriteBytes(folder.filePath(u("ouvert.lxg")), "[LXGDocument]\r\nTitre=Ouvert\r\n");
+        prompter.answers = { Answer::No, Answer::No, Answer::No };
+        for (const auto& stop : stops) {
+            Find<QRadioButton>(u("optTypeJeu_1"))->click();
+            doc->PasteWordList(u("abc\r\ndef\r\nghi\r\njkl\r\nmno\r\n"));
+            Find<QPushButton>(u("cmdGenerer"))->click();
+            QVERIFY(flash->isActive());
+            stop();
+            QVERIFY(!flash->isActive());
+            QVERIFY(!frame->isVisible());
+        }
+        QCOMPARE(doc->settings().title, u("Ouvert"));
 
         // The time spent on the grid-too-small question is not the generation's.
         doc->PasteWordList(u("hippopotame\nchat\nchien\nloup\nours\n"));
         bool timing = true;
         prompter.answers = { Answer::Yes };
-        prompter.whileAsking = [&] { QTest::qWait(200), timing = Find<QTimer>(u("tmrGenerer"))->isActive(); };
+        prompter.whileAsking = [&] { QTest::qWait(200), timing = doc->Clock().Running(); };
         Find<QPushButton>(u("cmdGenerer"))->click();
         QVERIFY(!timing);
         QVERIFY(!frame->isVisible() && !doc->puzzle().TimedOut);
@@ -168,7 +185,7 @@ private Q_SLOTS:
 
     void anyTextIsTakenAndKeptAcrossGameTypes()
     {
-        const QString huge = QString(10000, QLatin1Char('w')) + u(" é😀 fin");
+        const QString huge = QString(10000, QLatin1Char('w')) + u(" é€œ fin");
         Find<QRadioButton>(u("optValeurs_1"))->click();
         for (const char* name : { "txtTitre", "txtConsigne", "txtLettresRestantes", "txtBornes_1", "txtLettre_3" }) {
             Edit(name)->setFocus();
@@ -182,6 +199,36 @@ private Q_SLOTS:
         QCOMPARE(Edit("txtConsigne")->text(), huge);
         QVERIFY(Edit("txtBornes_1")->font().bold());
         window->preview()->DrawPage(QSize(400, 560), 1.0); // draws without a crash
+    }
+
+    // What the document file cannot hold is refused where it is typed, once,
+    // by name; narrow spaces and the non-breaking hyphen are kept as they look.
+    void charactersADocumentCannotHoldAreRefused()
+    {
+        const struct { const char* box; Setting id; } boxes[] = {
+            { "txtTitre", Setting::Title }, { "txtConsigne", Setting::Instruction },
+            { "txtTheme", Setting::ThemeText }, { "txtLettresRestantes", Setting::HiddenMessage },
+        };
+        for (const auto& b : boxes) {
+            QLineEdit* box = Edit(b.box);
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClicks(box, "ABC");
+            prompter.asked.clear();
+            for (const QString& typed : { u("✏️"), u("ő") })
+                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, typed, Qt::NoModifier);
+            QCOMPARE(box->text(), u("ABC"));
+            QCOMPARE(doc->Get(b.id).toString(), u("ABC"));
+            QCOMPARE(prompter.asked.size(), 2);
+            QCOMPARE(prompter.asked[0].text, u("Le caractère « ✏ » (U+270F) ne peut pas être enregistré dans un document "
+                                               "Lexigrille : il n'a pas été ajouté."));
+            // The message box writes in capitals.
+            const bool capitals = b.id == Setting::HiddenMessage;
+            QVERIFY(prompter.asked[1].text.contains(capitals ? u("« Ő » (U+0150)") : u("« ő » (U+0151)")));
+            box->selectAll();
+            box->insert(u("ÉTÉ\u202F! 2\u20111"));
+            QCOMPARE(doc->Get(b.id).toString(), u("ÉTÉ\u00A0! 2-1"));
+        }
     }
 
     void aHiddenMessageTooLongForTheGridSaysWhichSizeTakesIt()
@@ -217,14 +264,16 @@ private Q_SLOTS:
         QVERIFY(Poppler("pdftotext", { pdf, u("-") }).contains(u("Les animaux")));
         QVERIFY(Poppler("pdfinfo", { pdf }).contains(QRegularExpression(u("Pages:\\s+1\\n"))));
 
-        // One version per pupil: a page each, marked, the document's own grid kept.
+        // One version per pupil, two a sheet, their keys after them; the document's own grid kept.
         doc->Change(Setting::GridSize, 8);
         const auto grid = doc->puzzle().LetterGrid;
         Find<QSpinBox>(u("vscVersions"))->setValue(3);
         window->cmdImprimer_Click();
-        QVERIFY(Poppler("pdfinfo", { pdf }).contains(QRegularExpression(u("Pages:\\s+3\\n"))));
-        const QString text = Poppler("pdftotext", { pdf, u("-") });
-        QVERIFY(text.contains(u("Version 1/3")) && text.contains(u("Version 3/3")));
+        QVERIFY(Poppler("pdfinfo", { pdf }).contains(QRegularExpression(u("Pages:\\s+4\\n"))));
+        const QStringList sheets = Poppler("pdftotext", { pdf, u("-") }).split(QLatin1Char('\f'));
+        QVERIFY(sheets[0].contains(u("Version 1/3")) && sheets[0].contains(u("Version 2/3")) && !sheets[0].contains(u("Solution")));
+        QVERIFY(sheets[1].contains(u("Version 3/3")) && !sheets[1].contains(u("Solution")));
+        QVERIFY(sheets[2].contains(u("Les animaux (Solution)")) && sheets[3].contains(u("Version 3/3")));
         QVERIFY(doc->puzzle().LetterGrid == grid);
         // Versions that cannot be made are told, and nothing is printed, not even a blank sheet.
         QFile::remove(pdf);
@@ -271,12 +320,12 @@ private Q_SLOTS:
     {
         const QString path = folder.filePath(u("Mes fiches.LXG"));
         test::WriteBytes(path, EncodeWindows1252(u("[LXGDocument]\r\nTitre=Les fruits\r\n")));
-        OpenFirstDocument(*doc, { u("\"") + path + u("\"") });
+        window->Show(window->actions().OpenFirst({ u("\"") + path + u("\"") }));
         QCOMPARE(doc->settings().title, u("Les fruits"));
         QCOMPARE(window->windowTitle(), u("Lexigrille 0.1 - Mes fiches.LXG"));
-        OpenFirstDocument(*doc, { folder.filePath(u("liste.txt")) });
+        window->Show(window->actions().OpenFirst({ folder.filePath(u("liste.txt")) }));
         QCOMPARE(doc->settings().title, QString()); // not a document: a new one
-        OpenFirstDocument(*doc, { folder.filePath(u("absent.lxg")) });
+        window->Show(window->actions().OpenFirst({ folder.filePath(u("absent.lxg")) }));
         QCOMPARE(prompter.asked.last().kind, MessageKind::Error);
     }
 };

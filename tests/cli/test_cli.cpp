@@ -4,7 +4,10 @@
 #include "core/Text1252.h"
 #include "document/Document.h"
 #include "document/DocumentFile.h"
+#include "puzzle/FillInCheck.h"
+#include "support/DocumentSupport.h"
 #include "support/TextSupport.h"
+#include "words/ContainedWords.h"
 #include "words/ThemeDatabase.h"
 #include "words/WordForms.h"
 
@@ -37,14 +40,16 @@ protected:
     QString dataDir;   // the program folder, if not the build's
 
     QString Out(const char* name) const { return dir.filePath(u(name)); }
+    // The teacher's folder of the runs: none unless a test makes it.
+    QString UserDir() const { return dir.filePath(u("enseignant")); }
     CliRun Cli(const QStringList& args) const
     {
         QProcess p;
-        if (!dataDir.isEmpty()) {
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        if (!dataDir.isEmpty())
             env.insert(u("LEXIGRILLE_DATA_DIR"), dataDir);
-            p.setProcessEnvironment(env);
-        }
+        env.insert(u("LEXIGRILLE_USER_DIR"), UserDir());
+        p.setProcessEnvironment(env);
         p.setWorkingDirectory(dir.path());
         p.start(QStringLiteral(LEXIGRILLE_CLI), args);
         EXPECT_TRUE(p.waitForFinished(60000));
@@ -77,8 +82,8 @@ TEST_F(CliTest, GeneratedPuzzlesReadBackAndSaveUnchanged)
         const CliRun r = Cli({ u("generate"), Input(input), u("-o"), Out("sortie.lxg"), u("--seed"), u("7") });
         ASSERT_EQ(r.code, 0) << r.err.toStdString();
         Document doc({ u("Arial"), u("Arial Narrow"), u("Tahoma") });
-        doc.LoadDocument(Out("sortie.lxg"));
-        EXPECT_EQ(DocumentFileBytes(doc.data), ReadAll(Out("sortie.lxg"))) << "open then save changes nothing";
+        ASSERT_TRUE(test::LoadFile(doc, Out("sortie.lxg")));
+        EXPECT_EQ(DocumentFileBytes(doc.data()), ReadAll(Out("sortie.lxg"))) << "open then save changes nothing";
         const PuzzleState& z = doc.puzzle();
         QString free; // the filler letters, in reading order
         for (int y = 0; y < 31; ++y)
@@ -91,8 +96,7 @@ TEST_F(CliTest, GeneratedPuzzlesReadBackAndSaveUnchanged)
             break;
         case GameType::FillIn:
             ASSERT_EQ(z.WordEntries.size(), 14);
-            for (const WordEntry& e : z.WordEntries)
-                EXPECT_TRUE(e.direction == 0 || e.direction == 2) << e.gridText.toStdString();
+            EXPECT_EQ(FillInFaults(z), QStringList());
             EXPECT_GT(z.RevealChoices.size(), 5);
             break;
         case GameType::CodedWords: {
@@ -158,6 +162,14 @@ TEST_F(CliTest, OutputsMatchTheExpectedFiles)
     inputs += QDir(QStringLiteral(LEXIGRILLE_DOCUMENT_CORPUS)).entryInfoList({ u("*.lxg") }, QDir::Files, QDir::Name);
     for (const QFileInfo& input : inputs) {
         const QString name = input.completeBaseName();
+        if (input.size() == 0) {
+            // An empty file is no document: refused, nothing written.
+            const CliRun r = Cli({ u("save"), input.absoluteFilePath(), u("-o"), Out("vide.lxg") });
+            EXPECT_EQ(r.code, 1);
+            EXPECT_EQ(r.err, u("« ") + input.fileName() + u(" » n'est pas un document Lexigrille.\n"));
+            EXPECT_FALSE(QFile::exists(Out("vide.lxg")));
+            continue;
+        }
         check(name + u(".save.lxg"), { u("save"), input.absoluteFilePath() }, false);
         check(name + u(".png"), { u("render"), input.absoluteFilePath(), u("--dpi"), u("50") }, true);
     }
@@ -205,7 +217,96 @@ TEST_F(CliWorksheets, NewAndMakeFromTheDatabaseOrAList)
         << missing.err.toStdString();
 }
 
+// The text of a PDF, its pages apart by form feeds.
+QString PdfText(const QString& pdf)
+{
+    QProcess p;
+    p.start(u("pdftotext"), { u("-enc"), u("UTF-8"), pdf, u("-") });
+    return p.waitForFinished() ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+}
+
+// new and make start from "Nouvelle fiche"'s template (the teacher's, else the
+// program's); without a title of their own, the sheet is titled after its
+// words; a worksheet that takes the whole page prints its key on a second page.
+TEST_F(CliWorksheets, TheTemplateTheTitleAndTheKeyOfAWholePage)
+{
+    test::WriteBytes(program.filePath(u("modèle.lxg")), "[LXGDocument]\r\nPrenomDate=1\r\n");
+    const QStringList animals { u("--level"), u("CP"), u("--theme"), u("animaux"), u("--seed"), u("1"), u("--size"), u("8") };
+    ASSERT_EQ(Cli(QStringList { u("make"), u("-o"), u("a.pdf") } + animals).code, 0);
+    QString text = PdfText(Out("a.pdf"));
+    EXPECT_TRUE(text.contains(u("Prénom")) && text.contains(u("\nAnimaux\n"))) << text.toStdString();
+    ASSERT_EQ(Cli(QStringList { u("make"), u("-o"), u("b.pdf"), u("--no-name-line") } + animals).code, 0);
+    EXPECT_FALSE(PdfText(Out("b.pdf")).contains(u("Prénom")));
+    // The teacher's own template wins over the program's.
+    QDir().mkpath(UserDir());
+    test::WriteBytes(QDir(UserDir()).filePath(u("modèle.lxg")), "[LXGDocument]\r\nPrenomDate=0\r\n");
+    ASSERT_EQ(Cli(QStringList { u("make"), u("-o"), u("c.pdf"), u("--words"), Out("fruits.txt") }).code, 0);
+    text = PdfText(Out("c.pdf"));
+    EXPECT_FALSE(text.contains(u("Prénom")));
+    EXPECT_TRUE(text.contains(u("\nFruits\n"))) << "the list's name as the title";
+
+    // 18 cells at 14 points take the whole page: the key on a second page, or the copy left out.
+    const struct { const char* lower; int pages; const char* notice; } halves[] = {
+        { "solution", 2, "La solution sera imprimée sur une deuxième page." },
+        { "copie", 1, "La copie n'a pas la place dans la moitié inférieure : elle ne sera pas imprimée." }, { "vide", 1, "" },
+    };
+    for (const auto& h : halves) {
+        test::WriteBytes(Out("big.txt"), "chat\r\nchien\r\nlapin\r\nloup\r\nlion\r\nours\r\n");
+        const CliRun r = Cli({ u("make"), u("-o"), u("big.pdf"), u("--words"), Out("big.txt"), u("--size"), u("18"), u("--no-fit"),
+                               u("--lower"), u(h.lower), u("--seed"), u("2") });
+        ASSERT_EQ(r.code, 0) << r.err.toStdString();
+        const QStringList pages = PdfText(Out("big.pdf")).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+        EXPECT_EQ(pages.size(), h.pages) << h.lower;
+        EXPECT_EQ(r.err, *h.notice ? u(h.notice) + u("\n") : QString()) << h.lower;
+        if (h.pages == 2) {
+            EXPECT_FALSE(pages[0].contains(u("Solution")));
+            EXPECT_TRUE(pages[1].contains(u("Big (Solution)"))) << pages[1].toStdString();
+        }
+    }
+}
+
+// Every setting of the window from the command line, as the document keeps it.
+TEST_F(CliWorksheets, EveryWindowSettingFromTheCommandLine)
+{
+    const struct { QStringList args; const char* line; } cases[] = {
+        { { u("--directions"), u("droite,bas,diagonale-inverse") }, "Valeurs=101001," },
+        { { u("--directions"), u("toutes"), u("--message"), u("Bravo, les amis"), u("--shuffle-message") }, "Valeurs=111111,BRAVO, LES AMIS" },
+        { { u("--lowercase"), u("--visible-cells"), u("--no-column-rules"), u("--size"), u("9") }, "Paramètres=9,0,0,1," },
+        { { u("--type"), u("mots-codes"), u("--codes"), u("range:10-40") }, ",2,1,-1,1,0,0,15,10,40" },
+        { { u("--type"), u("mots-codes"), u("--codes"), u("symbols"), u("--revealed"), u("4") }, "LettresDonnées=4" },
+        { { u("--grid-font"), u("Tahoma,16"), u("--list-font"), u("arial,14") }, "PoliceGrille=Tahoma,16,0,0" },
+        { { u("--list-font"), u("arial,14") }, "PoliceListe=Arial,14,0,0" },
+        { { u("--pictures"), u("instead") }, "Images=2" },
+        { { u("--level"), u("CE1"), u("--theme"), u("ecol") }, "Thèmes=E" }, // the start of "École"
+    };
+    for (const auto& c : cases) {
+        QStringList args { u("new"), u("-o"), u("x.lxg") };
+        if (!c.args.contains(u("--level")))
+            args << u("--level") << u("CP");
+        const CliRun r = Cli(args + c.args);
+        ASSERT_EQ(r.code, 0) << r.err.toStdString();
+        const QString text = DecodeWindows1252(ReadAll(Out("x.lxg")));
+        EXPECT_TRUE(text.contains(u(c.line))) << c.line << "\n" << text.left(600).toStdString();
+    }
+}
+
 // Wrong commands and choices: their exit code, a French message, nothing written.
+// A draw of --count words never takes a word that can be read inside another
+// one drawn: of these ten words, six at most go together, and each draw finds them.
+TEST_F(CliWorksheets, DrawnWordsNeverHideOneAnother)
+{
+    test::WriteBytes(Out("cachés.txt"), EncodeWindows1252(u("noix\r\nnoix de coco\r\nalto\r\ncontralto\r\nété\r\n"
+                                                           "pomme de terre\r\nroc\r\ncorbeau\r\nchat\r\nlion\r\n")));
+    for (const char* seed : { "1", "2", "3", "4", "5", "6" }) {
+        ASSERT_EQ(Cli({ u("new"), u("-o"), u("n.lxg"), u("--words"), Out("cachés.txt"), u("--count"), u("6"), u("--seed"), u(seed) }).code, 0);
+        Document doc({ u("Arial"), u("Arial Narrow"), u("Tahoma") });
+        ASSERT_TRUE(test::LoadFile(doc, Out("n.lxg")));
+        const QStringList drawn = doc.words().CheckedWords();
+        EXPECT_EQ(drawn.size(), 6) << seed;
+        EXPECT_TRUE(ContainedWords(drawn).isEmpty()) << seed << ": " << drawn.join(u(", ")).toStdString();
+    }
+}
+
 TEST_F(CliWorksheets, WrongCommandsAreRefusedAndNothingIsWritten)
 {
     test::WriteBytes(Out("long.lxg"), "[LXGDocument]\r\nMotsS\xe9lectionn\xe9s=11111\r\nParam\xe8tres=5,1,1,0,1,1,0,-1,1,0,0,15,10,99\r\n"
@@ -235,6 +336,23 @@ TEST_F(CliWorksheets, WrongCommandsAreRefusedAndNothingIsWritten)
         { {}, 1, "Choisissez les mots" },
         { { u("--level"), u("CP"), u("--couleur"), u("rouge") }, 1, "Option inconnue : --couleur." },
         { { u("--level"), u("CM2"), u("--theme"), u("Météo") }, 1, "Aucun mot ne correspond à ces choix." },
+        // What a document file cannot hold is named, never written as "?".
+        { { u("--level"), u("CP"), u("--title"), u("Les animaux ✏️ ő") }, 1,
+          "L'option --title contient les caractères « ✏ » (U+270F) et « ő » (U+0151), qu'un document Lexigrille ne peut pas enregistrer." },
+        { { u("--level"), u("CP"), u("--instruction"), u("Trouve 🐱") }, 1, "L'option --instruction contient le caractère « 🐱 » (U+1F431)" },
+        { { u("--level"), u("CP"), u("--theme"), u("Animaux 🐱") }, 1, "L'option --theme contient le caractère « 🐱 »" },
+        { { u("--level"), u("CP"), u("--theme"), u("a") }, 1, "Thème ambigu : « a » peut désigner « Activités, métiers »" },
+        { { u("--level"), u("CP"), u("--directions"), u("droite,travers") }, 1,
+          "Sens inconnu : « travers ». Sens possibles : droite, bas, diagonale, gauche, haut, diagonale-inverse, ou toutes." },
+        { { u("--level"), u("CP"), u("--codes"), u("range:10-20") }, 1, "Les valeurs de 10 à 20 ne suffisent pas : il en faut au moins 26" },
+        { { u("--level"), u("CP"), u("--codes"), u("lettres") }, 1, "Codes inconnus : « lettres ». Choix possibles : numbers, range:A-B" },
+        { { u("--level"), u("CP"), u("--reveal"), u("7") }, 1, "L'option --reveal attend une lettre de A à Z : « 7 »." },
+        { { u("--level"), u("CP"), u("--revealed"), u("30") }, 1, "L'option --revealed attend un nombre entier de 0 à 26" },
+        { { u("--level"), u("CP"), u("--grid-font"), u("Police imaginaire,12") }, 1, "Police inconnue : « Police imaginaire ». Polices possibles : Arial" },
+        { { u("--level"), u("CP"), u("--list-font"), u("Arial,40") }, 1, "L'option --list-font attend « POLICE,TAILLE », la taille de 7 à 20" },
+        { { u("--level"), u("CP"), u("--pictures"), u("partout") }, 1, "Choix d'images inconnu : « partout ». Choix possibles : beside, instead." },
+        { { u("--level"), u("CP"), u("--shuffle-message") }, 1, "L'option --shuffle-message mélange le message de --message" },
+        { { u("--level"), u("CP"), u("--message"), u("!!!") }, 1, "ne contient aucune lettre" },
     };
     for (const Case& c : choices) {
         cases.push_back({ QStringList { u("new"), u("-o"), u("x.lxg") } + c.args, c.code, c.message });

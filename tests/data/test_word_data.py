@@ -1,18 +1,22 @@
 #!/usr/bin/env python3
-"""test_word_data.py DATA_DIR: the level files, ready lists and Lisez_moi.txt of the program
-folder: Windows-1252 CR LF, entry format, spelling (hunspell fr_FR), made from the table by
-tools/build-word-data.py, sizes, grading, verb groups, masculine adjectives, Espace themes."""
+"""test_word_data.py DATA_DIR: the level files, ready lists, unfit words and Lisez_moi.txt of the
+program folder: Windows-1252 CR LF, entry format, spelling (hunspell fr_FR), made from the table by
+tools/build-word-data.py, sizes, grading, verb groups, masculine adjectives, Espace themes, no verb
+outside the verb themes and only nouns in the themes that name a kind of thing."""
 
 import os
 import re
 import shutil
 import subprocess
 import sys
+import unicodedata
 
 THEME_CODES = "édaArCoERlFLIMimuNnOPTt123V"
 LEVEL_FILES = ["DB 01-07 (CP).txt", "DB 08-11 (CE1).txt", "DB 12-15 (CE2).txt",
                "DB 16-19 (CM1).txt", "DB 20-23 (CM2).txt"]
 README = "Lisez_moi.txt"
+IMAGES = "images.txt"  # the pictures of the words (test_images.py): no word list
+UNFIT_WORDS = os.path.join("filtres", "mots-exclus.txt")
 MIN_PER_THEME, PER_LEVEL, MIN_DISTINCT = 12, (400, 1000), 2500
 MAX_LETTERS, LIST_SIZE = 15, (15, 30)
 CP_SHORT_SHARE = 0.75  # share of CP words with at most 7 letters
@@ -24,6 +28,13 @@ SPACE_WORDS = set("""planète astronaute astronome fusée étoile lune soleil un
     comète satellite astéroïde météorite constellation cosmonaute spationaute orbite
     télescope observatoire planétarium cosmos""".split()) | {
     "navette spatiale", "fusée spatiale", "système solaire", "voie lactée"}
+VERB_THEMES = "123"
+# Themes that name a kind of thing (Animaux, Fruits, Transports...): a sheet titled after one
+# lists members of that kind, so its words are nouns, never a verb (hennir) or an adjective
+# (nuageux). Couleurs names a kind too, but colours are adjectives as much as nouns.
+THING_THEMES = "ArClFLmtViOIPu"
+# Nouns that the dictionary knows only as adjectives or participles.
+NOUNS_AS_ADJECTIVES = {"enseignant", "feuillu", "frisée", "funiculaire", "rongeur"}
 
 ENTRY_RE = re.compile(f"^([{THEME_CODES}])([{THEME_CODES}-])  (.*)$")
 WORD_RE = re.compile(r"^[a-zàâäçéèêëîïôöùûüÿœæ]+(?:[- ']?[a-zàâäçéèêëîïôöùûüÿœæ]+)*$")
@@ -123,13 +134,14 @@ def check_level_contents(levels):
     return themes_of
 
 def check_morphology(themes_of):
-    verbs = {w: [c for c in codes if c in "123"] for w, codes in themes_of.items()
-             if set(codes) & set("123")}
+    verbs = {w: [c for c in codes if c in VERB_THEMES] for w, codes in themes_of.items()
+             if set(codes) & set(VERB_THEMES)}
     adjectives = {w for w, codes in themes_of.items() if "d" in codes}
-    morph = {w: [] for w in set(verbs) | adjectives}
+    morph = {t: [] for w in themes_of for t in [w] + SEPARATORS.split(w) if t}
     for line in hunspell("-m", sorted(morph)).splitlines():
         word, _, analysis = line.partition("  ")
         morph.get(word, []).append(analysis)
+    check_kinds(themes_of, morph)
     for w, themed in sorted(verbs.items()):
         groups = {m.group(1) for a in morph[w] if "po:infi" in a and a.startswith(f"st:{w} ")
                   for m in [re.search(r"po:v(\d)", a)] if m}
@@ -140,6 +152,19 @@ def check_morphology(themes_of):
     for w in sorted(adjectives):
         if not any("po:adj" in a and re.search(r"is:(mas|epi)", a) for a in morph[w]):
             fail(f"{w!r} is in Adjectifs but hunspell knows no masculine adjective {w!r}")
+
+def check_kinds(themes_of, morph):
+    def noun(w):
+        return w in NOUNS_AS_ADJECTIVES or any("po:nom" in a for a in morph.get(w, []))
+    for w, codes in sorted(themes_of.items()):
+        others = [c for c in codes if c not in VERB_THEMES]
+        if others and not noun(w) and any("po:infi" in a and a.startswith(f"st:{w} ")
+                                          for a in morph[w]):
+            fail(f"{w!r} is a verb: it belongs to a verb theme only, not to {'+'.join(others)}")
+        elif (things := [c for c in codes if c in THING_THEMES]) \
+                and not any(noun(t) for t in {w, *SEPARATORS.split(w)} if t):
+            fail(f"{w!r} is in theme {'+'.join(things)}, which lists things, but hunspell "
+                 f"knows no noun {w!r}")
 
 def check_generated(data_dir):
     script = os.path.join(os.path.dirname(os.path.abspath(data_dir)), "tools", "build-word-data.py")
@@ -152,7 +177,8 @@ def check_generated(data_dir):
 def read_word_lists(data_dir):
     lists = {}
     for name in sorted(os.listdir(data_dir)):
-        if name.lower().endswith(".txt") and name[:3] != "DB " and name.lower() != README.lower():
+        if name.lower().endswith(".txt") and name[:3] != "DB " \
+                and name.lower() not in (README.lower(), IMAGES):
             words = [l for l in read_lines(os.path.join(data_dir, name)) or []
                      if l.strip() and not l.startswith("/")]
             for w in words:
@@ -166,6 +192,17 @@ def read_word_lists(data_dir):
         fail("no ready word list in the folder")
     read_lines(os.path.join(data_dir, README))
     return lists
+
+def grid_form(word):  # upper case, no accents, letters only, as the word search compares
+    folded = unicodedata.normalize("NFD", word.upper().replace("Œ", "OE").replace("Æ", "AE"))
+    return "".join(c for c in folded if "A" <= c <= "Z")
+
+def check_unfit_words(data_dir, words_by_file):
+    """The words filler letters must never spell: never a word a teacher may list."""
+    unfit = {grid_form(l): l for l in read_lines(os.path.join(data_dir, UNFIT_WORDS)) or []
+             if l.strip() and not l.startswith("/")}
+    for name, w in [(n, w) for n, ws in words_by_file.items() for w in ws if grid_form(w) in unfit]:
+        fail(f"{name}: {w!r} is also an unfit word ({unfit[grid_form(w)]!r}, {UNFIT_WORDS})")
 
 def check_spelling(words_by_file):
     parts = {p for ws in words_by_file.values() for w in ws for p in w.split(" ")}
@@ -189,7 +226,8 @@ def main():
     themes_of = check_level_contents(levels)
     check_generated(sys.argv[1])
     words = {name: [w for _, w in entries] for name, entries in levels.items()}
-    check_spelling({**words, **read_word_lists(sys.argv[1])})
+    check_spelling(words := {**words, **read_word_lists(sys.argv[1])})
+    check_unfit_words(sys.argv[1], words)
     check_morphology(themes_of)
     print(f"{len(themes_of)} distinct words; entries per file: "
           + ", ".join(f"{n[10:-5]} {len(e)}" for n, e in levels.items()))

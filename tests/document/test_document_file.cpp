@@ -2,11 +2,13 @@
 // template, the absent-value rules, the mended faults), then the commands that open and store it: the
 // save question, the template of the teacher's folder, the menus, the list imports and the versions.
 #include "core/Text1252.h"
+#include "core/FileMenu.h"
 #include "document/Document.h"
+#include "document/DocumentActions.h"
 #include "document/DocumentFile.h"
 #include "document/Versions.h"
+#include "support/DocumentSupport.h"
 #include "support/ScriptedPrompter.h"
-#include "support/TextSupport.h"
 #include "words/WordListParser.h"
 
 #include <QDir>
@@ -37,27 +39,27 @@ protected:
     QTemporaryDir user, program;
     test::ScriptedPrompter prompter;
     Document doc { kFonts };
+    DocumentActions actions { doc, prompter, {} };
 
     void SetUp() override
     {
-        doc.folders = { user.path(), program.path() };
-        doc.SetPrompter(&prompter);
+        actions.SetFolders({ user.path(), program.path() });
         WriteBytes(program.filePath(u("autre.lxg")), "[LXGDocument]\r\nTitre=Autre\r\n");
     }
     QString Path(const QString& name) const { return user.filePath(name); }
-    LoadResult LoadBytes(const QString& name, const QByteArray& bytes) { return doc.LoadDocument(WriteBytes(Path(name), bytes)); }
-    LoadResult Load(const QStringList& lines) { return LoadBytes(u("essai.lxg"), EncodeWindows1252(lines.join(u("\r\n")) + u("\r\n"))); }
+    CommandResult LoadBytes(const QString& name, const QByteArray& bytes) { return actions.Load(WriteBytes(Path(name), bytes)); }
+    CommandResult Load(const QStringList& lines) { return LoadBytes(u("essai.lxg"), EncodeWindows1252(lines.join(u("\r\n")) + u("\r\n"))); }
     // Saves the document, then opens the file in a new one.
     std::unique_ptr<Document> SavedAndReadBack(const QString& name)
     {
-        EXPECT_TRUE(doc.SaveDocument(Path(name)).saved);
+        EXPECT_TRUE(actions.SaveTo(Path(name)).done());
         auto back = std::make_unique<Document>(kFonts);
-        back->LoadDocument(Path(name));
+        DocumentActions(*back, prompter, {}).Load(Path(name));
         return back;
     }
     QString Value(const QString& key) const
     {
-        for (const QString& line : DocumentText(doc.data).split(u("\r\n"))) {
+        for (const QString& line : DocumentText(doc.data()).split(u("\r\n"))) {
             if (line.startsWith(key + u("=")))
                 return line.mid(key.size() + 1);
         }
@@ -67,7 +69,7 @@ protected:
     void Edit()
     {
         doc.Change(Setting::Title, u("Mes animaux"));
-        ASSERT_TRUE(doc.life.modified);
+        ASSERT_TRUE(doc.Modified());
     }
 };
 using DocumentCommands = DocumentFile;
@@ -76,20 +78,23 @@ TEST_F(DocumentFile, TypedValuesSurviveSavingAndReopening)
 {
     // Typed quotes and blanks survive, and so do commas of the message and the name of an external list.
     Load({ u("[LXGDocument]") }); // a document as read (a new one's empty entry has direction -1, which no file holds)
-    doc.settings().title = u("\"Les animaux\"");
-    doc.settings().instruction = u("'Lis.'");
-    doc.settings().puzzle.message = u("Bravo, les amis, à demain !");
-    doc.settings().puzzle.directions = { true, true, false, false, true, false };
-    doc.settings().selectedThemeCount = -1;
-    doc.settings().themeText = u("Animaux");
-    for (const char* w : { "\"chat\"", "loup\t", "chien", "lion", "ours" })
-        doc.words().SetChecked(doc.words().AddWordIfAbsent(u(w)).index, true);
+    doc.Change(Setting::Title, u("\"Les animaux\""));
+    doc.Change(Setting::Instruction, u("'Lis.'"));
+    doc.Change(Setting::HiddenMessage, u("Bravo, les amis, à demain !"));
+    doc.Change(Setting::Direction1, true);
+    doc.Change(Setting::Direction4, true);
+    test::Reopen(doc, [](DocumentData& d) {
+        d.settings.selectedThemeCount = -1;
+        d.settings.themeText = u("Animaux");
+        for (const char* w : { "\"chat\"", "loup\t", "chien", "lion", "ours" })
+            d.words.SetChecked(d.words.AddWordIfAbsent(u(w)).index, true);
+    }, Path(u("essai.lxg")));
     const auto back = SavedAndReadBack(u("guillemets.lxg"));
     EXPECT_EQ(Value(u("Titre")), u("\"\"Les animaux\"\""));
     EXPECT_EQ(Value(u("Thèmes")), u("*Animaux"));
-    EXPECT_EQ(DocumentText(back->data), DocumentText(doc.data));
+    EXPECT_EQ(DocumentText(back->data()), DocumentText(doc.data()));
     EXPECT_EQ(back->ThemeLabel(), u("Liste externe"));
-    doc.settings().title.clear(); // an empty title is written, and read back empty
+    doc.Change(Setting::Title, QString()); // an empty title is written, and read back empty
     EXPECT_EQ(SavedAndReadBack(u("vide.lxg"))->settings().title, QString());
 
     // No value read is cut: a 400-character title, 300 words and their flags, a long message.
@@ -109,38 +114,39 @@ TEST_F(DocumentFile, TypedValuesSurviveSavingAndReopening)
 TEST_F(DocumentFile, AFailedSaveIsReportedAndTheTemplateLeavesTheWorksheetAlone)
 {
     QDir(user.path()).mkpath(u("dossier.lxg")); // a folder stands where the file would go
-    const SaveResult bad = doc.SaveDocument(Path(u("dossier.lxg")));
-    EXPECT_FALSE(bad.saved);
-    EXPECT_TRUE(bad.errorMessage.startsWith(u("Impossible d'enregistrer\n") + Path(u("dossier.lxg")) + u(" !\nErreur"))) << bad.errorMessage.toStdString();
+    const CommandResult bad = actions.SaveTo(Path(u("dossier.lxg")));
+    EXPECT_EQ(bad.status, CommandResult::Status::Failed);
+    EXPECT_TRUE(bad.message.startsWith(u("Impossible d'enregistrer\n") + Path(u("dossier.lxg")) + u(" !\nErreur"))) << bad.message.toStdString();
 
     LoadBytes(u("Les animaux.lxg"), ReadAll(kExample));
     EXPECT_EQ(doc.ThemeLabel(), u("1 thème"));
-    EXPECT_EQ(doc.life.WindowTitle(), u("Lexigrille 0.1 - Les animaux.lxg"));
-    doc.settings().puzzle.message = u("secret");
+    EXPECT_EQ(doc.WindowTitle(), u("Lexigrille 0.1 - Les animaux.lxg"));
+    doc.Change(Setting::HiddenMessage, u("SECRET"));
     doc.SetModified(true, true);
     prompter.answers = { Answer::No, Answer::Yes };
     const QString path = Path(u("modèle"));
-    EXPECT_TRUE(doc.SaveDocument(path).declined);
+    EXPECT_EQ(actions.SaveTo(path).status, CommandResult::Status::Cancelled);
     EXPECT_FALSE(QFile::exists(path + u(".lxg")));
     const QString question = u("Voulez-vous vraiment définir ce document comme modèle par défaut ?");
     EXPECT_EQ(prompter.asked.value(0).text, question);
-    const QString worksheet = DocumentText(doc.data);
-    ASSERT_TRUE(doc.SaveDocument(path).saved);
-    EXPECT_EQ(DocumentText(doc.data), worksheet) << "the open worksheet keeps its words and puzzle";
-    EXPECT_EQ(doc.life.WindowTitle(), u("Lexigrille 0.1 - Les animaux.lxg*")) << "and its name and mark";
-    doc.SaveDocument(path);
+    const QString worksheet = DocumentText(doc.data());
+    ASSERT_TRUE(actions.SaveTo(path).done());
+    EXPECT_EQ(DocumentText(doc.data()), worksheet) << "the open worksheet keeps its words and puzzle";
+    EXPECT_EQ(doc.WindowTitle(), u("Lexigrille 0.1 - Les animaux.lxg*")) << "and its name and mark";
+    actions.SaveTo(path);
     EXPECT_EQ(prompter.asked.last().text, u("Attention : le modèle existant sera remplacé !\n") + question);
 
     // The template holds the settings (opened untitled: the commands' test) without the worksheet's content.
     Document tpl(kFonts);
-    tpl.LoadDocument(path + u(".lxg"));
+    DocumentActions(tpl, prompter, {}).Load(path + u(".lxg"));
     EXPECT_EQ(tpl.words().Count(), 0);
     EXPECT_EQ(tpl.settings().LevelString() + tpl.themes().SelectedCodes() + tpl.settings().puzzle.message, u("00000"));
     EXPECT_TRUE(tpl.puzzle().LetterGrid.at(0, 0).isEmpty());
 
     // Saved under another name, the worksheet takes it, with the extension.
-    EXPECT_EQ(doc.SaveDocument(Path(u("copie"))).path, Path(u("copie.lxg")));
-    EXPECT_EQ(doc.life.WindowTitle(), u("Lexigrille 0.1 - copie.lxg"));
+    ASSERT_TRUE(actions.SaveTo(Path(u("copie"))).done());
+    EXPECT_EQ(doc.DocumentPath(), Path(u("copie.lxg")));
+    EXPECT_EQ(doc.WindowTitle(), u("Lexigrille 0.1 - copie.lxg"));
 }
 
 TEST_F(DocumentFile, MissingBlankAndOutOfRangeParametersTakeTheNewDocumentsValues)
@@ -153,9 +159,15 @@ TEST_F(DocumentFile, MissingBlankAndOutOfRangeParametersTakeTheNewDocumentsValue
         { "99,1,1,0,-4,7,1,30,5,5,5,1,1,2", "18,1,1,0,0,2,1,0,1,0,1,15,1,2" },
     };
     for (const auto& c : cases) {
-        const LoadResult r = Load({ u("[LXGDocument]"), u("Paramètres=") + u(c[0]) });
+        const CommandResult r = Load({ u("[LXGDocument]"), u("Paramètres=") + u(c[0]) });
         EXPECT_EQ(Value(u("Paramètres")), u(c[1])) << c[0];
-        EXPECT_EQ(r.unreadKeys, std::string(c[0]) == "9,0,0,1" ? QStringList { u("Paramètres") } : QStringList()) << c[0];
+        // A setting that could not be read opens all the same, and the teacher is told which.
+        const bool unread = std::string(c[0]) == "9,0,0,1";
+        EXPECT_TRUE(r.done());
+        EXPECT_EQ(r.kind, unread ? MessageKind::Warning : MessageKind::Information);
+        EXPECT_EQ(r.message, unread ? u("Certains réglages de « essai.lxg » étaient illisibles et ont repris leur valeur par "
+                                        "défaut : les réglages de la grille et de la page.\nVérifiez-les avant d'imprimer la fiche.")
+                                    : QString()) << c[0];
     }
     // Coded words: a code below 1 shows as an empty box; a digit of a grid is kept.
     QStringList codes;
@@ -168,26 +180,27 @@ TEST_F(DocumentFile, MissingBlankAndOutOfRangeParametersTakeTheNewDocumentsValue
     EXPECT_EQ(Value(u("Valeurs")), codes.join(u(",")));
 }
 
-TEST_F(DocumentFile, MissingFileIsReportedForeignFilesOpenAsNewDocuments)
+TEST_F(DocumentFile, MissingAndForeignFilesAreRefusedAndLeaveTheDocumentAlone)
 {
-    doc.settings().title = u("En cours");
-    const LoadResult missing = doc.LoadDocument(Path(u("absent.lxg")));
-    EXPECT_FALSE(missing.loaded);
-    EXPECT_EQ(missing.errorMessage, u("Le fichier « ") + Path(u("absent.lxg")) + u(" » est introuvable."));
+    doc.Change(Setting::Title, u("En cours"));
+    const CommandResult missing = actions.Load(Path(u("absent.lxg")));
+    EXPECT_EQ(missing.status, CommandResult::Status::Failed);
+    EXPECT_EQ(missing.message, u("Le fichier « ") + Path(u("absent.lxg")) + u(" » est introuvable."));
     EXPECT_EQ(doc.settings().title, u("En cours")) << "the open document is left as it was";
 
-    // Binary junk, and a file too big to be a document, open as a new document (titled after the product, its
-    // one word entry the empty entry read: direction 0, where a new one's has -1) and are left untouched.
-    Document fresh(kFonts);
-    fresh.settings().title = u("Lexigrille");
-    fresh.puzzle().WordEntries = { WordEntry {} };
+    // Binary junk, a picture renamed, a text without the document's section,
+    // a file too big to be a document: no document, the open one untouched.
     QByteArray junk;
     for (int i = 0; i < 200000; ++i)
         junk.append(char((i * 7919) & 0xFF));
-    for (const QByteArray& bytes : { junk, ReadAll(kExample) + QByteArray(kLargestDocument, ' ') }) {
-        LoadBytes(u("binaire.lxg"), bytes);
-        EXPECT_EQ(DocumentText(doc.data), DocumentText(fresh.data));
-        EXPECT_EQ(ReadAll(Path(u("binaire.lxg"))), bytes);
+    const QByteArray files[] = { junk, QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "Titre=Sans section\r\n",
+                                 ReadAll(kExample) + QByteArray(kLargestDocument, ' ') };
+    for (const QByteArray& bytes : files) {
+        const CommandResult r = LoadBytes(u("fiche.lxg"), bytes);
+        EXPECT_EQ(r.status, CommandResult::Status::Failed);
+        EXPECT_EQ(r.message, u("« fiche.lxg » n'est pas un document Lexigrille."));
+        EXPECT_EQ(doc.settings().title, u("En cours"));
+        EXPECT_EQ(ReadAll(Path(u("fiche.lxg"))), bytes);
     }
 
     // A document cut short keeps what it holds.
@@ -213,7 +226,7 @@ TEST_F(DocumentFile, WordEntriesFollowTheCandidatesRead)
                                                     u("NombreMots=2"), u("Mot0=0,0,0,CHAT"), u("Mot1=0,1,0,LOUP"), u("Mot2=0,2,0,CHAT") },
                                       QStringList { u("MotsSélectionnés=11"), u("NombreMots=4") } }) {
         Load(QStringList { u("[LXGDocument]") } + lines);
-        EXPECT_EQ(DocumentText(SavedAndReadBack(u("again.lxg"))->data), DocumentText(doc.data));
+        EXPECT_EQ(DocumentText(SavedAndReadBack(u("again.lxg"))->data()), DocumentText(doc.data()));
     }
     // A one-word puzzle stores no entry.
     Load({ u("[LXGDocument]"), u("MotsSélectionnés=1"), u("NombreMots=0"), u("Liste0=chat"), u("Mot0=1,1,1,CHAT") });
@@ -240,13 +253,15 @@ TEST_F(DocumentCommands, TheSaveQuestionBeforeNewOpenAndClosing)
     int n = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(n);
-        doc.ResetDocumentSettings();
+        doc.Reset();
         Edit();
         const QString path = user.filePath(QStringLiteral("sauvegarde%1.lxg").arg(n++));
         prompter.answers = { c.answer };
         prompter.paths = { c.dialog == Named ? path : c.dialog == Unwritable ? user.filePath(u("dossier.lxg")) : QString() };
         prompter.asked.clear();
-        const bool wentOn = c.command == New ? doc.NewDocument() : c.command == Open ? doc.OpenDocument(program.filePath(u("autre.lxg"))) : doc.AskToSave();
+        const bool wentOn = c.command == New ? actions.New().done()
+            : c.command == Open             ? actions.Open(program.filePath(u("autre.lxg"))).done()
+                                            : actions.AskToSave();
         EXPECT_EQ(wentOn, c.goesOn);
         EXPECT_EQ(QFile::exists(path), c.dialog == Named);
         ASSERT_EQ(prompter.asked.size(), c.dialog == Unwritable ? 2 : 1) << "the save question, then the save error";
@@ -259,19 +274,27 @@ TEST_F(DocumentCommands, TheSaveQuestionBeforeNewOpenAndClosing)
         }
         if (!c.goesOn) {
             EXPECT_EQ(doc.settings().title, u("Mes animaux")) << "the work stays open";
-            EXPECT_TRUE(doc.life.modified);
+            EXPECT_TRUE(doc.Modified());
         } else if (c.command == Open) {
             EXPECT_EQ(doc.settings().title, u("Autre"));
         } else if (c.command == Close) { // saved as: the document takes the file's name
-            EXPECT_FALSE(doc.life.modified);
-            EXPECT_EQ(doc.life.WindowTitle(), u("Lexigrille 0.1 - ") + QFileInfo(path).fileName());
+            EXPECT_FALSE(doc.Modified());
+            EXPECT_EQ(doc.WindowTitle(), u("Lexigrille 0.1 - ") + QFileInfo(path).fileName());
         }
     }
     // Nothing to save: no question at all.
-    doc.ResetDocumentSettings();
+    doc.Reset();
     prompter.asked.clear();
-    EXPECT_TRUE(doc.NewDocument());
+    EXPECT_TRUE(actions.New().done());
     EXPECT_TRUE(prompter.asked.isEmpty());
+    // The open dialog asks once: Annuler at the save question stops before the dialog.
+    Edit();
+    prompter.answers = { Answer::No };
+    prompter.paths = { program.filePath(u("autre.lxg")) };
+    prompter.asked.clear();
+    EXPECT_TRUE(actions.OpenOther().done());
+    EXPECT_EQ(prompter.asked.size(), 1);
+    EXPECT_EQ(doc.settings().title, u("Autre")) << "the document chosen opens";
 }
 
 TEST_F(DocumentCommands, ATemplateGoesToTheTeachersFolderAndStartsTheNextNewDocument)
@@ -279,31 +302,41 @@ TEST_F(DocumentCommands, ATemplateGoesToTheTeachersFolderAndStartsTheNextNewDocu
     Edit();
     doc.Change(Setting::GridBold, true);
     prompter.answers = { Answer::Yes };
-    ASSERT_TRUE(doc.SaveAsTemplate());
+    ASSERT_TRUE(actions.SaveAsTemplate().done());
     EXPECT_TRUE(QFile::exists(user.filePath(u("modèle.lxg"))));
     EXPECT_FALSE(QFile::exists(program.filePath(u("modèle.lxg"))));
-    EXPECT_TRUE(doc.life.modified) << "the worksheet itself is not saved";
+    EXPECT_TRUE(doc.Modified()) << "the worksheet itself is not saved";
 
     prompter.answers = { Answer::No };
-    ASSERT_TRUE(doc.NewDocument());
+    ASSERT_TRUE(actions.New().done());
     EXPECT_EQ(doc.settings().title, u("Mes animaux"));
     EXPECT_TRUE(doc.settings().gridBold);
-    EXPECT_EQ(doc.life.WindowTitle(), u("Lexigrille 0.1 - Sans titre")) << "the template opens untitled";
+    EXPECT_EQ(doc.WindowTitle(), u("Lexigrille 0.1 - Sans titre")) << "the template opens untitled";
+
+    // A teacher's folder that cannot be made: said, not silently dropped.
+    const QString blocked = user.filePath(u("fichier"));
+    WriteBytes(blocked, "pas un dossier");
+    qputenv("LEXIGRILLE_USER_DIR", (blocked + u("/Lexigrille")).toLocal8Bit());
+    actions.SetFolders({ QString(), program.path() });
+    const CommandResult refused = actions.SaveAsTemplate();
+    qunsetenv("LEXIGRILLE_USER_DIR");
+    EXPECT_EQ(refused.status, CommandResult::Status::Failed);
+    EXPECT_TRUE(refused.message.startsWith(u("Impossible de créer votre dossier « ") + blocked)) << refused.message.toStdString();
 }
 
 TEST_F(DocumentCommands, MenusListTheTeachersFilesFirstEachNameOnce)
 {
     for (int i = 0; i < 60; ++i)
         WriteBytes(user.filePath(QStringLiteral("fiche %1.lxg").arg(i, 2, 10, QLatin1Char('0'))), "[LXGDocument]\r\n");
-    FileMenu menu = doc.AvailableDocuments();
+    FileMenu menu = actions.AvailableDocuments();
     EXPECT_EQ(menu.items.size(), 50);
     EXPECT_EQ(menu.title, u("50 documents disponibles"));
     EXPECT_EQ(menu.items[0].caption, u("fiche 00"));
 
     QTemporaryDir fewer;
-    doc.folders.user = fewer.path();
+    actions.SetFolders({ fewer.path(), program.path() });
     WriteBytes(fewer.filePath(u("Autre.lxg")), "[LXGDocument]\r\n");
-    menu = doc.AvailableDocuments();
+    menu = actions.AvailableDocuments();
     ASSERT_EQ(menu.items.size(), 1) << "the program's autre.lxg is the teacher's Autre.lxg";
     EXPECT_EQ(menu.items[0].path, fewer.filePath(u("Autre.lxg")));
 
@@ -311,7 +344,8 @@ TEST_F(DocumentCommands, MenusListTheTeachersFilesFirstEachNameOnce)
     WriteBytes(program.filePath(u("fruits.txt")), "kiwi\r\n");
     WriteBytes(program.filePath(u("Légumes.txt")), "chou\r\n");
     WriteBytes(program.filePath(u("DB 01-07 (CP).txt")), "A-  chat\r\n");
-    const FileMenu lists = doc.AvailableWordLists();
+    WriteBytes(program.filePath(u("images.txt")), "chat U+1F408\r\n");
+    const FileMenu lists = actions.AvailableWordLists();
     ASSERT_EQ(lists.items.size(), 2);
     EXPECT_EQ(lists.items[0].path, fewer.filePath(u("Fruits.txt")));
     EXPECT_EQ(lists.items[1].caption, u("Légumes"));
@@ -323,16 +357,17 @@ TEST_F(DocumentCommands, ListsFromAFileAndFromTheClipboard)
     WriteBytes(user.filePath(u("fruits.v2.txt")), "pomme\r\npoire\r\ncerise\r\n");
     Edit();
     prompter.answers = { Answer::No };
-    ASSERT_TRUE(doc.ImportList(user.filePath(u("fruits.v2.txt"))));
+    ASSERT_TRUE(actions.ImportList(user.filePath(u("fruits.v2.txt"))).done());
     EXPECT_EQ(doc.words().Words(), (QStringList { u("cerise"), u("poire"), u("pomme") }));
-    EXPECT_EQ(doc.settings().themeText, u("fruits"));
-    EXPECT_EQ(doc.life.WindowTitle(), u("Lexigrille 0.1 - fruits.v2.txt*"));
+    EXPECT_EQ(doc.settings().themeText, u("Fruits"));
+    EXPECT_EQ(doc.WindowTitle(), u("Lexigrille 0.1 - fruits.v2.txt*"));
 
-    EXPECT_TRUE(doc.PasteList(u("chat chien loup")));
+    EXPECT_TRUE(actions.PasteList(u("chat chien loup")).done());
     EXPECT_EQ(doc.words().Count(), 3);
-    EXPECT_FALSE(doc.PasteList(QString()));
-    EXPECT_EQ(prompter.asked.last().kind, MessageKind::Error);
-    EXPECT_TRUE(prompter.asked.last().text.startsWith(u("Impossible de coller les données du presse-papiers !")));
+    EXPECT_EQ(doc.settings().themeText, QString()) << "a pasted list is not named after the last file";
+    const CommandResult failed = actions.PasteList(QString());
+    EXPECT_EQ(failed.kind, MessageKind::Error);
+    EXPECT_TRUE(failed.message.startsWith(u("Impossible de coller les données du presse-papiers !")));
     EXPECT_EQ(doc.words().Count(), 3) << "a failed paste changes nothing";
 }
 
@@ -341,13 +376,13 @@ TEST_F(DocumentCommands, VersionsArePairwiseDifferentAndRepeatable)
     doc.PasteWordList(u("chat\nchien\nloup\nlion\nours\nvache\n"));
     doc.Change(Setting::GridSize, 8);
     ASSERT_TRUE(doc.Generate().succeeded());
-    const QString before = DocumentText(doc.data);
+    const QString before = DocumentText(doc.data());
     const Versions a = MakeVersions(doc, 6, 100);
     ASSERT_EQ(a.pages.size(), 6);
     for (int i = 0; i < a.pages.size(); ++i)
         for (int j = i + 1; j < a.pages.size(); ++j)
             EXPECT_FALSE(a.pages[i].puzzle.LetterGrid == a.pages[j].puzzle.LetterGrid) << i << " " << j;
-    EXPECT_EQ(DocumentText(doc.data), before) << "the document keeps its own puzzle";
+    EXPECT_EQ(DocumentText(doc.data()), before) << "the document keeps its own puzzle";
     const Versions b = MakeVersions(doc, 2, 101);
     EXPECT_TRUE(b.pages[0].puzzle.LetterGrid == a.pages[1].puzzle.LetterGrid) << "version k uses the seed + k - 1";
     EXPECT_EQ(VersionLabel(3, 25), u("Version 3/25"));

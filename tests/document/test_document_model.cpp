@@ -3,17 +3,19 @@
 // Then the fonts its names draw with, and the font lists.
 #include "document/Document.h"
 #include "document/DocumentFile.h"
-#include "document/FontCatalog.h"
+#include "render/FontCatalog.h"
 #include "document/WordHighlight.h"
 #include "render/DocumentRenderer.h"
 #include "render/RecordingSurface.h"
-#include "support/ScriptedPrompter.h"
+#include "support/DocumentSupport.h"
+#include "words/ThemeDatabase.h"
 #include "support/TextSupport.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -27,36 +29,27 @@ using test::u;
 
 const QStringList kFonts { u("Arial"), u("Arial Narrow"), u("Tahoma") };
 
-// Words of an external list (no theme check), in a grid large enough for them.
-void AddWords(Document& doc, std::initializer_list<const char*> words)
-{
-    doc.settings().selectedThemeCount = -1;
-    doc.settings().puzzle.gridSize = 10;
-    for (const char* w : words)
-        doc.words().SetChecked(doc.words().AddWordIfAbsent(u(w)).index, true);
-    doc.UpdateWordCounts();
-}
-
 TEST(DocumentReset, GivesTheNewDocumentWhateverCameBefore)
 {
-    const QString fresh = DocumentText(Document(kFonts).data);
+    const QString fresh = DocumentText(Document(kFonts).data());
     Document doc(kFonts);
-    doc.settings().title = u("Ancien");
-    doc.settings().puzzle.directions = { true, true, true, true, true, true };
-    doc.settings().puzzle.letterCodeTexts[4] = u("7");
-    doc.puzzle().LetterGrid.at(2, 2) = u("X");
-    doc.puzzle().SymbolAlphabet = u("shuffled");
-    AddWords(doc, { "chat", "loup" });
-    doc.themes().selected[3] = true;
-    doc.life.documentName = u("vieux.lxg");
+    doc.Change(Setting::Title, u("Ancien"));
+    doc.Change(Setting::Direction3, true);
+    doc.SetLetterCodeText(4, u("7"));
+    test::AddWords(doc, { "chat", "loup" });
+    test::Reopen(doc, [](DocumentData& d) {
+        d.puzzle.LetterGrid.at(2, 2) = u("X");
+        d.puzzle.SymbolAlphabet = u("shuffled");
+        d.themes.selected[3] = true;
+    }, u("vieux.lxg"));
     doc.SetModified(true, true);
 
-    doc.ResetDocumentSettings();
-    EXPECT_EQ(DocumentText(doc.data), fresh);
+    doc.Reset();
+    EXPECT_EQ(DocumentText(doc.data()), fresh);
     EXPECT_EQ(doc.puzzle().SymbolAlphabet, PuzzleEngine::SymbolCharacters());
     EXPECT_EQ(doc.ThemeLabel(), u("Aucun thème"));
     EXPECT_EQ(doc.WordCounts().text, u("0/0"));
-    EXPECT_EQ(doc.life.WindowTitle(), u("Lexigrille 0.1 - Sans titre"));
+    EXPECT_EQ(doc.WindowTitle(), u("Lexigrille 0.1 - Sans titre"));
     EXPECT_EQ(Document({ u("arial"), u("DejaVu Sans") }).settings().titleFontName, u("arial")) << "Arial for a missing font, as listed";
 }
 
@@ -89,28 +82,29 @@ TEST(DocumentWords, ChecksDiscardThePuzzleMarkTheDocumentAndClicksHighlight)
     int redraws = 0;
     QObject::connect(&doc, &Document::redrawRequested, [&] { ++redraws; });
     QSignalSpy marks(&doc, &Document::modifiedChanged);
-    AddWords(doc, { "chat", "chien", "loup", "lion", "ours", "tigre" });
+    test::AddWords(doc, { "chat", "chien", "loup", "lion", "ours", "tigre" });
+    doc.MarkSaved(u("mots.lxg"));
     ASSERT_TRUE(doc.Generate().succeeded());
-    EXPECT_EQ(doc.life.WindowTitle(), u("Lexigrille 0.1 - Sans titre*")) << "a generation marks the document";
+    EXPECT_EQ(doc.WindowTitle(), u("Lexigrille 0.1 - mots.lxg*")) << "a generation marks the document";
     doc.SetModified(false, false);
-    EXPECT_TRUE(doc.life.modified) << "only a forced call clears the mark";
-    doc.TakeSnapshot();
-    EXPECT_EQ(marks.count(), 2);
+    EXPECT_TRUE(doc.Modified()) << "only a forced call clears the mark";
+    doc.MarkSaved(u("mots.lxg"));
+    EXPECT_EQ(marks.count(), 4);
 
     const int lion = doc.words().Find(u("lion"));
     doc.SetWordChecked(lion, false);
     EXPECT_TRUE(doc.puzzle().LetterGrid.at(0, 0).isEmpty()) << "the puzzle is gone until the next generation";
     EXPECT_EQ(doc.WordCounts(), (WordCountLabel { u("5/6"), WordCountLabel::Colour::Red }));
-    EXPECT_TRUE(doc.life.modified);
+    EXPECT_TRUE(doc.Modified());
     EXPECT_GT(redraws, 0);
     doc.SetModified(false, true);
     doc.SetWordChecked(lion, true);
-    EXPECT_FALSE(doc.life.modified) << "back to the saved checks: no modification";
+    EXPECT_FALSE(doc.Modified()) << "back to the saved checks: no modification";
 
     doc.SetMaxLetters(4);
     EXPECT_EQ(doc.words().BuildSelectionSignature(), u("101110")) << "chat chien lion loup ours tigre";
     {
-        SuppressEvents guard(doc.model);
+        const SuppressEvents guard = doc.Suppress();
         doc.SetMaxLetters(15);
         EXPECT_EQ(doc.words().CheckedCount(), 4) << "handlers do nothing while events are suppressed";
     }
@@ -128,7 +122,7 @@ TEST(DocumentWords, ChecksDiscardThePuzzleMarkTheDocumentAndClicksHighlight)
     // An import inside a suppression guard leaves the events suppressed.
     redraws = 0;
     {
-        SuppressEvents guard(doc.model);
+        const SuppressEvents guard = doc.Suppress();
         EXPECT_TRUE(doc.PasteWordList(u("chat\nchien\nloup\n")).imported);
         EXPECT_FALSE(doc.PasteWordList(QString()).imported);
         doc.SetMaxLetters(3);
@@ -146,10 +140,10 @@ TEST(DocumentChanges, EverySavedValueMarksTheDocument)
         [](Document& d) { d.Change(Setting::RangeTo, u("40")); }, [](Document& d) { d.SetLetterCodeText(2, u("5")); },
         [](Document& d) { d.Change(Setting::LevelNaming, 1); }, [](Document& d) { d.Change(Setting::ShuffleList, true); },
         [](Document& d) {
-            AddWords(d, { "chat", "chien", "loup", "lion", "ours" });
+            test::AddWords(d, { "chat", "chien", "loup", "lion", "ours" });
             d.Change(Setting::GameType, 1);
             ASSERT_TRUE(d.Generate().succeeded());
-            d.TakeSnapshot();
+            d.MarkSaved(u("essai.lxg"));
             d.ChooseRevealLetter(2);
         },
     };
@@ -157,41 +151,42 @@ TEST(DocumentChanges, EverySavedValueMarksTheDocument)
     for (const auto& change : changes) {
         Document doc(kFonts);
         change(doc);
-        EXPECT_TRUE(doc.life.modified) << n++;
+        EXPECT_TRUE(doc.Modified()) << n++;
     }
     Document doc(kFonts); // the game type renames the title and marks it too
     doc.Change(Setting::Title, u("Lexigrille du lundi"));
-    doc.TakeSnapshot();
+    doc.MarkSaved(u("essai.lxg"));
     doc.Change(Setting::GameType, 2);
     EXPECT_EQ(doc.settings().title, u("Mots codés du lundi"));
-    EXPECT_TRUE(doc.life.modified);
+    EXPECT_TRUE(doc.Modified());
 }
 
-TEST(DocumentGenerate, QuestionsAndRefusalsGoThroughThePrompter)
+TEST(DocumentGenerate, TheQuestionGoesThroughTheHookAndRefusalsAreReported)
 {
     Document doc(kFonts);
-    test::ScriptedPrompter prompter;
-    prompter.answers = { Answer::Yes };
-    doc.SetPrompter(&prompter);
-    AddWords(doc, { "chat", "chien", "loup", "lion", "crocodile" });
-    doc.settings().puzzle.gridSize = 6;
+    QStringList questions;
+    doc.SetGenerationHooks({ {}, [&](const QString& q) { questions << q; return true; } });
+    test::AddWords(doc, { "chat", "chien", "loup", "lion", "crocodile" }, 6);
     QSignalSpy spy(&doc, &Document::settingChanged);
     ASSERT_TRUE(doc.Generate().succeeded()) << "the grid-too-small question answered Yes";
-    EXPECT_EQ(prompter.asked.value(0).kind, MessageKind::Question);
+    EXPECT_EQ(questions.size(), 1);
     EXPECT_EQ(doc.settings().puzzle.gridSize, 9);
     EXPECT_GE(spy.count(), 1) << "the grid size box follows";
 
-    doc.settings().selectedThemeCount = 0; // the words come from the themes: none is selected
+    // The words come from the themes, and none is selected.
+    test::Reopen(doc, [](DocumentData& d) { d.settings.selectedThemeCount = 0; }, u("themes.lxg"));
     const GenerationResult refused = doc.Generate();
     EXPECT_EQ(refused.outcome, GenerationOutcome::NoThemeSelected);
-    EXPECT_EQ(prompter.asked.size(), 2);
-    EXPECT_EQ(prompter.asked.last().kind, MessageKind::Error);
-    EXPECT_EQ(prompter.asked.last().text, refused.message);
+    const CommandResult report = GenerationReport(refused);
+    EXPECT_EQ(report.status, CommandResult::Status::Failed);
+    EXPECT_EQ(report.kind, MessageKind::Error);
+    EXPECT_EQ(report.message, u("Vous n'avez sélectionné aucun thème !"));
 
     Document few(kFonts);
-    AddWords(few, { "chat", "chien", "loup", "lion" });
+    test::AddWords(few, { "chat", "chien", "loup", "lion" });
+    few.MarkSaved(u("peu.lxg"));
     EXPECT_EQ(few.Generate().outcome, GenerationOutcome::TooFewWords);
-    EXPECT_FALSE(few.life.modified);
+    EXPECT_FALSE(few.Modified());
 }
 
 // The sizes are named beside the letter balance only when no layout can take
@@ -205,41 +200,106 @@ TEST(DocumentMessage, SizeAdviceWhenNoLayoutTakesTheMessage)
     };
     for (const auto& c : cases) {
         Document doc(kFonts);
-        AddWords(doc, { "chat", "chien", "lapin", "cheval", "vache", "mouton" });
-        doc.settings().puzzle.directions = { true, false, true, false, false, false }; // across and down: words cross
-        doc.settings().puzzle.message = QString(c.letters, QLatin1Char('a')) + u(" !");
-        doc.settings().puzzle.randomFill = c.randomFill;
-        doc.settings().puzzle.gameType = c.type;
+        test::AddWords(doc, { "chat", "chien", "lapin", "cheval", "vache", "mouton" });
+        doc.Change(Setting::Direction2, true); // across and down: words cross
+        doc.Change(Setting::HiddenMessage, QString(c.letters, QLatin1Char('A')) + u(" !"));
+        doc.Change(Setting::RandomFill, c.randomFill);
+        doc.Change(Setting::GameType, int(c.type));
         EXPECT_EQ(doc.MessageSizeAdvice(), u(c.advice)) << c.letters;
     }
     // A grid on the page that takes the message already needs no advice.
     Document doc(kFonts);
-    AddWords(doc, { "chat", "chien", "lapin", "cheval", "vache", "mouton" });
-    doc.settings().puzzle.randomFill = false;
-    doc.settings().puzzle.message = QString(20, QLatin1Char('a'));
-    for (int k = 0; k < 100; ++k)
-        doc.puzzle().LetterGrid.at(k % 10, k / 10) = k < 20 ? u("a") : u("W");
-    EXPECT_EQ(doc.MessageSizeAdvice(), QString());
-    doc.puzzle().LetterGrid.at(0, 0) = u("W");
-    EXPECT_FALSE(doc.MessageSizeAdvice().isEmpty());
+    test::AddWords(doc, { "chat", "chien", "lapin", "cheval", "vache", "mouton" });
+    doc.Change(Setting::RandomFill, false);
+    doc.Change(Setting::HiddenMessage, QString(20, QLatin1Char('A')));
+    for (const bool exact : { true, false }) {
+        test::Reopen(doc, [exact](DocumentData& d) {
+            for (int k = 0; k < 100; ++k)
+                d.puzzle.LetterGrid.at(k % 10, k / 10) = k < 20 && (k > 0 || exact) ? u("a") : u("W");
+        });
+        EXPECT_EQ(doc.MessageSizeAdvice().isEmpty(), exact);
+    }
 }
 
 TEST(DocumentRendering, DrawingThePageTwiceLeavesTheDocumentAsItWas)
 {
-    // A level ticked and no theme: the page's header reads the words as an external list's.
+    // A level ticked and no theme: the words count as an external list's
+    // from the click on, not from a drawing of the page.
+    ThemeDatabase db;
+    for (const char* w : { "chat", "chien", "lapin", "cheval", "vache", "mouton" })
+        db.levelLines[0] << u("A-  ") + u(w);
     Document doc(kFonts);
-    doc.settings().levels[0] = true;
-    AddWords(doc, { "chat", "chien", "loup", "lion", "ours" });
+    doc.SetThemeDatabase(&db);
+    doc.ClickLevel(0, true);
+    EXPECT_EQ(doc.settings().selectedThemeCount, -1);
+    doc.CheckTheme(3, true);
+    EXPECT_EQ(doc.settings().selectedThemeCount, 1);
     ASSERT_TRUE(doc.Generate().succeeded());
-    doc.settings().selectedThemeCount = 0;
-    const QString before = DocumentText(doc.data);
+    const QString before = DocumentText(doc.data());
     for (int i = 0; i < 2; ++i) {
         RecordingSurface surface;
-        DocumentRenderer(doc.data, u("Arial"), u("pied")).RenderDocument(surface, 1.0);
+        DocumentRenderer(doc.data(), u("Arial"), u("pied")).RenderDocument(surface, 1.0);
     }
-    EXPECT_EQ(DocumentText(doc.data), before);
-    doc.RedrawPreview(); // the window's redraw entry is where the document learns it
-    EXPECT_EQ(doc.settings().selectedThemeCount, -1);
+    EXPECT_EQ(DocumentText(doc.data()), before);
+}
+
+// A puzzle is drawn only as the game it was made for: switching the game shows
+// the one made for the new game while the words stay the same, else an empty grid.
+TEST(DocumentGameType, APuzzleIsNeverShownAsAnotherGames)
+{
+    Document doc(kFonts);
+    test::AddWords(doc, { "chat", "chien", "loup", "lion", "ours", "tigre" });
+    ASSERT_TRUE(doc.Generate().succeeded());
+    const PuzzleState search = doc.puzzle();
+    doc.Change(Setting::GameType, int(GameType::FillIn));
+    EXPECT_TRUE(doc.puzzle().LetterGrid == PuzzleState().LetterGrid) << "no word-search letter in the fill-in grid";
+    EXPECT_EQ(doc.puzzle().gameType, GameType::FillIn);
+    ASSERT_TRUE(doc.Generate().succeeded());
+    const PuzzleState fillIn = doc.puzzle();
+    doc.Change(Setting::GameType, int(GameType::WordSearch));
+    EXPECT_TRUE(doc.puzzle().LetterGrid == search.LetterGrid);
+    EXPECT_EQ(doc.puzzle().WordEntries, search.WordEntries);
+    doc.Change(Setting::GameType, int(GameType::FillIn));
+    EXPECT_TRUE(doc.puzzle().LetterGrid == fillIn.LetterGrid);
+    // Other words: what was made of the old ones is gone.
+    doc.SetWordChecked(doc.words().Find(u("tigre")), false);
+    doc.Change(Setting::GameType, int(GameType::WordSearch));
+    EXPECT_TRUE(doc.puzzle().LetterGrid == PuzzleState().LetterGrid);
+}
+
+// Saved, reopened and saved again after each kind of edit, a document gives
+// the same bytes: what is saved is what reopens.
+TEST(DocumentFileRoundTrip, EveryKindOfEditReopensAsSaved)
+{
+    QTemporaryDir dir;
+    DefaultPrompter prompter;
+    const std::function<void(Document&)> edits[] = {
+        [](Document& d) { d.Change(Setting::Title, u("Les « animaux » ; été !")); },
+        [](Document& d) { d.Change(Setting::GameType, 1); ASSERT_TRUE(d.Generate().succeeded()); },
+        [](Document& d) { d.Change(Setting::GameType, 1); ASSERT_TRUE(d.Generate().succeeded()); d.ChooseRevealLetter(3); },
+        [](Document& d) { d.Change(Setting::GameType, 1); ASSERT_TRUE(d.Generate().succeeded()); d.ChooseRevealLetter(-1); },
+        [](Document& d) { d.Change(Setting::GameType, 1); ASSERT_TRUE(d.Generate().succeeded()); d.Change(Setting::GameType, 0); },
+        [](Document& d) { d.Change(Setting::GameType, 2); ASSERT_TRUE(d.Generate().succeeded()); d.SetLetterCodeText(0, u("x")); },
+        [](Document& d) { d.Change(Setting::GameType, 2); d.Change(Setting::ValueMode, 1); d.Change(Setting::RangeFrom, u("40")); d.LeaveBounds(); },
+        [](Document& d) { d.Change(Setting::RandomFill, false); d.Change(Setting::HiddenMessage, u("BRAVO")); ASSERT_TRUE(d.Generate().succeeded()); },
+        [](Document& d) { ASSERT_TRUE(d.Generate().succeeded()); d.SetWordChecked(0, false); },
+        [](Document& d) { d.SetMaxLetters(4); d.SelectAllWords(true); },
+        [](Document& d) { d.Change(Setting::Direction5, true); d.Change(Setting::LowerHalf, 2); d.Change(Setting::GridSize, 14); },
+    };
+    int n = 0;
+    for (const auto& edit : edits) {
+        SCOPED_TRACE(n);
+        Document doc(kFonts);
+        test::AddWords(doc, { "chat", "chien", "loup", "lion", "ours", "tigre" });
+        edit(doc);
+        const QString first = dir.filePath(QStringLiteral("%1a.lxg").arg(n)), second = dir.filePath(QStringLiteral("%1b.lxg").arg(n));
+        ASSERT_TRUE(DocumentActions(doc, prompter, {}).SaveTo(first).done());
+        Document back(kFonts);
+        ASSERT_TRUE(DocumentActions(back, prompter, {}).Load(first).done());
+        ASSERT_TRUE(DocumentActions(back, prompter, {}).SaveTo(second).done());
+        EXPECT_EQ(test::ReadAll(second), test::ReadAll(first));
+        ++n;
+    }
 }
 
 TEST(WordHighlight, OfAClickedWord)
@@ -265,24 +325,31 @@ TEST(WordHighlight, OfAClickedWord)
 TEST(DocumentNaming, ProposedFileNameAndTheExternalListName)
 {
     Document doc(kFonts); // a new word search proposes "Lexigrille": the save question's test checks it
-    doc.settings().puzzle.gameType = GameType::FillIn;
-    doc.themes().selected[3] = doc.themes().selected[6] = true;
+    doc.Change(Setting::GameType, int(GameType::FillIn));
+    test::Reopen(doc, [](DocumentData& d) { d.themes.selected[3] = d.themes.selected[6] = true; });
     EXPECT_EQ(doc.ProposedFileName(), u("Mots casés - Animaux, Couleurs"));
-    doc.settings().themeText = u("Ma liste");
-    EXPECT_EQ(doc.ProposedFileName(), u("Mots casés - Ma liste"));
+    // What a file name cannot hold becomes a space.
+    const std::pair<const char*, const char*> names[] = {
+        { "Ma liste", "Mots casés - Ma liste" }, { "CP/CE1", "Mots casés - CP CE1" },
+        { "a\\b:c*d?\"e\"<f>|g", "Mots casés - a b c d e f g" }, { "fin?", "Mots casés - fin" },
+    };
+    for (const auto& [theme, name] : names) {
+        doc.Change(Setting::ThemeText, u(theme));
+        EXPECT_EQ(doc.ProposedFileName(), u(name)) << theme;
+    }
 
     // The snapshot's theme string names an external list without its extension.
-    doc.ResetDocumentSettings();
+    doc.Reset();
     const std::pair<const char*, const char*> steps[] = { { "", "*animaux" }, { "La ferme", "*La ferme" } };
-    doc.data.importedListName = u("animaux.de.la.ferme.txt");
     for (const auto& [themeText, snapshot] : steps) {
-        doc.settings().themeText = u(themeText);
-        doc.TakeSnapshot();
-        EXPECT_EQ(doc.life.snapshot.themeString, u(snapshot));
+        test::Reopen(doc, [themeText](DocumentData& d) {
+            d.importedListName = u("animaux.de.la.ferme.txt");
+            d.settings.themeText = u(themeText);
+        });
+        EXPECT_EQ(doc.Snapshot().themeString, u(snapshot));
     }
-    doc.themes().selected[10] = true;
-    doc.TakeSnapshot();
-    EXPECT_EQ(doc.life.snapshot.themeString, u("F"));
+    test::Reopen(doc, [](DocumentData& d) { d.themes.selected[10] = true; });
+    EXPECT_EQ(doc.Snapshot().themeString, u("F"));
 }
 
 // A missing font fails with the Debian package to install, rather than with a

@@ -17,7 +17,7 @@ namespace {
 
 // The whole puzzle: codes distinct and in range (0 for absent letters in the
 // number modes); the key row in the order of the codes written with three
-// digits at least, its first quarter and one revealed; each word once from row
+// digits at least, a quarter of its letters and one revealed, the most frequent; each word once from row
 // 2 on, with its letters' codes, revealed letters upper case; nothing else.
 // `starts` gets the column and row of each word.
 void ExpectSoundCodedWords(const PuzzleState& s, const QStringList& words, int low, int high, QList<QPoint>& starts)
@@ -38,10 +38,23 @@ void ExpectSoundCodedWords(const PuzzleState& s, const QStringList& words, int l
         const QString padded = u("%1").arg(s.LetterCodes[k], 3, 10, QLatin1Char('0'));
         EXPECT_TRUE(padded > previous && s.KeyCodes[j].text == padded) << padded.toStdString();
         previous = padded;
-        EXPECT_EQ(c.isUpper(), j < s.RevealedCount);
-        revealed += j < s.RevealedCount ? QString(c) : QString();
+        revealed += c.isUpper() ? QString(c) : QString();
     }
     EXPECT_EQ(s.RevealedLetters, revealed);
+    // The letters given away are the most frequent ones of the words; between
+    // letters as frequent, the one more frequent in French.
+    EXPECT_EQ(revealed.size(), s.RevealedCount);
+    const QString french = u("ESAITNRUOLDCMPVQFBGHJXYZWK");
+    auto before = [&](QChar a, QChar b) {
+        const int na = s.LetterCounts[a.unicode() - u'A'], nb = s.LetterCounts[b.unicode() - u'A'];
+        return na > nb || (na == nb && french.indexOf(a) < french.indexOf(b));
+    };
+    for (int k = 0; k < 26; ++k) {
+        const QChar other(u'A' + k);
+        if (s.LetterCounts[k] > 0 && !revealed.contains(other))
+            for (QChar given : revealed)
+                EXPECT_TRUE(before(given, other)) << char(given.unicode()) << " given before " << char(other.unicode());
+    }
     QStringList found, expected;
     for (int y = 2; y < 31; ++y) {
         for (int x = 0; x < 31; ++x) {

@@ -2,6 +2,7 @@
 // form one crossword moved to the corner, and one letter is revealed.
 #include "PuzzleTestSupport.h"
 
+#include "puzzle/FillInCheck.h"
 #include "words/WordForms.h"
 
 #include <gtest/gtest.h>
@@ -14,55 +15,64 @@ namespace {
 void ExpectSoundFillIn(const PuzzleState& s, int n)
 {
     ASSERT_EQ(s.WordEntries.size(), n);
-    ASSERT_EQ(s.PlacementOrder.size(), n);
+    EXPECT_EQ(FillInFaults(s), QStringList());
     EXPECT_EQ(s.PlacementOrder[0].text, s.WordsByLength[0].text) << "the longest word comes first";
-    // Which word covers each cell, across (0) and down (1): its index + 1, 0 for none.
-    Grid<int> along[2];
-    for (int i = 0; i < n; ++i) {
-        const WordEntry& e = s.WordEntries[i];
-        EXPECT_EQ(e.gridText, ToGridForm(s.PlacementOrder[i].text));
-        ASSERT_TRUE(e.direction == 0 || e.direction == 2) << "direction " << e.direction;
-        EXPECT_EQ(ReadEntry(s, e), e.gridText);
-        const DirectionStep st = kDirectionSteps[e.direction];
-        for (int k = 0; k < e.gridText.size(); ++k) {
-            ASSERT_TRUE(e.x + k * st.dx < 19 && e.y + k * st.dy < 19) << "within 19 x 19";
-            along[e.direction / 2].at(e.x + k * st.dx, e.y + k * st.dy) = i + 1;
-        }
-    }
+    QStringList placed = Texts(s.PlacementOrder), listed = Texts(s.WordsByLength);
+    placed.sort();
+    listed.sort();
+    EXPECT_EQ(placed, listed);
     bool row0 = false, col0 = false;
-    for (int y = 0; y < 31; ++y) {
-        for (int x = 0; x < 31; ++x) {
-            const bool filled = !s.LetterGrid.at(x, y).isEmpty();
-            EXPECT_EQ(filled, along[0].at(x, y) || along[1].at(x, y)) << "cell " << x << "," << y;
-            row0 = row0 || (y == 0 && filled);
-            col0 = col0 || (x == 0 && filled);
-            // Two filled neighbours belong to one word along their line: words
-            // never touch, and the cells before and after a word stay empty.
-            if (filled && x + 1 < 31 && !s.LetterGrid.at(x + 1, y).isEmpty()) {
-                EXPECT_TRUE(along[0].at(x, y) && along[0].at(x, y) == along[0].at(x + 1, y)) << x << "," << y;
-            }
-            if (filled && y + 1 < 31 && !s.LetterGrid.at(x, y + 1).isEmpty()) {
-                EXPECT_TRUE(along[1].at(x, y) && along[1].at(x, y) == along[1].at(x, y + 1)) << x << "," << y;
-            }
-        }
+    for (int k = 0; k < 31; ++k) {
+        row0 = row0 || !s.LetterGrid.at(k, 0).isEmpty();
+        col0 = col0 || !s.LetterGrid.at(0, k).isEmpty();
     }
     EXPECT_TRUE(row0 && col0) << "the grid is moved to the corner";
-    // One crossword: every word is reached from the first one through crossings.
-    QList<bool> reached(n, false);
-    QList<int> todo { 0 };
-    reached[0] = true;
-    while (!todo.isEmpty()) {
-        const WordEntry& e = s.WordEntries[todo.takeLast()];
-        const DirectionStep st = kDirectionSteps[e.direction];
-        for (int k = 0; k < e.gridText.size(); ++k) {
-            const int other = along[1 - e.direction / 2].at(e.x + k * st.dx, e.y + k * st.dy) - 1;
-            if (other >= 0 && !reached[other]) {
-                reached[other] = true;
-                todo.append(other);
-            }
-        }
+}
+
+// The check itself: a sound grid passes; two words side by side, a stray
+// letter, a word without its cell after it empty, a word crossing none, each
+// is named.
+TEST(FillInCheck, NamesEachFault)
+{
+    Bench b(GameType::FillIn);
+    ASSERT_TRUE(b.Generate(FillInWords(6), 3).succeeded());
+    ASSERT_EQ(FillInFaults(b.state), QStringList());
+    auto faults = [&](auto edit) {
+        PuzzleState s = b.state;
+        edit(s);
+        return FillInFaults(s).join(u("; "));
+    };
+    // A free cell beside a word's letter, and one before it.
+    int fx = -1, fy = -1;
+    for (int y = 1; y < 19 && fx < 0; ++y)
+        for (int x = 1; x < 19 && fx < 0; ++x)
+            if (b.state.LetterGrid.at(x, y).isEmpty() && !b.state.LetterGrid.at(x - 1, y).isEmpty()
+                && b.state.LetterGrid.at(x, y - 1).isEmpty() && b.state.LetterGrid.at(x, y + 1).isEmpty()
+                && b.state.LetterGrid.at(x + 1, y).isEmpty())
+                fx = x, fy = y;
+    ASSERT_GE(fx, 0);
+    EXPECT_NE(faults([&](PuzzleState& s) { s.LetterGrid.at(fx, fy) = u("z"); }), QString());
+    EXPECT_NE(faults([&](PuzzleState& s) { s.LetterGrid.at(25, 25) = u("z"); }), QString());
+    EXPECT_NE(faults([&](PuzzleState& s) { s.WordEntries[1].x += 1; }), QString());
+    EXPECT_NE(faults([&](PuzzleState& s) { s.WordEntries[2].gridText.clear(); }), QString());
+    EXPECT_NE(faults([&](PuzzleState& s) { s.WordEntries[0].direction = 4; }), QString());
+    EXPECT_NE(faults([&](PuzzleState& s) { s.PlacementOrder[1].text = u("autre"); }), QString());
+}
+
+// Two words touching side by side read a word that is none ("EC" across
+// where CANTINE ends beside CALCUL's first letter): thirty school words,
+// each seed as lexigrille-cli generate --seed N uses it.
+TEST(FillIn, NoTwoWordsSideBySideInLongLists)
+{
+    const QStringList school = Words("école élève cahier crayon règle gomme cartable trousse maîtresse récréation leçon "
+                                     "dictée cantine tableau stylo cloche pupitre classe calcul lecture devoirs ardoise "
+                                     "compas équerre feutre colle ciseaux agenda dossier chemise");
+    for (std::uint64_t seed : { 5, 154, 180, 1, 2, 3 }) {
+        SCOPED_TRACE(testing::Message() << "seed " << seed);
+        Bench b(GameType::FillIn);
+        ASSERT_TRUE(b.Generate(school, seed).succeeded());
+        ExpectSoundFillIn(b.state, int(school.size()));
     }
-    EXPECT_EQ(reached.count(false), 0) << "a word crosses no other";
 }
 
 // Each list over several seeds: a sound crossword, the first word across or

@@ -4,6 +4,8 @@
 
 #include "words/WordForms.h"
 
+#include <QMap>
+
 #include <gtest/gtest.h>
 
 namespace lx::test {
@@ -188,6 +190,46 @@ TEST(GenerateCommand, TimeLimitLeavesThePartialPuzzle)
             for (int x = 0; x < 31; ++x)
                 EXPECT_EQ(!b.state.LetterGrid.at(x, y).isEmpty(), owned.contains(y * 31 + x)) << x << "," << y;
     }
+}
+
+// Œ and Æ are two letters in every game: no cell holds them, the letter
+// counts (the fill-in headings) count them twice, every cell of the coded
+// words has its code, and the lists keep the words as written.
+TEST(GenerateCommand, LigaturesAreTwoLettersInEveryGame)
+{
+    const QStringList words = Words("cœur œuf chef-d'œuvre sœur bœuf ex-æquo");
+    for (GameType type : { GameType::WordSearch, GameType::FillIn, GameType::CodedWords }) {
+        SCOPED_TRACE(int(type));
+        Bench b(type);
+        b.settings.gridSize = 8;
+        ASSERT_TRUE(b.Generate(words, 3).succeeded());
+        EXPECT_TRUE(Texts(b.state.SelectedWords).contains(u("chef-d'œuvre")) || type == GameType::CodedWords);
+        QMap<QString, int> tags;
+        for (const TaggedItem& item : std::as_const(b.state.WordsByLength))
+            tags[item.text] = item.tag;
+        EXPECT_EQ(tags[u("cœur")], 5);
+        EXPECT_EQ(tags[u("chef-d'œuvre")], 11);
+        EXPECT_EQ(tags[u("ex-æquo")], 7);
+        EXPECT_EQ(CountCells(b.state, 31, [](const QString& c) { return !c.isEmpty() && u("ŒœÆæ").contains(c[0]); }), 0);
+        QStringList placed;
+        for (const WordEntry& e : std::as_const(b.state.WordEntries)) {
+            EXPECT_EQ(ReadEntry(b.state, e), e.gridText);
+            placed << e.gridText;
+        }
+        if (type != GameType::CodedWords)
+            EXPECT_TRUE(placed.contains(u("CHEFDOEUVRE")) && placed.contains(u("EXAEQUO"))) << placed.join(u(" ")).toStdString();
+        for (int y = 2; y < 31 && type == GameType::CodedWords; ++y)
+            for (int x = 0; x < 31; ++x)
+                EXPECT_TRUE(b.state.LetterGrid.at(x, y).isEmpty() || b.state.CodeGrid.at(x, y) > 0) << x << "," << y;
+    }
+    // A word whose grid form is longer than it looks asks for the grid it needs.
+    Bench b;
+    b.settings.gridSize = 5;
+    QString asked;
+    b.engine.SetQuestionHandler([&](const QString& q) { asked = q; return true; });
+    ASSERT_TRUE(b.Generate(Words("cœurs chat lion ours loup"), 1).succeeded());
+    EXPECT_TRUE(asked.contains(u("« cœurs »"))) << asked.toStdString();
+    EXPECT_EQ(b.settings.gridSize, 6);
 }
 
 } // namespace

@@ -80,9 +80,10 @@ TEST(PageFit, WorstPagesShrinkToTheLargestSizeThatFits)
         // A page that fits keeps its sizes: 14 rows of 0.4 s + 1 end at 142.8 at 18 points, at 148.4 at 19, which shrink to 18.
         { "a grid ending at 142.8", FillIn(14, 18, 12, 1, false), 18, 12, "" },
         { "the same grid at 19 points", FillIn(14, 19, 12, 1, false), 18, 12, "" },
-        // 17 rows of 0.4 s + 2 end above 143 up to 11.9 points; alone, the key row of 26 codes passes x 203 at 14 points.
-        { "30 coded words with a copy", Coded(30, 2), 11.5, 12, "" },
-        { "30 coded words alone", Coded(30, 0), 13.5, 12, "" },
+        // 30 coded words, two columns of 15 rows set apart, never fit above 143: they take the whole page (the
+        // copy left out), where the key row of 26 codes passes x 203 above 9 points.
+        { "30 coded words with a copy", Coded(30, 2), 9, 12, "" },
+        { "30 coded words alone", Coded(30, 0), 9, 12, "" },
         // 19 rows of 0.4 s + 1 end above 143 up to 12.6 points; a 14-point list's second column passes x 203 down to 13.
         { "30 long words to fill in", FillIn(19, 14, 12, 1), 12.5, 12, "" },
         { "30 long words in 14 points", FillIn(19, 14, 14, 1), 12.5, 12.5, "" },
@@ -104,15 +105,111 @@ TEST(PageFit, WorstPagesShrinkToTheLargestSizeThatFits)
             if (!realFonts) {
                 EXPECT_TRUE(r.layout.GridFontSize == c.grid && r.layout.ListFontSize == c.list) << r.layout.GridFontSize << " " << r.layout.ListFontSize;
             }
-            // Both halves drawn alike, the codes shrinking with the letters.
+            // Both halves drawn alike, the codes (bold, 7 points at least) shrinking with the letters.
             for (const RecordedOp& op : Where(r.ops(), [](const RecordedOp& op) { return op.kind == Kind::Text; })) {
                 if (op.font.name == kListFont) {
                     EXPECT_EQ(op.font.size, r.layout.ListFontSize);
                 }
                 if (op.font.name == kGridFont) {
-                    EXPECT_EQ(op.font.size, op.font.bold ? std::round(18 * r.layout.GridFontSize / 14) / 2 : r.layout.GridFontSize);
+                    EXPECT_EQ(op.font.size, op.font.bold ? std::max(7.0, std::round(1.2 * r.layout.GridFontSize) / 2) : r.layout.GridFontSize);
                 }
             }
+        }
+    }
+}
+
+// "Adapter à la page": the grid and the list grow to their half (the whole page
+// with "Vide"), never past 28 points or 15 mm cells, never smaller than the
+// document's sizes, nothing out of place.
+TEST(PageFit, FittingToThePageGrowsTheGridAndTheListTogether)
+{
+    const auto grown = [](DocumentData d) {
+        d.settings.fitToPage = true;
+        return d;
+    };
+    const struct { const char* page; DocumentData data; } cases[] = {
+        { "5 x 5 word search", Search(5, 6, 12) }, { "18 x 18 word search", Search(18, 20, 12) },
+        { "a fill-in grid", FillIn(10, 12, 12, 1) }, { "a fill-in grid alone", FillIn(10, 12, 12, 0) },
+        { "12 coded words", Coded(12, 1) }, { "12 coded words alone", Coded(12, 0) },
+    };
+    for (const auto& c : cases) {
+        for (int lower : { 0, 1, 2 }) {
+            for (bool realFonts : { false, true }) {
+                SCOPED_TRACE(std::string(c.page) + " " + std::to_string(lower) + (realFonts ? ", real fonts" : ""));
+                DocumentData d = c.data;
+                d.settings.lowerHalf = lower;
+                const Rendered plain(d, true, 600, realFonts), fitted(grown(d), true, 600, realFonts);
+                EXPECT_FALSE(fitted.layout.Overflow);
+                EXPECT_EQ(OutOfPlace(fitted), QStringList());
+                EXPECT_GE(fitted.layout.GridFontSize, plain.layout.GridFontSize);
+                EXPECT_GE(fitted.layout.ListFontSize, plain.layout.ListFontSize);
+                EXPECT_LE(fitted.layout.GridFontSize, 28.0);
+                EXPECT_LE(fitted.layout.ListFontSize, 28.0);
+                EXPECT_LE(fitted.layout.CellSize, 15.0 + 1e-9);
+                // The worksheet keeps its lower half when it had one.
+                EXPECT_EQ(fitted.layout.LowerHalfAvailable, plain.layout.LowerHalfAvailable);
+            }
+        }
+    }
+    // A small word search grows to large cells: 5 x 5 beside 6 words, half a page.
+    const Rendered small(grown(Search(5, 6, 12)), true, 600, true);
+    EXPECT_GE(small.layout.CellSize, 10.0);
+}
+
+// Lower case for beginners: without "Majuscules", the grid's letters too.
+TEST(PageLayout, LowerCaseGridsWithoutMajuscules)
+{
+    for (GameType type : { GameType::WordSearch, GameType::FillIn, GameType::CodedWords }) {
+        for (bool upper : { true, false }) {
+            DocumentData d = MakeData(type, 1);
+            d.settings.uppercase = upper;
+            AddWords(d, { u("CHAT"), u("LOUP") });
+            PlaceWord(d, u("CHAT"), 0, 0, 0);
+            PlaceWord(d, u("LOUP"), 0, 2, 0);
+            if (type == GameType::CodedWords) {
+                for (int x = 0; x < 4; ++x)
+                    d.puzzle.CodeGrid.at(x, 0) = d.puzzle.CodeGrid.at(x, 2) = std::int16_t(x + 1);
+            }
+            int letters = 0;
+            const Rendered r(d);
+            for (const RecordedOp& op : r.ops()) {
+                if (op.kind == Kind::Text && op.font.name == kGridFont && op.text.size() == 1 && op.text[0].isLetter()) {
+                    EXPECT_EQ(op.text, upper ? op.text.toUpper() : op.text.toLower()) << int(type);
+                    ++letters;
+                }
+            }
+            EXPECT_GT(letters, 0) << int(type);
+        }
+    }
+}
+
+// Coded words: a code band over each letter, the words' rows apart, and a
+// compound word's parts apart by a narrow gap without a box.
+TEST(PageLayout, CodedWordsBandsRowsAndParts)
+{
+    DocumentData d = MakeData(GameType::CodedWords, 0);
+    const QString pomme = u("POMME DE TERRE");
+    for (int k = 0; k < pomme.size(); ++k) {
+        if (pomme[k] != u' ')
+            d.puzzle.LetterGrid.at(k, 2) = pomme.mid(k, 1), d.puzzle.CodeGrid.at(k, 2) = std::int16_t(k + 1);
+    }
+    for (int k = 0; k < 4; ++k)
+        d.puzzle.LetterGrid.at(k, 3) = u("NOIX").mid(k, 1), d.puzzle.CodeGrid.at(k, 3) = std::int16_t(k + 20);
+    const Rendered r(d);
+    const double c = 0.4 * 7 + kLine + 1, band = 0.4 * 7;
+    const Ops boxes = Where(r.ops(), [](const RecordedOp& op) { return op.kind == Kind::Box; });
+    EXPECT_EQ(boxes.size(), 12 + 4) << "no box for the spaces";
+    // P O M M E, a gap of 0.4 cell, D E, a gap, T E R R E.
+    const double e = 7 + 5 * c + 0.4 * c;
+    EXPECT_TRUE(Has(boxes, Kind::Box, e, 28 + 1.6 * c, e + c, 28 + 2.6 * c)) << "D after a narrow gap";
+    EXPECT_TRUE(Has(boxes, Kind::Box, 7, 28 + 2.95 * c, 7 + c, 28 + 3.95 * c)) << "the next word 0.35 cell lower";
+    for (const RecordedOp& op : r.ops()) {
+        if (op.kind == Kind::Text && op.font.bold && op.font.size == 7) { // a code: in its band, black
+            const double rowTop = op.y1 < 28 + 2.9 * c ? 28 + 1.6 * c : 28 + 2.95 * c;
+            EXPECT_NEAR(op.y1, rowTop + 0.2, 1e-9);
+            EXPECT_EQ(op.color, kBlack);
+        } else if (op.kind == Kind::Text && op.font.name == kGridFont) { // a letter: below the band
+            EXPECT_GE(op.y1, (op.y1 < 28 + 2.9 * c ? 28 + 1.6 * c : 28 + 2.95 * c) + band) << op.text.toStdString();
         }
     }
 }

@@ -24,7 +24,7 @@ enum Page { Empty, Solution, Copy, Message, FillIn, Numbers, Symbols, Below, Pag
 // Word searches of 10 x 10 listing 20 words (18 x 18 and 40 words Below): CHEVAL and CHAT cross on
 // their C among filler letters. A fill-in of eight words, CHAT and CHIEN in its grid, C and T revealed.
 // Coded words: the key row (A and C revealed, a code 27 beyond the symbol alphabet at column 10), an
-// empty row, CHAT at (0, 2) and TACHE at (20, 2).
+// empty row, CHAT at (0, 2) and TACHE at (13, 2).
 DocumentData Build(Page page)
 {
     const GameType type = page == FillIn ? GameType::FillIn : page == Numbers || page == Symbols ? GameType::CodedWords : GameType::WordSearch;
@@ -55,7 +55,7 @@ DocumentData Build(Page page)
         for (int j = 0; j < key.size(); ++j)
             z.LetterGrid.at(j, 0) = key.mid(j, 1), z.CodeGrid.at(j, 0) = std::int16_t(j + 1);
         z.CodeGrid.at(10, 0) = 27;
-        for (const auto& [word, x] : { std::pair { u("CHAT"), 0 }, std::pair { u("TACHE"), 20 } }) {
+        for (const auto& [word, x] : { std::pair { u("CHAT"), 0 }, std::pair { u("TACHE"), 13 } }) {
             for (int k = 0; k < word.size(); ++k) {
                 z.LetterGrid.at(x + k, 2) = word[k] == u'A' || word[k] == u'C' ? word.mid(k, 1) : word.mid(k, 1).toLower();
                 z.CodeGrid.at(x + k, 2) = std::int16_t(key.indexOf(word[k], 0, Qt::CaseInsensitive) + 1);
@@ -73,11 +73,13 @@ TEST(PageLayout, EveryBlockWhereTheTeacherSeesItInItsColourAndPen)
     std::vector<std::unique_ptr<Rendered>> pages;
     for (int p = 0; p < PageCount; ++p)
         pages.push_back(std::make_unique<Rendered>(Build(Page(p))));
-    const double s = kSearchCell, f = kFillInCell, c = kSearchCell, w = 5 * kChar + 2; // w: a list column
+    // c: a coded cell, its code's band (7 points, pictograms 9.1) over its letter; w: a list column.
+    const double s = kSearchCell, f = kFillInCell, c = 0.4 * 7 + kLine + 1, cs = 0.4 * 9.1 + kLine + 1, w = 5 * kChar + 2;
+    const double row2 = 1.6 * c, row2s = 1.6 * cs;
     const auto centred = [](int column, double cell) { return 7 + column * cell + (cell - kChar) / 2; };
     const QString header = u("CE1 – Thème : Animaux (20 mots)"), title = u("Les animaux"), instruction = InstructionText(Build(Empty).settings);
     const SurfaceFont italic { kDefaultFont, 10, false, true, false }, big { kTitleFont, 16, true, false, true }, small { kTitleFont, 11 },
-        footer { kDefaultFont, 8 }, grid { kGridFont, 12 }, list { kListFont, 12 }, code { kGridFont, 9, true }, symbol { SymbolFontName(), 9, true };
+        footer { kDefaultFont, 8 }, grid { kGridFont, 12 }, list { kListFont, 12 }, code { kGridFont, 7, true }, symbol { SymbolFontName(), 7 * 1.3 };
     const struct { QList<Page> pages; QString text; double x, y; SurfaceFont font; } texts[] = { // x, y: the top-left corner
         // Header at (7, 5), title centred at 10, instruction at (7, 18); a copy repeats them below the fold, a solution has its title.
         { { Empty, Solution, Copy }, header, 7, 5, italic }, { { Solution, Copy }, header, 7, kCut + 5, italic },
@@ -91,23 +93,28 @@ TEST(PageLayout, EveryBlockWhereTheTeacherSeesItInItsColourAndPen)
         // Letters centred in their cells, the line box's bottom on 27 + (row + 1) cells, LowerGridY - 1 + (row + 1) cells below.
         { { Empty, Copy }, u("C"), centred(1, s), 27 + 2 * s - kLine, grid }, { { Empty }, u("Z"), centred(9, s), 27 + 10 * s - kLine, grid },
         { { Solution }, u("L"), centred(6, s), kLowerGridY - 1 + 2 * s - kLine, grid },
-        // The list 5 right of the grid; a column ends past the grid's bottom less 5 (14 lines), the next W + 3 further right.
-        { { Empty, Copy }, u("AAAAA"), 80, 28, list }, { { Empty, Solution }, u("NNNNA"), 80, 28 + 13 * kLine, list },
-        { { Empty }, u("OOOOA"), 80 + w + 3, 28, list }, { { Solution, Copy }, u("OOOOA"), 80 + w + 3, kLowerGridY, list },
-        // Below a grid ending past 143: from x 7, one line under the grid; a new column past 286 (28 lines).
-        { { Below }, u("AAAAA"), 7, 150.4 + kLine, list }, { { Below }, u("OOOOA"), 7 + w + 3, 150.4 + kLine, list },
+        // The list 5 right of the grid; a column ends past the grid's bottom less 5 (14 lines), the next W + 3 further
+        // right; the columns are then filled evenly (10 and 10 lines, not 14 and 6).
+        { { Empty, Copy }, u("AAAAA"), 80, 28, list }, { { Empty, Solution }, u("JJJJA"), 80, 28 + 9 * kLine, list },
+        { { Empty }, u("KKKKA"), 80 + w + 3, 28, list }, { { Solution, Copy }, u("KKKKA"), 80 + w + 3, kLowerGridY, list },
+        // Below a grid ending past 143: from x 7, one line under the grid; two columns of 20 lines (not 28 and 12).
+        { { Below }, u("AAAAA"), 7, 150.4 + kLine, list }, { { Below }, u("KKKKA"), 7 + w + 3, 150.4 + kLine, list },
         // Fill-in: letters from 27.5, the solution's from LowerGridY - 0.5; the list beside 20 cells, headings 0.5 lower.
         { { FillIn }, u("T"), centred(3, f), 27.5 + f - kLine, grid }, { { FillIn }, u("N"), centred(0, f), kLowerGridY - 0.5 + 5 * f - kLine, grid },
         { { FillIn }, u("10 LETTRES"), 7 + 20 * f + 5, 28.5, { kListFont, 12, false, false, true } },
         { { FillIn }, u("  GRENOUILLE"), 7 + 20 * f + 5, kLowerGridY + 0.5 + kLine, list },
-        // Coded words: codes 0.4 inside the cell's corner (T's 7), letters from the grid's top; the lower grid one unit higher.
-        { { Numbers }, u("7"), 7 + 6 * c + 0.4, 28, code }, { { Numbers }, u("7"), 7 + 20 * c + 0.4, 28 + 2 * c, code },
-        { { Symbols }, u("*"), 7 + 3 * c + 0.4, 28 + 2 * c, symbol }, { { Numbers, Symbols }, u("C"), centred(0, c), 28 + 3 * c - kLine, grid },
-        { { Symbols }, u("H"), centred(1, c), kLowerGridY - 1 + 3 * c - kLine, grid },
+        // Coded words: codes in a band at the cell's top (T's 7), letters below it; the words' rows 1.6 cells
+        // under the key row's top, apart from each other.
+        { { Numbers }, u("7"), 7 + 6 * c + 0.5, 28.2, code }, { { Numbers }, u("7"), 7 + 13 * c + 0.5, 28.2 + row2, code },
+        { { Symbols }, u("*"), 7 + 3 * cs + 0.5, 28.2 + row2s, symbol }, { { Numbers }, u("C"), centred(0, c), 28 + row2 + c - 0.5 - kLine, grid },
+        { { Symbols }, u("C"), centred(0, cs), 28 + row2s + cs - 0.5 - kLine, grid },
+        { { Symbols }, u("H"), centred(1, cs), kLowerGridY + row2s + cs - 0.5 - kLine, grid },
     };
     for (const auto& t : texts) {
         for (Page p : t.pages) {
-            const Ops at = Where(pages[p]->ops(), [&](const RecordedOp& op) { return op.text == t.text && Has({ op }, Kind::Text, t.x, t.y, t.x, t.y); });
+            // Texts as French typography prints them (no-break spaces before ":" and "!").
+            const QString printed = FrenchTypography(t.text, QChar(0x202F));
+            const Ops at = Where(pages[p]->ops(), [&](const RecordedOp& op) { return op.text == printed && Has({ op }, Kind::Text, t.x, t.y, t.x, t.y); });
             EXPECT_TRUE(at.size() == 1 && at[0].font == t.font) << "page " << p << ": " << t.text.toStdString() << " at " << t.x << ", " << t.y;
         }
     }
@@ -124,9 +131,9 @@ TEST(PageLayout, EveryBlockWhereTheTeacherSeesItInItsColourAndPen)
         // Fill-in: every cell of a word boxed, in both halves. Coded words: boxes from the grid's top.
         { { FillIn }, Kind::Box, 7 + 3 * f, 28, 7 + 4 * f, 28 + f }, { { FillIn }, Kind::Box, 7, 28 + 4 * f, 7 + f, 28 + 5 * f },
         { { FillIn }, Kind::Box, 7, kLowerGridY + 4 * f, 7 + f, kLowerGridY + 5 * f },
-        { { Numbers, Symbols }, Kind::Box, 7 + 10 * c, 28, 7 + 11 * c, 28 + c },
-        { { Numbers, Symbols }, Kind::Box, 7 + 24 * c, 28 + 2 * c, 7 + 25 * c, 28 + 3 * c },
-        { { Numbers, Symbols }, Kind::Box, 7 + 20 * c, kLowerGridY - 1 + 2 * c, 7 + 21 * c, kLowerGridY - 1 + 3 * c },
+        { { Numbers }, Kind::Box, 7 + 10 * c, 28, 7 + 11 * c, 28 + c }, { { Symbols }, Kind::Box, 7 + 10 * cs, 28, 7 + 11 * cs, 28 + cs },
+        { { Numbers }, Kind::Box, 7 + 17 * c, 28 + row2, 7 + 18 * c, 28 + row2 + c },
+        { { Symbols }, Kind::Box, 7 + 13 * cs, kLowerGridY + row2s, 7 + 14 * cs, kLowerGridY + row2s + cs },
     };
     for (const auto& k : shapes) {
         for (Page p : k.pages)
@@ -147,7 +154,8 @@ TEST(PageLayout, EveryBlockWhereTheTeacherSeesItInItsColourAndPen)
         EXPECT_EQ(count([](const RecordedOp& op) { return op.style == LineStyle::Dotted; }), c.folds) << c.page;
         EXPECT_EQ(count([](const RecordedOp& op) { return GridLetter(op) && !Lower(op); }), c.upperLetters) << c.page;
         EXPECT_EQ(count([](const RecordedOp& op) { return GridLetter(op) && Lower(op); }), c.lowerLetters) << c.page;
-        EXPECT_EQ(count([](const RecordedOp& op) { return op.kind == Kind::Text && op.font.size == 9 && !Lower(op); }), c.codes) << c.page;
+        const auto isCode = [&](const RecordedOp& op) { return op.kind == Kind::Text && (op.font == code || op.font == symbol); };
+        EXPECT_EQ(count([&](const RecordedOp& op) { return isCode(op) && !Lower(op); }), c.codes) << c.page;
         // Separators (and shown cell lines) start at a list's top; header rules and cell lines at x 6.5 and 7.
         EXPECT_EQ(count([](const RecordedOp& op) {
             return op.kind == Kind::Line && op.x1 == op.x2 && (op.y1 == 28 || op.y1 == kLowerGridY || op.y1 == 150.4 + kLine);
@@ -160,13 +168,13 @@ TEST(PageLayout, EveryBlockWhereTheTeacherSeesItInItsColourAndPen)
             if (op.kind != Kind::Text) {
                 EXPECT_EQ(op.width, op.style == LineStyle::Dotted ? 2 : 7);
             }
-            // Grid letters upper-cased; the coded grid's boxes, codes and key row in dark grey.
+            // Grid letters upper-cased; the coded grid's boxes and codes black, the key row's letters dark grey.
             if (GridLetter(op)) {
                 EXPECT_EQ(op.text, op.text.toUpper());
             }
-            const bool keyRow = GridLetter(op) && (op.y1 < 28 + kSearchCell || (Lower(op) && op.y1 < kLowerGridY - 1 + kSearchCell));
+            const bool keyRow = GridLetter(op) && (op.y1 < 28 + kSearchCell || (Lower(op) && op.y1 < kLowerGridY + kSearchCell));
             if (c.page == Numbers || c.page == Symbols) {
-                EXPECT_EQ(op.color, op.kind == Kind::Box || (op.kind == Kind::Text && op.font.size == 9) || keyRow ? kDarkGrey : kBlack);
+                EXPECT_EQ(op.color, keyRow ? kDarkGrey : kBlack);
             }
         }
     }
@@ -230,50 +238,49 @@ TEST(PageLayout, WordListLines)
     }
 }
 
-TEST(PageLayout, SolutionStrokesOfEveryDirection)
+// The key outlines each word with a rounded frame around its cells, from the
+// centre of its first cell to that of its last, in every direction.
+TEST(PageLayout, KeyFramesOfEveryDirection)
 {
-    // u1, v1, u2, v2: the stroke in cells from the lower grid's corner (CHIEN from (2, 3): from (2.25, 3.5) to (6.75, 3.5)).
-    const struct { const char* word; int x, y, direction; double u1, v1, u2, v2; } cases[] = {
-        { "CHIEN", 2, 3, 0, 2.25, 3.5, 6.75, 3.5 },   { "LAPIN", 8, 4, 1, 8.75, 4.5, 4.25, 4.5 },
-        { "VACHE", 1, 5, 2, 1.5, 5.25, 1.5, 9.75 },   { "POULE", 11, 11, 3, 11.5, 11.75, 11.5, 7.25 },
-        { "OIE", 4, 5, 4, 4.25, 5.25, 6.75, 7.75 },   { "ANE", 6, 10, 5, 6.25, 10.75, 8.75, 8.25 },
-        { "COQ", 11, 0, 6, 11.75, 0.25, 9.25, 2.75 }, { "CHAT", 10, 10, 7, 10.75, 10.75, 7.25, 7.25 },
+    const struct { const char* word; int x, y, direction; } cases[] = {
+        { "CHIEN", 2, 3, 0 }, { "LAPIN", 8, 4, 1 }, { "VACHE", 1, 5, 2 }, { "POULE", 11, 11, 3 },
+        { "OIE", 4, 5, 4 }, { "ANE", 6, 10, 5 }, { "COQ", 11, 0, 6 }, { "CHAT", 10, 10, 7 },
     };
     DocumentData d = MakeData(GameType::WordSearch, 1);
     d.settings.puzzle.gridSize = 12;
     d.puzzle.SetGridDimensions(12);
-    const auto strokes = [&d] { return Where(Rendered(d).ops(), [](const RecordedOp& op) { return op.kind == Kind::Line && op.y1 > kLowerGridY; }); };
+    const auto frames = [&d] { return Where(Rendered(d).ops(), [](const RecordedOp& op) { return op.kind == Kind::Capsule; }); };
     PlaceWord(d, u(cases[0].word), cases[0].x, cases[0].y, cases[0].direction);
-    EXPECT_EQ(strokes().size(), 0); // a single entry (after a reset) has none
+    EXPECT_EQ(frames().size(), 0); // a single entry (after a reset) has none
     for (const auto& k : cases)
         PlaceWord(d, u(k.word), k.x, k.y, k.direction);
     d.puzzle.WordEntries.removeFirst();
-    d.puzzle.WordEntries.append(WordEntry {}); // a word that could not be placed: no stroke
-    d.puzzle.WordCount = 9;
-    const Ops struck = strokes();
-    EXPECT_EQ(struck.size(), 8);
+    d.puzzle.WordEntries.append(WordEntry {}); // a word that could not be placed: no frame
+    d.puzzle.WordEntries.append(WordEntry { 9, 2, 0, u("HIPPOPOTAME") }); // a damaged file's: it would leave the grid
+    d.puzzle.WordEntries.append(WordEntry { 40, -3, 5, u("OURS") });
+    d.puzzle.WordCount = 11;
+    const Ops framed = frames();
+    EXPECT_EQ(framed.size(), 8);
     const double c = kSearchCell;
-    for (const auto& k : cases)
-        EXPECT_TRUE(Has(struck, Kind::Line, 7 + k.u1 * c, kLowerGridY + k.v1 * c, 7 + k.u2 * c, kLowerGridY + k.v2 * c)) << k.word;
-    d.settings.lowerHalf = 2; // strokes belong to the solution only
-    EXPECT_EQ(strokes().size(), 0);
+    for (const auto& k : cases) {
+        const DirectionStep step = kDirectionSteps[k.direction];
+        const double x1 = 7 + (k.x + 0.5) * c, y1 = kLowerGridY + (k.y + 0.5) * c;
+        const double n = double(std::strlen(k.word) - 1);
+        EXPECT_TRUE(Has(framed, Kind::Capsule, x1, y1, x1 + n * step.dx * c, y1 + n * step.dy * c)) << k.word;
+    }
+    for (const RecordedOp& op : framed)
+        EXPECT_DOUBLE_EQ(op.radius, 0.42 * c) << "within the cells, apart from the next word's";
+    d.settings.lowerHalf = 2; // frames belong to the key only
+    EXPECT_EQ(frames().size(), 0);
 }
 
 TEST(PageLayout, PreviewHighlightOnScreenOnly)
 {
-    const double x = 5, y = 5, L = 4; // CHAT at (5, 5)
-    // Directions 0 to 3: a box between two corners; 4 to 7: four lines closing a slanted rectangle.
-    const std::pair<int, QList<QPointF>> corners[] = {
-        { 0, { { x, y }, { x + L, y + 1 } } },
-        { 3, { { x, y + 1 }, { x + 1, y + 1 - L } } },
-        { 4, { { x + 0.5, y }, { x + L, y + L - 0.5 }, { x + L - 0.5, y + L }, { x, y + 0.5 } } },
-        { 7, { { x + 1, y + 0.5 }, { x - L + 1.5, y - L + 1 }, { x - L + 1, y - L + 1.5 }, { x + 0.5, y + 1 } } },
-    };
     // A pen of 3: three pixels on screen, 0.9 mm (21 pixels) on paper at 600 dpi.
     const auto thick = [](const DocumentData& d, bool paper) {
         return Where(Rendered(d, paper, paper ? 600 : 96).ops(), [paper](const RecordedOp& op) { return op.kind != Kind::Text && op.width == (paper ? 21 : 3); });
     };
-    for (const auto& [code, k] : corners) {
+    for (const int code : { 0, 3, 4, 7 }) {
         SCOPED_TRACE(code);
         DocumentData d = MakeData(GameType::WordSearch);
         AddWords(d, { u("chat"), u("lapin") });
@@ -283,11 +290,10 @@ TEST(PageLayout, PreviewHighlightOnScreenOnly)
         d.puzzle.WordHighlighted = true;
         d.puzzle.HighlightedWord = 1;
         const Ops lit = thick(d, false);
-        ASSERT_EQ(lit.size(), code < 4 ? 1 : 4);
-        for (int i = 0; i < lit.size(); ++i) {
-            const QPointF a = k[i] * kSearchCell, b = k[(i + 1) % k.size()] * kSearchCell;
-            EXPECT_TRUE(Has(lit, code < 4 ? Kind::Box : Kind::Line, 7 + a.x(), 28 + a.y(), 7 + b.x(), 28 + b.y())) << "side " << i;
-        }
+        ASSERT_EQ(lit.size(), 1);
+        const DirectionStep step = kDirectionSteps[code];
+        const double c = kSearchCell, x1 = 7 + 5.5 * c, y1 = 28 + 5.5 * c;
+        EXPECT_TRUE(Has(lit, Kind::Capsule, x1, y1, x1 + 3 * step.dx * c, y1 + 3 * step.dy * c));
         // Never on paper, nor for an unchecked word, nor once the highlight is cleared.
         EXPECT_TRUE(thick(d, true).isEmpty());
         d.puzzle.WordHighlighted = code % 2;
@@ -311,7 +317,8 @@ TEST(PageTexts, HeaderCaption)
         // An external list drops the levels and shows the theme text, else the
         // list file's name without folder and extension.
         { ce, 0, 0, {}, "Fruits", "/home/maitresse/légumes.txt", 1, "Thème : Fruits (1 mot)" },
-        { ce, 0, -1, {}, "", "/home/maitresse/légumes.v2.txt", 3, "Thème : légumes (3 mots)" },
+        { ce, 0, -1, {}, "", "/home/maitresse/légumes.v2.txt", 3, "Thème : Légumes (3 mots)" },
+        { none, 0, -1, {}, "", "C:\\Fiches\\ma_liste-semaine3.txt", 3, "Thème : Ma liste semaine3 (3 mots)" },
     };
     for (const auto& c : cases) {
         DocumentSettings s;
@@ -345,22 +352,28 @@ TEST(PageTexts, DirectionSentence)
 TEST(PageTexts, Instruction)
 {
     const char* const fillIn = "Écris chaque mot à sa place dans la grille. Une case ne peut contenir qu'une seule lettre.";
-    const struct { GameType type; const char* own; bool randomFill, shuffle; const char* expected; } cases[] = {
-        { GameType::WordSearch, "", true, false, "Retrouve les mots de la liste : ils sont écrits horizontalement." },
-        { GameType::WordSearch, " ", false, true, "Retrouve les mots de la liste : ils sont écrits horizontalement. Les "
-                                                  "lettres restantes, une fois dans l'ordre, forment un message secret." },
-        { GameType::WordSearch, "Trouve-les", false, false,
+    const char* const across = "ils sont écrits horizontalement.";
+    const struct { GameType type; const char* own; bool randomFill, shuffle, directions; const char* expected; } cases[] = {
+        { GameType::WordSearch, "", true, false, true, "Retrouve les mots de la liste : ils sont écrits horizontalement." },
+        { GameType::WordSearch, " ", false, true, true, "Retrouve les mots de la liste : ils sont écrits horizontalement. Les "
+                                                        "lettres restantes, une fois dans l'ordre, forment un message secret." },
+        { GameType::WordSearch, "Trouve-les", false, false, true,
           "Trouve-les : ils sont écrits horizontalement. Les lettres restantes forment un message secret." },
-        // The direction sentence carries the teacher's sentence on: its closing
-        // full stops and blanks go (not "Cherche les mots.  : ils..."), other marks stay.
-        { GameType::WordSearch, " Cherche les mots. . ", true, false, "Cherche les mots : ils sont écrits horizontalement." },
-        { GameType::WordSearch, "Où sont-ils ?", true, false, "Où sont-ils ? : ils sont écrits horizontalement." },
-        { GameType::WordSearch, "...", true, false, "Retrouve les mots de la liste : ils sont écrits horizontalement." },
+        // An instruction that ends its sentence is followed by one of its own, as typed.
+        { GameType::WordSearch, " Cherche les mots. ", true, false, true, "Cherche les mots. Ils sont écrits horizontalement." },
+        { GameType::WordSearch, "Où sont-ils ?", true, false, true, "Où sont-ils ? Ils sont écrits horizontalement." },
+        { GameType::WordSearch, "Trouve les mots dans tous les sens !", true, false, true,
+          "Trouve les mots dans tous les sens ! Ils sont écrits horizontalement." },
+        { GameType::WordSearch, "Cherche bien…", true, false, true, "Cherche bien… Ils sont écrits horizontalement." },
+        // Without the direction sentence: the instruction, and the message's sentence after a full stop.
+        { GameType::WordSearch, "Trouve les mots", true, false, false, "Trouve les mots" },
+        { GameType::WordSearch, "Trouve les mots", false, false, false, "Trouve les mots. Les lettres restantes forment un message secret." },
+        { GameType::WordSearch, "Trouve les mots !", false, false, false, "Trouve les mots ! Les lettres restantes forment un message secret." },
         // Fill-in and coded words have no suffix: the teacher's text stands as typed.
-        { GameType::FillIn, " Écris les mots. ", true, false, "Écris les mots." },
-        { GameType::FillIn, "", true, false, fillIn },
-        { GameType::CodedWords, "", false, false,
-          "Associe chaque lettre à son code pour écrire les mots. Une lettre a toujours la même valeur." },
+        { GameType::FillIn, " Écris les mots. ", true, false, true, "Écris les mots." },
+        { GameType::FillIn, "", true, false, true, fillIn },
+        { GameType::CodedWords, "", false, false, true,
+          "Chaque nombre remplace toujours la même lettre. Trouve les lettres et écris les mots." },
     };
     for (const auto& c : cases) {
         DocumentSettings s;
@@ -368,9 +381,31 @@ TEST(PageTexts, Instruction)
         s.puzzle.directions = { true, false, false, false, false, false };
         s.puzzle.randomFill = c.randomFill;
         s.puzzle.shuffleMessage = c.shuffle;
+        s.showDirections = c.directions;
         s.instruction = u(c.own);
-        EXPECT_EQ(InstructionText(s), u(c.expected));
+        EXPECT_EQ(InstructionText(s), u(c.expected)) << c.own;
     }
+    EXPECT_EQ(u(across), DirectionSentence(u("0")).mid(3));
+    EXPECT_EQ(KeyTitle(u("Les animaux")), u("Les animaux (Solution)"));
+    EXPECT_EQ(KeyTitle(u("  ")), u("Solution")) << "no lone \"(Solution)\" under an empty title";
+}
+
+// What the page prints of a text: a no-break space before ":", a narrow one
+// before ";", "!", "?", "»" and after "«", typographic apostrophes; the colon of
+// a time or an address, and signs that follow each other, as they are.
+TEST(PageTexts, FrenchTypography)
+{
+    const QChar thin(0x202F), nbsp(0x00A0);
+    const std::pair<const char*, QString> cases[] = {
+        { "Thème : Animaux", u("Thème") + nbsp + u(": Animaux") }, { "Attention: lis", u("Attention") + nbsp + u(": lis") },
+        { "Bravo!", u("Bravo") + thin + u("!") }, { "Bravo !!", u("Bravo") + thin + u("!!") }, { "Quoi ?!", u("Quoi") + thin + u("?!") },
+        { "un ; deux", u("un") + thin + u("; deux") }, { "« Salut »", u("«") + thin + u("Salut") + thin + u("»") },
+        { "l'école d'Anne", u("l’école d’Anne") }, { "à 10:30", u("à 10:30") }, { "!", u("!") },
+        { "Prénom : ……", u("Prénom") + nbsp + u(": ……") },
+    };
+    for (const auto& [text, printed] : cases)
+        EXPECT_EQ(FrenchTypography(u(text), thin), printed) << text;
+    EXPECT_EQ(FrenchTypography(u("Oui !"), nbsp), u("Oui") + nbsp + u("!")) << "a font without the narrow space";
 }
 
 } // namespace

@@ -2,7 +2,8 @@
 // the preview's page box, and lexigrille-cli render's PDF and warning.
 #include "RenderTestSupport.h"
 
-#include "document/FontCatalog.h"
+#include "render/FontCatalog.h"
+#include "support/DocumentSupport.h"
 #include "puzzle/Engine.h"
 #include "render/ScreenSurface.h"
 #include "render/SymbolFont.h"
@@ -82,9 +83,9 @@ TEST(Surface, RenderCommandPdfAndTheOverflowWarning)
     };
     const QString cli = QStringLiteral(LEXIGRILLE_CLI), in = dir.filePath(u("page.lxg"));
     Document doc(FontCatalog::Installed().Names());
-    doc.LoadDocument(QDir(QStringLiteral(LEXIGRILLE_CLI_DATA)).filePath(u("mots-cases.lxg")));
-    doc.engine.SetFixedSeed(7);
-    ASSERT_TRUE(doc.Generate().succeeded() && doc.SaveDocument(in).saved);
+    ASSERT_TRUE(test::LoadFile(doc, QDir(QStringLiteral(LEXIGRILLE_CLI_DATA)).filePath(u("mots-cases.lxg"))));
+    doc.SetFixedSeed(7);
+    ASSERT_TRUE(doc.Generate().succeeded() && test::SaveFile(doc, in));
     // One A4 page ("/Type /Page", not "/Pages"), fonts embedded, the text selectable, accents included.
     QString err;
     EXPECT_TRUE(run(cli, { u("render"), in, u("-o"), dir.filePath(u("page.pdf")) }, &err).startsWith(u("0 ")) && err.isEmpty());
@@ -97,11 +98,13 @@ TEST(Surface, RenderCommandPdfAndTheOverflowWarning)
 
     // 80 words beside a 5 x 5 grid cannot fit even in 7 points: the page is
     // written all the same, with a French warning on stderr.
-    doc.settings().puzzle.gameType = GameType::WordSearch;
-    doc.settings().puzzle.gridSize = 5;
-    for (int i = 0; i < 80; ++i)
-        doc.words().SetChecked(doc.words().AddWordIfAbsent(u("hippopotame") + QString::number(i)).index, true);
-    ASSERT_TRUE(doc.SaveDocument(in).saved);
+    doc.Change(Setting::GameType, int(GameType::WordSearch));
+    doc.Change(Setting::GridSize, 5);
+    test::Reopen(doc, [](DocumentData& d) {
+        for (int i = 0; i < 80; ++i)
+            d.words.SetChecked(d.words.AddWordIfAbsent(u("hippopotame") + QString::number(i)).index, true);
+    });
+    ASSERT_TRUE(test::SaveFile(doc, in));
     EXPECT_TRUE(run(cli, { u("render"), in, u("-o"), dir.filePath(u("trop.png")) }, &err).startsWith(u("0 ")));
     EXPECT_TRUE(QFile::exists(dir.filePath(u("trop.png"))));
     EXPECT_EQ(err, u("Attention : La liste de mots dépasse de la page, même écrite en 7 points.\n"));

@@ -45,13 +45,13 @@ protected:
         for (int l = 0; l < kLevelCount; ++l)
             Write(LevelFileName(l), EncodeWindows1252(u(kSample[l])));
         report = db.Load(dir.path());
-        doc.themeDatabase = &db;
+        doc.SetThemeDatabase(&db);
         QObject::connect(&doc, &Document::redrawRequested, [this] { ++redraws; });
     }
     void Write(const QString& name, const QByteArray& bytes) { test::WriteBytes(dir.filePath(name), bytes); }
-    QStringList Words() const { return doc.data.words.Words(); }
-    QStringList Checked() const { return doc.data.words.CheckedWords(); }
-    int Count(int theme) const { return doc.data.themes.wordCounts[theme]; }
+    QStringList Words() const { return doc.data().words.Words(); }
+    QStringList Checked() const { return doc.data().words.CheckedWords(); }
+    int Count(int theme) const { return doc.data().themes.wordCounts[theme]; }
 };
 
 using RebuildWordList = ThemeDatabaseLoad;
@@ -77,7 +77,7 @@ TEST_F(ThemeDatabaseLoad, ReadsTheLevelsWhateverTheCaseOfTheirNamesAndNamesTheMi
 
     Document withoutDatabase({ u("Arial") });
     withoutDatabase.ClickLevel(2, true);
-    EXPECT_EQ(withoutDatabase.data.words.Count(), 0);
+    EXPECT_EQ(withoutDatabase.data().words.Count(), 0);
 }
 
 TEST_F(ThemeDatabaseLoad, DamagedFilesLoadWhatTheyCan)
@@ -115,7 +115,7 @@ TEST_F(RebuildWordList, WordsOverMaxLettersAreListedUncheckedAndNotCounted)
     EXPECT_EQ(Words(), (QStringList { u("chat"), u("flamant rose"), u("hippopotame"), u("lait"), u("pomme/poire"), u("rouge") }));
     EXPECT_EQ(Checked(), (QStringList { u("chat"), u("lait"), u("pomme/poire"), u("rouge") }));
     EXPECT_EQ(doc.WordCounts().text, u("4/6"));
-    EXPECT_EQ(doc.data.puzzle.SelectedWords.size(), 4) << "the generator's word lists follow";
+    EXPECT_EQ(doc.data().puzzle.SelectedWords.size(), 4) << "the generator's word lists follow";
     EXPECT_EQ(Count(kAnimaux), -1) << "no theme is counted without a theme checked";
     EXPECT_EQ(redraws, 1);
 
@@ -154,15 +154,15 @@ TEST_F(RebuildWordList, ThemesFilterByEitherCodeEachWordListedOnceCountedForEach
 TEST_F(RebuildWordList, ModifiedMarkComparesWithTheSavedLevelsAndThemes)
 {
     doc.ClickLevel(0, true);
-    EXPECT_TRUE(doc.life.modified);
-    doc.TakeSnapshot();
+    EXPECT_TRUE(doc.Modified());
+    doc.MarkSaved(u("niveaux.lxg"));
     doc.ClickLevel(0, true);
-    EXPECT_FALSE(doc.life.modified) << "checking a saved level again reports no difference";
+    EXPECT_FALSE(doc.Modified()) << "checking a saved level again reports no difference";
     doc.CheckTheme(kMeteo, true);
-    EXPECT_TRUE(doc.life.modified);
-    doc.life.SetModified(false, true);
+    EXPECT_TRUE(doc.Modified());
+    doc.SetModified(false, true);
     doc.CheckTheme(kMeteo, false);
-    EXPECT_FALSE(doc.life.modified) << "unchecking the last theme gives back the saved theme string";
+    EXPECT_FALSE(doc.Modified()) << "unchecking the last theme gives back the saved theme string";
 }
 
 TEST_F(RebuildWordList, AnExternalListDisablesTheThemesUntilALevelClick)
@@ -170,15 +170,15 @@ TEST_F(RebuildWordList, AnExternalListDisablesTheThemesUntilALevelClick)
     doc.ClickLevel(4, true);
     EXPECT_EQ(Words(), QStringList { u("chocolat") }) << "the last level is read too";
     QList<Setting> changed;
-    QObject::connect(&doc.model, &SettingsModel::settingChanged, [&](Setting s) { changed << s; });
+    QObject::connect(&doc, &Document::settingChanged, [&](Setting s) { changed << s; });
     ASSERT_TRUE(doc.ParseWordListText(u("girafe\r\nzèbre\r\nokapi\r\n")).imported);
     EXPECT_TRUE(changed.contains(Setting::Level4)) << "the level boxes are told";
     doc.CheckTheme(kAnimaux, true);
-    EXPECT_FALSE(doc.data.themes.selected[kAnimaux]) << "the theme list is disabled";
+    EXPECT_FALSE(doc.data().themes.selected[kAnimaux]) << "the theme list is disabled";
     EXPECT_EQ(Words(), (QStringList { u("girafe"), u("okapi"), u("zèbre") }));
 
     doc.ClickLevel(1, true);
-    EXPECT_TRUE(doc.data.themes.enabled);
+    EXPECT_TRUE(doc.data().themes.enabled);
     EXPECT_EQ(doc.ThemeLabel(), u("Aucun thème"));
     EXPECT_EQ(Words(), (QStringList { u("cerise"), u("Chat"), u("loup") }));
 }

@@ -1,6 +1,7 @@
 #include "core/Text1252.h"
 #include "support/TextSupport.h"
-#include "words/Plural.h"
+#include "core/Plural.h"
+#include "words/ContainedWords.h"
 #include "words/WordForms.h"
 
 #include <gtest/gtest.h>
@@ -16,11 +17,14 @@ TEST(WordForms, GridFormLetterCountAndLettersOnly)
         { "arc-en-ciel", "ARCENCIEL", 9, "ARCENCIEL" }, { "l'école", "LECOLE", 6, "LECOLE" },
         { "pomme de terre", "POMMEDETERRE", 12, "POMMEDETERRE" }, { "aujourd’hui", "AUJOURDHUI", 10, "AUJOURDHUI" },
         { "Noël", "NOEL", 4, "NOEL" }, { "4x4", "4X4", 3, "X" }, { "oh!", "OH!", 3, "OH" },
-        { "Le cœur, 2 fois !", "LECŒUR2FOIS!", 12, "LECURFOIS" },
+        { "Le cœur, 2 fois !", "LECOEUR2FOIS!", 13, "LECOEURFOIS" },
+        // Œ and Æ are two letters each, as pupils write them.
+        { "cœur", "COEUR", 5, "COEUR" }, { "chef-d'œuvre", "CHEFDOEUVRE", 11, "CHEFDOEUVRE" },
+        { "ŒUF", "OEUF", 4, "OEUF" }, { "ex-æquo", "EXAEQUO", 7, "EXAEQUO" }, { "Lætitia", "LAETITIA", 8, "LAETITIA" },
         // The folding table, on capitals and small letters; other accents stay.
         { "ÀÂÇÉÈÊËÎÏÍÔÖÓÙÛ", "AACEEEEIIIOOOUU", 15, "AACEEEEIIIOOOUU" },
         { "àâçéèêëîïíôöóùû", "AACEEEEIIIOOOUU", 15, "AACEEEEIIIOOOUU" },
-        { "ÁÄÃÅÆÌÑÒÕÚÜÝŒŸ", "ÁÄÃÅÆÌÑÒÕÚÜÝŒŸ", 14, "" }, { "äñæÿ", "ÄÑÆŸ", 4, "" },
+        { "ÁÄÃÅÆÌÑÒÕÚÜÝŒŸ", "ÁÄÃÅAEÌÑÒÕÚÜÝOEŸ", 16, "AEOE" }, { "äñæÿ", "ÄÑAEŸ", 5, "AE" },
         // Upper case keeps the length and the code page: no SS, no Greek capital mu.
         { "straße", "STRAßE", 6, "STRAE" }, { "µm", "µM", 2, "M" },
         { "", "", 0, "" }, { "--", "", 0, "" }, { " ' ", "", 0, "" }, { "123 ?!", "123?!", 5, "" },
@@ -54,6 +58,27 @@ TEST(WordForms, WordCharactersAreTheCodePagesOwn)
         const bool undefined = unit == 0x81 || unit == 0x8D || unit == 0x8F || unit == 0x90 || unit == 0x9D;
         ASSERT_EQ(IsWindows1252(c), FitsWindows1252(QString(c)) && !undefined) << "U+" << std::hex << unit;
     }
+}
+
+// A word read inside another, forwards or backwards, phrases and accents
+// compared by their grid forms; each pair once.
+TEST(ContainedWords, ForwardsBackwardsAndPhrases)
+{
+    using P = ContainedPair;
+    const struct { const char* words; QList<P> pairs; } cases[] = {
+        { "noix|noix de coco", { P { 0, 1, false } } },
+        { "contralto|alto|piano", { P { 1, 0, false } } },
+        { "pomme de terre|été", { P { 1, 0, false } } },
+        { "roc|corbeau", { P { 0, 1, true } } },             // COR backwards
+        { "Noël|léon", { P { 0, 1, true } } },                 // each in the other, backwards: once
+        { "île|ile|lion", { P { 0, 1, false } } },             // the same grid form
+        { "chat|chien|lapin", {} }, { "ours|oursin|sinus|un", { P { 0, 1, false }, P { 3, 2, true } } },
+        { "l'été|cœur|Œ|chœur|--", { P { 2, 1, false }, P { 2, 3, false } } }, // OE; no COEUR in CHOEUR
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ContainedWords(u(c.words).split(u'|')), c.pairs) << c.words;
+    EXPECT_TRUE(LiesInside(u("ALTO"), u("CONTRALTO")) && LiesInside(u("OTLA"), u("CONTRALTO")));
+    EXPECT_FALSE(LiesInside(QString(), u("CONTRALTO")) || LiesInside(u("CONTRALTOS"), u("CONTRALTO")));
 }
 
 TEST(PluralLabel, FrenchPlural)

@@ -3,6 +3,7 @@
 #include "core/Text1252.h"
 #include "document/Document.h"
 #include "document/DocumentFile.h"
+#include "support/DocumentSupport.h"
 #include "support/TextSupport.h"
 #include "words/WordListParser.h"
 
@@ -98,27 +99,27 @@ TEST(ImportWordListFile, ReplacesTheListAndNamesTheThemeBoxAfterTheFile)
                                           EncodeWindows1252(u("- zèbre\r\n- Chat\r\nchat\r\nhippopotame\r\nCHAT\r\nâne\r\n")));
     Document doc(kFonts);
     doc.SetMaxLetters(5);
-    doc.settings().levels = { true, false, true, false, false };
-    doc.themes().selected[3] = true;
-    doc.UpdateThemeLabel();
-    doc.words().AddWordIfAbsent(u("ancien"));
+    test::Reopen(doc, [](DocumentData& d) {
+        d.settings.levels = { true, false, true, false, false };
+        d.themes.selected[3] = true;
+        d.words.AddWordIfAbsent(u("ancien"));
+    });
 
     const WordListImport r = doc.ImportWordListFile(path);
     ASSERT_TRUE(r.imported) << r.errorMessage.toStdString();
     EXPECT_EQ(doc.words().Words(), (QStringList { u("âne"), u("Chat"), u("hippopotame"), u("zèbre") }))
         << "sorted, the same word in another case listed once";
     // No level, no theme, every word checked (long words too), the theme box named after the file from its first dot.
-    const QString text = DocumentText(doc.data);
-    for (const char* line : { "Niveaux=00000", "Thèmes=*animaux", "MotsSélectionnés=1111" })
+    const QString text = DocumentText(doc.data());
+    for (const char* line : { "Niveaux=00000", "Thèmes=*Animaux", "MotsSélectionnés=1111" })
         EXPECT_TRUE(text.contains(u("\r\n") + u(line) + u("\r\n"))) << line;
-    EXPECT_EQ(doc.settings().themeText, u("animaux"));
+    EXPECT_EQ(doc.settings().themeText, u("Animaux")) << "the file's name as a pupil reads it";
     EXPECT_EQ(doc.ThemeLabel(), u("Liste externe")) << "the theme list is disabled";
-    EXPECT_EQ(doc.life.WindowTitle(), FullName() + u(" - animaux.v2.txt*"));
+    EXPECT_EQ(doc.WindowTitle(), FullName() + u(" - animaux.v2.txt*"));
 
-    // The clipboard keeps the last list file's path and name.
+    // A pasted list is no file: it is not named after the last one imported.
     ASSERT_TRUE(doc.PasteWordList(u("lion tigre")).imported);
-    EXPECT_EQ(doc.settings().themeText, u("animaux"));
-    EXPECT_EQ(doc.importedListPath, path);
+    EXPECT_EQ(doc.settings().themeText, QString());
 }
 
 TEST(ImportWordListFile, WindowsAndModernEncodings)
@@ -159,22 +160,23 @@ TEST(WordListImport, RefusedTextsAndFilesChangeNothing)
         { File, dir.path(), UnreadableListMessage(QFileInfo(dir.path()).fileName()) },
     };
     Document doc(kFonts);
-    doc.settings().levels[1] = true;
-    doc.themes().selected[5] = true;
-    doc.UpdateThemeLabel();
-    doc.words().SetChecked(doc.words().AddWordIfAbsent(u("genou")).index, true);
-    const QString before = DocumentText(doc.data);
+    test::Reopen(doc, [](DocumentData& d) {
+        d.settings.levels[1] = true;
+        d.themes.selected[5] = true;
+        d.words.SetChecked(d.words.AddWordIfAbsent(u("genou")).index, true);
+    });
+    const QString before = DocumentText(doc.data());
     for (const auto& c : cases) {
         const WordListImport r = c.from == Text ? doc.ParseWordListText(c.input)
             : c.from == Paste                   ? doc.PasteWordList(c.input)
                                                 : doc.ImportWordListFile(c.input);
         EXPECT_FALSE(r.imported) << c.input.toStdString();
         EXPECT_EQ(r.errorMessage, c.message) << c.input.toStdString();
-        EXPECT_EQ(DocumentText(doc.data), before);
+        EXPECT_EQ(DocumentText(doc.data()), before);
         EXPECT_EQ(doc.ThemeLabel(), u("1 thème"));
         EXPECT_TRUE(doc.themes().enabled);
-        EXPECT_EQ(doc.life.documentName, QString());
-        EXPECT_FALSE(doc.life.modified);
+        EXPECT_EQ(doc.DocumentName(), QString());
+        EXPECT_FALSE(doc.Modified());
     }
 }
 

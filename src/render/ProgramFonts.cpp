@@ -1,4 +1,4 @@
-#include "document/ProgramFonts.h"
+#include "render/ProgramFonts.h"
 
 #include "core/ProgramInfo.h"
 

@@ -1,6 +1,6 @@
 // The fonts the program brings (the Windows installer's polices folder): each
 // registered only where the machine lacks its family.
-#include "document/ProgramFonts.h"
+#include "render/ProgramFonts.h"
 #include "support/TextSupport.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "words/FileMenu.h"
+#include "core/FileMenu.h"
 
-#include "words/Plural.h"
+#include "core/Plural.h"
 
 #include <QDir>
 

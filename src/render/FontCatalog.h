@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "document/FontNames.h"
+
 namespace lx {
 
 // The installed font list that the font lists of the window show and that
@@ -50,20 +52,5 @@ private:
     QStringList names_;
     QHash<QString, QString> resolve_; // lower-cased name -> installed family
 };
-
-// The separator row of the font lists.
-inline constexpr const char* kFontListSeparator = "--------------------";
-
-// The rows of the three font lists of the window: the fonts teachers use
-// most, in a fixed order ("Arial", the default list font, then school fonts
-// and OpenDyslexic, "Tahoma", "Times New Roman"...) where installed, the separator row, then
-// every installed font in alphabetical order; no name twice.
-QStringList FontListRows(const QStringList& installedNames);
-// "Arial Narrow" when the list has it, else "Arial".
-QString DefaultListFontName(const QStringList& installedNames);
-
-// Selects a font by name in a font list: the index of the name (exact,
-// case-insensitive), else of the fallback, else -1 (no selection).
-int SelectFontByName(const QStringList& list, const QString& name, const QString& fallback);
 
 } // namespace lx

@@ -1,4 +1,4 @@
-#include "words/Plural.h"
+#include "core/Plural.h"
 
 #include <cmath>
 

@@ -1,0 +1,298 @@
+// The choices of "new" and "make" read from the command line: everything the
+// window sets, each refused with a French message naming what it takes.
+#include "cli/Cli.h"
+
+#include "core/Text1252.h"
+#include "document/DocumentSettings.h"
+#include "document/FontNames.h"
+#include "puzzle/CodeBounds.h"
+#include "render/FontCatalog.h"
+#include "words/ThemeDatabase.h"
+#include "words/Themes.h"
+
+#include "words/WordForms.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace lx::cli {
+
+namespace {
+
+QString Quote(const QString& text)
+{
+    return QStringLiteral("« ") + text + QStringLiteral(" »");
+}
+
+// The themes a name may mean: the one it names, else those it starts
+// (without regard to accents or case).
+QList<int> ThemesMeant(const QString& name)
+{
+    const int exact = ThemeIndexOfName(name);
+    if (exact >= 0)
+        return { exact };
+    return ThemesStartingWith(name);
+}
+
+QString ThemeNames(const QList<int>& themes)
+{
+    QStringList names;
+    for (int t : themes)
+        names << Quote(ThemeName(t));
+    return names.join(QStringLiteral(", "));
+}
+
+class RecipeReader {
+public:
+    explicit RecipeReader(Options& o)
+        : o_(o)
+    {
+    }
+
+    std::optional<WorksheetRecipe> Read()
+    {
+        if (!ReadWords() || !ReadPage() || !ReadGame() || !ReadTexts() || !ReadFonts())
+            return std::nullopt;
+        return r_;
+    }
+
+private:
+    bool Fail(const QString& message)
+    {
+        if (o_.error.isEmpty())
+            o_.error = message;
+        return false;
+    }
+    bool Has(const char* name) const { return o_.Has(QString::fromLatin1(name)); }
+    QString Value(const char* name) const { return o_.Value(QString::fromLatin1(name)); }
+    // One of the choices, by its name; -1 with the error set otherwise.
+    // unknown: "Type de jeu inconnu", "Moitié inférieure inconnue"...
+    int Choice(const char* option, const char* unknown, const QStringList& choices)
+    {
+        const int i = int(choices.indexOf(Value(option).toLower()));
+        if (i < 0)
+            Fail(QStringLiteral("%1 : %2. Choix possibles : %3.")
+                     .arg(QString::fromUtf8(unknown), Quote(Value(option)), choices.join(QStringLiteral(", "))));
+        return i;
+    }
+    // A text as a document keeps it: a character the file cannot hold is refused.
+    std::optional<QString> Text(const QString& name, const QString& value)
+    {
+        const QString text = AdaptToWindows1252(value);
+        if (const QStringList unfit = UnfitCharacters(text); !unfit.isEmpty()) {
+            Fail(QStringLiteral("L'option %1 contient %2 %3, qu'un document Lexigrille ne peut pas enregistrer.")
+                     .arg(name, unfit.size() == 1 ? QStringLiteral("le caractère") : QStringLiteral("les caractères"),
+                          NameCharacters(unfit)));
+            return std::nullopt;
+        }
+        return text;
+    }
+
+    bool ReadWords()
+    {
+        if (Has("--type")) {
+            const int type = Choice("--type", "Type de jeu inconnu", { QStringLiteral("lexigrille"), QStringLiteral("mots-cases"),
+                                                              QStringLiteral("mots-codes") });
+            if (type < 0)
+                return false;
+            r_.type = GameType(type);
+        }
+        for (const QString& name : o_.All(QStringLiteral("--level"))) {
+            const int level = LevelIndexOf(name);
+            if (level < 0)
+                return Fail(QStringLiteral("Classe inconnue : %1. Classes possibles : CP, CE1, CE2, CM1, CM2.").arg(Quote(name)));
+            r_.levels << level;
+        }
+        for (const QString& name : o_.All(QStringLiteral("--theme"))) {
+            if (!Text(QStringLiteral("--theme"), name))
+                return false;
+            const QList<int> meant = ThemesMeant(name);
+            if (meant.isEmpty()) {
+                QList<int> all;
+                for (int t = 0; t < kThemeCount; ++t)
+                    all << t;
+                return Fail(QStringLiteral("Thème inconnu : %1. Thèmes possibles : %2.").arg(Quote(name), ThemeNames(all)));
+            }
+            if (meant.size() > 1)
+                return Fail(QStringLiteral("Thème ambigu : %1 peut désigner %2. Précisez.").arg(Quote(name), ThemeNames(meant)));
+            r_.themes << meant.first();
+        }
+        r_.wordListPath = Value("--words");
+        if (!r_.wordListPath.isEmpty() && (!r_.levels.isEmpty() || !r_.themes.isEmpty()))
+            return Fail(QStringLiteral("Choisissez les mots d'une liste (--words) ou de la base (--level, --theme), pas des deux."));
+        if (r_.wordListPath.isEmpty() && r_.levels.isEmpty())
+            return Fail(QStringLiteral("Choisissez les mots : --words LISTE.txt, ou au moins une classe avec --level (et des thèmes avec --theme)."));
+        if (!r_.wordListPath.isEmpty() && !QFileInfo(r_.wordListPath).isFile())
+            return Fail(QStringLiteral("La liste %1 est introuvable.").arg(Quote(r_.wordListPath)));
+        if (Has("--count")) {
+            const auto count = NumberOption(o_, QStringLiteral("--count"), 1, 5000);
+            if (!count)
+                return false;
+            r_.count = int(*count);
+        }
+        std::optional<std::uint64_t> seed;
+        if (!SeedOption(o_, seed))
+            return false;
+        // Without a seed, one from the clock; make tells it so that the run can be repeated.
+        r_.seed = seed ? *seed : std::uint64_t(QDateTime::currentMSecsSinceEpoch());
+        return true;
+    }
+
+    bool ReadPage()
+    {
+        if (Has("--size")) {
+            const auto size = NumberOption(o_, QStringLiteral("--size"), DocumentSettings::kMinGridSize, DocumentSettings::kMaxGridSize);
+            if (!size)
+                return false;
+            r_.gridSize = int(*size);
+        }
+        if (Has("--lower")) {
+            const int half = Choice("--lower", "Moitié inférieure inconnue", { QStringLiteral("vide"), QStringLiteral("solution"), QStringLiteral("copie") });
+            if (half < 0)
+                return false;
+            r_.lowerHalf = half;
+        }
+        if (Has("--pictures")) {
+            const int pictures = Choice("--pictures", "Choix d'images inconnu", { QStringLiteral("beside"), QStringLiteral("instead") });
+            if (pictures < 0)
+                return false;
+            r_.pictures = pictures + 1;
+        }
+        r_.nameLine = !Has("--no-name-line");
+        r_.fitToPage = !Has("--no-fit");
+        r_.lowercase = Has("--lowercase");
+        r_.visibleCells = Has("--visible-cells");
+        r_.columnRules = !Has("--no-column-rules");
+        return true;
+    }
+
+    bool ReadGame()
+    {
+        if (Has("--directions")) {
+            static const QStringList names { QStringLiteral("droite"), QStringLiteral("gauche"), QStringLiteral("bas"),
+                                             QStringLiteral("haut"), QStringLiteral("diagonale"), QStringLiteral("diagonale-inverse") };
+            std::array<bool, 6> boxes { true, false, false, false, false, false }; // left to right is always allowed
+            for (const QString& name : Value("--directions").toLower().split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+                if (name.trimmed() == QStringLiteral("toutes")) {
+                    boxes.fill(true);
+                    continue;
+                }
+                const int box = int(names.indexOf(name.trimmed()));
+                if (box < 0)
+                    return Fail(QStringLiteral("Sens inconnu : %1. Sens possibles : %2, ou toutes.")
+                                    .arg(Quote(name), QStringList { QStringLiteral("droite"), QStringLiteral("bas"), QStringLiteral("diagonale"),
+                                                                    QStringLiteral("gauche"), QStringLiteral("haut"), QStringLiteral("diagonale-inverse") }
+                                                          .join(QStringLiteral(", "))));
+                boxes[box] = true;
+            }
+            r_.directions = boxes;
+        }
+        if (Has("--message")) {
+            r_.message = Text(QStringLiteral("--message"), Value("--message"));
+            if (!r_.message)
+                return false;
+            if (LettersOnly(*r_.message).isEmpty())
+                return Fail(QStringLiteral("Le message secret de --message ne contient aucune lettre."));
+        }
+        r_.shuffleMessage = Has("--shuffle-message");
+        if (r_.shuffleMessage && !r_.message)
+            return Fail(QStringLiteral("L'option --shuffle-message mélange le message de --message : donnez-le aussi."));
+        if (Has("--codes")) {
+            const QString codes = Value("--codes").toLower();
+            static const QRegularExpression range(QStringLiteral("^range:(\\d+)-(\\d+)$"));
+            const QRegularExpressionMatch m = range.match(codes);
+            if (codes == QStringLiteral("numbers")) {
+                r_.valueMode = 0;
+            } else if (codes == QStringLiteral("symbols")) {
+                r_.valueMode = 2;
+            } else if (m.hasMatch()) {
+                if (!CheckCodeBounds(m.captured(1), m.captured(2)).enableGenerate)
+                    return Fail(QStringLiteral("Les valeurs de %1 à %2 ne suffisent pas : il en faut au moins 26 (range:10-35 par exemple).")
+                                    .arg(m.captured(1), m.captured(2)));
+                r_.valueMode = 1;
+                r_.lowerBound = m.captured(1);
+                r_.upperBound = m.captured(2);
+            } else {
+                return Fail(QStringLiteral("Codes inconnus : %1. Choix possibles : numbers, range:A-B (range:10-99 par exemple), symbols.")
+                                .arg(Quote(Value("--codes"))));
+            }
+        }
+        if (Has("--reveal")) {
+            const QString letter = Value("--reveal").trimmed().toUpper();
+            if (letter.size() != 1 || letter[0] < u'A' || letter[0] > u'Z')
+                return Fail(QStringLiteral("L'option --reveal attend une lettre de A à Z : %1.").arg(Quote(Value("--reveal"))));
+            r_.revealChoice = letter;
+        }
+        if (Has("--revealed")) {
+            const auto n = NumberOption(o_, QStringLiteral("--revealed"), 0, 26);
+            if (!n)
+                return false;
+            r_.revealedLetters = int(*n);
+        }
+        return true;
+    }
+
+    bool ReadTexts()
+    {
+        for (const auto& [name, field] : { std::pair { QStringLiteral("--title"), &r_.title },
+                                           std::pair { QStringLiteral("--instruction"), &r_.instruction } }) {
+            if (!o_.Has(name))
+                continue;
+            *field = Text(name, o_.Value(name));
+            if (!*field)
+                return false;
+        }
+        return true;
+    }
+
+    // "NAME,SIZE": a font of the installed list and a size of 7 to 20 points.
+    bool ReadFont(const char* option, std::optional<std::pair<QString, int>>& field)
+    {
+        if (!Has(option))
+            return true;
+        const QString value = Value(option);
+        const qsizetype comma = value.lastIndexOf(QLatin1Char(','));
+        const QString name = value.left(comma).trimmed();
+        bool ok = comma > 0;
+        const int size = ok ? value.mid(comma + 1).trimmed().toInt(&ok) : 0;
+        if (!ok || size < DocumentSettings::kMinFontSize || size > DocumentSettings::kMaxFontSize)
+            return Fail(QStringLiteral("L'option %1 attend « POLICE,TAILLE », la taille de %2 à %3 : %4.")
+                            .arg(QString::fromLatin1(option)).arg(DocumentSettings::kMinFontSize).arg(DocumentSettings::kMaxFontSize)
+                            .arg(Quote(value)));
+        const QStringList& fonts = FontCatalog::Installed().Names();
+        const int at = SelectFontByName(fonts, name, QString());
+        if (at < 0) {
+            QStringList rows = FontListRows(fonts);
+            rows = rows.mid(0, rows.indexOf(QString::fromLatin1(kFontListSeparator)));
+            return Fail(QStringLiteral("Police inconnue : %1. Polices possibles : %2…").arg(Quote(name), rows.join(QStringLiteral(", "))));
+        }
+        field = std::pair { fonts[at], size };
+        return true;
+    }
+
+    bool ReadFonts() { return ReadFont("--grid-font", r_.gridFont) && ReadFont("--list-font", r_.listFont); }
+
+    Options& o_;
+    WorksheetRecipe r_;
+};
+
+} // namespace
+
+std::optional<WorksheetRecipe> ReadRecipe(Options& o)
+{
+    return RecipeReader(o).Read();
+}
+
+QStringList WorksheetOptionNames()
+{
+    QStringList names;
+    for (const char* name : { "--output", "--type", "--words", "--level", "--theme", "--count", "--title", "--instruction",
+                              "--lower", "--size", "--seed", "--no-name-line", "--no-fit", "--directions", "--message",
+                              "--shuffle-message", "--lowercase", "--visible-cells", "--no-column-rules", "--codes",
+                              "--reveal", "--revealed", "--grid-font", "--list-font", "--pictures" })
+        names << QString::fromLatin1(name);
+    return names;
+}
+
+} // namespace lx::cli

@@ -1,0 +1,271 @@
+// The commands that replace or store the open document, and the lists menu.
+// Questions and dialogs go through the prompter; results are returned.
+#include "document/DocumentActions.h"
+
+#include "core/ProgramInfo.h"
+#include "core/TextEditing.h"
+#include "document/Document.h"
+#include "document/DocumentFile.h"
+#include "document/DocumentValues.h"
+#include "document/SafeFile.h"
+#include "puzzle/UnfitWords.h"
+#include "core/FileMenu.h"
+#include "words/WordListParser.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace lx {
+
+namespace {
+
+QString DocumentFilter()
+{
+    return QStringLiteral("Documents Lexigrille (*.lxg);;Tous les fichiers (*)");
+}
+
+QString NotADocument(const QString& path)
+{
+    return QStringLiteral("« ") + QFileInfo(path).fileName() + QStringLiteral(" » n'est pas un document Lexigrille.");
+}
+
+} // namespace
+
+DocumentFolders DocumentFolders::Default()
+{
+    return { UserFolder(), ProgramFolder() };
+}
+
+QString StripQuotes(const QString& path)
+{
+    QString out = path;
+    if (out.startsWith(QLatin1Char('"')))
+        out.remove(0, 1);
+    if (out.endsWith(QLatin1Char('"')))
+        out.chop(1);
+    return out;
+}
+
+QString DocumentToOpen(const QStringList& arguments)
+{
+    const QString path = StripQuotes(arguments.value(0));
+    return path.endsWith(QStringLiteral(".lxg"), Qt::CaseInsensitive) ? path : QString();
+}
+
+DocumentActions::DocumentActions(Document& doc, Prompter& prompter, DocumentFolders folders)
+    : doc_(doc)
+    , prompter_(prompter)
+    , folders_(std::move(folders))
+{
+}
+
+void DocumentActions::LoadWordFilter()
+{
+    QStringList words;
+    for (const QString& folder : { folders_.program, folders_.user }) {
+        if (!folder.isEmpty())
+            words += LoadUnfitWords(QDir(folder).filePath(QString::fromUtf8(kUnfitWordsFile)));
+    }
+    doc_.SetUnfitWords(words);
+}
+
+QString DocumentActions::TemplatePath() const
+{
+    for (const QString& folder : { folders_.user, folders_.program }) {
+        if (folder.isEmpty())
+            continue;
+        const QString path = QDir(folder).filePath(QString::fromUtf16(kTemplateFileName));
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return {};
+}
+
+QString DocumentActions::DialogFolder() const
+{
+    return !lastFolder_.isEmpty() && QFileInfo(lastFolder_).isDir() ? lastFolder_ : folders_.user;
+}
+
+void DocumentActions::Remember(const QString& chosenPath)
+{
+    if (!chosenPath.isEmpty())
+        lastFolder_ = QFileInfo(chosenPath).absolutePath();
+}
+
+bool DocumentActions::AskToSave()
+{
+    if (!doc_.Modified())
+        return true;
+    switch (prompter_.Ask(MessageKind::SaveQuestion, QStringLiteral("Voulez-vous enregistrer les modifications ?"))) {
+    case Answer::No:
+        return true;
+    case Answer::Yes:
+        // A cancelled or failed save keeps the document open: the command
+        // that asked stops, and nothing is lost.
+        return SaveAs().done();
+    default:
+        return false;
+    }
+}
+
+CommandResult DocumentActions::New()
+{
+    if (!AskToSave())
+        return CommandResult::Cancel();
+    const QString path = TemplatePath();
+    if (path.isEmpty() || !Load(path).done())
+        doc_.Reset();
+    return CommandResult::Ok();
+}
+
+CommandResult DocumentActions::Load(const QString& pathIn)
+{
+    const QString path = EnsureDocumentExtension(pathIn);
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return CommandResult::Error(QStringLiteral("Le fichier ") + Quoted(path) + QStringLiteral(" est introuvable."));
+    if (info.size() > kLargestDocument)
+        return CommandResult::Error(NotADocument(path));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return CommandResult::Error(QStringLiteral("Impossible de lire le fichier ") + Quoted(path) + QStringLiteral("."));
+    DocumentReadResult read = ReadDocumentBytes(file.read(kLargestDocument), doc_.fontNames());
+    if (!read.isDocument)
+        return CommandResult::Error(NotADocument(path));
+    const QString warning = UnreadSettingsMessage(info.fileName(), read.unreadKeys);
+    doc_.Replace(std::move(read), path);
+    return warning.isEmpty() ? CommandResult::Ok() : CommandResult::Notice(warning, MessageKind::Warning);
+}
+
+CommandResult DocumentActions::Open(const QString& path)
+{
+    if (!AskToSave())
+        return CommandResult::Cancel();
+    return Load(path);
+}
+
+CommandResult DocumentActions::OpenOther()
+{
+    if (!AskToSave())
+        return CommandResult::Cancel();
+    const QString path = prompter_.OpenFileName(
+        { QStringLiteral("Ouvrir un document Lexigrille"), DocumentFilter(), DialogFolder(), QString(), QString() });
+    if (path.isEmpty())
+        return CommandResult::Cancel();
+    Remember(path);
+    return Load(path);
+}
+
+CommandResult DocumentActions::OpenFirst(const QStringList& arguments)
+{
+    const QString path = DocumentToOpen(arguments);
+    if (!path.isEmpty()) {
+        const CommandResult r = Load(path);
+        if (r.done())
+            return r;
+        New();
+        return r;
+    }
+    return New();
+}
+
+CommandResult DocumentActions::SaveTo(const QString& pathIn)
+{
+    if (pathIn.isEmpty())
+        return CommandResult::Cancel();
+    const QString path = EnsureDocumentExtension(pathIn);
+    const bool asTemplate = IsTemplateFileName(path);
+    QByteArray bytes;
+    if (asTemplate) {
+        QString question;
+        if (QFileInfo::exists(path))
+            question = QStringLiteral("Attention : le modèle existant sera remplacé !\n");
+        question += QStringLiteral("Voulez-vous vraiment définir ce document comme modèle par défaut ?");
+        if (prompter_.Ask(MessageKind::Question, question) != Answer::Yes)
+            return CommandResult::Cancel();
+        // The template gets the settings without this worksheet's words and
+        // puzzle; the open worksheet itself stays as it is.
+        DocumentData cleared = doc_.data();
+        ClearForTemplate(cleared, doc_.fontNames());
+        bytes = DocumentFileBytes(cleared);
+    } else {
+        bytes = DocumentFileBytes(doc_.data());
+    }
+    const WriteResult written = WriteFileSafely(path, bytes);
+    if (!written.ok)
+        return CommandResult::Error(SaveErrorMessage(path, written));
+    if (!asTemplate)
+        doc_.MarkSaved(path);
+    return CommandResult::Ok();
+}
+
+CommandResult DocumentActions::SaveAs()
+{
+    for (;;) {
+        const QFileInfo current(doc_.DocumentPath());
+        const QString folder = current.isFile() ? current.absolutePath() : DialogFolder();
+        const QString path = prompter_.SaveFileName({ QStringLiteral("Enregistrer le document sous..."), DocumentFilter(),
+                                                      folder, doc_.ProposedFileName(), QStringLiteral("lxg") });
+        if (path.isEmpty())
+            return CommandResult::Cancel();
+        Remember(path);
+        const CommandResult r = SaveTo(path);
+        if (r.status != CommandResult::Status::Failed)
+            return r;
+        // Retry comes back to the dialog; Cancel gives up.
+        if (prompter_.Ask(MessageKind::SaveError, r.message) != Answer::Retry)
+            return CommandResult::Cancel();
+    }
+}
+
+CommandResult DocumentActions::SaveAsTemplate()
+{
+    if (folders_.user.isEmpty())
+        folders_.user = UserFolder();
+    if (folders_.user.isEmpty()) {
+        return CommandResult::Error(QStringLiteral("Impossible de créer votre dossier ")
+                                    + Quoted(QDir::toNativeSeparators(UserFolderPath()))
+                                    + QStringLiteral(" : le modèle n'a pas été enregistré.\n"
+                                                     "Vérifiez que votre dossier Documents existe et que vous pouvez y écrire."));
+    }
+    return SaveTo(QDir(folders_.user).filePath(QString::fromUtf16(kTemplateFileName)));
+}
+
+FileMenu DocumentActions::AvailableDocuments() const
+{
+    return BuildFileMenu({ folders_.user, folders_.program }, QStringLiteral(".lxg"), kDocumentMenuItems,
+                         QStringLiteral("document¤ disponible¤"));
+}
+
+FileMenu DocumentActions::AvailableWordLists() const
+{
+    return BuildWordListMenu(QStringList { folders_.user, folders_.program });
+}
+
+CommandResult DocumentActions::ImportList(const QString& path)
+{
+    if (!AskToSave())
+        return CommandResult::Cancel();
+    return doc_.ImportWordListFile(path).Result();
+}
+
+CommandResult DocumentActions::ImportOtherList()
+{
+    if (!AskToSave())
+        return CommandResult::Cancel();
+    const QString path = prompter_.OpenFileName({ QStringLiteral("Importer une liste de mots"),
+                                                  QStringLiteral("Documents texte (*.txt);;Tous les fichiers (*)"),
+                                                  DialogFolder(), QString(), QString() });
+    if (path.isEmpty())
+        return CommandResult::Cancel();
+    Remember(path);
+    return doc_.ImportWordListFile(path).Result();
+}
+
+CommandResult DocumentActions::PasteList(const QString& clipboardText)
+{
+    return doc_.PasteWordList(clipboardText).Result();
+}
+
+} // namespace lx

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "document/CommandResult.h"
+#include "document/Prompter.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace lx {
+
+class Document;
+struct FileMenu;
+
+// Where documents live: the teacher's own folder (documents, the template)
+// and the program folder (what the program ships). Both are looked at, the
+// teacher's first.
+struct DocumentFolders {
+    QString user;
+    QString program;
+    static DocumentFolders Default(); // UserFolder() and ProgramFolder()
+};
+
+// The menu of available documents: at most kDocumentMenuItems, each name once.
+inline constexpr int kDocumentMenuItems = 50;
+
+// The commands that replace or store the open document, and those that fill
+// its words from a list: each may ask the teacher (the question about unsaved
+// changes, a file dialog, the template question) through the prompter, and
+// returns what happened without showing it. The window and the command line
+// each show results their own way.
+class DocumentActions {
+public:
+    DocumentActions(Document& doc, Prompter& prompter, DocumentFolders folders);
+
+    Document& document() const { return doc_; }
+    Prompter& prompter() const { return prompter_; }
+    const DocumentFolders& folders() const { return folders_; }
+    void SetFolders(DocumentFolders folders) { folders_ = std::move(folders); }
+    // Where the file dialogs open: the folder of the last file chosen in one,
+    // else the teacher's folder.
+    QString DialogFolder() const;
+    void SetLastFolder(const QString& folder) { lastFolder_ = folder; }
+    const QString& LastFolder() const { return lastFolder_; }
+    // A file chosen in a dialog: its folder is the next dialog's.
+    void Remember(const QString& chosenPath);
+
+    // The question about unsaved changes: true when the work may be replaced
+    // (nothing to save, No, or a save that went through); false when the
+    // teacher cancels, or a save they asked for is cancelled or fails.
+    bool AskToSave();
+
+    // "Nouvelle fiche": the teacher's template "modèle.lxg", else the
+    // program's, else an empty document.
+    CommandResult New();
+    // Opens a document, after the question about unsaved changes.
+    CommandResult Open(const QString& path);
+    // The open dialog, after the question about unsaved changes.
+    CommandResult OpenOther();
+    // Opens a file without asking: a file that is no document, missing or
+    // unreadable, leaves the open document as it was; a document some of
+    // whose settings could not be read opens, with a warning naming them.
+    CommandResult Load(const QString& path);
+    // The document a launch opens: the path of the command line when it names
+    // a document, else a new one; a named document that cannot be read is
+    // reported and a new document opens instead.
+    CommandResult OpenFirst(const QStringList& arguments);
+
+    // "Enregistrer comme document": the save dialog, again after a failed write
+    // when the teacher asks to retry.
+    CommandResult SaveAs();
+    // "Enregistrer comme modèle par défaut", in the teacher's folder.
+    CommandResult SaveAsTemplate();
+    // Writes the document to path (".lxg" added when missing). Writing the
+    // template "modèle.lxg" asks the template question first and writes the
+    // settings without the worksheet's words and puzzle, leaving the open
+    // document as it is.
+    CommandResult SaveTo(const QString& path);
+
+    // The lists menu: a file (after the question about unsaved changes), the
+    // open dialog, the clipboard.
+    CommandResult ImportList(const QString& path);
+    CommandResult ImportOtherList();
+    CommandResult PasteList(const QString& clipboardText);
+
+    FileMenu AvailableDocuments() const;
+    FileMenu AvailableWordLists() const;
+    // The template "Nouvelle fiche" starts from: the teacher's, else the program's; empty without one.
+    QString TemplatePath() const;
+    // The words no word-search grid may show by chance: the program folder's
+    // filter file, and the teacher's own one in their folder.
+    void LoadWordFilter();
+
+private:
+    Document& doc_;
+    Prompter& prompter_;
+    DocumentFolders folders_;
+    QString lastFolder_;
+};
+
+// The document a command line names: its first argument without quotes when
+// it ends with ".lxg" (whatever the case), else empty.
+QString DocumentToOpen(const QStringList& arguments);
+// The path without one pair of double quotes around it.
+QString StripQuotes(const QString& path);
+
+} // namespace lx

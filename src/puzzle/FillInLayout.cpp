@@ -1,0 +1,398 @@
+// The fill-in layout search: see FillInLayout.h for its plan.
+#include "puzzle/FillInLayout.h"
+
+#include <algorithm>
+
+#if defined(__GNUC__)
+#define LX_ALWAYS_INLINE_LAMBDA __attribute__((always_inline))
+#else
+#define LX_ALWAYS_INLINE_LAMBDA
+#endif
+
+namespace lx {
+
+bool FillInLayout::Try()
+{
+    const int n = int(words_.size());
+    if (currentPlaced_ <= 1 || random_.Below(16) == 0) {
+        Fresh();
+        Grow();
+    } else if (currentPlaced_ == n || random_.CoinToss() || !Repair()) {
+        Ruin();
+        Grow();
+    }
+    const int placed = int(order_.size());
+    if (placed >= currentPlaced_ || (placed == currentPlaced_ - 1 && random_.Below(8) == 0)) {
+        currentPlaced_ = placed;
+        current_ = layout_;
+        currentOrder_ = order_;
+    }
+    if (placed > bestPlaced_) {
+        bestPlaced_ = placed;
+        best_ = layout_;
+        bestOrder_ = order_;
+    }
+    return placed == n;
+}
+
+std::pair<int, int> FillInLayout::BestCorner() const
+{
+    int minX = kStride, minY = kStride;
+    for (int w : bestOrder_) {
+        minX = std::min(minX, best_[w].x);
+        minY = std::min(minY, best_[w].y);
+    }
+    return { minX, minY };
+}
+
+void FillInLayout::Clear()
+{
+    letter_.fill(0);
+    across_.fill(-1);
+    down_.fill(-1);
+    for (auto& cells : cellsOf_)
+        cells.clear();
+    order_.clear();
+    std::fill(layout_.begin(), layout_.end(), Placement {});
+    minX_ = minY_ = kStride;
+    maxX_ = maxY_ = -1;
+}
+
+void FillInLayout::Put(int w, int x, int y, bool down)
+{
+    const std::u16string& t = words_[w];
+    const int step = down ? kStride : 1;
+    auto& owner = down ? down_ : across_;
+    for (int k = 0, c = Cell(x, y); k < int(t.size()); ++k, c += step) {
+        if (!letter_[c])
+            cellsOf_[Code(t[k])].push_back(c);
+        letter_[c] = t[k];
+        owner[c] = std::int16_t(w);
+    }
+    layout_[w] = Placement { x, y, down, true };
+    order_.push_back(w);
+    minX_ = std::min(minX_, x);
+    minY_ = std::min(minY_, y);
+    maxX_ = std::max(maxX_, down ? x : x + int(t.size()) - 1);
+    maxY_ = std::max(maxY_, down ? y + int(t.size()) - 1 : y);
+}
+
+// The first word, across or down at random, in the middle of the canvas.
+void FillInLayout::Fresh()
+{
+    Clear();
+    const int n = int(words_[0].size());
+    const bool down = !random_.CoinToss();
+    const int along = kCentre - n / 2;
+    if (down)
+        Put(0, kCentre, along, true);
+    else
+        Put(0, along, kCentre, false);
+}
+
+// The current layout without a few of its words: some at random, or all
+// those with a letter in a small square.
+void FillInLayout::Ruin()
+{
+    std::vector<bool> keep(words_.size(), false);
+    for (int w : currentOrder_)
+        keep[w] = true;
+    if (random_.CoinToss()) {
+        const int out = 1 + random_.Below(std::min(4, currentPlaced_ - 1));
+        for (int i = 0; i < out; ++i)
+            keep[currentOrder_[1 + random_.Below(currentPlaced_ - 1)]] = false;
+    } else {
+        const Placement& p = current_[currentOrder_[random_.Below(currentPlaced_)]];
+        const int along = random_.Below(int(words_.size()));
+        const int cx = p.x + (p.down ? 0 : along % 8), cy = p.y + (p.down ? along % 8 : 0);
+        const int r = 1 + random_.Below(3);
+        for (int w : currentOrder_) {
+            const Placement& q = current_[w];
+            const int n = int(words_[w].size());
+            const int ex = q.down ? q.x : q.x + n - 1, ey = q.down ? q.y + n - 1 : q.y;
+            if (w != 0 && ex >= cx - r && q.x <= cx + r && ey >= cy - r && q.y <= cy + r)
+                keep[w] = false;
+        }
+    }
+    Keep(keep);
+}
+
+// Lays again the words of the current layout that `keep` marks, each once it
+// crosses a word already laid: a word that no longer reaches the first one
+// through crossings is left out too.
+void FillInLayout::Keep(const std::vector<bool>& keep)
+{
+    Clear();
+    std::vector<int> waiting;
+    for (int w : currentOrder_)
+        if (keep[w] && w != 0)
+            waiting.push_back(w);
+    const Placement first = current_[0];
+    Put(0, first.x, first.y, first.down);
+    for (bool progress = true; progress;) {
+        progress = false;
+        for (std::size_t i = 0; i < waiting.size(); ++i) {
+            const int w = waiting[i];
+            // A word whose crossing went with the words taken out may now
+            // lie beside a word it used to cross next to: it waits, and is
+            // left out unless a word laid later gives it a crossing that fits.
+            const Placement& p = current_[w];
+            if (!Crosses(w, p) || !Fits(words_[w], p.x, p.y, p.down, nullptr))
+                continue;
+            Put(w, current_[w].x, current_[w].y, current_[w].down);
+            waiting.erase(waiting.begin() + std::ptrdiff_t(i--));
+            progress = true;
+        }
+    }
+}
+
+// A word left out goes where it crosses a letter and pushes out the fewest
+// letters of other words (at most three words, never the first one); the
+// words pushed out then grow back where they can. The cheapest few such
+// places are tried, until one lays out more words than the current layout;
+// the best of them stays on the canvas. False when there is no such place.
+bool FillInLayout::Repair()
+{
+    constexpr int kTried = 16;
+    std::vector<bool> keep(words_.size(), false);
+    for (int w : currentOrder_)
+        keep[w] = true;
+    Keep(keep);
+    struct Candidate {
+        int cost;
+        int word;
+        Placement p;
+        std::vector<int> out;
+    };
+    std::vector<Candidate> candidates;
+    std::vector<int> out;
+    for (int w = 0; w < int(words_.size()); ++w) {
+        if (keep[w])
+            continue;
+        ForEachStart(w, -1, [&](int x, int y, bool down) {
+            Conflicts(words_[w], x, y, down, out);
+            if (out.size() > 3 || std::find(out.begin(), out.end(), 0) != out.end())
+                return;
+            int cost = 0;
+            for (int o : out)
+                cost += int(words_[o].size());
+            candidates.push_back({ 4 * cost + random_.Below(8), w, Placement { x, y, down, true }, out });
+        });
+    }
+    if (candidates.empty())
+        return false;
+    std::sort(candidates.begin(), candidates.end(),
+              [](const Candidate& a, const Candidate& b) { return a.cost < b.cost; });
+    int bestPlaced = -1;
+    std::vector<Placement> bestLayout;
+    std::vector<int> bestOrder;
+    for (int i = 0; i < int(candidates.size()) && i < kTried; ++i) {
+        const Candidate& c = candidates[i];
+        std::vector<bool> k = keep;
+        for (int o : c.out)
+            k[o] = false;
+        Keep(k);
+        const std::u16string& t = words_[c.word];
+        if (!InArea(c.p.x, c.p.y, int(t.size()), c.p.down) || !Fits(t, c.p.x, c.p.y, c.p.down, nullptr)
+            || !Crosses(c.word, c.p))
+            continue;
+        Put(c.word, c.p.x, c.p.y, c.p.down);
+        Grow();
+        const int placed = int(order_.size());
+        if (placed > bestPlaced) {
+            bestPlaced = placed;
+            bestLayout = layout_;
+            bestOrder = order_;
+        }
+        if (placed > currentPlaced_)
+            break;
+    }
+    if (bestPlaced < 0)
+        return false;
+    Clear();
+    for (int w : bestOrder)
+        Put(w, bestLayout[w].x, bestLayout[w].y, bestLayout[w].down);
+    return true;
+}
+
+// Places the words not on the canvas, each at its best placement, until none
+// fits any more: the words the current layout lacks first (they are the ones
+// to fit), then the longest; equal ones in a random order.
+void FillInLayout::Grow()
+{
+    pending_.clear();
+    for (int w = 0; w < int(words_.size()); ++w)
+        if (!layout_[w].placed)
+            pending_.push_back(w);
+    for (std::size_t i = 1; i < pending_.size(); ++i)
+        std::swap(pending_[i], pending_[std::size_t(random_.Below(int(i) + 1))]);
+    std::vector<bool> missing(words_.size(), true);
+    for (int w : currentOrder_)
+        missing[w] = false;
+    std::stable_sort(pending_.begin(), pending_.end(), [&](int a, int b) {
+        if (missing[a] != missing[b])
+            return bool(missing[a]);
+        return words_[a].size() > words_[b].size();
+    });
+    // A word that fitted nowhere can only fit across the words placed since:
+    // placing words never frees a cell. `since` tells how many were placed
+    // when it was last looked at (-1: never, or it had a place then).
+    since_.assign(words_.size(), -1);
+    for (bool progress = true; progress && !pending_.empty();) {
+        progress = false;
+        for (std::size_t i = 0; i < pending_.size(); ++i) {
+            const int w = pending_[i];
+            Placement p;
+            if (!BestPlacement(w, since_[w], p)) {
+                since_[w] = int(order_.size());
+                continue;
+            }
+            Put(w, p.x, p.y, p.down);
+            pending_.erase(pending_.begin() + std::ptrdiff_t(i));
+            progress = true;
+            break; // the first words waiting get the next chance first
+        }
+    }
+}
+
+// The best placement of word w crossing the canvas (from the words placed
+// since the first `since` ones only, when since >= 0): false when there is none.
+bool FillInLayout::BestPlacement(int w, int since, Placement& best)
+{
+    const std::u16string& t = words_[w];
+    bool found = false;
+    int bestScore = 0;
+    ForEachStart(w, since, [&](int x, int y, bool down) {
+        int score;
+        if (Fits(t, x, y, down, &score) && (!found || score > bestScore)) {
+            found = true;
+            bestScore = score;
+            best = Placement { x, y, down, true };
+        }
+    });
+    return found;
+}
+
+// Calls f(x, y, down) once for each start of word w that crosses a letter on
+// the canvas (down when that letter's word is across) within the area; with
+// since >= 0, a letter of the words placed after the first `since` ones.
+template <typename F>
+void FillInLayout::ForEachStart(int w, int since, F&& f)
+{
+    const std::u16string& t = words_[w];
+    const int n = int(t.size());
+    ++stamp_;
+    auto at = [&](int c, int a) LX_ALWAYS_INLINE_LAMBDA {
+        if (letter_[c] != t[a] || (across_[c] >= 0 && down_[c] >= 0))
+            return;
+        const bool down = across_[c] >= 0;
+        const int x = c % kStride, y = c / kStride;
+        const int sx = down ? x : x - a;
+        const int sy = down ? y - a : y;
+        if (!InArea(sx, sy, n, down))
+            return;
+        const int key = Cell(sx, sy) * 2 + (down ? 1 : 0);
+        if (seen_[key] == stamp_)
+            return;
+        seen_[key] = stamp_;
+        f(sx, sy, down);
+    };
+    if (since < 0) {
+        for (int a = 0; a < n; ++a)
+            for (int c : cellsOf_[Code(t[a])])
+                at(c, a);
+        return;
+    }
+    for (std::size_t i = std::size_t(since); i < order_.size(); ++i) {
+        const Placement& p = layout_[order_[i]];
+        const int step = p.down ? kStride : 1;
+        const int length = int(words_[order_[i]].size());
+        for (int k = 0, c = Cell(p.x, p.y); k < length; ++k, c += step)
+            for (int a = 0; a < n; ++a)
+                at(c, a);
+    }
+}
+
+// Whether the letters, with a word of n letters from (x, y), fit 19 x 19.
+bool FillInLayout::InArea(int x, int y, int n, bool down) const
+{
+    const int ex = down ? x : x + n - 1;
+    const int ey = down ? y + n - 1 : y;
+    return std::max(maxX_, ex) - std::min(minX_, x) < kArea && std::max(maxY_, ey) - std::min(minY_, y) < kArea;
+}
+
+// Whether word t fits from (x, y), inside the area: over empty cells or
+// crossings, nothing beside its own letters, the cells before and after it
+// empty; every layout the search keeps holds only words laid this way. The
+// score (when asked for) prefers crossings, then little growth of the layout, then
+// parallel words two cells away (a dense layout leaves room for the rest).
+bool FillInLayout::Fits(const std::u16string& t, int x, int y, bool down, int* score)
+{
+    const int n = int(t.size());
+    const int step = down ? kStride : 1;
+    const int side = down ? 1 : kStride;
+    const auto& same = down ? down_ : across_;
+    const int first = Cell(x, y);
+    if (letter_[first - step] || letter_[first + n * step])
+        return false;
+    int crossings = 0;
+    int near = 0;
+    for (int k = 0, c = first; k < n; ++k, c += step) {
+        if (letter_[c]) {
+            if (letter_[c] != t[k] || same[c] >= 0)
+                return false;
+            ++crossings;
+        } else if (letter_[c - side] || letter_[c + side]) {
+            return false;
+        } else {
+            near += (letter_[c - 2 * side] ? 1 : 0) + (letter_[c + 2 * side] ? 1 : 0);
+        }
+    }
+    if (!score)
+        return true;
+    const int ex = down ? x : x + n - 1;
+    const int ey = down ? y + n - 1 : y;
+    const int growth = std::max(maxX_, ex) - std::min(minX_, x) - (maxX_ - minX_) + std::max(maxY_, ey)
+        - std::min(minY_, y) - (maxY_ - minY_);
+    *score = 32 * crossings - 3 * growth + 8 * near + random_.Below(6);
+    return true;
+}
+
+// True when word w at p meets a word already on the canvas.
+bool FillInLayout::Crosses(int w, const Placement& p) const
+{
+    const int step = p.down ? kStride : 1;
+    for (int k = 0, c = Cell(p.x, p.y); k < int(words_[w].size()); ++k, c += step)
+        if (letter_[c])
+            return true;
+    return false;
+}
+
+// The words in the way of word t from (x, y): over its cells with another
+// letter or along it, beside its own letters, just before or after it.
+void FillInLayout::Conflicts(const std::u16string& t, int x, int y, bool down, std::vector<int>& out) const
+{
+    out.clear();
+    auto owners = [&](int c) {
+        for (int o : { int(across_[c]), int(down_[c]) })
+            if (o >= 0 && std::find(out.begin(), out.end(), o) == out.end())
+                out.push_back(o);
+    };
+    const int n = int(t.size());
+    const int step = down ? kStride : 1;
+    const int side = down ? 1 : kStride;
+    const auto& same = down ? down_ : across_;
+    const int first = Cell(x, y);
+    owners(first - step);
+    owners(first + n * step);
+    for (int k = 0, c = first; k < n; ++k, c += step) {
+        if (!letter_[c]) {
+            owners(c - side);
+            owners(c + side);
+        } else if (letter_[c] != t[k] || same[c] >= 0) {
+            owners(c);
+        }
+    }
+}
+
+} // namespace lx

@@ -1,0 +1,385 @@
+// The window's commands as a teacher reaches them: the message boxes' buttons,
+// printing and "Exporter en PDF", dropped files, the title's font list, the
+// menus, and what the window does with events that arrive while it is busy.
+#include "app/BusyState.h"
+#include "app/PreviewWidget.h"
+#include "app/WidgetPrompter.h"
+#include "app/WindowFixture.h"
+#include "render/PageExport.h"
+#include "render/PageTexts.h"
+
+#include <QAction>
+#include <QDir>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPrinter>
+#include <QProcess>
+#include <QProgressDialog>
+#include <QRegularExpression>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QToolButton>
+
+using namespace lx;
+using test::u;
+
+namespace {
+
+// Every word of a PDF with its box's left and top, in millimetres.
+struct PdfWord {
+    QString text;
+    double x = 0.0, y = 0.0;
+};
+QList<PdfWord> WordsOf(const QString& pdf)
+{
+    QProcess p;
+    p.start(u("pdftotext"), { u("-bbox"), pdf, u("-") });
+    if (!p.waitForFinished())
+        return {};
+    static const QRegularExpression word(u("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+    QList<PdfWord> words;
+    for (const QRegularExpressionMatch& m : word.globalMatch(QString::fromUtf8(p.readAllStandardOutput())))
+        words.append({ m.captured(3), m.captured(1).toDouble() * 25.4 / 72, m.captured(2).toDouble() * 25.4 / 72 });
+    return words;
+}
+
+} // namespace
+
+class WindowCommandsTest : public test::WindowTest {
+    Q_OBJECT
+
+    QLineEdit* Edit(const char* name) { return Find<QLineEdit>(u(name)); }
+
+    // A generation that runs until its (shortened) limit: five words that never cross.
+    void StartLongGeneration(const std::function<void()>& during)
+    {
+        doc->PasteWordList(u("abc\r\ndef\r\nghi\r\njkl\r\nmno\r\n"));
+        Find<QRadioButton>(u("optTypeJeu_1"))->click();
+        doc->Clock().SetLimitMs(600);
+        QTimer::singleShot(150, this, during);
+        Find<QPushButton>(u("cmdGenerer"))->click();
+    }
+
+private Q_SLOTS:
+    void init() { Open(); }
+    void cleanup() { Close(); }
+
+    // Each kind of box: its buttons, the default (Enter) and what Escape answers.
+    void theMessageBoxesButtons()
+    {
+        using B = QMessageBox::StandardButton;
+        const struct { MessageKind kind; QMessageBox::StandardButtons buttons; B byDefault; Answer escape; QMessageBox::Icon icon; } kinds[] = {
+            { MessageKind::Error, B::Ok, B::Ok, Answer::Ok, QMessageBox::Critical },
+            { MessageKind::Information, B::Ok, B::Ok, Answer::Ok, QMessageBox::Information },
+            { MessageKind::Warning, B::Ok, B::Ok, Answer::Ok, QMessageBox::Warning },
+            { MessageKind::Question, B::Yes | B::No, B::No, Answer::No, QMessageBox::Warning },
+            { MessageKind::SaveQuestion, B::Yes | B::No | B::Cancel, B::No, Answer::Cancel, QMessageBox::Warning },
+            { MessageKind::Offer, B::Yes | B::No, B::No, Answer::No, QMessageBox::Information },
+            { MessageKind::SaveError, B::Retry | B::Cancel, B::Retry, Answer::Cancel, QMessageBox::Critical },
+            { MessageKind::MissingFiles, B::Ok | B::Cancel, B::Cancel, Answer::Cancel, QMessageBox::Critical },
+        };
+        WidgetPrompter real(window.get());
+        for (const auto& k : kinds) {
+            for (const bool enter : { false, true }) {
+                bool seen = false;
+                QTimer::singleShot(0, this, [&] {
+                    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                    QVERIFY(box);
+                    seen = true;
+                    QCOMPARE(box->windowTitle(), u("Lexigrille"));
+                    QCOMPARE(box->standardButtons(), k.buttons);
+                    QCOMPARE(box->icon(), k.icon);
+                    QCOMPARE(box->standardButton(box->defaultButton()), k.byDefault);
+                    QTest::keyClick(box, enter ? Qt::Key_Return : Qt::Key_Escape);
+                });
+                const Answer answer = real.Ask(k.kind, u("Question ?"));
+                QVERIFY(seen);
+                const Answer byDefault = k.byDefault == B::Ok ? Answer::Ok : k.byDefault == B::No ? Answer::No
+                    : k.byDefault == B::Retry ? Answer::Retry : Answer::Cancel;
+                QCOMPARE(answer, enter ? byDefault : k.escape);
+            }
+        }
+    }
+
+    // A print lands where the PDF export puts everything, whatever the printer's margins.
+    void aPrintIsThePageOfThePdf()
+    {
+        doc->PasteWordList(u("chat\nchien\nloup\nlion\nours\n"));
+        doc->Change(Setting::Title, u("Les animaux"));
+        QTest::keyClick(window.get(), Qt::Key_F5);
+        const QString printed = folder.filePath(u("imprime.pdf")), exported = folder.filePath(u("exporte.pdf"));
+        window->printDialog = [&](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(printed);
+            printer.setPageMargins(QMarginsF(10, 12, 10, 12), QPageLayout::Millimeter);
+            return true;
+        };
+        window->cmdImprimer_Click();
+        QVERIFY(WritePagePdf(doc->data(), exported));
+        const QList<PdfWord> a = WordsOf(printed), b = WordsOf(exported);
+        QVERIFY(a.size() > 20);
+        QCOMPARE(a.size(), b.size());
+        for (int i = 0; i < a.size(); ++i) {
+            QCOMPARE(a[i].text, b[i].text);
+            QVERIFY2(std::abs(a[i].x - b[i].x) < 0.5 && std::abs(a[i].y - b[i].y) < 0.5, qPrintable(a[i].text));
+        }
+        // Both footers, the upper half's and the page's, on the sheet.
+        const QString footer = FooterText().section(QLatin1Char(' '), -1);
+        QCOMPARE(std::count_if(a.begin(), a.end(), [&](const PdfWord& w) { return w.text == footer; }), 2);
+    }
+
+    void exportingAPdf()
+    {
+        doc->PasteWordList(u("chat\nchien\nloup\nlion\nours\n"));
+        doc->Change(Setting::ThemeText, u("CP/CE1"));
+        QTest::keyClick(window.get(), Qt::Key_F5);
+        const QString pdf = folder.filePath(u("fiche.pdf"));
+        prompter.paths = { pdf };
+        QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(prompter.dialogs.last().proposedName, u("Lexigrille - CP CE1.pdf"));
+        QCOMPARE(prompter.dialogs.last().folder, folder.path());
+        QVERIFY(test::ReadAll(pdf).startsWith("%PDF"));
+        // Cancelled: nothing written.
+        QFile::remove(pdf);
+        QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(!QFile::exists(pdf));
+
+        // A worksheet that takes the whole page: said under the preview, the key on a second page.
+        auto* notice = Find<QLabel>(u("lblDeuxiemePage"));
+        QVERIFY(!notice->isVisible());
+        doc->Change(Setting::GridSize, 18);
+        doc->Change(Setting::GridFontSize, 14);
+        QTest::keyClick(window.get(), Qt::Key_F5);
+        QTRY_VERIFY(notice->isVisible());
+        QCOMPARE(notice->text(), u("La solution sera imprimée sur une deuxième page."));
+        prompter.paths = { pdf };
+        QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
+        QProcess info;
+        info.start(u("pdfinfo"), { pdf });
+        QVERIFY(info.waitForFinished());
+        QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression(u("Pages:\\s+2\\n"))));
+        doc->Change(Setting::LowerHalf, 0);
+        QTRY_VERIFY(!notice->isVisible());
+    }
+
+    void droppedFiles()
+    {
+        test::WriteBytes(folder.filePath(u("ferme.lxg")), "[LXGDocument]\r\nTitre=La ferme\r\n");
+        test::WriteBytes(folder.filePath(u("fruits.txt")), "pomme\r\npoire\r\nkiwi\r\n");
+        test::WriteBytes(folder.filePath(u("image.png")), "\x89PNG");
+        const auto drop = [&](const QString& name) {
+            QMimeData mime;
+            mime.setUrls({ QUrl::fromLocalFile(folder.filePath(name)) });
+            QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(window.get(), &enter);
+            const bool accepted = enter.isAccepted();
+            QDropEvent dropped(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(window.get(), &dropped);
+            return accepted;
+        };
+        QVERIFY(drop(u("ferme.lxg")));
+        QCOMPARE(doc->settings().title, u("La ferme"));
+        QVERIFY(drop(u("fruits.txt")));
+        QCOMPARE(doc->words().Words(), (QStringList { u("kiwi"), u("poire"), u("pomme") }));
+        QVERIFY(!drop(u("image.png")));
+        // While a grid is being made, the window takes no drop.
+        test::WriteBytes(folder.filePath(u("verger.lxg")), "[LXGDocument]\r\nTitre=Le verger\r\n");
+        bool busyAtDrop = false, acceptedMeanwhile = true;
+        StartLongGeneration([&] {
+            busyAtDrop = window->busy().Busy();
+            acceptedMeanwhile = drop(u("verger.lxg"));
+        });
+        QVERIFY(busyAtDrop);
+        QVERIFY(!acceptedMeanwhile);
+        QTest::qWait(50);
+        QCOMPARE(doc->settings().title, u("La ferme"));
+    }
+
+    void theTitleFontList()
+    {
+        auto* button = Find<QToolButton>(u("cmdPolice_0"));
+        auto* list = Find<QListWidget>(u("lstPoliceTitre"));
+        QTest::mousePress(button, Qt::LeftButton);
+        QVERIFY(list->isVisible());
+        QCOMPARE(list->currentItem()->text(), doc->settings().titleFontName);
+        const int arial = list->row(list->findItems(u("Arial"), Qt::MatchExactly).value(0));
+        QVERIFY(arial >= 0);
+        list->setCurrentRow(arial);
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY(!list->isVisible());
+        QCOMPARE(doc->settings().titleFontName, u("Arial"));
+        QCOMPARE(Edit("txtTitre")->font().family(), u("Arial"));
+        // Escape leaves the font as it was; the separator row is no font.
+        QTest::mousePress(button, Qt::LeftButton);
+        list->setCurrentRow(list->row(list->findItems(u("--------------------"), Qt::MatchExactly).value(0)));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->currentItem()).center());
+        QTest::keyClick(list, Qt::Key_Escape);
+        QVERIFY(!list->isVisible());
+        QCOMPARE(doc->settings().titleFontName, u("Arial"));
+    }
+
+    // A "&" of a file name shows in the menus; a damaged document opens with a warning.
+    void theMenusShowFileNamesAsTheyAre()
+    {
+        test::WriteBytes(folder.filePath(u("Fruits & légumes.txt")), "pomme\r\nchou\r\n");
+        test::WriteBytes(folder.filePath(u("Abîmé.lxg")), "[LXGDocument]\r\nTitre=Abîmé\r\nPoliceGrille=Arial\r\n");
+        window->FillListsMenu();
+        QAction* list = Find<QAction>(u("mnuImporterFichierItem_0"));
+        QCOMPARE(list->text(), u("Fruits && légumes"));
+        QCOMPARE(list->iconText(), u("Fruits & légumes"));
+        const auto open = [&](const QString& caption) {
+            window->FillOpenMenu();
+            for (QAction* item : window->findChildren<QAction*>()) {
+                if (item->objectName().startsWith(u("mnuOuvrirItem_")) && item->text() == caption)
+                    return item->trigger();
+            }
+            QFAIL("no such document in the menu");
+        };
+        open(u("Abîmé"));
+        QCOMPARE(doc->settings().title, u("Abîmé"));
+        QCOMPARE(prompter.asked.last().kind, MessageKind::Warning);
+        QVERIFY(prompter.asked.last().text.contains(u("la police de la grille")));
+        // Not a document: said, and the open one stays.
+        test::WriteBytes(folder.filePath(u("photo.lxg")), "\x89PNG\r\n");
+        open(u("photo"));
+        QCOMPARE(prompter.asked.last().text, u("« photo.lxg » n'est pas un document Lexigrille."));
+        QCOMPARE(doc->settings().title, u("Abîmé"));
+    }
+
+    // The marks of the 26 code boxes follow the value mode and the bounds.
+    void theCodeBoxesMarksFollowTheMode()
+    {
+        Find<QRadioButton>(u("optTypeJeu_2"))->click();
+        Find<QRadioButton>(u("optValeurs_1"))->click(); // codes from 10 to 99
+        QLineEdit* code = Edit("txtLettre_0");
+        code->selectAll();
+        QTest::keyClicks(code, "7");
+        QVERIFY(code->font().bold()); // below the lower bound
+        Find<QRadioButton>(u("optValeurs_0"))->click(); // 1 to 26: 7 is a code
+        QVERIFY(!code->font().bold());
+        Find<QRadioButton>(u("optValeurs_1"))->click();
+        QVERIFY(code->font().bold());
+        Edit("txtBornes_0")->selectAll();
+        QTest::keyClicks(Edit("txtBornes_0"), "5");
+        Edit("txtBornes_1")->selectAll();
+        QTest::keyClicks(Edit("txtBornes_1"), "40");
+        QVERIFY(!code->font().bold());
+        // Bounds too close disable the button; another mode gives it back.
+        Edit("txtBornes_1")->selectAll();
+        QTest::keyClicks(Edit("txtBornes_1"), "9");
+        QVERIFY(!Find<QPushButton>(u("cmdGenerer"))->isEnabled());
+        Find<QRadioButton>(u("optValeurs_0"))->click();
+        QVERIFY(Find<QPushButton>(u("cmdGenerer"))->isEnabled());
+    }
+
+    // "Tous" shows whether every word is ticked; a disabled "Créer la grille" says why.
+    void whatTheButtonsShow()
+    {
+        Find<QCheckBox>(u("chkNiveauDB_0"))->click();
+        auto* all = Find<QCheckBox>(u("chkLectureTous"));
+        QVERIFY(all->isChecked());
+        auto* words = Find<QListView>(u("lstLectureMots"));
+        words->model()->setData(words->model()->index(0, 0), Qt::Unchecked, Qt::CheckStateRole);
+        QVERIFY(!all->isChecked());
+        words->model()->setData(words->model()->index(0, 0), Qt::Checked, Qt::CheckStateRole);
+        QVERIFY(all->isChecked());
+
+        auto* reason = Find<QLabel>(u("lblRaisonGenerer"));
+        QVERIFY(!reason->isVisible());
+        Find<QRadioButton>(u("optTypeJeu_2"))->click();
+        Find<QRadioButton>(u("optValeurs_1"))->click();
+        Edit("txtBornes_1")->selectAll();
+        QTest::keyClicks(Edit("txtBornes_1"), "20");
+        QVERIFY(!Find<QPushButton>(u("cmdGenerer"))->isEnabled());
+        QVERIFY(reason->isVisible());
+        QCOMPARE(reason->text(), u("Les valeurs de 10 à 20 ne suffisent pas : il en faut au moins 26 (de 10 à 35 par exemple)."));
+        QTest::keyClicks(Edit("txtBornes_1"), "0");
+        QVERIFY(!reason->isVisible());
+    }
+
+    // The window comes back where the teacher left it, its dialogs in the last folder used.
+    void theWindowRemembersItsPlaceAndFolder()
+    {
+        QDir(folder.path()).mkpath(u("fiches"));
+        const QString file = folder.filePath(u("fiches/ferme.lxg"));
+        test::WriteBytes(file, "[LXGDocument]\r\nTitre=La ferme\r\n");
+        prompter.paths = { file };
+        QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(doc->settings().title, u("La ferme"));
+        window->setGeometry(40, 50, 1100, 720);
+        QVERIFY(window->close());
+        Close();
+        Open();
+        QCOMPARE(window->size(), QSize(1100, 720));
+        QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(prompter.dialogs.last().folder, folder.filePath(u("fiches")));
+    }
+
+    // The revealed-letter list always has a current item: a click cannot clear it.
+    void theRevealedLetterListKeepsItsChoice()
+    {
+        doc->PasteWordList(u("chat\nchien\nloup\nlion\nours\n"));
+        Find<QRadioButton>(u("optTypeJeu_1"))->click();
+        QTest::keyClick(window.get(), Qt::Key_F5);
+        auto* letters = Find<QListWidget>(u("lstLettres"));
+        letters->setCurrentRow(2);
+        const QString chosen = letters->item(2)->text();
+        QCOMPARE(doc->settings().puzzle.revealChoice, chosen);
+        QTest::mouseClick(letters->viewport(), Qt::LeftButton, Qt::ControlModifier, letters->visualItemRect(letters->item(2)).center());
+        letters->setCurrentRow(-1);
+        QCOMPARE(doc->settings().puzzle.revealChoice, chosen);
+        QCOMPARE(letters->currentRow(), 2);
+    }
+
+    // While versions are made, the window takes no command: Ctrl+N, Ctrl+O and
+    // closing wait; the pages are all of one worksheet.
+    void nothingReplacesTheDocumentWhileVersionsAreMade()
+    {
+        doc->PasteWordList(u("chat\nchien\nloup\nlion\nours\n"));
+        doc->Change(Setting::Title, u("Fiche A"));
+        QTest::keyClick(window.get(), Qt::Key_F5);
+        const QString pdf = folder.filePath(u("versions.pdf"));
+        window->printDialog = [&](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        };
+        Find<QSpinBox>(u("vscVersions"))->setValue(6);
+        test::WriteBytes(folder.filePath(u("b.lxg")), "[LXGDocument]\r\nTitre=Fiche B\r\n");
+        bool busy = false;
+        // The first turn of the event loop comes with the first version made.
+        QTimer::singleShot(0, this, [&] {
+            busy = window->busy().Busy();
+            // The teacher can still give up.
+            auto* progress = window->findChild<QProgressDialog*>();
+            QVERIFY(progress && progress->isEnabled());
+            QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+            QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+            window->OpenFromOtherLaunch({ folder.filePath(u("b.lxg")) });
+            QVERIFY(!window->close());
+        });
+        prompter.answers = { Answer::No };
+        window->cmdImprimer_Click();
+        QVERIFY(busy);
+        QCOMPARE(prompter.dialogs.size(), 0); // no open dialog was shown
+        const QString text = [&] {
+            QProcess p;
+            p.start(u("pdftotext"), { pdf, u("-") });
+            return p.waitForFinished() ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+        }();
+        QCOMPARE(text.count(u("Fiche A")), 12);
+        QVERIFY(!text.contains(u("Fiche B")));
+        // Then the second launch's document opens.
+        QTRY_COMPARE(doc->settings().title, u("Fiche B"));
+    }
+};
+
+QTEST_MAIN(WindowCommandsTest)
+#include "test_window_commands.moc"

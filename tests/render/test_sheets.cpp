@@ -1,0 +1,112 @@
+// The sheets a print gives out: one worksheet and its lower half, or on a
+// second sheet when the worksheet takes the whole page; versions two a sheet,
+// their keys at the end; what each half of a sheet shows.
+#include "RenderTestSupport.h"
+
+#include "document/Versions.h"
+#include "render/PageTexts.h"
+#include "render/SheetPlan.h"
+
+namespace lx::test {
+namespace {
+
+// A word search that leaves its lower half free (10 cells), or one that takes
+// the whole page (18 cells of 12 points end past the fold line).
+DocumentData Sheet(int lowerHalf, bool fits, int version = 0)
+{
+    DocumentData d = MakeData(GameType::WordSearch, lowerHalf);
+    d.settings.puzzle.gridSize = fits ? 10 : 18;
+    d.puzzle.SetGridDimensions(d.settings.puzzle.gridSize);
+    d.settings.nameLine = true;
+    AddWords(d, { u("CHAT"), u("CHIEN"), u("LOUP"), u("LION"), u("OURS") });
+    PlaceWord(d, u("CHAT"), version % 5, 0, 0);
+    return d;
+}
+
+// The plan written short: "W1/K1" a worksheet over the key of version 1,
+// "W2" a sheet of one worksheet, sheets apart by a space.
+QString Describe(const PrintPlan& plan, const QList<DocumentData>& versions)
+{
+    const auto half = [&](const HalfSheet& h) {
+        const auto k = std::find_if(versions.begin(), versions.end(), [&](const DocumentData& v) { return &v == h.data; });
+        return QString(h.role == HalfRole::Key ? u("K") : u("W")) + QString::number(k - versions.begin() + 1);
+    };
+    QStringList sheets;
+    for (const SheetPlan& s : plan.sheets)
+        sheets << half(s.upper) + (s.lower ? u("/") + half(*s.lower) : QString());
+    return sheets.join(u(" "));
+}
+
+TEST(SheetPlan, AWorksheetAndItsLowerHalfOrASecondSheet)
+{
+    const struct { int lower; bool fits; const char* sheets; const char* notice; } cases[] = {
+        { 0, true, "W1", "" }, { 1, true, "W1/K1", "" }, { 2, true, "W1/W1", "" },
+        { 0, false, "W1", "" }, { 1, false, "W1 K1", "La solution sera imprimée sur une deuxième page." },
+        { 2, false, "W1", "La copie n'a pas la place dans la moitié inférieure : elle ne sera pas imprimée." },
+    };
+    for (const auto& c : cases) {
+        const QList<DocumentData> one { Sheet(c.lower, c.fits) };
+        RecordingSurface surface;
+        const PrintPlan plan = PlanSheets(one, surface);
+        EXPECT_EQ(Describe(plan, one), u(c.sheets)) << c.lower << c.fits;
+        EXPECT_EQ(PlanNotice(plan), u(c.notice));
+        EXPECT_EQ(LowerHalfNotice(c.lower, c.fits), u(c.notice));
+        EXPECT_TRUE(plan.sheets[0].upper.versionLabel.isEmpty()) << "one worksheet has no version";
+    }
+}
+
+TEST(SheetPlan, VersionsTwoASheetAndTheKeysAtTheEnd)
+{
+    // last: the version marked on the last sheet's upper half.
+    const struct { int count, lower; bool fits; const char* sheets; int last; } cases[] = {
+        { 2, 1, true, "W1/W2 K1/K2", 1 }, { 5, 1, true, "W1/W2 W3/W4 W5 K1/K2 K3/K4 K5", 5 },
+        { 5, 2, true, "W1/W2 W3/W4 W5", 5 }, { 5, 0, true, "W1 W2 W3 W4 W5", 5 },
+        { 2, 1, false, "W1 W2 K1 K2", 2 }, { 2, 2, false, "W1 W2", 2 },
+    };
+    for (const auto& c : cases) {
+        QList<DocumentData> versions;
+        for (int k = 0; k < c.count; ++k)
+            versions << Sheet(c.lower, c.fits, k);
+        RecordingSurface surface;
+        const PrintPlan plan = PlanSheets(versions, surface);
+        EXPECT_EQ(Describe(plan, versions), u(c.sheets)) << c.count << " " << c.lower;
+        EXPECT_EQ(plan.sheets.last().upper.versionLabel, VersionLabel(c.last, c.count));
+    }
+}
+
+// What each half prints: a pupil's half its name line and version, never a
+// key; a key its title "(Solution)", never the name line.
+TEST(SheetDrawing, PupilsHalvesAndKeys)
+{
+    const DocumentData a = Sheet(1, true, 0), b = Sheet(1, true, 1);
+    const auto texts = [](const DocumentData& upper, const std::optional<HalfSheet>& lower, HalfRole role) {
+        RecordingSurface surface;
+        DocumentRenderer(upper, kDefaultFont, kFooter).RenderSheet(surface, 1.0, { { &upper, role, u("Version 1/2") }, lower });
+        QList<std::pair<QString, double>> out;
+        for (const RecordedOp& op : surface.ops)
+            if (op.kind == Kind::Text)
+                out.append({ op.text, op.y1 });
+        return out;
+    };
+    const auto count = [](const QList<std::pair<QString, double>>& ops, const QString& text, bool lowerHalf) {
+        return std::count_if(ops.begin(), ops.end(), [&](const auto& op) { return op.first.startsWith(text) && (op.second > kCut) == lowerHalf; });
+    };
+    const QString name = FrenchTypography(NameLineText(), QChar(0x202F)), solution = u("Les animaux (Solution)");
+    const auto pupils = texts(a, HalfSheet { &b, HalfRole::Worksheet, u("Version 2/2") }, HalfRole::Worksheet);
+    EXPECT_EQ(count(pupils, name, false), 1);
+    EXPECT_EQ(count(pupils, name, true), 1);
+    EXPECT_EQ(count(pupils, solution, false) + count(pupils, solution, true), 0);
+    EXPECT_EQ(count(pupils, u("Version 1/2"), false), 1) << "at the upper half's footer";
+    EXPECT_EQ(count(pupils, u("Version 2/2"), true), 1);
+    const auto keys = texts(a, HalfSheet { &b, HalfRole::Key, u("Version 2/2") }, HalfRole::Key);
+    EXPECT_EQ(count(keys, name, false) + count(keys, name, true), 0);
+    EXPECT_EQ(count(keys, solution, false), 1);
+    EXPECT_EQ(count(keys, solution, true), 1);
+    // A document without the setting (an older one) prints no name line.
+    DocumentData old = a;
+    old.settings.nameLine = false;
+    EXPECT_EQ(count(texts(old, std::nullopt, HalfRole::Worksheet), name, false), 0);
+}
+
+} // namespace
+} // namespace lx::test
