@@ -86,26 +86,40 @@ check "icône des .lxg" test "$(reg_value 'HKLM\Software\Classes\Lexigrille.Fich
 check "entrée « Programmes et fonctionnalités »" test -n "$(reg_value 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Lexigrille' UninstallString)"
 
 echo "== 2. Tests unitaires sous Wine (CTest, plateforme offscreen)"
-# The programs of the build tree find Qt and the MinGW runtime through WINEPATH,
-# and the fonts the Linux tests rely on through QT_QPA_FONTDIR (the offscreen
-# platform of Windows reads fonts from one folder only).
+# The programs of the build tree find Qt and the MinGW runtime through WINEPATH.
+# Wine keeps the Linux variables named QT_... from Windows programs (they are
+# meant for the Linux Qt): they reach them as WINEQT_... instead. The offscreen
+# platform of Windows reads fonts from one folder only, QT_QPA_FONTDIR, given
+# as a Windows path (a Linux one would name a folder on the current drive):
+# there, the fonts the Linux tests rely on.
 FONTS="$OUT/fonts"
 mkdir -p "$FONTS"
 for f in /usr/share/fonts/truetype/liberation/*.ttf /usr/share/fonts/truetype/ancient-scripts/Symbola_hint.ttf \
-  /usr/share/fonts/truetype/dejavu/DejaVuSans*.ttf /usr/share/wine/fonts/tahoma*.ttf; do
+  /usr/share/fonts/truetype/dejavu/DejaVuSans*.ttf /usr/share/wine/fonts/tahoma*.ttf \
+  /usr/share/fonts/opentype/opendyslexic/*.otf; do
   [ -f "$f" ] && ln -sf "$f" "$FONTS/"
 done
 MINGW_DLLS="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")"
 WINEPATH="$(winepath -w "$QT_PREFIX/bin");$(winepath -w "$MINGW_DLLS");$(winepath -w /usr/x86_64-w64-mingw32/lib)"
+# The tests read PDFs with poppler's tools: the Linux ones, which Wine starts
+# for a Windows program, through a script that turns Windows paths into Linux ones.
+TOOLS="$OUT/tools"
+mkdir -p "$TOOLS"
+for tool in pdftotext pdfinfo; do ln -sf "$ROOT/packaging/windows/poppler-tool.sh" "$TOOLS/$tool.exe"; done
+WINEPATH="$WINEPATH;$(winepath -w "$TOOLS")"
+# Qt Test writes to the debugger rather than to a console it has not got,
+# unless told otherwise.
 (
-  export WINEPATH QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR="$FONTS"
+  export WINEPATH WINEQT_QPA_PLATFORM=offscreen WINEQT_QPA_FONTDIR="$(winepath -w "$FONTS")" WINEQT_FORCE_STDERR_LOGGING=1
   ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$(nproc)" >"$OUT/ctest.log" 2>&1
 ) && ok "tests unitaires : $(grep -E 'tests passed' "$OUT/ctest.log")" \
   || { fail "tests unitaires : $(grep -E 'tests passed' "$OUT/ctest.log")"; grep -E '^\s+[0-9]+ - ' "$OUT/ctest.log" | sed 's/^/          /'; }
 
 echo "== 3. lexigrille-cli.exe installé, comparé à Linux (pdftotext)"
+# The installed tool as a teacher runs it: the Windows platform (no display
+# needed) and the fonts Windows has, here Wine's with the Linux ones it shows.
 CLI_WIN="$WIN_PROGRAM\\lexigrille-cli.exe"
-win_cli() { (cd "$OUT/pdf" && QT_QPA_PLATFORM=offscreen wine "$CLI_WIN" "$@" 2>>"$LOG"); }
+win_cli() { (cd "$OUT/pdf" && wine "$CLI_WIN" "$@" 2>>"$LOG"); }
 for type in lexigrille mots-cases mots-codes; do
   args=(make --type "$type" --level CE1 --count 12 --seed 7 --title "Les mots de l'été")
   "$LINUX_CLI" "${args[@]}" -o "$OUT/pdf/linux-$type.pdf" >>"$LOG" 2>&1

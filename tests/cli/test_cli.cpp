@@ -51,7 +51,7 @@ protected:
         env.insert(u("LEXIGRILLE_USER_DIR"), UserDir());
         p.setProcessEnvironment(env);
         p.setWorkingDirectory(dir.path());
-        p.start(QStringLiteral(LEXIGRILLE_CLI), args);
+        p.start(QStringLiteral(LEXIGRILLE_CLI), args, QIODevice::ReadOnly | QIODevice::Text); // CR LF on Windows read as LF
         EXPECT_TRUE(p.waitForFinished(60000));
         return { p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardError()) };
     }
