@@ -182,7 +182,10 @@ wineserver -p 2>/dev/null
 
 echo "== 5. Désinstallation silencieuse"
 w "$WIN_PROGRAM\\desinstaller.exe" /S
-wineserver -w
+# The uninstaller goes on from a copy of itself in the temporary folder (and
+# the server stays up): its work is done once the program folder is gone.
+for _ in $(seq 1 60); do [ -e "$PROGRAM_FILES" ] || break; sleep 1; done
+sleep 2
 check "programme enlevé" test ! -e "$PROGRAM_FILES/lexigrille.exe"
 check "dossier d'installation enlevé" test ! -e "$PROGRAM_FILES"
 check "entrée du menu Démarrer enlevée" test ! -e "$START_MENU"
