@@ -39,8 +39,6 @@ public:
     // afterDialogs, the work also waits for an open dialog to close (a
     // document must not replace the one a dialog is about).
     void WhenIdle(std::function<void()> work, bool afterDialogs = false);
-    // Pieces of work waiting.
-    int Waiting() const { return int(queue_.size()); }
 
 Q_SIGNALS:
     void busyChanged(bool busy);

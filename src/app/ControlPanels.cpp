@@ -89,7 +89,7 @@ QWidget* BuildSourcesPanel(Controls& c, QWidget* parent)
     sheet->addWidget(c.chkPrenom);
     sheet->addWidget(c.chkSouligne);
     sheet->addStretch();
-    grid->addLayout(sheet, 3, 1, 1, 2);
+    grid->addLayout(sheet, 3, 0, 1, 3);
     c.lstPoliceTitre = Named(new QListWidget(panel), U("lstPoliceTitre"));
     c.lstPoliceTitre->setWindowFlags(Qt::Popup);
     c.lstPoliceTitre->setAccessibleName(U("Police du titre"));
@@ -135,6 +135,12 @@ QWidget* BuildSourcesPanel(Controls& c, QWidget* parent)
     counts->addStretch();
     counts->addWidget(c.lblLectureMots);
     box->addLayout(counts);
+    // A chosen word that pupils would also find inside another one.
+    c.lblMotsCaches = Named(new QLabel(words), U("lblMotsCaches"));
+    c.lblMotsCaches->setWordWrap(true);
+    c.lblMotsCaches->setStyleSheet(U("color: #a04000;"));
+    c.lblMotsCaches->hide();
+    box->addWidget(c.lblMotsCaches);
     auto* letters = new QHBoxLayout;
     c.hscNbLettres = Named(new QSlider(Qt::Horizontal, words), U("hscNbLettres"));
     c.hscNbLettres->setRange(DocumentSettings::kMinMaxLetters, DocumentSettings::kMaxMaxLetters);

@@ -50,6 +50,8 @@ struct Controls {
     QLineEdit* txtLettresRestantes = nullptr;
     QLabel* lblLettresRestantes = nullptr;
     QLabel* lblConseilMessage = nullptr;
+    QLabel* lblConseilTaille = nullptr; // what the chosen words need of the grid
+    QLabel* lblMotsCaches = nullptr;    // a chosen word read inside another
     QCheckBox* chkMelanger = nullptr;
     QListWidget* lstLettres = nullptr;
     QButtonGroup* optValeurs = nullptr;

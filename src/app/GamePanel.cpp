@@ -133,21 +133,26 @@ QWidget* PageOptions(Controls& c, QWidget* parent)
     grid->addWidget(c.Label1, 0, 0);
     grid->addWidget(c.hscTaille, 0, 1, 1, 2);
     grid->addWidget(c.lblTaille, 0, 3);
+    // What the chosen words need, under the slider.
+    c.lblConseilTaille = Named(new QLabel(group), U("lblConseilTaille"));
+    c.lblConseilTaille->setWordWrap(true);
+    c.lblConseilTaille->hide();
+    grid->addWidget(c.lblConseilTaille, 1, 0, 1, 4);
     c.chkMajuscules = Check(group, U("chkMajuscules"), "Majuscules");
     c.chkCases = Check(group, U("chkCases"), "Cases apparentes");
     c.chkSeparation = Check(group, U("chkSeparation"), "Séparer les colonnes");
-    grid->addWidget(c.chkMajuscules, 1, 0);
-    grid->addWidget(c.chkCases, 1, 1);
-    grid->addWidget(c.chkSeparation, 1, 2, 1, 2);
+    grid->addWidget(c.chkMajuscules, 2, 0);
+    grid->addWidget(c.chkCases, 2, 1);
+    grid->addWidget(c.chkSeparation, 2, 2, 1, 2);
     c.chkAdapter = Check(group, U("chkAdapter"), "Adapter à la page",
                          "La grille et la liste grandissent pour occuper leur moitié de page (ou la page entière)");
-    grid->addWidget(c.chkAdapter, 2, 0, 1, 4);
+    grid->addWidget(c.chkAdapter, 3, 0, 1, 4);
     auto* lower = new QHBoxLayout;
     c.lblMoitieInf = Named(Caption(group, "Moitié inférieure :"), U("lblMoitieInf"));
     lower->addWidget(c.lblMoitieInf);
     c.optMoitieInf = Options(group, "optMoitieInf", { "Vide", "Solution", "Copie" }, lower);
     lower->addStretch();
-    grid->addLayout(lower, 3, 0, 1, 4);
+    grid->addLayout(lower, 4, 0, 1, 4);
 
     // The fonts of the grid and of the word list.
     auto fontRow = [&](int row, const char* caption, QComboBox*& combo, const char* comboName, QSpinBox*& size,
@@ -164,10 +169,10 @@ QWidget* PageOptions(Controls& c, QWidget* parent)
         grid->addWidget(bold, row + 1, 1);
         grid->addWidget(italic, row + 1, 2, 1, 2);
     };
-    fontRow(4, "Police de la &grille :", c.cbxPoliceGrille, "cbxPoliceGrille", c.vscTailleGrille, "vscTailleGrille",
+    fontRow(5, "Police de la &grille :", c.cbxPoliceGrille, "cbxPoliceGrille", c.vscTailleGrille, "vscTailleGrille",
             "txtTailleGrille", c.chkGrasGrille, "chkGrasGrille", "Grille en gras", c.chkItaliqueGrille,
             "chkItaliqueGrille", "Grille en italique");
-    fontRow(6, "Police de la &liste :", c.cbxPoliceListe, "cbxPoliceListe", c.vscTailleListe, "vscTailleListe",
+    fontRow(7, "Police de la &liste :", c.cbxPoliceListe, "cbxPoliceListe", c.vscTailleListe, "vscTailleListe",
             "txtTailleListe", c.chkGrasListe, "chkGrasListe", "Liste en gras", c.chkItaliqueListe,
             "chkItaliqueListe", "Liste en italique");
     grid->setColumnStretch(1, 1);

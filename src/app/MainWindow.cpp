@@ -7,6 +7,7 @@
 #include "render/SheetPlan.h"
 #include "app/WidgetPrompter.h"
 #include "document/Document.h"
+#include "document/GridAdvice.h"
 #include "render/FontCatalog.h"
 
 #include <QApplication>
@@ -186,7 +187,6 @@ void MainWindow::RedrawPreview()
 
 void MainWindow::OnPageLaidOut(const PageLayout& layout)
 {
-    doc_.SetLowerHalfAvailable(layout.LowerHalfAvailable);
     lblAvertissement_->setText(layout.OverflowText);
     lblAvertissement_->setVisible(layout.Overflow);
     const QString notice = LowerHalfNotice(doc_.settings().lowerHalf, layout.LowerHalfAvailable);
@@ -267,7 +267,7 @@ void MainWindow::cmdGenerer_Click()
         c_.cmdGenerer->setText(QStringLiteral("Calculs en cours…"));
         c_.lstLectureMots->setCurrentIndex({});
         doc_.ClearHighlight();
-        r = doc_.Generate();
+        r = GenerateAsking(doc_, prompter_);
         c_.cmdGenerer->setText(QStringLiteral("Créer la grille"));
     }
     Show(GenerationReport(r));

@@ -96,7 +96,7 @@ private:
     void RefreshWordCounts();
     void RefreshThemes();
     void RefreshPuzzleControls();
-    void RefreshMessageAdvice();
+    void RefreshAdvice();
     void RefreshValueBoxes();
     void FillFontLists();
 

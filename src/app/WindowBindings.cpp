@@ -9,6 +9,7 @@
 #include "app/TextBoxKeys.h"
 #include "app/WordListModel.h"
 #include "document/Document.h"
+#include "document/GridAdvice.h"
 #include "render/FontCatalog.h"
 
 #include <QButtonGroup>
@@ -281,14 +282,21 @@ void MainWindow::RefreshDerived()
     const QString reason = doc_.GenerateDisabledReason();
     c_.lblRaisonGenerer->setText(reason);
     c_.lblRaisonGenerer->setVisible(!reason.isEmpty());
-    RefreshMessageAdvice();
+    RefreshAdvice();
 }
 
-void MainWindow::RefreshMessageAdvice()
+void MainWindow::RefreshAdvice()
 {
     const QString advice = doc_.MessageSizeAdvice();
     c_.lblConseilMessage->setText(advice);
     c_.lblConseilMessage->setVisible(!advice.isEmpty());
+    const SizeHint hint = GridSizeHint(doc_);
+    c_.lblConseilTaille->setText(hint.text);
+    c_.lblConseilTaille->setVisible(!hint.text.isEmpty());
+    SetLabelColour(c_.lblConseilTaille, hint.tooSmall ? QColor(192, 0, 0) : QColor(96, 96, 96));
+    const QString hidden = ContainedWordsWarning(doc_);
+    c_.lblMotsCaches->setText(hidden);
+    c_.lblMotsCaches->setVisible(!hidden.isEmpty());
 }
 
 // The checked words' count, and what the words change of the message advice.
@@ -303,7 +311,7 @@ void MainWindow::RefreshWordCounts()
         c_.chkLectureTous->setChecked(words.Count() > 0 && words.CheckedCount() == words.Count());
     }
     SetLabelColour(c_.lblLectureMots, counts.colour == WordCountLabel::Colour::Red ? QColor(255, 0, 0) : QColor(96, 96, 96));
-    RefreshMessageAdvice();
+    RefreshAdvice();
 }
 
 void MainWindow::RefreshThemes()
@@ -323,7 +331,7 @@ void MainWindow::RefreshPuzzleControls()
     c_.lblLettresRestantes->setToolTip(balance.explanation);
     SetLabelColour(c_.lblLettresRestantes, balance.colour == BalanceColour::Red ? QColor(255, 0, 0) : QColor(0, 128, 0));
     c_.chkMelanger->setEnabled(!z.MessageText.isEmpty());
-    RefreshMessageAdvice();
+    RefreshAdvice();
 
     const QSignalBlocker block(c_.lstLettres);
     c_.lstLettres->clear();

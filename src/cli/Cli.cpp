@@ -2,6 +2,7 @@
 
 #include "core/ProgramInfo.h"
 #include "document/Document.h"
+#include "document/GridAdvice.h"
 #include "document/DocumentActions.h"
 #include "render/FontCatalog.h"
 #include "render/DocumentRenderer.h"
@@ -187,10 +188,35 @@ int Save(Document& doc, const QString& output)
     return kOk;
 }
 
+namespace {
+
+// The questions of a generation are answered Yes, and said on stderr: a
+// hidden message too short is generated all the same, a grid that ran out of
+// time grows while a larger one may hold the words.
+class GenerationAnswers : public Prompter {
+public:
+    Answer Ask(MessageKind, const QString& text) override
+    {
+        err() << "Attention : " << text << " Oui.\n";
+        return Answer::Yes;
+    }
+    QString OpenFileName(const FileDialogRequest&) override { return {}; }
+    QString SaveFileName(const FileDialogRequest&) override { return {}; }
+};
+
+} // namespace
+
 int Generate(Document& doc, std::optional<std::uint64_t> seed)
 {
     doc.SetFixedSeed(seed);
-    const GenerationResult r = doc.Generate();
+    if (const QString hidden = ContainedWordsWarning(doc); !hidden.isEmpty())
+        err() << "Attention : " << hidden << "\n";
+    GenerationAnswers answers;
+    doc.SetGenerationHooks({ nullptr, [&answers](const QString& question) {
+                                return answers.Ask(MessageKind::Question, QString(question).replace(QLatin1Char('\n'), QLatin1Char(' ')))
+                                    == Answer::Yes;
+                            } });
+    const GenerationResult r = GenerateAsking(doc, answers);
     Report(GenerationReport(r));
     switch (r.outcome) {
     case GenerationOutcome::Generated:
@@ -199,6 +225,8 @@ int Generate(Document& doc, std::optional<std::uint64_t> seed)
         err() << "Cochez au moins cinq mots pour créer la grille.\n";
         return kRefused;
     case GenerationOutcome::TimedOut:
+        if (!r.message.isEmpty())
+            return kTimedOut;
         err() << "Le temps de calcul est dépassé : la grille n'a pas pu être créée avec ces mots. "
                  "Essayez une grille plus grande, d'autres sens ou moins de mots.\n";
         return kTimedOut;

@@ -73,7 +73,8 @@ void PrintHelp(QTextStream& s)
          "  --seed N                 la graine du hasard : la même graine redonne la même fiche\n"
          "\n"
          "Codes de retour : 0 réussite ; 1 fichier absent ou illisible, ou commande incorrecte ;\n"
-         "2 création refusée (le message l'explique) ; 3 temps de calcul dépassé.\n";
+         "2 création refusée (le message l'explique) ; 3 temps de calcul dépassé, même dans les\n"
+         "grilles plus grandes essayées après un premier dépassement.\n";
     s.flush();
 }
 

@@ -35,6 +35,8 @@ CommandResult GenerationReport(const GenerationResult& r)
         return CommandResult::Ok();
     if (r.message.isEmpty())
         return CommandResult::Cancel();
+    if (r.outcome == GenerationOutcome::TimedOut) // an explanation, and what to change
+        return { CommandResult::Status::Failed, MessageKind::Warning, r.message };
     return CommandResult::Error(r.message);
 }
 
@@ -56,14 +58,6 @@ Document::Document(QStringList fontNames, QObject* parent)
 QString Document::ThemeLabel() const
 {
     return data_.themes.enabled ? ThemeLabelText(data_.themes.SelectedCount()) : QStringLiteral("Liste externe");
-}
-
-void Document::SetLowerHalfAvailable(bool available)
-{
-    if (lowerHalfAvailable_ == available)
-        return;
-    lowerHalfAvailable_ = available;
-    Q_EMIT lowerHalfAvailableChanged(available);
 }
 
 void Document::SetGenerateEnabled(bool enabled)

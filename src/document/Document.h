@@ -57,6 +57,8 @@ public:
     const WordSelectionList& words() const { return data_.words; }
     const ThemeList& themes() const { return data_.themes; }
     const QStringList& fontNames() const { return fontNames_; }
+    // The grid forms of the checked words, longest first, as last prepared.
+    const QStringList& GridForms() const { return engine_.GridForms(); }
     QVariant Get(Setting id) const { return model_.Get(id); }
     // True while the system itself changes the document (see SuppressEvents).
     bool Suppressed() const { return model_.Suppressed(); }
@@ -80,10 +82,6 @@ public:
     bool GenerateEnabled() const { return generateEnabled_; }
     // Why "Créer la grille" is disabled, in French; empty when it is enabled.
     QString GenerateDisabledReason() const;
-    bool LowerHalfAvailable() const { return lowerHalfAvailable_; }
-    // Whether the page of this document has room for its lower half; the
-    // window sets it from the page layout it computes when asked to redraw.
-    void SetLowerHalfAvailable(bool available);
     // Shown beside the letter balance of a hidden message that no layout of
     // the words can fit exactly at the chosen grid size: the sizes that would
     // ("Ce message tiendrait dans une grille de 9×9 ou 10×10."), or what to
@@ -186,7 +184,6 @@ Q_SIGNALS:
     void themesChanged();
     void themeLabelChanged(const QString& label);
     void generateEnabledChanged(bool enabled);
-    void lowerHalfAvailableChanged(bool available);
     // A setting changed (the system's changes included): views stay in step.
     void settingChanged(lx::Setting id);
     // A text was refused: the message names the character the file cannot hold.
@@ -230,7 +227,6 @@ private:
     std::array<std::optional<PuzzleState>, 3> otherPuzzles_ {};
     WordCountLabel wordCountLabel_ { QStringLiteral("0/0"), WordCountLabel::Colour::DarkGrey };
     bool generateEnabled_ = true;
-    bool lowerHalfAvailable_ = true;
     bool boundsError_ = false;
 };
 

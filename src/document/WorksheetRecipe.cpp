@@ -1,5 +1,7 @@
 #include "document/WorksheetRecipe.h"
 
+#include "document/GridAdvice.h"
+
 #include "document/Document.h"
 #include "document/DocumentActions.h"
 #include "words/Themes.h"
@@ -137,6 +139,8 @@ QString ApplyRecipe(DocumentActions& actions, const WorksheetRecipe& recipe)
         doc.Change(Setting::LowerHalf, *recipe.lowerHalf);
     if (recipe.gridSize)
         doc.Change(Setting::GridSize, *recipe.gridSize);
+    else if (doc.settings().puzzle.gameType == GameType::WordSearch)
+        doc.Change(Setting::GridSize, ProposedGridSize(doc));
     return {};
 }
 

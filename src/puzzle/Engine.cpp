@@ -1,4 +1,5 @@
 #include "puzzle/Engine.h"
+#include "puzzle/SizeRule.h"
 
 #include "core/TextEditing.h"
 #include "puzzle/CodeBounds.h"
@@ -213,24 +214,40 @@ GenerationResult PuzzleEngine::Generate(const QStringList& checkedWords, ThemeSe
                 longestIndex = i;
             }
         }
-        if (needed > s_.GridSize) {
+        // The letters count too: a grid with room for the longest word may
+        // still be far too small for all of them (random letters only: a
+        // hidden message chooses its own size).
+        const SizeNeed need = WordSearchNeed(prepared_.byLengthForms, settings_.directions);
+        const int proposed = settings_.randomFill ? std::min(std::max(need.side, needed), int(kMaxWordSearchSize)) : needed;
+        if (proposed > s_.GridSize) {
             const TaggedItem& item = s_.WordsByLength[longestIndex];
-            const int length = needed;
-            const QString question = QStringLiteral("La grille est trop petite pour le mot ") + Quoted(item.text)
-                + QStringLiteral(" !\nVoulez-vous ajuster la taille automatiquement ?");
+            // Too small for the longest word, No creates nothing; too small
+            // for the letters only, No tries the size chosen all the same.
+            const bool wordTooLong = needed > s_.GridSize;
+            const QString question = wordTooLong
+                ? QStringLiteral("La grille est trop petite pour le mot ") + Quoted(item.text)
+                    + QStringLiteral(" !\nVoulez-vous ajuster la taille automatiquement ?")
+                : QStringLiteral("La grille de %1×%1 est trop petite pour ces %2 mots (%3 lettres) !\n"
+                                 "Voulez-vous passer à une grille de %4×%4 ?")
+                      .arg(s_.GridSize)
+                      .arg(need.words)
+                      .arg(need.letters)
+                      .arg(proposed);
             const bool yes = ask_ ? ask_(question) : true;
-            if (!yes) {
+            if (!yes && wordTooLong) {
                 s_.Aborted = true;
                 result.outcome = GenerationOutcome::Declined;
                 return result;
             }
-            // A phrase may be longer on screen than in the grid (its spaces
-            // vanish): the largest grid still takes it when its letters fit.
-            settings_.gridSize = std::min(length, int(kMaxWordSearchSize));
-            s_.SetGridDimensions(settings_.gridSize);
-            result.gridSizeChanged = true;
-            s_.ClearGrids();
-            s_.ClearLetterTables();
+            if (yes) {
+                // A phrase may be longer on screen than in the grid (its spaces
+                // vanish): the largest grid still takes it when its letters fit.
+                settings_.gridSize = proposed;
+                s_.SetGridDimensions(settings_.gridSize);
+                result.gridSizeChanged = true;
+                s_.ClearGrids();
+                s_.ClearLetterTables();
+            }
         }
     }
 

@@ -32,7 +32,6 @@ public:
     void Start();
     void Stop() { running_ = false; }
     bool Running() const { return running_; }
-    qint64 ElapsedMs() const { return running_ ? timer_.elapsed() : 0; }
 
     // True once the limit is reached (never while the clock is stopped).
     // Yields to the event loop when the current time slice is used up.

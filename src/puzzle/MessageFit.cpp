@@ -93,6 +93,12 @@ bool MessageFitsGrid(const WordCells& words, int messageLetters, int side)
     return messageLetters >= r.fewest && messageLetters <= r.most;
 }
 
+int CellsLeftEmpty(const WordCells& words, int messageLetters, int side)
+{
+    const LetterRange r = lettersTaken(words, side);
+    return r.fewest <= r.most && messageLetters < r.fewest ? r.fewest - messageLetters : 0;
+}
+
 QList<int> GridSidesForMessage(const WordCells& words, int messageLetters)
 {
     QList<int> sides;

@@ -41,6 +41,11 @@ inline constexpr int kMinGridSide = 5;
 inline constexpr int kMaxGridSide = 18;
 bool MessageFitsGrid(const WordCells& words, int messageLetters, int side);
 
+// The free cells a message of `messageLetters` letters leaves empty in every
+// layout of the words in a side x side grid (0 when it can fill them, when it
+// is too long, or when the words do not go in that grid).
+int CellsLeftEmpty(const WordCells& words, int messageLetters, int side);
+
 // The sides 5 to 18 at which it can, smallest first (they follow each other).
 QList<int> GridSidesForMessage(const WordCells& words, int messageLetters);
 

@@ -9,11 +9,6 @@
 
 namespace lx {
 
-QString EnsureSuffix(const QString& text, const QString& suffix)
-{
-    return text.endsWith(suffix) ? text : text + suffix;
-}
-
 QString RemoveSuffix(const QString& text, const QString& suffix)
 {
     if (suffix.isEmpty() || !text.endsWith(suffix))

@@ -16,8 +16,6 @@ class Surface;
 // The texts printed around the grid: the header line, the instruction and its
 // direction sentence, the footer.
 
-// The text unchanged when it already ends with the suffix, else text + suffix.
-QString EnsureSuffix(const QString& text, const QString& suffix);
 // The text without its final suffix when it ends with it, else unchanged.
 QString RemoveSuffix(const QString& text, const QString& suffix);
 

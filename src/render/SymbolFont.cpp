@@ -63,14 +63,6 @@ QString SymbolPictogram(QChar code)
     return {};
 }
 
-QString SymbolPictograms(const QString& codes)
-{
-    QString out;
-    for (QChar c : codes)
-        out += SymbolPictogram(c);
-    return out;
-}
-
 QFont MakeSymbolFont(double pointSize, bool bold, bool italic)
 {
     QFont font(SymbolFontName());

@@ -29,8 +29,6 @@ const QList<SymbolCodePoint>& SymbolMap();
 // The pictogram of one stored code; empty for a code outside the map (such a
 // code draws nothing rather than a box or a question mark).
 QString SymbolPictogram(QChar code);
-// Every code of a text through the map, codes outside it left out.
-QString SymbolPictograms(const QString& codes);
 
 // Symbola at the given size, selected without font merging.
 QFont MakeSymbolFont(double pointSize, bool bold = false, bool italic = false);

@@ -1,6 +1,7 @@
 // The main window driven as a teacher would, through the controls' names.
 #include "app/PreviewWidget.h"
 #include "app/WindowFixture.h"
+#include "document/GridAdvice.h"
 #include "core/Text1252.h"
 
 #include <QtTest>
@@ -122,6 +123,9 @@ private Q_SLOTS:
         Find<QPushButton>(u("cmdGenerer"))->click();
         QVERIFY(disabledDuring);
         QCOMPARE(finished.count(), 1);
+        QCOMPARE(prompter.asked.size(), 1);
+        QCOMPARE(prompter.asked[0].kind, MessageKind::Warning);
+        QCOMPARE(prompter.asked[0].text, u("Ces 5 mots ne se croisent pas assez pour tenir dans le cadre : retirez des mots."));
         QVERIFY(window->isEnabled());
         QCOMPARE(Find<QPushButton>(u("cmdGenerer"))->text(), u("Créer la grille"));
         QWidget* frame = Find<QWidget>(u("shpFlash"));
@@ -135,7 +139,8 @@ private Q_SLOTS:
             [&] { window->actions().Open(folder.filePath(u("ouvert.lxg"))); },
         };
         test::WriteBytes(folder.filePath(u("ouvert.lxg")), "[LXGDocument]\r\nTitre=Ouvert\r\n");
-        prompter.answers = { Answer::No, Answer::No, Answer::No };
+        // Each time-out explains itself, then the new worksheet and the opening ask about the changes.
+        prompter.answers = { Answer::Ok, Answer::Ok, Answer::No, Answer::Ok, Answer::No };
         for (const auto& stop : stops) {
             Find<QRadioButton>(u("optTypeJeu_1"))->click();
             doc->PasteWordList(u("abc\r\ndef\r\nghi\r\njkl\r\nmno\r\n"));
@@ -156,6 +161,64 @@ private Q_SLOTS:
         QVERIFY(!timing);
         QVERIFY(!frame->isVisible() && !doc->puzzle().TimedOut);
         QCOMPARE(doc->settings().puzzle.gridSize, 11);
+    }
+
+    // Under the lists: what the words need of the grid, red when the size is
+    // smaller, and a word pupils would also find inside another.
+    void theWordsNeedsAreShownBeforeTheClick()
+    {
+        auto* hint = Find<QLabel>(u("lblConseilTaille"));
+        auto* hidden = Find<QLabel>(u("lblMotsCaches"));
+        doc->PasteWordList(u("noix\nnoix de coco\nchat\nlion\nours\n"));
+        QVERIFY(hint->isVisible() && hidden->isVisible());
+        QCOMPARE(hidden->text(), u("« noix » se lit aussi dans « noix de coco »."));
+        const int side = CheckedWordsNeed(*doc).side;
+        QCOMPARE(hint->text(), QStringLiteral("5 mots, 26 lettres : grille de %1×%1 au moins.").arg(side));
+        Find<QSlider>(u("hscTaille"))->setValue(side);
+        QCOMPARE(hint->palette().color(QPalette::WindowText), QColor(96, 96, 96));
+        Find<QSlider>(u("hscTaille"))->setValue(side - 1);
+        QCOMPARE(hint->palette().color(QPalette::WindowText), QColor(192, 0, 0));
+        Find<QCheckBox>(u("chkSens_4"))->click(); // the directions count too
+        QCOMPARE(hint->text(), QStringLiteral("5 mots, 26 lettres : grille de %1×%1 au moins.").arg(CheckedWordsNeed(*doc).side));
+        doc->PasteWordList(u("chat\nchien\nloup\nlion\nours\n"));
+        QVERIFY(!hidden->isVisible());
+        Find<QRadioButton>(u("optTypeJeu_2"))->click();
+        QVERIFY(!hint->isVisible());
+    }
+
+    // A time-out proposes a larger grid: Oui makes it there. A grid enlarged
+    // by the grid-too-small question shows its size even when the time runs out.
+    void aTimeOutProposesALargerGrid()
+    {
+        doc->PasteWordList(u("cheval\nmouton\nlapins\ncanard\nrenard\npoulet\nchevre\nagneau\n"));
+        if (Find<QCheckBox>(u("chkSens_2"))->isChecked())
+            Find<QCheckBox>(u("chkSens_2"))->click();
+        Find<QSlider>(u("hscTaille"))->setValue(6);
+        doc->Clock().SetLimitMs(100);
+        const int side = CheckedWordsNeed(*doc).side;
+        prompter.answers = { Answer::No, Answer::Yes }; // keep 6 x 6, then take the proposed size
+        Find<QPushButton>(u("cmdGenerer"))->click();
+        QCOMPARE(prompter.asked.size(), 2);
+        QVERIFY2(prompter.asked[1].text.endsWith(QStringLiteral("Voulez-vous essayer une grille de %1×%1 ?").arg(side)),
+                 qPrintable(prompter.asked[1].text));
+        QCOMPARE(Find<QSlider>(u("hscTaille"))->value(), side);
+        QCOMPARE(doc->puzzle().WordEntries.size(), 8);
+        QVERIFY(!Find<QWidget>(u("shpFlash"))->isVisible());
+
+        QStringList many;
+        for (int i = 0; i < 40; ++i)
+            many << QString(9, QChar(u'a' + i % 26)) + QChar(u'a' + i / 26);
+        doc->PasteWordList(many.join(u'\n'));
+        Find<QSlider>(u("hscTaille"))->setValue(6);
+        prompter.asked.clear();
+        prompter.answers = { Answer::Yes, Answer::Ok };
+        Find<QPushButton>(u("cmdGenerer"))->click();
+        QCOMPARE(prompter.asked.size(), 2);
+        QCOMPARE(prompter.asked[1].kind, MessageKind::Warning);
+        QVERIFY(prompter.asked[1].text.contains(u("même dans la plus grande grille (18×18)")));
+        QCOMPARE(Find<QSlider>(u("hscTaille"))->value(), 18);
+        QCOMPARE(Find<QLabel>(u("lblTaille"))->text(), u("18×18"));
+        QVERIFY(Find<QWidget>(u("shpFlash"))->isVisible() || Find<QTimer>(u("tmrFlash"))->isActive());
     }
 
     void theTextBoxesKeys()

@@ -321,7 +321,7 @@ TEST_F(CliWorksheets, WrongCommandsAreRefusedAndNothingIsWritten)
     };
     std::vector<Case> cases = {
         { { u("generate"), Input("quatre-mots.lxg"), u("-o"), Out("x.lxg") }, 2, "cinq mots" },
-        { { u("generate"), Input("sans-croisement.lxg"), u("-o"), Out("x.lxg"), u("--seed"), u("1") }, 3, "temps" },
+        { { u("generate"), Input("sans-croisement.lxg"), u("-o"), Out("x.lxg"), u("--seed"), u("1") }, 3, "ne se croisent pas assez pour tenir dans le cadre : retirez des mots." },
         { { u("generate"), Out("long.lxg"), u("-o"), Out("x.lxg") }, 2, "« anticonstitutionnellement »" },
         { { u("generate"), Out("absent.lxg"), u("-o"), Out("x.lxg") }, 1, "introuvable" },
         { { u("generate"), Input("lexigrille.lxg") }, 1, "Commande incorrecte" }, // no output named

@@ -175,6 +175,8 @@ TEST(GenerateCommand, TimeLimitLeavesThePartialPuzzle)
         b.settings.gridSize = 5;
         b.settings.directions = { true, false, false, false, false, false };
         b.engine.Clock().SetLimitMs(c.limitMs);
+        // Too small for the letters: No tries the chosen size all the same.
+        b.engine.SetQuestionHandler([](const QString&) { return false; });
         int yields = 0;
         b.engine.Clock().SetYieldHook([&] { ++yields; }, 5);
         EXPECT_EQ(b.Generate(c.words, 8).outcome, GenerationOutcome::TimedOut);
@@ -229,7 +231,7 @@ TEST(GenerateCommand, LigaturesAreTwoLettersInEveryGame)
     b.engine.SetQuestionHandler([&](const QString& q) { asked = q; return true; });
     ASSERT_TRUE(b.Generate(Words("cœurs chat lion ours loup"), 1).succeeded());
     EXPECT_TRUE(asked.contains(u("« cœurs »"))) << asked.toStdString();
-    EXPECT_EQ(b.settings.gridSize, 6);
+    EXPECT_GE(b.settings.gridSize, 6);
 }
 
 } // namespace

@@ -2,6 +2,13 @@
 // the right margin shrinks to the largest size that fits, else to 7 points, reported.
 #include "RenderTestSupport.h"
 
+#include "document/Document.h"
+#include "document/DocumentActions.h"
+#include "document/GridAdvice.h"
+#include "document/WorksheetRecipe.h"
+#include "words/ThemeDatabase.h"
+#include "words/Themes.h"
+
 namespace lx::test {
 namespace {
 
@@ -154,6 +161,31 @@ TEST(PageFit, FittingToThePageGrowsTheGridAndTheListTogether)
     // A small word search grows to large cells: 5 x 5 beside 6 words, half a page.
     const Rendered small(grown(Search(5, 6, 12)), true, 600, true);
     EXPECT_GE(small.layout.CellSize, 10.0);
+}
+
+// What a CP class gets from "lexigrille-cli make --level CP --theme Animaux
+// --count 8": the program's template, the size the words need, and cells a
+// beginner can write in, whatever the draw.
+TEST(PageFit, EightAnimalsForCpHaveLargeCells)
+{
+    ThemeDatabase database;
+    database.Load(QStringLiteral(LEXIGRILLE_DATA_DIR));
+    for (const std::uint64_t seed : { 1, 2, 3, 4 }) {
+        Document doc({ QStringLiteral("Arial"), QStringLiteral("Arial Narrow"), QStringLiteral("Tahoma") });
+        doc.SetThemeDatabase(&database);
+        DefaultPrompter quiet;
+        DocumentActions actions(doc, quiet, { QString(), QStringLiteral(LEXIGRILLE_DATA_DIR) });
+        WorksheetRecipe recipe;
+        recipe.levels = { 0 };
+        recipe.themes = { ThemeIndexOfName(QStringLiteral("Animaux")) };
+        recipe.count = 8;
+        recipe.seed = seed;
+        ASSERT_EQ(ApplyRecipe(actions, recipe), QString());
+        ASSERT_TRUE(GenerateAsking(doc, quiet).succeeded());
+        const Rendered page(doc.data(), true, 600, true);
+        EXPECT_GE(page.layout.CellSize, 10.0) << seed;
+        EXPECT_FALSE(page.layout.Overflow);
+    }
 }
 
 // Lower case for beginners: without "Majuscules", the grid's letters too.

@@ -1,0 +1,156 @@
+#include "document/GridAdvice.h"
+
+#include "core/TextEditing.h"
+#include "document/Document.h"
+#include "puzzle/MessageFit.h"
+#include "words/ContainedWords.h"
+#include "words/WordForms.h"
+
+#include <algorithm>
+
+namespace lx {
+
+namespace {
+
+QString Side(int side)
+{
+    return QStringLiteral("%1×%1").arg(side);
+}
+
+bool Enough(const Document& doc)
+{
+    return doc.GridForms().size() >= PuzzleEngine::kMinimumWords;
+}
+
+} // namespace
+
+SizeNeed CheckedWordsNeed(const Document& doc)
+{
+    const PuzzleSettings& p = doc.settings().puzzle;
+    if (p.gameType == GameType::FillIn)
+        return FillInNeed(doc.GridForms());
+    SizeNeed need = WordSearchNeed(doc.GridForms(), p.directions);
+    // A word is never written in a grid narrower than it is on the page (a
+    // phrase loses its spaces in the grid), unless that is wider than any grid.
+    if (need.fits) {
+        for (const QString& word : doc.words().CheckedWords())
+            need.side = std::max(need.side, std::min(int(word.size()), int(kMaxGridSide)));
+    }
+    return need;
+}
+
+int ProposedGridSize(const Document& doc)
+{
+    const PuzzleSettings& p = doc.settings().puzzle;
+    if (!p.randomFill) {
+        const int letters = int(LettersOnly(p.message.trimmed()).size());
+        const QList<int> sides = GridSidesForMessage(CountWordCells(doc.GridForms(), WordsCanCross(p.directions)), letters);
+        if (!sides.isEmpty())
+            return sides.first();
+    }
+    return std::clamp(CheckedWordsNeed(doc).side, int(kMinGridSide), int(kMaxGridSide));
+}
+
+SizeHint GridSizeHint(const Document& doc)
+{
+    const PuzzleSettings& p = doc.settings().puzzle;
+    if (p.gameType == GameType::CodedWords || !Enough(doc))
+        return {};
+    const SizeNeed need = CheckedWordsNeed(doc);
+    const QString counts = QStringLiteral("%1 mots, %2 lettres : ").arg(need.words).arg(need.letters);
+    if (p.gameType == GameType::FillIn) {
+        if (need.fits)
+            return { counts + QStringLiteral("ils tiennent dans le cadre."), false };
+        return { counts + QStringLiteral("trop pour le cadre, retirez des mots."), true };
+    }
+    if (!need.fits)
+        return { counts + QStringLiteral("trop pour la plus grande grille (%1).").arg(Side(kMaxGridSide)), true };
+    return { counts + QStringLiteral("grille de %1 au moins.").arg(Side(need.side)), p.gridSize < need.side };
+}
+
+TimeOutAdvice AdviceAfterTimeOut(const Document& doc)
+{
+    const PuzzleSettings& p = doc.settings().puzzle;
+    const SizeNeed need = CheckedWordsNeed(doc);
+    switch (p.gameType) {
+    case GameType::FillIn:
+        return { QStringLiteral("Ces %1 mots ne se croisent pas assez pour tenir dans le cadre : retirez des mots.").arg(need.words), 0 };
+    case GameType::CodedWords:
+        return { QStringLiteral("Le temps de calcul est dépassé : retirez des mots."), 0 };
+    case GameType::WordSearch:
+        break;
+    }
+    const QString words = QStringLiteral("Ces %1 mots (%2 lettres) ne tiennent pas").arg(need.words).arg(need.letters);
+    if (const int side = SizeAfterTimeOut(need, p.gridSize); side > 0) {
+        return { words + QStringLiteral(" dans une grille de %1 avec ces sens. Voulez-vous essayer une grille de %2 ?")
+                             .arg(Side(p.gridSize), Side(side)),
+                 side };
+    }
+    const bool allDirections = std::all_of(p.directions.begin(), p.directions.end(), [](bool b) { return b; });
+    return { words + QStringLiteral(" avec ces sens, même dans la plus grande grille (%1) : ").arg(Side(kMaxGridSide))
+                 + (allDirections ? QStringLiteral("retirez des mots.") : QStringLiteral("retirez des mots ou cochez d'autres sens.")),
+             0 };
+}
+
+QString ContainedWordsWarning(const Document& doc)
+{
+    if (doc.settings().puzzle.gameType != GameType::WordSearch)
+        return {};
+    const QStringList words = doc.words().CheckedWords();
+    const QList<ContainedPair> pairs = ContainedWords(words);
+    QStringList sentences;
+    for (const ContainedPair& pair : pairs) {
+        if (sentences.size() == 3) {
+            sentences.append(QStringLiteral("(et %1 autres)").arg(pairs.size() - 3));
+            break;
+        }
+        sentences.append(Quoted(words[pair.inner]) + QStringLiteral(" se lit aussi dans ") + Quoted(words[pair.outer])
+                         + (pair.backwards ? QStringLiteral(", à l'envers.") : QStringLiteral(".")));
+    }
+    return sentences.join(QLatin1Char(' '));
+}
+
+int CellsLeftEmpty(const Document& doc)
+{
+    const PuzzleSettings& p = doc.settings().puzzle;
+    if (p.gameType != GameType::WordSearch || p.randomFill || !Enough(doc))
+        return 0;
+    const int letters = int(LettersOnly(p.message.trimmed()).size());
+    if (letters == 0)
+        return 0;
+    return CellsLeftEmpty(CountWordCells(doc.GridForms(), WordsCanCross(p.directions)), letters, p.gridSize);
+}
+
+QString ShortMessageQuestion(int emptyCells)
+{
+    return QStringLiteral("Le message est trop court : il restera %1 case%2 vide%2. Créer quand même ?")
+        .arg(emptyCells)
+        .arg(emptyCells > 1 ? QStringLiteral("s") : QString());
+}
+
+GenerationResult GenerateAsking(Document& doc, Prompter& prompter)
+{
+    if (doc.words().CheckedCount() >= PuzzleEngine::kMinimumWords) {
+        if (const int empty = CellsLeftEmpty(doc); empty > 0
+            && prompter.Ask(MessageKind::Question, ShortMessageQuestion(empty)) != Answer::Yes)
+            return { GenerationOutcome::Declined, {}, false };
+    }
+    GenerationResult r = doc.Generate();
+    bool sizeChanged = r.gridSizeChanged;
+    while (r.outcome == GenerationOutcome::TimedOut) {
+        const TimeOutAdvice advice = AdviceAfterTimeOut(doc);
+        if (advice.side == 0) {
+            r.message = advice.text;
+            break;
+        }
+        if (prompter.Ask(MessageKind::Question, advice.text) != Answer::Yes)
+            break;
+        doc.Change(Setting::GridSize, advice.side);
+        sizeChanged = true;
+        r = doc.Generate();
+    }
+    r.gridSizeChanged = r.gridSizeChanged || sizeChanged;
+    return r;
+}
+
+} // namespace lx

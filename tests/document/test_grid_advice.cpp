@@ -1,0 +1,233 @@
+// What the teacher is told about the words and the grid: the size they need,
+// a word read inside another, a hidden message too short, and after a
+// generation that ran out of time, why and which size to try.
+#include "document/GridAdvice.h"
+
+#include "document/Document.h"
+#include "document/DocumentActions.h"
+#include "document/WorksheetRecipe.h"
+#include "support/DocumentSupport.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TextSupport.h"
+#include "words/ThemeDatabase.h"
+#include "words/Themes.h"
+
+#include <gtest/gtest.h>
+
+namespace lx {
+namespace {
+
+using test::u;
+
+const QStringList kFonts { u("Arial"), u("Arial Narrow"), u("Tahoma") };
+const std::array<bool, 6> kAcross { true, false, false, false, false, false };
+
+QStringList Words(const char* spaced)
+{
+    return u(spaced).split(QLatin1Char(' '));
+}
+
+// n made-up words of `length` letters, all different.
+QStringList MadeUpWords(int n, int length)
+{
+    QStringList words;
+    for (int i = 0; i < n; ++i)
+        words << QString(length - 1, QChar(u'a' + i % 26)) + QChar(u'a' + i / 26);
+    return words;
+}
+
+void SetWords(Document& doc, const QStringList& words, int size)
+{
+    doc.ParseWordListText(words.join(QLatin1Char('\n')));
+    doc.Change(Setting::GridSize, size);
+}
+
+void AcrossOnly(Document& doc)
+{
+    doc.Change(Setting::Direction2, false);
+}
+
+QString Side(int side)
+{
+    return QStringLiteral("%1×%1").arg(side);
+}
+
+TEST(GridAdvice, TheSizeHintFollowsTheWordsTheSizeAndTheGame)
+{
+    const QStringList twelve = Words("chat chien lapin cheval vache mouton poule canard oie dindon cochon chevre");
+    Document probe(kFonts);
+    SetWords(probe, twelve, 12);
+    const int side = CheckedWordsNeed(probe).side;
+    ASSERT_GT(side, 6);
+    const QString counts = u("12 mots, 63 lettres : ");
+    const struct { QStringList words; int size; GameType type; QString text; bool tooSmall; } cases[] {
+        { twelve, side, GameType::WordSearch, counts + QStringLiteral("grille de %1 au moins.").arg(Side(side)), false },
+        { twelve, 6, GameType::WordSearch, counts + QStringLiteral("grille de %1 au moins.").arg(Side(side)), true },
+        { MadeUpWords(40, 10), 18, GameType::WordSearch, u("40 mots, 400 lettres : trop pour la plus grande grille (18×18)."), true },
+        { twelve, 6, GameType::FillIn, counts + u("ils tiennent dans le cadre."), false },
+        { twelve, 6, GameType::CodedWords, {}, false },
+        { Words("chat chien loup lion"), 6, GameType::WordSearch, {}, false },
+    };
+    for (const auto& c : cases) {
+        Document doc(kFonts);
+        SetWords(doc, c.words, c.size);
+        doc.Change(Setting::GameType, int(c.type));
+        const SizeHint hint = GridSizeHint(doc);
+        EXPECT_EQ(hint.text, c.text);
+        EXPECT_EQ(hint.tooSmall, c.tooSmall) << c.text.toStdString();
+    }
+}
+
+TEST(GridAdvice, ATimeOutSaysWhyAndWhatToTry)
+{
+    const struct { QStringList words; int size; bool allDirections; GameType type; const char* text; } cases[] {
+        { MadeUpWords(35, 10), 18, false, GameType::WordSearch,
+          "Ces 35 mots (350 lettres) ne tiennent pas avec ces sens, même dans la plus grande grille (18×18) : "
+          "retirez des mots ou cochez d'autres sens." },
+        { MadeUpWords(40, 10), 12, true, GameType::WordSearch,
+          "Ces 40 mots (400 lettres) ne tiennent pas avec ces sens, même dans la plus grande grille (18×18) : retirez des mots." },
+        { MadeUpWords(34, 5), 12, false, GameType::FillIn,
+          "Ces 34 mots ne se croisent pas assez pour tenir dans le cadre : retirez des mots." },
+    };
+    for (const auto& c : cases) {
+        Document doc(kFonts);
+        SetWords(doc, c.words, c.size);
+        for (int d = 1; d < 6; ++d)
+            doc.Change(Setting(int(Setting::Direction0) + d), c.allDirections);
+        doc.Change(Setting::GameType, int(c.type));
+        const TimeOutAdvice advice = AdviceAfterTimeOut(doc);
+        EXPECT_EQ(advice.text, u(c.text));
+        EXPECT_EQ(advice.side, 0);
+    }
+}
+
+// Eight words of six letters cannot go in 6 x 6 across only: the grid-too-small
+// question answered No tries that size all the same, the time runs out, and the
+// explanation proposes the size that holds them; Oui makes the grid there.
+TEST(GridAdvice, OuiAfterATimeOutGeneratesAtTheProposedSize)
+{
+    const QStringList words = Words("cheval mouton lapins canard renard poulet chevre agneau");
+    const int side = WordSearchNeed(Words("CHEVAL MOUTON LAPINS CANARD RENARD POULET CHEVRE AGNEAU"), kAcross).side;
+    for (const Answer answer : { Answer::Yes, Answer::No }) {
+        Document doc(kFonts);
+        SetWords(doc, words, 6);
+        AcrossOnly(doc);
+        QStringList sizeQuestions;
+        doc.SetGenerationHooks({ {}, [&](const QString& q) { sizeQuestions << q; return false; } });
+        doc.Clock().SetLimitMs(100);
+        test::ScriptedPrompter prompter;
+        prompter.answers = { answer };
+        const GenerationResult r = GenerateAsking(doc, prompter);
+        ASSERT_EQ(sizeQuestions.size(), 1);
+        EXPECT_EQ(sizeQuestions[0], QStringLiteral("La grille de 6×6 est trop petite pour ces 8 mots (48 lettres) !\n"
+                                                   "Voulez-vous passer à une grille de %1 ?").arg(Side(side)));
+        ASSERT_EQ(prompter.asked.size(), 1);
+        EXPECT_EQ(prompter.asked[0].kind, MessageKind::Question);
+        EXPECT_EQ(prompter.asked[0].text,
+                  QStringLiteral("Ces 8 mots (48 lettres) ne tiennent pas dans une grille de 6×6 avec ces sens. "
+                                 "Voulez-vous essayer une grille de %1 ?").arg(Side(side)));
+        if (answer == Answer::Yes) {
+            EXPECT_EQ(r.outcome, GenerationOutcome::Generated);
+            EXPECT_EQ(doc.settings().puzzle.gridSize, side);
+            EXPECT_TRUE(r.gridSizeChanged);
+            EXPECT_EQ(doc.puzzle().WordEntries.size(), 8);
+        } else {
+            EXPECT_EQ(r.outcome, GenerationOutcome::TimedOut);
+            EXPECT_EQ(doc.settings().puzzle.gridSize, 6);
+            EXPECT_EQ(GenerationReport(r).status, CommandResult::Status::Cancelled) << "the blinking frame says the rest";
+        }
+    }
+}
+
+// Answered Yes, the grid-too-small question takes the size the letters need,
+// not only the longest word's.
+TEST(GridAdvice, TheGridTooSmallQuestionCountsTheLetters)
+{
+    Document doc(kFonts);
+    SetWords(doc, Words("chat chien lapin cheval vache mouton poule canard oie dindon cochon chevre"), 6);
+    QStringList asked;
+    doc.SetGenerationHooks({ {}, [&](const QString& q) { asked << q; return true; } });
+    ASSERT_TRUE(doc.Generate().succeeded());
+    const int side = CheckedWordsNeed(doc).side;
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0], QStringLiteral("La grille de 6×6 est trop petite pour ces 12 mots (63 lettres) !\n"
+                                       "Voulez-vous passer à une grille de %1 ?").arg(Side(side)));
+    EXPECT_EQ(doc.settings().puzzle.gridSize, side);
+    EXPECT_FALSE(GridSizeHint(doc).tooSmall);
+}
+
+TEST(GridAdvice, WordsReadInsideAnotherAreNamed)
+{
+    const struct { const char* words; GameType type; const char* warning; } cases[] {
+        { "noix|noix de coco|chat|lion|ours", GameType::WordSearch, "« noix » se lit aussi dans « noix de coco »." },
+        { "roc|corbeau|chat|lion|ours", GameType::WordSearch, "« roc » se lit aussi dans « corbeau », à l'envers." },
+        { "alto|contralto|été|pomme de terre|lion", GameType::WordSearch,
+          "« alto » se lit aussi dans « contralto ». « été » se lit aussi dans « pomme de terre »." },
+        { "noix|noix de coco|chat|lion|ours", GameType::FillIn, "" },
+        { "chat|chien|loup|lion|ours", GameType::WordSearch, "" },
+    };
+    for (const auto& c : cases) {
+        Document doc(kFonts);
+        SetWords(doc, u(c.words).split(u'|'), 12);
+        doc.Change(Setting::GameType, int(c.type));
+        EXPECT_EQ(ContainedWordsWarning(doc), u(c.warning));
+    }
+}
+
+// Six words of 31 letters leave at least 69 free cells in 10 x 10: a message
+// of 20 letters leaves 49 of them empty, whatever the layout.
+TEST(GridAdvice, AShortMessageIsCreatedOnlyWhenTheTeacherSaysSo)
+{
+    for (const Answer answer : { Answer::No, Answer::Yes }) {
+        Document doc(kFonts);
+        SetWords(doc, Words("chat chien lapin cheval vache mouton"), 10);
+        doc.Change(Setting::RandomFill, false);
+        doc.Change(Setting::HiddenMessage, QString(20, QLatin1Char('A')));
+        EXPECT_EQ(CellsLeftEmpty(doc), 49);
+        test::ScriptedPrompter prompter;
+        prompter.answers = { answer };
+        const GenerationResult r = GenerateAsking(doc, prompter);
+        ASSERT_EQ(prompter.asked.size(), 1);
+        EXPECT_EQ(prompter.asked[0].text, u("Le message est trop court : il restera 49 cases vides. Créer quand même ?"));
+        EXPECT_EQ(r.outcome, answer == Answer::No ? GenerationOutcome::Declined : GenerationOutcome::Generated);
+    }
+    Document doc(kFonts);
+    SetWords(doc, Words("chat chien lapin cheval vache mouton"), 10);
+    doc.Change(Setting::RandomFill, false);
+    doc.Change(Setting::HiddenMessage, QString(71, QLatin1Char('A')));
+    EXPECT_EQ(CellsLeftEmpty(doc), 0) << "a message that can fill the free cells";
+}
+
+// What "lexigrille-cli make --level L --theme T --count 12" does without a
+// size, for every class and theme of the shipped database: the proposed size,
+// a larger one after a time-out, and a grid in the end.
+TEST(GridAdvice, TwelveWordsOfEveryClassAndThemeMakeAGrid)
+{
+    ThemeDatabase database;
+    database.Load(u(LEXIGRILLE_DATA_DIR));
+    int enlarged = 0;
+    for (int level = 0; level < kLevelCount; ++level) {
+        for (int theme = 0; theme < kThemeCount; ++theme) {
+            Document doc(kFonts);
+            doc.SetThemeDatabase(&database);
+            test::ScriptedPrompter yes;
+            yes.answers = QList<Answer>(4, Answer::Yes);
+            DocumentActions actions(doc, yes, { QString(), u(LEXIGRILLE_DATA_DIR) });
+            WorksheetRecipe recipe;
+            recipe.levels = { level };
+            recipe.themes = { theme };
+            recipe.count = 12;
+            recipe.seed = 7;
+            ASSERT_EQ(ApplyRecipe(actions, recipe), QString());
+            const int proposed = doc.settings().puzzle.gridSize;
+            EXPECT_EQ(proposed, std::clamp(CheckedWordsNeed(doc).side, 5, 18));
+            const GenerationResult r = GenerateAsking(doc, yes);
+            EXPECT_TRUE(r.succeeded()) << level << " " << ThemeName(theme).toStdString() << ": " << r.message.toStdString();
+            enlarged += doc.settings().puzzle.gridSize > proposed ? 1 : 0;
+        }
+    }
+    EXPECT_LE(enlarged, kLevelCount * kThemeCount / 10) << "the proposed size is mostly enough";
+}
+
+} // namespace
+} // namespace lx
