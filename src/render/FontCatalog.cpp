@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -118,6 +119,13 @@ const FontCatalog& FontCatalog::Installed()
                     return true;
             return false;
         });
+        // A widget that shows a document's font by name (the title box) draws
+        // with the twin where the named font is missing: fontconfig does so
+        // on Linux, Windows (Wine) would draw nothing at all.
+        const QStringList present = QFontDatabase::families();
+        for (const MetricTwin& twin : kMetricTwins)
+            if (!ContainsName(present, QString::fromLatin1(twin.name)) && ContainsName(present, QString::fromLatin1(twin.family)))
+                QFont::insertSubstitution(QString::fromLatin1(twin.name), QString::fromLatin1(twin.family));
 
         // Tahoma first, so that the family list below already holds it. A
         // Tahoma that fontconfig knows (a real installed one) is left alone.
