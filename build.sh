@@ -5,11 +5,22 @@
 #   ./build.sh build           build only
 #   ./build.sh bench           build and run the benchmarks
 #   ./build.sh package         build the Debian package (build/lexigrille_*.deb)
+#   ./build.sh windows         cross-build for Windows and make the setup program
+#                              (build-windows/Lexigrille-<version>-setup.exe)
+#   ./build.sh windows-test    the same, then check it under Wine (not run by CI)
 set -euo pipefail
 
 cd "$(dirname "$0")"
 MODE="${1:-run}"
 [ $# -gt 0 ] && shift
+
+# Windows is a build of its own (MinGW-w64, Qt for Windows in a cache folder),
+# apart from the Linux build below.
+case "$MODE" in
+  windows|windows-test)
+    exec packaging/windows/windows.sh "$MODE" "$@"
+    ;;
+esac
 
 # Debian packages the program, its tests and its benchmarks need.
 PACKAGES=(
@@ -66,7 +77,7 @@ case "$MODE" in
     echo "Pour l'installer : sudo apt install $deb"
     ;;
   *)
-    echo "Utilisation : $0 run|test|build|bench|package" >&2
+    echo "Utilisation : $0 run|test|build|bench|package|windows|windows-test" >&2
     exit 2
     ;;
 esac

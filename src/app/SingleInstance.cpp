@@ -21,7 +21,13 @@ SingleInstance::~SingleInstance() = default;
 
 QString SingleInstance::DefaultFolder()
 {
+#ifdef Q_OS_WIN
+    // Windows has no runtime folder (Qt names the home folder): the user's
+    // own temporary folder, out of sight.
+    QString folder = QDir::tempPath();
+#else
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+#endif
     if (folder.isEmpty())
         folder = QDir::tempPath();
     return folder;

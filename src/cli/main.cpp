@@ -9,7 +9,15 @@
 #include <QFile>
 #include <QGuiApplication>
 
+#ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 using namespace lx::cli;
 
@@ -111,6 +119,11 @@ int DocumentCommand(Options& o)
 
 int main(int argc, char** argv)
 {
+#ifdef Q_OS_WIN
+    // The console shows the French messages as they are written: UTF-8. The
+    // Windows platform needs no display and sees the system's fonts.
+    SetConsoleOutputCP(CP_UTF8);
+#else
     // Fonts are matched against the installed list even without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
@@ -124,6 +137,7 @@ int main(int argc, char** argv)
             qputenv("XDG_RUNTIME_DIR", dir);
         }
     }
+#endif
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(lx::ProductName());
     const QStringList args = QCoreApplication::arguments().mid(1);

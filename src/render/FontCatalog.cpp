@@ -2,8 +2,11 @@
 
 #include "document/FontNames.h"
 
+#include "render/ProgramFonts.h"
+
 #include <QCoreApplication>
 #include <QFile>
+#include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -103,6 +106,26 @@ const FontCatalog& FontCatalog::Installed()
             qWarning("FontCatalog::Installed() needs a QGuiApplication; the font list is empty");
             return built;
         }
+
+        // The fonts the program brings, for what this machine lacks: a font
+        // counts as present under its own family or the name it stands in for.
+        const QStringList system = QFontDatabase::families();
+        RegisterProgramFonts(ProgramFontFolder(), [&system](const QString& family) {
+            if (ContainsName(system, family))
+                return true;
+            for (const MetricTwin& twin : kMetricTwins)
+                if (QString::compare(family, QLatin1String(twin.family), Qt::CaseInsensitive) == 0
+                    && ContainsName(system, QString::fromLatin1(twin.name)))
+                    return true;
+            return false;
+        });
+        // A widget that shows a document's font by name (the title box) draws
+        // with the twin where the named font is missing: fontconfig does so
+        // on Linux, Windows (Wine) would draw nothing at all.
+        const QStringList present = QFontDatabase::families();
+        for (const MetricTwin& twin : kMetricTwins)
+            if (!ContainsName(present, QString::fromLatin1(twin.name)) && ContainsName(present, QString::fromLatin1(twin.family)))
+                QFont::insertSubstitution(QString::fromLatin1(twin.name), QString::fromLatin1(twin.family));
 
         // Tahoma first, so that the family list below already holds it. A
         // Tahoma that fontconfig knows (a real installed one) is left alone.

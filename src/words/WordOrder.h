@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCollator>
+#include <QCollatorSortKey>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +13,9 @@ namespace lx {
 bool WordLess(const QString& a, const QString& b);
 // The collation behind that order (French, case-insensitive).
 const QCollator& WordCollator();
+// The collation key of a word, for searching a sorted list: keys compare as
+// WordCollator() compares the words.
+QCollatorSortKey WordSortKey(const QString& word);
 // Case-insensitive, accent-sensitive equality used to refuse duplicates.
 bool WordEqualIgnoringCase(const QString& a, const QString& b);
 void SortWords(QStringList& words);

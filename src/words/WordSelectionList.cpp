@@ -29,7 +29,7 @@ int WordSelectionList::LowerBound(const QCollatorSortKey& key, const QString& te
 
 int WordSelectionList::Find(const QString& word) const
 {
-    const QCollatorSortKey key = WordCollator().sortKey(word);
+    const QCollatorSortKey key = WordSortKey(word);
     const int pos = LowerBound(key, word);
     // Words equal without regard to case collate equal, so they sit side by side.
     for (int i = pos; i < entries_.size() && entries_[i].key->compare(key) == 0; ++i) {
@@ -46,7 +46,7 @@ int WordSelectionList::Find(const QString& word) const
 
 WordSelectionList::AddResult WordSelectionList::AddWordIfAbsent(const QString& word)
 {
-    auto key = std::make_shared<QCollatorSortKey>(WordCollator().sortKey(word));
+    auto key = std::make_shared<QCollatorSortKey>(WordSortKey(word));
     const int pos = LowerBound(*key, word);
     for (int i = pos; i < entries_.size() && entries_[i].key->compare(*key) == 0; ++i) {
         if (entries_[i].text.compare(word, Qt::CaseInsensitive) == 0)

@@ -321,7 +321,7 @@ TEST_F(DocumentCommands, ATemplateGoesToTheTeachersFolderAndStartsTheNextNewDocu
     const CommandResult refused = actions.SaveAsTemplate();
     qunsetenv("LEXIGRILLE_USER_DIR");
     EXPECT_EQ(refused.status, CommandResult::Status::Failed);
-    EXPECT_TRUE(refused.message.startsWith(u("Impossible de créer votre dossier « ") + blocked)) << refused.message.toStdString();
+    EXPECT_TRUE(refused.message.startsWith(u("Impossible de créer votre dossier « ") + QDir::toNativeSeparators(blocked))) << refused.message.toStdString();
 }
 
 TEST_F(DocumentCommands, MenusListTheTeachersFilesFirstEachNameOnce)

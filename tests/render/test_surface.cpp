@@ -75,7 +75,7 @@ TEST(Surface, RenderCommandPdfAndTheOverflowWarning)
     QTemporaryDir dir;
     const auto run = [](const QString& program, const QStringList& args, QString* err = nullptr) {
         QProcess p;
-        p.start(program, args);
+        p.start(program, args, QIODevice::ReadOnly | QIODevice::Text); // CR LF on Windows read as LF
         EXPECT_TRUE(p.waitForFinished(60000));
         if (err)
             *err = QString::fromUtf8(p.readAllStandardError());
