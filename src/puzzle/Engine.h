@@ -166,6 +166,9 @@ public:
 private:
     bool GenerateWordSearch();
     void AssignBoxes(int count);
+    // An empty grid of the chosen side, no word placed, the words' boxes
+    // drawn: the start of every word-search layout. Returns how many words to lay.
+    int StartWordSearchLayout();
     int ListBoxPlaces(int i, int box, std::vector<int>* places) const;
     bool PlaceWordSearchWords();
     bool PlaceWordsForMessage(int wanted);

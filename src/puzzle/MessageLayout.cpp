@@ -55,12 +55,8 @@ bool PuzzleEngine::PlaceWordsForMessage(int wanted)
                 codes[code] = true;
         }
     }
-    s_.CodesAreNumbers = true;
-    const int count = std::min<int>(s_.WordCount, int(forms().size()));
+    const int count = StartWordSearchLayout();
     const int side = s_.GridSize;
-    grid_.Reset(side);
-    placed_.assign(forms().size(), PlacedWord {});
-    AssignBoxes(count);
     int shared = 0; // by the words laid so far
     for (int i = 0; i < count; ++i) {
         if (Tick())

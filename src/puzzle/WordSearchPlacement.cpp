@@ -137,17 +137,23 @@ int PuzzleEngine::ListBoxPlaces(int i, int box, std::vector<int>* places) const
     return found;
 }
 
+int PuzzleEngine::StartWordSearchLayout()
+{
+    s_.CodesAreNumbers = true;
+    const int count = std::min<int>(s_.WordCount, int(forms().size()));
+    grid_.Reset(s_.GridSize);
+    placed_.assign(forms().size(), PlacedWord {});
+    AssignBoxes(count);
+    return count;
+}
+
 // Lays every word in the search grid; false when the time limit ends it first.
 bool PuzzleEngine::PlaceWordSearchWords()
 {
     std::array<bool, 6> enabled = settings_.directions;
     enabled[0] = true;
-    s_.CodesAreNumbers = true;
-    const int count = std::min<int>(s_.WordCount, int(forms().size()));
+    const int count = StartWordSearchLayout();
     const int side = s_.GridSize;
-    grid_.Reset(side);
-    placed_.assign(forms().size(), PlacedWord {});
-    AssignBoxes(count);
     // The words placed first can leave no room for a later one. When a word
     // has failed from far more random starts than the grid has cells and
     // directions, the grid is started afresh instead of waiting for the limit.
