@@ -49,9 +49,7 @@ DocumentData FillIn(int rows, int gridFont, int listFont, int lowerHalf, bool wo
 
 DocumentData Search(int gridSize, int words, int listFont)
 {
-    DocumentData d = MakeData(GameType::WordSearch, 1);
-    d.settings.puzzle.gridSize = gridSize;
-    d.puzzle.SetGridDimensions(gridSize);
+    DocumentData d = MakeData(GameType::WordSearch, 1, gridSize);
     d.settings.listFontSize = listFont;
     d.settings.separateColumns = true;
     QStringList list = kLong.mid(0, words);

@@ -28,15 +28,14 @@ enum Page { Empty, Solution, Copy, Message, FillIn, Numbers, Symbols, Below, Pag
 DocumentData Build(Page page)
 {
     const GameType type = page == FillIn ? GameType::FillIn : page == Numbers || page == Symbols ? GameType::CodedWords : GameType::WordSearch;
-    DocumentData d = MakeData(type, page == Empty ? 0 : page == Copy ? 2 : 1);
+    // 28 + 18 cells of 6.8 = 150.4: the list goes below.
+    DocumentData d = MakeData(type, page == Empty ? 0 : page == Copy ? 2 : 1, page == Below ? 18 : 10);
     PuzzleState& z = d.puzzle;
     if (type == GameType::WordSearch) {
         d.settings.separateColumns = true;
         d.settings.visibleCells = page == Message;
         d.settings.puzzle.randomFill = page != Message; // a hidden message, shown in the solution
         z.MessageText = u("Bravo !");
-        d.settings.puzzle.gridSize = page == Below ? 18 : 10; // 28 + 18 cells of 6.8 = 150.4: the list goes below
-        z.SetGridDimensions(d.settings.puzzle.gridSize);
         AddWords(d, FiveLetterWords(page == Below ? 40 : 20));
         PlaceWord(d, u("CHEVAL"), 1, 1, 0);
         PlaceWord(d, u("CHAT"), 1, 1, 2);
@@ -237,9 +236,7 @@ TEST(PageLayout, KeyFramesOfEveryDirection)
         { "CHIEN", 2, 3, 0 }, { "LAPIN", 8, 4, 1 }, { "VACHE", 1, 5, 2 }, { "POULE", 11, 11, 3 },
         { "OIE", 4, 5, 4 }, { "ANE", 6, 10, 5 }, { "COQ", 11, 0, 6 }, { "CHAT", 10, 10, 7 },
     };
-    DocumentData d = MakeData(GameType::WordSearch, 1);
-    d.settings.puzzle.gridSize = 12;
-    d.puzzle.SetGridDimensions(12);
+    DocumentData d = MakeData(GameType::WordSearch, 1, 12);
     const auto frames = [&d] { return Where(Rendered(d).ops(), [](const RecordedOp& op) { return op.kind == Kind::Capsule; }); };
     PlaceWord(d, u(cases[0].word), cases[0].x, cases[0].y, cases[0].direction);
     EXPECT_EQ(frames().size(), 0); // a single entry (after a reset) has none

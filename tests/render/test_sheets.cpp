@@ -14,9 +14,7 @@ namespace {
 // the whole page (18 cells of 12 points end past the fold line).
 DocumentData Sheet(int lowerHalf, bool fits, int version = 0)
 {
-    DocumentData d = MakeData(GameType::WordSearch, lowerHalf);
-    d.settings.puzzle.gridSize = fits ? 10 : 18;
-    d.puzzle.SetGridDimensions(d.settings.puzzle.gridSize);
+    DocumentData d = MakeData(GameType::WordSearch, lowerHalf, fits ? 10 : 18);
     d.settings.nameLine = true;
     AddWords(d, { u("CHAT"), u("CHIEN"), u("LOUP"), u("LION"), u("OURS") });
     PlaceWord(d, u("CHAT"), version % 5, 0, 0);
