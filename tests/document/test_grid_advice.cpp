@@ -12,6 +12,8 @@
 #include "words/ThemeDatabase.h"
 #include "words/Themes.h"
 
+#include <QSignalSpy>
+
 #include <gtest/gtest.h>
 
 namespace lx {
@@ -40,11 +42,6 @@ void SetWords(Document& doc, const QStringList& words, int size)
 {
     doc.ParseWordListText(words.join(QLatin1Char('\n')));
     doc.Change(Setting::GridSize, size);
-}
-
-void AcrossOnly(Document& doc)
-{
-    doc.Change(Setting::Direction2, false);
 }
 
 QString Side(int side)
@@ -111,7 +108,7 @@ TEST(GridAdvice, OuiAfterATimeOutGeneratesAtTheProposedSize)
     for (const Answer answer : { Answer::Yes, Answer::No }) {
         Document doc(kFonts);
         SetWords(doc, words, 6);
-        AcrossOnly(doc);
+        doc.Change(Setting::Direction2, false); // across only
         QStringList sizeQuestions;
         doc.SetGenerationHooks({ {}, [&](const QString& q) { sizeQuestions << q; return false; } });
         doc.Clock().SetLimitMs(100);
@@ -139,15 +136,17 @@ TEST(GridAdvice, OuiAfterATimeOutGeneratesAtTheProposedSize)
     }
 }
 
-// Answered Yes, the grid-too-small question takes the size the letters need,
-// not only the longest word's.
+// Answered Yes through the document's hook, the grid-too-small question takes
+// the size the letters need, not only the longest word's; the size box follows.
 TEST(GridAdvice, TheGridTooSmallQuestionCountsTheLetters)
 {
     Document doc(kFonts);
     SetWords(doc, Words("chat chien lapin cheval vache mouton poule canard oie dindon cochon chevre"), 6);
     QStringList asked;
     doc.SetGenerationHooks({ {}, [&](const QString& q) { asked << q; return true; } });
+    QSignalSpy sizeBox(&doc, &Document::settingChanged);
     ASSERT_TRUE(doc.Generate().succeeded());
+    EXPECT_GE(sizeBox.count(), 1);
     const int side = CheckedWordsNeed(doc).side;
     ASSERT_EQ(asked.size(), 1);
     EXPECT_EQ(asked[0], QStringLiteral("La grille de 6×6 est trop petite pour ces 12 mots (63 lettres) !\n"
@@ -175,27 +174,26 @@ TEST(GridAdvice, WordsReadInsideAnotherAreNamed)
 }
 
 // Six words of 31 letters leave at least 69 free cells in 10 x 10: a message
-// of 20 letters leaves 49 of them empty, whatever the layout.
+// of 20 letters leaves 49 of them empty, whatever the layout; one of 71 letters
+// can fill them, and nothing is asked.
 TEST(GridAdvice, AShortMessageIsCreatedOnlyWhenTheTeacherSaysSo)
 {
-    for (const Answer answer : { Answer::No, Answer::Yes }) {
+    const struct { int letters; Answer answer; int empty; GenerationOutcome outcome; } cases[] = {
+        { 20, Answer::No, 49, GenerationOutcome::Declined }, { 20, Answer::Yes, 49, GenerationOutcome::Generated },
+        { 71, Answer::No, 0, GenerationOutcome::Generated },
+    };
+    for (const auto& c : cases) {
         Document doc(kFonts);
         SetWords(doc, Words("chat chien lapin cheval vache mouton"), 10);
         doc.Change(Setting::RandomFill, false);
-        doc.Change(Setting::HiddenMessage, QString(20, QLatin1Char('A')));
-        EXPECT_EQ(CellsLeftEmpty(doc), 49);
+        doc.Change(Setting::HiddenMessage, QString(c.letters, QLatin1Char('A')));
+        EXPECT_EQ(CellsLeftEmpty(doc), c.empty);
         test::ScriptedPrompter prompter;
-        prompter.answers = { answer };
-        const GenerationResult r = GenerateAsking(doc, prompter);
-        ASSERT_EQ(prompter.asked.size(), 1);
-        EXPECT_EQ(prompter.asked[0].text, u("Le message est trop court : il restera 49 cases vides. Créer quand même ?"));
-        EXPECT_EQ(r.outcome, answer == Answer::No ? GenerationOutcome::Declined : GenerationOutcome::Generated);
+        prompter.answers = { c.answer };
+        EXPECT_EQ(GenerateAsking(doc, prompter).outcome, c.outcome) << c.letters;
+        EXPECT_EQ(prompter.asked.size(), c.empty ? 1 : 0);
+        EXPECT_EQ(prompter.asked.value(0).text, c.empty ? u("Le message est trop court : il restera 49 cases vides. Créer quand même ?") : QString());
     }
-    Document doc(kFonts);
-    SetWords(doc, Words("chat chien lapin cheval vache mouton"), 10);
-    doc.Change(Setting::RandomFill, false);
-    doc.Change(Setting::HiddenMessage, QString(71, QLatin1Char('A')));
-    EXPECT_EQ(CellsLeftEmpty(doc), 0) << "a message that can fill the free cells";
 }
 
 // What "lexigrille-cli make --level L --theme T --count 12" does without a

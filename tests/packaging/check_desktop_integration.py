@@ -17,12 +17,10 @@ XML_LANG = "{http://www.w3.org/XML/1998/namespace}lang"
 
 failures = []
 
-
 def check(condition, message):
     if not condition:
         failures.append(message)
     return condition
-
 
 def mime_type(path, sample):
     root = ET.parse(path).getroot()
@@ -44,7 +42,6 @@ def mime_type(path, sample):
     icon = t.find(MIME_NS + "icon")
     return name, icon.get("name") if icon is not None else None
 
-
 def mime_database(path, name, icon):
     """The file as shared-mime-info compiles it."""
     with tempfile.TemporaryDirectory() as share:
@@ -60,7 +57,6 @@ def mime_database(path, name, icon):
         check(f"{name}:{icon}" in Path(db, "icons").read_text(encoding="utf-8").split(),
               "the compiled icons list lacks the type's icon")
 
-
 def desktop_entry(path, mime_name, icon):
     entry = configparser.ConfigParser(interpolation=None, delimiters=("=",))
     entry.optionxform = str
@@ -71,13 +67,11 @@ def desktop_entry(path, mime_name, icon):
     check(d.get("Icon") == icon, f"{path}: Icon={d.get('Icon')}, the MIME type names {icon}")
     check("Education" in d.get("Categories", "").split(";"), f"{path}: Categories={d.get('Categories')}")
 
-
 def svg_icon(path):
     root = ET.parse(path).getroot()
     check(root.tag == SVG_NS + "svg", f"{path}: root is {root.tag}")
     box = root.get("viewBox", "").split()
     check(len(box) == 4 and box[2] == box[3], f"{path}: viewBox {box} is not square")
-
 
 def man_page(path, cli):
     help_text = subprocess.run([cli, "--help"], capture_output=True, text=True, check=True).stdout
@@ -99,7 +93,6 @@ def man_page(path, cli):
                        env=dict(os.environ, LC_ALL="C.UTF-8"))
     check(r.returncode == 0 and not r.stderr.strip(), f"groff on {path}: {r.stderr.strip()}")
 
-
 def main():
     p = argparse.ArgumentParser()
     for option in ("--packaging", "--man-page", "--sample", "--cli"):
@@ -117,7 +110,6 @@ def main():
     for f in failures:
         print("FAIL:", f)
     return 1 if failures else 0
-
 
 if __name__ == "__main__":
     sys.exit(main())

@@ -32,8 +32,8 @@ constexpr double kLine = 0.4 * 12, kChar = 0.2 * 12;
 constexpr double kSearchCell = kLine + 2, kFillInCell = kLine + 1; // coded words as word search
 constexpr double kCut = 297.0 * 0.5 - 1.0, kLowerGridY = kCut + 28.0; // the fold line of A4
 
-// A document with the test fonts (12 points for grid and list), a 10 x 10 grid, no word and no puzzle.
-inline DocumentData MakeData(GameType type, int lowerHalf = 0)
+// A document with the test fonts (12 points for grid and list), a grid of `side` (10 x 10), no word and no puzzle.
+inline DocumentData MakeData(GameType type, int lowerHalf = 0, int side = 10)
 {
     DocumentData d;
     DocumentSettings& s = d.settings;
@@ -47,8 +47,8 @@ inline DocumentData MakeData(GameType type, int lowerHalf = 0)
     s.levels = { false, true, false, false, false };
     d.themes.selected[3] = true; // "Animaux"
     s.puzzle.gameType = d.puzzle.gameType = type;
-    s.puzzle.gridSize = 10;
-    d.puzzle.SetGridDimensions(10);
+    s.puzzle.gridSize = side;
+    d.puzzle.SetGridDimensions(side);
     d.puzzle.WordEntries = { WordEntry { 0, 0, -1, QString() } };
     return d;
 }

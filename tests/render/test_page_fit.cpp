@@ -49,9 +49,7 @@ DocumentData FillIn(int rows, int gridFont, int listFont, int lowerHalf, bool wo
 
 DocumentData Search(int gridSize, int words, int listFont)
 {
-    DocumentData d = MakeData(GameType::WordSearch, 1);
-    d.settings.puzzle.gridSize = gridSize;
-    d.puzzle.SetGridDimensions(gridSize);
+    DocumentData d = MakeData(GameType::WordSearch, 1, gridSize);
     d.settings.listFontSize = listFont;
     d.settings.separateColumns = true;
     QStringList list = kLong.mid(0, words);
@@ -183,15 +181,12 @@ TEST(PageLayout, LowerCaseGridsWithoutMajuscules)
                 for (int x = 0; x < 4; ++x)
                     d.puzzle.CodeGrid.at(x, 0) = d.puzzle.CodeGrid.at(x, 2) = std::int16_t(x + 1);
             }
-            int letters = 0;
-            const Rendered r(d);
-            for (const RecordedOp& op : r.ops()) {
-                if (op.kind == Kind::Text && op.font.name == kGridFont && op.text.size() == 1 && op.text[0].isLetter()) {
-                    EXPECT_EQ(op.text, upper ? op.text.toUpper() : op.text.toLower()) << int(type);
-                    ++letters;
-                }
-            }
-            EXPECT_GT(letters, 0) << int(type);
+            const Ops letters = Where(Rendered(d).ops(), [](const RecordedOp& op) {
+                return op.kind == Kind::Text && op.font.name == kGridFont && op.text.size() == 1 && op.text[0].isLetter();
+            });
+            EXPECT_FALSE(letters.isEmpty()) << int(type);
+            for (const RecordedOp& op : letters)
+                EXPECT_EQ(op.text, upper ? op.text.toUpper() : op.text.toLower()) << int(type);
         }
     }
 }

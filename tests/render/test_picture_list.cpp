@@ -137,27 +137,20 @@ TEST(PictureList, ThePageNeverOverflows)
     }
 }
 
-// The table shipped in the program folder: enough words, each picture a glyph of Symbola.
-TEST(PictureList, EveryShippedPictureIsDrawnBySymbola)
+// The table shipped in the program folder, as the page reads it: each picture in
+// the pictures' font, which is Symbola (that Symbola draws each one, with an
+// outline: tests/data/test_images.py).
+TEST(PictureList, EveryShippedPictureIsInThePicturesFont)
 {
     const PictureTable table = PictureTable::Load(QStringLiteral(LEXIGRILLE_DATA_DIR), QString());
-    EXPECT_GE(table.Count(), 300);
+    EXPECT_GE(table.Count(), 300) << "every line of the shipped table read";
     QImage image(64, 64, QImage::Format_RGB32);
     QPainter painter(&image);
     PainterSurface surface(painter);
     surface.font = SurfaceFont { PictureFontName(), 24.0 };
     EXPECT_EQ(QFontInfo(surface.QtFont(surface.font)).family(), u("Symbola"));
-    for (char32_t code : table.CodePoints()) {
+    for (char32_t code : table.CodePoints())
         EXPECT_TRUE(surface.HasCharacter(code)) << std::hex << unsigned(code);
-        image.fill(Qt::white);
-        surface.currentX = surface.currentY = 0.5;
-        surface.Print(QString::fromUcs4(&code, 1), false);
-        int ink = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                ink += qGray(image.pixel(x, y)) < 128;
-        EXPECT_GT(ink, 20) << "U+" << std::hex << unsigned(code) << " draws a picture";
-    }
 }
 
 // A fill-in with its pictures in place of the words, saved and opened again,

@@ -46,15 +46,9 @@ TEST(ProgramFonts, RegistersOnlyTheFamiliesTheMachineLacks)
         ASSERT_TRUE(QFile::copy(path, folder.filePath(path.section(u'/', -1))));
     }
     // Not a font: skipped, the others still registered.
-    QFile broken(folder.filePath(u("abîmée.ttf")));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("pas une police");
-    broken.close();
+    ASSERT_EQ(test::WriteBytes(folder.filePath(u("abîmée.ttf")), "pas une police"), folder.filePath(u("abîmée.ttf")));
 
-    const struct {
-        const char* machineHas;
-        QStringList kept;
-    } cases[] = {
+    const struct { const char* machineHas; QStringList kept; } cases[] = {
         { "", { u("Liberation Sans Narrow"), u("Symbola") } },
         { "Symbola", { u("Liberation Sans Narrow") } },
         { "Liberation Sans Narrow", { u("Symbola") } },
@@ -64,10 +58,7 @@ TEST(ProgramFonts, RegistersOnlyTheFamiliesTheMachineLacks)
         SCOPED_TRACE(c.machineHas);
         const QStringList has = u(c.machineHas).split(u'|', Qt::SkipEmptyParts);
         int asked = 0;
-        const QList<int> ids = RegisterProgramFonts(folder.path(), [&](const QString& family) {
-            ++asked;
-            return has.contains(family);
-        });
+        const QList<int> ids = RegisterProgramFonts(folder.path(), [&](const QString& family) { return ++asked, has.contains(family); });
         EXPECT_EQ(KeptFamilies(ids), c.kept);
         EXPECT_EQ(asked, 2) << "each family asked about once, not once per file";
     }

@@ -1,19 +1,12 @@
 // The surfaces: the single wrap of DrawTextAt, the symbol font's pictograms,
-// the preview's page box, and lexigrille-cli render's PDF and warning.
+// and the preview's page box.
 #include "RenderTestSupport.h"
 
-#include "render/FontCatalog.h"
-#include "support/DocumentSupport.h"
 #include "puzzle/Engine.h"
 #include "render/ScreenSurface.h"
 #include "render/SymbolFont.h"
 
-#include <QDir>
-#include <QProcess>
 #include <QRawFont>
-#include <QRegularExpression>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 
 namespace lx::test {
 namespace {
@@ -67,47 +60,6 @@ TEST(Surface, SymbolsAndThePreviewBox)
     EXPECT_NEAR(wide.ratio, (600.0 / 96 * 25.4) / wide.extent.height(), 1e-12) << "screen mm per page unit";
     EXPECT_EQ(PrepareScreenSurface(PrepareScreenSurface(tall.box, 96, 96).box, 96, 96).box, tall.box); // stable
     EXPECT_EQ(PrepareScreenSurface(QSize(0, 300), 96, 96).ratio, 0.0);
-}
-
-// The PNG output is the cli expected files'.
-TEST(Surface, RenderCommandPdfAndTheOverflowWarning)
-{
-    QTemporaryDir dir;
-    const auto run = [](const QString& program, const QStringList& args, QString* err = nullptr) {
-        QProcess p;
-        p.start(program, args, QIODevice::ReadOnly | QIODevice::Text); // CR LF on Windows read as LF
-        EXPECT_TRUE(p.waitForFinished(60000));
-        if (err)
-            *err = QString::fromUtf8(p.readAllStandardError());
-        return QString::number(p.exitCode()) + u(" ") + QString::fromUtf8(p.readAllStandardOutput());
-    };
-    const QString cli = QStringLiteral(LEXIGRILLE_CLI), in = dir.filePath(u("page.lxg"));
-    Document doc(FontCatalog::Installed().Names());
-    ASSERT_TRUE(test::LoadFile(doc, QDir(QStringLiteral(LEXIGRILLE_CLI_DATA)).filePath(u("mots-cases.lxg"))));
-    doc.SetFixedSeed(7);
-    ASSERT_TRUE(doc.Generate().succeeded() && test::SaveFile(doc, in));
-    // One A4 page ("/Type /Page", not "/Pages"), fonts embedded, the text selectable, accents included.
-    QString err;
-    EXPECT_TRUE(run(cli, { u("render"), in, u("-o"), dir.filePath(u("page.pdf")) }, &err).startsWith(u("0 ")) && err.isEmpty());
-    const QByteArray pdf = ReadAll(dir.filePath(u("page.pdf")));
-    EXPECT_EQ(QString::fromLatin1(pdf).count(QRegularExpression(u("/Type\\s*/Page(?![s])"))), 1);
-    EXPECT_TRUE(pdf.contains("/MediaBox [0 0 595") && pdf.contains("/FontFile2") && pdf.contains("/ToUnicode"));
-    if (const QString pdftotext = QStandardPaths::findExecutable(u("pdftotext")); !pdftotext.isEmpty()) {
-        EXPECT_TRUE(run(pdftotext, { u("-enc"), u("UTF-8"), dir.filePath(u("page.pdf")), u("-") }).contains(u("Mots casés de la ferme (Solution)")));
-    }
-
-    // 80 words beside a 5 x 5 grid cannot fit even in 7 points: the page is
-    // written all the same, with a French warning on stderr.
-    doc.Change(Setting::GameType, int(GameType::WordSearch));
-    doc.Change(Setting::GridSize, 5);
-    test::Reopen(doc, [](DocumentData& d) {
-        for (int i = 0; i < 80; ++i)
-            d.words.SetChecked(d.words.AddWordIfAbsent(u("hippopotame") + QString::number(i)).index, true);
-    });
-    ASSERT_TRUE(test::SaveFile(doc, in));
-    EXPECT_TRUE(run(cli, { u("render"), in, u("-o"), dir.filePath(u("trop.png")) }, &err).startsWith(u("0 ")));
-    EXPECT_TRUE(QFile::exists(dir.filePath(u("trop.png"))));
-    EXPECT_EQ(err, u("Attention : La liste de mots dépasse de la page, même écrite en 7 points.\n"));
 }
 
 } // namespace
