@@ -1,9 +1,10 @@
 // The fill-in grid: horizontal and vertical words, each crossing another one on
 // a shared letter, never two words side by side. Whole attempts are made in a
 // fresh random order; when a few dozen of them have failed (a long list, long
-// words), the layout search of FillInLayout.h takes over until every word is
-// placed or the time limit is reached.
+// words), the layout search of FillInLayout.h takes over, on every core
+// (FillInChains.h), until every word is placed or the time limit is reached.
 #include "puzzle/Engine.h"
+#include "puzzle/FillInChains.h"
 #include "puzzle/FillInLayout.h"
 
 #include "words/WordForms.h"
@@ -21,13 +22,10 @@ bool PuzzleEngine::GenerateFillIn()
             return false;
     }
     if (!done) {
-        // Long lists, long words: the layout search.
-        FillInLayout layout(forms(), random_);
-        while (!(done = layout.Try())) {
-            if (Tick())
-                break;
-        }
-        WriteFillInLayout(layout);
+        // Long lists, long words: the layout search, on every core.
+        FillInChains chains(forms(), random_);
+        done = chains.Run([this] { return Tick(); });
+        WriteFillInLayout(chains.Result());
         if (!done)
             return false;
     }

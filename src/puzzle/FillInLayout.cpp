@@ -14,7 +14,7 @@ namespace lx {
 bool FillInLayout::Try()
 {
     const int n = int(words_.size());
-    if (currentPlaced_ <= 1 || random_.Below(16) == 0) {
+    if (currentPlaced_ <= 1 || random_.Below(64) == 0) {
         Fresh();
         Grow();
     } else if (currentPlaced_ == n || random_.CoinToss() || !Repair()) {
@@ -147,50 +147,58 @@ void FillInLayout::Keep(const std::vector<bool>& keep)
 }
 
 // A word left out goes where it crosses a letter and pushes out the fewest
-// letters of other words (at most three words, never the first one); the
+// letters of other words (at most two words, never the first one); the
 // words pushed out then grow back where they can. The cheapest few such
 // places are tried, until one lays out more words than the current layout;
 // the best of them stays on the canvas. False when there is no such place.
 bool FillInLayout::Repair()
 {
-    constexpr int kTried = 16;
+    constexpr int kTried = 4;
+    constexpr int kMostOut = 2;
     std::vector<bool> keep(words_.size(), false);
     for (int w : currentOrder_)
         keep[w] = true;
     Keep(keep);
+    // The kTried cheapest places, cheapest first.
     struct Candidate {
         int cost;
         int word;
         Placement p;
-        std::vector<int> out;
+        std::array<int, kMostOut> out;
+        int outCount;
     };
-    std::vector<Candidate> candidates;
+    std::array<Candidate, kTried> cheapest;
+    int found = 0;
     std::vector<int> out;
     for (int w = 0; w < int(words_.size()); ++w) {
         if (keep[w])
             continue;
         ForEachStart(w, -1, [&](int x, int y, bool down) {
-            Conflicts(words_[w], x, y, down, out);
-            if (out.size() > 3 || std::find(out.begin(), out.end(), 0) != out.end())
+            if (!Conflicts(words_[w], x, y, down, kMostOut, out))
                 return;
             int cost = 0;
             for (int o : out)
                 cost += int(words_[o].size());
-            candidates.push_back({ 4 * cost + random_.Below(8), w, Placement { x, y, down, true }, out });
+            Candidate c { 4 * cost + random_.Below(8), w, Placement { x, y, down, true }, {}, int(out.size()) };
+            std::copy(out.begin(), out.end(), c.out.begin());
+            if (found == kTried && c.cost >= cheapest[kTried - 1].cost)
+                return;
+            int i = found < kTried ? found++ : kTried - 1;
+            for (; i > 0 && cheapest[i - 1].cost > c.cost; --i)
+                cheapest[i] = cheapest[i - 1];
+            cheapest[i] = c;
         });
     }
-    if (candidates.empty())
+    if (found == 0)
         return false;
-    std::sort(candidates.begin(), candidates.end(),
-              [](const Candidate& a, const Candidate& b) { return a.cost < b.cost; });
     int bestPlaced = -1;
     std::vector<Placement> bestLayout;
     std::vector<int> bestOrder;
-    for (int i = 0; i < int(candidates.size()) && i < kTried; ++i) {
-        const Candidate& c = candidates[i];
+    for (int i = 0; i < found; ++i) {
+        const Candidate& c = cheapest[i];
         std::vector<bool> k = keep;
-        for (int o : c.out)
-            k[o] = false;
+        for (int j = 0; j < c.outCount; ++j)
+            k[c.out[j]] = false;
         Keep(k);
         const std::u16string& t = words_[c.word];
         if (!InArea(c.p.x, c.p.y, int(t.size()), c.p.down) || !Fits(t, c.p.x, c.p.y, c.p.down, nullptr)
@@ -313,14 +321,6 @@ void FillInLayout::ForEachStart(int w, int since, F&& f)
     }
 }
 
-// Whether the letters, with a word of n letters from (x, y), fit 19 x 19.
-bool FillInLayout::InArea(int x, int y, int n, bool down) const
-{
-    const int ex = down ? x : x + n - 1;
-    const int ey = down ? y + n - 1 : y;
-    return std::max(maxX_, ex) - std::min(minX_, x) < kArea && std::max(maxY_, ey) - std::min(minY_, y) < kArea;
-}
-
 // Whether word t fits from (x, y), inside the area: over empty cells or
 // crossings, nothing beside its own letters, the cells before and after it
 // empty; every layout the search keeps holds only words laid this way. The
@@ -369,30 +369,37 @@ bool FillInLayout::Crosses(int w, const Placement& p) const
 }
 
 // The words in the way of word t from (x, y): over its cells with another
-// letter or along it, beside its own letters, just before or after it.
-void FillInLayout::Conflicts(const std::u16string& t, int x, int y, bool down, std::vector<int>& out) const
+// letter or along it, beside its own letters, just before or after it. False
+// as soon as there are more than `most`, or the first word is among them.
+bool FillInLayout::Conflicts(const std::u16string& t, int x, int y, bool down, int most, std::vector<int>& out) const
 {
     out.clear();
+    bool fits = true;
     auto owners = [&](int c) {
         for (int o : { int(across_[c]), int(down_[c]) })
-            if (o >= 0 && std::find(out.begin(), out.end(), o) == out.end())
+            if (o >= 0 && std::find(out.begin(), out.end(), o) == out.end()) {
                 out.push_back(o);
+                fits = fits && o != 0 && int(out.size()) <= most;
+            }
+        return fits;
     };
     const int n = int(t.size());
     const int step = down ? kStride : 1;
     const int side = down ? 1 : kStride;
     const auto& same = down ? down_ : across_;
     const int first = Cell(x, y);
-    owners(first - step);
-    owners(first + n * step);
+    if (!owners(first - step) || !owners(first + n * step))
+        return false;
     for (int k = 0, c = first; k < n; ++k, c += step) {
         if (!letter_[c]) {
-            owners(c - side);
-            owners(c + side);
+            if (!owners(c - side) || !owners(c + side))
+                return false;
         } else if (letter_[c] != t[k] || same[c] >= 0) {
-            owners(c);
+            if (!owners(c))
+                return false;
         }
     }
+    return true;
 }
 
 } // namespace lx

@@ -83,10 +83,16 @@ private:
     bool BestPlacement(int w, int since, Placement& best);
     template <typename F>
     void ForEachStart(int w, int since, F&& f);
-    bool InArea(int x, int y, int n, bool down) const;
+    // Whether the letters, with a word of n letters from (x, y), fit 19 x 19.
+    bool InArea(int x, int y, int n, bool down) const
+    {
+        const int ex = down ? x : x + n - 1;
+        const int ey = down ? y + n - 1 : y;
+        return std::max(maxX_, ex) - std::min(minX_, x) < kArea && std::max(maxY_, ey) - std::min(minY_, y) < kArea;
+    }
     bool Fits(const std::u16string& t, int x, int y, bool down, int* score);
     bool Crosses(int w, const Placement& p) const;
-    void Conflicts(const std::u16string& t, int x, int y, bool down, std::vector<int>& out) const;
+    bool Conflicts(const std::u16string& t, int x, int y, bool down, int most, std::vector<int>& out) const;
 
     const std::vector<std::u16string>& words_;
     RandomSource& random_;

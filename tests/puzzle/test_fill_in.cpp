@@ -2,6 +2,7 @@
 // form one crossword moved to the corner, and one letter is revealed.
 #include "PuzzleTestSupport.h"
 
+#include "puzzle/FillInChains.h"
 #include "puzzle/FillInCheck.h"
 #include "words/WordForms.h"
 
@@ -97,6 +98,28 @@ TEST(FillIn, WordsCrossNeverTouchAndOneFrequentLetterIsRevealed)
             EXPECT_EQ(CountCells(b.state, 20, misprinted), 0) << "only the revealed letter is printed";
         }
         EXPECT_TRUE(seeds <= 2 || firstDirections.size() == 2u) << "the first word lies across or down at random";
+    }
+}
+
+// The layout search runs on as many threads as the machine has cores: a seed
+// still gives the same grid on every machine.
+TEST(FillIn, ASeedGivesTheSameGridWhateverTheNumberOfCores)
+{
+    const QStringList words = FruitsAndVegetables(); // thirty words: the layout search
+    for (int seed = 1; seed <= 3; ++seed) {
+        SCOPED_TRACE(testing::Message() << "seed " << seed);
+        std::vector<PuzzleState> grids;
+        for (int threads : { 1, 2, 4 }) {
+            FillInChains::SetThreads(threads);
+            Bench b(GameType::FillIn);
+            ASSERT_TRUE(b.Generate(words, seed).succeeded());
+            grids.push_back(b.state);
+        }
+        FillInChains::SetThreads(0);
+        for (const PuzzleState& s : grids) {
+            EXPECT_TRUE(s.LetterGrid == grids[0].LetterGrid);
+            EXPECT_EQ(s.WordEntries, grids[0].WordEntries);
+        }
     }
 }
 
