@@ -66,6 +66,17 @@ TEST(SizeRule, FillInFrameAndTimeOuts)
     EXPECT_FALSE(FillInNeed(Forms(40, 12)).fits);
     EXPECT_FALSE(FillInNeed(Forms(5, 20)).fits);
     EXPECT_EQ(FillInNeed(Forms(10, 6)).side, 19);
+    // The measured limits (95 % of the seeds laid out), and between them.
+    const auto letters = [](int count, int total) {
+        QStringList forms = Forms(count, total / count);
+        for (int k = 0; k < total % count; ++k)
+            forms[k] += u'A';
+        return forms;
+    };
+    for (const auto [count, most] : { std::pair { 20, 200 }, { 25, 210 }, { 30, 220 }, { 40, 235 }, { 12, 200 } }) {
+        EXPECT_TRUE(FillInNeed(letters(count, most)).fits) << count;
+        EXPECT_FALSE(FillInNeed(letters(count, most + 1)).fits) << count;
+    }
 
     // After a time-out: the need's side when larger, else one more, nothing past 18.
     SizeNeed need;
