@@ -5,6 +5,7 @@
 #include <atomic>
 #include <chrono>
 #include <climits>
+#include <system_error>
 #include <thread>
 
 namespace lx {
@@ -95,19 +96,27 @@ bool FillInChains::Run(const std::function<bool()>& timeUp)
         threads = int(std::clamp(std::thread::hardware_concurrency(), 1u, unsigned(kChains)));
     Shared run;
     std::vector<std::thread> helpers;
-    for (int t = 1; t < threads; ++t)
-        helpers.emplace_back([this, t, threads, &run] {
-            while (RunRounds(chains_, t, threads, run)) {
-            }
-        });
+    try {
+        for (int t = 1; t < threads; ++t)
+            helpers.emplace_back([this, t, threads, &run] {
+                while (RunRounds(chains_, t, threads, run)) {
+                }
+            });
+    } catch (const std::system_error&) {
+        // No more threads to be had: this one runs the chains left over.
+    }
+    const int started = 1 + int(helpers.size());
     // This thread runs its own chains and watches the clock between rounds;
     // a time-out stops every chain at the end of its round.
     const auto allFinished = [this] {
         return std::all_of(chains_.begin(), chains_.end(), [](const auto& c) { return c->finished.load(); });
     };
     for (bool mine = true; !allFinished();) {
-        if (mine)
+        if (mine) {
             mine = RunRounds(chains_, 0, threads, run);
+            for (int first = started; first < threads; ++first)
+                mine = RunRounds(chains_, first, threads, run) || mine;
+        }
         if (!run.stop && timeUp())
             run.stop = true;
         if (!mine)
