@@ -2,6 +2,7 @@
 #include "puzzle/FillInLayout.h"
 
 #include <algorithm>
+#include <bit>
 
 #if defined(__GNUC__)
 #define LX_ALWAYS_INLINE_LAMBDA __attribute__((always_inline))
@@ -52,6 +53,10 @@ void FillInLayout::Clear()
     down_.fill(-1);
     for (auto& cells : cellsOf_)
         cells.clear();
+    rows_.fill(0);
+    columns_.fill(0);
+    acrossRows_.fill(0);
+    downColumns_.fill(0);
     order_.clear();
     std::fill(layout_.begin(), layout_.end(), Placement {});
     minX_ = minY_ = kStride;
@@ -61,20 +66,33 @@ void FillInLayout::Clear()
 void FillInLayout::Put(int w, int x, int y, bool down)
 {
     const std::u16string& t = words_[w];
+    const int n = int(t.size());
     const int step = down ? kStride : 1;
     auto& owner = down ? down_ : across_;
-    for (int k = 0, c = Cell(x, y); k < int(t.size()); ++k, c += step) {
+    for (int k = 0, c = Cell(x, y); k < n; ++k, c += step) {
         if (!letter_[c])
             cellsOf_[Code(t[k])].push_back(c);
         letter_[c] = t[k];
         owner[c] = std::int16_t(w);
     }
+    const std::uint64_t bits = ((std::uint64_t(1) << n) - 1) << (down ? y : x);
+    if (down) {
+        columns_[x] |= bits;
+        downColumns_[x] |= bits;
+        for (int k = 0; k < n; ++k)
+            rows_[y + k] |= std::uint64_t(1) << x;
+    } else {
+        rows_[y] |= bits;
+        acrossRows_[y] |= bits;
+        for (int k = 0; k < n; ++k)
+            columns_[x + k] |= std::uint64_t(1) << y;
+    }
     layout_[w] = Placement { x, y, down, true };
     order_.push_back(w);
     minX_ = std::min(minX_, x);
     minY_ = std::min(minY_, y);
-    maxX_ = std::max(maxX_, down ? x : x + int(t.size()) - 1);
-    maxY_ = std::max(maxY_, down ? y + int(t.size()) - 1 : y);
+    maxX_ = std::max(maxX_, down ? x : x + n - 1);
+    maxY_ = std::max(maxY_, down ? y + n - 1 : y);
 }
 
 // The first word, across or down at random, in the middle of the canvas.
@@ -265,20 +283,28 @@ void FillInLayout::Grow()
 
 // The best placement of word w crossing the canvas (from the words placed
 // since the first `since` ones only, when since >= 0): false when there is none.
+// Equal scores are drawn evenly, whatever the order the places are found in.
 bool FillInLayout::BestPlacement(int w, int since, Placement& best)
 {
     const std::u16string& t = words_[w];
-    bool found = false;
+    int equal = 0; // places with the best score so far
     int bestScore = 0;
-    ForEachStart(w, since, [&](int x, int y, bool down) {
+    const auto consider = [&](int x, int y, bool down) {
         int score;
-        if (Fits(t, x, y, down, &score) && (!found || score > bestScore)) {
-            found = true;
+        if (!Fits(t, x, y, down, &score) || (equal > 0 && score < bestScore))
+            return;
+        if (equal == 0 || score > bestScore) {
+            equal = 0;
             bestScore = score;
-            best = Placement { x, y, down, true };
         }
-    });
-    return found;
+        if (random_.Below(++equal) == 0)
+            best = Placement { x, y, down, true };
+    };
+    if (since < 0)
+        ForEachLikelyStart(w, consider);
+    else
+        ForEachStart(w, since, consider);
+    return equal > 0;
 }
 
 // Calls f(x, y, down) once for each start of word w that crosses a letter on
@@ -289,15 +315,21 @@ void FillInLayout::ForEachStart(int w, int since, F&& f)
 {
     const std::u16string& t = words_[w];
     const int n = int(t.size());
+    if (maxX_ - minX_ >= kArea || maxY_ - minY_ >= kArea || n > kArea)
+        return;
     ++stamp_;
+    // The starts within the area: across, x from loX to hiX and y from
+    // lowY to highY; down, the other way round.
+    const int loX = maxX_ - (kArea - 1), hiX = minX_ + kArea - n, lowX = loX, highX = minX_ + kArea - 1;
+    const int loY = maxY_ - (kArea - 1), hiY = minY_ + kArea - n, lowY = loY, highY = minY_ + kArea - 1;
     auto at = [&](int c, int a) LX_ALWAYS_INLINE_LAMBDA {
-        if (letter_[c] != t[a] || (across_[c] >= 0 && down_[c] >= 0))
+        if (across_[c] >= 0 && down_[c] >= 0)
             return;
         const bool down = across_[c] >= 0;
         const int x = c % kStride, y = c / kStride;
         const int sx = down ? x : x - a;
         const int sy = down ? y - a : y;
-        if (!InArea(sx, sy, n, down))
+        if (down ? (sy < loY || sy > hiY || sx < lowX || sx > highX) : (sx < loX || sx > hiX || sy < lowY || sy > highY))
             return;
         const int key = Cell(sx, sy) * 2 + (down ? 1 : 0);
         if (seen_[key] == stamp_)
@@ -308,16 +340,71 @@ void FillInLayout::ForEachStart(int w, int since, F&& f)
     if (since < 0) {
         for (int a = 0; a < n; ++a)
             for (int c : cellsOf_[Code(t[a])])
-                at(c, a);
+                if (letter_[c] == t[a])
+                    at(c, a);
         return;
     }
+    const auto& positions = positions_[w];
     for (std::size_t i = std::size_t(since); i < order_.size(); ++i) {
         const Placement& p = layout_[order_[i]];
         const int step = p.down ? kStride : 1;
         const int length = int(words_[order_[i]].size());
-        for (int k = 0, c = Cell(p.x, p.y); k < length; ++k, c += step)
-            for (int a = 0; a < n; ++a)
-                at(c, a);
+        for (int k = 0, c = Cell(p.x, p.y); k < length; ++k, c += step) {
+            const int code = Code(letter_[c]);
+            if (code == 26) { // not a letter A to Z: compared one by one
+                for (int a = 0; a < n; ++a)
+                    if (letter_[c] == t[a])
+                        at(c, a);
+                continue;
+            }
+            for (std::uint64_t bits = positions[code]; bits; bits &= bits - 1)
+                at(c, std::countr_zero(bits));
+        }
+    }
+}
+
+// Calls f(x, y, down) for each start of word w within the area where it
+// crosses a letter with nothing in its way: every start where it fits, and
+// those where a crossing letter differs. A whole line at a time, as bits.
+template <typename F>
+void FillInLayout::ForEachLikelyStart(int w, F&& f)
+{
+    const int n = int(words_[w].size());
+    if (maxX_ - minX_ >= kArea || maxY_ - minY_ >= kArea || n > kArea)
+        return;
+    for (const bool down : { false, true }) {
+        const auto& lines = down ? columns_ : rows_;
+        const auto& same = down ? downColumns_ : acrossRows_;
+        // Starts along a line from lo to hi, on the lines from first to last.
+        const int lo = down ? maxY_ - (kArea - 1) : maxX_ - (kArea - 1);
+        const int hi = down ? minY_ + kArea - n : minX_ + kArea - n;
+        const int first = down ? maxX_ - (kArea - 1) : maxY_ - (kArea - 1);
+        const int last = down ? minX_ + kArea - 1 : minY_ + kArea - 1;
+        if (lo > hi)
+            continue;
+        const std::uint64_t range = ((std::uint64_t(1) << (hi - lo + 1)) - 1) << lo;
+        for (int line = first; line <= last; ++line) {
+            const std::uint64_t letters = lines[line];
+            if (!letters)
+                continue;
+            // The cells the word cannot cover: empty ones beside a letter,
+            // and the letters of words in its own direction.
+            const std::uint64_t blocked = (~letters & (lines[line - 1] | lines[line + 1])) | same[line];
+            std::uint64_t crosses = 0, meets = 0;
+            for (int k = 0; k < n; ++k) {
+                crosses |= letters >> k;
+                meets |= blocked >> k;
+            }
+            // ... and the cells just before and after it must be empty.
+            for (std::uint64_t starts = crosses & ~meets & ~(letters << 1) & ~(letters >> n) & range; starts;
+                 starts &= starts - 1) {
+                const int at = std::countr_zero(starts);
+                if (down)
+                    f(line, at, true);
+                else
+                    f(at, line, false);
+            }
+        }
     }
 }
 
@@ -329,27 +416,31 @@ void FillInLayout::ForEachStart(int w, int since, F&& f)
 bool FillInLayout::Fits(const std::u16string& t, int x, int y, bool down, int* score)
 {
     const int n = int(t.size());
-    const int step = down ? kStride : 1;
-    const int side = down ? 1 : kStride;
-    const auto& same = down ? down_ : across_;
-    const int first = Cell(x, y);
-    if (letter_[first - step] || letter_[first + n * step])
+    if (n > kArea)
         return false;
-    int crossings = 0;
-    int near = 0;
-    for (int k = 0, c = first; k < n; ++k, c += step) {
-        if (letter_[c]) {
-            if (letter_[c] != t[k] || same[c] >= 0)
-                return false;
-            ++crossings;
-        } else if (letter_[c - side] || letter_[c + side]) {
+    // The word's line as bits: a row across, a column down; `from` is its first bit.
+    const int from = down ? y : x;
+    const int line = down ? x : y;
+    const auto& lines = down ? columns_ : rows_;
+    const std::uint64_t letters = lines[line];
+    const std::uint64_t cells = ((std::uint64_t(1) << n) - 1) << from;
+    if ((letters >> (from - 1)) & 1 || (letters >> (from + n)) & 1)
+        return false;
+    const std::uint64_t crossed = letters & cells;
+    const std::uint64_t empty = cells & ~letters;
+    // No letter of a word in its own direction, nothing beside its own letters.
+    if (crossed & (down ? downColumns_[line] : acrossRows_[line]) || empty & (lines[line - 1] | lines[line + 1]))
+        return false;
+    const int step = down ? kStride : 1;
+    for (std::uint64_t bits = crossed; bits; bits &= bits - 1) {
+        const int k = std::countr_zero(bits) - from;
+        if (letter_[Cell(x, y) + k * step] != t[k])
             return false;
-        } else {
-            near += (letter_[c - 2 * side] ? 1 : 0) + (letter_[c + 2 * side] ? 1 : 0);
-        }
     }
     if (!score)
         return true;
+    const int crossings = std::popcount(crossed);
+    const int near = std::popcount(empty & lines[line - 2]) + std::popcount(empty & lines[line + 2]);
     const int ex = down ? x : x + n - 1;
     const int ey = down ? y + n - 1 : y;
     const int growth = std::max(maxX_, ex) - std::min(minX_, x) - (maxX_ - minX_) + std::max(maxY_, ey)

@@ -12,7 +12,8 @@
 // Growing: each word waiting, longest first, takes the placement that crosses
 // the most words, widens the layout least and lies nearest to parallel words
 // (ties drawn at random); a word that fits nowhere yet waits for the next
-// ones. Searching: from the current layout, either a few words are taken out
+// ones. The canvas is also kept as bits, a row or a column to a 64-bit word,
+// so that the places where a word fits are found a whole line at a time. Searching: from the current layout, either a few words are taken out
 // (some at random, or those in a small square) and the layout grows again, or
 // a word left out goes where it pushes out the fewest words, which then look
 // for another place. The new layout becomes the current one when it holds as
@@ -37,6 +38,7 @@ public:
     static constexpr int kStride = 2 * kArea + 6; // canvas side, border included
     static constexpr int kCells = kStride * kStride;
     static constexpr int kCentre = kStride / 2;
+    static_assert(kStride <= 64, "a line of the canvas is one 64-bit word");
 
     struct Placement {
         int x = 0; // canvas cell of the first letter
@@ -53,6 +55,10 @@ public:
         , current_(words.size())
         , best_(words.size())
     {
+        positions_.resize(words.size());
+        for (std::size_t w = 0; w < words.size(); ++w)
+            for (std::size_t k = 0; k < words[w].size() && k < 64; ++k)
+                positions_[w][Code(words[w][k])] |= std::uint64_t(1) << k;
     }
 
     // One step of the search; true once every word is placed.
@@ -83,6 +89,8 @@ private:
     bool BestPlacement(int w, int since, Placement& best);
     template <typename F>
     void ForEachStart(int w, int since, F&& f);
+    template <typename F>
+    void ForEachLikelyStart(int w, F&& f);
     // Whether the letters, with a word of n letters from (x, y), fit 19 x 19.
     bool InArea(int x, int y, int n, bool down) const
     {
@@ -102,6 +110,15 @@ private:
     std::array<std::int16_t, kCells> across_ {}; // the across word through each cell, or -1
     std::array<std::int16_t, kCells> down_ {};
     std::array<std::vector<int>, 27> cellsOf_;   // the cells holding each letter
+    // The same letters as bits: bit x of rows_[y] and bit y of columns_[x]
+    // for a letter at (x, y); those of across words also in acrossRows_,
+    // those of down words in downColumns_.
+    std::array<std::uint64_t, kStride> rows_ {};
+    std::array<std::uint64_t, kStride> columns_ {};
+    std::array<std::uint64_t, kStride> acrossRows_ {};
+    std::array<std::uint64_t, kStride> downColumns_ {};
+    // For each word, the positions of each letter as bits.
+    std::vector<std::array<std::uint64_t, 27>> positions_;
     std::array<std::uint32_t, 2 * kCells> seen_ {};
     std::uint32_t stamp_ = 0;
     int minX_ = 0, minY_ = 0, maxX_ = 0, maxY_ = 0;
