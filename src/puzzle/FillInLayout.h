@@ -79,12 +79,24 @@ private:
         return k < 26 ? int(k) : 26;
     }
 
+    // A place a word left out could take, and the words it pushes out.
+    static constexpr int kTried = 4;
+    static constexpr int kMostOut = 2;
+    struct Candidate {
+        int cost;
+        int word;
+        Placement p;
+        std::array<int, kMostOut> out;
+        int outCount;
+    };
+
     void Clear();
     void Put(int w, int x, int y, bool down);
     void Fresh();
     void Ruin();
     void Keep(const std::vector<bool>& keep);
     bool Repair();
+    int CheapestPlaces(const std::vector<bool>& keep, std::array<Candidate, kTried>& cheapest);
     void Grow();
     bool BestPlacement(int w, int since, Placement& best);
     template <typename F>
@@ -128,6 +140,7 @@ private:
     std::vector<int> since_;
 
     std::vector<Placement> current_;
+    bool canvasIsCurrent_ = false; // the canvas holds the current layout
     std::vector<int> currentOrder_;
     int currentPlaced_ = 0;
     std::vector<Placement> best_;
