@@ -121,7 +121,10 @@ private:
     std::array<char16_t, kCells> letter_ {};
     std::array<std::int16_t, kCells> across_ {}; // the across word through each cell, or -1
     std::array<std::int16_t, kCells> down_ {};
-    std::array<std::vector<int>, 27> cellsOf_;   // the cells holding each letter
+    // The cells holding each letter, in the order they were filled: at most
+    // the area's, since every letter lies in it.
+    std::array<std::array<std::int16_t, kArea * kArea>, 27> cellsOf_ {};
+    std::array<int, 27> cellCount_ {};
     // The same letters as bits: bit x of rows_[y] and bit y of columns_[x]
     // for a letter at (x, y); those of across words also in acrossRows_,
     // those of down words in downColumns_.

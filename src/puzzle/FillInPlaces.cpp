@@ -17,8 +17,7 @@ void FillInLayout::Clear()
     letter_.fill(0);
     across_.fill(-1);
     down_.fill(-1);
-    for (auto& cells : cellsOf_)
-        cells.clear();
+    cellCount_.fill(0);
     rows_.fill(0);
     columns_.fill(0);
     acrossRows_.fill(0);
@@ -36,8 +35,10 @@ void FillInLayout::Put(int w, int x, int y, bool down)
     const int step = down ? kStride : 1;
     auto& owner = down ? down_ : across_;
     for (int k = 0, c = Cell(x, y); k < n; ++k, c += step) {
-        if (!letter_[c])
-            cellsOf_[Code(t[k])].push_back(c);
+        if (!letter_[c]) {
+            const int code = Code(t[k]);
+            cellsOf_[code][cellCount_[code]++] = std::int16_t(c);
+        }
         letter_[c] = t[k];
         owner[c] = std::int16_t(w);
     }
@@ -148,9 +149,9 @@ void FillInLayout::ForEachStart(int w, int since, F&& f)
     };
     if (since < 0) {
         for (int a = 0; a < n; ++a)
-            for (int c : cellsOf_[Code(t[a])])
-                if (letter_[c] == t[a])
-                    at(c, a);
+            for (int i = 0, code = Code(t[a]); i < cellCount_[code]; ++i)
+                if (letter_[cellsOf_[code][i]] == t[a])
+                    at(cellsOf_[code][i], a);
         return;
     }
     const auto& positions = positions_[w];
