@@ -8,28 +8,13 @@
 #include "render/PageExport.h"
 #include "render/PageTexts.h"
 
-#include <QAction>
-#include <QDir>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QListWidget>
-#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPrinter>
-#include <QProcess>
 #include <QProgressDialog>
-#include <QRegularExpression>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
-#include <QStandardPaths>
 #include <QToolButton>
 
 using namespace lx;
-using test::u;
+using namespace lx::test;
 
 namespace {
 
@@ -40,13 +25,9 @@ struct PdfWord {
 };
 QList<PdfWord> WordsOf(const QString& pdf)
 {
-    QProcess p;
-    p.start(u("pdftotext"), { u("-bbox"), pdf, u("-") });
-    if (!p.waitForFinished())
-        return {};
     static const QRegularExpression word(u("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
     QList<PdfWord> words;
-    for (const QRegularExpressionMatch& m : word.globalMatch(QString::fromUtf8(p.readAllStandardOutput())))
+    for (const QRegularExpressionMatch& m : word.globalMatch(Poppler("pdftotext", { u("-bbox"), pdf, u("-") })))
         words.append({ m.captured(3), m.captured(1).toDouble() * 25.4 / 72, m.captured(2).toDouble() * 25.4 / 72 });
     return words;
 }
@@ -55,18 +36,6 @@ QList<PdfWord> WordsOf(const QString& pdf)
 
 class WindowCommandsTest : public test::WindowTest {
     Q_OBJECT
-
-    QLineEdit* Edit(const char* name) { return Find<QLineEdit>(u(name)); }
-
-    // A generation that runs until its (shortened) limit: five words that never cross.
-    void StartLongGeneration(const std::function<void()>& during)
-    {
-        doc->PasteWordList(u("abc\r\ndef\r\nghi\r\njkl\r\nmno\r\n"));
-        Find<QRadioButton>(u("optTypeJeu_1"))->click();
-        doc->Clock().SetLimitMs(600);
-        QTimer::singleShot(150, this, during);
-        Find<QPushButton>(u("cmdGenerer"))->click();
-    }
 
 private Q_SLOTS:
     void init() { Open(); }
@@ -112,18 +81,13 @@ private Q_SLOTS:
     // A print lands where the PDF export puts everything, whatever the printer's margins.
     void aPrintIsThePageOfThePdf()
     {
-        if (QStandardPaths::findExecutable(u("pdftotext")).isEmpty())
+        if (!HavePoppler())
             QSKIP("pdftotext (poppler-utils) reads where the words landed");
-        doc->PasteWordList(u("chat\nchien\nloup\nlion\nours\n"));
+        PasteAnimals();
         doc->Change(Setting::Title, u("Les animaux"));
         QTest::keyClick(window.get(), Qt::Key_F5);
         const QString printed = folder.filePath(u("imprime.pdf")), exported = folder.filePath(u("exporte.pdf"));
-        window->printDialog = [&](QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(printed);
-            printer.setPageMargins(QMarginsF(10, 12, 10, 12), QPageLayout::Millimeter);
-            return true;
-        };
+        PrintTo(printed, QMarginsF(10, 12, 10, 12));
         window->cmdImprimer_Click();
         QVERIFY(WritePagePdf(doc->data(), exported));
         const QList<PdfWord> a = WordsOf(printed), b = WordsOf(exported);
@@ -140,7 +104,7 @@ private Q_SLOTS:
 
     void exportingAPdf()
     {
-        doc->PasteWordList(u("chat\nchien\nloup\nlion\nours\n"));
+        PasteAnimals();
         doc->Change(Setting::ThemeText, u("CP/CE1"));
         QTest::keyClick(window.get(), Qt::Key_F5);
         const QString pdf = folder.filePath(u("fiche.pdf"));
@@ -164,12 +128,8 @@ private Q_SLOTS:
         QCOMPARE(notice->text(), u("La solution sera imprimée sur une deuxième page."));
         prompter.paths = { pdf };
         QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
-        if (!QStandardPaths::findExecutable(u("pdfinfo")).isEmpty()) {
-            QProcess info;
-            info.start(u("pdfinfo"), { pdf });
-            QVERIFY(info.waitForFinished());
-            QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression(u("Pages:\\s+2\\n"))));
-        }
+        if (HavePoppler())
+            QVERIFY(Poppler("pdfinfo", { pdf }).contains(QRegularExpression(u("Pages:\\s+2\\n"))));
         doc->Change(Setting::LowerHalf, 0);
         QTRY_VERIFY(!notice->isVisible());
     }
@@ -197,10 +157,12 @@ private Q_SLOTS:
         // While a grid is being made, the window takes no drop.
         test::WriteBytes(folder.filePath(u("verger.lxg")), "[LXGDocument]\r\nTitre=Le verger\r\n");
         bool busyAtDrop = false, acceptedMeanwhile = true;
-        StartLongGeneration([&] {
+        PrepareEndlessFillIn(600);
+        QTimer::singleShot(150, this, [&] {
             busyAtDrop = window->busy().Busy();
             acceptedMeanwhile = drop(u("verger.lxg"));
         });
+        Find<QPushButton>(u("cmdGenerer"))->click();
         QVERIFY(busyAtDrop);
         QVERIFY(!acceptedMeanwhile);
         QTest::qWait(50);
@@ -330,7 +292,7 @@ private Q_SLOTS:
     // The revealed-letter list always has a current item: a click cannot clear it.
     void theRevealedLetterListKeepsItsChoice()
     {
-        doc->PasteWordList(u("chat\nchien\nloup\nlion\nours\n"));
+        PasteAnimals();
         Find<QRadioButton>(u("optTypeJeu_1"))->click();
         QTest::keyClick(window.get(), Qt::Key_F5);
         auto* letters = Find<QListWidget>(u("lstLettres"));
@@ -347,15 +309,11 @@ private Q_SLOTS:
     // closing wait; the pages are all of one worksheet.
     void nothingReplacesTheDocumentWhileVersionsAreMade()
     {
-        doc->PasteWordList(u("chat\nchien\nloup\nlion\nours\n"));
+        PasteAnimals();
         doc->Change(Setting::Title, u("Fiche A"));
         QTest::keyClick(window.get(), Qt::Key_F5);
         const QString pdf = folder.filePath(u("versions.pdf"));
-        window->printDialog = [&](QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
-            return true;
-        };
+        PrintTo(pdf);
         Find<QSpinBox>(u("vscVersions"))->setValue(6);
         test::WriteBytes(folder.filePath(u("b.lxg")), "[LXGDocument]\r\nTitre=Fiche B\r\n");
         bool busy = false;
@@ -374,12 +332,8 @@ private Q_SLOTS:
         window->cmdImprimer_Click();
         QVERIFY(busy);
         QCOMPARE(prompter.dialogs.size(), 0); // no open dialog was shown
-        const QString text = [&] {
-            QProcess p;
-            p.start(u("pdftotext"), { pdf, u("-") });
-            return p.waitForFinished() ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
-        }();
-        if (!QStandardPaths::findExecutable(u("pdftotext")).isEmpty()) {
+        if (HavePoppler()) {
+            const QString text = Poppler("pdftotext", { pdf, u("-") });
             QCOMPARE(text.count(u("Fiche A")), 12);
             QVERIFY(!text.contains(u("Fiche B")));
         }
