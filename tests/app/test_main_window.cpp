@@ -2,8 +2,8 @@
 #include "app/PreviewWidget.h"
 #include "app/WindowFixture.h"
 #include "core/Text1252.h"
+#include "document/DocumentFile.h"
 #include "document/GridAdvice.h"
-#include "support/DocumentSupport.h"
 #include "words/PictureTable.h"
 
 using namespace lx;
@@ -305,7 +305,9 @@ private Q_SLOTS:
         QVERIFY(!missing->isVisible());
         // A document that has them shows its choice.
         Find<QRadioButton>(u("optTypeJeu_0"))->click();
-        test::Reopen(*doc, [](DocumentData& d) { d.settings.pictures = 2; });
+        DocumentReadResult read { doc->data(), {}, true };
+        read.data.settings.pictures = 2;
+        doc->Replace(std::move(read), {});
         QCOMPARE(images->currentIndex(), 2);
         QVERIFY(images->isEnabled());
         QCOMPARE(missing->text(), u("1 mot sans image : loup"));

@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-namespace lx {
+namespace lx::test {
 namespace {
 
 TEST(Text1252, EveryByteHasTheCodePagesCharacterAndEncodesBack)
@@ -47,19 +47,19 @@ TEST(Text1252, EveryByteHasTheCodePagesCharacterAndEncodesBack)
         EXPECT_EQ(QString(text[b]), expected) << "byte 0x" << std::hex << b;
     }
     // The French letters and signs of that row, in case the reference moves.
-    EXPECT_EQ(EncodeWindows1252(test::u("€’œŒŸ…–—")), QByteArray("\x80\x92\x9C\x8C\x9F\x85\x96\x97"));
+    EXPECT_EQ(EncodeWindows1252(u("€’œŒŸ…–—")), QByteArray("\x80\x92\x9C\x8C\x9F\x85\x96\x97"));
 }
 
 TEST(Text1252, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach)
 {
     // U+0080 and U+009F are C1 controls whose bytes hold other characters.
-    const QString outside = test::u("ĉ→日") + QChar(0x0080) + QChar(0x009F) + QChar(0x0100);
+    const QString outside = u("ĉ→日") + QChar(0x0080) + QChar(0x009F) + QChar(0x0100);
     for (QChar c : outside) {
         EXPECT_FALSE(FitsWindows1252(QString(c))) << int(c.unicode());
         EXPECT_EQ(EncodeWindows1252(QStringLiteral("a") + c + QStringLiteral("b")), QByteArray("a?b")) << int(c.unicode());
     }
     // A character beyond 16 bits is one "?", and so is a lone half of a pair.
-    const QString emoji = test::u("a\U0001F600b");
+    const QString emoji = u("a\U0001F600b");
     EXPECT_FALSE(FitsWindows1252(emoji));
     EXPECT_EQ(EncodeWindows1252(emoji), QByteArray("a?b"));
     EXPECT_EQ(EncodeWindows1252(QStringLiteral("x") + QChar(0xD83D) + QStringLiteral("y") + QChar(0xDE00)), QByteArray("x?y?"));
@@ -102,4 +102,4 @@ TEST(DeletePreviousWord, WordsSpacesDelimitersAndSelection)
 }
 
 } // namespace
-} // namespace lx
+} // namespace lx::test

@@ -1,32 +1,15 @@
 // The document file beyond what the cli's expected files show (typed values and long lists kept, the
 // template, the absent-value rules, the mended faults), then the commands that open and store it: the
 // save question, the template of the teacher's folder, the menus, the list imports and the versions.
-#include "core/Text1252.h"
 #include "core/FileMenu.h"
-#include "document/Document.h"
-#include "document/DocumentActions.h"
-#include "document/DocumentFile.h"
 #include "document/Versions.h"
 #include "support/DocumentSupport.h"
-#include "support/ScriptedPrompter.h"
 #include "words/WordListParser.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-#include <memory>
-
-namespace lx {
+namespace lx::test {
 namespace {
 
-using test::ReadAll;
-using test::u;
-using test::WriteBytes;
-
-const QStringList kFonts { u("Arial"), u("Arial Narrow"), u("Courier New"), u("Tahoma"), u("Times New Roman") };
+const QStringList kAllFonts { u("Arial"), u("Arial Narrow"), u("Courier New"), u("Tahoma"), u("Times New Roman") };
 
 // The example word search: chat, loup and chien, the first two selected and
 // placed on a 5 x 5 grid, theme "Animaux", level CP, grid in bold.
@@ -37,8 +20,8 @@ const QString kExample = QStringLiteral(LEXIGRILLE_DOCUMENT_CORPUS "/word_search
 class DocumentFile : public ::testing::Test {
 protected:
     QTemporaryDir user, program;
-    test::ScriptedPrompter prompter;
-    Document doc { kFonts };
+    ScriptedPrompter prompter;
+    Document doc { kAllFonts };
     DocumentActions actions { doc, prompter, {} };
 
     void SetUp() override
@@ -53,7 +36,7 @@ protected:
     std::unique_ptr<Document> SavedAndReadBack(const QString& name)
     {
         EXPECT_TRUE(actions.SaveTo(Path(name)).done());
-        auto back = std::make_unique<Document>(kFonts);
+        auto back = std::make_unique<Document>(kAllFonts);
         DocumentActions(*back, prompter, {}).Load(Path(name));
         return back;
     }
@@ -83,7 +66,7 @@ TEST_F(DocumentFile, TypedValuesSurviveSavingAndReopening)
     doc.Change(Setting::HiddenMessage, u("Bravo, les amis, à demain !"));
     doc.Change(Setting::Direction1, true);
     doc.Change(Setting::Direction4, true);
-    test::Reopen(doc, [](DocumentData& d) {
+    Reopen(doc, [](DocumentData& d) {
         d.settings.selectedThemeCount = -1;
         d.settings.themeText = u("Animaux");
         for (const char* w : { "\"chat\"", "loup\t", "chien", "lion", "ours" })
@@ -137,7 +120,7 @@ TEST_F(DocumentFile, AFailedSaveIsReportedAndTheTemplateLeavesTheWorksheetAlone)
     EXPECT_EQ(prompter.asked.last().text, u("Attention : le modèle existant sera remplacé !\n") + question);
 
     // The template holds the settings (opened untitled: the commands' test) without the worksheet's content.
-    Document tpl(kFonts);
+    Document tpl(kAllFonts);
     DocumentActions(tpl, prompter, {}).Load(path + u(".lxg"));
     EXPECT_EQ(tpl.words().Count(), 0);
     EXPECT_EQ(tpl.settings().LevelString() + tpl.themes().SelectedCodes() + tpl.settings().puzzle.message, u("00000"));
@@ -392,4 +375,4 @@ TEST_F(DocumentCommands, VersionsArePairwiseDifferentAndRepeatable)
 }
 
 } // namespace
-} // namespace lx
+} // namespace lx::test

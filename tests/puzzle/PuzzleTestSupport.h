@@ -1,11 +1,18 @@
 #pragma once
 
+// Puzzles made as the window makes them, the classroom's word lists, and what
+// the puzzle tests read of a grid.
 #include "puzzle/Engine.h"
 #include "puzzle/UnfitWords.h"
 #include "support/TextSupport.h"
+#include "words/WordForms.h"
 
 #include <QSet>
 #include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <set>
 
 namespace lx::test {
 

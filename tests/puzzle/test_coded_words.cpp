@@ -4,13 +4,8 @@
 #include "PuzzleTestSupport.h"
 
 #include "puzzle/CodeBounds.h"
-#include "words/WordForms.h"
 
 #include <QPoint>
-
-#include <gtest/gtest.h>
-
-#include <set>
 
 namespace lx::test {
 namespace {

@@ -2,10 +2,6 @@
 #include "PuzzleTestSupport.h"
 
 #include "puzzle/MessageFit.h"
-#include "puzzle/UnfitWords.h"
-#include "words/WordForms.h"
-
-#include <gtest/gtest.h>
 
 #include <map>
 

@@ -2,11 +2,7 @@
 // the grid-size question, reproducibility and the time limit.
 #include "PuzzleTestSupport.h"
 
-#include "words/WordForms.h"
-
 #include <QMap>
-
-#include <gtest/gtest.h>
 
 namespace lx::test {
 namespace {

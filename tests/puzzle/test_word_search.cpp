@@ -5,12 +5,8 @@
 #include "PuzzleTestSupport.h"
 
 #include "puzzle/MessageFit.h"
-#include "words/WordForms.h"
-
-#include <gtest/gtest.h>
 
 #include <numeric>
-#include <set>
 
 namespace lx::test {
 namespace {

@@ -1,17 +1,10 @@
 // The pictures' table: its lines, how words are matched, the teacher's file
 // read after the program's.
-#include "support/TextSupport.h"
+#include "support/DocumentSupport.h"
 #include "words/PictureTable.h"
 
-#include <QDir>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-namespace lx {
+namespace lx::test {
 namespace {
-
-using test::u;
 
 QString Code(char32_t c)
 {
@@ -61,9 +54,9 @@ TEST(PictureTable, LinesCommentsAndWhatIsLeftOut)
 TEST(PictureTable, TheTeachersFileAddsToTheProgramsAndMayChangeAPicture)
 {
     QTemporaryDir program, teacher, none;
-    test::WriteBytes(QDir(program.path()).filePath(u("images.txt")), "chat U+1F431\r\nchien U+1F436\r\n");
+    WriteBytes(QDir(program.path()).filePath(u("images.txt")), "chat U+1F431\r\nchien U+1F436\r\n");
     // Saved by an old editor in Windows-1252: "éléphant".
-    test::WriteBytes(QDir(teacher.path()).filePath(u("images.txt")), "chien U+1F415\r\n\xE9l\xE9phant U+1F418\r\n");
+    WriteBytes(QDir(teacher.path()).filePath(u("images.txt")), "chien U+1F415\r\n\xE9l\xE9phant U+1F418\r\n");
     const PictureTable both = PictureTable::Load(program.path(), teacher.path());
     EXPECT_EQ(both.Picture(u("chat")), Code(0x1F431));
     EXPECT_EQ(both.Picture(u("chien")), Code(0x1F415));
@@ -75,4 +68,4 @@ TEST(PictureTable, TheTeachersFileAddsToTheProgramsAndMayChangeAPicture)
 }
 
 } // namespace
-} // namespace lx
+} // namespace lx::test
