@@ -80,6 +80,8 @@ protected:
         qFatal("no control named %s", qPrintable(name));
     }
     QLineEdit* Edit(const char* name) const { return Find<QLineEdit>(u(name)); }
+    // Types over the whole text of a box.
+    static void Retype(QLineEdit* box, const QString& text) { box->selectAll(), QTest::keyClicks(box, text); }
 
     // Five animals, or five words without a common letter: a fill-in of them
     // runs until its (shortened) limit.

@@ -249,7 +249,6 @@ private Q_SLOTS:
 
         first.reset();
         QVERIFY(SingleInstance(runtime.path(), key).Claim());
-
         // The lock of a program that crashed: no process has its number (above any pid_max).
         const QString probePath = runtime.filePath(u("probe.lock"));
         {

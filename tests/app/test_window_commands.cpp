@@ -117,7 +117,6 @@ private Q_SLOTS:
         QFile::remove(pdf);
         QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
         QVERIFY(!QFile::exists(pdf));
-
         // A worksheet that takes the whole page: said under the preview, the key on a second page.
         auto* notice = Find<QLabel>(u("lblDeuxiemePage"));
         QVERIFY(!notice->isVisible());
@@ -220,34 +219,38 @@ private Q_SLOTS:
         QCOMPARE(doc->settings().title, u("Abîmé"));
     }
 
-    // The marks of the 26 code boxes follow the value mode and the bounds.
-    void theCodeBoxesMarksFollowTheMode()
+    // The marks of the 26 code boxes follow the value mode and the bounds; bounds too close
+    // disable "Créer la grille", which says why, and another mode gives it back.
+    void theCodeBoxesAndTheBoundsFollowTheMode()
     {
+        auto* reason = Find<QLabel>(u("lblRaisonGenerer"));
+        auto* generate = Find<QPushButton>(u("cmdGenerer"));
+        QVERIFY(!reason->isVisible());
         Find<QRadioButton>(u("optTypeJeu_2"))->click();
         Find<QRadioButton>(u("optValeurs_1"))->click(); // codes from 10 to 99
         QLineEdit* code = Edit("txtLettre_0");
-        code->selectAll();
-        QTest::keyClicks(code, "7");
+        Retype(code, u("7"));
         QVERIFY(code->font().bold()); // below the lower bound
         Find<QRadioButton>(u("optValeurs_0"))->click(); // 1 to 26: 7 is a code
         QVERIFY(!code->font().bold());
         Find<QRadioButton>(u("optValeurs_1"))->click();
         QVERIFY(code->font().bold());
-        Edit("txtBornes_0")->selectAll();
-        QTest::keyClicks(Edit("txtBornes_0"), "5");
-        Edit("txtBornes_1")->selectAll();
-        QTest::keyClicks(Edit("txtBornes_1"), "40");
+        Retype(Edit("txtBornes_1"), u("20"));
+        QVERIFY(!generate->isEnabled() && reason->isVisible());
+        QCOMPARE(reason->text(), u("Les valeurs de 10 à 20 ne suffisent pas : il en faut au moins 26 (de 10 à 35 par exemple)."));
+        QTest::keyClicks(Edit("txtBornes_1"), "0");
+        QVERIFY(generate->isEnabled() && !reason->isVisible());
+        Retype(Edit("txtBornes_0"), u("5"));
+        Retype(Edit("txtBornes_1"), u("40"));
         QVERIFY(!code->font().bold());
-        // Bounds too close disable the button; another mode gives it back.
-        Edit("txtBornes_1")->selectAll();
-        QTest::keyClicks(Edit("txtBornes_1"), "9");
-        QVERIFY(!Find<QPushButton>(u("cmdGenerer"))->isEnabled());
+        Retype(Edit("txtBornes_1"), u("9"));
+        QVERIFY(!generate->isEnabled());
         Find<QRadioButton>(u("optValeurs_0"))->click();
-        QVERIFY(Find<QPushButton>(u("cmdGenerer"))->isEnabled());
+        QVERIFY(generate->isEnabled());
     }
 
-    // "Tous" shows whether every word is ticked; a disabled "Créer la grille" says why.
-    void whatTheButtonsShow()
+    // "Tous" shows whether every word is ticked.
+    void theAllBoxFollowsTheTicks()
     {
         Find<QCheckBox>(u("chkNiveauDB_0"))->click();
         auto* all = Find<QCheckBox>(u("chkLectureTous"));
@@ -257,18 +260,6 @@ private Q_SLOTS:
         QVERIFY(!all->isChecked());
         words->model()->setData(words->model()->index(0, 0), Qt::Checked, Qt::CheckStateRole);
         QVERIFY(all->isChecked());
-
-        auto* reason = Find<QLabel>(u("lblRaisonGenerer"));
-        QVERIFY(!reason->isVisible());
-        Find<QRadioButton>(u("optTypeJeu_2"))->click();
-        Find<QRadioButton>(u("optValeurs_1"))->click();
-        Edit("txtBornes_1")->selectAll();
-        QTest::keyClicks(Edit("txtBornes_1"), "20");
-        QVERIFY(!Find<QPushButton>(u("cmdGenerer"))->isEnabled());
-        QVERIFY(reason->isVisible());
-        QCOMPARE(reason->text(), u("Les valeurs de 10 à 20 ne suffisent pas : il en faut au moins 26 (de 10 à 35 par exemple)."));
-        QTest::keyClicks(Edit("txtBornes_1"), "0");
-        QVERIFY(!reason->isVisible());
     }
 
     // The window comes back where the teacher left it, its dialogs in the last folder used.

@@ -14,10 +14,7 @@ namespace {
 
 struct CliRun { int code = -1; QString err; }; // the exit code (-1: a crash) and the error output
 
-QString Input(const char* name)
-{
-    return QDir(QStringLiteral(LEXIGRILLE_CLI_DATA)).filePath(u(name));
-}
+QString Input(const char* name) { return QDir(QStringLiteral(LEXIGRILLE_CLI_DATA)).filePath(u(name)); }
 
 class CliTest : public ::testing::Test {
 protected:
@@ -124,7 +121,6 @@ TEST_F(CliWorksheets, NewAndMakeFromTheDatabaseOrAList)
     EXPECT_TRUE(QImage(Out("c.png")) == QImage(Out("d.png")));
     ASSERT_EQ(Cli(Words("make -o e.pdf --level CE1 --lower copie --size 10")).code, 0);
     EXPECT_TRUE(ReadAll(Out("e.pdf")).startsWith("%PDF"));
-
     // One version per pupil, one a page.
     ASSERT_EQ(Cli(Words("new -o f.lxg --level CP --size 10")).code, 0);
     ASSERT_EQ(Cli(Words("render f.lxg -o f.pdf --versions 4 --seed 2")).code, 0);
@@ -132,7 +128,6 @@ TEST_F(CliWorksheets, NewAndMakeFromTheDatabaseOrAList)
     const CliRun png = Cli(Words("render f.lxg -o f.png --versions 4"));
     EXPECT_EQ(png.code, 1);
     EXPECT_TRUE(png.err.contains(u("Les versions s'écrivent dans un PDF"))) << png.err.toStdString();
-
     // A level file missing from the program folder is named.
     QFile::remove(program.filePath(LevelFileName(0)));
     const CliRun missing = Cli(Words("new -o g.lxg --level CE1"));
@@ -199,7 +194,6 @@ TEST_F(CliWorksheets, TheTemplateTheTitleAndTheKeyOfAWholePage)
     text = PdfText(Out("c.pdf"));
     EXPECT_FALSE(text.contains(u("Prénom")));
     EXPECT_TRUE(text.contains(u("\nFruits\n"))) << "the list's name as the title";
-
     // 18 cells at 14 points take the whole page: the key on a second page, or the copy left out.
     const struct { const char* lower; int pages; const char* notice; } halves[] = {
         { "solution", 2, "La solution sera imprimée sur une deuxième page." },

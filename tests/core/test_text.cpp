@@ -23,7 +23,6 @@ TEST(Text1252, EveryByteHasTheCodePagesCharacterAndEncodesBack)
     ASSERT_EQ(text.size(), 256);
     EXPECT_TRUE(FitsWindows1252(text));
     EXPECT_EQ(EncodeWindows1252(text), bytes) << "no two bytes share a character";
-
     // The system's own code page is the independent reference of 0x80..0x9F:
 #ifdef Q_OS_WIN
     // Windows' (Qt for Windows is built without ICU)...

@@ -96,7 +96,6 @@ TEST(DocumentWords, ChecksDiscardThePuzzleMarkTheDocumentAndClicksHighlight)
     }
     doc.SelectAllWords(true);
     EXPECT_EQ(doc.WordCounts(), (WordCountLabel { u("6/6"), WordCountLabel::Colour::DarkGrey }));
-
     // A click on a placed word highlights it until the next generation.
     ASSERT_TRUE(doc.Generate().succeeded());
     EXPECT_TRUE(doc.ClickWord(doc.words().Find(u("loup"))));
@@ -104,7 +103,6 @@ TEST(DocumentWords, ChecksDiscardThePuzzleMarkTheDocumentAndClicksHighlight)
     EXPECT_EQ(doc.puzzle().WordEntries[doc.puzzle().HighlightedWord].gridText, u("LOUP"));
     ASSERT_TRUE(doc.Generate().succeeded());
     EXPECT_FALSE(doc.puzzle().WordHighlighted);
-
     // An import inside a suppression guard leaves the events suppressed.
     redraws = 0;
     {

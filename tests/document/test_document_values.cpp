@@ -15,15 +15,8 @@ namespace lx::test {
 namespace {
 
 // A reader of the text, written as a file is: Windows-1252 bytes.
-IniReader Read(const char* utf8)
-{
-    return IniReader::FromBytes(EncodeWindows1252(u(utf8)));
-}
-
-QString V(const IniReader& reader, const char* section, const char* key)
-{
-    return reader.Value(u(section), u(key));
-}
+IniReader Read(const char* utf8) { return IniReader::FromBytes(EncodeWindows1252(u(utf8))); }
+QString V(const IniReader& reader, const char* section, const char* key) { return reader.Value(u(section), u(key)); }
 
 TEST(IniReader, NamesIgnoreCaseAndBlanksTheFirstKeyWinsSectionsMerge)
 {

@@ -184,7 +184,6 @@ TEST(PageLayout, WordListLines)
     d.words.SetChecked(d.words.Find(u("vache")), false);
     d.words.AddWordIfAbsent(u("zèbre")); // not checked
     EXPECT_EQ(Rendered(d).layout.DisplayList, (QStringList { u("ÂNE"), u("CHÈVRE") }));
-
     // A grid ending at 142.9 keeps the list beside it; at 143 or 148 the list goes below, from x 7, with no lower half.
     for (const double th : { 9.49, 9.5, 10.0 }) {
         d = MakeData(GameType::WordSearch, 1);

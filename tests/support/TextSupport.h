@@ -22,11 +22,7 @@ QT_END_NAMESPACE
 
 namespace lx::test {
 
-inline QString u(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
+inline QString u(const char* utf8) { return QString::fromUtf8(utf8); }
 // The words of a text separated by single spaces.
 inline QStringList Words(const char* spaced) { return u(spaced).split(QLatin1Char(' ')); }
 

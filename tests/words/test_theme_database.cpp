@@ -132,7 +132,6 @@ TEST_F(RebuildWordList, ThemesFilterByEitherCodeEachWordListedOnceCountedForEach
     EXPECT_EQ(Count(kCouleurs), 1) << "flamant rose counts for both themes";
     EXPECT_EQ(Count(kAlimentation), -1) << "an unchecked theme is not counted";
     EXPECT_EQ(doc.ThemeLabel(), u("2 thèmes"));
-
     // Two levels: CE1's Chat is CP's chat, spelt as the first level has it.
     doc.ClickLevel(1, true);
     doc.CheckTheme(kCouleurs, false);
@@ -191,7 +190,6 @@ TEST(WordSelectionList, SortedWithoutDuplicatesIgnoringCase)
     const auto added = list.AddWordIfAbsent(u("castor"));
     EXPECT_EQ(added.index, 1);
     EXPECT_EQ(list.BuildSelectionSignature(), u("00100000")) << "a new word is unchecked; checks move with their words";
-
     // Many words in both cases: the search never lets a duplicate in.
     WordSelectionList many;
     for (int i = 0; i < 3000; ++i) {

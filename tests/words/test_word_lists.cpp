@@ -54,7 +54,6 @@ TEST(WordListCaps, HugeListsAreCutAtALineEndWithANotice)
     ASSERT_TRUE(p.imported);
     EXPECT_EQ(pasted.words().Words(), QStringList { u("abcdefghijklmnopqrstuvwxyz") });
     EXPECT_EQ(p.notices, QStringList { TooLongNotice(1) });
-
     // A UTF-8 list file of several times the byte cap, the cap falling inside a
     // two-byte letter: at most kMaxWordListEntries distinct words.
     QByteArray block;
@@ -104,7 +103,6 @@ TEST(ImportWordListFile, ReplacesTheListAndNamesTheThemeBoxAfterTheFile)
     EXPECT_EQ(doc.settings().themeText, u("Animaux")) << "the file's name as a pupil reads it";
     EXPECT_EQ(doc.ThemeLabel(), u("Liste externe")) << "the theme list is disabled";
     EXPECT_EQ(doc.WindowTitle(), FullName() + u(" - animaux.v2.txt*"));
-
     // A pasted list is no file: it is not named after the last one imported.
     ASSERT_TRUE(doc.PasteWordList(u("lion tigre")).imported);
     EXPECT_EQ(doc.settings().themeText, QString());
@@ -168,12 +166,12 @@ TEST(WordListImport, RefusedTextsAndFilesChangeNothing)
     }
 }
 
-TEST(WordListMenu, AtMostFiftyListsLevelFilesAndReadMeLeftOutWhateverTheCase)
+TEST(WordListMenu, AtMostFiftyListsLevelFilesReadMeAndPicturesLeftOutWhateverTheCase)
 {
     QTemporaryDir dir;
     const auto write = [&](const QString& name) { WriteBytes(dir.filePath(name), "chat\r\n"); };
     EXPECT_EQ(BuildWordListMenu({ dir.filePath(u("absent")) }).title, u("0 liste disponible"));
-    for (const char* name : { "DB 08-11 (CE1).txt", "db 01-07 (cp).txt", "LISEZ_MOI.TXT", "fruits.txt", "Animaux.TXT",
+    for (const char* name : { "DB 08-11 (CE1).txt", "db 01-07 (cp).txt", "LISEZ_MOI.TXT", "Images.txt", "fruits.txt", "Animaux.TXT",
                               "animaux.v2.txt", "DBZ.txt", "modèle.lxg", "notes.text" })
         write(u(name));
     QDir(dir.path()).mkdir(u("dossier.txt"));
