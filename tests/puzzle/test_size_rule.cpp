@@ -31,11 +31,8 @@ TEST(SizeRule, WordSearchSidesGrowWithTheLettersAndHoldTheLongestWord)
     };
     for (const Case& c : cases) {
         const SizeNeed need = WordSearchNeed(c.forms, c.directions);
-        EXPECT_EQ(need.words, c.forms.size());
-        EXPECT_EQ(need.letters, c.letters);
-        EXPECT_EQ(need.longest, c.longest);
-        EXPECT_EQ(need.side, c.side) << c.letters;
-        EXPECT_EQ(need.fits, c.fits) << c.letters;
+        EXPECT_EQ(std::tuple(need.words, need.letters, need.longest, need.side, need.fits),
+                  std::tuple(c.forms.size(), c.letters, c.longest, c.side, c.fits)); // words, letters, longest, side, fits
     }
     // Over lists of 6-letter words: the side never shrinks as letters are
     // added, never lies below the longest word, and words across only (never

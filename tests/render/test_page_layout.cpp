@@ -351,12 +351,9 @@ TEST(PageTexts, Instruction)
     };
     for (const auto& c : cases) {
         DocumentSettings s;
-        s.puzzle.gameType = c.type;
         s.puzzle.directions = { true, false, false, false, false, false };
-        s.puzzle.randomFill = c.randomFill;
-        s.puzzle.shuffleMessage = c.shuffle;
-        s.showDirections = c.directions;
-        s.instruction = u(c.own);
+        std::tie(s.puzzle.gameType, s.puzzle.randomFill, s.puzzle.shuffleMessage) = std::tuple(c.type, c.randomFill, c.shuffle);
+        std::tie(s.showDirections, s.instruction) = std::tuple(c.directions, u(c.own));
         EXPECT_EQ(InstructionText(s), u(c.expected)) << c.own;
     }
     EXPECT_EQ(KeyTitle(u("Les animaux")), u("Les animaux (Solution)"));
