@@ -9,7 +9,19 @@
 #include "support/TextSupport.h"
 #include "words/ThemeDatabase.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
+#include <QSlider>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -17,6 +29,15 @@
 #include <memory>
 
 namespace lx::test {
+
+// What a poppler tool (poppler-utils) prints about a PDF; empty where poppler is not installed.
+inline QString Poppler(const char* tool, const QStringList& args)
+{
+    QProcess p;
+    p.start(u(tool), args);
+    return p.waitForFinished() ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+}
+inline bool HavePoppler() { return !QStandardPaths::findExecutable(u("pdftotext")).isEmpty(); }
 
 class WindowTest : public QObject {
 protected:
@@ -57,6 +78,30 @@ protected:
         if (W* w = window->findChild<W*>(name))
             return w;
         qFatal("no control named %s", qPrintable(name));
+    }
+    QLineEdit* Edit(const char* name) const { return Find<QLineEdit>(u(name)); }
+    // Types over the whole text of a box.
+    static void Retype(QLineEdit* box, const QString& text) { box->selectAll(), QTest::keyClicks(box, text); }
+
+    // Five animals, or five words without a common letter: a fill-in of them
+    // runs until its (shortened) limit.
+    void PasteAnimals() { doc->PasteWordList(u("chat\nchien\nloup\nlion\nours\n")); }
+    void PrepareEndlessFillIn(int limitMs)
+    {
+        doc->PasteWordList(u("abc\r\ndef\r\nghi\r\njkl\r\nmno\r\n"));
+        Find<QRadioButton>(u("optTypeJeu_1"))->click();
+        doc->Clock().SetLimitMs(limitMs);
+    }
+    // The print dialog's printer: a PDF at `path`.
+    void PrintTo(const QString& path, QMarginsF margins = {})
+    {
+        window->printDialog = [path, margins](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            if (!margins.isNull())
+                printer.setPageMargins(margins, QPageLayout::Millimeter);
+            return true;
+        };
     }
 };
 

@@ -7,11 +7,8 @@
 #include "app/WindowFixture.h"
 #include "core/ProgramInfo.h"
 
-#include <QLabel>
 #include <QLockFile>
 #include <QNetworkProxy>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QUrlQuery>
@@ -203,9 +200,7 @@ private Q_SLOTS:
         bool askedWhileBusy = false;
         prompter.whileAsking = [&] { askedWhileBusy = askedWhileBusy || window->busy().Busy(); };
         prompter.answers = { Answer::Ok, Answer::No };
-        doc->PasteWordList(u("abc\r\ndef\r\nghi\r\njkl\r\nmno\r\n"));
-        window->findChild<QRadioButton*>(u("optTypeJeu_1"))->click();
-        doc->Clock().SetLimitMs(800);
+        PrepareEndlessFillIn(800);
         QSignalSpy finished(&check, &UpdateChecker::finished);
         bool replied = false;
         QTimer::singleShot(20, this, [&] { check.Start(false); });
@@ -254,7 +249,6 @@ private Q_SLOTS:
 
         first.reset();
         QVERIFY(SingleInstance(runtime.path(), key).Claim());
-
         // The lock of a program that crashed: no process has its number (above any pid_max).
         const QString probePath = runtime.filePath(u("probe.lock"));
         {

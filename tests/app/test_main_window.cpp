@@ -1,27 +1,13 @@
 // The main window driven as a teacher would, through the controls' names.
 #include "app/PreviewWidget.h"
 #include "app/WindowFixture.h"
-#include "document/GridAdvice.h"
 #include "core/Text1252.h"
-#include "support/DocumentSupport.h"
+#include "document/DocumentFile.h"
+#include "document/GridAdvice.h"
 #include "words/PictureTable.h"
 
-#include <QtTest>
-#include <QStandardPaths>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSlider>
-#include <QSpinBox>
-#include <QPrinter>
-
 using namespace lx;
-using test::u;
+using namespace lx::test;
 
 namespace {
 
@@ -35,26 +21,10 @@ int ChangedPixels(const QImage& a, const QImage& b)
     return changed;
 }
 
-// Poppler's tools (poppler-utils) read the PDFs where they are installed.
-bool HavePoppler()
-{
-    return !QStandardPaths::findExecutable(u("pdftotext")).isEmpty();
-}
-
-// The text a poppler tool prints about a file.
-QString Poppler(const char* tool, const QStringList& args)
-{
-    QProcess p;
-    p.start(u(tool), args);
-    return p.waitForFinished() ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
-}
-
 } // namespace
 
 class MainWindowTest : public test::WindowTest {
     Q_OBJECT
-
-    QLineEdit* Edit(const char* name) { return Find<QLineEdit>(u(name)); }
 
 private Q_SLOTS:
     void init() { Open(); }
@@ -75,7 +45,6 @@ private Q_SLOTS:
         QVERIFY2(!doc->puzzle().LetterGrid.at(0, 0).isEmpty(), qPrintable(prompter.asked.value(0).text));
         QVERIFY(window->windowTitle().endsWith(u("*")));
         QTRY_VERIFY(ChangedPixels(before, window->preview()->grab().toImage()) > 500);
-
         // A click on a placed word outlines it in the preview only.
         QListView* words = Find<QListView>(u("lstLectureMots"));
         words->setCurrentIndex(words->model()->index(0, 0));
@@ -113,10 +82,7 @@ private Q_SLOTS:
 
     void aGenerationThatCannotFinishBlinksAndGivesTheWindowBack()
     {
-        // Two words without a common letter never cross in a fill-in grid.
-        doc->PasteWordList(u("abc\r\ndef\r\nghi\r\njkl\r\nmno\r\n"));
-        Find<QRadioButton>(u("optTypeJeu_1"))->click();
-        doc->Clock().SetLimitMs(400);
+        PrepareEndlessFillIn(400);
         QSignalSpy finished(window.get(), &MainWindow::generationFinished);
         bool disabledDuring = false;
         QTimer::singleShot(100, this, [&] {
@@ -145,8 +111,7 @@ private Q_SLOTS:
         // Each time-out explains itself, then the new worksheet and the opening ask about the changes.
         prompter.answers = { Answer::Ok, Answer::Ok, Answer::No, Answer::Ok, Answer::No };
         for (const auto& stop : stops) {
-            Find<QRadioButton>(u("optTypeJeu_1"))->click();
-            doc->PasteWordList(u("abc\r\ndef\r\nghi\r\njkl\r\nmno\r\n"));
+            PrepareEndlessFillIn(400);
             Find<QPushButton>(u("cmdGenerer"))->click();
             QVERIFY(flash->isActive());
             stop();
@@ -154,7 +119,6 @@ private Q_SLOTS:
             QVERIFY(!frame->isVisible());
         }
         QCOMPARE(doc->settings().title, u("Ouvert"));
-
         // The time spent on the grid-too-small question is not the generation's.
         doc->PasteWordList(u("hippopotame\nchat\nchien\nloup\nours\n"));
         bool timing = true;
@@ -183,7 +147,7 @@ private Q_SLOTS:
         QCOMPARE(hint->palette().color(QPalette::WindowText), QColor(192, 0, 0));
         Find<QCheckBox>(u("chkSens_4"))->click(); // the directions count too
         QCOMPARE(hint->text(), QStringLiteral("5 mots, 26 lettres : grille de %1×%1 au moins.").arg(CheckedWordsNeed(*doc).side));
-        doc->PasteWordList(u("chat\nchien\nloup\nlion\nours\n"));
+        PasteAnimals();
         QVERIFY(!hidden->isVisible());
         Find<QRadioButton>(u("optTypeJeu_2"))->click();
         QVERIFY(!hint->isVisible());
@@ -201,17 +165,11 @@ private Q_SLOTS:
         const int side = CheckedWordsNeed(*doc).side;
         prompter.answers = { Answer::No, Answer::Yes }; // keep 6 x 6, then take the proposed size
         Find<QPushButton>(u("cmdGenerer"))->click();
-        QCOMPARE(prompter.asked.size(), 2);
-        QVERIFY2(prompter.asked[1].text.endsWith(QStringLiteral("Voulez-vous essayer une grille de %1×%1 ?").arg(side)),
-                 qPrintable(prompter.asked[1].text));
+        QCOMPARE(prompter.asked.size(), 2); // the questions' texts and the grid made: GridAdvice's test
         QCOMPARE(Find<QSlider>(u("hscTaille"))->value(), side);
-        QCOMPARE(doc->puzzle().WordEntries.size(), 8);
         QVERIFY(!Find<QWidget>(u("shpFlash"))->isVisible());
 
-        QStringList many;
-        for (int i = 0; i < 40; ++i)
-            many << QString(9, QChar(u'a' + i % 26)) + QChar(u'a' + i / 26);
-        doc->PasteWordList(many.join(u'\n'));
+        doc->PasteWordList(MadeUpWords(40, 10).join(u'\n'));
         Find<QSlider>(u("hscTaille"))->setValue(6);
         prompter.asked.clear();
         prompter.answers = { Answer::Yes, Answer::Ok };
@@ -247,8 +205,7 @@ private Q_SLOTS:
         QCOMPARE(code->text(), u("abc"));
         QVERIFY(code->font().bold());
         QCOMPARE(code->palette().color(QPalette::Text), QColor(255, 0, 0));
-        code->selectAll();
-        QTest::keyClicks(code, "7");
+        Retype(code, u("7"));
         QVERIFY(!code->font().bold());
         Find<QRadioButton>(u("optValeurs_1"))->click();
         Edit("txtBornes_0")->end(false);
@@ -285,8 +242,7 @@ private Q_SLOTS:
         for (const auto& b : boxes) {
             QLineEdit* box = Edit(b.box);
             box->setFocus();
-            box->selectAll();
-            QTest::keyClicks(box, "ABC");
+            Retype(box, u("ABC"));
             prompter.asked.clear();
             for (const QString& typed : { u("✏️"), u("ő") })
                 QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, typed, Qt::NoModifier);
@@ -306,7 +262,7 @@ private Q_SLOTS:
 
     void aHiddenMessageTooLongForTheGridSaysWhichSizeTakesIt()
     {
-        doc->PasteWordList(u("chat\nchien\nloup\nlion\nours\n"));
+        PasteAnimals();
         if (doc->settings().puzzle.randomFill)
             Find<QCheckBox>(u("chkAleatoire"))->click();
         auto* advice = Find<QLabel>(u("lblConseilMessage"));
@@ -323,7 +279,7 @@ private Q_SLOTS:
         PictureTable table;
         table.AddText(u("chat U+1F431\nchien U+1F436\nlion U+1F981\n"));
         PictureTable::Install(std::move(table));
-        doc->PasteWordList(u("chat\nchien\nloup\nlion\nours\n"));
+        PasteAnimals();
         auto* images = Find<QComboBox>(u("optImages"));
         auto* missing = Find<QLabel>(u("lblSansImage"));
         QCOMPARE(images->count(), 3);
@@ -342,7 +298,9 @@ private Q_SLOTS:
         QVERIFY(!missing->isVisible());
         // A document that has them shows its choice.
         Find<QRadioButton>(u("optTypeJeu_0"))->click();
-        test::Reopen(*doc, [](DocumentData& d) { d.settings.pictures = 2; });
+        DocumentReadResult read { doc->data(), {}, true };
+        read.data.settings.pictures = 2;
+        doc->Replace(std::move(read), {});
         QCOMPARE(images->currentIndex(), 2);
         QVERIFY(images->isEnabled());
         QCOMPARE(missing->text(), u("1 mot sans image : loup"));
@@ -350,7 +308,7 @@ private Q_SLOTS:
 
     void printingAndClosing()
     {
-        doc->PasteWordList(u("chat\nchien\nloup\nlion\nours\n"));
+        PasteAnimals();
         Edit("txtTitre")->setText(QString());
         QTest::keyClicks(Edit("txtTitre"), "Les animaux");
         const QString pdf = folder.filePath(u("page.pdf"));
@@ -388,15 +346,13 @@ private Q_SLOTS:
         window->cmdImprimer_Click();
         QVERIFY(!QFile::exists(pdf));
         QVERIFY(prompter.asked.last().text.startsWith(u("La version 1 n'a pas pu être créée")));
-        doc->PasteWordList(u("chat\nchien\nloup\nlion\nours\n"));
-
+        PasteAnimals();
         // A hidden message that does not fit asks first; No prints nothing.
         Find<QCheckBox>(u("chkAleatoire"))->click();
         QVERIFY(doc->puzzle().BalanceLabel.explanation.startsWith(u("Il manque")) || doc->puzzle().BalanceLabel.explanation == u("Il n'y a aucune lettre"));
         window->cmdImprimer_Click();
         QCOMPARE(dialogs, 4);
         QCOMPARE(prompter.asked.last().kind, MessageKind::Question);
-
         // Closing with Cancel keeps the window and the work.
         prompter.answers = { Answer::Cancel };
         QVERIFY(!window->close());

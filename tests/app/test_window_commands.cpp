@@ -8,28 +8,13 @@
 #include "render/PageExport.h"
 #include "render/PageTexts.h"
 
-#include <QAction>
-#include <QDir>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QListWidget>
-#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPrinter>
-#include <QProcess>
 #include <QProgressDialog>
-#include <QRegularExpression>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
-#include <QStandardPaths>
 #include <QToolButton>
 
 using namespace lx;
-using test::u;
+using namespace lx::test;
 
 namespace {
 
@@ -40,13 +25,9 @@ struct PdfWord {
 };
 QList<PdfWord> WordsOf(const QString& pdf)
 {
-    QProcess p;
-    p.start(u("pdftotext"), { u("-bbox"), pdf, u("-") });
-    if (!p.waitForFinished())
-        return {};
     static const QRegularExpression word(u("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
     QList<PdfWord> words;
-    for (const QRegularExpressionMatch& m : word.globalMatch(QString::fromUtf8(p.readAllStandardOutput())))
+    for (const QRegularExpressionMatch& m : word.globalMatch(Poppler("pdftotext", { u("-bbox"), pdf, u("-") })))
         words.append({ m.captured(3), m.captured(1).toDouble() * 25.4 / 72, m.captured(2).toDouble() * 25.4 / 72 });
     return words;
 }
@@ -55,18 +36,6 @@ QList<PdfWord> WordsOf(const QString& pdf)
 
 class WindowCommandsTest : public test::WindowTest {
     Q_OBJECT
-
-    QLineEdit* Edit(const char* name) { return Find<QLineEdit>(u(name)); }
-
-    // A generation that runs until its (shortened) limit: five words that never cross.
-    void StartLongGeneration(const std::function<void()>& during)
-    {
-        doc->PasteWordList(u("abc\r\ndef\r\nghi\r\njkl\r\nmno\r\n"));
-        Find<QRadioButton>(u("optTypeJeu_1"))->click();
-        doc->Clock().SetLimitMs(600);
-        QTimer::singleShot(150, this, during);
-        Find<QPushButton>(u("cmdGenerer"))->click();
-    }
 
 private Q_SLOTS:
     void init() { Open(); }
@@ -112,18 +81,13 @@ private Q_SLOTS:
     // A print lands where the PDF export puts everything, whatever the printer's margins.
     void aPrintIsThePageOfThePdf()
     {
-        if (QStandardPaths::findExecutable(u("pdftotext")).isEmpty())
+        if (!HavePoppler())
             QSKIP("pdftotext (poppler-utils) reads where the words landed");
-        doc->PasteWordList(u("chat\nchien\nloup\nlion\nours\n"));
+        PasteAnimals();
         doc->Change(Setting::Title, u("Les animaux"));
         QTest::keyClick(window.get(), Qt::Key_F5);
         const QString printed = folder.filePath(u("imprime.pdf")), exported = folder.filePath(u("exporte.pdf"));
-        window->printDialog = [&](QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(printed);
-            printer.setPageMargins(QMarginsF(10, 12, 10, 12), QPageLayout::Millimeter);
-            return true;
-        };
+        PrintTo(printed, QMarginsF(10, 12, 10, 12));
         window->cmdImprimer_Click();
         QVERIFY(WritePagePdf(doc->data(), exported));
         const QList<PdfWord> a = WordsOf(printed), b = WordsOf(exported);
@@ -140,7 +104,7 @@ private Q_SLOTS:
 
     void exportingAPdf()
     {
-        doc->PasteWordList(u("chat\nchien\nloup\nlion\nours\n"));
+        PasteAnimals();
         doc->Change(Setting::ThemeText, u("CP/CE1"));
         QTest::keyClick(window.get(), Qt::Key_F5);
         const QString pdf = folder.filePath(u("fiche.pdf"));
@@ -153,7 +117,6 @@ private Q_SLOTS:
         QFile::remove(pdf);
         QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
         QVERIFY(!QFile::exists(pdf));
-
         // A worksheet that takes the whole page: said under the preview, the key on a second page.
         auto* notice = Find<QLabel>(u("lblDeuxiemePage"));
         QVERIFY(!notice->isVisible());
@@ -164,12 +127,8 @@ private Q_SLOTS:
         QCOMPARE(notice->text(), u("La solution sera imprimée sur une deuxième page."));
         prompter.paths = { pdf };
         QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
-        if (!QStandardPaths::findExecutable(u("pdfinfo")).isEmpty()) {
-            QProcess info;
-            info.start(u("pdfinfo"), { pdf });
-            QVERIFY(info.waitForFinished());
-            QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression(u("Pages:\\s+2\\n"))));
-        }
+        if (HavePoppler())
+            QVERIFY(Poppler("pdfinfo", { pdf }).contains(QRegularExpression(u("Pages:\\s+2\\n"))));
         doc->Change(Setting::LowerHalf, 0);
         QTRY_VERIFY(!notice->isVisible());
     }
@@ -197,10 +156,12 @@ private Q_SLOTS:
         // While a grid is being made, the window takes no drop.
         test::WriteBytes(folder.filePath(u("verger.lxg")), "[LXGDocument]\r\nTitre=Le verger\r\n");
         bool busyAtDrop = false, acceptedMeanwhile = true;
-        StartLongGeneration([&] {
+        PrepareEndlessFillIn(600);
+        QTimer::singleShot(150, this, [&] {
             busyAtDrop = window->busy().Busy();
             acceptedMeanwhile = drop(u("verger.lxg"));
         });
+        Find<QPushButton>(u("cmdGenerer"))->click();
         QVERIFY(busyAtDrop);
         QVERIFY(!acceptedMeanwhile);
         QTest::qWait(50);
@@ -258,34 +219,38 @@ private Q_SLOTS:
         QCOMPARE(doc->settings().title, u("Abîmé"));
     }
 
-    // The marks of the 26 code boxes follow the value mode and the bounds.
-    void theCodeBoxesMarksFollowTheMode()
+    // The marks of the 26 code boxes follow the value mode and the bounds; bounds too close
+    // disable "Créer la grille", which says why, and another mode gives it back.
+    void theCodeBoxesAndTheBoundsFollowTheMode()
     {
+        auto* reason = Find<QLabel>(u("lblRaisonGenerer"));
+        auto* generate = Find<QPushButton>(u("cmdGenerer"));
+        QVERIFY(!reason->isVisible());
         Find<QRadioButton>(u("optTypeJeu_2"))->click();
         Find<QRadioButton>(u("optValeurs_1"))->click(); // codes from 10 to 99
         QLineEdit* code = Edit("txtLettre_0");
-        code->selectAll();
-        QTest::keyClicks(code, "7");
+        Retype(code, u("7"));
         QVERIFY(code->font().bold()); // below the lower bound
         Find<QRadioButton>(u("optValeurs_0"))->click(); // 1 to 26: 7 is a code
         QVERIFY(!code->font().bold());
         Find<QRadioButton>(u("optValeurs_1"))->click();
         QVERIFY(code->font().bold());
-        Edit("txtBornes_0")->selectAll();
-        QTest::keyClicks(Edit("txtBornes_0"), "5");
-        Edit("txtBornes_1")->selectAll();
-        QTest::keyClicks(Edit("txtBornes_1"), "40");
+        Retype(Edit("txtBornes_1"), u("20"));
+        QVERIFY(!generate->isEnabled() && reason->isVisible());
+        QCOMPARE(reason->text(), u("Les valeurs de 10 à 20 ne suffisent pas : il en faut au moins 26 (de 10 à 35 par exemple)."));
+        QTest::keyClicks(Edit("txtBornes_1"), "0");
+        QVERIFY(generate->isEnabled() && !reason->isVisible());
+        Retype(Edit("txtBornes_0"), u("5"));
+        Retype(Edit("txtBornes_1"), u("40"));
         QVERIFY(!code->font().bold());
-        // Bounds too close disable the button; another mode gives it back.
-        Edit("txtBornes_1")->selectAll();
-        QTest::keyClicks(Edit("txtBornes_1"), "9");
-        QVERIFY(!Find<QPushButton>(u("cmdGenerer"))->isEnabled());
+        Retype(Edit("txtBornes_1"), u("9"));
+        QVERIFY(!generate->isEnabled());
         Find<QRadioButton>(u("optValeurs_0"))->click();
-        QVERIFY(Find<QPushButton>(u("cmdGenerer"))->isEnabled());
+        QVERIFY(generate->isEnabled());
     }
 
-    // "Tous" shows whether every word is ticked; a disabled "Créer la grille" says why.
-    void whatTheButtonsShow()
+    // "Tous" shows whether every word is ticked.
+    void theAllBoxFollowsTheTicks()
     {
         Find<QCheckBox>(u("chkNiveauDB_0"))->click();
         auto* all = Find<QCheckBox>(u("chkLectureTous"));
@@ -295,18 +260,6 @@ private Q_SLOTS:
         QVERIFY(!all->isChecked());
         words->model()->setData(words->model()->index(0, 0), Qt::Checked, Qt::CheckStateRole);
         QVERIFY(all->isChecked());
-
-        auto* reason = Find<QLabel>(u("lblRaisonGenerer"));
-        QVERIFY(!reason->isVisible());
-        Find<QRadioButton>(u("optTypeJeu_2"))->click();
-        Find<QRadioButton>(u("optValeurs_1"))->click();
-        Edit("txtBornes_1")->selectAll();
-        QTest::keyClicks(Edit("txtBornes_1"), "20");
-        QVERIFY(!Find<QPushButton>(u("cmdGenerer"))->isEnabled());
-        QVERIFY(reason->isVisible());
-        QCOMPARE(reason->text(), u("Les valeurs de 10 à 20 ne suffisent pas : il en faut au moins 26 (de 10 à 35 par exemple)."));
-        QTest::keyClicks(Edit("txtBornes_1"), "0");
-        QVERIFY(!reason->isVisible());
     }
 
     // The window comes back where the teacher left it, its dialogs in the last folder used.
@@ -330,7 +283,7 @@ private Q_SLOTS:
     // The revealed-letter list always has a current item: a click cannot clear it.
     void theRevealedLetterListKeepsItsChoice()
     {
-        doc->PasteWordList(u("chat\nchien\nloup\nlion\nours\n"));
+        PasteAnimals();
         Find<QRadioButton>(u("optTypeJeu_1"))->click();
         QTest::keyClick(window.get(), Qt::Key_F5);
         auto* letters = Find<QListWidget>(u("lstLettres"));
@@ -347,15 +300,11 @@ private Q_SLOTS:
     // closing wait; the pages are all of one worksheet.
     void nothingReplacesTheDocumentWhileVersionsAreMade()
     {
-        doc->PasteWordList(u("chat\nchien\nloup\nlion\nours\n"));
+        PasteAnimals();
         doc->Change(Setting::Title, u("Fiche A"));
         QTest::keyClick(window.get(), Qt::Key_F5);
         const QString pdf = folder.filePath(u("versions.pdf"));
-        window->printDialog = [&](QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
-            return true;
-        };
+        PrintTo(pdf);
         Find<QSpinBox>(u("vscVersions"))->setValue(6);
         test::WriteBytes(folder.filePath(u("b.lxg")), "[LXGDocument]\r\nTitre=Fiche B\r\n");
         bool busy = false;
@@ -374,12 +323,8 @@ private Q_SLOTS:
         window->cmdImprimer_Click();
         QVERIFY(busy);
         QCOMPARE(prompter.dialogs.size(), 0); // no open dialog was shown
-        const QString text = [&] {
-            QProcess p;
-            p.start(u("pdftotext"), { pdf, u("-") });
-            return p.waitForFinished() ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
-        }();
-        if (!QStandardPaths::findExecutable(u("pdftotext")).isEmpty()) {
+        if (HavePoppler()) {
+            const QString text = Poppler("pdftotext", { pdf, u("-") });
             QCOMPARE(text.count(u("Fiche A")), 12);
             QVERIFY(!text.contains(u("Fiche B")));
         }

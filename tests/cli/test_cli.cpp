@@ -1,36 +1,20 @@
 // lexigrille-cli end to end: documents generated and saved again as expected;
 // worksheets made over a program folder of small level files; wrong commands
 // refused in French; outputs compared with the expected files.
-#include "core/Text1252.h"
-#include "document/Document.h"
-#include "document/DocumentFile.h"
 #include "support/DocumentSupport.h"
-#include "support/TextSupport.h"
 #include "words/ContainedWords.h"
-#include "words/ThemeDatabase.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
-namespace lx {
+namespace lx::test {
 namespace {
-
-using test::ReadAll;
-using test::u;
 
 struct CliRun { int code = -1; QString err; }; // the exit code (-1: a crash) and the error output
 
-QString Input(const char* name)
-{
-    return QDir(QStringLiteral(LEXIGRILLE_CLI_DATA)).filePath(u(name));
-}
+QString Input(const char* name) { return QDir(QStringLiteral(LEXIGRILLE_CLI_DATA)).filePath(u(name)); }
 
 class CliTest : public ::testing::Test {
 protected:
@@ -63,10 +47,10 @@ protected:
     void SetUp() override
     {
         for (int level = 0; level < kLevelCount; ++level)
-            test::WriteBytes(program.filePath(LevelFileName(level)),
+            WriteBytes(program.filePath(LevelFileName(level)),
                              EncodeWindows1252(u("A-  chat\r\nA-  chien\r\nA-  lapin\r\nA-  loup\r\nA-  lion\r\nA-  ours\r\n"
                                                  "A-  âne\r\nE-  école\r\nE-  cahier\r\nE-  crayon\r\n")));
-        test::WriteBytes(Out("fruits.txt"), "pomme\r\npoire\r\nkiwi\r\ncerise\r\nfraise\r\nmelon\r\n");
+        WriteBytes(Out("fruits.txt"), "pomme\r\npoire\r\nkiwi\r\ncerise\r\nfraise\r\nmelon\r\n");
         dataDir = program.path();
     }
 };
@@ -122,8 +106,7 @@ TEST_F(CliTest, OutputsMatchTheExpectedFiles)
 
 TEST_F(CliWorksheets, NewAndMakeFromTheDatabaseOrAList)
 {
-    const QStringList animals { u("--level"), u("cp"), u("--theme"), u("animaux"), u("--count"), u("5"), u("--size"),
-                                u("8"), u("--seed"), u("4"), u("--title"), u("Les animaux") };
+    const QStringList animals = Words("--level cp --theme animaux --count 5 --size 8 --seed 4 --title") << u("Les animaux");
     for (const char* name : { "a.lxg", "b.lxg" })
         ASSERT_EQ(Cli(QStringList { u("new"), u("-o"), u(name) } + animals).code, 0);
     EXPECT_EQ(ReadAll(Out("a.lxg")), ReadAll(Out("b.lxg"))) << "the same seed draws the same words";
@@ -133,24 +116,21 @@ TEST_F(CliWorksheets, NewAndMakeFromTheDatabaseOrAList)
     EXPECT_EQ(text.count(u("\r\nListe")), 7) << "the seven animals, five of them checked";
 
     for (const char* png : { "c.png", "d.png" })
-        ASSERT_EQ(Cli({ u("make"), u("-o"), u(png), u("--type"), u("mots-cases"), u("--words"), Out("fruits.txt"), u("--seed"),
-                        u("9"), u("--dpi"), u("40") }).code, 0);
+        ASSERT_EQ(Cli(Words("make --type mots-cases --seed 9 --dpi 40 -o") << u(png) << u("--words") << Out("fruits.txt")).code, 0);
     EXPECT_FALSE(QImage(Out("c.png")).isNull());
     EXPECT_TRUE(QImage(Out("c.png")) == QImage(Out("d.png")));
-    ASSERT_EQ(Cli({ u("make"), u("-o"), u("e.pdf"), u("--level"), u("CE1"), u("--lower"), u("copie"), u("--size"), u("10") }).code, 0);
+    ASSERT_EQ(Cli(Words("make -o e.pdf --level CE1 --lower copie --size 10")).code, 0);
     EXPECT_TRUE(ReadAll(Out("e.pdf")).startsWith("%PDF"));
-
     // One version per pupil, one a page.
-    ASSERT_EQ(Cli({ u("new"), u("-o"), u("f.lxg"), u("--level"), u("CP"), u("--size"), u("10") }).code, 0);
-    ASSERT_EQ(Cli({ u("render"), u("f.lxg"), u("-o"), u("f.pdf"), u("--versions"), u("4"), u("--seed"), u("2") }).code, 0);
+    ASSERT_EQ(Cli(Words("new -o f.lxg --level CP --size 10")).code, 0);
+    ASSERT_EQ(Cli(Words("render f.lxg -o f.pdf --versions 4 --seed 2")).code, 0);
     EXPECT_EQ(QString::fromLatin1(ReadAll(Out("f.pdf"))).count(QRegularExpression(u("/Type\\s*/Page(?!s)"))), 4);
-    const CliRun png = Cli({ u("render"), u("f.lxg"), u("-o"), u("f.png"), u("--versions"), u("4") });
+    const CliRun png = Cli(Words("render f.lxg -o f.png --versions 4"));
     EXPECT_EQ(png.code, 1);
     EXPECT_TRUE(png.err.contains(u("Les versions s'écrivent dans un PDF"))) << png.err.toStdString();
-
     // A level file missing from the program folder is named.
     QFile::remove(program.filePath(LevelFileName(0)));
-    const CliRun missing = Cli({ u("new"), u("-o"), u("g.lxg"), u("--level"), u("CE1") });
+    const CliRun missing = Cli(Words("new -o g.lxg --level CE1"));
     EXPECT_TRUE(missing.err.contains(u("Attention : fichiers absents du dossier ")) && missing.err.contains(LevelFileName(0)))
         << missing.err.toStdString();
 }
@@ -167,10 +147,10 @@ QString PdfText(const QString& pdf)
 // selectable, accents included; a page that overflows is written all the same, with a warning.
 TEST_F(CliTest, RenderWritesOnePdfPageAndWarnsOfAnOverflow)
 {
-    Document doc({ u("Arial"), u("Arial Narrow"), u("Tahoma") });
-    ASSERT_TRUE(test::LoadFile(doc, Input("mots-cases.lxg")));
+    Document doc(kFonts);
+    ASSERT_TRUE(LoadFile(doc, Input("mots-cases.lxg")));
     doc.SetFixedSeed(7);
-    ASSERT_TRUE(doc.Generate().succeeded() && test::SaveFile(doc, Out("page.lxg")));
+    ASSERT_TRUE(doc.Generate().succeeded() && SaveFile(doc, Out("page.lxg")));
     CliRun r = Cli({ u("render"), Out("page.lxg"), u("-o"), Out("page.pdf") });
     EXPECT_TRUE(r.code == 0 && r.err.isEmpty()) << r.err.toStdString();
     const QByteArray pdf = ReadAll(Out("page.pdf"));
@@ -182,11 +162,11 @@ TEST_F(CliTest, RenderWritesOnePdfPageAndWarnsOfAnOverflow)
     // 80 words beside a 5 x 5 grid cannot fit even in 7 points.
     doc.Change(Setting::GameType, int(GameType::WordSearch));
     doc.Change(Setting::GridSize, 5);
-    test::Reopen(doc, [](DocumentData& d) {
+    Reopen(doc, [](DocumentData& d) {
         for (int i = 0; i < 80; ++i)
             d.words.SetChecked(d.words.AddWordIfAbsent(u("hippopotame") + QString::number(i)).index, true);
     });
-    ASSERT_TRUE(test::SaveFile(doc, Out("page.lxg")));
+    ASSERT_TRUE(SaveFile(doc, Out("page.lxg")));
     r = Cli({ u("render"), Out("page.lxg"), u("-o"), Out("trop.png") });
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(QFile::exists(Out("trop.png")));
@@ -200,8 +180,8 @@ TEST_F(CliWorksheets, TheTemplateTheTitleAndTheKeyOfAWholePage)
 {
     if (QStandardPaths::findExecutable(u("pdftotext")).isEmpty())
         GTEST_SKIP() << "pdftotext (poppler-utils) reads the pages";
-    test::WriteBytes(program.filePath(u("modèle.lxg")), "[LXGDocument]\r\nPrenomDate=1\r\n");
-    const QStringList animals { u("--level"), u("CP"), u("--theme"), u("animaux"), u("--seed"), u("1"), u("--size"), u("8") };
+    WriteBytes(program.filePath(u("modèle.lxg")), "[LXGDocument]\r\nPrenomDate=1\r\n");
+    const QStringList animals = Words("--level CP --theme animaux --seed 1 --size 8");
     ASSERT_EQ(Cli(QStringList { u("make"), u("-o"), u("a.pdf") } + animals).code, 0);
     QString text = PdfText(Out("a.pdf"));
     EXPECT_TRUE(text.contains(u("Prénom")) && text.contains(u("\nAnimaux\n"))) << text.toStdString();
@@ -209,21 +189,19 @@ TEST_F(CliWorksheets, TheTemplateTheTitleAndTheKeyOfAWholePage)
     EXPECT_FALSE(PdfText(Out("b.pdf")).contains(u("Prénom")));
     // The teacher's own template wins over the program's.
     QDir().mkpath(UserDir());
-    test::WriteBytes(QDir(UserDir()).filePath(u("modèle.lxg")), "[LXGDocument]\r\nPrenomDate=0\r\n");
+    WriteBytes(QDir(UserDir()).filePath(u("modèle.lxg")), "[LXGDocument]\r\nPrenomDate=0\r\n");
     ASSERT_EQ(Cli(QStringList { u("make"), u("-o"), u("c.pdf"), u("--words"), Out("fruits.txt") }).code, 0);
     text = PdfText(Out("c.pdf"));
     EXPECT_FALSE(text.contains(u("Prénom")));
     EXPECT_TRUE(text.contains(u("\nFruits\n"))) << "the list's name as the title";
-
     // 18 cells at 14 points take the whole page: the key on a second page, or the copy left out.
     const struct { const char* lower; int pages; const char* notice; } halves[] = {
         { "solution", 2, "La solution sera imprimée sur une deuxième page." },
         { "copie", 1, "La copie n'a pas la place dans la moitié inférieure : elle ne sera pas imprimée." }, { "vide", 1, "" },
     };
     for (const auto& h : halves) {
-        test::WriteBytes(Out("big.txt"), "chat\r\nchien\r\nlapin\r\nloup\r\nlion\r\nours\r\n");
-        const CliRun r = Cli({ u("make"), u("-o"), u("big.pdf"), u("--words"), Out("big.txt"), u("--size"), u("18"), u("--no-fit"),
-                               u("--lower"), u(h.lower), u("--seed"), u("2") });
+        WriteBytes(Out("big.txt"), "chat\r\nchien\r\nlapin\r\nloup\r\nlion\r\nours\r\n");
+        const CliRun r = Cli(Words("make -o big.pdf --size 18 --no-fit --seed 2 --lower") << u(h.lower) << u("--words") << Out("big.txt"));
         ASSERT_EQ(r.code, 0) << r.err.toStdString();
         const QStringList pages = PdfText(Out("big.pdf")).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
         EXPECT_EQ(pages.size(), h.pages) << h.lower;
@@ -239,18 +217,18 @@ TEST_F(CliWorksheets, TheTemplateTheTitleAndTheKeyOfAWholePage)
 TEST_F(CliWorksheets, EveryWindowSettingFromTheCommandLine)
 {
     const struct { QStringList args; const char* line; } cases[] = {
-        { { u("--directions"), u("droite,bas,diagonale-inverse") }, "Valeurs=101001," },
+        { Words("--directions droite,bas,diagonale-inverse"), "Valeurs=101001," },
         { { u("--directions"), u("toutes"), u("--message"), u("Bravo, les amis"), u("--shuffle-message") }, "Valeurs=111111,BRAVO, LES AMIS" },
-        { { u("--lowercase"), u("--visible-cells"), u("--no-column-rules"), u("--size"), u("9") }, "Paramètres=9,0,0,1," },
-        { { u("--type"), u("mots-codes"), u("--codes"), u("range:10-40") }, ",2,1,-1,1,0,0,15,10,40" },
-        { { u("--type"), u("mots-codes"), u("--codes"), u("symbols"), u("--revealed"), u("4") }, "LettresDonnées=4" },
-        { { u("--grid-font"), u("Tahoma,16"), u("--list-font"), u("arial,14") }, "PoliceGrille=Tahoma,16,0,0" },
-        { { u("--list-font"), u("arial,14") }, "PoliceListe=Arial,14,0,0" },
-        { { u("--pictures"), u("instead") }, "Images=2" },
-        { { u("--level"), u("CE1"), u("--theme"), u("ecol") }, "Thèmes=E" }, // the start of "École"
+        { Words("--lowercase --visible-cells --no-column-rules --size 9"), "Paramètres=9,0,0,1," },
+        { Words("--type mots-codes --codes range:10-40"), ",2,1,-1,1,0,0,15,10,40" },
+        { Words("--type mots-codes --codes symbols --revealed 4"), "LettresDonnées=4" },
+        { Words("--grid-font Tahoma,16 --list-font arial,14"), "PoliceGrille=Tahoma,16,0,0" },
+        { Words("--list-font arial,14"), "PoliceListe=Arial,14,0,0" },
+        { Words("--pictures instead"), "Images=2" },
+        { Words("--level CE1 --theme ecol"), "Thèmes=E" }, // the start of "École"
     };
     for (const auto& c : cases) {
-        QStringList args { u("new"), u("-o"), u("x.lxg") };
+        QStringList args = Words("new -o x.lxg");
         if (!c.args.contains(u("--level")))
             args << u("--level") << u("CP");
         const CliRun r = Cli(args + c.args);
@@ -264,15 +242,15 @@ TEST_F(CliWorksheets, EveryWindowSettingFromTheCommandLine)
 // teacher's own, and names the words left without one.
 TEST_F(CliWorksheets, PicturesFromBothTablesAndTheWordsWithout)
 {
-    test::WriteBytes(QDir(program.path()).filePath(u("images.txt")), "pomme U+1F34E\r\npoire U+1F350\r\ncerise U+1F352\r\n");
+    WriteBytes(QDir(program.path()).filePath(u("images.txt")), "pomme U+1F34E\r\npoire U+1F350\r\ncerise U+1F352\r\n");
     ASSERT_TRUE(QDir().mkpath(UserDir()));
-    test::WriteBytes(QDir(UserDir()).filePath(u("images.txt")), "fraise U+1F353\r\n");
+    WriteBytes(QDir(UserDir()).filePath(u("images.txt")), "fraise U+1F353\r\n");
     for (const char* mode : { "beside", "instead" }) {
-        const CliRun r = Cli({ u("make"), u("-o"), u("p.pdf"), u("--words"), Out("fruits.txt"), u("--pictures"), u(mode), u("--seed"), u("2") });
+        const CliRun r = Cli(Words("make -o p.pdf --seed 2 --pictures") << u(mode) << u("--words") << Out("fruits.txt"));
         ASSERT_EQ(r.code, 0) << r.err.toStdString();
         EXPECT_EQ(r.err, u("2 mots sans image : kiwi, melon\n")) << mode;
     }
-    const CliRun plain = Cli({ u("make"), u("-o"), u("p.pdf"), u("--words"), Out("fruits.txt"), u("--seed"), u("2") });
+    const CliRun plain = Cli(Words("make -o p.pdf --seed 2 --words") << Out("fruits.txt"));
     EXPECT_EQ(plain.err, QString());
 }
 
@@ -280,12 +258,12 @@ TEST_F(CliWorksheets, PicturesFromBothTablesAndTheWordsWithout)
 // one drawn: of these ten words, six at most go together, and each draw finds them.
 TEST_F(CliWorksheets, DrawnWordsNeverHideOneAnother)
 {
-    test::WriteBytes(Out("cachés.txt"), EncodeWindows1252(u("noix\r\nnoix de coco\r\nalto\r\ncontralto\r\nété\r\n"
+    WriteBytes(Out("cachés.txt"), EncodeWindows1252(u("noix\r\nnoix de coco\r\nalto\r\ncontralto\r\nété\r\n"
                                                            "pomme de terre\r\nroc\r\ncorbeau\r\nchat\r\nlion\r\n")));
     for (const char* seed : { "1", "2", "3", "4", "5", "6" }) {
-        ASSERT_EQ(Cli({ u("new"), u("-o"), u("n.lxg"), u("--words"), Out("cachés.txt"), u("--count"), u("6"), u("--seed"), u(seed) }).code, 0);
-        Document doc({ u("Arial"), u("Arial Narrow"), u("Tahoma") });
-        ASSERT_TRUE(test::LoadFile(doc, Out("n.lxg")));
+        ASSERT_EQ(Cli(Words("new -o n.lxg --count 6 --words") << Out("cachés.txt") << u("--seed") << u(seed)).code, 0);
+        Document doc(kFonts);
+        ASSERT_TRUE(LoadFile(doc, Out("n.lxg")));
         const QStringList drawn = doc.words().CheckedWords();
         EXPECT_EQ(drawn.size(), 6) << seed;
         EXPECT_TRUE(ContainedWords(drawn).isEmpty()) << seed << ": " << drawn.join(u(", ")).toStdString();
@@ -295,7 +273,7 @@ TEST_F(CliWorksheets, DrawnWordsNeverHideOneAnother)
 // Wrong commands and choices: their exit code, a French message, nothing written.
 TEST_F(CliWorksheets, WrongCommandsAreRefusedAndNothingIsWritten)
 {
-    test::WriteBytes(Out("long.lxg"), "[LXGDocument]\r\nMotsS\xe9lectionn\xe9s=11111\r\nParam\xe8tres=5,1,1,0,1,1,0,-1,1,0,0,15,10,99\r\n"
+    WriteBytes(Out("long.lxg"), "[LXGDocument]\r\nMotsS\xe9lectionn\xe9s=11111\r\nParam\xe8tres=5,1,1,0,1,1,0,-1,1,0,0,15,10,99\r\n"
                                       "Liste0=anticonstitutionnellement\r\nListe1=chat\r\nListe2=chien\r\nListe3=loup\r\nListe4=ours\r\n");
     struct Case { QStringList args; int code; const char* message; };
     std::vector<Case> cases = {
@@ -307,38 +285,38 @@ TEST_F(CliWorksheets, WrongCommandsAreRefusedAndNothingIsWritten)
         { { u("dessine"), Input("lexigrille.lxg"), u("-o"), Out("x.lxg") }, 1, "Commande inconnue" },
     };
     const Case choices[] = { // of new and make
-        { { u("--level"), u("CX") }, 1, "Classe inconnue : « CX ». Classes possibles : CP, CE1, CE2, CM1, CM2." },
-        { { u("--level"), u("CP"), u("--theme"), u("Dinosaures") }, 1, "Thème inconnu : « Dinosaures ». Thèmes possibles : « Activités, métiers »" },
-        { { u("--level"), u("CP"), u("--type"), u("sudoku") }, 1, "Type de jeu inconnu : « sudoku »" },
-        { { u("--level"), u("CP"), u("--size"), u("40") }, 1, "L'option --size attend un nombre entier de 5 à 18" },
-        { { u("--level"), u("CP"), u("--count"), u("beaucoup") }, 1, "L'option --count attend un nombre entier" },
-        { { u("--level"), u("CP"), u("--lower"), u("moitié") }, 1, "Moitié inférieure inconnue" },
-        { { u("--words"), u("absente.txt") }, 1, "La liste « absente.txt » est introuvable." },
-        { { u("--words"), u("fruits.txt"), u("--level"), u("CP") }, 1, "pas des deux" },
+        { Words("--level CX"), 1, "Classe inconnue : « CX ». Classes possibles : CP, CE1, CE2, CM1, CM2." },
+        { Words("--level CP --theme Dinosaures"), 1, "Thème inconnu : « Dinosaures ». Thèmes possibles : « Activités, métiers »" },
+        { Words("--level CP --type sudoku"), 1, "Type de jeu inconnu : « sudoku »" },
+        { Words("--level CP --size 40"), 1, "L'option --size attend un nombre entier de 5 à 18" },
+        { Words("--level CP --count beaucoup"), 1, "L'option --count attend un nombre entier" },
+        { Words("--level CP --lower moitié"), 1, "Moitié inférieure inconnue" },
+        { Words("--words absente.txt"), 1, "La liste « absente.txt » est introuvable." },
+        { Words("--words fruits.txt --level CP"), 1, "pas des deux" },
         { {}, 1, "Choisissez les mots" },
-        { { u("--level"), u("CP"), u("--couleur"), u("rouge") }, 1, "Option inconnue : --couleur." },
-        { { u("--level"), u("CM2"), u("--theme"), u("Météo") }, 1, "Aucun mot ne correspond à ces choix." },
+        { Words("--level CP --couleur rouge"), 1, "Option inconnue : --couleur." },
+        { Words("--level CM2 --theme Météo"), 1, "Aucun mot ne correspond à ces choix." },
         // What a document file cannot hold is named, never written as "?".
         { { u("--level"), u("CP"), u("--title"), u("Les animaux ✏️ ő") }, 1,
           "L'option --title contient les caractères « ✏ » (U+270F) et « ő » (U+0151), qu'un document Lexigrille ne peut pas enregistrer." },
         { { u("--level"), u("CP"), u("--instruction"), u("Trouve 🐱") }, 1, "L'option --instruction contient le caractère « 🐱 » (U+1F431)" },
         { { u("--level"), u("CP"), u("--theme"), u("Animaux 🐱") }, 1, "L'option --theme contient le caractère « 🐱 »" },
-        { { u("--level"), u("CP"), u("--theme"), u("a") }, 1, "Thème ambigu : « a » peut désigner « Activités, métiers »" },
-        { { u("--level"), u("CP"), u("--directions"), u("droite,travers") }, 1,
+        { Words("--level CP --theme a"), 1, "Thème ambigu : « a » peut désigner « Activités, métiers »" },
+        { Words("--level CP --directions droite,travers"), 1,
           "Sens inconnu : « travers ». Sens possibles : droite, bas, diagonale, gauche, haut, diagonale-inverse, ou toutes." },
-        { { u("--level"), u("CP"), u("--codes"), u("range:10-20") }, 1, "Les valeurs de 10 à 20 ne suffisent pas : il en faut au moins 26" },
-        { { u("--level"), u("CP"), u("--codes"), u("lettres") }, 1, "Codes inconnus : « lettres ». Choix possibles : numbers, range:A-B" },
-        { { u("--level"), u("CP"), u("--reveal"), u("7") }, 1, "L'option --reveal attend une lettre de A à Z : « 7 »." },
-        { { u("--level"), u("CP"), u("--revealed"), u("30") }, 1, "L'option --revealed attend un nombre entier de 0 à 26" },
+        { Words("--level CP --codes range:10-20"), 1, "Les valeurs de 10 à 20 ne suffisent pas : il en faut au moins 26" },
+        { Words("--level CP --codes lettres"), 1, "Codes inconnus : « lettres ». Choix possibles : numbers, range:A-B" },
+        { Words("--level CP --reveal 7"), 1, "L'option --reveal attend une lettre de A à Z : « 7 »." },
+        { Words("--level CP --revealed 30"), 1, "L'option --revealed attend un nombre entier de 0 à 26" },
         { { u("--level"), u("CP"), u("--grid-font"), u("Police imaginaire,12") }, 1, "Police inconnue : « Police imaginaire ». Polices possibles : Arial" },
-        { { u("--level"), u("CP"), u("--list-font"), u("Arial,40") }, 1, "L'option --list-font attend « POLICE,TAILLE », la taille de 7 à 20" },
-        { { u("--level"), u("CP"), u("--pictures"), u("partout") }, 1, "Choix d'images inconnu : « partout ». Choix possibles : beside, instead." },
-        { { u("--level"), u("CP"), u("--shuffle-message") }, 1, "L'option --shuffle-message mélange le message de --message" },
-        { { u("--level"), u("CP"), u("--message"), u("!!!") }, 1, "ne contient aucune lettre" },
+        { Words("--level CP --list-font Arial,40"), 1, "L'option --list-font attend « POLICE,TAILLE », la taille de 7 à 20" },
+        { Words("--level CP --pictures partout"), 1, "Choix d'images inconnu : « partout ». Choix possibles : beside, instead." },
+        { Words("--level CP --shuffle-message"), 1, "L'option --shuffle-message mélange le message de --message" },
+        { Words("--level CP --message !!!"), 1, "ne contient aucune lettre" },
     };
     for (const Case& c : choices) {
-        cases.push_back({ QStringList { u("new"), u("-o"), u("x.lxg") } + c.args, c.code, c.message });
-        cases.push_back({ QStringList { u("make"), u("-o"), u("x.pdf") } + c.args, c.code, c.message });
+        cases.push_back({ Words("new -o x.lxg") + c.args, c.code, c.message });
+        cases.push_back({ Words("make -o x.pdf") + c.args, c.code, c.message });
     }
     for (const Case& c : cases) {
         const CliRun r = Cli(c.args);
@@ -349,4 +327,4 @@ TEST_F(CliWorksheets, WrongCommandsAreRefusedAndNothingIsWritten)
 }
 
 } // namespace
-} // namespace lx
+} // namespace lx::test

@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-namespace lx {
+namespace lx::test {
 namespace {
 
 TEST(Text1252, EveryByteHasTheCodePagesCharacterAndEncodesBack)
@@ -23,7 +23,6 @@ TEST(Text1252, EveryByteHasTheCodePagesCharacterAndEncodesBack)
     ASSERT_EQ(text.size(), 256);
     EXPECT_TRUE(FitsWindows1252(text));
     EXPECT_EQ(EncodeWindows1252(text), bytes) << "no two bytes share a character";
-
     // The system's own code page is the independent reference of 0x80..0x9F:
 #ifdef Q_OS_WIN
     // Windows' (Qt for Windows is built without ICU)...
@@ -47,19 +46,19 @@ TEST(Text1252, EveryByteHasTheCodePagesCharacterAndEncodesBack)
         EXPECT_EQ(QString(text[b]), expected) << "byte 0x" << std::hex << b;
     }
     // The French letters and signs of that row, in case the reference moves.
-    EXPECT_EQ(EncodeWindows1252(test::u("€’œŒŸ…–—")), QByteArray("\x80\x92\x9C\x8C\x9F\x85\x96\x97"));
+    EXPECT_EQ(EncodeWindows1252(u("€’œŒŸ…–—")), QByteArray("\x80\x92\x9C\x8C\x9F\x85\x96\x97"));
 }
 
 TEST(Text1252, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach)
 {
     // U+0080 and U+009F are C1 controls whose bytes hold other characters.
-    const QString outside = test::u("ĉ→日") + QChar(0x0080) + QChar(0x009F) + QChar(0x0100);
+    const QString outside = u("ĉ→日") + QChar(0x0080) + QChar(0x009F) + QChar(0x0100);
     for (QChar c : outside) {
         EXPECT_FALSE(FitsWindows1252(QString(c))) << int(c.unicode());
         EXPECT_EQ(EncodeWindows1252(QStringLiteral("a") + c + QStringLiteral("b")), QByteArray("a?b")) << int(c.unicode());
     }
     // A character beyond 16 bits is one "?", and so is a lone half of a pair.
-    const QString emoji = test::u("a\U0001F600b");
+    const QString emoji = u("a\U0001F600b");
     EXPECT_FALSE(FitsWindows1252(emoji));
     EXPECT_EQ(EncodeWindows1252(emoji), QByteArray("a?b"));
     EXPECT_EQ(EncodeWindows1252(QStringLiteral("x") + QChar(0xD83D) + QStringLiteral("y") + QChar(0xDE00)), QByteArray("x?y?"));
@@ -102,4 +101,4 @@ TEST(DeletePreviousWord, WordsSpacesDelimitersAndSelection)
 }
 
 } // namespace
-} // namespace lx
+} // namespace lx::test

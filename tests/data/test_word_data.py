@@ -42,8 +42,7 @@ SEPARATORS = re.compile(r"[- ']")
 failures = []
 fail = failures.append
 
-def letters(word):
-    return len(SEPARATORS.sub("", word))
+def letters(word): return len(SEPARATORS.sub("", word))
 
 def read_lines(path):
     """The lines of a Windows-1252 CR LF file, or None after a failure."""

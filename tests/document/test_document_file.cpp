@@ -1,32 +1,15 @@
 // The document file beyond what the cli's expected files show (typed values and long lists kept, the
 // template, the absent-value rules, the mended faults), then the commands that open and store it: the
 // save question, the template of the teacher's folder, the menus, the list imports and the versions.
-#include "core/Text1252.h"
 #include "core/FileMenu.h"
-#include "document/Document.h"
-#include "document/DocumentActions.h"
-#include "document/DocumentFile.h"
 #include "document/Versions.h"
 #include "support/DocumentSupport.h"
-#include "support/ScriptedPrompter.h"
 #include "words/WordListParser.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-#include <memory>
-
-namespace lx {
+namespace lx::test {
 namespace {
 
-using test::ReadAll;
-using test::u;
-using test::WriteBytes;
-
-const QStringList kFonts { u("Arial"), u("Arial Narrow"), u("Courier New"), u("Tahoma"), u("Times New Roman") };
+const QStringList kAllFonts { u("Arial"), u("Arial Narrow"), u("Courier New"), u("Tahoma"), u("Times New Roman") };
 
 // The example word search: chat, loup and chien, the first two selected and
 // placed on a 5 x 5 grid, theme "Animaux", level CP, grid in bold.
@@ -37,8 +20,8 @@ const QString kExample = QStringLiteral(LEXIGRILLE_DOCUMENT_CORPUS "/word_search
 class DocumentFile : public ::testing::Test {
 protected:
     QTemporaryDir user, program;
-    test::ScriptedPrompter prompter;
-    Document doc { kFonts };
+    ScriptedPrompter prompter;
+    Document doc { kAllFonts };
     DocumentActions actions { doc, prompter, {} };
 
     void SetUp() override
@@ -53,7 +36,7 @@ protected:
     std::unique_ptr<Document> SavedAndReadBack(const QString& name)
     {
         EXPECT_TRUE(actions.SaveTo(Path(name)).done());
-        auto back = std::make_unique<Document>(kFonts);
+        auto back = std::make_unique<Document>(kAllFonts);
         DocumentActions(*back, prompter, {}).Load(Path(name));
         return back;
     }
@@ -83,7 +66,7 @@ TEST_F(DocumentFile, TypedValuesSurviveSavingAndReopening)
     doc.Change(Setting::HiddenMessage, u("Bravo, les amis, à demain !"));
     doc.Change(Setting::Direction1, true);
     doc.Change(Setting::Direction4, true);
-    test::Reopen(doc, [](DocumentData& d) {
+    Reopen(doc, [](DocumentData& d) {
         d.settings.selectedThemeCount = -1;
         d.settings.themeText = u("Animaux");
         for (const char* w : { "\"chat\"", "loup\t", "chien", "lion", "ours" })
@@ -96,7 +79,6 @@ TEST_F(DocumentFile, TypedValuesSurviveSavingAndReopening)
     EXPECT_EQ(back->ThemeLabel(), u("Liste externe"));
     doc.Change(Setting::Title, QString()); // an empty title is written, and read back empty
     EXPECT_EQ(SavedAndReadBack(u("vide.lxg"))->settings().title, QString());
-
     // No value read is cut: a 400-character title, 300 words and their flags, a long message.
     QStringList lines { u("[LXGDocument]"), u("Titre=") + QString(400, u't') };
     QString flags;
@@ -135,14 +117,12 @@ TEST_F(DocumentFile, AFailedSaveIsReportedAndTheTemplateLeavesTheWorksheetAlone)
     EXPECT_EQ(doc.WindowTitle(), u("Lexigrille 0.1 - Les animaux.lxg*")) << "and its name and mark";
     actions.SaveTo(path);
     EXPECT_EQ(prompter.asked.last().text, u("Attention : le modèle existant sera remplacé !\n") + question);
-
     // The template holds the settings (opened untitled: the commands' test) without the worksheet's content.
-    Document tpl(kFonts);
+    Document tpl(kAllFonts);
     DocumentActions(tpl, prompter, {}).Load(path + u(".lxg"));
     EXPECT_EQ(tpl.words().Count(), 0);
     EXPECT_EQ(tpl.settings().LevelString() + tpl.themes().SelectedCodes() + tpl.settings().puzzle.message, u("00000"));
     EXPECT_TRUE(tpl.puzzle().LetterGrid.at(0, 0).isEmpty());
-
     // Saved under another name, the worksheet takes it, with the extension.
     ASSERT_TRUE(actions.SaveTo(Path(u("copie"))).done());
     EXPECT_EQ(doc.DocumentPath(), Path(u("copie.lxg")));
@@ -187,7 +167,6 @@ TEST_F(DocumentFile, MissingAndForeignFilesAreRefusedAndLeaveTheDocumentAlone)
     EXPECT_EQ(missing.status, CommandResult::Status::Failed);
     EXPECT_EQ(missing.message, u("Le fichier « ") + Path(u("absent.lxg")) + u(" » est introuvable."));
     EXPECT_EQ(doc.settings().title, u("En cours")) << "the open document is left as it was";
-
     // Binary junk, a picture renamed, a text without the document's section,
     // a file too big to be a document: no document, the open one untouched.
     QByteArray junk;
@@ -210,7 +189,6 @@ TEST_F(DocumentFile, MissingAndForeignFilesAreRefusedAndLeaveTheDocumentAlone)
     EXPECT_EQ(doc.settings().title, u("Les animaux"));
     EXPECT_EQ(doc.puzzle().LetterGrid.at(0, 1), u("a"));
     EXPECT_TRUE(doc.puzzle().LetterGrid.at(0, 2).isEmpty());
-
     // UTF-8 from a modern editor, with or without a byte order mark, opens its words.
     for (const QByteArray& start : { QByteArray(), QByteArray("\xEF\xBB\xBF") }) {
         LoadBytes(u("utf8.lxg"), start + u("[LXGDocument]\nTitre=Les élèves\nMotsSélectionnés=1\nListe0=éléphant\n").toUtf8());
@@ -312,7 +290,6 @@ TEST_F(DocumentCommands, ATemplateGoesToTheTeachersFolderAndStartsTheNextNewDocu
     EXPECT_EQ(doc.settings().title, u("Mes animaux"));
     EXPECT_TRUE(doc.settings().gridBold);
     EXPECT_EQ(doc.WindowTitle(), u("Lexigrille 0.1 - Sans titre")) << "the template opens untitled";
-
     // A teacher's folder that cannot be made: said, not silently dropped.
     const QString blocked = user.filePath(u("fichier"));
     WriteBytes(blocked, "pas un dossier");
@@ -343,9 +320,7 @@ TEST_F(DocumentCommands, MenusListTheTeachersFilesFirstEachNameOnce)
     WriteBytes(fewer.filePath(u("Fruits.txt")), "pomme\r\npoire\r\n");
     WriteBytes(program.filePath(u("fruits.txt")), "kiwi\r\n");
     WriteBytes(program.filePath(u("Légumes.txt")), "chou\r\n");
-    WriteBytes(program.filePath(u("DB 01-07 (CP).txt")), "A-  chat\r\n");
-    WriteBytes(program.filePath(u("images.txt")), "chat U+1F408\r\n");
-    const FileMenu lists = actions.AvailableWordLists();
+    const FileMenu lists = actions.AvailableWordLists(); // the files that are no list: test_word_lists
     ASSERT_EQ(lists.items.size(), 2);
     EXPECT_EQ(lists.items[0].path, fewer.filePath(u("Fruits.txt")));
     EXPECT_EQ(lists.items[1].caption, u("Légumes"));
@@ -392,4 +367,4 @@ TEST_F(DocumentCommands, VersionsArePairwiseDifferentAndRepeatable)
 }
 
 } // namespace
-} // namespace lx
+} // namespace lx::test

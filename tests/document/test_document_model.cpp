@@ -1,33 +1,19 @@
 // The document as the window drives it: reset, settings, the word list's
 // follow-ups, the modified mark; drawing the page never changes the document.
 // Then the fonts its names draw with, and the font lists.
-#include "document/Document.h"
-#include "document/DocumentFile.h"
-#include "render/FontCatalog.h"
 #include "document/WordHighlight.h"
 #include "render/DocumentRenderer.h"
+#include "render/FontCatalog.h"
 #include "render/RecordingSurface.h"
 #include "support/DocumentSupport.h"
-#include "words/ThemeDatabase.h"
-#include "support/TextSupport.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <tuple>
-
-namespace lx {
+namespace lx::test {
 namespace {
-
-using test::u;
-
-const QStringList kFonts { u("Arial"), u("Arial Narrow"), u("Tahoma") };
 
 TEST(DocumentReset, GivesTheNewDocumentWhateverCameBefore)
 {
@@ -36,8 +22,8 @@ TEST(DocumentReset, GivesTheNewDocumentWhateverCameBefore)
     doc.Change(Setting::Title, u("Ancien"));
     doc.Change(Setting::Direction3, true);
     doc.SetLetterCodeText(4, u("7"));
-    test::AddWords(doc, { "chat", "loup" });
-    test::Reopen(doc, [](DocumentData& d) {
+    AddWords(doc, { "chat", "loup" });
+    Reopen(doc, [](DocumentData& d) {
         d.puzzle.LetterGrid.at(2, 2) = u("X");
         d.puzzle.SymbolAlphabet = u("shuffled");
         d.themes.selected[3] = true;
@@ -82,7 +68,7 @@ TEST(DocumentWords, ChecksDiscardThePuzzleMarkTheDocumentAndClicksHighlight)
     int redraws = 0;
     QObject::connect(&doc, &Document::redrawRequested, [&] { ++redraws; });
     QSignalSpy marks(&doc, &Document::modifiedChanged);
-    test::AddWords(doc, { "chat", "chien", "loup", "lion", "ours", "tigre" });
+    AddWords(doc, { "chat", "chien", "loup", "lion", "ours", "tigre" });
     doc.MarkSaved(u("mots.lxg"));
     ASSERT_TRUE(doc.Generate().succeeded());
     EXPECT_EQ(doc.WindowTitle(), u("Lexigrille 0.1 - mots.lxg*")) << "a generation marks the document";
@@ -110,7 +96,6 @@ TEST(DocumentWords, ChecksDiscardThePuzzleMarkTheDocumentAndClicksHighlight)
     }
     doc.SelectAllWords(true);
     EXPECT_EQ(doc.WordCounts(), (WordCountLabel { u("6/6"), WordCountLabel::Colour::DarkGrey }));
-
     // A click on a placed word highlights it until the next generation.
     ASSERT_TRUE(doc.Generate().succeeded());
     EXPECT_TRUE(doc.ClickWord(doc.words().Find(u("loup"))));
@@ -118,7 +103,6 @@ TEST(DocumentWords, ChecksDiscardThePuzzleMarkTheDocumentAndClicksHighlight)
     EXPECT_EQ(doc.puzzle().WordEntries[doc.puzzle().HighlightedWord].gridText, u("LOUP"));
     ASSERT_TRUE(doc.Generate().succeeded());
     EXPECT_FALSE(doc.puzzle().WordHighlighted);
-
     // An import inside a suppression guard leaves the events suppressed.
     redraws = 0;
     {
@@ -140,7 +124,7 @@ TEST(DocumentChanges, EverySavedValueMarksTheDocument)
         [](Document& d) { d.Change(Setting::RangeTo, u("40")); }, [](Document& d) { d.SetLetterCodeText(2, u("5")); },
         [](Document& d) { d.Change(Setting::LevelNaming, 1); }, [](Document& d) { d.Change(Setting::ShuffleList, true); },
         [](Document& d) {
-            test::AddWords(d, { "chat", "chien", "loup", "lion", "ours" });
+            AddWords(d, { "chat", "chien", "loup", "lion", "ours" });
             d.Change(Setting::GameType, 1);
             ASSERT_TRUE(d.Generate().succeeded());
             d.MarkSaved(u("essai.lxg"));
@@ -166,9 +150,9 @@ TEST(DocumentChanges, EverySavedValueMarksTheDocument)
 TEST(DocumentGenerate, RefusalsAreReportedAndTooFewWordsChangeNothing)
 {
     Document doc(kFonts);
-    test::AddWords(doc, { "chat", "chien", "loup", "lion", "ours" });
+    AddWords(doc, { "chat", "chien", "loup", "lion", "ours" });
     // The words come from the themes, and none is selected.
-    test::Reopen(doc, [](DocumentData& d) { d.settings.selectedThemeCount = 0; }, u("themes.lxg"));
+    Reopen(doc, [](DocumentData& d) { d.settings.selectedThemeCount = 0; }, u("themes.lxg"));
     const GenerationResult refused = doc.Generate();
     EXPECT_EQ(refused.outcome, GenerationOutcome::NoThemeSelected);
     const CommandResult report = GenerationReport(refused);
@@ -176,7 +160,7 @@ TEST(DocumentGenerate, RefusalsAreReportedAndTooFewWordsChangeNothing)
     EXPECT_EQ(report.message, u("Vous n'avez sélectionné aucun thème !"));
 
     Document few(kFonts);
-    test::AddWords(few, { "chat", "chien", "loup", "lion" });
+    AddWords(few, { "chat", "chien", "loup", "lion" });
     few.MarkSaved(u("peu.lxg"));
     EXPECT_EQ(few.Generate().outcome, GenerationOutcome::TooFewWords);
     EXPECT_FALSE(few.Modified());
@@ -193,7 +177,7 @@ TEST(DocumentMessage, SizeAdviceWhenNoLayoutTakesTheMessage)
     };
     for (const auto& c : cases) {
         Document doc(kFonts);
-        test::AddWords(doc, { "chat", "chien", "lapin", "cheval", "vache", "mouton" });
+        AddWords(doc, { "chat", "chien", "lapin", "cheval", "vache", "mouton" });
         doc.Change(Setting::Direction2, true); // across and down: words cross
         doc.Change(Setting::HiddenMessage, QString(c.letters, QLatin1Char('A')) + u(" !"));
         doc.Change(Setting::RandomFill, c.randomFill);
@@ -202,11 +186,11 @@ TEST(DocumentMessage, SizeAdviceWhenNoLayoutTakesTheMessage)
     }
     // A grid on the page that takes the message already needs no advice.
     Document doc(kFonts);
-    test::AddWords(doc, { "chat", "chien", "lapin", "cheval", "vache", "mouton" });
+    AddWords(doc, { "chat", "chien", "lapin", "cheval", "vache", "mouton" });
     doc.Change(Setting::RandomFill, false);
     doc.Change(Setting::HiddenMessage, QString(20, QLatin1Char('A')));
     for (const bool exact : { true, false }) {
-        test::Reopen(doc, [exact](DocumentData& d) {
+        Reopen(doc, [exact](DocumentData& d) {
             for (int k = 0; k < 100; ++k)
                 d.puzzle.LetterGrid.at(k % 10, k / 10) = k < 20 && (k > 0 || exact) ? u("a") : u("W");
         });
@@ -241,7 +225,7 @@ TEST(DocumentRendering, DrawingThePageTwiceLeavesTheDocumentAsItWas)
 TEST(DocumentGameType, APuzzleIsNeverShownAsAnotherGames)
 {
     Document doc(kFonts);
-    test::AddWords(doc, { "chat", "chien", "loup", "lion", "ours", "tigre" });
+    AddWords(doc, { "chat", "chien", "loup", "lion", "ours", "tigre" });
     ASSERT_TRUE(doc.Generate().succeeded());
     const PuzzleState search = doc.puzzle();
     doc.Change(Setting::GameType, int(GameType::FillIn));
@@ -284,13 +268,13 @@ TEST(DocumentFileRoundTrip, EveryKindOfEditReopensAsSaved)
     for (const auto& edit : edits) {
         SCOPED_TRACE(n);
         Document doc(kFonts);
-        test::AddWords(doc, { "chat", "chien", "loup", "lion", "ours", "tigre" });
+        AddWords(doc, { "chat", "chien", "loup", "lion", "ours", "tigre" });
         edit(doc);
         const QString first = dir.filePath(QStringLiteral("%1a.lxg").arg(n)), second = dir.filePath(QStringLiteral("%1b.lxg").arg(n));
-        ASSERT_TRUE(test::SaveFile(doc, first));
+        ASSERT_TRUE(SaveFile(doc, first));
         Document back(kFonts);
-        ASSERT_TRUE(test::LoadFile(back, first) && test::SaveFile(back, second));
-        EXPECT_EQ(test::ReadAll(second), test::ReadAll(first));
+        ASSERT_TRUE(LoadFile(back, first) && SaveFile(back, second));
+        EXPECT_EQ(ReadAll(second), ReadAll(first));
         EXPECT_EQ(back.settings().pictures, doc.settings().pictures);
         ++n;
     }
@@ -320,7 +304,7 @@ TEST(DocumentNaming, ProposedFileNameAndTheExternalListName)
 {
     Document doc(kFonts); // a new word search proposes "Lexigrille": the save question's test checks it
     doc.Change(Setting::GameType, int(GameType::FillIn));
-    test::Reopen(doc, [](DocumentData& d) { d.themes.selected[3] = d.themes.selected[6] = true; });
+    Reopen(doc, [](DocumentData& d) { d.themes.selected[3] = d.themes.selected[6] = true; });
     EXPECT_EQ(doc.ProposedFileName(), u("Mots casés - Animaux, Couleurs"));
     // What a file name cannot hold becomes a space.
     const std::pair<const char*, const char*> names[] = {
@@ -336,13 +320,13 @@ TEST(DocumentNaming, ProposedFileNameAndTheExternalListName)
     doc.Reset();
     const std::pair<const char*, const char*> steps[] = { { "", "*animaux" }, { "La ferme", "*La ferme" } };
     for (const auto& [themeText, snapshot] : steps) {
-        test::Reopen(doc, [themeText](DocumentData& d) {
+        Reopen(doc, [themeText](DocumentData& d) {
             d.importedListName = u("animaux.de.la.ferme.txt");
             d.settings.themeText = u(themeText);
         });
         EXPECT_EQ(doc.Snapshot().themeString, u(snapshot));
     }
-    test::Reopen(doc, [](DocumentData& d) { d.themes.selected[10] = true; });
+    Reopen(doc, [](DocumentData& d) { d.themes.selected[10] = true; });
     EXPECT_EQ(doc.Snapshot().themeString, u("F"));
 }
 
@@ -421,4 +405,4 @@ TEST(FontListRows, PreferredFontsThenTheSeparatorThenAllEachOnce)
 }
 
 } // namespace
-} // namespace lx
+} // namespace lx::test

@@ -1,38 +1,22 @@
 // Under the document file: the INI reader of its bytes (line ends: the cli's
 // broken_lines document), numbers and paths, and the safe write that replaces
 // a file whole or leaves it as it was, with no file left behind.
-#include "core/Text1252.h"
 #include "document/DocumentValues.h"
 #include "document/IniReader.h"
 #include "document/SafeFile.h"
-#include "support/TextSupport.h"
-
-#include <QDir>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
+#include "support/DocumentSupport.h"
 
 #ifndef Q_OS_WIN
 #include <csignal>
 #include <sys/resource.h>
 #endif
 
-namespace lx {
+namespace lx::test {
 namespace {
 
-using test::ReadAll;
-using test::u;
-
 // A reader of the text, written as a file is: Windows-1252 bytes.
-IniReader Read(const char* utf8)
-{
-    return IniReader::FromBytes(EncodeWindows1252(u(utf8)));
-}
-
-QString V(const IniReader& reader, const char* section, const char* key)
-{
-    return reader.Value(u(section), u(key));
-}
+IniReader Read(const char* utf8) { return IniReader::FromBytes(EncodeWindows1252(u(utf8))); }
+QString V(const IniReader& reader, const char* section, const char* key) { return reader.Value(u(section), u(key)); }
 
 TEST(IniReader, NamesIgnoreCaseAndBlanksTheFirstKeyWinsSectionsMerge)
 {
@@ -168,7 +152,7 @@ TEST(SafeFile, WritesTheExactBytesAndReplacesTheOldFileWhole)
 TEST(SafeFile, APathThatCannotBeWrittenFailsAndChangesNothing)
 {
     QTemporaryDir dir;
-    test::WriteBytes(dir.filePath(u("fichier")), kOldContent);
+    WriteBytes(dir.filePath(u("fichier")), kOldContent);
     ASSERT_TRUE(QDir(dir.path()).mkdir(u("dossier.lxg")));
     const struct { QString path; const char* text; } cases[] = {
         { dir.filePath(u("absent/fiche.lxg")), "Dossier introuvable" },
@@ -190,7 +174,7 @@ TEST(SafeFile, FailureWhileWritingKeepsTheOldFile)
 {
     // A file size limit makes the write fail part way, as a full disk would; it holds for root too.
     QTemporaryDir dir;
-    const QString path = test::WriteBytes(dir.filePath(u("fiche.lxg")), kOldContent);
+    const QString path = WriteBytes(dir.filePath(u("fiche.lxg")), kOldContent);
     const QByteArray big(256 * 1024, 'n');
     rlimit saved {};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -211,4 +195,4 @@ TEST(SafeFile, FailureWhileWritingKeepsTheOldFile)
 #endif
 
 } // namespace
-} // namespace lx
+} // namespace lx::test

@@ -2,58 +2,23 @@
 // a word read inside another, a hidden message too short, and after a
 // generation that ran out of time, why and which size to try.
 #include "document/GridAdvice.h"
-
-#include "document/Document.h"
-#include "document/DocumentActions.h"
-#include "document/WorksheetRecipe.h"
 #include "support/DocumentSupport.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TextSupport.h"
-#include "words/ThemeDatabase.h"
 #include "words/Themes.h"
 
 #include <QSignalSpy>
 
-#include <gtest/gtest.h>
-
-namespace lx {
+namespace lx::test {
 namespace {
 
-using test::u;
-
-const QStringList kFonts { u("Arial"), u("Arial Narrow"), u("Tahoma") };
 const std::array<bool, 6> kAcross { true, false, false, false, false, false };
 
-QStringList Words(const char* spaced)
-{
-    return u(spaced).split(QLatin1Char(' '));
-}
-
-// n made-up words of `length` letters, all different.
-QStringList MadeUpWords(int n, int length)
-{
-    QStringList words;
-    for (int i = 0; i < n; ++i)
-        words << QString(length - 1, QChar(u'a' + i % 26)) + QChar(u'a' + i / 26);
-    return words;
-}
-
-void SetWords(Document& doc, const QStringList& words, int size)
-{
-    doc.ParseWordListText(words.join(QLatin1Char('\n')));
-    doc.Change(Setting::GridSize, size);
-}
-
-QString Side(int side)
-{
-    return QStringLiteral("%1×%1").arg(side);
-}
+QString Side(int side) { return QStringLiteral("%1×%1").arg(side); }
 
 TEST(GridAdvice, TheSizeHintFollowsTheWordsTheSizeAndTheGame)
 {
     const QStringList twelve = Words("chat chien lapin cheval vache mouton poule canard oie dindon cochon chevre");
     Document probe(kFonts);
-    SetWords(probe, twelve, 12);
+    AddWords(probe, twelve, 12);
     const int side = CheckedWordsNeed(probe).side;
     ASSERT_GT(side, 6);
     const QString counts = u("12 mots, 63 lettres : ");
@@ -67,7 +32,7 @@ TEST(GridAdvice, TheSizeHintFollowsTheWordsTheSizeAndTheGame)
     };
     for (const auto& c : cases) {
         Document doc(kFonts);
-        SetWords(doc, c.words, c.size);
+        AddWords(doc, c.words, c.size);
         doc.Change(Setting::GameType, int(c.type));
         const SizeHint hint = GridSizeHint(doc);
         EXPECT_EQ(hint.text, c.text);
@@ -88,7 +53,7 @@ TEST(GridAdvice, ATimeOutSaysWhyAndWhatToTry)
     };
     for (const auto& c : cases) {
         Document doc(kFonts);
-        SetWords(doc, c.words, c.size);
+        AddWords(doc, c.words, c.size);
         for (int d = 1; d < 6; ++d)
             doc.Change(Setting(int(Setting::Direction0) + d), c.allDirections);
         doc.Change(Setting::GameType, int(c.type));
@@ -107,12 +72,12 @@ TEST(GridAdvice, OuiAfterATimeOutGeneratesAtTheProposedSize)
     const int side = WordSearchNeed(Words("CHEVAL MOUTON LAPINS CANARD RENARD POULET CHEVRE AGNEAU"), kAcross).side;
     for (const Answer answer : { Answer::Yes, Answer::No }) {
         Document doc(kFonts);
-        SetWords(doc, words, 6);
+        AddWords(doc, words, 6);
         doc.Change(Setting::Direction2, false); // across only
         QStringList sizeQuestions;
         doc.SetGenerationHooks({ {}, [&](const QString& q) { sizeQuestions << q; return false; } });
         doc.Clock().SetLimitMs(100);
-        test::ScriptedPrompter prompter;
+        ScriptedPrompter prompter;
         prompter.answers = { answer };
         const GenerationResult r = GenerateAsking(doc, prompter);
         ASSERT_EQ(sizeQuestions.size(), 1);
@@ -141,7 +106,7 @@ TEST(GridAdvice, OuiAfterATimeOutGeneratesAtTheProposedSize)
 TEST(GridAdvice, TheGridTooSmallQuestionCountsTheLetters)
 {
     Document doc(kFonts);
-    SetWords(doc, Words("chat chien lapin cheval vache mouton poule canard oie dindon cochon chevre"), 6);
+    AddWords(doc, Words("chat chien lapin cheval vache mouton poule canard oie dindon cochon chevre"), 6);
     QStringList asked;
     doc.SetGenerationHooks({ {}, [&](const QString& q) { asked << q; return true; } });
     QSignalSpy sizeBox(&doc, &Document::settingChanged);
@@ -167,7 +132,7 @@ TEST(GridAdvice, WordsReadInsideAnotherAreNamed)
     };
     for (const auto& c : cases) {
         Document doc(kFonts);
-        SetWords(doc, u(c.words).split(u'|'), 12);
+        AddWords(doc, u(c.words).split(u'|'), 12);
         doc.Change(Setting::GameType, int(c.type));
         EXPECT_EQ(ContainedWordsWarning(doc), u(c.warning));
     }
@@ -184,11 +149,11 @@ TEST(GridAdvice, AShortMessageIsCreatedOnlyWhenTheTeacherSaysSo)
     };
     for (const auto& c : cases) {
         Document doc(kFonts);
-        SetWords(doc, Words("chat chien lapin cheval vache mouton"), 10);
+        AddWords(doc, Words("chat chien lapin cheval vache mouton"), 10);
         doc.Change(Setting::RandomFill, false);
         doc.Change(Setting::HiddenMessage, QString(c.letters, QLatin1Char('A')));
         EXPECT_EQ(CellsLeftEmpty(doc), c.empty);
-        test::ScriptedPrompter prompter;
+        ScriptedPrompter prompter;
         prompter.answers = { c.answer };
         EXPECT_EQ(GenerateAsking(doc, prompter).outcome, c.outcome) << c.letters;
         EXPECT_EQ(prompter.asked.size(), c.empty ? 1 : 0);
@@ -201,22 +166,13 @@ TEST(GridAdvice, AShortMessageIsCreatedOnlyWhenTheTeacherSaysSo)
 // a larger one after a time-out, and a grid in the end.
 TEST(GridAdvice, TwelveWordsOfEveryClassAndThemeMakeAGrid)
 {
-    ThemeDatabase database;
-    database.Load(u(LEXIGRILLE_DATA_DIR));
     int enlarged = 0;
     for (int level = 0; level < kLevelCount; ++level) {
         for (int theme = 0; theme < kThemeCount; ++theme) {
             Document doc(kFonts);
-            doc.SetThemeDatabase(&database);
-            test::ScriptedPrompter yes;
+            ScriptedPrompter yes;
             yes.answers = QList<Answer>(4, Answer::Yes);
-            DocumentActions actions(doc, yes, { QString(), u(LEXIGRILLE_DATA_DIR) });
-            WorksheetRecipe recipe;
-            recipe.levels = { level };
-            recipe.themes = { theme };
-            recipe.count = 12;
-            recipe.seed = 7;
-            ASSERT_EQ(ApplyRecipe(actions, recipe), QString());
+            ASSERT_EQ(ApplyShippedRecipe(doc, yes, level, theme, 12, 7), QString());
             const int proposed = doc.settings().puzzle.gridSize;
             EXPECT_EQ(proposed, std::clamp(CheckedWordsNeed(doc).side, 5, 18));
             const GenerationResult r = GenerateAsking(doc, yes);
@@ -228,4 +184,4 @@ TEST(GridAdvice, TwelveWordsOfEveryClassAndThemeMakeAGrid)
 }
 
 } // namespace
-} // namespace lx
+} // namespace lx::test

@@ -1,15 +1,10 @@
 // Which listed words have no picture, and how the window tells it.
-#include "document/DocumentData.h"
 #include "document/WordPictures.h"
-#include "support/TextSupport.h"
+#include "support/DocumentSupport.h"
 #include "words/PictureTable.h"
 
-#include <gtest/gtest.h>
-
-namespace lx {
+namespace lx::test {
 namespace {
-
-using test::u;
 
 DocumentData Listing(GameType type, int pictures, const QStringList& words, const QStringList& filled = {})
 {
@@ -47,4 +42,4 @@ TEST(WordPictures, TheListedWordsWithoutAPictureAreNamedOnlyWhenPicturesShow)
 }
 
 } // namespace
-} // namespace lx
+} // namespace lx::test

@@ -1,18 +1,24 @@
 #pragma once
 
+// Puzzles made as the window makes them, the classroom's word lists, and what
+// the puzzle tests read of a grid.
 #include "puzzle/Engine.h"
 #include "puzzle/UnfitWords.h"
 #include "support/TextSupport.h"
+#include "words/WordForms.h"
 
 #include <QSet>
 #include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <set>
 
 namespace lx::test {
 
 inline constexpr std::array<bool, 6> kAllDirections { true, true, true, true, true, true };
 
-// The words of a text separated by single spaces; word lists of the classroom.
-inline QStringList Words(const char* spaced) { return u(spaced).split(QLatin1Char(' ')); }
+// Word lists of the classroom.
 inline QStringList Animals12() { return Words("chat chien lapin cheval vache mouton poule canard âne souris renard éléphant"); }
 inline QStringList School20() // 138 letters, 5 to 10 each
 {

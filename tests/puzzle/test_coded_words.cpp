@@ -4,13 +4,8 @@
 #include "PuzzleTestSupport.h"
 
 #include "puzzle/CodeBounds.h"
-#include "words/WordForms.h"
 
 #include <QPoint>
-
-#include <gtest/gtest.h>
-
-#include <set>
 
 namespace lx::test {
 namespace {
@@ -101,9 +96,7 @@ TEST(CodedWords, CodesKeyAndColumnsOfEachValueMode)
     };
     for (const Case& c : cases) {
         Bench b(GameType::CodedWords);
-        b.settings.valueMode = c.valueMode;
-        b.settings.lowerBound = u(c.low);
-        b.settings.upperBound = u(c.high);
+        std::tie(b.settings.valueMode, b.settings.lowerBound, b.settings.upperBound) = std::tuple(c.valueMode, u(c.low), u(c.high));
         for (std::uint64_t seed = 1; seed <= 6; ++seed) {
             SCOPED_TRACE(testing::Message() << c.words.first().toStdString() << " mode " << c.valueMode << " seed " << seed);
             ASSERT_TRUE(b.Generate(c.words, seed).succeeded());

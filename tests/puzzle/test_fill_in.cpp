@@ -4,11 +4,6 @@
 
 #include "puzzle/FillInChains.h"
 #include "puzzle/FillInCheck.h"
-#include "words/WordForms.h"
-
-#include <gtest/gtest.h>
-
-#include <set>
 
 namespace lx::test {
 namespace {

@@ -2,10 +2,6 @@
 #include "PuzzleTestSupport.h"
 
 #include "puzzle/MessageFit.h"
-#include "puzzle/UnfitWords.h"
-#include "words/WordForms.h"
-
-#include <gtest/gtest.h>
 
 #include <map>
 
@@ -51,9 +47,7 @@ TEST(HiddenMessage, ReadsInOrderAndTheBalanceLabelCountsTheLetters)
     for (const Case& c : cases) {
         Bench b;
         MakeGrid(b, c.freeCells);
-        b.settings.randomFill = false;
-        b.settings.shuffleMessage = c.shuffle;
-        b.settings.message = u(c.message);
+        std::tie(b.settings.randomFill, b.settings.shuffleMessage, b.settings.message) = std::tuple(false, c.shuffle, u(c.message));
         b.engine.FillFreeCells();
         EXPECT_EQ(b.state.MessageText, u(c.message).trimmed());
         EXPECT_EQ(QStringList({ b.state.MessageLetters, FreeCells(b.state) }), QStringList({ u(c.letters), u(c.cells) }));
@@ -110,10 +104,8 @@ TEST(HiddenMessage, KeepsTheLayoutWithTheFewestUnwantedReadings)
     const QStringList words = Words("lulu calcul culotte loto clou tulle"); // "cul" all along
     QList<int> found;
     const auto messageBench = [](Bench& b, int gridSize, const QString& message) {
-        b.settings.gridSize = gridSize;
-        b.settings.directions = kAllDirections;
-        b.settings.randomFill = false;
-        b.settings.message = message;
+        std::tie(b.settings.gridSize, b.settings.directions, b.settings.randomFill, b.settings.message)
+            = std::tuple(gridSize, kAllDirections, false, message);
     };
     for (int layouts : { 1, 2, 4, 8, 50, PuzzleEngine::kMessageLayouts, 1 << 30 }) {
         Bench b;
@@ -164,9 +156,7 @@ TEST(UnfitWords, ParseAndTheShippedList)
 TEST(RefillMessage, TheFreeCellsFollowEveryEditAndNothingElse)
 {
     Bench b;
-    b.settings.gridSize = 7;
-    b.settings.randomFill = false;
-    b.settings.message = u("salut");
+    std::tie(b.settings.gridSize, b.settings.randomFill, b.settings.message) = std::tuple(7, false, u("salut"));
     ASSERT_TRUE(b.Generate(Animals12().mid(0, 5), 17).succeeded());
     const QList<WordEntry> entries = b.state.WordEntries;
     const int free = b.state.EmptyCellCount;

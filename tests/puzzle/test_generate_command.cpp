@@ -2,11 +2,7 @@
 // the grid-size question, reproducibility and the time limit.
 #include "PuzzleTestSupport.h"
 
-#include "words/WordForms.h"
-
 #include <QMap>
-
-#include <gtest/gtest.h>
 
 namespace lx::test {
 namespace {
@@ -137,10 +133,8 @@ TEST(GenerateCommand, SameSeedSamePuzzleForEveryGameType)
                            Case { GameType::FillIn, FillInWords(10) }, Case { GameType::FillIn, FruitsAndVegetables() },
                            Case { GameType::CodedWords, Animals12() } }) {
         Bench a, b, c;
-        a.settings.gameType = k.type;
-        a.settings.directions = kAllDirections;
-        a.settings.randomFill = k.randomFill;
-        a.settings.message = u("Bravo les enfants");
+        std::tie(a.settings.gameType, a.settings.directions, a.settings.randomFill, a.settings.message)
+            = std::tuple(k.type, kAllDirections, k.randomFill, u("Bravo les enfants"));
         b.settings = c.settings = a.settings;
         ASSERT_TRUE(a.Generate(k.words, 1234).succeeded());
         ASSERT_TRUE(b.Generate(k.words, 1234).succeeded());

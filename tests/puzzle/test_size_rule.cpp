@@ -4,14 +4,11 @@
 
 #include "puzzle/SizeRule.h"
 
-#include <gtest/gtest.h>
-
 namespace lx::test {
 namespace {
 
 constexpr std::array<bool, 6> kAcross { true, false, false, false, false, false };
 constexpr std::array<bool, 6> kAcrossDown { true, false, true, false, false, false };
-constexpr std::array<bool, 6> kAll { true, true, true, true, true, true };
 
 // n words of `length` letters each.
 QStringList Forms(int n, int length)
@@ -28,22 +25,19 @@ TEST(SizeRule, WordSearchSidesGrowWithTheLettersAndHoldTheLongestWord)
     const Case cases[] {
         { Forms(5, 3), kAcrossDown, 15, 3, 5, true },           // never below 5
         { Forms(5, 12), kAcrossDown, 60, 12, 12, true },        // the longest word
-        { Forms(8, 6) + Forms(1, 16), kAll, 64, 16, 16, true }, // a long one among short ones
-        { Forms(30, 10), kAll, 300, 10, 19, false },            // more than 18 x 18 holds
+        { Forms(8, 6) + Forms(1, 16), kAllDirections, 64, 16, 16, true }, // a long one among short ones
+        { Forms(30, 10), kAllDirections, 300, 10, 19, false },            // more than 18 x 18 holds
         { Forms(1, 19), kAcross, 19, 19, 19, false },           // longer than any grid
     };
     for (const Case& c : cases) {
         const SizeNeed need = WordSearchNeed(c.forms, c.directions);
-        EXPECT_EQ(need.words, c.forms.size());
-        EXPECT_EQ(need.letters, c.letters);
-        EXPECT_EQ(need.longest, c.longest);
-        EXPECT_EQ(need.side, c.side) << c.letters;
-        EXPECT_EQ(need.fits, c.fits) << c.letters;
+        EXPECT_EQ(std::tuple(need.words, need.letters, need.longest, need.side, need.fits),
+                  std::tuple(c.forms.size(), c.letters, c.longest, c.side, c.fits)); // words, letters, longest, side, fits
     }
     // Over lists of 6-letter words: the side never shrinks as letters are
     // added, never lies below the longest word, and words across only (never
     // crossing) need at least the side of across and down.
-    for (const auto& directions : { kAcross, kAcrossDown, kAll }) {
+    for (const auto& directions : { kAcross, kAcrossDown, kAllDirections }) {
         int last = 0;
         for (int n = 1; n <= 60; ++n) {
             const SizeNeed need = WordSearchNeed(Forms(n, 6), directions);

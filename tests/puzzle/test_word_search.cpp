@@ -5,12 +5,8 @@
 #include "PuzzleTestSupport.h"
 
 #include "puzzle/MessageFit.h"
-#include "words/WordForms.h"
-
-#include <gtest/gtest.h>
 
 #include <numeric>
-#include <set>
 
 namespace lx::test {
 namespace {
@@ -101,8 +97,7 @@ TEST(WordSearch, EveryWordLiesInItsGridInAnAllowedDirection)
         std::set<int> seen;
         for (int seed = 1; seed <= c.seeds; ++seed) {
             Bench b;
-            b.settings.gridSize = c.gridSize;
-            b.settings.directions = c.directions;
+            std::tie(b.settings.gridSize, b.settings.directions) = std::tuple(c.gridSize, c.directions);
             b.settings.randomFill = c.extra == kRandom;
             b.settings.message = u("bravolesenfantsvousavezretrouvetouslesmots").repeated(8).left(letters);
             b.engine.SetLayoutLimits(PuzzleEngine::kMessageLayouts, 1); // random letters: the filler mends every reading

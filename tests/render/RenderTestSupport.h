@@ -37,9 +37,7 @@ inline DocumentData MakeData(GameType type, int lowerHalf = 0, int side = 10)
 {
     DocumentData d;
     DocumentSettings& s = d.settings;
-    s.gridFontName = kGridFont;
-    s.listFontName = kListFont;
-    s.titleFontName = kTitleFont;
+    std::tie(s.gridFontName, s.listFontName, s.titleFontName) = std::tuple(kGridFont, kListFont, kTitleFont);
     s.gridFontSize = s.listFontSize = 12;
     s.title = u("Les animaux");
     s.lowerHalf = lowerHalf;

@@ -2,11 +2,8 @@
 // the right margin shrinks to the largest size that fits, else to 7 points, reported.
 #include "RenderTestSupport.h"
 
-#include "document/Document.h"
-#include "document/DocumentActions.h"
 #include "document/GridAdvice.h"
-#include "document/WorksheetRecipe.h"
-#include "words/ThemeDatabase.h"
+#include "support/DocumentSupport.h"
 #include "words/Themes.h"
 
 namespace lx::test {
@@ -147,19 +144,10 @@ TEST(PageFit, FittingToThePageGrowsTheGridAndTheListTogether)
 // beginner can write in, whatever the draw.
 TEST(PageFit, EightAnimalsForCpHaveLargeCells)
 {
-    ThemeDatabase database;
-    database.Load(QStringLiteral(LEXIGRILLE_DATA_DIR));
     for (const std::uint64_t seed : { 1, 2, 3, 4 }) {
-        Document doc({ QStringLiteral("Arial"), QStringLiteral("Arial Narrow"), QStringLiteral("Tahoma") });
-        doc.SetThemeDatabase(&database);
+        Document doc(kFonts);
         DefaultPrompter quiet;
-        DocumentActions actions(doc, quiet, { QString(), QStringLiteral(LEXIGRILLE_DATA_DIR) });
-        WorksheetRecipe recipe;
-        recipe.levels = { 0 };
-        recipe.themes = { ThemeIndexOfName(QStringLiteral("Animaux")) };
-        recipe.count = 8;
-        recipe.seed = seed;
-        ASSERT_EQ(ApplyRecipe(actions, recipe), QString());
+        ASSERT_EQ(ApplyShippedRecipe(doc, quiet, 0, ThemeIndexOfName(u("Animaux")), 8, seed), QString());
         ASSERT_TRUE(GenerateAsking(doc, quiet).succeeded());
         const Rendered page(doc.data(), true, 600, true);
         EXPECT_GE(page.layout.CellSize, 10.0) << seed;

@@ -11,14 +11,6 @@
 namespace lx::test {
 namespace {
 
-QStringList FiveLetterWords(int n) // "aaaaa", "bbbba"... then "aaaab"...
-{
-    QStringList words;
-    for (int i = 0; i < n; ++i)
-        words << QString(4, QChar(u'a' + i % 26)) + QChar(u'a' + i / 26);
-    return words;
-}
-
 enum Page { Empty, Solution, Copy, Message, FillIn, Numbers, Symbols, Below, PageCount };
 
 // Word searches of 10 x 10 listing 20 words (18 x 18 and 40 words Below): CHEVAL and CHAT cross on
@@ -36,7 +28,7 @@ DocumentData Build(Page page)
         d.settings.visibleCells = page == Message;
         d.settings.puzzle.randomFill = page != Message; // a hidden message, shown in the solution
         z.MessageText = u("Bravo !");
-        AddWords(d, FiveLetterWords(page == Below ? 40 : 20));
+        AddWords(d, MadeUpWords(page == Below ? 40 : 20, 5));
         PlaceWord(d, u("CHEVAL"), 1, 1, 0);
         PlaceWord(d, u("CHAT"), 1, 1, 2);
         for (int i = 0; i < 100; ++i)
@@ -192,11 +184,10 @@ TEST(PageLayout, WordListLines)
     d.words.SetChecked(d.words.Find(u("vache")), false);
     d.words.AddWordIfAbsent(u("zèbre")); // not checked
     EXPECT_EQ(Rendered(d).layout.DisplayList, (QStringList { u("ÂNE"), u("CHÈVRE") }));
-
     // A grid ending at 142.9 keeps the list beside it; at 143 or 148 the list goes below, from x 7, with no lower half.
     for (const double th : { 9.49, 9.5, 10.0 }) {
         d = MakeData(GameType::WordSearch, 1);
-        AddWords(d, FiveLetterWords(3));
+        AddWords(d, MadeUpWords(3, 5));
         RecordingSurface surface;
         surface.measureHeight = [th](const SurfaceFont& f, const QString&) { return f.name == kGridFont ? th : 0.4 * f.size; };
         const PageLayout g = DocumentRenderer(d, kDefaultFont, kFooter).RenderDocument(surface, 1.0);
@@ -360,12 +351,9 @@ TEST(PageTexts, Instruction)
     };
     for (const auto& c : cases) {
         DocumentSettings s;
-        s.puzzle.gameType = c.type;
         s.puzzle.directions = { true, false, false, false, false, false };
-        s.puzzle.randomFill = c.randomFill;
-        s.puzzle.shuffleMessage = c.shuffle;
-        s.showDirections = c.directions;
-        s.instruction = u(c.own);
+        std::tie(s.puzzle.gameType, s.puzzle.randomFill, s.puzzle.shuffleMessage) = std::tuple(c.type, c.randomFill, c.shuffle);
+        std::tie(s.showDirections, s.instruction) = std::tuple(c.directions, u(c.own));
         EXPECT_EQ(InstructionText(s), u(c.expected)) << c.own;
     }
     EXPECT_EQ(KeyTitle(u("Les animaux")), u("Les animaux (Solution)"));

@@ -7,9 +7,7 @@
 #include "support/DocumentSupport.h"
 #include "words/PictureTable.h"
 
-#include <QDir>
 #include <QFontInfo>
-#include <QTemporaryDir>
 
 namespace lx::test {
 namespace {

@@ -1,18 +1,14 @@
 // The fonts the program brings (the Windows installer's polices folder): each
 // registered only where the machine lacks its family.
-#include "render/ProgramFonts.h"
-#include "support/TextSupport.h"
+#include "RenderTestSupport.h"
 
-#include <QFile>
+#include "render/ProgramFonts.h"
+
 #include <QFontDatabase>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
-namespace lx {
+namespace lx::test {
 namespace {
-
-using test::u;
 
 // The families of the fonts kept, each once; the fonts are then taken back out.
 QStringList KeptFamilies(const QList<int>& ids)
@@ -46,7 +42,7 @@ TEST(ProgramFonts, RegistersOnlyTheFamiliesTheMachineLacks)
         ASSERT_TRUE(QFile::copy(path, folder.filePath(path.section(u'/', -1))));
     }
     // Not a font: skipped, the others still registered.
-    ASSERT_EQ(test::WriteBytes(folder.filePath(u("abîmée.ttf")), "pas une police"), folder.filePath(u("abîmée.ttf")));
+    ASSERT_EQ(WriteBytes(folder.filePath(u("abîmée.ttf")), "pas une police"), folder.filePath(u("abîmée.ttf")));
 
     const struct { const char* machineHas; QStringList kept; } cases[] = {
         { "", { u("Liberation Sans Narrow"), u("Symbola") } },
@@ -66,4 +62,4 @@ TEST(ProgramFonts, RegistersOnlyTheFamiliesTheMachineLacks)
 }
 
 } // namespace
-} // namespace lx
+} // namespace lx::test

@@ -51,7 +51,6 @@ TEST(Surface, SymbolsAndThePreviewBox)
     }
     EXPECT_EQ(seen.size(), 26);
     EXPECT_EQ(SymbolPictogram(QChar(kScissorsCode)), QString::fromUcs4(U"\u2702", 1));
-
     // The preview: A4 in twips / 56 page units, in the largest box of the page's proportions.
     const ScreenPage wide = PrepareScreenSurface(QSize(1000, 600), 96, 96), tall = PrepareScreenSurface(QSize(400, 900), 96, 96);
     EXPECT_NEAR(wide.extent.height(), 297.0 / 25.4 * 1440 / 56, 1e-9);

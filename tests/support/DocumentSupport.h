@@ -1,24 +1,34 @@
 #pragma once
 
-// Documents set up for a test: words of a list, and data that only a file could
-// hold (a puzzle written cell by cell, counts no handler would leave).
+// Documents set up for a test: words of a list, data that only a file could hold
+// (a puzzle written cell by cell, counts no handler would leave), worksheets drawn
+// from the shipped database; and the headers the document tests share.
+#include "core/Text1252.h"
 #include "document/Document.h"
 #include "document/DocumentActions.h"
 #include "document/DocumentFile.h"
+#include "document/WorksheetRecipe.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TextSupport.h"
+#include "words/ThemeDatabase.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 #include <functional>
-#include <initializer_list>
 
 namespace lx::test {
 
+// The font names a document is made with.
+inline const QStringList kFonts { QStringLiteral("Arial"), QStringLiteral("Arial Narrow"), QStringLiteral("Tahoma") };
+
 // The words of an external list, all checked, in a grid of `size`.
-inline void AddWords(Document& doc, std::initializer_list<const char*> words, int size = 10)
+inline void AddWords(Document& doc, const QStringList& words, int size = 10)
 {
-    QStringList lines;
-    for (const char* w : words)
-        lines << u(w);
-    doc.ParseWordListText(lines.join(QLatin1Char('\n')));
+    doc.ParseWordListText(words.join(QLatin1Char('\n')));
     doc.Change(Setting::GridSize, size);
 }
 
@@ -40,6 +50,30 @@ inline bool SaveFile(Document& doc, const QString& path)
 {
     DefaultPrompter prompter;
     return DocumentActions(doc, prompter, {}).SaveTo(path).done();
+}
+
+// The word database of the program folder, read once.
+inline const ThemeDatabase& ShippedDatabase()
+{
+    static const ThemeDatabase database = [] {
+        ThemeDatabase db;
+        db.Load(QStringLiteral(LEXIGRILLE_DATA_DIR));
+        return db;
+    }();
+    return database;
+}
+
+// What "lexigrille-cli make --level L --theme T --count N --seed S" sets up from the
+// shipped database and the program's template; an error message, else empty.
+inline QString ApplyShippedRecipe(Document& doc, Prompter& prompter, int level, int theme, int count, std::uint64_t seed)
+{
+    doc.SetThemeDatabase(&ShippedDatabase());
+    DocumentActions actions(doc, prompter, { QString(), QStringLiteral(LEXIGRILLE_DATA_DIR) });
+    WorksheetRecipe recipe;
+    recipe.levels = { level };
+    recipe.themes = { theme };
+    std::tie(recipe.count, recipe.seed) = std::tuple(count, seed);
+    return ApplyRecipe(actions, recipe);
 }
 
 } // namespace lx::test

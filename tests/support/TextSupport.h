@@ -1,9 +1,10 @@
 #pragma once
 
-// Test helpers: readable Qt strings in failure messages, UTF-8 literals, file bytes.
+// Test helpers: readable Qt strings in failure messages, UTF-8 literals, word lists, file bytes.
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 
 #include <ostream>
 
@@ -21,9 +22,17 @@ QT_END_NAMESPACE
 
 namespace lx::test {
 
-inline QString u(const char* utf8)
+inline QString u(const char* utf8) { return QString::fromUtf8(utf8); }
+// The words of a text separated by single spaces.
+inline QStringList Words(const char* spaced) { return u(spaced).split(QLatin1Char(' ')); }
+
+// n made-up words of `length` letters, all different: "aaaa", "bbba"... then "aaab"...
+inline QStringList MadeUpWords(int n, int length)
 {
-    return QString::fromUtf8(utf8);
+    QStringList words;
+    for (int i = 0; i < n; ++i)
+        words << QString(length - 1, QChar(u'a' + i % 26)) + QChar(u'a' + i / 26);
+    return words;
 }
 
 // The whole file, or "<unreadable>" (which no test expects).

@@ -1,57 +1,26 @@
 // The pictures' table: its lines, how words are matched, the teacher's file
 // read after the program's.
-#include "support/TextSupport.h"
+#include "support/DocumentSupport.h"
 #include "words/PictureTable.h"
 
-#include <QDir>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-namespace lx {
+namespace lx::test {
 namespace {
 
-using test::u;
-
-QString Code(char32_t c)
-{
-    return QString::fromUcs4(&c, 1);
-}
+QString Code(char32_t c) { return QString::fromUcs4(&c, 1); }
 
 TEST(PictureTable, LinesCommentsAndWhatIsLeftOut)
 {
     PictureTable table;
-    const int added = table.AddText(u("\xEF\xBB\xBF# Les images\r\n"
-                                      "chat   U+1F431\r\n"
-                                      "\r\n"
-                                      "  pomme de terre\tU+1F954  \n"
-                                      "# loup U+1F43A\n"
-                                      "lion U+1F981 en trop\n"
-                                      "tigre U+1F4\n"
-                                      "ours u+1f43b\n"
-                                      "nuage U+D800\n"
-                                      "vide U+110000\n"
-                                      "U+1F436\n"
-                                      "Cheval U+1F40E\r"
-                                      "l'âne U+1F434\n"
-                                      "chat U+1F408\n"));
+    const int added = table.AddText(u("\xEF\xBB\xBF# Les images\r\nchat   U+1F431\r\n\r\n  pomme de terre\tU+1F954  \n# loup U+1F43A\n"
+                                      "lion U+1F981 en trop\ntigre U+1F4\nours u+1f43b\nnuage U+D800\nvide U+110000\nU+1F436\n"
+                                      "Cheval U+1F40E\rl'âne U+1F434\nchat U+1F408\n"));
     EXPECT_EQ(added, 6) << "chat twice, pomme de terre, ours, Cheval, l'âne";
     EXPECT_EQ(table.Count(), 5);
     const struct { const char* word; QString picture; } cases[] = {
-        { "chat", Code(0x1F408) }, // the last line of a word wins
-        { "CHAT", Code(0x1F408) },
-        { "pomme de terre", Code(0x1F954) },
-        { "pomme  de terre", Code(0x1F954) },
-        { "ours", Code(0x1F43B) },
-        { "cheval", Code(0x1F40E) },
-        { "L’ÂNE", Code(0x1F434) },
-        { "loup", {} },
-        { "lion", {} },
-        { "tigre", {} },
-        { "nuage", {} },
-        { "vide", {} },
-        { "pomme", {} },
-        { "", {} },
+        { "chat", Code(0x1F408) }, { "CHAT", Code(0x1F408) }, // the last line of a word wins
+        { "pomme de terre", Code(0x1F954) }, { "pomme  de terre", Code(0x1F954) }, { "ours", Code(0x1F43B) },
+        { "cheval", Code(0x1F40E) }, { "L’ÂNE", Code(0x1F434) }, { "loup", {} }, { "lion", {} }, { "tigre", {} },
+        { "nuage", {} }, { "vide", {} }, { "pomme", {} }, { "", {} },
     };
     for (const auto& c : cases)
         EXPECT_EQ(table.Picture(u(c.word)), c.picture) << c.word;
@@ -61,9 +30,9 @@ TEST(PictureTable, LinesCommentsAndWhatIsLeftOut)
 TEST(PictureTable, TheTeachersFileAddsToTheProgramsAndMayChangeAPicture)
 {
     QTemporaryDir program, teacher, none;
-    test::WriteBytes(QDir(program.path()).filePath(u("images.txt")), "chat U+1F431\r\nchien U+1F436\r\n");
+    WriteBytes(QDir(program.path()).filePath(u("images.txt")), "chat U+1F431\r\nchien U+1F436\r\n");
     // Saved by an old editor in Windows-1252: "éléphant".
-    test::WriteBytes(QDir(teacher.path()).filePath(u("images.txt")), "chien U+1F415\r\n\xE9l\xE9phant U+1F418\r\n");
+    WriteBytes(QDir(teacher.path()).filePath(u("images.txt")), "chien U+1F415\r\n\xE9l\xE9phant U+1F418\r\n");
     const PictureTable both = PictureTable::Load(program.path(), teacher.path());
     EXPECT_EQ(both.Picture(u("chat")), Code(0x1F431));
     EXPECT_EQ(both.Picture(u("chien")), Code(0x1F415));
@@ -75,4 +44,4 @@ TEST(PictureTable, TheTeachersFileAddsToTheProgramsAndMayChangeAPicture)
 }
 
 } // namespace
-} // namespace lx
+} // namespace lx::test

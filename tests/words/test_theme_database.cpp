@@ -1,21 +1,12 @@
 // The five level files, and the word list that the level boxes and themes build from them.
-#include "core/Text1252.h"
-#include "document/Document.h"
-#include "support/TextSupport.h"
-#include "words/ThemeDatabase.h"
+#include "support/DocumentSupport.h"
 #include "words/WordListParser.h"
 #include "words/WordSelectionList.h"
 
-#include <QDir>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
-namespace lx {
+namespace lx::test {
 namespace {
-
-using test::u;
 
 enum Theme { kAlimentation = 2, kAnimaux = 3, kCouleurs = 6, kMeteo = 15 }; // codes a, A, o, m
 
@@ -37,7 +28,7 @@ protected:
     QTemporaryDir dir;
     ThemeDatabase db;
     LevelLoadReport report;
-    Document doc { { u("Arial"), u("Arial Narrow"), u("Tahoma") } };
+    Document doc { kFonts };
     int redraws = 0;
 
     void SetUp() override
@@ -48,7 +39,7 @@ protected:
         doc.SetThemeDatabase(&db);
         QObject::connect(&doc, &Document::redrawRequested, [this] { ++redraws; });
     }
-    void Write(const QString& name, const QByteArray& bytes) { test::WriteBytes(dir.filePath(name), bytes); }
+    void Write(const QString& name, const QByteArray& bytes) { WriteBytes(dir.filePath(name), bytes); }
     QStringList Words() const { return doc.data().words.Words(); }
     QStringList Checked() const { return doc.data().words.CheckedWords(); }
     int Count(int theme) const { return doc.data().themes.wordCounts[theme]; }
@@ -141,7 +132,6 @@ TEST_F(RebuildWordList, ThemesFilterByEitherCodeEachWordListedOnceCountedForEach
     EXPECT_EQ(Count(kCouleurs), 1) << "flamant rose counts for both themes";
     EXPECT_EQ(Count(kAlimentation), -1) << "an unchecked theme is not counted";
     EXPECT_EQ(doc.ThemeLabel(), u("2 thèmes"));
-
     // Two levels: CE1's Chat is CP's chat, spelt as the first level has it.
     doc.ClickLevel(1, true);
     doc.CheckTheme(kCouleurs, false);
@@ -200,7 +190,6 @@ TEST(WordSelectionList, SortedWithoutDuplicatesIgnoringCase)
     const auto added = list.AddWordIfAbsent(u("castor"));
     EXPECT_EQ(added.index, 1);
     EXPECT_EQ(list.BuildSelectionSignature(), u("00100000")) << "a new word is unchecked; checks move with their words";
-
     // Many words in both cases: the search never lets a duplicate in.
     WordSelectionList many;
     for (int i = 0; i < 3000; ++i) {
@@ -234,4 +223,4 @@ TEST(WordSelectionList, MaxLettersOverridesChecksAndTheCountLabelGroupsDigits)
 }
 
 } // namespace
-} // namespace lx
+} // namespace lx::test

@@ -1,15 +1,13 @@
+#include "core/Plural.h"
 #include "core/Text1252.h"
 #include "support/TextSupport.h"
-#include "core/Plural.h"
 #include "words/ContainedWords.h"
 #include "words/WordForms.h"
 
 #include <gtest/gtest.h>
 
-namespace lx {
+namespace lx::test {
 namespace {
-
-using test::u;
 
 TEST(WordForms, GridFormLetterCountAndLettersOnly)
 {
@@ -97,4 +95,4 @@ TEST(PluralLabel, FrenchPlural)
 }
 
 } // namespace
-} // namespace lx
+} // namespace lx::test

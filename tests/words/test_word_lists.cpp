@@ -1,25 +1,13 @@
 // External word lists: the parser's rules, the clipboard, list files good and bad, the lists menu.
 #include "core/ProgramInfo.h"
-#include "core/Text1252.h"
-#include "document/Document.h"
-#include "document/DocumentFile.h"
 #include "support/DocumentSupport.h"
-#include "support/TextSupport.h"
 #include "words/WordListParser.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QLocale>
-#include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
-namespace lx {
+namespace lx::test {
 namespace {
 
-using test::u;
-
-const QStringList kFonts { u("Arial"), u("Arial Narrow"), u("Tahoma") };
 const QString kListRules = u("La liste doit impérativement comporter un élément par ligne\n"
                              "(ou plusieurs mots à la suite, séparés par une espace).");
 
@@ -66,7 +54,6 @@ TEST(WordListCaps, HugeListsAreCutAtALineEndWithANotice)
     ASSERT_TRUE(p.imported);
     EXPECT_EQ(pasted.words().Words(), QStringList { u("abcdefghijklmnopqrstuvwxyz") });
     EXPECT_EQ(p.notices, QStringList { TooLongNotice(1) });
-
     // A UTF-8 list file of several times the byte cap, the cap falling inside a
     // two-byte letter: at most kMaxWordListEntries distinct words.
     QByteArray block;
@@ -78,7 +65,7 @@ TEST(WordListCaps, HugeListsAreCutAtALineEndWithANotice)
     while (uchar(bytes[kMaxWordListBytes - 1]) != 0xC3)
         bytes.prepend('/');
     QTemporaryDir dir;
-    const QString path = test::WriteBytes(dir.filePath(u("enorme.txt")), bytes);
+    const QString path = WriteBytes(dir.filePath(u("enorme.txt")), bytes);
     const DecodedText read = ReadWordListFile(path);
     EXPECT_TRUE(read.truncated);
     EXPECT_LE(read.text.size(), kMaxWordListBytes);
@@ -95,11 +82,11 @@ TEST(WordListCaps, HugeListsAreCutAtALineEndWithANotice)
 TEST(ImportWordListFile, ReplacesTheListAndNamesTheThemeBoxAfterTheFile)
 {
     QTemporaryDir dir;
-    const QString path = test::WriteBytes(dir.filePath(u("animaux.v2.txt")),
+    const QString path = WriteBytes(dir.filePath(u("animaux.v2.txt")),
                                           EncodeWindows1252(u("- zèbre\r\n- Chat\r\nchat\r\nhippopotame\r\nCHAT\r\nâne\r\n")));
     Document doc(kFonts);
     doc.SetMaxLetters(5);
-    test::Reopen(doc, [](DocumentData& d) {
+    Reopen(doc, [](DocumentData& d) {
         d.settings.levels = { true, false, true, false, false };
         d.themes.selected[3] = true;
         d.words.AddWordIfAbsent(u("ancien"));
@@ -116,7 +103,6 @@ TEST(ImportWordListFile, ReplacesTheListAndNamesTheThemeBoxAfterTheFile)
     EXPECT_EQ(doc.settings().themeText, u("Animaux")) << "the file's name as a pupil reads it";
     EXPECT_EQ(doc.ThemeLabel(), u("Liste externe")) << "the theme list is disabled";
     EXPECT_EQ(doc.WindowTitle(), FullName() + u(" - animaux.v2.txt*"));
-
     // A pasted list is no file: it is not named after the last one imported.
     ASSERT_TRUE(doc.PasteWordList(u("lion tigre")).imported);
     EXPECT_EQ(doc.settings().themeText, QString());
@@ -135,7 +121,7 @@ TEST(ImportWordListFile, WindowsAndModernEncodings)
     };
     for (const QByteArray& bytes : files) {
         Document doc(kFonts);
-        const WordListImport r = doc.ImportWordListFile(test::WriteBytes(dir.filePath(u("liste.txt")), bytes));
+        const WordListImport r = doc.ImportWordListFile(WriteBytes(dir.filePath(u("liste.txt")), bytes));
         ASSERT_TRUE(r.imported) << bytes.toPercentEncoding().constData();
         EXPECT_EQ(doc.words().Words(), (QStringList { u("cœur"), u("élève"), u("forêt") })) << bytes.toPercentEncoding().constData();
     }
@@ -145,7 +131,7 @@ TEST(ImportWordListFile, WindowsAndModernEncodings)
 TEST(WordListImport, RefusedTextsAndFilesChangeNothing)
 {
     QTemporaryDir dir;
-    const auto file = [&](const char* name, const QByteArray& bytes) { return test::WriteBytes(dir.filePath(u(name)), bytes); };
+    const auto file = [&](const char* name, const QByteArray& bytes) { return WriteBytes(dir.filePath(u(name)), bytes); };
     const QString noValidText = u("Aucun texte valide dans le presse-papiers !\n") + kListRules;
     enum From { Text, Paste, File };
     const struct { From from; QString input, message; } cases[] = {
@@ -160,7 +146,7 @@ TEST(WordListImport, RefusedTextsAndFilesChangeNothing)
         { File, dir.path(), UnreadableListMessage(QFileInfo(dir.path()).fileName()) },
     };
     Document doc(kFonts);
-    test::Reopen(doc, [](DocumentData& d) {
+    Reopen(doc, [](DocumentData& d) {
         d.settings.levels[1] = true;
         d.themes.selected[5] = true;
         d.words.SetChecked(d.words.AddWordIfAbsent(u("genou")).index, true);
@@ -180,12 +166,12 @@ TEST(WordListImport, RefusedTextsAndFilesChangeNothing)
     }
 }
 
-TEST(WordListMenu, AtMostFiftyListsLevelFilesAndReadMeLeftOutWhateverTheCase)
+TEST(WordListMenu, AtMostFiftyListsLevelFilesReadMeAndPicturesLeftOutWhateverTheCase)
 {
     QTemporaryDir dir;
-    const auto write = [&](const QString& name) { test::WriteBytes(dir.filePath(name), "chat\r\n"); };
+    const auto write = [&](const QString& name) { WriteBytes(dir.filePath(name), "chat\r\n"); };
     EXPECT_EQ(BuildWordListMenu({ dir.filePath(u("absent")) }).title, u("0 liste disponible"));
-    for (const char* name : { "DB 08-11 (CE1).txt", "db 01-07 (cp).txt", "LISEZ_MOI.TXT", "fruits.txt", "Animaux.TXT",
+    for (const char* name : { "DB 08-11 (CE1).txt", "db 01-07 (cp).txt", "LISEZ_MOI.TXT", "Images.txt", "fruits.txt", "Animaux.TXT",
                               "animaux.v2.txt", "DBZ.txt", "modèle.lxg", "notes.text" })
         write(u(name));
     QDir(dir.path()).mkdir(u("dossier.txt"));
@@ -207,4 +193,4 @@ TEST(WordListMenu, AtMostFiftyListsLevelFilesAndReadMeLeftOutWhateverTheCase)
 }
 
 } // namespace
-} // namespace lx
+} // namespace lx::test
