@@ -206,8 +206,9 @@ TEST(GenerateCommand, LigaturesAreTwoLettersInEveryGame)
             EXPECT_EQ(ReadEntry(b.state, e), e.gridText);
             placed << e.gridText;
         }
-        if (type != GameType::CodedWords)
+        if (type != GameType::CodedWords) {
             EXPECT_TRUE(placed.contains(u("CHEFDOEUVRE")) && placed.contains(u("EXAEQUO"))) << placed.join(u(" ")).toStdString();
+        }
         for (int y = 2; y < 31 && type == GameType::CodedWords; ++y)
             for (int x = 0; x < 31; ++x)
                 EXPECT_TRUE(b.state.LetterGrid.at(x, y).isEmpty() || b.state.CodeGrid.at(x, y) > 0) << x << "," << y;
