@@ -20,6 +20,8 @@
 //                                 a given letter total, five lists of each and five seeds
 //                                 each: the share generated, and the largest total
 //                                 generated in 95 % of the runs
+//                   [--words N]   with --fill-in, only lists of N words
+//                   [--step N]    with --fill-in, letter totals N apart (default 5)
 #include "puzzle/Engine.h"
 #include "puzzle/GenerationClock.h"
 #include "puzzle/PuzzleState.h"
@@ -120,9 +122,14 @@ int main(int argc, char** argv)
     int every = 1;
     bool calibrate = false;
     bool fillInCapacity = false;
+    int onlyCount = 0, step = 5;
     for (int k = 1; k < argc; ++k) {
         if (std::strcmp(argv[k], "--every") == 0 && k + 1 < argc)
             every = std::max(1, std::atoi(argv[k + 1]));
+        if (std::strcmp(argv[k], "--words") == 0 && k + 1 < argc)
+            onlyCount = std::atoi(argv[k + 1]);
+        if (std::strcmp(argv[k], "--step") == 0 && k + 1 < argc)
+            step = std::max(1, std::atoi(argv[k + 1]));
         calibrate = calibrate || std::strcmp(argv[k], "--calibrate") == 0;
         fillInCapacity = fillInCapacity || std::strcmp(argv[k], "--fill-in") == 0;
     }
@@ -183,10 +190,12 @@ int main(int argc, char** argv)
                     pool.append(word);
             }
         for (int count : { 20, 30, 40 }) {
+            if (onlyCount && count != onlyCount)
+                continue;
             std::printf("Mots casés, %d words:\n", count);
             int capacity = 0, below = 0;
             bool all95 = true;
-            for (int letters = 2 * count + 130; letters <= 300 && below < 2; letters += 5) {
+            for (int letters = 2 * count + 130; letters <= 300 && below < 2; letters += step) {
                 Tally t;
                 for (int list = 0; list < 5; ++list) {
                     const QStringList words = DrawLetters(pool, count, letters, std::uint64_t(100 * letters + list));

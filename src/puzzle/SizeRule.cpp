@@ -38,11 +38,11 @@ struct Capacity {
     int words;
     int letters;
 };
-// Measured with bench_size_rule --fill-in on two cores (lists of the database
-// with a given letter total, 25 runs each: five lists, five seeds): 20 words
-// were laid out in 95 % of the runs or more up to 200 letters (28 % at 205),
-// 30 words up to 220 (60 % at 225), 40 words up to 235 (44 % at 240).
-constexpr Capacity kFillInCapacity[] = { { 20, 200 }, { 30, 220 }, { 40, 235 } };
+// Measured with bench_size_rule --fill-in --step 1 on two cores (lists of the
+// database with a given letter total, 25 runs each: five lists, five seeds):
+// 20 words were laid out in 95 % of the runs or more up to 200 letters (92 % at
+// 201), 30 words up to 223 (92 % at 224), 40 words up to 237 (88 % at 238).
+constexpr Capacity kFillInCapacity[] = { { 20, 200 }, { 30, 223 }, { 40, 237 } };
 
 SizeNeed Count(const QStringList& gridForms)
 {
