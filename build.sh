@@ -34,19 +34,8 @@ PACKAGES=(
   dpkg-dev desktop-file-utils shared-mime-info groff-base
 )
 
-missing=()
-for p in "${PACKAGES[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
-  fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  SUDO=""
-  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
-  echo "Installation des paquets manquants : ${missing[*]}"
-  $SUDO apt-get update
-  $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+. packaging/install-packages.sh
+install_missing_packages "${PACKAGES[@]}"
 
 BUILD_DIR="${LEXIGRILLE_BUILD_DIR:-build}"
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

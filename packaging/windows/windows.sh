@@ -28,17 +28,8 @@ PACKAGES=(
 if [ "$MODE" = windows-test ]; then
   PACKAGES+=(googletest wine wine64 xvfb xauth x11-utils poppler-utils)
 fi
-missing=()
-for p in "${PACKAGES[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
-  fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installation des paquets manquants : ${missing[*]}"
-  $SUDO apt-get update
-  $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+. packaging/install-packages.sh
+install_missing_packages "${PACKAGES[@]}"
 
 # Qt's source package needs a deb-src line: one is added beside the system's
 # own sources, for the same archive and suites, if none is there yet.
