@@ -103,6 +103,18 @@ private:
     void ForEachStart(int w, int since, F&& f);
     template <typename F>
     void ForEachLikelyStart(int w, F&& f);
+    // The starts of a word of n letters, across or down, that keep every
+    // letter within 19 x 19: along its line from `from` to `to`, on the lines
+    // (rows across, columns down) from `first` to `last`.
+    struct StartRange {
+        int from, to, first, last;
+    };
+    StartRange Starts(int n, bool down) const
+    {
+        const int alongMin = down ? minY_ : minX_, alongMax = down ? maxY_ : maxX_;
+        const int lineMin = down ? minX_ : minY_, lineMax = down ? maxX_ : maxY_;
+        return { alongMax - (kArea - 1), alongMin + kArea - n, lineMax - (kArea - 1), lineMin + kArea - 1 };
+    }
     // Whether the letters, with a word of n letters from (x, y), fit 19 x 19.
     bool InArea(int x, int y, int n, bool down) const
     {

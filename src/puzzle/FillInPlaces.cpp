@@ -128,10 +128,10 @@ void FillInLayout::ForEachStart(int w, int since, F&& f)
     if (maxX_ - minX_ >= kArea || maxY_ - minY_ >= kArea || n > kArea)
         return;
     ++stamp_;
-    // The starts within the area: across, x from loX to hiX and y from
-    // lowY to highY; down, the other way round.
-    const int loX = maxX_ - (kArea - 1), hiX = minX_ + kArea - n, lowX = loX, highX = minX_ + kArea - 1;
-    const int loY = maxY_ - (kArea - 1), hiY = minY_ + kArea - n, lowY = loY, highY = minY_ + kArea - 1;
+    // Kept apart as plain values: this is the search's innermost loop.
+    const StartRange acrossStarts = Starts(n, false), downStarts = Starts(n, true);
+    const int acrossFrom = acrossStarts.from, acrossTo = acrossStarts.to, rowFirst = acrossStarts.first, rowLast = acrossStarts.last;
+    const int downFrom = downStarts.from, downTo = downStarts.to, columnFirst = downStarts.first, columnLast = downStarts.last;
     auto at = [&](int c, int a) LX_ALWAYS_INLINE_LAMBDA {
         if (across_[c] >= 0 && down_[c] >= 0)
             return;
@@ -139,7 +139,8 @@ void FillInLayout::ForEachStart(int w, int since, F&& f)
         const int x = c % kStride, y = c / kStride;
         const int sx = down ? x : x - a;
         const int sy = down ? y - a : y;
-        if (down ? (sy < loY || sy > hiY || sx < lowX || sx > highX) : (sx < loX || sx > hiX || sy < lowY || sy > highY))
+        if (down ? (sy < downFrom || sy > downTo || sx < columnFirst || sx > columnLast)
+                 : (sx < acrossFrom || sx > acrossTo || sy < rowFirst || sy > rowLast))
             return;
         const int key = Cell(sx, sy) * 2 + (down ? 1 : 0);
         if (seen_[key] == stamp_)
@@ -199,15 +200,11 @@ void FillInLayout::ForEachLikelyStart(int w, F&& f)
     for (const bool down : { false, true }) {
         const auto& lines = down ? columns_ : rows_;
         const auto& same = down ? downColumns_ : acrossRows_;
-        // Starts along a line from lo to hi, on the lines from first to last.
-        const int lo = down ? maxY_ - (kArea - 1) : maxX_ - (kArea - 1);
-        const int hi = down ? minY_ + kArea - n : minX_ + kArea - n;
-        const int first = down ? maxX_ - (kArea - 1) : maxY_ - (kArea - 1);
-        const int last = down ? minX_ + kArea - 1 : minY_ + kArea - 1;
-        if (lo > hi)
+        const StartRange r = Starts(n, down);
+        if (r.from > r.to)
             continue;
-        const std::uint64_t range = ((std::uint64_t(1) << (hi - lo + 1)) - 1) << lo;
-        for (int line = first; line <= last; ++line) {
+        const std::uint64_t range = ((std::uint64_t(1) << (r.to - r.from + 1)) - 1) << r.from;
+        for (int line = r.first; line <= r.last; ++line) {
             const std::uint64_t letters = lines[line];
             if (!letters)
                 continue;
