@@ -35,10 +35,8 @@ TEST(Text1252, EveryByteHasTheCodePagesCharacterAndEncodesBack)
     // ...or ICU's.
     QStringDecoder system("windows-1252");
     ASSERT_TRUE(system.isValid()) << "QtCore without ICU cannot check the code page";
-    const auto reference = [&system](char byte) {
-        system.resetState();
-        return system.decode(QByteArray(1, byte));
-    };
+    // A fresh decoder per byte: after resetState(), Qt 6.4's ICU decoder may throw std::bad_alloc (seen at -O0).
+    const auto reference = [](char byte) { return QString(QStringDecoder("windows-1252").decode(QByteArray(1, byte))); };
 #endif
     for (int b = 0; b < 256; ++b) {
         const bool undefined = b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
