@@ -134,8 +134,8 @@ public:
     void SetLetterCodeText(int index, const QString& text);
     // A click in the revealed-letter list; the list always keeps one item.
     void ChooseRevealLetter(int index);
-    // The revealed letter by its text ("E", "(?)"): chosen now when the list
-    // holds it, else at the next generation when the words have it.
+    // The revealed letter by its text ("E", "(?)"): a letter the list lacks
+    // joins it, and the next generation keeps it when its words have it.
     void ChooseRevealLetterText(const QString& text);
     // A click on the level box of a class, a theme's check mark.
     void ClickLevel(int level, bool checked);

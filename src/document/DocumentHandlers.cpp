@@ -227,14 +227,22 @@ void Document::SetLetterCodeText(int index, const QString& text)
 
 void Document::ChooseRevealLetterText(const QString& text)
 {
-    const TaggedList& choices = data_.puzzle.RevealChoices;
+    TaggedList& choices = data_.puzzle.RevealChoices;
     for (int i = 0; i < choices.size(); ++i) {
         if (choices[i].text.compare(text, Qt::CaseInsensitive) == 0) {
             ChooseRevealLetter(i);
             return;
         }
     }
-    data_.settings.puzzle.revealChoice = text.toUpper();
+    // A letter the list lacks joins it (before the first grid the list holds
+    // "(?)" alone): the file keeps the choice, and the next generation takes
+    // it when its words have that letter. Anything else chooses "(?)".
+    const bool letter = text.size() == 1 && text[0].toUpper() >= u'A' && text[0].toUpper() <= u'Z';
+    if (choices.isEmpty())
+        choices.append({ QStringLiteral("(?)"), 0 });
+    if (letter)
+        choices.append({ text.toUpper(), 0 });
+    ChooseRevealLetter(letter ? int(choices.size()) - 1 : 0);
 }
 
 void Document::ChooseRevealLetter(int index)

@@ -222,6 +222,7 @@ TEST_F(CliWorksheets, EveryWindowSettingFromTheCommandLine)
         { Words("--lowercase --visible-cells --no-column-rules --size 9"), "Paramètres=9,0,0,1," },
         { Words("--type mots-codes --codes range:10-40"), ",2,1,-1,1,0,0,15,10,40" },
         { Words("--type mots-codes --codes symbols --revealed 4"), "LettresDonnées=4" },
+        { Words("--type mots-cases --reveal e"), "Valeurs=1,E\r\n" }, // kept for the first generation
         { Words("--grid-font Tahoma,16 --list-font arial,14"), "PoliceGrille=Tahoma,16,0,0" },
         { Words("--list-font arial,14"), "PoliceListe=Arial,14,0,0" },
         { Words("--pictures instead"), "Images=2" },

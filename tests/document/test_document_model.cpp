@@ -254,6 +254,8 @@ TEST(DocumentFileRoundTrip, EveryKindOfEditReopensAsSaved)
         [](Document& d) { d.Change(Setting::GameType, 1); ASSERT_TRUE(d.Generate().succeeded()); },
         [](Document& d) { d.Change(Setting::GameType, 1); ASSERT_TRUE(d.Generate().succeeded()); d.ChooseRevealLetter(3); },
         [](Document& d) { d.Change(Setting::GameType, 1); ASSERT_TRUE(d.Generate().succeeded()); d.ChooseRevealLetter(-1); },
+        [](Document& d) { d.Change(Setting::GameType, 1); d.ChooseRevealLetterText(u("e")); }, // before the first grid
+        [](Document& d) { d.Change(Setting::GameType, 1); ASSERT_TRUE(d.Generate().succeeded()); d.ChooseRevealLetterText(u("z")); },
         [](Document& d) { d.Change(Setting::GameType, 1); ASSERT_TRUE(d.Generate().succeeded()); d.Change(Setting::GameType, 0); },
         [](Document& d) { d.Change(Setting::GameType, 2); ASSERT_TRUE(d.Generate().succeeded()); d.SetLetterCodeText(0, u("x")); },
         [](Document& d) { d.Change(Setting::GameType, 2); d.Change(Setting::ValueMode, 1); d.Change(Setting::RangeFrom, u("40")); d.LeaveBounds(); },
