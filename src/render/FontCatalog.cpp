@@ -91,13 +91,6 @@ QStringList RegisterWineTahoma()
 
 } // namespace
 
-FontCatalog::FontCatalog(const QStringList& families)
-{
-    for (const QString& family : families)
-        Add(family, family);
-    SortNames();
-}
-
 const FontCatalog& FontCatalog::Installed()
 {
     static const FontCatalog catalog = [] {

@@ -25,9 +25,6 @@ public:
     // The catalog of this machine, built once (needs a QGuiApplication).
     static const FontCatalog& Installed();
 
-    // A catalog over given names (tests): each name resolves to itself.
-    explicit FontCatalog(const QStringList& families);
-
     // The names, sorted without regard to case, each once.
     const QStringList& Names() const { return names_; }
     // Exact, case-insensitive whole-name search; -1 when absent.

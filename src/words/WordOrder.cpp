@@ -63,11 +63,6 @@ bool WordLess(const QString& a, const QString& b)
     return a < b;
 }
 
-bool WordEqualIgnoringCase(const QString& a, const QString& b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
 void SortWords(QStringList& words)
 {
     std::stable_sort(words.begin(), words.end(), WordLess);

@@ -16,8 +16,6 @@ const QCollator& WordCollator();
 // The collation key of a word, for searching a sorted list: keys compare as
 // WordCollator() compares the words.
 QCollatorSortKey WordSortKey(const QString& word);
-// Case-insensitive, accent-sensitive equality used to refuse duplicates.
-bool WordEqualIgnoringCase(const QString& a, const QString& b);
 void SortWords(QStringList& words);
 
 } // namespace lx
