@@ -42,8 +42,11 @@ QString HeaderCaption(const DocumentSettings& settings, const QStringList& selec
 
     if (settings.selectedThemeCount < 1) {
         // The words come from an external list: its name stands for the themes.
+        // Without a name (a pasted list, a class's words with no theme picked)
+        // the header keeps the classes rather than print an empty "Thème :".
         const QString name = settings.themeText.isEmpty() ? ReadableListName(importedListPath) : settings.themeText;
-        caption = theme + QStringLiteral(" : ") + name;
+        if (!name.isEmpty())
+            caption = theme + QStringLiteral(" : ") + name;
     } else {
         if (!caption.isEmpty())
             caption += QStringLiteral(" – ");
@@ -53,8 +56,10 @@ QString HeaderCaption(const DocumentSettings& settings, const QStringList& selec
         caption = RemoveSuffix(caption, QStringLiteral(" / "));
     }
 
-    if (checkedWords != 0)
-        caption += QStringLiteral(" (") + PluralLabel(checkedWords, QStringLiteral("mot"), true) + QLatin1Char(')');
+    if (checkedWords != 0) {
+        const QString words = PluralLabel(checkedWords, QStringLiteral("mot"), true);
+        caption += caption.isEmpty() ? words : QStringLiteral(" (") + words + QLatin1Char(')');
+    }
     return caption;
 }
 
