@@ -189,6 +189,18 @@ private Q_SLOTS:
         QTest::keyClick(list, Qt::Key_Escape);
         QVERIFY(!list->isVisible());
         QCOMPARE(doc->settings().titleFontName, u("Arial"));
+        // The grid's and the list's boxes: the row above the separator is chosen, the separator is not.
+        for (const char* name : { "cbxPoliceGrille", "cbxPoliceListe" }) {
+            auto* box = Find<QComboBox>(u(name));
+            const int separator = box->findText(u("--------------------"));
+            QVERIFY(separator >= 2);
+            box->setCurrentIndex(separator - 2);
+            QTest::keyClick(box, Qt::Key_Down);
+            QTest::keyClick(box, Qt::Key_Down);
+            const QString font = box->itemText(separator - 1);
+            QCOMPARE(box->currentText(), font);
+            QCOMPARE(std::string(name) == "cbxPoliceGrille" ? doc->settings().gridFontName : doc->settings().listFontName, font);
+        }
     }
 
     // A "&" of a file name shows in the menus; a damaged document opens with a warning.
