@@ -68,19 +68,19 @@ void DocumentRenderer::DrawHalfTexts(const HalfSheet& half, double top)
 {
     const DocumentSettings& st = D().settings;
     DrawHeader(top + kHeaderY, half.role == HalfRole::Worksheet && st.nameLine);
+    // A long title is set smaller, never wider than the page nor over the
+    // instruction; a long instruction or message keeps to its two lines.
     SetFont(st.titleFontName, 16, true, false, st.titleUnderline);
+    const QString title = half.role == HalfRole::Key ? KeyTitle(st.title) : st.title;
+    DrawTextWithin(*s_, Typeset(title, *s_), -1, top + kTitleY, 1, kSmallestTitle * ratio_);
+    QString below = InstructionText(st);
     if (half.role == HalfRole::Key) {
-        DrawTextAt(*s_, Typeset(KeyTitle(st.title), *s_), -1, top + kTitleY);
-        if (st.puzzle.gameType == GameType::WordSearch && !st.puzzle.randomFill) {
-            SetFont(st.titleFontName, 11, false, false);
-            DrawTextAt(*s_, Typeset(QStringLiteral("Message secret : ") + D().puzzle.MessageText, *s_), kHeaderX,
-                       top + kInstructionY);
-        }
-        return;
+        if (st.puzzle.gameType != GameType::WordSearch || st.puzzle.randomFill)
+            return;
+        below = QStringLiteral("Message secret : ") + D().puzzle.MessageText;
     }
-    DrawTextAt(*s_, Typeset(st.title, *s_), -1, top + kTitleY);
     SetFont(st.titleFontName, 11, false, false);
-    DrawTextAt(*s_, Typeset(InstructionText(st), *s_), kHeaderX, top + kInstructionY);
+    DrawTextWithin(*s_, Typeset(below, *s_), kHeaderX, top + kInstructionY, 2, kSmallestInstruction * ratio_);
 }
 
 void DocumentRenderer::Prepare(Surface& surface, double ratio)

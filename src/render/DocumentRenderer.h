@@ -20,6 +20,10 @@ class PictureTable;
 // again. A text without such a space runs past the margin. Empty text draws
 // nothing.
 void DrawTextAt(Surface& surface, const QString& text, double x, double y);
+// The same for a title, an instruction or a message that must stay within
+// the margins and its lines (1, or 2 when broken as above): set smaller, down
+// to the font size `smallest`, then cut with "…" where it still does not fit.
+void DrawTextWithin(Surface& surface, const QString& text, double x, double y, int lines, double smallest);
 
 // Pen width w: on paper w times 0.3 mm, on screen w pixels.
 void SetPenWidth(Surface& surface, double w, bool isPrinter);
@@ -101,6 +105,9 @@ public:
     static constexpr double kHeaderY = 5.0;
     static constexpr double kTitleY = 10.0;
     static constexpr double kInstructionY = 18.0;
+    // The sizes a title (16 points) and an instruction (11) shrink to at most.
+    static constexpr double kSmallestTitle = 11.0;
+    static constexpr double kSmallestInstruction = 9.0;
     static constexpr double kLowerHalfLimit = 143.0; // a word-search grid must end above it
     static constexpr double kListBottom = 286.0;     // a list below the grid flows to a new column past it
     static constexpr double kFooterY = 291.0;

@@ -1,5 +1,6 @@
 #include "render/DocumentRenderer.h"
 
+#include "render/PageTexts.h"
 #include "render/SymbolFont.h"
 
 #include <QList>
@@ -9,22 +10,18 @@
 
 namespace lx {
 
-void DrawTextAt(Surface& surface, const QString& text, double x, double y)
+namespace {
+
+constexpr double kMargin = 7.0; // the page's left and right margins
+
+// The rightmost space before which `text`, started at `start`, ends within the
+// right margin; -1 when there is none. The width of the part grows with the
+// space, so the spaces are searched by halves: a text of thousands of words
+// costs a dozen measures, not one per space, and the preview stays quick
+// while it is typed.
+int LastFittingSpace(Surface& surface, const QString& text, double start)
 {
-    if (text.isEmpty())
-        return;
-    const double start = x == -1.0 ? (surface.ScaleWidth() - surface.TextWidth(text)) * 0.5 : x;
-    surface.currentX = start;
-    const double rightLimit = surface.ScaleWidth() - 7.0;
-    if (start + surface.TextWidth(text) <= rightLimit) {
-        surface.currentY = y;
-        surface.Print(text, true);
-        return;
-    }
-    // The rightmost space before the last character that lets the first part
-    // fit. The width of the part grows with it, so the spaces are searched by
-    // halves: a text of thousands of words costs a dozen measures, not one
-    // per space, and the preview stays quick while it is typed.
+    const double rightLimit = surface.ScaleWidth() - kMargin;
     QList<int> spaces;
     for (int p = 0; p + 1 < text.size(); ++p) {
         if (text[p] == QLatin1Char(' '))
@@ -42,14 +39,58 @@ void DrawTextAt(Surface& surface, const QString& text, double x, double y)
             high = mid - 1;
         }
     }
+    return breakAt;
+}
+
+void PrintLines(Surface& surface, double x, double y, const QString& first, const QString& second)
+{
+    surface.currentX = x;
     surface.currentY = y;
-    if (breakAt < 0) {
-        surface.Print(text, true);
+    surface.Print(first, true);
+    if (second.isEmpty())
         return;
+    surface.currentX = x;
+    surface.Print(second, true);
+}
+
+} // namespace
+
+void DrawTextAt(Surface& surface, const QString& text, double x, double y)
+{
+    if (text.isEmpty())
+        return;
+    const double start = x == -1.0 ? (surface.ScaleWidth() - surface.TextWidth(text)) * 0.5 : x;
+    const int breakAt = start + surface.TextWidth(text) <= surface.ScaleWidth() - kMargin ? -1 : LastFittingSpace(surface, text, start);
+    if (breakAt < 0)
+        PrintLines(surface, start, y, text, {});
+    else
+        PrintLines(surface, start, y, text.left(breakAt), text.mid(breakAt + 1));
+}
+
+void DrawTextWithin(Surface& surface, const QString& text, double x, double y, int lines, double smallest)
+{
+    if (text.isEmpty())
+        return;
+    const double width = surface.ScaleWidth() - kMargin - (x == -1.0 ? kMargin : x);
+    const auto fits = [&] {
+        if (surface.TextWidth(text) <= width)
+            return true;
+        const int at = x == -1.0 || lines < 2 ? -1 : LastFittingSpace(surface, text, x);
+        return at >= 0 && surface.TextWidth(text.mid(at + 1)) <= width;
+    };
+    while (!fits() && surface.font.size > smallest)
+        surface.font.size = std::max(smallest, surface.font.size * 0.95);
+    if (fits()) {
+        DrawTextAt(surface, text, x, y);
+    } else if (x == -1.0 || lines < 2) {
+        DrawTextAt(surface, ElidedToWidth(surface, text, width), x, y);
+    } else {
+        const int at = LastFittingSpace(surface, text, x);
+        if (at < 0)
+            PrintLines(surface, x, y, ElidedToWidth(surface, text, width), {});
+        else
+            PrintLines(surface, x, y, text.left(at), ElidedToWidth(surface, text.mid(at + 1), width));
     }
-    surface.Print(text.left(breakAt), true);
-    surface.currentX = start;
-    surface.Print(text.mid(breakAt + 1), true);
 }
 
 void SetPenWidth(Surface& surface, double w, bool isPrinter)

@@ -362,6 +362,36 @@ TEST(PageTexts, Instruction)
     EXPECT_EQ(KeyTitle(u("  ")), u("Solution")) << "no lone \"(Solution)\" under an empty title";
 }
 
+// A long title is set smaller, down to 11 points, on one line within the
+// margins (it used to run off both edges and over the instruction); a long
+// instruction keeps to its two lines, down to 9 points; past that, "…".
+TEST(PageTexts, LongTitlesAndInstructionsKeepWithinTheMargins)
+{
+    const auto words = [](int n) { return QStringList(n, u("abcd")).join(u' '); }; // 5n - 1 characters
+    // Title: 16 points, then 5 % smaller at a time; at 16 points 61 characters fit in 196, at 11 points 89.
+    const struct { int title, instruction; double titleSize; bool titleCut, keyCut; int lines; double instructionSize; bool instructionCut; } cases[] = {
+        { 12, 17, 16, false, false, 1, 11, false }, { 16, 35, 16 * std::pow(0.95, 5), false, true, 2, 11, false }, // the key's 90 characters
+        { 40, 40, 11, true, true, 2, 11 * std::pow(0.95, 3), false }, { 2, 60, 16, false, false, 2, 9, true },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title);
+        DocumentData d = MakeData(GameType::WordSearch, 1);
+        std::tie(d.settings.title, d.settings.instruction, d.settings.showDirections) = std::tuple(words(c.title), words(c.instruction) + u("."), false);
+        const Rendered r(d);
+        // The title, the instruction's lines, the key's title.
+        const Ops top = Where(r.ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kTitleFont; });
+        ASSERT_EQ(top.size(), 2 + c.lines);
+        for (const RecordedOp& op : top)
+            EXPECT_TRUE(op.x1 >= 7 - 1e-9 && op.x1 + r.surface.WidthIn(op.font, op.text) <= 203 + 1e-9) << op.text.toStdString();
+        EXPECT_EQ(std::tuple(top[0].y1, top[1].y1, top.last().y1), std::tuple(10.0, 18.0, kCut + 10)) << "each title on one line";
+        EXPECT_NEAR(top[0].font.size, c.titleSize, 1e-9);
+        EXPECT_EQ(top[0].text.endsWith(u("…")), c.titleCut);
+        EXPECT_TRUE(top.last().text.endsWith(c.keyCut ? u("…") : u(" (Solution)")));
+        EXPECT_NEAR(top[1].font.size, c.instructionSize, 1e-9);
+        EXPECT_EQ(top[c.lines].text.endsWith(u("…")), c.instructionCut);
+    }
+}
+
 // What the page prints of a text: a no-break space before ":", a narrow one
 // before ";", "!", "?", "»" and after "«", typographic apostrophes; the colon of
 // a time or an address, and signs that follow each other, as they are.
