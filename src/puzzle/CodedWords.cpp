@@ -7,6 +7,7 @@
 #include "puzzle/CodeBounds.h"
 #include "words/WordForms.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace lx {
@@ -136,6 +137,7 @@ bool PuzzleEngine::GenerateCodedWords()
 
     const int count = s_.WordCount;
     QList<bool> taken(count, false);
+    QList<int> order; // the words in a random order
     for (int i = 0; i < count; ++i) {
         int r;
         for (;;) {
@@ -145,7 +147,22 @@ bool PuzzleEngine::GenerateCodedWords()
             Tick();
         }
         taken[r] = true;
-        const QString w = cellsOf(s_.WordsByLength[r].text);
+        order.append(r);
+    }
+    // In two columns the first takes the longest words, each column keeping
+    // the random order: side by side, the columns are as narrow as the words
+    // allow (a 15-letter word in the second column made the grid 31 cells
+    // wide, more than the page holds even in the smallest letters).
+    if (s_.RowsPerColumn != 0) {
+        QList<int> byLength = order;
+        std::stable_sort(byLength.begin(), byLength.end(), [&](int a, int b) {
+            return cellsOf(s_.WordsByLength[a].text).size() > cellsOf(s_.WordsByLength[b].text).size();
+        });
+        const QList<int> first = byLength.mid(0, s_.RowsPerColumn);
+        std::stable_partition(order.begin(), order.end(), [&first](int r) { return first.contains(r); });
+    }
+    for (int i = 0; i < count; ++i) {
+        const QString w = cellsOf(s_.WordsByLength[order[i]].text);
         int column0;
         int row;
         if (s_.RowsPerColumn != 0) {

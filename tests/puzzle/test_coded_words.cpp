@@ -73,7 +73,7 @@ void ExpectSoundCodedWords(const PuzzleState& s, const QStringList& words, int l
     EXPECT_EQ(CountCells(s, 31, [](const QString& c) { return !c.isEmpty(); }), s.DistinctLetterCount + expected.join(QString()).size());
 }
 
-// Ten words or fewer share one column (long words too); beyond, two columns,
+// Ten words or fewer share one column (long words too); beyond, two columns, the longest words in the first,
 // the second at column 13 or just after the longest word. One bench for all
 // seeds: the grids of one generation never leak into the next.
 TEST(CodedWords, CodesKeyAndColumnsOfEachValueMode)
@@ -103,11 +103,20 @@ TEST(CodedWords, CodesKeyAndColumnsOfEachValueMode)
             QList<QPoint> starts;
             ExpectSoundCodedWords(b.state, c.words, c.lowCode, c.highCode ? c.highCode : b.state.DistinctLetterCount, starts);
             EXPECT_EQ(b.state.RowsPerColumn, c.secondColumn ? 6 : 0);
-            int first = 0;
+            // The first column takes the longest words, so that the two side by side are as narrow as can be.
+            int first = 0, shortestFirst = 31, longestSecond = 0;
             for (const QPoint& p : starts) {
                 EXPECT_TRUE(p.x() == 0 ? !c.secondColumn || p.y() <= 7 : p.x() == c.secondColumn) << p.x() << "," << p.y();
                 first += p.x() == 0 ? 1 : 0;
+                int n = 0;
+                while (p.x() + n < 31 && !b.state.LetterGrid.at(p.x() + n, p.y()).isEmpty())
+                    ++n;
+                if (p.x() == 0)
+                    shortestFirst = std::min(shortestFirst, n);
+                else
+                    longestSecond = std::max(longestSecond, n);
             }
+            EXPECT_GE(shortestFirst, longestSecond);
             EXPECT_EQ(first, c.secondColumn ? 6 : c.words.size());
             EXPECT_EQ(b.state.CodesAreNumbers, c.valueMode != 2);
             for (int k = 0; k < 26; ++k) { // the code boxes show the codes
