@@ -44,8 +44,8 @@ QString HeaderCaption(const DocumentSettings& settings, const QStringList& selec
         // The words come from an external list: its name stands for the themes.
         // Without a name (a pasted list, a class's words with no theme picked)
         // the header keeps the classes rather than print an empty "Thème :".
-        const QString name = settings.themeText.isEmpty() ? ReadableListName(importedListPath) : settings.themeText;
-        if (!name.isEmpty())
+        const QString name = settings.themeText.trimmed().isEmpty() ? ReadableListName(importedListPath) : settings.themeText;
+        if (!name.trimmed().isEmpty())
             caption = theme + QStringLiteral(" : ") + name;
     } else {
         if (!caption.isEmpty())
