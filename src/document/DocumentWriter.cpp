@@ -62,7 +62,9 @@ QString DocumentText(const DocumentData& d)
     key(QStringLiteral("Thèmes"), themes);
     key(QStringLiteral("MotsSélectionnés"), d.words.BuildSelectionSignature());
 
-    if (z.WordCount - 1 != 0) {
+    // A puzzle of one word or none (every word unchecked) stores no entry:
+    // "NombreMots=-1", or an empty "Mot0", would reopen as a different file.
+    if (z.WordCount > 1 && !z.WordEntries.isEmpty()) {
         const int last = int(z.WordEntries.size()) - 1;
         key(QStringLiteral("NombreMots"), QString::number(last));
         for (int i = 0; i <= last; ++i) {

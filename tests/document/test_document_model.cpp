@@ -262,6 +262,7 @@ TEST(DocumentFileRoundTrip, EveryKindOfEditReopensAsSaved)
         [](Document& d) { d.Change(Setting::RandomFill, false); d.Change(Setting::HiddenMessage, u("BRAVO")); ASSERT_TRUE(d.Generate().succeeded()); },
         [](Document& d) { ASSERT_TRUE(d.Generate().succeeded()); d.SetWordChecked(0, false); },
         [](Document& d) { d.SetMaxLetters(4); d.SelectAllWords(true); },
+        [](Document& d) { d.SelectAllWords(false); }, // no word checked: no puzzle
         [](Document& d) { d.Change(Setting::Direction5, true); d.Change(Setting::LowerHalf, 2); d.Change(Setting::GridSize, 14); },
         [](Document& d) { d.Change(Setting::GameType, 1); d.Change(Setting::Pictures, 2); ASSERT_TRUE(d.Generate().succeeded()); },
         [](Document& d) { d.Change(Setting::Pictures, 1); },
