@@ -13,12 +13,19 @@ QString digit(bool b)
     return b ? QStringLiteral("1") : QStringLiteral("0");
 }
 
-// A value written on one line: line breaks would end the key.
+// A value written on one line (line breaks would end the key), without the
+// spaces at its ends that every text loses when it is read back: the file
+// holds what reopens.
 QString oneLine(QString text)
 {
     text.replace(QLatin1Char('\r'), QLatin1Char(' '));
     text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return text;
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && text[begin] == u' ')
+        ++begin;
+    while (end > begin && text[end - 1] == u' ')
+        --end;
+    return text.mid(begin, end - begin);
 }
 
 // A value read back loses its surrounding blanks and one pair of enclosing

@@ -251,6 +251,7 @@ TEST(DocumentFileRoundTrip, EveryKindOfEditReopensAsSaved)
     QTemporaryDir dir;
     const std::function<void(Document&)> edits[] = {
         [](Document& d) { d.Change(Setting::Title, u("Les « animaux » ; été !")); },
+        [](Document& d) { d.Change(Setting::Title, u(" Les animaux ")), d.Change(Setting::Instruction, u("   ")), d.Change(Setting::ThemeText, u("  ")); },
         [](Document& d) { d.Change(Setting::GameType, 1); ASSERT_TRUE(d.Generate().succeeded()); },
         [](Document& d) { d.Change(Setting::GameType, 1); ASSERT_TRUE(d.Generate().succeeded()); d.ChooseRevealLetter(3); },
         [](Document& d) { d.Change(Setting::GameType, 1); ASSERT_TRUE(d.Generate().succeeded()); d.ChooseRevealLetter(-1); },
