@@ -55,7 +55,9 @@ void DocumentRenderer::DrawHeader(double y, bool nameLine)
         s_->currentY = y;
         s_->Print(line, false);
     } else {
-        DrawTextAt(*s_, caption, kHeaderX, y);
+        // One line above the rule, as beside the name line: a caption of many
+        // themes is shortened, never broken over the rule and the title.
+        DrawTextAt(*s_, ElidedToWidth(*s_, caption, s_->ScaleWidth() - 2 * kHeaderX), kHeaderX, y);
     }
     const double rule = y + s_->TextHeight(kSample) + 0.5;
     SetPenWidth(*s_, 1, layout_.IsPrinter);

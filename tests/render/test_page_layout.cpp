@@ -377,7 +377,14 @@ TEST(PageTexts, LongTitlesAndInstructionsKeepWithinTheMargins)
         SCOPED_TRACE(c.title);
         DocumentData d = MakeData(GameType::WordSearch, 1);
         std::tie(d.settings.title, d.settings.instruction, d.settings.showDirections) = std::tuple(words(c.title), words(c.instruction) + u("."), false);
+        std::tie(d.settings.selectedThemeCount, d.settings.themeText) = std::tuple(-1, words(c.title)); // the header's theme too
         const Rendered r(d);
+        // Each header on its line above the rule, shortened where it is too long (it used to break over the title).
+        const Ops headers = Where(r.ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.italic; });
+        ASSERT_EQ(headers.size(), 2);
+        EXPECT_EQ(std::tuple(headers[0].y1, headers[1].y1), std::tuple(5.0, kCut + 5));
+        for (const RecordedOp& op : headers)
+            EXPECT_LE(op.x1 + r.surface.WidthIn(op.font, op.text), 203 + 1e-9) << op.text.toStdString();
         // The title, the instruction's lines, the key's title.
         const Ops top = Where(r.ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kTitleFont; });
         ASSERT_EQ(top.size(), 2 + c.lines);
