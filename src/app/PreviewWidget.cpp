@@ -1,5 +1,6 @@
 #include "app/PreviewWidget.h"
 
+#include "render/PageExport.h"
 #include "render/PainterSurface.h"
 #include "render/ScreenSurface.h"
 
@@ -26,6 +27,15 @@ PreviewWidget::PreviewWidget(const DocumentData& data, QWidget* parent)
 
 void PreviewWidget::Redraw()
 {
+    // What the page decides is the printed page's, measured once per change:
+    // the preview's size, which the notices under it change, has no say in
+    // it, so that showing a notice cannot lay the page out again.
+    Q_EMIT pageLaidOut(MeasurePaperPage(data_));
+    Repaint();
+}
+
+void PreviewWidget::Repaint()
+{
     const QSize room = size() - QSize(2 * kMargin, 2 * kMargin);
     if (room.width() <= 0 || room.height() <= 0)
         return;
@@ -48,22 +58,20 @@ QImage PreviewWidget::DrawPage(const QSize& logicalSize, double ratio)
         return image;
     image.setDotsPerMeterX(int(dpiX / 0.0254));
     image.setDotsPerMeterY(int(dpiY / 0.0254));
-    PageLayout layout;
     {
         QPainter painter(&image);
         PainterSurface surface(painter, page.extent, QRectF(QPointF(0, 0), QSizeF(page.box)));
         surface.Clear();
-        layout = DocumentRenderer(data_).RenderDocument(surface, page.ratio);
+        DocumentRenderer(data_).RenderDocument(surface, page.ratio);
     }
     image.setDevicePixelRatio(ratio);
-    Q_EMIT pageLaidOut(layout);
     return image;
 }
 
 void PreviewWidget::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    Redraw();
+    Repaint();
 }
 
 void PreviewWidget::paintEvent(QPaintEvent*)

@@ -18,8 +18,8 @@ class PreviewWidget : public QWidget {
 public:
     explicit PreviewWidget(const DocumentData& data, QWidget* parent = nullptr);
 
-    // The page changed: it is laid out and drawn again now, and the layout
-    // told (pageLaidOut); painting only shows the drawing.
+    // The page changed: the printed page's layout is told (pageLaidOut) and
+    // the page drawn again now; painting only shows the drawing.
     void Redraw();
     // The drawing itself, at the given size in pixels and pixel ratio (the
     // paint event's, and the benchmark's).
@@ -28,7 +28,8 @@ public:
     QSizeF paperMillimetres; // the printer's paper (A4 by default)
 
 Q_SIGNALS:
-    // What the last drawing decided (the window enables the lower-half options).
+    // What the printed page decides (the window enables the lower-half
+    // options and shows what does not fit).
     void pageLaidOut(const lx::PageLayout& layout);
 
 protected:
@@ -36,6 +37,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Draws the page again at the widget's size (the page or the size changed).
+    void Repaint();
+
     const DocumentData& data_;
     QImage page_;
     QRect pageRect_; // where the page lies in the widget

@@ -79,7 +79,10 @@ QImage RenderPageImage(const DocumentData& data, int dpi, PageLayout* layout)
 
 } // namespace
 
-PrintPlan PlanForPaper(const QList<DocumentData>& versions)
+// Runs `measure` on a surface over an A4 page of a PDF in memory: paper's
+// own font metrics, nothing drawn.
+template <typename Result, typename Measure>
+Result OnPaper(Measure measure)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -88,13 +91,23 @@ PrintPlan PlanForPaper(const QList<DocumentData>& versions)
     QPainter painter;
     if (!painter.begin(&writer))
         return {};
-    PrintPlan plan;
+    Result result;
     {
         PainterSurface surface(painter);
-        plan = PlanSheets(versions, surface);
+        result = measure(surface);
     }
     painter.end();
-    return plan;
+    return result;
+}
+
+PrintPlan PlanForPaper(const QList<DocumentData>& versions)
+{
+    return OnPaper<PrintPlan>([&versions](PainterSurface& surface) { return PlanSheets(versions, surface); });
+}
+
+PageLayout MeasurePaperPage(const DocumentData& data)
+{
+    return OnPaper<PageLayout>([&data](PainterSurface& surface) { return DocumentRenderer(data).Measure(surface, 1.0); });
 }
 
 QList<PageLayout> DrawPages(QPagedPaintDevice& device, const QList<DocumentData>& versions, PrintPlan* planOut)

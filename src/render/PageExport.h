@@ -36,6 +36,9 @@ bool WritePagePng(const DocumentData& data, const QString& path, int dpi, QStrin
 QList<PageLayout> DrawPages(QPagedPaintDevice& device, const QList<DocumentData>& versions, PrintPlan* plan = nullptr);
 // The sheets the versions would print on, as paper measures them.
 PrintPlan PlanForPaper(const QList<DocumentData>& versions);
+// What the printed page decides about the document (whether the lower half is
+// free, what does not fit), measured on paper without drawing.
+PageLayout MeasurePaperPage(const DocumentData& data);
 // The sheets as one PDF, written like WritePagePdf.
 bool WritePagesPdf(const QList<DocumentData>& versions, const QString& path, QString* errorText = nullptr,
                    QList<PageLayout>* layouts = nullptr, PrintPlan* plan = nullptr);

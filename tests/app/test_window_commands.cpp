@@ -131,6 +131,16 @@ private Q_SLOTS:
             QVERIFY(Poppler("pdfinfo", { pdf }).contains(QRegularExpression(u("Pages:\\s+2\\n"))));
         doc->Change(Setting::LowerHalf, 0);
         QTRY_VERIFY(!notice->isVisible());
+        // The notices follow the printed page, not the preview's size, which
+        // they change: a resized preview is drawn again, never laid out again
+        // (a page on the edge of fitting redrew itself until the stack ran out).
+        doc->Change(Setting::LowerHalf, 1);
+        QTRY_VERIFY(notice->isVisible());
+        QSignalSpy laidOut(window->preview(), &PreviewWidget::pageLaidOut);
+        window->resize(window->width() - 60, window->height() - 40);
+        QTest::qWait(50);
+        QCOMPARE(laidOut.count(), 0);
+        QVERIFY(notice->isVisible());
     }
 
     void droppedFiles()
