@@ -3,6 +3,8 @@
 //   BM_PreviewRedraw/<dpr>   the preview of a 1920 x 1080 window drawn again
 //                            (a generated word search with its solution), at a
 //                            device pixel ratio of 1 and of 2
+//   BM_PaperLayout           the printed page's layout, measured on paper after
+//                            each change of the page for the notices under it
 //   BM_WindowStart           from nothing to the window shown: the level files
 //                            of the program folder loaded, the window built and
 //                            shown, the new document opened and drawn (the
@@ -16,6 +18,7 @@
 #include "core/ProgramInfo.h"
 #include "document/Document.h"
 #include "render/FontCatalog.h"
+#include "render/PageExport.h"
 #include "words/ThemeDatabase.h"
 
 #include <benchmark/benchmark.h>
@@ -31,6 +34,7 @@
 namespace {
 
 struct Session {
+    lx::DefaultPrompter prompter; // every question answered with its default button: no box waits for a click
     lx::ThemeDatabase database;
     std::unique_ptr<lx::Document> doc;
     std::unique_ptr<lx::MainWindow> window;
@@ -40,7 +44,7 @@ struct Session {
         database.Load(lx::ProgramFolder());
         doc = std::make_unique<lx::Document>(lx::FontCatalog::Installed().Names());
         doc->SetThemeDatabase(&database);
-        window = std::make_unique<lx::MainWindow>(*doc, lx::DocumentFolders::Default());
+        window = std::make_unique<lx::MainWindow>(*doc, lx::DocumentFolders::Default(), &prompter);
         window->resize(size);
         window->show();
         window->Show(window->actions().OpenFirst({}));
@@ -68,6 +72,22 @@ void BM_PreviewRedraw(benchmark::State& state)
     state.SetLabel(QStringLiteral("%1 x %2 pixels").arg(preview->width()).arg(preview->height()).toStdString());
 }
 BENCHMARK(BM_PreviewRedraw)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// What each change of the page adds to its drawing: the printed page's layout
+// (the notices under the preview), measured on paper.
+void BM_PaperLayout(benchmark::State& state)
+{
+    Session s(QSize(1920, 1080));
+    lx::Document& doc = *s.doc;
+    doc.ClickLevel(1, true);
+    doc.CheckTheme(3, true);
+    doc.Change(lx::Setting::GridSize, 14);
+    doc.SetFixedSeed(5);
+    doc.Generate();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(lx::MeasurePaperPage(doc.data()).GridFontSize);
+}
+BENCHMARK(BM_PaperLayout)->Unit(benchmark::kMillisecond);
 
 void BM_WindowStart(benchmark::State& state)
 {
