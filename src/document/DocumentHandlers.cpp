@@ -7,6 +7,7 @@
 
 #include "core/Text1252.h"
 #include "puzzle/CodeBounds.h"
+#include "words/WordForms.h"
 
 namespace lx {
 
@@ -237,7 +238,7 @@ void Document::ChooseRevealLetterText(const QString& text)
     // A letter the list lacks joins it (before the first grid the list holds
     // "(?)" alone): the file keeps the choice, and the next generation takes
     // it when its words have that letter. Anything else chooses "(?)".
-    const bool letter = text.size() == 1 && text[0].toUpper() >= u'A' && text[0].toUpper() <= u'Z';
+    const bool letter = text.size() == 1 && LetterIndex(text[0].toUpper()) >= 0;
     if (choices.isEmpty())
         choices.append({ QStringLiteral("(?)"), 0 });
     if (letter)

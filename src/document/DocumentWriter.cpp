@@ -20,12 +20,7 @@ QString oneLine(QString text)
 {
     text.replace(QLatin1Char('\r'), QLatin1Char(' '));
     text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    qsizetype begin = 0, end = text.size();
-    while (begin < end && text[begin] == u' ')
-        ++begin;
-    while (end > begin && text[end - 1] == u' ')
-        --end;
-    return text.mid(begin, end - begin);
+    return TextOrDefault(text, QString());
 }
 
 // A value read back loses its surrounding blanks and one pair of enclosing
