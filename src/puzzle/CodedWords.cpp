@@ -128,11 +128,14 @@ bool PuzzleEngine::GenerateCodedWords()
         }
         return cells;
     };
+    QStringList cells; // each word's cells, in the order of WordsByLength
+    for (const TaggedItem& item : std::as_const(s_.WordsByLength))
+        cells << cellsOf(item.text);
     // Two columns never share a cell: the second starts at column 13, or one
     // column after the longest word when that word has more than 12 cells.
     int longest = 0;
-    for (const TaggedItem& item : std::as_const(s_.WordsByLength))
-        longest = std::max(longest, int(cellsOf(item.text).size()));
+    for (const QString& w : std::as_const(cells))
+        longest = std::max(longest, int(w.size()));
     const int secondColumn = std::max(13, longest + 1);
 
     const int count = s_.WordCount;
@@ -155,14 +158,12 @@ bool PuzzleEngine::GenerateCodedWords()
     // wide, more than the page holds even in the smallest letters).
     if (s_.RowsPerColumn != 0) {
         QList<int> byLength = order;
-        std::stable_sort(byLength.begin(), byLength.end(), [&](int a, int b) {
-            return cellsOf(s_.WordsByLength[a].text).size() > cellsOf(s_.WordsByLength[b].text).size();
-        });
+        std::stable_sort(byLength.begin(), byLength.end(), [&cells](int a, int b) { return cells[a].size() > cells[b].size(); });
         const QList<int> first = byLength.mid(0, s_.RowsPerColumn);
         std::stable_partition(order.begin(), order.end(), [&first](int r) { return first.contains(r); });
     }
     for (int i = 0; i < count; ++i) {
-        const QString w = cellsOf(s_.WordsByLength[order[i]].text);
+        const QString& w = cells[order[i]];
         int column0;
         int row;
         if (s_.RowsPerColumn != 0) {
