@@ -44,20 +44,17 @@ void DocumentRenderer::DrawHeader(double y, bool nameLine)
     SetFont(defaultFontName, 10, false, true);
     QString caption = Typeset(HeaderCaption(st, D().themes.SelectedNames(), D().importedListName, D().words.CheckedCount()),
                               *s_);
+    // The caption keeps to its line above the rule, shortened when too long
+    // (many themes), never broken over the rule and the title; the pupil's
+    // name and the date, when asked for, take the right of the line.
+    const QString line = nameLine ? Typeset(NameLineText(), *s_) : QString();
+    const double right = s_->ScaleWidth() - kHeaderX;
+    const double width = nameLine ? s_->TextWidth(line) : 0.0;
+    DrawTextAt(*s_, ElidedToWidth(*s_, caption, right - (nameLine ? width + 4.0 : 0.0) - kHeaderX), kHeaderX, y);
     if (nameLine) {
-        // The pupil's name and the date at the right of the header line; a
-        // caption too long to share the line gives way, shortened.
-        const QString line = Typeset(NameLineText(), *s_);
-        const double right = s_->ScaleWidth() - kHeaderX;
-        const double width = s_->TextWidth(line);
-        DrawTextAt(*s_, ElidedToWidth(*s_, caption, right - width - 4.0 - kHeaderX), kHeaderX, y);
         s_->currentX = right - width;
         s_->currentY = y;
         s_->Print(line, false);
-    } else {
-        // One line above the rule, as beside the name line: a caption of many
-        // themes is shortened, never broken over the rule and the title.
-        DrawTextAt(*s_, ElidedToWidth(*s_, caption, s_->ScaleWidth() - 2 * kHeaderX), kHeaderX, y);
     }
     const double rule = y + s_->TextHeight(kSample) + 0.5;
     SetPenWidth(*s_, 1, layout_.IsPrinter);
