@@ -12,6 +12,36 @@
 
 namespace lx {
 
+// A word's cells: its grid form, with one empty cell where a space, a hyphen
+// or an apostrophe parts a compound word ("pomme de terre"), so that the pupil
+// sees its parts.
+QString PuzzleEngine::CodedWordCells(const QString& text)
+{
+    QString cells;
+    bool parted = false;
+    for (QChar c : text) {
+        const QString letters = ToGridForm(QString(c));
+        if (letters.isEmpty()) {
+            parted = !cells.isEmpty();
+            continue;
+        }
+        if (parted)
+            cells += QLatin1Char(' ');
+        parted = false;
+        cells += letters;
+    }
+    return cells;
+}
+
+// Two columns never share a cell, nor stand one empty cell apart, which the
+// page draws narrow as the gap inside a compound word: the second starts at
+// column 13, or two columns after the longest word when that word has more
+// than 11 cells.
+int PuzzleEngine::CodedSecondColumn(int longestCells)
+{
+    return std::max(13, longestCells + 2);
+}
+
 bool PuzzleEngine::IsCodeTaken(int k) const
 {
     for (int i = 0; i < k; ++i) {
@@ -109,34 +139,13 @@ bool PuzzleEngine::GenerateCodedWords()
         }
     }
 
-    // A word's cells: its grid form, with one empty cell where a space, a
-    // hyphen or an apostrophe parts a compound word ("pomme de terre"), so
-    // that the pupil sees its parts.
-    const auto cellsOf = [](const QString& text) {
-        QString cells;
-        bool parted = false;
-        for (QChar c : text) {
-            const QString letters = ToGridForm(QString(c));
-            if (letters.isEmpty()) {
-                parted = !cells.isEmpty();
-                continue;
-            }
-            if (parted)
-                cells += QLatin1Char(' ');
-            parted = false;
-            cells += letters;
-        }
-        return cells;
-    };
     QStringList cells; // each word's cells, in the order of WordsByLength
     for (const TaggedItem& item : std::as_const(s_.WordsByLength))
-        cells << cellsOf(item.text);
-    // Two columns never share a cell: the second starts at column 13, or one
-    // column after the longest word when that word has more than 12 cells.
+        cells << CodedWordCells(item.text);
     int longest = 0;
     for (const QString& w : std::as_const(cells))
         longest = std::max(longest, int(w.size()));
-    const int secondColumn = std::max(13, longest + 1);
+    const int secondColumn = CodedSecondColumn(longest);
 
     const int count = s_.WordCount;
     QList<bool> taken(count, false);

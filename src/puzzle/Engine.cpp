@@ -153,6 +153,22 @@ std::optional<GenerationResult> PuzzleEngine::CheckLengths()
             return refuse(QStringLiteral("Le mot ") + Quoted(longestWord)
                           + QStringLiteral(" est trop long pour les mots codés sur deux colonnes : 15 lettres au plus quand il y a plus de 10 mots."));
         }
+        if (s_.RowsPerColumn != 0) {
+            // The first column takes the longest words: side by side with the
+            // longest of the others, they must keep within the grid's columns
+            // (a wider row ran on into the start of the next one).
+            QList<std::pair<int, QString>> widths;
+            for (const TaggedItem& item : std::as_const(s_.WordsByLength))
+                widths.append({ int(CodedWordCells(item.text).size()), item.text });
+            std::stable_sort(widths.begin(), widths.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+            const auto& [first, firstWord] = widths.at(0);
+            const auto& [second, secondWord] = widths.at(s_.RowsPerColumn);
+            if (CodedSecondColumn(first) + second > PuzzleState::kSide) {
+                return refuse(QStringLiteral("Les mots ") + Quoted(firstWord) + QStringLiteral(" et ") + Quoted(secondWord)
+                              + QStringLiteral(" sont trop longs pour tenir côte à côte dans les mots codés : retirez des "
+                                               "mots longs, ou choisissez 10 mots au plus."));
+            }
+        }
         break;
     }
     return std::nullopt;

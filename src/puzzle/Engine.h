@@ -187,6 +187,8 @@ private:
     bool CrossWith(const QString& w, const QString& e, int j);
     void MoveToCorner();
     bool GenerateCodedWords();
+    static QString CodedWordCells(const QString& text);
+    static int CodedSecondColumn(int longestCells);
     std::optional<GenerationResult> CheckLengths();
     bool Tick();
 

@@ -61,6 +61,11 @@ TEST(GenerateCommand, RefusalsAndTheirMessages)
     QStringList codedLong = Animals12(), codedFits = Animals12(), words59;
     codedLong[0] = u("lexicographiques"); // 16 letters
     codedFits[0] = u("extraordinaires");  // 15: the largest that fits two columns
+    // Compound words side by side, two cells apart: 17 + 2 + 13 cells pass the grid's 31, 17 + 2 + 12 do not.
+    QStringList codedWide = QStringList { u("chou de bruxelles"), u("coup de tonnerre"), u("fer à repasser"), u("brosse à dents"),
+                                          u("bain de soleil"), u("pomme de terre"), u("salle de bain") } + Animals12().mid(0, 5);
+    QStringList codedEdge = codedWide;
+    codedEdge[6] = u("lait de coco");
     for (int i = 0; i < 59; ++i)
         words59 << u("mot") + QChar(u'a' + i % 26) + QChar(u'a' + i / 26);
     struct Case { GameType type; QStringList words; QString message; const char* upperBound = nullptr; }; // no message: generated
@@ -80,6 +85,10 @@ TEST(GenerateCommand, RefusalsAndTheirMessages)
           u("Le mot « lexicographiques » est trop long pour les mots codés sur deux colonnes : 15 lettres au plus "
             "quand il y a plus de 10 mots.") },
         { GameType::CodedWords, codedFits, QString() },
+        { GameType::CodedWords, codedWide,
+          u("Les mots « chou de bruxelles » et « salle de bain » sont trop longs pour tenir côte à côte dans les mots codés : "
+            "retirez des mots longs, ou choisissez 10 mots au plus.") },
+        { GameType::CodedWords, codedEdge, QString() },
         { GameType::CodedWords, words59, u("Il y a trop de mots pour les mots codés : choisissez au plus 58 mots.") },
         { GameType::CodedWords, words59.mid(0, 58), QString() },
         { GameType::CodedWords, Animals12(),
