@@ -66,13 +66,17 @@ double DocumentRenderer::GridHeight(int rows, double cell) const
 }
 
 // The left edge of each cell of a row; in coded words the empty cell that
-// parts a compound word is narrow.
+// parts a compound word is narrow, and a word two empty cells or more after
+// another (the second column) keeps its column's place.
 QList<double> DocumentRenderer::RowLefts(const PuzzleState& z, int row, int last) const
 {
     QList<double> lefts;
-    double x = D().settings.GridOriginX;
+    const double origin = D().settings.GridOriginX;
+    double x = origin;
     const bool coded = D().settings.puzzle.gameType == GameType::CodedWords;
     for (int c = 0; c <= last; ++c) {
+        if (coded && c >= 2 && z.CodeGrid.at(c, row) != 0 && z.CodeGrid.at(c - 1, row) == 0 && z.CodeGrid.at(c - 2, row) == 0)
+            x = origin + c * layout_.CellSize;
         lefts.append(x);
         const bool part = coded && c > 0 && c < last && z.CodeGrid.at(c, row) == 0 && z.CodeGrid.at(c - 1, row) != 0
             && z.CodeGrid.at(c + 1, row) != 0;
