@@ -158,6 +158,7 @@ private:
         double columnWidth = 0.0;
         bool fits = true; // every line within the bottom limit and the right margin
         int columns = 1;
+        bool uneven = false; // in columns, but not filled evenly: they had no room for it
     };
     // The list measured in one font size.
     struct ListMeasure {
@@ -224,7 +225,7 @@ private:
     // cap: the most lines a column holds (0: as many as its room takes).
     ListFlow Flow(const ListPlace& place, const ListMeasure& m, int cap = 0) const;
     ListFlow BalancedFlow(const ListPlace& place, const ListMeasure& m) const;
-    bool ListFits(double gridExtent, const ListMeasure& m);
+    bool ListFits(double gridExtent, const ListMeasure& m, bool evenly = false);
     static ListMeasure Scaled(const ListMeasure& m, double size, double factor);
     void DrawGrid(Half half, GridMode mode);
     void DrawCodedWords(double top, GridMode mode);

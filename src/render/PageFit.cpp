@@ -214,15 +214,22 @@ DocumentRenderer::ListFlow DocumentRenderer::BalancedFlow(const ListPlace& place
     if (plain.columns < 2)
         return plain;
     const int lines = int(layout_.DisplayList.size());
-    const ListFlow even = Flow(place, m, (lines + plain.columns - 1) / plain.columns);
-    return even.fits && even.columns <= plain.columns ? even : plain;
+    ListFlow even = Flow(place, m, (lines + plain.columns - 1) / plain.columns);
+    if (even.fits && even.columns <= plain.columns)
+        return even;
+    ListFlow uneven = plain;
+    uneven.uneven = true;
+    return uneven;
 }
 
-bool DocumentRenderer::ListFits(double gridExtent, const ListMeasure& m)
+// `evenly`: and, in columns, with the columns filled evenly as they are drawn.
+bool DocumentRenderer::ListFits(double gridExtent, const ListMeasure& m, bool evenly)
 {
-    if (!Flow(UpperListPlace(gridExtent, m.lineHeight), m).fits)
-        return false;
-    return !LowerHalfDrawn(gridExtent) || Flow(LowerListPlace(gridExtent), m).fits;
+    const auto fits = [&](const ListPlace& place) {
+        const ListFlow f = evenly ? BalancedFlow(place, m) : Flow(place, m);
+        return f.fits && !f.uneven;
+    };
+    return fits(UpperListPlace(gridExtent, m.lineHeight)) && (!LowerHalfDrawn(gridExtent) || fits(LowerListPlace(gridExtent)));
 }
 
 // "Adapter à la page": the grid and the list grow together, by the same
@@ -250,7 +257,9 @@ bool DocumentRenderer::GrowPage(const GridCells& cells)
         return false;
 
     // The largest list size, from the grid's growth down to its own, that fits
-    // beside (or under) a grid of that size; -1 when none does.
+    // beside (or under) a grid of that size, its columns filled evenly (grown
+    // as far as one more line allowed, a list stood in a column of 11 beside
+    // one of 1); -1 when none does.
     ListMeasure chosen = own;
     const auto listFor = [&](double gridSize, bool keep) -> double {
         if (!hasList)
@@ -259,11 +268,11 @@ bool DocumentRenderer::GrowPage(const GridCells& cells)
         int high = std::min(halves(kMaxFitSize), halves(ownList * gridSize / ownGrid));
         int low = halves(ownList);
         // Forecasts first (the measures scale with the size), then one real measure.
-        while (high > low && !ListFits(extent, Scaled(own, high / 2.0, 0.99)))
+        while (high > low && !ListFits(extent, Scaled(own, high / 2.0, 0.99), true))
             --high;
         for (int l = high; l >= low; --l) {
             const ListMeasure m = l == halves(ownList) ? own : MeasureList(l / 2.0);
-            if (ListFits(extent, m)) {
+            if (ListFits(extent, m, true)) {
                 if (keep)
                     chosen = m;
                 return l / 2.0;
@@ -285,6 +294,8 @@ bool DocumentRenderer::GrowPage(const GridCells& cells)
         else
             high = mid - 1;
     }
+    if (low == halves(ownGrid))
+        return false; // the document's own sizes
     const double gridSize = low / 2.0;
     layout_.GridFontSize = gridSize;
     layout_.ListFontSize = listFor(gridSize, true);

@@ -56,6 +56,16 @@ DocumentData Search(int gridSize, int words, int listFont)
     return d;
 }
 
+// Twelve colours beside a 9 x 9 grid, as a CP class gets them in Arial.
+DocumentData Colours()
+{
+    DocumentData d = MakeData(GameType::WordSearch, 2, 9);
+    d.settings.gridFontSize = d.settings.listFontSize = 14;
+    d.settings.separateColumns = true;
+    AddWords(d, u("beige blanc bleu chocolat couleur doré jaune marron noir rose rouge vert").split(u' '));
+    return d;
+}
+
 TEST(PageFit, WorstPagesShrinkToTheLargestSizeThatFits)
 {
     // grid, list: the sizes drawn with the recording model.
@@ -114,6 +124,7 @@ TEST(PageFit, FittingToThePageGrowsTheGridAndTheListTogether)
         { "5 x 5 word search", Search(5, 6, 12) }, { "18 x 18 word search", Search(18, 20, 12) },
         { "a fill-in grid", FillIn(10, 12, 12, 1) }, { "a fill-in grid alone", FillIn(10, 12, 12, 0) },
         { "12 coded words", Coded(12, 1) }, { "12 coded words alone", Coded(12, 0) },
+        { "12 colours beside a 9 x 9 grid", Colours() },
     };
     for (const auto& c : cases) {
         for (int lower : { 0, 1, 2 }) {
@@ -129,8 +140,15 @@ TEST(PageFit, FittingToThePageGrowsTheGridAndTheListTogether)
                 EXPECT_LE(fitted.layout.GridFontSize, 28.0);
                 EXPECT_LE(fitted.layout.ListFontSize, 28.0);
                 EXPECT_LE(fitted.layout.CellSize, 15.0 + 1e-9);
-                // The worksheet keeps its lower half when it had one.
-                EXPECT_EQ(fitted.layout.LowerHalfAvailable, plain.layout.LowerHalfAvailable);
+                // The worksheet keeps its lower half when it had one ("Vide" gives it the whole page).
+                EXPECT_TRUE(lower == 0 || fitted.layout.LowerHalfAvailable == plain.layout.LowerHalfAvailable);
+                // A list in columns keeps them filled evenly: grown as far as the
+                // room allowed, it stood in a column of 11 beside one of 1.
+                std::map<double, int> perColumn;
+                for (const RecordedOp& op : Where(fitted.ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kListFont; }))
+                    ++perColumn[op.x1 + (op.y1 > kCut ? 1000 : 0)];
+                for (const auto& [x, lines] : perColumn)
+                    EXPECT_GE(2 * lines, perColumn.begin()->second) << "column at " << x;
             }
         }
     }
