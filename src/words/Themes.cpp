@@ -29,11 +29,25 @@ int ThemeIndexOfCode(QChar code)
     return int(ThemeCodes().indexOf(code));
 }
 
+namespace {
+
+// A theme's name as typed is compared by its letters, without accents or
+// case, and its digits ("verbes 1" is the first group's).
+QString NameKey(const QString& name)
+{
+    QString key;
+    for (QChar c : name)
+        key += c.isDigit() ? QString(c) : LettersOnly(QString(c));
+    return key;
+}
+
+} // namespace
+
 int ThemeIndexOfName(const QString& name)
 {
-    const QString wanted = LettersOnly(name);
+    const QString wanted = NameKey(name);
     for (int i = 0; i < kThemeCount && !wanted.isEmpty(); ++i) {
-        if (LettersOnly(ThemeName(i)) == wanted)
+        if (NameKey(ThemeName(i)) == wanted)
             return i;
     }
     return -1;
@@ -42,9 +56,9 @@ int ThemeIndexOfName(const QString& name)
 QList<int> ThemesStartingWith(const QString& start)
 {
     QList<int> themes;
-    const QString wanted = LettersOnly(start);
+    const QString wanted = NameKey(start);
     for (int i = 0; i < kThemeCount && !wanted.isEmpty(); ++i) {
-        if (LettersOnly(ThemeName(i)).startsWith(wanted))
+        if (NameKey(ThemeName(i)).startsWith(wanted))
             themes << i;
     }
     return themes;

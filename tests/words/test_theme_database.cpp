@@ -1,5 +1,6 @@
 // The five level files, and the word list that the level boxes and themes build from them.
 #include "support/DocumentSupport.h"
+#include "words/Themes.h"
 #include "words/WordListParser.h"
 #include "words/WordSelectionList.h"
 
@@ -171,6 +172,23 @@ TEST_F(RebuildWordList, AnExternalListDisablesTheThemesUntilALevelClick)
     EXPECT_TRUE(doc.data().themes.enabled);
     EXPECT_EQ(doc.ThemeLabel(), u("Aucun thème"));
     EXPECT_EQ(Words(), (QStringList { u("cerise"), u("Chat"), u("loup") }));
+}
+
+// A theme named as a teacher types it: its start, without accents or case; its digits count.
+TEST(ThemeNames, TypedNamesMeanTheThemesTheyStart)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        { "verbes 1", "Verbes (1er groupe)" }, { "VERBES (3", "Verbes (3e groupe)" },
+        { "verbes", "Verbes (1er groupe)|Verbes (2e groupe)|Verbes (3e groupe)" }, { "ecole", "École" },
+        { "ar", "Arbres, arbustes" }, { "1", "" }, { "-", "" },
+    };
+    for (const auto& [typed, meant] : cases) {
+        QStringList names;
+        for (int t : ThemesStartingWith(u(typed)))
+            names << ThemeName(t);
+        EXPECT_EQ(names.join(u'|'), u(meant)) << typed;
+    }
+    EXPECT_EQ(ThemeName(ThemeIndexOfName(u("espace repérage"))), u("Espace (repérage)"));
 }
 
 TEST(WordSelectionList, SortedWithoutDuplicatesIgnoringCase)
