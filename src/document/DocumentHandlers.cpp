@@ -72,6 +72,15 @@ bool Document::Change(Setting id, const QVariant& valueIn)
             return false;
         }
         value = adapted;
+    } else if (id == Setting::RangeFrom || id == Setting::RangeTo) {
+        // A bound is a whole number, as its box's keys make it: what else a
+        // paste brings is left out (a comma broke the file's line of settings).
+        QString digits;
+        for (QChar c : value.toString()) {
+            if (c >= u'0' && c <= u'9')
+                digits += c;
+        }
+        value = digits;
     }
 
     const QVariant before = model_.Get(id);

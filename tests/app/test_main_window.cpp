@@ -210,7 +210,10 @@ private Q_SLOTS:
         Find<QRadioButton>(u("optValeurs_1"))->click();
         Edit("txtBornes_0")->end(false);
         QTest::keyClicks(Edit("txtBornes_0"), "1x2");
-        QCOMPARE(Edit("txtBornes_0")->text(), u("1012")); // the bound box keeps digits only
+        QCOMPARE(Edit("txtBornes_0")->text(), u("1012")); // the bound box keeps digits only, pasted ones too
+        Edit("txtBornes_1")->selectAll();
+        Edit("txtBornes_1")->insert(u("Bravo, 4 5"));
+        QCOMPARE(Edit("txtBornes_1")->text(), u("45"));
     }
 
     void anyTextIsTakenAndKeptAcrossGameTypes()
@@ -227,6 +230,8 @@ private Q_SLOTS:
         QCOMPARE(doc->settings().instruction, huge);
         QCOMPARE(doc->settings().puzzle.message, huge);
         QCOMPARE(Edit("txtConsigne")->text(), huge);
+        QCOMPARE(Edit("txtBornes_1")->text(), QString()); // a bound keeps its digits only
+        Edit("txtBornes_1")->insert(u("99999999999")); // no 16-bit number: marked
         QVERIFY(Edit("txtBornes_1")->font().bold());
         window->preview()->DrawPage(QSize(400, 560), 1.0); // draws without a crash
     }
