@@ -181,8 +181,8 @@ private:
                                            DocumentSettings::kMaxMaxLetters);
         }
         if (has(14)) {
-            p.lowerBound = TextOrDefault(field(13), QStringLiteral("10"));
-            p.upperBound = TextOrDefault(field(14), QStringLiteral("99"));
+            p.lowerBound = TextOrDefault(field(13), PuzzleSettings().lowerBound);
+            p.upperBound = TextOrDefault(field(14), PuzzleSettings().upperBound);
         }
     }
 

@@ -82,7 +82,9 @@ QString DocumentText(const DocumentData& d)
         QStringList { QString::number(p.gridSize), digit(s.uppercase), digit(s.separateColumns), digit(s.visibleCells),
                       QString::number(s.lowerHalf), QString::number(int(p.gameType)), QString::number(p.valueMode),
                       QString::number(s.selectedThemeCount), digit(p.randomFill), digit(p.shuffleMessage),
-                      QString::number(s.levelNaming), QString::number(s.maxLetters), p.lowerBound, p.upperBound }
+                      QString::number(s.levelNaming), QString::number(s.maxLetters),
+                      // An emptied bound box reads back as the new document's bound: the file says so.
+                      TextOrDefault(p.lowerBound, PuzzleSettings().lowerBound), TextOrDefault(p.upperBound, PuzzleSettings().upperBound) }
             .join(QLatin1Char(',')));
 
     QString values;

@@ -261,6 +261,7 @@ TEST(DocumentFileRoundTrip, EveryKindOfEditReopensAsSaved)
         [](Document& d) { d.Change(Setting::GameType, 2); ASSERT_TRUE(d.Generate().succeeded()); d.SetLetterCodeText(0, u("x")); },
         [](Document& d) { d.Change(Setting::GameType, 2); d.Change(Setting::ValueMode, 1); d.Change(Setting::RangeFrom, u("40")); d.LeaveBounds(); },
         [](Document& d) { d.Change(Setting::GameType, 2); d.Change(Setting::RangeTo, u("Bravo, 1 ٢ ! 2")); }, // pasted: "12"
+        [](Document& d) { d.Change(Setting::GameType, 2); d.Change(Setting::RangeTo, u("Bravo")); }, // emptied: reopens as 99
         [](Document& d) { d.Change(Setting::RandomFill, false); d.Change(Setting::HiddenMessage, u("BRAVO")); ASSERT_TRUE(d.Generate().succeeded()); },
         [](Document& d) { ASSERT_TRUE(d.Generate().succeeded()); d.SetWordChecked(0, false); },
         [](Document& d) { d.SetMaxLetters(4); d.SelectAllWords(true); },
