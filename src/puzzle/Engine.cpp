@@ -234,7 +234,7 @@ GenerationResult PuzzleEngine::Generate(const QStringList& checkedWords, ThemeSe
         // still be far too small for all of them (random letters only: a
         // hidden message chooses its own size).
         const SizeNeed need = WordSearchNeed(prepared_.byLengthForms, settings_.directions);
-        const int proposed = settings_.randomFill ? std::min(std::max(need.side, needed), int(kMaxWordSearchSize)) : needed;
+        const int proposed = std::min(settings_.randomFill ? std::max(need.side, needed) : needed, int(kMaxWordSearchSize));
         if (proposed > s_.GridSize) {
             const TaggedItem& item = s_.WordsByLength[longestIndex];
             // Too small for the longest word, No creates nothing; too small

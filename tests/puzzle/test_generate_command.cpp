@@ -68,7 +68,8 @@ TEST(GenerateCommand, RefusalsAndTheirMessages)
     codedEdge[6] = u("lait de coco");
     for (int i = 0; i < 59; ++i)
         words59 << u("mot") + QChar(u'a' + i % 26) + QChar(u'a' + i / 26);
-    struct Case { GameType type; QStringList words; QString message; const char* upperBound = nullptr; }; // no message: generated
+    // no message: generated; hidden: a hidden message instead of random letters
+    struct Case { GameType type; QStringList words; QString message; const char* upperBound = nullptr; bool hidden = false; };
     const Case cases[] {
         { GameType::WordSearch, Animals12().mid(0, 5) << tooLong, tooLongMessage },
         { GameType::CodedWords, Animals12().mid(0, 5) << tooLong, tooLongMessage },
@@ -77,6 +78,9 @@ TEST(GenerateCommand, RefusalsAndTheirMessages)
         { GameType::WordSearch, QStringList { u("anticonstitutionnellement") } + vegetables,
           u("Le mot « anticonstitutionnellement » est trop long pour la grille : une grille de Lexigrille a au plus "
             "18 cases de côté.") },
+        { GameType::WordSearch, QStringList { u("anticonstitutionnellement") } + vegetables, // the grid grew to 25
+          u("Le mot « anticonstitutionnellement » est trop long pour la grille : une grille de Lexigrille a au plus "
+            "18 cases de côté."), nullptr, true },
         { GameType::FillIn, FillInWords(5) << u("anticonstitutionnels"),
           u("Le mot « anticonstitutionnels » est trop long pour les mots casés : un mot ne peut pas dépasser 19 "
             "lettres.") },
@@ -101,6 +105,7 @@ TEST(GenerateCommand, RefusalsAndTheirMessages)
         b.settings.valueMode = c.upperBound ? 1 : 0; // values between 995 and the upper bound
         b.settings.lowerBound = u("995");
         b.settings.upperBound = u(c.upperBound);
+        std::tie(b.settings.randomFill, b.settings.message) = std::tuple(!c.hidden, u("Bravo"));
         const GenerationResult r = b.Generate(c.words, 1);
         EXPECT_EQ(r.outcome, c.message.isEmpty() ? GenerationOutcome::Generated : GenerationOutcome::Refused) << r.message.toStdString();
         EXPECT_EQ(r.message, c.message);
