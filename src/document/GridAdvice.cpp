@@ -1,5 +1,6 @@
 #include "document/GridAdvice.h"
 
+#include "core/Plural.h"
 #include "core/TextEditing.h"
 #include "document/Document.h"
 #include "puzzle/MessageFit.h"
@@ -101,7 +102,7 @@ QString ContainedWordsWarning(const Document& doc)
     QStringList sentences;
     for (const ContainedPair& pair : pairs) {
         if (sentences.size() == 3) {
-            sentences.append(QStringLiteral("(et %1 autres)").arg(pairs.size() - 3));
+            sentences.append(QStringLiteral("(et %1)").arg(PluralLabel(int(pairs.size() - 3), QStringLiteral("autre"), true)));
             break;
         }
         sentences.append(Quoted(words[pair.inner]) + QStringLiteral(" se lit aussi dans ") + Quoted(words[pair.outer])

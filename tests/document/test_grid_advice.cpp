@@ -127,6 +127,8 @@ TEST(GridAdvice, WordsReadInsideAnotherAreNamed)
         { "roc|corbeau|chat|lion|ours", GameType::WordSearch, "« roc » se lit aussi dans « corbeau », à l'envers." },
         { "alto|contralto|été|pomme de terre|lion", GameType::WordSearch,
           "« alto » se lit aussi dans « contralto ». « été » se lit aussi dans « pomme de terre »." },
+        { "cote|côte|côté|mur|mûr", GameType::WordSearch, // words of one grid form: four pairs
+          "« cote » se lit aussi dans « côte ». « cote » se lit aussi dans « côté ». « côte » se lit aussi dans « côté ». (et 1 autre)" },
         { "noix|noix de coco|chat|lion|ours", GameType::FillIn, "" },
         { "chat|chien|loup|lion|ours", GameType::WordSearch, "" },
     };
