@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 
+#include "core/Plural.h"
 #include "core/ProgramInfo.h"
 #include "document/Document.h"
 #include "document/GridAdvice.h"
@@ -300,8 +301,8 @@ int RenderVersions(Document& doc, const QString& outputIn, int count, std::optio
         err() << error << "\n";
         return kInputError;
     }
-    out() << "Graine : " << first << "\n" << count << " versions enregistrées sur " << plan.sheets.size()
-          << " feuilles : " << output << "\n";
+    out() << "Graine : " << first << "\n" << PluralLabel(count, QStringLiteral("version¤ enregistrée¤"), true) << " sur "
+          << PluralLabel(int(plan.sheets.size()), QStringLiteral("feuille"), true) << " : " << output << "\n";
     for (int k = 0; k < layouts.size(); ++k) {
         if (layouts[k].Overflow) {
             out().flush();

@@ -12,7 +12,7 @@
 namespace lx::test {
 namespace {
 
-struct CliRun { int code = -1; QString err; }; // the exit code (-1: a crash) and the error output
+struct CliRun { int code = -1; QString err, out; }; // the exit code (-1: a crash) and the outputs
 
 QString Input(const char* name) { return QDir(QStringLiteral(LEXIGRILLE_CLI_DATA)).filePath(u(name)); }
 
@@ -35,7 +35,8 @@ protected:
         p.setWorkingDirectory(dir.path());
         p.start(QStringLiteral(LEXIGRILLE_CLI), args, QIODevice::ReadOnly | QIODevice::Text); // CR LF on Windows read as LF
         EXPECT_TRUE(p.waitForFinished(60000));
-        return { p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardError()) };
+        return { p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardError()),
+                 QString::fromUtf8(p.readAllStandardOutput()) };
     }
 };
 
@@ -123,7 +124,9 @@ TEST_F(CliWorksheets, NewAndMakeFromTheDatabaseOrAList)
     EXPECT_TRUE(ReadAll(Out("e.pdf")).startsWith("%PDF"));
     // One version per pupil, one a page.
     ASSERT_EQ(Cli(Words("new -o f.lxg --level CP --size 10")).code, 0);
-    ASSERT_EQ(Cli(Words("render f.lxg -o f.pdf --versions 4 --seed 2")).code, 0);
+    const CliRun one = Cli(Words("render f.lxg -o f.pdf --versions 1"));
+    EXPECT_TRUE(one.out.contains(u("1 version enregistrée sur 1 feuille :"))) << one.out.toStdString();
+    EXPECT_TRUE(Cli(Words("render f.lxg -o f.pdf --versions 4 --seed 2")).out.contains(u("4 versions enregistrées sur 4 feuilles :")));
     EXPECT_EQ(QString::fromLatin1(ReadAll(Out("f.pdf"))).count(QRegularExpression(u("/Type\\s*/Page(?!s)"))), 4);
     const CliRun png = Cli(Words("render f.lxg -o f.png --versions 4"));
     EXPECT_EQ(png.code, 1);
