@@ -2,6 +2,7 @@
 // without writing a document by hand.
 #include "cli/Cli.h"
 
+#include "core/Plural.h"
 #include "core/ProgramInfo.h"
 #include "core/Text1252.h"
 #include "document/Document.h"
@@ -33,7 +34,8 @@ std::unique_ptr<Document> Build(Options& o, int& code, std::uint64_t* seed = nul
     static const LevelLoadReport levels = database.Load(ProgramFolder());
     if (!recipe->levels.isEmpty() && !levels.missingFiles.isEmpty()) {
         // Said first: the words of those classes are missing from what follows.
-        err() << "Attention : fichiers absents du dossier " << QDir::toNativeSeparators(ProgramFolder()) << " : "
+        err() << "Attention : " << PluralLabel(int(levels.missingFiles.size()), QStringLiteral("fichier¤ absent¤"), false)
+              << " du dossier " << QDir::toNativeSeparators(ProgramFolder()) << " : "
               << levels.missingFiles.join(QStringLiteral(", ")) << "\n";
     }
     std::unique_ptr<Document> doc = MakeDocument();

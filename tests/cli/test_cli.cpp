@@ -134,7 +134,7 @@ TEST_F(CliWorksheets, NewAndMakeFromTheDatabaseOrAList)
     // A level file missing from the program folder is named.
     QFile::remove(program.filePath(LevelFileName(0)));
     const CliRun missing = Cli(Words("new -o g.lxg --level CE1"));
-    EXPECT_TRUE(missing.err.contains(u("Attention : fichiers absents du dossier ")) && missing.err.contains(LevelFileName(0)))
+    EXPECT_TRUE(missing.err.contains(u("Attention : fichier absent du dossier ")) && missing.err.contains(LevelFileName(0)))
         << missing.err.toStdString();
 }
 
