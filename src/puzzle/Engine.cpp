@@ -153,14 +153,18 @@ std::optional<GenerationResult> PuzzleEngine::CheckLengths()
             return refuse(QStringLiteral("Le mot ") + Quoted(longestWord)
                           + QStringLiteral(" est trop long pour les mots codés sur deux colonnes : 15 lettres au plus quand il y a plus de 10 mots."));
         }
+        // The first column takes the longest words: each row, and side by side
+        // with the longest of the others, they must keep within the grid's
+        // columns (a wider row ran on into the start of the next one).
+        QList<std::pair<int, QString>> widths;
+        for (const TaggedItem& item : std::as_const(s_.WordsByLength))
+            widths.append({ int(CodedWordCells(item.text).size()), item.text });
+        std::stable_sort(widths.begin(), widths.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+        if (!widths.isEmpty() && widths.at(0).first > PuzzleState::kSide) { // Œ and Æ take two cells
+            return refuse(QStringLiteral("Le mot ") + Quoted(widths.at(0).second)
+                          + QStringLiteral(" est trop long pour les mots codés : il ne tient pas sur une ligne de la grille."));
+        }
         if (s_.RowsPerColumn != 0) {
-            // The first column takes the longest words: side by side with the
-            // longest of the others, they must keep within the grid's columns
-            // (a wider row ran on into the start of the next one).
-            QList<std::pair<int, QString>> widths;
-            for (const TaggedItem& item : std::as_const(s_.WordsByLength))
-                widths.append({ int(CodedWordCells(item.text).size()), item.text });
-            std::stable_sort(widths.begin(), widths.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
             const auto& [first, firstWord] = widths.at(0);
             const auto& [second, secondWord] = widths.at(s_.RowsPerColumn);
             if (CodedSecondColumn(first) + second > PuzzleState::kSide) {

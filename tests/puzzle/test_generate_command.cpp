@@ -93,6 +93,9 @@ TEST(GenerateCommand, RefusalsAndTheirMessages)
           u("Les mots « chou de bruxelles » et « salle de bain » sont trop longs pour tenir côte à côte dans les mots codés : "
             "retirez des mots longs, ou choisissez 10 mots au plus.") },
         { GameType::CodedWords, codedEdge, QString() },
+        { GameType::CodedWords, Animals12().mid(0, 5) << QString(16, u'œ'), // 32 cells
+          u("Le mot « %1 » est trop long pour les mots codés : il ne tient pas sur une ligne de la grille.").arg(QString(16, u'œ')) },
+        { GameType::CodedWords, Animals12().mid(0, 5) << QString(15, u'œ') + u("x"), QString() },
         { GameType::CodedWords, words59, u("Il y a trop de mots pour les mots codés : choisissez au plus 58 mots.") },
         { GameType::CodedWords, words59.mid(0, 58), QString() },
         { GameType::CodedWords, Animals12(),
