@@ -222,6 +222,7 @@ private:
     bool ListBeside(double gridExtent) const;
     ListPlace UpperListPlace(double gridExtent, double lineHeight) const;
     ListPlace LowerListPlace(double gridExtent) const;
+    double ListLeft(double gridExtent) const;
     // cap: the most lines a column holds (0: as many as its room takes).
     ListFlow Flow(const ListPlace& place, const ListMeasure& m, int cap = 0) const;
     ListFlow BalancedFlow(const ListPlace& place, const ListMeasure& m) const;
@@ -254,6 +255,10 @@ private:
     const DocumentData* lowerData_ = &data_;
     HalfRole upperRole_ = HalfRole::Worksheet;
     bool halfRoom_ = true; // coded words: their grid fits in half a page
+    // The columns of cells the list stands beside: the grid's whole square,
+    // or with "Adapter à la page" the fill-in's used columns, so that the
+    // list does not leave the empty part of the 20 columns between them.
+    int listColumns_ = 0;
     Surface* s_ = nullptr;
     double ratio_ = 1.0;
     PageLayout layout_;

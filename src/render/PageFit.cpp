@@ -145,13 +145,20 @@ DocumentRenderer::ListPlace DocumentRenderer::UpperListPlace(double gridExtent, 
     if (!ListBeside(gridExtent)) // a word search ending at 143 or lower: the list goes below it
         return { 7.0, st.GridOriginY + gridExtent + lineHeight, kListBottom, kFooterY };
     const double gridBottom = st.puzzle.gameType == GameType::WordSearch ? st.GridOriginY + gridExtent : layout_.CutLineY - 2.5;
-    return { st.GridOriginX + gridExtent + 5.0, double(st.GridOriginY), gridBottom - 5.0, bottomFooter ? kFooterY : kUpperFooterY };
+    return { ListLeft(gridExtent), double(st.GridOriginY), gridBottom - 5.0, bottomFooter ? kFooterY : kUpperFooterY };
 }
 
 DocumentRenderer::ListPlace DocumentRenderer::LowerListPlace(double gridExtent) const
 {
     const double top = layout_.LowerGridY;
-    return { D().settings.GridOriginX + gridExtent + 5.0, top, top + gridExtent - 5.0, kFooterY };
+    return { ListLeft(gridExtent), top, top + gridExtent - 5.0, kFooterY };
+}
+
+double DocumentRenderer::ListLeft(double gridExtent) const
+{
+    const int side = D().puzzle.GridSize;
+    const double beside = listColumns_ > 0 && side > 0 ? gridExtent * listColumns_ / side : gridExtent;
+    return D().settings.GridOriginX + beside + 5.0;
 }
 
 // The lines go down a column until the cursor has passed the column limit, or
@@ -316,6 +323,8 @@ void DocumentRenderer::FitPage()
     const DocumentSettings& st = D().settings;
     const PuzzleState& z = D().puzzle;
     const GridCells cells = UsedCells();
+    const bool besideUsed = st.fitToPage && st.puzzle.gameType == GameType::FillIn && cells.columns > 0;
+    listColumns_ = besideUsed ? std::min(cells.columns, z.GridSize) : 0;
     // Coded words too many for half a page even in the smallest letters take
     // the whole page, as a word search too large for it does.
     halfRoom_ = true;

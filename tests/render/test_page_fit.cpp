@@ -157,6 +157,22 @@ TEST(PageFit, FittingToThePageGrowsTheGridAndTheListTogether)
     EXPECT_GE(small.layout.CellSize, 10.0);
 }
 
+// With "Adapter à la page" a fill-in list stands beside the columns its grid
+// uses, not beside the empty rest of the 20 (CP cells of 8 mm grow to 10).
+TEST(PageFit, AFittedFillInListStandsBesideTheColumnsUsed)
+{
+    for (const bool fit : { false, true }) {
+        DocumentData d = FillIn(8, 12, 12, 1, false); // 8 columns used
+        AddWords(d, kLong.mid(0, 6));
+        d.settings.fitToPage = fit;
+        const Rendered r(d);
+        const Ops list = Where(r.ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kListFont; });
+        ASSERT_FALSE(list.isEmpty());
+        EXPECT_DOUBLE_EQ(list[0].x1, 7 + (fit ? 8 : 20) * r.layout.CellSize + 5);
+        EXPECT_EQ(OutOfPlace(r), QStringList());
+    }
+}
+
 // What a CP class gets from "lexigrille-cli make --level CP --theme Animaux
 // --count 8": the program's template, the size the words need, and cells a
 // beginner can write in, whatever the draw.
