@@ -33,13 +33,11 @@ QString PuzzleEngine::CodedWordCells(const QString& text)
     return cells;
 }
 
-// Two columns never share a cell, nor stand one empty cell apart, which the
-// page draws narrow as the gap inside a compound word: the second starts at
-// column 13, or two columns after the longest word when that word has more
-// than 11 cells.
+// Two columns never share a cell: the second starts at column 13, or one
+// column after the longest word when that word has more than 12 cells.
 int PuzzleEngine::CodedSecondColumn(int longestCells)
 {
-    return std::max(13, longestCells + 2);
+    return std::max(13, longestCells + 1);
 }
 
 bool PuzzleEngine::IsCodeTaken(int k) const

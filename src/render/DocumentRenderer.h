@@ -208,6 +208,7 @@ private:
     SurfaceFont CodeFont(double size) const;
     double RowTop(int row, double cell) const;
     double GridHeight(int rows, double cell) const;
+    static int SecondColumn(const PuzzleState& z, int last);
     QList<double> RowLefts(const PuzzleState& z, int row, int last) const;
     QString GridLetter(const QString& cell) const;
     bool LowerHalfDrawn(double gridExtent) const;

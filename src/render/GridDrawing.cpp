@@ -65,21 +65,37 @@ double DocumentRenderer::GridHeight(int rows, double cell) const
     return rows < 1 ? 0.0 : RowTop(rows - 1, cell) + cell;
 }
 
+// Where the coded words' second column starts: where a word begins two empty
+// cells or more after another on some row (a compound word's parts are one
+// cell apart); 0 when no row shows it.
+int DocumentRenderer::SecondColumn(const PuzzleState& z, int last)
+{
+    for (int row = 2; row < PuzzleState::kSide; ++row) {
+        for (int c = 2; c <= last; ++c) {
+            if (z.CodeGrid.at(c, row) != 0 && z.CodeGrid.at(c - 1, row) == 0 && z.CodeGrid.at(c - 2, row) == 0)
+                return c;
+        }
+    }
+    return 0;
+}
+
 // The left edge of each cell of a row; in coded words the empty cell that
-// parts a compound word is narrow, and a word two empty cells or more after
-// another (the second column) keeps its column's place.
+// parts a compound word is narrow, and the second column keeps its place, a
+// whole cell or more after the first column's longest word (drawn narrow,
+// that one cell joined the two words into one).
 QList<double> DocumentRenderer::RowLefts(const PuzzleState& z, int row, int last) const
 {
     QList<double> lefts;
     const double origin = D().settings.GridOriginX;
     double x = origin;
     const bool coded = D().settings.puzzle.gameType == GameType::CodedWords;
+    const int second = coded ? SecondColumn(z, last) : 0;
     for (int c = 0; c <= last; ++c) {
-        if (coded && c >= 2 && z.CodeGrid.at(c, row) != 0 && z.CodeGrid.at(c - 1, row) == 0 && z.CodeGrid.at(c - 2, row) == 0)
+        if (c == second && second > 0)
             x = origin + c * layout_.CellSize;
         lefts.append(x);
-        const bool part = coded && c > 0 && c < last && z.CodeGrid.at(c, row) == 0 && z.CodeGrid.at(c - 1, row) != 0
-            && z.CodeGrid.at(c + 1, row) != 0;
+        const bool part = coded && c > 0 && c < last && c + 1 != second && z.CodeGrid.at(c, row) == 0
+            && z.CodeGrid.at(c - 1, row) != 0 && z.CodeGrid.at(c + 1, row) != 0;
         x += part ? kPartGap * layout_.CellSize : layout_.CellSize;
     }
     return lefts;

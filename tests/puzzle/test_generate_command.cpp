@@ -61,11 +61,11 @@ TEST(GenerateCommand, RefusalsAndTheirMessages)
     QStringList codedLong = Animals12(), codedFits = Animals12(), words59;
     codedLong[0] = u("lexicographiques"); // 16 letters
     codedFits[0] = u("extraordinaires");  // 15: the largest that fits two columns
-    // Compound words side by side, two cells apart: 17 + 2 + 13 cells pass the grid's 31, 17 + 2 + 12 do not.
+    // Compound words side by side, a cell apart: 17 + 1 + 14 cells pass the grid's 31, 17 + 1 + 13 do not.
     QStringList codedWide = QStringList { u("chou de bruxelles"), u("coup de tonnerre"), u("fer à repasser"), u("brosse à dents"),
-                                          u("bain de soleil"), u("pomme de terre"), u("salle de bain") } + Animals12().mid(0, 5);
+                                          u("bain de soleil"), u("pomme de terre"), u("robe de soirée") } + Animals12().mid(0, 5);
     QStringList codedEdge = codedWide;
-    codedEdge[6] = u("lait de coco");
+    codedEdge[6] = u("salle de bain");
     for (int i = 0; i < 59; ++i)
         words59 << u("mot") + QChar(u'a' + i % 26) + QChar(u'a' + i / 26);
     // no message: generated; hidden: a hidden message instead of random letters
@@ -90,7 +90,7 @@ TEST(GenerateCommand, RefusalsAndTheirMessages)
             "quand il y a plus de 10 mots.") },
         { GameType::CodedWords, codedFits, QString() },
         { GameType::CodedWords, codedWide,
-          u("Les mots « chou de bruxelles » et « salle de bain » sont trop longs pour tenir côte à côte dans les mots codés : "
+          u("Les mots « chou de bruxelles » et « robe de soirée » sont trop longs pour tenir côte à côte dans les mots codés : "
             "retirez des mots longs, ou choisissez 10 mots au plus.") },
         { GameType::CodedWords, codedEdge, QString() },
         { GameType::CodedWords, Animals12().mid(0, 5) << QString(16, u'œ'), // 32 cells

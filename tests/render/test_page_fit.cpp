@@ -223,15 +223,16 @@ TEST(PageLayout, CodedWordsBandsRowsAndParts)
         if (pomme[k] != u' ')
             d.puzzle.LetterGrid.at(k, 2) = pomme.mid(k, 1), d.puzzle.CodeGrid.at(k, 2) = std::int16_t(k + 1);
     }
-    for (int k = 0; k < 4; ++k) { // below it, and in the second column beside it
-        d.puzzle.LetterGrid.at(k, 3) = d.puzzle.LetterGrid.at(16 + k, 2) = u("NOIX").mid(k, 1);
-        d.puzzle.CodeGrid.at(k, 3) = d.puzzle.CodeGrid.at(16 + k, 2) = std::int16_t(k + 20);
+    for (int k = 0; k < 4; ++k) { // below it, and in the second column, one cell after it and beside NOIX
+        for (const auto& [x, y] : { std::pair { 0, 3 }, std::pair { 15, 2 }, std::pair { 15, 3 } })
+            d.puzzle.LetterGrid.at(x + k, y) = u("NOIX").mid(k, 1), d.puzzle.CodeGrid.at(x + k, y) = std::int16_t(k + 20);
     }
     const Rendered r(d);
     const double c = 0.4 * 7 + kLine + 1, band = 0.4 * 7;
     const Ops boxes = Where(r.ops(), [](const RecordedOp& op) { return op.kind == Kind::Box; });
-    EXPECT_EQ(boxes.size(), 12 + 4 + 4) << "no box for the spaces";
-    EXPECT_TRUE(Has(boxes, Kind::Box, 7 + 16 * c, 28 + 1.6 * c, 7 + 17 * c, 28 + 2.6 * c)) << "the second column in line, its gap whole";
+    EXPECT_EQ(boxes.size(), 12 + 4 + 8) << "no box for the spaces";
+    for (const double top : { 28 + 1.6 * c, 28 + 2.95 * c }) // the second column in line, its one-cell gap whole
+        EXPECT_TRUE(Has(boxes, Kind::Box, 7 + 15 * c, top, 7 + 16 * c, top + c)) << top;
     // P O M M E, a gap of 0.4 cell, D E, a gap, T E R R E.
     const double e = 7 + 5 * c + 0.4 * c;
     EXPECT_TRUE(Has(boxes, Kind::Box, e, 28 + 1.6 * c, e + c, 28 + 2.6 * c)) << "D after a narrow gap";
