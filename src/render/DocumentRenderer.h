@@ -209,7 +209,8 @@ private:
     double RowTop(int row, double cell) const;
     double GridHeight(int rows, double cell) const;
     static int SecondColumn(const PuzzleState& z, int last);
-    QList<double> RowLefts(const PuzzleState& z, int row, int last) const;
+    // second: where the words' second column starts (SecondColumn), or 0.
+    QList<double> RowLefts(const PuzzleState& z, int row, int last, int second) const;
     QString GridLetter(const QString& cell) const;
     bool LowerHalfDrawn(double gridExtent) const;
     bool GridFits(double size, const GridCells& cells);

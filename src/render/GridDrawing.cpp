@@ -83,13 +83,12 @@ int DocumentRenderer::SecondColumn(const PuzzleState& z, int last)
 // parts a compound word is narrow, and the second column keeps its place, a
 // whole cell or more after the first column's longest word (drawn narrow,
 // that one cell joined the two words into one).
-QList<double> DocumentRenderer::RowLefts(const PuzzleState& z, int row, int last) const
+QList<double> DocumentRenderer::RowLefts(const PuzzleState& z, int row, int last, int second) const
 {
     QList<double> lefts;
     const double origin = D().settings.GridOriginX;
     double x = origin;
     const bool coded = D().settings.puzzle.gameType == GameType::CodedWords;
-    const int second = coded ? SecondColumn(z, last) : 0;
     for (int c = 0; c <= last; ++c) {
         if (c == second && second > 0)
             x = origin + c * layout_.CellSize;
@@ -194,9 +193,10 @@ void DocumentRenderer::DrawCodedWords(double top, GridMode mode)
     const double size = layout_.GridFontSize;
     const double cell = layout_.CellSize;
     const bool symbols = !z.CodesAreNumbers;
+    const int second = SecondColumn(z, last);
     for (int r = 0; r <= last; ++r) {
         const double y = top + RowTop(r, cell);
-        const QList<double> lefts = RowLefts(z, r, last);
+        const QList<double> lefts = RowLefts(z, r, last, second);
         for (int c = 0; c <= last; ++c) {
             const int v = z.CodeGrid.at(c, r);
             if (v == 0)
