@@ -89,7 +89,7 @@ MainWindow::MainWindow(Document& doc, DocumentFolders folders, Prompter* prompte
 
     c_.pctDummy = new QWidget(central);
     c_.pctDummy->setObjectName(QStringLiteral("pctDummy"));
-    c_.pctDummy->setFocusPolicy(Qt::StrongFocus);
+    c_.pctDummy->setFocusPolicy(Qt::ClickFocus); // given the focus by the window, never by Tab
     c_.pctDummy->setFixedSize(0, 0);
 
     tmrFlash_ = new QTimer(this);

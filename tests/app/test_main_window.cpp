@@ -184,6 +184,12 @@ private Q_SLOTS:
 
     void theTextBoxesKeys()
     {
+        // Tab never stops at the hidden focus holder.
+        Find<QPushButton>(u("cmdGenerer"))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), Find<QWidget>(u("cmdNouveau")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // a command gives it the keys
+        QCOMPARE(QApplication::focusWidget(), Find<QWidget>(u("pctDummy")));
         QLineEdit* title = Edit("txtTitre");
         title->setFocus();
         QTest::keyClicks(title, "le petit chat");
