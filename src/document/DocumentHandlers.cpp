@@ -6,6 +6,7 @@
 #include "document/Document.h"
 
 #include "core/Text1252.h"
+#include "document/DocumentValues.h"
 #include "puzzle/CodeBounds.h"
 #include "words/WordForms.h"
 
@@ -75,12 +76,7 @@ bool Document::Change(Setting id, const QVariant& valueIn)
     } else if (id == Setting::RangeFrom || id == Setting::RangeTo) {
         // A bound is a whole number, as its box's keys make it: what else a
         // paste brings is left out (a comma broke the file's line of settings).
-        QString digits;
-        for (QChar c : value.toString()) {
-            if (c >= u'0' && c <= u'9')
-                digits += c;
-        }
-        value = digits;
+        value = DigitsOf(value.toString());
     }
 
     const QVariant before = model_.Get(id);

@@ -82,6 +82,16 @@ std::int16_t ParseIntInRange(const QString& text, int low, int high, int fallbac
     return ToInt16(*number);
 }
 
+QString DigitsOf(const QString& text)
+{
+    QString digits;
+    for (QChar c : text) {
+        if (IsDigit(c))
+            digits += c;
+    }
+    return digits;
+}
+
 QString TextOrDefault(const QString& text, const QString& fallback)
 {
     if (text.isEmpty())

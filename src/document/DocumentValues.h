@@ -17,6 +17,9 @@ inline constexpr int kRangeSentinel = -32768;
 // low when the fallback is the sentinel. Never fails, whatever the text.
 std::int16_t ParseIntInRange(const QString& text, int low, int high, int fallback);
 
+// The digits 0 to 9 of the text, in order, and nothing else.
+QString DigitsOf(const QString& text);
+
 // The text, trimmed of leading and trailing spaces; the fallback when nothing
 // is left. A value of blanks thus reads like a missing one, and what is
 // written back reads the same again.
