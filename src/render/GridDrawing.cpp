@@ -79,7 +79,7 @@ int DocumentRenderer::SecondColumn(const PuzzleState& z, int last)
     return 0;
 }
 
-// The left edge of each cell of a row; in coded words the empty cell that
+// The left edge of each cell of a row of coded words: the empty cell that
 // parts a compound word is narrow, and the second column keeps its place, a
 // whole cell or more after the first column's longest word (drawn narrow,
 // that one cell joined the two words into one).
@@ -88,12 +88,11 @@ QList<double> DocumentRenderer::RowLefts(const PuzzleState& z, int row, int last
     QList<double> lefts;
     const double origin = D().settings.GridOriginX;
     double x = origin;
-    const bool coded = D().settings.puzzle.gameType == GameType::CodedWords;
     for (int c = 0; c <= last; ++c) {
         if (c == second && second > 0)
             x = origin + c * layout_.CellSize;
         lefts.append(x);
-        const bool part = coded && c > 0 && c < last && c + 1 != second && z.CodeGrid.at(c, row) == 0
+        const bool part = c > 0 && c < last && c + 1 != second && z.CodeGrid.at(c, row) == 0
             && z.CodeGrid.at(c - 1, row) != 0 && z.CodeGrid.at(c + 1, row) != 0;
         x += part ? kPartGap * layout_.CellSize : layout_.CellSize;
     }
