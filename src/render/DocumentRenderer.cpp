@@ -157,7 +157,7 @@ void DocumentRenderer::DrawFooter(double y, const QString& versionLabel)
 {
     SetFont(defaultFontName, 8, false, false);
     s_->foreColor = kBlack;
-    DrawTextAt(*s_, footerText, -1, y);
+    DrawTextAt(*s_, Typeset(footerText, *s_), -1, y); // "l’école"
     if (versionLabel.isEmpty())
         return;
     s_->foreColor = kDarkGrey;

@@ -25,7 +25,7 @@ inline const QString kGridFont = QStringLiteral("Courier New");
 inline const QString kListFont = QStringLiteral("Arial Narrow");
 inline const QString kTitleFont = QStringLiteral("Tahoma");
 inline const QString kDefaultFont = QStringLiteral("Arial");
-inline const QString kFooter = QStringLiteral("Pied de page");
+inline const QString kFooter = QStringLiteral("Pied l'école"); // printed with its apostrophe typeset
 
 // The recording model at 12 points: a line is 0.4, a character 0.2 times the size.
 constexpr double kLine = 0.4 * 12, kChar = 0.2 * 12;

@@ -141,7 +141,7 @@ TEST(PageLayout, EveryBlockWhereTheTeacherSeesItInItsColourAndPen)
     for (const auto& c : counts) {
         const Rendered& r = *pages[c.page];
         const auto count = [&r](const std::function<bool(const RecordedOp&)>& keep) { return int(Where(r.ops(), keep).size()); };
-        EXPECT_EQ(count([](const RecordedOp& op) { return op.text == kFooter; }), c.footers) << c.page;
+        EXPECT_EQ(count([](const RecordedOp& op) { return op.text == FrenchTypography(kFooter, QChar(0x202F)); }), c.footers) << c.page;
         EXPECT_EQ(count([](const RecordedOp& op) { return op.style == LineStyle::Dotted; }), c.folds) << c.page;
         EXPECT_EQ(count([](const RecordedOp& op) { return GridLetter(op) && !Lower(op); }), c.upperLetters) << c.page;
         EXPECT_EQ(count([](const RecordedOp& op) { return GridLetter(op) && Lower(op); }), c.lowerLetters) << c.page;
