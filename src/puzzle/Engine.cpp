@@ -227,19 +227,23 @@ GenerationResult PuzzleEngine::Generate(const QStringList& checkedWords, ThemeSe
         // that is longer (Œ and Æ take two cells).
         int needed = 0;
         int longestIndex = 0;
+        int longestForm = 0;
         for (int i = 0; i < s_.WordsByLength.size(); ++i) {
             const int n = std::max(int(s_.WordsByLength[i].text.size()), int(prepared_.byLengthForms[i].size()));
             if (n > needed) {
                 needed = n;
                 longestIndex = i;
             }
+            longestForm = std::max(longestForm, int(prepared_.byLengthForms[i].size()));
         }
         // The letters count too: a grid with room for the longest word may
         // still be far too small for all of them (random letters only: a
         // hidden message chooses its own size).
         const SizeNeed need = WordSearchNeed(prepared_.byLengthForms, settings_.directions);
         const int proposed = std::min(settings_.randomFill ? std::max(need.side, needed) : needed, int(kMaxWordSearchSize));
-        if (proposed > s_.GridSize) {
+        // A word that no grid can hold is refused below, without a question
+        // whose Oui could not be honoured.
+        if (proposed > s_.GridSize && longestForm <= kMaxWordSearchSize) {
             const TaggedItem& item = s_.WordsByLength[longestIndex];
             // Too small for the longest word, No creates nothing; too small
             // for the letters only, No tries the size chosen all the same.

@@ -140,6 +140,17 @@ TEST(GenerateCommand, GridTooSmallQuestion)
         EXPECT_EQ(CountCells(b.state, 31, [](const QString& cell) { return !cell.isEmpty(); }), c.answer ? c.newSize * c.newSize : 0);
         EXPECT_TRUE(!c.answer || ReadEntry(b.state, b.state.WordEntries[0]) == ToGridForm(u(c.named)));
     }
+    // A word no grid can hold (19 letters, or 10 "œ" in 20 cells) is refused at once: no question whose Oui would fail.
+    for (const QString& word : { u("anticonstitutionnel"), QString(10, u'œ') }) {
+        Bench b;
+        b.settings.gridSize = 10;
+        QStringList asked;
+        b.engine.SetQuestionHandler([&](const QString& q) { return asked << q, true; });
+        const GenerationResult r = b.Generate(QStringList { word } + vegetables, 5);
+        EXPECT_EQ(asked, QStringList());
+        EXPECT_EQ(r.message, u("Le mot « %1 » est trop long pour la grille : une grille de Lexigrille a au plus 18 cases de côté.").arg(word));
+        EXPECT_EQ(b.settings.gridSize, 10);
+    }
 }
 
 // The hidden message and the fill-in layout search are reproduced too.
