@@ -257,6 +257,7 @@ void MainWindow::cmdGenerer_Click()
         return;
     if (doc_.words().CheckedCount() < PuzzleEngine::kMinimumWords) {
         FocusHolder();
+        Show(GenerationReport(doc_.Generate())); // at once: where the words come from
         return;
     }
     SetFlashing(false);

@@ -222,9 +222,6 @@ int Generate(Document& doc, std::optional<std::uint64_t> seed)
     switch (r.outcome) {
     case GenerationOutcome::Generated:
         return kOk;
-    case GenerationOutcome::TooFewWords:
-        err() << "Cochez au moins cinq mots pour créer la grille.\n";
-        return kRefused;
     case GenerationOutcome::TimedOut:
         if (!r.message.isEmpty())
             return kTimedOut;

@@ -37,6 +37,8 @@ CommandResult GenerationReport(const GenerationResult& r)
         return CommandResult::Ok();
     if (r.message.isEmpty())
         return CommandResult::Cancel();
+    if (r.outcome == GenerationOutcome::TooFewWords) // what to do first, nothing wrong
+        return { CommandResult::Status::Failed, MessageKind::Information, r.message };
     if (r.outcome == GenerationOutcome::TimedOut) // an explanation, and what to change
         return { CommandResult::Status::Failed, MessageKind::Warning, r.message };
     return CommandResult::Error(r.message);
@@ -250,6 +252,18 @@ QString Document::ProposedFileName() const
 
 GenerationResult Document::Generate()
 {
+    if (const int checked = data_.words.CheckedCount(); checked < PuzzleEngine::kMinimumWords) {
+        QString text;
+        if (data_.words.Count() == 0)
+            text = QStringLiteral("Choisissez d'abord les mots : cochez une classe et un thème, ou importez une liste de mots. "
+                                  "Il faut au moins cinq mots pour créer la grille.");
+        else if (checked == 0)
+            text = QStringLiteral("Cochez au moins cinq mots pour créer la grille.");
+        else
+            text = QStringLiteral("Cochez au moins cinq mots pour créer la grille : %1 pour l'instant.")
+                       .arg(checked == 1 ? QStringLiteral("1 mot coché") : QStringLiteral("%1 mots cochés").arg(checked));
+        return { GenerationOutcome::TooFewWords, text, false };
+    }
     ThemeSelection themes;
     themes.selectedThemeCount = data_.settings.selectedThemeCount;
     themes.themeListEnabled = data_.themes.enabled;

@@ -160,7 +160,9 @@ public:
     WordListImport PasteWordList(const QString& clipboardText);
 
     // --- "Créer la grille" on the checked words; marks the document modified
-    // when a puzzle is made. The result's message says what went wrong.
+    // when a puzzle is made. The result's message says what went wrong; with
+    // fewer than five checked words it returns at once, changing nothing, and
+    // says where the words come from.
     GenerationResult Generate();
 
     // --- The whole document

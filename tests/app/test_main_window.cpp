@@ -33,6 +33,13 @@ private Q_SLOTS:
     void aWorksheetFromTheDatabase()
     {
         QCOMPARE(window->windowTitle(), u("Lexigrille 0.1 - Sans titre"));
+        // Before any word, the click says where the words come from.
+        QTest::keyClick(window.get(), Qt::Key_F5);
+        QCOMPARE(prompter.asked.size(), 1);
+        QCOMPARE(prompter.asked[0].kind, MessageKind::Information);
+        QVERIFY(prompter.asked[0].text.startsWith(u("Choisissez d'abord les mots : cochez une classe et un thème")));
+        QVERIFY(!doc->Modified());
+        prompter.asked.clear();
         Find<QCheckBox>(u("chkNiveauDB_0"))->click();
         Find<QListWidget>(u("lstLectureThemes"))->item(3)->setCheckState(Qt::Checked); // Animaux
         QCOMPARE(Find<QLabel>(u("lblLectureThemes"))->text(), u("1 thème"));

@@ -145,7 +145,8 @@ TEST(DocumentChanges, EverySavedValueMarksTheDocument)
     EXPECT_TRUE(doc.Modified());
 }
 
-// A refusal is reported as an error; too few words change nothing, not even the mark.
+// A refusal is reported as an error; too few words change nothing, not even the
+// mark, and say where the words come from.
 // (The grid-too-small question that goes through the hook: GridAdvice.)
 TEST(DocumentGenerate, RefusalsAreReportedAndTooFewWordsChangeNothing)
 {
@@ -159,11 +160,29 @@ TEST(DocumentGenerate, RefusalsAreReportedAndTooFewWordsChangeNothing)
     EXPECT_TRUE(report.status == CommandResult::Status::Failed && report.kind == MessageKind::Error);
     EXPECT_EQ(report.message, u("Vous n'avez sélectionné aucun thème !"));
 
-    Document few(kFonts);
-    AddWords(few, { "chat", "chien", "loup", "lion" });
-    few.MarkSaved(u("peu.lxg"));
-    EXPECT_EQ(few.Generate().outcome, GenerationOutcome::TooFewWords);
-    EXPECT_FALSE(few.Modified());
+    const std::pair<int, const char*> fewer[] = {
+        { -1, "Choisissez d'abord les mots : cochez une classe et un thème, ou importez une liste de mots. "
+              "Il faut au moins cinq mots pour créer la grille." }, // no word at all
+        { 0, "Cochez au moins cinq mots pour créer la grille." },
+        { 1, "Cochez au moins cinq mots pour créer la grille : 1 mot coché pour l'instant." },
+        { 4, "Cochez au moins cinq mots pour créer la grille : 4 mots cochés pour l'instant." },
+    };
+    for (const auto& [checked, message] : fewer) {
+        Document few(kFonts);
+        if (checked >= 0)
+            AddWords(few, { "chat", "chien", "loup", "lion", "ours" });
+        for (int i = 0; i < 5 - checked && checked >= 0; ++i)
+            few.SetWordChecked(i, false);
+        few.MarkSaved(u("peu.lxg"));
+        QSignalSpy changes(&few, &Document::puzzleChanged);
+        const GenerationResult r = few.Generate();
+        EXPECT_EQ(r.outcome, GenerationOutcome::TooFewWords);
+        const CommandResult shown = GenerationReport(r);
+        EXPECT_TRUE(shown.status == CommandResult::Status::Failed && shown.kind == MessageKind::Information) << checked;
+        EXPECT_EQ(shown.message, u(message));
+        EXPECT_FALSE(few.Modified());
+        EXPECT_EQ(changes.count(), 0);
+    }
 }
 
 // The sizes are named beside the letter balance only when no layout can take
