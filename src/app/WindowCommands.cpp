@@ -138,7 +138,7 @@ void MainWindow::cmdImprimer_Click()
 {
     if (busy_->Busy())
         return;
-    if (const QString question = doc_.PrintQuestion(); !question.isEmpty()) {
+    if (const QString question = doc_.PrintQuestion(c_.vscVersions->value()); !question.isEmpty()) {
         if (prompter_.Ask(MessageKind::Question, question) != Answer::Yes) {
             FocusHolder();
             return;
@@ -195,7 +195,7 @@ void MainWindow::ExportPdf()
     if (busy_->Busy())
         return;
     // A PDF is printed later: the same question first.
-    if (const QString question = doc_.PrintQuestion();
+    if (const QString question = doc_.PrintQuestion(c_.vscVersions->value());
         !question.isEmpty() && prompter_.Ask(MessageKind::Question, question) != Answer::Yes) {
         FocusHolder();
         return;

@@ -205,8 +205,16 @@ void Document::KeepRevealChoice()
     choice = z.RevealChoices[0].text;
 }
 
-QString Document::PrintQuestion() const
+QString Document::PrintQuestion(int versions) const
 {
+    const PuzzleState& z = data_.puzzle;
+    bool made = false;
+    for (int y = 0; y < PuzzleState::kSide && !made; ++y)
+        for (int x = 0; x < PuzzleState::kSide && !made; ++x)
+            made = !z.LetterGrid.at(x, y).isEmpty();
+    if (versions <= 1 && !made)
+        return QStringLiteral("La grille n'a pas encore été créée : la fiche n'aurait qu'une grille vide. "
+                              "Cliquez d'abord sur « Créer la grille ».\r\nVoulez-vous imprimer quand même ?");
     const PuzzleSettings& p = data_.settings.puzzle;
     const QString& explanation = data_.puzzle.BalanceLabel.explanation;
     if (p.gameType != GameType::WordSearch || p.randomFill || explanation.isEmpty())

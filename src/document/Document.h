@@ -88,9 +88,11 @@ public:
     // change. Empty when the size suits the message (or the grid already takes
     // it exactly), with random letters, and for the other game types.
     QString MessageSizeAdvice() const;
-    // The question asked before printing a word search whose hidden message
-    // does not fill its free cells exactly; empty when there is nothing to ask.
-    QString PrintQuestion() const;
+    // The question asked before printing (or exporting) `versions` sheets: a
+    // single sheet whose grid was never made or has been discarded, or a word
+    // search whose hidden message does not fill its free cells exactly; empty
+    // when there is nothing to ask. Versions are each made anew.
+    QString PrintQuestion(int versions = 1) const;
     // The words of the list that have no picture when the list shows
     // pictures ("3 mots sans image : chat, loup, ours"), with the installed
     // pictures' table; empty when there is nothing to tell.

@@ -337,6 +337,17 @@ private Q_SLOTS:
             printer.setOutputFileName(pdf);
             return dialogs > 1; // the first dialog is cancelled
         };
+        // A grid not made yet asks first (a PDF too); No prints nothing.
+        const std::function<void()> commands[] = { [&] { window->cmdImprimer_Click(); }, [&] { window->ExportPdf(); } };
+        for (const auto& command : commands) {
+            prompter.asked.clear();
+            command();
+            QCOMPARE(prompter.asked.size(), 1);
+            QVERIFY(prompter.asked[0].text.startsWith(u("La grille n'a pas encore été créée")));
+        }
+        QCOMPARE(dialogs, 0);
+        QVERIFY(prompter.dialogs.isEmpty());
+        QTest::keyClick(window.get(), Qt::Key_F5);
         window->cmdImprimer_Click();
         QVERIFY(!QFile::exists(pdf));
         window->cmdImprimer_Click();
