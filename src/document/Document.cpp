@@ -265,6 +265,10 @@ GenerationResult Document::Generate()
         if (data_.words.Count() == 0)
             text = QStringLiteral("Choisissez d'abord les mots : cochez une classe et un thème, ou importez une liste de mots. "
                                   "Il faut au moins cinq mots pour créer la grille.");
+        else if (const int listed = data_.words.Count(); listed < PuzzleEngine::kMinimumWords)
+            text = (listed == 1 ? QStringLiteral("La liste n'a qu'un mot") : QStringLiteral("La liste n'a que %1 mots").arg(listed))
+                + QStringLiteral(" : il faut au moins cinq mots pour créer la grille. Cochez d'autres thèmes ou classes, "
+                                 "ou importez une liste plus longue.");
         else if (checked == 0)
             text = QStringLiteral("Cochez au moins cinq mots pour créer la grille.");
         else

@@ -160,18 +160,21 @@ TEST(DocumentGenerate, RefusalsAreReportedAndTooFewWordsChangeNothing)
     EXPECT_TRUE(report.status == CommandResult::Status::Failed && report.kind == MessageKind::Error);
     EXPECT_EQ(report.message, u("Vous n'avez sélectionné aucun thème !"));
 
-    const std::pair<int, const char*> fewer[] = {
-        { -1, "Choisissez d'abord les mots : cochez une classe et un thème, ou importez une liste de mots. "
-              "Il faut au moins cinq mots pour créer la grille." }, // no word at all
-        { 0, "Cochez au moins cinq mots pour créer la grille." },
-        { 1, "Cochez au moins cinq mots pour créer la grille : 1 mot coché pour l'instant." },
-        { 4, "Cochez au moins cinq mots pour créer la grille : 4 mots cochés pour l'instant." },
+    const struct { QStringList listed; int checked; const char* message; } fewer[] = {
+        { {}, 0, "Choisissez d'abord les mots : cochez une classe et un thème, ou importez une liste de mots. "
+                 "Il faut au moins cinq mots pour créer la grille." },
+        { Words("chat chien loup"), 3, "La liste n'a que 3 mots : il faut au moins cinq mots pour créer la grille. "
+                                       "Cochez d'autres thèmes ou classes, ou importez une liste plus longue." },
+        { Words("chat"), 1, "La liste n'a qu'un mot : il faut au moins cinq mots pour créer la grille. "
+                            "Cochez d'autres thèmes ou classes, ou importez une liste plus longue." },
+        { Words("chat chien loup lion ours"), 0, "Cochez au moins cinq mots pour créer la grille." },
+        { Words("chat chien loup lion ours"), 1, "Cochez au moins cinq mots pour créer la grille : 1 mot coché pour l'instant." },
+        { Words("chat chien loup lion ours"), 4, "Cochez au moins cinq mots pour créer la grille : 4 mots cochés pour l'instant." },
     };
-    for (const auto& [checked, message] : fewer) {
+    for (const auto& [listed, checked, message] : fewer) {
         Document few(kFonts);
-        if (checked >= 0)
-            AddWords(few, { "chat", "chien", "loup", "lion", "ours" });
-        for (int i = 0; i < 5 - checked && checked >= 0; ++i)
+        few.ParseWordListText(listed.join(u'\n'));
+        for (int i = checked; i < listed.size(); ++i)
             few.SetWordChecked(i, false);
         few.MarkSaved(u("peu.lxg"));
         QSignalSpy changes(&few, &Document::puzzleChanged);
