@@ -89,6 +89,12 @@ public:
     void SetFixedSeed(std::optional<std::uint64_t> seed) { fixedSeed_ = seed; }
     std::uint64_t LastSeed() const { return random_.LastSeed(); }
 
+    // The room a fill-in grid has on its page, in any unit: a finished grid
+    // taller than wide in a room wider than tall (half a page) is turned a
+    // quarter, across words becoming down words, and the other way round, so
+    // that its cells can be larger. Without a room the grid stays as laid out.
+    void SetFillInRoom(double width, double height) { roomWidth_ = width, roomHeight_ = height; }
+
     // The grid-too-small question (Yes = true). Without a handler the answer is Yes.
     void SetQuestionHandler(std::function<bool(const QString&)> ask) { ask_ = std::move(ask); }
 
@@ -186,6 +192,7 @@ private:
     bool TryFillInAttempt();
     bool CrossWith(const QString& w, const QString& e, int j);
     void MoveToCorner();
+    void FitFillInToRoom();
     bool GenerateCodedWords();
     static QString CodedWordCells(const QString& text);
     static int CodedSecondColumn(int longestCells);
@@ -198,6 +205,8 @@ private:
     GenerationClock clock_;
     std::optional<std::uint64_t> fixedSeed_;
     std::function<bool(const QString&)> ask_;
+    double roomWidth_ = 0.0;
+    double roomHeight_ = 0.0;
 
     int messageLayouts_ = kMessageLayouts;
     int randomLayouts_ = kRandomLayouts;

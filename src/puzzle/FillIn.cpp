@@ -31,7 +31,40 @@ bool PuzzleEngine::GenerateFillIn()
     }
     RebuildRevealChoices();
     MoveToCorner();
+    FitFillInToRoom();
     return true;
+}
+
+// A grid of r rows and c columns gets cells of min(height / r, width / c) at
+// most: turned, min(height / c, width / r). The grid is turned when that is
+// larger; a valid grid stays valid, every rule being the same across and down.
+void PuzzleEngine::FitFillInToRoom()
+{
+    if (roomWidth_ <= 0.0 || roomHeight_ <= 0.0)
+        return;
+    int rows = 0, columns = 0;
+    for (int y = 0; y <= s_.GridLast; ++y) {
+        for (int x = 0; x <= s_.GridLast; ++x) {
+            if (!s_.LetterGrid.at(x, y).isEmpty()) {
+                rows = std::max(rows, y + 1);
+                columns = std::max(columns, x + 1);
+            }
+        }
+    }
+    if (rows == 0 || std::min(roomHeight_ / columns, roomWidth_ / rows) <= std::min(roomHeight_ / rows, roomWidth_ / columns))
+        return;
+    for (int y = 0; y <= s_.GridLast; ++y)
+        for (int x = 0; x <= s_.GridLast; ++x)
+            s_.WorkGrid.at(x, y) = s_.LetterGrid.at(x, y);
+    for (int y = 0; y <= s_.GridLast; ++y)
+        for (int x = 0; x <= s_.GridLast; ++x)
+            s_.LetterGrid.at(x, y) = s_.WorkGrid.at(y, x);
+    for (WordEntry& e : s_.WordEntries) {
+        if (e.gridText.isEmpty())
+            continue;
+        std::swap(e.x, e.y);
+        e.direction = std::int16_t(e.direction == 2 ? 0 : 2);
+    }
 }
 
 // The best layout of the search into the grid, its top-left letter at the

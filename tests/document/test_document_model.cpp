@@ -266,6 +266,29 @@ TEST(DocumentGameType, APuzzleIsNeverShownAsAnotherGames)
     EXPECT_TRUE(doc.puzzle().LetterGrid == PuzzleState().LetterGrid);
 }
 
+// A fill-in grid is laid to suit its room: wider than tall over a solution or
+// a copy, taller than wide when the worksheet has the whole page.
+TEST(DocumentGenerate, AFillInGridSuitsTheHalfOrTheWholePage)
+{
+    for (int lowerHalf : { 0, 1, 2 }) {
+        for (std::uint64_t seed = 1; seed <= 4; ++seed) {
+            Document doc(kFonts);
+            AddWords(doc, { "papillon", "maison", "jardin", "soleil", "bateau", "lapin", "pomme", "tomate", "orange", "cerise" });
+            doc.Change(Setting::GameType, int(GameType::FillIn));
+            doc.Change(Setting::LowerHalf, lowerHalf);
+            doc.SetFixedSeed(seed);
+            ASSERT_TRUE(doc.Generate().succeeded());
+            int rows = 0, columns = 0;
+            for (const WordEntry& e : doc.puzzle().WordEntries) {
+                const bool down = e.direction == 2;
+                rows = std::max(rows, e.y + (down ? int(e.gridText.size()) : 1));
+                columns = std::max(columns, e.x + (down ? 1 : int(e.gridText.size())));
+            }
+            EXPECT_TRUE(lowerHalf == 0 ? rows >= columns : rows <= columns) << lowerHalf << ", seed " << seed << ": " << rows << " x " << columns;
+        }
+    }
+}
+
 // Saved, reopened and saved again after each kind of edit, a document gives
 // the same bytes: what is saved is what reopens.
 TEST(DocumentFileRoundTrip, EveryKindOfEditReopensAsSaved)

@@ -96,6 +96,41 @@ TEST(FillIn, WordsCrossNeverTouchAndOneFrequentLetterIsRevealed)
     }
 }
 
+// A grid is turned to suit the room its page gives it: never taller than wide
+// in half a page, never wider than tall on a whole one; otherwise the layout
+// the same seed gives without a room, and a sound crossword either way.
+TEST(FillIn, TheGridIsTurnedToSuitItsRoom)
+{
+    const auto extent = [](const PuzzleState& s) {
+        int rows = 0, columns = 0;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 20; ++x)
+                if (!s.LetterGrid.at(x, y).isEmpty())
+                    rows = std::max(rows, y + 1), columns = std::max(columns, x + 1);
+        return std::pair(rows, columns);
+    };
+    int turned = 0;
+    for (int seed = 1; seed <= 10; ++seed) {
+        Bench plain(GameType::FillIn);
+        ASSERT_TRUE(plain.Generate(FillInWords(12), seed).succeeded());
+        for (const auto& [width, height] : { std::pair(140.0, 115.0), std::pair(140.0, 263.0) }) {
+            SCOPED_TRACE(testing::Message() << "seed " << seed << ", room " << width << " x " << height);
+            Bench b(GameType::FillIn);
+            b.engine.SetFillInRoom(width, height);
+            ASSERT_TRUE(b.Generate(FillInWords(12), seed).succeeded());
+            ExpectSoundFillIn(b.state, 12);
+            const auto [rows, columns] = extent(b.state);
+            EXPECT_TRUE(width > height ? rows <= columns : rows >= columns) << rows << " x " << columns;
+            const bool turn = extent(plain.state) != std::pair(rows, columns);
+            turned += turn ? 1 : 0;
+            for (int y = 0; y < 20; ++y)
+                for (int x = 0; x < 20; ++x)
+                    ASSERT_EQ(b.state.LetterGrid.at(x, y), turn ? plain.state.LetterGrid.at(y, x) : plain.state.LetterGrid.at(x, y));
+        }
+    }
+    EXPECT_GE(turned, 5);
+}
+
 // The layout search runs on as many threads as the machine has cores: a seed
 // still gives the same grid on every machine.
 TEST(FillIn, ASeedGivesTheSameGridWhateverTheNumberOfCores)
