@@ -261,11 +261,12 @@ QString Document::ProposedFileName() const
 GenerationResult Document::Generate()
 {
     if (const int checked = data_.words.CheckedCount(); checked < PuzzleEngine::kMinimumWords) {
+        const int listed = data_.words.Count();
         QString text;
-        if (data_.words.Count() == 0)
+        if (listed == 0)
             text = QStringLiteral("Choisissez d'abord les mots : cochez une classe et un thème, ou importez une liste de mots. "
                                   "Il faut au moins cinq mots pour créer la grille.");
-        else if (const int listed = data_.words.Count(); listed < PuzzleEngine::kMinimumWords)
+        else if (listed < PuzzleEngine::kMinimumWords)
             text = (listed == 1 ? QStringLiteral("La liste n'a qu'un mot") : QStringLiteral("La liste n'a que %1 mots").arg(listed))
                 + QStringLiteral(" : il faut au moins cinq mots pour créer la grille. Cochez d'autres thèmes ou classes, "
                                  "ou importez une liste plus longue.");
