@@ -125,9 +125,11 @@ void Document::Replace(DocumentReadResult read, const QString& path)
         data_ = std::move(read.data);
         otherPuzzles_ = {};
         boundsError_ = false;
-        // The template opens as an untitled document.
-        life_.documentName = IsTemplateFileName(path) ? QString() : DocumentFileName(path);
-        life_.documentPath = path;
+        // The template opens as an untitled document, saved where the
+        // teacher's documents go, not beside the template.
+        const bool fromTemplate = IsTemplateFileName(path);
+        life_.documentName = fromTemplate ? QString() : DocumentFileName(path);
+        life_.documentPath = fromTemplate ? QString() : path;
         // Words of an external list keep the list mode only in a named document.
         if (data_.settings.selectedThemeCount == -1)
             data_.themes.enabled = life_.documentName.isEmpty();

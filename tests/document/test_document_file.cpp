@@ -275,6 +275,19 @@ TEST_F(DocumentCommands, TheSaveQuestionBeforeNewOpenAndClosing)
     EXPECT_EQ(doc.settings().title, u("Autre")) << "the document chosen opens";
 }
 
+// A new document made from a template is the teacher's: its first save opens
+// in the teacher's folder, never in the program folder its template came from.
+TEST_F(DocumentCommands, ANewDocumentFromATemplateIsSavedInTheTeachersFolder)
+{
+    for (const QTemporaryDir* folder : { &program, &user }) {
+        WriteBytes(folder->filePath(u("modèle.lxg")), "[LXGDocument]\r\nTitre=Modèle\r\n");
+        ASSERT_TRUE(actions.New().done());
+        ASSERT_EQ(doc.settings().title, u("Modèle"));
+        EXPECT_EQ(actions.SaveAs().status, CommandResult::Status::Cancelled);
+        EXPECT_EQ(QDir(prompter.dialogs.last().folder).canonicalPath(), QDir(user.path()).canonicalPath());
+    }
+}
+
 TEST_F(DocumentCommands, ATemplateGoesToTheTeachersFolderAndStartsTheNextNewDocument)
 {
     Edit();
