@@ -214,16 +214,20 @@ DocumentRenderer::ListFlow DocumentRenderer::Flow(const ListPlace& place, const 
 
 // The flow with its columns filled evenly: as many columns as the plain flow
 // takes, each holding about as many lines, so that no column of 28 words
-// stands beside one of 2.
+// stands beside one of 2. A fill-in heading goes to the next column with its
+// words, which may take one column more: then a line more a column, and
+// another, while the last column still holds half as many lines as the others.
 DocumentRenderer::ListFlow DocumentRenderer::BalancedFlow(const ListPlace& place, const ListMeasure& m) const
 {
     const ListFlow plain = Flow(place, m);
     if (plain.columns < 2)
         return plain;
     const int lines = int(layout_.DisplayList.size());
-    ListFlow even = Flow(place, m, (lines + plain.columns - 1) / plain.columns);
-    if (even.fits && even.columns <= plain.columns)
-        return even;
+    for (int cap = (lines + plain.columns - 1) / plain.columns; 2 * (lines - cap * (plain.columns - 1)) >= cap; ++cap) {
+        ListFlow even = Flow(place, m, cap);
+        if (even.fits && even.columns <= plain.columns)
+            return even;
+    }
     ListFlow uneven = plain;
     uneven.uneven = true;
     return uneven;

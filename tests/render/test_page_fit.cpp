@@ -157,6 +157,28 @@ TEST(PageFit, FittingToThePageGrowsTheGridAndTheListTogether)
     EXPECT_GE(small.layout.CellSize, 10.0);
 }
 
+// A fill-in list in columns is filled evenly around its headings, which go to
+// the next column with their words: 18 lines in two columns, where an even
+// split of 9 would leave a heading last, stood as 16 beside 2.
+TEST(PageFit, AFillInListInColumnsIsFilledEvenlyAroundItsHeadings)
+{
+    DocumentData d = MakeData(GameType::FillIn, 1);
+    d.settings.listFontSize = 17;
+    d.settings.separateColumns = true;
+    AddWords(d, Words("AA BACDEFG CACDE DACDEF EACDEFGHI FACDEFGHI GACDE HACDE IACDEFGHI JACD KAC")); // 7 headings
+    for (int r = 0; r < 10; ++r)
+        d.puzzle.LetterGrid.at(9, r) = u("a");
+    const Rendered page(d);
+    std::map<double, int> perColumn;
+    for (const RecordedOp& op : Where(page.ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kListFont; }))
+        ++perColumn[op.x1 + (op.y1 > kCut ? 1000 : 0)];
+    std::vector<int> lines;
+    for (const auto& [x, count] : perColumn)
+        lines.push_back(count);
+    EXPECT_EQ(lines, (std::vector<int> { 10, 8, 10, 8 })) << "both halves";
+    EXPECT_EQ(OutOfPlace(page), QStringList());
+}
+
 // With "Adapter à la page" a fill-in list stands beside the columns its grid
 // uses, not beside the empty rest of the 20 (CP cells of 8 mm grow to 10).
 TEST(PageFit, AFittedFillInListStandsBesideTheColumnsUsed)
