@@ -3,6 +3,7 @@
 // settings; "Créer la grille".
 #include "document/Document.h"
 
+#include "core/Plural.h"
 #include "core/TextEditing.h"
 #include "document/DocumentFile.h"
 #include "document/DocumentValues.h"
@@ -276,7 +277,7 @@ GenerationResult Document::Generate()
             text = QStringLiteral("Cochez au moins cinq mots pour créer la grille.");
         else
             text = QStringLiteral("Cochez au moins cinq mots pour créer la grille : %1 pour l'instant.")
-                       .arg(checked == 1 ? QStringLiteral("1 mot coché") : QStringLiteral("%1 mots cochés").arg(checked));
+                       .arg(PluralLabel(checked, QStringLiteral("mot¤ coché¤"), true));
         return { GenerationOutcome::TooFewWords, text, false };
     }
     ThemeSelection themes;
