@@ -1,5 +1,5 @@
-// The shell around the worksheet: the About box, the update check against a
-// loopback HTTP server of the test's own, and one Lexigrille per user.
+// The shell around the worksheet: the About box, the update check against a loopback HTTP server of the test's own,
+// and one Lexigrille per user.
 #include "app/AboutBox.h"
 #include "app/BusyState.h"
 #include "app/SingleInstance.h"
@@ -23,8 +23,7 @@ namespace {
 // Answers one HTTP request with the given response, or never when it is empty.
 class OneRequestServer {
 public:
-    explicit OneRequestServer(QByteArray response)
-        : response_(std::move(response))
+    explicit OneRequestServer(QByteArray response) : response_(std::move(response))
     {
         QVERIFY(server_.listen(QHostAddress::LocalHost));
         QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] {
@@ -115,7 +114,6 @@ private Q_SLOTS:
             check.openUrl = [&](const QUrl& url) { opened.append(url); };
             QSignalSpy finished(&check, &UpdateChecker::finished);
             QSignalSpy quit(&check, &UpdateChecker::quitRequested);
-
             check.Start(c.displayOk);
             QVERIFY2(check.Running(), c.name);
             QVERIFY2(finished.wait(5000), c.name);
@@ -129,7 +127,6 @@ private Q_SLOTS:
             if (!c.response.isEmpty())
                 QVERIFY2(server.request.startsWith("GET /lexigrille?version HTTP/1.1\r\n"), server.request.constData());
         }
-
         // The environment's address wins over the build's; an empty one means no check at all.
         qputenv("LEXIGRILLE_UPDATE_URL", "http://127.0.0.1:9/lexigrille?version");
         QCOMPARE(UpdateChecker::ConfiguredUrl(), QUrl(u("http://127.0.0.1:9/lexigrille?version")));
@@ -189,8 +186,7 @@ private Q_SLOTS:
         }
     }
 
-    // A report that arrives while a grid is being made waits for it: no question
-    // (and no save question after it) in the middle of a generation.
+    // A report that arrives while a grid is being made waits for it: no question (nor a save question) in its middle.
     void theUpdateReportWaitsForTheGeneration()
     {
         OneRequestServer server(Http("200 OK", "9.9"));
@@ -237,8 +233,7 @@ private Q_SLOTS:
         SingleInstance second(runtime.path(), key);
         QVERIFY(!second.Claim());
         QSignalSpy launched(first.get(), &SingleInstance::launched);
-        // The second launch is another program: it hands over while this one's
-        // event loop runs (a Windows pipe's write waits for its reader).
+        // The second launch is another program: it hands over while this one's event loop runs (a Windows pipe's write waits for its reader).
         auto forwarded = std::async(std::launch::async, [&] { return second.Forward({ path }); });
         QVERIFY(launched.wait(5000));
         QVERIFY(forwarded.get());
@@ -246,7 +241,6 @@ private Q_SLOTS:
         QTRY_COMPARE(doc->DocumentName(), u("Mes fiches.lxg"));
         QCOMPARE(doc->DocumentPath(), path);
         QVERIFY(prompter.asked.isEmpty());
-
         first.reset();
         QVERIFY(SingleInstance(runtime.path(), key).Claim());
         // The lock of a program that crashed: no process has its number (above any pid_max).

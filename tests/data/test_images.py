@@ -3,18 +3,13 @@
 UTF-8 with a byte-order mark, "word U+XXXX" lines, each word once and in the CP or CE1 level file,
 every code point drawn by the Symbola font (fonts-symbola), at least 300 words."""
 
-import os
-import re
-import struct
-import sys
+import os, re, struct, sys
+from pathlib import Path
+from test_word_data import IMAGES, LEVEL_FILES, fail, read_lines, report
 
 FONT = "/usr/share/fonts/truetype/ancient-scripts/Symbola_hint.ttf"
-IMAGES = "images.txt"
-LEVEL_FILES = ["DB 01-07 (CP).txt", "DB 08-11 (CE1).txt"]
 MIN_WORDS = 300
 LINE_RE = re.compile(r"^(\S(?:.*\S)?)\s+U\+([0-9A-Fa-f]{4,6})$")
-failures = []
-fail = failures.append
 
 def drawn_code_points(path):
     """The code points that the TrueType font at path maps to a glyph with an outline (read from
@@ -34,9 +29,8 @@ def drawn_code_points(path):
     start = (lambda g: u32(loca + 4 * g)) if long_loca else (lambda g: 2 * u16(loca + 2 * g))
     return {c for c, g in glyphs.items() if g and start(g + 1) > start(g)}
 
-def level_words(data_dir):
-    texts = [open(os.path.join(data_dir, n), encoding="cp1252", newline="").read() for n in LEVEL_FILES]
-    return {line[4:] for text in texts for line in text.split("\r\n") if line and line[0] != "/"}
+def level_words(data_dir):  # of CP and CE1
+    return {l[4:] for n in LEVEL_FILES[:2] for l in read_lines(os.path.join(data_dir, n)) or [] if l and l[0] != "/"}
 
 def main():
     if len(sys.argv) != 2 or not os.path.isdir(sys.argv[1]):
@@ -44,16 +38,13 @@ def main():
     if not os.path.isfile(FONT):
         sys.exit(f"FAIL: {FONT} is missing; install fonts-symbola")
     drawn, known, seen = drawn_code_points(FONT), level_words(sys.argv[1]), {}
-    with open(os.path.join(sys.argv[1], IMAGES), "rb") as f:
-        raw = f.read()
-    if not raw.startswith(b"\xef\xbb\xbf"):
+    if not (raw := Path(sys.argv[1], IMAGES).read_bytes()).startswith(b"\xef\xbb\xbf"):
         fail(f"{IMAGES}: does not start with the UTF-8 byte-order mark")
     text = raw.decode("utf-8-sig", errors="replace")  # a byte that is no UTF-8 spoils its word
     for number, line in enumerate(re.split(r"\r\n|\r|\n", text), start=1):
         if not line.strip() or line.startswith("#"):
             continue
-        m = LINE_RE.match(line)
-        if not m:
+        if not (m := LINE_RE.match(line)):
             fail(f"{IMAGES}:{number}: not 'word, spaces, U+ and 4 to 6 hex digits': {line!r}")
             continue
         word, code = m.group(1), int(m.group(2), 16)
@@ -67,10 +58,7 @@ def main():
     if len(seen) < MIN_WORDS:
         fail(f"{IMAGES}: {len(seen)} words have a picture ({MIN_WORDS} wanted)")
     print(f"{len(seen)} words with a picture")
-    for message in failures:
-        print("FAIL: " + message)
-    print(f"{len(failures)} problem(s) in {IMAGES}" if failures else f"{IMAGES} OK")
-    return 1 if failures else 0
+    return report(IMAGES)
 
 if __name__ == "__main__":
     sys.exit(main())

@@ -11,12 +11,10 @@ namespace {
 
 const QStringList kAllFonts { u("Arial"), u("Arial Narrow"), u("Courier New"), u("Tahoma"), u("Times New Roman") };
 
-// The example word search: chat, loup and chien, the first two selected and
-// placed on a 5 x 5 grid, theme "Animaux", level CP, grid in bold.
+// The example word search: chat, loup and chien, the first two selected and placed on a 5 x 5 grid, theme "Animaux".
 const QString kExample = QStringLiteral(LEXIGRILLE_DOCUMENT_CORPUS "/word_search.lxg");
 
-// A document whose teacher's and program's folders are temporary ones, its
-// questions answered by a scripted prompter.
+// A document whose teacher's and program's folders are temporary ones, its questions answered by a script.
 class DocumentFile : public ::testing::Test {
 protected:
     QTemporaryDir user, program;
@@ -74,7 +72,6 @@ TEST_F(DocumentFile, TypedValuesSurviveSavingAndReopening)
     }, Path(u("essai.lxg")));
     const auto back = SavedAndReadBack(u("guillemets.lxg"));
     EXPECT_EQ(Value(u("Titre")), u("\"\"Les animaux\"\""));
-    EXPECT_EQ(Value(u("Thèmes")), u("*Animaux"));
     EXPECT_EQ(DocumentText(back->data()), DocumentText(doc.data()));
     EXPECT_EQ(back->ThemeLabel(), u("Liste externe"));
     doc.Change(Setting::Title, QString()); // an empty title is written, and read back empty
@@ -92,16 +89,9 @@ TEST_F(DocumentFile, TypedValuesSurviveSavingAndReopening)
     EXPECT_EQ(doc.settings().puzzle.message.size(), 300);
 }
 
-// A failed save is reported (the old file is kept: the safe file's test).
-TEST_F(DocumentFile, AFailedSaveIsReportedAndTheTemplateLeavesTheWorksheetAlone)
+TEST_F(DocumentFile, TheTemplateLeavesTheWorksheetAlone)
 {
-    QDir(user.path()).mkpath(u("dossier.lxg")); // a folder stands where the file would go
-    const CommandResult bad = actions.SaveTo(Path(u("dossier.lxg")));
-    EXPECT_EQ(bad.status, CommandResult::Status::Failed);
-    EXPECT_TRUE(bad.message.startsWith(u("Impossible d'enregistrer\n") + Path(u("dossier.lxg")) + u(" !\nErreur"))) << bad.message.toStdString();
-
     LoadBytes(u("Les animaux.lxg"), ReadAll(kExample));
-    EXPECT_EQ(doc.ThemeLabel(), u("1 thème"));
     EXPECT_EQ(doc.WindowTitle(), u("Lexigrille 0.1 - Les animaux.lxg"));
     doc.Change(Setting::HiddenMessage, u("SECRET"));
     doc.SetModified(true, true);
@@ -126,7 +116,6 @@ TEST_F(DocumentFile, AFailedSaveIsReportedAndTheTemplateLeavesTheWorksheetAlone)
     // Saved under another name, the worksheet takes it, with the extension.
     ASSERT_TRUE(actions.SaveTo(Path(u("copie"))).done());
     EXPECT_EQ(doc.DocumentPath(), Path(u("copie.lxg")));
-    EXPECT_EQ(doc.WindowTitle(), u("Lexigrille 0.1 - copie.lxg"));
 }
 
 TEST_F(DocumentFile, MissingBlankAndOutOfRangeParametersTakeTheNewDocumentsValues)
@@ -189,12 +178,10 @@ TEST_F(DocumentFile, MissingAndForeignFilesAreRefusedAndLeaveTheDocumentAlone)
     EXPECT_EQ(doc.settings().title, u("Les animaux"));
     EXPECT_EQ(doc.puzzle().LetterGrid.at(0, 1), u("a"));
     EXPECT_TRUE(doc.puzzle().LetterGrid.at(0, 2).isEmpty());
-    // UTF-8 from a modern editor, with or without a byte order mark, opens its words.
-    for (const QByteArray& start : { QByteArray(), QByteArray("\xEF\xBB\xBF") }) {
-        LoadBytes(u("utf8.lxg"), start + u("[LXGDocument]\nTitre=Les élèves\nMotsSélectionnés=1\nListe0=éléphant\n").toUtf8());
-        EXPECT_EQ(doc.settings().title, u("Les élèves"));
-        EXPECT_EQ(doc.words().Words(), QStringList { u("éléphant") });
-    }
+    // UTF-8 with a byte order mark opens its words (without one: the cli's utf8_lf document).
+    LoadBytes(u("utf8.lxg"), "\xEF\xBB\xBF" + u("[LXGDocument]\nTitre=Les élèves\nMotsSélectionnés=1\nListe0=éléphant\n").toUtf8());
+    EXPECT_EQ(doc.settings().title, u("Les élèves"));
+    EXPECT_EQ(doc.words().Words(), QStringList { u("éléphant") });
 }
 
 TEST_F(DocumentFile, WordEntriesFollowTheCandidatesRead)
@@ -214,18 +201,16 @@ TEST_F(DocumentFile, WordEntriesFollowTheCandidatesRead)
     EXPECT_EQ(Value(u("Mot0")), u("<absent>"));
 }
 
-// Each command with each answer to the save question: whether it goes on, and
-// whether the work is kept; a cancelled or failed save stops the command.
+// The save question with each answer (closing is the question alone), and New and Open going on after it or
+// not; a cancelled or failed save (reported; the old file kept: SafeFile) stops the command and keeps the work.
 TEST_F(DocumentCommands, TheSaveQuestionBeforeNewOpenAndClosing)
 {
     enum Command { New, Open, Close };
     enum Dialog { Cancelled, Named, Unwritable }; // what the save-as dialog gives after Yes
     const struct { Command command; Answer answer; Dialog dialog; bool goesOn; } cases[] = {
-        { New, Answer::No, Cancelled, true }, { New, Answer::Cancel, Cancelled, false }, { New, Answer::Yes, Named, true },
-        { New, Answer::Yes, Cancelled, false }, { New, Answer::Yes, Unwritable, false }, { Open, Answer::No, Cancelled, true },
-        { Open, Answer::Cancel, Cancelled, false }, { Open, Answer::Yes, Named, true }, { Open, Answer::Yes, Cancelled, false },
-        { Close, Answer::Cancel, Cancelled, false }, { Close, Answer::Yes, Cancelled, false }, { Close, Answer::Yes, Unwritable, false },
-        { Close, Answer::Yes, Named, true },
+        { New, Answer::No, Cancelled, true }, { New, Answer::Cancel, Cancelled, false }, { Open, Answer::No, Cancelled, true },
+        { Open, Answer::Cancel, Cancelled, false }, { Close, Answer::Cancel, Cancelled, false }, { Close, Answer::Yes, Cancelled, false },
+        { Close, Answer::Yes, Unwritable, false }, { Close, Answer::Yes, Named, true },
     };
     ASSERT_TRUE(QDir(user.path()).mkdir(u("dossier.lxg")));
     int n = 0;
@@ -246,6 +231,9 @@ TEST_F(DocumentCommands, TheSaveQuestionBeforeNewOpenAndClosing)
         EXPECT_EQ(prompter.asked[0].text, u("Voulez-vous enregistrer les modifications ?"));
         EXPECT_EQ(prompter.asked[0].kind, MessageKind::SaveQuestion);
         EXPECT_EQ(prompter.asked.last().kind, c.dialog == Unwritable ? MessageKind::SaveError : MessageKind::SaveQuestion);
+        if (c.dialog == Unwritable) { // a folder stands where the file would go
+            EXPECT_TRUE(prompter.asked.last().text.startsWith(u("Impossible d'enregistrer\n") + Path(u("dossier.lxg")) + u(" !\nErreur")));
+        }
         if (c.dialog == Named) {
             EXPECT_EQ(prompter.dialogs.last().proposedName, u("Lexigrille"));
             EXPECT_EQ(prompter.dialogs.last().defaultSuffix, u("lxg"));
@@ -275,17 +263,15 @@ TEST_F(DocumentCommands, TheSaveQuestionBeforeNewOpenAndClosing)
     EXPECT_EQ(doc.settings().title, u("Autre")) << "the document chosen opens";
 }
 
-// A new document made from a template is the teacher's: its first save opens
-// in the teacher's folder, never in the program folder its template came from.
+// A new document made from the program's template is the teacher's: its first save opens in the teacher's
+// folder, never in the program folder (read-only once installed) its template came from.
 TEST_F(DocumentCommands, ANewDocumentFromATemplateIsSavedInTheTeachersFolder)
 {
-    for (const QTemporaryDir* folder : { &program, &user }) {
-        WriteBytes(folder->filePath(u("modèle.lxg")), "[LXGDocument]\r\nTitre=Modèle\r\n");
-        ASSERT_TRUE(actions.New().done());
-        ASSERT_EQ(doc.settings().title, u("Modèle"));
-        EXPECT_EQ(actions.SaveAs().status, CommandResult::Status::Cancelled);
-        EXPECT_EQ(QDir(prompter.dialogs.last().folder).canonicalPath(), QDir(user.path()).canonicalPath());
-    }
+    WriteBytes(program.filePath(u("modèle.lxg")), "[LXGDocument]\r\nTitre=Modèle\r\n");
+    ASSERT_TRUE(actions.New().done());
+    ASSERT_EQ(doc.settings().title, u("Modèle"));
+    EXPECT_EQ(actions.SaveAs().status, CommandResult::Status::Cancelled);
+    EXPECT_EQ(QDir(prompter.dialogs.last().folder).canonicalPath(), QDir(user.path()).canonicalPath());
 }
 
 TEST_F(DocumentCommands, ATemplateGoesToTheTeachersFolderAndStartsTheNextNewDocument)
@@ -337,11 +323,9 @@ TEST_F(DocumentCommands, MenusListTheTeachersFilesFirstEachNameOnce)
     ASSERT_EQ(lists.items.size(), 2);
     EXPECT_EQ(lists.items[0].path, fewer.filePath(u("Fruits.txt")));
     EXPECT_EQ(lists.items[1].caption, u("Légumes"));
-    EXPECT_EQ(lists.title, u("2 listes disponibles"));
 }
 
-// The list commands (the lists' own rules and names: test_word_lists): an import
-// asks first about the work not saved; a failed paste is an error.
+// The list commands (their rules: test_word_lists): an import asks first about the work not saved; a failed paste is an error.
 TEST_F(DocumentCommands, ListsFromAFileAndFromTheClipboard)
 {
     WriteBytes(Path(u("fruits.txt")), "pomme\r\npoire\r\ncerise\r\n");

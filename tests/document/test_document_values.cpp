@@ -1,6 +1,5 @@
-// Under the document file: the INI reader of its bytes (line ends: the cli's
-// broken_lines document), numbers and paths, and the safe write that replaces
-// a file whole or leaves it as it was, with no file left behind.
+// Under the document file: the INI reader of its bytes (line ends: the cli's broken_lines document), numbers and
+// paths, and the safe write that replaces a file whole or leaves it as it was, with no file left behind.
 #include "document/DocumentValues.h"
 #include "document/IniReader.h"
 #include "document/SafeFile.h"

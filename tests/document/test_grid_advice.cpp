@@ -1,6 +1,5 @@
-// What the teacher is told about the words and the grid: the size they need,
-// a word read inside another, a hidden message too short, and after a
-// generation that ran out of time, why and which size to try.
+// What the teacher is told about the words and the grid: the size they need, a word read inside another, a
+// hidden message too short, and after a generation that ran out of time, why and which size to try.
 #include "document/GridAdvice.h"
 #include "support/DocumentSupport.h"
 #include "words/Themes.h"
@@ -63,34 +62,37 @@ TEST(GridAdvice, ATimeOutSaysWhyAndWhatToTry)
     }
 }
 
-// Eight words of six letters cannot go in 6 x 6 across only: the grid-too-small
-// question answered No tries that size all the same, the time runs out, and the
-// explanation proposes the size that holds them; Oui makes the grid there.
-TEST(GridAdvice, OuiAfterATimeOutGeneratesAtTheProposedSize)
+// Eight words of six letters cannot go in 6 x 6 across only (the longest word would): the grid-too-small
+// question proposes the size the letters need. Oui takes it, and the size box follows; Non tries 6 x 6 all the
+// same, the time runs out, and the explanation proposes that size again; Oui makes the grid there.
+TEST(GridAdvice, TheSizeQuestionAndTheTimeOutProposeTheSizeTheLettersNeed)
 {
     const QStringList words = Words("cheval mouton lapins canard renard poulet chevre agneau");
     const int side = WordSearchNeed(Words("CHEVAL MOUTON LAPINS CANARD RENARD POULET CHEVRE AGNEAU"), kAcross).side;
-    for (const Answer answer : { Answer::Yes, Answer::No }) {
+    for (const auto& [sizeAnswer, answer] : { std::pair(true, Answer::No), std::pair(false, Answer::Yes), std::pair(false, Answer::No) }) {
         Document doc(kFonts);
         AddWords(doc, words, 6);
         doc.Change(Setting::Direction2, false); // across only
         QStringList sizeQuestions;
-        doc.SetGenerationHooks({ {}, [&](const QString& q) { sizeQuestions << q; return false; } });
+        doc.SetGenerationHooks({ {}, [&](const QString& q) { sizeQuestions << q; return sizeAnswer; } });
         doc.Clock().SetLimitMs(100);
+        QSignalSpy sizeBox(&doc, &Document::settingChanged);
         ScriptedPrompter prompter;
         prompter.answers = { answer };
         const GenerationResult r = GenerateAsking(doc, prompter);
         ASSERT_EQ(sizeQuestions.size(), 1);
         EXPECT_EQ(sizeQuestions[0], QStringLiteral("La grille de 6×6 est trop petite pour ces 8 mots (48 lettres) !\n"
                                                    "Voulez-vous passer à une grille de %1 ?").arg(Side(side)));
-        ASSERT_EQ(prompter.asked.size(), 1);
-        EXPECT_EQ(prompter.asked[0].kind, MessageKind::Question);
-        EXPECT_EQ(prompter.asked[0].text,
-                  QStringLiteral("Ces 8 mots (48 lettres) ne tiennent pas dans une grille de 6×6 avec ces sens. "
-                                 "Voulez-vous essayer une grille de %1 ?").arg(Side(side)));
-        if (answer == Answer::Yes) {
+        ASSERT_EQ(prompter.asked.size(), sizeAnswer ? 0 : 1);
+        if (!sizeAnswer) {
+            EXPECT_EQ(prompter.asked[0].kind, MessageKind::Question);
+            EXPECT_EQ(prompter.asked[0].text, QStringLiteral("Ces 8 mots (48 lettres) ne tiennent pas dans une grille de 6×6 avec ces sens. "
+                                                             "Voulez-vous essayer une grille de %1 ?").arg(Side(side)));
+        }
+        if (sizeAnswer || answer == Answer::Yes) {
             EXPECT_EQ(r.outcome, GenerationOutcome::Generated);
             EXPECT_EQ(doc.settings().puzzle.gridSize, side);
+            EXPECT_GE(sizeBox.count(), 1);
             EXPECT_TRUE(r.gridSizeChanged);
             EXPECT_EQ(doc.puzzle().WordEntries.size(), 8);
         } else {
@@ -101,32 +103,12 @@ TEST(GridAdvice, OuiAfterATimeOutGeneratesAtTheProposedSize)
     }
 }
 
-// Answered Yes through the document's hook, the grid-too-small question takes
-// the size the letters need, not only the longest word's; the size box follows.
-TEST(GridAdvice, TheGridTooSmallQuestionCountsTheLetters)
-{
-    Document doc(kFonts);
-    AddWords(doc, Words("chat chien lapin cheval vache mouton poule canard oie dindon cochon chevre"), 6);
-    QStringList asked;
-    doc.SetGenerationHooks({ {}, [&](const QString& q) { asked << q; return true; } });
-    QSignalSpy sizeBox(&doc, &Document::settingChanged);
-    ASSERT_TRUE(doc.Generate().succeeded());
-    EXPECT_GE(sizeBox.count(), 1);
-    const int side = CheckedWordsNeed(doc).side;
-    ASSERT_EQ(asked.size(), 1);
-    EXPECT_EQ(asked[0], QStringLiteral("La grille de 6×6 est trop petite pour ces 12 mots (63 lettres) !\n"
-                                       "Voulez-vous passer à une grille de %1 ?").arg(Side(side)));
-    EXPECT_EQ(doc.settings().puzzle.gridSize, side);
-    EXPECT_FALSE(GridSizeHint(doc).tooSmall);
-}
-
+// The sentences; which words lie inside which: test_word_forms.
 TEST(GridAdvice, WordsReadInsideAnotherAreNamed)
 {
     const struct { const char* words; GameType type; const char* warning; } cases[] {
         { "noix|noix de coco|chat|lion|ours", GameType::WordSearch, "« noix » se lit aussi dans « noix de coco »." },
         { "roc|corbeau|chat|lion|ours", GameType::WordSearch, "« roc » se lit aussi dans « corbeau », à l'envers." },
-        { "alto|contralto|été|pomme de terre|lion", GameType::WordSearch,
-          "« alto » se lit aussi dans « contralto ». « été » se lit aussi dans « pomme de terre »." },
         { "cote|côte|côté|mur|mûr", GameType::WordSearch, // words of one grid form: four pairs
           "« cote » se lit aussi dans « côte ». « cote » se lit aussi dans « côté ». « côte » se lit aussi dans « côté ». (et 1 autre)" },
         { "noix|noix de coco|chat|lion|ours", GameType::FillIn, "" },
@@ -140,9 +122,8 @@ TEST(GridAdvice, WordsReadInsideAnotherAreNamed)
     }
 }
 
-// Six words of 31 letters leave at least 69 free cells in 10 x 10: a message
-// of 20 letters leaves 49 of them empty, whatever the layout; one of 71 letters
-// can fill them, and nothing is asked.
+// Six words of 31 letters leave at least 69 free cells in 10 x 10: a message of 20 letters leaves 49 of them
+// empty, whatever the layout; one of 71 letters can fill them, and nothing is asked.
 TEST(GridAdvice, AShortMessageIsCreatedOnlyWhenTheTeacherSaysSo)
 {
     const struct { int letters; Answer answer; int empty; GenerationOutcome outcome; } cases[] = {
@@ -163,9 +144,8 @@ TEST(GridAdvice, AShortMessageIsCreatedOnlyWhenTheTeacherSaysSo)
     }
 }
 
-// What "lexigrille-cli make --level L --theme T --count 12" does without a
-// size, for every class and theme of the shipped database: the proposed size,
-// a larger one after a time-out, and a grid in the end.
+// What "lexigrille-cli make --level L --theme T --count 12" does without a size, for every class and theme of
+// the shipped database: the proposed size, a larger one after a time-out, and a grid in the end.
 TEST(GridAdvice, TwelveWordsOfEveryClassAndThemeMakeAGrid)
 {
     int enlarged = 0;

@@ -22,9 +22,6 @@ TEST(WordPictures, TheListedWordsWithoutAPictureAreNamedOnlyWhenPicturesShow)
 {
     PictureTable table;
     table.AddText(u("chat U+1F431\nchien U+1F436\nl'ours U+1F43B\n"));
-    QStringList twelve;
-    for (int i = 0; i < 12; ++i)
-        twelve << u("mot") + QChar(u'a' + i);
     const struct { DocumentData data; const char* text; } cases[] = {
         { Listing(GameType::WordSearch, 1, { u("chat"), u("loup"), u("l’ours"), u("lion") }), "2 mots sans image : lion, loup" },
         { Listing(GameType::WordSearch, 2, { u("loup"), u("chat") }), "1 mot sans image : loup" },
@@ -34,8 +31,8 @@ TEST(WordPictures, TheListedWordsWithoutAPictureAreNamedOnlyWhenPicturesShow)
         // A fill-in grid names the words it holds; before it is made, the checked words.
         { Listing(GameType::FillIn, 2, { u("loup"), u("lion"), u("chat") }, { u("chat"), u("lion") }), "1 mot sans image : lion" },
         { Listing(GameType::FillIn, 1, { u("loup"), u("chat") }), "1 mot sans image : loup" },
-        { Listing(GameType::WordSearch, 1, twelve),
-          "12 mots sans image : mota, motb, motc, motd, mote, motf, motg, moth, moti, motj, …" },
+        { Listing(GameType::WordSearch, 1, MadeUpWords(12, 4)),
+          "12 mots sans image : aaaa, bbba, ccca, ddda, eeea, fffa, ggga, hhha, iiia, jjja, …" },
     };
     for (const auto& c : cases)
         EXPECT_EQ(MissingPicturesText(c.data, table), u(c.text));

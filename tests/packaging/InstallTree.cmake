@@ -12,13 +12,8 @@ endif()
 set(root "${STAGE}/usr")
 
 # Exactly these files, and every file of data/ (subfolders too) in the program folder.
-set(expected
-  bin/lexigrille
-  bin/lexigrille-cli
-  share/applications/lexigrille.desktop
-  share/mime/packages/lexigrille.xml
-  share/icons/hicolor/scalable/apps/lexigrille.svg
-  share/man/man1/lexigrille-cli.1.gz)
+set(expected bin/lexigrille bin/lexigrille-cli share/applications/lexigrille.desktop share/mime/packages/lexigrille.xml
+  share/icons/hicolor/scalable/apps/lexigrille.svg share/man/man1/lexigrille-cli.1.gz)
 file(GLOB_RECURSE data_files RELATIVE "${DATA_DIR}" "${DATA_DIR}/*")
 list(FILTER data_files EXCLUDE REGEX "(^|/)\\.")
 list(LENGTH data_files data_count)

@@ -1,13 +1,7 @@
 #!/usr/bin/env python3
 """The MIME type, desktop entry and icon agree with each other and with real documents;
 the man page of lexigrille-cli covers every command, option and exit code of --help."""
-import argparse
-import configparser
-import os
-import re
-import subprocess
-import sys
-import tempfile
+import argparse, configparser, os, re, subprocess, sys, tempfile
 import xml.etree.ElementTree as ET
 from pathlib import Path
 
@@ -29,7 +23,6 @@ def mime_type(path, sample):
     if not check(len(types) == 1, f"{path}: {len(types)} mime types"):
         return None, None
     t = types[0]
-    name = t.get("type")
     globs = [g.get("pattern") for g in t.findall(MIME_NS + "glob")]
     check("*.lxg" in globs, f"{path}: globs {globs} miss *.lxg")
     comments = {c.get(XML_LANG): c.text for c in t.findall(MIME_NS + "comment")}
@@ -40,7 +33,7 @@ def mime_type(path, sample):
               and head.startswith(m.get("value").encode("ascii")) for m in matches),
           f"{path}: no magic matches the start of {sample}: {head[:20]!r}")
     icon = t.find(MIME_NS + "icon")
-    return name, icon.get("name") if icon is not None else None
+    return t.get("type"), icon.get("name") if icon is not None else None
 
 def mime_database(path, name, icon):
     """The file as shared-mime-info compiles it."""
@@ -48,14 +41,12 @@ def mime_database(path, name, icon):
         db = os.path.join(share, "mime")
         os.makedirs(os.path.join(db, "packages"))
         Path(db, "packages", "lexigrille.xml").write_bytes(Path(path).read_bytes())
-        r = subprocess.run(["update-mime-database", db], capture_output=True, text=True,
-                           env=dict(os.environ, XDG_DATA_DIRS=share))
+        r = subprocess.run(["update-mime-database", db], capture_output=True, text=True, env=dict(os.environ, XDG_DATA_DIRS=share))
         if not check(r.returncode == 0 and not r.stderr.strip(),
                      f"update-mime-database: {r.returncode} {r.stderr.strip()}"):
             return
         check(f":{name}:*.lxg" in Path(db, "globs2").read_text(encoding="utf-8"), "globs2 lacks *.lxg")
-        check(f"{name}:{icon}" in Path(db, "icons").read_text(encoding="utf-8").split(),
-              "the compiled icons list lacks the type's icon")
+        check(f"{name}:{icon}" in Path(db, "icons").read_text(encoding="utf-8").split(), "the compiled icons list lacks the type's icon")
 
 def desktop_entry(path, mime_name, icon):
     entry = configparser.ConfigParser(interpolation=None, delimiters=("=",))

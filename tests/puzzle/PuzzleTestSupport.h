@@ -1,7 +1,6 @@
 #pragma once
 
-// Puzzles made as the window makes them, the classroom's word lists, and what
-// the puzzle tests read of a grid.
+// Puzzles made as the window makes them, the classroom's word lists, and what the puzzle tests read of a grid.
 #include "puzzle/Engine.h"
 #include "puzzle/UnfitWords.h"
 #include "support/TextSupport.h"
@@ -45,8 +44,7 @@ inline const QStringList& ShippedUnfitWords()
     return words;
 }
 
-// A puzzle with its settings and its engine, as the window holds them. Tests
-// check what a generation builds, not how fast: the limit is far away.
+// A puzzle with its settings and its engine, as the window holds them; the time limit far away (not a speed test).
 struct Bench {
     PuzzleState state;
     PuzzleSettings settings;
@@ -95,10 +93,8 @@ int CountCells(const PuzzleState& s, int side, Pred pred)
     return n;
 }
 
-// What would mislead a pupil, found cell by cell in the eight directions: a
-// listed word anywhere but on its own cells, an unfit word (grid forms)
-// anywhere, except inside the cells of one listed word that contains it (CHAT
-// in CHATON, CUL in CALCUL). Each as "WORD at x,y direction d".
+// What would mislead a pupil, read in the eight directions: a listed word but on its own cells, an unfit word (grid
+// forms) but inside a listed word that contains it (CHAT in CHATON, CUL in CALCUL). Each as "WORD at x,y direction d".
 inline QStringList UnwantedReadings(const PuzzleState& s, const QStringList& unfitForms)
 {
     QList<QSet<int>> placed;

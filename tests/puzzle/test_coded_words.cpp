@@ -1,6 +1,4 @@
-// Coded words: distinct codes in the mode's range, the key row with the first
-// quarter revealed, the words in one or two columns; and the checks of the
-// value boxes.
+// Coded words: codes, key row and columns of the puzzle; the checks of the value boxes.
 #include "PuzzleTestSupport.h"
 
 #include "puzzle/CodeBounds.h"
@@ -10,11 +8,9 @@
 namespace lx::test {
 namespace {
 
-// The whole puzzle: codes distinct and in range (0 for absent letters in the
-// number modes); the key row in the order of the codes written with three
-// digits at least, a quarter of its letters and one revealed, the most frequent; each word once from row
-// 2 on, with its letters' codes, revealed letters upper case; nothing else.
-// `starts` gets the column and row of each word.
+// Codes distinct and in range (0 for absent letters in the number modes); the key row in the order of the codes written
+// with three digits, a quarter of its letters and one revealed, the most frequent; each word once from row 2 on, with its
+// letters' codes, revealed letters upper case; nothing else. `starts` gets the column and row of each word.
 void ExpectSoundCodedWords(const PuzzleState& s, const QStringList& words, int low, int high, QList<QPoint>& starts)
 {
     std::set<int> codes;
@@ -36,8 +32,7 @@ void ExpectSoundCodedWords(const PuzzleState& s, const QStringList& words, int l
         revealed += c.isUpper() ? QString(c) : QString();
     }
     EXPECT_EQ(s.RevealedLetters, revealed);
-    // The letters given away are the most frequent ones of the words; between
-    // letters as frequent, the one more frequent in French.
+    // The letters given away are the most frequent ones of the words; between letters as frequent, the one more frequent in French.
     EXPECT_EQ(revealed.size(), s.RevealedCount);
     const QString french = u("ESAITNRUOLDCMPVQFBGHJXYZWK");
     auto before = [&](QChar a, QChar b) {
@@ -73,16 +68,12 @@ void ExpectSoundCodedWords(const PuzzleState& s, const QStringList& words, int l
     EXPECT_EQ(CountCells(s, 31, [](const QString& c) { return !c.isEmpty(); }), s.DistinctLetterCount + expected.join(QString()).size());
 }
 
-// Ten words or fewer share one column (long words too); beyond, two columns, the longest words in the first,
-// the second at column 13 or just after the longest word. One bench for all
-// seeds: the grids of one generation never leak into the next.
+// Ten words or fewer share one column (long words too); beyond, two columns, the longest words in the first, the second
+// at column 13 or just after the longest word. One bench for all seeds: no grid leaks into the next generation.
 TEST(CodedWords, CodesKeyAndColumnsOfEachValueMode)
 {
-    QStringList longWords = Animals12(), longest = Animals12();
-    longWords[0] = u("hippopotame");
-    longWords[1] = u("boulangerie");
-    longWords[2] = u("bibliothécaire"); // 14
-    longest[0] = u("extraordinaires"); // 15: the largest that fits two columns
+    const QStringList longWords = Words("hippopotame boulangerie bibliothécaire") + Animals12().mid(3); // up to 14 letters
+    const QStringList longest = QStringList { u("extraordinaires") } + Animals12().mid(1); // 15: the largest that fits two columns
     struct Case { QStringList words; int valueMode; const char *low, *high; int lowCode, highCode, secondColumn; };
     const Case cases[] { // highCode 0: the number of distinct letters; secondColumn 0: one column
         { Words("chat chien lapin pion clone"), 0, "", "", 1, 0, 0 }, // ten letters
@@ -142,7 +133,6 @@ TEST(CodeBounds, NumbersKeysRangesAndTheirMending)
                                        { "32767", 32767 }, { "32768", std::nullopt }, { "99999999999999999999", std::nullopt }, { "1a", std::nullopt },
                                        { "٣", std::nullopt } })
         EXPECT_EQ(ParseShortNumber(u(text)), value) << text;
-
     // 26 values at least; an empty bound disables the button without marking
     // the boxes; a bound beyond 16 bits is an error, never a wrapped value.
     const std::tuple<const char*, const char*, BoundsVerdict> verdicts[] {
@@ -154,16 +144,13 @@ TEST(CodeBounds, NumbersKeysRangesAndTheirMending)
     EXPECT_EQ(ReadCodeRange(u("0"), u("40")).low, 1) << "never a code below one";
     const CodeRange narrow = ReadCodeRange(u("0"), u("25"));
     EXPECT_GE(narrow.high - narrow.low, 25) << "26 distinct codes must stay possible";
-
     for (const auto& [lo, hi, mended] : { std::tuple { "40", "10", "10..40" }, { "0", "50", "1..50" },
                                           { "20", "0", "0..20" } /* the upper text goes down */, { "", "50", "..50" } }) {
         QString low = u(lo), high = u(hi);
         LeaveCodeBounds(low, high);
         EXPECT_EQ(low + u("..") + high, u(mended));
     }
-
-    // A code box: empty changes nothing; an error when it repeats another
-    // letter's code, is no number, or falls outside the mode's range.
+    // A code box: empty changes nothing; an error when it repeats another letter's code, is no number, or falls outside the mode's range.
     std::array<QString, 26> boxes { u("3"), u("12"), u("3") };
     const std::tuple<const char*, int, std::optional<bool>> codes[] {
         { "", 0, std::nullopt }, { "12", 0, true }, { "27", 0, true }, { "27", 1, false }, { "27", 2, true },

@@ -1,9 +1,10 @@
-// The fill-in grid: words cross on shared letters, never touch side by side,
-// form one crossword moved to the corner, and one letter is revealed.
+// The fill-in grid: one crossword moved to the corner, words crossing on shared letters, one letter revealed.
 #include "PuzzleTestSupport.h"
 
 #include "puzzle/FillInChains.h"
 #include "puzzle/FillInCheck.h"
+
+#include <numeric>
 
 namespace lx::test {
 namespace {
@@ -25,9 +26,8 @@ void ExpectSoundFillIn(const PuzzleState& s, int n)
     EXPECT_TRUE(row0 && col0) << "the grid is moved to the corner";
 }
 
-// The check itself: a sound grid passes; two words side by side, a stray
-// letter, a word without its cell after it empty, a word crossing none, each
-// is named.
+// The check itself: a sound grid passes; words side by side, a stray letter, no empty cell after a word, a word crossing
+// none, each is named.
 TEST(FillInCheck, NamesEachFault)
 {
     Bench b(GameType::FillIn);
@@ -55,32 +55,22 @@ TEST(FillInCheck, NamesEachFault)
     EXPECT_NE(faults([&](PuzzleState& s) { s.PlacementOrder[1].text = u("autre"); }), QString());
 }
 
-// Two words touching side by side read a word that is none ("EC" across
-// where CANTINE ends beside CALCUL's first letter): thirty school words,
-// each seed as lexigrille-cli generate --seed N uses it.
-TEST(FillIn, NoTwoWordsSideBySideInLongLists)
+// A sound crossword, the first word across or down at random, one revealed letter that occurs three times at least.
+// Thirty words with long ones (pamplemousse) need the layout search; thirty school words, seeds as lexigrille-cli
+// generate --seed N uses them, once put words side by side ("EC" across where CANTINE ended beside CALCUL's C).
+TEST(FillIn, WordsCrossNeverTouchAndOneFrequentLetterIsRevealed)
 {
     const QStringList school = Words("école élève cahier crayon règle gomme cartable trousse maîtresse récréation leçon "
                                      "dictée cantine tableau stylo cloche pupitre classe calcul lecture devoirs ardoise "
                                      "compas équerre feutre colle ciseaux agenda dossier chemise");
-    for (std::uint64_t seed : { 5, 154, 180, 1, 2, 3 }) {
-        SCOPED_TRACE(testing::Message() << "seed " << seed);
-        Bench b(GameType::FillIn);
-        ASSERT_TRUE(b.Generate(school, seed).succeeded());
-        ExpectSoundFillIn(b.state, int(school.size()));
-    }
-}
-
-// Each list over several seeds: a sound crossword, the first word across or
-// down at random, one revealed letter that occurs three times at least. Thirty
-// words with long ones (pamplemousse, citrouille) need the layout search.
-TEST(FillIn, WordsCrossNeverTouchAndOneFrequentLetterIsRevealed)
-{
-    struct Case { QStringList words; int seeds; };
-    for (const auto& [words, seeds] : { Case { FillInWords(5), 15 }, Case { FillInWords(10), 15 }, Case { FillInWords(20), 15 },
-                                        Case { FillInWords(30), 2 }, Case { FruitsAndVegetables(), 4 } }) {
+    QList<std::uint64_t> fifteen(15);
+    std::iota(fifteen.begin(), fifteen.end(), 1);
+    struct Case { QStringList words; QList<std::uint64_t> seeds; };
+    for (const auto& [words, seeds] : { Case { FillInWords(5), fifteen }, Case { FillInWords(10), fifteen }, Case { FillInWords(20), fifteen },
+                                        Case { FillInWords(30), { 1, 2 } }, Case { FruitsAndVegetables(), { 1, 2, 3, 4 } },
+                                        Case { school, { 5, 154, 180, 1, 2, 3 } } }) {
         std::set<int> firstDirections;
-        for (int seed = 1; seed <= seeds; ++seed) {
+        for (std::uint64_t seed : seeds) {
             SCOPED_TRACE(testing::Message() << words.size() << " words, seed " << seed);
             Bench b(GameType::FillIn);
             ASSERT_TRUE(b.Generate(words, seed).succeeded());
@@ -92,13 +82,12 @@ TEST(FillIn, WordsCrossNeverTouchAndOneFrequentLetterIsRevealed)
             const auto misprinted = [&](const QString& c) { return !c.isEmpty() && c[0].isUpper() != (c[0] == revealed); };
             EXPECT_EQ(CountCells(b.state, 20, misprinted), 0) << "only the revealed letter is printed";
         }
-        EXPECT_TRUE(seeds <= 2 || firstDirections.size() == 2u) << "the first word lies across or down at random";
+        EXPECT_TRUE(seeds.size() <= 2 || firstDirections.size() == 2u) << "the first word lies across or down at random";
     }
 }
 
-// A grid is turned to suit the room its page gives it: never taller than wide
-// in half a page, never wider than tall on a whole one; otherwise the layout
-// the same seed gives without a room, and a sound crossword either way.
+// A grid is turned to suit its room: never taller than wide in half a page, never wider than tall on a whole one;
+// otherwise the layout the same seed gives without a room, and a sound crossword either way.
 TEST(FillIn, TheGridIsTurnedToSuitItsRoom)
 {
     const auto extent = [](const PuzzleState& s) {
@@ -131,8 +120,7 @@ TEST(FillIn, TheGridIsTurnedToSuitItsRoom)
     EXPECT_GE(turned, 5);
 }
 
-// The layout search runs on as many threads as the machine has cores: a seed
-// still gives the same grid on every machine.
+// The layout search runs on as many threads as the machine has cores: a seed still gives the same grid on every machine.
 TEST(FillIn, ASeedGivesTheSameGridWhateverTheNumberOfCores)
 {
     const QStringList words = FruitsAndVegetables(); // thirty words: the layout search
@@ -153,9 +141,8 @@ TEST(FillIn, ASeedGivesTheSameGridWhateverTheNumberOfCores)
     }
 }
 
-// The revealed-letter list: "(?)" then the letters present; a remembered
-// letter is found again without regard to case, one no longer present falls
-// back to "(?)"; a click changes only the letter case, never the layout.
+// The revealed-letter list: "(?)" then the letters present; a remembered letter is found again in any case, one no
+// longer present falls back to "(?)"; a click changes only the letter case, never the layout.
 TEST(FillIn, RevealChoicesAndTheRevealedLetter)
 {
     Bench b(GameType::FillIn);

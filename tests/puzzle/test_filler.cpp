@@ -29,9 +29,8 @@ QString FreeCells(const PuzzleState& s)
     return out;
 }
 
-// The message reads in order in the free cells, cut when too long, the last
-// cells left empty when too short; the label counts the letters missing. The
-// shuffled message is a permutation of its letters, never the letters as typed.
+// The message reads in order in the free cells, cut when too long, the last cells left empty when too short; the
+// label counts the letters missing. The shuffled message is a permutation of its letters, never the letters as typed.
 TEST(HiddenMessage, ReadsInOrderAndTheBalanceLabelCountsTheLetters)
 {
     struct Case { int freeCells; const char *message, *letters, *cells, *label; BalanceColour colour; const char* explanation; bool shuffle = false; };
@@ -64,15 +63,12 @@ TEST(HiddenMessage, ReadsInOrderAndTheBalanceLabelCountsTheLetters)
     }
 }
 
-// Each letter of the words is drawn as often as it occurs in them (six
-// letters l u n e s o, 5, 1, 1, 2, 3 and 1 times; no word to avoid), a letter
-// absent from the words never; a selection without any letter leaves the free
-// cells empty.
+// Each letter drawn as often as in the words (l u n e s o: 5, 1, 1, 2, 3 and 1 times; no word to avoid), a letter absent
+// from them never; a selection without any letter leaves the free cells empty.
 TEST(RandomFiller, DrawsEachLetterAsOftenAsInTheWords)
 {
     Bench b;
-    b.state.GridSize = 18;
-    b.state.GridLast = 17;
+    std::tie(b.state.GridSize, b.state.GridLast) = std::tuple(18, 17);
     const std::map<QChar, int> counts { { u'l', 5 }, { u'u', 1 }, { u'n', 1 }, { u'e', 2 }, { u's', 3 }, { u'o', 1 } };
     for (const auto& [letter, count] : counts)
         b.state.LetterCounts[letter.toUpper().unicode() - u'A'] = std::int16_t(count);
@@ -87,7 +83,6 @@ TEST(RandomFiller, DrawsEachLetterAsOftenAsInTheWords)
     ASSERT_EQ(seen.size(), 6u);
     for (const auto& [c, n] : seen)
         EXPECT_TRUE(counts.count(c) && std::abs(n / (30.0 * 18 * 18) - counts.at(c) / 13.0) < 0.02) << char(c.unicode()) << " " << n;
-
     Bench digits;
     digits.settings.gridSize = 6;
     ASSERT_TRUE(digits.Generate(Words("12 345 6789 10 2024"), 2).succeeded());
@@ -95,10 +90,8 @@ TEST(RandomFiller, DrawsEachLetterAsOftenAsInTheWords)
     EXPECT_GT(digits.state.EmptyCellCount, 0);
 }
 
-// The hidden message cannot be drawn again, so the layout with the fewest
-// unwanted readings is kept: more layouts never make it worse, the search
-// always ends, and the time limit (layouts without end) keeps the best whole
-// layout found so far, never a partial one.
+// A hidden message cannot be drawn again: the layout with the fewest unwanted readings is kept, more layouts never
+// worse; the search ends, and the time limit (layouts without end) keeps the best whole layout so far, never a part.
 TEST(HiddenMessage, KeepsTheLayoutWithTheFewestUnwantedReadings)
 {
     const QStringList words = Words("lulu calcul culotte loto clou tulle"); // "cul" all along
@@ -122,8 +115,7 @@ TEST(HiddenMessage, KeepsTheLayoutWithTheFewestUnwantedReadings)
     for (int i = 1; i + 1 < found.size(); ++i)
         EXPECT_LE(found[i], found[i - 1]) << "layouts tried: never worse";
     EXPECT_LT(found.last(), found.first()) << "the search finds a better layout";
-    // Slow layouts (thirty words, a message too long for any) cut short by the
-    // limit, often amid the layout after a better one.
+    // Slow layouts (thirty words, a message too long for any) cut short by the limit, often amid the layout after a better one.
     for (int limitMs = 2; limitMs <= 12; ++limitMs) {
         Bench b;
         b.engine.Clock().SetLimitMs(limitMs);
@@ -135,9 +127,8 @@ TEST(HiddenMessage, KeepsTheLayoutWithTheFewestUnwantedReadings)
     }
 }
 
-// One word a line, CR LF or not, comments and blank lines left out; the file
-// of the program folder is Windows-1252 and holds the short words filler
-// letters spell most.
+// One word a line, CR LF or not, comments and blank lines left out; the shipped Windows-1252 file holds the short words
+// filler letters spell most.
 TEST(UnfitWords, ParseAndTheShippedList)
 {
     EXPECT_EQ(ParseUnfitWords(u("/ commentaire\r\ncul\r\n\r\n  Pétard  \nzut\rcrotte de bique\n/ fin")),
@@ -150,9 +141,8 @@ TEST(UnfitWords, ParseAndTheShippedList)
         EXPECT_TRUE(ShippedUnfitWords().contains(u(w))) << w;
 }
 
-// After a generation the free cells follow every edit of the message, the
-// words stay; digits and marks of words stay, random mode and the letters of a
-// fill-in grid are left alone; switching to the message puts it in at once.
+// After a generation the free cells follow every edit of the message, the words stay; digits and marks of words
+// stay, random mode and the letters of a fill-in grid are left alone; switching to the message puts it in at once.
 TEST(RefillMessage, TheFreeCellsFollowEveryEditAndNothingElse)
 {
     Bench b;
@@ -169,13 +159,10 @@ TEST(RefillMessage, TheFreeCellsFollowEveryEditAndNothingElse)
     EXPECT_EQ(b.state.BalanceLabel.text, u("%1/%2").arg(free - 12).arg(free));
     b.engine.RefillMessage(QString());
     EXPECT_EQ(FreeCells(b.state), QString(free, QChar(u'_')));
-
     MakeGrid(b, 5);
-    b.state.LetterGrid.at(0, 4) = u("4");
-    b.state.LetterGrid.at(1, 4) = u("!");
+    b.state.LetterGrid.at(0, 4) = u("4"), b.state.LetterGrid.at(1, 4) = u("!");
     b.engine.RefillMessage(u("oui"));
     EXPECT_EQ(FreeCells(b.state), u("oui"));
-
     MakeGrid(b, 3);
     b.state.LetterGrid.at(2, 4) = u("x");
     b.settings.randomFill = true;
@@ -186,15 +173,13 @@ TEST(RefillMessage, TheFreeCellsFollowEveryEditAndNothingElse)
     EXPECT_TRUE(b.state.BalanceLabel.text.isEmpty() && b.state.BalanceLabel.colour == BalanceColour::Green);
     b.engine.SetRandomFill(false); // the message goes in at once
     EXPECT_EQ(FreeCells(b.state), u("cou"));
-
     b.settings.gameType = GameType::FillIn;
     b.state.LetterGrid.at(0, 0) = u("m");
     b.engine.RefillMessage(u("zut"));
     EXPECT_EQ(b.state.LetterGrid.at(0, 0), u("m"));
 }
 
-// Free cells = side² − the words' letters + the cells they share: the sizes
-// that take a message exactly, one sentence for each way it can fall.
+// Free cells = side² − the words' letters + the cells they share: the sizes that take a message exactly, a sentence each.
 TEST(MessageFit, GridSizesAndTheirSentence)
 {
     const QStringList five = Words("CHAT LION LOUP OURS RAT");

@@ -39,9 +39,7 @@ inline DocumentData MakeData(GameType type, int lowerHalf = 0, int side = 10)
     DocumentSettings& s = d.settings;
     std::tie(s.gridFontName, s.listFontName, s.titleFontName) = std::tuple(kGridFont, kListFont, kTitleFont);
     s.gridFontSize = s.listFontSize = 12;
-    s.title = u("Les animaux");
-    s.lowerHalf = lowerHalf;
-    s.selectedThemeCount = 1;
+    std::tie(s.title, s.lowerHalf, s.selectedThemeCount) = std::tuple(u("Les animaux"), lowerHalf, 1);
     s.levels = { false, true, false, false, false };
     d.themes.selected[3] = true; // "Animaux"
     s.puzzle.gameType = d.puzzle.gameType = type;
@@ -75,8 +73,7 @@ inline void PlaceWord(DocumentData& d, const QString& text, int x, int y, int di
     d.puzzle.WordCount = int(d.puzzle.WordEntries.size());
 }
 
-// A page recorded on A4 (paper at 600 dpi unless told otherwise), its text
-// measured by the model or by the installed fonts.
+// A page recorded on A4 (paper at 600 dpi unless told otherwise), its text measured by the model or by the installed fonts.
 struct Rendered {
     QImage paper { 8, 8, QImage::Format_RGB32 };
     QPainter painter;
@@ -117,8 +114,7 @@ inline bool Has(const Ops& ops, Kind kind, double x1, double y1, double x2, doub
     });
 }
 
-// The grid's and the list's operations that leave their half: right of x 203
-// or below the half's footer (143 over a drawn lower half, else 291).
+// The grid's and the list's operations right of x 203 or below their half's footer (143 over a lower half, else 291).
 inline QStringList OutOfPlace(const Rendered& r)
 {
     const bool lowerDrawn = !Where(r.ops(), [](const RecordedOp& op) { return op.style == LineStyle::Dotted; }).isEmpty();

@@ -1,5 +1,4 @@
-// Nothing leaves its place: a grid or a list that would pass its half's footer or
-// the right margin shrinks to the largest size that fits, else to 7 points, reported.
+// A grid or a list that would leave its place shrinks to the largest size that fits, else to 7 points, reported.
 #include "RenderTestSupport.h"
 
 #include "document/GridAdvice.h"
@@ -36,8 +35,7 @@ DocumentData Coded(int words, int lowerHalf)
 DocumentData FillIn(int rows, int gridFont, int listFont, int lowerHalf, bool words = true)
 {
     DocumentData d = MakeData(GameType::FillIn, lowerHalf);
-    d.settings.gridFontSize = gridFont;
-    d.settings.listFontSize = listFont;
+    std::tie(d.settings.gridFontSize, d.settings.listFontSize) = std::tuple(gridFont, listFont);
     AddWords(d, words ? kLong.mid(0, 30) : QStringList());
     for (int r = 0; r < rows; ++r)
         d.puzzle.LetterGrid.at(rows - 1, r) = u("a");
@@ -47,8 +45,7 @@ DocumentData FillIn(int rows, int gridFont, int listFont, int lowerHalf, bool wo
 DocumentData Search(int gridSize, int words, int listFont)
 {
     DocumentData d = MakeData(GameType::WordSearch, 1, gridSize);
-    d.settings.listFontSize = listFont;
-    d.settings.separateColumns = true;
+    std::tie(d.settings.listFontSize, d.settings.separateColumns) = std::tuple(listFont, true);
     QStringList list = kLong.mid(0, words);
     for (int i = 40; i < words; ++i)
         list << kLong[i - 40] + u("S");
@@ -68,6 +65,7 @@ DocumentData Colours()
 
 TEST(PageFit, WorstPagesShrinkToTheLargestSizeThatFits)
 {
+    const auto sized = [](const RecordedOp& op) { return op.kind == Kind::Text && (op.font.name == kListFont || op.font.name == kGridFont); };
     // grid, list: the sizes drawn with the recording model.
     const struct { const char* page; DocumentData data; double grid, list; const char* overflow; } cases[] = {
         // A page that fits keeps its sizes: 14 rows of 0.4 s + 1 end at 142.8 at 18 points, at 148.4 at 19, which shrink to 18.
@@ -92,39 +90,25 @@ TEST(PageFit, WorstPagesShrinkToTheLargestSizeThatFits)
             const Rendered r(c.data, true, 600, realFonts);
             EXPECT_EQ(r.layout.OverflowText, u(c.overflow));
             EXPECT_EQ(r.layout.Overflow, *c.overflow != 0);
-            if (!r.layout.Overflow) {
-                EXPECT_EQ(OutOfPlace(r), QStringList());
-            }
-            if (!realFonts) {
-                EXPECT_TRUE(r.layout.GridFontSize == c.grid && r.layout.ListFontSize == c.list) << r.layout.GridFontSize << " " << r.layout.ListFontSize;
-            }
+            EXPECT_EQ(r.layout.Overflow ? QStringList() : OutOfPlace(r), QStringList()) << "nothing out of place, but for an overflow";
+            EXPECT_TRUE(realFonts || (r.layout.GridFontSize == c.grid && r.layout.ListFontSize == c.list))
+                << r.layout.GridFontSize << " " << r.layout.ListFontSize;
             // Both halves drawn alike, the codes (bold, 7 points at least) shrinking with the letters.
-            for (const RecordedOp& op : Where(r.ops(), [](const RecordedOp& op) { return op.kind == Kind::Text; })) {
-                if (op.font.name == kListFont) {
-                    EXPECT_EQ(op.font.size, r.layout.ListFontSize);
-                }
-                if (op.font.name == kGridFont) {
-                    EXPECT_EQ(op.font.size, op.font.bold ? std::max(7.0, std::round(1.2 * r.layout.GridFontSize) / 2) : r.layout.GridFontSize);
-                }
-            }
+            const double code = std::max(7.0, std::round(1.2 * r.layout.GridFontSize) / 2);
+            for (const RecordedOp& op : Where(r.ops(), sized))
+                EXPECT_EQ(op.font.size, op.font.name == kListFont ? r.layout.ListFontSize : op.font.bold ? code : r.layout.GridFontSize);
         }
     }
 }
 
-// "Adapter à la page": the grid and the list grow to their half (the whole page
-// with "Vide"), never past 28 points or 15 mm cells, never smaller than the
-// document's sizes, nothing out of place.
+// "Adapter à la page": the grid and the list grow to their half (the whole page with "Vide"), never
+// past 28 points or 15 mm cells, never smaller than the document's sizes, nothing out of place.
 TEST(PageFit, FittingToThePageGrowsTheGridAndTheListTogether)
 {
-    const auto grown = [](DocumentData d) {
-        d.settings.fitToPage = true;
-        return d;
-    };
-    const struct { const char* page; DocumentData data; } cases[] = {
-        { "5 x 5 word search", Search(5, 6, 12) }, { "18 x 18 word search", Search(18, 20, 12) },
-        { "a fill-in grid", FillIn(10, 12, 12, 1) }, { "a fill-in grid alone", FillIn(10, 12, 12, 0) },
-        { "12 coded words", Coded(12, 1) }, { "12 coded words alone", Coded(12, 0) },
-        { "12 colours beside a 9 x 9 grid", Colours() },
+    // The lower half is set by the loop; a small word search grows to large cells.
+    const struct { const char* page; DocumentData data; double cell = 0; } cases[] = {
+        { "5 x 5 word search beside 6 words", Search(5, 6, 12), 10 }, { "18 x 18 word search", Search(18, 20, 12) },
+        { "a fill-in grid", FillIn(10, 12, 12, 1) }, { "12 coded words", Coded(12, 1) }, { "12 colours beside a 9 x 9 grid", Colours() },
     };
     for (const auto& c : cases) {
         for (int lower : { 0, 1, 2 }) {
@@ -132,18 +116,18 @@ TEST(PageFit, FittingToThePageGrowsTheGridAndTheListTogether)
                 SCOPED_TRACE(std::string(c.page) + " " + std::to_string(lower) + (realFonts ? ", real fonts" : ""));
                 DocumentData d = c.data;
                 d.settings.lowerHalf = lower;
-                const Rendered plain(d, true, 600, realFonts), fitted(grown(d), true, 600, realFonts);
+                const Rendered plain(d, true, 600, realFonts);
+                d.settings.fitToPage = true;
+                const Rendered fitted(d, true, 600, realFonts);
                 EXPECT_FALSE(fitted.layout.Overflow);
                 EXPECT_EQ(OutOfPlace(fitted), QStringList());
                 EXPECT_GE(fitted.layout.GridFontSize, plain.layout.GridFontSize);
                 EXPECT_GE(fitted.layout.ListFontSize, plain.layout.ListFontSize);
-                EXPECT_LE(fitted.layout.GridFontSize, 28.0);
-                EXPECT_LE(fitted.layout.ListFontSize, 28.0);
-                EXPECT_LE(fitted.layout.CellSize, 15.0 + 1e-9);
+                EXPECT_LE(std::max(fitted.layout.GridFontSize, fitted.layout.ListFontSize), 28.0);
+                EXPECT_TRUE(fitted.layout.CellSize <= 15.0 + 1e-9 && fitted.layout.CellSize >= c.cell) << fitted.layout.CellSize;
                 // The worksheet keeps its lower half when it had one ("Vide" gives it the whole page).
                 EXPECT_TRUE(lower == 0 || fitted.layout.LowerHalfAvailable == plain.layout.LowerHalfAvailable);
-                // A list in columns keeps them filled evenly: grown as far as the
-                // room allowed, it stood in a column of 11 beside one of 1.
+                // A list in columns keeps them filled evenly: grown as far as the room allowed, it stood in a column of 11 beside one of 1.
                 std::map<double, int> perColumn;
                 for (const RecordedOp& op : Where(fitted.ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kListFont; }))
                     ++perColumn[op.x1 + (op.y1 > kCut ? 1000 : 0)];
@@ -152,52 +136,23 @@ TEST(PageFit, FittingToThePageGrowsTheGridAndTheListTogether)
             }
         }
     }
-    // A small word search grows to large cells: 5 x 5 beside 6 words, half a page.
-    const Rendered small(grown(Search(5, 6, 12)), true, 600, true);
-    EXPECT_GE(small.layout.CellSize, 10.0);
 }
 
-// A fill-in list in columns is filled evenly around its headings, which go to
-// the next column with their words: 18 lines in two columns, where an even
-// split of 9 would leave a heading last, stood as 16 beside 2.
-TEST(PageFit, AFillInListInColumnsIsFilledEvenlyAroundItsHeadings)
-{
-    DocumentData d = MakeData(GameType::FillIn, 1);
-    d.settings.listFontSize = 17;
-    d.settings.separateColumns = true;
-    AddWords(d, Words("AA BACDEFG CACDE DACDEF EACDEFGHI FACDEFGHI GACDE HACDE IACDEFGHI JACD KAC")); // 7 headings
-    for (int r = 0; r < 10; ++r)
-        d.puzzle.LetterGrid.at(9, r) = u("a");
-    const Rendered page(d);
-    std::map<double, int> perColumn;
-    for (const RecordedOp& op : Where(page.ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kListFont; }))
-        ++perColumn[op.x1 + (op.y1 > kCut ? 1000 : 0)];
-    std::vector<int> lines;
-    for (const auto& [x, count] : perColumn)
-        lines.push_back(count);
-    EXPECT_EQ(lines, (std::vector<int> { 10, 8, 10, 8 })) << "both halves";
-    EXPECT_EQ(OutOfPlace(page), QStringList());
-}
-
-// With "Adapter à la page" a fill-in list stands beside the columns its grid
-// uses, not beside the empty rest of the 20 (CP cells of 8 mm grow to 10).
+// Fitted to the page, a fill-in list stands beside the columns its grid uses, not the empty rest of the 20 (CP cells of
+// 8 mm grow to 10); unfitted, beside the 20 (PageLayout.EveryBlockWhereTheTeacherSeesItInItsColourAndPen).
 TEST(PageFit, AFittedFillInListStandsBesideTheColumnsUsed)
 {
-    for (const bool fit : { false, true }) {
-        DocumentData d = FillIn(8, 12, 12, 1, false); // 8 columns used
-        AddWords(d, kLong.mid(0, 6));
-        d.settings.fitToPage = fit;
-        const Rendered r(d);
-        const Ops list = Where(r.ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kListFont; });
-        ASSERT_FALSE(list.isEmpty());
-        EXPECT_DOUBLE_EQ(list[0].x1, 7 + (fit ? 8 : 20) * r.layout.CellSize + 5);
-        EXPECT_EQ(OutOfPlace(r), QStringList());
-    }
+    DocumentData d = FillIn(8, 12, 12, 1, false); // 8 columns used
+    AddWords(d, kLong.mid(0, 6));
+    d.settings.fitToPage = true;
+    const Rendered r(d);
+    const Ops list = Where(r.ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kListFont; });
+    ASSERT_FALSE(list.isEmpty());
+    EXPECT_DOUBLE_EQ(list[0].x1, 7 + 8 * r.layout.CellSize + 5);
+    EXPECT_EQ(OutOfPlace(r), QStringList());
 }
 
-// What a CP class gets from "lexigrille-cli make --level CP --theme Animaux
-// --count 8": the program's template, the size the words need, and cells a
-// beginner can write in, whatever the draw.
+// "lexigrille-cli make --level CP --theme Animaux --count 8": the shipped template gives cells a beginner can write in.
 TEST(PageFit, EightAnimalsForCpHaveLargeCells)
 {
     for (const std::uint64_t seed : { 1, 2, 3, 4 }) {
@@ -211,32 +166,28 @@ TEST(PageFit, EightAnimalsForCpHaveLargeCells)
     }
 }
 
-// Lower case for beginners: without "Majuscules", the grid's letters too.
+// Lower case for beginners: without "Majuscules", the grid's letters too (upper case with it:
+// PageLayout.EveryBlockWhereTheTeacherSeesItInItsColourAndPen, stored lower-case letters among them).
 TEST(PageLayout, LowerCaseGridsWithoutMajuscules)
 {
     for (GameType type : { GameType::WordSearch, GameType::FillIn, GameType::CodedWords }) {
-        for (bool upper : { true, false }) {
-            DocumentData d = MakeData(type, 1);
-            d.settings.uppercase = upper;
-            AddWords(d, { u("CHAT"), u("LOUP") });
-            PlaceWord(d, u("CHAT"), 0, 0, 0);
-            PlaceWord(d, u("LOUP"), 0, 2, 0);
-            if (type == GameType::CodedWords) {
-                for (int x = 0; x < 4; ++x)
-                    d.puzzle.CodeGrid.at(x, 0) = d.puzzle.CodeGrid.at(x, 2) = std::int16_t(x + 1);
-            }
-            const Ops letters = Where(Rendered(d).ops(), [](const RecordedOp& op) {
-                return op.kind == Kind::Text && op.font.name == kGridFont && op.text.size() == 1 && op.text[0].isLetter();
-            });
-            EXPECT_FALSE(letters.isEmpty()) << int(type);
-            for (const RecordedOp& op : letters)
-                EXPECT_EQ(op.text, upper ? op.text.toUpper() : op.text.toLower()) << int(type);
-        }
+        DocumentData d = MakeData(type, 1);
+        d.settings.uppercase = false;
+        AddWords(d, { u("CHAT"), u("LOUP") });
+        PlaceWord(d, u("CHAT"), 0, 0, 0);
+        PlaceWord(d, u("LOUP"), 0, 2, 0);
+        for (int x = 0; x < 4; ++x) // the codes of coded words
+            d.puzzle.CodeGrid.at(x, 0) = d.puzzle.CodeGrid.at(x, 2) = std::int16_t(x + 1);
+        const Ops letters = Where(Rendered(d).ops(), [](const RecordedOp& op) {
+            return op.kind == Kind::Text && op.font.name == kGridFont && op.text.size() == 1 && op.text[0].isLetter();
+        });
+        EXPECT_FALSE(letters.isEmpty()) << int(type);
+        for (const RecordedOp& op : letters)
+            EXPECT_EQ(op.text, op.text.toLower()) << int(type);
     }
 }
 
-// Coded words: a code band over each letter, the words' rows apart, and a
-// compound word's parts apart by a narrow gap without a box.
+// Coded words: a code band over each letter, the words' rows apart, a compound word's parts a narrow gap apart.
 TEST(PageLayout, CodedWordsBandsRowsAndParts)
 {
     DocumentData d = MakeData(GameType::CodedWords, 0);
@@ -259,14 +210,9 @@ TEST(PageLayout, CodedWordsBandsRowsAndParts)
     const double e = 7 + 5 * c + 0.4 * c;
     EXPECT_TRUE(Has(boxes, Kind::Box, e, 28 + 1.6 * c, e + c, 28 + 2.6 * c)) << "D after a narrow gap";
     EXPECT_TRUE(Has(boxes, Kind::Box, 7, 28 + 2.95 * c, 7 + c, 28 + 3.95 * c)) << "the next word 0.35 cell lower";
-    for (const RecordedOp& op : r.ops()) {
-        if (op.kind == Kind::Text && op.font.bold && op.font.size == 7) { // a code: in its band, black
-            const double rowTop = op.y1 < 28 + 2.9 * c ? 28 + 1.6 * c : 28 + 2.95 * c;
-            EXPECT_NEAR(op.y1, rowTop + 0.2, 1e-9);
-            EXPECT_EQ(op.color, kBlack);
-        } else if (op.kind == Kind::Text && op.font.name == kGridFont) { // a letter: below the band
-            EXPECT_GE(op.y1, (op.y1 < 28 + 2.9 * c ? 28 + 1.6 * c : 28 + 2.95 * c) + band) << op.text.toStdString();
-        }
+    for (const RecordedOp& op : Where(r.ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kGridFont; })) {
+        const double rowTop = op.y1 < 28 + 2.9 * c ? 28 + 1.6 * c : 28 + 2.95 * c; // a code in its band, black; a letter below it
+        EXPECT_TRUE(op.font.bold ? std::abs(op.y1 - rowTop - 0.2) < 1e-9 && op.color == kBlack : op.y1 >= rowTop + band) << op.text.toStdString();
     }
 }
 

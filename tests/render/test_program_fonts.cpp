@@ -1,5 +1,4 @@
-// The fonts the program brings (the Windows installer's polices folder): each
-// registered only where the machine lacks its family.
+// The fonts the program brings (the Windows installer's polices folder), each registered only where the machine lacks it.
 #include "RenderTestSupport.h"
 
 #include "render/ProgramFonts.h"
@@ -13,8 +12,7 @@ namespace {
 // The families of the fonts kept, each once; the fonts are then taken back out.
 QStringList KeptFamilies(const QList<int>& ids)
 {
-    // Removing a font empties the database until its next use, application
-    // fonts included: filled again before their families are read.
+    // Removing a font empties the database until its next use, application fonts included: filled again before their families are read.
     QFontDatabase::families();
     QStringList families;
     for (int id : ids)
@@ -43,7 +41,6 @@ TEST(ProgramFonts, RegistersOnlyTheFamiliesTheMachineLacks)
     }
     // Not a font: skipped, the others still registered.
     ASSERT_EQ(WriteBytes(folder.filePath(u("abîmée.ttf")), "pas une police"), folder.filePath(u("abîmée.ttf")));
-
     const struct { const char* machineHas; QStringList kept; } cases[] = {
         { "", { u("Liberation Sans Narrow"), u("Symbola") } },
         { "Symbola", { u("Liberation Sans Narrow") } },

@@ -1,6 +1,4 @@
-// The sheets a print gives out: one worksheet and its lower half, or on a
-// second sheet when the worksheet takes the whole page; versions two a sheet,
-// their keys at the end; what each half of a sheet shows.
+// The sheets a print gives out, and what each half of a sheet shows.
 #include "RenderTestSupport.h"
 
 #include "document/Versions.h"
@@ -10,8 +8,7 @@
 namespace lx::test {
 namespace {
 
-// A word search that leaves its lower half free (10 cells), or one that takes
-// the whole page (18 cells of 12 points end past the fold line).
+// A word search leaving its lower half free (10 cells), or taking the whole page (18 cells of 12 points pass the fold).
 DocumentData Sheet(int lowerHalf, bool fits, int version = 0)
 {
     DocumentData d = MakeData(GameType::WordSearch, lowerHalf, fits ? 10 : 18);
@@ -21,8 +18,7 @@ DocumentData Sheet(int lowerHalf, bool fits, int version = 0)
     return d;
 }
 
-// The plan written short: "W1/K1" a worksheet over the key of version 1,
-// "W2" a sheet of one worksheet, sheets apart by a space.
+// The plan written short: "W1/K1" worksheet over key of version 1, "W2" a sheet of one worksheet, sheets apart by a space.
 QString Describe(const PrintPlan& plan, const QList<DocumentData>& versions)
 {
     const auto half = [&](const HalfSheet& h) {
@@ -35,9 +31,8 @@ QString Describe(const PrintPlan& plan, const QList<DocumentData>& versions)
     return sheets.join(u(" "));
 }
 
-// One worksheet and its lower half, or its key on a second sheet (the notice says
-// so); versions two a sheet, their keys at the end, the last sheet's upper half
-// marked with its version (`last`), one worksheet with none.
+// One worksheet and its lower half, or its key on a second sheet (the notice says so); versions two a sheet,
+// their keys at the end, the last sheet's upper half marked with its version (`last`), one worksheet with none.
 TEST(SheetPlan, WorksheetsTheirLowerHalvesAndTheirKeys)
 {
     const struct { int count, lower; bool fits; const char* sheets; int last; const char* notice; } cases[] = {
@@ -64,8 +59,7 @@ TEST(SheetPlan, WorksheetsTheirLowerHalvesAndTheirKeys)
     }
 }
 
-// What each half prints: a pupil's half its name line and version, never a
-// key; a key its title "(Solution)", never the name line.
+// A pupil's half prints its name line and version, never a key; a key its title "(Solution)", never the name line.
 TEST(SheetDrawing, PupilsHalvesAndKeys)
 {
     const DocumentData a = Sheet(1, true, 0), b = Sheet(1, true, 1);

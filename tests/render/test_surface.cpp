@@ -1,5 +1,4 @@
-// The surfaces: the single wrap of DrawTextAt, the symbol font's pictograms,
-// and the preview's page box.
+// The surfaces: the single wrap of DrawTextAt, the symbol font's pictograms, and the preview's page box.
 #include "RenderTestSupport.h"
 
 #include "puzzle/Engine.h"

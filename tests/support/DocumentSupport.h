@@ -1,8 +1,7 @@
 #pragma once
 
-// Documents set up for a test: words of a list, data that only a file could hold
-// (a puzzle written cell by cell, counts no handler would leave), worksheets drawn
-// from the shipped database; and the headers the document tests share.
+// Documents set up for a test: words of a list, data that only a file could hold (a puzzle written cell by cell,
+// counts no handler would leave), worksheets drawn from the shipped database; the headers the document tests share.
 #include "core/Text1252.h"
 #include "document/Document.h"
 #include "document/DocumentActions.h"
@@ -41,33 +40,15 @@ inline void Reopen(Document& doc, const std::function<void(DocumentData&)>& edit
 }
 
 // Opens and saves files as the window does, without a question.
-inline bool LoadFile(Document& doc, const QString& path)
-{
-    DefaultPrompter prompter;
-    return DocumentActions(doc, prompter, {}).Load(path).done();
-}
-inline bool SaveFile(Document& doc, const QString& path)
-{
-    DefaultPrompter prompter;
-    return DocumentActions(doc, prompter, {}).SaveTo(path).done();
-}
+inline bool LoadFile(Document& doc, const QString& path) { DefaultPrompter quiet; return DocumentActions(doc, quiet, {}).Load(path).done(); }
+inline bool SaveFile(Document& doc, const QString& path) { DefaultPrompter quiet; return DocumentActions(doc, quiet, {}).SaveTo(path).done(); }
 
-// The word database of the program folder, read once.
-inline const ThemeDatabase& ShippedDatabase()
-{
-    static const ThemeDatabase database = [] {
-        ThemeDatabase db;
-        db.Load(QStringLiteral(LEXIGRILLE_DATA_DIR));
-        return db;
-    }();
-    return database;
-}
-
-// What "lexigrille-cli make --level L --theme T --count N --seed S" sets up from the
-// shipped database and the program's template; an error message, else empty.
+// What "lexigrille-cli make --level L --theme T --count N --seed S" sets up from the shipped database (read
+// once) and the program's template; an error message, else empty.
 inline QString ApplyShippedRecipe(Document& doc, Prompter& prompter, int level, int theme, int count, std::uint64_t seed)
 {
-    doc.SetThemeDatabase(&ShippedDatabase());
+    static const ThemeDatabase database = [] { ThemeDatabase db; db.Load(QStringLiteral(LEXIGRILLE_DATA_DIR)); return db; }();
+    doc.SetThemeDatabase(&database);
     DocumentActions actions(doc, prompter, { QString(), QStringLiteral(LEXIGRILLE_DATA_DIR) });
     WorksheetRecipe recipe;
     recipe.levels = { level };

@@ -9,10 +9,7 @@
 #include <ostream>
 
 QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 // File contents: their size and first bytes, not one line per byte.
 inline void PrintTo(const QByteArray& bytes, std::ostream* os)
 {

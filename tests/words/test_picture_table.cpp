@@ -1,5 +1,4 @@
-// The pictures' table: its lines, how words are matched, the teacher's file
-// read after the program's.
+// The pictures' table: its lines, how words are matched, the teacher's file read after the program's.
 #include "support/DocumentSupport.h"
 #include "words/PictureTable.h"
 

@@ -54,7 +54,6 @@ TEST_F(ThemeDatabaseLoad, ReadsTheLevelsWhateverTheCaseOfTheirNamesAndNamesTheMi
     const QStringList cp { u("A-  chat"), u("aA  lait"), u("o-  rouge"), u("Ao  flamant rose"), u("A-  hippopotame"), u("a-  pomme/poire") };
     EXPECT_EQ(db.levelLines[0], cp) << "the comment and the empty line are skipped, a later \"/\" is kept";
     EXPECT_TRUE(db.levelLines[3].isEmpty());
-
     QDir folder(dir.path());
     ASSERT_TRUE(folder.remove(LevelFileName(1)));
     ASSERT_TRUE(folder.rename(LevelFileName(0), u("db 01-07 (cp).TXT")));
@@ -66,7 +65,6 @@ TEST_F(ThemeDatabaseLoad, ReadsTheLevelsWhateverTheCaseOfTheirNamesAndNamesTheMi
         << "one separator at the end of the folder, not two";
     EXPECT_TRUE(db.levelLines[1].isEmpty()) << "the level loaded before is emptied";
     EXPECT_EQ(db.levelLines[0], cp);
-
     Document withoutDatabase({ u("Arial") });
     withoutDatabase.ClickLevel(2, true);
     EXPECT_EQ(withoutDatabase.data().words.Count(), 0);
@@ -85,16 +83,14 @@ TEST_F(ThemeDatabaseLoad, DamagedFilesLoadWhatTheyCan)
     for (int i = 0; i < kLevelRows + 10; ++i)
         rows += u("A-  mot%1\r\n").arg(i);
     Write(LevelFileName(3), rows.toLatin1());
-
     report = db.Load(dir.path());
     EXPECT_EQ(db.levelLines[0], (QStringList { u("A-  chat"), u("A-  élève"), u("A-  loup"), u("A-  ours") }));
     EXPECT_EQ(report.brokenLines[0], 5);
     ASSERT_FALSE(db.levelLines[1].isEmpty());
     EXPECT_EQ(db.levelLines[1].last(), u("A-  castor"));
-    for (const QString& entry : db.levelLines[1]) {
+    for (const QString& entry : db.levelLines[1])
         for (QChar c : LevelEntryWord(entry))
             ASSERT_TRUE(IsWordCharacter(c)) << "no control character reaches the word list";
-    }
     ASSERT_EQ(db.levelLines[3].size(), kLevelRows) << "rows beyond the table are left out";
     EXPECT_EQ(report.droppedEntries[3], 10);
 }
@@ -110,7 +106,6 @@ TEST_F(RebuildWordList, WordsOverMaxLettersAreListedUncheckedAndNotCounted)
     EXPECT_EQ(doc.data().puzzle.SelectedWords.size(), 4) << "the generator's word lists follow";
     EXPECT_EQ(Count(kAnimaux), -1) << "no theme is counted without a theme checked";
     EXPECT_EQ(redraws, 1);
-
     doc.SetMaxLetters(5);
     doc.CheckTheme(kCouleurs, true);
     EXPECT_EQ(Checked(), QStringList { u("rouge") }) << "flamant rose is over the limit";
@@ -124,7 +119,6 @@ TEST_F(RebuildWordList, ThemesFilterByEitherCodeEachWordListedOnceCountedForEach
     EXPECT_EQ(Words(), (QStringList { u("lait"), u("pomme/poire") })) << "codes are case-sensitive: chat (A) is no food";
     EXPECT_FALSE(LevelEntryHasTheme(u("--A lait"), u'A')) << "positions 3 and 4 are not read";
     doc.CheckTheme(kAlimentation, false);
-
     doc.CheckTheme(kAnimaux, true);
     doc.CheckTheme(kCouleurs, true);
     EXPECT_EQ(Words(), (QStringList { u("chat"), u("flamant rose"), u("hippopotame"), u("lait"), u("rouge") }))
@@ -167,7 +161,6 @@ TEST_F(RebuildWordList, AnExternalListDisablesTheThemesUntilALevelClick)
     doc.CheckTheme(kAnimaux, true);
     EXPECT_FALSE(doc.data().themes.selected[kAnimaux]) << "the theme list is disabled";
     EXPECT_EQ(Words(), (QStringList { u("girafe"), u("okapi"), u("zèbre") }));
-
     doc.ClickLevel(1, true);
     EXPECT_TRUE(doc.data().themes.enabled);
     EXPECT_EQ(doc.ThemeLabel(), u("Aucun thème"));
@@ -197,23 +190,19 @@ TEST(WordSelectionList, SortedWithoutDuplicatesIgnoringCase)
     for (const char* w : { "loup", "Chat", "âne", "zèbre", "chien", "éléphant", "ours" })
         EXPECT_TRUE(list.AddWordIfAbsent(u(w)).added) << w;
     EXPECT_EQ(list.Words(), (QStringList { u("âne"), u("Chat"), u("chien"), u("éléphant"), u("loup"), u("ours"), u("zèbre") }));
-
     list.SetChecked(1, true);
     const auto again = list.AddWordIfAbsent(u("CHAT"));
     EXPECT_FALSE(again.added);
     EXPECT_EQ(again.index, 1);
     EXPECT_EQ(list.Find(u("chat")), 1);
     EXPECT_EQ(list.Find(u("ane")), -1) << "accents are part of the word";
-
     const auto added = list.AddWordIfAbsent(u("castor"));
     EXPECT_EQ(added.index, 1);
     EXPECT_EQ(list.BuildSelectionSignature(), u("00100000")) << "a new word is unchecked; checks move with their words";
     // Many words in both cases: the search never lets a duplicate in.
     WordSelectionList many;
-    for (int i = 0; i < 3000; ++i) {
-        const QString w = u("mot%1").arg((i * 7919) % 2000, 4, 10, QLatin1Char('0'));
-        many.AddWordIfAbsent(i % 2 ? w.toUpper() : w);
-    }
+    for (int i = 0; i < 3000; ++i)
+        many.AddWordIfAbsent(u(i % 2 ? "MOT%1" : "mot%1").arg((i * 7919) % 2000, 4, 10, QLatin1Char('0')));
     ASSERT_EQ(many.Count(), 2000);
     for (int i = 1; i < many.Count(); ++i)
         ASSERT_LT(many.Word(i - 1).toLower(), many.Word(i).toLower());
@@ -232,7 +221,6 @@ TEST(WordSelectionList, MaxLettersOverridesChecksAndTheCountLabelGroupsDigits)
     EXPECT_EQ(list.CheckedWords(), (QStringList { u("âne"), u("chat"), u("papillon"), u("pomme de terre") }));
     list.ApplyMaxLetters(15);
     EXPECT_EQ(list.CheckedCount(), 5) << "the slider overrides checks made by hand";
-
     EXPECT_EQ(MakeWordCountLabel(0, 0), (WordCountLabel { u("0/0"), WordCountLabel::Colour::DarkGrey }));
     EXPECT_EQ(MakeWordCountLabel(4, 5), (WordCountLabel { u("4/5"), WordCountLabel::Colour::Red }));
     const QString big = MakeWordCountLabel(1234, 12345).text;

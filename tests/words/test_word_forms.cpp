@@ -58,8 +58,7 @@ TEST(WordForms, WordCharactersAreTheCodePagesOwn)
     }
 }
 
-// A word read inside another, forwards or backwards, phrases and accents
-// compared by their grid forms; each pair once.
+// A word read inside another, forwards or backwards, phrases and accents compared by their grid forms; each pair once.
 TEST(ContainedWords, ForwardsBackwardsAndPhrases)
 {
     using P = ContainedPair;

@@ -36,7 +36,6 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
     };
     for (const auto& c : cases)
         EXPECT_EQ(CutWordListText(u(c.text)).entries, c.entries) << QByteArray(c.text).toPercentEncoding().constData();
-
     // Longer than 30 characters, a control character or a letter the code page lacks: set aside and told.
     const WordListEntries e = CutWordListText(u("chat\r\n") + QString(31, u'a') + u("\r\n") + QString(30, u'b')
                                               + u("\r\nch\x01" "at\r\n\u03C0\r\n"));
@@ -54,8 +53,7 @@ TEST(WordListCaps, HugeListsAreCutAtALineEndWithANotice)
     ASSERT_TRUE(p.imported);
     EXPECT_EQ(pasted.words().Words(), QStringList { u("abcdefghijklmnopqrstuvwxyz") });
     EXPECT_EQ(p.notices, QStringList { TooLongNotice(1) });
-    // A UTF-8 list file of several times the byte cap, the cap falling inside a
-    // two-byte letter: at most kMaxWordListEntries distinct words.
+    // A UTF-8 list file of several times the byte cap, the cap inside a two-byte letter: at most kMaxWordListEntries words.
     QByteArray block;
     for (int i = 0; i < 50000; ++i)
         block += u("élève%1\r\nÉLÈVE0\r\n").arg(i).toUtf8();
@@ -91,7 +89,6 @@ TEST(ImportWordListFile, ReplacesTheListAndNamesTheThemeBoxAfterTheFile)
         d.themes.selected[3] = true;
         d.words.AddWordIfAbsent(u("ancien"));
     });
-
     const WordListImport r = doc.ImportWordListFile(path);
     ASSERT_TRUE(r.imported) << r.errorMessage.toStdString();
     EXPECT_EQ(doc.words().Words(), (QStringList { u("âne"), u("Chat"), u("hippopotame"), u("zèbre") }))
@@ -154,8 +151,7 @@ TEST(WordListImport, RefusedTextsAndFilesChangeNothing)
     const QString before = DocumentText(doc.data());
     for (const auto& c : cases) {
         const WordListImport r = c.from == Text ? doc.ParseWordListText(c.input)
-            : c.from == Paste                   ? doc.PasteWordList(c.input)
-                                                : doc.ImportWordListFile(c.input);
+                                 : c.from == Paste ? doc.PasteWordList(c.input) : doc.ImportWordListFile(c.input);
         EXPECT_FALSE(r.imported) << c.input.toStdString();
         EXPECT_EQ(r.errorMessage, c.message) << c.input.toStdString();
         EXPECT_EQ(DocumentText(doc.data()), before);
@@ -182,7 +178,6 @@ TEST(WordListMenu, AtMostFiftyListsLevelFilesReadMeAndPicturesLeftOutWhateverThe
     EXPECT_EQ(captions, (QStringList { u("Animaux"), u("animaux.v2"), u("DBZ"), u("fruits") })) << "\"DB\" without the space is a list";
     EXPECT_EQ(menu.title, u("4 listes disponibles"));
     EXPECT_EQ(QFileInfo(menu.items[0].path).fileName(), u("Animaux.TXT"));
-
     for (int i = 59; i >= 0; --i)
         write(QStringLiteral("liste %1.txt").arg(i, 2, 10, QLatin1Char('0')));
     menu = BuildWordListMenu({ dir.path() });
