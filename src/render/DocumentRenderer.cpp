@@ -143,13 +143,17 @@ PageLayout DocumentRenderer::RenderSheet(Surface& surface, double ratio, const S
         DrawUpperList();
 
     const bool lowerDrawn = sheet.lower && layout_.LowerHalfAvailable;
-    DrawFooter(kFooterY, lowerDrawn ? sheet.lower->versionLabel : sheet.upper.versionLabel);
+    const bool blank = lowerDrawn && sheet.lower->role == HalfRole::Blank;
+    if (!blank)
+        DrawFooter(kFooterY, lowerDrawn ? sheet.lower->versionLabel : sheet.upper.versionLabel);
     SetPenWidth(surface, 1, layout_.IsPrinter);
 
-    if (lowerDrawn) {
+    if (blank)
+        DrawCutLine(*s_, ratio_, layout_.CutLineY);
+    else if (lowerDrawn)
         DrawLowerHalf(*sheet.lower);
+    if (lowerDrawn)
         DrawFooter(kUpperFooterY, sheet.upper.versionLabel);
-    }
     return layout_;
 }
 

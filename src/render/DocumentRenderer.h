@@ -73,8 +73,11 @@ struct PageLayout {
 };
 
 // What one half of a sheet shows: a pupil's worksheet, or the teacher's key
-// (the solution, titled so, without the name line), of one document.
-enum class HalfRole { Worksheet, Key };
+// (the solution, titled so, without the name line), of one document. A blank
+// lower half shows nothing but the fold line: the upper half keeps the size
+// it has over a lower half, as the version alone on the last sheet of a run
+// keeps the size of the versions two a sheet.
+enum class HalfRole { Worksheet, Key, Blank };
 struct HalfSheet {
     const DocumentData* data = nullptr;
     HalfRole role = HalfRole::Worksheet;

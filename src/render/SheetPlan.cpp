@@ -34,14 +34,16 @@ PrintPlan PlanSheets(const QList<DocumentData>& versions, Surface& measure, doub
         return plan;
     }
 
-    // Versions two a sheet where both leave their lower half free.
+    // Versions two a sheet where both leave their lower half free. One that
+    // could share its sheet but has no partner keeps the size of the others,
+    // its lower half blank: every pupil gets the same half sheet.
     const auto pairUp = [&](HalfRole role) {
         for (int k = 0; k < n;) {
             if (fits[k] && k + 1 < n && fits[k + 1]) {
                 plan.sheets.append({ half(k, role), half(k + 1, role) });
                 k += 2;
             } else {
-                plan.sheets.append({ half(k, role), std::nullopt });
+                plan.sheets.append({ half(k, role), fits[k] ? std::optional(half(k, HalfRole::Blank)) : std::nullopt });
                 ++k;
             }
         }

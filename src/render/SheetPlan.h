@@ -17,8 +17,10 @@ struct DocumentData;
 //
 // Versions: with "Solution", the pupils' sheets carry no key. Each holds two
 // versions (one above the fold line, the next below) when both leave their
-// lower half free, else one; the keys of every version follow, two a sheet
-// where they fit, each titled and marked with its version. With "Copie", two
+// lower half free, else one (alone on its sheet, a version that leaves its
+// lower half free keeps the size of the others, the lower half blank); the
+// keys of every version follow, two a sheet where they fit, each titled and
+// marked with its version. With "Copie", two
 // versions a sheet and no key; with "Vide", one version a sheet.
 struct PrintPlan {
     QList<SheetPlan> sheets;

@@ -18,12 +18,13 @@ DocumentData Sheet(int lowerHalf, bool fits, int version = 0)
     return d;
 }
 
-// The plan written short: "W1/K1" worksheet over key of version 1, "W2" a sheet of one worksheet, sheets apart by a space.
+// The plan written short: "W1/K1" worksheet over key of version 1, "W2" a sheet of one worksheet, "W3/_" one whose
+// lower half is left empty, sheets apart by a space.
 QString Describe(const PrintPlan& plan, const QList<DocumentData>& versions)
 {
     const auto half = [&](const HalfSheet& h) {
         const auto k = std::find_if(versions.begin(), versions.end(), [&](const DocumentData& v) { return &v == h.data; });
-        return QString(h.role == HalfRole::Key ? u("K") : u("W")) + QString::number(k - versions.begin() + 1);
+        return h.role == HalfRole::Blank ? u("_") : QString(h.role == HalfRole::Key ? u("K") : u("W")) + QString::number(k - versions.begin() + 1);
     };
     QStringList sheets;
     for (const SheetPlan& s : plan.sheets)
@@ -39,8 +40,8 @@ TEST(SheetPlan, WorksheetsTheirLowerHalvesAndTheirKeys)
         { 1, 0, true, "W1", 0, "" }, { 1, 1, true, "W1/K1", 0, "" }, { 1, 2, true, "W1/W1", 0, "" }, { 1, 0, false, "W1", 0, "" },
         { 1, 1, false, "W1 K1", 0, "La solution sera imprimée sur une deuxième page." },
         { 1, 2, false, "W1", 0, "La copie n'a pas la place dans la moitié inférieure : elle ne sera pas imprimée." },
-        { 2, 1, true, "W1/W2 K1/K2", 1, nullptr }, { 5, 1, true, "W1/W2 W3/W4 W5 K1/K2 K3/K4 K5", 5, nullptr },
-        { 5, 2, true, "W1/W2 W3/W4 W5", 5, nullptr }, { 5, 0, true, "W1 W2 W3 W4 W5", 5, nullptr },
+        { 2, 1, true, "W1/W2 K1/K2", 1, nullptr }, { 5, 1, true, "W1/W2 W3/W4 W5/_ K1/K2 K3/K4 K5/_", 5, nullptr },
+        { 5, 2, true, "W1/W2 W3/W4 W5/_", 5, nullptr }, { 5, 0, true, "W1 W2 W3 W4 W5", 5, nullptr },
         { 2, 1, false, "W1 W2 K1 K2", 2, nullptr }, { 2, 2, false, "W1 W2", 2, nullptr },
     };
     for (const auto& c : cases) {
@@ -90,6 +91,26 @@ TEST(SheetDrawing, PupilsHalvesAndKeys)
     DocumentData old = a;
     old.settings.nameLine = false;
     EXPECT_EQ(count(texts(old, std::nullopt, HalfRole::Worksheet), name, false), 0);
+}
+
+// The last of an odd number of versions keeps the size of the others (a whole page would grow it): its lower half
+// stays empty but for the fold line, its version at the upper footer.
+TEST(SheetDrawing, ALoneVersionKeepsItsNeighboursSize)
+{
+    DocumentData a = Sheet(2, true, 0), b = Sheet(2, true, 1);
+    a.settings.fitToPage = b.settings.fitToPage = true;
+    const auto sheet = [&a](const std::optional<HalfSheet>& lower) {
+        RecordingSurface surface;
+        DocumentRenderer(a, kDefaultFont, kFooter).RenderSheet(surface, 1.0, { { &a, HalfRole::Worksheet, u("Version 3/3") }, lower });
+        return surface.ops;
+    };
+    const auto frameBottom = [](const Ops& ops) { return Where(ops, [](const RecordedOp& op) { return op.kind == Kind::Box; }).value(0).y2; };
+    const Ops paired = sheet(HalfSheet { &b, HalfRole::Worksheet, u("Version 2/3") }), alone = sheet(HalfSheet { &a, HalfRole::Blank, {} });
+    ASSERT_GT(frameBottom(sheet(std::nullopt)), frameBottom(paired) + 10);
+    EXPECT_DOUBLE_EQ(frameBottom(alone), frameBottom(paired));
+    EXPECT_EQ(Where(alone, [](const RecordedOp& op) { return op.y1 > kCut; }).size(), 0);
+    EXPECT_EQ(Where(alone, [](const RecordedOp& op) { return op.style == LineStyle::Dotted; }).size(), 1);
+    EXPECT_EQ(Where(alone, [](const RecordedOp& op) { return op.text == u("Version 3/3") && op.y1 == 143.0; }).size(), 1);
 }
 
 } // namespace
