@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QSet>
 
 namespace lx {
@@ -24,6 +25,13 @@ QString ListRules()
 {
     return u("La liste doit impérativement comporter un élément par ligne\n"
              "(ou plusieurs mots à la suite, séparés par une espace).");
+}
+
+// A line without its bullet: "-", "–", "—", "•" or "*", then spaces.
+QString WithoutBullet(const QString& line)
+{
+    static const QString bullets = QStringLiteral("-\u2013\u2014\u2022*");
+    return !line.isEmpty() && bullets.contains(line.front()) ? line.mid(1).trimmed() : line;
 }
 
 QString Verb(int count)
@@ -58,41 +66,43 @@ WordListEntries CutWordListText(const QString& input)
     }
     text.replace(QLatin1Char('\t'), QLatin1Char(' '));
 
-    QStringList pieces = SplitLines(text);
-    // One line of words (blank lines and comments aside) is a row of words
-    // separated by spaces.
-    auto isComment = [](const QString& line) {
-        QString t = line.trimmed();
-        if (t.startsWith(QLatin1Char('-')))
-            t = t.mid(1).trimmed();
-        return t.startsWith(QLatin1Char('/'));
-    };
-    int lines = 0;
-    for (const QString& line : std::as_const(pieces)) {
-        if (!line.trimmed().isEmpty() && !isComment(line) && ++lines > 1)
+    const QStringList lines = SplitLines(text);
+    auto isComment = [](const QString& line) { return WithoutBullet(line.trimmed()).startsWith(QLatin1Char('/')); };
+    int wordLines = 0;
+    for (const QString& line : lines) {
+        if (!line.trimmed().isEmpty() && !isComment(line) && ++wordLines > 1)
             break;
     }
-    if (lines < 2) {
-        QStringList words;
-        for (const QString& line : std::as_const(pieces)) {
-            if (!isComment(line))
-                words << line.split(QLatin1Char(' '));
-        }
-        pieces = std::move(words);
+    // Commas and semicolons part entries as line ends do ("chat, chien,
+    // lapin"): no word of a list holds one. One line of words without them
+    // (blank lines and comments aside) is a row of words separated by spaces.
+    static const QRegularExpression separators(QStringLiteral("[,;]"));
+    QStringList pieces;
+    for (const QString& line : lines) {
+        if (isComment(line))
+            pieces << line;
+        else if (wordLines < 2 && !line.contains(separators))
+            pieces << line.split(QLatin1Char(' '));
+        else
+            pieces << line.split(separators);
     }
 
+    // A list's number ("1.", "12)") and the full stops that end a sentence.
+    static const QRegularExpression number(QStringLiteral("^[0-9]{1,3} *[.)] *(?=\\p{L})"));
+    static const QRegularExpression finalStops(QStringLiteral("[ .\u2026]+$"));
     QSet<QString> seen;
     for (const QString& piece : std::as_const(pieces)) {
         QString entry = piece.trimmed();
         if (entry.isEmpty())
             continue;
-        if (entry.startsWith(QLatin1Char('-'))) {
-            entry = entry.mid(1).trimmed(); // a bulleted line
-            if (entry.isEmpty())
-                continue;
-        }
+        entry = WithoutBullet(entry); // a bulleted line
+        if (entry.isEmpty())
+            continue;
         if (entry.startsWith(QLatin1Char('/')))
             continue; // a comment
+        entry.remove(number);
+        if (std::any_of(entry.cbegin(), entry.cend(), [](QChar c) { return c.isLetter(); }))
+            entry.remove(finalStops);
         if (!std::all_of(entry.cbegin(), entry.cend(), IsWordCharacter)) {
             ++out.unprintable;
             continue;
@@ -101,8 +111,9 @@ WordListEntries CutWordListText(const QString& input)
             ++out.tooLong;
             continue;
         }
+        // Digits and signs take cells, but a word has at least one letter.
         const int letters = LetterCount(entry);
-        if (letters == 0) {
+        if (std::none_of(entry.cbegin(), entry.cend(), [](QChar c) { return c.isLetter(); })) {
             ++out.noLetter;
             continue;
         }

@@ -49,15 +49,18 @@ struct WordListEntries {
 
 // Cuts a list text into entries:
 // - the text is cut into lines (CR LF, or a lone LF or CR as other systems
-//   write them); when it holds a single line of words (blank lines and
-//   comments aside), that line is cut at every space as well ("chat chien
-//   lapin" gives three words);
+//   write them), and at every comma and semicolon ("chat, chien, lapin");
+//   when it holds a single line of words without them (blank lines and
+//   comments aside), that line is cut at every space ("chat chien lapin"
+//   gives three words);
 // - each piece is trimmed; an empty piece is skipped;
-// - a leading "-" (a bullet) is dropped and the rest trimmed again;
+// - a leading bullet ("-", "–", "—", "•", "*") is dropped and the rest
+//   trimmed again;
 // - a piece that begins with "/" is a comment;
+// - a list number ("1.", "12)") and final full stops are dropped;
 // - a piece that no grid can take (more than 30 characters), that holds a
-//   character no worksheet can print, or that has no letter at all is set
-//   aside and counted.
+//   character no worksheet can print, or that has no letter at all (";",
+//   "2024") is set aside and counted.
 // Tabs count as spaces. At most kMaxWordListChars characters and
 // kMaxWordListEntries distinct words (ignoring case) are taken.
 WordListEntries CutWordListText(const QString& text);

@@ -32,7 +32,14 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
         { "--chat\r\nchien\r\n", { u("-chat"), u("chien") } }, // only one bullet is dropped
         { "pomme/poire\r\nchat\r\n", { u("pomme/poire"), u("chat") } }, // a later "/" is part of the word
         { "chat\tchien\r\nloup\r\n", { u("chat chien"), u("loup") } }, // a tab counts as a space
-        { "...\r\n--\r\n' '\r\n", {} }, // an entry without a letter is no word
+        { "...\r\n--\r\n' '\r\n;\r\n1.\r\n2024\r\n", {} }, // an entry without a letter is no word...
+        { "4x4\r\n", { u("4x4") } },                                     // ...one with a letter is
+        // Commas and semicolons part entries as line ends do, a line holding them is not cut at its spaces; list
+        // numbers, bullets and the full stop that ends a sentence are dropped.
+        { "chat, chien, lapin", threeWords }, { "chat ; chien ;lapin ;\r\n", threeWords }, { "pomme de terre, chou.", phrase },
+        { "pomme de terre,\r\nchou ;\r\n", phrase }, { "chat, chien\r\nlapin...\r\n", threeWords },
+        { "1. chat\r\n2) chien\r\n10 . lapin\r\n", threeWords }, { "\u2022 chat\r\n\u2013 chien\r\n* lapin\r\n", threeWords },
+        { "/ mes animaux, mes fruits\r\nchat chien lapin", threeWords },
     };
     for (const auto& c : cases)
         EXPECT_EQ(CutWordListText(u(c.text)).entries, c.entries) << QByteArray(c.text).toPercentEncoding().constData();
