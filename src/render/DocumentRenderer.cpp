@@ -69,17 +69,34 @@ void DocumentRenderer::DrawHalfTexts(const HalfSheet& half, double top)
     DrawHeader(top + kHeaderY, half.role == HalfRole::Worksheet && st.nameLine);
     // A long title is set smaller, never wider than the page nor over the
     // instruction; a long instruction or message keeps to its two lines.
+    // What is cut is told, once, for the pupils' half; the key's title keeps
+    // its "(Solution)" whole.
     SetFont(st.titleFontName, 16, true, false, st.titleUnderline);
-    const QString title = half.role == HalfRole::Key ? KeyTitle(st.title) : st.title;
-    DrawTextWithin(*s_, Typeset(title, *s_), -1, top + kTitleY, 1, kSmallestTitle * ratio_);
-    QString below = InstructionText(st);
     if (half.role == HalfRole::Key) {
+        const QString own = st.title.trimmed(), kept = own.isEmpty() ? QString() : KeyTitle(own).mid(own.size());
+        DrawTextWithin(*s_, Typeset(own.isEmpty() ? KeyTitle(own) : own, *s_), -1, top + kTitleY, 1, kSmallestTitle * ratio_, kept);
         if (st.puzzle.gameType != GameType::WordSearch || st.puzzle.randomFill)
             return;
-        below = QStringLiteral("Message secret : ") + D().puzzle.MessageText;
+        SetFont(st.titleFontName, 11, false, false);
+        DrawTextWithin(*s_, Typeset(QStringLiteral("Message secret : ") + D().puzzle.MessageText, *s_), kHeaderX,
+                       top + kInstructionY, 2, kSmallestInstruction * ratio_);
+        return;
     }
+    if (!DrawTextWithin(*s_, Typeset(st.title, *s_), -1, top + kTitleY, 1, kSmallestTitle * ratio_))
+        TellCut(QStringLiteral("Le titre dépasse de la page, même écrit en %1 points : raccourcissez-le.").arg(kSmallestTitle));
     SetFont(st.titleFontName, 11, false, false);
-    DrawTextWithin(*s_, Typeset(below, *s_), kHeaderX, top + kInstructionY, 2, kSmallestInstruction * ratio_);
+    if (!DrawTextWithin(*s_, Typeset(InstructionText(st), *s_), kHeaderX, top + kInstructionY, 2, kSmallestInstruction * ratio_)) {
+        TellCut(QStringLiteral("La consigne ne tient pas sur ses deux lignes, même écrite en %1 points : raccourcissez-la.")
+                    .arg(kSmallestInstruction));
+    }
+}
+
+void DocumentRenderer::TellCut(const QString& notice)
+{
+    if (layout_.OverflowText.contains(notice))
+        return;
+    layout_.Overflow = true;
+    layout_.OverflowText += (layout_.OverflowText.isEmpty() ? QString() : QStringLiteral(" ")) + notice;
 }
 
 void DocumentRenderer::Prepare(Surface& surface, double ratio)

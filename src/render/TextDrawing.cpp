@@ -67,30 +67,35 @@ void DrawTextAt(Surface& surface, const QString& text, double x, double y)
         PrintLines(surface, start, y, text.left(breakAt), text.mid(breakAt + 1));
 }
 
-void DrawTextWithin(Surface& surface, const QString& text, double x, double y, int lines, double smallest)
+bool DrawTextWithin(Surface& surface, const QString& text, double x, double y, int lines, double smallest, const QString& kept)
 {
     if (text.isEmpty())
-        return;
+        return true;
     const double width = surface.ScaleWidth() - kMargin - (x == -1.0 ? kMargin : x);
+    const QString whole = text + kept;
     const auto fits = [&] {
-        if (surface.TextWidth(text) <= width)
+        if (surface.TextWidth(whole) <= width)
             return true;
-        const int at = x == -1.0 || lines < 2 ? -1 : LastFittingSpace(surface, text, x);
-        return at >= 0 && surface.TextWidth(text.mid(at + 1)) <= width;
+        const int at = x == -1.0 || lines < 2 ? -1 : LastFittingSpace(surface, whole, x);
+        return at >= 0 && surface.TextWidth(whole.mid(at + 1)) <= width;
     };
     while (!fits() && surface.font.size > smallest)
         surface.font.size = std::max(smallest, surface.font.size * 0.95);
     if (fits()) {
-        DrawTextAt(surface, text, x, y);
-    } else if (x == -1.0 || lines < 2) {
-        DrawTextAt(surface, ElidedToWidth(surface, text, width), x, y);
+        DrawTextAt(surface, whole, x, y);
+        return true;
+    }
+    const auto elided = [&](const QString& part) { return ElidedToWidth(surface, part, width - surface.TextWidth(kept)) + kept; };
+    if (x == -1.0 || lines < 2) {
+        DrawTextAt(surface, elided(text), x, y);
     } else {
         const int at = LastFittingSpace(surface, text, x);
         if (at < 0)
-            PrintLines(surface, x, y, ElidedToWidth(surface, text, width), {});
+            PrintLines(surface, x, y, elided(text), {});
         else
-            PrintLines(surface, x, y, text.left(at), ElidedToWidth(surface, text.mid(at + 1), width));
+            PrintLines(surface, x, y, text.left(at), elided(text.mid(at + 1)));
     }
+    return false;
 }
 
 void SetPenWidth(Surface& surface, double w, bool isPrinter)

@@ -365,7 +365,8 @@ TEST(PageTexts, Instruction)
 }
 
 // A long title is set smaller, down to 11 points, on one line within the margins (it used to run off both edges
-// and over the instruction); a long instruction keeps to its two lines, down to 9 points; past that, "…".
+// and over the instruction); a long instruction keeps to its two lines, down to 9 points; past that, "…", and the
+// teacher is told. The key's title keeps its "(Solution)".
 TEST(PageTexts, LongTitlesAndInstructionsKeepWithinTheMargins)
 {
     const auto words = [](int n) { return QStringList(n, u("abcd")).join(u' '); }; // 5n - 1 characters
@@ -394,10 +395,21 @@ TEST(PageTexts, LongTitlesAndInstructionsKeepWithinTheMargins)
         EXPECT_EQ(std::tuple(top[0].y1, top[1].y1, top.last().y1), std::tuple(10.0, 18.0, kCut + 10)) << "each title on one line";
         EXPECT_NEAR(top[0].font.size, c.titleSize, 1e-9);
         EXPECT_EQ(top[0].text.endsWith(u("…")), c.titleCut);
-        EXPECT_TRUE(top.last().text.endsWith(c.keyCut ? u("…") : u(" (Solution)")));
+        EXPECT_TRUE(top.last().text.endsWith(u(" (Solution)")));
+        EXPECT_EQ(top.last().text.endsWith(u("… (Solution)")), c.keyCut) << top.last().text.toStdString();
         EXPECT_NEAR(top[1].font.size, c.instructionSize, 1e-9);
         EXPECT_EQ(top[c.lines].text.endsWith(u("…")), c.instructionCut);
+        QStringList told;
+        if (c.titleCut)
+            told << u("Le titre dépasse de la page, même écrit en 11 points : raccourcissez-le.");
+        if (c.instructionCut)
+            told << u("La consigne ne tient pas sur ses deux lignes, même écrite en 9 points : raccourcissez-la.");
+        EXPECT_EQ(r.layout.OverflowText, told.join(u' '));
+        EXPECT_EQ(r.layout.Overflow, !told.isEmpty());
     }
+    DocumentData untitled = MakeData(GameType::WordSearch, 1);
+    untitled.settings.title = u("  ");
+    EXPECT_EQ(Where(Rendered(untitled).ops(), [](const RecordedOp& op) { return op.text == u("Solution"); }).size(), 1);
 }
 
 // What the page prints of a text: a no-break space before ":", a narrow one before ";", "!", "?", "»" and after
