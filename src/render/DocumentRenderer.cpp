@@ -69,8 +69,7 @@ void DocumentRenderer::DrawHalfTexts(const HalfSheet& half, double top)
     DrawHeader(top + kHeaderY, half.role == HalfRole::Worksheet && st.nameLine);
     // A long title is set smaller, never wider than the page nor over the
     // instruction; a long instruction or message keeps to its two lines.
-    // What is cut is told, once, for the pupils' half; the key's title keeps
-    // its "(Solution)" whole.
+    // The key's title keeps its "(Solution)" whole.
     SetFont(st.titleFontName, 16, true, false, st.titleUnderline);
     if (half.role == HalfRole::Key) {
         const QString own = st.title.trimmed(), kept = own.isEmpty() ? QString() : KeyTitle(own).mid(own.size());
@@ -82,21 +81,27 @@ void DocumentRenderer::DrawHalfTexts(const HalfSheet& half, double top)
                        top + kInstructionY, 2, kSmallestInstruction * ratio_);
         return;
     }
-    if (!DrawTextWithin(*s_, Typeset(st.title, *s_), -1, top + kTitleY, 1, kSmallestTitle * ratio_))
-        TellCut(QStringLiteral("Le titre dépasse de la page, même écrit en %1 points : raccourcissez-le.").arg(kSmallestTitle));
+    DrawTextWithin(*s_, Typeset(st.title, *s_), -1, top + kTitleY, 1, kSmallestTitle * ratio_);
     SetFont(st.titleFontName, 11, false, false);
-    if (!DrawTextWithin(*s_, Typeset(InstructionText(st), *s_), kHeaderX, top + kInstructionY, 2, kSmallestInstruction * ratio_)) {
-        TellCut(QStringLiteral("La consigne ne tient pas sur ses deux lignes, même écrite en %1 points : raccourcissez-la.")
-                    .arg(kSmallestInstruction));
-    }
+    DrawTextWithin(*s_, Typeset(InstructionText(st), *s_), kHeaderX, top + kInstructionY, 2, kSmallestInstruction * ratio_);
 }
 
-void DocumentRenderer::TellCut(const QString& notice)
+void DocumentRenderer::TellCutTexts()
 {
-    if (layout_.OverflowText.contains(notice))
+    const DocumentSettings& st = D().settings;
+    QStringList cut;
+    SetFont(st.titleFontName, 16, true, false, st.titleUnderline);
+    if (!TextFitsWithin(*s_, Typeset(st.title, *s_), -1, 1, kSmallestTitle * ratio_))
+        cut << QStringLiteral("Le titre dépasse de la page, même écrit en %1 points : raccourcissez-le.").arg(kSmallestTitle);
+    SetFont(st.titleFontName, 11, false, false);
+    if (!TextFitsWithin(*s_, Typeset(InstructionText(st), *s_), kHeaderX, 2, kSmallestInstruction * ratio_)) {
+        cut << QStringLiteral("La consigne ne tient pas sur ses deux lignes, même écrite en %1 points : raccourcissez-la.")
+                   .arg(kSmallestInstruction);
+    }
+    if (cut.isEmpty())
         return;
     layout_.Overflow = true;
-    layout_.OverflowText += (layout_.OverflowText.isEmpty() ? QString() : QStringLiteral(" ")) + notice;
+    layout_.OverflowText = (QStringList { layout_.OverflowText } + cut).join(QLatin1Char(' ')).trimmed();
 }
 
 void DocumentRenderer::Prepare(Surface& surface, double ratio)
@@ -116,6 +121,7 @@ void DocumentRenderer::Prepare(Surface& surface, double ratio)
     // The worksheet leaves the lower half free: a word search whose grid ends
     // above it, a fill-in grid (its list goes beside it), coded words that fit.
     layout_.LowerHalfAvailable = halfRoom_ && ListBeside(layout_.GridExtent);
+    TellCutTexts();
 }
 
 PageLayout DocumentRenderer::Measure(Surface& surface, double ratio)

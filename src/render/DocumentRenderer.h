@@ -23,9 +23,11 @@ void DrawTextAt(Surface& surface, const QString& text, double x, double y);
 // The same for a title, an instruction or a message that must stay within
 // the margins and its lines (1, or 2 when broken as above): set smaller, down
 // to the font size `smallest`, then cut with "…" where it still does not fit,
-// before `kept` (drawn whole after the text). False when the text was cut.
-bool DrawTextWithin(Surface& surface, const QString& text, double x, double y, int lines, double smallest,
+// before `kept` (drawn whole after the text).
+void DrawTextWithin(Surface& surface, const QString& text, double x, double y, int lines, double smallest,
                     const QString& kept = {});
+// Whether DrawTextWithin draws the text whole (the surface's font unchanged).
+bool TextFitsWithin(Surface& surface, const QString& text, double x, int lines, double smallest);
 
 // Pen width w: on paper w times 0.3 mm, on screen w pixels.
 void SetPenWidth(Surface& surface, double w, bool isPrinter);
@@ -203,7 +205,7 @@ private:
 
     void Prepare(Surface& surface, double ratio);
     void DrawHalfTexts(const HalfSheet& half, double top);
-    void TellCut(const QString& notice); // a text of the page cut short: the teacher is told
+    void TellCutTexts(); // a title or an instruction cut short: the teacher is told what to shorten
     void DrawHeader(double y, bool nameLine);
     // Measure, then draw: the sizes that keep the grid and the list in place.
     void FitPage();

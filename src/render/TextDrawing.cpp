@@ -67,23 +67,47 @@ void DrawTextAt(Surface& surface, const QString& text, double x, double y)
         PrintLines(surface, start, y, text.left(breakAt), text.mid(breakAt + 1));
 }
 
-bool DrawTextWithin(Surface& surface, const QString& text, double x, double y, int lines, double smallest, const QString& kept)
+namespace {
+
+double WidthWithin(Surface& surface, double x)
 {
-    if (text.isEmpty())
-        return true;
-    const double width = surface.ScaleWidth() - kMargin - (x == -1.0 ? kMargin : x);
-    const QString whole = text + kept;
+    return surface.ScaleWidth() - kMargin - (x == -1.0 ? kMargin : x);
+}
+
+// Sets the font smaller, down to `smallest`, until the text keeps within the
+// margins and its lines; false when even the smallest size does not do.
+bool ShrinkToFit(Surface& surface, const QString& text, double x, int lines, double smallest)
+{
+    const double width = WidthWithin(surface, x);
     const auto fits = [&] {
-        if (surface.TextWidth(whole) <= width)
+        if (surface.TextWidth(text) <= width)
             return true;
-        const int at = x == -1.0 || lines < 2 ? -1 : LastFittingSpace(surface, whole, x);
-        return at >= 0 && surface.TextWidth(whole.mid(at + 1)) <= width;
+        const int at = x == -1.0 || lines < 2 ? -1 : LastFittingSpace(surface, text, x);
+        return at >= 0 && surface.TextWidth(text.mid(at + 1)) <= width;
     };
     while (!fits() && surface.font.size > smallest)
         surface.font.size = std::max(smallest, surface.font.size * 0.95);
-    if (fits()) {
-        DrawTextAt(surface, whole, x, y);
-        return true;
+    return fits();
+}
+
+} // namespace
+
+bool TextFitsWithin(Surface& surface, const QString& text, double x, int lines, double smallest)
+{
+    const double size = surface.font.size;
+    const bool fits = text.isEmpty() || ShrinkToFit(surface, text, x, lines, smallest);
+    surface.font.size = size;
+    return fits;
+}
+
+void DrawTextWithin(Surface& surface, const QString& text, double x, double y, int lines, double smallest, const QString& kept)
+{
+    if (text.isEmpty())
+        return;
+    const double width = WidthWithin(surface, x);
+    if (ShrinkToFit(surface, text + kept, x, lines, smallest)) {
+        DrawTextAt(surface, text + kept, x, y);
+        return;
     }
     const auto elided = [&](const QString& part) { return ElidedToWidth(surface, part, width - surface.TextWidth(kept)) + kept; };
     if (x == -1.0 || lines < 2) {
@@ -95,7 +119,6 @@ bool DrawTextWithin(Surface& surface, const QString& text, double x, double y, i
         else
             PrintLines(surface, x, y, text.left(at), elided(text.mid(at + 1)));
     }
-    return false;
 }
 
 void SetPenWidth(Surface& surface, double w, bool isPrinter)
