@@ -102,7 +102,27 @@ MainWindow::MainWindow(Document& doc, DocumentFolders folders, Prompter* prompte
     updates_->whenIdle = [this](std::function<void()> report) { busy_->WhenIdle(std::move(report)); };
     // Leaving for the download page: the teacher has already answered about
     // unsaved work, so the window closes without asking again.
-    connect(updates_, &UpdateChecker::quitRequested, this, [] { QCoreApplication::exit(0); });
+    connect(updates_, &UpdateChecker::quitRequested, this, [this] {
+        actions_.DiscardWorkCopy();
+        QCoreApplication::exit(0);
+    });
+
+    // Every half minute, a copy of the work not yet saved: a crash or a power
+    // cut loses no more (the next launch offers it back). Not in the middle
+    // of a generation, whose puzzle is half made.
+    tmrCopieTravail_ = new QTimer(this);
+    tmrCopieTravail_->setObjectName(QStringLiteral("tmrCopieTravail"));
+    tmrCopieTravail_->setInterval(30000);
+    connect(tmrCopieTravail_, &QTimer::timeout, this, [this] {
+        if (!busy_->Busy())
+            actions_.KeepWorkCopy();
+    });
+    tmrCopieTravail_->start();
+    // Saved, or replaced by a document with nothing unsaved: no copy is left.
+    connect(&doc_, &Document::modifiedChanged, this, [this](bool modified) {
+        if (!modified)
+            actions_.KeepWorkCopy();
+    });
 
     FillFontLists();
     BindSettings();
@@ -358,6 +378,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    actions_.DiscardWorkCopy();
     QSettings remembered;
     remembered.setValue(QStringLiteral("fenetre/geometrie"), saveGeometry());
     remembered.setValue(QStringLiteral("dossiers/dernier"), actions_.LastFolder());

@@ -131,6 +131,7 @@ private:
     QLabel* lblDeuxiemePage_ = nullptr;
     WordListModel* wordModel_ = nullptr;
     QTimer* tmrFlash_ = nullptr;
+    QTimer* tmrCopieTravail_ = nullptr; // the copy of unsaved work
     UpdateChecker* updates_ = nullptr;
     QMenu* mnuOuvrir_ = nullptr;
     QMenu* mnuEnregistrer_ = nullptr;

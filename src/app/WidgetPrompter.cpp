@@ -54,6 +54,11 @@ Answer WidgetPrompter::Ask(MessageKind kind, const QString& text)
         buttons = B::Ok | B::Cancel;
         byDefault = B::Cancel;
         break;
+    case MessageKind::Recovery:
+        box.setIcon(QMessageBox::Information);
+        buttons = B::Yes | B::No;
+        byDefault = B::Yes;
+        break;
     }
     box.setStandardButtons(buttons);
     box.setDefaultButton(byDefault);

@@ -56,7 +56,10 @@ int main(int argc, char** argv)
     lx::Document doc(lx::FontCatalog::Installed().Names());
     doc.SetThemeDatabase(&database);
 
-    lx::MainWindow window(doc, lx::DocumentFolders::Default());
+    lx::DocumentFolders folders = lx::DocumentFolders::Default();
+    if (measureStart)
+        folders.workCopy.clear(); // a measuring run neither keeps nor offers unsaved work
+    lx::MainWindow window(doc, std::move(folders));
     window.actions().LoadWordFilter();
     QObject::connect(&instance, &lx::SingleInstance::launched, &window, &lx::MainWindow::OpenFromOtherLaunch);
     window.show();

@@ -86,4 +86,13 @@ QString UserFolder()
     return !folder.isEmpty() && QDir().mkpath(folder) ? folder : QString();
 }
 
+QString WorkCopyFolder()
+{
+    const QString folder = qEnvironmentVariable("LEXIGRILLE_WORK_COPY_DIR");
+    if (!folder.isEmpty())
+        return QDir(folder).absolutePath();
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    return data.isEmpty() ? QString() : QDir(data).filePath(QStringLiteral("travail"));
+}
+
 } // namespace lx

@@ -36,5 +36,8 @@ void SetProgramFolder(const QString& folder);
 QString UserFolder();
 // Where that folder is, or would be: for a message when it cannot be created.
 QString UserFolderPath();
+// Where the copy of unsaved work is kept: a folder of the program's own,
+// out of the teacher's sight (AppLocalDataLocation), or LEXIGRILLE_WORK_COPY_DIR.
+QString WorkCopyFolder();
 
 } // namespace lx

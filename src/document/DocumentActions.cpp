@@ -34,7 +34,7 @@ QString NotADocument(const QString& path)
 
 DocumentFolders DocumentFolders::Default()
 {
-    return { UserFolder(), ProgramFolder() };
+    return { UserFolder(), ProgramFolder(), WorkCopyFolder() };
 }
 
 QString StripQuotes(const QString& path)
@@ -57,6 +57,7 @@ DocumentActions::DocumentActions(Document& doc, Prompter& prompter, DocumentFold
     : doc_(doc)
     , prompter_(prompter)
     , folders_(std::move(folders))
+    , workCopy_(folders_.workCopy)
 {
 }
 
@@ -159,6 +160,18 @@ CommandResult DocumentActions::OpenOther()
 
 CommandResult DocumentActions::OpenFirst(const QStringList& arguments)
 {
+    if (std::optional<WorkCopy::Found> found = workCopy_.Find(doc_.fontNames())) {
+        const QString name = found->documentPath.isEmpty() ? QStringLiteral("Sans titre") : QFileInfo(found->documentPath).fileName();
+        const QString question = QStringLiteral("Lexigrille s'est fermé sans que la fiche « %1 » soit enregistrée.\n"
+                                                "Voulez-vous la retrouver telle que vous l'aviez laissée ?").arg(name);
+        if (prompter_.Ask(MessageKind::Recovery, question) == Answer::Yes) {
+            doc_.Replace(std::move(found->read), found->documentPath);
+            doc_.SetModified(true, true);
+            workCopy_.Keep(doc_.data(), doc_.DocumentPath()); // until it is saved
+            return CommandResult::Ok();
+        }
+        workCopy_.Discard();
+    }
     const QString path = DocumentToOpen(arguments);
     if (!path.isEmpty()) {
         const CommandResult r = Load(path);
@@ -168,6 +181,14 @@ CommandResult DocumentActions::OpenFirst(const QStringList& arguments)
         return r;
     }
     return New();
+}
+
+void DocumentActions::KeepWorkCopy()
+{
+    if (doc_.Modified())
+        workCopy_.Keep(doc_.data(), doc_.DocumentPath());
+    else
+        workCopy_.Discard();
 }
 
 CommandResult DocumentActions::SaveTo(const QString& pathIn)

@@ -2,6 +2,7 @@
 
 #include "document/CommandResult.h"
 #include "document/Prompter.h"
+#include "document/WorkCopy.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,7 +18,8 @@ struct FileMenu;
 struct DocumentFolders {
     QString user;
     QString program;
-    static DocumentFolders Default(); // UserFolder() and ProgramFolder()
+    QString workCopy; // the copy of unsaved work (WorkCopy.h); empty: none kept
+    static DocumentFolders Default(); // UserFolder(), ProgramFolder() and WorkCopyFolder()
 };
 
 // The menu of available documents: at most kDocumentMenuItems, each name once.
@@ -35,7 +37,11 @@ public:
     Document& document() const { return doc_; }
     Prompter& prompter() const { return prompter_; }
     const DocumentFolders& folders() const { return folders_; }
-    void SetFolders(DocumentFolders folders) { folders_ = std::move(folders); }
+    void SetFolders(DocumentFolders folders)
+    {
+        folders_ = std::move(folders);
+        workCopy_ = WorkCopy(folders_.workCopy);
+    }
     // Where the file dialogs open: the folder of the last file chosen in one,
     // else the teacher's folder.
     QString DialogFolder() const;
@@ -60,10 +66,16 @@ public:
     // unreadable, leaves the open document as it was; a document some of
     // whose settings could not be read opens, with a warning naming them.
     CommandResult Load(const QString& path);
-    // The document a launch opens: the path of the command line when it names
-    // a document, else a new one; a named document that cannot be read is
-    // reported and a new document opens instead.
+    // The document a launch opens: the work a launch that ended without saving
+    // it left (when the teacher takes it back), else the path of the command
+    // line when it names a document, else a new one; a named document that
+    // cannot be read is reported and a new document opens instead.
     CommandResult OpenFirst(const QStringList& arguments);
+    // While the teacher works: the copy of unsaved work follows the document,
+    // and goes when nothing is left unsaved.
+    void KeepWorkCopy();
+    // The window closes with the teacher's consent: no copy is left.
+    void DiscardWorkCopy() { workCopy_.Discard(); }
 
     // "Enregistrer comme document": the save dialog, again after a failed write
     // when the teacher asks to retry.
@@ -95,6 +107,7 @@ private:
     Prompter& prompter_;
     DocumentFolders folders_;
     QString lastFolder_;
+    WorkCopy workCopy_;
 };
 
 // The document a command line names: its first argument without quotes when

@@ -18,6 +18,8 @@ Answer DefaultAnswer(MessageKind kind)
     case MessageKind::SaveError:
     case MessageKind::MissingFiles:
         return Answer::Cancel;
+    case MessageKind::Recovery:
+        return Answer::Yes;
     }
     return Answer::Cancel;
 }

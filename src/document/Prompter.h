@@ -14,6 +14,7 @@ enum class MessageKind {
     Offer,          // information icon, Yes and No (a newer version exists)
     SaveError,      // critical icon, Retry and Cancel
     MissingFiles,   // critical icon, OK and Cancel, Cancel the default
+    Recovery,       // information icon, Yes and No, Yes the default (unsaved work found)
 };
 
 enum class Answer { Ok, Cancel, Yes, No, Retry };

@@ -46,6 +46,7 @@ private Q_SLOTS:
             { MessageKind::Offer, B::Yes | B::No, B::No, Answer::No, Answer::No, QMessageBox::Information },
             { MessageKind::SaveError, B::Retry | B::Cancel, B::Retry, Answer::Retry, Answer::Cancel, QMessageBox::Critical },
             { MessageKind::MissingFiles, B::Ok | B::Cancel, B::Cancel, Answer::Cancel, Answer::Cancel, QMessageBox::Critical },
+            { MessageKind::Recovery, B::Yes | B::No, B::Yes, Answer::Yes, Answer::No, QMessageBox::Information },
         };
         WidgetPrompter real(window.get());
         for (const auto& k : kinds) {
@@ -276,6 +277,29 @@ private Q_SLOTS:
     }
 
     // While versions are made, the window takes no command: Ctrl+N, Ctrl+O and closing wait; the pages are all of one worksheet.
+    // Work not yet saved is copied every half minute; the copy goes once the work is saved, or given up on closing.
+    void unsavedWorkIsCopiedUntilSavedOrGivenUp()
+    {
+        const QString copies = folder.filePath(u("copie"));
+        window->actions().SetFolders({ folder.path(), folder.path(), copies });
+        const auto count = [&] { return QDir(copies).entryList(QDir::Files).size(); };
+        auto* timer = Find<QTimer>(u("tmrCopieTravail"));
+        QVERIFY(timer->isActive() && timer->interval() == 30000);
+        PasteAnimals();
+        QMetaObject::invokeMethod(timer, "timeout");
+        QCOMPARE(count(), 2);
+        prompter.paths = { folder.filePath(u("fiche.lxg")) };
+        QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!doc->Modified());
+        QCOMPARE(count(), 0);
+        doc->Change(Setting::Title, u("Encore"));
+        QMetaObject::invokeMethod(timer, "timeout");
+        QCOMPARE(count(), 2);
+        prompter.answers = { Answer::No };
+        QVERIFY(window->close());
+        QCOMPARE(count(), 0);
+    }
+
     void nothingReplacesTheDocumentWhileVersionsAreMade()
     {
         PasteAnimals();
