@@ -51,6 +51,7 @@ MainWindow::MainWindow(Document& doc, DocumentFolders folders, Prompter* prompte
     auto* scroll = new QScrollArea(central);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes from control to control; the area follows the focus
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* controls = new QWidget(scroll);
     auto* columns = new QHBoxLayout(controls);

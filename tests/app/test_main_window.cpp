@@ -177,6 +177,22 @@ private Q_SLOTS:
         QVERIFY(Find<QWidget>(u("shpFlash"))->isVisible() || Find<QTimer>(u("tmrFlash"))->isActive());
     }
 
+    // Tab goes round every control of the window, each stop a control with its name, then back to the title.
+    void tabGoesRoundTheControls()
+    {
+        Edit("txtTitre")->setFocus();
+        QStringList stops;
+        for (QWidget* w = Edit("txtTitre"); stops.size() < 100; w = QApplication::focusWidget()) {
+            stops << w->objectName();
+            QTest::keyClick(w, Qt::Key_Tab);
+            if (QApplication::focusWidget() == Edit("txtTitre"))
+                break;
+        }
+        QVERIFY2(!stops.contains(QString()), qPrintable(stops.join(u(", "))));
+        for (const char* name : { "lstLectureThemes", "lstLectureMots", "optTypeJeu_0", "hscTaille", "cmdGenerer", "cmdImprimer" })
+            QVERIFY2(stops.contains(u(name)), name);
+    }
+
     void theTextBoxesKeys()
     {
         // Tab never stops at the hidden focus holder.
