@@ -288,10 +288,7 @@ GenerationResult Document::Generate()
     GenerationResult r;
     {
         SuppressEvents guard(model_);
-        // The room of a fill-in grid on A4, in millimetres: beside its list
-        // (about 55 wide), in the upper half when a solution or a copy takes
-        // the lower one, else down to the footer.
-        engine_.SetFillInRoom(140.0, data_.settings.lowerHalf == 0 ? 263.0 : 115.0);
+        engine_.SetFillInRoom(kFillInRoomWidth, FillInRoomHeight(data_.settings.lowerHalf));
         r = engine_.Generate(data_.words.CheckedWords(), themes);
     }
     if (themes.selectedThemeCount != -1)

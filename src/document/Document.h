@@ -20,6 +20,12 @@ class ThemeDatabase;
 struct DocumentReadResult;
 struct WordListEntries;
 
+// The room of a fill-in grid on A4, in millimetres: beside its list (about 55
+// wide), in the upper half when a solution or a copy takes the lower one,
+// else down to the footer.
+inline constexpr double kFillInRoomWidth = 140.0;
+constexpr double FillInRoomHeight(int lowerHalf) { return lowerHalf == 0 ? 263.0 : 115.0; }
+
 // The outcome of a word list import (a file or the clipboard).
 struct WordListImport {
     bool imported = false;  // the list's words now fill the word selection list

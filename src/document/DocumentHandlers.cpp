@@ -97,6 +97,13 @@ bool Document::Change(Setting id, const QVariant& valueIn)
         if (z.gameType == GameType::WordSearch)
             z.SetGridDimensions(p.gridSize);
         break;
+    case Setting::LowerHalf:
+        // A fill-in grid already made suits its new room, as a new one would.
+        if (z.gameType == GameType::FillIn && p.gameType == GameType::FillIn) {
+            engine_.FitFillInToRoom(kFillInRoomWidth, FillInRoomHeight(s.lowerHalf));
+            Q_EMIT puzzleChanged();
+        }
+        break;
     case Setting::RandomFill:
         engine_.SetRandomFill(p.randomFill);
         Q_EMIT puzzleChanged();

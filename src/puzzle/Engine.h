@@ -94,6 +94,14 @@ public:
     // quarter, across words becoming down words, and the other way round, so
     // that its cells can be larger. Without a room the grid stays as laid out.
     void SetFillInRoom(double width, double height) { roomWidth_ = width, roomHeight_ = height; }
+    // A fill-in grid already made, turned a quarter when that suits a new
+    // room better (as a grid made for that room would be).
+    void FitFillInToRoom(double width, double height)
+    {
+        SetFillInRoom(width, height);
+        if (s_.gameType == GameType::FillIn)
+            FitFillInToRoom();
+    }
 
     // The grid-too-small question (Yes = true). Without a handler the answer is Yes.
     void SetQuestionHandler(std::function<bool(const QString&)> ask) { ask_ = std::move(ask); }

@@ -273,13 +273,22 @@ TEST(DocumentGenerate, AFillInGridSuitsTheHalfOrTheWholePage)
             doc.Change(Setting::LowerHalf, lowerHalf);
             doc.SetFixedSeed(seed);
             ASSERT_TRUE(doc.Generate().succeeded());
-            int rows = 0, columns = 0;
-            for (const WordEntry& e : doc.puzzle().WordEntries) {
-                const bool down = e.direction == 2;
-                rows = std::max(rows, e.y + (down ? int(e.gridText.size()) : 1));
-                columns = std::max(columns, e.x + (down ? 1 : int(e.gridText.size())));
-            }
-            EXPECT_TRUE(lowerHalf == 0 ? rows >= columns : rows <= columns) << lowerHalf << ", seed " << seed << ": " << rows << " x " << columns;
+            const auto suits = [&doc](int half) {
+                int rows = 0, columns = 0;
+                for (const WordEntry& e : doc.puzzle().WordEntries) {
+                    const bool down = e.direction == 2;
+                    rows = std::max(rows, e.y + (down ? int(e.gridText.size()) : 1));
+                    columns = std::max(columns, e.x + (down ? 1 : int(e.gridText.size())));
+                }
+                return half == 0 ? rows >= columns : rows <= columns;
+            };
+            EXPECT_TRUE(suits(lowerHalf)) << lowerHalf << ", seed " << seed;
+            // A grid already made is turned when the room changes, and turned back with it.
+            const PuzzleState made = doc.puzzle();
+            doc.Change(Setting::LowerHalf, lowerHalf == 0 ? 2 : 0);
+            EXPECT_TRUE(suits(lowerHalf == 0 ? 2 : 0)) << lowerHalf << ", seed " << seed;
+            doc.Change(Setting::LowerHalf, lowerHalf);
+            EXPECT_TRUE(doc.puzzle().LetterGrid == made.LetterGrid && doc.puzzle().WordEntries == made.WordEntries);
         }
     }
 }
