@@ -28,13 +28,14 @@ void WorkCopy::Keep(const DocumentData& data, const QString& documentPath)
         return;
     const QByteArray bytes = DocumentFileBytes(data);
     const QByteArray name = documentPath.toUtf8();
-    if (bytes == kept_ && QFile::exists(CopyPath()))
+    if (bytes == kept_ && name == keptName_ && QFile::exists(CopyPath()))
         return;
     // A copy that cannot be written is no reason to trouble the teacher: the
     // next one is tried half a minute later.
     if (!QDir().mkpath(folder_) || !WriteFileSafely(NamePath(), name).ok || !WriteFileSafely(CopyPath(), bytes).ok)
         return;
     kept_ = bytes;
+    keptName_ = name;
 }
 
 void WorkCopy::Discard()

@@ -37,7 +37,7 @@ private:
     QString NamePath() const;
 
     QString folder_;
-    QByteArray kept_; // what the copy holds, once written by this launch
+    QByteArray kept_, keptName_; // what the copy holds, once written by this launch
 };
 
 } // namespace lx

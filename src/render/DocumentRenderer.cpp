@@ -88,6 +88,8 @@ void DocumentRenderer::DrawHalfTexts(const HalfSheet& half, double top)
 
 void DocumentRenderer::TellCutTexts()
 {
+    if (upperRole_ != HalfRole::Worksheet)
+        return; // a sheet of keys shows neither the instruction nor the title alone
     const DocumentSettings& st = D().settings;
     QStringList cut;
     SetFont(st.titleFontName, 16, true, false, st.titleUnderline);

@@ -20,8 +20,8 @@ struct DocumentData;
 // lower half free, else one (alone on its sheet, a version that leaves its
 // lower half free keeps the size of the others, the lower half blank); the
 // keys of every version follow, two a sheet where they fit, each titled and
-// marked with its version. With "Copie", two
-// versions a sheet and no key; with "Vide", one version a sheet.
+// marked with its version. With "Copie", two versions a sheet and no key;
+// with "Vide", one version a sheet.
 struct PrintPlan {
     QList<SheetPlan> sheets;
     bool keyOnSecondPage = false; // one worksheet's key did not fit its lower half

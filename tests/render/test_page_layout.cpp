@@ -408,6 +408,8 @@ TEST(PageTexts, LongTitlesAndInstructionsKeepWithinTheMargins)
         EXPECT_EQ(DocumentRenderer(d, kDefaultFont, kFooter).Measure(measured, 1.0).OverflowText, told.join(u' '));
         EXPECT_EQ(r.layout.OverflowText, told.join(u' '));
         EXPECT_EQ(r.layout.Overflow, !told.isEmpty());
+        RecordingSurface keys; // a sheet of keys draws no instruction: nothing to tell
+        EXPECT_FALSE(DocumentRenderer(d, kDefaultFont, kFooter).RenderSheet(keys, 1.0, { { &d, HalfRole::Key, {} }, std::nullopt }).Overflow);
     }
     DocumentData untitled = MakeData(GameType::WordSearch, 1);
     untitled.settings.title = u("  ");
