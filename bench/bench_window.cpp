@@ -44,7 +44,9 @@ struct Session {
         database.Load(lx::ProgramFolder());
         doc = std::make_unique<lx::Document>(lx::FontCatalog::Installed().Names());
         doc->SetThemeDatabase(&database);
-        window = std::make_unique<lx::MainWindow>(*doc, lx::DocumentFolders::Default(), &prompter);
+        lx::DocumentFolders folders = lx::DocumentFolders::Default();
+        folders.workCopy.clear(); // a benchmark neither takes nor leaves a copy of unsaved work
+        window = std::make_unique<lx::MainWindow>(*doc, std::move(folders), &prompter);
         window->resize(size);
         window->show();
         window->Show(window->actions().OpenFirst({}));
