@@ -283,7 +283,10 @@ void MainWindow::RefreshDerived()
     c_.chkCases->setVisible(wordSearch);
     c_.chkMajuscules->setVisible(true);
     c_.chkSeparation->setVisible(type != int(GameType::CodedWords));
-    c_.optImages->setEnabled(type != int(GameType::CodedWords)); // coded words have no list
+    // Coded words have no list: its pictures and its letters change nothing.
+    const bool list = type != int(GameType::CodedWords);
+    for (QWidget* w : std::initializer_list<QWidget*> { c_.optImages, c_.cbxPoliceListe, c_.vscTailleListe, c_.chkGrasListe, c_.chkItaliqueListe })
+        w->setEnabled(list);
     c_.lblTaille->setText(QStringLiteral("%1×%1").arg(s.puzzle.gridSize));
     c_.lblNbLettres->setText(QString::number(s.maxLetters));
     c_.chkAleatoire->setText(s.puzzle.randomFill ? QStringLiteral("Aléatoires") : QStringLiteral("Définies"));

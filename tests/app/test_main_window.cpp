@@ -67,6 +67,8 @@ private Q_SLOTS:
             QCOMPARE(Find<QCheckBox>(u("chkMajuscules"))->isVisible(), r.uppercase);
             QCOMPARE(Find<QCheckBox>(u("chkCases"))->isVisible(), r.cells);
             QCOMPARE(Find<QCheckBox>(u("chkSeparation"))->isVisible(), r.columns);
+            for (const char* list : { "optImages", "cbxPoliceListe", "vscTailleListe", "chkGrasListe", "chkItaliqueListe" })
+                QCOMPARE(Find<QWidget>(u(list))->isEnabled(), r.type != 2);
             for (int frame = 0; frame < 3; ++frame)
                 QCOMPARE(Find<QWidget>(u("fraParametres_") + QString::number(frame))->isVisible(), frame == r.type);
         }
