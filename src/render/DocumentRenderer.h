@@ -234,7 +234,7 @@ private:
     ListPlace LowerListPlace(double gridExtent) const;
     double ListLeft(double gridExtent) const;
     // cap: the most lines a column holds (0: as many as its room takes).
-    ListFlow Flow(const ListPlace& place, const ListMeasure& m, int cap = 0) const;
+    ListFlow Flow(const ListPlace& place, const ListMeasure& m, int cap = 0, bool groups = false) const;
     ListFlow BalancedFlow(const ListPlace& place, const ListMeasure& m) const;
     bool ListFits(double gridExtent, const ListMeasure& m, bool evenly = false);
     static ListMeasure Scaled(const ListMeasure& m, double size, double factor);

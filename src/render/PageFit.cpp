@@ -166,7 +166,7 @@ double DocumentRenderer::ListLeft(double gridExtent) const
 // that would be the column's last line; then the next column
 // starts W + 3 further right, with its separator one unit right of the
 // previous column's reserved width.
-DocumentRenderer::ListFlow DocumentRenderer::Flow(const ListPlace& place, const ListMeasure& m, int cap) const
+DocumentRenderer::ListFlow DocumentRenderer::Flow(const ListPlace& place, const ListMeasure& m, int cap, bool groups) const
 {
     const DocumentSettings& st = D().settings;
     ListFlow f;
@@ -196,7 +196,12 @@ DocumentRenderer::ListFlow DocumentRenderer::Flow(const ListPlace& place, const 
         const double after = y + shift + height;
         const bool lonely = heading
             && (after > place.limit || after + m.wordHeight > place.bottom + kTolerance || (cap > 0 && inColumn + 1 >= cap));
-        if (!columnEmpty && (after > place.bottom + kTolerance || lonely || (cap > 0 && inColumn >= cap)))
+        // `groups`: a group of words that the column cannot hold whole starts the next one, under its heading.
+        int group = 1;
+        while (groups && heading && i + group < n && !lines_[i + group].heading)
+            ++group;
+        const bool split = groups && heading && cap > 0 && inColumn + group > cap;
+        if (!columnEmpty && (after > place.bottom + kTolerance || lonely || split || (cap > 0 && inColumn >= cap)))
             newColumn(true);
         y += shift;
         f.lineX.append(x);
@@ -223,10 +228,27 @@ DocumentRenderer::ListFlow DocumentRenderer::BalancedFlow(const ListPlace& place
     if (plain.columns < 2)
         return plain;
     const int lines = int(layout_.DisplayList.size());
-    for (int cap = (lines + plain.columns - 1) / plain.columns; 2 * (lines - cap * (plain.columns - 1)) >= cap; ++cap) {
-        ListFlow even = Flow(place, m, cap);
-        if (even.fits && even.columns <= plain.columns)
-            return even;
+    // Each column under a heading of its own where the groups allow it with
+    // no column under half full, else the words of a group go on in the next
+    // column.
+    const auto halfFull = [](const ListFlow& f, int cap) {
+        int inColumn = 0;
+        for (qsizetype i = 0; i < f.lineX.size(); ++i) {
+            ++inColumn;
+            if (i + 1 == f.lineX.size() || f.lineX[i + 1] != f.lineX[i]) {
+                if (2 * inColumn < cap)
+                    return false;
+                inColumn = 0;
+            }
+        }
+        return true;
+    };
+    for (const bool groups : { true, false }) {
+        for (int cap = (lines + plain.columns - 1) / plain.columns; 2 * (lines - cap * (plain.columns - 1)) >= cap; ++cap) {
+            ListFlow even = Flow(place, m, cap, groups);
+            if (even.fits && even.columns <= plain.columns && (!groups || halfFull(even, cap)))
+                return even;
+        }
     }
     ListFlow uneven = plain;
     uneven.uneven = true;

@@ -193,7 +193,7 @@ TEST(PageLayout, WordListLines)
     }
     // A heading never ends a column, whether the column ends at its limit or above the footer: it goes on with its first
     // word. Separate columns are filled evenly around the headings: 18 lines (7 headings) beside a grid of 10 rows, where
-    // a split of 9 would leave a heading last, stood as 16 beside 2.
+    // a split of 9 would leave a heading last, stood as 16 beside 2; each column now starts with a heading of its own.
     const auto lengths = [](int perLength, int shortest) {
         QStringList words;
         for (int n = shortest; n <= 14; ++n)
@@ -203,7 +203,7 @@ TEST(PageLayout, WordListLines)
     };
     const struct { QStringList words; int font; std::vector<int> columns = {}; } crowded[] = {
         { lengths(1, 3), 14 }, { lengths(2, 3), 8 }, { lengths(3, 5), 14 },
-        { Words("AA BACDEFG CACDE DACDEF EACDEFGHI FACDEFGHI GACDE HACDE IACDEFGHI JACD KAC"), 17, { 10, 8, 10, 8 } },
+        { Words("AA BACDEFG CACDE DACDEF EACDEFGHI FACDEFGHI GACDE HACDE IACDEFGHI JACD KAC"), 17, { 8, 10, 8, 10 } },
     };
     for (const auto& c : crowded) {
         d = MakeData(GameType::FillIn, 1);
@@ -216,8 +216,10 @@ TEST(PageLayout, WordListLines)
         std::vector<int> columns { 1 }; // the lines of each column, both halves
         for (int i = 0; i + 1 < list.size(); ++i) {
             EXPECT_TRUE(!list[i].font.underline || list[i + 1].x1 == list[i].x1) << c.font << " " << list[i].text.toStdString();
-            if (list[i + 1].x1 != list[i].x1)
+            if (list[i + 1].x1 != list[i].x1) {
                 columns.push_back(0);
+                EXPECT_TRUE(c.columns.empty() || list[i + 1].font.underline) << list[i + 1].text.toStdString();
+            }
             ++columns.back();
         }
         EXPECT_GE(columns.size(), 4u) << "two columns in each half";
