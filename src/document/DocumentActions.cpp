@@ -160,27 +160,26 @@ CommandResult DocumentActions::OpenOther()
 
 CommandResult DocumentActions::OpenFirst(const QStringList& arguments)
 {
-    if (std::optional<WorkCopy::Found> found = workCopy_.Find(doc_.fontNames())) {
-        const QString name = found->documentPath.isEmpty() ? QStringLiteral("Sans titre") : QFileInfo(found->documentPath).fileName();
-        const QString question = QStringLiteral("Lexigrille s'est fermé sans que la fiche « %1 » soit enregistrée.\n"
-                                                "Voulez-vous la retrouver telle que vous l'aviez laissée ?").arg(name);
-        if (prompter_.Ask(MessageKind::Recovery, question) == Answer::Yes) {
-            doc_.Replace(std::move(found->read), found->documentPath);
-            doc_.SetModified(true, true);
-            workCopy_.Keep(doc_.data(), doc_.DocumentPath()); // until it is saved
-            return CommandResult::Ok();
-        }
-        workCopy_.Discard();
-    }
+    // The copy is read first: opening a document with nothing unsaved lets it go.
+    std::optional<WorkCopy::Found> found = workCopy_.Find(doc_.fontNames());
     const QString path = DocumentToOpen(arguments);
-    if (!path.isEmpty()) {
-        const CommandResult r = Load(path);
-        if (r.done())
-            return r;
+    const CommandResult opened = path.isEmpty() ? New() : Load(path);
+    if (!path.isEmpty() && !opened.done())
         New();
-        return r;
+    if (!found)
+        return opened;
+    // Asked over the document the launch opened.
+    const QString name = found->documentPath.isEmpty() ? QStringLiteral("Sans titre") : QFileInfo(found->documentPath).fileName();
+    const QString question = QStringLiteral("Lexigrille s'est fermé sans que la fiche « %1 » soit enregistrée.\n"
+                                            "Voulez-vous la retrouver telle que vous l'aviez laissée ?").arg(name);
+    if (prompter_.Ask(MessageKind::Recovery, question) != Answer::Yes) {
+        workCopy_.Discard();
+        return opened;
     }
-    return New();
+    doc_.Replace(std::move(found->read), found->documentPath);
+    doc_.SetModified(true, true);
+    workCopy_.Keep(doc_.data(), doc_.DocumentPath()); // until it is saved
+    return CommandResult::Ok();
 }
 
 void DocumentActions::KeepWorkCopy()

@@ -51,7 +51,10 @@ TEST(WorkCopy, FollowsTheUnsavedWorkAndComesBackAfterACrash)
     second.actions.KeepWorkCopy();
     Launch third(folders);
     third.prompter.answers = { Answer::No };
+    QString behind; // the document the question is asked over: the one the launch opened
+    third.prompter.whileAsking = [&] { behind = third.doc.DocumentPath(); };
     EXPECT_TRUE(third.actions.OpenFirst({ saved }).done());
+    EXPECT_EQ(behind, saved);
     ASSERT_EQ(third.prompter.asked.size(), 1);
     EXPECT_TRUE(third.prompter.asked[0].text.contains(u("« Sans titre »")));
     EXPECT_EQ(third.doc.DocumentPath(), saved);
