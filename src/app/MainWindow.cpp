@@ -276,9 +276,9 @@ void MainWindow::cmdGenerer_Click()
 {
     if (busy_->Busy() || !c_.cmdGenerer->isEnabled())
         return;
-    if (doc_.words().CheckedCount() < PuzzleEngine::kMinimumWords) {
+    if (const std::optional<GenerationResult> refused = doc_.TooFewWords()) {
         FocusHolder();
-        Show(GenerationReport(doc_.Generate())); // at once: where the words come from
+        Show(GenerationReport(*refused)); // at once: where the words come from
         return;
     }
     SetFlashing(false);

@@ -261,25 +261,32 @@ QString Document::ProposedFileName() const
 // ---------------------------------------------------------------------------
 // "Créer la grille"
 
+std::optional<GenerationResult> Document::TooFewWords() const
+{
+    const int checked = data_.words.CheckedCount();
+    if (checked >= PuzzleEngine::kMinimumWords)
+        return std::nullopt;
+    const int listed = data_.words.Count();
+    QString text;
+    if (listed == 0)
+        text = QStringLiteral("Choisissez d'abord les mots : cochez une classe et un thème, ou importez une liste de mots. "
+                              "Il faut au moins cinq mots pour créer la grille.");
+    else if (listed < PuzzleEngine::kMinimumWords)
+        text = (listed == 1 ? QStringLiteral("La liste n'a qu'un mot") : QStringLiteral("La liste n'a que %1 mots").arg(listed))
+            + QStringLiteral(" : il faut au moins cinq mots pour créer la grille. Cochez d'autres thèmes ou classes, "
+                             "ou importez une liste plus longue.");
+    else if (checked == 0)
+        text = QStringLiteral("Cochez au moins cinq mots pour créer la grille.");
+    else
+        text = QStringLiteral("Cochez au moins cinq mots pour créer la grille : %1 pour l'instant.")
+                   .arg(PluralLabel(checked, QStringLiteral("mot¤ coché¤"), true));
+    return GenerationResult { GenerationOutcome::TooFewWords, text, false };
+}
+
 GenerationResult Document::Generate()
 {
-    if (const int checked = data_.words.CheckedCount(); checked < PuzzleEngine::kMinimumWords) {
-        const int listed = data_.words.Count();
-        QString text;
-        if (listed == 0)
-            text = QStringLiteral("Choisissez d'abord les mots : cochez une classe et un thème, ou importez une liste de mots. "
-                                  "Il faut au moins cinq mots pour créer la grille.");
-        else if (listed < PuzzleEngine::kMinimumWords)
-            text = (listed == 1 ? QStringLiteral("La liste n'a qu'un mot") : QStringLiteral("La liste n'a que %1 mots").arg(listed))
-                + QStringLiteral(" : il faut au moins cinq mots pour créer la grille. Cochez d'autres thèmes ou classes, "
-                                 "ou importez une liste plus longue.");
-        else if (checked == 0)
-            text = QStringLiteral("Cochez au moins cinq mots pour créer la grille.");
-        else
-            text = QStringLiteral("Cochez au moins cinq mots pour créer la grille : %1 pour l'instant.")
-                       .arg(PluralLabel(checked, QStringLiteral("mot¤ coché¤"), true));
-        return { GenerationOutcome::TooFewWords, text, false };
-    }
+    if (std::optional<GenerationResult> refused = TooFewWords())
+        return *refused;
     ThemeSelection themes;
     themes.selectedThemeCount = data_.settings.selectedThemeCount;
     themes.themeListEnabled = data_.themes.enabled;

@@ -172,6 +172,8 @@ public:
     // fewer than five checked words it returns at once, changing nothing, and
     // says where the words come from.
     GenerationResult Generate();
+    // The refusal Generate gives at once for fewer than five checked words.
+    std::optional<GenerationResult> TooFewWords() const;
 
     // --- The whole document
     // A new, empty document.

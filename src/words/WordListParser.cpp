@@ -101,7 +101,9 @@ WordListEntries CutWordListText(const QString& input)
         if (entry.startsWith(QLatin1Char('/')))
             continue; // a comment
         entry.remove(number);
-        if (std::any_of(entry.cbegin(), entry.cend(), [](QChar c) { return c.isLetter(); }))
+        // Digits and signs take cells, but a word has at least one letter.
+        const bool hasLetter = std::any_of(entry.cbegin(), entry.cend(), [](QChar c) { return c.isLetter(); });
+        if (hasLetter)
             entry.remove(finalStops);
         if (!std::all_of(entry.cbegin(), entry.cend(), IsWordCharacter)) {
             ++out.unprintable;
@@ -111,12 +113,11 @@ WordListEntries CutWordListText(const QString& input)
             ++out.tooLong;
             continue;
         }
-        // Digits and signs take cells, but a word has at least one letter.
-        const int letters = LetterCount(entry);
-        if (std::none_of(entry.cbegin(), entry.cend(), [](QChar c) { return c.isLetter(); })) {
+        if (!hasLetter) {
             ++out.noLetter;
             continue;
         }
+        const int letters = LetterCount(entry);
         const QString key = entry.toCaseFolded();
         if (!seen.contains(key)) {
             if (seen.size() >= kMaxWordListEntries) {
