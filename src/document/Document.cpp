@@ -218,6 +218,11 @@ QString Document::PrintQuestion(int versions) const
     if (versions <= 1 && !made)
         return QStringLiteral("La grille n'a pas encore été créée : la fiche n'aurait qu'une grille vide. "
                               "Cliquez d'abord sur « Créer la grille ».\r\nVoulez-vous imprimer quand même ?");
+    // What a time-out left has holes, and the list names words it does not hold.
+    if (versions <= 1 && z.TimedOut)
+        return QStringLiteral("La grille n'est pas terminée : le temps de calcul a été dépassé avant que tous les mots "
+                              "y soient placés. Cliquez sur « Créer la grille » pour la recommencer.\r\n"
+                              "Voulez-vous imprimer quand même ?");
     const PuzzleSettings& p = data_.settings.puzzle;
     const QString& explanation = data_.puzzle.BalanceLabel.explanation;
     if (p.gameType != GameType::WordSearch || p.randomFill || explanation.isEmpty())

@@ -18,7 +18,7 @@ struct FileMenu;
 struct DocumentFolders {
     QString user;
     QString program;
-    QString workCopy; // the copy of unsaved work (WorkCopy.h); empty: none kept
+    QString workCopy {}; // the copy of unsaved work (WorkCopy.h); empty: none kept
     static DocumentFolders Default(); // UserFolder(), ProgramFolder() and WorkCopyFolder()
 };
 

@@ -95,10 +95,16 @@ TEST(GridAdvice, TheSizeQuestionAndTheTimeOutProposeTheSizeTheLettersNeed)
             EXPECT_GE(sizeBox.count(), 1);
             EXPECT_TRUE(r.gridSizeChanged);
             EXPECT_EQ(doc.puzzle().WordEntries.size(), 8);
+            EXPECT_EQ(doc.PrintQuestion(), QString());
         } else {
             EXPECT_EQ(r.outcome, GenerationOutcome::TimedOut);
             EXPECT_EQ(doc.settings().puzzle.gridSize, 6);
             EXPECT_EQ(GenerationReport(r).status, CommandResult::Status::Cancelled) << "the blinking frame says the rest";
+            // Printed as it is, the grid would have holes and list words it does not hold.
+            EXPECT_EQ(doc.PrintQuestion(), u("La grille n'est pas terminée : le temps de calcul a été dépassé avant que tous les mots "
+                                             "y soient placés. Cliquez sur « Créer la grille » pour la recommencer.\r\n"
+                                             "Voulez-vous imprimer quand même ?"));
+            EXPECT_EQ(doc.PrintQuestion(3), QString()) << "versions make grids of their own";
         }
     }
 }
