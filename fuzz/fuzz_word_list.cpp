@@ -13,12 +13,12 @@
 //   each word once, counts no theme past its entries and checks no word over
 //   the max-letters limit.
 // A broken rule aborts with a message saying which.
+#include "core/FrenchOrder.h"
 #include "document/Document.h"
 #include "words/ThemeDatabase.h"
 #include "words/Themes.h"
 #include "words/WordForms.h"
 #include "words/WordListParser.h"
-#include "words/WordOrder.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -82,7 +82,7 @@ void CheckList(const lx::WordSelectionList& list)
         Check(!seen.contains(word.toCaseFolded()), "a word is listed twice", word);
         seen.insert(word.toCaseFolded());
         if (i > 0)
-            Check(!lx::WordLess(word, list.Word(i - 1)), "the list is out of order", list.Word(i - 1) + QStringLiteral(" / ") + word);
+            Check(!lx::FrenchLess(word, list.Word(i - 1)), "the list is out of order", list.Word(i - 1) + QStringLiteral(" / ") + word);
     }
 }
 

@@ -1,8 +1,11 @@
 #include "core/FileMenu.h"
 
+#include "core/FrenchOrder.h"
 #include "core/Plural.h"
 
 #include <QDir>
+
+#include <algorithm>
 
 namespace lx {
 
@@ -14,7 +17,9 @@ FileMenu BuildFileMenu(const QStringList& folders, const QString& extension, int
     for (const QString& folder : folders) {
         if (folder.isEmpty())
             continue;
-        const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+        // In French order: "Été" between "Automne" and "Hiver", not after "Zoo".
+        QFileInfoList files = QDir(folder).entryInfoList(QDir::Files, QDir::NoSort);
+        std::sort(files.begin(), files.end(), [](const QFileInfo& a, const QFileInfo& b) { return FrenchLess(a.fileName(), b.fileName()); });
         for (const QFileInfo& file : files) {
             if (menu.items.size() >= limit)
                 break;

@@ -20,8 +20,8 @@ struct FileMenu {
 };
 
 // The files of the folders in turn (the teacher's, then the program's) whose
-// names end with `extension` (".txt", any case), in alphabetical order within
-// a folder; a name met in an earlier folder is not listed again, names
+// names end with `extension` (".txt", any case), in French alphabetical order
+// within a folder; a name met in an earlier folder is not listed again, names
 // compared without regard to case; `leaveOut` names files that are no
 // choice; at most `limit` items. The title is the count with `label`, whose
 // "¤" mark the plural ("liste¤ disponible¤").

@@ -1,6 +1,7 @@
 #include "words/WordOrder.h"
 
-#include <QCollator>
+#include "core/FrenchOrder.h"
+
 #include <QLocale>
 
 #include <algorithm>
@@ -15,25 +16,13 @@
 
 namespace lx {
 
-const QCollator& WordCollator()
-{
-    static const QCollator collator = [] {
-        QCollator c(QLocale(QLocale::French, QLocale::France));
-        c.setCaseSensitivity(Qt::CaseInsensitive);
-        c.setNumericMode(false);
-        c.setIgnorePunctuation(false);
-        return c;
-    }();
-    return collator;
-}
-
 QCollatorSortKey WordSortKey(const QString& word)
 {
 #ifdef Q_OS_WIN
     // Qt's Windows collator (Qt without ICU) reads LCMapStringW's key length,
     // a count of bytes, as a count of characters, and leaves the second half
     // of every key uninitialised: keys of equal words then differ. The key is
-    // made here with the same settings as WordCollator() (French, case
+    // made here with the same settings as FrenchCollator() (French, case
     // ignored), its bytes packed two to a character, high byte first, so that
     // the C collator's key, which compares characters in order, compares them
     // as bytes.
@@ -51,21 +40,13 @@ QCollatorSortKey WordSortKey(const QString& word)
     }
     return plain.sortKey(packed);
 #else
-    return WordCollator().sortKey(word);
+    return FrenchCollator().sortKey(word);
 #endif
-}
-
-bool WordLess(const QString& a, const QString& b)
-{
-    const int c = WordCollator().compare(a, b);
-    if (c != 0)
-        return c < 0;
-    return a < b;
 }
 
 void SortWords(QStringList& words)
 {
-    std::stable_sort(words.begin(), words.end(), WordLess);
+    std::stable_sort(words.begin(), words.end(), FrenchLess);
 }
 
 } // namespace lx

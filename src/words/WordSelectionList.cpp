@@ -11,7 +11,7 @@ namespace lx {
 
 int WordSelectionList::LowerBound(const QCollatorSortKey& key, const QString& text) const
 {
-    // The same order as WordLess: the collation key, then the exact text.
+    // The same order as FrenchLess: the collation key, then the exact text.
     int lo = 0;
     int hi = int(entries_.size());
     while (lo < hi) {
