@@ -1,6 +1,7 @@
 // External word lists: the parser's rules, the clipboard, list files good and bad, the lists menu.
 #include "core/ProgramInfo.h"
 #include "support/DocumentSupport.h"
+#include "words/ContainedWords.h"
 #include "words/WordListParser.h"
 
 #include <QLocale>
@@ -193,6 +194,18 @@ TEST(WordListMenu, AtMostFiftyListsLevelFilesReadMeAndPicturesLeftOutWhateverThe
     EXPECT_EQ(menu.title, u("50 listes disponibles"));
     EXPECT_EQ(menu.items[5].caption, u("liste 00"));
     EXPECT_EQ(menu.items.last().caption, u("liste 44"));
+}
+
+// The ready lists of the program folder: every line a word, and no word a pupil would also find inside another.
+TEST(WordListMenu, TheShippedListsAreWholeWordsNoneInsideAnother)
+{
+    const FileMenu menu = BuildWordListMenu({ QStringLiteral(LEXIGRILLE_DATA_DIR) });
+    EXPECT_GE(menu.items.size(), 9);
+    for (const FileMenuItem& item : menu.items) {
+        const WordListEntries list = CutWordListText(ReadWordListFile(item.path).text);
+        EXPECT_TRUE(list.tooLong + list.unprintable + list.noLetter == 0 && !list.truncated) << item.caption.toStdString();
+        EXPECT_EQ(ContainedWords(list.entries), QList<ContainedPair>()) << item.caption.toStdString();
+    }
 }
 
 } // namespace
