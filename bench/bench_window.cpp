@@ -49,8 +49,7 @@ struct Session {
         window = std::make_unique<lx::MainWindow>(*doc, std::move(folders), &prompter);
         window->resize(size);
         window->show();
-        window->Show(window->actions().OpenFirst({}));
-        window->FinishLoading();
+        window->Launch({});
         QCoreApplication::processEvents();
     }
 };

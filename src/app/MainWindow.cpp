@@ -193,10 +193,15 @@ void MainWindow::Run(const std::function<CommandResult()>& command)
     FocusHolder();
 }
 
-void MainWindow::FinishLoading()
+void MainWindow::Launch(const QStringList& arguments)
 {
-    loading_ = false;
-    RedrawPreview();
+    loading_ = true;
+    const auto finishLoading = [this] {
+        loading_ = false;
+        RedrawPreview();
+    };
+    Show(actions_.OpenFirst(arguments, finishLoading));
+    finishLoading();
 }
 
 void MainWindow::RedrawPreview()

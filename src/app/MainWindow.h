@@ -49,8 +49,9 @@ public:
 
     // "Créer la grille" (the button, F5 and Ctrl+G).
     void cmdGenerer_Click();
-    // Start-up is over: the preview draws from now on.
-    void FinishLoading();
+    // The launch: opens its first document (DocumentActions::OpenFirst) and
+    // reports it; the preview draws from the moment that document is open.
+    void Launch(const QStringList& arguments);
 
     // The About box (the button and F1), shown modally.
     void cmdAbout_Click();

@@ -66,8 +66,7 @@ int main(int argc, char** argv)
     if (!levels.message.isEmpty()
         && window.actions().prompter().Ask(lx::MessageKind::MissingFiles, levels.message) == lx::Answer::Ok)
         QDesktopServices::openUrl(lx::MakerWebPage());
-    window.Show(window.actions().OpenFirst(arguments));
-    window.FinishLoading();
+    window.Launch(arguments);
     if (measureStart) {
         window.repaint();
         QTextStream(stdout) << "Démarrage : " << sinceStart.elapsed() << " ms\n";

@@ -158,23 +158,29 @@ CommandResult DocumentActions::OpenOther()
     return Load(path);
 }
 
-CommandResult DocumentActions::OpenFirst(const QStringList& arguments)
+CommandResult DocumentActions::OpenFirst(const QStringList& arguments, const std::function<void()>& opened)
 {
-    // The copy is read first: opening a document with nothing unsaved lets it go.
+    // The copy is read first, and stays as it is on disk until the teacher
+    // answers: a crash while the question waits loses nothing either.
     std::optional<WorkCopy::Found> found = workCopy_.Find(doc_.fontNames());
+    offeringCopy_ = found.has_value();
     const QString path = DocumentToOpen(arguments);
-    const CommandResult opened = path.isEmpty() ? New() : Load(path);
-    if (!path.isEmpty() && !opened.done())
+    const CommandResult result = path.isEmpty() ? New() : Load(path);
+    if (!path.isEmpty() && !result.done())
         New();
+    if (opened)
+        opened();
     if (!found)
-        return opened;
+        return result;
     // Asked over the document the launch opened.
     const QString name = found->documentPath.isEmpty() ? QStringLiteral("Sans titre") : QFileInfo(found->documentPath).fileName();
     const QString question = QStringLiteral("Lexigrille s'est fermé sans que la fiche « %1 » soit enregistrée.\n"
                                             "Voulez-vous la retrouver telle que vous l'aviez laissée ?").arg(name);
-    if (prompter_.Ask(MessageKind::Recovery, question) != Answer::Yes) {
+    const Answer answer = prompter_.Ask(MessageKind::Recovery, question);
+    offeringCopy_ = false;
+    if (answer != Answer::Yes) {
         workCopy_.Discard();
-        return opened;
+        return result;
     }
     doc_.Replace(std::move(found->read), found->documentPath);
     doc_.SetModified(true, true);
@@ -184,6 +190,8 @@ CommandResult DocumentActions::OpenFirst(const QStringList& arguments)
 
 void DocumentActions::KeepWorkCopy()
 {
+    if (offeringCopy_)
+        return;
     if (doc_.Modified())
         workCopy_.Keep(doc_.data(), doc_.DocumentPath());
     else

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace lx {
 
 class Document;
@@ -70,7 +72,9 @@ public:
     // it left (when the teacher takes it back), else the path of the command
     // line when it names a document, else a new one; a named document that
     // cannot be read is reported and a new document opens instead.
-    CommandResult OpenFirst(const QStringList& arguments);
+    // `opened` runs once that document is open, before the question about
+    // the work left (the window shows the page it is asked over).
+    CommandResult OpenFirst(const QStringList& arguments, const std::function<void()>& opened = {});
     // While the teacher works: the copy of unsaved work follows the document,
     // and goes when nothing is left unsaved.
     void KeepWorkCopy();
@@ -108,6 +112,7 @@ private:
     DocumentFolders folders_;
     QString lastFolder_;
     WorkCopy workCopy_;
+    bool offeringCopy_ = false; // a launch asks whether to take back the copy it found
 };
 
 // The document a command line names: its first argument without quotes when

@@ -66,8 +66,7 @@ protected:
         window->show();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        window->Show(window->actions().OpenFirst({}));
-        window->FinishLoading();
+        window->Launch({});
     }
     void Close() { window.reset(); doc.reset(); } // the window before the document it shows
 

@@ -388,13 +388,25 @@ private Q_SLOTS:
     {
         const QString path = folder.filePath(u("Mes fiches.LXG"));
         test::WriteBytes(path, EncodeWindows1252(u("[LXGDocument]\r\nTitre=Les fruits\r\n")));
-        window->Show(window->actions().OpenFirst({ u("\"") + path + u("\"") }));
+        window->Launch({ u("\"") + path + u("\"") });
         QCOMPARE(doc->settings().title, u("Les fruits"));
         QCOMPARE(window->windowTitle(), u("Lexigrille 0.1 - Mes fiches.LXG"));
-        window->Show(window->actions().OpenFirst({ folder.filePath(u("liste.txt")) }));
+        window->Launch({ folder.filePath(u("liste.txt")) });
         QCOMPARE(doc->settings().title, QString()); // not a document: a new one
-        window->Show(window->actions().OpenFirst({ folder.filePath(u("absent.lxg")) }));
+        window->Launch({ folder.filePath(u("absent.lxg")) });
         QCOMPARE(prompter.asked.last().kind, MessageKind::Error);
+        // The work a crash left is offered over the page of the document the launch opened, drawn.
+        window->actions().SetFolders({ folder.path(), folder.path(), folder.filePath(u("copie")) });
+        Retype(Edit("txtTitre"), u("Travail perdu"));
+        window->actions().KeepWorkCopy();
+        QSignalSpy drawn(window->preview(), &PreviewWidget::pageLaidOut);
+        QString behind;
+        prompter.answers = { Answer::Yes };
+        prompter.whileAsking = [&] { behind = drawn.isEmpty() ? u("(rien)") : doc->settings().title; };
+        window->Launch({ path });
+        QCOMPARE(prompter.asked.last().kind, MessageKind::Recovery);
+        QCOMPARE(behind, u("Les fruits"));
+        QCOMPARE(doc->settings().title, u("Travail perdu"));
     }
 };
 

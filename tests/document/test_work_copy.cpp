@@ -30,9 +30,13 @@ TEST(WorkCopy, FollowsTheUnsavedWorkAndComesBackAfterACrash)
     const QString work = DocumentText(first.doc.data());
 
     // The program ends without a word; the next launch asks first, and Oui gives the work back, still to be saved.
+    // Until the teacher answers, the copy stays on disk, whatever the half-minute copy finds unsaved meanwhile.
     Launch second(folders);
     second.prompter.answers = { Answer::Yes };
+    int whileAsked = -1;
+    second.prompter.whileAsking = [&] { second.actions.KeepWorkCopy(), whileAsked = copies(); };
     EXPECT_TRUE(second.actions.OpenFirst({ dir.filePath(u("autre.lxg")) }).done());
+    EXPECT_EQ(whileAsked, 2);
     ASSERT_EQ(second.prompter.asked.size(), 1);
     EXPECT_EQ(second.prompter.asked[0].kind, MessageKind::Recovery);
     EXPECT_EQ(second.prompter.asked[0].text, u("Lexigrille s'est fermé sans que la fiche « fiche.lxg » soit enregistrée.\n"
