@@ -87,9 +87,14 @@ WordListEntries CutWordListText(const QString& input)
             pieces << line.split(separators);
     }
 
-    // A list's number ("1.", "12)") and the full stops that end a sentence.
-    static const QRegularExpression number(QStringLiteral("^[0-9]{1,3} *[.)] *(?=\\p{L})"));
-    static const QRegularExpression finalStops(QStringLiteral("[ .\u2026]+$"));
+    // A list's number ("1.", "12)"), and the full stops that end a sentence,
+    // with the spaces of any kind beside them (word processors put no-break
+    // ones there).
+    static const QRegularExpression number(QStringLiteral("^[0-9]{1,3}[ \u00A0\u2007\u2009\u202F]*[.)][ \u00A0\u2007\u2009\u202F]*(?=\\p{L})"));
+    const auto removeFinalStops = [](QString& entry) {
+        while (!entry.isEmpty() && (entry.back().isSpace() || entry.back() == u'.' || entry.back() == u'\u2026'))
+            entry.chop(1);
+    };
     QSet<QString> seen;
     for (const QString& piece : std::as_const(pieces)) {
         QString entry = piece.trimmed();
@@ -104,7 +109,7 @@ WordListEntries CutWordListText(const QString& input)
         // Digits and signs take cells, but a word has at least one letter.
         const bool hasLetter = std::any_of(entry.cbegin(), entry.cend(), [](QChar c) { return c.isLetter(); });
         if (hasLetter)
-            entry.remove(finalStops);
+            removeFinalStops(entry);
         if (!std::all_of(entry.cbegin(), entry.cend(), IsWordCharacter)) {
             ++out.unprintable;
             continue;

@@ -41,6 +41,8 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
         { "pomme de terre,\r\nchou ;\r\n", phrase }, { "chat, chien\r\nlapin...\r\n", threeWords },
         { "1. chat\r\n2) chien\r\n10 . lapin\r\n", threeWords }, { "\u2022 chat\r\n\u2013 chien\r\n* lapin\r\n", threeWords },
         { "/ mes animaux, mes fruits\r\nchat chien lapin", threeWords },
+        // No-break spaces, as word processors put them before a stop or after a number, go with them.
+        { "1.\u00A0chat\r\n2)\u202Fchien\r\nlapin\u00A0.\r\n", threeWords }, { "chat.\u00A0.\r\nchien\r\nlapin\u00A0\r\n", threeWords },
     };
     for (const auto& c : cases)
         EXPECT_EQ(CutWordListText(u(c.text)).entries, c.entries) << QByteArray(c.text).toPercentEncoding().constData();
