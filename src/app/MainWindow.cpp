@@ -195,13 +195,13 @@ void MainWindow::Run(const std::function<CommandResult()>& command)
 
 void MainWindow::Launch(const QStringList& arguments)
 {
+    // OpenFirst calls back once the document is open, whatever it asks next;
+    // what the answer opens then redraws as any change does.
     loading_ = true;
-    const auto finishLoading = [this] {
+    Show(actions_.OpenFirst(arguments, [this] {
         loading_ = false;
         RedrawPreview();
-    };
-    Show(actions_.OpenFirst(arguments, finishLoading));
-    finishLoading();
+    }));
 }
 
 void MainWindow::RedrawPreview()

@@ -72,8 +72,8 @@ public:
     // it left (when the teacher takes it back), else the path of the command
     // line when it names a document, else a new one; a named document that
     // cannot be read is reported and a new document opens instead.
-    // `opened` runs once that document is open, before the question about
-    // the work left (the window shows the page it is asked over).
+    // `opened` runs once that document is open, on every path, before the
+    // question about the work left (the window shows the page it is asked over).
     CommandResult OpenFirst(const QStringList& arguments, const std::function<void()>& opened = {});
     // While the teacher works: the copy of unsaved work follows the document,
     // and goes when nothing is left unsaved.
