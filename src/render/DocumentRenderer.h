@@ -160,6 +160,9 @@ private:
         ListPlace place;
         QList<double> lineX;
         QList<double> lineY;
+        // A heading drawn again at the top of a column where its group goes on.
+        struct Repeat { int before; int heading; double x, y; };
+        QList<Repeat> repeats;
         QList<double> separators; // x of each rule between two columns
         double separatorBottom = 0.0;
         double columnWidth = 0.0;

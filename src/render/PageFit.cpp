@@ -188,8 +188,11 @@ DocumentRenderer::ListFlow DocumentRenderer::Flow(const ListPlace& place, const 
         inColumn = 0;
         ++f.columns;
     };
+    int group = -1; // the heading of the words being placed
     for (int i = 0; i < n; ++i) {
         const bool heading = lines_[i].heading;
+        if (heading)
+            group = i;
         const double shift = heading ? 0.5 : 0.0;
         const double height = heading ? m.headingHeight : m.wordHeight;
         // A heading never ends a column: it goes with its words to the next.
@@ -197,12 +200,21 @@ DocumentRenderer::ListFlow DocumentRenderer::Flow(const ListPlace& place, const 
         const bool lonely = heading
             && (after > place.limit || after + m.wordHeight > place.bottom + kTolerance || (cap > 0 && inColumn + 1 >= cap));
         // `groups`: a group of words that the column cannot hold whole starts the next one, under its heading.
-        int group = 1;
-        while (groups && heading && i + group < n && !lines_[i + group].heading)
-            ++group;
-        const bool split = groups && heading && cap > 0 && inColumn + group > cap;
+        int size = 1;
+        while (groups && heading && i + size < n && !lines_[i + size].heading)
+            ++size;
+        const bool split = groups && heading && cap > 0 && inColumn + size > cap;
         if (!columnEmpty && (after > place.bottom + kTolerance || lonely || split || (cap > 0 && inColumn >= cap)))
             newColumn(true);
+        // Words that go on in a new column do so under their heading again, so that none stands under another count.
+        if (!heading && columnEmpty && group >= 0) {
+            y += 0.5;
+            f.repeats.append({ i, group, x, y });
+            if (x + m.widths[group] > layout_.RightLimit + kTolerance || y + m.headingHeight > place.bottom + kTolerance)
+                f.fits = false;
+            y += m.headingHeight;
+            ++inColumn;
+        }
         y += shift;
         f.lineX.append(x);
         f.lineY.append(y);

@@ -188,17 +188,22 @@ void DocumentRenderer::DrawFlow(const ListFlow& flow)
     SetListFont(layout_.ListFontSize);
     SetPenWidth(*s_, 1, layout_.IsPrinter);
     s_->foreColor = kBlack;
-    for (int i = 0; i < flow.lineX.size(); ++i) {
-        const ListLine& line = lines_[i];
-        if (pictureMode_ != 0 && !line.heading) {
-            DrawPictureLine(line, flow.lineX[i], flow.lineY[i], room);
-            continue;
-        }
-        s_->currentX = flow.lineX[i];
-        s_->currentY = flow.lineY[i];
-        s_->font.underline = line.heading;
+    const auto print = [this](int i, double x, double y) {
+        s_->currentX = x;
+        s_->currentY = y;
+        s_->font.underline = lines_[i].heading;
         s_->Print(layout_.DisplayList[i], true);
         s_->font.underline = false;
+    };
+    auto repeat = flow.repeats.cbegin();
+    for (int i = 0; i < flow.lineX.size(); ++i) {
+        for (; repeat != flow.repeats.cend() && repeat->before == i; ++repeat)
+            print(repeat->heading, repeat->x, repeat->y);
+        const ListLine& line = lines_[i];
+        if (pictureMode_ != 0 && !line.heading)
+            DrawPictureLine(line, flow.lineX[i], flow.lineY[i], room);
+        else
+            print(i, flow.lineX[i], flow.lineY[i]);
     }
     for (double x : flow.separators)
         s_->Line(x, flow.place.top, x, flow.separatorBottom);

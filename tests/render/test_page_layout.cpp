@@ -193,7 +193,8 @@ TEST(PageLayout, WordListLines)
     }
     // A heading never ends a column, whether the column ends at its limit or above the footer: it goes on with its first
     // word. Separate columns are filled evenly around the headings: 18 lines (7 headings) beside a grid of 10 rows, where
-    // a split of 9 would leave a heading last, stood as 16 beside 2; each column now starts with a heading of its own.
+    // a split of 9 would leave a heading last, stood as 16 beside 2. Every column starts with a heading: a group that
+    // goes on in the next column has its heading again there, so that every word stands under its own letter count.
     const auto lengths = [](int perLength, int shortest) {
         QStringList words;
         for (int n = shortest; n <= 14; ++n)
@@ -203,6 +204,8 @@ TEST(PageLayout, WordListLines)
     };
     const struct { QStringList words; int font; std::vector<int> columns = {}; } crowded[] = {
         { lengths(1, 3), 14 }, { lengths(2, 3), 8 }, { lengths(3, 5), 14 },
+        { Words("AAAAAAAAAA BBBBBBBBB CCCCCCC DDDDDDD EEEEEEE FFFFF GGGGG HHHHH IIIII JJJJJJ KKKKKK LLLLLL MMMMMM NNNNNN "
+                "OOOOOO PPPPPP QQQQQQ RRRRRR SSSSSS TTTTTT UUUUUU VVVVVV"), 12 },
         { Words("AA BACDEFG CACDE DACDEF EACDEFGHI FACDEFGHI GACDE HACDE IACDEFGHI JACD KAC"), 17, { 8, 10, 8, 10 } },
     };
     for (const auto& c : crowded) {
@@ -214,11 +217,16 @@ TEST(PageLayout, WordListLines)
         const Rendered page(d);
         const Ops list = Where(page.ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kListFont; });
         std::vector<int> columns { 1 }; // the lines of each column, both halves
+        int letters = 0;
         for (int i = 0; i + 1 < list.size(); ++i) {
             EXPECT_TRUE(!list[i].font.underline || list[i + 1].x1 == list[i].x1) << c.font << " " << list[i].text.toStdString();
+            if (list[i].font.underline)
+                letters = list[i].text.section(u' ', 0, 0).toInt();
+            else
+                EXPECT_EQ(list[i].text.trimmed().size(), letters) << c.font << " " << list[i].text.toStdString();
             if (list[i + 1].x1 != list[i].x1) {
                 columns.push_back(0);
-                EXPECT_TRUE(c.columns.empty() || list[i + 1].font.underline) << list[i + 1].text.toStdString();
+                EXPECT_TRUE(list[i + 1].font.underline) << c.font << " " << list[i + 1].text.toStdString();
             }
             ++columns.back();
         }
