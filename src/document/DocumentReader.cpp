@@ -241,6 +241,7 @@ private:
         s.showDirections = flag("IndiquerSens", true);
         s.titleUnderline = flag("TitreSouligné", true);
         s.fitToPage = flag("Adapter", false);
+        Z().TimedOut = flag("GrilleInachevée", false);
         s.pictures = Present(QStringLiteral("Images")) ? ParseIntInRange(Value(QStringLiteral("Images")), 0, 2, 0) : 0;
         const QString given = QStringLiteral("LettresDonnées");
         s.puzzle.revealedLetters = Present(given) ? ParseIntInRange(Value(given), -1, 26, -1) : -1;

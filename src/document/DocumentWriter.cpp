@@ -131,6 +131,8 @@ QString DocumentText(const DocumentData& d)
         key(QStringLiteral("LettresDonnées"), QString::number(p.revealedLetters));
     if (s.pictures != 0)
         key(QStringLiteral("Images"), QString::number(s.pictures));
+    if (z.TimedOut) // the time ran out before every word was placed
+        key(QStringLiteral("GrilleInachevée"), QStringLiteral("1"));
 
     for (int y = 0; y < PuzzleState::kSide; ++y) {
         QString row;

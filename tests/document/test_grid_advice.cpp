@@ -105,6 +105,11 @@ TEST(GridAdvice, TheSizeQuestionAndTheTimeOutProposeTheSizeTheLettersNeed)
                                              "y soient placés. Cliquez sur « Créer la grille » pour la recommencer.\r\n"
                                              "Voulez-vous imprimer quand même ?"));
             EXPECT_EQ(doc.PrintQuestion(3), QString()) << "versions make grids of their own";
+            // Saved and opened again, the grid is still unfinished.
+            QTemporaryDir dir;
+            Document back(kFonts);
+            ASSERT_TRUE(SaveFile(doc, dir.filePath(u("trous.lxg"))) && LoadFile(back, dir.filePath(u("trous.lxg"))));
+            EXPECT_EQ(back.PrintQuestion(), doc.PrintQuestion());
         }
     }
 }
