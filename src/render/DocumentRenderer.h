@@ -272,6 +272,11 @@ private:
     // or with "Adapter à la page" the fill-in's used columns, so that the
     // list does not leave the empty part of the 20 columns between them.
     int listColumns_ = 0;
+    // With "Adapter à la page", a fill-in worksheet alone on its page may
+    // take its list under the grid (rows used: gridRows_) when that gives it
+    // larger cells than the list beside it.
+    bool listBelow_ = false;
+    int gridRows_ = 0;
     Surface* s_ = nullptr;
     double ratio_ = 1.0;
     PageLayout layout_;

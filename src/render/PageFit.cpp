@@ -90,6 +90,8 @@ DocumentRenderer::GridCells DocumentRenderer::UsedCells() const
 bool DocumentRenderer::ListBeside(double gridExtent) const
 {
     const DocumentSettings& st = D().settings;
+    if (listBelow_)
+        return false;
     return st.puzzle.gameType != GameType::WordSearch || kLowerHalfLimit > st.GridOriginY + gridExtent;
 }
 
@@ -142,6 +144,8 @@ DocumentRenderer::ListPlace DocumentRenderer::UpperListPlace(double gridExtent, 
 {
     const DocumentSettings& st = D().settings;
     const bool bottomFooter = !LowerHalfDrawn(gridExtent);
+    if (listBelow_) // under the rows the fill-in grid uses
+        return { 7.0, st.GridOriginY + GridHeight(gridRows_, gridExtent / D().puzzle.GridSize) + lineHeight, kListBottom, kFooterY };
     if (!ListBeside(gridExtent)) // a word search ending at 143 or lower: the list goes below it
         return { 7.0, st.GridOriginY + gridExtent + lineHeight, kListBottom, kFooterY };
     const double gridBottom = st.puzzle.gameType == GameType::WordSearch ? st.GridOriginY + gridExtent : layout_.CutLineY - 2.5;
@@ -368,8 +372,26 @@ void DocumentRenderer::FitPage()
     halfRoom_ = true;
     if (st.puzzle.gameType == GameType::CodedWords && lowerRole_)
         halfRoom_ = GridFits(kMinFontSize, cells);
-    if (st.fitToPage && GrowPage(cells))
-        return;
+    listBelow_ = false;
+    gridRows_ = cells.rows;
+    if (st.fitToPage) {
+        // A fill-in alone on its page: the list under the grid when the grid grows larger so.
+        std::optional<double> below;
+        if (st.puzzle.gameType == GameType::FillIn && !lowerRole_ && cells.rows > 0) {
+            listBelow_ = true;
+            if (GrowPage(cells))
+                below = layout_.GridFontSize;
+            listBelow_ = false;
+        }
+        const bool grew = GrowPage(cells);
+        if (below && (!grew || *below > layout_.GridFontSize)) {
+            listBelow_ = true;
+            GrowPage(cells);
+            return;
+        }
+        if (grew)
+            return;
+    }
     const QList<double> gridSizes = CandidateSizes(st.gridFontSize);
     const QList<double> listSizes = CandidateSizes(st.listFontSize);
     const auto extentAt = [&](int g) { return CellAt(gridSizes[g]) * z.GridSize; };

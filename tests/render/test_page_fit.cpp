@@ -152,6 +152,37 @@ TEST(PageFit, AFittedFillInListStandsBesideTheColumnsUsed)
     EXPECT_EQ(OutOfPlace(r), QStringList());
 }
 
+// Fitted on a whole page, a fill-in list goes under the grid when its cells grow larger there: a square grid of 18 has
+// cells of 6 mm beside 15 long words, of 10 with them below. A narrow grid keeps its list beside it.
+TEST(PageFit, AFittedFillInOnAWholePageTakesWhicheverPlaceGivesLargerCells)
+{
+    for (const int columns : { 18, 8 }) {
+        SCOPED_TRACE(columns);
+        DocumentData d = FillIn(0, 12, 12, 0, false);
+        AddWords(d, kLong.mid(0, 15));
+        for (int r = 0; r < 18; ++r)
+            d.puzzle.LetterGrid.at(columns - 1, r) = u("a");
+        const Rendered plain(d, true, 600, true);
+        d.settings.fitToPage = true;
+        const Rendered r(d, true, 600, true);
+        const Ops list = Where(r.ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kListFont; });
+        ASSERT_FALSE(list.isEmpty());
+        const double bottom = 28 + 18 * r.layout.CellSize;
+        if (columns == 18) {
+            EXPECT_GE(r.layout.CellSize, 10.0);
+            EXPECT_TRUE(list[0].x1 == 7 && list[0].y1 > bottom) << list[0].x1 << ", " << list[0].y1;
+        } else {
+            EXPECT_DOUBLE_EQ(list[0].x1, 7 + 8 * r.layout.CellSize + 5);
+        }
+        EXPECT_GT(r.layout.CellSize, plain.layout.CellSize);
+        EXPECT_FALSE(r.layout.Overflow);
+        EXPECT_EQ(OutOfPlace(r), QStringList());
+        d.settings.lowerHalf = 1; // over a solution, beside as always
+        const Ops half = Where(Rendered(d, true, 600, true).ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kListFont; });
+        EXPECT_GT(half[0].x1, 7 + 8 * 4.0);
+    }
+}
+
 // "lexigrille-cli make --level CP --theme Animaux --count 8": the shipped template gives cells a beginner can write in.
 TEST(PageFit, EightAnimalsForCpHaveLargeCells)
 {
