@@ -153,7 +153,8 @@ TEST(PageFit, AFittedFillInListStandsBesideTheColumnsUsed)
 }
 
 // Fitted on a whole page, a fill-in list goes under the grid when its cells grow larger there: a square grid of 18 has
-// cells of 6 mm beside 15 long words, of 10 with them below. A narrow grid keeps its list beside it.
+// cells of 9 mm beside 15 long words, of 10 with them below, the list ending 5 mm above the footer. A narrow grid keeps
+// its list beside it.
 TEST(PageFit, AFittedFillInOnAWholePageTakesWhicheverPlaceGivesLargerCells)
 {
     for (const int columns : { 18, 8 }) {
@@ -171,6 +172,8 @@ TEST(PageFit, AFittedFillInOnAWholePageTakesWhicheverPlaceGivesLargerCells)
         if (columns == 18) {
             EXPECT_GE(r.layout.CellSize, 10.0);
             EXPECT_TRUE(list[0].x1 == 7 && list[0].y1 > bottom) << list[0].x1 << ", " << list[0].y1;
+            for (const RecordedOp& op : list) // clear of the footer
+                EXPECT_LE(op.y1 + r.surface.HeightIn(op.font, op.text), 286 + 1e-9) << op.text.toStdString();
         } else {
             EXPECT_DOUBLE_EQ(list[0].x1, 7 + 8 * r.layout.CellSize + 5);
         }
