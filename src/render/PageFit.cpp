@@ -144,10 +144,11 @@ DocumentRenderer::ListPlace DocumentRenderer::UpperListPlace(double gridExtent, 
 {
     const DocumentSettings& st = D().settings;
     const bool bottomFooter = !LowerHalfDrawn(gridExtent);
-    if (listBelow_) // under the rows the fill-in grid uses, clear of the footer
+    // A list fitted to the page under its grid keeps clear of the footer.
+    if (listBelow_) // under the rows the fill-in grid uses
         return { 7.0, st.GridOriginY + GridHeight(gridRows_, gridExtent / D().puzzle.GridSize) + lineHeight, kListBottom, kListBottom };
     if (!ListBeside(gridExtent)) // a word search ending at 143 or lower: the list goes below it
-        return { 7.0, st.GridOriginY + gridExtent + lineHeight, kListBottom, kFooterY };
+        return { 7.0, st.GridOriginY + gridExtent + lineHeight, kListBottom, st.fitToPage ? kListBottom : kFooterY };
     const double gridBottom = st.puzzle.gameType == GameType::WordSearch ? st.GridOriginY + gridExtent : layout_.CutLineY - 2.5;
     return { ListLeft(gridExtent), double(st.GridOriginY), gridBottom - 5.0, bottomFooter ? kFooterY : kUpperFooterY };
 }

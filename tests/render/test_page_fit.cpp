@@ -133,6 +133,9 @@ TEST(PageFit, FittingToThePageGrowsTheGridAndTheListTogether)
                     ++perColumn[op.x1 + (op.y1 > kCut ? 1000 : 0)];
                 for (const auto& [x, lines] : perColumn)
                     EXPECT_GE(2 * lines, perColumn.begin()->second) << "column at " << x;
+                // Grown down to the bottom footer, a list stops 5 mm above it.
+                for (const RecordedOp& op : Where(fitted.ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kListFont; }))
+                    EXPECT_LE(op.y1 + fitted.surface.HeightIn(op.font, op.text), 286 + 1e-9) << op.text.toStdString();
             }
         }
     }
