@@ -403,7 +403,7 @@ void DocumentRenderer::FitPage()
         ++g;
     if (g == gridSizes.size()) {
         g = int(gridSizes.size()) - 1;
-        overflow << QStringLiteral("La grille dépasse de la page, même avec des lettres de %1 points.").arg(PointsText(gridSizes[g]));
+        overflow << QStringLiteral("La grille dépasse de la page, même avec des lettres de %1 points : retirez des mots ou choisissez une autre police de grille.").arg(PointsText(gridSizes[g]));
     }
     layout_.GridFontSize = gridSizes[g];
     layout_.ListFontSize = st.listFontSize;
@@ -464,7 +464,7 @@ void DocumentRenderer::FitPage()
         if (l < 0) {
             l = int(listSizes.size()) - 1;
             chosen = measure(l);
-            overflow << QStringLiteral("La liste de mots dépasse de la page, même écrite en %1 points.").arg(PointsText(listSizes[l]));
+            overflow << QStringLiteral("La liste de mots dépasse de la page, même écrite en %1 points : retirez des mots.").arg(PointsText(listSizes[l]));
         }
         layout_.GridFontSize = gridSizes[g];
         layout_.ListFontSize = listSizes[l];

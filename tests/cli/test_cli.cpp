@@ -166,7 +166,7 @@ TEST_F(CliTest, RenderWritesOnePdfPageAndWarnsOfAnOverflow)
     r = Cli({ u("render"), Out("page.lxg"), u("-o"), Out("trop.png") });
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(QFile::exists(Out("trop.png")));
-    EXPECT_EQ(r.err, u("Attention : La liste de mots dépasse de la page, même écrite en 7 points.\n"));
+    EXPECT_EQ(r.err, u("Attention : La liste de mots dépasse de la page, même écrite en 7 points : retirez des mots.\n"));
 }
 
 // new and make start from "Nouvelle fiche"'s template (the teacher's, else the program's); without a title of

@@ -81,8 +81,8 @@ TEST(PageFit, WorstPagesShrinkToTheLargestSizeThatFits)
         // Without a lower half the grid fits at 20 points but leaves the list no room: the grid gives up some.
         { "30 long words beside a 20-point grid", FillIn(19, 20, 12, 0), 18.5, 8, "" },
         { "40 words in 20 points under an 18 x 18 grid", Search(18, 40, 20), 12, 20, "" },
-        { "80 words beside a 5 x 5 grid", Search(5, 80, 12), 12, 7, "La liste de mots dépasse de la page, même écrite en 7 points." },
-        { "57 coded words", Coded(57, 2), 7, 12, "La grille dépasse de la page, même avec des lettres de 7 points." },
+        { "80 words beside a 5 x 5 grid", Search(5, 80, 12), 12, 7, "La liste de mots dépasse de la page, même écrite en 7 points : retirez des mots." },
+        { "57 coded words", Coded(57, 2), 7, 12, "La grille dépasse de la page, même avec des lettres de 7 points : retirez des mots ou choisissez une autre police de grille." },
     };
     for (const auto& c : cases) {
         for (bool realFonts : { false, true }) {
