@@ -212,6 +212,7 @@ private:
     void DrawHeader(double y, bool nameLine);
     // Measure, then draw: the sizes that keep the grid and the list in place.
     void FitPage();
+    void FitArrangement(const GridCells& cells);
     bool GrowPage(const GridCells& cells);
     GridCells UsedCells() const;
     double CellAt(double size);
@@ -220,6 +221,8 @@ private:
     double RowTop(int row, double cell) const;
     double GridHeight(int rows, double cell) const;
     static int SecondColumn(const PuzzleState& z, int last);
+    int StackShift(const PuzzleState& z, int second) const;
+    bool MayRearrange(const GridCells& cells) const;
     // second: where the words' second column starts (SecondColumn), or 0.
     QList<double> RowLefts(const PuzzleState& z, int row, int last, int second) const;
     QString GridLetter(const QString& cell) const;
@@ -277,6 +280,9 @@ private:
     // larger cells than the list beside it.
     bool listBelow_ = false;
     int gridRows_ = 0;
+    // Likewise coded words may go on in one column, the second column's words
+    // under the first's (StackShift: the rows they move down by).
+    bool stackCoded_ = false;
     Surface* s_ = nullptr;
     double ratio_ = 1.0;
     PageLayout layout_;

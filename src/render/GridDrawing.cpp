@@ -83,6 +83,20 @@ int DocumentRenderer::SecondColumn(const PuzzleState& z, int last)
 // parts a compound word is narrow, and the second column keeps its place, a
 // whole cell or more after the first column's longest word (drawn narrow,
 // that one cell joined the two words into one).
+// The rows the second column's words move down by to go on under the first
+// column's: as many as the first column has; 0 when they stay beside it.
+int DocumentRenderer::StackShift(const PuzzleState& z, int second) const
+{
+    if (!stackCoded_ || second <= 0)
+        return 0;
+    int lastRow = 1;
+    for (int r = 2; r < PuzzleState::kSide; ++r)
+        for (int c = 0; c < second; ++c)
+            if (z.CodeGrid.at(c, r) != 0)
+                lastRow = r;
+    return lastRow - 1;
+}
+
 QList<double> DocumentRenderer::RowLefts(const PuzzleState& z, int row, int last, int second) const
 {
     QList<double> lefts;
@@ -193,14 +207,16 @@ void DocumentRenderer::DrawCodedWords(double top, GridMode mode)
     const double cell = layout_.CellSize;
     const bool symbols = !z.CodesAreNumbers;
     const int second = SecondColumn(z, last);
+    const int shift = StackShift(z, second);
     for (int r = 0; r <= last; ++r) {
-        const double y = top + RowTop(r, cell);
         const QList<double> lefts = RowLefts(z, r, last, second);
         for (int c = 0; c <= last; ++c) {
             const int v = z.CodeGrid.at(c, r);
             if (v == 0)
                 continue;
-            const double x = lefts[c];
+            const bool moved = shift > 0 && r >= 2 && c >= second;
+            const double y = top + RowTop(moved ? r + shift : r, cell);
+            const double x = moved ? lefts[c] - second * cell : lefts[c];
             s_->foreColor = kBlack;
             s_->Box(x, y, x + cell, y + cell);
             s_->font = CodeFont(size);

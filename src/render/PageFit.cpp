@@ -22,9 +22,6 @@ using namespace render_detail;
 
 namespace {
 
-// Rounding must not turn a block that ends on its limit into an overflow.
-constexpr double kTolerance = 1e-9;
-
 // The sizes a block may take, largest first: its own, then each half point
 // below it down to the smallest size.
 QList<double> CandidateSizes(double own)
@@ -69,12 +66,15 @@ DocumentRenderer::GridCells DocumentRenderer::UsedCells() const
     GridCells used;
     for (const PuzzleState* p : { &z, &lowerData_->puzzle }) {
         const int last = LastIndex(*p);
+        const int second = type == GameType::CodedWords ? SecondColumn(*p, last) : 0;
+        const int shift = type == GameType::CodedWords ? StackShift(*p, second) : 0;
         for (int r = 0; r <= last; ++r) {
             for (int c = 0; c <= last; ++c) {
                 const bool drawn = !p->LetterGrid.at(c, r).isEmpty() || (type == GameType::CodedWords && p->CodeGrid.at(c, r) != 0);
+                const bool moved = shift > 0 && r >= 2 && c >= second;
                 if (drawn) {
-                    used.columns = std::max(used.columns, c + 1);
-                    used.rows = std::max(used.rows, r + 1);
+                    used.columns = std::max(used.columns, (moved ? c - second : c) + 1);
+                    used.rows = std::max(used.rows, (moved ? r + shift : r) + 1);
                 }
             }
         }
@@ -138,148 +138,6 @@ DocumentRenderer::ListMeasure DocumentRenderer::MeasureList(double size)
     m.headingHeight = s_->TextHeight(kSample);
     s_->font.underline = false;
     return m;
-}
-
-DocumentRenderer::ListPlace DocumentRenderer::UpperListPlace(double gridExtent, double lineHeight) const
-{
-    const DocumentSettings& st = D().settings;
-    const bool bottomFooter = !LowerHalfDrawn(gridExtent);
-    // A list fitted to the page under its grid keeps clear of the footer.
-    if (listBelow_) // under the rows the fill-in grid uses
-        return { 7.0, st.GridOriginY + GridHeight(gridRows_, gridExtent / D().puzzle.GridSize) + lineHeight, kListBottom, kListBottom };
-    if (!ListBeside(gridExtent)) // a word search ending at 143 or lower: the list goes below it
-        return { 7.0, st.GridOriginY + gridExtent + lineHeight, kListBottom, st.fitToPage ? kListBottom : kFooterY };
-    const double gridBottom = st.puzzle.gameType == GameType::WordSearch ? st.GridOriginY + gridExtent : layout_.CutLineY - 2.5;
-    return { ListLeft(gridExtent), double(st.GridOriginY), gridBottom - 5.0, bottomFooter ? kFooterY : kUpperFooterY };
-}
-
-DocumentRenderer::ListPlace DocumentRenderer::LowerListPlace(double gridExtent) const
-{
-    const double top = layout_.LowerGridY;
-    return { ListLeft(gridExtent), top, top + gridExtent - 5.0, kFooterY };
-}
-
-double DocumentRenderer::ListLeft(double gridExtent) const
-{
-    const int side = D().puzzle.GridSize;
-    const double beside = listColumns_ > 0 && side > 0 ? gridExtent * listColumns_ / side : gridExtent;
-    return D().settings.GridOriginX + beside + 5.0;
-}
-
-// The lines go down a column until the cursor has passed the column limit, or
-// before a line that would cross the half's bottom limit, or before a heading
-// that would be the column's last line; then the next column
-// starts W + 3 further right, with its separator one unit right of the
-// previous column's reserved width.
-DocumentRenderer::ListFlow DocumentRenderer::Flow(const ListPlace& place, const ListMeasure& m, int cap, bool groups) const
-{
-    const DocumentSettings& st = D().settings;
-    ListFlow f;
-    f.place = place;
-    f.columnWidth = m.columnWidth;
-    f.separatorBottom = std::min(place.limit + 0.75 * m.lineHeight, place.bottom);
-    const int n = int(layout_.DisplayList.size());
-    double x = place.x;
-    double y = place.top;
-    bool columnEmpty = true;
-    int inColumn = 0;
-    const auto newColumn = [&](bool separator) {
-        x += m.columnWidth + 1.0;
-        if (st.separateColumns && separator)
-            f.separators.append(x);
-        x += 2.0;
-        y = place.top;
-        columnEmpty = true;
-        inColumn = 0;
-        ++f.columns;
-    };
-    int group = -1; // the heading of the words being placed
-    for (int i = 0; i < n; ++i) {
-        const bool heading = lines_[i].heading;
-        if (heading)
-            group = i;
-        const double shift = heading ? 0.5 : 0.0;
-        const double height = heading ? m.headingHeight : m.wordHeight;
-        // A heading never ends a column: it goes with its words to the next.
-        const double after = y + shift + height;
-        const bool lonely = heading
-            && (after > place.limit || after + m.wordHeight > place.bottom + kTolerance || (cap > 0 && inColumn + 1 >= cap));
-        // `groups`: a group of words that the column cannot hold whole starts the next one, under its heading.
-        int size = 1;
-        while (groups && heading && i + size < n && !lines_[i + size].heading)
-            ++size;
-        const bool split = groups && heading && cap > 0 && inColumn + size > cap;
-        if (!columnEmpty && (after > place.bottom + kTolerance || lonely || split || (cap > 0 && inColumn >= cap)))
-            newColumn(true);
-        // Words that go on in a new column do so under their heading again, so that none stands under another count.
-        if (!heading && columnEmpty && group >= 0) {
-            y += 0.5;
-            f.repeats.append({ i, group, x, y });
-            if (x + m.widths[group] > layout_.RightLimit + kTolerance || y + m.headingHeight > place.bottom + kTolerance)
-                f.fits = false;
-            y += m.headingHeight;
-            ++inColumn;
-        }
-        y += shift;
-        f.lineX.append(x);
-        f.lineY.append(y);
-        if (x + m.widths[i] > layout_.RightLimit + kTolerance || y + height > place.bottom + kTolerance)
-            f.fits = false;
-        y += height;
-        columnEmpty = false;
-        ++inColumn;
-        if (y > place.limit && i != n - 1)
-            newColumn(true);
-    }
-    return f;
-}
-
-// The flow with its columns filled evenly: as many columns as the plain flow
-// takes, each holding about as many lines, so that no column of 28 words
-// stands beside one of 2. A fill-in heading goes to the next column with its
-// words, which may take one column more: then a line more a column, and
-// another, while the last column still holds half as many lines as the others.
-DocumentRenderer::ListFlow DocumentRenderer::BalancedFlow(const ListPlace& place, const ListMeasure& m) const
-{
-    const ListFlow plain = Flow(place, m);
-    if (plain.columns < 2)
-        return plain;
-    const int lines = int(layout_.DisplayList.size());
-    // Each column under a heading of its own where the groups allow it with
-    // no column under half full, else the words of a group go on in the next
-    // column.
-    const auto halfFull = [](const ListFlow& f, int cap) {
-        int inColumn = 0;
-        for (qsizetype i = 0; i < f.lineX.size(); ++i) {
-            ++inColumn;
-            if (i + 1 == f.lineX.size() || f.lineX[i + 1] != f.lineX[i]) {
-                if (2 * inColumn < cap)
-                    return false;
-                inColumn = 0;
-            }
-        }
-        return true;
-    };
-    for (const bool groups : { true, false }) {
-        for (int cap = (lines + plain.columns - 1) / plain.columns; 2 * (lines - cap * (plain.columns - 1)) >= cap; ++cap) {
-            ListFlow even = Flow(place, m, cap, groups);
-            if (even.fits && even.columns <= plain.columns && (!groups || halfFull(even, cap)))
-                return even;
-        }
-    }
-    ListFlow uneven = plain;
-    uneven.uneven = true;
-    return uneven;
-}
-
-// `evenly`: and, in columns, with the columns filled evenly as they are drawn.
-bool DocumentRenderer::ListFits(double gridExtent, const ListMeasure& m, bool evenly)
-{
-    const auto fits = [&](const ListPlace& place) {
-        const ListFlow f = evenly ? BalancedFlow(place, m) : Flow(place, m);
-        return f.fits && !f.uneven;
-    };
-    return fits(UpperListPlace(gridExtent, m.lineHeight)) && (!LowerHalfDrawn(gridExtent) || fits(LowerListPlace(gridExtent)));
 }
 
 // "Adapter à la page": the grid and the list grow together, by the same
@@ -361,10 +219,27 @@ bool DocumentRenderer::GrowPage(const GridCells& cells)
     return true;
 }
 
+// A fill-in's list may go under its grid, and coded words in two columns may
+// go on in one, when the worksheet has its page alone.
+bool DocumentRenderer::MayRearrange(const GridCells& cells) const
+{
+    const DocumentData& d = D();
+    switch (d.settings.puzzle.gameType) {
+    case GameType::FillIn:
+        return !lowerRole_ && cells.rows > 0;
+    case GameType::CodedWords:
+        return (!lowerRole_ || !halfRoom_) && SecondColumn(d.puzzle, LastIndex(d.puzzle)) > 0;
+    case GameType::WordSearch:
+        break;
+    }
+    return false;
+}
+
 void DocumentRenderer::FitPage()
 {
     const DocumentSettings& st = D().settings;
     const PuzzleState& z = D().puzzle;
+    listBelow_ = stackCoded_ = false;
     const GridCells cells = UsedCells();
     const bool besideUsed = st.fitToPage && st.puzzle.gameType == GameType::FillIn && cells.columns > 0;
     listColumns_ = besideUsed ? std::min(cells.columns, z.GridSize) : 0;
@@ -373,26 +248,36 @@ void DocumentRenderer::FitPage()
     halfRoom_ = true;
     if (st.puzzle.gameType == GameType::CodedWords && lowerRole_)
         halfRoom_ = GridFits(kMinFontSize, cells);
-    listBelow_ = false;
     gridRows_ = cells.rows;
-    if (st.fitToPage) {
-        // A fill-in alone on its page: the list under the grid when the grid grows larger so.
-        std::optional<double> below;
-        if (st.puzzle.gameType == GameType::FillIn && !lowerRole_ && cells.rows > 0) {
-            listBelow_ = true;
-            if (GrowPage(cells))
-                below = layout_.GridFontSize;
-            listBelow_ = false;
-        }
-        const bool grew = GrowPage(cells);
-        if (below && (!grew || *below > layout_.GridFontSize)) {
-            listBelow_ = true;
-            GrowPage(cells);
-            return;
-        }
-        if (grew)
-            return;
+    if (!st.fitToPage || !MayRearrange(cells)) {
+        FitArrangement(cells);
+        return;
     }
+    // A worksheet alone on its page arranged otherwise when its grid is larger so.
+    const auto arrange = [this, &st](bool other) {
+        listBelow_ = other && st.puzzle.gameType == GameType::FillIn;
+        stackCoded_ = other && st.puzzle.gameType == GameType::CodedWords;
+    };
+    arrange(true);
+    FitArrangement(UsedCells());
+    const PageLayout other = layout_;
+    arrange(false);
+    FitArrangement(cells);
+    if (std::pair(!other.Overflow, other.GridFontSize) > std::pair(!layout_.Overflow, layout_.GridFontSize)) {
+        arrange(true);
+        FitArrangement(UsedCells());
+    }
+}
+
+// The sizes of the grid and the list in the page's present arrangement: grown
+// to the page with "Adapter à la page", else shrunk only as far as needed.
+void DocumentRenderer::FitArrangement(const GridCells& cells)
+{
+    const DocumentSettings& st = D().settings;
+    const PuzzleState& z = D().puzzle;
+    pictureScale_ = PictureScales().first();
+    if (st.fitToPage && GrowPage(cells))
+        return;
     const QList<double> gridSizes = CandidateSizes(st.gridFontSize);
     const QList<double> listSizes = CandidateSizes(st.listFontSize);
     const auto extentAt = [&](int g) { return CellAt(gridSizes[g]) * z.GridSize; };

@@ -10,6 +10,9 @@
 
 namespace lx::render_detail {
 
+// Rounding must not turn a block that ends on its limit into an overflow.
+inline constexpr double kTolerance = 1e-9;
+
 // The text measured for a line height.
 inline const QString kSample = QStringLiteral("Hy");
 

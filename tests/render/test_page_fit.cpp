@@ -189,6 +189,46 @@ TEST(PageFit, AFittedFillInOnAWholePageTakesWhicheverPlaceGivesLargerCells)
     }
 }
 
+// Fitted on a whole page, coded words in two columns go on in one when their cells grow larger so: under a key row of
+// 16 codes, 15 words of 10 to 12 letters in two columns set 13 apart take 24 cells across, in one column 16. Over a
+// solution, or under a key row of 26 codes, they stay as generated.
+TEST(PageFit, FittedCodedWordsOnAWholePageGoOnInOneColumnWhenTheirCellsGrowSo)
+{
+    const auto codes = [](const Rendered& r, double end) {
+        return Where(r.ops(), [end](const RecordedOp& op) { return op.kind == Kind::Text && op.font.bold && op.y1 < end; });
+    };
+    for (const int key : { 16, 26 }) {
+        for (const int lower : { 0, 1 }) {
+            SCOPED_TRACE(std::to_string(key) + " codes, lower half " + std::to_string(lower));
+            DocumentData d = Coded(15, lower);
+            for (int j = key; j < 26; ++j)
+                d.puzzle.CodeGrid.at(j, 0) = 0, d.puzzle.LetterGrid.at(j, 0).clear();
+            const Rendered plain(d, true, 600, true);
+            d.settings.fitToPage = true;
+            const Rendered r(d, true, 600, true);
+            EXPECT_FALSE(r.layout.Overflow);
+            EXPECT_EQ(OutOfPlace(r), QStringList());
+            const bool stacked = key == 16 && lower == 0;
+            const double end = lower == 0 ? 297 : kCut; // the worksheet's part of the page
+            double right = 0;
+            QList<double> rows;
+            for (const RecordedOp& op : Where(r.ops(), [end](const RecordedOp& op) { return op.kind == Kind::Box && op.y1 < end; })) {
+                right = std::max(right, op.x2);
+                if (!rows.contains(op.y1))
+                    rows << op.y1;
+            }
+            EXPECT_EQ(rows.size(), stacked ? 16 : 9) << "the key row and the words' rows";
+            if (stacked) {
+                EXPECT_LE(right, 7 + 16 * r.layout.CellSize + 1e-6);
+                EXPECT_GT(r.layout.CellSize, 1.3 * plain.layout.CellSize);
+            } else {
+                EXPECT_GT(right, 7 + 20 * r.layout.CellSize);
+            }
+            EXPECT_EQ(codes(r, end).size(), codes(plain, end).size()) << "every code drawn";
+        }
+    }
+}
+
 // "lexigrille-cli make --level CP --theme Animaux --count 8": the shipped template gives cells a beginner can write in.
 TEST(PageFit, EightAnimalsForCpHaveLargeCells)
 {
