@@ -5,6 +5,8 @@
 #include "document/DocumentData.h"
 #include "render/RendererShared.h"
 
+#include <algorithm>
+
 namespace lx {
 
 using namespace render_detail;
@@ -22,10 +24,16 @@ DocumentRenderer::ListPlace DocumentRenderer::UpperListPlace(double gridExtent, 
     return { ListLeft(gridExtent), double(st.GridOriginY), gridBottom - 5.0, bottomFooter ? kFooterY : kUpperFooterY };
 }
 
+// The lower half's list stands as the upper half's, half a page lower, so that
+// a copy or a key lists its words as the worksheet does.
 DocumentRenderer::ListPlace DocumentRenderer::LowerListPlace(double gridExtent) const
 {
-    const double top = layout_.LowerGridY;
-    return { ListLeft(gridExtent), top, top + gridExtent - 5.0, kFooterY };
+    ListPlace place = UpperListPlace(gridExtent, 0.0);
+    const double shift = layout_.LowerGridY - D().settings.GridOriginY;
+    place.top += shift;
+    place.limit += shift;
+    place.bottom = std::min(place.bottom + shift, kFooterY);
+    return place;
 }
 
 double DocumentRenderer::ListLeft(double gridExtent) const

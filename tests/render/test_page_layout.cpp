@@ -164,9 +164,9 @@ TEST(PageLayout, WordListLines)
                                  u("  CHEVAL"), u("  MOUTON"), u("5 LETTRES"), u("  LAPIN"), u("  POULE"), u("4 LETTRES"),
                                  u("  CHAT"), u("3 LETTRES"), u("  OIE") };
     EXPECT_EQ(r.layout.DisplayList, expected);
-    // The column as wide as the widest line plus 1; it ends past the grid's extent less 5 below, past CutLineY - 7.5 above.
+    // The column as wide as the widest line plus 1; it ends past CutLineY - 7.5 above, half a page lower below.
     EXPECT_DOUBLE_EQ(r.layout.ColumnWidth, 13 * kChar + 1.0);
-    EXPECT_DOUBLE_EQ(r.layout.ColumnLimit, kLowerGridY + 20 * kFillInCell - 5);
+    EXPECT_DOUBLE_EQ(r.layout.ColumnLimit, kCut + kCut - 7.5);
     DocumentData d = MakeData(GameType::FillIn);
     EXPECT_DOUBLE_EQ(Rendered(d).layout.ColumnLimit, kCut - 7.5);
     // In lower case, with the singular; a word-search list keeps the checks' order.
@@ -202,15 +202,15 @@ TEST(PageLayout, WordListLines)
                 words << QString(n, QChar(u'a' + k));
         return words;
     };
-    const struct { QStringList words; int font; std::vector<int> columns = {}; } crowded[] = {
-        { lengths(1, 3), 14 }, { lengths(2, 3), 8 }, { lengths(3, 5), 14 },
+    const struct { QStringList words; int font; std::vector<int> columns = {}; int grid = 12; } crowded[] = {
+        { lengths(1, 3), 14 }, { lengths(2, 3), 8 }, { lengths(3, 5), 14 }, { lengths(26, 14), 10, {}, 10 }, // small cells: one column beside the worksheet's grid, one beside the key's
         { Words("AAAAAAAAAA BBBBBBBBB CCCCCCC DDDDDDD EEEEEEE FFFFF GGGGG HHHHH IIIII JJJJJJ KKKKKK LLLLLL MMMMMM NNNNNN "
                 "OOOOOO PPPPPP QQQQQQ RRRRRR SSSSSS TTTTTT UUUUUU VVVVVV"), 12 },
         { Words("AA BACDEFG CACDE DACDEF EACDEFGHI FACDEFGHI GACDE HACDE IACDEFGHI JACD KAC"), 17, { 8, 10, 8, 10 } },
     };
     for (const auto& c : crowded) {
         d = MakeData(GameType::FillIn, 1);
-        std::tie(d.settings.listFontSize, d.settings.separateColumns) = std::tuple(c.font, !c.columns.empty());
+        std::tie(d.settings.listFontSize, d.settings.separateColumns, d.settings.gridFontSize) = std::tuple(c.font, !c.columns.empty(), c.grid);
         AddWords(d, c.words);
         for (int r = 0; r < 10 && !c.columns.empty(); ++r)
             d.puzzle.LetterGrid.at(9, r) = u("a");
@@ -230,7 +230,17 @@ TEST(PageLayout, WordListLines)
             }
             ++columns.back();
         }
-        EXPECT_GE(columns.size(), 4u) << "two columns in each half";
+        EXPECT_GE(columns.size(), c.grid == 12 ? 4u : 1u) << "two columns in each half";
+        // The key's list stands as the worksheet's, half a page lower (it used to have room for more lines, or for
+        // fewer when its cells were small).
+        Ops upper, lower;
+        for (const RecordedOp& op : list)
+            (op.y1 < kCut ? upper : lower).append(op);
+        ASSERT_EQ(upper.size(), lower.size());
+        for (qsizetype i = 0; i < upper.size(); ++i) {
+            EXPECT_TRUE(upper[i].text == lower[i].text && upper[i].x1 == lower[i].x1 && std::abs(upper[i].y1 + kCut - lower[i].y1) < 1e-9)
+                << c.font << " " << upper[i].text.toStdString() << " " << upper[i].y1 << " / " << lower[i].text.toStdString() << " " << lower[i].y1;
+        }
         EXPECT_EQ(c.columns.empty() ? c.columns : columns, c.columns);
         EXPECT_EQ(OutOfPlace(page), QStringList());
     }
