@@ -4,17 +4,14 @@
 
 namespace lx {
 
-namespace {
-
-} // namespace
-
 QString VersionLabel(int version, int count)
 {
     return QStringLiteral("Version %1/%2").arg(version).arg(count);
 }
 
 Versions MakeVersions(const Document& doc, int count, std::uint64_t seed, const std::function<void()>& yield,
-                      const std::function<bool(int made)>& madeOne)
+                      const std::function<bool(int made)>& madeOne,
+                      const std::function<GenerationResult(Document& copy)>& generate)
 {
     Versions out;
     Document copy(doc.fontNames());
@@ -23,9 +20,17 @@ Versions MakeVersions(const Document& doc, int count, std::uint64_t seed, const 
     copy.SetGenerationHooks({ yield, {} });
     copy.SetUnfitWords(doc.UnfitWords());
     for (int k = 1; k <= std::clamp(count, 1, kMaxVersions); ++k) {
-        copy.CopyFrom(doc);
-        copy.SetFixedSeed(seed + std::uint64_t(k - 1));
-        const GenerationResult r = copy.Generate();
+        // A generation that runs out of time may well succeed from another seed
+        // (a fill-in of long words does one time in two): one version must not
+        // fail the whole class set.
+        GenerationResult r;
+        for (int attempt = 0; attempt < kVersionAttempts; ++attempt) {
+            copy.CopyFrom(doc);
+            copy.SetFixedSeed(seed + std::uint64_t(k - 1) + std::uint64_t(attempt) * kVersionRetrySeedStep);
+            r = generate ? generate(copy) : copy.Generate();
+            if (r.outcome != GenerationOutcome::TimedOut)
+                break;
+        }
         if (!r.succeeded()) {
             out.outcome = r.outcome;
             out.error = QStringLiteral("La version %1 n'a pas pu être créée").arg(k);

@@ -24,11 +24,17 @@ struct Versions {
 
 // The worksheet generated again, once per version, with the same words and
 // options; version k uses the seed + k - 1, so that a run can be repeated.
+// A version whose generation runs out of time is tried again, up to
+// kVersionAttempts times in all, with the seed + k - 1 + 1000, + 2000…
 // The document itself keeps its puzzle. yield (may be empty) lets a window
 // answer between the attempts of a long generation; madeOne (may be empty) is
 // told each version made, and stops the run by returning false (no pages).
+// generate (tests) replaces the generation of the document's copy.
+inline constexpr int kVersionAttempts = 5;
+inline constexpr std::uint64_t kVersionRetrySeedStep = 1000;
 Versions MakeVersions(const Document& doc, int count, std::uint64_t seed, const std::function<void()>& yield = {},
-                      const std::function<bool(int made)>& madeOne = {});
+                      const std::function<bool(int made)>& madeOne = {},
+                      const std::function<GenerationResult(Document& copy)>& generate = {});
 
 // "Version 3/25", printed near the footer of each version.
 QString VersionLabel(int version, int count);

@@ -357,6 +357,23 @@ TEST_F(DocumentCommands, VersionsArePairwiseDifferentAndRepeatable)
 
     int made = 0;
     EXPECT_TRUE(MakeVersions(doc, 5, 1, {}, [&](int) { return ++made < 2; }).pages.isEmpty()) << "given up";
+    // A version whose generation runs out of time is tried again with other seeds (a class set of long fill-in words
+    // failed whole when one of them did); one that runs out of time at every try fails the run.
+    for (const int failures : { 2, kVersionAttempts }) {
+        QList<std::uint64_t> seeds;
+        const Versions v = MakeVersions(doc, 3, 20, {}, {}, [&](Document& copy) {
+            seeds << copy.LastSeed();
+            GenerationResult r = copy.Generate();
+            seeds.last() = copy.LastSeed();
+            if (seeds.last() % kVersionRetrySeedStep == 21 && seeds.size() <= failures + 1)
+                r.outcome = GenerationOutcome::TimedOut; // version 2
+            return r;
+        });
+        EXPECT_EQ(v.pages.size(), failures < kVersionAttempts ? 3 : 0);
+        EXPECT_EQ(v.error.isEmpty(), failures < kVersionAttempts) << v.error.toStdString();
+        const QList<std::uint64_t> tried { 20, 21, 1021, 2021, 3021, 4021 };
+        EXPECT_EQ(seeds.mid(0, failures + 2), tried.mid(0, failures + 2));
+    }
     doc.PasteWordList(u("anticonstitutionnellement\nchat\nchien\nloup\nours\n"));
     const Versions refused = MakeVersions(doc, 3, 1);
     EXPECT_TRUE(refused.pages.isEmpty());
