@@ -1,5 +1,7 @@
 #include "core/Text1252.h"
 
+#include "core/TextEditing.h"
+
 #include <array>
 
 namespace lx {
@@ -126,10 +128,7 @@ QString NameCharacters(const QStringList& characters)
                      .arg(alone ? QStringLiteral("\u00A0") + c : c)
                      .arg(QString::number(quint32(code), 16).toUpper().rightJustified(4, QLatin1Char('0')));
     }
-    if (named.size() < 2)
-        return named.value(0);
-    const QString last = named.takeLast();
-    return named.join(QStringLiteral(", ")) + QStringLiteral(" et ") + last;
+    return FrenchEnumeration(named);
 }
 
 QString WithCrLf(const QString& text)

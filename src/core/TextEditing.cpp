@@ -61,4 +61,12 @@ QString Quoted(const QString& text)
     return QStringLiteral("« ") + text + QStringLiteral(" »");
 }
 
+QString FrenchEnumeration(QStringList items)
+{
+    if (items.size() < 2)
+        return items.value(0);
+    const QString last = items.takeLast();
+    return items.join(QStringLiteral(", ")) + QStringLiteral(" et ") + last;
+}
+
 } // namespace lx

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace lx {
 
@@ -22,5 +23,7 @@ TextEdit DeletePreviousWord(const TextEdit& edit);
 
 // A name in French quotation marks, as messages show it: « chat ».
 QString Quoted(const QString& text);
+// Items as a French sentence lists them: "a", "a et b", "a, b et c".
+QString FrenchEnumeration(QStringList items);
 
 } // namespace lx

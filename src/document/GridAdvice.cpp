@@ -3,6 +3,7 @@
 #include "core/Plural.h"
 #include "core/TextEditing.h"
 #include "document/Document.h"
+#include "puzzle/FillInCheck.h"
 #include "puzzle/MessageFit.h"
 #include "words/ContainedWords.h"
 #include "words/WordForms.h"
@@ -60,6 +61,13 @@ SizeHint GridSizeHint(const Document& doc)
     const SizeNeed need = CheckedWordsNeed(doc);
     const QString counts = QStringLiteral("%1 mots, %2 lettres : ").arg(need.words).arg(need.letters);
     if (p.gameType == GameType::FillIn) {
+        // A word that can never cross the others is named before the teacher waits for a grid.
+        const QStringList checked = doc.words().CheckedWords();
+        QStringList forms;
+        for (const QString& word : checked)
+            forms << ToGridForm(word);
+        if (const QStringList apart = UnjoinedWords(checked, forms); !apart.isEmpty())
+            return { counts + UnjoinedWordsSentence(apart), true };
         if (need.fits)
             return { counts + QStringLiteral("ils tiennent dans le cadre."), false };
         return { counts + QStringLiteral("trop pour le cadre, retirez des mots."), true };

@@ -2,6 +2,7 @@
 
 #include "document/GridAdvice.h"
 
+#include "core/TextEditing.h"
 #include "document/Document.h"
 #include "document/DocumentActions.h"
 #include "words/Themes.h"
@@ -39,10 +40,7 @@ QString RecipeTitle(const WorksheetRecipe& recipe)
             return {};
         names[0].prepend(QStringLiteral("Les mots "));
     }
-    if (names.size() < 2)
-        return names.value(0);
-    const QString last = names.takeLast();
-    return names.join(QStringLiteral(", ")) + QStringLiteral(" et ") + last;
+    return FrenchEnumeration(names);
 }
 
 QString ApplyRecipe(DocumentActions& actions, const WorksheetRecipe& recipe)

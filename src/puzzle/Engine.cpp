@@ -3,6 +3,7 @@
 
 #include "core/TextEditing.h"
 #include "puzzle/CodeBounds.h"
+#include "puzzle/FillInCheck.h"
 #include "words/WordForms.h"
 #include "words/WordOrder.h"
 
@@ -100,6 +101,18 @@ void PuzzleEngine::SetUnfitWords(const QStringList& words)
     readings_.SetUnfitWords(unfitWords_);
 }
 
+namespace {
+
+QStringList Texts(const TaggedList& items)
+{
+    QStringList out;
+    for (const TaggedItem& item : items)
+        out << item.text;
+    return out;
+}
+
+} // namespace
+
 // Selections that can never be laid out end the generation at once with a
 // message, instead of keeping the teacher waiting for the time limit.
 std::optional<GenerationResult> PuzzleEngine::CheckLengths()
@@ -141,6 +154,10 @@ std::optional<GenerationResult> PuzzleEngine::CheckLengths()
                           + QStringLiteral(" est trop long pour les mots casés : un mot ne peut pas dépasser %1 lettres.")
                                 .arg(kMaxFillInLength));
         }
+        if (const QStringList apart = UnjoinedWords(Texts(s_.SelectedWords), prepared_.selectedForms); !apart.isEmpty())
+            return refuse(QStringLiteral("Ces mots ne peuvent pas former une seule grille : ") + UnjoinedWordsSentence(apart)
+                          + (apart.size() == 1 ? QStringLiteral(" Retirez-le, ou ajoutez un mot qui le croise.")
+                                               : QStringLiteral(" Retirez-les, ou ajoutez des mots qui les croisent.")));
         break;
     case GameType::CodedWords:
         if (settings_.valueMode == 1 && !CheckCodeBounds(settings_.lowerBound, settings_.upperBound).enableGenerate) {

@@ -1,7 +1,11 @@
 #include "puzzle/FillInCheck.h"
 
+#include "core/TextEditing.h"
 #include "words/WordForms.h"
 
+#include <QHash>
+
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -112,6 +116,59 @@ QStringList FillInFaults(const PuzzleState& s)
                 faults << name(i) + QStringLiteral(" is not reached from the first word through crossings");
     }
     return faults;
+}
+
+QStringList UnjoinedWords(const QStringList& words, const QStringList& forms)
+{
+    // Each word joins the group of the first word before it with a letter in common.
+    const qsizetype n = std::min(words.size(), forms.size());
+    std::vector<qsizetype> group(static_cast<std::size_t>(n));
+    for (qsizetype i = 0; i < n; ++i)
+        group[std::size_t(i)] = i;
+    const auto root = [&group](qsizetype i) {
+        while (group[std::size_t(i)] != i)
+            i = group[std::size_t(i)] = group[std::size_t(group[std::size_t(i)])];
+        return i;
+    };
+    QHash<QChar, qsizetype> firstWithLetter;
+    for (qsizetype i = 0; i < n; ++i) {
+        for (QChar c : forms[i]) {
+            const auto seen = firstWithLetter.constFind(c);
+            if (seen == firstWithLetter.cend())
+                firstWithLetter.insert(c, i);
+            else
+                group[std::size_t(root(i))] = root(*seen);
+        }
+    }
+    QHash<qsizetype, std::pair<int, qsizetype>> sizes; // words, letters
+    for (qsizetype i = 0; i < n; ++i) {
+        auto& [count, letters] = sizes[root(i)];
+        ++count;
+        letters += forms[i].size();
+    }
+    qsizetype main = -1;
+    for (auto it = sizes.cbegin(); it != sizes.cend(); ++it) {
+        if (main < 0 || it.value() > sizes.value(main) || (it.value() == sizes.value(main) && it.key() < main))
+            main = it.key();
+    }
+    QStringList out;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (root(i) != main)
+            out << words[i];
+    }
+    return out;
+}
+
+QString UnjoinedWordsSentence(const QStringList& apart)
+{
+    QStringList named;
+    for (const QString& word : apart.mid(0, 5))
+        named << Quoted(word);
+    if (const qsizetype others = apart.size() - named.size(); others > 0)
+        named << QStringLiteral("%1 autre%2").arg(others).arg(others > 1 ? QStringLiteral("s") : QString());
+    return FrenchEnumeration(named)
+        + (apart.size() == 1 ? QStringLiteral(" n'a aucune lettre commune avec les autres mots.")
+                             : QStringLiteral(" n'ont aucune lettre commune avec les autres mots."));
 }
 
 } // namespace lx

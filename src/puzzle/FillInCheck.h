@@ -28,4 +28,11 @@ QStringList FillInFaults(const PuzzleState& s);
 
 inline bool IsSoundFillIn(const PuzzleState& s) { return FillInFaults(s).isEmpty(); }
 
+// The words that can never join the crossword: those outside its largest group
+// of words linked by shared letters (the most words, then the most letters).
+// words[i] is written forms[i] in the grid; the words left out keep their order.
+QStringList UnjoinedWords(const QStringList& words, const QStringList& forms);
+// "« pomme » n'a aucune lettre commune avec les autres mots." (five named at most).
+QString UnjoinedWordsSentence(const QStringList& apart);
+
 } // namespace lx

@@ -82,12 +82,13 @@ protected:
     // Types over the whole text of a box.
     static void Retype(QLineEdit* box, const QString& text) { box->selectAll(), QTest::keyClicks(box, text); }
 
-    // Five animals, or five words without a common letter: a fill-in of them
-    // runs until its (shortened) limit.
+    // Five animals, or five words that share one letter once each (two of them
+    // cross on it, no third can join): a fill-in of them runs until its
+    // (shortened) limit.
     void PasteAnimals() { doc->PasteWordList(u("chat\nchien\nloup\nlion\nours\n")); }
     void PrepareEndlessFillIn(int limitMs)
     {
-        doc->PasteWordList(u("abc\r\ndef\r\nghi\r\njkl\r\nmno\r\n"));
+        doc->PasteWordList(u("abcz\r\ndefz\r\nghiz\r\njklz\r\nmnoz\r\n"));
         Find<QRadioButton>(u("optTypeJeu_1"))->click();
         doc->Clock().SetLimitMs(limitMs);
     }

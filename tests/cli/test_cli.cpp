@@ -260,9 +260,12 @@ TEST_F(CliWorksheets, DrawnWordsNeverHideOneAnother)
 TEST_F(CliWorksheets, WrongCommandsAreRefusedAndNothingIsWritten)
 {
     struct Case { QStringList args; int code; const char* message; };
+    WriteBytes(Out("apart.txt"), "kiwi\r\npomme\r\nlutin\r\nbras\r\ndahu\r\n");
     std::vector<Case> cases = {
         { { u("generate"), Input("quatre-mots.lxg"), u("-o"), Out("x.lxg") }, 2, "cinq mots" },
         { { u("generate"), Input("sans-croisement.lxg"), u("-o"), Out("x.lxg"), u("--seed"), u("1") }, 3, "ne se croisent pas assez pour tenir dans le cadre : retirez des mots." },
+        { Words("make -o x.pdf --type mots-cases --words") << Out("apart.txt"), 2,
+          "Ces mots ne peuvent pas former une seule grille : « pomme » n'a aucune lettre commune avec les autres mots." },
         { { u("generate"), Out("absent.lxg"), u("-o"), Out("x.lxg") }, 1, "introuvable" },
         { { u("generate"), Input("lexigrille.lxg") }, 1, "Commande incorrecte" }, // no output named
         { { u("dessine"), Input("lexigrille.lxg"), u("-o"), Out("x.lxg") }, 1, "Commande inconnue" },

@@ -26,6 +26,8 @@ TEST(GridAdvice, TheSizeHintFollowsTheWordsTheSizeAndTheGame)
         { twelve, 6, GameType::WordSearch, counts + QStringLiteral("grille de %1 au moins.").arg(Side(side)), true },
         { MadeUpWords(40, 10), 18, GameType::WordSearch, u("40 mots, 400 lettres : trop pour la plus grande grille (18×18)."), true },
         { twelve, 6, GameType::FillIn, counts + u("ils tiennent dans le cadre."), false },
+        { Words("kiwi pomme lutin bras dahu"), 6, GameType::FillIn,
+          u("5 mots, 22 lettres : « pomme » n'a aucune lettre commune avec les autres mots."), true },
         { twelve, 6, GameType::CodedWords, {}, false },
         { Words("chat chien loup lion"), 6, GameType::WordSearch, {}, false },
     };

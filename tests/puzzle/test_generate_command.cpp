@@ -77,6 +77,14 @@ TEST(GenerateCommand, RefusalsAndTheirMessages)
           u("Le mot « anticonstitutionnels » est trop long pour les mots casés : un mot ne peut pas dépasser 19 "
             "lettres.") },
         { GameType::FillIn, FillInWords(5) << u("anticonstitutionnel"), QString() },
+        // Words that share no letter with the others can never cross them: said at once, not after the time limit.
+        { GameType::FillIn, Words("kiwi pomme lutin bras dard"),
+          u("Ces mots ne peuvent pas former une seule grille : « bras », « dard » et « pomme » n'ont aucune lettre commune "
+            "avec les autres mots. Retirez-les, ou ajoutez des mots qui les croisent.") },
+        { GameType::FillIn, FillInWords(5) << u("zyx"),
+          u("Ces mots ne peuvent pas former une seule grille : « zyx » n'a aucune lettre commune avec les autres mots. "
+            "Retirez-le, ou ajoutez un mot qui le croise.") },
+        { GameType::FillIn, FillInWords(5) << u("zyx") << u("taxi"), QString() }, // joined by taxi's x
         { GameType::CodedWords, codedLong,
           u("Le mot « lexicographiques » est trop long pour les mots codés sur deux colonnes : 15 lettres au plus "
             "quand il y a plus de 10 mots.") },
@@ -159,8 +167,8 @@ TEST(GenerateCommand, TimeLimitLeavesThePartialPuzzle)
 {
     struct Case { GameType type; QStringList words; int limitMs; };
     const Case cases[] {
-        // "pomme" shares no letter with any other word: it can never cross.
-        { GameType::FillIn, Words("kiwi pomme lutin bras dahu"), 100 },
+        // Five words that share one letter, once each: two of them cross on it, and no third can join.
+        { GameType::FillIn, Words("bbbbz ccccz ddddz ggggz hhhhz"), 100 },
         // Six five-letter words without a common letter in 5 x 5, left to right only.
         { GameType::WordSearch, Words("abcde fghij klmno pqrst uvwxy zzzzz"), 50 },
     };
