@@ -83,6 +83,13 @@ TimeOutAdvice AdviceAfterTimeOut(const Document& doc)
     const SizeNeed need = CheckedWordsNeed(doc);
     switch (p.gameType) {
     case GameType::FillIn:
+        // Words the frame is expected to hold may well be laid out by another try.
+        if (need.fits) {
+            return { QStringLiteral("Le temps de calcul est dépassé avant que ces %1 mots soient tous placés dans le cadre : "
+                                    "créez la grille à nouveau (un autre essai peut réussir), ou retirez des mots.")
+                         .arg(need.words),
+                     0 };
+        }
         return { QStringLiteral("Ces %1 mots ne se croisent pas assez pour tenir dans le cadre : retirez des mots.").arg(need.words), 0 };
     case GameType::CodedWords:
         return { QStringLiteral("Le temps de calcul est dépassé : retirez des mots."), 0 };

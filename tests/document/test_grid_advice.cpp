@@ -49,7 +49,10 @@ TEST(GridAdvice, ATimeOutSaysWhyAndWhatToTry)
           "retirez des mots ou cochez d'autres sens." },
         { MadeUpWords(40, 10), 12, true, GameType::WordSearch,
           "Ces 40 mots (400 lettres) ne tiennent pas avec ces sens, même dans la plus grande grille (18×18) : retirez des mots." },
-        { MadeUpWords(34, 5), 12, false, GameType::FillIn,
+        { MadeUpWords(34, 5), 12, false, GameType::FillIn, // 170 letters: the frame is expected to hold them
+          "Le temps de calcul est dépassé avant que ces 34 mots soient tous placés dans le cadre : "
+          "créez la grille à nouveau (un autre essai peut réussir), ou retirez des mots." },
+        { MadeUpWords(34, 8), 12, false, GameType::FillIn, // 272 letters: too many
           "Ces 34 mots ne se croisent pas assez pour tenir dans le cadre : retirez des mots." },
     };
     for (const auto& c : cases) {
