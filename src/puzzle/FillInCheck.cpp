@@ -120,7 +120,8 @@ QStringList FillInFaults(const PuzzleState& s)
 
 QStringList UnjoinedWords(const QStringList& words, const QStringList& forms)
 {
-    // Each word joins the group of the first word before it with a letter in common.
+    // Words that share a letter are in one group: each word joins the group of
+    // the first word with each of its letters.
     const qsizetype n = std::min(words.size(), forms.size());
     std::vector<qsizetype> group(static_cast<std::size_t>(n));
     for (qsizetype i = 0; i < n; ++i)
