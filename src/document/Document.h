@@ -65,6 +65,8 @@ public:
     const QStringList& fontNames() const { return fontNames_; }
     // The grid forms of the checked words, longest first, as last prepared.
     const QStringList& GridForms() const { return engine_.GridForms(); }
+    // The checked words that can never join a fill-in crossword, as last prepared.
+    QStringList UnjoinedWords() const { return engine_.UnjoinedWords(); }
     QVariant Get(Setting id) const { return model_.Get(id); }
     // True while the system itself changes the document (see SuppressEvents).
     bool Suppressed() const { return model_.Suppressed(); }

@@ -62,11 +62,7 @@ SizeHint GridSizeHint(const Document& doc)
     const QString counts = QStringLiteral("%1 mots, %2 lettres : ").arg(need.words).arg(need.letters);
     if (p.gameType == GameType::FillIn) {
         // A word that can never cross the others is named before the teacher waits for a grid.
-        const QStringList checked = doc.words().CheckedWords();
-        QStringList forms;
-        for (const QString& word : checked)
-            forms << ToGridForm(word);
-        if (const QStringList apart = UnjoinedWords(checked, forms); !apart.isEmpty())
+        if (const QStringList apart = doc.UnjoinedWords(); !apart.isEmpty())
             return { counts + UnjoinedWordsSentence(apart), true };
         if (need.fits)
             return { counts + QStringLiteral("ils tiennent dans le cadre."), false };

@@ -101,17 +101,13 @@ void PuzzleEngine::SetUnfitWords(const QStringList& words)
     readings_.SetUnfitWords(unfitWords_);
 }
 
-namespace {
-
-QStringList Texts(const TaggedList& items)
+QStringList PuzzleEngine::UnjoinedWords() const
 {
-    QStringList out;
-    for (const TaggedItem& item : items)
-        out << item.text;
-    return out;
+    QStringList words;
+    for (const TaggedItem& item : prepared_.selected)
+        words << item.text;
+    return lx::UnjoinedWords(words, prepared_.selectedForms);
 }
-
-} // namespace
 
 // Selections that can never be laid out end the generation at once with a
 // message, instead of keeping the teacher waiting for the time limit.
@@ -154,7 +150,7 @@ std::optional<GenerationResult> PuzzleEngine::CheckLengths()
                           + QStringLiteral(" est trop long pour les mots casés : un mot ne peut pas dépasser %1 lettres.")
                                 .arg(kMaxFillInLength));
         }
-        if (const QStringList apart = UnjoinedWords(Texts(s_.SelectedWords), prepared_.selectedForms); !apart.isEmpty())
+        if (const QStringList apart = UnjoinedWords(); !apart.isEmpty())
             return refuse(QStringLiteral("Ces mots ne peuvent pas former une seule grille : ") + UnjoinedWordsSentence(apart)
                           + (apart.size() == 1 ? QStringLiteral(" Retirez-le, ou ajoutez un mot qui le croise.")
                                                : QStringLiteral(" Retirez-les, ou ajoutez des mots qui les croisent.")));

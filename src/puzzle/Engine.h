@@ -126,6 +126,9 @@ public:
     void CountLetters();
     // The grid forms of WordsByLength, longest first, as the lists were last built.
     const QStringList& GridForms() const { return prepared_.byLengthForms; }
+    // The words of those lists, in their order, that can never join a fill-in
+    // crossword (UnjoinedWords, FillInCheck.h).
+    QStringList UnjoinedWords() const;
 
     // Word search.
     bool PlaceWord(int code, int dx, int dy);
