@@ -16,11 +16,11 @@
 //                                 subsample, said in the output); default 1
 //                   [--calibrate] also print, per list, the smallest side that
 //                                 succeeds (200 ms limit): what the rule is fitted on
-//                   [--fill-in]   fill-in only: 20, 30 and 40 words of the database with
+//                   [--fill-in]   fill-in only: 15, 20, 30 and 40 words of the database with
 //                                 a given letter total, five lists of each and five seeds
 //                                 each: the share generated, and the largest total
 //                                 generated in 95 % of the runs
-//                   [--words N]   with --fill-in, only lists of N words
+//                   [--words N]   with --fill-in, only lists of N words (any number)
 //                   [--step N]    with --fill-in, letter totals N apart (default 5)
 #include "puzzle/Engine.h"
 #include "puzzle/GenerationClock.h"
@@ -35,6 +35,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdio>
@@ -42,6 +43,7 @@
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -177,7 +179,7 @@ int main(int argc, char** argv)
     };
 
     if (fillInCapacity) {
-        // 20, 30 and 40 words of the whole database with a given number of
+        // 15, 20, 30 and 40 words of the whole database with a given number of
         // letters, five lists per count and letter total, five seeds each:
         // the share generated within the time limit, and the largest total
         // generated in 95 % of the runs or more, as are all the smaller ones.
@@ -189,13 +191,14 @@ int main(int argc, char** argv)
                 if (n >= 3 && n <= PuzzleEngine::kMaxFillInLength && !pool.contains(word))
                     pool.append(word);
             }
-        for (int count : { 20, 30, 40 }) {
-            if (onlyCount && count != onlyCount)
-                continue;
+        std::vector<int> counts { 15, 20, 30, 40 };
+        if (onlyCount)
+            counts = { onlyCount };
+        for (int count : counts) {
             std::printf("Mots casés, %d words:\n", count);
             int capacity = 0, below = 0;
             bool all95 = true;
-            for (int letters = 2 * count + 130; letters <= 300 && below < 2; letters += step) {
+            for (int letters = std::min(2 * count + 130, 8 * count); letters <= 300 && below < 2; letters += step) {
                 Tally t;
                 for (int list = 0; list < 5; ++list) {
                     const QStringList words = DrawLetters(pool, count, letters, std::uint64_t(100 * letters + list));

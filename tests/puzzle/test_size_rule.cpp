@@ -61,7 +61,7 @@ TEST(SizeRule, FillInFrameAndTimeOuts)
             forms[k] += u'A';
         return forms;
     };
-    for (const auto& [count, most] : { std::pair { 20, 200 }, { 25, 211 }, { 30, 223 }, { 40, 237 }, { 12, 200 } }) {
+    for (const auto& [count, most] : { std::pair { 20, 200 }, { 25, 211 }, { 30, 223 }, { 40, 237 }, { 15, 194 }, { 19, 198 }, { 12, 194 } }) {
         EXPECT_TRUE(FillInNeed(letters(count, most)).fits) << count;
         EXPECT_FALSE(FillInNeed(letters(count, most + 1)).fits) << count;
     }
