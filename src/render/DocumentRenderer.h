@@ -122,6 +122,7 @@ public:
     static constexpr double kMinFontSize = 7.0; // the smallest size a block shrinks to
     static constexpr double kMaxFitSize = 28.0; // "Adapter à la page": the largest letters
     static constexpr double kMaxFitCell = 15.0; // and the largest cells
+    static constexpr double kFitFooterGap = 3.0; // what grows to the page stays this far above its footer
 
     // With the installed font list's default font and the program's footer.
     explicit DocumentRenderer(const DocumentData& data);
@@ -227,7 +228,8 @@ private:
     QList<double> RowLefts(const PuzzleState& z, int row, int last, int second) const;
     QString GridLetter(const QString& cell) const;
     bool LowerHalfDrawn(double gridExtent) const;
-    bool GridFits(double size, const GridCells& cells);
+    // clearance: how far above its footer the grid must end.
+    bool GridFits(double size, const GridCells& cells, double clearance = 0.0);
     ListMeasure MeasureList(double size);
     PictureRoom MeasurePictureRoom(double size);
     // The pictures' sizes a list may take, as multiples of its letters'

@@ -100,7 +100,7 @@ bool DocumentRenderer::LowerHalfDrawn(double gridExtent) const
     return lowerRole_.has_value() && halfRoom_ && ListBeside(gridExtent);
 }
 
-bool DocumentRenderer::GridFits(double size, const GridCells& cells)
+bool DocumentRenderer::GridFits(double size, const GridCells& cells, double clearance)
 {
     const DocumentSettings& st = D().settings;
     const double cell = CellAt(size);
@@ -109,9 +109,9 @@ bool DocumentRenderer::GridFits(double size, const GridCells& cells)
         return false;
     const bool lower = LowerHalfDrawn(extent);
     const double height = GridHeight(cells.rows, cell);
-    if (st.GridOriginY + height > (lower ? kUpperFooterY : kFooterY) + kTolerance)
+    if (st.GridOriginY + height > (lower ? kUpperFooterY : kFooterY) - clearance + kTolerance)
         return false;
-    return !lower || layout_.LowerGridY + height <= kFooterY + kTolerance;
+    return !lower || layout_.LowerGridY + height <= kFooterY - clearance + kTolerance;
 }
 
 DocumentRenderer::ListMeasure DocumentRenderer::MeasureList(double size)
@@ -143,8 +143,8 @@ DocumentRenderer::ListMeasure DocumentRenderer::MeasureList(double size)
 // "Adapter à la page": the grid and the list grow together, by the same
 // factor where the list has the room, up to letters of 28 points and cells of
 // 15 mm, while the worksheet keeps to its half of the page when it did at the
-// document's sizes (the whole page with "Vide"). The document's sizes are the
-// smallest used. False when nothing can grow.
+// document's sizes (the whole page with "Vide"), clear of the footers. The
+// document's sizes are the smallest used. False when nothing can grow.
 bool DocumentRenderer::GrowPage(const GridCells& cells)
 {
     const DocumentSettings& st = D().settings;
@@ -189,7 +189,7 @@ bool DocumentRenderer::GrowPage(const GridCells& cells)
         return -1.0;
     };
     const auto fits = [&](double gridSize) {
-        return GridFits(gridSize, cells) && (!half || LowerHalfDrawn(extentOf(gridSize))) && listFor(gridSize, false) >= 0;
+        return GridFits(gridSize, cells, kFitFooterGap) && (!half || LowerHalfDrawn(extentOf(gridSize))) && listFor(gridSize, false) >= 0;
     };
     // The largest grid size that fits, found by halves.
     int low = halves(ownGrid), high = top;

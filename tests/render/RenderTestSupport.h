@@ -114,8 +114,9 @@ inline bool Has(const Ops& ops, Kind kind, double x1, double y1, double x2, doub
     });
 }
 
-// The grid's and the list's operations right of x 203 or below their half's footer (143 over a lower half, else 291).
-inline QStringList OutOfPlace(const Rendered& r)
+// The grid's and the list's operations right of x 203 or below their half's footer (143 over a lower half, else 291),
+// less a clearance.
+inline QStringList OutOfPlace(const Rendered& r, double clearance = 0.0)
 {
     const bool lowerDrawn = !Where(r.ops(), [](const RecordedOp& op) { return op.style == LineStyle::Dotted; }).isEmpty();
     QStringList out;
@@ -126,7 +127,7 @@ inline QStringList OutOfPlace(const Rendered& r)
             continue;
         const double right = text ? op.x1 + r.surface.WidthIn(op.font, op.text) : std::max(op.x1, op.x2);
         const double bottom = text ? op.y1 + r.surface.HeightIn(op.font, op.text) : std::max(op.y1, op.y2);
-        if (right > 203.0 + 1e-6 || bottom > (op.y1 < kCut && lowerDrawn ? 143.0 : 291.0) + 1e-6)
+        if (right > 203.0 + 1e-6 || bottom > (op.y1 < kCut && lowerDrawn ? 143.0 : 291.0) - clearance + 1e-6)
             out << QStringLiteral("%1 (%2, %3) to (%4, %5)").arg(op.text).arg(op.x1).arg(op.y1).arg(right).arg(bottom);
     }
     return out;

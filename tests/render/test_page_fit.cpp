@@ -102,7 +102,7 @@ TEST(PageFit, WorstPagesShrinkToTheLargestSizeThatFits)
 }
 
 // "Adapter à la page": the grid and the list grow to their half (the whole page with "Vide"), never
-// past 28 points or 15 mm cells, never smaller than the document's sizes, nothing out of place.
+// past 28 points or 15 mm cells, never smaller than the document's sizes, nothing out of place or within 3 mm of a footer.
 TEST(PageFit, FittingToThePageGrowsTheGridAndTheListTogether)
 {
     // The lower half is set by the loop; a small word search grows to large cells.
@@ -120,7 +120,7 @@ TEST(PageFit, FittingToThePageGrowsTheGridAndTheListTogether)
                 d.settings.fitToPage = true;
                 const Rendered fitted(d, true, 600, realFonts);
                 EXPECT_FALSE(fitted.layout.Overflow);
-                EXPECT_EQ(OutOfPlace(fitted), QStringList());
+                EXPECT_EQ(OutOfPlace(fitted, 3.0), QStringList()) << "3 mm clear of the footer";
                 EXPECT_GE(fitted.layout.GridFontSize, plain.layout.GridFontSize);
                 EXPECT_GE(fitted.layout.ListFontSize, plain.layout.ListFontSize);
                 EXPECT_LE(std::max(fitted.layout.GridFontSize, fitted.layout.ListFontSize), 28.0);
