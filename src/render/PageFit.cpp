@@ -249,15 +249,26 @@ void DocumentRenderer::FitPage()
     if (st.puzzle.gameType == GameType::CodedWords && lowerRole_)
         halfRoom_ = GridFits(kMinFontSize, cells);
     gridRows_ = cells.rows;
-    if (!st.fitToPage || !MayRearrange(cells)) {
-        FitArrangement(cells);
-        return;
-    }
-    // A worksheet alone on its page arranged otherwise when its grid is larger so.
+    const bool rearrange = MayRearrange(cells);
     const auto arrange = [this, &st](bool other) {
         listBelow_ = other && st.puzzle.gameType == GameType::FillIn;
         stackCoded_ = other && st.puzzle.gameType == GameType::CodedWords;
     };
+    if (!st.fitToPage || !rearrange) {
+        FitArrangement(cells);
+        // A worksheet alone on its page that passes its edges as arranged
+        // takes the other arrangement when that one fits.
+        if (layout_.Overflow && rearrange) {
+            arrange(true);
+            FitArrangement(UsedCells());
+            if (layout_.Overflow) {
+                arrange(false);
+                FitArrangement(cells);
+            }
+        }
+        return;
+    }
+    // A worksheet alone on its page arranged otherwise when its grid is larger so.
     arrange(true);
     FitArrangement(UsedCells());
     const PageLayout other = layout_;
@@ -283,9 +294,20 @@ void DocumentRenderer::FitArrangement(const GridCells& cells)
     const auto extentAt = [&](int g) { return CellAt(gridSizes[g]) * z.GridSize; };
     QStringList overflow;
 
+    // The document's size when it fits; else, fitted to the page, the largest
+    // that keeps clear of the footer, and failing that any that fits.
     int g = 0;
-    while (g < gridSizes.size() && !GridFits(gridSizes[g], cells))
-        ++g;
+    if (!GridFits(gridSizes[0], cells)) {
+        const auto largest = [&](double clearance) {
+            int k = 1;
+            while (k < gridSizes.size() && !GridFits(gridSizes[k], cells, clearance))
+                ++k;
+            return k;
+        };
+        g = st.fitToPage ? largest(kFitFooterGap) : int(gridSizes.size());
+        if (g == gridSizes.size())
+            g = largest(0.0);
+    }
     if (g == gridSizes.size()) {
         g = int(gridSizes.size()) - 1;
         overflow << QStringLiteral("La grille dépasse de la page, même avec des lettres de %1 points : retirez des mots ou choisissez une autre police de grille.").arg(PointsText(gridSizes[g]));

@@ -14,8 +14,8 @@ const QStringList kLong = u("BIBLIOTHEQUE DICTIONNAIRE CALCULATRICE ORDINATEUR I
                             "PHOTOGRAPHE CUISINIERE INFIRMIERE ABEILLE BALEINE BLAIREAU CASTOR CHAMEAU CHENILLE CHEVREUIL CIGOGNE CORBEAU DAUPHIN")
                             .split(u' ');
 
-// Coded words in two columns from row 2, as generated, under a key row of 26 codes.
-DocumentData Coded(int words, int lowerHalf)
+// Coded words in two columns from row 2, `apart` cells apart, as generated, under a key row of 26 codes.
+DocumentData Coded(int words, int lowerHalf, int apart = 13)
 {
     DocumentData d = MakeData(GameType::CodedWords, lowerHalf);
     d.settings.gridFontSize = 14;
@@ -24,8 +24,8 @@ DocumentData Coded(int words, int lowerHalf)
     const int rows = (words + 1) / 2;
     for (int i = 0; i < words; ++i) {
         for (int k = 0; k < kLong[i % 40].size(); ++k) {
-            d.puzzle.LetterGrid.at(i / rows * 13 + k, i % rows + 2) = kLong[i % 40].mid(k, 1).toLower();
-            d.puzzle.CodeGrid.at(i / rows * 13 + k, i % rows + 2) = std::int16_t(kLong[i % 40][k].unicode() - u'A' + 1);
+            d.puzzle.LetterGrid.at(i / rows * apart + k, i % rows + 2) = kLong[i % 40].mid(k, 1).toLower();
+            d.puzzle.CodeGrid.at(i / rows * apart + k, i % rows + 2) = std::int16_t(kLong[i % 40][k].unicode() - u'A' + 1);
         }
     }
     return d;
@@ -97,6 +97,12 @@ TEST(PageFit, WorstPagesShrinkToTheLargestSizeThatFits)
             const double code = std::max(7.0, std::round(1.2 * r.layout.GridFontSize) / 2);
             for (const RecordedOp& op : Where(r.ops(), sized))
                 EXPECT_EQ(op.font.size, op.font.name == kListFont ? r.layout.ListFontSize : op.font.bold ? code : r.layout.GridFontSize);
+            // With "Adapter à la page", a grid that has to shrink ends 3 mm above its footer.
+            DocumentData fitted = c.data;
+            fitted.settings.fitToPage = true;
+            const Rendered f(fitted, true, 600, realFonts);
+            if (!f.layout.Overflow && f.layout.GridFontSize < c.data.settings.gridFontSize)
+                EXPECT_EQ(OutOfPlace(f, 3.0), QStringList()) << "fitted";
         }
     }
 }
@@ -226,6 +232,18 @@ TEST(PageFit, FittedCodedWordsOnAWholePageGoOnInOneColumnWhenTheirCellsGrowSo)
             }
             EXPECT_EQ(codes(r, end).size(), codes(plain, end).size()) << "every code drawn";
         }
+    }
+}
+
+// Without "Adapter à la page", coded words whose two columns pass the paper's edge even in 7 points (31 cells of 6.6 mm)
+// go on in one column, on the worksheet's own page; with a solution too, which then goes to a second page.
+TEST(PageFit, CodedWordsTooWideForThePageGoOnInOneColumn)
+{
+    for (const int lower : { 0, 1 }) {
+        const Rendered r(Coded(15, lower, 20));
+        EXPECT_FALSE(r.layout.Overflow) << lower;
+        EXPECT_EQ(OutOfPlace(r), QStringList()) << lower;
+        EXPECT_GT(r.layout.GridFontSize, 7) << lower;
     }
 }
 
