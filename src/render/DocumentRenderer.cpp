@@ -28,6 +28,13 @@ void DocumentRenderer::SetFont(const QString& name, double points, bool bold, bo
     s_->font = SurfaceFont { name, points * ratio_, bold, italic, underline };
 }
 
+void DocumentRenderer::SetCellFont(double points, bool styled)
+{
+    const DocumentSettings& st = D().settings;
+    SetFont(st.gridFontName, points, styled && st.gridBold, styled && st.gridItalic);
+    s_->font.compact = true;
+}
+
 double DocumentRenderer::Padding() const
 {
     return CellPadding(D().settings.puzzle.gameType);

@@ -259,6 +259,8 @@ private:
     void DrawFooter(double y, const QString& versionLabel);
     void SetListFont(double size);
     void SetFont(const QString& name, double points, bool bold, bool italic, bool underline = false);
+    // The grid's font for the letters in its cells, plain or in the grid's styles.
+    void SetCellFont(double points, bool styled);
     void PrintInCell(const QString& s, double left, double cellTop, double inset);
     double Padding() const;
     double CellLeft(int column) const;

@@ -38,12 +38,12 @@ SurfaceFont DocumentRenderer::CodeFont(double size) const
 {
     const bool symbols = !D().puzzle.CodesAreNumbers;
     return { symbols ? SymbolFontName() : D().settings.gridFontName, CodeFontSize(size) * (symbols ? 1.3 : 1.0) * ratio_,
-             !symbols, false, false };
+             !symbols, false, false, true };
 }
 
 double DocumentRenderer::CellAt(double size)
 {
-    SetFont(D().settings.gridFontName, size, false, false);
+    SetCellFont(size, false);
     const double letters = s_->TextHeight(kSample);
     if (D().settings.puzzle.gameType != GameType::CodedWords)
         return letters + Padding();
@@ -155,7 +155,7 @@ void DocumentRenderer::DrawGrid(Half half, GridMode mode)
     }
 
     auto letterFont = [&] {
-        SetFont(st.gridFontName, size, st.gridBold, st.gridItalic);
+        SetCellFont(size, true);
         s_->foreColor = kBlack;
     };
     letterFont();
@@ -200,7 +200,6 @@ void DocumentRenderer::DrawGrid(Half half, GridMode mode)
 // cell with its code in a band at its top, in black, and its letter below.
 void DocumentRenderer::DrawCodedWords(double top, GridMode mode)
 {
-    const DocumentSettings& st = D().settings;
     const PuzzleState& z = D().puzzle;
     const int last = LastIndex(z);
     const double size = layout_.GridFontSize;
@@ -229,7 +228,7 @@ void DocumentRenderer::DrawCodedWords(double top, GridMode mode)
             const QString& letter = z.LetterGrid.at(c, r);
             if (letter.isEmpty() || (mode != GridMode::Solution && IsLowerCaseLetter(letter)))
                 continue;
-            SetFont(st.gridFontName, size, st.gridBold, st.gridItalic);
+            SetCellFont(size, true);
             // The key row's letters are the ones given: grey, the words' black.
             s_->foreColor = r == 0 ? kDarkGrey : kBlack;
             PrintInCell(GridLetter(letter), x, y, 0.5);

@@ -57,7 +57,11 @@ private:
         QFont font;
         QFontMetricsF metrics;
         bool symbol = false;
+        // The line box of a letter in a cell (SurfaceFont::compact), in pixels.
+        double cellAscent = 0.0;
+        double cellHeight = 0.0;
     };
+    static ResolvedFont MakeResolved(const QFont& font, const QPaintDevice* device, bool symbol);
     const ResolvedFont& Resolve();
     static QString Shown(const ResolvedFont& f, const QString& text);
     QPointF Map(double x, double y) const;

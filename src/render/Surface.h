@@ -13,6 +13,10 @@ struct SurfaceFont {
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    // One letter in a cell: its line box is the one its letters need, when
+    // the font's own is far taller (OpenDyslexic's is 1.75 em, for letters
+    // as tall as Arial's in 1.15 em), so that the cell fits the letter.
+    bool compact = false;
     bool operator==(const SurfaceFont&) const = default;
 };
 

@@ -101,8 +101,9 @@ TEST(PageFit, WorstPagesShrinkToTheLargestSizeThatFits)
             DocumentData fitted = c.data;
             fitted.settings.fitToPage = true;
             const Rendered f(fitted, true, 600, realFonts);
-            if (!f.layout.Overflow && f.layout.GridFontSize < c.data.settings.gridFontSize)
+            if (!f.layout.Overflow && f.layout.GridFontSize < c.data.settings.gridFontSize) {
                 EXPECT_EQ(OutOfPlace(f, 3.0), QStringList()) << "fitted";
+            }
         }
     }
 }

@@ -65,7 +65,8 @@ TEST(PageLayout, EveryBlockWhereTheTeacherSeesItInItsColourAndPen)
     const auto centred = [](int column, double cell) { return 7 + column * cell + (cell - kChar) / 2; };
     const QString header = u("CE1 – Thème : Animaux (20 mots)"), title = u("Les animaux"), instruction = InstructionText(Build(Empty).settings);
     const SurfaceFont italic { kDefaultFont, 10, false, true, false }, big { kTitleFont, 16, true, false, true }, small { kTitleFont, 11 },
-        footer { kDefaultFont, 8 }, grid { kGridFont, 12 }, list { kListFont, 12 }, code { kGridFont, 7, true }, symbol { SymbolFontName(), 7 * 1.3 };
+        footer { kDefaultFont, 8 }, grid { kGridFont, 12, false, false, false, true }, list { kListFont, 12 },
+        code { kGridFont, 7, true, false, false, true }, symbol { SymbolFontName(), 7 * 1.3, false, false, false, true }; // a cell's letters: compact
     const struct { QList<Page> pages; QString text; double x, y; SurfaceFont font; } texts[] = { // x, y: the top-left corner
         // Header at (7, 5), title centred at 10, instruction at (7, 18); a copy repeats them below the fold, a solution has its title.
         { { Empty, Solution, Copy }, header, 7, 5, italic }, { { Solution, Copy }, header, 7, kCut + 5, italic },

@@ -1,10 +1,13 @@
-// The surfaces: the single wrap of DrawTextAt, the symbol font's pictograms, and the preview's page box.
+// The surfaces: the single wrap of DrawTextAt, the symbol font's pictograms, the preview's page box, and the line
+// box of a letter in a cell.
 #include "RenderTestSupport.h"
 
 #include "puzzle/Engine.h"
 #include "render/ScreenSurface.h"
 #include "render/SymbolFont.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QRawFont>
 
 namespace lx::test {
@@ -58,6 +61,51 @@ TEST(Surface, SymbolsAndThePreviewBox)
     EXPECT_NEAR(wide.ratio, (600.0 / 96 * 25.4) / wide.extent.height(), 1e-12) << "screen mm per page unit";
     EXPECT_EQ(PrepareScreenSurface(PrepareScreenSurface(tall.box, 96, 96).box, 96, 96).box, tall.box); // stable
     EXPECT_EQ(PrepareScreenSurface(QSize(0, 300), 96, 96).ratio, 0.0);
+}
+
+// A letter in a cell takes the line box of its letters: OpenDyslexic's line box is 1.75 em for letters of the same
+// height as Liberation Sans's (1.15 em), which left its letters small in cells sized by it. Ordinary fonts keep theirs.
+TEST(Surface, ALetterInACellTakesTheLineBoxItsLettersNeed)
+{
+    if (!FontCatalog::Installed().Contains(u("OpenDyslexic")))
+        GTEST_SKIP() << "OpenDyslexic is not installed";
+    for (const char* name : { "Arial", "Courier New", "OpenDyslexic" }) {
+        SCOPED_TRACE(name);
+        QImage paper(1000, 1000, QImage::Format_RGB32);
+        paper.setDotsPerMeterX(11811); // 300 dpi: a page unit is 11.8 pixels
+        paper.setDotsPerMeterY(11811);
+        paper.fill(Qt::white);
+        QPainter painter(&paper);
+        PainterSurface surface(painter);
+        surface.font = SurfaceFont { u(name), 36.0 };
+        const double lineBox = surface.TextHeight(u("H"));
+        surface.font.compact = true;
+        const double cellBox = surface.TextHeight(u("H"));
+        if (QString(name) == u("OpenDyslexic"))
+            EXPECT_LT(cellBox, 0.75 * lineBox);
+        else
+            EXPECT_DOUBLE_EQ(cellBox, lineBox);
+        // The ink of letters with ascenders and descenders, and of a capital, within the box drawn at y 20.
+        surface.currentX = 5;
+        surface.currentY = 20;
+        surface.Print(u("Hbdgjpqy"), false);
+        surface.currentX = 60;
+        surface.Print(u("H"), false);
+        painter.end();
+        const auto inkRows = [&paper](int x1, int x2) {
+            int top = paper.height(), bottom = -1;
+            for (int y = 0; y < paper.height(); ++y)
+                for (int x = x1; x < x2; ++x)
+                    if (qGray(paper.pixel(x, y)) < 128)
+                        top = std::min(top, y), bottom = std::max(bottom, y);
+            return std::pair { top / 11.811, (bottom + 1) / 11.811 };
+        };
+        const auto [top, bottom] = inkRows(0, int(58 * 11.811));
+        EXPECT_GE(top, 20 - 0.02 * cellBox);
+        EXPECT_LE(bottom, 20 + 1.02 * cellBox);
+        const auto [capTop, capBottom] = inkRows(int(59 * 11.811), paper.width());
+        EXPECT_GE(capBottom - capTop, 0.55 * cellBox) << "a capital takes most of the box";
+    }
 }
 
 } // namespace
