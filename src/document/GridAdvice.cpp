@@ -104,6 +104,24 @@ TimeOutAdvice AdviceAfterTimeOut(const Document& doc)
              0 };
 }
 
+QString AdviceAfterEveryTry(const Document& doc)
+{
+    const TimeOutAdvice advice = AdviceAfterTimeOut(doc);
+    if (advice.side > 0)
+        return QStringLiteral("Choisissez une grille de %1, ou retirez des mots.").arg(Side(advice.side));
+    switch (doc.settings().puzzle.gameType) {
+    case GameType::WordSearch:
+        return advice.text;
+    case GameType::FillIn:
+        if (!CheckedWordsNeed(doc).fits)
+            return advice.text;
+        break;
+    case GameType::CodedWords:
+        break;
+    }
+    return QStringLiteral("Retirez des mots.");
+}
+
 QString ContainedWordsWarning(const Document& doc)
 {
     if (doc.settings().puzzle.gameType != GameType::WordSearch)

@@ -40,6 +40,9 @@ struct TimeOutAdvice {
     int side = 0;
 };
 TimeOutAdvice AdviceAfterTimeOut(const Document& doc);
+// What to change when every try ran out of time (a version of the worksheet):
+// the size to choose, or the words to remove.
+QString AdviceAfterEveryTry(const Document& doc);
 
 // The chosen words of a word search that can be read inside another one
 // ("« noix » se lit aussi dans « noix de coco »."); empty when there is none.

@@ -1,6 +1,7 @@
 #include "document/Versions.h"
 
 #include "document/Document.h"
+#include "document/GridAdvice.h"
 
 namespace lx {
 
@@ -35,7 +36,8 @@ Versions MakeVersions(const Document& doc, int count, std::uint64_t seed, const 
             out.outcome = r.outcome;
             out.error = QStringLiteral("La version %1 n'a pas pu être créée").arg(k);
             if (r.outcome == GenerationOutcome::TimedOut)
-                out.error += QStringLiteral(" : le temps de calcul est dépassé.");
+                out.error += QStringLiteral(" : le temps de calcul est dépassé à chacun des %1 essais. ").arg(kVersionAttempts)
+                    + AdviceAfterEveryTry(copy);
             else
                 out.error += r.message.isEmpty() ? QStringLiteral(".") : QStringLiteral(" : ") + r.message;
             out.pages.clear();
