@@ -121,7 +121,7 @@ void Preview(benchmark::State& state, const lx::DocumentData& doc)
     for (auto _ : state) {
         QPainter painter(&image);
         {
-            lx::PainterSurface surface(painter, page.extent, QRectF(QPointF(0, 0), QSizeF(page.box)));
+            lx::PainterSurface surface(painter, page.extent, QRectF(QPointF(0, 0), QSizeF(page.box)), page.ratio);
             surface.Clear();
             layout = renderer.RenderDocument(surface, page.ratio);
         }

@@ -60,7 +60,7 @@ QImage PreviewWidget::DrawPage(const QSize& logicalSize, double ratio)
     image.setDotsPerMeterY(int(dpiY / 0.0254));
     {
         QPainter painter(&image);
-        PainterSurface surface(painter, page.extent, QRectF(QPointF(0, 0), QSizeF(page.box)));
+        PainterSurface surface(painter, page.extent, QRectF(QPointF(0, 0), QSizeF(page.box)), page.ratio);
         surface.Clear();
         DocumentRenderer(data_).RenderDocument(surface, page.ratio);
     }

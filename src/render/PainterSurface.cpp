@@ -37,21 +37,37 @@ QSizeF DeviceMillimetres(const QPaintDevice& device)
 const QString kCellLetters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZbdfhklgjpqy0123456789");
 constexpr double kInkShare = 0.81;
 constexpr double kTallLineBox = 1.25;
+// The size fonts are measured at, in pixels: large enough for whole pixels
+// to be fine, small enough for the font engine to keep its glyphs' metrics
+// (at 1000 pixels a page took half as long again to lay out).
+constexpr int kReferencePixels = 200;
 
 } // namespace
 
-PainterSurface::ResolvedFont PainterSurface::MakeResolved(const QFont& font, const QPaintDevice* device, bool symbol)
+PainterSurface::ResolvedFont PainterSurface::MakeResolved(const QFont& font, bool symbol) const
 {
-    ResolvedFont f { font, QFontMetricsF(font, device), symbol };
-    f.cellAscent = f.metrics.ascent();
-    f.cellHeight = f.metrics.lineSpacing();
-    const QRectF ink = f.metrics.tightBoundingRect(kCellLetters);
-    const double needed = ink.height() / kInkShare;
+    QFont large = font;
+    large.setPixelSize(kReferencePixels);
+    // In pixels, whatever the device: one for every surface of the thread.
+    thread_local std::unordered_map<QString, Reference> references;
+    const QString key = large.key();
+    auto it = references.find(key);
+    if (it == references.end()) {
+        const QFontMetricsF metrics(large);
+        it = references.emplace(key, Reference { metrics, metrics.tightBoundingRect(kCellLetters) }).first;
+    }
+    ResolvedFont f { font, symbol, &it->second };
+    f.scale = font.pointSizeF() * kMillimetresPerInch / 72.0 / unitMillimetres_ / kReferencePixels;
+    const QFontMetricsF& metrics = f.reference->metrics;
+    f.ascent = f.cellAscent = metrics.ascent() * f.scale;
+    f.lineHeight = f.cellHeight = metrics.lineSpacing() * f.scale;
+    const QRectF& ink = f.reference->ink;
+    const double needed = ink.height() / kInkShare * f.scale;
     if (!symbol && ink.height() > 0 && f.cellHeight > kTallLineBox * needed) {
         // As in an ordinary font: the descenders' depth below the baseline,
         // the rest of the box above it.
         f.cellHeight = needed;
-        f.cellAscent = needed - ink.bottom();
+        f.cellAscent = needed - ink.bottom() * f.scale;
     }
     return f;
 }
@@ -64,6 +80,7 @@ PainterSurface::PainterSurface(QPainter& painter, const FontCatalog& fonts)
     , deviceRect_(0, 0, painter.device()->width(), painter.device()->height())
     , sx_(painter.device()->logicalDpiX() / kMillimetresPerInch)
     , sy_(painter.device()->logicalDpiY() / kMillimetresPerInch)
+    , unitMillimetres_(1.0)
     , dpiX_(painter.device()->logicalDpiX())
 {
     painter_.save();
@@ -71,7 +88,7 @@ PainterSurface::PainterSurface(QPainter& painter, const FontCatalog& fonts)
     painter_.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
 }
 
-PainterSurface::PainterSurface(QPainter& painter, const QSizeF& pageExtent, const QRectF& deviceRect,
+PainterSurface::PainterSurface(QPainter& painter, const QSizeF& pageExtent, const QRectF& deviceRect, double ratio,
                                const FontCatalog& fonts)
     : painter_(painter)
     , fonts_(fonts)
@@ -80,6 +97,7 @@ PainterSurface::PainterSurface(QPainter& painter, const QSizeF& pageExtent, cons
     , deviceRect_(deviceRect)
     , sx_(pageExtent.width() > 0 ? deviceRect.width() / pageExtent.width() : 1.0)
     , sy_(pageExtent.height() > 0 ? deviceRect.height() / pageExtent.height() : 1.0)
+    , unitMillimetres_(ratio > 0 ? ratio : 1.0)
     , dpiX_(painter.device()->logicalDpiX())
 {
     painter_.save();
@@ -107,7 +125,7 @@ QFont PainterSurface::QtFont(const SurfaceFont& f)
     if (f.size <= 0)
         font.setPointSizeF(0.1);
     font.setUnderline(f.underline);
-    // Unhinted outlines scale linearly, so the preview lays text out as the paper does.
+    // Unhinted outlines scale linearly.
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
@@ -122,7 +140,7 @@ const PainterSurface::ResolvedFont& PainterSurface::Resolve()
     if (it == cache_.end()) {
         const QFont qfont = QtFont(font);
         const bool symbol = QString::compare(font.name, SymbolFontName(), Qt::CaseInsensitive) == 0;
-        it = cache_.emplace(key, MakeResolved(qfont, painter_.device(), symbol)).first;
+        it = cache_.emplace(key, MakeResolved(qfont, symbol)).first;
     }
     lastFont_ = font;
     last_ = &it->second; // the map's elements stay where they are
@@ -131,7 +149,7 @@ const PainterSurface::ResolvedFont& PainterSurface::Resolve()
 
 bool PainterSurface::HasCharacter(char32_t c)
 {
-    return Resolve().metrics.inFontUcs4(c);
+    return Resolve().reference->metrics.inFontUcs4(c);
 }
 
 QString PainterSurface::Shown(const ResolvedFont& f, const QString& text)
@@ -143,7 +161,7 @@ QString PainterSurface::Shown(const ResolvedFont& f, const QString& text)
     QString shown;
     for (QChar code : text) {
         const QString pictogram = SymbolPictogram(code);
-        if (!pictogram.isEmpty() && f.metrics.inFontUcs4(pictogram.toUcs4().value(0)))
+        if (!pictogram.isEmpty() && f.reference->metrics.inFontUcs4(pictogram.toUcs4().value(0)))
             shown += pictogram;
     }
     return shown;
@@ -152,13 +170,13 @@ QString PainterSurface::Shown(const ResolvedFont& f, const QString& text)
 double PainterSurface::TextWidth(const QString& text)
 {
     const ResolvedFont& f = Resolve();
-    return f.metrics.horizontalAdvance(Shown(f, text)) / sx_;
+    return f.reference->metrics.horizontalAdvance(Shown(f, text)) * f.scale;
 }
 
 double PainterSurface::TextHeight(const QString&)
 {
     const ResolvedFont& f = Resolve();
-    return (font.compact ? f.cellHeight : f.metrics.lineSpacing()) / sy_;
+    return font.compact ? f.cellHeight : f.lineHeight;
 }
 
 QPointF PainterSurface::Map(double x, double y) const
@@ -191,7 +209,7 @@ void PainterSurface::DrawText(double x, double y, const QString& text)
     painter_.setFont(f.font);
     painter_.setPen(QColor::fromRgb(foreColor));
     const QPointF at = Map(x, y);
-    painter_.drawText(QPointF(at.x(), at.y() + (font.compact ? f.cellAscent : f.metrics.ascent())), shown);
+    painter_.drawText(QPointF(at.x(), at.y() + (font.compact ? f.cellAscent : f.ascent) * sy_), shown);
 }
 
 void PainterSurface::Line(double x1, double y1, double x2, double y2)

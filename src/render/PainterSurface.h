@@ -27,8 +27,10 @@ public:
     // A paper surface: the painter's whole device is the page and page units
     // are exact millimetres.
     explicit PainterSurface(QPainter& painter, const FontCatalog& fonts = FontCatalog::Installed());
-    // A screen surface: pageExtent page units spread over deviceRect (in device pixels).
-    PainterSurface(QPainter& painter, const QSizeF& pageExtent, const QRectF& deviceRect,
+    // A screen surface: pageExtent page units spread over deviceRect (in
+    // device pixels), a unit being `ratio` millimetres of the screen (the
+    // ratio the page is rendered with).
+    PainterSurface(QPainter& painter, const QSizeF& pageExtent, const QRectF& deviceRect, double ratio,
                    const FontCatalog& fonts = FontCatalog::Installed());
     ~PainterSurface() override;
     PainterSurface(const PainterSurface&) = delete;
@@ -53,15 +55,25 @@ protected:
     void DrawText(double x, double y, const QString& text) override;
 
 private:
+    // Text is measured on the font at a large size, whatever the size drawn:
+    // a screen's font of 9.3 pixels is drawn and measured as one of 9, and
+    // the preview must lay the page out as the paper does.
+    struct Reference {
+        QFontMetricsF metrics;
+        QRectF ink; // of the letters a cell may hold
+    };
     struct ResolvedFont {
         QFont font;
-        QFontMetricsF metrics;
         bool symbol = false;
-        // The line box of a letter in a cell (SurfaceFont::compact), in pixels.
+        const Reference* reference = nullptr;
+        double scale = 1.0; // page units per pixel of the reference
+        // In page units: the line box of a text, and of a letter in a cell (SurfaceFont::compact).
+        double ascent = 0.0;
+        double lineHeight = 0.0;
         double cellAscent = 0.0;
         double cellHeight = 0.0;
     };
-    static ResolvedFont MakeResolved(const QFont& font, const QPaintDevice* device, bool symbol);
+    ResolvedFont MakeResolved(const QFont& font, bool symbol) const;
     const ResolvedFont& Resolve();
     static QString Shown(const ResolvedFont& f, const QString& text);
     QPointF Map(double x, double y) const;
@@ -74,6 +86,7 @@ private:
     QRectF deviceRect_; // where the page lies on the device, in pixels
     double sx_;         // device pixels per page unit
     double sy_;
+    double unitMillimetres_; // the size of a page unit, for the fonts' sizes
     double dpiX_;
     std::unordered_map<QString, ResolvedFont> cache_;
     SurfaceFont lastFont_;

@@ -7,18 +7,15 @@ namespace lx {
 
 namespace {
 constexpr double kMillimetresPerInch = 25.4;
-constexpr double kTwipsPerInch = 1440.0;
-// 56 twips stand for one millimetre (the exact value is 56.69): a preview
-// unit is very slightly larger than a millimetre.
-constexpr double kTwipsPerUnit = 56.0;
 } // namespace
 
 ScreenPage PrepareScreenSurface(const QSize& boxPixels, double dpiX, double dpiY, const QSizeF& pageMillimetres)
 {
     const QSizeF paper = pageMillimetres.width() > 0 && pageMillimetres.height() > 0 ? pageMillimetres : kA4Millimetres;
     ScreenPage page;
-    page.extent = QSizeF(paper.width() / kMillimetresPerInch * kTwipsPerInch / kTwipsPerUnit,
-                         paper.height() / kMillimetresPerInch * kTwipsPerInch / kTwipsPerUnit);
+    // Page units are the paper's millimetres, as on the printer, so that the
+    // preview lays the page out exactly as it prints.
+    page.extent = paper;
     page.box = boxPixels;
     if (boxPixels.width() <= 0 || boxPixels.height() <= 0 || dpiX <= 0 || dpiY <= 0)
         return page;

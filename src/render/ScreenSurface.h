@@ -10,7 +10,7 @@ inline const QSizeF kA4Millimetres { 210.0, 297.0 };
 
 // How the preview shows the page inside the box the window gives it.
 struct ScreenPage {
-    QSizeF extent; // the page in page units: the paper's size in twips / 56
+    QSizeF extent; // the page in page units: the paper's size in millimetres
     QSize box;     // the preview box, narrowed or shortened to the page's proportions (pixels)
     double ratio = 0.0; // screen millimetres per page unit: the font ratio of the rendering
 };

@@ -10,6 +10,9 @@
 #include <QPainter>
 #include <QRawFont>
 
+#include <memory>
+#include <optional>
+
 namespace lx::test {
 namespace {
 
@@ -53,14 +56,69 @@ TEST(Surface, SymbolsAndThePreviewBox)
     }
     EXPECT_EQ(seen.size(), 26);
     EXPECT_EQ(SymbolPictogram(QChar(kScissorsCode)), QString::fromUcs4(U"\u2702", 1));
-    // The preview: A4 in twips / 56 page units, in the largest box of the page's proportions.
+    // The preview: A4 in the largest box of the page's proportions.
     const ScreenPage wide = PrepareScreenSurface(QSize(1000, 600), 96, 96), tall = PrepareScreenSurface(QSize(400, 900), 96, 96);
-    EXPECT_NEAR(wide.extent.height(), 297.0 / 25.4 * 1440 / 56, 1e-9);
+    EXPECT_EQ(wide.extent, QSizeF(210, 297)) << "page units are the paper's millimetres";
     EXPECT_TRUE(wide.box.height() == 600 && std::abs(wide.box.width() - 600.0 * 210 / 297) <= 1);
     EXPECT_TRUE(tall.box.width() == 400 && std::abs(tall.box.height() - 400.0 * 297 / 210) <= 1);
     EXPECT_NEAR(wide.ratio, (600.0 / 96 * 25.4) / wide.extent.height(), 1e-12) << "screen mm per page unit";
     EXPECT_EQ(PrepareScreenSurface(PrepareScreenSurface(tall.box, 96, 96).box, 96, 96).box, tall.box); // stable
     EXPECT_EQ(PrepareScreenSurface(QSize(0, 300), 96, 96).ratio, 0.0);
+}
+
+// The preview lays the page out as it prints: every block at the same place. Its page units were 56 twips, 1.2 % more
+// than a millimetre: the lower half stood 1.8 units lower, and a copy's list broke at another word than the worksheet's.
+TEST(Surface, ThePreviewLaysThePageOutAsItPrints)
+{
+    DocumentData d = MakeData(GameType::FillIn, 2);
+    d.settings.listFontSize = 16;
+    AddWords(d, MadeUpWords(30, 6) + MadeUpWords(8, 9));
+    RecordingSurface paper;
+    DocumentRenderer(d, kDefaultFont, kFooter).RenderDocument(paper, 1.0);
+    const ScreenPage page = PrepareScreenSurface(QSize(700, 990), 96, 96);
+    RecordingSurface screen(page.extent.width(), page.extent.height(), false, 96);
+    // Letters drawn `ratio` times their size measure as on paper, as the screen's fonts do.
+    screen.measureWidth = [&](const SurfaceFont& f, const QString& t) { return 0.2 * f.size / page.ratio * t.size(); };
+    screen.measureHeight = [&](const SurfaceFont& f, const QString&) { return 0.4 * f.size / page.ratio; };
+    DocumentRenderer(d, kDefaultFont, kFooter).RenderDocument(screen, page.ratio);
+    ASSERT_EQ(screen.ops.size(), paper.ops.size());
+    for (qsizetype i = 0; i < paper.ops.size(); ++i) {
+        const RecordedOp &a = paper.ops[i], &b = screen.ops[i];
+        EXPECT_TRUE(a.kind == b.kind && a.text == b.text && std::abs(a.x1 - b.x1) < 1e-6 && std::abs(a.y1 - b.y1) < 1e-6)
+            << a.text.toStdString() << " (" << a.x1 << ", " << a.y1 << ") on paper, " << b.text.toStdString() << " (" << b.x1
+            << ", " << b.y1 << ") on screen";
+    }
+    // With the installed fonts, a small preview measures text as the paper does: a font of 9.3 pixels measured as one of
+    // 9, which chose other sizes for the grid and the list.
+    const auto layoutOn = [](const DocumentData& data, QImage& image, std::optional<ScreenPage> screen) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        std::unique_ptr<PainterSurface> surface = screen ? std::make_unique<PainterSurface>(painter, screen->extent, QRectF(QPointF(), screen->box), screen->ratio)
+                                                         : std::make_unique<PainterSurface>(painter);
+        return DocumentRenderer(data).RenderDocument(*surface, screen ? screen->ratio : 1.0);
+    };
+    for (const GameType type : { GameType::WordSearch, GameType::FillIn, GameType::CodedWords }) {
+        for (const int box : { 300, 420, 555 }) {
+            DocumentData fitted = MakeData(type, 2, 12);
+            std::tie(fitted.settings.gridFontName, fitted.settings.listFontName) = std::tuple(u("Arial"), u("Arial"));
+            fitted.settings.fitToPage = true;
+            AddWords(fitted, u("soixante-dix-sept forêt tropicale rez-de-chaussée haltérophilie exceptionnel contredire longue-vue "
+                               "zigzaguer aérogare guimauve monarque ordonnée recoudre aboutir rédiger tamaris bonsaï ermite")
+                                 .split(u' '));
+            for (int k = 0; k < 12; ++k) // a word across the grid, and its codes
+                fitted.puzzle.LetterGrid.at(k, 2) = u("E"), fitted.puzzle.CodeGrid.at(k, 2) = std::int16_t(k + 1);
+            QImage paper(2480, 3508, QImage::Format_RGB32);
+            paper.setDotsPerMeterX(11811), paper.setDotsPerMeterY(11811);
+            QImage screen(box, int(box * 297 / 210) + 1, QImage::Format_RGB32);
+            screen.setDotsPerMeterX(3780), screen.setDotsPerMeterY(3780);
+            const PageLayout a = layoutOn(fitted, paper, std::nullopt);
+            const PageLayout b = layoutOn(fitted, screen, PrepareScreenSurface(screen.size(), 96, 96));
+            SCOPED_TRACE(std::to_string(int(type)) + ", preview of " + std::to_string(box) + " pixels");
+            EXPECT_EQ(std::tuple(a.GridFontSize, a.ListFontSize), std::tuple(b.GridFontSize, b.ListFontSize));
+            EXPECT_NEAR(a.CellSize, b.CellSize, 1e-6);
+            EXPECT_NEAR(a.ColumnWidth, b.ColumnWidth, 1e-6);
+        }
+    }
 }
 
 // A letter in a cell takes the line box of its letters: OpenDyslexic's line box is 1.75 em for letters of the same
