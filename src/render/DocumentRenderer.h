@@ -122,7 +122,8 @@ public:
     static constexpr double kMinFontSize = 7.0; // the smallest size a block shrinks to
     static constexpr double kMaxFitSize = 28.0; // "Adapter à la page": the largest letters
     static constexpr double kMaxFitCell = 15.0; // and the largest cells
-    static constexpr double kFitFooterGap = 3.0; // what grows to the page stays this far above its footer
+    // A list, and a grid the page sizes, stay this far above their footer.
+    static constexpr double kFooterGap = 3.0;
 
     // With the installed font list's default font and the program's footer.
     explicit DocumentRenderer(const DocumentData& data);

@@ -15,14 +15,13 @@ DocumentRenderer::ListPlace DocumentRenderer::UpperListPlace(double gridExtent, 
 {
     const DocumentSettings& st = D().settings;
     const bool bottomFooter = !LowerHalfDrawn(gridExtent);
-    // A list fitted to the page keeps clear of the footer: under its grid by 5 mm.
+    // A list keeps clear of the footer; fitted to the page under its grid, by 5 mm.
     if (listBelow_) // under the rows the fill-in grid uses
         return { 7.0, st.GridOriginY + GridHeight(gridRows_, gridExtent / D().puzzle.GridSize) + lineHeight, kListBottom, kListBottom };
     if (!ListBeside(gridExtent)) // a word search ending at 143 or lower: the list goes below it
-        return { 7.0, st.GridOriginY + gridExtent + lineHeight, kListBottom, st.fitToPage ? kListBottom : kFooterY };
+        return { 7.0, st.GridOriginY + gridExtent + lineHeight, kListBottom, st.fitToPage ? kListBottom : kFooterY - kFooterGap };
     const double gridBottom = st.puzzle.gameType == GameType::WordSearch ? st.GridOriginY + gridExtent : layout_.CutLineY - 2.5;
-    const double clearance = st.fitToPage ? kFitFooterGap : 0.0;
-    return { ListLeft(gridExtent), double(st.GridOriginY), gridBottom - 5.0, (bottomFooter ? kFooterY : kUpperFooterY) - clearance };
+    return { ListLeft(gridExtent), double(st.GridOriginY), gridBottom - 5.0, (bottomFooter ? kFooterY : kUpperFooterY) - kFooterGap };
 }
 
 // The lower half's list stands as the upper half's, half a page lower, so that
@@ -33,7 +32,7 @@ DocumentRenderer::ListPlace DocumentRenderer::LowerListPlace(double gridExtent) 
     const double shift = layout_.LowerGridY - D().settings.GridOriginY;
     place.top += shift;
     place.limit += shift;
-    place.bottom = std::min(place.bottom + shift, kFooterY - (D().settings.fitToPage ? kFitFooterGap : 0.0));
+    place.bottom = std::min(place.bottom + shift, kFooterY - kFooterGap);
     return place;
 }
 

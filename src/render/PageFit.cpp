@@ -189,7 +189,7 @@ bool DocumentRenderer::GrowPage(const GridCells& cells)
         return -1.0;
     };
     const auto fits = [&](double gridSize) {
-        return GridFits(gridSize, cells, kFitFooterGap) && (!half || LowerHalfDrawn(extentOf(gridSize))) && listFor(gridSize, false) >= 0;
+        return GridFits(gridSize, cells, kFooterGap) && (!half || LowerHalfDrawn(extentOf(gridSize))) && listFor(gridSize, false) >= 0;
     };
     // The largest grid size that fits, found by halves.
     int low = halves(ownGrid), high = top;
@@ -304,7 +304,7 @@ void DocumentRenderer::FitArrangement(const GridCells& cells)
                 ++k;
             return k;
         };
-        g = st.fitToPage ? largest(kFitFooterGap) : int(gridSizes.size());
+        g = st.fitToPage ? largest(kFooterGap) : int(gridSizes.size());
         if (g == gridSizes.size())
             g = largest(0.0);
     }

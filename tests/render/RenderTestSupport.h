@@ -115,12 +115,12 @@ inline bool Has(const Ops& ops, Kind kind, double x1, double y1, double x2, doub
 }
 
 // The grid's and the list's operations right of x 203 or below their half's footer (143 over a lower half, else 291),
-// less a clearance.
-inline QStringList OutOfPlace(const Rendered& r, double clearance = 0.0)
+// less a clearance; only those `only` keeps, when given.
+inline QStringList OutOfPlace(const Rendered& r, double clearance = 0.0, const std::function<bool(const RecordedOp&)>& only = {})
 {
     const bool lowerDrawn = !Where(r.ops(), [](const RecordedOp& op) { return op.style == LineStyle::Dotted; }).isEmpty();
     QStringList out;
-    for (const RecordedOp& op : r.ops()) {
+    for (const RecordedOp& op : only ? Where(r.ops(), only) : r.ops()) {
         const bool text = op.kind == Kind::Text; // not the header, title, instruction, footers, rules, fold line
         if ((text && (op.font.name == kDefaultFont || op.font.name == kTitleFont || op.x1 == 2.0))
             || (!text && (op.x1 == 6.5 || op.style == LineStyle::Dotted)))

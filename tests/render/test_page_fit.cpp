@@ -91,6 +91,8 @@ TEST(PageFit, WorstPagesShrinkToTheLargestSizeThatFits)
             EXPECT_EQ(r.layout.OverflowText, u(c.overflow));
             EXPECT_EQ(r.layout.Overflow, *c.overflow != 0);
             EXPECT_EQ(r.layout.Overflow ? QStringList() : OutOfPlace(r), QStringList()) << "nothing out of place, but for an overflow";
+            const auto list = [](const RecordedOp& op) { return op.font.name == kListFont; };
+            EXPECT_EQ(r.layout.Overflow ? QStringList() : OutOfPlace(r, 3.0, list), QStringList()) << "a list 3 mm clear of its footer";
             EXPECT_TRUE(realFonts || (r.layout.GridFontSize == c.grid && r.layout.ListFontSize == c.list))
                 << r.layout.GridFontSize << " " << r.layout.ListFontSize;
             // Both halves drawn alike, the codes (bold, 7 points at least) shrinking with the letters.
