@@ -294,19 +294,20 @@ void DocumentRenderer::FitArrangement(const GridCells& cells)
     const auto extentAt = [&](int g) { return CellAt(gridSizes[g]) * z.GridSize; };
     QStringList overflow;
 
-    // The document's size when it fits; else, fitted to the page, the largest
-    // that keeps clear of the footer, and failing that any that fits.
+    // The document's size when it fits (fitted to the page, clear of the
+    // footer); else the largest that keeps clear of the footer, and failing
+    // that any that fits.
+    const auto largest = [&](int from, double clearance) {
+        int k = from;
+        while (k < gridSizes.size() && !GridFits(gridSizes[k], cells, clearance))
+            ++k;
+        return k;
+    };
     int g = 0;
-    if (!GridFits(gridSizes[0], cells)) {
-        const auto largest = [&](double clearance) {
-            int k = 1;
-            while (k < gridSizes.size() && !GridFits(gridSizes[k], cells, clearance))
-                ++k;
-            return k;
-        };
-        g = st.fitToPage ? largest(kFooterGap) : int(gridSizes.size());
+    if (!GridFits(gridSizes[0], cells, st.fitToPage ? kFooterGap : 0.0)) {
+        g = largest(1, kFooterGap);
         if (g == gridSizes.size())
-            g = largest(0.0);
+            g = largest(0, 0.0);
     }
     if (g == gridSizes.size()) {
         g = int(gridSizes.size()) - 1;

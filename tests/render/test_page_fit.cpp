@@ -68,16 +68,17 @@ TEST(PageFit, WorstPagesShrinkToTheLargestSizeThatFits)
     const auto sized = [](const RecordedOp& op) { return op.kind == Kind::Text && (op.font.name == kListFont || op.font.name == kGridFont); };
     // grid, list: the sizes drawn with the recording model.
     const struct { const char* page; DocumentData data; double grid, list; const char* overflow; } cases[] = {
-        // A page that fits keeps its sizes: 14 rows of 0.4 s + 1 end at 142.8 at 18 points, at 148.4 at 19, which shrink to 18.
+        // A page that fits keeps its sizes: 14 rows of 0.4 s + 1 end at 142.8 at 18 points, at 148.4 at 19, which shrink
+        // to 17.5 to end 3 mm above the footer, at 140.
         { "a grid ending at 142.8", FillIn(14, 18, 12, 1, false), 18, 12, "" },
-        { "the same grid at 19 points", FillIn(14, 19, 12, 1, false), 18, 12, "" },
+        { "the same grid at 19 points", FillIn(14, 19, 12, 1, false), 17.5, 12, "" },
         // 30 coded words, two columns of 15 rows set apart, never fit above 143: they take the whole page (the
         // copy left out), where the key row of 26 codes passes x 203 above 9 points.
         { "30 coded words with a copy", Coded(30, 2), 9, 12, "" },
         { "30 coded words alone", Coded(30, 0), 9, 12, "" },
-        // 19 rows of 0.4 s + 1 end above 143 up to 12.6 points; a 14-point list's second column passes x 203 down to 13.
-        { "30 long words to fill in", FillIn(19, 14, 12, 1), 12.5, 12, "" },
-        { "30 long words in 14 points", FillIn(19, 14, 14, 1), 12.5, 12.5, "" },
+        // 19 rows of 0.4 s + 1 end above 140 up to 12.2 points; a 14-point list's second column passes x 203 down to 14.
+        { "30 long words to fill in", FillIn(19, 14, 12, 1), 12, 12, "" },
+        { "30 long words in 14 points", FillIn(19, 14, 14, 1), 12, 13.5, "" },
         // Without a lower half the grid fits at 20 points but leaves the list no room: the grid gives up some.
         { "30 long words beside a 20-point grid", FillIn(19, 20, 12, 0), 18.5, 8, "" },
         { "40 words in 20 points under an 18 x 18 grid", Search(18, 40, 20), 12, 20, "" },
@@ -91,21 +92,21 @@ TEST(PageFit, WorstPagesShrinkToTheLargestSizeThatFits)
             EXPECT_EQ(r.layout.OverflowText, u(c.overflow));
             EXPECT_EQ(r.layout.Overflow, *c.overflow != 0);
             EXPECT_EQ(r.layout.Overflow ? QStringList() : OutOfPlace(r), QStringList()) << "nothing out of place, but for an overflow";
-            const auto list = [](const RecordedOp& op) { return op.font.name == kListFont; };
-            EXPECT_EQ(r.layout.Overflow ? QStringList() : OutOfPlace(r, 3.0, list), QStringList()) << "a list 3 mm clear of its footer";
+            // A list, and a grid drawn smaller than the document says, end 3 mm above their footer.
+            const bool shrunk = r.layout.GridFontSize < c.data.settings.gridFontSize;
+            const auto list = [shrunk](const RecordedOp& op) { return shrunk || op.font.name == kListFont; };
+            EXPECT_EQ(r.layout.Overflow ? QStringList() : OutOfPlace(r, 3.0, list), QStringList()) << "3 mm clear of the footer";
             EXPECT_TRUE(realFonts || (r.layout.GridFontSize == c.grid && r.layout.ListFontSize == c.list))
                 << r.layout.GridFontSize << " " << r.layout.ListFontSize;
             // Both halves drawn alike, the codes (bold, 7 points at least) shrinking with the letters.
             const double code = std::max(7.0, std::round(1.2 * r.layout.GridFontSize) / 2);
             for (const RecordedOp& op : Where(r.ops(), sized))
                 EXPECT_EQ(op.font.size, op.font.name == kListFont ? r.layout.ListFontSize : op.font.bold ? code : r.layout.GridFontSize);
-            // With "Adapter à la page", a grid that has to shrink ends 3 mm above its footer.
+            // With "Adapter à la page", the grid too, whatever its size.
             DocumentData fitted = c.data;
             fitted.settings.fitToPage = true;
             const Rendered f(fitted, true, 600, realFonts);
-            if (!f.layout.Overflow && f.layout.GridFontSize < c.data.settings.gridFontSize) {
-                EXPECT_EQ(OutOfPlace(f, 3.0), QStringList()) << "fitted";
-            }
+            EXPECT_EQ(f.layout.Overflow ? QStringList() : OutOfPlace(f, 3.0), QStringList()) << "fitted";
         }
     }
 }
