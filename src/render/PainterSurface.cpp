@@ -44,17 +44,16 @@ constexpr int kReferencePixels = 200;
 
 } // namespace
 
-PainterSurface::ResolvedFont PainterSurface::MakeResolved(const QFont& font, bool symbol) const
+PainterSurface::ResolvedFont PainterSurface::MakeResolved(const QFont& font, bool symbol)
 {
     QFont large = font;
     large.setPixelSize(kReferencePixels);
-    // In pixels, whatever the device: one for every surface of the thread.
-    thread_local std::unordered_map<QString, Reference> references;
+    // In pixels, whatever the device: one for all the sizes of a font.
     const QString key = large.key();
-    auto it = references.find(key);
-    if (it == references.end()) {
+    auto it = references_.find(key);
+    if (it == references_.end()) {
         const QFontMetricsF metrics(large);
-        it = references.emplace(key, Reference { metrics, metrics.tightBoundingRect(kCellLetters) }).first;
+        it = references_.emplace(key, Reference { metrics, metrics.tightBoundingRect(kCellLetters) }).first;
     }
     ResolvedFont f { font, symbol, &it->second };
     f.scale = font.pointSizeF() * kMillimetresPerInch / 72.0 / unitMillimetres_ / kReferencePixels;

@@ -73,7 +73,7 @@ private:
         double cellAscent = 0.0;
         double cellHeight = 0.0;
     };
-    ResolvedFont MakeResolved(const QFont& font, bool symbol) const;
+    ResolvedFont MakeResolved(const QFont& font, bool symbol);
     const ResolvedFont& Resolve();
     static QString Shown(const ResolvedFont& f, const QString& text);
     QPointF Map(double x, double y) const;
@@ -88,6 +88,7 @@ private:
     double sy_;
     double unitMillimetres_; // the size of a page unit, for the fonts' sizes
     double dpiX_;
+    std::unordered_map<QString, Reference> references_; // by font, whatever its size
     std::unordered_map<QString, ResolvedFont> cache_;
     SurfaceFont lastFont_;
     const ResolvedFont* last_ = nullptr;
