@@ -30,6 +30,21 @@ namespace lx {
 
 using namespace panel;
 
+namespace {
+
+// A list that asks for a few rows only. The word-wrapped notes make the
+// controls take their preferred height; with lists of 192 pixels each, that
+// passed what a 1366 x 768 screen leaves under its taskbar, and « Créer la
+// grille » was out of sight. The lists still take whatever height is left.
+template <class List>
+class ShortList : public List {
+public:
+    using List::List;
+    QSize sizeHint() const override { return { List::sizeHint().width(), 5 * List::fontMetrics().height() }; }
+};
+
+} // namespace
+
 QWidget* BuildCommandBar(Controls& c, QWidget* parent)
 {
     auto* bar = new QWidget(parent);
@@ -112,7 +127,7 @@ QWidget* BuildSourcesPanel(Controls& c, QWidget* parent)
                            { "CP, CE1, CE2…", "Niveau 1, 2, 3…" });
     naming->addStretch();
     box->addLayout(naming);
-    c.lstLectureThemes = Named(new QListWidget(words), U("lstLectureThemes"));
+    c.lstLectureThemes = Named(new ShortList<QListWidget>(words), U("lstLectureThemes"));
     c.lstLectureThemes->setAccessibleName(U("Thèmes"));
     for (int i = 0; i < kThemeCount; ++i) {
         auto* item = new QListWidgetItem(ThemeName(i), c.lstLectureThemes);
@@ -123,7 +138,7 @@ QWidget* BuildSourcesPanel(Controls& c, QWidget* parent)
     box->addWidget(Caption(words, "Th&èmes :", c.lstLectureThemes));
     box->addWidget(c.lstLectureThemes, 2);
     box->addWidget(c.lblLectureThemes);
-    c.lstLectureMots = Named(new QListView(words), U("lstLectureMots"));
+    c.lstLectureMots = Named(new ShortList<QListView>(words), U("lstLectureMots"));
     c.lstLectureMots->setAccessibleName(U("Mots"));
     c.lstLectureMots->setUniformItemSizes(true);
     box->addWidget(Caption(words, "&Mots :", c.lstLectureMots));

@@ -214,7 +214,7 @@ QWidget* BuildGamePanel(Controls& c, QWidget* parent)
         box->addWidget(frame);
     column->addWidget(game);
     column->addWidget(PageOptions(c, panel));
-    column->addStretch();
+    column->addStretch(1); // the height left goes above the button, not into the boxes
 
     // "Créer la grille", in a frame that blinks after a generation ran out of time.
     auto* holder = new QWidget(panel);

@@ -1,5 +1,7 @@
 // The main window driven as a teacher would, through the controls' names.
 #include "app/PreviewWidget.h"
+
+#include <QGroupBox>
 #include "app/WindowFixture.h"
 #include "core/Text1252.h"
 #include "document/DocumentFile.h"
@@ -193,6 +195,33 @@ private Q_SLOTS:
         QVERIFY2(!stops.contains(QString()), qPrintable(stops.join(u(", "))));
         for (const char* name : { "lstLectureThemes", "lstLectureMots", "optTypeJeu_0", "hscTaille", "cmdGenerer", "cmdImprimer" })
             QVERIFY2(stops.contains(u(name)), name);
+    }
+
+    // On a school laptop's 1366 x 768 screen, less its taskbar and the window's title: « Créer la grille » in sight
+    // without scrolling, a note under the pictures' choice shown (the word-wrapped notes made the controls take their
+    // preferred height, and their lists 192 pixels each).
+    void theMainButtonIsInSightOnASmallScreen()
+    {
+        PictureTable table;
+        table.AddText(u("chat U+1F431\n"));
+        PictureTable::Install(std::move(table));
+        PasteAnimals();
+        QTest::keyClick(Find<QComboBox>(u("optImages")), Qt::Key_Down);
+        QVERIFY(Find<QLabel>(u("lblSansImage"))->isVisible());
+        window->resize(1366, 680);
+        QTRY_COMPARE(window->height(), 680);
+        QApplication::processEvents();
+        auto* create = Find<QPushButton>(u("cmdGenerer"));
+        QCOMPARE(create->visibleRegion().boundingRect(), create->rect());
+        QVERIFY(Find<QListView>(u("lstLectureMots"))->height() >= 100);
+        // On a large one, the lists take the height, and the fill-in's box keeps to its contents.
+        Find<QRadioButton>(u("optTypeJeu_1"))->click();
+        window->resize(1600, 1000);
+        QTRY_COMPARE(window->height(), 1000);
+        QApplication::processEvents();
+        QVERIFY(Find<QListView>(u("lstLectureMots"))->height() >= 250);
+        auto* box = qobject_cast<QGroupBox*>(Find<QWidget>(u("fraParametres_1"))->parentWidget());
+        QCOMPARE(box->height(), box->sizeHint().height());
     }
 
     void theTextBoxesKeys()
