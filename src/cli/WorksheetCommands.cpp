@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 
 namespace lx::cli {
 
@@ -55,6 +56,32 @@ std::unique_ptr<Document> Build(Options& o, int& code, std::uint64_t* seed = nul
     return doc;
 }
 
+// The options of a game the sheet is not: make says so, as they change
+// nothing on it (new keeps them in the document, for another game).
+void WarnUnusedOptions(const Options& o, GameType type)
+{
+    using enum GameType;
+    static const struct {
+        const char* option;
+        std::initializer_list<GameType> games;
+    } usedBy[] = {
+        { "--size", { WordSearch } }, { "--directions", { WordSearch } }, { "--message", { WordSearch } },
+        { "--shuffle-message", { WordSearch } }, { "--visible-cells", { WordSearch } }, { "--reveal", { FillIn } },
+        { "--codes", { CodedWords } }, { "--revealed", { CodedWords } }, { "--pictures", { WordSearch, FillIn } },
+        { "--list-font", { WordSearch, FillIn } }, { "--no-column-rules", { WordSearch, FillIn } },
+    };
+    QStringList unused;
+    for (const auto& [option, games] : usedBy) {
+        if (o.Has(QString::fromLatin1(option)) && std::find(games.begin(), games.end(), type) == games.end())
+            unused << QString::fromLatin1(option);
+    }
+    if (unused.isEmpty())
+        return;
+    static const char* const names[] = { "à Lexigrille", "aux mots casés", "aux mots codés" };
+    err() << "Attention : " << (unused.size() == 1 ? "cette option ne sert pas " : "ces options ne servent pas ")
+          << names[int(type)] << " : " << unused.join(QStringLiteral(", ")) << ".\n";
+}
+
 } // namespace
 
 int NewCommand(Options& o)
@@ -79,6 +106,7 @@ int MakeCommand(Options& o)
     std::unique_ptr<Document> doc = Build(o, code, &seed);
     if (!doc)
         return code;
+    WarnUnusedOptions(o, doc->settings().puzzle.gameType);
     code = Generate(*doc, seed);
     if (code != kOk)
         return code;

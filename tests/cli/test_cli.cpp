@@ -226,6 +226,26 @@ TEST_F(CliWorksheets, EveryWindowSettingFromTheCommandLine)
     }
 }
 
+// make says which options its game does not use; new keeps them quietly, for another game.
+TEST_F(CliWorksheets, MakeSaysWhichOptionsItsGameDoesNotUse)
+{
+    const struct { const char* args; const char* warning; } cases[] = {
+        { "--type mots-codes --pictures beside --list-font Arial,14 --codes symbols",
+          "Attention : ces options ne servent pas aux mots codés : --pictures, --list-font.\n" },
+        { "--type mots-cases --size 9 --reveal e --no-column-rules", "Attention : cette option ne sert pas aux mots casés : --size.\n" },
+        { "--directions toutes --codes symbols --revealed 3", "Attention : ces options ne servent pas à Lexigrille : --codes, --revealed.\n" },
+        { "--type mots-cases --reveal e --lowercase --grid-font Arial,14", "" },
+    };
+    for (const auto& c : cases) {
+        const QStringList args = Words(c.args) << u("--words") << Out("fruits.txt");
+        const CliRun made = Cli(Words("make -o m.pdf --seed 3") + args);
+        EXPECT_EQ(made.code, 0) << made.err.toStdString();
+        EXPECT_EQ(made.err, u(c.warning)) << c.args;
+        const CliRun kept = Cli(Words("new -o m.lxg") + args);
+        EXPECT_EQ(kept.err, QString()) << c.args;
+    }
+}
+
 // --pictures draws the pictures of the program folder's table and of the teacher's own, and names the words left
 // without one (the same words whether beside or instead of the words: test_word_pictures).
 TEST_F(CliWorksheets, PicturesFromBothTablesAndTheWordsWithout)
