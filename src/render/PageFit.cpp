@@ -254,29 +254,20 @@ void DocumentRenderer::FitPage()
         listBelow_ = other && st.puzzle.gameType == GameType::FillIn;
         stackCoded_ = other && st.puzzle.gameType == GameType::CodedWords;
     };
-    if (!st.fitToPage || !rearrange) {
-        FitArrangement(cells);
-        // A worksheet alone on its page that passes its edges as arranged
-        // takes the other arrangement when that one fits.
-        if (layout_.Overflow && rearrange) {
-            arrange(true);
-            FitArrangement(UsedCells());
-            if (layout_.Overflow) {
-                arrange(false);
-                FitArrangement(cells);
-            }
-        }
+    FitArrangement(cells);
+    // A worksheet alone on its page takes the other arrangement when its own
+    // passes its edges and the other fits, or, fitted to the page, when the
+    // other gives its grid larger letters.
+    if (!rearrange || (!st.fitToPage && !layout_.Overflow))
         return;
-    }
-    // A worksheet alone on its page arranged otherwise when its grid is larger so.
+    const PageLayout usual = layout_;
     arrange(true);
     FitArrangement(UsedCells());
-    const PageLayout other = layout_;
-    arrange(false);
-    FitArrangement(cells);
-    if (std::pair(!other.Overflow, other.GridFontSize) > std::pair(!layout_.Overflow, layout_.GridFontSize)) {
-        arrange(true);
-        FitArrangement(UsedCells());
+    const bool better = st.fitToPage ? std::pair(!layout_.Overflow, layout_.GridFontSize) > std::pair(!usual.Overflow, usual.GridFontSize)
+                                     : !layout_.Overflow;
+    if (!better) {
+        arrange(false);
+        FitArrangement(cells);
     }
 }
 
