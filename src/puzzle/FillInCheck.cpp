@@ -1,5 +1,6 @@
 #include "puzzle/FillInCheck.h"
 
+#include "core/Plural.h"
 #include "core/TextEditing.h"
 #include "words/WordForms.h"
 
@@ -166,7 +167,7 @@ QString UnjoinedWordsSentence(const QStringList& apart)
     for (const QString& word : apart.mid(0, 5))
         named << Quoted(word);
     if (const qsizetype others = apart.size() - named.size(); others > 0)
-        named << QStringLiteral("%1 autre%2").arg(others).arg(others > 1 ? QStringLiteral("s") : QString());
+        named << PluralLabel(int(others), QStringLiteral("autre"), true);
     return FrenchEnumeration(named)
         + (apart.size() == 1 ? QStringLiteral(" n'a aucune lettre commune avec les autres mots.")
                              : QStringLiteral(" n'ont aucune lettre commune avec les autres mots."));
