@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -66,10 +65,6 @@ MainWindow::MainWindow(Document& doc, DocumentFolders folders, Prompter* prompte
     scroll->setMinimumWidth(controls->sizeHint().width() + 12);
     body->addWidget(scroll, 0);
     preview_ = new PreviewWidget(doc_.data(), central);
-    // The preview shows the default printer's paper (A4 without a printer).
-    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    if (!printer.isNull() && printer.defaultPageSize().isValid())
-        preview_->paperMillimetres = printer.defaultPageSize().size(QPageSize::Millimeter);
     auto* page = new QVBoxLayout;
     page->addWidget(preview_, 1);
     // What does not fit on the page even in small letters.

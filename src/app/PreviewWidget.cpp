@@ -15,7 +15,6 @@ constexpr int kMargin = 8; // room around the page, for its shadow
 
 PreviewWidget::PreviewWidget(const DocumentData& data, QWidget* parent)
     : QWidget(parent)
-    , paperMillimetres(kA4Millimetres)
     , data_(data)
 {
     setObjectName(QStringLiteral("pctDocument"));
@@ -52,7 +51,7 @@ QImage PreviewWidget::DrawPage(const QSize& logicalSize, double ratio)
     const QSize pixels = (QSizeF(logicalSize) * ratio).toSize();
     const double dpiX = logicalDpiX() * ratio;
     const double dpiY = logicalDpiY() * ratio;
-    const ScreenPage page = PrepareScreenSurface(pixels, dpiX, dpiY, paperMillimetres);
+    const ScreenPage page = PrepareScreenSurface(pixels, dpiX, dpiY);
     QImage image(page.box, QImage::Format_RGB32);
     if (image.isNull())
         return image;

@@ -10,7 +10,7 @@ namespace lx {
 struct DocumentData;
 
 // The page as it will print, drawn through the worksheet renderer inside the
-// room the window gives it: the page keeps the paper's proportions, centred,
+// room the window gives it: the page keeps the A4 sheet's proportions, centred,
 // and is drawn at the screen's pixel density, so that it stays sharp on
 // high-resolution screens. The drawing is kept until the page changes.
 class PreviewWidget : public QWidget {
@@ -24,8 +24,6 @@ public:
     // The drawing itself, at the given size in pixels and pixel ratio (the
     // paint event's, and the benchmark's).
     QImage DrawPage(const QSize& logicalSize, double devicePixelRatio);
-
-    QSizeF paperMillimetres; // the printer's paper (A4 by default)
 
 Q_SIGNALS:
     // What the printed page decides (the window enables the lower-half

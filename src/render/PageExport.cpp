@@ -119,13 +119,13 @@ QList<PageLayout> DrawPages(QPagedPaintDevice& device, const QList<DocumentData>
         return layouts;
     PrintPlan plan;
     {
-        PainterSurface surface(painter); // gives the painter back as it found it
-        plan = PlanSheets(versions, surface);
+        PainterSurface surface(painter, PainterSurface::PrintedSheet); // gives the painter back as it found it
+        plan = PlanSheets(versions, surface, surface.PaperRatio());
         for (int k = 0; k < plan.sheets.size(); ++k) {
             if (k > 0)
                 device.newPage();
             const SheetPlan& sheet = plan.sheets[k];
-            layouts.append(DocumentRenderer(*sheet.upper.data).RenderSheet(surface, 1.0, sheet));
+            layouts.append(DocumentRenderer(*sheet.upper.data).RenderSheet(surface, surface.PaperRatio(), sheet));
         }
     }
     if (!painter.end())

@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include <algorithm>
+#include <tuple>
 
 namespace lx {
 
@@ -71,7 +72,7 @@ PainterSurface::ResolvedFont PainterSurface::MakeResolved(const QFont& font, boo
     return f;
 }
 
-PainterSurface::PainterSurface(QPainter& painter, const FontCatalog& fonts)
+PainterSurface::PainterSurface(QPainter& painter, Paper paper, const FontCatalog& fonts)
     : painter_(painter)
     , fonts_(fonts)
     , paper_(true)
@@ -82,9 +83,35 @@ PainterSurface::PainterSurface(QPainter& painter, const FontCatalog& fonts)
     , unitMillimetres_(1.0)
     , dpiX_(painter.device()->logicalDpiX())
 {
+    if (paper == PrintedSheet)
+        FitSheetToPaper();
     painter_.save();
-    painter_.resetTransform();
+    painter_.setTransform(turn_);
     painter_.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+}
+
+// The sheet is laid out for A4. Paper turned in the print dialog gets the
+// sheet turned with it, and other paper (Letter, A5) the whole sheet scaled
+// to fit and centred, rather than a sheet whose footers and lower half fall
+// off the paper.
+void PainterSurface::FitSheetToPaper()
+{
+    QSizeF paper = extent_;
+    const bool turned = paper.width() > paper.height();
+    if (turned)
+        paper.transpose();
+    if (turned || std::abs(paper.width() - kA4Millimetres.width()) > 1.0 || std::abs(paper.height() - kA4Millimetres.height()) > 1.0) {
+        const double k = std::min(paper.width() / kA4Millimetres.width(), paper.height() / kA4Millimetres.height());
+        const double left = (paper.width() - k * kA4Millimetres.width()) / 2, top = (paper.height() - k * kA4Millimetres.height()) / 2;
+        // Along the sheet's width and height, in device pixels per millimetre.
+        const double px = turned ? sy_ : sx_, py = turned ? sx_ : sy_;
+        extent_ = kA4Millimetres;
+        deviceRect_ = QRectF(left * px, top * py, kA4Millimetres.width() * k * px, kA4Millimetres.height() * k * py);
+        std::tie(sx_, sy_) = std::pair(px * k, py * k);
+        unitMillimetres_ = k;
+        if (turned) // the sheet's top along the paper's right edge
+            turn_ = QTransform().translate(painter_.device()->width(), 0).rotate(90);
+    }
 }
 
 PainterSurface::PainterSurface(QPainter& painter, const QSizeF& pageExtent, const QRectF& deviceRect, double ratio,

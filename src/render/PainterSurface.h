@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QRectF>
 #include <QSizeF>
+#include <QTransform>
 
 #include <unordered_map>
 
@@ -24,9 +25,13 @@ namespace lx {
 // font (the pictures of words) is drawn by Symbola as it is.
 class PainterSurface : public Surface {
 public:
-    // A paper surface: the painter's whole device is the page and page units
-    // are exact millimetres.
-    explicit PainterSurface(QPainter& painter, const FontCatalog& fonts = FontCatalog::Installed());
+    // A paper surface. Whole device: the painter's device is the page and
+    // page units are exact millimetres. Printed sheet: the device is a
+    // printer's paper, which holds the A4 sheet; on A4 it is the whole page,
+    // on paper turned the sheet is turned with it, and on other paper it is
+    // scaled to fit and centred, to be rendered with PaperRatio().
+    enum Paper { WholeDevice, PrintedSheet };
+    explicit PainterSurface(QPainter& painter, Paper paper = WholeDevice, const FontCatalog& fonts = FontCatalog::Installed());
     // A screen surface: pageExtent page units spread over deviceRect (in
     // device pixels), a unit being `ratio` millimetres of the screen (the
     // ratio the page is rendered with).
@@ -39,6 +44,8 @@ public:
     double ScaleWidth() const override { return extent_.width(); }
     double ScaleHeight() const override { return extent_.height(); }
     bool IsPrinter() const override { return paper_; }
+    // The font ratio a page on this paper is rendered with: 1 on A4.
+    double PaperRatio() const { return paper_ ? unitMillimetres_ : 1.0; }
     double TextWidth(const QString& text) override;
     double TextHeight(const QString& text) override;
     void Line(double x1, double y1, double x2, double y2) override;
@@ -77,6 +84,7 @@ private:
     const ResolvedFont& Resolve();
     static QString Shown(const ResolvedFont& f, const QString& text);
     QPointF Map(double x, double y) const;
+    void FitSheetToPaper();
     void ApplyPen();
 
     QPainter& painter_;
@@ -88,6 +96,7 @@ private:
     double sy_;
     double unitMillimetres_; // the size of a page unit, for the fonts' sizes
     double dpiX_;
+    QTransform turn_; // paper turned: the sheet turned with it
     std::unordered_map<QString, Reference> references_; // by font, whatever its size
     std::unordered_map<QString, ResolvedFont> cache_;
     SurfaceFont lastFont_;

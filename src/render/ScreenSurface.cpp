@@ -9,13 +9,12 @@ namespace {
 constexpr double kMillimetresPerInch = 25.4;
 } // namespace
 
-ScreenPage PrepareScreenSurface(const QSize& boxPixels, double dpiX, double dpiY, const QSizeF& pageMillimetres)
+ScreenPage PrepareScreenSurface(const QSize& boxPixels, double dpiX, double dpiY)
 {
-    const QSizeF paper = pageMillimetres.width() > 0 && pageMillimetres.height() > 0 ? pageMillimetres : kA4Millimetres;
     ScreenPage page;
-    // Page units are the paper's millimetres, as on the printer, so that the
+    // Page units are the sheet's millimetres, as on paper, so that the
     // preview lays the page out exactly as it prints.
-    page.extent = paper;
+    page.extent = kA4Millimetres;
     page.box = boxPixels;
     if (boxPixels.width() <= 0 || boxPixels.height() <= 0 || dpiX <= 0 || dpiY <= 0)
         return page;

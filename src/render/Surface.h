@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QRgb>
+#include <QSizeF>
 #include <QString>
 
 namespace lx {
+
+// The sheet, in millimetres: every page is laid out for A4.
+inline const QSizeF kA4Millimetres { 210.0, 297.0 };
 
 // The current font of a surface: a name of the installed font list (or the
 // symbol font), a size in points and its styles.

@@ -93,11 +93,14 @@ protected:
         doc->Clock().SetLimitMs(limitMs);
     }
     // The print dialog's printer: a PDF at `path`.
-    void PrintTo(const QString& path, QMarginsF margins = {})
+    void PrintTo(const QString& path, QMarginsF margins = {}, const QPageSize& paper = QPageSize(QPageSize::A4),
+                 QPageLayout::Orientation orientation = QPageLayout::Portrait)
     {
-        window->printDialog = [path, margins](QPrinter& printer) {
+        window->printDialog = [=](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(path);
+            printer.setPageSize(paper);
+            printer.setPageOrientation(orientation);
             if (!margins.isNull())
                 printer.setPageMargins(margins, QPageLayout::Millimeter);
             return true;
