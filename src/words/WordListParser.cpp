@@ -34,6 +34,24 @@ QString WithoutBullet(const QString& line)
     return !line.isEmpty() && bullets.contains(line.front()) ? line.mid(1).trimmed() : line;
 }
 
+// What a word processor or a web page leaves in a text and nobody sees: its
+// spaces of every width are spaces, its soft hyphens and zero-width
+// characters nothing, its non-breaking hyphen a hyphen.
+QString PlainText(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        if (c == u'\t' || c.category() == QChar::Separator_Space)
+            out += QLatin1Char(' ');
+        else if (c == u'\u2010' || c == u'\u2011')
+            out += QLatin1Char('-');
+        else if (c.category() != QChar::Other_Format)
+            out += c;
+    }
+    return out;
+}
+
 QString Verb(int count)
 {
     return count < 2 ? u(" a été ignorée.") : u(" ont été ignorées.");
@@ -64,7 +82,7 @@ WordListEntries CutWordListText(const QString& input)
         DropIncompleteLine(text);
         out.truncated = true;
     }
-    text.replace(QLatin1Char('\t'), QLatin1Char(' '));
+    text = PlainText(text);
 
     const QStringList lines = SplitLines(text);
     auto isComment = [](const QString& line) { return WithoutBullet(line.trimmed()).startsWith(QLatin1Char('/')); };
@@ -88,9 +106,8 @@ WordListEntries CutWordListText(const QString& input)
     }
 
     // A list's number ("1.", "12)"), and the full stops that end a sentence,
-    // with the spaces of any kind beside them (word processors put no-break
-    // ones there).
-    static const QRegularExpression number(QStringLiteral("^[0-9]{1,3}[ \u00A0\u2007\u2009\u202F]*[.)][ \u00A0\u2007\u2009\u202F]*(?=\\p{L})"));
+    // with the spaces beside them.
+    static const QRegularExpression number(QStringLiteral("^[0-9]{1,3} *[.)] *(?=\\p{L})"));
     const auto removeFinalStops = [](QString& entry) {
         while (!entry.isEmpty() && (entry.back().isSpace() || entry.back() == u'.' || entry.back() == u'\u2026'))
             entry.chop(1);

@@ -43,6 +43,11 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
         { "/ mes animaux, mes fruits\r\nchat chien lapin", threeWords },
         // No-break spaces, as word processors put them before a stop or after a number, go with them.
         { "1.\u00A0chat\r\n2)\u202Fchien\r\nlapin\u00A0.\r\n", threeWords }, { "chat.\u00A0.\r\nchien\r\nlapin\u00A0\r\n", threeWords },
+        // What nobody sees in a text from a web page: spaces of every width are spaces, soft hyphens and zero-width
+        // characters nothing, a non-breaking hyphen a hyphen.
+        { "pomme\u00A0de\u2009terre\r\nchou", phrase }, { "chat\u00A0chien\u202Flapin", threeWords },
+        { "cha\u00ADt\r\nchien\u200B\r\n\uFEFFlapin\u2060\r\n", threeWords },
+        { "arc\u2011en\u2010ciel\r\n", { u("arc-en-ciel") } },
     };
     for (const auto& c : cases)
         EXPECT_EQ(CutWordListText(u(c.text)).entries, c.entries) << QByteArray(c.text).toPercentEncoding().constData();
