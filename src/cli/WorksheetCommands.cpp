@@ -45,11 +45,14 @@ std::unique_ptr<Document> Build(Options& o, int& code, std::uint64_t* seed = nul
     static DefaultPrompter quiet;
     const QString user = UserFolderPath();
     DocumentActions actions(*doc, quiet, { QFileInfo(user).isDir() ? user : QString(), ProgramFolder() });
-    const QString problem = ApplyRecipe(actions, *recipe);
+    QStringList notices;
+    const QString problem = ApplyRecipe(actions, *recipe, &notices);
     if (!problem.isEmpty()) {
         err() << problem << "\n";
         return nullptr;
     }
+    for (const QString& notice : std::as_const(notices))
+        err() << "Attention : " << notice << "\n";
     code = kOk;
     if (seed)
         *seed = recipe->seed;

@@ -43,7 +43,7 @@ QString RecipeTitle(const WorksheetRecipe& recipe)
     return FrenchEnumeration(names);
 }
 
-QString ApplyRecipe(DocumentActions& actions, const WorksheetRecipe& recipe)
+QString ApplyRecipe(DocumentActions& actions, const WorksheetRecipe& recipe, QStringList* notices)
 {
     Document& doc = actions.document();
     actions.New();
@@ -52,6 +52,8 @@ QString ApplyRecipe(DocumentActions& actions, const WorksheetRecipe& recipe)
         const WordListImport r = doc.ImportWordListFile(recipe.wordListPath);
         if (!r.imported)
             return r.errorMessage;
+        if (notices)
+            *notices = r.notices;
     } else {
         for (int level : recipe.levels)
             doc.ClickLevel(level, true);

@@ -51,8 +51,9 @@ struct WorksheetRecipe {
 // it: from the template of the actions' folders (the teacher's, else the
 // program's), else from an empty document. Without a title of its own, the
 // sheet is titled after its themes, its list or its classes. Returns the
-// French message of what went wrong, or an empty text.
-QString ApplyRecipe(DocumentActions& actions, const WorksheetRecipe& recipe);
+// French message of what went wrong, or an empty text; *notices receives
+// what the list file lost (entries too long or unprintable, a list cut).
+QString ApplyRecipe(DocumentActions& actions, const WorksheetRecipe& recipe, QStringList* notices = nullptr);
 
 // The title of a sheet of these themes ("Animaux", "Fruits et légumes"), of
 // this list ("Ma liste semaine3") or, without either, of these classes ("Les

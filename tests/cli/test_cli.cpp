@@ -115,6 +115,9 @@ TEST_F(CliWorksheets, NewAndMakeFromTheDatabaseOrAList)
         ASSERT_EQ(Cli(Words("make --type mots-cases --seed 9 --dpi 40 -o") << u(png) << u("--words") << Out("fruits.txt")).code, 0);
     EXPECT_FALSE(QImage(Out("c.png")).isNull());
     EXPECT_TRUE(QImage(Out("c.png")) == QImage(Out("d.png")));
+    // What the list lost is told, as the window tells it.
+    WriteBytes(Out("longue.txt"), "pomme\r\npoire\r\nkiwi\r\ncerise\r\nfraise\r\nune phrase bien trop longue pour la grille\r\n");
+    EXPECT_EQ(Cli(Words("new -o e.lxg --words") << Out("longue.txt")).err, u("Attention : 1 entrée de plus de 30 caractères a été ignorée.\n"));
     // One version per pupil, one a page.
     ASSERT_EQ(Cli(Words("new -o f.lxg --level CP --size 10")).code, 0);
     const CliRun one = Cli(Words("render f.lxg -o f.pdf --versions 1"));

@@ -381,7 +381,7 @@ TEST_F(DocumentCommands, VersionsArePairwiseDifferentAndRepeatable)
         Document fillIn(kFonts);
         AddWords(fillIn, MadeUpWords(words, 11));
         fillIn.Change(Setting::GameType, int(GameType::FillIn));
-        const Versions v = MakeVersions(fillIn, 2, 1, {}, {}, [](Document&) { return GenerationResult { GenerationOutcome::TimedOut }; });
+        const Versions v = MakeVersions(fillIn, 2, 1, {}, {}, [](Document&) { return GenerationResult { GenerationOutcome::TimedOut, {} }; });
         EXPECT_EQ(v.error, u("La version 1 n'a pas pu être créée : le temps de calcul est dépassé à chacun des 5 essais. ") + u(advice));
     }
     doc.PasteWordList(u("anticonstitutionnellement\nchat\nchien\nloup\nours\n"));
