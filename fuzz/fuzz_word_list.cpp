@@ -2,7 +2,7 @@
 // level file of the theme database.
 //
 // The same bytes are read both ways:
-// - as a list file: decoded, parsed into the word selection list, and pasted
+// - as a list file (an RTF one read as its text): decoded, parsed into the word selection list, and pasted
 //   as clipboard text. Whatever the bytes, the list holds only usable words
 //   (printable, at most 30 characters, with a letter, no comment), each once
 //   without regard to case, in order, all checked, and a refused text leaves
@@ -15,6 +15,7 @@
 // A broken rule aborts with a message saying which.
 #include "core/FrenchOrder.h"
 #include "document/Document.h"
+#include "words/RtfText.h"
 #include "words/ThemeDatabase.h"
 #include "words/Themes.h"
 #include "words/WordForms.h"
@@ -91,7 +92,8 @@ void FuzzWordList(const QByteArray& bytes)
     const lx::DecodedText decoded = lx::DecodeTextBytes(bytes);
     if (decoded.status != lx::TextFileStatus::Text)
         return;
-    const QString& text = decoded.text;
+    // An RTF file is read as its text, as a list file is.
+    const QString text = lx::IsRtf(decoded.text) ? lx::RtfText(decoded.text) : decoded.text;
 
     const lx::WordListEntries cut = lx::CutWordListText(text);
     for (const QString& entry : cut.entries)

@@ -67,14 +67,15 @@ void FillFileMenu(QMenu* menu, const QString& prefix, const QString& itemPrefix,
     menu->addSeparator();
 }
 
-// A local ".lxg" or ".txt" file among dropped data, else empty.
+// A local document or word list (".lxg", ".txt", or WordPad's ".rtf") among
+// dropped data, else empty.
 QString DroppedFile(const QMimeData* mime)
 {
     if (!mime || !mime->hasUrls() || mime->urls().size() != 1 || !mime->urls().constFirst().isLocalFile())
         return {};
     const QString path = mime->urls().constFirst().toLocalFile();
     const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == QStringLiteral("lxg") || suffix == QStringLiteral("txt") ? path : QString();
+    return suffix == QStringLiteral("lxg") || suffix == QStringLiteral("txt") || suffix == QStringLiteral("rtf") ? path : QString();
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "core/TextEditing.h"
 #include "core/TextFile.h"
 #include "core/Plural.h"
+#include "words/RtfText.h"
 #include "words/WordForms.h"
 
 #include <QDir>
@@ -61,7 +62,11 @@ QString Verb(int count)
 
 DecodedText ReadWordListFile(const QString& path)
 {
-    return ReadTextFile(path, kMaxWordListBytes);
+    DecodedText read = ReadTextFile(path, kMaxWordListBytes);
+    // WordPad saves RTF unless told otherwise: its text is the list.
+    if (read.status == TextFileStatus::Text && IsRtf(read.text))
+        read.text = RtfText(read.text);
+    return read;
 }
 
 bool IsWordCharacter(QChar c)

@@ -26,7 +26,8 @@ inline constexpr int kMaxWordListEntries = 5000;
 // The lists menu has this many file items.
 inline constexpr int kWordListMenuItems = 50;
 
-// Reads a list file (at most kMaxWordListBytes) or decodes list bytes.
+// Reads a list file (at most kMaxWordListBytes): a text, or the text of an
+// RTF document.
 DecodedText ReadWordListFile(const QString& path);
 
 // True when the character can stand in a word: printable and part of the

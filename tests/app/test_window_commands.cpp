@@ -165,6 +165,9 @@ private Q_SLOTS:
         QCOMPARE(doc->settings().title, u("La ferme"));
         QVERIFY(drop(u("fruits.txt")));
         QCOMPARE(doc->words().Words(), (QStringList { u("kiwi"), u("poire"), u("pomme") }));
+        test::WriteBytes(folder.filePath(u("Légumes.RTF")), "{\\rtf1\\ansi chou\\par navet\\par}");
+        QVERIFY(drop(u("Légumes.RTF"))); // WordPad's list
+        QCOMPARE(doc->words().Words(), (QStringList { u("chou"), u("navet") }));
         QVERIFY(!drop(u("image.png")));
         // While a grid is being made, the window takes no drop.
         test::WriteBytes(folder.filePath(u("verger.lxg")), "[LXGDocument]\r\nTitre=Le verger\r\n");

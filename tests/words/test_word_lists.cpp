@@ -120,7 +120,8 @@ TEST(ImportWordListFile, ReplacesTheListAndNamesTheThemeBoxAfterTheFile)
     EXPECT_EQ(doc.settings().themeText, QString());
 }
 
-TEST(ImportWordListFile, WindowsAndModernEncodings)
+// Windows-1252, UTF-8 with or without its mark, UTF-16, and the RTF of WordPad (its default) and of Word.
+TEST(ImportWordListFile, WindowsModernAndRtfFiles)
 {
     QTemporaryDir dir;
     const QString text16 = u("élève\r\ncœur\r\nforêt\r\n");
@@ -130,12 +131,22 @@ TEST(ImportWordListFile, WindowsAndModernEncodings)
         QByteArray("\xEF\xBB\xBF") + u("élève\r\ncœur\r\nforêt").toUtf8(),
         QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char*>(text16.utf16()), text16.size() * 2),
         QByteArray("\xE9l\xE8ve\r\nc\x9C" "ur\r\nfor\xEAt\x1A"), // Ctrl+Z at the end
+        // A bulleted list saved by WordPad: its fonts, its generator and its bullets are no words.
+        QByteArray("{\\rtf1\\ansi\\ansicpg1252\\deff0\\nouicompat\\deflang1036{\\fonttbl{\\f0\\fnil\\fcharset0 Calibri;}"
+                   "{\\f1\\fnil\\fcharset2 Symbol;}}\r\n{\\*\\generator Riched20 10.0.19041}\\viewkind4\\uc1 \r\n"
+                   "\\pard{\\pntext\\f1\\'B7\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'B7}}\\fi-360\\li720\\sa200"
+                   "\\f0\\fs22\\lang12 \\'e9l\\'e8ve\\par\r\n{\\pntext\\f1\\'B7\\tab}c\\'9cur\\par\r\n{\\pntext\\f1\\'B7\\tab}fo"
+                   "\\b r\\b0\\'eat\\par\r\n}\r\n"),
+        // Word's: Unicode escapes and their fallbacks, the document's information, a line break.
+        QByteArray("{\\rtf1\\ansi\\ansicpg1252\\uc1{\\*\\rsidtbl \\rsid123}{\\info{\\title Liste}{\\author Mme Dupont}}"
+                   "\\pard\\plain \\ltrpar\\s0 \\u233\\'e9l\\u232\\'e8ve\\line c\\u339\\'9cur\\par\\pard for\\u234\\'eat\\par}"),
     };
     for (const QByteArray& bytes : files) {
         Document doc(kFonts);
         const WordListImport r = doc.ImportWordListFile(WriteBytes(dir.filePath(u("liste.txt")), bytes));
         ASSERT_TRUE(r.imported) << bytes.toPercentEncoding().constData();
         EXPECT_EQ(doc.words().Words(), (QStringList { u("cœur"), u("élève"), u("forêt") })) << bytes.toPercentEncoding().constData();
+        EXPECT_EQ(r.notices, QStringList()) << bytes.toPercentEncoding().constData();
     }
 }
 
