@@ -195,6 +195,18 @@ QString UnreadableListMessage(const QString& fileName)
 
 QString NotTextListMessage(const QString& fileName)
 {
+    // A teacher's list is often in a word processor's document: say what to
+    // do with it.
+    static const QStringList wordProcessors { u("doc"), u("docx"), u("docm"), u("dotx"), u("odt"), u("ott"), u("wps"), u("pages") };
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    const QString paste = u("choisissez « Liste de mots », « Coller depuis le presse-papiers ».");
+    if (wordProcessors.contains(suffix)) {
+        return u("Le fichier ") + Quoted(fileName) + u(" est un document de traitement de texte, pas une liste de mots.\n"
+                                                         "Enregistrez-le au format « Texte » (.txt) depuis votre traitement de "
+                                                         "texte, ou copiez ses mots puis ") + paste;
+    }
+    if (suffix == u("pdf"))
+        return u("Le fichier ") + Quoted(fileName) + u(" est un document PDF, pas une liste de mots.\nCopiez ses mots, puis ") + paste;
     return u("Le fichier ") + Quoted(fileName) + u(" n'est pas une liste de mots : il ne contient pas de texte.\n")
         + ListRules();
 }

@@ -163,6 +163,14 @@ TEST(WordListImport, RefusedTextsAndFilesChangeNothing)
         { Paste, QString(), u("Impossible de coller les données du presse-papiers !\n") + kListRules },
         { File, file("image.txt", QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)), u("Le fichier « image.txt » n'est pas une liste de mots : il ne contient pas de texte.\n") + kListRules },
         { File, file("ctrl.txt", QByteArray(500, '\x01')), NotTextListMessage(u("ctrl.txt")) }, // controls without a NUL byte
+        // A word processor's document or a PDF: what to do instead.
+        { File, file("Mots.DOCX", QByteArray("PK\x03\x04\x14\0\x06\0", 8)),
+          u("Le fichier « Mots.DOCX » est un document de traitement de texte, pas une liste de mots.\nEnregistrez-le au format "
+            "« Texte » (.txt) depuis votre traitement de texte, ou copiez ses mots puis choisissez « Liste de mots », "
+            "« Coller depuis le presse-papiers ».") },
+        { File, file("mots.pdf", QByteArray("%PDF-1.7\n\0\x01\x02", 12)),
+          u("Le fichier « mots.pdf » est un document PDF, pas une liste de mots.\nCopiez ses mots, puis choisissez "
+            "« Liste de mots », « Coller depuis le presse-papiers ».") },
         { File, file("vide.txt", QByteArray()), noValidText },
         { File, file("long.txt", (QByteArray(200, 'a') + "\r\n").repeated(100)), noValidText },
         { File, dir.filePath(u("parti.txt")), u("Impossible de lire le fichier « parti.txt » !") },
