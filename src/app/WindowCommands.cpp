@@ -67,15 +67,15 @@ void FillFileMenu(QMenu* menu, const QString& prefix, const QString& itemPrefix,
     menu->addSeparator();
 }
 
-// A local document or word list (".lxg", ".txt", or WordPad's ".rtf") among
-// dropped data, else empty.
+// A local document or word list (".lxg", ".txt", WordPad's ".rtf" or a
+// spreadsheet's ".csv") among dropped data, else empty.
 QString DroppedFile(const QMimeData* mime)
 {
     if (!mime || !mime->hasUrls() || mime->urls().size() != 1 || !mime->urls().constFirst().isLocalFile())
         return {};
     const QString path = mime->urls().constFirst().toLocalFile();
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == QStringLiteral("lxg") || suffix == QStringLiteral("txt") || suffix == QStringLiteral("rtf") ? path : QString();
+    static const QStringList taken { QStringLiteral("lxg"), QStringLiteral("txt"), QStringLiteral("rtf"), QStringLiteral("csv") };
+    return taken.contains(QFileInfo(path).suffix().toLower()) ? path : QString();
 }
 
 } // namespace

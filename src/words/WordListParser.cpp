@@ -205,6 +205,11 @@ QString NotTextListMessage(const QString& fileName)
                                                          "Enregistrez-le au format « Texte » (.txt) depuis votre traitement de "
                                                          "texte, ou copiez ses mots puis ") + paste;
     }
+    if (suffix == u("xlsx") || suffix == u("xls") || suffix == u("ods")) {
+        return u("Le fichier ") + Quoted(fileName) + u(" est un classeur de tableur, pas une liste de mots.\n"
+                                                         "Enregistrez-le au format CSV (.csv) depuis votre tableur, ou copiez "
+                                                         "ses mots puis ") + paste;
+    }
     if (suffix == u("pdf"))
         return u("Le fichier ") + Quoted(fileName) + u(" est un document PDF, pas une liste de mots.\nCopiez ses mots, puis ") + paste;
     return u("Le fichier ") + Quoted(fileName) + u(" n'est pas une liste de mots : il ne contient pas de texte.\n")

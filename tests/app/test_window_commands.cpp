@@ -168,6 +168,9 @@ private Q_SLOTS:
         test::WriteBytes(folder.filePath(u("Légumes.RTF")), "{\\rtf1\\ansi chou\\par navet\\par}");
         QVERIFY(drop(u("Légumes.RTF"))); // WordPad's list
         QCOMPARE(doc->words().Words(), (QStringList { u("chou"), u("navet") }));
+        test::WriteBytes(folder.filePath(u("légumes.csv")), "poireau;1\r\nradis;2\r\n"); // a spreadsheet's, in French
+        QVERIFY(drop(u("légumes.csv")));
+        QCOMPARE(doc->words().Words(), (QStringList { u("poireau"), u("radis") }));
         QVERIFY(!drop(u("image.png")));
         // While a grid is being made, the window takes no drop.
         test::WriteBytes(folder.filePath(u("verger.lxg")), "[LXGDocument]\r\nTitre=Le verger\r\n");

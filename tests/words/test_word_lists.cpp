@@ -168,6 +168,9 @@ TEST(WordListImport, RefusedTextsAndFilesChangeNothing)
           u("Le fichier « Mots.DOCX » est un document de traitement de texte, pas une liste de mots.\nEnregistrez-le au format "
             "« Texte » (.txt) depuis votre traitement de texte, ou copiez ses mots puis choisissez « Liste de mots », "
             "« Coller depuis le presse-papiers ».") },
+        { File, file("mots.xlsx", QByteArray("PK\x03\x04\x14\0\x06\0", 8)),
+          u("Le fichier « mots.xlsx » est un classeur de tableur, pas une liste de mots.\nEnregistrez-le au format CSV (.csv) "
+            "depuis votre tableur, ou copiez ses mots puis choisissez « Liste de mots », « Coller depuis le presse-papiers ».") },
         { File, file("mots.pdf", QByteArray("%PDF-1.7\n\0\x01\x02", 12)),
           u("Le fichier « mots.pdf » est un document PDF, pas une liste de mots.\nCopiez ses mots, puis choisissez "
             "« Liste de mots », « Coller depuis le presse-papiers ».") },
