@@ -103,7 +103,7 @@ QString RtfText(const QString& rtf)
             const int number = rtf.mid(numberStart, i - numberStart).toInt();
             if (i < n && rtf[i] == u' ')
                 ++i;
-            if (word == QLatin1String("u")) {
+            if (word == QLatin1String("u") && number != 0) {
                 put(QString(QChar(char16_t(number < 0 ? number + 65536 : number))));
                 toSkip = groups.back().fallback;
             } else if (word == QLatin1String("uc")) {
