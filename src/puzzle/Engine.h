@@ -172,6 +172,9 @@ public:
     // They lay out every list of ten words and most lists of twenty at once,
     // as they always did; a long list would spend its time on them.
     static constexpr int kRandomFillInAttempts = 64;
+    // Fill-in: layouts found by those attempts compared before the one with
+    // the largest cells is kept.
+    static constexpr int kFillInLayoutsCompared = 16;
     // Other numbers of word-search layouts (a hidden message, random filler),
     // within the time limit all the same.
     void SetLayoutLimits(int messageLayouts, int randomLayouts)
@@ -204,6 +207,8 @@ private:
     bool CrossWith(const QString& w, const QString& e, int j);
     void MoveToCorner();
     void FitFillInToRoom();
+    std::pair<int, int> FillInExtent() const;
+    double FillInCellInRoom() const;
     bool GenerateCodedWords();
     static QString CodedWordCells(const QString& text);
     static int CodedSecondColumn(int longestCells);

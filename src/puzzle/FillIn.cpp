@@ -9,39 +9,60 @@
 
 #include "words/WordForms.h"
 
+#include <optional>
+#include <utility>
+
 namespace lx {
 
 bool PuzzleEngine::GenerateFillIn()
 {
     s_.CodesAreNumbers = true;
     // Plain random attempts lay most lists out at once, as they always did.
-    bool done = false;
-    for (int attempt = 0; attempt < kRandomFillInAttempts && !done; ++attempt) {
-        done = TryFillInAttempt();
-        if (!done && Tick())
-            return false;
+    // The first few layouts found are compared and the one with the largest
+    // cells in the room kept: the same eight words may take 13 by 8 cells
+    // (cells of 9.6 mm in half a page) or 19 by 10 (6.6 mm).
+    struct Layout {
+        Grid<QString> letters;
+        QList<WordEntry> entries;
+        TaggedList order;
+        double cell = 0.0;
+    };
+    std::optional<Layout> best;
+    int found = 0;
+    for (int attempt = 0; attempt < kRandomFillInAttempts && found < kFillInLayoutsCompared; ++attempt) {
+        if (TryFillInAttempt()) {
+            MoveToCorner();
+            ++found;
+            if (const double cell = FillInCellInRoom(); !best || cell > best->cell)
+                best = Layout { s_.LetterGrid, s_.WordEntries, s_.PlacementOrder, cell };
+        }
+        if (Tick())
+            break;
     }
-    if (!done) {
+    if (best) {
+        s_.LetterGrid = std::move(best->letters);
+        s_.WordEntries = std::move(best->entries);
+        s_.PlacementOrder = std::move(best->order);
+        s_.TimedOut = false; // a whole grid is kept
+    } else {
+        if (s_.TimedOut)
+            return false;
         // Long lists, long words: the layout search, on every core.
         FillInChains chains(forms(), random_);
-        done = chains.Run([this] { return Tick(); });
+        const bool done = chains.Run([this] { return Tick(); });
         WriteFillInLayout(chains.Result());
         if (!done)
             return false;
+        MoveToCorner();
     }
     RebuildRevealChoices();
-    MoveToCorner();
     FitFillInToRoom();
     return true;
 }
 
-// A grid of r rows and c columns gets cells of min(height / r, width / c) at
-// most: turned, min(height / c, width / r). The grid is turned when that is
-// larger; a valid grid stays valid, every rule being the same across and down.
-void PuzzleEngine::FitFillInToRoom()
+// The rows and columns the grid takes from its corner.
+std::pair<int, int> PuzzleEngine::FillInExtent() const
 {
-    if (roomWidth_ <= 0.0 || roomHeight_ <= 0.0)
-        return;
     int rows = 0, columns = 0;
     for (int y = 0; y <= s_.GridLast; ++y) {
         for (int x = 0; x <= s_.GridLast; ++x) {
@@ -51,6 +72,28 @@ void PuzzleEngine::FitFillInToRoom()
             }
         }
     }
+    return { rows, columns };
+}
+
+// The cells the grid would have in its room, turned when that is larger
+// (half a page beside its list when no room is given).
+double PuzzleEngine::FillInCellInRoom() const
+{
+    const auto [rows, columns] = FillInExtent();
+    if (rows == 0)
+        return 0.0;
+    const double width = roomWidth_ > 0.0 ? roomWidth_ : 140.0, height = roomHeight_ > 0.0 ? roomHeight_ : 115.0;
+    return std::max(std::min(height / rows, width / columns), std::min(height / columns, width / rows));
+}
+
+// A grid of r rows and c columns gets cells of min(height / r, width / c) at
+// most: turned, min(height / c, width / r). The grid is turned when that is
+// larger; a valid grid stays valid, every rule being the same across and down.
+void PuzzleEngine::FitFillInToRoom()
+{
+    if (roomWidth_ <= 0.0 || roomHeight_ <= 0.0)
+        return;
+    const auto [rows, columns] = FillInExtent();
     if (rows == 0 || std::min(roomHeight_ / columns, roomWidth_ / rows) <= std::min(roomHeight_ / rows, roomWidth_ / columns))
         return;
     for (int y = 0; y <= s_.GridLast; ++y)
