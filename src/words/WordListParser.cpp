@@ -37,7 +37,8 @@ QString WithoutBullet(const QString& line)
 
 // What a word processor or a web page leaves in a text and nobody sees: its
 // spaces of every width are spaces, its soft hyphens and zero-width
-// characters nothing, its non-breaking hyphen a hyphen.
+// characters nothing, its non-breaking hyphen a hyphen. Word's plain text
+// writes these hyphens as 0x1F and 0x1E.
 QString PlainText(const QString& text)
 {
     QString out;
@@ -45,9 +46,9 @@ QString PlainText(const QString& text)
     for (QChar c : text) {
         if (c == u'\t' || c.category() == QChar::Separator_Space)
             out += QLatin1Char(' ');
-        else if (c == u'\u2010' || c == u'\u2011')
+        else if (c == u'\u2010' || c == u'\u2011' || c == u'\x1E')
             out += QLatin1Char('-');
-        else if (c.category() != QChar::Other_Format)
+        else if (c.category() != QChar::Other_Format && c != u'\x1F')
             out += c;
     }
     return out;
