@@ -9,11 +9,11 @@
 
 namespace lx {
 
-FileMenu BuildFileMenu(const QStringList& folders, const QString& extension, int limit, const QString& label,
+FileMenu BuildFileMenu(const QStringList& folders, const QStringList& extensions, int limit, const QString& label,
                        const std::function<bool(const QString& name)>& leaveOut)
 {
     FileMenu menu;
-    QStringList seen;
+    QStringList seen; // captions
     for (const QString& folder : folders) {
         if (folder.isEmpty())
             continue;
@@ -24,11 +24,16 @@ FileMenu BuildFileMenu(const QStringList& folders, const QString& extension, int
             if (menu.items.size() >= limit)
                 break;
             const QString name = file.fileName();
-            if (name.size() <= extension.size() || !name.endsWith(extension, Qt::CaseInsensitive)
-                || seen.contains(name, Qt::CaseInsensitive) || (leaveOut && leaveOut(name)))
+            const auto extension = std::find_if(extensions.begin(), extensions.end(), [&name](const QString& e) {
+                return name.size() > e.size() && name.endsWith(e, Qt::CaseInsensitive);
+            });
+            if (extension == extensions.end())
                 continue;
-            seen << name;
-            menu.items.append({ name.chopped(extension.size()), file.absoluteFilePath() });
+            const QString caption = name.chopped(extension->size());
+            if (seen.contains(caption, Qt::CaseInsensitive) || (leaveOut && leaveOut(name)))
+                continue;
+            seen << caption;
+            menu.items.append({ caption, file.absoluteFilePath() });
         }
     }
     menu.title = PluralLabel(int(menu.items.size()), label, true);

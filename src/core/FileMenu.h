@@ -20,12 +20,13 @@ struct FileMenu {
 };
 
 // The files of the folders in turn (the teacher's, then the program's) whose
-// names end with `extension` (".txt", any case), in French alphabetical order
-// within a folder; a name met in an earlier folder is not listed again, names
-// compared without regard to case; `leaveOut` names files that are no
-// choice; at most `limit` items. The title is the count with `label`, whose
-// "¤" mark the plural ("liste¤ disponible¤").
-FileMenu BuildFileMenu(const QStringList& folders, const QString& extension, int limit, const QString& label,
+// names end with one of `extensions` ({".txt", ".rtf"}, any case), in French
+// alphabetical order within a folder; a caption met before (in an earlier
+// folder, or with another extension) is not listed again, captions compared
+// without regard to case; `leaveOut` names files that are no choice; at most
+// `limit` items. The title is the count with `label`, whose "¤" mark the
+// plural ("liste¤ disponible¤").
+FileMenu BuildFileMenu(const QStringList& folders, const QStringList& extensions, int limit, const QString& label,
                        const std::function<bool(const QString& name)>& leaveOut = {});
 
 } // namespace lx

@@ -262,7 +262,7 @@ CommandResult DocumentActions::SaveAsTemplate()
 
 FileMenu DocumentActions::AvailableDocuments() const
 {
-    return BuildFileMenu({ folders_.user, folders_.program }, QStringLiteral(".lxg"), kDocumentMenuItems,
+    return BuildFileMenu({ folders_.user, folders_.program }, { QStringLiteral(".lxg") }, kDocumentMenuItems,
                          QStringLiteral("document¤ disponible¤"));
 }
 

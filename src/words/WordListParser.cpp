@@ -259,7 +259,8 @@ QString ReadableListName(const QString& path)
 FileMenu BuildWordListMenu(const QStringList& folders)
 {
     // The level files, the read-me and the pictures' table are no word lists.
-    return BuildFileMenu(folders, QStringLiteral(".txt"), kWordListMenuItems, u("liste¤ disponible¤"), [](const QString& name) {
+    // Text files, and what WordPad and a spreadsheet save.
+    return BuildFileMenu(folders, { u(".txt"), u(".rtf"), u(".csv") }, kWordListMenuItems, u("liste¤ disponible¤"), [](const QString& name) {
         return name.startsWith(QStringLiteral("DB "), Qt::CaseInsensitive)
             || name.compare(QStringLiteral("Lisez_moi.txt"), Qt::CaseInsensitive) == 0
             || name.compare(QStringLiteral("images.txt"), Qt::CaseInsensitive) == 0;

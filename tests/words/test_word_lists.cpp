@@ -205,24 +205,25 @@ TEST(WordListMenu, AtMostFiftyListsLevelFilesReadMeAndPicturesLeftOutWhateverThe
     const auto write = [&](const QString& name) { WriteBytes(dir.filePath(name), "chat\r\n"); };
     EXPECT_EQ(BuildWordListMenu({ dir.filePath(u("absent")) }).title, u("0 liste disponible"));
     for (const char* name : { "DB 08-11 (CE1).txt", "db 01-07 (cp).txt", "LISEZ_MOI.TXT", "Images.txt", "fruits.txt", "Animaux.TXT",
-                              "animaux.v2.txt", "DBZ.txt", "modèle.lxg", "notes.text", "Été.txt" })
+                              "animaux.v2.txt", "DBZ.txt", "modèle.lxg", "notes.text", "Été.txt", "Hiver.rtf", "Légumes.csv", "fruits.rtf" })
         write(u(name));
     QDir(dir.path()).mkdir(u("dossier.txt"));
     FileMenu menu = BuildWordListMenu({ dir.path() });
     QStringList captions;
     for (const FileMenuItem& item : menu.items)
         captions << item.caption;
-    // In French order, "Été" among the E.
-    EXPECT_EQ(captions, (QStringList { u("Animaux"), u("animaux.v2"), u("DBZ"), u("Été"), u("fruits") })) << "\"DB\" without the space is a list";
-    EXPECT_EQ(menu.title, u("5 listes disponibles"));
+    // In French order, "Été" among the E; WordPad's and a spreadsheet's lists too, a name once.
+    EXPECT_EQ(captions, (QStringList { u("Animaux"), u("animaux.v2"), u("DBZ"), u("Été"), u("fruits"), u("Hiver"), u("Légumes") }))
+        << "\"DB\" without the space is a list";
+    EXPECT_EQ(menu.title, u("7 listes disponibles"));
     EXPECT_EQ(QFileInfo(menu.items[0].path).fileName(), u("Animaux.TXT"));
     for (int i = 59; i >= 0; --i)
         write(QStringLiteral("liste %1.txt").arg(i, 2, 10, QLatin1Char('0')));
     menu = BuildWordListMenu({ dir.path() });
     ASSERT_EQ(menu.items.size(), kWordListMenuItems);
     EXPECT_EQ(menu.title, u("50 listes disponibles"));
-    EXPECT_EQ(menu.items[5].caption, u("liste 00"));
-    EXPECT_EQ(menu.items.last().caption, u("liste 44"));
+    EXPECT_EQ(menu.items[7].caption, u("liste 00"));
+    EXPECT_EQ(menu.items.last().caption, u("liste 42"));
 }
 
 // The ready lists of the program folder: every line a word, and no word a pupil would also find inside another.
