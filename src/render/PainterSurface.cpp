@@ -11,7 +11,6 @@
 #include <cmath>
 
 #include <algorithm>
-#include <tuple>
 
 namespace lx {
 
@@ -107,7 +106,8 @@ void PainterSurface::FitSheetToPaper()
         const double px = turned ? sy_ : sx_, py = turned ? sx_ : sy_;
         extent_ = kA4Millimetres;
         deviceRect_ = QRectF(left * px, top * py, kA4Millimetres.width() * k * px, kA4Millimetres.height() * k * py);
-        std::tie(sx_, sy_) = std::pair(px * k, py * k);
+        sx_ = px * k;
+        sy_ = py * k;
         unitMillimetres_ = k;
         if (turned) // the sheet's top along the paper's right edge
             turn_ = QTransform().translate(painter_.device()->width(), 0).rotate(90);
