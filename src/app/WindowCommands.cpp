@@ -11,6 +11,7 @@
 #include "render/DocumentRenderer.h"
 #include "render/PageExport.h"
 #include "core/FileMenu.h"
+#include "words/WordListParser.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -67,15 +68,14 @@ void FillFileMenu(QMenu* menu, const QString& prefix, const QString& itemPrefix,
     menu->addSeparator();
 }
 
-// A local document or word list (".lxg", ".txt", WordPad's ".rtf" or a
-// spreadsheet's ".csv") among dropped data, else empty.
+// A local document or word list among dropped data, else empty.
 QString DroppedFile(const QMimeData* mime)
 {
     if (!mime || !mime->hasUrls() || mime->urls().size() != 1 || !mime->urls().constFirst().isLocalFile())
         return {};
     const QString path = mime->urls().constFirst().toLocalFile();
-    static const QStringList taken { QStringLiteral("lxg"), QStringLiteral("txt"), QStringLiteral("rtf"), QStringLiteral("csv") };
-    return taken.contains(QFileInfo(path).suffix().toLower()) ? path : QString();
+    const bool document = QFileInfo(path).suffix().compare(QStringLiteral("lxg"), Qt::CaseInsensitive) == 0;
+    return document || IsWordListFileName(path) ? path : QString();
 }
 
 } // namespace

@@ -283,7 +283,7 @@ CommandResult DocumentActions::ImportOtherList()
     if (!AskToSave())
         return CommandResult::Cancel();
     const QString path = prompter_.OpenFileName({ QStringLiteral("Importer une liste de mots"),
-                                                  QStringLiteral("Listes de mots (*.txt *.rtf *.csv);;Tous les fichiers (*)"),
+                                                  QStringLiteral("Listes de mots (*") + WordListExtensions().join(QStringLiteral(" *")) + QStringLiteral(");;Tous les fichiers (*)"),
                                                   DialogFolder(), QString(), QString() });
     if (path.isEmpty())
         return CommandResult::Cancel();

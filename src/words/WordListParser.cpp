@@ -13,6 +13,8 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <algorithm>
+
 namespace lx {
 
 namespace {
@@ -60,6 +62,18 @@ QString Verb(int count)
 }
 
 } // namespace
+
+const QStringList& WordListExtensions()
+{
+    static const QStringList extensions { u(".txt"), u(".rtf"), u(".csv") };
+    return extensions;
+}
+
+bool IsWordListFileName(const QString& name)
+{
+    return std::any_of(WordListExtensions().begin(), WordListExtensions().end(),
+                       [&name](const QString& e) { return name.size() > e.size() && name.endsWith(e, Qt::CaseInsensitive); });
+}
 
 DecodedText ReadWordListFile(const QString& path)
 {
@@ -259,8 +273,7 @@ QString ReadableListName(const QString& path)
 FileMenu BuildWordListMenu(const QStringList& folders)
 {
     // The level files, the read-me and the pictures' table are no word lists.
-    // Text files, and what WordPad and a spreadsheet save.
-    return BuildFileMenu(folders, { u(".txt"), u(".rtf"), u(".csv") }, kWordListMenuItems, u("liste¤ disponible¤"), [](const QString& name) {
+    return BuildFileMenu(folders, WordListExtensions(), kWordListMenuItems, u("liste¤ disponible¤"), [](const QString& name) {
         return name.startsWith(QStringLiteral("DB "), Qt::CaseInsensitive)
             || name.compare(QStringLiteral("Lisez_moi.txt"), Qt::CaseInsensitive) == 0
             || name.compare(QStringLiteral("images.txt"), Qt::CaseInsensitive) == 0;

@@ -26,6 +26,11 @@ inline constexpr int kMaxWordListEntries = 5000;
 // The lists menu has this many file items.
 inline constexpr int kWordListMenuItems = 50;
 
+// The endings of list files: text, and what WordPad and a spreadsheet save.
+const QStringList& WordListExtensions();
+// True for a file named as a list file.
+bool IsWordListFileName(const QString& name);
+
 // Reads a list file (at most kMaxWordListBytes): a text, or the text of an
 // RTF document.
 DecodedText ReadWordListFile(const QString& path);
