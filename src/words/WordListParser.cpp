@@ -30,11 +30,33 @@ QString ListRules()
              "(ou plusieurs mots à la suite, séparés par une espace).");
 }
 
-// A line without its bullet: "-", "–", "—", "•" or "*", then spaces.
+// Quotes that may open or close a word of a list.
+const QString kOpeningQuotes = QStringLiteral("\u00AB\u201C\u201E\u2018\"'");
+const QString kClosingQuotes = QStringLiteral("\u00BB\u201D\u201C\u2019\"'");
+
+// A line without its bullet: "-", "–", "—", "•" or "*", then spaces; or any
+// other sign followed by a space (Word's "\uF0B7", "·", "▪", "►", "✓", ">"),
+// save the comment's "/" and an opening quote.
 QString WithoutBullet(const QString& line)
 {
     static const QString bullets = QStringLiteral("-\u2013\u2014\u2022*");
-    return !line.isEmpty() && bullets.contains(line.front()) ? line.mid(1).trimmed() : line;
+    if (line.isEmpty())
+        return line;
+    const QChar first = line.front();
+    if (bullets.contains(first))
+        return line.mid(1).trimmed();
+    // A sign beyond 16 bits ("👉") is two characters.
+    const int size = first.isHighSurrogate() && line.size() > 1 && line[1].isLowSurrogate() ? 2 : 1;
+    const bool sign = !first.isLetterOrNumber() && first != u'/' && !kOpeningQuotes.contains(first);
+    return sign && line.size() > size && line[size] == u' ' ? line.mid(size).trimmed() : line;
+}
+
+// A word without the quotes around it: « chat », “chat”, "chat".
+QString WithoutQuotes(const QString& entry)
+{
+    if (entry.size() < 3 || !kOpeningQuotes.contains(entry.front()) || !kClosingQuotes.contains(entry.back()))
+        return entry;
+    return entry.mid(1, entry.size() - 2).trimmed();
 }
 
 // What a word processor or a web page leaves in a text and nobody sees: its
@@ -147,6 +169,7 @@ WordListEntries CutWordListText(const QString& input)
         const bool hasLetter = std::any_of(entry.cbegin(), entry.cend(), [](QChar c) { return c.isLetter(); });
         if (hasLetter)
             removeFinalStops(entry);
+        entry = WithoutQuotes(entry);
         if (!std::all_of(entry.cbegin(), entry.cend(), IsWordCharacter)) {
             ++out.unprintable;
             continue;

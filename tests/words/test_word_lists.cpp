@@ -40,6 +40,10 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
         { "chat, chien, lapin", threeWords }, { "chat ; chien ;lapin ;\r\n", threeWords }, { "pomme de terre, chou.", phrase },
         { "pomme de terre,\r\nchou ;\r\n", phrase }, { "chat, chien\r\nlapin...\r\n", threeWords },
         { "1. chat\r\n2) chien\r\n10 . lapin\r\n", threeWords }, { "\u2022 chat\r\n\u2013 chien\r\n* lapin\r\n", threeWords },
+        // Any sign before a space starts a bullet (Word's "\uF0B7", a middle dot, arrows, ticks); quotes around a word go.
+        { "\u00B7\tchat\r\n\u25AA chien\r\n\u25E6 lapin\r\n", threeWords }, { "\uF0B7\tchat\r\n> chien\r\n\u00BB lapin\r\n", threeWords },
+        { "\u2713 chat\r\n\u2192 chien\r\n\U0001F449 lapin\r\n", threeWords }, { "+ chat\r\n\u00AB chien \u00BB.\r\n-/ lapin", { u("chat"), u("chien") } },
+        { "\u00AB\u00A0chat\u00A0\u00BB\r\n\u201Cchien\u201D\r\n\"lapin\"\r\n", threeWords }, { "'chat', \u00AB chien \u00BB", { u("chat"), u("chien") } },
         { "/ mes animaux, mes fruits\r\nchat chien lapin", threeWords },
         // No-break spaces, as word processors put them before a stop or after a number, go with them.
         { "1.\u00A0chat\r\n2)\u202Fchien\r\nlapin\u00A0.\r\n", threeWords }, { "chat.\u00A0.\r\nchien\r\nlapin\u00A0\r\n", threeWords },
