@@ -282,9 +282,9 @@ CommandResult DocumentActions::ImportOtherList()
 {
     if (!AskToSave())
         return CommandResult::Cancel();
-    const QString path = prompter_.OpenFileName({ QStringLiteral("Importer une liste de mots"),
-                                                  QStringLiteral("Listes de mots (*") + WordListExtensions().join(QStringLiteral(" *")) + QStringLiteral(");;Tous les fichiers (*)"),
-                                                  DialogFolder(), QString(), QString() });
+    const QString filter = QStringLiteral("Listes de mots (*") + WordListExtensions().join(QStringLiteral(" *"))
+        + QStringLiteral(");;Tous les fichiers (*)");
+    const QString path = prompter_.OpenFileName({ QStringLiteral("Importer une liste de mots"), filter, DialogFolder(), QString(), QString() });
     if (path.isEmpty())
         return CommandResult::Cancel();
     Remember(path);
