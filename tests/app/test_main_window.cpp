@@ -411,6 +411,13 @@ private Q_SLOTS:
         QCOMPARE(Find<QLabel>(u("lblLectureThemes"))->text(), u("Liste externe"));
         QVERIFY(!Find<QListWidget>(u("lstLectureThemes"))->isEnabled());
         QCOMPARE(Edit("txtTheme")->text(), u("Fruits & légumes"));
+        // Another list, from anywhere: WordPad's are offered too.
+        const QString other = folder.filePath(u("Hiver.rtf"));
+        test::WriteBytes(other, "{\\rtf1\\ansi neige\\par luge\\par}");
+        prompter.paths = { other };
+        Find<QAction>(u("mnuImporterAutre"))->trigger();
+        QCOMPARE(prompter.dialogs.last().filter, u("Listes de mots (*.txt *.rtf *.csv);;Tous les fichiers (*)"));
+        QCOMPARE(doc->words().Words(), (QStringList { u("luge"), u("neige") }));
     }
 
     void theFirstDocumentOfALaunch()
