@@ -13,6 +13,22 @@ namespace lx {
 
 using namespace render_detail;
 
+namespace {
+
+// A word as the list shows it: in capitals with "Majuscules"; without, as
+// typed, save a word typed in capitals, which is shown in lower case as the
+// grid shows it ("CHAT" beside a grid of "chat").
+QString ListCase(const QString& word, bool uppercase)
+{
+    if (uppercase)
+        return UpperCase1252(word);
+    const bool capitals = std::any_of(word.cbegin(), word.cend(), [](QChar c) { return c.isUpper(); })
+        && std::none_of(word.cbegin(), word.cend(), [](QChar c) { return c.isLower(); });
+    return capitals ? word.toLower() : word;
+}
+
+} // namespace
+
 void DocumentRenderer::BuildDisplayList()
 {
     const DocumentSettings& st = D().settings;
@@ -20,7 +36,7 @@ void DocumentRenderer::BuildDisplayList()
     const WordSelectionList& words = D().words;
     // The words as written, with typographic apostrophes ("l’école").
     auto cased = [&st](const QString& w) {
-        QString shown = st.uppercase ? UpperCase1252(w) : w;
+        QString shown = ListCase(w, st.uppercase);
         return shown.replace(QLatin1Char('\''), QChar(0x2019));
     };
     layout_.DisplayList.clear();
@@ -90,8 +106,7 @@ void DocumentRenderer::BuildDisplayList()
                 reference_ = w;
         }
     }
-    if (st.uppercase)
-        reference_ = UpperCase1252(reference_);
+    reference_ = ListCase(reference_, st.uppercase);
 }
 
 QList<double> DocumentRenderer::PictureScales() const

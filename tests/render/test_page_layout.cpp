@@ -170,10 +170,12 @@ TEST(PageLayout, WordListLines)
     EXPECT_DOUBLE_EQ(r.layout.ColumnLimit, kCut + kCut - 7.5);
     DocumentData d = MakeData(GameType::FillIn);
     EXPECT_DOUBLE_EQ(Rendered(d).layout.ColumnLimit, kCut - 7.5);
-    // In lower case, with the singular; a word-search list keeps the checks' order.
+    // In lower case, with the singular: a word typed in capitals is listed as the grid shows it, any other as typed; a
+    // word-search list keeps the checks' order.
     d.settings.uppercase = false;
-    AddWords(d, { u("Chat"), u("y"), u("oie") });
-    EXPECT_EQ(Rendered(d).layout.DisplayList, (QStringList { u("4 lettres"), u("  Chat"), u("3 lettres"), u("  oie"), u("1 lettre"), u("  y") }));
+    AddWords(d, { u("Chat"), u("y"), u("oie"), u("ÉCOLE") });
+    EXPECT_EQ(Rendered(d).layout.DisplayList, (QStringList { u("5 lettres"), u("  école"), u("4 lettres"), u("  Chat"), u("3 lettres"),
+                                                             u("  oie"), u("1 lettre"), u("  y") }));
     d = MakeData(GameType::WordSearch);
     AddWords(d, { u("vache"), u("Âne"), u("chèvre") });
     d.words.SetChecked(d.words.Find(u("vache")), false);
