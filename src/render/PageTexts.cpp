@@ -165,9 +165,39 @@ QString NameLineText()
     return QStringLiteral("Prénom : ") + QString(8, QChar(0x2026)) + QStringLiteral("   Date : ") + QString(5, QChar(0x2026));
 }
 
-QString FrenchTypography(const QString& text, QChar narrowSpace)
+namespace {
+
+bool IsTypedSpace(QChar c)
 {
-    const auto isSpace = [](QChar c) { return c == u' ' || c == QChar(0x00A0) || c == QChar(0x202F); };
+    return c == u' ' || c == QChar(0x00A0) || c == QChar(0x202F);
+}
+
+// Straight double quotes as French ones, when each opens after a space (or
+// at the start) and closes before one (or a sign, or the end): "pièges"
+// becomes «pièges». Any other use (5" of a screen) leaves the text as it is.
+QString FrenchQuotes(const QString& text)
+{
+    QString out = text;
+    bool open = false;
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        if (out[i] != u'"')
+            continue;
+        const bool opens = !open && (i == 0 || IsTypedSpace(out[i - 1]) || out[i - 1] == u'(');
+        const bool closes = open && (i + 1 == out.size() || IsTypedSpace(out[i + 1]) || QStringLiteral(".,;:!?)").contains(out[i + 1]));
+        if (!opens && !closes)
+            return text;
+        out[i] = opens ? QChar(0x00AB) : QChar(0x00BB);
+        open = opens;
+    }
+    return open ? text : out;
+}
+
+} // namespace
+
+QString FrenchTypography(const QString& input, QChar narrowSpace)
+{
+    const QString text = FrenchQuotes(input);
+    const auto isSpace = IsTypedSpace;
     const auto isHigh = [](QChar c) { return c == u';' || c == u'!' || c == u'?'; };
     QString out;
     out.reserve(text.size() + 8);

@@ -450,6 +450,10 @@ TEST(PageTexts, FrenchTypography)
         { "un ; deux", u("un") + thin + u("; deux") }, { "« Salut »", u("«") + thin + u("Salut") + thin + u("»") },
         { "l'école d'Anne", u("l’école d’Anne") }, { "à 10:30", u("à 10:30") }, { "!", u("!") },
         { "Prénom : ……", u("Prénom") + nbsp + u(": ……") },
+        // Straight double quotes that pair are French ones; an odd one stays.
+        { "Les \"pièges\" et \" les mots \"", u("Les «") + thin + u("pièges") + thin + u("» et «") + thin + u("les mots") + thin + u("»") },
+        { "\"Chut\", dit-il", u("«") + thin + u("Chut") + thin + u("», dit-il") }, { "un écran de 5\" ou \"6", u("un écran de 5\" ou \"6") },
+        { "12\"", u("12\"") },
     };
     for (const auto& [text, printed] : cases)
         EXPECT_EQ(FrenchTypography(u(text), thin), printed) << text;
