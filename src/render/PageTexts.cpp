@@ -197,7 +197,6 @@ QString FrenchQuotes(const QString& text)
 QString FrenchTypography(const QString& input, QChar narrowSpace)
 {
     const QString text = FrenchQuotes(input);
-    const auto isSpace = IsTypedSpace;
     const auto isHigh = [](QChar c) { return c == u';' || c == u'!' || c == u'?'; };
     QString out;
     out.reserve(text.size() + 8);
@@ -208,9 +207,9 @@ QString FrenchTypography(const QString& input, QChar narrowSpace)
             continue;
         }
         // A colon between digits or in an address is no punctuation of a sentence.
-        const bool colon = c == u':' && (i + 1 == text.size() || isSpace(text[i + 1]));
+        const bool colon = c == u':' && (i + 1 == text.size() || IsTypedSpace(text[i + 1]));
         if (colon || isHigh(c) || c == QChar(0x00BB)) {
-            while (!out.isEmpty() && isSpace(out.back()))
+            while (!out.isEmpty() && IsTypedSpace(out.back()))
                 out.chop(1);
             // "?!" and "!!" keep together; a sign opening the text has nothing before it.
             if (!out.isEmpty() && !(isHigh(c) && isHigh(out.back())))
@@ -220,7 +219,7 @@ QString FrenchTypography(const QString& input, QChar narrowSpace)
         }
         out += c;
         if (c == QChar(0x00AB)) {
-            while (i + 1 < text.size() && isSpace(text[i + 1]))
+            while (i + 1 < text.size() && IsTypedSpace(text[i + 1]))
                 ++i;
             out += narrowSpace;
         }
