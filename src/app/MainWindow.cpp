@@ -143,6 +143,8 @@ MainWindow::MainWindow(Document& doc, DocumentFolders folders, Prompter* prompte
     connect(&doc_, &Document::titleChanged, this, &QWidget::setWindowTitle);
     connect(&doc_, &Document::redrawRequested, this, &MainWindow::RedrawPreview);
     connect(preview_, &PreviewWidget::pageLaidOut, this, &MainWindow::OnPageLaidOut);
+    connect(preview_, &PreviewWidget::enlargeRequested, this, &MainWindow::ShowLargePreview);
+    preview_->setToolTip(QStringLiteral("Double-cliquez pour voir la fiche en grand"));
     // A new worksheet, another game: the blinking frame of a time-out ends.
     connect(&doc_, &Document::documentReplaced, this, [this] { SetFlashing(false); });
     connect(&doc_, &Document::settingChanged, this, [this](Setting id) {

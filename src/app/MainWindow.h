@@ -71,6 +71,9 @@ public:
     void cmdImprimer_Click();
     std::function<bool(QPrinter&)> printDialog;
     void ExportPdf();
+    // The page as large as the screen allows, in a window of its own
+    // (a double click on the preview).
+    void ShowLargePreview();
     // The menus of the documents and of the lists, filled as they pop up.
     void FillOpenMenu();
     void FillListsMenu();

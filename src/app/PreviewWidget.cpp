@@ -4,6 +4,7 @@
 #include "render/PainterSurface.h"
 #include "render/ScreenSurface.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -71,6 +72,12 @@ void PreviewWidget::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     Repaint();
+}
+
+void PreviewWidget::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT enlargeRequested();
 }
 
 void PreviewWidget::paintEvent(QPaintEvent*)

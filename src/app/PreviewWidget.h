@@ -29,10 +29,13 @@ Q_SIGNALS:
     // What the printed page decides (the window enables the lower-half
     // options and shows what does not fit).
     void pageLaidOut(const lx::PageLayout& layout);
+    // A double click: the teacher wants the page larger.
+    void enlargeRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     // Draws the page again at the widget's size (the page or the size changed).

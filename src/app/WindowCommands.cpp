@@ -14,6 +14,9 @@
 #include "words/WordListParser.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QScreen>
+#include <QVBoxLayout>
 #include <QDateTime>
 #include <QProgressDialog>
 #include <QSpinBox>
@@ -130,6 +133,27 @@ void MainWindow::FillListsMenu()
 void MainWindow::PasteList()
 {
     Run([this] { return actions_.PasteList(QGuiApplication::clipboard()->text()); });
+}
+
+// The page in a window as tall as the screen: on a small screen the preview
+// beside the controls is too small to read. A double click, or Escape, closes it.
+void MainWindow::ShowLargePreview()
+{
+    QDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("frmApercu"));
+    dialog.setWindowTitle(QStringLiteral("Aperçu de la fiche"));
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* large = new PreviewWidget(doc_.data(), &dialog);
+    large->setObjectName(QStringLiteral("pctApercu"));
+    large->setToolTip(QStringLiteral("Double-cliquez ou appuyez sur Échap pour fermer"));
+    layout->addWidget(large);
+    connect(large, &PreviewWidget::enlargeRequested, &dialog, &QDialog::accept);
+    // The sheet's proportions, in the height the screen gives.
+    const QRect room = screen()->availableGeometry();
+    const int height = room.height() * 9 / 10;
+    dialog.resize(std::min(room.width() * 9 / 10, height * 210 / 297), height);
+    dialog.exec();
 }
 
 // ---------------------------------------------------------------------------

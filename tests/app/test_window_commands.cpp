@@ -7,7 +7,9 @@
 #include "render/PageExport.h"
 #include "render/PageTexts.h"
 
+#include <QDialog>
 #include <QMessageBox>
+#include <QScreen>
 #include <QMimeData>
 #include <QProgressDialog>
 #include <QToolButton>
@@ -107,6 +109,35 @@ private Q_SLOTS:
                              return v.text == w.text && std::abs(v.x - at.x()) < 0.5 && std::abs(v.y - at.y()) < 0.5;
                          }), qPrintable(w.text));
             }
+        }
+    }
+
+    // A double click on the preview shows the page in a window as tall as the screen gives, the sheet's shape;
+    // Escape or another double click closes it.
+    void theLargePreview()
+    {
+        PasteAnimals();
+        QTest::keyClick(window.get(), Qt::Key_F5);
+        auto* preview = Find<PreviewWidget>(u("pctDocument"));
+        for (const bool escape : { true, false }) {
+            bool seen = false;
+            QTimer::singleShot(0, this, [&] {
+                auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog && dialog->objectName() == u("frmApercu"));
+                seen = true;
+                const QRect room = window->screen()->availableGeometry();
+                QCOMPARE(dialog->height(), room.height() * 9 / 10);
+                QVERIFY(std::abs(dialog->width() * 297.0 / dialog->height() - 210.0) < 2.0);
+                auto* large = dialog->findChild<PreviewWidget*>(u("pctApercu"));
+                QVERIFY(large && large->grab().toImage().pixelColor(large->width() / 2, large->height() / 3) != preview->palette().color(QPalette::Mid));
+                if (escape)
+                    QTest::keyClick(dialog, Qt::Key_Escape);
+                else
+                    QTest::mouseDClick(large, Qt::LeftButton);
+            });
+            QTest::mouseDClick(preview, Qt::LeftButton);
+            QVERIFY(seen);
+            QVERIFY(!QApplication::activeModalWidget());
         }
     }
 
