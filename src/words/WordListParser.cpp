@@ -61,8 +61,9 @@ QString WithoutQuotes(const QString& entry)
 
 // What a word processor or a web page leaves in a text and nobody sees: its
 // spaces of every width are spaces, its soft hyphens and zero-width
-// characters nothing, its non-breaking hyphen a hyphen. Word's plain text
-// writes these hyphens as 0x1F and 0x1E.
+// characters nothing, its non-breaking hyphen a hyphen (Word's plain text
+// writes these hyphens as 0x1F and 0x1E). A long dash that autocorrection
+// made of "--" inside a word is a hyphen too.
 QString PlainText(const QString& text)
 {
     QString out;
@@ -70,7 +71,7 @@ QString PlainText(const QString& text)
     for (QChar c : text) {
         if (c == u'\t' || c.category() == QChar::Separator_Space)
             out += QLatin1Char(' ');
-        else if (c == u'\u2010' || c == u'\u2011' || c == u'\x1E')
+        else if (c == u'\u2010' || c == u'\u2011' || c == u'\u2012' || c == u'\u2014' || c == u'\u2015' || c == u'\x1E')
             out += QLatin1Char('-');
         else if (c.category() != QChar::Other_Format && c != u'\x1F')
             out += c;

@@ -48,10 +48,10 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
         // No-break spaces, as word processors put them before a stop or after a number, go with them.
         { "1.\u00A0chat\r\n2)\u202Fchien\r\nlapin\u00A0.\r\n", threeWords }, { "chat.\u00A0.\r\nchien\r\nlapin\u00A0\r\n", threeWords },
         // What nobody sees in a text from a web page: spaces of every width are spaces, soft hyphens and zero-width
-        // characters nothing, a non-breaking hyphen a hyphen (0x1E and 0x1F: Word's plain text).
+        // characters nothing, a non-breaking hyphen or a long dash a hyphen (0x1E and 0x1F: Word's plain text).
         { "pomme\u00A0de\u2009terre\r\nchou", phrase }, { "chat\u00A0chien\u202Flapin", threeWords },
         { "cha\u00ADt\r\nchien\u200B\r\n\uFEFFlapin\u2060\r\n", threeWords },
-        { "arc\u2011en\u2010ciel\r\n", { u("arc-en-ciel") } }, { "arc\x1E" "en\x1E" "ciel\r\ncro\x1F" "codile\r\n", { u("arc-en-ciel"), u("crocodile") } },
+        { "arc\u2011en\u2010ciel\r\n", { u("arc-en-ciel") } }, { "arc\u2014en\u2014ciel\r\n\u2014 chou\r\n", { u("arc-en-ciel"), u("chou") } }, { "arc\x1E" "en\x1E" "ciel\r\ncro\x1F" "codile\r\n", { u("arc-en-ciel"), u("crocodile") } },
     };
     for (const auto& c : cases)
         EXPECT_EQ(CutWordListText(u(c.text)).entries, c.entries) << QByteArray(c.text).toPercentEncoding().constData();
