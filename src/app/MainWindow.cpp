@@ -144,7 +144,7 @@ MainWindow::MainWindow(Document& doc, DocumentFolders folders, Prompter* prompte
     connect(&doc_, &Document::redrawRequested, this, &MainWindow::RedrawPreview);
     connect(preview_, &PreviewWidget::pageLaidOut, this, &MainWindow::OnPageLaidOut);
     connect(preview_, &PreviewWidget::enlargeRequested, this, &MainWindow::ShowLargePreview);
-    preview_->setToolTip(QStringLiteral("Double-cliquez pour voir la fiche en grand"));
+    preview_->setToolTip(QStringLiteral("Double-cliquez (ou Ctrl+F2) pour voir la fiche en grand"));
     // A new worksheet, another game: the blinking frame of a time-out ends.
     connect(&doc_, &Document::documentReplaced, this, [this] { SetFlashing(false); });
     connect(&doc_, &Document::settingChanged, this, [this](Setting id) {
@@ -239,6 +239,7 @@ void MainWindow::BuildShortcuts()
     key(QKeySequence(Qt::CTRL | Qt::Key_V), [this] { PasteList(); });
     key(QKeySequence(Qt::CTRL | Qt::Key_P), [this] { cmdImprimer_Click(); });
     key(QKeySequence(Qt::CTRL | Qt::Key_E), [this] { ExportPdf(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_F2), [this] { ShowLargePreview(); }); // as a word processor's print preview
 }
 
 void MainWindow::cmdAbout_Click()

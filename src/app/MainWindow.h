@@ -72,7 +72,7 @@ public:
     std::function<bool(QPrinter&)> printDialog;
     void ExportPdf();
     // The page as large as the screen allows, in a window of its own
-    // (a double click on the preview).
+    // (a double click on the preview, or Ctrl+F2).
     void ShowLargePreview();
     // The menus of the documents and of the lists, filled as they pop up.
     void FillOpenMenu();

@@ -112,14 +112,14 @@ private Q_SLOTS:
         }
     }
 
-    // A double click on the preview shows the page in a window as tall as the screen gives, the sheet's shape;
-    // Escape or another double click closes it.
+    // A double click on the preview (or Ctrl+F2) shows the page in a window as tall as the screen gives, the sheet's
+    // shape; Escape or another double click closes it.
     void theLargePreview()
     {
         PasteAnimals();
         QTest::keyClick(window.get(), Qt::Key_F5);
         auto* preview = Find<PreviewWidget>(u("pctDocument"));
-        for (const bool escape : { true, false }) {
+        for (const bool escape : { false, true }) {
             bool seen = false;
             QTimer::singleShot(0, this, [&] {
                 auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -135,7 +135,10 @@ private Q_SLOTS:
                 else
                     QTest::mouseDClick(large, Qt::LeftButton);
             });
-            QTest::mouseDClick(preview, Qt::LeftButton);
+            if (escape)
+                QTest::mouseDClick(preview, Qt::LeftButton);
+            else
+                QTest::keyClick(window.get(), Qt::Key_F2, Qt::ControlModifier);
             QVERIFY(seen);
             QVERIFY(!QApplication::activeModalWidget());
         }
