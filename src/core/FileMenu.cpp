@@ -9,6 +9,14 @@
 
 namespace lx {
 
+QString EndingOf(const QString& name, const QStringList& extensions)
+{
+    const auto ending = std::find_if(extensions.begin(), extensions.end(), [&name](const QString& e) {
+        return name.size() > e.size() && name.endsWith(e, Qt::CaseInsensitive);
+    });
+    return ending == extensions.end() ? QString() : *ending;
+}
+
 FileMenu BuildFileMenu(const QStringList& folders, const QStringList& extensions, int limit, const QString& label,
                        const std::function<bool(const QString& name)>& leaveOut)
 {
@@ -24,12 +32,10 @@ FileMenu BuildFileMenu(const QStringList& folders, const QStringList& extensions
             if (menu.items.size() >= limit)
                 break;
             const QString name = file.fileName();
-            const auto extension = std::find_if(extensions.begin(), extensions.end(), [&name](const QString& e) {
-                return name.size() > e.size() && name.endsWith(e, Qt::CaseInsensitive);
-            });
-            if (extension == extensions.end())
+            const QString extension = EndingOf(name, extensions);
+            if (extension.isEmpty())
                 continue;
-            const QString caption = name.chopped(extension->size());
+            const QString caption = name.chopped(extension.size());
             if (seen.contains(caption, Qt::CaseInsensitive) || (leaveOut && leaveOut(name)))
                 continue;
             seen << caption;

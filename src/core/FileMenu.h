@@ -19,6 +19,10 @@ struct FileMenu {
     QList<FileMenuItem> items;
 };
 
+// The one of `extensions` that the file name ends with, in any case, the name
+// being longer than it; empty when none.
+QString EndingOf(const QString& name, const QStringList& extensions);
+
 // The files of the folders in turn (the teacher's, then the program's) whose
 // names end with one of `extensions` ({".txt", ".rtf"}, any case), in French
 // alphabetical order within a folder; a caption met before (in an earlier

@@ -94,8 +94,7 @@ const QStringList& WordListExtensions()
 
 bool IsWordListFileName(const QString& name)
 {
-    return std::any_of(WordListExtensions().begin(), WordListExtensions().end(),
-                       [&name](const QString& e) { return name.size() > e.size() && name.endsWith(e, Qt::CaseInsensitive); });
+    return !EndingOf(name, WordListExtensions()).isEmpty();
 }
 
 DecodedText ReadWordListFile(const QString& path)
@@ -234,23 +233,27 @@ QString UnreadableListMessage(const QString& fileName)
 
 QString NotTextListMessage(const QString& fileName)
 {
-    // A teacher's list is often in a word processor's document: say what to
-    // do with it.
-    static const QStringList wordProcessors { u("doc"), u("docx"), u("docm"), u("dotx"), u("odt"), u("ott"), u("wps"), u("pages") };
+    // A teacher's list is often in a word processor's document, a spreadsheet
+    // or a PDF: say what to do with it.
+    static const struct {
+        QStringList suffixes;
+        const char* kind;
+        const char* instead;
+    } documents[] = {
+        { { u("doc"), u("docx"), u("docm"), u("dotx"), u("odt"), u("ott"), u("wps"), u("pages") },
+          "un document de traitement de texte",
+          "Enregistrez-le au format « Texte » (.txt) depuis votre traitement de texte, ou copiez ses mots puis " },
+        { { u("xlsx"), u("xls"), u("ods") }, "un classeur de tableur",
+          "Enregistrez-le au format CSV (.csv) depuis votre tableur, ou copiez ses mots puis " },
+        { { u("pdf") }, "un document PDF", "Copiez ses mots, puis " },
+    };
     const QString suffix = QFileInfo(fileName).suffix().toLower();
-    const QString paste = u("choisissez « Liste de mots », « Coller depuis le presse-papiers ».");
-    if (wordProcessors.contains(suffix)) {
-        return u("Le fichier ") + Quoted(fileName) + u(" est un document de traitement de texte, pas une liste de mots.\n"
-                                                         "Enregistrez-le au format « Texte » (.txt) depuis votre traitement de "
-                                                         "texte, ou copiez ses mots puis ") + paste;
+    for (const auto& d : documents) {
+        if (d.suffixes.contains(suffix)) {
+            return u("Le fichier ") + Quoted(fileName) + u(" est ") + u(d.kind) + u(", pas une liste de mots.\n") + u(d.instead)
+                + u("choisissez « Liste de mots », « Coller depuis le presse-papiers ».");
+        }
     }
-    if (suffix == u("xlsx") || suffix == u("xls") || suffix == u("ods")) {
-        return u("Le fichier ") + Quoted(fileName) + u(" est un classeur de tableur, pas une liste de mots.\n"
-                                                         "Enregistrez-le au format CSV (.csv) depuis votre tableur, ou copiez "
-                                                         "ses mots puis ") + paste;
-    }
-    if (suffix == u("pdf"))
-        return u("Le fichier ") + Quoted(fileName) + u(" est un document PDF, pas une liste de mots.\nCopiez ses mots, puis ") + paste;
     return u("Le fichier ") + Quoted(fileName) + u(" n'est pas une liste de mots : il ne contient pas de texte.\n")
         + ListRules();
 }
