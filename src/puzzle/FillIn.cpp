@@ -31,7 +31,6 @@ bool PuzzleEngine::GenerateFillIn()
     int found = 0;
     for (int attempt = 0; attempt < kRandomFillInAttempts && found < kFillInLayoutsCompared; ++attempt) {
         if (TryFillInAttempt()) {
-            MoveToCorner();
             ++found;
             if (const double cell = FillInCellInRoom(); !best || cell > best->cell)
                 best = Layout { s_.LetterGrid, s_.WordEntries, s_.PlacementOrder, cell };
@@ -53,26 +52,26 @@ bool PuzzleEngine::GenerateFillIn()
         WriteFillInLayout(chains.Result());
         if (!done)
             return false;
-        MoveToCorner();
     }
+    MoveToCorner();
     RebuildRevealChoices();
     FitFillInToRoom();
     return true;
 }
 
-// The rows and columns the grid takes from its corner.
+// The rows and columns the grid's letters span, wherever they lie.
 std::pair<int, int> PuzzleEngine::FillInExtent() const
 {
-    int rows = 0, columns = 0;
+    int top = s_.GridLast + 1, left = s_.GridLast + 1, bottom = -1, right = -1;
     for (int y = 0; y <= s_.GridLast; ++y) {
         for (int x = 0; x <= s_.GridLast; ++x) {
             if (!s_.LetterGrid.at(x, y).isEmpty()) {
-                rows = std::max(rows, y + 1);
-                columns = std::max(columns, x + 1);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+                left = std::min(left, x), right = std::max(right, x);
             }
         }
     }
-    return { rows, columns };
+    return bottom < 0 ? std::pair(0, 0) : std::pair(bottom - top + 1, right - left + 1);
 }
 
 // The cells the grid would have in its room, turned when that is larger
