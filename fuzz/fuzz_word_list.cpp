@@ -2,7 +2,8 @@
 // level file of the theme database.
 //
 // The same bytes are read both ways:
-// - as a list file (an RTF one read as its text): decoded, parsed into the word selection list, and pasted
+// - as a list file (an RTF one read as its text, a word processor's or a
+//   spreadsheet's document as the text of its paragraphs or cells): decoded, parsed into the word selection list, and pasted
 //   as clipboard text. Whatever the bytes, the list holds only usable words
 //   (printable, at most 30 characters, with a letter, no comment), each once
 //   without regard to case, in order, all checked, and a refused text leaves
@@ -12,9 +13,12 @@
 //   from five such levels, with themes picked from the first byte, holds
 //   each word once, counts no theme past its entries and checks no word over
 //   the max-letters limit.
+// - as raw DEFLATE data: what it gives stays within the size allowed.
 // A broken rule aborts with a message saying which.
 #include "core/FrenchOrder.h"
+#include "core/Inflate.h"
 #include "document/Document.h"
+#include "words/OfficeText.h"
 #include "words/RtfText.h"
 #include "words/ThemeDatabase.h"
 #include "words/Themes.h"
@@ -31,6 +35,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -90,10 +95,11 @@ void CheckList(const lx::WordSelectionList& list)
 void FuzzWordList(const QByteArray& bytes)
 {
     const lx::DecodedText decoded = lx::DecodeTextBytes(bytes);
-    if (decoded.status != lx::TextFileStatus::Text)
+    // An RTF file or a zipped document is read as its text, as a list file is.
+    std::optional<QString> office;
+    if (decoded.status != lx::TextFileStatus::Text && !(office = lx::OfficeDocumentText(bytes)))
         return;
-    // An RTF file is read as its text, as a list file is.
-    const QString text = lx::IsRtf(decoded.text) ? lx::RtfText(decoded.text) : decoded.text;
+    const QString text = office ? *office : lx::IsRtf(decoded.text) ? lx::RtfText(decoded.text) : decoded.text;
 
     const lx::WordListEntries cut = lx::CutWordListText(text);
     for (const QString& entry : cut.entries)
@@ -122,6 +128,13 @@ void FuzzWordList(const QByteArray& bytes)
     if (!cut.truncated && !pasted.truncated)
         Check(pasted.entries == cut.entries, "the clipboard gives other entries",
               cut.entries.join(QStringLiteral(" | ")) + QStringLiteral("\n") + pasted.entries.join(QStringLiteral(" | ")));
+}
+
+void FuzzInflate(const QByteArray& bytes)
+{
+    constexpr qsizetype maxSize = 1 << 16;
+    if (const std::optional<QByteArray> out = lx::Inflate(bytes, maxSize))
+        Check(out->size() <= maxSize, "DEFLATE data gives more than allowed", QString::number(out->size()));
 }
 
 void FuzzLevelFile(const QByteArray& bytes)
@@ -183,6 +196,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     FuzzWordList(bytes);
+    FuzzInflate(bytes);
     FuzzLevelFile(bytes);
     return 0;
 }

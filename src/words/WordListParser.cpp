@@ -3,6 +3,7 @@
 #include "core/TextEditing.h"
 #include "core/TextFile.h"
 #include "core/Plural.h"
+#include "words/OfficeText.h"
 #include "words/RtfText.h"
 #include "words/WordForms.h"
 
@@ -88,7 +89,7 @@ QString Verb(int count)
 
 const QStringList& WordListExtensions()
 {
-    static const QStringList extensions { u(".txt"), u(".rtf"), u(".csv") };
+    static const QStringList extensions { u(".txt"), u(".rtf"), u(".csv"), u(".docx"), u(".odt"), u(".xlsx"), u(".ods") };
     return extensions;
 }
 
@@ -103,6 +104,16 @@ DecodedText ReadWordListFile(const QString& path)
     // WordPad saves RTF unless told otherwise: its text is the list.
     if (read.status == TextFileStatus::Text && IsRtf(read.text))
         read.text = RtfText(read.text);
+    if (read.status != TextFileStatus::NotText)
+        return read;
+    // Word, Excel and LibreOffice save zip archives of XML.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxOfficeDocumentBytes)
+        return read;
+    if (const std::optional<QString> text = OfficeDocumentText(file.readAll())) {
+        read.status = TextFileStatus::Text;
+        read.text = *text;
+    }
     return read;
 }
 
@@ -249,10 +260,14 @@ QString NotTextListMessage(const QString& fileName)
     };
     const QString suffix = QFileInfo(fileName).suffix().toLower();
     for (const auto& d : documents) {
-        if (d.suffixes.contains(suffix)) {
-            return u("Le fichier ") + Quoted(fileName) + u(" est ") + u(d.kind) + u(", pas une liste de mots.\n") + u(d.instead)
-                + u("choisissez « Liste de mots », « Coller depuis le presse-papiers ».");
-        }
+        if (!d.suffixes.contains(suffix))
+            continue;
+        // A document of a kind that is read, but not this one.
+        const QString why = IsWordListFileName(fileName)
+            ? u("Impossible de lire les mots du fichier ") + Quoted(fileName)
+                + u(" : il est peut-être protégé par un mot de passe, ou endommagé.\n")
+            : u("Le fichier ") + Quoted(fileName) + u(" est ") + u(d.kind) + u(", pas une liste de mots.\n");
+        return why + u(d.instead) + u("choisissez « Liste de mots », « Coller depuis le presse-papiers ».");
     }
     return u("Le fichier ") + Quoted(fileName) + u(" n'est pas une liste de mots : il ne contient pas de texte.\n")
         + ListRules();

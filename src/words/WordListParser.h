@@ -19,6 +19,9 @@ namespace lx {
 // of megabytes must not make the window wait. The rest of the file is left
 // out and the teacher is told.
 inline constexpr qsizetype kMaxWordListBytes = 1024 * 1024;
+// A word processor's or a spreadsheet's document may hold pictures: it is
+// read whole up to this size, and its text is then capped as a list file's.
+inline constexpr qsizetype kMaxOfficeDocumentBytes = 64 * 1024 * 1024;
 // The same cap for a text that does not come from a file (the clipboard).
 inline constexpr qsizetype kMaxWordListChars = 1024 * 1024;
 // At most this many distinct words are imported from one list.
@@ -26,13 +29,14 @@ inline constexpr int kMaxWordListEntries = 5000;
 // The lists menu has this many file items.
 inline constexpr int kWordListMenuItems = 50;
 
-// The endings of list files: text, and what WordPad and a spreadsheet save.
+// The endings of list files: text, what WordPad saves, and the documents of
+// word processors and spreadsheets.
 const QStringList& WordListExtensions();
 // True for a file named as a list file.
 bool IsWordListFileName(const QString& name);
 
-// Reads a list file (at most kMaxWordListBytes): a text, or the text of an
-// RTF document.
+// Reads a list file (at most kMaxWordListBytes of text): a text, or the text
+// of an RTF document, a word processor's or a spreadsheet's.
 DecodedText ReadWordListFile(const QString& path);
 
 // True when the character can stand in a word: printable and part of the

@@ -2,6 +2,7 @@
 #include "core/ProgramInfo.h"
 #include "support/DocumentSupport.h"
 #include "words/ContainedWords.h"
+#include "words/OfficeText.h"
 #include "words/WordListParser.h"
 
 #include <QLocale>
@@ -154,6 +155,28 @@ TEST(ImportWordListFile, WindowsModernAndRtfFiles)
     }
 }
 
+// Lists typed in Word, LibreOffice or a spreadsheet (saved by LibreOffice 7.4 from liste.fodt and animaux.csv; word.docx
+// as Word writes it): a word per paragraph, list item or cell, without titles, notes, comments, deleted text or fields.
+TEST(ImportWordListFile, WordProcessorAndSpreadsheetDocuments)
+{
+    const QStringList fruits = Words("châtaigne coing figue mûre myrtille noix|de|coco poire pomme raisin").replaceInStrings(u("|"), u(" "));
+    const struct { const char* file; QStringList words; } cases[] = {
+        { "liste.docx", fruits }, { "liste.odt", fruits },
+        { "word.docx", Words("arc-en-ciel canard cheval dindon l’âne mouton oie poule vache") },
+        // A spreadsheet's headings are cells of text too.
+        { "animaux.xlsx", Words("chat chien écureuil lapin Mot Nombre") }, { "animaux.ods", Words("chat chien écureuil lapin Mot Nombre") },
+    };
+    for (const auto& c : cases) {
+        Document doc(kFonts);
+        const WordListImport r = doc.ImportWordListFile(QStringLiteral(LEXIGRILLE_WORD_FILES "/") + u(c.file));
+        EXPECT_TRUE(r.imported && r.notices.isEmpty()) << c.file << ": " << r.errorMessage.toStdString();
+        EXPECT_EQ(doc.words().Words(), c.words) << c.file;
+    }
+    // A text box once (Word keeps a copy for older readers); a soft hyphen nothing, a non-breaking one a hyphen.
+    EXPECT_EQ(OfficeDocumentText(ReadAll(QStringLiteral(LEXIGRILLE_WORD_FILES "/word.docx"))),
+              u("vache\ncheval\narc-en-ciel\nl’âne\nmouton\ndindon\n\npoule\n\noie\ncanard\n\n"));
+}
+
 // Refused clipboard texts and list files: their message, and the document as it was.
 TEST(WordListImport, RefusedTextsAndFilesChangeNothing)
 {
@@ -167,13 +190,17 @@ TEST(WordListImport, RefusedTextsAndFilesChangeNothing)
         { Paste, QString(), u("Impossible de coller les données du presse-papiers !\n") + kListRules },
         { File, file("image.txt", QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)), u("Le fichier « image.txt » n'est pas une liste de mots : il ne contient pas de texte.\n") + kListRules },
         { File, file("ctrl.txt", QByteArray(500, '\x01')), NotTextListMessage(u("ctrl.txt")) }, // controls without a NUL byte
-        // A word processor's document or a PDF: what to do instead.
-        { File, file("Mots.DOCX", QByteArray("PK\x03\x04\x14\0\x06\0", 8)),
-          u("Le fichier « Mots.DOCX » est un document de traitement de texte, pas une liste de mots.\nEnregistrez-le au format "
+        // A word processor's document of an older kind, a damaged one, a spreadsheet's or a PDF: what to do instead.
+        { File, file("Mots.doc", QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0", 9)),
+          u("Le fichier « Mots.doc » est un document de traitement de texte, pas une liste de mots.\nEnregistrez-le au format "
             "« Texte » (.txt) depuis votre traitement de texte, ou copiez ses mots puis choisissez « Liste de mots », "
             "« Coller depuis le presse-papiers ».") },
-        { File, file("mots.xlsx", QByteArray("PK\x03\x04\x14\0\x06\0", 8)),
-          u("Le fichier « mots.xlsx » est un classeur de tableur, pas une liste de mots.\nEnregistrez-le au format CSV (.csv) "
+        { File, file("Mots.DOCX", QByteArray("PK\x03\x04\x14\0\x06\0", 8)),
+          u("Impossible de lire les mots du fichier « Mots.DOCX » : il est peut-être protégé par un mot de passe, ou endommagé.\n"
+            "Enregistrez-le au format « Texte » (.txt) depuis votre traitement de texte, ou copiez ses mots puis choisissez "
+            "« Liste de mots », « Coller depuis le presse-papiers ».") },
+        { File, file("mots.xls", QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0", 9)),
+          u("Le fichier « mots.xls » est un classeur de tableur, pas une liste de mots.\nEnregistrez-le au format CSV (.csv) "
             "depuis votre tableur, ou copiez ses mots puis choisissez « Liste de mots », « Coller depuis le presse-papiers ».") },
         { File, file("mots.pdf", QByteArray("%PDF-1.7\n\0\x01\x02", 12)),
           u("Le fichier « mots.pdf » est un document PDF, pas une liste de mots.\nCopiez ses mots, puis choisissez "
@@ -209,17 +236,19 @@ TEST(WordListMenu, AtMostFiftyListsLevelFilesReadMeAndPicturesLeftOutWhateverThe
     const auto write = [&](const QString& name) { WriteBytes(dir.filePath(name), "chat\r\n"); };
     EXPECT_EQ(BuildWordListMenu({ dir.filePath(u("absent")) }).title, u("0 liste disponible"));
     for (const char* name : { "DB 08-11 (CE1).txt", "db 01-07 (cp).txt", "LISEZ_MOI.TXT", "Images.txt", "fruits.txt", "Animaux.TXT",
-                              "animaux.v2.txt", "DBZ.txt", "modèle.lxg", "notes.text", "Été.txt", "Hiver.rtf", "Légumes.csv", "fruits.rtf" })
+                              "animaux.v2.txt", "DBZ.txt", "modèle.lxg", "notes.text", "Été.txt", "Hiver.rtf", "Légumes.csv", "fruits.rtf",
+                              "Noël.docx", "Mots.doc", "Printemps.ODT", "fruits.xlsx" })
         write(u(name));
     QDir(dir.path()).mkdir(u("dossier.txt"));
     FileMenu menu = BuildWordListMenu({ dir.path() });
     QStringList captions;
     for (const FileMenuItem& item : menu.items)
         captions << item.caption;
-    // In French order, "Été" among the E; WordPad's and a spreadsheet's lists too, a name once.
-    EXPECT_EQ(captions, (QStringList { u("Animaux"), u("animaux.v2"), u("DBZ"), u("Été"), u("fruits"), u("Hiver"), u("Légumes") }))
+    // In French order, "Été" among the E; WordPad's, a word processor's and a spreadsheet's lists too, a name once.
+    EXPECT_EQ(captions, (QStringList { u("Animaux"), u("animaux.v2"), u("DBZ"), u("Été"), u("fruits"), u("Hiver"), u("Légumes"),
+                                       u("Noël"), u("Printemps") }))
         << "\"DB\" without the space is a list";
-    EXPECT_EQ(menu.title, u("7 listes disponibles"));
+    EXPECT_EQ(menu.title, u("9 listes disponibles"));
     EXPECT_EQ(QFileInfo(menu.items[0].path).fileName(), u("Animaux.TXT"));
     for (int i = 59; i >= 0; --i)
         write(QStringLiteral("liste %1.txt").arg(i, 2, 10, QLatin1Char('0')));

@@ -1,0 +1,164 @@
+#include "words/OfficeText.h"
+
+#include "core/ZipArchive.h"
+#include "words/WordListParser.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+#include <QXmlStreamReader>
+
+#include <algorithm>
+
+namespace lx {
+
+namespace {
+
+// Enough for a document of several hundred pages; a list needs far less.
+constexpr qsizetype kMaxXmlBytes = 64 * 1024 * 1024;
+
+// How the text of one kind of document lies in its XML (elements by their
+// local names).
+struct XmlText {
+    QStringList lines;   // elements that end a line: paragraphs, headings, cells
+    QStringList texts;   // elements whose characters are text; none: all within a line
+    QStringList skipped; // elements left out whole: notes, comments, deleted text
+    // Empty elements that stand for characters: tabs, line breaks, spaces.
+    QString (*character)(const QXmlStreamReader&) = nullptr;
+    // An element that makes its line a heading, left out: a list's title is no word.
+    bool (*heading)(const QXmlStreamReader&) = nullptr;
+};
+
+bool NoHeading(const QXmlStreamReader&)
+{
+    return false;
+}
+
+QString NoCharacter(const QXmlStreamReader&)
+{
+    return {};
+}
+
+// A paragraph's style named as Word names its titles, in English or in
+// French ("Heading1", "Titre1", "Title", "Sous-titre").
+bool WordHeading(const QXmlStreamReader& xml)
+{
+    if (xml.name() != u"pStyle")
+        return false;
+    static const QRegularExpression heading(QStringLiteral("^(heading|titre|title|subtitle|sous-?titre)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    for (const QXmlStreamAttribute& a : xml.attributes()) {
+        if (a.name() == u"val")
+            return heading.match(a.value()).hasMatch();
+    }
+    return false;
+}
+
+QString WordCharacter(const QXmlStreamReader& xml)
+{
+    const QStringView name = xml.name();
+    if (name == u"tab")
+        return QStringLiteral("\t");
+    if (name == u"br" || name == u"cr")
+        return QStringLiteral("\n");
+    if (name == u"noBreakHyphen")
+        return QStringLiteral("-");
+    return {};
+}
+
+QString OpenDocumentCharacter(const QXmlStreamReader& xml)
+{
+    const QStringView name = xml.name();
+    if (name == u"tab")
+        return QStringLiteral("\t");
+    if (name == u"line-break")
+        return QStringLiteral("\n");
+    if (name == u"s") {
+        const QStringView count = xml.attributes().value(QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:text:1.0"), QStringLiteral("c"));
+        return QString(std::clamp(count.isEmpty() ? 1 : count.toInt(), 1, 100), QLatin1Char(' '));
+    }
+    return {};
+}
+
+// The text of the XML, a line per line element; nothing for XML that is not
+// well formed. It stops a little past the word list's cap, which then tells
+// that the text goes on.
+std::optional<QString> TextOfXml(const QByteArray& bytes, const XmlText& rules)
+{
+    QXmlStreamReader xml(bytes);
+    QString out;
+    int lineDepth = 0, textDepth = 0, skippedDepth = 0;
+    qsizetype lineStart = 0;
+    bool heading = false;
+    while (!xml.atEnd() && out.size() <= kMaxWordListChars) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::StartElement:
+            if (skippedDepth > 0 || rules.skipped.contains(xml.name())) {
+                ++skippedDepth;
+            } else {
+                if (rules.lines.contains(xml.name()) && ++lineDepth == 1) {
+                    lineStart = out.size();
+                    heading = false;
+                }
+                textDepth += rules.texts.contains(xml.name());
+                if (lineDepth > 0) {
+                    out += rules.character(xml);
+                    heading = heading || rules.heading(xml);
+                }
+            }
+            break;
+        case QXmlStreamReader::EndElement:
+            if (skippedDepth > 0) {
+                --skippedDepth;
+            } else if (rules.lines.contains(xml.name())) {
+                if (--lineDepth == 0 && heading)
+                    out.truncate(lineStart);
+                else
+                    out += QLatin1Char('\n');
+            } else if (rules.texts.contains(xml.name())) {
+                --textDepth;
+            }
+            break;
+        case QXmlStreamReader::Characters:
+            if (skippedDepth == 0 && lineDepth > 0 && (rules.texts.isEmpty() || textDepth > 0))
+                out += xml.text();
+            break;
+        default:
+            break;
+        }
+    }
+    if (xml.hasError())
+        return std::nullopt;
+    return out;
+}
+
+} // namespace
+
+std::optional<QString> OfficeDocumentText(QByteArrayView bytes)
+{
+    if (!IsZip(bytes))
+        return std::nullopt;
+    // Word: the body's paragraphs but its titles, their text in runs (a text
+    // box's twice, once for older readers: the fallback is left out).
+    static const XmlText word { { QStringLiteral("p") }, { QStringLiteral("t") }, { QStringLiteral("Fallback") },
+                                WordCharacter, WordHeading };
+    // Excel: the table of the workbook's texts, each once.
+    static const XmlText excel { { QStringLiteral("si") }, { QStringLiteral("t") }, { QStringLiteral("rPh") },
+                                 NoCharacter, NoHeading };
+    // LibreOffice: paragraphs (a spreadsheet's cells hold them too), without
+    // headings, nor the titles and descriptions of the pictures among them.
+    static const XmlText openDocument { { QStringLiteral("p") }, {},
+                                        { QStringLiteral("h"), QStringLiteral("note"), QStringLiteral("annotation"),
+                                          QStringLiteral("tracked-changes"), QStringLiteral("title"),
+                                          QStringLiteral("desc") },
+                                        OpenDocumentCharacter, NoHeading };
+    static const struct { const char* path; const XmlText* rules; } kinds[] = {
+        { "word/document.xml", &word }, { "xl/sharedStrings.xml", &excel }, { "content.xml", &openDocument },
+    };
+    for (const auto& kind : kinds) {
+        if (const std::optional<QByteArray> xml = ZipFile(bytes, QString::fromLatin1(kind.path), kMaxXmlBytes))
+            return TextOfXml(*xml, *kind.rules);
+    }
+    return std::nullopt;
+}
+
+} // namespace lx

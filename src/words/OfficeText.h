@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+
+namespace lx {
+
+// The text of a word processor's or a spreadsheet's document, as a word list
+// reads it: Word's .docx and LibreOffice's .odt give a line per paragraph,
+// list item or table cell, with what a reader sees (no footnotes, comments
+// or deleted text) and without the titles above the words; Excel's .xlsx and
+// LibreOffice's .ods a line per cell of text. Nothing when the bytes are no such document, or a damaged one.
+std::optional<QString> OfficeDocumentText(QByteArrayView bytes);
+
+} // namespace lx

@@ -1,0 +1,80 @@
+// Raw DEFLATE data and the zip archives that word processors and spreadsheets save.
+#include "core/Inflate.h"
+#include "core/ZipArchive.h"
+#include "support/TextSupport.h"
+
+#include <QRandomGenerator>
+
+#include <gtest/gtest.h>
+
+namespace lx::test {
+namespace {
+
+// zlib's own DEFLATE data, without qCompress's size and zlib's header and checksum.
+QByteArray Deflated(const QByteArray& bytes, int level)
+{
+    const QByteArray z = qCompress(bytes, level);
+    return z.mid(4 + 2, z.size() - 4 - 2 - 4);
+}
+
+TEST(Inflate, GivesBackWhatZlibCompressedAndRefusesEveryCut)
+{
+    QByteArray noise(70000, 0);
+    QRandomGenerator random(7);
+    for (char& b : noise)
+        b = char(random.bounded(256));
+    const QByteArray text = u("Le chat, le chien, l’âne et l’écureuil.\r\n").toUtf8().repeated(3000);
+    // Level 0: stored blocks (70,000 bytes take two); 1 and 9: fixed and dynamic codes, long
+    // distances and lengths; noise compressed stays stored.
+    const struct { QByteArray bytes; int level; } cases[] = {
+        { "a", 9 }, { "abc", 0 }, { QByteArray(100000, 'a'), 9 }, { text, 1 }, { text, 9 }, { text, 0 },
+        { noise, 9 }, { noise, 0 }, { noise.left(300) + text.left(5000) + noise.left(300), 6 },
+    };
+    for (const auto& c : cases) {
+        const QByteArray deflated = Deflated(c.bytes, c.level);
+        EXPECT_EQ(Inflate(deflated, c.bytes.size()), c.bytes) << c.level << " " << c.bytes.size();
+        // One byte over the size allowed: nothing.
+        if (!c.bytes.isEmpty()) {
+            EXPECT_EQ(Inflate(deflated, c.bytes.size() - 1), std::nullopt) << c.level << " " << c.bytes.size();
+        }
+        // Data that ends early: nothing, whatever its length.
+        for (qsizetype cut = 0; cut < deflated.size(); cut += 1 + deflated.size() / 300)
+            ASSERT_EQ(Inflate(deflated.left(cut), c.bytes.size()), std::nullopt) << c.level << " " << cut;
+    }
+    EXPECT_EQ(Inflate(QByteArray("\x03\0", 2), 0), QByteArray()) << "an empty block of fixed codes";
+    // A block of the reserved type 3; a stored block whose length and complement disagree.
+    EXPECT_EQ(Inflate(QByteArray("\x07\0", 2), 10), std::nullopt);
+    EXPECT_EQ(Inflate(QByteArray("\x01\x01\0\xFF\xFF" "a", 6), 10), std::nullopt);
+    // Fixed codes: "a", a copy of 3 bytes from 1 back, the end; the same from 2 back, before the start.
+    EXPECT_EQ(Inflate(QByteArray("\x4B\x04\x02\0", 4), 10), QByteArray("aaaa"));
+    EXPECT_EQ(Inflate(QByteArray("\x4B\x04\x42\0", 4), 10), std::nullopt);
+}
+
+TEST(ZipFile, FindsCheckedFilesAndNothingInADamagedArchive)
+{
+    const QByteArray archive = ReadAll(QStringLiteral(LEXIGRILLE_WORD_FILES "/liste.docx"));
+    ASSERT_TRUE(IsZip(archive));
+    const std::optional<QByteArray> document = ZipFile(archive, u("word/document.xml"), 1 << 20);
+    ASSERT_TRUE(document.has_value());
+    EXPECT_EQ(document->size(), 4069);
+    EXPECT_TRUE(document->startsWith("<?xml") && document->endsWith("</w:document>")) << document->right(40).constData();
+    EXPECT_EQ(ZipFile(archive, u("[Content_Types].xml"), 1 << 20)->size(), 1640) << "the last file of the archive";
+    EXPECT_EQ(ZipFile(archive, u("word/document.xml"), 4068), std::nullopt) << "larger than allowed";
+    EXPECT_EQ(ZipFile(archive, u("WORD/DOCUMENT.XML"), 1 << 20), std::nullopt) << "names are exact";
+    EXPECT_EQ(ZipFile(archive, u("content.xml"), 1 << 20), std::nullopt);
+    // Any byte of the document's 934 bytes of data changed: the checksum or the codes tell. Cut
+    // anywhere: the end record is gone, or what it points to.
+    const qsizetype data = archive.indexOf("word/document.xml") + 17;
+    for (qsizetype at = data; at < data + 934; at += 37) {
+        QByteArray damaged = archive;
+        damaged[at] = char(damaged[at] ^ 0x10);
+        EXPECT_EQ(ZipFile(damaged, u("word/document.xml"), 1 << 20), std::nullopt) << at;
+    }
+    for (qsizetype cut = 0; cut < archive.size(); cut += 97)
+        EXPECT_EQ(ZipFile(archive.left(cut), u("word/document.xml"), 1 << 20), std::nullopt) << cut;
+    EXPECT_FALSE(IsZip("PK\x03"));
+    EXPECT_FALSE(IsZip("{\\rtf1"));
+}
+
+} // namespace
+} // namespace lx::test
