@@ -2,6 +2,7 @@
 
 #include "core/TextEditing.h"
 #include "core/TextFile.h"
+#include "core/ZipArchive.h"
 #include "core/Plural.h"
 #include "words/OfficeText.h"
 #include "words/RtfText.h"
@@ -108,7 +109,7 @@ DecodedText ReadWordListFile(const QString& path)
         return read;
     // Word, Excel and LibreOffice save zip archives of XML.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxOfficeDocumentBytes)
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxOfficeDocumentBytes || !IsZip(file.peek(4)))
         return read;
     if (const std::optional<QString> text = OfficeDocumentText(file.readAll())) {
         read.status = TextFileStatus::Text;
