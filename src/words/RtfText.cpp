@@ -38,7 +38,7 @@ QString SymbolOf(const QString& word)
 {
     static const struct { const char* word; char16_t c; } symbols[] = {
         { "par", u'\n' },       { "line", u'\n' },      { "row", u'\n' },       { "sect", u'\n' },
-        { "page", u'\n' },      { "tab", u' ' },        { "cell", u' ' },       { "emdash", u'\u2014' },
+        { "page", u'\n' },      { "tab", u'\t' },       { "cell", u'\t' },       { "emdash", u'\u2014' },
         { "endash", u'\u2013' }, { "lquote", u'\u2018' }, { "rquote", u'\u2019' }, { "ldblquote", u'\u201C' },
         { "rdblquote", u'\u201D' }, { "bullet", u'\u2022' }, { "emspace", u' ' }, { "enspace", u' ' },
     };

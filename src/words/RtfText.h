@@ -8,7 +8,7 @@ namespace lx {
 bool IsRtf(const QString& text);
 
 // The plain text of an RTF document, as a word list reads it: paragraphs and
-// line breaks as line ends, tabs and table cells as spaces, the characters of
+// line breaks as line ends, tabs and table cells as tabs, the characters of
 // its escapes (\'e9, \u8217) as themselves; fonts, colours, styles, pictures,
 // the bullets and numbers of its lists and the document's information left
 // out. A text cut short (a size cap) gives what came before the cut.

@@ -62,7 +62,7 @@ QString WithoutQuotes(const QString& entry)
 }
 
 // What a word processor or a web page leaves in a text and nobody sees: its
-// spaces of every width are spaces, its soft hyphens and zero-width
+// spaces of every width are spaces (a tab stays: it parts entries), its soft hyphens and zero-width
 // characters nothing, its non-breaking hyphen a hyphen (Word's plain text
 // writes these hyphens as 0x1F and 0x1E). A long dash that autocorrection
 // made of "--" inside a word is a hyphen too.
@@ -71,7 +71,7 @@ QString PlainText(const QString& text)
     QString out;
     out.reserve(text.size());
     for (QChar c : text) {
-        if (c == u'\t' || c.category() == QChar::Separator_Space)
+        if (c.category() == QChar::Separator_Space)
             out += QLatin1Char(' ');
         else if (c == u'\u2010' || c == u'\u2011' || c == u'\u2012' || c == u'\u2014' || c == u'\u2015' || c == u'\x1E')
             out += QLatin1Char('-');
@@ -145,10 +145,11 @@ WordListEntries CutWordListText(const QString& input)
         if (!line.trimmed().isEmpty() && !isComment(line) && ++wordLines > 1)
             break;
     }
-    // Commas and semicolons part entries as line ends do ("chat, chien,
-    // lapin"): no word of a list holds one. One line of words without them
-    // (blank lines and comments aside) is a row of words separated by spaces.
-    static const QRegularExpression separators(QStringLiteral("[,;]"));
+    // Commas, semicolons and tabs part entries as line ends do ("chat, chien,
+    // lapin", a spreadsheet's columns, a word processor's tab stops): no word
+    // of a list holds one. One line of words without them (blank lines and
+    // comments aside) is a row of words separated by spaces.
+    static const QRegularExpression separators(QStringLiteral("[,;\t]"));
     QStringList pieces;
     for (const QString& line : lines) {
         if (isComment(line))

@@ -59,7 +59,8 @@ struct WordListEntries {
 
 // Cuts a list text into entries:
 // - the text is cut into lines (CR LF, or a lone LF or CR as other systems
-//   write them), and at every comma and semicolon ("chat, chien, lapin");
+//   write them), and at every comma, semicolon and tab ("chat, chien, lapin",
+//   the columns of a spreadsheet);
 //   when it holds a single line of words without them (blank lines and
 //   comments aside), that line is cut at every space ("chat chien lapin"
 //   gives three words);
@@ -71,7 +72,7 @@ struct WordListEntries {
 // - a piece that no grid can take (more than 30 characters), that holds a
 //   character no worksheet can print, or that has no letter at all (";",
 //   "2024") is set aside and counted.
-// Tabs count as spaces. At most kMaxWordListChars characters and
+// At most kMaxWordListChars characters and
 // kMaxWordListEntries distinct words (ignoring case) are taken.
 WordListEntries CutWordListText(const QString& text);
 

@@ -33,7 +33,9 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
         { "- chat\r\n  chien  \r\n/ des animaux\r\n-/ aussi un commentaire\r\n-\r\n -  \r\n\r\nlapin\r\n", threeWords },
         { "--chat\r\nchien\r\n", { u("-chat"), u("chien") } }, // only one bullet is dropped
         { "pomme/poire\r\nchat\r\n", { u("pomme/poire"), u("chat") } }, // a later "/" is part of the word
-        { "chat\tchien\r\nloup\r\n", { u("chat chien"), u("loup") } }, // a tab counts as a space
+        // Tabs part entries: a spreadsheet's columns, a word processor's tab stops and bullets.
+        { "chat\tchien\r\nloup\r\n", { u("chat"), u("chien"), u("loup") } }, { "chat\t1\r\nchien\t2\r\nlapin\t3\r\n", threeWords },
+        { "\u2022\tchat\r\n\u2022\tchien\r\n1.\tlapin\r\n", threeWords }, { "chat\t\tchien\tlapin", threeWords },
         { "...\r\n--\r\n' '\r\n;\r\n1.\r\n2024\r\n", {} }, // an entry without a letter is no word...
         { "4x4\r\n", { u("4x4") } },                                     // ...one with a letter is
         // Commas and semicolons part entries as line ends do, a line holding them is not cut at its spaces; list
@@ -145,6 +147,8 @@ TEST(ImportWordListFile, WindowsModernAndRtfFiles)
         // Word's: Unicode escapes and their fallbacks, the document's information, a line break.
         QByteArray("{\\rtf1\\ansi\\ansicpg1252\\uc1{\\*\\rsidtbl \\rsid123}{\\info{\\title Liste}{\\author Mme Dupont}}"
                    "\\pard\\plain \\ltrpar\\s0 \\u233\\'e9l\\u232\\'e8ve\\line c\\u339\\'9cur\\par\\pard for\\u234\\'eat\\par}"),
+        // A table: a word per cell.
+        QByteArray("{\\rtf1\\ansi\\trowd\\cellx2000\\cellx4000 \\'e9l\\'e8ve\\cell c\\'9cur\\cell\\row\\trowd\\cellx2000 for\\'eat\\cell\\row}"),
     };
     for (const QByteArray& bytes : files) {
         Document doc(kFonts);
