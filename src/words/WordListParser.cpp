@@ -148,13 +148,14 @@ WordListEntries CutWordListText(const QString& input)
     // Commas, semicolons and tabs part entries as line ends do ("chat, chien,
     // lapin", a spreadsheet's columns, a word processor's tab stops): no word
     // of a list holds one. One line of words without them (blank lines and
-    // comments aside) is a row of words separated by spaces.
+    // comments aside, a tab at its ends too) is a row of words separated by
+    // spaces.
     static const QRegularExpression separators(QStringLiteral("[,;\t]"));
     QStringList pieces;
     for (const QString& line : lines) {
         if (isComment(line))
             pieces << line;
-        else if (wordLines < 2 && !line.contains(separators))
+        else if (wordLines < 2 && !line.trimmed().contains(separators))
             pieces << line.split(QLatin1Char(' '));
         else
             pieces << line.split(separators);
