@@ -13,8 +13,9 @@ namespace lx {
 
 namespace {
 
-// Enough for a document of several hundred pages; a list needs far less.
-constexpr qsizetype kMaxXmlBytes = 64 * 1024 * 1024;
+// Enough for a document of a few hundred pages (a list needs far less), and
+// read in well under a second.
+constexpr qsizetype kMaxXmlBytes = 16 * 1024 * 1024;
 
 // How the text of one kind of document lies in its XML (elements by their
 // local names).
