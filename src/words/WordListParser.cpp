@@ -256,9 +256,9 @@ QString NotTextListMessage(const QString& fileName)
     } documents[] = {
         { { u("doc"), u("docx"), u("docm"), u("dotx"), u("odt"), u("ott"), u("wps"), u("pages") },
           "un document de traitement de texte",
-          "Enregistrez-le au format « Texte » (.txt) depuis votre traitement de texte, ou copiez ses mots puis " },
+          "Ouvrez-le dans votre traitement de texte et enregistrez-le au format .docx, .odt ou .txt, ou copiez ses mots puis " },
         { { u("xlsx"), u("xls"), u("ods") }, "un classeur de tableur",
-          "Enregistrez-le au format CSV (.csv) depuis votre tableur, ou copiez ses mots puis " },
+          "Ouvrez-le dans votre tableur et enregistrez-le au format .xlsx, .ods ou .csv, ou copiez ses mots puis " },
         { { u("pdf") }, "un document PDF", "Copiez ses mots, puis " },
     };
     const QString suffix = QFileInfo(fileName).suffix().toLower();

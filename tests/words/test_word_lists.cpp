@@ -197,16 +197,17 @@ TEST(WordListImport, RefusedTextsAndFilesChangeNothing)
         { File, file("ctrl.txt", QByteArray(500, '\x01')), NotTextListMessage(u("ctrl.txt")) }, // controls without a NUL byte
         // A word processor's document of an older kind, a damaged one, a spreadsheet's or a PDF: what to do instead.
         { File, file("Mots.doc", QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0", 9)),
-          u("Le fichier « Mots.doc » est un document de traitement de texte, pas une liste de mots.\nEnregistrez-le au format "
-            "« Texte » (.txt) depuis votre traitement de texte, ou copiez ses mots puis choisissez « Liste de mots », "
-            "« Coller depuis le presse-papiers ».") },
+          u("Le fichier « Mots.doc » est un document de traitement de texte, pas une liste de mots.\nOuvrez-le dans votre "
+            "traitement de texte et enregistrez-le au format .docx, .odt ou .txt, ou copiez ses mots puis choisissez "
+            "« Liste de mots », « Coller depuis le presse-papiers ».") },
         { File, file("Mots.DOCX", QByteArray("PK\x03\x04\x14\0\x06\0", 8)),
           u("Impossible de lire les mots du fichier « Mots.DOCX » : il est peut-être protégé par un mot de passe, ou endommagé.\n"
-            "Enregistrez-le au format « Texte » (.txt) depuis votre traitement de texte, ou copiez ses mots puis choisissez "
-            "« Liste de mots », « Coller depuis le presse-papiers ».") },
+            "Ouvrez-le dans votre traitement de texte et enregistrez-le au format .docx, .odt ou .txt, ou copiez ses mots puis "
+            "choisissez « Liste de mots », « Coller depuis le presse-papiers ».") },
         { File, file("mots.xls", QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0", 9)),
-          u("Le fichier « mots.xls » est un classeur de tableur, pas une liste de mots.\nEnregistrez-le au format CSV (.csv) "
-            "depuis votre tableur, ou copiez ses mots puis choisissez « Liste de mots », « Coller depuis le presse-papiers ».") },
+          u("Le fichier « mots.xls » est un classeur de tableur, pas une liste de mots.\nOuvrez-le dans votre tableur et "
+            "enregistrez-le au format .xlsx, .ods ou .csv, ou copiez ses mots puis choisissez « Liste de mots », « Coller depuis "
+            "le presse-papiers ».") },
         { File, file("mots.pdf", QByteArray("%PDF-1.7\n\0\x01\x02", 12)),
           u("Le fichier « mots.pdf » est un document PDF, pas une liste de mots.\nCopiez ses mots, puis choisissez "
             "« Liste de mots », « Coller depuis le presse-papiers ».") },
