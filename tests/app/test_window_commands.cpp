@@ -205,6 +205,10 @@ private Q_SLOTS:
         test::WriteBytes(folder.filePath(u("légumes.csv")), "poireau;1\r\nradis;2\r\n"); // a spreadsheet's, in French
         QVERIFY(drop(u("légumes.csv")));
         QCOMPARE(doc->words().Words(), (QStringList { u("poireau"), u("radis") }));
+        QVERIFY(QFile::copy(QStringLiteral(LEXIGRILLE_WORD_FILES "/liste.odt"), folder.filePath(u("Automne.odt"))));
+        QVERIFY(drop(u("Automne.odt"))); // typed in LibreOffice
+        QCOMPARE(doc->words().Words().size(), 9);
+        QCOMPARE(Edit("txtTheme")->text(), u("Automne"));
         QVERIFY(!drop(u("image.png")));
         // While a grid is being made, the window takes no drop.
         test::WriteBytes(folder.filePath(u("verger.lxg")), "[LXGDocument]\r\nTitre=Le verger\r\n");
