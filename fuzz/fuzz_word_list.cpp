@@ -3,12 +3,13 @@
 //
 // The same bytes are read both ways:
 // - as a list file (an RTF one read as its text, a word processor's or a
-//   spreadsheet's document as the text of its paragraphs or cells): decoded, parsed into the word selection list, and pasted
-//   as clipboard text. Whatever the bytes, the list holds only usable words
-//   (printable, at most 30 characters, with a letter, no comment), each once
-//   without regard to case, in order, all checked, and a refused text leaves
-//   the document as it was. Pasting the text gives the same entries as
-//   parsing it.
+//   spreadsheet's document, zipped or Word 97's, as the text of its
+//   paragraphs or cells): decoded, parsed into the word selection list, and
+//   pasted as clipboard text. Whatever the bytes, the list holds only usable
+//   words (printable, at most 30 characters, with a letter, no comment), each
+//   once without regard to case, in order, all checked, and a refused text
+//   leaves the document as it was. Pasting the text gives the same entries
+//   as parsing it.
 // - as a level file: every entry kept has a word, and the word list built
 //   from five such levels, with themes picked from the first byte, holds
 //   each word once, counts no theme past its entries and checks no word over

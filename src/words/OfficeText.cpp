@@ -1,6 +1,8 @@
 #include "words/OfficeText.h"
 
+#include "core/CompoundFile.h"
 #include "core/ZipArchive.h"
+#include "words/Word97Text.h"
 #include "words/WordListParser.h"
 
 #include <QRegularExpression>
@@ -134,8 +136,15 @@ std::optional<QString> TextOfXml(const QByteArray& bytes, const XmlText& rules)
 
 } // namespace
 
+bool IsOfficeDocumentStart(QByteArrayView bytes)
+{
+    return IsZip(bytes) || IsCompoundFile(bytes);
+}
+
 std::optional<QString> OfficeDocumentText(QByteArrayView bytes)
 {
+    if (IsCompoundFile(bytes))
+        return Word97Text(bytes);
     if (!IsZip(bytes))
         return std::nullopt;
     // Word: the body's paragraphs but its titles, their text in runs (a text

@@ -7,11 +7,15 @@
 
 namespace lx {
 
+// True for the first bytes (eight) of a document that OfficeDocumentText may read.
+bool IsOfficeDocumentStart(QByteArrayView bytes);
+
 // The text of a word processor's or a spreadsheet's document, as a word list
 // reads it: Word's .docx and LibreOffice's .odt give a line per paragraph,
 // list item or table cell, with what a reader sees (no footnotes, comments
-// or deleted text) and without the titles above the words; Excel's .xlsx and
-// LibreOffice's .ods a line per cell of text. Nothing when the bytes are no such document, or a damaged one.
+// or deleted text) and without the titles above the words; Word 97's .doc
+// as Word97Text reads it; Excel's .xlsx and LibreOffice's .ods a line per
+// cell of text. Nothing when the bytes are no such document, or a damaged one.
 std::optional<QString> OfficeDocumentText(QByteArrayView bytes);
 
 } // namespace lx

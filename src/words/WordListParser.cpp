@@ -2,7 +2,6 @@
 
 #include "core/TextEditing.h"
 #include "core/TextFile.h"
-#include "core/ZipArchive.h"
 #include "core/Plural.h"
 #include "words/OfficeText.h"
 #include "words/RtfText.h"
@@ -90,7 +89,8 @@ QString Verb(int count)
 
 const QStringList& WordListExtensions()
 {
-    static const QStringList extensions { u(".txt"), u(".rtf"), u(".csv"), u(".docx"), u(".odt"), u(".xlsx"), u(".ods") };
+    static const QStringList extensions { u(".txt"), u(".rtf"), u(".csv"), u(".doc"), u(".docx"), u(".odt"), u(".xlsx"),
+                                          u(".ods") };
     return extensions;
 }
 
@@ -107,9 +107,10 @@ DecodedText ReadWordListFile(const QString& path)
         read.text = RtfText(read.text);
     if (read.status != TextFileStatus::NotText)
         return read;
-    // Word, Excel and LibreOffice save zip archives of XML.
+    // Word, Excel and LibreOffice save zip archives of XML; Word 97 to 2003 a
+    // compound file.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxOfficeDocumentBytes || !IsZip(file.peek(4)))
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxOfficeDocumentBytes || !IsOfficeDocumentStart(file.peek(8)))
         return read;
     if (const std::optional<QString> text = OfficeDocumentText(file.readAll())) {
         read.status = TextFileStatus::Text;

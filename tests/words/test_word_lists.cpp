@@ -160,13 +160,15 @@ TEST(ImportWordListFile, WindowsModernAndRtfFiles)
     }
 }
 
-// Lists typed in Word, LibreOffice or a spreadsheet (saved by LibreOffice 7.4 from liste.fodt and animaux.csv; word.docx
-// as Word writes it): a word per paragraph, list item or cell, without titles, notes, comments, deleted text or fields.
+// Lists typed in Word, LibreOffice or a spreadsheet (saved by LibreOffice 7.4 from liste.fodt, champs.fodt and animaux.csv;
+// word.docx and word97.doc as Word writes them): a word per paragraph, list item or cell, without titles, notes, comments,
+// deleted text or field codes.
 TEST(ImportWordListFile, WordProcessorAndSpreadsheetDocuments)
 {
     const QStringList fruits = Words("châtaigne coing figue mûre myrtille noix|de|coco poire pomme raisin").replaceInStrings(u("|"), u(" "));
     const struct { const char* file; QStringList words; } cases[] = {
-        { "liste.docx", fruits }, { "liste.odt", fruits },
+        { "liste.docx", fruits }, { "liste.odt", fruits }, { "liste.doc", fruits }, // Word 97's, in UTF-16
+        { "champs.doc", Words("bœuf cœur œuf page|1 sœur").replaceInStrings(u("|"), u(" ")) }, // a page number's result
         { "word.docx", Words("arc-en-ciel canard cheval dindon l’âne mouton oie poule vache") },
         // A spreadsheet's headings are cells of text too.
         { "animaux.xlsx", Words("chat chien écureuil lapin Mot Nombre") }, { "animaux.ods", Words("chat chien écureuil lapin Mot Nombre") },
@@ -180,6 +182,9 @@ TEST(ImportWordListFile, WordProcessorAndSpreadsheetDocuments)
     // A text box once (Word keeps a copy for older readers); a soft hyphen nothing, a non-breaking one a hyphen.
     EXPECT_EQ(OfficeDocumentText(ReadAll(QStringLiteral(LEXIGRILLE_WORD_FILES "/word.docx"))),
               u("vache\ncheval\narc-en-ciel\nl’âne\nmouton\ndindon\n\npoule\n\noie\ncanard\n\n"));
+    // Word 97: a heading, "navet" deleted, a date field, table cells, a line break; one byte a character.
+    EXPECT_EQ(OfficeDocumentText(ReadAll(QStringLiteral(LEXIGRILLE_WORD_FILES "/word97.doc"))),
+              u("château fort\npoireau\nlundi\ncerf\tbiche\t\t\nbœuf\nmouton\n"));
 }
 
 // Refused clipboard texts and list files: their message, and the document as it was.
@@ -196,14 +201,15 @@ TEST(WordListImport, RefusedTextsAndFilesChangeNothing)
         { File, file("image.txt", QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)), u("Le fichier « image.txt » n'est pas une liste de mots : il ne contient pas de texte.\n") + kListRules },
         { File, file("ctrl.txt", QByteArray(500, '\x01')), NotTextListMessage(u("ctrl.txt")) }, // controls without a NUL byte
         // A word processor's document of an older kind, a damaged one, a spreadsheet's or a PDF: what to do instead.
-        { File, file("Mots.doc", QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0", 9)),
-          u("Le fichier « Mots.doc » est un document de traitement de texte, pas une liste de mots.\nOuvrez-le dans votre "
+        { File, file("Mots.wps", QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0", 9)),
+          u("Le fichier « Mots.wps » est un document de traitement de texte, pas une liste de mots.\nOuvrez-le dans votre "
             "traitement de texte et enregistrez-le au format .docx, .odt ou .txt, ou copiez ses mots puis choisissez "
             "« Liste de mots », « Coller depuis le presse-papiers ».") },
         { File, file("Mots.DOCX", QByteArray("PK\x03\x04\x14\0\x06\0", 8)),
           u("Impossible de lire les mots du fichier « Mots.DOCX » : il est peut-être protégé par un mot de passe, ou endommagé.\n"
             "Ouvrez-le dans votre traitement de texte et enregistrez-le au format .docx, .odt ou .txt, ou copiez ses mots puis "
             "choisissez « Liste de mots », « Coller depuis le presse-papiers ».") },
+        { File, file("vieux.doc", QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0", 9)), NotTextListMessage(u("vieux.doc")) },
         { File, file("mots.xls", QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0", 9)),
           u("Le fichier « mots.xls » est un classeur de tableur, pas une liste de mots.\nOuvrez-le dans votre tableur et "
             "enregistrez-le au format .xlsx, .ods ou .csv, ou copiez ses mots puis choisissez « Liste de mots », « Coller depuis "
@@ -252,9 +258,9 @@ TEST(WordListMenu, AtMostFiftyListsLevelFilesReadMeAndPicturesLeftOutWhateverThe
         captions << item.caption;
     // In French order, "Été" among the E; WordPad's, a word processor's and a spreadsheet's lists too, a name once.
     EXPECT_EQ(captions, (QStringList { u("Animaux"), u("animaux.v2"), u("DBZ"), u("Été"), u("fruits"), u("Hiver"), u("Légumes"),
-                                       u("Noël"), u("Printemps") }))
+                                       u("Mots"), u("Noël"), u("Printemps") }))
         << "\"DB\" without the space is a list";
-    EXPECT_EQ(menu.title, u("9 listes disponibles"));
+    EXPECT_EQ(menu.title, u("10 listes disponibles"));
     EXPECT_EQ(QFileInfo(menu.items[0].path).fileName(), u("Animaux.TXT"));
     for (int i = 59; i >= 0; --i)
         write(QStringLiteral("liste %1.txt").arg(i, 2, 10, QLatin1Char('0')));

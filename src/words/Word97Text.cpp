@@ -1,0 +1,219 @@
+#include "words/Word97Text.h"
+
+#include "core/CompoundFile.h"
+#include "core/Text1252.h"
+#include "words/WordListParser.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <iterator>
+#include <vector>
+
+namespace lx {
+
+namespace {
+
+// A document of several hundred pages; a list needs far less.
+constexpr qsizetype kMaxStreamBytes = 32 * 1024 * 1024;
+// The characters read from the body: enough for the list's cap, and for the
+// field codes, headings and deletions left out of it.
+constexpr qsizetype kMaxStoredChars = 4 * kMaxWordListChars;
+
+std::uint32_t Number(QByteArrayView bytes, qsizetype at, int size)
+{
+    std::uint32_t value = 0;
+    if (at < 0 || at > bytes.size() - size)
+        return 0xFFFFFFFF;
+    for (int k = size - 1; k >= 0; --k)
+        value = value << 8 | std::uint8_t(bytes[at + k]);
+    return value;
+}
+
+// The characters of the body as the document stores them, in pieces, each
+// one byte a character (Windows-1252) or two (UTF-16), and where each one
+// lies in the document's stream.
+struct StoredText {
+    QString text;
+    std::vector<std::uint32_t> positions;
+};
+
+std::optional<StoredText> ReadStoredText(QByteArrayView document, QByteArrayView table, std::uint32_t length,
+                                         std::uint32_t clx, std::uint32_t clxSize)
+{
+    if (clx > table.size() || clxSize > table.size() - clx)
+        return std::nullopt;
+    const QByteArrayView pieces = table.sliced(clx, clxSize);
+    // Formatting first (0x01, its size, its bytes), then the table of pieces (0x02).
+    qsizetype at = 0;
+    while (at < pieces.size() && pieces[at] == 0x01)
+        at += 3 + Number(pieces, at + 1, 2);
+    if (at >= pieces.size() || pieces[at] != 0x02)
+        return std::nullopt;
+    const qsizetype size = Number(pieces, at + 1, 4);
+    at += 5;
+    if (size < 4 || size > pieces.size() - at)
+        return std::nullopt;
+    // n + 1 character positions, then n descriptions of 8 bytes.
+    const qsizetype n = (size - 4) / 12;
+    StoredText out;
+    for (qsizetype i = 0; i < n && out.text.size() <= kMaxStoredChars; ++i) {
+        const std::uint32_t start = Number(pieces, at + 4 * i, 4);
+        const std::uint32_t end = std::min(Number(pieces, at + 4 * (i + 1), 4), length);
+        if (start >= end)
+            continue;
+        const std::uint32_t where = Number(pieces, at + 4 * (n + 1) + 8 * i + 2, 4);
+        const bool bytes = (where & 0x40000000) != 0;
+        const qsizetype count = std::min<qsizetype>(end - start, kMaxStoredChars), width = bytes ? 1 : 2;
+        const qsizetype offset = bytes ? (where & 0x3FFFFFFF) / 2 : where;
+        if (offset > document.size() - width * count)
+            return std::nullopt;
+        if (bytes)
+            out.text += DecodeWindows1252(document.sliced(offset, count).toByteArray());
+        for (qsizetype k = 0; k < count; ++k) {
+            if (!bytes)
+                out.text += QChar(char16_t(Number(document, offset + 2 * k, 2)));
+            out.positions.push_back(std::uint32_t(offset + width * k));
+        }
+    }
+    return out;
+}
+
+// Runs of the stream, from one position to another.
+using Spans = std::vector<std::pair<std::uint32_t, std::uint32_t>>;
+
+// Deleted text, as revisions mark it: a character property (0x0800) set.
+bool IsDeletion(QByteArrayView properties)
+{
+    static constexpr int kOperandSizes[8] = { 1, 1, 2, 4, 2, 2, -1, 3 };
+    for (qsizetype at = 0; at + 2 < properties.size();) {
+        const std::uint32_t sprm = Number(properties, at, 2);
+        at += 2;
+        const int size = kOperandSizes[sprm >> 13] >= 0 ? kOperandSizes[sprm >> 13] : 1 + std::uint8_t(properties[at]);
+        if (sprm == 0x0800 && properties[at] != 0)
+            return true;
+        at += size;
+    }
+    return false;
+}
+
+// A heading: the paragraph's style is one of Word's nine headings.
+bool IsHeading(QByteArrayView properties)
+{
+    const std::uint32_t style = Number(properties, 0, 2);
+    return style >= 1 && style <= 9;
+}
+
+// The runs of text whose properties say yes, read from the pages of
+// character properties (paragraphs false) or paragraph properties.
+void AddMarkedRuns(Spans& spans, QByteArrayView document, QByteArrayView table, std::uint32_t plc, std::uint32_t plcSize,
+                   bool paragraphs, bool (*marked)(QByteArrayView))
+{
+    constexpr qsizetype kPage = 512;
+    if (plc > table.size() || plcSize > table.size() - plc || plcSize < 4)
+        return;
+    const qsizetype pages = (plcSize - 4) / 8;
+    for (qsizetype i = 0; i < pages; ++i) {
+        const qsizetype at = qsizetype(Number(table, plc + 4 * (pages + 1) + 4 * i, 4) & 0x3FFFFF) * kPage;
+        if (at > document.size() - kPage)
+            continue;
+        const QByteArrayView page = document.sliced(at, kPage);
+        const int runs = std::uint8_t(page[kPage - 1]);
+        const int entry = paragraphs ? 13 : 1; // a paragraph's entry holds 12 bytes more
+        if (4 * (runs + 1) + entry * runs >= kPage)
+            continue;
+        for (int r = 0; r < runs; ++r) {
+            const qsizetype offset = 2 * std::uint8_t(page[4 * (runs + 1) + entry * r]);
+            if (offset == 0 || offset + 2 >= kPage)
+                continue;
+            // Character properties: their size, then them. Paragraph properties: a size in
+            // words less a byte, or 0 and a size in words.
+            const int first = std::uint8_t(page[offset]);
+            const qsizetype from = offset + (paragraphs && first == 0 ? 2 : 1);
+            const qsizetype size = !paragraphs ? first : first != 0 ? 2 * first - 1 : 2 * std::uint8_t(page[offset + 1]);
+            if (marked(page.sliced(from, std::min(size, kPage - from))))
+                spans.emplace_back(Number(page, 4 * r, 4), Number(page, 4 * (r + 1), 4));
+        }
+    }
+}
+
+// The text as a reader sees it: paragraph and line marks as line ends, cell
+// and row marks as tabs, a field's result without its code, no marks of
+// pictures, objects or notes, nothing of the hidden runs.
+QString ReadableText(const StoredText& stored, Spans hidden)
+{
+    // Runs that touch or overlap make one.
+    std::sort(hidden.begin(), hidden.end());
+    Spans runs;
+    for (const auto& span : hidden) {
+        if (!runs.empty() && span.first <= runs.back().second)
+            runs.back().second = std::max(runs.back().second, span.second);
+        else
+            runs.push_back(span);
+    }
+    const auto isHidden = [&runs](std::uint32_t position) {
+        const auto after = std::upper_bound(runs.begin(), runs.end(), std::pair(position, std::uint32_t(0xFFFFFFFF)));
+        return after != runs.begin() && position < std::prev(after)->second;
+    };
+    QString out;
+    // Fields, nested: 0x13, the code, 0x14, the result, 0x15 (the result may lack).
+    std::vector<bool> fields; // each open field: true while its code is read
+    qsizetype inCode = 0;
+    for (qsizetype i = 0; i < stored.text.size(); ++i) {
+        const char16_t u = stored.text[i].unicode();
+        if (u == 0x13) {
+            fields.push_back(true);
+            ++inCode;
+        } else if (u == 0x14 || u == 0x15) {
+            if (!fields.empty() && fields.back())
+                --inCode;
+            if (!fields.empty())
+                fields.back() = false;
+            if (u == 0x15 && !fields.empty())
+                fields.pop_back();
+        } else if (inCode > 0 || isHidden(stored.positions[i])) {
+            continue;
+        } else if (u == u'\r' || u == 0x0B || u == 0x0C) {
+            out += QLatin1Char('\n');
+        } else if (u == 0x07) {
+            out += QLatin1Char('\t');
+        } else if (u >= 0x20 || u == u'\t' || u == 0x1E || u == 0x1F) {
+            out += QChar(u);
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+std::optional<QString> Word97Text(QByteArrayView file)
+{
+    if (!IsCompoundFile(file))
+        return std::nullopt;
+    const std::optional<QByteArray> document = CompoundFileStream(file, QStringLiteral("WordDocument"), kMaxStreamBytes);
+    // The file information block: its mark, its flags, and where its counts start.
+    if (!document || Number(*document, 0, 2) != 0xA5EC)
+        return std::nullopt;
+    const std::uint32_t flags = Number(*document, 0x0A, 2);
+    if ((flags & 0x0100) != 0)
+        return std::nullopt; // encrypted
+    const qsizetype shorts = Number(*document, 0x20, 2);
+    const qsizetype longs = 0x22 + 2 * shorts + 2;             // FibRgLw97
+    const qsizetype pairs = longs + 4 * Number(*document, longs - 2, 2) + 2; // FibRgFcLcb97
+    const std::uint32_t bodyLength = Number(*document, longs + 12, 4);  // ccpText
+    const std::uint32_t clx = Number(*document, pairs + 33 * 8, 4), clxSize = Number(*document, pairs + 33 * 8 + 4, 4); // fcClx
+    const std::optional<QByteArray> table
+        = CompoundFileStream(file, (flags & 0x0200) != 0 ? QStringLiteral("1Table") : QStringLiteral("0Table"), kMaxStreamBytes);
+    if (!table)
+        return std::nullopt;
+    const std::optional<StoredText> stored = ReadStoredText(*document, *table, bodyLength, clx, clxSize);
+    if (!stored)
+        return std::nullopt;
+    // Headings and deleted text, as their properties say.
+    Spans hidden;
+    const auto pair = [&](int k) { return std::pair(Number(*document, pairs + 8 * k, 4), Number(*document, pairs + 8 * k + 4, 4)); };
+    AddMarkedRuns(hidden, *document, *table, pair(12).first, pair(12).second, false, IsDeletion);
+    AddMarkedRuns(hidden, *document, *table, pair(13).first, pair(13).second, true, IsHeading);
+    return ReadableText(*stored, std::move(hidden));
+}
+
+} // namespace lx
