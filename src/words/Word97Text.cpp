@@ -170,7 +170,7 @@ QString ReadableText(const StoredText& stored, Spans hidden)
                 fields.back() = false;
             if (u == 0x15 && !fields.empty())
                 fields.pop_back();
-        } else if (inCode > 0 || isHidden(stored.positions[i])) {
+        } else if (inCode > 0 || i >= qsizetype(stored.positions.size()) || isHidden(stored.positions[i])) {
             continue;
         } else if (u == u'\r' || u == 0x0B || u == 0x0C) {
             out += QLatin1Char('\n');
