@@ -301,6 +301,7 @@ GenerationResult Document::Generate()
     {
         SuppressEvents guard(model_);
         engine_.SetFillInRoom(kFillInRoomWidth, FillInRoomHeight(data_.settings.lowerHalf));
+        engine_.SetCodedRoom(kCodedRoomWidth, CodedRoomHeight(data_.settings.lowerHalf));
         r = engine_.Generate(data_.words.CheckedWords(), themes);
     }
     if (themes.selectedThemeCount != -1)

@@ -26,6 +26,11 @@ struct WordListEntries;
 inline constexpr double kFillInRoomWidth = 140.0;
 constexpr double FillInRoomHeight(int lowerHalf) { return lowerHalf == 0 ? 263.0 : 115.0; }
 
+// The room of coded words on A4, in millimetres: the page's width within its
+// margins, down to the fold over a solution or a copy, else to the footer.
+inline constexpr double kCodedRoomWidth = 196.0;
+constexpr double CodedRoomHeight(int lowerHalf) { return lowerHalf == 0 ? 258.0 : 110.0; }
+
 // The outcome of a word list import (a file or the clipboard).
 struct WordListImport {
     bool imported = false;  // the list's words now fill the word selection list

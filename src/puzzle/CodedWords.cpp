@@ -8,6 +8,7 @@
 #include "words/WordForms.h"
 
 #include <algorithm>
+#include <functional>
 #include <string_view>
 
 namespace lx {
@@ -38,6 +39,34 @@ QString PuzzleEngine::CodedWordCells(const QString& text)
 int PuzzleEngine::CodedSecondColumn(int longestCells)
 {
     return std::max(13, longestCells + 1);
+}
+
+// Ten words or fewer go in one column, unless two side by side give them
+// cells larger by a tenth in the room the page has: short words, as a CP's,
+// are then written larger (ten CP words: 7.5 mm cells in one column, 9 to 10
+// in two, the key row then setting the width). The rows of the first column,
+// or 0 for one column.
+int PuzzleEngine::SideBySideRows(const QStringList& cells) const
+{
+    const int count = int(cells.size());
+    if (codedRoomWidth_ <= 0.0 || codedRoomHeight_ <= 0.0 || count < 4)
+        return 0;
+    QList<int> widths;
+    for (const QString& w : cells)
+        widths.append(int(w.size()));
+    std::sort(widths.begin(), widths.end(), std::greater<>());
+    // The first column takes the longest words; one of them must leave two
+    // empty cells before the second, which shows where that one starts.
+    const int rows = (count + 1) / 2;
+    const int across = CodedSecondColumn(widths[0]) + widths[rows];
+    if (CodedSecondColumn(widths[0]) - widths[rows - 1] < 2 || across > PuzzleState::kSide)
+        return 0;
+    const auto cell = [this](int columns, int lines) {
+        const double wide = std::max(columns, s_.DistinctLetterCount);
+        const double tall = kCodedFirstWordRow + (lines - 1) * kCodedWordRowPitch + 1.0;
+        return std::min(codedRoomWidth_ / wide, codedRoomHeight_ / tall);
+    };
+    return cell(across, rows) > 1.1 * cell(widths[0], count) ? rows : 0;
 }
 
 bool PuzzleEngine::IsCodeTaken(int k) const
@@ -143,6 +172,8 @@ bool PuzzleEngine::GenerateCodedWords()
     int longest = 0;
     for (const QString& w : std::as_const(cells))
         longest = std::max(longest, int(w.size()));
+    if (s_.RowsPerColumn == 0)
+        s_.RowsPerColumn = SideBySideRows(cells);
     const int secondColumn = CodedSecondColumn(longest);
 
     const int count = s_.WordCount;

@@ -103,6 +103,11 @@ public:
             FitFillInToRoom();
     }
 
+    // The room coded words have on their page, in any unit: ten words or
+    // fewer, listed in one column, go in two side by side when that gives
+    // them larger cells there. Without a room they stay in one column.
+    void SetCodedRoom(double width, double height) { codedRoomWidth_ = width, codedRoomHeight_ = height; }
+
     // The grid-too-small question (Yes = true). Without a handler the answer is Yes.
     void SetQuestionHandler(std::function<bool(const QString&)> ask) { ask_ = std::move(ask); }
 
@@ -212,6 +217,7 @@ private:
     bool GenerateCodedWords();
     static QString CodedWordCells(const QString& text);
     static int CodedSecondColumn(int longestCells);
+    int SideBySideRows(const QStringList& cells) const;
     std::optional<GenerationResult> CheckLengths();
     bool Tick();
 
@@ -223,6 +229,8 @@ private:
     std::function<bool(const QString&)> ask_;
     double roomWidth_ = 0.0;
     double roomHeight_ = 0.0;
+    double codedRoomWidth_ = 0.0;
+    double codedRoomHeight_ = 0.0;
 
     int messageLayouts_ = kMessageLayouts;
     int randomLayouts_ = kRandomLayouts;

@@ -107,6 +107,12 @@ struct LetterBalanceLabel {
     bool operator==(const LetterBalanceLabel&) const = default;
 };
 
+// Coded words on paper: the first word row starts this many cells below the
+// key row's top, and each next row this many cells below the one before, so
+// that the words stand apart instead of reading as one block.
+inline constexpr double kCodedFirstWordRow = 1.6;
+inline constexpr double kCodedWordRowPitch = 1.35;
+
 // The one in-memory record of the generated puzzle of the open document. The
 // generators rebuild it, the option handlers adjust it in place, the renderer
 // and the document file read it.

@@ -16,11 +16,6 @@ using namespace render_detail;
 
 namespace {
 
-// Coded words: the first word row starts this many cells below the key row's
-// top, and each next row this many cells below the one before, so that the
-// words stand apart instead of reading as one block.
-constexpr double kFirstWordRow = 1.6;
-constexpr double kWordRowPitch = 1.35;
 // A space, hyphen or apostrophe inside a coded word: a narrow gap, in cells.
 constexpr double kPartGap = 0.4;
 // The keys' frames: their half width, in cells.
@@ -57,7 +52,7 @@ double DocumentRenderer::RowTop(int row, double cell) const
 {
     if (D().settings.puzzle.gameType != GameType::CodedWords || row == 0)
         return row * cell;
-    return cell * (kFirstWordRow + (row - 2) * kWordRowPitch);
+    return cell * (kCodedFirstWordRow + (row - 2) * kCodedWordRowPitch);
 }
 
 double DocumentRenderer::GridHeight(int rows, double cell) const

@@ -293,6 +293,21 @@ TEST(DocumentGenerate, AFillInGridSuitsTheHalfOrTheWholePage)
     }
 }
 
+// Ten short coded words go side by side over a solution or a copy, where one column would need small cells to keep
+// above the fold; with the whole page, one column has room enough.
+TEST(DocumentGenerate, ShortCodedWordsGoSideBySideInHalfAPage)
+{
+    for (int lowerHalf : { 0, 1, 2 }) {
+        Document doc(kFonts);
+        AddWords(doc, { "tortue", "culotte", "abricot", "peluche", "chêne", "jambe", "pot", "lèvre", "cerise", "lapin" });
+        doc.Change(Setting::GameType, int(GameType::CodedWords));
+        doc.Change(Setting::LowerHalf, lowerHalf);
+        ASSERT_TRUE(doc.Generate().succeeded());
+        EXPECT_EQ(doc.puzzle().RowsPerColumn, lowerHalf == 0 ? 0 : 5) << lowerHalf;
+        EXPECT_EQ(doc.puzzle().CodeGrid.at(13, 2) != 0, lowerHalf != 0) << "the second column at 13";
+    }
+}
+
 // Saved, reopened and saved again after each kind of edit, a document gives the same bytes (a fill-in with
 // pictures instead of its words: test_picture_list).
 TEST(DocumentFileRoundTrip, EveryKindOfEditReopensAsSaved)

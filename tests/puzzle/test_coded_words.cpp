@@ -69,12 +69,15 @@ void ExpectSoundCodedWords(const PuzzleState& s, const QStringList& words, int l
 }
 
 // Ten words or fewer share one column (long words too); beyond, two columns, the longest words in the first, the second
-// at column 13 or just after the longest word. One bench for all seeds: no grid leaks into the next generation.
+// at column 13 or just after the longest word. Given the room of half a page, ten words or fewer go in two columns when
+// their cells are larger so (short words), but stay in one when the two would be wide (a long word). One bench for all
+// seeds: no grid leaks into the next generation.
 TEST(CodedWords, CodesKeyAndColumnsOfEachValueMode)
 {
     const QStringList longWords = Words("hippopotame boulangerie bibliothécaire") + Animals12().mid(3); // up to 14 letters
     const QStringList longest = QStringList { u("extraordinaires") } + Animals12().mid(1); // 15: the largest that fits two columns
-    struct Case { QStringList words; int valueMode; const char *low, *high; int lowCode, highCode, secondColumn; };
+    const QStringList tenCp = Words("tortue bibliothécaire culotte abricot peluche chêne jambe pot lèvre cerise");
+    struct Case { QStringList words; int valueMode; const char *low, *high; int lowCode, highCode, secondColumn; bool room = false; };
     const Case cases[] { // highCode 0: the number of distinct letters; secondColumn 0: one column
         { Words("chat chien lapin pion clone"), 0, "", "", 1, 0, 0 }, // ten letters
         { Words("chat chien lapin cheval anticonstitutionnellement"), 0, "", "", 1, 0, 0 },
@@ -84,20 +87,30 @@ TEST(CodedWords, CodesKeyAndColumnsOfEachValueMode)
         { Animals12(), 1, "5", "30", 5, 30, 13 },
         { Animals12(), 1, "995", "1100", 995, 1100, 13 },
         { Animals12(), 2, "", "", 1, 26, 13 },
+        // In half a page: 9.3 mm cells side by side instead of 7.5 in one column (the 21 cells across set the width).
+        { tenCp, 0, "", "", 1, 0, 15, true }, { Animals12().mid(0, 9), 0, "", "", 1, 0, 13, true }, // 4 rows beside 5
+        { tenCp.mid(2), 0, "", "", 1, 0, 13, true }, // eight short words: 10.3 mm beside, 9.1 in one column
+        // Long words: 26 cells across side by side, where one column of 17 keys' width is tall enough.
+        { Words("bibliothécaire extraordinaire électricité gymnastique ordinateur calculatrice"), 0, "", "", 1, 0, 0, true },
+        // Five words of 12 cells take the first column: the second would start one cell after each, reading as one word.
+        { Words("calculatrice bibliothèque marionnettes photographie hélicoptères chat chien lapin poule vache"), 0, "", "", 1, 0, 0, true },
     };
     for (const Case& c : cases) {
         Bench b(GameType::CodedWords);
         std::tie(b.settings.valueMode, b.settings.lowerBound, b.settings.upperBound) = std::tuple(c.valueMode, u(c.low), u(c.high));
+        if (c.room)
+            b.engine.SetCodedRoom(196, 110);
+        const int rows = c.secondColumn ? int(c.words.size() + 1) / 2 : 0;
         for (std::uint64_t seed = 1; seed <= 6; ++seed) {
             SCOPED_TRACE(testing::Message() << c.words.first().toStdString() << " mode " << c.valueMode << " seed " << seed);
             ASSERT_TRUE(b.Generate(c.words, seed).succeeded());
             QList<QPoint> starts;
             ExpectSoundCodedWords(b.state, c.words, c.lowCode, c.highCode ? c.highCode : b.state.DistinctLetterCount, starts);
-            EXPECT_EQ(b.state.RowsPerColumn, c.secondColumn ? 6 : 0);
+            EXPECT_EQ(b.state.RowsPerColumn, rows);
             // The first column takes the longest words, so that the two side by side are as narrow as can be.
             int first = 0, shortestFirst = 31, longestSecond = 0;
             for (const QPoint& p : starts) {
-                EXPECT_TRUE(p.x() == 0 ? !c.secondColumn || p.y() <= 7 : p.x() == c.secondColumn) << p.x() << "," << p.y();
+                EXPECT_TRUE(p.x() == 0 ? !c.secondColumn || p.y() <= rows + 1 : p.x() == c.secondColumn) << p.x() << "," << p.y();
                 first += p.x() == 0 ? 1 : 0;
                 int n = 0;
                 while (p.x() + n < 31 && !b.state.LetterGrid.at(p.x() + n, p.y()).isEmpty())
@@ -108,7 +121,7 @@ TEST(CodedWords, CodesKeyAndColumnsOfEachValueMode)
                     longestSecond = std::max(longestSecond, n);
             }
             EXPECT_GE(shortestFirst, longestSecond);
-            EXPECT_EQ(first, c.secondColumn ? 6 : c.words.size());
+            EXPECT_EQ(first, c.secondColumn ? rows : c.words.size());
             EXPECT_EQ(b.state.CodesAreNumbers, c.valueMode != 2);
             for (int k = 0; k < 26; ++k) { // the code boxes show the codes
                 const QString& box = b.settings.letterCodeTexts[k];
