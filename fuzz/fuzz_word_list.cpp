@@ -3,7 +3,7 @@
 //
 // The same bytes are read both ways:
 // - as a list file (an RTF one read as its text, a word processor's or a
-//   spreadsheet's document, zipped or Word 97's, as the text of its
+//   spreadsheet's document, zipped or of Office 97, as the text of its
 //   paragraphs or cells): decoded, parsed into the word selection list, and
 //   pasted as clipboard text. Whatever the bytes, the list holds only usable
 //   words (printable, at most 30 characters, with a letter, no comment), each

@@ -46,7 +46,7 @@ void PrintHelp(QTextStream& s)
          "Choix de new et make (sans eux, ceux du modèle de « Nouvelle fiche ») :\n"
          "  --type lexigrille|mots-cases|mots-codes   le type de jeu (lexigrille par défaut)\n"
          "  --words LISTE.txt        les mots d'une liste (un mot par ligne ; .txt, .rtf, .csv,\n"
-         "                           .docx, .doc, .odt, .xlsx ou .ods)\n"
+         "                           .docx, .doc, .odt, .xlsx, .xls ou .ods)\n"
          "  --level CLASSE           les mots d'une classe (CP, CE1, CE2, CM1, CM2), à répéter\n"
          "  --theme THÈME            seulement les mots de ce thème, à répéter ; le début du nom\n"
          "                           suffit, sans accents ni majuscules (\"nature\", \"ecole\")\n"

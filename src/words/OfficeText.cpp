@@ -2,6 +2,7 @@
 
 #include "core/CompoundFile.h"
 #include "core/ZipArchive.h"
+#include "words/Excel97Text.h"
 #include "words/Word97Text.h"
 #include "words/WordListParser.h"
 
@@ -143,8 +144,10 @@ bool IsOfficeDocumentStart(QByteArrayView bytes)
 
 std::optional<QString> OfficeDocumentText(QByteArrayView bytes)
 {
-    if (IsCompoundFile(bytes))
-        return Word97Text(bytes);
+    if (IsCompoundFile(bytes)) {
+        std::optional<QString> text = Word97Text(bytes);
+        return text ? text : Excel97Text(bytes);
+    }
     if (!IsZip(bytes))
         return std::nullopt;
     // Word: the body's paragraphs but its titles, their text in runs (a text

@@ -14,8 +14,8 @@ bool IsOfficeDocumentStart(QByteArrayView bytes);
 // reads it: Word's .docx and LibreOffice's .odt give a line per paragraph,
 // list item or table cell, with what a reader sees (no footnotes, comments
 // or deleted text) and without the titles above the words; Word 97's .doc
-// as Word97Text reads it; Excel's .xlsx and LibreOffice's .ods a line per
-// cell of text. Nothing when the bytes are no such document, or a damaged one.
+// as Word97Text reads it; Excel's .xlsx and .xls and LibreOffice's .ods a
+// line per text of their cells. Nothing when the bytes are no such document, or a damaged one.
 std::optional<QString> OfficeDocumentText(QByteArrayView bytes);
 
 } // namespace lx

@@ -89,8 +89,8 @@ QString Verb(int count)
 
 const QStringList& WordListExtensions()
 {
-    static const QStringList extensions { u(".txt"), u(".rtf"), u(".csv"), u(".doc"), u(".docx"), u(".odt"), u(".xlsx"),
-                                          u(".ods") };
+    static const QStringList extensions { u(".txt"), u(".rtf"), u(".csv"), u(".doc"), u(".docx"), u(".odt"), u(".xls"),
+                                          u(".xlsx"), u(".ods") };
     return extensions;
 }
 
@@ -258,7 +258,7 @@ QString NotTextListMessage(const QString& fileName)
         { { u("doc"), u("docx"), u("docm"), u("dotx"), u("odt"), u("ott"), u("wps"), u("pages") },
           "un document de traitement de texte",
           "Ouvrez-le dans votre traitement de texte et enregistrez-le au format .docx, .odt ou .txt, ou copiez ses mots puis " },
-        { { u("xlsx"), u("xls"), u("ods") }, "un classeur de tableur",
+        { { u("xlsx"), u("xls"), u("ods"), u("xlsb"), u("numbers") }, "un classeur de tableur",
           "Ouvrez-le dans votre tableur et enregistrez-le au format .xlsx, .ods ou .csv, ou copiez ses mots puis " },
         { { u("pdf") }, "un document PDF", "Copiez ses mots, puis " },
     };

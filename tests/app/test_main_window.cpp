@@ -416,7 +416,7 @@ private Q_SLOTS:
         test::WriteBytes(other, "{\\rtf1\\ansi neige\\par luge\\par}");
         prompter.paths = { other };
         Find<QAction>(u("mnuImporterAutre"))->trigger();
-        QCOMPARE(prompter.dialogs.last().filter, u("Listes de mots (*.txt *.rtf *.csv *.doc *.docx *.odt *.xlsx *.ods);;Tous les fichiers (*)"));
+        QCOMPARE(prompter.dialogs.last().filter, u("Listes de mots (*.txt *.rtf *.csv *.doc *.docx *.odt *.xls *.xlsx *.ods);;Tous les fichiers (*)"));
         QCOMPARE(doc->words().Words(), (QStringList { u("luge"), u("neige") }));
     }
 

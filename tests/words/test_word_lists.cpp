@@ -160,7 +160,8 @@ TEST(ImportWordListFile, WindowsModernAndRtfFiles)
     }
 }
 
-// Lists typed in Word, LibreOffice or a spreadsheet (saved by LibreOffice 7.4 from liste.fodt, champs.fodt and animaux.csv;
+// Lists typed in Word, LibreOffice or a spreadsheet (saved by LibreOffice 7.4 from liste.fodt, champs.fodt, animaux.csv
+// and mots700.csv;
 // word.docx and word97.doc as Word writes them): a word per paragraph, list item or cell, without titles, notes, comments,
 // deleted text or field codes.
 TEST(ImportWordListFile, WordProcessorAndSpreadsheetDocuments)
@@ -172,6 +173,7 @@ TEST(ImportWordListFile, WordProcessorAndSpreadsheetDocuments)
         { "word.docx", Words("arc-en-ciel canard cheval dindon l’âne mouton oie poule vache") },
         // A spreadsheet's headings are cells of text too.
         { "animaux.xlsx", Words("chat chien écureuil lapin Mot Nombre") }, { "animaux.ods", Words("chat chien écureuil lapin Mot Nombre") },
+        { "animaux.xls", Words("chat chien écureuil lapin Mot Nombre") },
     };
     for (const auto& c : cases) {
         Document doc(kFonts);
@@ -182,6 +184,12 @@ TEST(ImportWordListFile, WordProcessorAndSpreadsheetDocuments)
     // A text box once (Word keeps a copy for older readers); a soft hyphen nothing, a non-breaking one a hyphen.
     EXPECT_EQ(OfficeDocumentText(ReadAll(QStringLiteral(LEXIGRILLE_WORD_FILES "/word.docx"))),
               u("vache\ncheval\narc-en-ciel\nl’âne\nmouton\ndindon\n\npoule\n\noie\ncanard\n\n"));
+    // Excel 97: 700 texts, their table cut in two records (in the middle of a text), one or two bytes a character.
+    Document fromCsv(kFonts), fromXls(kFonts);
+    ASSERT_TRUE(fromCsv.ImportWordListFile(QStringLiteral(LEXIGRILLE_WORD_FILES "/mots700.csv")).imported);
+    ASSERT_TRUE(fromXls.ImportWordListFile(QStringLiteral(LEXIGRILLE_WORD_FILES "/mots700.xls")).imported);
+    EXPECT_EQ(fromCsv.words().Count(), 700);
+    EXPECT_EQ(fromXls.words().Words(), fromCsv.words().Words());
     // Word 97: a heading, "navet" deleted, a date field, table cells, a line break; one byte a character.
     EXPECT_EQ(OfficeDocumentText(ReadAll(QStringLiteral(LEXIGRILLE_WORD_FILES "/word97.doc"))),
               u("château fort\npoireau\nlundi\ncerf\tbiche\t\t\nbœuf\nmouton\n"));
@@ -210,8 +218,8 @@ TEST(WordListImport, RefusedTextsAndFilesChangeNothing)
             "Ouvrez-le dans votre traitement de texte et enregistrez-le au format .docx, .odt ou .txt, ou copiez ses mots puis "
             "choisissez « Liste de mots », « Coller depuis le presse-papiers ».") },
         { File, file("vieux.doc", QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0", 9)), NotTextListMessage(u("vieux.doc")) },
-        { File, file("mots.xls", QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0", 9)),
-          u("Le fichier « mots.xls » est un classeur de tableur, pas une liste de mots.\nOuvrez-le dans votre tableur et "
+        { File, file("mots.xlsb", QByteArray("PK\x03\x04\x14\0\x06\0", 8)),
+          u("Le fichier « mots.xlsb » est un classeur de tableur, pas une liste de mots.\nOuvrez-le dans votre tableur et "
             "enregistrez-le au format .xlsx, .ods ou .csv, ou copiez ses mots puis choisissez « Liste de mots », « Coller depuis "
             "le presse-papiers ».") },
         { File, file("mots.pdf", QByteArray("%PDF-1.7\n\0\x01\x02", 12)),
