@@ -1,5 +1,7 @@
 #include "core/CompoundFile.h"
 
+#include "core/LittleEndian.h"
+
 #include <QSet>
 
 #include <algorithm>
@@ -12,18 +14,7 @@ namespace {
 
 constexpr char kSignature[] = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
 constexpr std::uint32_t kLastSector = 0xFFFFFFFA; // above: end of chain, free, table sectors
-constexpr std::uint32_t kNoEntry = 0xFFFFFFFF;
 constexpr qsizetype kHeaderSize = 512, kEntrySize = 128, kMiniSectorSize = 64;
-
-std::uint32_t Number(QByteArrayView bytes, qsizetype at, int size)
-{
-    std::uint32_t value = 0;
-    if (at < 0 || at > bytes.size() - size)
-        return kNoEntry;
-    for (int k = size - 1; k >= 0; --k)
-        value = value << 8 | std::uint8_t(bytes[at + k]);
-    return value;
-}
 
 class CompoundFile {
 public:
@@ -31,7 +22,7 @@ public:
 
     bool Open()
     {
-        const std::uint32_t shift = Number(file_, 0x1E, 2);
+        const std::uint32_t shift = LittleEndian(file_, 0x1E, 2);
         if (!IsCompoundFile(file_) || (shift != 9 && shift != 12) || file_.size() < kHeaderSize)
             return false;
         sectorSize_ = qsizetype(1) << shift;
@@ -39,33 +30,33 @@ public:
         // (109 of them) and that its chain of further lists names.
         const qsizetype perSector = sectorSize_ / 4;
         const qsizetype sectors = (file_.size() - kHeaderSize + sectorSize_ - 1) / sectorSize_;
-        const qsizetype tableSize = Number(file_, 0x2C, 4);
+        const qsizetype tableSize = LittleEndian(file_, 0x2C, 4);
         if (tableSize > sectors)
             return false;
         std::vector<std::uint32_t> tableSectors;
         for (qsizetype i = 0; i < 109; ++i)
-            tableSectors.push_back(Number(file_, 0x4C + 4 * i, 4));
-        std::uint32_t next = Number(file_, 0x44, 4);
+            tableSectors.push_back(LittleEndian(file_, 0x4C + 4 * i, 4));
+        std::uint32_t next = LittleEndian(file_, 0x44, 4);
         while (next <= kLastSector && qsizetype(tableSectors.size()) < tableSize) {
             for (qsizetype i = 0; i + 1 < perSector; ++i)
-                tableSectors.push_back(Number(file_, Offset(next) + 4 * i, 4));
-            next = Number(file_, Offset(next) + sectorSize_ - 4, 4);
+                tableSectors.push_back(LittleEndian(file_, Offset(next) + 4 * i, 4));
+            next = LittleEndian(file_, Offset(next) + sectorSize_ - 4, 4);
         }
         tableSectors.resize(std::min<qsizetype>(tableSize, tableSectors.size()));
         for (std::uint32_t s : tableSectors) {
             if (s > kLastSector || Offset(s) + sectorSize_ > file_.size())
                 return false;
             for (qsizetype i = 0; i < perSector; ++i)
-                fat_.push_back(Number(file_, Offset(s) + 4 * i, 4));
+                fat_.push_back(LittleEndian(file_, Offset(s) + 4 * i, 4));
         }
-        const std::optional<QByteArray> directory = Chain(fat_, Number(file_, 0x30, 4), -1, false);
+        const std::optional<QByteArray> directory = Chain(fat_, LittleEndian(file_, 0x30, 4), -1, false);
         if (!directory || directory->size() < kEntrySize)
             return false;
         directory_ = *directory;
-        miniCutoff_ = Number(file_, 0x38, 4);
-        const std::optional<QByteArray> miniFat = Chain(fat_, Number(file_, 0x3C, 4), -1, false);
+        miniCutoff_ = LittleEndian(file_, 0x38, 4);
+        const std::optional<QByteArray> miniFat = Chain(fat_, LittleEndian(file_, 0x3C, 4), -1, false);
         for (qsizetype i = 0; miniFat && i + 4 <= miniFat->size(); i += 4)
-            miniFat_.push_back(Number(*miniFat, i, 4));
+            miniFat_.push_back(LittleEndian(*miniFat, i, 4));
         // The root's stream holds the small streams.
         const std::optional<QByteArray> mini = Chain(fat_, EntryNumber(0, 0x74), EntryNumber(0, 0x78), false);
         miniStream_ = mini.value_or(QByteArray());
@@ -85,7 +76,7 @@ public:
             seen.insert(e);
             pending.push_back(EntryNumber(e, 0x44));
             pending.push_back(EntryNumber(e, 0x48));
-            if (Number(directory_, e * kEntrySize + 0x42, 1) != 2 || EntryName(e).compare(name, Qt::CaseInsensitive) != 0)
+            if (LittleEndian(directory_, e * kEntrySize + 0x42, 1) != 2 || EntryName(e).compare(name, Qt::CaseInsensitive) != 0)
                 continue;
             const qsizetype size = EntryNumber(e, 0x78);
             if (size > maxSize)
@@ -101,16 +92,16 @@ private:
 
     std::uint32_t EntryNumber(std::uint32_t entry, qsizetype field) const
     {
-        return Number(directory_, qsizetype(entry) * kEntrySize + field, 4);
+        return LittleEndian(directory_, qsizetype(entry) * kEntrySize + field, 4);
     }
 
     QString EntryName(std::uint32_t entry) const
     {
         const qsizetype at = qsizetype(entry) * kEntrySize;
-        const qsizetype bytes = std::min<qsizetype>(Number(directory_, at + 0x40, 2), 64);
+        const qsizetype bytes = std::min<qsizetype>(LittleEndian(directory_, at + 0x40, 2), 64);
         QString name;
         for (qsizetype k = 0; k + 2 <= bytes - 2; k += 2)
-            name += QChar(char16_t(Number(directory_, at + k, 2)));
+            name += QChar(char16_t(LittleEndian(directory_, at + k, 2)));
         return name;
     }
 

@@ -1,6 +1,7 @@
 #include "core/ZipArchive.h"
 
 #include "core/Inflate.h"
+#include "core/LittleEndian.h"
 
 #include <algorithm>
 #include <array>
@@ -12,15 +13,6 @@ namespace {
 
 constexpr std::uint32_t kLocalHeader = 0x04034B50, kDirectoryEntry = 0x02014B50, kDirectoryEnd = 0x06054B50;
 constexpr qsizetype kLocalHeaderSize = 30, kDirectoryEntrySize = 46, kDirectoryEndSize = 22;
-
-// Little-endian numbers of the archive; the caller checks that they lie in it.
-std::uint32_t Number(QByteArrayView bytes, qsizetype at, int size)
-{
-    std::uint32_t value = 0;
-    for (int k = size - 1; k >= 0; --k)
-        value = value << 8 | std::uint8_t(bytes[at + k]);
-    return value;
-}
 
 std::uint32_t Crc32(QByteArrayView bytes)
 {
@@ -46,7 +38,7 @@ qsizetype DirectoryEnd(QByteArrayView archive)
 {
     const qsizetype lowest = std::max<qsizetype>(0, archive.size() - kDirectoryEndSize - 0xFFFF);
     for (qsizetype at = archive.size() - kDirectoryEndSize; at >= lowest; --at) {
-        if (Number(archive, at, 4) == kDirectoryEnd)
+        if (LittleEndian(archive, at, 4) == kDirectoryEnd)
             return at;
     }
     return -1;
@@ -56,12 +48,12 @@ qsizetype DirectoryEnd(QByteArrayView archive)
 std::optional<QByteArray> EntryData(QByteArrayView archive, qsizetype directoryEntry, qsizetype maxSize)
 {
     const qsizetype e = directoryEntry;
-    const std::uint32_t flags = Number(archive, e + 8, 2), method = Number(archive, e + 10, 2), crc = Number(archive, e + 16, 4);
-    const qsizetype packed = Number(archive, e + 20, 4), size = Number(archive, e + 24, 4), local = Number(archive, e + 42, 4);
+    const std::uint32_t flags = LittleEndian(archive, e + 8, 2), method = LittleEndian(archive, e + 10, 2), crc = LittleEndian(archive, e + 16, 4);
+    const qsizetype packed = LittleEndian(archive, e + 20, 4), size = LittleEndian(archive, e + 24, 4), local = LittleEndian(archive, e + 42, 4);
     if ((flags & 1) != 0 || size > maxSize || local > archive.size() - kLocalHeaderSize
-        || Number(archive, local, 4) != kLocalHeader)
+        || LittleEndian(archive, local, 4) != kLocalHeader)
         return std::nullopt;
-    const qsizetype data = local + kLocalHeaderSize + Number(archive, local + 26, 2) + Number(archive, local + 28, 2);
+    const qsizetype data = local + kLocalHeaderSize + LittleEndian(archive, local + 26, 2) + LittleEndian(archive, local + 28, 2);
     if (data > archive.size() || packed > archive.size() - data)
         return std::nullopt;
     std::optional<QByteArray> bytes;
@@ -78,7 +70,7 @@ std::optional<QByteArray> EntryData(QByteArrayView archive, qsizetype directoryE
 
 bool IsZip(QByteArrayView bytes)
 {
-    return bytes.size() >= 4 && Number(bytes, 0, 4) == kLocalHeader;
+    return bytes.size() >= 4 && LittleEndian(bytes, 0, 4) == kLocalHeader;
 }
 
 std::optional<QByteArray> ZipFile(QByteArrayView archive, const QString& path, qsizetype maxSize)
@@ -86,14 +78,14 @@ std::optional<QByteArray> ZipFile(QByteArrayView archive, const QString& path, q
     const qsizetype end = DirectoryEnd(archive);
     if (end < 0)
         return std::nullopt;
-    const qsizetype entries = Number(archive, end + 10, 2);
-    qsizetype at = Number(archive, end + 16, 4);
+    const qsizetype entries = LittleEndian(archive, end + 10, 2);
+    qsizetype at = LittleEndian(archive, end + 16, 4);
     const QByteArray name = path.toUtf8();
     for (qsizetype i = 0; i < entries; ++i) {
-        if (at > end - kDirectoryEntrySize || Number(archive, at, 4) != kDirectoryEntry)
+        if (at > end - kDirectoryEntrySize || LittleEndian(archive, at, 4) != kDirectoryEntry)
             return std::nullopt;
-        const qsizetype nameSize = Number(archive, at + 28, 2);
-        const qsizetype next = at + kDirectoryEntrySize + nameSize + Number(archive, at + 30, 2) + Number(archive, at + 32, 2);
+        const qsizetype nameSize = LittleEndian(archive, at + 28, 2);
+        const qsizetype next = at + kDirectoryEntrySize + nameSize + LittleEndian(archive, at + 30, 2) + LittleEndian(archive, at + 32, 2);
         if (next > end)
             return std::nullopt;
         if (archive.sliced(at + kDirectoryEntrySize, nameSize) == name)

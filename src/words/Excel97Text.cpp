@@ -1,6 +1,7 @@
 #include "words/Excel97Text.h"
 
 #include "core/CompoundFile.h"
+#include "core/LittleEndian.h"
 #include "words/WordListParser.h"
 
 #include <QList>
@@ -13,16 +14,6 @@ namespace {
 
 constexpr qsizetype kMaxStreamBytes = 32 * 1024 * 1024;
 constexpr std::uint32_t kFilePass = 0x002F, kStrings = 0x00FC, kContinue = 0x003C;
-
-std::uint32_t Number(QByteArrayView bytes, qsizetype at, int size)
-{
-    std::uint32_t value = 0;
-    if (at < 0 || at > bytes.size() - size)
-        return 0xFFFFFFFF;
-    for (int k = size - 1; k >= 0; --k)
-        value = value << 8 | std::uint8_t(bytes[at + k]);
-    return value;
-}
 
 // The table of the workbook's texts, read across the records it is cut in:
 // a text cut in its characters goes on after a byte telling their width
@@ -99,7 +90,7 @@ std::optional<QString> Excel97Text(QByteArrayView file)
     // the records that continue it.
     QList<QByteArrayView> parts;
     for (qsizetype at = 0; at + 4 <= workbook->size();) {
-        const std::uint32_t type = Number(*workbook, at, 2), size = Number(*workbook, at + 2, 2);
+        const std::uint32_t type = LittleEndian(*workbook, at, 2), size = LittleEndian(*workbook, at + 2, 2);
         if (size > workbook->size() - at - 4)
             return std::nullopt;
         if (type == kFilePass)

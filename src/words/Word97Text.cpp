@@ -1,6 +1,7 @@
 #include "words/Word97Text.h"
 
 #include "core/CompoundFile.h"
+#include "core/LittleEndian.h"
 #include "core/Text1252.h"
 #include "words/WordListParser.h"
 
@@ -19,16 +20,6 @@ constexpr qsizetype kMaxStreamBytes = 32 * 1024 * 1024;
 // field codes, headings and deletions left out of it.
 constexpr qsizetype kMaxStoredChars = 4 * kMaxWordListChars;
 
-std::uint32_t Number(QByteArrayView bytes, qsizetype at, int size)
-{
-    std::uint32_t value = 0;
-    if (at < 0 || at > bytes.size() - size)
-        return 0xFFFFFFFF;
-    for (int k = size - 1; k >= 0; --k)
-        value = value << 8 | std::uint8_t(bytes[at + k]);
-    return value;
-}
-
 // The characters of the body as the document stores them, in pieces, each
 // one byte a character (Windows-1252) or two (UTF-16), and where each one
 // lies in the document's stream.
@@ -46,10 +37,10 @@ std::optional<StoredText> ReadStoredText(QByteArrayView document, QByteArrayView
     // Formatting first (0x01, its size, its bytes), then the table of pieces (0x02).
     qsizetype at = 0;
     while (at < pieces.size() && pieces[at] == 0x01)
-        at += 3 + Number(pieces, at + 1, 2);
+        at += 3 + LittleEndian(pieces, at + 1, 2);
     if (at >= pieces.size() || pieces[at] != 0x02)
         return std::nullopt;
-    const qsizetype size = Number(pieces, at + 1, 4);
+    const qsizetype size = LittleEndian(pieces, at + 1, 4);
     at += 5;
     if (size < 4 || size > pieces.size() - at)
         return std::nullopt;
@@ -57,11 +48,11 @@ std::optional<StoredText> ReadStoredText(QByteArrayView document, QByteArrayView
     const qsizetype n = (size - 4) / 12;
     StoredText out;
     for (qsizetype i = 0; i < n && out.text.size() <= kMaxStoredChars; ++i) {
-        const std::uint32_t start = Number(pieces, at + 4 * i, 4);
-        const std::uint32_t end = std::min(Number(pieces, at + 4 * (i + 1), 4), length);
+        const std::uint32_t start = LittleEndian(pieces, at + 4 * i, 4);
+        const std::uint32_t end = std::min(LittleEndian(pieces, at + 4 * (i + 1), 4), length);
         if (start >= end)
             continue;
-        const std::uint32_t where = Number(pieces, at + 4 * (n + 1) + 8 * i + 2, 4);
+        const std::uint32_t where = LittleEndian(pieces, at + 4 * (n + 1) + 8 * i + 2, 4);
         const bool bytes = (where & 0x40000000) != 0;
         const qsizetype count = std::min<qsizetype>(end - start, kMaxStoredChars), width = bytes ? 1 : 2;
         const qsizetype offset = bytes ? (where & 0x3FFFFFFF) / 2 : where;
@@ -71,7 +62,7 @@ std::optional<StoredText> ReadStoredText(QByteArrayView document, QByteArrayView
             out.text += DecodeWindows1252(document.sliced(offset, count).toByteArray());
         for (qsizetype k = 0; k < count; ++k) {
             if (!bytes)
-                out.text += QChar(char16_t(Number(document, offset + 2 * k, 2)));
+                out.text += QChar(char16_t(LittleEndian(document, offset + 2 * k, 2)));
             out.positions.push_back(std::uint32_t(offset + width * k));
         }
     }
@@ -86,7 +77,7 @@ bool IsDeletion(QByteArrayView properties)
 {
     static constexpr int kOperandSizes[8] = { 1, 1, 2, 4, 2, 2, -1, 3 };
     for (qsizetype at = 0; at + 2 < properties.size();) {
-        const std::uint32_t sprm = Number(properties, at, 2);
+        const std::uint32_t sprm = LittleEndian(properties, at, 2);
         at += 2;
         const int size = kOperandSizes[sprm >> 13] >= 0 ? kOperandSizes[sprm >> 13] : 1 + std::uint8_t(properties[at]);
         if (sprm == 0x0800 && properties[at] != 0)
@@ -99,7 +90,7 @@ bool IsDeletion(QByteArrayView properties)
 // A heading: the paragraph's style is one of Word's nine headings.
 bool IsHeading(QByteArrayView properties)
 {
-    const std::uint32_t style = Number(properties, 0, 2);
+    const std::uint32_t style = LittleEndian(properties, 0, 2);
     return style >= 1 && style <= 9;
 }
 
@@ -113,7 +104,7 @@ void AddMarkedRuns(Spans& spans, QByteArrayView document, QByteArrayView table, 
         return;
     const qsizetype pages = (plcSize - 4) / 8;
     for (qsizetype i = 0; i < pages; ++i) {
-        const qsizetype at = qsizetype(Number(table, plc + 4 * (pages + 1) + 4 * i, 4) & 0x3FFFFF) * kPage;
+        const qsizetype at = qsizetype(LittleEndian(table, plc + 4 * (pages + 1) + 4 * i, 4) & 0x3FFFFF) * kPage;
         if (at > document.size() - kPage)
             continue;
         const QByteArrayView page = document.sliced(at, kPage);
@@ -131,7 +122,7 @@ void AddMarkedRuns(Spans& spans, QByteArrayView document, QByteArrayView table, 
             const qsizetype from = offset + (paragraphs && first == 0 ? 2 : 1);
             const qsizetype size = !paragraphs ? first : first != 0 ? 2 * first - 1 : 2 * std::uint8_t(page[offset + 1]);
             if (marked(page.sliced(from, std::min(size, kPage - from))))
-                spans.emplace_back(Number(page, 4 * r, 4), Number(page, 4 * (r + 1), 4));
+                spans.emplace_back(LittleEndian(page, 4 * r, 4), LittleEndian(page, 4 * (r + 1), 4));
         }
     }
 }
@@ -191,16 +182,16 @@ std::optional<QString> Word97Text(QByteArrayView file)
         return std::nullopt;
     const std::optional<QByteArray> document = CompoundFileStream(file, QStringLiteral("WordDocument"), kMaxStreamBytes);
     // The file information block: its mark, its flags, and where its counts start.
-    if (!document || Number(*document, 0, 2) != 0xA5EC)
+    if (!document || LittleEndian(*document, 0, 2) != 0xA5EC)
         return std::nullopt;
-    const std::uint32_t flags = Number(*document, 0x0A, 2);
+    const std::uint32_t flags = LittleEndian(*document, 0x0A, 2);
     if ((flags & 0x0100) != 0)
         return std::nullopt; // encrypted
-    const qsizetype shorts = Number(*document, 0x20, 2);
+    const qsizetype shorts = LittleEndian(*document, 0x20, 2);
     const qsizetype longs = 0x22 + 2 * shorts + 2;             // FibRgLw97
-    const qsizetype pairs = longs + 4 * Number(*document, longs - 2, 2) + 2; // FibRgFcLcb97
-    const std::uint32_t bodyLength = Number(*document, longs + 12, 4);  // ccpText
-    const std::uint32_t clx = Number(*document, pairs + 33 * 8, 4), clxSize = Number(*document, pairs + 33 * 8 + 4, 4); // fcClx
+    const qsizetype pairs = longs + 4 * LittleEndian(*document, longs - 2, 2) + 2; // FibRgFcLcb97
+    const std::uint32_t bodyLength = LittleEndian(*document, longs + 12, 4);  // ccpText
+    const std::uint32_t clx = LittleEndian(*document, pairs + 33 * 8, 4), clxSize = LittleEndian(*document, pairs + 33 * 8 + 4, 4); // fcClx
     const std::optional<QByteArray> table
         = CompoundFileStream(file, (flags & 0x0200) != 0 ? QStringLiteral("1Table") : QStringLiteral("0Table"), kMaxStreamBytes);
     if (!table)
@@ -210,7 +201,7 @@ std::optional<QString> Word97Text(QByteArrayView file)
         return std::nullopt;
     // Headings and deleted text, as their properties say.
     Spans hidden;
-    const auto pair = [&](int k) { return std::pair(Number(*document, pairs + 8 * k, 4), Number(*document, pairs + 8 * k + 4, 4)); };
+    const auto pair = [&](int k) { return std::pair(LittleEndian(*document, pairs + 8 * k, 4), LittleEndian(*document, pairs + 8 * k + 4, 4)); };
     AddMarkedRuns(hidden, *document, *table, pair(12).first, pair(12).second, false, IsDeletion);
     AddMarkedRuns(hidden, *document, *table, pair(13).first, pair(13).second, true, IsHeading);
     return ReadableText(*stored, std::move(hidden));
