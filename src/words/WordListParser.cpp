@@ -61,10 +61,10 @@ QString WithoutQuotes(const QString& entry)
 }
 
 // What a word processor or a web page leaves in a text and nobody sees: its
-// spaces of every width are spaces (a tab stays: it parts entries), its soft hyphens and zero-width
-// characters nothing, its non-breaking hyphen a hyphen (Word's plain text
-// writes these hyphens as 0x1F and 0x1E). A long dash that autocorrection
-// made of "--" inside a word is a hyphen too.
+// spaces of every width are spaces (a tab stays: it parts entries), its soft
+// hyphens and zero-width characters nothing, its non-breaking hyphen a hyphen
+// (Word's plain text writes these hyphens as 0x1F and 0x1E). A long dash that
+// autocorrection made of "--" inside a word is a hyphen too.
 QString PlainText(const QString& text)
 {
     QString out;
