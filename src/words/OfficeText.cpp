@@ -6,6 +6,7 @@
 #include "words/Word97Text.h"
 #include "words/WordListParser.h"
 
+#include <QHash>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QXmlStreamReader>
@@ -28,11 +29,13 @@ struct XmlText {
     QStringList skipped; // elements left out whole: notes, comments, deleted text
     // Empty elements that stand for characters: tabs, line breaks, spaces.
     QString (*character)(const QXmlStreamReader&) = nullptr;
-    // An element that makes its line a heading, left out: a list's title is no word.
-    bool (*heading)(const QXmlStreamReader&) = nullptr;
+    // An element that makes its line a heading, left out: a list's title is
+    // no word. It sees every element, and keeps what it needs of them (the
+    // styles of the document) in `styles`.
+    bool (*heading)(const QXmlStreamReader&, QHash<QString, QString>& styles) = nullptr;
 };
 
-bool NoHeading(const QXmlStreamReader&)
+bool NoHeading(const QXmlStreamReader&, QHash<QString, QString>&)
 {
     return false;
 }
@@ -44,7 +47,7 @@ QString NoCharacter(const QXmlStreamReader&)
 
 // A paragraph's style named as Word names its titles, in English or in
 // French ("Heading1", "Titre1", "Title", "Sous-titre").
-bool WordHeading(const QXmlStreamReader& xml)
+bool WordHeading(const QXmlStreamReader& xml, QHash<QString, QString>&)
 {
     if (xml.name() != u"pStyle")
         return false;
@@ -67,6 +70,29 @@ QString WordCharacter(const QXmlStreamReader& xml)
     if (name == u"noBreakHyphen")
         return QStringLiteral("-");
     return {};
+}
+
+// LibreOffice's titles: paragraphs of its "Title", "Subtitle" or heading
+// styles, or of a style of the document's own made from one (the styles come
+// before the text: name and parent).
+bool OpenDocumentHeading(const QXmlStreamReader& xml, QHash<QString, QString>& parents)
+{
+    static const QString styleSpace = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:style:1.0");
+    static const QString textSpace = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:text:1.0");
+    if (xml.name() == u"style") {
+        parents.insert(xml.attributes().value(styleSpace, QStringLiteral("name")).toString(),
+                       xml.attributes().value(styleSpace, QStringLiteral("parent-style-name")).toString());
+        return false;
+    }
+    if (xml.name() != u"p")
+        return false;
+    QString style = xml.attributes().value(textSpace, QStringLiteral("style-name")).toString();
+    for (int generation = 0; generation < 8 && !style.isEmpty(); ++generation) {
+        if (style == u"Title" || style == u"Subtitle" || style.startsWith(u"Heading"))
+            return true;
+        style = parents.value(style);
+    }
+    return false;
 }
 
 QString OpenDocumentCharacter(const QXmlStreamReader& xml)
@@ -93,6 +119,7 @@ std::optional<QString> TextOfXml(const QByteArray& bytes, const XmlText& rules)
     int lineDepth = 0, textDepth = 0, skippedDepth = 0;
     qsizetype lineStart = 0;
     bool heading = false;
+    QHash<QString, QString> styles;
     while (!xml.atEnd() && out.size() <= kMaxWordListChars) {
         switch (xml.readNext()) {
         case QXmlStreamReader::StartElement:
@@ -104,9 +131,10 @@ std::optional<QString> TextOfXml(const QByteArray& bytes, const XmlText& rules)
                     heading = false;
                 }
                 textDepth += rules.texts.contains(xml.name());
+                const bool title = rules.heading(xml, styles);
                 if (lineDepth > 0) {
                     out += rules.character(xml);
-                    heading = heading || rules.heading(xml);
+                    heading = heading || title;
                 }
             }
             break;
@@ -158,12 +186,13 @@ std::optional<QString> OfficeDocumentText(QByteArrayView bytes)
     static const XmlText excel { { QStringLiteral("si") }, { QStringLiteral("t") }, { QStringLiteral("rPh") },
                                  NoCharacter, NoHeading };
     // LibreOffice: paragraphs (a spreadsheet's cells hold them too), without
-    // headings, nor the titles and descriptions of the pictures among them.
+    // headings or titles, nor the titles and descriptions of the pictures
+    // among them.
     static const XmlText openDocument { { QStringLiteral("p") }, {},
                                         { QStringLiteral("h"), QStringLiteral("note"), QStringLiteral("annotation"),
                                           QStringLiteral("tracked-changes"), QStringLiteral("title"),
                                           QStringLiteral("desc") },
-                                        OpenDocumentCharacter, NoHeading };
+                                        OpenDocumentCharacter, OpenDocumentHeading };
     static const struct { const char* path; const XmlText* rules; } kinds[] = {
         { "word/document.xml", &word }, { "xl/sharedStrings.xml", &excel }, { "content.xml", &openDocument },
     };

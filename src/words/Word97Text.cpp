@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <iterator>
 #include <vector>
 
@@ -87,17 +88,35 @@ bool IsDeletion(QByteArrayView properties)
     return false;
 }
 
-// A heading: the paragraph's style is one of Word's nine headings.
-bool IsHeading(QByteArrayView properties)
+// Which of the document's styles are titles: Word's nine headings, its title
+// and its subtitle, known by their built-in numbers whatever their place in
+// the document's list of styles. Without the list, the nine first styles
+// after Normal, Word's headings.
+std::vector<bool> TitleStyles(QByteArrayView table, std::uint32_t at, std::uint32_t size)
 {
-    const std::uint32_t style = LittleEndian(properties, 0, 2);
-    return style >= 1 && style <= 9;
+    std::vector<bool> titles(10, true);
+    titles[0] = false;
+    if (at > table.size() || size > table.size() - at)
+        return titles;
+    // The list's header (its size first, then the number of styles), then
+    // each style: its size, then its built-in number in 12 bits.
+    const QByteArrayView sheet = table.sliced(at, size);
+    const qsizetype count = LittleEndian(sheet, 2, 2);
+    qsizetype next = 2 + qsizetype(LittleEndian(sheet, 0, 2));
+    std::vector<bool> found;
+    for (qsizetype i = 0; i < count && next + 2 <= sheet.size(); ++i) {
+        const qsizetype length = LittleEndian(sheet, next, 2);
+        const std::uint32_t builtIn = length >= 2 ? LittleEndian(sheet, next + 2, 2) & 0x0FFF : 0;
+        found.push_back((builtIn >= 1 && builtIn <= 9) || builtIn == 62 || builtIn == 74);
+        next += 2 + length;
+    }
+    return found.empty() ? titles : found;
 }
 
 // The runs of text whose properties say yes, read from the pages of
 // character properties (paragraphs false) or paragraph properties.
 void AddMarkedRuns(Spans& spans, QByteArrayView document, QByteArrayView table, std::uint32_t plc, std::uint32_t plcSize,
-                   bool paragraphs, bool (*marked)(QByteArrayView))
+                   bool paragraphs, const std::function<bool(QByteArrayView)>& marked)
 {
     constexpr qsizetype kPage = 512;
     if (plc > table.size() || plcSize > table.size() - plc || plcSize < 4)
@@ -203,7 +222,12 @@ std::optional<QString> Word97Text(QByteArrayView file)
     Spans hidden;
     const auto pair = [&](int k) { return std::pair(LittleEndian(*document, pairs + 8 * k, 4), LittleEndian(*document, pairs + 8 * k + 4, 4)); };
     AddMarkedRuns(hidden, *document, *table, pair(12).first, pair(12).second, false, IsDeletion);
-    AddMarkedRuns(hidden, *document, *table, pair(13).first, pair(13).second, true, IsHeading);
+    // A paragraph's properties begin with its style.
+    const std::vector<bool> titles = TitleStyles(*table, pair(1).first, pair(1).second);
+    AddMarkedRuns(hidden, *document, *table, pair(13).first, pair(13).second, true, [&titles](QByteArrayView properties) {
+        const std::uint32_t style = LittleEndian(properties, 0, 2);
+        return style < titles.size() && titles[style];
+    });
     return ReadableText(*stored, std::move(hidden));
 }
 
