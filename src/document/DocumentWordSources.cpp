@@ -241,7 +241,7 @@ WordListImport Document::ImportWordListFile(const QString& path)
     WordListEntries entries = CutWordListText(text.text);
     entries.truncated = entries.truncated || text.truncated;
     if (!entries.HasValidEntry()) {
-        result.errorMessage = NoValidTextMessage();
+        result.errorMessage = NoValidFileMessage(fileName);
         return result;
     }
     data_.importedListName = fileName;

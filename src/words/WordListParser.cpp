@@ -236,6 +236,11 @@ QString NoValidTextMessage()
     return u("Aucun texte valide dans le presse-papiers !\n") + ListRules();
 }
 
+QString NoValidFileMessage(const QString& fileName)
+{
+    return u("Aucun mot dans le fichier ") + Quoted(fileName) + u(" !\n") + ListRules();
+}
+
 QString ClipboardUnusableMessage()
 {
     return u("Impossible de coller les données du presse-papiers !\n") + ListRules();

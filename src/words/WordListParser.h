@@ -82,6 +82,7 @@ QString NormaliseClipboardText(const QString& text);
 
 // The messages of the word lists (message box texts; "\n" breaks the lines).
 QString NoValidTextMessage();         // "Aucun texte valide dans le presse-papiers !..."
+QString NoValidFileMessage(const QString& fileName); // "Aucun mot dans le fichier « ... » !..."
 QString ClipboardUnusableMessage();   // "Impossible de coller les données du presse-papiers !..."
 QString UnreadableListMessage(const QString& fileName);
 QString NotTextListMessage(const QString& fileName);

@@ -226,8 +226,9 @@ TEST(WordListImport, RefusedTextsAndFilesChangeNothing)
         { File, file("mots.pdf", QByteArray("%PDF-1.7\n\0\x01\x02", 12)),
           u("Le fichier « mots.pdf » est un document PDF, pas une liste de mots.\nCopiez ses mots, puis choisissez "
             "« Liste de mots », « Coller depuis le presse-papiers ».") },
-        { File, file("vide.txt", QByteArray()), noValidText },
-        { File, file("long.txt", (QByteArray(200, 'a') + "\r\n").repeated(100)), noValidText },
+        // A file without words says which file (it used to speak of the clipboard).
+        { File, file("vide.txt", QByteArray()), u("Aucun mot dans le fichier « vide.txt » !\n") + kListRules },
+        { File, file("long.txt", (QByteArray(200, 'a') + "\r\n").repeated(100)), u("Aucun mot dans le fichier « long.txt » !\n") + kListRules },
         { File, dir.filePath(u("parti.txt")), u("Impossible de lire le fichier « parti.txt » !") },
         { File, dir.path(), UnreadableListMessage(QFileInfo(dir.path()).fileName()) },
     };
