@@ -65,8 +65,11 @@ QString WithoutQuotes(const QString& entry)
 // hyphens and zero-width characters nothing, its non-breaking hyphen a hyphen
 // (Word's plain text writes these hyphens as 0x1F and 0x1E). A long dash that
 // autocorrection made of "--" inside a word is a hyphen too.
-QString PlainText(const QString& text)
+QString PlainText(const QString& input)
 {
+    // Accents as one character with their letter, as Windows writes them (a
+    // Mac, some PDF files and web pages write "é" as "e" and its accent).
+    const QString text = input.normalized(QString::NormalizationForm_C);
     QString out;
     out.reserve(text.size());
     for (QChar c : text) {
@@ -180,6 +183,12 @@ WordListEntries CutWordListText(const QString& input)
         if (entry.startsWith(QLatin1Char('/')))
             continue; // a comment
         entry.remove(number);
+        // Pictures and signs that no worksheet can print, after a word ("pomme 🍎", "chat ✓"), go.
+        while (!entry.isEmpty() && !IsWordCharacter(entry.back()) && !entry.back().isLetterOrNumber())
+            entry.chop(1);
+        entry = entry.trimmed();
+        if (entry.isEmpty())
+            continue;
         // Digits and signs take cells, but a word has at least one letter.
         const bool hasLetter = std::any_of(entry.cbegin(), entry.cend(), [](QChar c) { return c.isLetter(); });
         if (hasLetter)

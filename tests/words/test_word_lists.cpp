@@ -55,16 +55,20 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
         // characters nothing, a non-breaking hyphen or a long dash a hyphen (0x1E and 0x1F: Word's plain text).
         { "pomme\u00A0de\u2009terre\r\nchou", phrase }, { "chat\u00A0chien\u202Flapin", threeWords },
         { "cha\u00ADt\r\nchien\u200B\r\n\uFEFFlapin\u2060\r\n", threeWords },
+        // Accents written apart from their letters (a Mac, PDF files); pictures and signs after a word.
+        { "e\u0301le\u0300ve\r\nfore\u0302t\r\n", { u("élève"), u("forêt") } },
+        { "chat \U0001F431\r\nchien \u2713\r\nlapin\u2764\uFE0F\r\n\U0001F955\r\n", threeWords },
         { "arc\u2011en\u2010ciel\r\n", { u("arc-en-ciel") } }, { "arc\u2014en\u2014ciel\r\n\u2014 chou\r\n", { u("arc-en-ciel"), u("chou") } }, { "arc\x1E" "en\x1E" "ciel\r\ncro\x1F" "codile\r\n", { u("arc-en-ciel"), u("crocodile") } },
     };
     for (const auto& c : cases)
         EXPECT_EQ(CutWordListText(u(c.text)).entries, c.entries) << QByteArray(c.text).toPercentEncoding().constData();
-    // Longer than 30 characters, a control character or a letter the code page lacks: set aside and told.
+    // Longer than 30 characters, a control character, a letter the code page lacks or a picture inside a word: set
+    // aside and told.
     const WordListEntries e = CutWordListText(u("chat\r\n") + QString(31, u'a') + u("\r\n") + QString(30, u'b')
-                                              + u("\r\nch\x01" "at\r\n\u03C0\r\n"));
+                                              + u("\r\nch\x01" "at\r\n\u03C0\r\nch\U0001F431at\r\n"));
     EXPECT_EQ(e.entries, (QStringList { u("chat"), QString(30, u'b') }));
     EXPECT_EQ(WordListNotices(e, 2), (QStringList { u("1 entrée de plus de 30 caractères a été ignorée."),
-                                                    u("2 entrées contenant des caractères non imprimables ont été ignorées.") }));
+                                                    u("3 entrées contenant des caractères non imprimables ont été ignorées.") }));
 }
 
 TEST(WordListCaps, HugeListsAreCutAtALineEndWithANotice)
