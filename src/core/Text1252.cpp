@@ -78,7 +78,8 @@ bool IsWindows1252(QChar c)
 
 QString AdaptToWindows1252(const QString& text)
 {
-    QString out = text;
+    // Accents pasted apart from their letters (from a PDF, a Mac) join them.
+    QString out = text.normalized(QString::NormalizationForm_C);
     // The emoji presentation selectors change how a character is drawn, not
     // which it is: "©️" is the copyright sign.
     out.remove(QChar(0xFE0E));

@@ -23,10 +23,10 @@ bool FitsWindows1252(const QString& text);
 // decode to control characters that no text holds).
 bool IsWindows1252(QChar c);
 
-// A text as a document can keep it: the narrow and thin no-break spaces and the
-// figure space become the no-break space, the non-breaking hyphen a hyphen,
-// and the emoji presentation selectors go, so that what a teacher typed or
-// pasted stays as it looked.
+// A text as a document can keep it: accents written apart join their letters,
+// the narrow and thin no-break spaces and the figure space become the no-break
+// space, the non-breaking hyphen a hyphen, and the emoji presentation
+// selectors go, so that what a teacher typed or pasted stays as it looked.
 QString AdaptToWindows1252(const QString& text);
 // The characters of the adapted text that the code page cannot hold, each
 // once, in the order met (a character beyond the 16-bit range is one).
