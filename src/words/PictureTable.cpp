@@ -39,7 +39,8 @@ InstalledTable& Holder()
 
 QString PictureTable::Key(const QString& word)
 {
-    QString key = word.simplified().toLower();
+    // Accents written apart from their letters (a Mac's editor) match too.
+    QString key = word.simplified().toLower().normalized(QString::NormalizationForm_C);
     key.replace(QChar(0x2019), QLatin1Char('\''));
     return key;
 }
