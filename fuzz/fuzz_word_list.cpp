@@ -131,6 +131,42 @@ void FuzzWordList(const QByteArray& bytes)
               cut.entries.join(QStringLiteral(" | ")) + QStringLiteral("\n") + pasted.entries.join(QStringLiteral(" | ")));
 }
 
+// A zip archive holding the bytes, stored, as its one file `name`.
+QByteArray StoredZip(const QByteArray& name, const QByteArray& bytes)
+{
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (char b : bytes) {
+        crc ^= std::uint8_t(b);
+        for (int k = 0; k < 8; ++k)
+            crc = crc & 1 ? 0xEDB88320u ^ (crc >> 1) : crc >> 1;
+    }
+    crc ^= 0xFFFFFFFFu;
+    const auto number = [](std::uint32_t v, int size) {
+        QByteArray out;
+        for (int k = 0; k < size; ++k)
+            out.append(char((v >> (8 * k)) & 0xFF));
+        return out;
+    };
+    const auto size = std::uint32_t(bytes.size()), nameSize = std::uint32_t(name.size());
+    const QByteArray common = number(20, 2) + number(0, 2) + number(0, 2) + number(0, 4) + number(crc, 4) + number(size, 4)
+        + number(size, 4) + number(nameSize, 2) + number(0, 2);
+    const QByteArray local = number(0x04034B50, 4) + common + name + bytes;
+    const QByteArray entry = number(0x02014B50, 4) + number(20, 2) + common + number(0, 2) + number(0, 2) + number(0, 2)
+        + number(0, 4) + number(0, 4) + name;
+    return local + entry + number(0x06054B50, 4) + number(0, 4) + number(1, 2) + number(1, 2)
+        + number(std::uint32_t(entry.size()), 4) + number(std::uint32_t(local.size()), 4) + number(0, 2);
+}
+
+// The bytes as the XML of a Word, Excel or LibreOffice document: its text is
+// read whatever the XML, or refused, and never holds more than the cap lets in.
+void FuzzOfficeXml(const QByteArray& bytes)
+{
+    for (const char* name : { "word/document.xml", "xl/sharedStrings.xml", "content.xml" }) {
+        const std::optional<QString> text = lx::OfficeDocumentText(StoredZip(name, bytes));
+        Check(!text || text->size() <= 2 * lx::kMaxWordListChars, "a document's text passes the cap");
+    }
+}
+
 void FuzzInflate(const QByteArray& bytes)
 {
     constexpr qsizetype maxSize = 1 << 16;
@@ -198,6 +234,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     FuzzWordList(bytes);
     FuzzInflate(bytes);
+    FuzzOfficeXml(bytes);
     FuzzLevelFile(bytes);
     return 0;
 }
