@@ -142,8 +142,14 @@ WordListEntries CutWordListText(const QString& input)
     }
     text = PlainText(text);
 
-    const QStringList lines = SplitLines(text);
+    QStringList lines = SplitLines(text);
     auto isComment = [](const QString& line) { return WithoutBullet(line.trimmed()).startsWith(QLatin1Char('/')); };
+    // What comes before a colon labels the words after it ("Animaux :",
+    // "Mots de la semaine : chat, chien"): no word holds a colon.
+    for (QString& line : lines) {
+        if (const qsizetype colon = line.indexOf(QLatin1Char(':')); colon >= 0 && !isComment(line))
+            line.remove(0, colon + 1);
+    }
     int wordLines = 0;
     for (const QString& line : lines) {
         if (!line.trimmed().isEmpty() && !isComment(line) && ++wordLines > 1)

@@ -55,6 +55,10 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
         // characters nothing, a non-breaking hyphen or a long dash a hyphen (0x1E and 0x1F: Word's plain text).
         { "pomme\u00A0de\u2009terre\r\nchou", phrase }, { "chat\u00A0chien\u202Flapin", threeWords },
         { "cha\u00ADt\r\nchien\u200B\r\n\uFEFFlapin\u2060\r\n", threeWords },
+        // A label before a colon is no word, nor is a line of a label alone.
+        { "Les animaux :\r\nchat chien lapin\r\n", threeWords }, { "Animaux : chat, chien, lapin", threeWords },
+        { "Mots de la semaine :\r\nchat\r\nAutres : chien\r\n: lapin\r\n", threeWords },
+        { "/ à lire : avant lundi\r\nchat chien lapin", threeWords },
         // Accents written apart from their letters (a Mac, PDF files); pictures and signs after a word.
         { "e\u0301le\u0300ve\r\nfore\u0302t\r\n", { u("élève"), u("forêt") } },
         { "chat \U0001F431\r\nchien \u2713\r\nlapin\u2764\uFE0F\r\n\U0001F955\r\n", threeWords },
