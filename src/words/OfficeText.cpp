@@ -33,6 +33,9 @@ struct XmlText {
     // no word. It sees every element, and keeps what it needs of them (the
     // styles of the document) in `styles`.
     bool (*heading)(const QXmlStreamReader&, QHash<QString, QString>& styles) = nullptr;
+    // A table's row, and the element inside it that makes it a heading row
+    // (the column titles above the words), left out; none when empty.
+    QString row, headerRow;
 };
 
 bool NoHeading(const QXmlStreamReader&, QHash<QString, QString>&)
@@ -43,6 +46,16 @@ bool NoHeading(const QXmlStreamReader&, QHash<QString, QString>&)
 QString NoCharacter(const QXmlStreamReader&)
 {
     return {};
+}
+
+// An element that switches something on, unless told "false" or "0".
+bool IsSwitchedOff(const QXmlStreamReader& xml)
+{
+    for (const QXmlStreamAttribute& a : xml.attributes()) {
+        if (a.name() == u"val")
+            return a.value() == u"false" || a.value() == u"0" || a.value() == u"off";
+    }
+    return false;
 }
 
 // A paragraph's style named as Word names its titles, in English or in
@@ -117,8 +130,8 @@ std::optional<QString> TextOfXml(const QByteArray& bytes, const XmlText& rules)
     QXmlStreamReader xml(bytes);
     QString out;
     int lineDepth = 0, textDepth = 0, skippedDepth = 0;
-    qsizetype lineStart = 0;
-    bool heading = false;
+    qsizetype lineStart = 0, rowStart = 0;
+    bool heading = false, headerRow = false;
     QHash<QString, QString> styles;
     while (!xml.atEnd() && out.size() <= kMaxWordListChars) {
         switch (xml.readNext()) {
@@ -131,6 +144,12 @@ std::optional<QString> TextOfXml(const QByteArray& bytes, const XmlText& rules)
                     heading = false;
                 }
                 textDepth += rules.texts.contains(xml.name());
+                if (!rules.row.isEmpty() && xml.name() == rules.row) {
+                    rowStart = out.size();
+                    headerRow = false;
+                }
+                if (!rules.headerRow.isEmpty() && xml.name() == rules.headerRow)
+                    headerRow = !IsSwitchedOff(xml);
                 const bool title = rules.heading(xml, styles);
                 if (lineDepth > 0) {
                     out += rules.character(xml);
@@ -148,6 +167,9 @@ std::optional<QString> TextOfXml(const QByteArray& bytes, const XmlText& rules)
                     out += QLatin1Char('\n');
             } else if (rules.texts.contains(xml.name())) {
                 --textDepth;
+            } else if (headerRow && xml.name() == rules.row) {
+                out.truncate(rowStart);
+                headerRow = false;
             }
             break;
         case QXmlStreamReader::Characters:
@@ -178,21 +200,22 @@ std::optional<QString> OfficeDocumentText(QByteArrayView bytes)
     }
     if (!IsZip(bytes))
         return std::nullopt;
-    // Word: the body's paragraphs but its titles, their text in runs (a text
-    // box's twice, once for older readers: the fallback is left out).
+    // Word: the body's paragraphs but its titles and its tables' heading
+    // rows, their text in runs (a text box's twice, once for older readers:
+    // the fallback is left out).
     static const XmlText word { { QStringLiteral("p") }, { QStringLiteral("t") }, { QStringLiteral("Fallback") },
-                                WordCharacter, WordHeading };
+                                WordCharacter, WordHeading, QStringLiteral("tr"), QStringLiteral("tblHeader") };
     // Excel: the table of the workbook's texts, each once.
     static const XmlText excel { { QStringLiteral("si") }, { QStringLiteral("t") }, { QStringLiteral("rPh") },
-                                 NoCharacter, NoHeading };
+                                 NoCharacter, NoHeading, {}, {} };
     // LibreOffice: paragraphs (a spreadsheet's cells hold them too), without
-    // headings or titles, nor the titles and descriptions of the pictures
-    // among them.
+    // headings or titles, a table's heading rows, nor the titles and
+    // descriptions of the pictures among them.
     static const XmlText openDocument { { QStringLiteral("p") }, {},
                                         { QStringLiteral("h"), QStringLiteral("note"), QStringLiteral("annotation"),
                                           QStringLiteral("tracked-changes"), QStringLiteral("title"),
-                                          QStringLiteral("desc") },
-                                        OpenDocumentCharacter, OpenDocumentHeading };
+                                          QStringLiteral("desc"), QStringLiteral("table-header-rows") },
+                                        OpenDocumentCharacter, OpenDocumentHeading, {}, {} };
     static const struct { const char* path; const XmlText* rules; } kinds[] = {
         { "word/document.xml", &word }, { "xl/sharedStrings.xml", &excel }, { "content.xml", &openDocument },
     };

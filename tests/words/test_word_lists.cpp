@@ -169,7 +169,7 @@ TEST(ImportWordListFile, WindowsModernAndRtfFiles)
 }
 
 // Lists typed in Word, LibreOffice or a spreadsheet (saved by LibreOffice 7.4 from liste.fodt, champs.fodt, titres.fodt,
-// animaux.csv and mots700.csv;
+// riche.fodt, animaux.csv and mots700.csv;
 // word.docx and word97.doc as Word writes them): a word per paragraph, list item or cell, without titles, notes, comments,
 // deleted text or field codes.
 TEST(ImportWordListFile, WordProcessorAndSpreadsheetDocuments)
@@ -179,6 +179,8 @@ TEST(ImportWordListFile, WordProcessorAndSpreadsheetDocuments)
         { "liste.docx", fruits }, { "liste.odt", fruits }, { "liste.doc", fruits }, // Word 97's, in UTF-16
         { "champs.doc", Words("bœuf cœur œuf page|1 sœur").replaceInStrings(u("|"), u(" ")) }, // a page number's result
         { "titres.odt", Words("merle pie") }, { "titres.doc", Words("merle pie") }, // a title (made red) and a subtitle
+        // A label, a picture and its title, a link, a word in two styles, a table's heading row (« Fruits | Légumes »).
+        { "riche.docx", Words("cerise kiwi poire pomme radis") }, { "riche.odt", Words("cerise kiwi poire pomme radis") },
         { "word.docx", Words("arc-en-ciel canard cheval dindon l’âne mouton oie poule vache") },
         // A spreadsheet's headings are cells of text too.
         { "animaux.xlsx", Words("chat chien écureuil lapin Mot Nombre") }, { "animaux.ods", Words("chat chien écureuil lapin Mot Nombre") },
