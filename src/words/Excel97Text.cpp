@@ -12,7 +12,6 @@ namespace lx {
 
 namespace {
 
-constexpr qsizetype kMaxStreamBytes = 32 * 1024 * 1024;
 constexpr std::uint32_t kFilePass = 0x002F, kStrings = 0x00FC, kContinue = 0x003C;
 
 // The table of the workbook's texts, read across the records it is cut in:
@@ -79,11 +78,9 @@ private:
 
 } // namespace
 
-std::optional<QString> Excel97Text(QByteArrayView file)
+std::optional<QString> Excel97Text(const CompoundFile& file)
 {
-    if (!IsCompoundFile(file))
-        return std::nullopt;
-    const std::optional<QByteArray> workbook = CompoundFileStream(file, QStringLiteral("Workbook"), kMaxStreamBytes);
+    const std::optional<QByteArray> workbook = file.Stream(QStringLiteral("Workbook"), kMaxOfficeStreamBytes);
     if (!workbook)
         return std::nullopt;
     // Records: their type, their size, their bytes. The table of texts and

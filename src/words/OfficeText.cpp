@@ -195,8 +195,11 @@ bool IsOfficeDocumentStart(QByteArrayView bytes)
 std::optional<QString> OfficeDocumentText(QByteArrayView bytes)
 {
     if (IsCompoundFile(bytes)) {
-        std::optional<QString> text = Word97Text(bytes);
-        return text ? text : Excel97Text(bytes);
+        const std::optional<CompoundFile> file = CompoundFile::Open(bytes);
+        if (!file)
+            return std::nullopt;
+        std::optional<QString> text = Word97Text(*file);
+        return text ? text : Excel97Text(*file);
     }
     if (!IsZip(bytes))
         return std::nullopt;

@@ -15,8 +15,6 @@ namespace lx {
 
 namespace {
 
-// A document of several hundred pages; a list needs far less.
-constexpr qsizetype kMaxStreamBytes = 32 * 1024 * 1024;
 // The characters read from the body: enough for the list's cap, and for the
 // field codes, headings and deletions left out of it.
 constexpr qsizetype kMaxStoredChars = 4 * kMaxWordListChars;
@@ -195,11 +193,9 @@ QString ReadableText(const StoredText& stored, Spans hidden)
 
 } // namespace
 
-std::optional<QString> Word97Text(QByteArrayView file)
+std::optional<QString> Word97Text(const CompoundFile& file)
 {
-    if (!IsCompoundFile(file))
-        return std::nullopt;
-    const std::optional<QByteArray> document = CompoundFileStream(file, QStringLiteral("WordDocument"), kMaxStreamBytes);
+    const std::optional<QByteArray> document = file.Stream(QStringLiteral("WordDocument"), kMaxOfficeStreamBytes);
     // The file information block: its mark, its flags, and where its counts start.
     if (!document || LittleEndian(*document, 0, 2) != 0xA5EC)
         return std::nullopt;
@@ -212,7 +208,7 @@ std::optional<QString> Word97Text(QByteArrayView file)
     const std::uint32_t bodyLength = LittleEndian(*document, longs + 12, 4);  // ccpText
     const std::uint32_t clx = LittleEndian(*document, pairs + 33 * 8, 4), clxSize = LittleEndian(*document, pairs + 33 * 8 + 4, 4); // fcClx
     const std::optional<QByteArray> table
-        = CompoundFileStream(file, (flags & 0x0200) != 0 ? QStringLiteral("1Table") : QStringLiteral("0Table"), kMaxStreamBytes);
+        = file.Stream((flags & 0x0200) != 0 ? QStringLiteral("1Table") : QStringLiteral("0Table"), kMaxOfficeStreamBytes);
     if (!table)
         return std::nullopt;
     const std::optional<StoredText> stored = ReadStoredText(*document, *table, bodyLength, clx, clxSize);

@@ -104,21 +104,24 @@ bool IsWordListFileName(const QString& name)
 
 DecodedText ReadWordListFile(const QString& path)
 {
+    // Word, Excel and LibreOffice save zip archives of XML; Word 97 to 2003 a
+    // compound file. Such a file is read whole, once.
+    QFile file(path);
+    if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly) && IsOfficeDocumentStart(file.peek(8))) {
+        DecodedText read;
+        read.status = TextFileStatus::NotText;
+        if (file.size() <= kMaxOfficeDocumentBytes) {
+            if (const std::optional<QString> text = OfficeDocumentText(file.readAll())) {
+                read.status = TextFileStatus::Text;
+                read.text = *text;
+            }
+        }
+        return read;
+    }
     DecodedText read = ReadTextFile(path, kMaxWordListBytes);
     // WordPad saves RTF unless told otherwise: its text is the list.
     if (read.status == TextFileStatus::Text && IsRtf(read.text))
         read.text = RtfText(read.text);
-    if (read.status != TextFileStatus::NotText)
-        return read;
-    // Word, Excel and LibreOffice save zip archives of XML; Word 97 to 2003 a
-    // compound file.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxOfficeDocumentBytes || !IsOfficeDocumentStart(file.peek(8)))
-        return read;
-    if (const std::optional<QString> text = OfficeDocumentText(file.readAll())) {
-        read.status = TextFileStatus::Text;
-        read.text = *text;
-    }
     return read;
 }
 

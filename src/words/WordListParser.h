@@ -22,6 +22,8 @@ inline constexpr qsizetype kMaxWordListBytes = 1024 * 1024;
 // A word processor's or a spreadsheet's document may hold pictures: it is
 // read whole up to this size, and its text is then capped as a list file's.
 inline constexpr qsizetype kMaxOfficeDocumentBytes = 64 * 1024 * 1024;
+// A stream of a Word 97 or Excel 97 file is read up to this size.
+inline constexpr qsizetype kMaxOfficeStreamBytes = 32 * 1024 * 1024;
 // The same cap for a text that does not come from a file (the clipboard).
 inline constexpr qsizetype kMaxWordListChars = 1024 * 1024;
 // At most this many distinct words are imported from one list.

@@ -78,27 +78,31 @@ TEST(ZipFile, FindsCheckedFilesAndNothingInADamagedArchive)
 }
 
 // word97.doc: WordDocument (5,120 bytes) in the file's sectors, 0Table (64 bytes) in the small streams' own.
-TEST(CompoundFileStream, FindsStreamsOfBothSizesAndNothingInADamagedFile)
+TEST(CompoundFile, FindsStreamsOfBothSizesAndNothingInADamagedFile)
 {
+    const auto stream = [](QByteArrayView bytes, const QString& name, qsizetype maxSize) {
+        const std::optional<CompoundFile> opened = CompoundFile::Open(bytes);
+        return opened ? opened->Stream(name, maxSize) : std::nullopt;
+    };
     const QByteArray file = ReadAll(QStringLiteral(LEXIGRILLE_WORD_FILES "/word97.doc"));
     ASSERT_TRUE(IsCompoundFile(file));
-    const std::optional<QByteArray> document = CompoundFileStream(file, u("worddocument"), 1 << 20);
+    const std::optional<QByteArray> document = stream(file, u("worddocument"), 1 << 20);
     ASSERT_TRUE(document.has_value());
     EXPECT_EQ(document->size(), 5120);
     EXPECT_TRUE(document->startsWith("\xEC\xA5\xC1\0")) << "Word's mark and version";
-    const std::optional<QByteArray> table = CompoundFileStream(file, u("0Table"), 1 << 20);
+    const std::optional<QByteArray> table = stream(file, u("0Table"), 1 << 20);
     ASSERT_TRUE(table.has_value());
     EXPECT_EQ(table->size(), 64);
     EXPECT_TRUE(table->contains(QByteArray("\0\x10\0\x40", 4))) << "the piece of text at 0x800, one byte a character";
-    EXPECT_EQ(CompoundFileStream(file, u("WordDocument"), 5119), std::nullopt) << "larger than allowed";
-    EXPECT_EQ(CompoundFileStream(file, u("1Table"), 1 << 20), std::nullopt);
-    EXPECT_EQ(CompoundFileStream(file, u("Root Entry"), 1 << 20), std::nullopt) << "the root is no stream";
+    EXPECT_EQ(stream(file, u("WordDocument"), 5119), std::nullopt) << "larger than allowed";
+    EXPECT_EQ(stream(file, u("1Table"), 1 << 20), std::nullopt);
+    EXPECT_EQ(stream(file, u("Root Entry"), 1 << 20), std::nullopt) << "the root is no stream";
     for (qsizetype cut = 0; cut < file.size(); cut += 97)
-        EXPECT_EQ(CompoundFileStream(file.left(cut), u("WordDocument"), 1 << 20), std::nullopt) << cut;
+        EXPECT_EQ(stream(file.left(cut), u("WordDocument"), 1 << 20), std::nullopt) << cut;
     // A chain of sectors that loops (WordDocument's fifth sector pointing back to its first) ends.
     QByteArray looping = file;
     looping.replace(512 + 4 * 8, 4, QByteArray("\x04\0\0\0", 4)); // sector 8's entry in the table of sectors
-    EXPECT_EQ(CompoundFileStream(looping, u("WordDocument"), 1 << 20), std::nullopt);
+    EXPECT_EQ(stream(looping, u("WordDocument"), 1 << 20), std::nullopt);
     EXPECT_FALSE(IsCompoundFile(QByteArray("\xD0\xCF\x11\xE0", 4)));
 }
 
