@@ -212,6 +212,7 @@ TEST(WordListImport, RefusedTextsAndFilesChangeNothing)
     QTemporaryDir dir;
     const auto file = [&](const char* name, const QByteArray& bytes) { return WriteBytes(dir.filePath(u(name)), bytes); };
     const QString noValidText = u("Aucun texte valide dans le presse-papiers !\n") + kListRules;
+    const QString orPaste = u("choisissez « Liste de mots », « Coller depuis le presse-papiers ».");
     enum From { Text, Paste, File };
     const struct { From from; QString input, message; } cases[] = {
         { Text, u(""), noValidText }, { Text, u("\r\n\r\n"), noValidText },
@@ -222,20 +223,17 @@ TEST(WordListImport, RefusedTextsAndFilesChangeNothing)
         // A word processor's document of an older kind, a damaged one, a spreadsheet's or a PDF: what to do instead.
         { File, file("Mots.wps", QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0", 9)),
           u("Le fichier « Mots.wps » est un document de traitement de texte, pas une liste de mots.\nOuvrez-le dans votre "
-            "traitement de texte et enregistrez-le au format .docx, .odt ou .txt, ou copiez ses mots puis choisissez "
-            "« Liste de mots », « Coller depuis le presse-papiers ».") },
+            "traitement de texte et enregistrez-le au format .docx, .odt ou .txt, ou copiez ses mots puis ") + orPaste },
         { File, file("Mots.DOCX", QByteArray("PK\x03\x04\x14\0\x06\0", 8)),
           u("Impossible de lire les mots du fichier « Mots.DOCX » : il est peut-être protégé par un mot de passe, ou endommagé.\n"
-            "Ouvrez-le dans votre traitement de texte et enregistrez-le au format .docx, .odt ou .txt, ou copiez ses mots puis "
-            "choisissez « Liste de mots », « Coller depuis le presse-papiers ».") },
+            "Ouvrez-le dans votre traitement de texte et enregistrez-le au format .docx, .odt ou .txt, ou copiez ses mots puis ")
+              + orPaste },
         { File, file("vieux.doc", QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0", 9)), NotTextListMessage(u("vieux.doc")) },
         { File, file("mots.xlsb", QByteArray("PK\x03\x04\x14\0\x06\0", 8)),
           u("Le fichier « mots.xlsb » est un classeur de tableur, pas une liste de mots.\nOuvrez-le dans votre tableur et "
-            "enregistrez-le au format .xlsx, .ods ou .csv, ou copiez ses mots puis choisissez « Liste de mots », « Coller depuis "
-            "le presse-papiers ».") },
+            "enregistrez-le au format .xlsx, .ods ou .csv, ou copiez ses mots puis ") + orPaste },
         { File, file("mots.pdf", QByteArray("%PDF-1.7\n\0\x01\x02", 12)),
-          u("Le fichier « mots.pdf » est un document PDF, pas une liste de mots.\nCopiez ses mots, puis choisissez "
-            "« Liste de mots », « Coller depuis le presse-papiers ».") },
+          u("Le fichier « mots.pdf » est un document PDF, pas une liste de mots.\nCopiez ses mots, puis ") + orPaste },
         // A file without words says which file (it used to speak of the clipboard).
         { File, file("vide.txt", QByteArray()), u("Aucun mot dans le fichier « vide.txt » !\n") + kListRules },
         { File, file("long.txt", (QByteArray(200, 'a') + "\r\n").repeated(100)), u("Aucun mot dans le fichier « long.txt » !\n") + kListRules },
