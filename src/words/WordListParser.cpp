@@ -174,9 +174,11 @@ WordListEntries CutWordListText(const QString& input)
             pieces << line.split(separators);
     }
 
-    // A list's number ("1.", "12)"), and the full stops that end a sentence,
-    // with the spaces beside them.
-    static const QRegularExpression number(QStringLiteral("^[0-9]{1,3} *[.)] *(?=\\p{L})"));
+    // A list's number or letter ("1.", "12)", "3/", "4 -", "a)", "b.", "IV."),
+    // and the full stops that end a sentence, with the spaces beside them. A
+    // letter is a marker only before a space or alone ("a-t-il" stays whole).
+    static const QRegularExpression number(QStringLiteral(
+        "^(?:[0-9]{1,3} *[.)/\\-\u2013\u2014] *(?=\\p{L})|(?:[A-Za-z]|[IVX]{2,4}|[ivx]{2,4}) *[.)/](?: +|$))"));
     const auto removeFinalStops = [](QString& entry) {
         while (!entry.isEmpty() && (entry.back().isSpace() || entry.back() == u'.' || entry.back() == u'\u2026'))
             entry.chop(1);

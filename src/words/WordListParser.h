@@ -70,7 +70,8 @@ struct WordListEntries {
 // - a leading bullet ("-", "–", "—", "•", "*") is dropped and the rest
 //   trimmed again;
 // - a piece that begins with "/" is a comment;
-// - a list number ("1.", "12)") and final full stops are dropped;
+// - a list number or letter ("1.", "12)", "3/", "4 -", "a)", "b.", "IV.")
+//   and final full stops are dropped;
 // - a piece that no grid can take (more than 30 characters), that holds a
 //   character no worksheet can print, or that has no letter at all (";",
 //   "2024") is set aside and counted.
