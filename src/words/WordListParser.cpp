@@ -31,9 +31,9 @@ QString ListRules()
              "(ou plusieurs mots à la suite, séparés par une espace).");
 }
 
-// Quotes that may open or close a word of a list.
-const QString kOpeningQuotes = QStringLiteral("\u00AB\u201C\u201E\u2018\"'");
-const QString kClosingQuotes = QStringLiteral("\u00BB\u201D\u201C\u2019\"'");
+// Quotes and brackets that may open or close a word of a list.
+const QString kOpeningQuotes = QStringLiteral("\u00AB\u201C\u201E\u2018\"'([");
+const QString kClosingQuotes = QStringLiteral("\u00BB\u201D\u201C\u2019\"')]");
 
 // A line without its bullet: "-", "–", "—", "•" or "*", then spaces; or any
 // other sign followed by a space (Word's "\uF0B7", "·", "▪", "►", "✓", ">"),
@@ -52,7 +52,7 @@ QString WithoutBullet(const QString& line)
     return sign && line.size() > size && line[size] == u' ' ? line.mid(size).trimmed() : line;
 }
 
-// A word without the quotes around it: « chat », “chat”, "chat".
+// A word without the quotes or brackets around it: « chat », “chat”, "chat", (chat).
 QString WithoutQuotes(const QString& entry)
 {
     if (entry.size() < 3 || !kOpeningQuotes.contains(entry.front()) || !kClosingQuotes.contains(entry.back()))
@@ -197,6 +197,10 @@ WordListEntries CutWordListText(const QString& input)
         // Pictures and signs that no worksheet can print, after a word ("pomme 🍎", "chat ✓"), go.
         while (!entry.isEmpty() && !IsWordCharacter(entry.back()) && !entry.back().isLetterOrNumber())
             entry.chop(1);
+        // A note in brackets after a word is no part of it: "chat (n.m.)", "lapin (le)", "chien [ʃjɛ̃]", "ami(e)".
+        static const QRegularExpression note(QStringLiteral("(?<=\\S) *(?:\\([^()]*\\)|\\[[^\\[\\]]*\\])[ .]*$"));
+        while (entry.contains(note))
+            entry.remove(note);
         entry = entry.trimmed();
         if (entry.isEmpty())
             continue;

@@ -47,6 +47,8 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
         { "1/ chat\r\n2 - chien\r\n3\u2013lapin\r\n", threeWords }, { "a) chat\r\nB. chien\r\nc/ lapin\r\n", threeWords },
         { "I. chat\r\nII) chien\r\niv. lapin\r\n", threeWords }, { "a) chat b) chien c) lapin", threeWords },
         { "a-t-il\r\nb.a.-ba\r\n", { u("a-t-il"), u("b.a.-ba") } }, // a letter is a marker only before a space
+        // A note in brackets after a word goes, as do brackets around a word.
+        { "chat (n.m.)\r\nchien [\u0283j\u025B\u0303]\r\nlapin(s) (x2).\r\n", threeWords }, { "(chat)\r\n[chien]\r\n( lapin )", threeWords },
         // Any sign before a space starts a bullet (Word's "\uF0B7", a middle dot, arrows, ticks); quotes around a word go.
         { "\u00B7\tchat\r\n\u25AA chien\r\n\u25E6 lapin\r\n", threeWords }, { "\uF0B7\tchat\r\n> chien\r\n\u00BB lapin\r\n", threeWords },
         { "\u2713 chat\r\n\u2192 chien\r\n\U0001F449 lapin\r\n", threeWords }, { "+ chat\r\n\u00AB chien \u00BB.\r\n-/ lapin", { u("chat"), u("chien") } },
