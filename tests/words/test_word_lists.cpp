@@ -43,6 +43,8 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
         // numbers, bullets and the full stop that ends a sentence are dropped.
         { "chat, chien, lapin", threeWords }, { "chat ; chien ;lapin ;\r\n", threeWords }, { "pomme de terre, chou.", phrase },
         { "pomme de terre,\r\nchou ;\r\n", phrase }, { "chat, chien\r\nlapin...\r\n", threeWords },
+        { "chat - chien \u2013 lapin\r\n", threeWords }, { "pomme de terre / chou\r\n", phrase },
+        { "chat - chien\r\nlapin\r\n", threeWords }, { "arc-en-ciel - chou\r\n", { u("arc-en-ciel"), u("chou") } },
         { "1. chat\r\n2) chien\r\n10 . lapin\r\n", threeWords }, { "\u2022 chat\r\n\u2013 chien\r\n* lapin\r\n", threeWords },
         { "1/ chat\r\n2 - chien\r\n3\u2013lapin\r\n", threeWords }, { "a) chat\r\nB. chien\r\nc/ lapin\r\n", threeWords },
         { "I. chat\r\nII) chien\r\niv. lapin\r\n", threeWords }, { "a) chat b) chien c) lapin", threeWords },
