@@ -33,10 +33,16 @@ struct XmlText {
     // no word. It sees every element, and keeps what it needs of them (the
     // styles of the document) in `styles`.
     bool (*heading)(const QXmlStreamReader&, QHash<QString, QString>& styles) = nullptr;
-    // A table's row, and the element inside it that makes it a heading row
-    // (the column titles above the words), left out; none when empty.
-    QString row, headerRow;
+    // A table, its row, and the element inside a row that makes it a heading
+    // row (the column titles above the words), left out; none when empty.
+    QString table, row, headerRow;
+    // What makes text bold or underlined: it sees every element, the element's
+    // own state last in `emphasis` (taken from its parent) and the states of
+    // the elements around it before.
+    void (*emphasis)(const QXmlStreamReader&, QHash<QString, QString>& styles, QList<bool>& emphasis) = nullptr;
 };
+
+void NoEmphasis(const QXmlStreamReader&, QHash<QString, QString>&, QList<bool>&) {}
 
 bool NoHeading(const QXmlStreamReader&, QHash<QString, QString>&)
 {
@@ -71,6 +77,14 @@ bool WordHeading(const QXmlStreamReader& xml, QHash<QString, QString>&)
             return heading.match(a.value()).hasMatch();
     }
     return false;
+}
+
+// A run's bold or underline (<w:r><w:rPr><w:b/>): the run is two elements out.
+void WordEmphasis(const QXmlStreamReader& xml, QHash<QString, QString>&, QList<bool>& emphasis)
+{
+    const QStringView name = xml.name();
+    if ((name == u"b" || name == u"u") && emphasis.size() >= 3)
+        emphasis[emphasis.size() - 3] = !IsSwitchedOff(xml) && xml.attributes().value(QStringLiteral("val")) != u"none";
 }
 
 QString WordCharacter(const QXmlStreamReader& xml)
@@ -108,6 +122,41 @@ bool OpenDocumentHeading(const QXmlStreamReader& xml, QHash<QString, QString>& p
     return false;
 }
 
+// LibreOffice's bold or underline: the text properties of the automatic
+// styles (before the text), given to the paragraphs, spans and cells of these
+// styles or of styles made from them.
+void OpenDocumentEmphasis(const QXmlStreamReader& xml, QHash<QString, QString>& styles, QList<bool>& emphasis)
+{
+    static const QString styleSpace = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:style:1.0");
+    static const QString foSpace = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0");
+    static const QString current = QStringLiteral("\x01"), weightOf = QStringLiteral("\x02");
+    const QStringView name = xml.name();
+    const QXmlStreamAttributes& a = xml.attributes();
+    if (name == u"style") {
+        styles.insert(current, a.value(styleSpace, QStringLiteral("name")).toString());
+    } else if (name == u"text-properties") {
+        const QStringView weight = a.value(foSpace, QStringLiteral("font-weight"));
+        const QStringView underline = a.value(styleSpace, QStringLiteral("text-underline-style"));
+        if (!weight.isEmpty() || !underline.isEmpty()) {
+            const bool strong = weight == u"bold" || weight.toInt() >= 600 || (!underline.isEmpty() && underline != u"none");
+            styles.insert(weightOf + styles.value(current), strong ? QStringLiteral("1") : QStringLiteral("0"));
+        }
+    } else if (name == u"p" || name == u"span" || name == u"table-cell") {
+        QString style;
+        for (const QXmlStreamAttribute& attribute : a) {
+            if (attribute.name() == u"style-name")
+                style = attribute.value().toString();
+        }
+        for (int generation = 0; generation < 8 && !style.isEmpty(); ++generation) {
+            if (const auto found = styles.constFind(weightOf + style); found != styles.cend()) {
+                emphasis.last() = *found == u"1";
+                return;
+            }
+            style = styles.value(style);
+        }
+    }
+}
+
 QString OpenDocumentCharacter(const QXmlStreamReader& xml)
 {
     const QStringView name = xml.name();
@@ -122,6 +171,44 @@ QString OpenDocumentCharacter(const QXmlStreamReader& xml)
     return {};
 }
 
+// A line of text, and the paragraph or table row it belongs to.
+struct TextLine {
+    qsizetype start;
+    int unit;
+    bool emphasised;     // all its text bold or underlined
+    bool row, firstRow;  // in a table's row, its first
+};
+
+// Titles typed in bold or underlined rather than in a title style: the first
+// one or two paragraphs or table rows when all their text is so and the next
+// one's is not (a list typed all in bold keeps its words), and a table's
+// first row so above one that is not (the column titles).
+void RemoveEmphasisedTitles(QString& out, const QList<TextLine>& lines)
+{
+    QList<TextLine> units; // each unit's first line, emphasised when all its lines are
+    for (const TextLine& line : lines) {
+        if (units.isEmpty() || units.last().unit != line.unit)
+            units.append(line);
+        else
+            units.last().emphasised = units.last().emphasised && line.emphasised;
+    }
+    const qsizetype n = units.size();
+    QList<bool> drop(n, false);
+    qsizetype leading = 0;
+    while (leading < n && units[leading].emphasised)
+        ++leading;
+    for (qsizetype i = 0; i < leading && leading < n && leading <= 2; ++i)
+        drop[i] = true;
+    for (qsizetype i = 0; i + 1 < n; ++i) {
+        if (units[i].firstRow && units[i].emphasised && units[i + 1].row && !units[i + 1].firstRow && !units[i + 1].emphasised)
+            drop[i] = true;
+    }
+    for (qsizetype i = n - 2; i >= 0; --i) {
+        if (drop[i])
+            out.remove(units[i].start, units[i + 1].start - units[i].start);
+    }
+}
+
 // The text of the XML, a line per line element; nothing for XML that is not
 // well formed. It stops a little past the word list's cap, which then tells
 // that the text goes on.
@@ -129,25 +216,35 @@ std::optional<QString> TextOfXml(const QByteArray& bytes, const XmlText& rules)
 {
     QXmlStreamReader xml(bytes);
     QString out;
-    int lineDepth = 0, textDepth = 0, skippedDepth = 0;
+    int lineDepth = 0, textDepth = 0, skippedDepth = 0, unit = 0;
     qsizetype lineStart = 0, rowStart = 0;
-    bool heading = false, headerRow = false;
+    bool heading = false, headerRow = false, inRow = false, firstRow = false, lineText = false, linePlain = false;
+    int tableRows = 0;
     QHash<QString, QString> styles;
+    QList<bool> emphasis; // of the open elements
+    QList<TextLine> lines;
     while (!xml.atEnd() && out.size() <= kMaxWordListChars) {
         switch (xml.readNext()) {
         case QXmlStreamReader::StartElement:
             if (skippedDepth > 0 || rules.skipped.contains(xml.name())) {
                 ++skippedDepth;
             } else {
+                emphasis.append(!emphasis.isEmpty() && emphasis.last());
+                rules.emphasis(xml, styles, emphasis);
                 if (rules.lines.contains(xml.name()) && ++lineDepth == 1) {
                     lineStart = out.size();
-                    heading = false;
+                    heading = lineText = linePlain = false;
                 }
                 textDepth += rules.texts.contains(xml.name());
                 if (!rules.row.isEmpty() && xml.name() == rules.row) {
                     rowStart = out.size();
                     headerRow = false;
+                    inRow = true;
+                    firstRow = tableRows++ == 0;
+                    ++unit;
                 }
+                if (xml.name() == rules.table)
+                    tableRows = 0;
                 if (!rules.headerRow.isEmpty() && xml.name() == rules.headerRow)
                     headerRow = !IsSwitchedOff(xml);
                 const bool title = rules.heading(xml, styles);
@@ -160,21 +257,37 @@ std::optional<QString> TextOfXml(const QByteArray& bytes, const XmlText& rules)
         case QXmlStreamReader::EndElement:
             if (skippedDepth > 0) {
                 --skippedDepth;
-            } else if (rules.lines.contains(xml.name())) {
-                if (--lineDepth == 0 && heading)
+                break;
+            }
+            emphasis.removeLast();
+            if (rules.lines.contains(xml.name())) {
+                if (--lineDepth == 0 && heading) {
                     out.truncate(lineStart);
-                else
+                } else {
+                    if (lineDepth == 0 && lineText)
+                        lines.append({ lineStart, inRow ? unit : ++unit, !linePlain, inRow, inRow && firstRow });
                     out += QLatin1Char('\n');
+                }
             } else if (rules.texts.contains(xml.name())) {
                 --textDepth;
-            } else if (headerRow && xml.name() == rules.row) {
-                out.truncate(rowStart);
-                headerRow = false;
+            } else if (xml.name() == rules.row) {
+                inRow = false;
+                if (headerRow) {
+                    out.truncate(rowStart);
+                    headerRow = false;
+                    while (!lines.isEmpty() && lines.last().start >= rowStart)
+                        lines.removeLast();
+                }
             }
             break;
         case QXmlStreamReader::Characters:
-            if (skippedDepth == 0 && lineDepth > 0 && (rules.texts.isEmpty() || textDepth > 0))
+            if (skippedDepth == 0 && lineDepth > 0 && (rules.texts.isEmpty() || textDepth > 0)) {
                 out += xml.text();
+                if (!xml.isWhitespace()) {
+                    lineText = true;
+                    linePlain = linePlain || !emphasis.last();
+                }
+            }
             break;
         default:
             break;
@@ -182,6 +295,7 @@ std::optional<QString> TextOfXml(const QByteArray& bytes, const XmlText& rules)
     }
     if (xml.hasError())
         return std::nullopt;
+    RemoveEmphasisedTitles(out, lines);
     return out;
 }
 
@@ -207,10 +321,11 @@ std::optional<QString> OfficeDocumentText(QByteArrayView bytes)
     // rows, their text in runs (a text box's twice, once for older readers:
     // the fallback is left out).
     static const XmlText word { { QStringLiteral("p") }, { QStringLiteral("t") }, { QStringLiteral("Fallback") },
-                                WordCharacter, WordHeading, QStringLiteral("tr"), QStringLiteral("tblHeader") };
+                                WordCharacter, WordHeading, QStringLiteral("tbl"), QStringLiteral("tr"), QStringLiteral("tblHeader"),
+                                WordEmphasis };
     // Excel: the table of the workbook's texts, each once.
     static const XmlText excel { { QStringLiteral("si") }, { QStringLiteral("t") }, { QStringLiteral("rPh") },
-                                 NoCharacter, NoHeading, {}, {} };
+                                 NoCharacter, NoHeading, {}, {}, {}, NoEmphasis };
     // LibreOffice: paragraphs (a spreadsheet's cells hold them too), without
     // headings or titles, a table's heading rows, nor the titles and
     // descriptions of the pictures among them.
@@ -218,7 +333,9 @@ std::optional<QString> OfficeDocumentText(QByteArrayView bytes)
                                         { QStringLiteral("h"), QStringLiteral("note"), QStringLiteral("annotation"),
                                           QStringLiteral("tracked-changes"), QStringLiteral("title"),
                                           QStringLiteral("desc"), QStringLiteral("table-header-rows") },
-                                        OpenDocumentCharacter, OpenDocumentHeading, {}, {} };
+                                        OpenDocumentCharacter, OpenDocumentHeading, QStringLiteral("table"),
+                                        QStringLiteral("table-row"), {},
+                                        OpenDocumentEmphasis };
     static const struct { const char* path; const XmlText* rules; } kinds[] = {
         { "word/document.xml", &word }, { "xl/sharedStrings.xml", &excel }, { "content.xml", &openDocument },
     };

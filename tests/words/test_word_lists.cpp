@@ -176,7 +176,7 @@ TEST(ImportWordListFile, WindowsModernAndRtfFiles)
 }
 
 // Lists typed in Word, LibreOffice or a spreadsheet (saved by LibreOffice 7.4 from liste.fodt, champs.fodt, titres.fodt,
-// riche.fodt, animaux.csv and mots700.csv;
+// riche.fodt, gras.fodt, tableau-gras.fodt, gras3.fodt, animaux-gras.fods, animaux.csv and mots700.csv;
 // word.docx and word97.doc as Word writes them): a word per paragraph, list item or cell, without titles, notes, comments,
 // deleted text or field codes.
 TEST(ImportWordListFile, WordProcessorAndSpreadsheetDocuments)
@@ -189,7 +189,12 @@ TEST(ImportWordListFile, WordProcessorAndSpreadsheetDocuments)
         // A label, a picture and its title, a link, a word in two styles, a table's heading row (« Fruits | Légumes »).
         { "riche.docx", Words("cerise kiwi poire pomme radis") }, { "riche.odt", Words("cerise kiwi poire pomme radis") },
         { "word.docx", Words("arc-en-ciel canard cheval dindon l’âne mouton oie poule vache") },
-        // A spreadsheet's headings are cells of text too.
+        // Titles typed in bold or underlined: the first one or two paragraphs or table rows so, above a word that is not
+        // (not « lapin », nor a first word partly bold), and a table's first row so. Three words in bold stay.
+        { "gras.docx", Words("chat chien kiwi lapin radis") }, { "gras.odt", Words("chat chien kiwi lapin radis") },
+        { "tableau-gras.docx", Words("kiwi radis rose") }, { "tableau-gras.odt", Words("kiwi radis rose") },
+        { "gras3.odt", Words("merle moineau pie pigeon") }, { "animaux-gras.ods", Words("chat chien") },
+        // A spreadsheet's headings not in bold are cells of text too.
         { "animaux.xlsx", Words("chat chien écureuil lapin Mot Nombre") }, { "animaux.ods", Words("chat chien écureuil lapin Mot Nombre") },
         { "animaux.xls", Words("chat chien écureuil lapin Mot Nombre") },
     };
