@@ -158,13 +158,13 @@ WordListEntries CutWordListText(const QString& input)
         if (!line.trimmed().isEmpty() && !isComment(line) && ++wordLines > 1)
             break;
     }
-    // Commas, semicolons, tabs and dashes or slashes between spaces part
+    // Commas, semicolons, tabs and dashes or slashes between spaced words part
     // entries as line ends do ("chat, chien, lapin", "chat - chien / lapin",
     // a spreadsheet's columns, a word processor's tab stops): no word of a
     // list holds one. One line of words without them (blank lines and
     // comments aside, a tab at its ends too) is a row of words separated by
     // spaces.
-    static const QRegularExpression separators(QStringLiteral("[,;\t]| [-\u2013\u2014/] "));
+    static const QRegularExpression separators(QStringLiteral("[,;\t]|(?<=\\S) +[-\u2013\u2014/] +(?=\\S)"));
     QStringList pieces;
     for (const QString& line : lines) {
         if (isComment(line))
