@@ -2,6 +2,7 @@
 
 #include "core/CompoundFile.h"
 #include "core/ZipArchive.h"
+#include "words/EmphasisedTitles.h"
 #include "words/Excel97Text.h"
 #include "words/Word97Text.h"
 #include "words/WordListParser.h"
@@ -169,44 +170,6 @@ QString OpenDocumentCharacter(const QXmlStreamReader& xml)
         return QString(std::clamp(count.isEmpty() ? 1 : count.toInt(), 1, 100), QLatin1Char(' '));
     }
     return {};
-}
-
-// A line of text, and the paragraph or table row it belongs to.
-struct TextLine {
-    qsizetype start;
-    int unit;
-    bool emphasised;     // all its text bold or underlined
-    bool row, firstRow;  // in a table's row, its first
-};
-
-// Titles typed in bold or underlined rather than in a title style: the first
-// one or two paragraphs or table rows when all their text is so and the next
-// one's is not (a list typed all in bold keeps its words), and a table's
-// first row so above one that is not (the column titles).
-void RemoveEmphasisedTitles(QString& out, const QList<TextLine>& lines)
-{
-    QList<TextLine> units; // each unit's first line, emphasised when all its lines are
-    for (const TextLine& line : lines) {
-        if (units.isEmpty() || units.last().unit != line.unit)
-            units.append(line);
-        else
-            units.last().emphasised = units.last().emphasised && line.emphasised;
-    }
-    const qsizetype n = units.size();
-    QList<bool> drop(n, false);
-    qsizetype leading = 0;
-    while (leading < n && units[leading].emphasised)
-        ++leading;
-    for (qsizetype i = 0; i < leading && leading < n && leading <= 2; ++i)
-        drop[i] = true;
-    for (qsizetype i = 0; i + 1 < n; ++i) {
-        if (units[i].firstRow && units[i].emphasised && units[i + 1].row && !units[i + 1].firstRow && !units[i + 1].emphasised)
-            drop[i] = true;
-    }
-    for (qsizetype i = n - 2; i >= 0; --i) {
-        if (drop[i])
-            out.remove(units[i].start, units[i + 1].start - units[i].start);
-    }
 }
 
 // The text of the XML, a line per line element; nothing for XML that is not

@@ -3,6 +3,7 @@
 #include "core/CompoundFile.h"
 #include "core/LittleEndian.h"
 #include "core/Text1252.h"
+#include "words/EmphasisedTitles.h"
 #include "words/WordListParser.h"
 
 #include <algorithm>
@@ -71,19 +72,34 @@ std::optional<StoredText> ReadStoredText(QByteArrayView document, QByteArrayView
 // Runs of the stream, from one position to another.
 using Spans = std::vector<std::pair<std::uint32_t, std::uint32_t>>;
 
-// Deleted text, as revisions mark it: a character property (0x0800) set.
-bool IsDeletion(QByteArrayView properties)
+// The first byte of a property's value, or -1 where the properties do not
+// set it.
+int PropertyValue(QByteArrayView properties, std::uint32_t property)
 {
     static constexpr int kOperandSizes[8] = { 1, 1, 2, 4, 2, 2, -1, 3 };
     for (qsizetype at = 0; at + 2 < properties.size();) {
         const std::uint32_t sprm = LittleEndian(properties, at, 2);
         at += 2;
         const int size = kOperandSizes[sprm >> 13] >= 0 ? kOperandSizes[sprm >> 13] : 1 + std::uint8_t(properties[at]);
-        if (sprm == 0x0800 && properties[at] != 0)
-            return true;
+        if (sprm == property)
+            return std::uint8_t(properties[at]);
         at += size;
     }
-    return false;
+    return -1;
+}
+
+// Deleted text, as revisions mark it: a character property (0x0800) set.
+bool IsDeletion(QByteArrayView properties)
+{
+    return PropertyValue(properties, 0x0800) > 0;
+}
+
+// Bold text (0x0835: on, or the opposite of its style's) or underlined
+// (0x2A3E: any kind of line).
+bool IsEmphasised(QByteArrayView properties)
+{
+    const int bold = PropertyValue(properties, 0x0835);
+    return bold == 1 || bold == 0x81 || PropertyValue(properties, 0x2A3E) > 0;
 }
 
 // Which of the document's styles are titles: Word's nine headings, its title
@@ -144,25 +160,49 @@ void AddMarkedRuns(Spans& spans, QByteArrayView document, QByteArrayView table, 
     }
 }
 
+// Whether a position lies in one of the runs, sorted and joined where they
+// touch or overlap.
+class Runs {
+public:
+    explicit Runs(Spans spans)
+    {
+        std::sort(spans.begin(), spans.end());
+        for (const auto& span : spans) {
+            if (!runs_.empty() && span.first <= runs_.back().second)
+                runs_.back().second = std::max(runs_.back().second, span.second);
+            else
+                runs_.push_back(span);
+        }
+    }
+    bool Contain(std::uint32_t position) const
+    {
+        const auto after = std::upper_bound(runs_.begin(), runs_.end(), std::pair(position, std::uint32_t(0xFFFFFFFF)));
+        return after != runs_.begin() && position < std::prev(after)->second;
+    }
+
+private:
+    Spans runs_;
+};
+
 // The text as a reader sees it: paragraph and line marks as line ends, cell
 // and row marks as tabs, a field's result without its code, no marks of
-// pictures, objects or notes, nothing of the hidden runs.
-QString ReadableText(const StoredText& stored, Spans hidden)
+// pictures, objects or notes, nothing of the hidden runs; and its lines
+// (a table's row is one), emphasised when all their characters are in the
+// emphasised runs.
+QString ReadableText(const StoredText& stored, const Runs& hidden, const Runs& emphasised, const Runs& rowEnds,
+                     const Runs& headingRowEnds, QList<TextLine>& lines)
 {
-    // Runs that touch or overlap make one.
-    std::sort(hidden.begin(), hidden.end());
-    Spans runs;
-    for (const auto& span : hidden) {
-        if (!runs.empty() && span.first <= runs.back().second)
-            runs.back().second = std::max(runs.back().second, span.second);
-        else
-            runs.push_back(span);
-    }
-    const auto isHidden = [&runs](std::uint32_t position) {
-        const auto after = std::upper_bound(runs.begin(), runs.end(), std::pair(position, std::uint32_t(0xFFFFFFFF)));
-        return after != runs.begin() && position < std::prev(after)->second;
-    };
     QString out;
+    qsizetype lineStart = 0;
+    bool lineText = false, linePlain = false;
+    const auto endLine = [&](bool row) {
+        if (lineText) {
+            const bool firstRow = row && (lines.isEmpty() || !lines.last().row);
+            lines.append({ lineStart, int(lines.size()), !linePlain, row, firstRow });
+        }
+        lineStart = out.size();
+        lineText = linePlain = false;
+    };
     // Fields, nested: 0x13, the code, 0x14, the result, 0x15 (the result may lack).
     std::vector<bool> fields; // each open field: true while its code is read
     qsizetype inCode = 0;
@@ -178,14 +218,25 @@ QString ReadableText(const StoredText& stored, Spans hidden)
                 fields.back() = false;
             if (u == 0x15 && !fields.empty())
                 fields.pop_back();
-        } else if (inCode > 0 || i >= qsizetype(stored.positions.size()) || isHidden(stored.positions[i])) {
+        } else if (inCode > 0 || i >= qsizetype(stored.positions.size()) || hidden.Contain(stored.positions[i])) {
             continue;
         } else if (u == u'\r' || u == 0x0B || u == 0x0C) {
             out += QLatin1Char('\n');
+            endLine(false);
         } else if (u == 0x07) {
             out += QLatin1Char('\t');
+            if (headingRowEnds.Contain(stored.positions[i])) {
+                out.truncate(lineStart); // a heading row: column titles
+                lineText = linePlain = false;
+            } else if (rowEnds.Contain(stored.positions[i])) {
+                endLine(true);
+            }
         } else if (u >= 0x20 || u == u'\t' || u == 0x1E || u == 0x1F) {
             out += QChar(u);
+            if (!QChar(u).isSpace()) {
+                lineText = true;
+                linePlain = linePlain || !emphasised.Contain(stored.positions[i]);
+            }
         }
     }
     return out;
@@ -214,17 +265,31 @@ std::optional<QString> Word97Text(const CompoundFile& file)
     const std::optional<StoredText> stored = ReadStoredText(*document, *table, bodyLength, clx, clxSize);
     if (!stored)
         return std::nullopt;
-    // Headings and deleted text, as their properties say.
-    Spans hidden;
+    // Headings and deleted text, as their properties say; bold or underlined text.
+    Spans hidden, emphasised;
     const auto pair = [&](int k) { return std::pair(LittleEndian(*document, pairs + 8 * k, 4), LittleEndian(*document, pairs + 8 * k + 4, 4)); };
     AddMarkedRuns(hidden, *document, *table, pair(12).first, pair(12).second, false, IsDeletion);
-    // A paragraph's properties begin with its style.
+    AddMarkedRuns(emphasised, *document, *table, pair(12).first, pair(12).second, false, IsEmphasised);
+    // A paragraph's properties begin with its style; a table row's end (0x2417) is a paragraph,
+    // whose properties tell a heading row (0x3404).
     const std::vector<bool> titles = TitleStyles(*table, pair(1).first, pair(1).second);
     AddMarkedRuns(hidden, *document, *table, pair(13).first, pair(13).second, true, [&titles](QByteArrayView properties) {
         const std::uint32_t style = LittleEndian(properties, 0, 2);
         return style < titles.size() && titles[style];
     });
-    return ReadableText(*stored, std::move(hidden));
+    Spans rowEnds, headingRowEnds;
+    for (const bool heading : { false, true }) {
+        AddMarkedRuns(heading ? headingRowEnds : rowEnds, *document, *table, pair(13).first, pair(13).second, true,
+                      [heading](QByteArrayView properties) {
+                          return properties.size() > 2 && PropertyValue(properties.sliced(2), 0x2417) == 1
+                              && (!heading || PropertyValue(properties.sliced(2), 0x3404) == 1);
+                      });
+    }
+    QList<TextLine> lines;
+    QString text = ReadableText(*stored, Runs(std::move(hidden)), Runs(std::move(emphasised)), Runs(std::move(rowEnds)),
+                                Runs(std::move(headingRowEnds)), lines);
+    RemoveEmphasisedTitles(text, lines);
+    return text;
 }
 
 } // namespace lx

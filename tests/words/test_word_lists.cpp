@@ -188,10 +188,12 @@ TEST(ImportWordListFile, WordProcessorAndSpreadsheetDocuments)
         { "titres.odt", Words("merle pie") }, { "titres.doc", Words("merle pie") }, // a title (made red) and a subtitle
         // A label, a picture and its title, a link, a word in two styles, a table's heading row (« Fruits | Légumes »).
         { "riche.docx", Words("cerise kiwi poire pomme radis") }, { "riche.odt", Words("cerise kiwi poire pomme radis") },
+        { "riche.doc", Words("cerise kiwi poire pomme radis") },
         { "word.docx", Words("arc-en-ciel canard cheval dindon l’âne mouton oie poule vache") },
         // Titles typed in bold or underlined: the first one or two paragraphs or table rows so, above a word that is not
         // (not « lapin », nor a first word partly bold), and a table's first row so. Three words in bold stay.
         { "gras.docx", Words("chat chien kiwi lapin radis") }, { "gras.odt", Words("chat chien kiwi lapin radis") },
+        { "gras.doc", Words("chat chien kiwi lapin radis") }, { "tableau-gras.doc", Words("kiwi radis rose") },
         { "tableau-gras.docx", Words("kiwi radis rose") }, { "tableau-gras.odt", Words("kiwi radis rose") },
         { "gras3.odt", Words("merle moineau pie pigeon") }, { "animaux-gras.ods", Words("chat chien") },
         // A spreadsheet's headings not in bold are cells of text too.

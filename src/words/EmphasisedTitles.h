@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace lx {
+
+// A line of a document's text, and the paragraph or table row it belongs to.
+struct TextLine {
+    qsizetype start; // in the text
+    int unit;        // the same for the cells of one table row
+    bool emphasised; // all its text bold or underlined
+    bool row, firstRow; // in a table's row, its first
+};
+
+// Removes the titles typed in bold or underlined rather than in a title
+// style: the first one or two paragraphs or table rows when all their text is
+// so and the next one's is not (a list typed all in bold keeps its words),
+// and a table's first row so above one that is not (the column titles).
+// `lines` are the text's lines with text, in order.
+void RemoveEmphasisedTitles(QString& text, const QList<TextLine>& lines);
+
+} // namespace lx
