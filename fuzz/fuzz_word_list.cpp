@@ -161,7 +161,7 @@ QByteArray StoredZip(const QByteArray& name, const QByteArray& bytes)
 // read whatever the XML, or refused, and never holds more than the cap lets in.
 void FuzzOfficeXml(const QByteArray& bytes)
 {
-    for (const char* name : { "word/document.xml", "xl/sharedStrings.xml", "content.xml" }) {
+    for (const char* name : { "word/document.xml", "xl/worksheets/sheet1.xml", "xl/sharedStrings.xml", "content.xml" }) {
         const std::optional<QString> text = lx::OfficeDocumentText(StoredZip(name, bytes));
         Check(!text || text->size() <= 2 * lx::kMaxWordListChars, "a document's text passes the cap");
     }

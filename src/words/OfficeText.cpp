@@ -4,6 +4,7 @@
 #include "core/ZipArchive.h"
 #include "words/EmphasisedTitles.h"
 #include "words/Excel97Text.h"
+#include "words/ExcelXmlText.h"
 #include "words/Word97Text.h"
 #include "words/WordListParser.h"
 
@@ -280,13 +281,16 @@ std::optional<QString> OfficeDocumentText(QByteArrayView bytes)
     }
     if (!IsZip(bytes))
         return std::nullopt;
+    // Excel: its sheets' text cells; else (sheets elsewhere) its table of texts.
+    if (std::optional<QString> sheets = ExcelXmlText(bytes, kMaxXmlBytes))
+        return sheets;
     // Word: the body's paragraphs but its titles and its tables' heading
     // rows, their text in runs (a text box's twice, once for older readers:
     // the fallback is left out).
     static const XmlText word { { QStringLiteral("p") }, { QStringLiteral("t") }, { QStringLiteral("Fallback") },
                                 WordCharacter, WordHeading, QStringLiteral("tbl"), QStringLiteral("tr"), QStringLiteral("tblHeader"),
                                 WordEmphasis };
-    // Excel: the table of the workbook's texts, each once.
+    // Excel's table of the workbook's texts, each once.
     static const XmlText excel { { QStringLiteral("si") }, { QStringLiteral("t") }, { QStringLiteral("rPh") },
                                  NoCharacter, NoHeading, {}, {}, {}, NoEmphasis };
     // LibreOffice: paragraphs (a spreadsheet's cells hold them too), without

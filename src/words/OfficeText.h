@@ -14,9 +14,10 @@ bool IsOfficeDocumentStart(QByteArrayView bytes);
 // reads it: Word's .docx and LibreOffice's .odt give a line per paragraph,
 // list item or table cell, with what a reader sees (no footnotes, comments
 // or deleted text) and without the titles above the words or the heading
-// rows of tables; Word 97's .doc as Word97Text reads it; Excel's .xlsx and
-// .xls and LibreOffice's .ods a line per text of their cells. Nothing when
-// the bytes are no such document, or a damaged one.
+// rows of tables; Word 97's .doc as Word97Text reads it; Excel's .xlsx (see
+// ExcelXmlText) and .xls and LibreOffice's .ods a line per text of their
+// cells, without the columns' titles in bold. Nothing when the bytes are no
+// such document, or a damaged one.
 std::optional<QString> OfficeDocumentText(QByteArrayView bytes);
 
 } // namespace lx

@@ -196,6 +196,7 @@ TEST(ImportWordListFile, WordProcessorAndSpreadsheetDocuments)
         { "gras.doc", Words("chat chien kiwi lapin radis") }, { "tableau-gras.doc", Words("kiwi radis rose") },
         { "tableau-gras.docx", Words("kiwi radis rose") }, { "tableau-gras.odt", Words("kiwi radis rose") },
         { "gras3.odt", Words("merle moineau pie pigeon") }, { "animaux-gras.ods", Words("chat chien") },
+        { "animaux-gras.xlsx", Words("chat chien") }, { "animaux-gras.xls", Words("chat chien") },
         // A spreadsheet's headings not in bold are cells of text too.
         { "animaux.xlsx", Words("chat chien écureuil lapin Mot Nombre") }, { "animaux.ods", Words("chat chien écureuil lapin Mot Nombre") },
         { "animaux.xls", Words("chat chien écureuil lapin Mot Nombre") },
