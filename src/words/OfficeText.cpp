@@ -223,7 +223,8 @@ std::optional<QString> TextOfXml(const QByteArray& bytes, const XmlText& rules)
                 --skippedDepth;
                 break;
             }
-            emphasis.removeLast();
+            if (!emphasis.isEmpty())
+                emphasis.removeLast();
             if (rules.lines.contains(xml.name())) {
                 if (--lineDepth == 0 && heading) {
                     out.truncate(lineStart);
