@@ -6,6 +6,8 @@
 #include "words/PictureTable.h"
 
 #include <QFontInfo>
+#include <QPainterPath>
+#include <QRawFont>
 
 namespace lx::test {
 namespace {
@@ -138,8 +140,12 @@ TEST(PictureList, EveryShippedPictureIsInThePicturesFont)
     PainterSurface surface(painter);
     surface.font = SurfaceFont { PictureFontName(), 24.0 };
     EXPECT_EQ(QFontInfo(surface.QtFont(surface.font)).family(), u("Symbola"));
-    for (char32_t code : table.CodePoints())
+    const QRawFont symbola = QRawFont::fromFont(surface.QtFont(surface.font));
+    for (char32_t code : table.CodePoints()) {
         EXPECT_TRUE(surface.HasCharacter(code)) << std::hex << unsigned(code);
+        const QList<quint32> glyphs = symbola.glyphIndexesForString(QString::fromUcs4(&code, 1));
+        EXPECT_FALSE(glyphs.isEmpty() || symbola.pathForGlyph(glyphs[0]).isEmpty()) << "draws nothing: " << std::hex << unsigned(code);
+    }
 }
 
 // A fill-in with its pictures in place of the words, saved and opened again, draws the same page.
