@@ -219,7 +219,7 @@ private:
             }
         }
         if (Has("--reveal")) {
-            const QString letter = Value("--reveal").trimmed().toUpper();
+            const QString letter = ToGridForm(Value("--reveal").trimmed()); // « é » is the grid's E
             if (letter.size() != 1 || letter[0] < u'A' || letter[0] > u'Z')
                 return Fail(QStringLiteral("L'option --reveal attend une lettre de A à Z : %1.").arg(Quote(Value("--reveal"))));
             r_.revealChoice = letter;

@@ -214,6 +214,7 @@ TEST_F(CliWorksheets, EveryWindowSettingFromTheCommandLine)
         { Words("--type mots-codes --codes range:10-40 --lower copie"), ",2,2,1,-1,1,0,0,15,10,40" },
         { Words("--type mots-codes --codes symbols --revealed 4"), "LettresDonnées=4" },
         { Words("--type mots-cases --reveal e"), "Valeurs=1,E\r\n" }, // kept for the first generation
+        { QStringList { u("--type"), u("mots-cases"), u("--reveal"), u("É") }, "Valeurs=1,E\r\n" }, // the grid has no accents
         { Words("--grid-font Tahoma,16 --list-font arial,14"), "PoliceGrille=Tahoma,16,0,0\r\nPoliceListe=Arial,14,0,0" },
         { Words("--pictures instead"), "Images=2" },
         { Words("--level CE1 --theme ecol"), "Thèmes=E" }, // the start of "École"
