@@ -1,5 +1,10 @@
 #include "words/EmphasisedTitles.h"
 
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <algorithm>
+
 namespace lx {
 
 void RemoveEmphasisedTitles(QString& text, const QList<TextLine>& lines)
@@ -13,11 +18,43 @@ void RemoveEmphasisedTitles(QString& text, const QList<TextLine>& lines)
     }
     const qsizetype n = units.size();
     QList<bool> drop(n, false);
-    qsizetype leading = 0;
-    while (leading < n && units[leading].emphasised)
-        ++leading;
-    for (qsizetype i = 0; i < leading && leading < n && leading <= 2; ++i)
-        drop[i] = true;
+    // Runs of units alike, emphasised or not.
+    struct Run {
+        qsizetype first, count;
+        bool emphasised;
+    };
+    QList<Run> runs;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (runs.isEmpty() || runs.last().emphasised != units[i].emphasised)
+            runs.append({ i, 1, units[i].emphasised });
+        else
+            ++runs.last().count;
+    }
+    // The entries of a run: its lines, and the pieces that commas, semicolons and tabs part.
+    const auto entries = [&](const Run& run) {
+        const qsizetype end = run.first + run.count < n ? units[run.first + run.count].start : text.size();
+        static const QRegularExpression separators(QStringLiteral("[\n,;\t]"));
+        const QStringList pieces = text.mid(units[run.first].start, end - units[run.first].start).split(separators);
+        return std::count_if(pieces.cbegin(), pieces.cend(), [](const QString& piece) { return !piece.trimmed().isEmpty(); });
+    };
+    const auto dropRun = [&drop](const Run& run) {
+        for (qsizetype i = run.first; i < run.first + run.count; ++i)
+            drop[i] = true;
+    };
+    // The list's title, above its words.
+    if (runs.size() >= 2 && runs[0].emphasised && runs[0].count <= 2)
+        dropRun(runs[0]);
+    // A list in parts ("Semaine 1", its words, "Semaine 2", its words...):
+    // from the start, titles of one or two paragraphs each above two words or
+    // more.
+    const bool parts = runs.size() >= 4 && runs[0].emphasised && !runs.last().emphasised
+        && std::all_of(runs.cbegin(), runs.cend(), [&](const Run& r) {
+               return r.emphasised ? r.count <= 2 && !units[r.first].row && !units[r.first + r.count - 1].row : entries(r) >= 2;
+           });
+    for (const Run& run : runs) {
+        if (parts && run.emphasised)
+            dropRun(run);
+    }
     for (qsizetype i = 0; i + 1 < n; ++i) {
         if (units[i].firstRow && units[i].emphasised && units[i + 1].row && !units[i + 1].firstRow && !units[i + 1].emphasised)
             drop[i] = true;

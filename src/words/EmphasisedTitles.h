@@ -15,8 +15,10 @@ struct TextLine {
 
 // Removes the titles typed in bold or underlined rather than in a title
 // style: the first one or two paragraphs or table rows when all their text is
-// so and the next one's is not (a list typed all in bold keeps its words),
-// and a table's first row so above one that is not (the column titles).
+// so and the next one's is not (a list typed all in bold keeps its words);
+// in a list in parts, each part's title so, when the list starts with one
+// and every part has two words or more; and a table's first row so above one
+// that is not (the column titles).
 // `lines` are the text's lines with text, in order.
 void RemoveEmphasisedTitles(QString& text, const QList<TextLine>& lines);
 

@@ -176,7 +176,7 @@ TEST(ImportWordListFile, WindowsModernAndRtfFiles)
 }
 
 // Lists typed in Word, LibreOffice or a spreadsheet (saved by LibreOffice 7.4 from liste.fodt, champs.fodt, titres.fodt,
-// riche.fodt, gras.fodt, tableau-gras.fodt, gras3.fodt, animaux-gras.fods, animaux.csv and mots700.csv;
+// riche.fodt, gras.fodt, tableau-gras.fodt, gras3.fodt, parties.fodt, mots-gras.fodt, animaux-gras.fods, animaux.csv and mots700.csv;
 // word.docx and word97.doc as Word writes them): a word per paragraph, list item or cell, without titles, notes, comments,
 // deleted text or field codes.
 TEST(ImportWordListFile, WordProcessorAndSpreadsheetDocuments)
@@ -196,6 +196,9 @@ TEST(ImportWordListFile, WordProcessorAndSpreadsheetDocuments)
         { "gras.doc", Words("chat chien kiwi lapin radis") }, { "tableau-gras.doc", Words("kiwi radis rose") },
         { "tableau-gras.docx", Words("kiwi radis rose") }, { "tableau-gras.odt", Words("kiwi radis rose") },
         { "gras3.odt", Words("merle moineau pie pigeon") }, { "animaux-gras.ods", Words("chat chien") },
+        // A list in parts, each under its title in bold (« Semaine 2 »); words in bold here and there stay.
+        { "parties.docx", Words("chat chien lapin ours poire pomme") }, { "parties.odt", Words("chat chien lapin ours poire pomme") },
+        { "mots-gras.odt", Words("chat chien lapin lion loup ours tigre") },
         { "animaux-gras.xlsx", Words("chat chien") }, { "animaux-gras.xls", Words("chat chien") },
         // A spreadsheet's headings not in bold are cells of text too.
         { "animaux.xlsx", Words("chat chien écureuil lapin Mot Nombre") }, { "animaux.ods", Words("chat chien écureuil lapin Mot Nombre") },
