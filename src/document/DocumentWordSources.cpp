@@ -229,7 +229,8 @@ WordListImport Document::ImportWordListFile(const QString& path)
     if (path.isEmpty())
         return result;
     const QString fileName = QFileInfo(path).fileName();
-    const DecodedText text = ReadWordListFile(path);
+    QStringList titles;
+    const DecodedText text = ReadWordListFile(path, &titles);
     if (text.status == TextFileStatus::Unreadable) {
         result.errorMessage = UnreadableListMessage(fileName);
         return result;
@@ -240,6 +241,7 @@ WordListImport Document::ImportWordListFile(const QString& path)
     }
     WordListEntries entries = CutWordListText(text.text);
     entries.truncated = entries.truncated || text.truncated;
+    entries.titles = titles;
     if (!entries.HasValidEntry()) {
         result.errorMessage = NoValidFileMessage(fileName);
         return result;

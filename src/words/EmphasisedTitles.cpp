@@ -7,7 +7,16 @@
 
 namespace lx {
 
-void RemoveEmphasisedTitles(QString& text, const QList<TextLine>& lines)
+void AddTitles(QStringList& titles, const QString& text)
+{
+    static const QRegularExpression parts(QStringLiteral("[\n\t]"));
+    for (const QString& part : text.split(parts)) {
+        if (!part.trimmed().isEmpty())
+            titles << part.simplified();
+    }
+}
+
+void RemoveEmphasisedTitles(QString& text, const QList<TextLine>& lines, QStringList& titles)
 {
     QList<TextLine> units; // each unit's first line, emphasised when all its lines are
     for (const TextLine& line : lines) {
@@ -58,6 +67,10 @@ void RemoveEmphasisedTitles(QString& text, const QList<TextLine>& lines)
     for (qsizetype i = 0; i + 1 < n; ++i) {
         if (units[i].firstRow && units[i].emphasised && units[i + 1].row && !units[i + 1].firstRow && !units[i + 1].emphasised)
             drop[i] = true;
+    }
+    for (qsizetype i = 0; i + 1 < n; ++i) {
+        if (drop[i])
+            AddTitles(titles, text.mid(units[i].start, units[i + 1].start - units[i].start));
     }
     for (qsizetype i = n - 2; i >= 0; --i) {
         if (drop[i])

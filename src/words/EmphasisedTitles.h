@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace lx {
 
@@ -19,7 +20,11 @@ struct TextLine {
 // in a list in parts, each part's title so, when the list starts with one
 // and every part has two words or more; and a table's first row so above one
 // that is not (the column titles).
-// `lines` are the text's lines with text, in order.
-void RemoveEmphasisedTitles(QString& text, const QList<TextLine>& lines);
+// `lines` are the text's lines with text, in order. The titles removed are
+// added to `titles`, a line or a table cell each.
+void RemoveEmphasisedTitles(QString& text, const QList<TextLine>& lines, QStringList& titles);
+
+// Adds the lines and table cells of a title left out of a text to `titles`.
+void AddTitles(QStringList& titles, const QString& text);
 
 } // namespace lx

@@ -81,7 +81,7 @@ private:
 
 } // namespace
 
-std::optional<QString> Excel97Text(const CompoundFile& file)
+std::optional<QString> Excel97Text(const CompoundFile& file, QStringList& titles)
 {
     const std::optional<QByteArray> workbook = file.Stream(QStringLiteral("Workbook"), kMaxOfficeStreamBytes);
     if (!workbook)
@@ -151,7 +151,7 @@ std::optional<QString> Excel97Text(const CompoundFile& file)
         lines.append({ out.size(), unit, formats.value(c.format, false), true, c.row == sheetFirstRow });
         out += text + QLatin1Char('\n');
     }
-    RemoveEmphasisedTitles(out, lines);
+    RemoveEmphasisedTitles(out, lines, titles);
     return out;
 }
 

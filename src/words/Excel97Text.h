@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -14,6 +15,6 @@ class CompoundFile;
 // titles; see RemoveEmphasisedTitles); each text of the workbook once where
 // no cell is found. Nothing for a file that is no such workbook, an
 // encrypted or a damaged one.
-std::optional<QString> Excel97Text(const CompoundFile& file);
+std::optional<QString> Excel97Text(const CompoundFile& file, QStringList& titles);
 
 } // namespace lx

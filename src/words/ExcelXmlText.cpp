@@ -125,7 +125,7 @@ bool AddSheet(const QByteArray& sheet, const QStringList& strings, const QList<b
 
 } // namespace
 
-std::optional<QString> ExcelXmlText(QByteArrayView archive, qsizetype maxXmlBytes)
+std::optional<QString> ExcelXmlText(QByteArrayView archive, qsizetype maxXmlBytes, QStringList& titles)
 {
     const QString sheetPath = QStringLiteral("xl/worksheets/sheet%1.xml");
     if (!ZipFile(archive, sheetPath.arg(1), maxXmlBytes))
@@ -142,7 +142,7 @@ std::optional<QString> ExcelXmlText(QByteArrayView archive, qsizetype maxXmlByte
         if (!AddSheet(*sheet, strings, formats, out, lines, unit))
             return std::nullopt;
     }
-    RemoveEmphasisedTitles(out, lines);
+    RemoveEmphasisedTitles(out, lines, titles);
     return out;
 }
 

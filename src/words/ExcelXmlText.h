@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -12,6 +13,6 @@ namespace lx {
 // left out), without a first row in bold or underlined above one that is not
 // (the columns' titles; see RemoveEmphasisedTitles). Nothing when its sheets
 // cannot be read where Excel puts them, or one is damaged.
-std::optional<QString> ExcelXmlText(QByteArrayView archive, qsizetype maxXmlBytes);
+std::optional<QString> ExcelXmlText(QByteArrayView archive, qsizetype maxXmlBytes, QStringList& titles);
 
 } // namespace lx

@@ -29,6 +29,7 @@ struct XmlText {
     QStringList lines;   // elements that end a line: paragraphs, headings, cells
     QStringList texts;   // elements whose characters are text; none: all within a line
     QStringList skipped; // elements left out whole: notes, comments, deleted text
+    QStringList titled;  // of the elements left out, the titles, which are told
     // Empty elements that stand for characters: tabs, line breaks, spaces.
     QString (*character)(const QXmlStreamReader&) = nullptr;
     // An element that makes its line a heading, left out: a list's title is
@@ -176,7 +177,7 @@ QString OpenDocumentCharacter(const QXmlStreamReader& xml)
 // The text of the XML, a line per line element; nothing for XML that is not
 // well formed. It stops a little past the word list's cap, which then tells
 // that the text goes on.
-std::optional<QString> TextOfXml(const QByteArray& bytes, const XmlText& rules)
+std::optional<QString> TextOfXml(const QByteArray& bytes, const XmlText& rules, QStringList& titles)
 {
     QXmlStreamReader xml(bytes);
     QString out;
@@ -187,11 +188,14 @@ std::optional<QString> TextOfXml(const QByteArray& bytes, const XmlText& rules)
     QHash<QString, QString> styles;
     QList<bool> emphasis; // of the open elements
     QList<TextLine> lines;
+    QString title;          // the text of a title left out whole
+    bool inTitle = false;
     while (!xml.atEnd() && out.size() <= kMaxWordListChars) {
         switch (xml.readNext()) {
         case QXmlStreamReader::StartElement:
             if (skippedDepth > 0 || rules.skipped.contains(xml.name())) {
-                ++skippedDepth;
+                if (skippedDepth++ == 0)
+                    inTitle = rules.titled.contains(xml.name());
             } else {
                 emphasis.append(!emphasis.isEmpty() && emphasis.last());
                 rules.emphasis(xml, styles, emphasis);
@@ -220,13 +224,20 @@ std::optional<QString> TextOfXml(const QByteArray& bytes, const XmlText& rules)
             break;
         case QXmlStreamReader::EndElement:
             if (skippedDepth > 0) {
-                --skippedDepth;
+                if (--skippedDepth == 0 && inTitle) {
+                    AddTitles(titles, title);
+                    title.clear();
+                    inTitle = false;
+                } else if (inTitle && rules.lines.contains(xml.name())) {
+                    title += QLatin1Char('\n');
+                }
                 break;
             }
             if (!emphasis.isEmpty())
                 emphasis.removeLast();
             if (rules.lines.contains(xml.name())) {
                 if (--lineDepth == 0 && heading) {
+                    AddTitles(titles, out.mid(lineStart));
                     out.truncate(lineStart);
                 } else {
                     if (lineDepth == 0 && lineText)
@@ -238,6 +249,7 @@ std::optional<QString> TextOfXml(const QByteArray& bytes, const XmlText& rules)
             } else if (xml.name() == rules.row) {
                 inRow = false;
                 if (headerRow) {
+                    AddTitles(titles, out.mid(rowStart));
                     out.truncate(rowStart);
                     headerRow = false;
                     while (!lines.isEmpty() && lines.last().start >= rowStart)
@@ -252,6 +264,8 @@ std::optional<QString> TextOfXml(const QByteArray& bytes, const XmlText& rules)
                     lineText = true;
                     linePlain = linePlain || !emphasis.last();
                 }
+            } else if (inTitle) {
+                title += xml.text();
             }
             break;
         default:
@@ -260,7 +274,7 @@ std::optional<QString> TextOfXml(const QByteArray& bytes, const XmlText& rules)
     }
     if (xml.hasError())
         return std::nullopt;
-    RemoveEmphasisedTitles(out, lines);
+    RemoveEmphasisedTitles(out, lines, titles);
     return out;
 }
 
@@ -271,28 +285,30 @@ bool IsOfficeDocumentStart(QByteArrayView bytes)
     return IsZip(bytes) || IsCompoundFile(bytes);
 }
 
-std::optional<QString> OfficeDocumentText(QByteArrayView bytes)
+std::optional<QString> OfficeDocumentText(QByteArrayView bytes, QStringList* titles)
 {
+    QStringList left;
+    QStringList& told = titles ? *titles : left;
     if (IsCompoundFile(bytes)) {
         const std::optional<CompoundFile> file = CompoundFile::Open(bytes);
         if (!file)
             return std::nullopt;
-        std::optional<QString> text = Word97Text(*file);
-        return text ? text : Excel97Text(*file);
+        std::optional<QString> text = Word97Text(*file, told);
+        return text ? text : Excel97Text(*file, told);
     }
     if (!IsZip(bytes))
         return std::nullopt;
     // Excel: its sheets' text cells; else (sheets elsewhere) its table of texts.
-    if (std::optional<QString> sheets = ExcelXmlText(bytes, kMaxXmlBytes))
+    if (std::optional<QString> sheets = ExcelXmlText(bytes, kMaxXmlBytes, told))
         return sheets;
     // Word: the body's paragraphs but its titles and its tables' heading
     // rows, their text in runs (a text box's twice, once for older readers:
     // the fallback is left out).
-    static const XmlText word { { QStringLiteral("p") }, { QStringLiteral("t") }, { QStringLiteral("Fallback") },
+    static const XmlText word { { QStringLiteral("p") }, { QStringLiteral("t") }, { QStringLiteral("Fallback") }, {},
                                 WordCharacter, WordHeading, QStringLiteral("tbl"), QStringLiteral("tr"), QStringLiteral("tblHeader"),
                                 WordEmphasis };
     // Excel's table of the workbook's texts, each once.
-    static const XmlText excel { { QStringLiteral("si") }, { QStringLiteral("t") }, { QStringLiteral("rPh") },
+    static const XmlText excel { { QStringLiteral("si") }, { QStringLiteral("t") }, { QStringLiteral("rPh") }, {},
                                  NoCharacter, NoHeading, {}, {}, {}, NoEmphasis };
     // LibreOffice: paragraphs (a spreadsheet's cells hold them too), without
     // headings or titles, a table's heading rows, nor the titles and
@@ -301,7 +317,7 @@ std::optional<QString> OfficeDocumentText(QByteArrayView bytes)
                                         { QStringLiteral("h"), QStringLiteral("note"), QStringLiteral("annotation"),
                                           QStringLiteral("tracked-changes"), QStringLiteral("title"),
                                           QStringLiteral("desc"), QStringLiteral("table-header-rows") },
-                                        OpenDocumentCharacter, OpenDocumentHeading, QStringLiteral("table"),
+                                        { QStringLiteral("h"), QStringLiteral("table-header-rows") }, OpenDocumentCharacter, OpenDocumentHeading, QStringLiteral("table"),
                                         QStringLiteral("table-row"), {},
                                         OpenDocumentEmphasis };
     static const struct { const char* path; const XmlText* rules; } kinds[] = {
@@ -309,7 +325,7 @@ std::optional<QString> OfficeDocumentText(QByteArrayView bytes)
     };
     for (const auto& kind : kinds) {
         if (const std::optional<QByteArray> xml = ZipFile(bytes, QString::fromLatin1(kind.path), kMaxXmlBytes))
-            return TextOfXml(*xml, *kind.rules);
+            return TextOfXml(*xml, *kind.rules, told);
     }
     return std::nullopt;
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -16,8 +17,9 @@ bool IsOfficeDocumentStart(QByteArrayView bytes);
 // or deleted text) and without the titles above the words or the heading
 // rows of tables; Word 97's .doc as Word97Text reads it; Excel's .xlsx (see
 // ExcelXmlText) and .xls and LibreOffice's .ods a line per text of their
-// cells, without the columns' titles in bold. Nothing when the bytes are no
-// such document, or a damaged one.
-std::optional<QString> OfficeDocumentText(QByteArrayView bytes);
+// cells, without the columns' titles in bold. The titles left out go to
+// `titles`, a line or a cell each. Nothing when the bytes are no such
+// document, or a damaged one.
+std::optional<QString> OfficeDocumentText(QByteArrayView bytes, QStringList* titles = nullptr);
 
 } // namespace lx

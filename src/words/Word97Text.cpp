@@ -184,14 +184,20 @@ private:
     Spans runs_;
 };
 
+// What the properties of the text mark.
+struct Marks {
+    Runs deleted, titles, emphasised; // titles: paragraphs of a title style
+    Runs rowEnds, headingRowEnds;     // the end marks of table rows, of heading rows
+};
+
 // The text as a reader sees it: paragraph and line marks as line ends, cell
 // and row marks as tabs, a field's result without its code, no marks of
-// pictures, objects or notes, nothing of the hidden runs; and its lines
-// (a table's row is one), emphasised when all their characters are in the
-// emphasised runs.
-QString ReadableText(const StoredText& stored, const Runs& hidden, const Runs& emphasised, const Runs& rowEnds,
-                     const Runs& headingRowEnds, QList<TextLine>& lines)
+// pictures, objects or notes, nothing deleted, no titles nor heading rows
+// (their text goes to `titles`); and its lines (a table's row is one),
+// emphasised when all their characters are in the emphasised runs.
+QString ReadableText(const StoredText& stored, const Marks& marks, QList<TextLine>& lines, QStringList& titles)
 {
+    QString title;
     QString out;
     qsizetype lineStart = 0;
     bool lineText = false, linePlain = false;
@@ -218,33 +224,37 @@ QString ReadableText(const StoredText& stored, const Runs& hidden, const Runs& e
                 fields.back() = false;
             if (u == 0x15 && !fields.empty())
                 fields.pop_back();
-        } else if (inCode > 0 || i >= qsizetype(stored.positions.size()) || hidden.Contain(stored.positions[i])) {
+        } else if (inCode > 0 || i >= qsizetype(stored.positions.size()) || marks.deleted.Contain(stored.positions[i])) {
             continue;
+        } else if (marks.titles.Contain(stored.positions[i])) {
+            title += u == u'\r' || u == 0x0B || u == 0x0C || u == 0x07 ? QChar(u'\n') : u >= 0x20 ? QChar(u) : QChar(u' ');
         } else if (u == u'\r' || u == 0x0B || u == 0x0C) {
             out += QLatin1Char('\n');
             endLine(false);
         } else if (u == 0x07) {
             out += QLatin1Char('\t');
-            if (headingRowEnds.Contain(stored.positions[i])) {
-                out.truncate(lineStart); // a heading row: column titles
+            if (marks.headingRowEnds.Contain(stored.positions[i])) {
+                AddTitles(titles, out.mid(lineStart)); // a heading row: column titles
+                out.truncate(lineStart);
                 lineText = linePlain = false;
-            } else if (rowEnds.Contain(stored.positions[i])) {
+            } else if (marks.rowEnds.Contain(stored.positions[i])) {
                 endLine(true);
             }
         } else if (u >= 0x20 || u == u'\t' || u == 0x1E || u == 0x1F) {
             out += QChar(u);
             if (!QChar(u).isSpace()) {
                 lineText = true;
-                linePlain = linePlain || !emphasised.Contain(stored.positions[i]);
+                linePlain = linePlain || !marks.emphasised.Contain(stored.positions[i]);
             }
         }
     }
+    AddTitles(titles, title);
     return out;
 }
 
 } // namespace
 
-std::optional<QString> Word97Text(const CompoundFile& file)
+std::optional<QString> Word97Text(const CompoundFile& file, QStringList& titles)
 {
     const std::optional<QByteArray> document = file.Stream(QStringLiteral("WordDocument"), kMaxOfficeStreamBytes);
     // The file information block: its mark, its flags, and where its counts start.
@@ -265,17 +275,17 @@ std::optional<QString> Word97Text(const CompoundFile& file)
     const std::optional<StoredText> stored = ReadStoredText(*document, *table, bodyLength, clx, clxSize);
     if (!stored)
         return std::nullopt;
-    // Headings and deleted text, as their properties say; bold or underlined text.
-    Spans hidden, emphasised;
+    // Deleted text, bold or underlined text, as the characters' properties say.
+    Spans deleted, emphasised, titled;
     const auto pair = [&](int k) { return std::pair(LittleEndian(*document, pairs + 8 * k, 4), LittleEndian(*document, pairs + 8 * k + 4, 4)); };
-    AddMarkedRuns(hidden, *document, *table, pair(12).first, pair(12).second, false, IsDeletion);
+    AddMarkedRuns(deleted, *document, *table, pair(12).first, pair(12).second, false, IsDeletion);
     AddMarkedRuns(emphasised, *document, *table, pair(12).first, pair(12).second, false, IsEmphasised);
     // A paragraph's properties begin with its style; a table row's end (0x2417) is a paragraph,
     // whose properties tell a heading row (0x3404).
-    const std::vector<bool> titles = TitleStyles(*table, pair(1).first, pair(1).second);
-    AddMarkedRuns(hidden, *document, *table, pair(13).first, pair(13).second, true, [&titles](QByteArrayView properties) {
+    const std::vector<bool> titleStyles = TitleStyles(*table, pair(1).first, pair(1).second);
+    AddMarkedRuns(titled, *document, *table, pair(13).first, pair(13).second, true, [&titleStyles](QByteArrayView properties) {
         const std::uint32_t style = LittleEndian(properties, 0, 2);
-        return style < titles.size() && titles[style];
+        return style < titleStyles.size() && titleStyles[style];
     });
     Spans rowEnds, headingRowEnds;
     for (const bool heading : { false, true }) {
@@ -286,9 +296,10 @@ std::optional<QString> Word97Text(const CompoundFile& file)
                       });
     }
     QList<TextLine> lines;
-    QString text = ReadableText(*stored, Runs(std::move(hidden)), Runs(std::move(emphasised)), Runs(std::move(rowEnds)),
-                                Runs(std::move(headingRowEnds)), lines);
-    RemoveEmphasisedTitles(text, lines);
+    const Marks marks { Runs(std::move(deleted)), Runs(std::move(titled)), Runs(std::move(emphasised)), Runs(std::move(rowEnds)),
+                        Runs(std::move(headingRowEnds)) };
+    QString text = ReadableText(*stored, marks, lines, titles);
+    RemoveEmphasisedTitles(text, lines, titles);
     return text;
 }
 

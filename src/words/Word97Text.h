@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -14,6 +15,6 @@ class CompoundFile;
 // headers, no titles (of a title style, or typed in bold as
 // RemoveEmphasisedTitles tells) nor tables' heading rows. Nothing for a file
 // that is no such document, an encrypted or a damaged one.
-std::optional<QString> Word97Text(const CompoundFile& file);
+std::optional<QString> Word97Text(const CompoundFile& file, QStringList& titles);
 
 } // namespace lx

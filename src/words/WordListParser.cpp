@@ -102,7 +102,7 @@ bool IsWordListFileName(const QString& name)
     return !EndingOf(name, WordListExtensions()).isEmpty();
 }
 
-DecodedText ReadWordListFile(const QString& path)
+DecodedText ReadWordListFile(const QString& path, QStringList* titles)
 {
     // Word, Excel and LibreOffice save zip archives of XML; Word 97 to 2003 a
     // compound file. Such a file is read whole, once.
@@ -111,7 +111,7 @@ DecodedText ReadWordListFile(const QString& path)
         DecodedText read;
         read.status = TextFileStatus::NotText;
         if (file.size() <= kMaxOfficeDocumentBytes) {
-            if (const std::optional<QString> text = OfficeDocumentText(file.readAll())) {
+            if (const std::optional<QString> text = OfficeDocumentText(file.readAll(), titles)) {
                 read.status = TextFileStatus::Text;
                 read.text = *text;
             }
@@ -322,6 +322,19 @@ QStringList WordListNotices(const WordListEntries& entries, int wordsKept)
     if (entries.unprintable > 0) {
         notices << PluralLabel(entries.unprintable, u("entrée¤"), true)
                 + u(" contenant des caractères non imprimables") + Verb(entries.unprintable);
+    }
+    // The titles the document's layout told apart from its words, named so
+    // that a word taken for one is noticed.
+    if (!entries.titles.isEmpty()) {
+        constexpr int kNamed = 4;
+        QStringList named;
+        for (const QString& title : entries.titles.mid(0, kNamed))
+            named << Quoted(title.size() > 40 ? title.left(39) + QChar(0x2026) : title);
+        QString list = named.size() == 1 ? named[0] : named.mid(0, named.size() - 1).join(u(", ")) + u(" et ") + named.last();
+        if (entries.titles.size() > kNamed)
+            list = named.join(u(", ")) + u(" et ") + QString::number(entries.titles.size() - kNamed) + u(" autres");
+        notices << (entries.titles.size() == 1 ? u("Le titre ") + list + u(" n'a pas été pris comme mot.")
+                                               : u("Les titres ") + list + u(" n'ont pas été pris comme mots."));
     }
     return notices;
 }

@@ -38,8 +38,9 @@ const QStringList& WordListExtensions();
 bool IsWordListFileName(const QString& name);
 
 // Reads a list file (at most kMaxWordListBytes of text): a text, or the text
-// of an RTF document, a word processor's or a spreadsheet's.
-DecodedText ReadWordListFile(const QString& path);
+// of an RTF document, a word processor's or a spreadsheet's, whose titles,
+// left out, go to `titles`.
+DecodedText ReadWordListFile(const QString& path, QStringList* titles = nullptr);
 
 // True when the character can stand in a word: printable and part of the
 // Windows-1252 code page (so that the document can save it).
@@ -55,6 +56,7 @@ struct WordListEntries {
     int unprintable = 0;        // entries set aside: control characters or characters the code page lacks
     int noLetter = 0;           // entries set aside: nothing but separators ("...", "--")
     bool truncated = false;     // the size or entry cap left the end of the list out
+    QStringList titles;         // a document's titles, left out before the text was cut
 
     bool HasValidEntry() const { return largestLetterCount > 0; }
 };

@@ -182,33 +182,52 @@ TEST(ImportWordListFile, WindowsModernAndRtfFiles)
 TEST(ImportWordListFile, WordProcessorAndSpreadsheetDocuments)
 {
     const QStringList fruits = Words("châtaigne coing figue mûre myrtille noix|de|coco poire pomme raisin").replaceInStrings(u("|"), u(" "));
-    const struct { const char* file; QStringList words; } cases[] = {
-        { "liste.docx", fruits }, { "liste.odt", fruits }, { "liste.doc", fruits }, // Word 97's, in UTF-16
-        { "champs.doc", Words("bœuf cœur œuf page|1 sœur").replaceInStrings(u("|"), u(" ")) }, // a page number's result
-        { "titres.odt", Words("merle pie") }, { "titres.doc", Words("merle pie") }, // a title (made red) and a subtitle
+    const char* fruitsTitle = "Les fruits de l’automne";
+    const struct { const char* file; QStringList words; const char* titles; } cases[] = { // the titles told, parted by " / "
+        { "liste.docx", fruits, fruitsTitle }, { "liste.odt", fruits, fruitsTitle }, { "liste.doc", fruits, fruitsTitle }, // Word 97's, in UTF-16
+        { "champs.doc", Words("bœuf cœur œuf page|1 sœur").replaceInStrings(u("|"), u(" ")), "Semaine du 12/8/26" }, // a field's result
+        { "titres.odt", Words("merle pie"), "Les oiseaux / Semaine 12" }, { "titres.doc", Words("merle pie"), "Les oiseaux / Semaine 12" }, // a title (made red) and a subtitle
         // A label, a picture and its title, a link, a word in two styles, a table's heading row (« Fruits | Légumes »).
-        { "riche.docx", Words("cerise kiwi poire pomme radis") }, { "riche.odt", Words("cerise kiwi poire pomme radis") },
-        { "riche.doc", Words("cerise kiwi poire pomme radis") },
-        { "word.docx", Words("arc-en-ciel canard cheval dindon l’âne mouton oie poule vache") },
+        { "riche.docx", Words("cerise kiwi poire pomme radis"), "Fruits / Légumes" },
+        { "riche.odt", Words("cerise kiwi poire pomme radis"), "Fruits / Légumes" },
+        { "riche.doc", Words("cerise kiwi poire pomme radis"), "Fruits / Légumes" },
+        { "word.docx", Words("arc-en-ciel canard cheval dindon l’âne mouton oie poule vache"), "Les animaux de la ferme" },
         // Titles typed in bold or underlined: the first one or two paragraphs or table rows so, above a word that is not
         // (not « lapin », nor a first word partly bold), and a table's first row so. Three words in bold stay.
-        { "gras.docx", Words("chat chien kiwi lapin radis") }, { "gras.odt", Words("chat chien kiwi lapin radis") },
-        { "gras.doc", Words("chat chien kiwi lapin radis") }, { "tableau-gras.doc", Words("kiwi radis rose") },
-        { "tableau-gras.docx", Words("kiwi radis rose") }, { "tableau-gras.odt", Words("kiwi radis rose") },
-        { "gras3.odt", Words("merle moineau pie pigeon") }, { "animaux-gras.ods", Words("chat chien") },
+        { "gras.docx", Words("chat chien kiwi lapin radis"), "Les animaux de la ferme / Semaine 12 / Fruits / Légumes" },
+        { "gras.odt", Words("chat chien kiwi lapin radis"), "Les animaux de la ferme / Semaine 12 / Fruits / Légumes" },
+        { "gras.doc", Words("chat chien kiwi lapin radis"), "Les animaux de la ferme / Semaine 12 / Fruits / Légumes" },
+        { "tableau-gras.doc", Words("kiwi radis rose"), "Fruits / Légumes / Fleurs" },
+        { "tableau-gras.docx", Words("kiwi radis rose"), "Fruits / Légumes / Fleurs" },
+        { "tableau-gras.odt", Words("kiwi radis rose"), "Fruits / Légumes / Fleurs" },
+        { "gras3.odt", Words("merle moineau pie pigeon"), "" }, { "animaux-gras.ods", Words("chat chien"), "Mot / Nombre" },
         // A list in parts, each under its title in bold (« Semaine 2 »); words in bold here and there stay.
-        { "parties.docx", Words("chat chien lapin ours poire pomme") }, { "parties.odt", Words("chat chien lapin ours poire pomme") },
-        { "mots-gras.odt", Words("chat chien lapin lion loup ours tigre") },
-        { "animaux-gras.xlsx", Words("chat chien") }, { "animaux-gras.xls", Words("chat chien") },
+        { "parties.docx", Words("chat chien lapin ours poire pomme"), "Semaine 1 / Semaine 2 / Semaine 3" },
+        { "parties.odt", Words("chat chien lapin ours poire pomme"), "Semaine 1 / Semaine 2 / Semaine 3" },
+        { "mots-gras.odt", Words("chat chien lapin lion loup ours tigre"), "" },
+        { "animaux-gras.xlsx", Words("chat chien"), "Mot / Nombre" }, { "animaux-gras.xls", Words("chat chien"), "Mot / Nombre" },
         // A spreadsheet's headings not in bold are cells of text too.
-        { "animaux.xlsx", Words("chat chien écureuil lapin Mot Nombre") }, { "animaux.ods", Words("chat chien écureuil lapin Mot Nombre") },
-        { "animaux.xls", Words("chat chien écureuil lapin Mot Nombre") },
+        { "animaux.xlsx", Words("chat chien écureuil lapin Mot Nombre"), "" },
+        { "animaux.ods", Words("chat chien écureuil lapin Mot Nombre"), "" }, { "animaux.xls", Words("chat chien écureuil lapin Mot Nombre"), "" },
     };
     for (const auto& c : cases) {
+        const QString path = QStringLiteral(LEXIGRILLE_WORD_FILES "/") + u(c.file);
         Document doc(kFonts);
-        const WordListImport r = doc.ImportWordListFile(QStringLiteral(LEXIGRILLE_WORD_FILES "/") + u(c.file));
-        EXPECT_TRUE(r.imported && r.notices.isEmpty()) << c.file << ": " << r.errorMessage.toStdString();
+        const WordListImport r = doc.ImportWordListFile(path);
+        EXPECT_TRUE(r.imported) << c.file << ": " << r.errorMessage.toStdString();
         EXPECT_EQ(doc.words().Words(), c.words) << c.file;
+        // The titles are named, so that a word taken for one is noticed.
+        QStringList titles;
+        ReadWordListFile(path, &titles);
+        EXPECT_EQ(titles.join(u(" / ")), u(c.titles)) << c.file;
+        EXPECT_EQ(r.notices.size(), titles.isEmpty() ? 0 : 1) << c.file;
+    }
+    WordListEntries told;
+    for (const auto& [count, notice] : { std::pair { 1, "Le titre « Les fruits de l’automne » n'a pas été pris comme mot." },
+                                         { 3, "Les titres « Fruits », « Légumes » et « Fleurs » n'ont pas été pris comme mots." },
+                                         { 6, "Les titres « A », « B », « C », « D » et 2 autres n'ont pas été pris comme mots." } }) {
+        told.titles = count == 1 ? QStringList { u(fruitsTitle) } : count == 3 ? Words("Fruits Légumes Fleurs") : Words("A B C D E F");
+        EXPECT_EQ(WordListNotices(told, 5), QStringList { u(notice) });
     }
     // A text box once (Word keeps a copy for older readers); a soft hyphen nothing, a non-breaking one a hyphen.
     EXPECT_EQ(OfficeDocumentText(ReadAll(QStringLiteral(LEXIGRILLE_WORD_FILES "/word.docx"))),
