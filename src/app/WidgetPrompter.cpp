@@ -6,8 +6,22 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace lx {
+
+namespace {
+
+// A message as it is shown: its line never breaks inside French quotes or
+// before a high sign ("« fiche.lxg »", "… mots !"); the spaces there become
+// no-break spaces.
+QString WithoutBreaksInside(QString text)
+{
+    static const QRegularExpression spaces(QStringLiteral("(?<=\u00AB) | (?=[\u00BB!?:;](\\s|$))"));
+    return text.replace(spaces, QStringLiteral("\u00A0"));
+}
+
+} // namespace
 
 Answer WidgetPrompter::Ask(MessageKind kind, const QString& text)
 {
@@ -15,7 +29,7 @@ Answer WidgetPrompter::Ask(MessageKind kind, const QString& text)
     QWidget* over = QApplication::activeModalWidget();
     QMessageBox box(over ? over : parent_);
     box.setWindowTitle(ProductName());
-    box.setText(text);
+    box.setText(WithoutBreaksInside(text));
     using B = QMessageBox::StandardButton;
     QMessageBox::StandardButtons buttons = B::Ok;
     B byDefault = B::Ok;
