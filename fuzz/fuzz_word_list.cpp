@@ -19,6 +19,7 @@
 #include "core/FrenchOrder.h"
 #include "core/Inflate.h"
 #include "document/Document.h"
+#include "words/HtmlTitles.h"
 #include "words/OfficeText.h"
 #include "words/RtfText.h"
 #include "words/ThemeDatabase.h"
@@ -123,6 +124,12 @@ void FuzzWordList(const QByteArray& bytes)
         Check(r.errorMessage == lx::NoValidTextMessage(), "a refused text gives another message", r.errorMessage);
         Check(doc.data().words.Words() == QStringList { QStringLiteral("témoin") }, "a refused text changed the list");
     }
+
+    // The same text as HTML copied with it: its titles, each taken from the text at most once.
+    const QStringList titles = lx::HtmlTitles(text);
+    QStringList found;
+    const QString untitled = lx::WithoutTitleLines(text, titles, found);
+    Check(found.size() <= titles.size() && untitled.size() <= text.size(), "titles taken from a text they are not in");
 
     // The clipboard route cuts the same entries.
     const lx::WordListEntries pasted = lx::CutWordListText(lx::NormaliseClipboardText(text));

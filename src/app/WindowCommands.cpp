@@ -21,6 +21,7 @@
 #include <QProgressDialog>
 #include <QSpinBox>
 #include <QClipboard>
+#include <QMimeData>
 #include <QCursor>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -132,7 +133,10 @@ void MainWindow::FillListsMenu()
 
 void MainWindow::PasteList()
 {
-    Run([this] { return actions_.PasteList(QGuiApplication::clipboard()->text()); });
+    Run([this] {
+        const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+        return actions_.PasteList(QGuiApplication::clipboard()->text(), copied && copied->hasHtml() ? copied->html() : QString());
+    });
 }
 
 // The page in a window as tall as the screen: on a small screen the preview

@@ -171,8 +171,9 @@ public:
     WordListImport ParseWordListText(const QString& text);
     // A list file: the document takes the file's name.
     WordListImport ImportWordListFile(const QString& path);
-    // The clipboard's text (empty when it holds none).
-    WordListImport PasteWordList(const QString& clipboardText);
+    // The clipboard's text (empty when it holds none), and the same copied as
+    // HTML, if it was, which tells its titles apart (told, left out).
+    WordListImport PasteWordList(const QString& clipboardText, const QString& html = {});
 
     // --- "Créer la grille" on the checked words; marks the document modified
     // when a puzzle is made. The result's message says what went wrong; with

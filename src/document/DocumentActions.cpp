@@ -291,9 +291,9 @@ CommandResult DocumentActions::ImportOtherList()
     return doc_.ImportWordListFile(path).Result();
 }
 
-CommandResult DocumentActions::PasteList(const QString& clipboardText)
+CommandResult DocumentActions::PasteList(const QString& clipboardText, const QString& html)
 {
-    return doc_.PasteWordList(clipboardText).Result();
+    return doc_.PasteWordList(clipboardText, html).Result();
 }
 
 } // namespace lx

@@ -96,7 +96,7 @@ public:
     // open dialog, the clipboard.
     CommandResult ImportList(const QString& path);
     CommandResult ImportOtherList();
-    CommandResult PasteList(const QString& clipboardText);
+    CommandResult PasteList(const QString& clipboardText, const QString& html = {});
 
     FileMenu AvailableDocuments() const;
     FileMenu AvailableWordLists() const;

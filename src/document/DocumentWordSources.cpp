@@ -1,6 +1,7 @@
 #include "document/Document.h"
 
 #include "document/WordHighlight.h"
+#include "words/HtmlTitles.h"
 #include "words/ThemeDatabase.h"
 #include "words/WordForms.h"
 #include "words/WordListParser.h"
@@ -251,14 +252,18 @@ WordListImport Document::ImportWordListFile(const QString& path)
     return ApplyWordList(entries, path);
 }
 
-WordListImport Document::PasteWordList(const QString& clipboardText)
+WordListImport Document::PasteWordList(const QString& clipboardText, const QString& html)
 {
     if (clipboardText.isEmpty()) {
         WordListImport result;
         result.errorMessage = ClipboardUnusableMessage();
         return result;
     }
-    return ParseWordListText(NormaliseClipboardText(clipboardText));
+    QStringList titles;
+    const QString text = WithoutTitleLines(NormaliseClipboardText(clipboardText), html.isEmpty() ? QStringList() : HtmlTitles(html), titles);
+    WordListEntries entries = CutWordListText(text);
+    entries.titles = titles;
+    return ApplyWordList(entries, QString());
 }
 
 } // namespace lx

@@ -7,6 +7,7 @@
 #include "render/PageExport.h"
 #include "render/PageTexts.h"
 
+#include <QClipboard>
 #include <QDialog>
 #include <QMessageBox>
 #include <QScreen>
@@ -183,6 +184,23 @@ private Q_SLOTS:
         QTest::qWait(50);
         QCOMPARE(laidOut.count(), 0);
         QVERIFY(notice->isVisible());
+    }
+
+    // Ctrl+V takes the clipboard's words; copied from a word processor, its title stays out and is named.
+    void pastedLists()
+    {
+        auto* copied = new QMimeData;
+        copied->setText(u("Les fruits\r\npomme\r\npoire\r\n"));
+        copied->setHtml(u("<html><body><h1>Les fruits</h1><p>pomme</p><p>poire</p></body></html>"));
+        QGuiApplication::clipboard()->setMimeData(copied);
+        QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(doc->words().Words(), (QStringList { u("poire"), u("pomme") }));
+        QCOMPARE(prompter.asked.size(), 1);
+        QCOMPARE(prompter.asked[0].text, u("Le titre « Les fruits » n'a pas été pris comme mot."));
+        QGuiApplication::clipboard()->setText(u("chat chien"));
+        window->FillListsMenu();
+        Find<QAction>(u("mnuImporterColler"))->trigger();
+        QCOMPARE(doc->words().Words(), (QStringList { u("chat"), u("chien") }));
     }
 
     void droppedFiles()

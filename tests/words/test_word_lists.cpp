@@ -2,6 +2,7 @@
 #include "core/ProgramInfo.h"
 #include "support/DocumentSupport.h"
 #include "words/ContainedWords.h"
+#include "words/HtmlTitles.h"
 #include "words/OfficeText.h"
 #include "words/WordListParser.h"
 
@@ -244,6 +245,32 @@ TEST(ImportWordListFile, WordProcessorAndSpreadsheetDocuments)
 }
 
 // Refused clipboard texts and list files: their message, and the document as it was.
+// A list copied from a word processor or a web page comes as text and as HTML: the HTML tells its titles (headings, Word's
+// title paragraphs, paragraphs in bold as in a document), which the text loses and the notice names.
+TEST(WordListPaste, TitlesOfAListCopiedAsHtml)
+{
+    const struct { const char* text; const char* html; const char* titles; bool told; } cases[] = { // titles parted by " / "
+        { "Les animaux\nchat\nchien", "<p class=MsoTitle>Les animaux</p><p class=MsoNormal>chat</p><p class=MsoNormal>chien</p>", "Les animaux", true },
+        { "Animaux de la ferme\n\nchat\nchien", "<h2 id=a>Animaux <i>de</i> la ferme</h2>\n<ul><li>chat</li><li>chien</li></ul>",
+          "Animaux de la ferme", true },
+        { "Semaine 1\nchat\nchien\nSemaine 2\nchat\nchien", "<body><p><b>Semaine 1</b><p>chat<p>chien<p><strong>Semaine\n2</strong><p>chat<p>chien",
+          "Semaine 1 / Semaine 2", true },
+        { "F\u00E9e\nchat\nchien", "<p><span style='font-weight: 700'>F&eacute;e</span></p><p>chat</p><p>chien</p>", "Fée", true },
+        // A title the text does not hold, bold words among others, and what is no text of the page.
+        { "chat\nchien", "<h1>Le titre</h1><p>chat<p>chien", "Le titre", false }, { "chat\nchien", "<p>chat</p><p><b>chien</b></p>", "", false },
+        { "chat\nchien", "<style>p { font-weight: bold }</style><!-- <b>x</b> --><p>chat<p>chien", "", false },
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(HtmlTitles(u(c.html)).join(u(" / ")), u(c.titles)) << c.html;
+        Document doc(kFonts);
+        const WordListImport r = doc.PasteWordList(u(c.text), u(c.html));
+        EXPECT_EQ(doc.words().Words(), Words("chat chien")) << c.html;
+        ASSERT_EQ(r.notices.size(), c.told ? 1 : 0) << c.html;
+        for (const QString& title : u(c.titles).split(u(" / "), Qt::SkipEmptyParts))
+            EXPECT_TRUE(!c.told || r.notices[0].contains(u("« ") + title + u(" »"))) << c.html;
+    }
+}
+
 TEST(WordListImport, RefusedTextsAndFilesChangeNothing)
 {
     QTemporaryDir dir;

@@ -1,0 +1,181 @@
+#include "words/HtmlTitles.h"
+
+#include "words/EmphasisedTitles.h"
+
+#include <QHash>
+#include <QList>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace lx {
+
+namespace {
+
+// The characters of an HTML entity ("&eacute;", "&#233;", "&#xE9;"); the
+// entity as it stands when unknown.
+QString Entity(const QString& name)
+{
+    static const QHash<QString, char16_t> named {
+        { QStringLiteral("nbsp"), 0x00A0 }, { QStringLiteral("amp"), u'&' }, { QStringLiteral("lt"), u'<' },
+        { QStringLiteral("gt"), u'>' }, { QStringLiteral("quot"), u'"' }, { QStringLiteral("apos"), u'\'' },
+        { QStringLiteral("rsquo"), 0x2019 }, { QStringLiteral("laquo"), 0x00AB }, { QStringLiteral("raquo"), 0x00BB },
+        { QStringLiteral("agrave"), 0x00E0 }, { QStringLiteral("acirc"), 0x00E2 }, { QStringLiteral("ccedil"), 0x00E7 },
+        { QStringLiteral("egrave"), 0x00E8 }, { QStringLiteral("eacute"), 0x00E9 }, { QStringLiteral("ecirc"), 0x00EA },
+        { QStringLiteral("euml"), 0x00EB }, { QStringLiteral("icirc"), 0x00EE }, { QStringLiteral("iuml"), 0x00EF },
+        { QStringLiteral("ocirc"), 0x00F4 }, { QStringLiteral("ugrave"), 0x00F9 }, { QStringLiteral("ucirc"), 0x00FB },
+        { QStringLiteral("oelig"), 0x0153 }, { QStringLiteral("Eacute"), 0x00C9 }, { QStringLiteral("Agrave"), 0x00C0 },
+    };
+    if (name.startsWith(QLatin1Char('#'))) {
+        bool ok = false;
+        const uint code = name.startsWith(QLatin1String("#x"), Qt::CaseInsensitive) ? name.mid(2).toUInt(&ok, 16) : name.mid(1).toUInt(&ok);
+        if (ok && code > 0 && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF)) {
+            const char32_t c = code;
+            return QString::fromUcs4(&c, 1);
+        }
+    } else if (const auto found = named.constFind(name); found != named.cend()) {
+        return QString(QChar(*found));
+    }
+    return QLatin1Char('&') + name + QLatin1Char(';');
+}
+
+bool IsBlock(const QString& tag)
+{
+    static const QStringList blocks { QStringLiteral("p"), QStringLiteral("div"), QStringLiteral("li"), QStringLiteral("td"),
+                                      QStringLiteral("th"), QStringLiteral("tr"), QStringLiteral("table"), QStringLiteral("ul"),
+                                      QStringLiteral("ol"), QStringLiteral("br"), QStringLiteral("dt"), QStringLiteral("dd"),
+                                      QStringLiteral("blockquote"), QStringLiteral("body") };
+    static const QRegularExpression heading(QStringLiteral("^h[1-6]$"));
+    return blocks.contains(tag) || heading.match(tag).hasMatch();
+}
+
+// An element that makes its text bold or underlined.
+bool IsEmphasis(const QString& tag, const QString& attributes)
+{
+    static const QRegularExpression style(QStringLiteral("font-weight\\s*:\\s*(bold|[6-9]00)|text-decoration[a-z-]*\\s*:[^;\"']*underline"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    return tag == u"b" || tag == u"strong" || tag == u"u" || style.match(attributes).hasMatch();
+}
+
+// A paragraph Word marks as its document's title or subtitle.
+bool IsTitleClass(const QString& attributes)
+{
+    static const QRegularExpression title(QStringLiteral("class\\s*=\\s*[\"']?Mso(Title|Subtitle)\\b"), QRegularExpression::CaseInsensitiveOption);
+    return title.match(attributes).hasMatch();
+}
+
+} // namespace
+
+QStringList HtmlTitles(const QString& html)
+{
+    QString text;           // the blocks' text, a line each
+    QList<TextLine> lines;  // the blocks with text
+    QStringList titles;
+    struct Open {
+        QString tag;
+        bool emphasis, heading;
+    };
+    QList<Open> open; // the elements open, innermost last
+    qsizetype lineStart = 0;
+    bool lineText = false, linePlain = false;
+    const auto emphasised = [&open] { return std::any_of(open.cbegin(), open.cend(), [](const Open& o) { return o.emphasis; }); };
+    const auto inHeading = [&open] { return std::any_of(open.cbegin(), open.cend(), [](const Open& o) { return o.heading; }); };
+    const auto endBlock = [&] {
+        if (lineText && !inHeading()) {
+            lines.append({ lineStart, int(lines.size()), !linePlain, false, false });
+            text += QLatin1Char('\n');
+        } else {
+            if (lineText)
+                AddTitles(titles, text.mid(lineStart));
+            text.truncate(lineStart);
+        }
+        lineStart = text.size();
+        lineText = linePlain = false;
+    };
+    static const QRegularExpression skipped(QStringLiteral("^(script|style|head|title)$"));
+    for (qsizetype i = 0; i < html.size();) {
+        const QChar c = html[i];
+        if (c == u'<') {
+            if (html.mid(i, 4) == u"<!--") {
+                const qsizetype end = html.indexOf(QLatin1String("-->"), i + 4);
+                i = end < 0 ? html.size() : end + 3;
+                continue;
+            }
+            const qsizetype end = html.indexOf(QLatin1Char('>'), i + 1);
+            if (end < 0)
+                break;
+            const QString inside = html.mid(i + 1, end - i - 1).trimmed();
+            i = end + 1;
+            const bool closing = inside.startsWith(QLatin1Char('/'));
+            const QString body = closing ? inside.mid(1) : inside;
+            const qsizetype nameEnd = body.indexOf(QRegularExpression(QStringLiteral("[\\s/]")));
+            const QString tag = (nameEnd < 0 ? body : body.left(nameEnd)).toLower();
+            const QString attributes = nameEnd < 0 ? QString() : body.mid(nameEnd);
+            if (!closing && skipped.match(tag).hasMatch()) {
+                // Left out whole, up to its end.
+                const qsizetype close = html.indexOf(QStringLiteral("</") + tag, i, Qt::CaseInsensitive);
+                const qsizetype after = close < 0 ? -1 : html.indexOf(QLatin1Char('>'), close);
+                i = after < 0 ? html.size() : after + 1;
+                continue;
+            }
+            if (IsBlock(tag))
+                endBlock();
+            if (closing) {
+                for (qsizetype k = open.size() - 1; k >= 0; --k) {
+                    if (open[k].tag == tag) {
+                        open.resize(k);
+                        break;
+                    }
+                }
+            } else if (!body.endsWith(QLatin1Char('/')) && tag != u"br" && tag != u"img" && tag != u"meta" && tag != u"hr") {
+                const bool heading = (tag.size() == 2 && tag[0] == u'h' && tag[1] >= u'1' && tag[1] <= u'6') || IsTitleClass(attributes);
+                open.append({ tag, IsEmphasis(tag, attributes), heading });
+            }
+            continue;
+        }
+        QString characters;
+        if (c == u'&') {
+            const qsizetype semicolon = html.indexOf(QLatin1Char(';'), i + 1);
+            if (semicolon > i + 1 && semicolon - i <= 10) {
+                characters = Entity(html.mid(i + 1, semicolon - i - 1));
+                i = semicolon + 1;
+            } else {
+                characters = c;
+                ++i;
+            }
+        } else {
+            characters = c.isSpace() ? QStringLiteral(" ") : QString(c);
+            ++i;
+        }
+        text += characters;
+        if (!characters.trimmed().isEmpty() && characters != QString(QChar(0x00A0))) {
+            lineText = true;
+            linePlain = linePlain || !emphasised();
+        }
+    }
+    endBlock();
+    RemoveEmphasisedTitles(text, lines, titles);
+    for (QString& title : titles)
+        title = title.simplified();
+    return titles;
+}
+
+QString WithoutTitleLines(const QString& text, const QStringList& titles, QStringList& found)
+{
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (const QString& title : titles) {
+        for (qsizetype k = 0; k < lines.size(); ++k) {
+            QString line = lines[k];
+            if (line.endsWith(QLatin1Char('\r')))
+                line.chop(1);
+            if (!title.isEmpty() && line.simplified() == title) {
+                found << title;
+                lines.removeAt(k);
+                break;
+            }
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace lx
