@@ -76,10 +76,16 @@ QStringList HtmlTitles(const QString& html)
         bool emphasis, heading;
     };
     QList<Open> open; // the elements open, innermost last
+    int emphases = 0, headings = 0; // of them
+    const auto closeFrom = [&](qsizetype k) {
+        for (qsizetype j = k; j < open.size(); ++j)
+            emphases -= open[j].emphasis, headings -= open[j].heading;
+        open.resize(k);
+    };
     qsizetype lineStart = 0;
     bool lineText = false, linePlain = false;
-    const auto emphasised = [&open] { return std::any_of(open.cbegin(), open.cend(), [](const Open& o) { return o.emphasis; }); };
-    const auto inHeading = [&open] { return std::any_of(open.cbegin(), open.cend(), [](const Open& o) { return o.heading; }); };
+    const auto emphasised = [&emphases] { return emphases > 0; };
+    const auto inHeading = [&headings] { return headings > 0; };
     const auto endBlock = [&] {
         if (lineText && !inHeading()) {
             lines.append({ lineStart, int(lines.size()), !linePlain, false, false });
@@ -108,7 +114,8 @@ QStringList HtmlTitles(const QString& html)
             i = end + 1;
             const bool closing = inside.startsWith(QLatin1Char('/'));
             const QString body = closing ? inside.mid(1) : inside;
-            const qsizetype nameEnd = body.indexOf(QRegularExpression(QStringLiteral("[\\s/]")));
+            static const QRegularExpression nameEnds(QStringLiteral("[\\s/]"));
+            const qsizetype nameEnd = body.indexOf(nameEnds);
             const QString tag = (nameEnd < 0 ? body : body.left(nameEnd)).toLower();
             const QString attributes = nameEnd < 0 ? QString() : body.mid(nameEnd);
             if (!closing && skipped.match(tag).hasMatch()) {
@@ -120,35 +127,47 @@ QStringList HtmlTitles(const QString& html)
             }
             if (IsBlock(tag))
                 endBlock();
-            if (closing) {
-                for (qsizetype k = open.size() - 1; k >= 0; --k) {
+            // A closing tag closes its element and those left open in it; a
+            // paragraph, item or cell closes the one before it, left open.
+            const bool implied = !closing && (tag == u"p" || tag == u"li" || tag == u"td" || tag == u"th" || tag == u"tr");
+            if (closing || implied) {
+                for (qsizetype k = open.size() - 1; k >= 0 && k >= open.size() - 64; --k) {
                     if (open[k].tag == tag) {
-                        open.resize(k);
+                        closeFrom(k);
                         break;
                     }
                 }
-            } else if (!body.endsWith(QLatin1Char('/')) && tag != u"br" && tag != u"img" && tag != u"meta" && tag != u"hr") {
+            }
+            if (!closing && !body.endsWith(QLatin1Char('/')) && tag != u"br" && tag != u"img" && tag != u"meta" && tag != u"hr") {
                 const bool heading = (tag.size() == 2 && tag[0] == u'h' && tag[1] >= u'1' && tag[1] <= u'6') || IsTitleClass(attributes);
                 open.append({ tag, IsEmphasis(tag, attributes), heading });
+                emphases += open.last().emphasis;
+                headings += open.last().heading;
             }
             continue;
         }
+        // Text: up to the next tag or entity, its white space as spaces.
+        qsizetype end = i + 1;
+        while (end < html.size() && html[end] != u'<' && html[end] != u'&')
+            ++end;
         QString characters;
         if (c == u'&') {
             const qsizetype semicolon = html.indexOf(QLatin1Char(';'), i + 1);
             if (semicolon > i + 1 && semicolon - i <= 10) {
                 characters = Entity(html.mid(i + 1, semicolon - i - 1));
-                i = semicolon + 1;
+                end = semicolon + 1;
             } else {
                 characters = c;
-                ++i;
+                end = i + 1;
             }
         } else {
-            characters = c.isSpace() ? QStringLiteral(" ") : QString(c);
-            ++i;
+            characters = html.mid(i, end - i);
+            for (QChar& k : characters)
+                k = k.isSpace() && k != QChar(0x00A0) ? QChar(u' ') : k;
         }
+        i = end;
         text += characters;
-        if (!characters.trimmed().isEmpty() && characters != QString(QChar(0x00A0))) {
+        if (std::any_of(characters.cbegin(), characters.cend(), [](QChar k) { return !k.isSpace(); })) {
             lineText = true;
             linePlain = linePlain || !emphasised();
         }
