@@ -124,7 +124,20 @@ void DocumentRenderer::Prepare(Surface& surface, double ratio)
     layout_.CutLineY = surface.ScaleHeight() * 0.5 - 1.0;
     layout_.LowerGridY = layout_.CutLineY + data_.settings.GridOriginY;
     BuildDisplayList();
+    codeScale_ = kPictogramScale;
     FitPage();
+    // Coded words in pictograms as small as numbers, rather than cut off by
+    // the page's edge or without the lower half the teacher chose.
+    if (data_.settings.puzzle.gameType == GameType::CodedWords && !data_.puzzle.CodesAreNumbers
+        && (layout_.Overflow || (lowerRole_ && !halfRoom_))) {
+        const bool overflowed = layout_.Overflow, halved = halfRoom_;
+        codeScale_ = 1.0;
+        FitPage();
+        if (!(overflowed && !layout_.Overflow) && !(!halved && halfRoom_ && !layout_.Overflow)) {
+            codeScale_ = kPictogramScale;
+            FitPage();
+        }
+    }
     layout_.CellSize = CellAt(layout_.GridFontSize);
     layout_.GridExtent = layout_.CellSize * data_.puzzle.GridSize;
     // The worksheet leaves the lower half free: a word search whose grid ends

@@ -297,6 +297,9 @@ private:
     // words, 2 in their place.
     int pictureMode_ = 0;
     double pictureScale_ = 0.0; // the pictures' size as a multiple of the list's
+    // The coded words' pictograms: their size as a multiple of the numbers'.
+    static constexpr double kPictogramScale = 1.3;
+    double codeScale_ = kPictogramScale;
     ListFlow upperFlow_; // the lists as the page fitting placed them
     ListFlow lowerFlow_;
 };

@@ -32,7 +32,7 @@ double DocumentRenderer::CodeFontSize(double size) const
 SurfaceFont DocumentRenderer::CodeFont(double size) const
 {
     const bool symbols = !D().puzzle.CodesAreNumbers;
-    return { symbols ? SymbolFontName() : D().settings.gridFontName, CodeFontSize(size) * (symbols ? 1.3 : 1.0) * ratio_,
+    return { symbols ? SymbolFontName() : D().settings.gridFontName, CodeFontSize(size) * (symbols ? codeScale_ : 1.0) * ratio_,
              !symbols, false, false, true };
 }
 

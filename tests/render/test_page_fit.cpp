@@ -1,6 +1,9 @@
 // A grid or a list that would leave its place shrinks to the largest size that fits, else to 7 points, reported.
 #include "RenderTestSupport.h"
 
+#include "puzzle/Engine.h"
+#include "render/SymbolFont.h"
+
 #include "document/GridAdvice.h"
 #include "support/DocumentSupport.h"
 #include "words/Themes.h"
@@ -248,6 +251,31 @@ TEST(PageFit, CodedWordsTooWideForThePageGoOnInOneColumn)
         EXPECT_FALSE(r.layout.Overflow) << lower;
         EXPECT_EQ(OutOfPlace(r), QStringList()) << lower;
         EXPECT_GT(r.layout.GridFontSize, 7) << lower;
+    }
+}
+
+// Pictograms 1.3 times as large as numbers, unless that cuts words off the page or leaves out the lower half: then as
+// large as numbers (7 points), words and copy all on the page.
+TEST(PageFit, PictogramsAsSmallAsNumbersRatherThanWordsOrTheCopyCutOff)
+{
+    // A key row of 26 letters: the pictograms used to pass the page's edge in any size.
+    const struct { int words, lower, apart, keyLetters; double pictograms; } cases[] = {
+        { 8, 2, 13, 15, 7 * 1.3 }, { 30, 0, 15, 26, 7 }, { 14, 2, 13, 26, 7 }, { 4, 1, 13, 26, 7 },
+    };
+    for (const auto& c : cases) {
+        DocumentData d = Coded(c.words, c.lower, c.apart);
+        for (int j = c.keyLetters; j < 26; ++j)
+            d.puzzle.LetterGrid.at(j, 0).clear(), d.puzzle.CodeGrid.at(j, 0) = 0;
+        d.puzzle.CodesAreNumbers = false;
+        d.puzzle.SymbolAlphabet = PuzzleEngine::SymbolCharacters();
+        const Rendered r(d, true, 600, true);
+        SCOPED_TRACE(testing::Message() << c.words << " words, lower half " << c.lower);
+        EXPECT_FALSE(r.layout.Overflow) << r.layout.OverflowText.toStdString();
+        EXPECT_EQ(OutOfPlace(r), QStringList());
+        EXPECT_TRUE(c.lower == 0 || r.layout.LowerHalfAvailable) << "the lower half on the page";
+        const Ops pictograms = Where(r.ops(), [](const RecordedOp& op) { return op.font.name == SymbolFontName(); });
+        ASSERT_FALSE(pictograms.isEmpty());
+        EXPECT_DOUBLE_EQ(pictograms[0].font.size, c.pictograms);
     }
 }
 
