@@ -1,5 +1,6 @@
 #include "document/Document.h"
 
+#include "core/Text1252.h"
 #include "document/WordHighlight.h"
 #include "words/HtmlTitles.h"
 #include "words/ThemeDatabase.h"
@@ -263,7 +264,11 @@ WordListImport Document::PasteWordList(const QString& clipboardText, const QStri
     const QString text = WithoutTitleLines(NormaliseClipboardText(clipboardText), html.isEmpty() ? QStringList() : HtmlTitles(html), titles);
     WordListEntries entries = CutWordListText(text);
     entries.titles = titles;
-    return ApplyWordList(entries, QString());
+    WordListImport result = ApplyWordList(entries, QString());
+    // The list's one title names its theme, as a list file's name does.
+    if (const QString theme = titles.size() == 1 ? AdaptToWindows1252(titles[0]) : QString(); result.imported && FitsWindows1252(theme))
+        model_.Set(Setting::ThemeText, theme);
+    return result;
 }
 
 } // namespace lx

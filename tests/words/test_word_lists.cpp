@@ -265,6 +265,7 @@ TEST(WordListPaste, TitlesOfAListCopiedAsHtml)
         Document doc(kFonts);
         const WordListImport r = doc.PasteWordList(u(c.text), u(c.html));
         EXPECT_EQ(doc.words().Words(), Words("chat chien")) << c.html;
+        EXPECT_EQ(doc.settings().themeText, c.told && !u(c.titles).contains(u(" / ")) ? u(c.titles) : QString()) << "its one title names the theme";
         ASSERT_EQ(r.notices.size(), c.told ? 1 : 0) << c.html;
         for (const QString& title : u(c.titles).split(u(" / "), Qt::SkipEmptyParts))
             EXPECT_TRUE(!c.told || r.notices[0].contains(u("« ") + title + u(" »"))) << c.html;
