@@ -3,6 +3,7 @@
 #include "core/ZipArchive.h"
 #include "words/EmphasisedTitles.h"
 #include "words/WordListParser.h"
+#include "words/XmlSwitch.h"
 
 #include <QList>
 #include <QStringList>
@@ -13,14 +14,6 @@ namespace lx {
 namespace {
 
 constexpr int kMaxSheets = 64;
-
-// An element that switches something on (<b/>, <u val="single"/>), unless
-// told otherwise.
-bool SwitchedOn(const QXmlStreamReader& xml)
-{
-    const QStringView value = xml.attributes().value(QStringLiteral("val"));
-    return value != u"0" && value != u"false" && value != u"none";
-}
 
 // Which of the workbook's cell formats write in bold or underlined: the
 // formats (cellXfs) name their font.
@@ -38,7 +31,7 @@ QList<bool> EmphasisedFormats(const QByteArray& styles)
             } else if (inFonts && name == u"font") {
                 fonts.append(false);
             } else if (inFonts && (name == u"b" || name == u"u") && !fonts.isEmpty()) {
-                fonts.last() = fonts.last() || SwitchedOn(xml);
+                fonts.last() = fonts.last() || IsSwitchedOn(xml);
             } else if (inFormats && name == u"xf") {
                 formats.append(fonts.value(xml.attributes().value(QStringLiteral("fontId")).toInt(), false));
             }

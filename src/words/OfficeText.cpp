@@ -6,6 +6,7 @@
 #include "words/Excel97Text.h"
 #include "words/ExcelXmlText.h"
 #include "words/Word97Text.h"
+#include "words/XmlSwitch.h"
 #include "words/WordListParser.h"
 
 #include <QHash>
@@ -57,16 +58,6 @@ QString NoCharacter(const QXmlStreamReader&)
     return {};
 }
 
-// An element that switches something on, unless told "false" or "0".
-bool IsSwitchedOff(const QXmlStreamReader& xml)
-{
-    for (const QXmlStreamAttribute& a : xml.attributes()) {
-        if (a.name() == u"val")
-            return a.value() == u"false" || a.value() == u"0" || a.value() == u"off";
-    }
-    return false;
-}
-
 // A paragraph's style named as Word names its titles, in English or in
 // French ("Heading1", "Titre1", "Title", "Sous-titre").
 bool WordHeading(const QXmlStreamReader& xml, QHash<QString, QString>&)
@@ -87,7 +78,7 @@ void WordEmphasis(const QXmlStreamReader& xml, QHash<QString, QString>&, QList<b
 {
     const QStringView name = xml.name();
     if ((name == u"b" || name == u"u") && emphasis.size() >= 3)
-        emphasis[emphasis.size() - 3] = !IsSwitchedOff(xml) && xml.attributes().value(QStringLiteral("val")) != u"none";
+        emphasis[emphasis.size() - 3] = IsSwitchedOn(xml);
 }
 
 QString WordCharacter(const QXmlStreamReader& xml)
@@ -214,7 +205,7 @@ std::optional<QString> TextOfXml(const QByteArray& bytes, const XmlText& rules, 
                 if (xml.name() == rules.table)
                     tableRows = 0;
                 if (!rules.headerRow.isEmpty() && xml.name() == rules.headerRow)
-                    headerRow = !IsSwitchedOff(xml);
+                    headerRow = IsSwitchedOn(xml);
                 const bool title = rules.heading(xml, styles);
                 if (lineDepth > 0) {
                     out += rules.character(xml);
