@@ -330,9 +330,9 @@ QStringList WordListNotices(const WordListEntries& entries, int wordsKept)
         QStringList named;
         for (const QString& title : entries.titles.mid(0, kNamed))
             named << Quoted(title.size() > 40 ? title.left(39) + QChar(0x2026) : title);
-        QString list = named.size() == 1 ? named[0] : named.mid(0, named.size() - 1).join(u(", ")) + u(" et ") + named.last();
         if (entries.titles.size() > kNamed)
-            list = named.join(u(", ")) + u(" et ") + QString::number(entries.titles.size() - kNamed) + u(" autres");
+            named << QString::number(entries.titles.size() - kNamed) + u(" autres");
+        const QString list = FrenchEnumeration(named);
         notices << (entries.titles.size() == 1 ? u("Le titre ") + list + u(" n'a pas été pris comme mot.")
                                                : u("Les titres ") + list + u(" n'ont pas été pris comme mots."));
     }
