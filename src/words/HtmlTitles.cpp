@@ -39,14 +39,18 @@ QString Entity(const QString& name)
     return QLatin1Char('&') + name + QLatin1Char(';');
 }
 
+bool IsHeading(const QString& tag)
+{
+    return tag.size() == 2 && tag[0] == u'h' && tag[1] >= u'1' && tag[1] <= u'6';
+}
+
 bool IsBlock(const QString& tag)
 {
     static const QStringList blocks { QStringLiteral("p"), QStringLiteral("div"), QStringLiteral("li"), QStringLiteral("td"),
                                       QStringLiteral("th"), QStringLiteral("tr"), QStringLiteral("table"), QStringLiteral("ul"),
                                       QStringLiteral("ol"), QStringLiteral("br"), QStringLiteral("dt"), QStringLiteral("dd"),
                                       QStringLiteral("blockquote"), QStringLiteral("body") };
-    static const QRegularExpression heading(QStringLiteral("^h[1-6]$"));
-    return blocks.contains(tag) || heading.match(tag).hasMatch();
+    return blocks.contains(tag) || IsHeading(tag);
 }
 
 // An element that makes its text bold or underlined.
@@ -84,10 +88,8 @@ QStringList HtmlTitles(const QString& html)
     };
     qsizetype lineStart = 0;
     bool lineText = false, linePlain = false;
-    const auto emphasised = [&emphases] { return emphases > 0; };
-    const auto inHeading = [&headings] { return headings > 0; };
     const auto endBlock = [&] {
-        if (lineText && !inHeading()) {
+        if (lineText && headings == 0) {
             lines.append({ lineStart, int(lines.size()), !linePlain, false, false });
             text += QLatin1Char('\n');
         } else {
@@ -139,8 +141,7 @@ QStringList HtmlTitles(const QString& html)
                 }
             }
             if (!closing && !body.endsWith(QLatin1Char('/')) && tag != u"br" && tag != u"img" && tag != u"meta" && tag != u"hr") {
-                const bool heading = (tag.size() == 2 && tag[0] == u'h' && tag[1] >= u'1' && tag[1] <= u'6') || IsTitleClass(attributes);
-                open.append({ tag, IsEmphasis(tag, attributes), heading });
+                open.append({ tag, IsEmphasis(tag, attributes), IsHeading(tag) || IsTitleClass(attributes) });
                 emphases += open.last().emphasis;
                 headings += open.last().heading;
             }
@@ -169,13 +170,11 @@ QStringList HtmlTitles(const QString& html)
         text += characters;
         if (std::any_of(characters.cbegin(), characters.cend(), [](QChar k) { return !k.isSpace(); })) {
             lineText = true;
-            linePlain = linePlain || !emphasised();
+            linePlain = linePlain || emphases == 0;
         }
     }
     endBlock();
-    RemoveEmphasisedTitles(text, lines, titles);
-    for (QString& title : titles)
-        title = title.simplified();
+    RemoveEmphasisedTitles(text, lines, titles); // each simplified by AddTitles
     return titles;
 }
 
