@@ -130,10 +130,11 @@ void DocumentRenderer::Prepare(Surface& surface, double ratio)
     // the page's edge or without the lower half the teacher chose.
     if (data_.settings.puzzle.gameType == GameType::CodedWords && !data_.puzzle.CodesAreNumbers
         && (layout_.Overflow || (lowerRole_ && !halfRoom_))) {
-        const bool overflowed = layout_.Overflow, halved = halfRoom_;
+        const bool overflowed = layout_.Overflow;
         codeScale_ = 1.0;
         FitPage();
-        if (!(overflowed && !layout_.Overflow) && !(!halved && halfRoom_ && !layout_.Overflow)) {
+        // Kept when it mends what was wrong: the page's edge, else the lower half.
+        if (layout_.Overflow || !(overflowed || halfRoom_)) {
             codeScale_ = kPictogramScale;
             FitPage();
         }
