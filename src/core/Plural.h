@@ -13,11 +13,5 @@ inline QString PluralLabel(int count, const QString& noun, bool withNumber)
 {
     return PluralLabel((long long)count, noun, withNumber);
 }
-// A count that may be fractional: rounded to the nearest integer (halves to
-// even) to choose singular or plural, written as it is.
-QString PluralLabel(double count, const QString& noun, bool withNumber);
-// A count given as text: a text that is no number returns the noun unchanged,
-// markers included.
-QString PluralLabel(const QString& count, const QString& noun, bool withNumber);
 
 } // namespace lx

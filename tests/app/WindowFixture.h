@@ -16,7 +16,6 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -29,15 +28,6 @@
 #include <memory>
 
 namespace lx::test {
-
-// What a poppler tool (poppler-utils) prints about a PDF; empty where poppler is not installed.
-inline QString Poppler(const char* tool, const QStringList& args)
-{
-    QProcess p;
-    p.start(u(tool), args);
-    return p.waitForFinished() ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
-}
-inline bool HavePoppler() { return !QStandardPaths::findExecutable(u("pdftotext")).isEmpty(); }
 
 class WindowTest : public QObject {
 protected:

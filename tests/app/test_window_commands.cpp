@@ -222,12 +222,6 @@ private Q_SLOTS:
         QCOMPARE(doc->settings().title, u("La ferme"));
         QVERIFY(drop(u("fruits.txt")));
         QCOMPARE(doc->words().Words(), (QStringList { u("kiwi"), u("poire"), u("pomme") }));
-        test::WriteBytes(folder.filePath(u("Légumes.RTF")), "{\\rtf1\\ansi chou\\par navet\\par}");
-        QVERIFY(drop(u("Légumes.RTF"))); // WordPad's list
-        QCOMPARE(doc->words().Words(), (QStringList { u("chou"), u("navet") }));
-        test::WriteBytes(folder.filePath(u("légumes.csv")), "poireau;1\r\nradis;2\r\n"); // a spreadsheet's, in French
-        QVERIFY(drop(u("légumes.csv")));
-        QCOMPARE(doc->words().Words(), (QStringList { u("poireau"), u("radis") }));
         QVERIFY(QFile::copy(QStringLiteral(LEXIGRILLE_WORD_FILES "/liste.odt"), folder.filePath(u("Automne.odt"))));
         QVERIFY(drop(u("Automne.odt"))); // typed in LibreOffice
         QCOMPARE(doc->words().Words().size(), 9);

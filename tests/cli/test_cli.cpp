@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 
 namespace lx::test {
 namespace {
@@ -134,14 +133,6 @@ TEST_F(CliWorksheets, NewAndMakeFromTheDatabaseOrAList)
         << missing.err.toStdString();
 }
 
-// The text of a PDF, its pages apart by form feeds.
-QString PdfText(const QString& pdf)
-{
-    QProcess p;
-    p.start(u("pdftotext"), { u("-enc"), u("UTF-8"), pdf, u("-") });
-    return p.waitForFinished() ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
-}
-
 // render writes one A4 page ("/Type /Page", not "/Pages"), its fonts embedded and its text
 // selectable, accents included; a page that overflows is written all the same, with a warning.
 TEST_F(CliTest, RenderWritesOnePdfPageAndWarnsOfAnOverflow)
@@ -155,9 +146,6 @@ TEST_F(CliTest, RenderWritesOnePdfPageAndWarnsOfAnOverflow)
     const QByteArray pdf = ReadAll(Out("page.pdf"));
     EXPECT_EQ(QString::fromLatin1(pdf).count(QRegularExpression(u("/Type\\s*/Page(?!s)"))), 1);
     EXPECT_TRUE(pdf.contains("/MediaBox [0 0 595") && pdf.contains("/FontFile2") && pdf.contains("/ToUnicode"));
-    if (!QStandardPaths::findExecutable(u("pdftotext")).isEmpty()) {
-        EXPECT_TRUE(PdfText(Out("page.pdf")).contains(u("Mots casés de la ferme (Solution)")));
-    }
     // 80 words beside a 5 x 5 grid cannot fit even in 7 points.
     doc.Change(Setting::GameType, int(GameType::WordSearch));
     doc.Change(Setting::GridSize, 5);
@@ -177,7 +165,7 @@ TEST_F(CliTest, RenderWritesOnePdfPageAndWarnsOfAnOverflow)
 // second page (the other lower halves and their notices: test_sheets).
 TEST_F(CliWorksheets, TheTemplateTheTitleAndTheKeyOfAWholePage)
 {
-    if (QStandardPaths::findExecutable(u("pdftotext")).isEmpty())
+    if (!HavePoppler())
         GTEST_SKIP() << "pdftotext (poppler-utils) reads the pages";
     WriteBytes(program.filePath(u("modèle.lxg")), "[LXGDocument]\r\nPrenomDate=1\r\n");
     const QStringList animals = Words("--level CP --theme animaux --seed 1 --size 8");

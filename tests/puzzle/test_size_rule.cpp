@@ -9,24 +9,15 @@ namespace {
 constexpr std::array<bool, 6> kAcross { true, false, false, false, false, false };
 constexpr std::array<bool, 6> kAcrossDown { true, false, true, false, false, false };
 
-// n words of `length` letters each.
-QStringList Forms(int n, int length)
-{
-    QStringList out;
-    for (int k = 0; k < n; ++k)
-        out.append(QString(length, QChar(u'A' + k % 26)));
-    return out;
-}
-
 TEST(SizeRule, WordSearchSidesGrowWithTheLettersAndHoldTheLongestWord)
 {
     struct Case { QStringList forms; std::array<bool, 6> directions; int letters; int longest; int side; bool fits; };
     const Case cases[] {
-        { Forms(5, 3), kAcrossDown, 15, 3, 5, true },           // never below 5
-        { Forms(5, 12), kAcrossDown, 60, 12, 12, true },        // the longest word
-        { Forms(8, 6) + Forms(1, 16), kAllDirections, 64, 16, 16, true }, // a long one among short ones
-        { Forms(30, 10), kAllDirections, 300, 10, 19, false },            // more than 18 x 18 holds
-        { Forms(1, 19), kAcross, 19, 19, 19, false },           // longer than any grid
+        { MadeUpWords(5, 3), kAcrossDown, 15, 3, 5, true },           // never below 5
+        { MadeUpWords(5, 12), kAcrossDown, 60, 12, 12, true },        // the longest word
+        { MadeUpWords(8, 6) + MadeUpWords(1, 16), kAllDirections, 64, 16, 16, true }, // a long one among short ones
+        { MadeUpWords(30, 10), kAllDirections, 300, 10, 19, false },            // more than 18 x 18 holds
+        { MadeUpWords(1, 19), kAcross, 19, 19, 19, false },           // longer than any grid
     };
     for (const Case& c : cases) {
         const SizeNeed need = WordSearchNeed(c.forms, c.directions);
@@ -38,25 +29,25 @@ TEST(SizeRule, WordSearchSidesGrowWithTheLettersAndHoldTheLongestWord)
     for (const auto& directions : { kAcross, kAcrossDown, kAllDirections }) {
         int last = 0;
         for (int n = 1; n <= 60; ++n) {
-            const SizeNeed need = WordSearchNeed(Forms(n, 6), directions);
+            const SizeNeed need = WordSearchNeed(MadeUpWords(n, 6), directions);
             EXPECT_GE(need.side, last) << n;
             EXPECT_GE(need.side, std::max(6, PuzzleEngine::kMinWordSearchSize));
-            EXPECT_GE(WordSearchNeed(Forms(n, 6), kAcross).side, WordSearchNeed(Forms(n, 6), kAcrossDown).side) << n;
+            EXPECT_GE(WordSearchNeed(MadeUpWords(n, 6), kAcross).side, WordSearchNeed(MadeUpWords(n, 6), kAcrossDown).side) << n;
             EXPECT_EQ(need.fits, need.side <= 18);
             last = need.side;
         }
-        EXPECT_FALSE(WordSearchNeed(Forms(60, 6), directions).fits);
+        EXPECT_FALSE(WordSearchNeed(MadeUpWords(60, 6), directions).fits);
     }
 }
 
 TEST(SizeRule, FillInFrameAndTimeOuts)
 {
     // The fill-in frame of 19 x 19 holds no word of 20 letters; the measured limits (95 % of the seeds laid out).
-    EXPECT_TRUE(FillInNeed(Forms(10, 6)).fits);
-    EXPECT_FALSE(FillInNeed(Forms(5, 20)).fits);
-    EXPECT_EQ(FillInNeed(Forms(10, 6)).side, 19);
+    EXPECT_TRUE(FillInNeed(MadeUpWords(10, 6)).fits);
+    EXPECT_FALSE(FillInNeed(MadeUpWords(5, 20)).fits);
+    EXPECT_EQ(FillInNeed(MadeUpWords(10, 6)).side, 19);
     const auto letters = [](int count, int total) {
-        QStringList forms = Forms(count, total / count);
+        QStringList forms = MadeUpWords(count, total / count);
         for (int k = 0; k < total % count; ++k)
             forms[k] += u'A';
         return forms;

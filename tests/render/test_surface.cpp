@@ -6,11 +6,8 @@
 #include "render/ScreenSurface.h"
 #include "render/SymbolFont.h"
 
-#include <QImage>
-#include <QPainter>
 #include <QRawFont>
 
-#include <memory>
 #include <optional>
 
 namespace lx::test {
@@ -19,9 +16,7 @@ namespace {
 TEST(Surface, DrawTextAtWrapsOnceAtTheLastFittingSpace)
 {
     // At 10 points a character is 2 units wide and a line 4 high; the margin is x 203.
-    QStringList ten; // 10 words of 9 letters: 99 characters, 198 units from x 7
-    for (int i = 0; i < 10; ++i)
-        ten << QString(9, QChar(u'a' + i));
+    const QStringList ten = MadeUpWords(10, 9); // 99 characters with their spaces, 198 units from x 7
     const QStringList thirty(30, u("abcdefghi"));
     const QString z120(120, u'z'), wide = QString(60, u'x') + u(" ") + QString(49, u'y'); // 220 units
     // lines: from y 18, a line height apart, all at lineX.

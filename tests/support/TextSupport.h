@@ -3,6 +3,8 @@
 // Test helpers: readable Qt strings in failure messages, UTF-8 literals, word lists, file bytes.
 #include <QByteArray>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QString>
 #include <QStringList>
 
@@ -47,5 +49,16 @@ inline QString WriteBytes(const QString& path, const QByteArray& bytes)
         return QStringLiteral("<cannot write ") + path + QStringLiteral(">");
     return path;
 }
+
+// What a poppler tool (poppler-utils) prints about a PDF; empty where poppler is not installed.
+inline QString Poppler(const char* tool, const QStringList& args)
+{
+    QProcess p;
+    p.start(u(tool), args);
+    return p.waitForFinished() ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+}
+inline bool HavePoppler() { return !QStandardPaths::findExecutable(u("pdftotext")).isEmpty(); }
+// The text of a PDF, its pages apart by form feeds.
+inline QString PdfText(const QString& pdf) { return Poppler("pdftotext", { u("-enc"), u("UTF-8"), pdf, u("-") }); }
 
 } // namespace lx::test
