@@ -60,6 +60,25 @@ QString WithoutQuotes(const QString& entry)
     return entry.mid(1, entry.size() - 2).trimmed();
 }
 
+// A letter the code page lacks that is another form of letters it holds
+// takes that form: the ligatures "ﬁ" and "ﬂ" that text copied from a PDF
+// keeps, full-width letters, the bold or italic letters of the symbols that
+// styled text on the web uses. Other letters stay, to be refused.
+QString CompatibleLetters(const QString& text)
+{
+    const auto held = [](const QString& s) { return std::all_of(s.cbegin(), s.cend(), [](QChar c) { return IsWindows1252(c); }); };
+    if (held(text))
+        return text;
+    QString out;
+    out.reserve(text.size());
+    for (const char32_t point : text.toUcs4()) {
+        const QString character = QString::fromUcs4(&point, 1);
+        const QString compatible = character.normalized(QString::NormalizationForm_KC);
+        out += QChar::isLetter(point) && !held(character) && held(compatible) ? compatible : character;
+    }
+    return out;
+}
+
 // What a word processor or a web page leaves in a text and nobody sees: its
 // spaces of every width are spaces (a tab stays: it parts entries), its soft
 // hyphens and zero-width characters nothing, its non-breaking hyphen a hyphen
@@ -72,7 +91,7 @@ QString PlainText(const QString& input)
     const QString text = input.normalized(QString::NormalizationForm_C);
     QString out;
     out.reserve(text.size());
-    for (QChar c : text) {
+    for (QChar c : CompatibleLetters(text)) {
         if (c.category() == QChar::Separator_Space)
             out += QLatin1Char(' ');
         else if (c == u'\u2010' || c == u'\u2011' || c == u'\u2012' || c == u'\u2014' || c == u'\u2015' || c == u'\x1E')

@@ -69,6 +69,8 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
         { "/ à lire : avant lundi\r\nchat chien lapin", threeWords },
         // Accents written apart from their letters (a Mac, PDF files); pictures and signs after a word.
         { "e\u0301le\u0300ve\r\nfore\u0302t\r\n", { u("élève"), u("forêt") } },
+        // Letters the code page lacks in another form of ones it holds: ligatures copied from a PDF, full-width or bold.
+        { "\uFB01lle\r\n\uFB02eur\r\n\uFF21BC\r\n\U0001D41C\U0001D421\U0001D41A\U0001D42D\r\n", { u("fille"), u("fleur"), u("ABC"), u("chat") } },
         { "chat \U0001F431\r\nchien \u2713\r\nlapin\u2764\uFE0F\r\n\U0001F955\r\n", threeWords },
         { "arc\u2011en\u2010ciel\r\n", { u("arc-en-ciel") } }, { "arc\u2014en\u2014ciel\r\n\u2014 chou\r\n", { u("arc-en-ciel"), u("chou") } }, { "arc\x1E" "en\x1E" "ciel\r\ncro\x1F" "codile\r\n", { u("arc-en-ciel"), u("crocodile") } },
     };
