@@ -181,17 +181,26 @@ QStringList HtmlTitles(const QString& html)
 QString WithoutTitleLines(const QString& text, const QStringList& titles, QStringList& found)
 {
     QStringList lines = text.split(QLatin1Char('\n'));
-    for (const QString& title : titles) {
-        for (qsizetype k = 0; k < lines.size(); ++k) {
+    for (qsizetype t = 0; t < titles.size();) {
+        qsizetype taken = 1;
+        for (qsizetype k = 0; k < lines.size() && !titles[t].isEmpty(); ++k) {
             QString line = lines[k];
             if (line.endsWith(QLatin1Char('\r')))
                 line.chop(1);
-            if (!title.isEmpty() && line.simplified() == title) {
-                found << title;
+            // A table's row comes as its cells parted by tabs: a heading row
+            // is the titles of its cells, one after the other.
+            QStringList cells = line.split(QLatin1Char('\t'));
+            for (QString& cell : cells)
+                cell = cell.simplified();
+            cells.removeAll(QString());
+            if (line.simplified() == titles[t] || (cells.size() > 1 && titles.mid(t, cells.size()) == cells)) {
+                taken = line.simplified() == titles[t] ? 1 : cells.size();
+                found << titles.mid(t, taken);
                 lines.removeAt(k);
                 break;
             }
         }
+        t += taken;
     }
     return lines.join(QLatin1Char('\n'));
 }

@@ -13,7 +13,9 @@ namespace lx {
 QStringList HtmlTitles(const QString& html);
 
 // The text without its lines that are these titles (each title takes the
-// first line equal to it, spaces simplified); the titles found go to `found`.
+// first line equal to it, spaces simplified, and a table's row, its cells
+// parted by tabs, is the titles of its cells one after the other); the
+// titles found go to `found`.
 QString WithoutTitleLines(const QString& text, const QStringList& titles, QStringList& found);
 
 } // namespace lx

@@ -258,6 +258,8 @@ TEST(WordListPaste, TitlesOfAListCopiedAsHtml)
         { "Semaine 1\nchat\nchien\nSemaine 2\nchat\nchien", "<body><p><b>Semaine 1</b><p>chat<p>chien<p><strong>Semaine\n2</strong><p>chat<p>chien",
           "Semaine 1 / Semaine 2", true },
         { "F\u00E9e & cie\nchat\nchien", "<p><span style='font-weight: 700'>F&eacute;e & cie</span></p><p>chat</p><p>chien</p>", "Fée & cie", true },
+        // A table's heading row, its cells parted by tabs in the text.
+        { "Fruits\tL\u00E9gumes\t\r\nchat\tchien", "<table><tr><td><b>Fruits</b><td><b>L&eacute;gumes</b><tr><td>chat<td>chien</table>", "Fruits / Légumes", true },
         // A title the text does not hold, bold words among others, and what is no text of the page.
         { "chat\nchien", "<h1>Le titre</h1><p>chat<p>chien", "Le titre", false }, { "chat\nchien", "<p>chat</p><p><b>chien</b></p>", "", false },
         { "chat\nchien", "<style>p { font-weight: bold }</style><!-- <b>x</b> --><p>chat<p>chien", "", false },
