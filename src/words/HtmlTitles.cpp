@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 #include <QRegularExpression>
+#include <QSet>
 
 #include <algorithm>
 
@@ -49,16 +50,62 @@ bool IsBlock(const QString& tag)
     static const QStringList blocks { QStringLiteral("p"), QStringLiteral("div"), QStringLiteral("li"), QStringLiteral("td"),
                                       QStringLiteral("th"), QStringLiteral("tr"), QStringLiteral("table"), QStringLiteral("ul"),
                                       QStringLiteral("ol"), QStringLiteral("br"), QStringLiteral("dt"), QStringLiteral("dd"),
-                                      QStringLiteral("blockquote"), QStringLiteral("body") };
+                                      QStringLiteral("blockquote"), QStringLiteral("body"), QStringLiteral("thead"),
+                                      QStringLiteral("tbody"), QStringLiteral("tfoot") };
     return blocks.contains(tag) || IsHeading(tag);
 }
 
-// An element that makes its text bold or underlined.
-bool IsEmphasis(const QString& tag, const QString& attributes)
+// A style that makes text bold or underlined.
+bool IsEmphasisStyle(const QString& style)
 {
-    static const QRegularExpression style(QStringLiteral("font-weight\\s*:\\s*(bold|[6-9]00)|text-decoration[a-z-]*\\s*:[^;\"']*underline"),
-                                          QRegularExpression::CaseInsensitiveOption);
-    return tag == u"b" || tag == u"strong" || tag == u"u" || style.match(attributes).hasMatch();
+    static const QRegularExpression emphasis(QStringLiteral("font-weight\\s*:\\s*(bold|[6-9]00)|text-decoration[a-z-]*\\s*:[^;\"']*underline"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    return emphasis.match(style).hasMatch();
+}
+
+// The classes a style sheet makes bold or underlined (Excel gives its cells'
+// formats so: ".xl65 { font-weight: 700; }").
+QSet<QString> EmphasisClasses(const QString& sheet)
+{
+    static const QRegularExpression rule(QStringLiteral("([^{}]*)\\{([^}]*)\\}"));
+    static const QRegularExpression name(QStringLiteral("\\.([\\w-]+)"));
+    QSet<QString> classes;
+    for (const QRegularExpressionMatch& r : rule.globalMatch(sheet)) {
+        if (IsEmphasisStyle(r.captured(2))) {
+            for (const QRegularExpressionMatch& n : name.globalMatch(r.captured(1)))
+                classes.insert(n.captured(1));
+        }
+    }
+    return classes;
+}
+
+// An element that makes its text bold or underlined.
+bool IsEmphasis(const QString& tag, const QString& attributes, const QSet<QString>& classes)
+{
+    if (tag == u"b" || tag == u"strong" || tag == u"u" || IsEmphasisStyle(attributes))
+        return true;
+    static const QRegularExpression classAttribute(QStringLiteral("\\bclass\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s\"'>]+))"),
+                                                   QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = classAttribute.match(attributes);
+    if (!m.hasMatch() || classes.isEmpty())
+        return false;
+    const QStringList names = (m.captured(1) + m.captured(2) + m.captured(3)).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return std::any_of(names.cbegin(), names.cend(), [&classes](const QString& n) { return classes.contains(n); });
+}
+
+// An element that closes one left open before it.
+bool ClosesOpenElements(const QString& tag)
+{
+    static const QStringList tags { QStringLiteral("p"), QStringLiteral("li"), QStringLiteral("td"), QStringLiteral("th"),
+                                    QStringLiteral("tr"), QStringLiteral("tbody") };
+    return tags.contains(tag);
+}
+
+// Whether an element left open is closed by the start of `tag`.
+bool ClosedBy(const QString& open, const QString& tag)
+{
+    const auto cell = [](const QString& t) { return t == u"td" || t == u"th"; };
+    return open == tag || (cell(open) && cell(tag)) || (open == u"thead" && tag == u"tbody");
 }
 
 // A paragraph Word marks as its document's title or subtitle.
@@ -86,11 +133,15 @@ QStringList HtmlTitles(const QString& html)
             emphases -= open[j].emphasis, headings -= open[j].heading;
         open.resize(k);
     };
+    QSet<QString> emphasisClasses;
+    // The cells of a table's row make one unit, as a document's do.
+    int units = 0, rowUnit = -1, rowsInTable = 0;
+    bool firstRow = false;
     qsizetype lineStart = 0;
     bool lineText = false, linePlain = false;
     const auto endBlock = [&] {
         if (lineText && headings == 0) {
-            lines.append({ lineStart, int(lines.size()), !linePlain, false, false });
+            lines.append({ lineStart, rowUnit >= 0 ? rowUnit : units++, !linePlain, rowUnit >= 0, rowUnit >= 0 && firstRow });
             text += QLatin1Char('\n');
         } else {
             if (lineText)
@@ -121,27 +172,38 @@ QStringList HtmlTitles(const QString& html)
             const QString tag = (nameEnd < 0 ? body : body.left(nameEnd)).toLower();
             const QString attributes = nameEnd < 0 ? QString() : body.mid(nameEnd);
             if (!closing && skipped.match(tag).hasMatch()) {
-                // Left out whole, up to its end.
+                // Left out whole, up to its end; a style sheet's classes kept.
                 const qsizetype close = html.indexOf(QStringLiteral("</") + tag, i, Qt::CaseInsensitive);
                 const qsizetype after = close < 0 ? -1 : html.indexOf(QLatin1Char('>'), close);
+                if (tag == u"style")
+                    emphasisClasses.unite(EmphasisClasses(html.mid(i, (close < 0 ? html.size() : close) - i)));
                 i = after < 0 ? html.size() : after + 1;
                 continue;
             }
             if (IsBlock(tag))
                 endBlock();
+            if (tag == u"table" || tag == u"tr") {
+                if (tag == u"table" && !closing)
+                    rowsInTable = 0;
+                rowUnit = tag == u"tr" && !closing ? units++ : -1;
+                firstRow = rowUnit >= 0 && rowsInTable++ == 0;
+            }
             // A closing tag closes its element and those left open in it; a
-            // paragraph, item or cell closes the one before it, left open.
-            const bool implied = !closing && (tag == u"p" || tag == u"li" || tag == u"td" || tag == u"th" || tag == u"tr");
-            if (closing || implied) {
+            // paragraph, item, cell or row closes the one before it left open
+            // (a cell either kind, the table's body its head), within its table.
+            if (closing || ClosesOpenElements(tag)) {
                 for (qsizetype k = open.size() - 1; k >= 0 && k >= open.size() - 64; --k) {
-                    if (open[k].tag == tag) {
+                    if (closing ? open[k].tag == tag : ClosedBy(open[k].tag, tag)) {
                         closeFrom(k);
                         break;
                     }
+                    if (!closing && open[k].tag == u"table")
+                        break;
                 }
             }
             if (!closing && !body.endsWith(QLatin1Char('/')) && tag != u"br" && tag != u"img" && tag != u"meta" && tag != u"hr") {
-                open.append({ tag, IsEmphasis(tag, attributes), IsHeading(tag) || IsTitleClass(attributes) });
+                open.append({ tag, IsEmphasis(tag, attributes, emphasisClasses),
+                              IsHeading(tag) || IsTitleClass(attributes) || tag == u"thead" || tag == u"th" });
                 emphases += open.last().emphasis;
                 headings += open.last().heading;
             }

@@ -259,7 +259,13 @@ TEST(WordListPaste, TitlesOfAListCopiedAsHtml)
           "Semaine 1 / Semaine 2", true },
         { "F\u00E9e & cie\nchat\nchien", "<p><span style='font-weight: 700'>F&eacute;e & cie</span></p><p>chat</p><p>chien</p>", "Fée & cie", true },
         // A table's heading row, its cells parted by tabs in the text.
-        { "Fruits\tL\u00E9gumes\t\r\nchat\tchien", "<table><tr><td><b>Fruits</b><td><b>L&eacute;gumes</b><tr><td>chat<td>chien</table>", "Fruits / Légumes", true },
+        // A table's heading row, its cells parted by tabs in the text; in bold by a class of its style sheet (Excel's).
+        { "Fruits\tL\u00E9gumes\tFleurs\r\nchat\tchien\t\r\n", "<table><tr><td><b>Fruits</b><td><b>L&eacute;gumes</b><td><b>Fleurs</b><tr><td>chat<td>chien<td></table>",
+          "Fruits / Légumes / Fleurs", true },
+        { "Fruits\tL\u00E9gumes\r\nchat\tchien\r\n", "<style><!-- table {x:1}\n.xl6 {color:red}\n.xl65\n\t{mso-style-parent:style0;\n\tfont-weight:700;}\n--></style>"
+          "<table><tr><td class=xl65>Fruits<td class=\"xl65\">L&eacute;gumes<tr><td class=xl6>chat<td>chien</table>", "Fruits / Légumes", true },
+        { "Fruits\tL\u00E9gumes\r\nchat\tchien", "<table><thead><tr><td><p>Fruits</p><td>L&eacute;gumes</thead><tr><td>chat<td>chien</table>", "Fruits / Légumes", true },
+        { "Fruits\tL\u00E9gumes\r\nchat\tchien", "<table><tr><th>Fruits</th><th>L&eacute;gumes</th></tr><tr><td>chat<td>chien</table>", "Fruits / Légumes", true },
         // A title the text does not hold, bold words among others, and what is no text of the page.
         { "chat\nchien", "<h1>Le titre</h1><p>chat<p>chien", "Le titre", false }, { "chat\nchien", "<p>chat</p><p><b>chien</b></p>", "", false },
         { "chat\nchien", "<style>p { font-weight: bold }</style><!-- <b>x</b> --><p>chat<p>chien", "", false },
