@@ -14,17 +14,20 @@ namespace {
 
 constexpr double kMargin = 7.0; // the page's left and right margins
 
-// The rightmost space before which `text`, started at `start`, ends within the
-// right margin; -1 when there is none. The width of the part grows with the
+// The rightmost space where a line may end before which `text`, started at
+// `start`, ends within the right margin; -1 when there is none. The width of the part grows with the
 // space, so the spaces are searched by halves: a text of thousands of words
 // costs a dozen measures, not one per space, and the preview stays quick
 // while it is typed.
 int LastFittingSpace(Surface& surface, const QString& text, double start)
 {
     const double rightLimit = surface.ScaleWidth() - kMargin;
+    // French sets no line break before a colon, a semicolon, an exclamation
+    // or question mark or a closing quote, nor after an opening quote.
+    static const QString notAfter = QStringLiteral(":;!?\u00BB"), notBefore = QStringLiteral("\u00AB");
     QList<int> spaces;
     for (int p = 0; p + 1 < text.size(); ++p) {
-        if (text[p] == QLatin1Char(' '))
+        if (text[p] == QLatin1Char(' ') && !notAfter.contains(text[p + 1]) && (p == 0 || !notBefore.contains(text[p - 1])))
             spaces.append(p);
     }
     int breakAt = -1;

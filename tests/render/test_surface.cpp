@@ -28,6 +28,9 @@ TEST(Surface, DrawTextAtWrapsOnceAtTheLastFittingSpace)
         { ten.join(u' '), 7, { ten.mid(0, 9).join(u' '), ten[9] }, 7 }, // up to x 203 (98 characters): the last space there ends word 9
         { thirty.join(u' '), 7, { thirty.mid(0, 9).join(u' '), thirty.mid(9).join(u' ') }, 7 }, // never a third line: off the page
         { wide, -1, { QString(60, u'x'), QString(49, u'y') }, (210.0 - 220.0) / 2 }, // both lines where the whole text is centred
+        // Never at a space before « : ; ! ? » » or after « « », as French is set.
+        { u("bb ") + QString(94, u'a') + u(" : suite"), 7, { u("bb"), QString(94, u'a') + u(" : suite") }, 7 },
+        { u("bb ") + QString(92, u'a') + u(" « suite » !"), 7, { u("bb ") + QString(92, u'a'), u("« suite » !") }, 7 },
     };
     for (const auto& c : cases) {
         RecordingSurface s;
