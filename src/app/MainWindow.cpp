@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,6 +24,7 @@
 #include <QSettings>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QDesktopServices>
 #include <QTimer>
 #include <QToolButton>
 
@@ -94,6 +96,7 @@ MainWindow::MainWindow(Document& doc, DocumentFolders folders, Prompter* prompte
     connect(tmrFlash_, &QTimer::timeout, this, [this] { c_.shpFlash->setVisible(!c_.shpFlash->isVisible()); });
 
     updates_ = new UpdateChecker(actions_, this);
+    openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     // Its report never interrupts a generation or a print.
     updates_->whenIdle = [this](std::function<void()> report) { busy_->WhenIdle(std::move(report)); };
     // Leaving for the download page: the teacher has already answered about

@@ -5,6 +5,7 @@
 #include "document/DocumentSettings.h"
 
 #include <QMainWindow>
+#include <QUrl>
 
 #include <functional>
 #include <memory>
@@ -70,7 +71,10 @@ public:
     // which says whether to print: false is a cancelled dialog).
     void cmdImprimer_Click();
     std::function<bool(QPrinter&)> printDialog;
+    // "Exporter en PDF": the PDF written, the window says where and offers to
+    // open it with openUrl (the desktop's viewer unless a test gives its own).
     void ExportPdf();
+    std::function<void(const QUrl&)> openUrl;
     // The page as large as the screen allows, in a window of its own
     // (a double click on the preview, or Ctrl+F2).
     void ShowLargePreview();

@@ -10,6 +10,7 @@
 #include "document/Versions.h"
 #include "render/DocumentRenderer.h"
 #include "render/PageExport.h"
+#include "render/SheetPlan.h"
 #include "core/FileMenu.h"
 #include "words/WordListParser.h"
 
@@ -237,8 +238,11 @@ void MainWindow::ExportPdf()
         actions_.Remember(path);
         const QList<DocumentData> pages = PagesToPrint();
         QString error;
-        if (!pages.isEmpty() && !WritePagesPdf(pages, path, &error))
+        PrintPlan plan;
+        if (!pages.isEmpty() && !WritePagesPdf(pages, path, &error, nullptr, &plan))
             prompter_.Ask(MessageKind::Error, error);
+        else if (!pages.isEmpty() && prompter_.Ask(MessageKind::Offer, PdfWrittenOffer(path, int(plan.sheets.size()))) == Answer::Yes)
+            openUrl(QUrl::fromLocalFile(path));
     }
     FocusHolder();
 }

@@ -1,5 +1,6 @@
 #include "render/PageExport.h"
 
+#include "core/Plural.h"
 #include "core/ProgramInfo.h"
 #include "document/DocumentData.h"
 #include "document/SafeFile.h"
@@ -9,6 +10,8 @@
 #include "render/SheetPlan.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -167,6 +170,13 @@ bool WritePagePng(const DocumentData& data, const QString& path, int dpi, QStrin
         return false;
     }
     return Write(path, bytes, errorText);
+}
+
+QString PdfWrittenOffer(const QString& path, int pages)
+{
+    const QFileInfo file(path);
+    return QStringLiteral("Le fichier PDF « %1 » est enregistré dans le dossier « %2 » (%3).\nVoulez-vous l'ouvrir ?")
+        .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath()), PluralLabel(pages, QStringLiteral("page"), true));
 }
 
 } // namespace lx

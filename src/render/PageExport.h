@@ -42,5 +42,8 @@ PageLayout MeasurePaperPage(const DocumentData& data);
 // The sheets as one PDF, written like WritePagePdf.
 bool WritePagesPdf(const QList<DocumentData>& versions, const QString& path, QString* errorText = nullptr,
                    QList<PageLayout>* layouts = nullptr, PrintPlan* plan = nullptr);
+// What the teacher is told of a PDF written: where it is, its pages, and
+// whether to open it.
+QString PdfWrittenOffer(const QString& path, int pages);
 
 } // namespace lx

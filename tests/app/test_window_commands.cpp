@@ -156,11 +156,19 @@ private Q_SLOTS:
         doc->Change(Setting::ThemeText, u("CP/CE1"));
         QTest::keyClick(window.get(), Qt::Key_F5);
         const QString pdf = folder.filePath(u("fiche.pdf"));
-        prompter.paths = { pdf };
-        QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
+        QList<QUrl> opened;
+        window->openUrl = [&](const QUrl& url) { opened.append(url); };
+        prompter.paths = { pdf, pdf };
+        prompter.answers = { Answer::No, Answer::Yes };
+        for (int k = 0; k < 2; ++k)
+            QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
         QCOMPARE(prompter.dialogs.last().proposedName, u("Lexigrille - CP CE1.pdf"));
         QCOMPARE(prompter.dialogs.last().folder, folder.path());
         QVERIFY(test::ReadAll(pdf).startsWith("%PDF"));
+        // Said where it went, and opened if the teacher wishes.
+        QCOMPARE(prompter.asked.last().text, u("Le fichier PDF « fiche.pdf » est enregistré dans le dossier « ")
+                                                 + QDir::toNativeSeparators(folder.path()) + u(" » (1 page).\nVoulez-vous l'ouvrir ?"));
+        QCOMPARE(opened, QList<QUrl>({ QUrl::fromLocalFile(pdf) }));
         // Cancelled: nothing written.
         QFile::remove(pdf);
         QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
