@@ -2,6 +2,9 @@
 
 #include "core/TextEditing.h"
 
+#include <QList>
+
+#include <algorithm>
 #include <array>
 
 namespace lx {
@@ -76,10 +79,25 @@ bool IsWindows1252(QChar c)
     return ByteOf(unit) >= 0 && unit != 0x81 && unit != 0x8D && unit != 0x8F && unit != 0x90 && unit != 0x9D;
 }
 
+QString CompatibleLetters(const QString& text)
+{
+    const auto held = [](const QString& s) { return std::all_of(s.cbegin(), s.cend(), [](QChar c) { return IsWindows1252(c); }); };
+    if (held(text))
+        return text;
+    QString out;
+    out.reserve(text.size());
+    for (const char32_t point : text.toUcs4()) {
+        const QString character = QString::fromUcs4(&point, 1);
+        const QString compatible = character.normalized(QString::NormalizationForm_KC);
+        out += QChar::isLetter(point) && !held(character) && held(compatible) ? compatible : character;
+    }
+    return out;
+}
+
 QString AdaptToWindows1252(const QString& text)
 {
     // Accents pasted apart from their letters (from a PDF, a Mac) join them.
-    QString out = text.normalized(QString::NormalizationForm_C);
+    QString out = CompatibleLetters(text.normalized(QString::NormalizationForm_C));
     // The emoji presentation selectors change how a character is drawn, not
     // which it is: "©️" is the copyright sign.
     out.remove(QChar(0xFE0E));

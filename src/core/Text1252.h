@@ -23,10 +23,16 @@ bool FitsWindows1252(const QString& text);
 // decode to control characters that no text holds).
 bool IsWindows1252(QChar c);
 
+// A letter the code page lacks that is another form of letters it holds
+// takes that form: the ligatures "ﬁ" and "ﬂ" that text copied from a PDF
+// keeps, full-width letters, the bold or italic letters that styled text on
+// the web uses. Other characters stay as they are.
+QString CompatibleLetters(const QString& text);
 // A text as a document can keep it: accents written apart join their letters,
-// the narrow and thin no-break spaces and the figure space become the no-break
-// space, the non-breaking hyphen a hyphen, and the emoji presentation
-// selectors go, so that what a teacher typed or pasted stays as it looked.
+// letters in another form take theirs (CompatibleLetters), the narrow and
+// thin no-break spaces and the figure space become the no-break space, the
+// non-breaking hyphen a hyphen, and the emoji presentation selectors go, so
+// that what a teacher typed or pasted stays as it looked.
 QString AdaptToWindows1252(const QString& text);
 // The characters of the adapted text that the code page cannot hold, each
 // once, in the order met (a character beyond the 16-bit range is one).

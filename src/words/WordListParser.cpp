@@ -60,25 +60,6 @@ QString WithoutQuotes(const QString& entry)
     return entry.mid(1, entry.size() - 2).trimmed();
 }
 
-// A letter the code page lacks that is another form of letters it holds
-// takes that form: the ligatures "ﬁ" and "ﬂ" that text copied from a PDF
-// keeps, full-width letters, the bold or italic letters of the symbols that
-// styled text on the web uses. Other letters stay, to be refused.
-QString CompatibleLetters(const QString& text)
-{
-    const auto held = [](const QString& s) { return std::all_of(s.cbegin(), s.cend(), [](QChar c) { return IsWindows1252(c); }); };
-    if (held(text))
-        return text;
-    QString out;
-    out.reserve(text.size());
-    for (const char32_t point : text.toUcs4()) {
-        const QString character = QString::fromUcs4(&point, 1);
-        const QString compatible = character.normalized(QString::NormalizationForm_KC);
-        out += QChar::isLetter(point) && !held(character) && held(compatible) ? compatible : character;
-    }
-    return out;
-}
-
 // What a word processor or a web page leaves in a text and nobody sees: its
 // spaces of every width are spaces (a tab stays: it parts entries), its soft
 // hyphens and zero-width characters nothing, its non-breaking hyphen a hyphen
@@ -87,7 +68,8 @@ QString CompatibleLetters(const QString& text)
 QString PlainText(const QString& input)
 {
     // Accents as one character with their letter, as Windows writes them (a
-    // Mac, some PDF files and web pages write "é" as "e" and its accent).
+    // Mac, some PDF files and web pages write "é" as "e" and its accent);
+    // letters in another form as the letters they are ("ﬁ": CompatibleLetters).
     const QString text = input.normalized(QString::NormalizationForm_C);
     QString out;
     out.reserve(text.size());
