@@ -8,6 +8,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <optional>
 
 namespace lx {
 
@@ -79,11 +80,9 @@ QSet<QString> EmphasisClasses(const QString& sheet)
     return classes;
 }
 
-// An element that makes its text bold or underlined.
-bool IsEmphasis(const QString& tag, const QString& attributes, const QSet<QString>& classes)
+// An element of a class that the style sheet makes bold or underlined.
+bool IsEmphasisClass(const QString& attributes, const QSet<QString>& classes)
 {
-    if (tag == u"b" || tag == u"strong" || tag == u"u" || IsEmphasisStyle(attributes))
-        return true;
     static const QRegularExpression classAttribute(QStringLiteral("\\bclass\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s\"'>]+))"),
                                                    QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = classAttribute.match(attributes);
@@ -91,6 +90,21 @@ bool IsEmphasis(const QString& tag, const QString& attributes, const QSet<QStrin
         return false;
     const QStringList names = (m.captured(1) + m.captured(2) + m.captured(3)).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     return std::any_of(names.cbegin(), names.cend(), [&classes](const QString& n) { return classes.contains(n); });
+}
+
+// Whether an element makes its text bold or underlined, or of normal weight
+// (Google Docs wraps all it copies in a <b> of normal weight); nothing when it
+// leaves it as it is.
+std::optional<bool> Emphasis(const QString& tag, const QString& attributes, const QSet<QString>& classes)
+{
+    if (IsEmphasisStyle(attributes) || tag == u"u")
+        return true;
+    static const QRegularExpression normal(QStringLiteral("font-weight\\s*:\\s*(normal|[1-4]00)"), QRegularExpression::CaseInsensitiveOption);
+    if (normal.match(attributes).hasMatch())
+        return false;
+    if (tag == u"b" || tag == u"strong" || IsEmphasisClass(attributes, classes))
+        return true;
+    return std::nullopt;
 }
 
 // An element that closes one left open before it.
@@ -124,13 +138,14 @@ QStringList HtmlTitles(const QString& html)
     QStringList titles;
     struct Open {
         QString tag;
-        bool emphasis, heading;
+        bool emphasised; // its text bold or underlined, by its own style or its parent's
+        bool heading;
     };
     QList<Open> open; // the elements open, innermost last
-    int emphases = 0, headings = 0; // of them
+    int headings = 0; // of them, headings
     const auto closeFrom = [&](qsizetype k) {
         for (qsizetype j = k; j < open.size(); ++j)
-            emphases -= open[j].emphasis, headings -= open[j].heading;
+            headings -= open[j].heading;
         open.resize(k);
     };
     QSet<QString> emphasisClasses;
@@ -202,9 +217,9 @@ QStringList HtmlTitles(const QString& html)
                 }
             }
             if (!closing && !body.endsWith(QLatin1Char('/')) && tag != u"br" && tag != u"img" && tag != u"meta" && tag != u"hr") {
-                open.append({ tag, IsEmphasis(tag, attributes, emphasisClasses),
+                const bool inherited = !open.isEmpty() && open.last().emphasised;
+                open.append({ tag, Emphasis(tag, attributes, emphasisClasses).value_or(inherited),
                               IsHeading(tag) || IsTitleClass(attributes) || tag == u"thead" || tag == u"th" });
-                emphases += open.last().emphasis;
                 headings += open.last().heading;
             }
             continue;
@@ -232,7 +247,7 @@ QStringList HtmlTitles(const QString& html)
         text += characters;
         if (std::any_of(characters.cbegin(), characters.cend(), [](QChar k) { return !k.isSpace(); })) {
             lineText = true;
-            linePlain = linePlain || emphases == 0;
+            linePlain = linePlain || open.isEmpty() || !open.last().emphasised;
         }
     }
     endBlock();

@@ -259,6 +259,9 @@ TEST(WordListPaste, TitlesOfAListCopiedAsHtml)
           "Semaine 1 / Semaine 2", true },
         { "F\u00E9e & cie\nchat\nchien", "<p><span style='font-weight: 700'>F&eacute;e & cie</span></p><p>chat</p><p>chien</p>", "Fée & cie", true },
         // A table's heading row, its cells parted by tabs in the text.
+        // Google Docs wraps all it copies in a <b> of normal weight.
+        { "Les animaux\nchat\nchien", "<b style=\"font-weight:normal;\" id=\"docs-internal-guid-1\"><p dir=\"ltr\"><span style=\"font-size:14pt;font-weight:700\">"
+          "Les animaux</span></p><p><span style=\"font-weight:400\">chat</span></p><p><span style=\"font-weight:400\">chien</span></p></b>", "Les animaux", true },
         // A table's heading row, its cells parted by tabs in the text; in bold by a class of its style sheet (Excel's).
         { "Fruits\tL\u00E9gumes\tFleurs\r\nchat\tchien\t\r\n", "<table><tr><td><b>Fruits</b><td><b>L&eacute;gumes</b><td><b>Fleurs</b><tr><td>chat<td>chien<td></table>",
           "Fruits / Légumes / Fleurs", true },
