@@ -270,8 +270,9 @@ QString WithoutTitleLines(const QString& text, const QStringList& titles, QStrin
             for (QString& cell : cells)
                 cell = cell.simplified();
             cells.removeAll(QString());
-            if (line.simplified() == titles[t] || (cells.size() > 1 && titles.mid(t, cells.size()) == cells)) {
-                taken = line.simplified() == titles[t] ? 1 : cells.size();
+            const bool whole = line.simplified() == titles[t];
+            if (whole || (cells.size() > 1 && titles.mid(t, cells.size()) == cells)) {
+                taken = whole ? 1 : cells.size();
                 found << titles.mid(t, taken);
                 lines.removeAt(k);
                 break;

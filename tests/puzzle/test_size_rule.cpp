@@ -13,11 +13,11 @@ TEST(SizeRule, WordSearchSidesGrowWithTheLettersAndHoldTheLongestWord)
 {
     struct Case { QStringList forms; std::array<bool, 6> directions; int letters; int longest; int side; bool fits; };
     const Case cases[] {
-        { MadeUpWords(5, 3), kAcrossDown, 15, 3, 5, true },           // never below 5
-        { MadeUpWords(5, 12), kAcrossDown, 60, 12, 12, true },        // the longest word
+        { MadeUpWords(5, 3), kAcrossDown, 15, 3, 5, true }, // never below 5
+        { MadeUpWords(5, 12), kAcrossDown, 60, 12, 12, true }, // the longest word
         { MadeUpWords(8, 6) + MadeUpWords(1, 16), kAllDirections, 64, 16, 16, true }, // a long one among short ones
-        { MadeUpWords(30, 10), kAllDirections, 300, 10, 19, false },            // more than 18 x 18 holds
-        { MadeUpWords(1, 19), kAcross, 19, 19, 19, false },           // longer than any grid
+        { MadeUpWords(30, 10), kAllDirections, 300, 10, 19, false }, // more than 18 x 18 holds
+        { MadeUpWords(1, 19), kAcross, 19, 19, 19, false }, // longer than any grid
     };
     for (const Case& c : cases) {
         const SizeNeed need = WordSearchNeed(c.forms, c.directions);
