@@ -327,12 +327,13 @@ QStringList WordListNotices(const WordListEntries& entries, int wordsKept)
     // The titles the document's layout told apart from its words, named so
     // that a word taken for one is noticed.
     if (!entries.titles.isEmpty()) {
-        constexpr int kNamed = 4;
+        // Four at most, then how many others: two or more (a fifth is named).
+        const qsizetype shown = entries.titles.size() <= 5 ? entries.titles.size() : 4;
         QStringList named;
-        for (const QString& title : entries.titles.mid(0, kNamed))
+        for (const QString& title : entries.titles.mid(0, shown))
             named << Quoted(title.size() > 40 ? title.left(39) + QChar(0x2026) : title);
-        if (entries.titles.size() > kNamed)
-            named << QString::number(entries.titles.size() - kNamed) + u(" autres");
+        if (entries.titles.size() > shown)
+            named << QString::number(entries.titles.size() - shown) + u(" autres");
         const QString list = FrenchEnumeration(named);
         notices << (entries.titles.size() == 1 ? u("Le titre ") + list + u(" n'a pas été pris comme mot.")
                                                : u("Les titres ") + list + u(" n'ont pas été pris comme mots."));

@@ -228,8 +228,9 @@ TEST(ImportWordListFile, WordProcessorAndSpreadsheetDocuments)
     WordListEntries told;
     for (const auto& [count, notice] : { std::pair { 1, "Le titre « Les fruits de l’automne » n'a pas été pris comme mot." },
                                          { 3, "Les titres « Fruits », « Légumes » et « Fleurs » n'ont pas été pris comme mots." },
+                                         { 5, "Les titres « A », « B », « C », « D » et « E » n'ont pas été pris comme mots." },
                                          { 6, "Les titres « A », « B », « C », « D » et 2 autres n'ont pas été pris comme mots." } }) {
-        told.titles = count == 1 ? QStringList { u(fruitsTitle) } : count == 3 ? Words("Fruits Légumes Fleurs") : Words("A B C D E F");
+        told.titles = count == 1 ? QStringList { u(fruitsTitle) } : count == 3 ? Words("Fruits Légumes Fleurs") : Words("A B C D E F").mid(0, count);
         EXPECT_EQ(WordListNotices(told, 5), QStringList { u(notice) });
     }
     // A text box once (Word keeps a copy for older readers); a soft hyphen nothing, a non-breaking one a hyphen.
