@@ -1,8 +1,11 @@
 #include "words/RtfText.h"
 
 #include "core/Text1252.h"
+#include "words/EmphasisedTitles.h"
 
 #include <QByteArray>
+#include <QList>
+#include <QStringList>
 
 #include <algorithm>
 #include <vector>
@@ -56,15 +59,35 @@ bool IsRtf(const QString& text)
     return text.startsWith(QLatin1String("{\\rtf"));
 }
 
-QString RtfText(const QString& rtf)
+QString RtfText(const QString& rtf, QStringList* titles)
 {
     struct Group {
         bool hidden = false;
         int fallback = 1; // \ucN: the characters that follow a \uN for readers without Unicode
+        bool bold = false, underlined = false;
     };
     std::vector<Group> groups(1);
     int toSkip = 0; // fallback characters still to skip
     QString out;
+    // The lines with text, and whether all of it is bold or underlined (a
+    // title). A table's row is one line, its cells parted by tabs; a heading
+    // row (repeated on each page) is titles.
+    QList<TextLine> lines;
+    QStringList removed;
+    qsizetype lineStart = 0;
+    bool lineText = false, linePlain = false;
+    bool lineIsRow = false, lastWasRow = false, headingRow = false;
+    const auto endLine = [&] {
+        if (lineText && lineIsRow && headingRow) {
+            AddTitles(removed, out.mid(lineStart));
+            out.truncate(lineStart);
+        } else if (lineText) {
+            lines.append({ lineStart, int(lines.size()), !linePlain, lineIsRow, lineIsRow && !lastWasRow });
+        }
+        lastWasRow = lineIsRow;
+        lineStart = out.size();
+        lineText = linePlain = lineIsRow = false;
+    };
     const auto put = [&](const QString& text) {
         if (groups.back().hidden)
             return;
@@ -72,7 +95,15 @@ QString RtfText(const QString& rtf)
             --toSkip;
             return;
         }
-        out += text;
+        for (const QChar c : text) {
+            out += c;
+            if (c == u'\n') {
+                endLine();
+            } else if (!c.isSpace()) {
+                lineText = true;
+                linePlain = linePlain || !(groups.back().bold || groups.back().underlined);
+            }
+        }
     };
     const qsizetype n = rtf.size();
     qsizetype i = 0;
@@ -100,6 +131,7 @@ QString RtfText(const QString& rtf)
                 ++i;
             while (i < n && IsAsciiDigit(rtf[i]))
                 ++i;
+            const bool numbered = i > numberStart;
             const int number = rtf.mid(numberStart, i - numberStart).toInt();
             if (i < n && rtf[i] == u' ')
                 ++i;
@@ -108,6 +140,23 @@ QString RtfText(const QString& rtf)
                 toSkip = groups.back().fallback;
             } else if (word == QLatin1String("uc")) {
                 groups.back().fallback = std::max(0, number);
+            } else if (word == QLatin1String("b")) {
+                groups.back().bold = !numbered || number != 0;
+            } else if (word.startsWith(QLatin1String("ul")) && word != QLatin1String("ulc")) {
+                // \ul, \uld, \ulw... underline; \ul0 and \ulnone end it; \ulc is its colour.
+                groups.back().underlined = word != QLatin1String("ulnone") && (!numbered || number != 0);
+            } else if (word == QLatin1String("deleted")) { // a deletion of tracked changes
+                groups.back().hidden = groups.back().hidden || !numbered || number != 0;
+            } else if (word == QLatin1String("trowd")) {
+                headingRow = false;
+            } else if (word == QLatin1String("trhdr")) {
+                headingRow = true;
+            } else if (word == QLatin1String("row")) {
+                lineIsRow = true; // for the line this ends, if the row is not hidden
+                put(QStringLiteral("\n"));
+                lineIsRow = false;
+            } else if (word == QLatin1String("plain")) {
+                groups.back().bold = groups.back().underlined = false;
             } else if (IsHiddenDestination(word)) {
                 groups.back().hidden = true;
             } else if (const QString symbol = SymbolOf(word); !symbol.isEmpty()) {
@@ -136,6 +185,10 @@ QString RtfText(const QString& rtf)
             }
         }
     }
+    endLine();
+    RemoveEmphasisedTitles(out, lines, removed);
+    if (titles)
+        *titles << removed;
     return out;
 }
 

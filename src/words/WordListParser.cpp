@@ -122,7 +122,7 @@ DecodedText ReadWordListFile(const QString& path, QStringList* titles)
     DecodedText read = ReadTextFile(path, kMaxWordListBytes);
     // WordPad saves RTF unless told otherwise: its text is the list.
     if (read.status == TextFileStatus::Text && IsRtf(read.text))
-        read.text = RtfText(read.text);
+        read.text = RtfText(read.text, titles);
     return read;
 }
 

@@ -166,6 +166,8 @@ TEST(ImportWordListFile, WindowsModernAndRtfFiles)
         // Word's: Unicode escapes and their fallbacks, the document's information, a line break.
         QByteArray("{\\rtf1\\ansi\\ansicpg1252\\uc1{\\*\\rsidtbl \\rsid123}{\\info{\\title Liste}{\\author Mme Dupont}}"
                    "\\pard\\plain \\ltrpar\\s0 \\u233\\'e9l\\u232\\'e8ve\\line c\\u339\\'9cur\\par\\pard for\\u234\\'eat\\par}"),
+        // A word deleted with its changes tracked (Word, LibreOffice) is no part of the text.
+        QByteArray("{\\rtf1\\ansi \\'e9l\\'e8ve\\par c\\'9cur\\par{\\deleted\\revauthdel1 navet}for\\'eat\\par}"),
         // A table: a word per cell.
         QByteArray("{\\rtf1\\ansi\\trowd\\cellx2000\\cellx4000 \\'e9l\\'e8ve\\cell c\\'9cur\\cell\\row\\trowd\\cellx2000 for\\'eat\\cell\\row}"),
     };
@@ -175,6 +177,25 @@ TEST(ImportWordListFile, WindowsModernAndRtfFiles)
         ASSERT_TRUE(r.imported) << bytes.toPercentEncoding().constData();
         EXPECT_EQ(doc.words().Words(), (QStringList { u("cœur"), u("élève"), u("forêt") })) << bytes.toPercentEncoding().constData();
         EXPECT_EQ(r.notices, QStringList()) << bytes.toPercentEncoding().constData();
+    }
+    // A title typed in bold or underlined in WordPad or Word, a table's heading row, in bold or repeated on each
+    // page: left out and named; a word in bold amid others above a table stays.
+    const struct { QByteArray rtf; const char* words; const char* told; } titled[] = {
+        { "{\\rtf1\\ansi\\pard\\b Les animaux\\b0\\par chat\\par\\b c\\b0 hien\\par}", "chat chien", "« Les animaux »" },
+        { "{\\rtf1\\ansi{\\ul\\b Animaux \\'e0 plumes\\par}\\plain chat\\par chien\\par}", "chat chien", "« Animaux à plumes »" },
+        { "{\\rtf1\\ansi\\trowd\\cellx2000\\cellx4000 \\b Fruits\\cell L\\'e9gumes\\b0\\cell\\row\\trowd chat\\cell chien\\cell\\row}", "chat chien",
+          "« Fruits » et « Légumes »" },
+        { "{\\rtf1\\ansi\\pard\\b Les animaux\\b0\\par chat\\par chien\\par\\b lapin\\b0\\par\\trowd\\cellx2000\\cellx4000\\pard\\intbl\\b Fruits\\cell "
+          "L\\'e9gumes\\cell\\b0\\row\\trowd\\cellx2000\\cellx4000\\pard\\intbl kiwi\\cell radis\\cell\\row\\pard\\par}", "chat chien kiwi lapin radis",
+          "« Les animaux », « Fruits » et « Légumes »" },
+        { "{\\rtf1\\ansi\\trowd\\trhdr\\cellx2000\\cellx4000\\pard\\intbl Fruits\\cell L\\'e9gumes\\cell\\row\\trowd\\cellx2000\\cellx4000\\pard\\intbl "
+          "chat\\cell chien\\cell\\row}", "chat chien", "« Fruits » et « Légumes »" },
+    };
+    for (const auto& [bytes, words, told] : titled) {
+        Document doc(kFonts);
+        const WordListImport r = doc.ImportWordListFile(WriteBytes(dir.filePath(u("titre.rtf")), bytes));
+        EXPECT_EQ(doc.words().Words(), Words(words)) << told;
+        EXPECT_TRUE(r.notices.size() == 1 && r.notices[0].contains(u(told))) << r.notices.join(u("|")).toStdString();
     }
 }
 
