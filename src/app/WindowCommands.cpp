@@ -236,13 +236,14 @@ void MainWindow::ExportPdf()
                                                   actions_.DialogFolder(), name + QStringLiteral(".pdf"), QStringLiteral("pdf") });
     if (!path.isEmpty()) {
         actions_.Remember(path);
-        const QList<DocumentData> pages = PagesToPrint();
-        QString error;
-        PrintPlan plan;
-        if (!pages.isEmpty() && !WritePagesPdf(pages, path, &error, nullptr, &plan))
-            prompter_.Ask(MessageKind::Error, error);
-        else if (!pages.isEmpty() && prompter_.Ask(MessageKind::Offer, PdfWrittenOffer(path, int(plan.sheets.size()))) == Answer::Yes)
-            openUrl(QUrl::fromLocalFile(path));
+        if (const QList<DocumentData> pages = PagesToPrint(); !pages.isEmpty()) {
+            QString error;
+            PrintPlan plan;
+            if (!WritePagesPdf(pages, path, &error, nullptr, &plan))
+                prompter_.Ask(MessageKind::Error, error);
+            else if (prompter_.Ask(MessageKind::Offer, PdfWrittenOffer(path, int(plan.sheets.size()))) == Answer::Yes)
+                openUrl(QUrl::fromLocalFile(path));
+        }
     }
     FocusHolder();
 }

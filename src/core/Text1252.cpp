@@ -81,7 +81,7 @@ bool IsWindows1252(QChar c)
 
 QString CompatibleLetters(const QString& text)
 {
-    const auto held = [](const QString& s) { return std::all_of(s.cbegin(), s.cend(), [](QChar c) { return IsWindows1252(c); }); };
+    const auto held = [](const QString& s) { return std::all_of(s.cbegin(), s.cend(), IsWindows1252); };
     if (held(text))
         return text;
     QString out;

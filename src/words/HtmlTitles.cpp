@@ -156,7 +156,8 @@ QStringList HtmlTitles(const QString& html)
     bool lineText = false, linePlain = false;
     const auto endBlock = [&] {
         if (lineText && headings == 0) {
-            lines.append({ lineStart, rowUnit >= 0 ? rowUnit : units++, !linePlain, rowUnit >= 0, rowUnit >= 0 && firstRow });
+            const bool row = rowUnit >= 0;
+            lines.append({ lineStart, row ? rowUnit : units++, !linePlain, row, row && firstRow });
             text += QLatin1Char('\n');
         } else {
             if (lineText)
