@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 namespace lx {
 
@@ -12,6 +13,31 @@ struct TextLine {
     int unit;        // the same for the cells of one table row
     bool emphasised; // all its text bold or underlined
     bool row, firstRow; // in a table's row, its first
+};
+
+// The line a reader is writing: where it starts, whether it has text yet, and
+// whether any of its text is plain (neither bold nor underlined).
+struct LineEmphasis {
+    qsizetype start = 0;
+    bool text = false, plain = false;
+    void Note(QChar c, bool emphasised)
+    {
+        if (!c.isSpace()) {
+            text = true;
+            plain = plain || !emphasised;
+        }
+    }
+    void Note(QStringView characters, bool emphasised)
+    {
+        for (const QChar c : characters)
+            Note(c, emphasised);
+    }
+    // The next line starts at `at`.
+    void Restart(qsizetype at)
+    {
+        start = at;
+        text = plain = false;
+    }
 };
 
 // Removes the titles typed in bold or underlined rather than in a title

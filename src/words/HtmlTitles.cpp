@@ -152,20 +152,18 @@ QStringList HtmlTitles(const QString& html)
     // The cells of a table's row make one unit, as a document's do.
     int units = 0, rowUnit = -1, rowsInTable = 0;
     bool firstRow = false;
-    qsizetype lineStart = 0;
-    bool lineText = false, linePlain = false;
+    LineEmphasis line;
     const auto endBlock = [&] {
-        if (lineText && headings == 0) {
+        if (line.text && headings == 0) {
             const bool row = rowUnit >= 0;
-            lines.append({ lineStart, row ? rowUnit : units++, !linePlain, row, row && firstRow });
+            lines.append({ line.start, row ? rowUnit : units++, !line.plain, row, row && firstRow });
             text += QLatin1Char('\n');
         } else {
-            if (lineText)
-                AddTitles(titles, text.mid(lineStart));
-            text.truncate(lineStart);
+            if (line.text)
+                AddTitles(titles, text.mid(line.start));
+            text.truncate(line.start);
         }
-        lineStart = text.size();
-        lineText = linePlain = false;
+        line.Restart(text.size());
     };
     static const QRegularExpression skipped(QStringLiteral("^(script|style|head|title)$"));
     for (qsizetype i = 0; i < html.size();) {
@@ -246,10 +244,7 @@ QStringList HtmlTitles(const QString& html)
         }
         i = end;
         text += characters;
-        if (std::any_of(characters.cbegin(), characters.cend(), [](QChar k) { return !k.isSpace(); })) {
-            lineText = true;
-            linePlain = linePlain || open.isEmpty() || !open.last().emphasised;
-        }
+        line.Note(characters, !open.isEmpty() && open.last().emphasised);
     }
     endBlock();
     RemoveEmphasisedTitles(text, lines, titles); // each simplified by AddTitles

@@ -173,8 +173,9 @@ std::optional<QString> TextOfXml(const QByteArray& bytes, const XmlText& rules, 
     QXmlStreamReader xml(bytes);
     QString out;
     int lineDepth = 0, textDepth = 0, skippedDepth = 0, unit = 0;
-    qsizetype lineStart = 0, rowStart = 0;
-    bool heading = false, headerRow = false, inRow = false, firstRow = false, lineText = false, linePlain = false;
+    qsizetype rowStart = 0;
+    LineEmphasis line;
+    bool heading = false, headerRow = false, inRow = false, firstRow = false;
     int tableRows = 0;
     QHash<QString, QString> styles;
     QList<bool> emphasis; // of the open elements
@@ -191,8 +192,8 @@ std::optional<QString> TextOfXml(const QByteArray& bytes, const XmlText& rules, 
                 emphasis.append(!emphasis.isEmpty() && emphasis.last());
                 rules.emphasis(xml, styles, emphasis);
                 if (rules.lines.contains(xml.name()) && ++lineDepth == 1) {
-                    lineStart = out.size();
-                    heading = lineText = linePlain = false;
+                    line.Restart(out.size());
+                    heading = false;
                 }
                 textDepth += rules.texts.contains(xml.name());
                 if (!rules.row.isEmpty() && xml.name() == rules.row) {
@@ -228,11 +229,11 @@ std::optional<QString> TextOfXml(const QByteArray& bytes, const XmlText& rules, 
                 emphasis.removeLast();
             if (rules.lines.contains(xml.name())) {
                 if (--lineDepth == 0 && heading) {
-                    AddTitles(titles, out.mid(lineStart));
-                    out.truncate(lineStart);
+                    AddTitles(titles, out.mid(line.start));
+                    out.truncate(line.start);
                 } else {
-                    if (lineDepth == 0 && lineText)
-                        lines.append({ lineStart, inRow ? unit : ++unit, !linePlain, inRow, inRow && firstRow });
+                    if (lineDepth == 0 && line.text)
+                        lines.append({ line.start, inRow ? unit : ++unit, !line.plain, inRow, inRow && firstRow });
                     out += QLatin1Char('\n');
                 }
             } else if (rules.texts.contains(xml.name())) {
@@ -251,10 +252,7 @@ std::optional<QString> TextOfXml(const QByteArray& bytes, const XmlText& rules, 
         case QXmlStreamReader::Characters:
             if (skippedDepth == 0 && lineDepth > 0 && (rules.texts.isEmpty() || textDepth > 0)) {
                 out += xml.text();
-                if (!xml.isWhitespace()) {
-                    lineText = true;
-                    linePlain = linePlain || !emphasis.last();
-                }
+                line.Note(xml.text(), emphasis.last());
             } else if (inTitle) {
                 title += xml.text();
             }

@@ -74,19 +74,18 @@ QString RtfText(const QString& rtf, QStringList* titles)
     // row (repeated on each page) is titles.
     QList<TextLine> lines;
     QStringList removed;
-    qsizetype lineStart = 0;
-    bool lineText = false, linePlain = false;
-    bool lineIsRow = false, lastWasRow = false, headingRow = false;
+    LineEmphasis line;
+    bool lineIsRow = false, headingRow = false;
     const auto endLine = [&] {
-        if (lineText && lineIsRow && headingRow) {
-            AddTitles(removed, out.mid(lineStart));
-            out.truncate(lineStart);
-        } else if (lineText) {
-            lines.append({ lineStart, int(lines.size()), !linePlain, lineIsRow, lineIsRow && !lastWasRow });
+        if (line.text && lineIsRow && headingRow) {
+            AddTitles(removed, out.mid(line.start));
+            out.truncate(line.start);
+        } else if (line.text) {
+            const bool firstRow = lineIsRow && (lines.isEmpty() || !lines.last().row);
+            lines.append({ line.start, int(lines.size()), !line.plain, lineIsRow, firstRow });
         }
-        lastWasRow = lineIsRow;
-        lineStart = out.size();
-        lineText = linePlain = lineIsRow = false;
+        line.Restart(out.size());
+        lineIsRow = false;
     };
     const auto put = [&](const QString& text) {
         if (groups.back().hidden)
@@ -97,12 +96,10 @@ QString RtfText(const QString& rtf, QStringList* titles)
         }
         for (const QChar c : text) {
             out += c;
-            if (c == u'\n') {
+            if (c == u'\n')
                 endLine();
-            } else if (!c.isSpace()) {
-                lineText = true;
-                linePlain = linePlain || !(groups.back().bold || groups.back().underlined);
-            }
+            else
+                line.Note(c, groups.back().bold || groups.back().underlined);
         }
     };
     const qsizetype n = rtf.size();

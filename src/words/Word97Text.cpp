@@ -199,15 +199,13 @@ QString ReadableText(const StoredText& stored, const Marks& marks, QList<TextLin
 {
     QString title;
     QString out;
-    qsizetype lineStart = 0;
-    bool lineText = false, linePlain = false;
+    LineEmphasis line;
     const auto endLine = [&](bool row) {
-        if (lineText) {
+        if (line.text) {
             const bool firstRow = row && (lines.isEmpty() || !lines.last().row);
-            lines.append({ lineStart, int(lines.size()), !linePlain, row, firstRow });
+            lines.append({ line.start, int(lines.size()), !line.plain, row, firstRow });
         }
-        lineStart = out.size();
-        lineText = linePlain = false;
+        line.Restart(out.size());
     };
     // Fields, nested: 0x13, the code, 0x14, the result, 0x15 (the result may lack).
     std::vector<bool> fields; // each open field: true while its code is read
@@ -234,18 +232,15 @@ QString ReadableText(const StoredText& stored, const Marks& marks, QList<TextLin
         } else if (u == 0x07) {
             out += QLatin1Char('\t');
             if (marks.headingRowEnds.Contain(stored.positions[i])) {
-                AddTitles(titles, out.mid(lineStart)); // a heading row: column titles
-                out.truncate(lineStart);
-                lineText = linePlain = false;
+                AddTitles(titles, out.mid(line.start)); // a heading row: column titles
+                out.truncate(line.start);
+                line.Restart(line.start);
             } else if (marks.rowEnds.Contain(stored.positions[i])) {
                 endLine(true);
             }
         } else if (u >= 0x20 || u == u'\t' || u == 0x1E || u == 0x1F) {
             out += QChar(u);
-            if (!QChar(u).isSpace()) {
-                lineText = true;
-                linePlain = linePlain || !marks.emphasised.Contain(stored.positions[i]);
-            }
+            line.Note(QChar(u), marks.emphasised.Contain(stored.positions[i]));
         }
     }
     AddTitles(titles, title);
