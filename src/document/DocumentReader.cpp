@@ -272,11 +272,15 @@ private:
     void ReadGrid()
     {
         PuzzleState& z = Z();
+        const bool coded = P().gameType == GameType::CodedWords;
         for (int y = 0; y < PuzzleState::kSide; ++y) {
             const QString row = Value(QStringLiteral("Grille") + QString::number(y));
             for (int x = 0; x < PuzzleState::kSide && x < row.size(); ++x) {
                 const QChar c = row[x];
-                if (c == u'_' || !IsGridCharacter(c))
+                // A coded word's hyphen or apostrophe stands between two of its letters.
+                const bool partMark = coded && y >= 2 && IsCodedPartMark(c) && x > 0 && x + 1 < std::min<int>(row.size(), PuzzleState::kSide)
+                    && IsGridCharacter(row[x - 1]) && IsGridCharacter(row[x + 1]);
+                if (c == u'_' || !(IsGridCharacter(c) || partMark))
                     continue;
                 z.LetterGrid.at(x, y) = QString(c);
                 const int letter = LetterIndex(c.toUpper());

@@ -15,20 +15,28 @@ namespace lx {
 
 // A word's cells: its grid form, with one empty cell where a space, a hyphen
 // or an apostrophe parts a compound word ("pomme de terre"), so that the pupil
-// sees its parts.
+// sees its parts; the cell keeps the hyphen or the apostrophe to show
+// ("ARC-EN-CIEL", "L’ECOLE"), else a space.
 QString PuzzleEngine::CodedWordCells(const QString& text)
 {
     QString cells;
-    bool parted = false;
+    QChar part; // what parts the last letter from the next one, if anything
     for (QChar c : text) {
         const QString letters = ToGridForm(QString(c));
         if (letters.isEmpty()) {
-            parted = !cells.isEmpty();
+            if (cells.isEmpty())
+                continue;
+            if (c == u'-' || c == u'\u2013')
+                part = u'-';
+            else if ((c == u'\'' || c == u'\u2019') && part != u'-')
+                part = u'\u2019';
+            else if (part.isNull())
+                part = u' ';
             continue;
         }
-        if (parted)
-            cells += QLatin1Char(' ');
-        parted = false;
+        if (!part.isNull())
+            cells += part;
+        part = QChar();
         cells += letters;
     }
     return cells;
@@ -215,6 +223,10 @@ bool PuzzleEngine::GenerateCodedWords()
             const QChar c = w[k];
             if (c == QLatin1Char(' '))
                 continue;
+            if (IsCodedPartMark(c)) {
+                s_.LetterGrid.at(column0 + k, row) = QString(c);
+                continue;
+            }
             const int letter = LetterIndex(c);
             s_.CodeGrid.at(column0 + k, row) = letter >= 0 ? s_.LetterCodes[letter] : 0;
             s_.LetterGrid.at(column0 + k, row) = s_.RevealedLetters.contains(c) ? QString(c) : QString(c.toLower());

@@ -113,6 +113,14 @@ struct LetterBalanceLabel {
 inline constexpr double kCodedFirstWordRow = 1.6;
 inline constexpr double kCodedWordRowPitch = 1.35;
 
+// The mark a coded word shows in the narrow empty cell that parts a compound
+// word, so that the pupil writes it as it is spelt: its hyphen ("arc-en-ciel")
+// or its apostrophe ("aujourd’hui"); a space shows nothing. The cell has no code.
+inline bool IsCodedPartMark(QChar c)
+{
+    return c == u'-' || c == u'\u2019';
+}
+
 // The one in-memory record of the generated puzzle of the open document. The
 // generators rebuild it, the option handlers adjust it in place, the renderer
 // and the document file read it.

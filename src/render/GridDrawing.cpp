@@ -206,11 +206,20 @@ void DocumentRenderer::DrawCodedWords(double top, GridMode mode)
         const QList<double> lefts = RowLefts(z, r, last, second);
         for (int c = 0; c <= last; ++c) {
             const int v = z.CodeGrid.at(c, r);
-            if (v == 0)
-                continue;
             const bool moved = shift > 0 && r >= 2 && c >= second;
             const double y = top + RowTop(moved ? r + shift : r, cell);
             const double x = moved ? lefts[c] - second * cell : lefts[c];
+            if (v == 0) {
+                // A compound word's hyphen or apostrophe, in the narrow cell between its parts.
+                const QString& mark = z.LetterGrid.at(c, r);
+                if (r >= 2 && c > 0 && c < last && mark.size() == 1 && IsCodedPartMark(mark[0])) {
+                    SetCellFont(size, true);
+                    s_->foreColor = kBlack;
+                    const double room = lefts[c + 1] - lefts[c];
+                    PrintInCell(mark, x + (room - cell) * 0.5, y, 0.5);
+                }
+                continue;
+            }
             s_->foreColor = kBlack;
             s_->Box(x, y, x + cell, y + cell);
             s_->font = CodeFont(size);

@@ -142,10 +142,12 @@ TEST_F(DocumentFile, MissingBlankAndOutOfRangeParametersTakeTheNewDocumentsValue
     QStringList codes;
     for (int k = 0; k < 26; ++k)
         codes << QString::number(k == 3 ? 0 : 30 - k);
-    Load({ u("[LXGDocument]"), u("Paramètres=5,1,1,0,1,2,2,0,1,0,0,15,10,99"), u("Valeurs=") + codes.join(u(",")), u("Grille0=Bad4é-") });
+    Load({ u("[LXGDocument]"), u("Paramètres=5,1,1,0,1,2,2,0,1,0,0,15,10,99"), u("Valeurs=") + codes.join(u(",")), u("Grille0=Bad4é-"),
+           u("Grille2=-ARC-EN’CIEL-'B") });
     EXPECT_EQ(doc.settings().puzzle.letterCodeTexts[3], QString());
     EXPECT_EQ(doc.puzzle().CodeGrid.at(1, 0), 30);
     EXPECT_EQ(Value(u("Grille0")), u("Bad4").leftJustified(31, u'_')) << "é and - cannot come from a puzzle";
+    EXPECT_EQ(Value(u("Grille2")), u("_ARC-EN’CIEL__B").leftJustified(31, u'_')) << "a word's hyphen and apostrophe, between its letters";
     EXPECT_EQ(Value(u("Valeurs")), codes.join(u(",")));
 }
 

@@ -139,6 +139,27 @@ TEST(CodedWords, CodesKeyAndColumnsOfEachValueMode)
     }
 }
 
+// A compound word keeps its parts apart, and its hyphens and apostrophes (straight or not, a dash as a hyphen) to be
+// written as it is spelt; the cell of a mark has no code.
+TEST(CodedWords, ACompoundWordShowsItsHyphensAndApostrophes)
+{
+    Bench b(GameType::CodedWords);
+    ASSERT_TRUE(b.Generate({ u("arc-en-ciel"), u("aujourd'hui"), u("l’école"), u("pomme de terre"), u("grand–mère"), u("chat") }, 1).succeeded());
+    QStringList rows;
+    for (int y = 2; y < 8; ++y) {
+        QString row;
+        for (int x = 0; x < 15; ++x) {
+            const QString cell = b.state.LetterGrid.at(x, y);
+            const int letter = cell.isEmpty() ? -1 : LetterIndex(cell[0].toUpper());
+            EXPECT_EQ(b.state.CodeGrid.at(x, y), letter < 0 ? 0 : b.state.LetterCodes[letter]) << x << "," << y;
+            row += cell.isEmpty() ? u(" ") : cell.toUpper();
+        }
+        rows << row.trimmed();
+    }
+    rows.sort();
+    EXPECT_EQ(rows, (QStringList { u("ARC-EN-CIEL"), u("AUJOURD’HUI"), u("CHAT"), u("GRAND-MERE"), u("L’ECOLE"), u("POMME DE TERRE") }));
+}
+
 TEST(CodeBounds, NumbersKeysRangesAndTheirMending)
 {
     // 16-bit numbers of the digits 0 to 9 only, never a wrapped value.

@@ -314,14 +314,15 @@ TEST(PageLayout, LowerCaseGridsWithoutMajuscules)
     }
 }
 
-// Coded words: a code band over each letter, the words' rows apart, a compound word's parts a narrow gap apart.
+// Coded words: a code band over each letter, the words' rows apart, a compound word's parts a narrow gap apart, its
+// hyphens in the gaps.
 TEST(PageLayout, CodedWordsBandsRowsAndParts)
 {
     DocumentData d = MakeData(GameType::CodedWords, 0);
-    const QString pomme = u("POMME DE TERRE");
-    for (int k = 0; k < pomme.size(); ++k) {
-        if (pomme[k] != u' ')
-            d.puzzle.LetterGrid.at(k, 2) = pomme.mid(k, 1), d.puzzle.CodeGrid.at(k, 2) = std::int16_t(k + 1);
+    const QString boute = u("BOUTE-EN-TRAIN");
+    for (int k = 0; k < boute.size(); ++k) {
+        d.puzzle.LetterGrid.at(k, 2) = boute.mid(k, 1);
+        d.puzzle.CodeGrid.at(k, 2) = std::int16_t(boute[k] == u'-' ? 0 : k + 1);
     }
     for (int k = 0; k < 4; ++k) { // below it, and in the second column, one cell after it and beside NOIX
         for (const auto& [x, y] : { std::pair { 0, 3 }, std::pair { 15, 2 }, std::pair { 15, 3 } })
@@ -330,12 +331,16 @@ TEST(PageLayout, CodedWordsBandsRowsAndParts)
     const Rendered r(d);
     const double c = 0.4 * 7 + kLine + 1, band = 0.4 * 7;
     const Ops boxes = Where(r.ops(), [](const RecordedOp& op) { return op.kind == Kind::Box; });
-    EXPECT_EQ(boxes.size(), 12 + 4 + 8) << "no box for the spaces";
+    EXPECT_EQ(boxes.size(), 12 + 4 + 8) << "no box for the hyphens";
     for (const double top : { 28 + 1.6 * c, 28 + 2.95 * c }) // the second column in line, its one-cell gap whole
         EXPECT_TRUE(Has(boxes, Kind::Box, 7 + 15 * c, top, 7 + 16 * c, top + c)) << top;
-    // P O M M E, a gap of 0.4 cell, D E, a gap, T E R R E.
+    // B O U T E, a gap of 0.4 cell, E N, a gap, T R A I N; each gap's hyphen centred in it, as low as the letters.
     const double e = 7 + 5 * c + 0.4 * c;
-    EXPECT_TRUE(Has(boxes, Kind::Box, e, 28 + 1.6 * c, e + c, 28 + 2.6 * c)) << "D after a narrow gap";
+    EXPECT_TRUE(Has(boxes, Kind::Box, e, 28 + 1.6 * c, e + c, 28 + 2.6 * c)) << "E after a narrow gap";
+    const Ops hyphens = Where(r.ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.text == u("-"); });
+    ASSERT_EQ(hyphens.size(), 2);
+    EXPECT_NEAR(hyphens[0].x1, 7 + 5 * c + (0.4 * c - kChar) / 2, 1e-9);
+    EXPECT_NEAR(hyphens[1].x1, 7 + 7.4 * c + (0.4 * c - kChar) / 2, 1e-9);
     EXPECT_TRUE(Has(boxes, Kind::Box, 7, 28 + 2.95 * c, 7 + c, 28 + 3.95 * c)) << "the next word 0.35 cell lower";
     for (const RecordedOp& op : Where(r.ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kGridFont; })) {
         const double rowTop = op.y1 < 28 + 2.9 * c ? 28 + 1.6 * c : 28 + 2.95 * c; // a code in its band, black; a letter below it
