@@ -84,6 +84,46 @@ QString PlainText(const QString& input)
     return out;
 }
 
+// The words of a text, an elided one apart ("qu'il": "qu'", "il").
+QStringList Tokens(const QString& text)
+{
+    static const QRegularExpression cut(QStringLiteral("\\s+|(?<=['\u2019])"));
+    return text.toLower().replace(u'\u2019', u'\'').split(cut, Qt::SkipEmptyParts);
+}
+
+// What no name of a thing holds, however long ("pomme de terre", "chou à la
+// crème"), and a sentence does: a subject or relative pronoun, "est", "sont".
+bool HasSentenceWord(const QStringList& tokens)
+{
+    static const QSet<QString> words { u("il"), u("elle"), u("ils"), u("elles"), u("on"), u("je"), u("j'"), u("tu"), u("nous"),
+                                       u("vous"), u("qui"), u("que"), u("qu'"), u("c'"), u("est"), u("sont") };
+    return std::any_of(tokens.cbegin(), tokens.cend(), [](const QString& t) { return words.contains(t); });
+}
+
+// A word's definition beside it, in a table's next column or after a colon
+// ("chat : animal qui miaule"): three words or more with a pronoun or a verb
+// of being, or five words or more; the word before it is a name of one to
+// three words.
+bool IsWordAndDefinition(const QString& word, const QString& definition)
+{
+    const QStringList w = Tokens(word), d = Tokens(definition);
+    return !w.isEmpty() && w.size() <= 3 && !HasSentenceWord(w) && (d.size() >= 5 || (d.size() >= 3 && HasSentenceWord(d)));
+}
+
+void RemoveFinalStops(QString& entry)
+{
+    while (!entry.isEmpty() && (entry.back().isSpace() || entry.back() == u'.' || entry.back() == u'\u2026'))
+        entry.chop(1);
+}
+
+// A definition as the notice names it: without its final stop.
+QString Definition(const QString& text)
+{
+    QString definition = text.trimmed();
+    RemoveFinalStops(definition);
+    return definition;
+}
+
 QString Verb(int count)
 {
     return count < 2 ? u(" a été ignorée.") : u(" ont été ignorées.");
@@ -148,11 +188,21 @@ WordListEntries CutWordListText(const QString& input)
 
     QStringList lines = SplitLines(text);
     auto isComment = [](const QString& line) { return WithoutBullet(line.trimmed()).startsWith(QLatin1Char('/')); };
+    static const QRegularExpression separators(QStringLiteral("[,;\t]|(?<=\\S) +[-\u2013\u2014/] +(?=\\S)"));
     // What comes before a colon labels the words after it ("Animaux :",
-    // "Mots de la semaine : chat, chien"): no word holds a colon.
+    // "Mots de la semaine : chat, chien"): no word holds a colon. A word with
+    // its definition after the colon keeps the word.
     for (QString& line : lines) {
-        if (const qsizetype colon = line.indexOf(QLatin1Char(':')); colon >= 0 && !isComment(line))
+        const qsizetype colon = line.indexOf(QLatin1Char(':'));
+        if (colon < 0 || isComment(line))
+            continue;
+        const QString after = line.mid(colon + 1).trimmed();
+        if (!after.contains(separators) && IsWordAndDefinition(WithoutBullet(line.left(colon).trimmed()), after)) {
+            out.definitions << Definition(after);
+            line.truncate(colon);
+        } else {
             line.remove(0, colon + 1);
+        }
     }
     int wordLines = 0;
     for (const QString& line : lines) {
@@ -165,15 +215,20 @@ WordListEntries CutWordListText(const QString& input)
     // list holds one. One line of words without them (blank lines and
     // comments aside, a tab at its ends too) is a row of words separated by
     // spaces.
-    static const QRegularExpression separators(QStringLiteral("[,;\t]|(?<=\\S) +[-\u2013\u2014/] +(?=\\S)"));
+    // A row of a word and its definition (a vocabulary table) gives the word.
     QStringList pieces;
     for (const QString& line : lines) {
-        if (isComment(line))
+        if (isComment(line)) {
             pieces << line;
-        else if (wordLines < 2 && !line.trimmed().contains(separators))
+        } else if (wordLines < 2 && !line.trimmed().contains(separators)) {
             pieces << line.split(QLatin1Char(' '));
-        else
-            pieces << line.split(separators);
+        } else {
+            QStringList cells = line.split(separators);
+            cells.removeIf([](const QString& cell) { return cell.trimmed().isEmpty(); });
+            if (cells.size() == 2 && IsWordAndDefinition(WithoutBullet(cells[0].trimmed()), cells[1].trimmed()))
+                out.definitions << Definition(cells.takeLast());
+            pieces << cells;
+        }
     }
 
     // A list's number or letter ("1.", "12)", "3/", "4 -", "a)", "b.", "IV."),
@@ -181,10 +236,6 @@ WordListEntries CutWordListText(const QString& input)
     // letter is a marker only before a space or alone ("a-t-il" stays whole).
     static const QRegularExpression number(QStringLiteral(
         "^(?:[0-9]{1,3} *[.)/\\-\u2013\u2014] *(?=\\p{L})|(?:[A-Za-z]|[IVX]{2,4}|[ivx]{2,4}) *[.)/](?: +|$))"));
-    const auto removeFinalStops = [](QString& entry) {
-        while (!entry.isEmpty() && (entry.back().isSpace() || entry.back() == u'.' || entry.back() == u'\u2026'))
-            entry.chop(1);
-    };
     QSet<QString> seen;
     for (const QString& piece : std::as_const(pieces)) {
         QString entry = piece.trimmed();
@@ -209,7 +260,7 @@ WordListEntries CutWordListText(const QString& input)
         // Digits and signs take cells, but a word has at least one letter.
         const bool hasLetter = std::any_of(entry.cbegin(), entry.cend(), [](QChar c) { return c.isLetter(); });
         if (hasLetter)
-            removeFinalStops(entry);
+            RemoveFinalStops(entry);
         entry = WithoutQuotes(entry);
         if (!std::all_of(entry.cbegin(), entry.cend(), IsWordCharacter)) {
             ++out.unprintable;
@@ -324,19 +375,26 @@ QStringList WordListNotices(const WordListEntries& entries, int wordsKept)
         notices << PluralLabel(entries.unprintable, u("entrée¤"), true)
                 + u(" contenant des caractères non imprimables") + Verb(entries.unprintable);
     }
-    // The titles the document's layout told apart from its words, named so
-    // that a word taken for one is noticed.
-    if (!entries.titles.isEmpty()) {
+    // The titles the document's layout told apart from its words, and the
+    // definitions beside them, named so that a word taken for one is noticed.
+    const auto named = [](const QStringList& texts) {
         // Four at most, then how many others: two or more (a fifth is named).
-        const qsizetype shown = entries.titles.size() <= 5 ? entries.titles.size() : 4;
-        QStringList named;
-        for (const QString& title : entries.titles.mid(0, shown))
-            named << Quoted(title.size() > 40 ? title.left(39) + QChar(0x2026) : title);
-        if (entries.titles.size() > shown)
-            named << QString::number(entries.titles.size() - shown) + u(" autres");
-        const QString list = FrenchEnumeration(named);
-        notices << (entries.titles.size() == 1 ? u("Le titre ") + list + u(" n'a pas été pris comme mot.")
-                                               : u("Les titres ") + list + u(" n'ont pas été pris comme mots."));
+        const qsizetype shown = texts.size() <= 5 ? texts.size() : 4;
+        QStringList names;
+        for (const QString& text : texts.mid(0, shown))
+            names << Quoted(text.size() > 40 ? text.left(39) + QChar(0x2026) : text);
+        if (texts.size() > shown)
+            names << QString::number(texts.size() - shown) + u(" autres");
+        return FrenchEnumeration(names);
+    };
+    if (!entries.titles.isEmpty()) {
+        notices << (entries.titles.size() == 1 ? u("Le titre ") + named(entries.titles) + u(" n'a pas été pris comme mot.")
+                                               : u("Les titres ") + named(entries.titles) + u(" n'ont pas été pris comme mots."));
+    }
+    if (!entries.definitions.isEmpty()) {
+        notices << (entries.definitions.size() == 1
+                        ? u("La définition ") + named(entries.definitions) + u(" n'a pas été prise comme mot.")
+                        : u("Les définitions ") + named(entries.definitions) + u(" n'ont pas été prises comme mots."));
     }
     return notices;
 }

@@ -57,6 +57,7 @@ struct WordListEntries {
     int noLetter = 0;           // entries set aside: nothing but separators ("...", "--")
     bool truncated = false;     // the size or entry cap left the end of the list out
     QStringList titles;         // a document's titles, left out before the text was cut
+    QStringList definitions;    // the definitions beside words, left out ("chat : animal qui miaule")
 
     bool HasValidEntry() const { return largestLetterCount > 0; }
 };

@@ -66,7 +66,10 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
         // A label before a colon is no word, nor is a line of a label alone.
         { "Les animaux :\r\nchat chien lapin\r\n", threeWords }, { "Animaux : chat, chien, lapin", threeWords },
         { "Mots de la semaine :\r\nchat\r\nAutres : chien\r\n: lapin\r\n", threeWords },
-        { "/ à lire : avant lundi\r\nchat chien lapin", threeWords },
+        { "/ à lire : avant lundi\r\nchat chien lapin", threeWords }, { "Animaux : chat chien lapin", threeWords },
+        // A word's definition after it, in a table or after a colon, is no word; a long name is, and so is a sentence alone.
+        { "chat : animal qui miaule.\r\nchien\tun animal domestique très fidèle\r\n- lapin ; il aime les carottes", threeWords },
+        { "pomme de terre\tchou à la crème\r\nje me lave\r\n", { u("pomme de terre"), u("chou à la crème"), u("je me lave") } },
         // Accents written apart from their letters (a Mac, PDF files); pictures and signs after a word.
         { "e\u0301le\u0300ve\r\nfore\u0302t\r\n", { u("élève"), u("forêt") } },
         // Letters the code page lacks in another form of ones it holds: ligatures copied from a PDF, full-width or bold.
@@ -83,6 +86,8 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
     EXPECT_EQ(e.entries, (QStringList { u("chat"), QString(30, u'b') }));
     EXPECT_EQ(WordListNotices(e, 2), (QStringList { u("1 entrée de plus de 30 caractères a été ignorée."),
                                                     u("3 entrées contenant des caractères non imprimables ont été ignorées.") }));
+    EXPECT_EQ(WordListNotices(CutWordListText(u("chat : animal qui miaule.\r\nchien\tc’est un ami\r\n")), 2),
+              QStringList { u("Les définitions « animal qui miaule » et « c’est un ami » n'ont pas été prises comme mots.") });
 }
 
 TEST(WordListCaps, HugeListsAreCutAtALineEndWithANotice)
