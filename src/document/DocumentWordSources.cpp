@@ -243,7 +243,7 @@ WordListImport Document::ImportWordListFile(const QString& path)
     }
     WordListEntries entries = CutWordListText(text.text);
     entries.truncated = entries.truncated || text.truncated;
-    entries.titles = titles;
+    entries.titles = titles + entries.titles;
     if (!entries.HasValidEntry()) {
         result.errorMessage = NoValidFileMessage(fileName);
         return result;
@@ -263,10 +263,11 @@ WordListImport Document::PasteWordList(const QString& clipboardText, const QStri
     QStringList titles;
     const QString text = WithoutTitleLines(NormaliseClipboardText(clipboardText), html.isEmpty() ? QStringList() : HtmlTitles(html), titles);
     WordListEntries entries = CutWordListText(text);
-    entries.titles = titles;
+    entries.titles = titles + entries.titles;
     WordListImport result = ApplyWordList(entries, QString());
     // The list's one title names its theme, as a list file's name does.
-    if (const QString theme = titles.size() == 1 ? AdaptToWindows1252(titles[0]) : QString(); result.imported && FitsWindows1252(theme))
+    if (const QString theme = entries.titles.size() == 1 ? AdaptToWindows1252(entries.titles[0]) : QString();
+        result.imported && FitsWindows1252(theme))
         model_.Set(Setting::ThemeText, theme);
     return result;
 }

@@ -116,12 +116,12 @@ void RemoveFinalStops(QString& entry)
         entry.chop(1);
 }
 
-// A definition as the notice names it: without its final stop.
-QString Definition(const QString& text)
+// A definition or a title as the notice names it: without its final stop.
+QString WithoutFinalStop(const QString& text)
 {
-    QString definition = text.trimmed();
-    RemoveFinalStops(definition);
-    return definition;
+    QString named = text.trimmed();
+    RemoveFinalStops(named);
+    return named;
 }
 
 QString Verb(int count)
@@ -198,11 +198,27 @@ WordListEntries CutWordListText(const QString& input)
             continue;
         const QString after = line.mid(colon + 1).trimmed();
         if (!after.contains(separators) && IsWordAndDefinition(WithoutBullet(line.left(colon).trimmed()), after)) {
-            out.definitions << Definition(after);
+            out.definitions << WithoutFinalStop(after);
             line.truncate(colon);
         } else {
             line.remove(0, colon + 1);
         }
+    }
+    // A first line of four words or more above lines of three at most is the
+    // list's title ("Les mots de la semaine" above "chat", "chien"...).
+    QList<qsizetype> content;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (!lines[i].trimmed().isEmpty() && !isComment(lines[i]))
+            content << i;
+    }
+    const auto words = [](const QString& text) { return Tokens(WithoutBullet(text.trimmed())).size(); };
+    if (content.size() >= 3 && words(lines[content[0]]) >= 4 && !lines[content[0]].contains(separators)
+        && std::all_of(content.cbegin() + 1, content.cend(), [&](qsizetype i) {
+               const QStringList cells = lines[i].split(separators);
+               return std::all_of(cells.cbegin(), cells.cend(), [&](const QString& cell) { return words(cell) <= 3; });
+           })) {
+        out.titles << WithoutFinalStop(WithoutBullet(lines[content[0]].trimmed()));
+        lines[content[0]].clear();
     }
     int wordLines = 0;
     for (const QString& line : lines) {
@@ -226,7 +242,7 @@ WordListEntries CutWordListText(const QString& input)
             QStringList cells = line.split(separators);
             cells.removeIf([](const QString& cell) { return cell.trimmed().isEmpty(); });
             if (cells.size() == 2 && IsWordAndDefinition(WithoutBullet(cells[0].trimmed()), cells[1].trimmed()))
-                out.definitions << Definition(cells.takeLast());
+                out.definitions << WithoutFinalStop(cells.takeLast());
             pieces << cells;
         }
     }

@@ -56,7 +56,7 @@ struct WordListEntries {
     int unprintable = 0;        // entries set aside: control characters or characters the code page lacks
     int noLetter = 0;           // entries set aside: nothing but separators ("...", "--")
     bool truncated = false;     // the size or entry cap left the end of the list out
-    QStringList titles;         // a document's titles, left out before the text was cut
+    QStringList titles;         // the titles left out: a document's, then a first line's ("Les mots de la semaine")
     QStringList definitions;    // the definitions beside words, left out ("chat : animal qui miaule")
 
     bool HasValidEntry() const { return largestLetterCount > 0; }

@@ -70,6 +70,9 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
         // A word's definition after it, in a table or after a colon, is no word; a long name is, and so is a sentence alone.
         { "chat : animal qui miaule.\r\nchien\tun animal domestique très fidèle\r\n- lapin ; il aime les carottes", threeWords },
         { "pomme de terre\tchou à la crème\r\nje me lave\r\n", { u("pomme de terre"), u("chou à la crème"), u("je me lave") } },
+        // A first line of four words or more above words is a title; above a long name or another sentence, not.
+        { "- Les mots de la semaine.\r\n\r\nchat\r\nchien\r\nlapin\r\n", threeWords },
+        { "chou à la crème\r\nchat\r\nprendre ses jambes à son cou\r\n", { u("chou à la crème"), u("chat"), u("prendre ses jambes à son cou") } },
         // Accents written apart from their letters (a Mac, PDF files); pictures and signs after a word.
         { "e\u0301le\u0300ve\r\nfore\u0302t\r\n", { u("élève"), u("forêt") } },
         // Letters the code page lacks in another form of ones it holds: ligatures copied from a PDF, full-width or bold.
@@ -310,6 +313,12 @@ TEST(WordListPaste, TitlesOfAListCopiedAsHtml)
         for (const QString& title : u(c.titles).split(u(" / "), Qt::SkipEmptyParts))
             EXPECT_TRUE(!c.told || r.notices[0].contains(u("« ") + title + u(" »"))) << c.html;
     }
+    // A plain text's first line of four words or more, above the words, is its title too.
+    Document plain(kFonts);
+    const WordListImport r = plain.PasteWordList(u("Les mots de la semaine\nchat\nchien\n"));
+    EXPECT_EQ(plain.words().Words(), Words("chat chien"));
+    EXPECT_EQ(plain.settings().themeText, u("Les mots de la semaine"));
+    EXPECT_EQ(r.notices, QStringList { u("Le titre « Les mots de la semaine » n'a pas été pris comme mot.") });
 }
 
 TEST(WordListImport, RefusedTextsAndFilesChangeNothing)
