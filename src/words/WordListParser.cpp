@@ -188,7 +188,7 @@ WordListEntries CutWordListText(const QString& input)
 
     QStringList lines = SplitLines(text);
     auto isComment = [](const QString& line) { return WithoutBullet(line.trimmed()).startsWith(QLatin1Char('/')); };
-    static const QRegularExpression separators(QStringLiteral("[,;\t]|(?<=\\S) +[-\u2013\u2014/] +(?=\\S)"));
+    static const QRegularExpression separators(QStringLiteral("[,;\t]|(?<=\\S) +[-\u2013\u2014/] +(?=\\S)| {3,}"));
     // What comes before a colon labels the words after it ("Animaux :",
     // "Mots de la semaine : chat, chien"): no word holds a colon. A word with
     // its definition after the colon keeps the word.
@@ -225,9 +225,10 @@ WordListEntries CutWordListText(const QString& input)
         if (!line.trimmed().isEmpty() && !isComment(line) && ++wordLines > 1)
             break;
     }
-    // Commas, semicolons, tabs and dashes or slashes between spaced words part
-    // entries as line ends do ("chat, chien, lapin", "chat - chien / lapin",
-    // a spreadsheet's columns, a word processor's tab stops): no word of a
+    // Commas, semicolons, tabs, dashes or slashes between spaced words and
+    // three spaces or more part entries as line ends do ("chat, chien, lapin",
+    // "chat - chien / lapin", a spreadsheet's columns, a word processor's tab
+    // stops, columns copied from a PDF or lined up with spaces): no word of a
     // list holds one. One line of words without them (blank lines and
     // comments aside, a tab at its ends too) is a row of words separated by
     // spaces.
@@ -270,7 +271,7 @@ WordListEntries CutWordListText(const QString& input)
         static const QRegularExpression note(QStringLiteral("(?<=\\S) *(?:\\([^()]*\\)|\\[[^\\[\\]]*\\])[ .]*$"));
         while (entry.contains(note))
             entry.remove(note);
-        entry = entry.trimmed();
+        entry = entry.simplified(); // "pomme  de terre" typed with two spaces
         if (entry.isEmpty())
             continue;
         // Digits and signs take cells, but a word has at least one letter.

@@ -38,6 +38,8 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
         { "chat\tchien\r\nloup\r\n", { u("chat"), u("chien"), u("loup") } }, { "chat\t1\r\nchien\t2\r\nlapin\t3\r\n", threeWords },
         { "\u2022\tchat\r\n\u2022\tchien\r\n1.\tlapin\r\n", threeWords }, { "chat\t\tchien\tlapin", threeWords },
         { "\tchat chien lapin\t\r\n", threeWords },
+        // Columns lined up with spaces, or copied from a PDF; two spaces typed for one.
+        { "chat        chien\r\nlapin   \r\n", threeWords }, { "pomme  de terre\r\nchou   \r\n", phrase },
         { "...\r\n--\r\n' '\r\n;\r\n1.\r\n2024\r\n", {} }, // an entry without a letter is no word...
         { "4x4\r\n", { u("4x4") } },                                     // ...one with a letter is
         // Commas and semicolons part entries as line ends do, a line holding them is not cut at its spaces; list
