@@ -188,7 +188,8 @@ WordListEntries CutWordListText(const QString& input)
 
     QStringList lines = SplitLines(text);
     auto isComment = [](const QString& line) { return WithoutBullet(line.trimmed()).startsWith(QLatin1Char('/')); };
-    static const QRegularExpression separators(QStringLiteral("[,;\t]|(?<=\\S) +[-\u2013\u2014/] +(?=\\S)| {3,}"));
+    static const QRegularExpression separators(
+        QStringLiteral("[,;\t]|(?<=\\S) +[-\u2013\u2014/|\u2022\u00B7\u25AA\u25CF\u25E6\u2605\u2666\u2192\u25BA] +(?=\\S)| {3,}"));
     // What comes before a colon labels the words after it ("Animaux :",
     // "Mots de la semaine : chat, chien"): no word holds a colon. A word with
     // its definition after the colon keeps the word.
@@ -225,11 +226,11 @@ WordListEntries CutWordListText(const QString& input)
         if (!line.trimmed().isEmpty() && !isComment(line) && ++wordLines > 1)
             break;
     }
-    // Commas, semicolons, tabs, dashes or slashes between spaced words and
-    // three spaces or more part entries as line ends do ("chat, chien, lapin",
-    // "chat - chien / lapin", a spreadsheet's columns, a word processor's tab
-    // stops, columns copied from a PDF or lined up with spaces): no word of a
-    // list holds one. One line of words without them (blank lines and
+    // Commas, semicolons, tabs, dashes, slashes, bars or bullets between
+    // spaced words and three spaces or more part entries as line ends do
+    // ("chat, chien, lapin", "chat - chien / lapin", "chat • chien", a
+    // spreadsheet's columns, a word processor's tab stops, columns copied
+    // from a PDF or lined up with spaces): no word of a list holds one. One line of words without them (blank lines and
     // comments aside, a tab at its ends too) is a row of words separated by
     // spaces.
     // A row of a word and its definition (a vocabulary table) gives the word.

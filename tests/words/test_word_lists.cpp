@@ -47,6 +47,7 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
         { "chat, chien, lapin", threeWords }, { "chat ; chien ;lapin ;\r\n", threeWords }, { "pomme de terre, chou.", phrase },
         { "pomme de terre,\r\nchou ;\r\n", phrase }, { "chat, chien\r\nlapin...\r\n", threeWords },
         { "chat - chien \u2013 lapin\r\n", threeWords }, { "pomme de terre / chou\r\n", phrase },
+        { "chat | chien \u2022 lapin", threeWords }, { "chat \u00B7 chien \u25CF lapin\r\n", threeWords },
         { "chat - chien\r\nlapin\r\n", threeWords }, { "arc-en-ciel - chou\r\n", { u("arc-en-ciel"), u("chou") } },
         { "1. chat\r\n2) chien\r\n10 . lapin\r\n", threeWords }, { "\u2022 chat\r\n\u2013 chien\r\n* lapin\r\n", threeWords },
         { "1/ chat\r\n2 - chien\r\n3\u2013lapin\r\n", threeWords }, { "a) chat\r\nB. chien\r\nc/ lapin\r\n", threeWords },
