@@ -238,7 +238,7 @@ private:
     void UncheckAllLevels();
     void KeepThemeCountRule();
     void KeepRevealChoice();
-    WordListImport ApplyWordList(const WordListEntries& entries, const QString& listPath);
+    WordListImport ApplyWordList(const WordListEntries& entries, const QString& theme);
 
     QStringList fontNames_;
     DocumentData data_;

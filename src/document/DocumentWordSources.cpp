@@ -191,7 +191,7 @@ WordListImport Document::ParseWordListText(const QString& text)
     return ApplyWordList(CutWordListText(text), QString());
 }
 
-WordListImport Document::ApplyWordList(const WordListEntries& entries, const QString& listPath)
+WordListImport Document::ApplyWordList(const WordListEntries& entries, const QString& theme)
 {
     WordListImport result;
     if (!entries.HasValidEntry()) {
@@ -217,7 +217,7 @@ WordListImport Document::ApplyWordList(const WordListEntries& entries, const QSt
     Q_EMIT themesChanged();
     Q_EMIT themeLabelChanged(ThemeLabel());
     SetModified(true, true);
-    model_.Set(Setting::ThemeText, ReadableListName(listPath));
+    model_.Set(Setting::ThemeText, theme);
     RequestRedraw();
 
     result.imported = true;
@@ -250,7 +250,7 @@ WordListImport Document::ImportWordListFile(const QString& path)
     }
     data_.importedListName = fileName;
     life_.documentName = fileName;
-    return ApplyWordList(entries, path);
+    return ApplyWordList(entries, ReadableListName(path));
 }
 
 WordListImport Document::PasteWordList(const QString& clipboardText, const QString& html)
@@ -264,12 +264,9 @@ WordListImport Document::PasteWordList(const QString& clipboardText, const QStri
     const QString text = WithoutTitleLines(NormaliseClipboardText(clipboardText), html.isEmpty() ? QStringList() : HtmlTitles(html), titles);
     WordListEntries entries = CutWordListText(text);
     entries.titles = titles + entries.titles;
-    WordListImport result = ApplyWordList(entries, QString());
     // The list's one title names its theme, as a list file's name does.
-    if (const QString theme = entries.titles.size() == 1 ? AdaptToWindows1252(entries.titles[0]) : QString();
-        result.imported && FitsWindows1252(theme))
-        model_.Set(Setting::ThemeText, theme);
-    return result;
+    const QString title = entries.titles.size() == 1 ? AdaptToWindows1252(entries.titles[0]) : QString();
+    return ApplyWordList(entries, FitsWindows1252(title) ? title : QString());
 }
 
 } // namespace lx
