@@ -316,6 +316,10 @@ GenerationResult Document::Generate()
     if (r.outcome == GenerationOutcome::Generated) {
         RequestRedraw();
         SetModified(true, true);
+    } else if (r.outcome == GenerationOutcome::TimedOut) {
+        // What the time left is what a print would give (and asks about): the
+        // page shows it, not the puzzle it replaced.
+        RequestRedraw();
     }
     return r;
 }

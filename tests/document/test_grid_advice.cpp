@@ -82,6 +82,8 @@ TEST(GridAdvice, TheSizeQuestionAndTheTimeOutProposeTheSizeTheLettersNeed)
         doc.SetGenerationHooks({ {}, [&](const QString& q) { sizeQuestions << q; return sizeAnswer; } });
         doc.Clock().SetLimitMs(100);
         QSignalSpy sizeBox(&doc, &Document::settingChanged);
+        Grid<QString> drawn; // the grid of the page last drawn
+        QObject::connect(&doc, &Document::redrawRequested, [&] { drawn = doc.puzzle().LetterGrid; });
         ScriptedPrompter prompter;
         prompter.answers = { answer };
         const GenerationResult r = GenerateAsking(doc, prompter);
@@ -105,6 +107,8 @@ TEST(GridAdvice, TheSizeQuestionAndTheTimeOutProposeTheSizeTheLettersNeed)
             EXPECT_EQ(r.outcome, GenerationOutcome::TimedOut);
             EXPECT_EQ(doc.settings().puzzle.gridSize, 6);
             EXPECT_EQ(GenerationReport(r).status, CommandResult::Status::Cancelled) << "the blinking frame says the rest";
+            EXPECT_FALSE(doc.puzzle().LetterGrid.at(0, 0).isEmpty());
+            EXPECT_TRUE(drawn == doc.puzzle().LetterGrid) << "the page shown is the one a print would give";
             // Printed as it is, the grid would have holes and list words it does not hold.
             EXPECT_EQ(doc.PrintQuestion(), u("La grille n'est pas terminée : le temps de calcul a été dépassé avant que tous les mots "
                                              "y soient placés. Cliquez sur « Créer la grille » pour la recommencer.\r\n"
