@@ -164,6 +164,12 @@ void Document::ClickLevel(int level, bool checked)
     Q_EMIT model_.settingChanged(Setting(int(Setting::Level0) + level));
     if (Suppressed())
         return;
+    // The classes' words replace an imported or pasted list, and its name
+    // goes with it: the header names the classes, not a list that is gone.
+    if (!data_.themes.enabled) {
+        data_.importedListName.clear();
+        model_.Set(Setting::ThemeText, QString());
+    }
     UpdateThemeLabel();
     RebuildWordList();
     KeepThemeCountRule();

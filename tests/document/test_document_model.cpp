@@ -3,6 +3,7 @@
 #include "document/WordHighlight.h"
 #include "render/DocumentRenderer.h"
 #include "render/FontCatalog.h"
+#include "render/PageTexts.h"
 #include "render/RecordingSurface.h"
 #include "support/DocumentSupport.h"
 
@@ -213,6 +214,25 @@ TEST(DocumentMessage, SizeAdviceWhenNoLayoutTakesTheMessage)
                 d.puzzle.LetterGrid.at(k % 10, k / 10) = k < 20 && (k > 0 || exact) ? u("a") : u("W");
         });
         EXPECT_EQ(doc.MessageSizeAdvice().isEmpty(), exact);
+    }
+}
+
+// A class ticked after a list was imported or pasted gives the class's words, and the header names the class.
+TEST(DocumentWords, AClassReplacesAListAndItsName)
+{
+    ThemeDatabase db;
+    for (const char* w : { "chat", "chien", "lapin", "cheval", "vache" })
+        db.levelLines[0] << u("A-  ") + u(w);
+    QTemporaryDir dir;
+    const QString fruits = WriteBytes(dir.filePath(u("Fruits.txt")), "pomme\r\npoire\r\nkiwi\r\n");
+    for (const bool pasted : { false, true }) {
+        Document doc(kFonts);
+        doc.SetThemeDatabase(&db);
+        ASSERT_TRUE(pasted ? doc.PasteWordList(u("Les fruits de saison\npomme\npoire\nkiwi\n")).imported : doc.ImportWordListFile(fruits).imported);
+        doc.ClickLevel(0, true);
+        EXPECT_EQ(doc.settings().themeText, QString());
+        EXPECT_EQ(HeaderCaption(doc.settings(), doc.themes().SelectedNames(), doc.data().importedListName, doc.words().CheckedCount()),
+                  u("CP (5 mots)"));
     }
 }
 
