@@ -58,8 +58,10 @@ QString DocumentText(const DocumentData& d)
     key(QStringLiteral("Niveaux"), s.LevelString());
 
     // The words of an external list keep its name, so that it reopens with it.
+    // Without a theme chosen, the list's name, or the theme the teacher typed
+    // before any word.
     QString themes = d.themes.SelectedCodes();
-    if (themes.isEmpty() && d.words.Count() > 0)
+    if (themes.isEmpty() && (d.words.Count() > 0 || !d.settings.themeText.isEmpty()))
         themes = ExternalListThemeString(d);
     key(QStringLiteral("Thèmes"), themes);
     key(QStringLiteral("MotsSélectionnés"), d.words.BuildSelectionSignature());

@@ -44,6 +44,7 @@ void ClearForTemplate(DocumentData& d, const QStringList& fontNames)
     s.puzzle.message = n.puzzle.message;
     s.puzzle.revealChoice = n.puzzle.revealChoice;
     s.puzzle.letterCodeTexts = n.puzzle.letterCodeTexts;
+    s.themeText = n.themeText; // a list's name, and the list is not kept
     d.themes.selected = fresh.themes.selected;
     d.words = fresh.words;
     d.puzzle = fresh.puzzle;

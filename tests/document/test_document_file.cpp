@@ -76,6 +76,9 @@ TEST_F(DocumentFile, TypedValuesSurviveSavingAndReopening)
     EXPECT_EQ(back->ThemeLabel(), u("Liste externe"));
     doc.Change(Setting::Title, QString()); // an empty title is written, and read back empty
     EXPECT_EQ(SavedAndReadBack(u("vide.lxg"))->settings().title, QString());
+    actions.New();
+    doc.Change(Setting::ThemeText, u("CE1/CE2")); // a theme typed before any word
+    EXPECT_EQ(SavedAndReadBack(u("theme.lxg"))->settings().themeText, u("CE1/CE2"));
     // No value read is cut: a 400-character title, 300 words and their flags, a long message.
     QStringList lines { u("[LXGDocument]"), u("Titre=") + QString(400, u't') };
     QString flags;
@@ -111,7 +114,7 @@ TEST_F(DocumentFile, TheTemplateLeavesTheWorksheetAlone)
     Document tpl(kAllFonts);
     DocumentActions(tpl, prompter, {}).Load(path + u(".lxg"));
     EXPECT_EQ(tpl.words().Count(), 0);
-    EXPECT_EQ(tpl.settings().LevelString() + tpl.themes().SelectedCodes() + tpl.settings().puzzle.message, u("00000"));
+    EXPECT_EQ(tpl.settings().LevelString() + tpl.themes().SelectedCodes() + tpl.settings().puzzle.message + tpl.settings().themeText, u("00000"));
     EXPECT_TRUE(tpl.puzzle().LetterGrid.at(0, 0).isEmpty());
     // Saved under another name, the worksheet takes it, with the extension.
     ASSERT_TRUE(actions.SaveTo(Path(u("copie"))).done());
