@@ -77,6 +77,8 @@ void Document::SetMaxLetters(int maxLetters)
     data_.words.ApplyMaxLetters(data_.settings.maxLetters);
     Q_EMIT wordListChanged();
     OnWordChecksChanged();
+    // The file keeps the limit too, whether or not a check changed.
+    ReportModified(data_.settings.maxLetters != life_.snapshot.values[int(Setting::MaxLetters)].toInt());
 }
 
 bool Document::ClickWord(int index)

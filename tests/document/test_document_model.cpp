@@ -115,13 +115,14 @@ TEST(DocumentWords, ChecksDiscardThePuzzleMarkTheDocumentAndClicksHighlight)
 }
 
 // Every value the file keeps marks the document modified when the teacher changes it (bold, italic, bounds, a
-// code box and the revealed letter used not to).
+// code box, the revealed letter and the letters' limit used not to).
 TEST(DocumentChanges, EverySavedValueMarksTheDocument)
 {
     const std::function<void(Document&)> changes[] = {
         [](Document& d) { d.Change(Setting::GridBold, true); }, [](Document& d) { d.Change(Setting::ListItalic, true); },
         [](Document& d) { d.Change(Setting::RangeTo, u("40")); }, [](Document& d) { d.SetLetterCodeText(2, u("5")); },
         [](Document& d) { d.Change(Setting::LevelNaming, 1); }, [](Document& d) { d.Change(Setting::ShuffleList, true); },
+        [](Document& d) { d.SetMaxLetters(9); },
         [](Document& d) {
             AddWords(d, { "chat", "chien", "loup", "lion", "ours" });
             d.Change(Setting::GameType, 1);
@@ -134,7 +135,8 @@ TEST(DocumentChanges, EverySavedValueMarksTheDocument)
     for (const auto& change : changes) {
         Document doc(kFonts);
         change(doc);
-        EXPECT_TRUE(doc.Modified()) << n++;
+        EXPECT_TRUE(doc.Modified()) << n;
+        ++n;
     }
     Document doc(kFonts); // the game type renames the title and marks it too
     doc.Change(Setting::Title, u("Lexigrille du lundi"));
