@@ -63,13 +63,13 @@ struct DocumentSettings {
     // Game type, grid size, directions, filler, revealed letter and coded values.
     PuzzleSettings puzzle;
 
-    // A new document: the smallest grid, words read left to right only, no
-    // revealed letter chosen yet.
+    // A new document: the smallest grid, words read left to right only, the
+    // revealed letter left to chance ("(?)", the list's one item), as a file
+    // without a choice reopens.
     DocumentSettings()
     {
         puzzle.gridSize = kMinGridSize;
         puzzle.directions = { true, false, false, false, false, false };
-        puzzle.revealChoice.clear();
     }
 
     QString LevelString() const;       // five digits
