@@ -109,6 +109,9 @@ bool Document::Change(Setting id, const QVariant& valueIn)
         Q_EMIT puzzleChanged();
         break;
     case Setting::HiddenMessage:
+    case Setting::ShuffleList:
+        // The grid's letters follow at once, so that the instruction, which
+        // says whether they are shuffled, tells the truth about them.
         engine_.RefillMessage(p.message);
         Q_EMIT puzzleChanged();
         break;
@@ -130,9 +133,10 @@ bool Document::Change(Setting id, const QVariant& valueIn)
         break;
     }
 
-    // Changes that the page does not show: the filler's shuffle and the
-    // value mode take effect at the next generation.
-    if (id != Setting::ShuffleList && id != Setting::ValueMode && id != Setting::RangeFrom && id != Setting::RangeTo)
+    // Changes that the page does not show: the value mode and its bounds
+    // take effect at the next generation (the instruction names the codes
+    // drawn).
+    if (id != Setting::ValueMode && id != Setting::RangeFrom && id != Setting::RangeTo)
         RequestRedraw();
     // Every setting the document file keeps counts as a modification when
     // it differs from its saved value.

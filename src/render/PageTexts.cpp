@@ -129,11 +129,11 @@ QString Capitalised(QString text)
 
 } // namespace
 
-QString InstructionText(const DocumentSettings& settings)
+QString InstructionText(const DocumentSettings& settings, bool symbols)
 {
     const PuzzleSettings& p = settings.puzzle;
     const QString own = settings.instruction.trimmed();
-    QString text = own.isEmpty() ? DefaultInstruction(p.gameType, p.valueMode == 2) : own;
+    QString text = own.isEmpty() ? DefaultInstruction(p.gameType, symbols) : own;
     if (p.gameType != GameType::WordSearch)
         return text;
     if (settings.showDirections) {

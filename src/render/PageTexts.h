@@ -40,8 +40,9 @@ QString DirectionSentence(const QString& directionKey);
 // a word search the direction sentence (unless the teacher leaves it out) and,
 // with a hidden message, what the remaining letters form. The direction
 // sentence carries on an instruction after " : ", or follows it as a sentence
-// of its own when the instruction ends with ".", "!", "?" or "…".
-QString InstructionText(const DocumentSettings& settings);
+// of its own when the instruction ends with ".", "!", "?" or "…". `symbols`:
+// the coded words drawn have pictures for codes, not numbers.
+QString InstructionText(const DocumentSettings& settings, bool symbols = false);
 // The title of a key: "Les animaux (Solution)", or "Solution" without a title.
 QString KeyTitle(const QString& title);
 // The line where a pupil writes their name and the date.

@@ -238,6 +238,33 @@ TEST(DocumentWords, AClassReplacesAListAndItsName)
     }
 }
 
+// "Mélanger" shuffles the message's letters in the grid at once, as the instruction then says; unticked, they are
+// in order again.
+TEST(DocumentMessage, ShufflingTheMessageShowsAtOnce)
+{
+    Document doc(kFonts);
+    AddWords(doc, { "chat", "chien", "lapin", "cheval", "vache", "mouton" });
+    doc.Change(Setting::RandomFill, false);
+    doc.Change(Setting::HiddenMessage, u("Bravo les enfants vous avez tout trouve"));
+    const auto message = [&doc] {
+        QString letters;
+        for (int k = 0; k < 100; ++k)
+            letters += doc.puzzle().LetterGrid.at(k % 10, k / 10);
+        return letters;
+    };
+    const QString inOrder = message();
+    ASSERT_TRUE(inOrder.startsWith(u("bravolesenfants")));
+    QSignalSpy redraws(&doc, &Document::redrawRequested);
+    doc.Change(Setting::ShuffleList, true);
+    QString shuffled = message(), sorted = inOrder;
+    EXPECT_NE(shuffled, inOrder);
+    std::sort(shuffled.begin(), shuffled.end()), std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(shuffled, sorted);
+    EXPECT_EQ(redraws.count(), 1);
+    doc.Change(Setting::ShuffleList, false);
+    EXPECT_EQ(message(), inOrder);
+}
+
 TEST(DocumentRendering, DrawingThePageTwiceLeavesTheDocumentAsItWas)
 {
     // A level ticked and no theme: the words count as an external list's from the click on, not from a drawing.

@@ -348,5 +348,18 @@ TEST(PageLayout, CodedWordsBandsRowsAndParts)
     }
 }
 
+// The coded words' instruction names the codes drawn, numbers or pictures, whatever mode is chosen for the next grid.
+TEST(PageLayout, CodedWordsInstructionNamesTheCodesDrawn)
+{
+    for (const bool symbols : { false, true }) {
+        DocumentData d = MakeData(GameType::CodedWords, 0);
+        d.puzzle.CodesAreNumbers = !symbols;
+        d.settings.puzzle.valueMode = symbols ? 0 : 2;
+        const Ops said = Where(Rendered(d).ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.text.startsWith(u("Chaque")); });
+        ASSERT_EQ(said.size(), 1);
+        EXPECT_TRUE(said[0].text.startsWith(symbols ? u("Chaque dessin") : u("Chaque nombre"))) << said[0].text.toStdString();
+    }
+}
+
 } // namespace
 } // namespace lx::test
