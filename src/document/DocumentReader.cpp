@@ -278,8 +278,9 @@ private:
             for (int x = 0; x < PuzzleState::kSide && x < row.size(); ++x) {
                 const QChar c = row[x];
                 // A coded word's hyphen or apostrophe stands between two of its letters.
-                const bool partMark = coded && y >= 2 && IsCodedPartMark(c) && x > 0 && x + 1 < std::min<int>(row.size(), PuzzleState::kSide)
-                    && IsGridCharacter(row[x - 1]) && IsGridCharacter(row[x + 1]);
+                const bool partMark = coded && y >= 2 && IsCodedPartMark(c) && x > 0
+                    && x + 1 < std::min<int>(row.size(), PuzzleState::kSide) && IsGridCharacter(row[x - 1])
+                    && IsGridCharacter(row[x + 1]);
                 if (c == u'_' || !(IsGridCharacter(c) || partMark))
                     continue;
                 z.LetterGrid.at(x, y) = QString(c);
