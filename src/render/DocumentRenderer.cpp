@@ -90,8 +90,7 @@ void DocumentRenderer::DrawHalfTexts(const HalfSheet& half, double top)
     }
     DrawTextWithin(*s_, Typeset(st.title, *s_), -1, top + kTitleY, 1, kSmallestTitle * ratio_);
     SetFont(st.titleFontName, 11, false, false);
-    // The coded words' instruction names the codes drawn, pictures or numbers.
-    const QString instruction = InstructionText(st, !D().puzzle.CodesAreNumbers);
+    const QString instruction = InstructionText(D());
     DrawTextWithin(*s_, Typeset(instruction, *s_), kHeaderX, top + kInstructionY, 2, kSmallestInstruction * ratio_);
 }
 
@@ -105,7 +104,7 @@ void DocumentRenderer::TellCutTexts()
     if (!TextFitsWithin(*s_, Typeset(st.title, *s_), -1, 1, kSmallestTitle * ratio_))
         cut << QStringLiteral("Le titre dépasse de la page, même écrit en %1 points : raccourcissez-le.").arg(kSmallestTitle);
     SetFont(st.titleFontName, 11, false, false);
-    const QString instruction = InstructionText(st, !D().puzzle.CodesAreNumbers);
+    const QString instruction = InstructionText(D());
     if (!TextFitsWithin(*s_, Typeset(instruction, *s_), kHeaderX, 2, kSmallestInstruction * ratio_)) {
         cut << QStringLiteral("La consigne ne tient pas sur ses deux lignes, même écrite en %1 points : raccourcissez-la.")
                    .arg(kSmallestInstruction);

@@ -4,6 +4,7 @@
 #include "render/FontCatalog.h"
 #include "render/Surface.h"
 #include "core/Plural.h"
+#include "puzzle/WordSearchGrid.h"
 #include "words/ThemeDatabase.h"
 #include "words/WordListParser.h"
 
@@ -152,6 +153,19 @@ QString InstructionText(const DocumentSettings& settings, bool symbols)
                                  : QStringLiteral(" Les lettres restantes forment un message secret.");
     }
     return text;
+}
+
+QString InstructionText(const DocumentData& data)
+{
+    DocumentSettings shown = data.settings;
+    const PuzzleState& z = data.puzzle;
+    if (z.gameType == GameType::WordSearch) {
+        for (const WordEntry& e : z.WordEntries) {
+            if (!e.gridText.isEmpty() && e.direction >= 0 && e.direction < 8)
+                shown.puzzle.directions[kCodeBox[e.direction]] = true;
+        }
+    }
+    return InstructionText(shown, !z.CodesAreNumbers);
 }
 
 QString KeyTitle(const QString& title)

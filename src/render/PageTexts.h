@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/DocumentData.h"
 #include "document/DocumentSettings.h"
 #include "puzzle/PuzzleState.h"
 
@@ -43,6 +44,10 @@ QString DirectionSentence(const QString& directionKey);
 // of its own when the instruction ends with ".", "!", "?" or "…". `symbols`:
 // the coded words drawn have pictures for codes, not numbers.
 QString InstructionText(const DocumentSettings& settings, bool symbols = false);
+// The instruction of the page drawn: of the codes drawn, and of the directions
+// chosen and those of the words placed (a grid made before a direction box was
+// unticked still holds words that way).
+QString InstructionText(const DocumentData& data);
 // The title of a key: "Les animaux (Solution)", or "Solution" without a title.
 QString KeyTitle(const QString& title);
 // The line where a pupil writes their name and the date.

@@ -348,6 +348,22 @@ TEST(PageLayout, CodedWordsBandsRowsAndParts)
     }
 }
 
+// A word search's instruction names the directions chosen and those of the words placed: a grid made before a box was
+// unticked still holds words that way.
+TEST(PageLayout, TheInstructionNamesTheDirectionsOfTheWordsPlaced)
+{
+    DocumentData d = MakeData(GameType::WordSearch, 0);
+    d.settings.puzzle.directions = { true, false, false, false, false, false };
+    const auto instruction = [&d] {
+        const Ops said = Where(Rendered(d).ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.text.startsWith(u("Retrouve")); });
+        return said.isEmpty() ? QString() : said[0].text;
+    };
+    PlaceWord(d, u("CHAT"), 0, 0, 0);
+    EXPECT_EQ(instruction(), u("Retrouve les mots de la liste\u00A0: ils sont écrits horizontalement."));
+    PlaceWord(d, u("LOUP"), 0, 1, 4); // diagonal
+    EXPECT_EQ(instruction(), u("Retrouve les mots de la liste\u00A0: ils peuvent être écrits horizontalement ou en diagonale."));
+}
+
 // The coded words' instruction names the codes drawn, numbers or pictures, whatever mode is chosen for the next grid.
 TEST(PageLayout, CodedWordsInstructionNamesTheCodesDrawn)
 {

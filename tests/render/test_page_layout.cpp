@@ -63,7 +63,7 @@ TEST(PageLayout, EveryBlockWhereTheTeacherSeesItInItsColourAndPen)
     const double s = kSearchCell, f = kFillInCell, c = 0.4 * 7 + kLine + 1, cs = 0.4 * 9.1 + kLine + 1, w = 5 * kChar + 2;
     const double row2 = 1.6 * c, row2s = 1.6 * cs;
     const auto centred = [](int column, double cell) { return 7 + column * cell + (cell - kChar) / 2; };
-    const QString header = u("CE1 – Thème : Animaux (20 mots)"), title = u("Les animaux"), instruction = InstructionText(Build(Empty).settings);
+    const QString header = u("CE1 – Thème : Animaux (20 mots)"), title = u("Les animaux"), instruction = InstructionText(Build(Empty));
     const SurfaceFont italic { kDefaultFont, 10, false, true, false }, big { kTitleFont, 16, true, false, true }, small { kTitleFont, 11 },
         footer { kDefaultFont, 8 }, grid { kGridFont, 12, false, false, false, true }, list { kListFont, 12 },
         code { kGridFont, 7, true, false, false, true }, symbol { SymbolFontName(), 7 * 1.3, false, false, false, true }; // a cell's letters: compact
