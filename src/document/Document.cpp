@@ -223,11 +223,39 @@ QString Document::PrintQuestion(int versions) const
         return QStringLiteral("La grille n'est pas terminée : le temps de calcul a été dépassé avant que tous les mots "
                               "y soient placés. Cliquez sur « Créer la grille » pour la recommencer.\r\n"
                               "Voulez-vous imprimer quand même ?");
+    // The size moved since the grid was made: the page draws its letters at
+    // the new size, words cut at the edge or cells without a letter.
+    if (versions <= 1 && z.gameType == GameType::WordSearch && GridSizeMoved())
+        return QStringLiteral("La taille de la grille a changé depuis sa création : des mots dépassent du cadre ou des cases "
+                              "sont vides. Cliquez sur « Créer la grille » pour la recommencer.\r\n"
+                              "Voulez-vous imprimer quand même ?");
     const PuzzleSettings& p = data_.settings.puzzle;
     const QString& explanation = data_.puzzle.BalanceLabel.explanation;
     if (p.gameType != GameType::WordSearch || p.randomFill || explanation.isEmpty())
         return {};
     return explanation + QStringLiteral(" dans le message secret.\r\nVoulez-vous vraiment imprimer le document ?");
+}
+
+bool Document::GridSizeMoved() const
+{
+    const PuzzleState& z = data_.puzzle;
+    const auto inside = [&z](int x, int y) { return x >= 0 && y >= 0 && x < z.GridSize && y < z.GridSize; };
+    for (const WordEntry& e : z.WordEntries) {
+        if (e.gridText.isEmpty() || e.direction < 0 || e.direction >= int(kDirectionSteps.size()))
+            continue;
+        const DirectionStep step = kDirectionSteps[e.direction];
+        const int last = int(e.gridText.size()) - 1;
+        if (!inside(e.x, e.y) || !inside(e.x + last * step.dx, e.y + last * step.dy))
+            return true;
+    }
+    // Random letters fill every cell a word leaves.
+    if (!data_.settings.puzzle.randomFill)
+        return false;
+    for (int y = 0; y < z.GridSize; ++y)
+        for (int x = 0; x < z.GridSize; ++x)
+            if (z.LetterGrid.at(x, y).isEmpty())
+                return true;
+    return false;
 }
 
 QString Document::MissingPicturesText() const

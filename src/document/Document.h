@@ -238,6 +238,7 @@ private:
     void UncheckAllLevels();
     void KeepThemeCountRule();
     void KeepRevealChoice();
+    bool GridSizeMoved() const;
     WordListImport ApplyWordList(const WordListEntries& entries, const QString& theme);
 
     QStringList fontNames_;

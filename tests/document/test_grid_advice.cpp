@@ -123,6 +123,23 @@ TEST(GridAdvice, TheSizeQuestionAndTheTimeOutProposeTheSizeTheLettersNeed)
     }
 }
 
+// A size moved after the grid was made draws it cut, or with cells without letters: printing asks first.
+TEST(GridAdvice, AGridResizedSinceItWasMadeAsksBeforePrinting)
+{
+    for (const int size : { 5, 12 }) {
+        Document doc(kFonts);
+        AddWords(doc, Words("cheval mouton lapins canard renard"), 10);
+        ASSERT_TRUE(doc.Generate().succeeded());
+        EXPECT_EQ(doc.PrintQuestion(), QString());
+        doc.Change(Setting::GridSize, size);
+        EXPECT_EQ(doc.PrintQuestion(), u("La taille de la grille a changé depuis sa création : des mots dépassent du cadre ou des "
+                                         "cases sont vides. Cliquez sur « Créer la grille » pour la recommencer.\r\n"
+                                         "Voulez-vous imprimer quand même ?")) << size;
+        doc.Change(Setting::GridSize, 10);
+        EXPECT_EQ(doc.PrintQuestion(), QString()) << "back to its size";
+    }
+}
+
 // The sentences; which words lie inside which: test_word_forms.
 TEST(GridAdvice, WordsReadInsideAnotherAreNamed)
 {
