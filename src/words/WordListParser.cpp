@@ -100,14 +100,25 @@ bool HasSentenceWord(const QStringList& tokens)
     return std::any_of(tokens.cbegin(), tokens.cend(), [](const QString& t) { return words.contains(t); });
 }
 
+// What binds the words of a phrase, and a row of words ("chat chien lapin
+// loup ours") has none: an article, a preposition, a conjunction.
+bool HasLinkWord(const QStringList& tokens)
+{
+    static const QSet<QString> words { u("le"), u("la"), u("les"), u("l'"), u("un"), u("une"), u("des"), u("du"), u("de"),
+                                       u("d'"), u("à"), u("au"), u("aux"), u("en"), u("et"), u("ou"), u("pour"), u("avec"),
+                                       u("dans"), u("sur"), u("par"), u("sans"), u("sous") };
+    return std::any_of(tokens.cbegin(), tokens.cend(), [](const QString& t) { return words.contains(t); });
+}
+
 // A word's definition beside it, in a table's next column or after a colon
 // ("chat : animal qui miaule"): three words or more with a pronoun or a verb
-// of being, or five words or more; the word before it is a name of one to
-// three words.
+// of being, or a phrase of five words or more; the word before it is a name
+// of one to three words.
 bool IsWordAndDefinition(const QString& word, const QString& definition)
 {
     const QStringList w = Tokens(word), d = Tokens(definition);
-    return !w.isEmpty() && w.size() <= 3 && !HasSentenceWord(w) && (d.size() >= 5 || (d.size() >= 3 && HasSentenceWord(d)));
+    return !w.isEmpty() && w.size() <= 3 && !HasSentenceWord(w)
+        && ((d.size() >= 5 && HasLinkWord(d)) || (d.size() >= 3 && HasSentenceWord(d)));
 }
 
 void RemoveFinalStops(QString& entry)

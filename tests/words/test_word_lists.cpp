@@ -70,6 +70,7 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
         { "Les animaux :\r\nchat chien lapin\r\n", threeWords }, { "Animaux : chat, chien, lapin", threeWords },
         { "Mots de la semaine :\r\nchat\r\nAutres : chien\r\n: lapin\r\n", threeWords },
         { "/ à lire : avant lundi\r\nchat chien lapin", threeWords }, { "Animaux : chat chien lapin", threeWords },
+        { "Animaux : chat chien lapin loup ours", Words("chat chien lapin loup ours") },
         // A word's definition after it, in a table or after a colon, is no word; a long name is, and so is a sentence alone.
         { "chat : animal qui miaule.\r\nchien\tun animal domestique très fidèle\r\n- lapin ; il aime les carottes", threeWords },
         { "pomme de terre\tchou à la crème\r\nje me lave\r\n", { u("pomme de terre"), u("chou à la crème"), u("je me lave") } },
