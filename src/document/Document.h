@@ -239,6 +239,7 @@ private:
     void KeepThemeCountRule();
     void KeepRevealChoice();
     bool GridSizeMoved() const;
+    void ApplyLetterCode(int letter);
     WordListImport ApplyWordList(const WordListEntries& entries, const QString& theme);
 
     QStringList fontNames_;

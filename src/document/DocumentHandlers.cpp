@@ -234,12 +234,41 @@ void Document::SetLetterCodeText(int index, const QString& text)
 {
     if (index < 0 || index >= 26)
         return;
-    // The codes as the boxes show them are what the document saves; the
-    // puzzle's own codes change only at the next generation.
+    // The codes as the boxes show them are what the document saves.
     data_.settings.puzzle.letterCodeTexts[index] = text;
     Q_EMIT valueBoxesChanged();
-    if (!Suppressed())
-        ReportModified(LetterCodesText() != life_.snapshot.letterCodes);
+    if (Suppressed())
+        return;
+    ApplyLetterCode(index);
+    ReportModified(LetterCodesText() != life_.snapshot.letterCodes);
+}
+
+// A valid code typed for a letter of the grid is its code on the page at once,
+// so that the page printed is the one the saved file reopens; the key row
+// stays in the order of its codes. A code marked wrong waits in its box.
+void Document::ApplyLetterCode(int k)
+{
+    PuzzleState& z = data_.puzzle;
+    const std::optional<int> code = ParseShortNumber(data_.settings.puzzle.letterCodeTexts[k]);
+    if (z.gameType != GameType::CodedWords || z.LetterCodes[k] == 0 || !code || *code == z.LetterCodes[k]
+        || LetterCodeError(k).value_or(true))
+        return;
+    z.LetterCodes[k] = std::int16_t(*code);
+    for (int y = 0; y < PuzzleState::kSide; ++y) {
+        for (int x = 0; x < PuzzleState::kSide; ++x) {
+            const QString& cell = z.LetterGrid.at(x, y);
+            if (!cell.isEmpty() && LetterIndex(cell[0].toUpper()) == k)
+                z.CodeGrid.at(x, y) = std::int16_t(*code);
+        }
+    }
+    QList<std::pair<std::int16_t, QString>> key;
+    for (int j = 0; j < z.DistinctLetterCount && j < PuzzleState::kSide; ++j)
+        key.append({ z.CodeGrid.at(j, 0), z.LetterGrid.at(j, 0) });
+    std::stable_sort(key.begin(), key.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (int j = 0; j < key.size(); ++j)
+        std::tie(z.CodeGrid.at(j, 0), z.LetterGrid.at(j, 0)) = key[j];
+    Q_EMIT puzzleChanged();
+    RequestRedraw();
 }
 
 void Document::ChooseRevealLetterText(const QString& text)

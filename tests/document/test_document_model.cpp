@@ -4,6 +4,7 @@
 #include "render/DocumentRenderer.h"
 #include "render/FontCatalog.h"
 #include "render/PageTexts.h"
+#include "words/WordForms.h"
 #include "render/RecordingSurface.h"
 #include "support/DocumentSupport.h"
 
@@ -397,6 +398,34 @@ TEST(DocumentFileRoundTrip, EveryKindOfEditReopensAsSaved)
         EXPECT_EQ(back.settings().pictures, doc.settings().pictures);
         ++n;
     }
+}
+
+// A valid code typed in a box is the letter's code on the page at once, the key in the order of its codes, and the
+// file reopens that page; a code marked wrong waits in its box.
+TEST(DocumentCodes, AValidCodeTypedIsTheGridsAtOnce)
+{
+    Document doc(kFonts);
+    AddWords(doc, { "chat", "chien", "loup", "lion", "ours" });
+    doc.Change(Setting::GameType, 2);
+    ASSERT_TRUE(doc.Generate().succeeded());
+    const PuzzleState& z = doc.puzzle();
+    const int c = LetterIndex(u'C'), unused = z.DistinctLetterCount + 1; // the codes are 1 to the letters' count
+    doc.SetLetterCodeText(c, QString::number(unused));
+    int cells = 0;
+    for (int k = 0; k < 31 * 31; ++k) {
+        const QString& letter = z.LetterGrid.at(k % 31, k / 31);
+        if (!letter.isEmpty() && letter[0].toUpper() == u'C')
+            EXPECT_EQ(z.CodeGrid.at(k % 31, k / 31), unused) << ++cells;
+    }
+    for (int j = 1; j < z.DistinctLetterCount; ++j)
+        EXPECT_LT(z.CodeGrid.at(j - 1, 0), z.CodeGrid.at(j, 0)) << j;
+    EXPECT_EQ(z.CodeGrid.at(z.DistinctLetterCount - 1, 0), unused);
+    QTemporaryDir dir;
+    Document back(kFonts);
+    ASSERT_TRUE(SaveFile(doc, dir.filePath(u("codes.lxg"))) && LoadFile(back, dir.filePath(u("codes.lxg"))));
+    EXPECT_TRUE(back.puzzle().CodeGrid == z.CodeGrid && back.puzzle().LetterGrid == z.LetterGrid);
+    doc.SetLetterCodeText(c, QString::number(z.LetterCodes[LetterIndex(u'H')]));
+    EXPECT_EQ(z.LetterCodes[c], unused);
 }
 
 TEST(WordHighlight, OfAClickedWord)
