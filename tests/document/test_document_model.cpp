@@ -414,9 +414,12 @@ TEST(DocumentCodes, AValidCodeTypedIsTheGridsAtOnce)
     int cells = 0;
     for (int k = 0; k < 31 * 31; ++k) {
         const QString& letter = z.LetterGrid.at(k % 31, k / 31);
-        if (!letter.isEmpty() && letter[0].toUpper() == u'C')
-            EXPECT_EQ(z.CodeGrid.at(k % 31, k / 31), unused) << ++cells;
+        if (!letter.isEmpty() && letter[0].toUpper() == u'C') {
+            EXPECT_EQ(z.CodeGrid.at(k % 31, k / 31), unused) << k;
+            ++cells;
+        }
     }
+    EXPECT_EQ(cells, 3) << "chat, chien and the key";
     for (int j = 1; j < z.DistinctLetterCount; ++j)
         EXPECT_LT(z.CodeGrid.at(j - 1, 0), z.CodeGrid.at(j, 0)) << j;
     EXPECT_EQ(z.CodeGrid.at(z.DistinctLetterCount - 1, 0), unused);

@@ -334,7 +334,7 @@ TEST(PageLayout, CodedWordsBandsRowsAndParts)
     EXPECT_EQ(boxes.size(), 12 + 4 + 8) << "no box for the hyphens";
     for (const double top : { 28 + 1.6 * c, 28 + 2.95 * c }) // the second column in line, its one-cell gap whole
         EXPECT_TRUE(Has(boxes, Kind::Box, 7 + 15 * c, top, 7 + 16 * c, top + c)) << top;
-    // B O U T E, a gap of 0.4 cell, E N, a gap, T R A I N; each gap's hyphen centred in it, as low as the letters.
+    // B O U T E, a gap of 0.4 cell, E N, a gap, T R A I N; each gap's hyphen centred in it.
     const double e = 7 + 5 * c + 0.4 * c;
     EXPECT_TRUE(Has(boxes, Kind::Box, e, 28 + 1.6 * c, e + c, 28 + 2.6 * c)) << "E after a narrow gap";
     const Ops hyphens = Where(r.ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.text == u("-"); });
