@@ -245,6 +245,16 @@ private:
         s.pictures = Present(QStringLiteral("Images")) ? ParseIntInRange(Value(QStringLiteral("Images")), 0, 2, 0) : 0;
         const QString given = QStringLiteral("LettresDonnées");
         s.puzzle.revealedLetters = Present(given) ? ParseIntInRange(Value(given), -1, 26, -1) : -1;
+        // The coded words' pictures in the order the generation drew them:
+        // the base set, rearranged, or else the base set.
+        QString symbols = Value(QStringLiteral("Symboles")), base = PuzzleEngine::SymbolCharacters();
+        QString sorted = symbols;
+        std::sort(sorted.begin(), sorted.end());
+        std::sort(base.begin(), base.end());
+        if (Present(QStringLiteral("Symboles")) && sorted != base)
+            Unread(QStringLiteral("Symboles"));
+        else if (!symbols.isEmpty())
+            Z().SymbolAlphabet = symbols;
     }
 
     // "index,letters": the letters after "(?)" and the current item.
@@ -334,6 +344,8 @@ QString UnreadSettingsMessage(const QString& fileName, const QStringList& unread
             what = QStringLiteral("les réglages de la grille et de la page");
         else if (key == QStringLiteral("Valeurs"))
             what = QStringLiteral("les options du jeu (sens des mots, message secret ou codes)");
+        else if (key == QStringLiteral("Symboles"))
+            what = QStringLiteral("les dessins des mots codés");
         else if (key.startsWith(QStringLiteral("Mot")))
             what = QStringLiteral("la place de certains mots dans la grille");
         else

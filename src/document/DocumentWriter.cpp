@@ -135,6 +135,10 @@ QString DocumentText(const DocumentData& d)
         key(QStringLiteral("Images"), QString::number(s.pictures));
     if (z.TimedOut) // the time ran out before every word was placed
         key(QStringLiteral("GrilleInachevée"), QStringLiteral("1"));
+    // The pictures of coded words as the generation drew them for the codes, so
+    // that a key printed after reopening matches the pupils' sheets.
+    if (p.gameType == GameType::CodedWords && !z.CodesAreNumbers && z.SymbolAlphabet != PuzzleEngine::SymbolCharacters())
+        key(QStringLiteral("Symboles"), z.SymbolAlphabet);
 
     for (int y = 0; y < PuzzleState::kSide; ++y) {
         QString row;

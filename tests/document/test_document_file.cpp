@@ -152,6 +152,17 @@ TEST_F(DocumentFile, MissingBlankAndOutOfRangeParametersTakeTheNewDocumentsValue
     EXPECT_EQ(Value(u("Grille0")), u("Bad4").leftJustified(31, u'_')) << "é and - cannot come from a puzzle";
     EXPECT_EQ(Value(u("Grille2")), u("_ARC-EN’CIEL__B").leftJustified(31, u'_')) << "a word's hyphen and apostrophe, between its letters";
     EXPECT_EQ(Value(u("Valeurs")), codes.join(u(",")));
+    // The coded words' pictures as the generation arranged them reopen so (a key printed later matches the pupils'
+    // sheets); anything but an arrangement of the pictures is told and gives the pictures in their first order.
+    QString pictures = PuzzleEngine::SymbolCharacters();
+    std::reverse(pictures.begin(), pictures.end());
+    for (const QString& stored : { pictures, u("!!!") }) {
+        const CommandResult r = Load({ u("[LXGDocument]"), u("Paramètres=5,1,1,0,1,2,2,0,1,0,0,15,10,99"), u("Symboles=") + stored });
+        const bool arranged = stored == pictures;
+        EXPECT_EQ(doc.puzzle().SymbolAlphabet, arranged ? pictures : PuzzleEngine::SymbolCharacters());
+        EXPECT_EQ(Value(u("Symboles")), arranged ? pictures : u("<absent>"));
+        EXPECT_EQ(r.message.contains(u("les dessins des mots codés")), !arranged);
+    }
 }
 
 TEST_F(DocumentFile, MissingAndForeignFilesAreRefusedAndLeaveTheDocumentAlone)
