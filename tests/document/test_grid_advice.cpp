@@ -107,7 +107,7 @@ TEST(GridAdvice, TheSizeQuestionAndTheTimeOutProposeTheSizeTheLettersNeed)
             EXPECT_EQ(r.outcome, GenerationOutcome::TimedOut);
             EXPECT_EQ(doc.settings().puzzle.gridSize, 6);
             EXPECT_EQ(GenerationReport(r).status, CommandResult::Status::Cancelled) << "the blinking frame says the rest";
-            EXPECT_FALSE(doc.puzzle().LetterGrid.at(0, 0).isEmpty());
+            EXPECT_FALSE(doc.puzzle().LetterGrid == Grid<QString>()) << "the words placed before the time ran out";
             EXPECT_TRUE(drawn == doc.puzzle().LetterGrid) << "the page shown is the one a print would give";
             // Printed as it is, the grid would have holes and list words it does not hold.
             EXPECT_EQ(doc.PrintQuestion(), u("La grille n'est pas terminée : le temps de calcul a été dépassé avant que tous les mots "
