@@ -239,13 +239,8 @@ QString Document::PrintQuestion(int versions) const
 bool Document::GridSizeMoved() const
 {
     const PuzzleState& z = data_.puzzle;
-    const auto inside = [&z](int x, int y) { return x >= 0 && y >= 0 && x < z.GridSize && y < z.GridSize; };
     for (const WordEntry& e : z.WordEntries) {
-        if (e.gridText.isEmpty() || e.direction < 0 || e.direction >= int(kDirectionSteps.size()))
-            continue;
-        const DirectionStep step = kDirectionSteps[e.direction];
-        const int last = int(e.gridText.size()) - 1;
-        if (!inside(e.x, e.y) || !inside(e.x + last * step.dx, e.y + last * step.dy))
+        if (!e.gridText.isEmpty() && !EntryInside(e, int(e.gridText.size()), z.GridSize))
             return true;
     }
     // Random letters fill every cell a word leaves.

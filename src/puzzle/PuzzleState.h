@@ -87,6 +87,20 @@ struct WordEntry {
     bool operator==(const WordEntry&) const = default;
 };
 
+// Whether every cell of a placed word lies in a grid of side cells a side: a
+// word of a damaged file, or of a grid of another size, is never drawn
+// outside it.
+inline bool EntryInside(const WordEntry& e, int length, int side)
+{
+    if (e.direction < 0 || e.direction > 7 || length < 1)
+        return false;
+    const DirectionStep step = kDirectionSteps[e.direction];
+    const int lastX = e.x + (length - 1) * step.dx;
+    const int lastY = e.y + (length - 1) * step.dy;
+    const auto in = [side](int v) { return v >= 0 && v < side; };
+    return in(e.x) && in(e.y) && in(lastX) && in(lastY);
+}
+
 // An item of an ordered word list with its integer tag.
 struct TaggedItem {
     QString text;

@@ -28,19 +28,6 @@ inline int LastIndex(const PuzzleState& z)
     return std::clamp(z.GridLast, -1, PuzzleState::kSide - 1);
 }
 
-// Whether every cell of a placed word lies in the grid drawn (side cells a
-// side): a word of a damaged file, or of another grid, is never drawn outside.
-inline bool EntryInside(const WordEntry& e, int length, int side)
-{
-    if (e.direction < 0 || e.direction > 7 || length < 1)
-        return false;
-    const DirectionStep step = kDirectionSteps[e.direction];
-    const int lastX = e.x + (length - 1) * step.dx;
-    const int lastY = e.y + (length - 1) * step.dy;
-    const auto in = [side](int v) { return v >= 0 && v < side; };
-    return in(e.x) && in(e.y) && in(lastX) && in(lastY);
-}
-
 inline bool IsLowerCaseLetter(const QString& cell)
 {
     return !cell.isEmpty() && cell[0].isLower();

@@ -91,23 +91,9 @@ QStringList Tokens(const QString& text)
     return text.toLower().replace(u'\u2019', u'\'').split(cut, Qt::SkipEmptyParts);
 }
 
-// What no name of a thing holds, however long ("pomme de terre", "chou à la
-// crème"), and a sentence does: a subject or relative pronoun, "est", "sont".
-bool HasSentenceWord(const QStringList& tokens)
+bool HasAnyOf(const QStringList& tokens, const QSet<QString>& words)
 {
-    static const QSet<QString> words { u("il"), u("elle"), u("ils"), u("elles"), u("on"), u("je"), u("j'"), u("tu"), u("nous"),
-                                       u("vous"), u("qui"), u("que"), u("qu'"), u("c'"), u("est"), u("sont") };
-    return std::any_of(tokens.cbegin(), tokens.cend(), [](const QString& t) { return words.contains(t); });
-}
-
-// What binds the words of a phrase, and a row of words ("chat chien lapin
-// loup ours") has none: an article, a preposition, a conjunction.
-bool HasLinkWord(const QStringList& tokens)
-{
-    static const QSet<QString> words { u("le"), u("la"), u("les"), u("l'"), u("un"), u("une"), u("des"), u("du"), u("de"),
-                                       u("d'"), u("à"), u("au"), u("aux"), u("en"), u("et"), u("ou"), u("pour"), u("avec"),
-                                       u("dans"), u("sur"), u("par"), u("sans"), u("sous") };
-    return std::any_of(tokens.cbegin(), tokens.cend(), [](const QString& t) { return words.contains(t); });
+    return std::any_of(tokens.cbegin(), tokens.cend(), [&words](const QString& t) { return words.contains(t); });
 }
 
 // A word's definition beside it, in a table's next column or after a colon
@@ -116,9 +102,19 @@ bool HasLinkWord(const QStringList& tokens)
 // of one to three words.
 bool IsWordAndDefinition(const QString& word, const QString& definition)
 {
+    // What no name of a thing holds, however long ("pomme de terre", "chou à
+    // la crème"), and a sentence does: a subject or relative pronoun, "est",
+    // "sont".
+    static const QSet<QString> sentence { u("il"), u("elle"), u("ils"), u("elles"), u("on"), u("je"), u("j'"), u("tu"), u("nous"),
+                                          u("vous"), u("qui"), u("que"), u("qu'"), u("c'"), u("est"), u("sont") };
+    // What binds the words of a phrase, and a row of words ("chat chien lapin
+    // loup ours") has none: an article, a preposition, a conjunction.
+    static const QSet<QString> links { u("le"), u("la"), u("les"), u("l'"), u("un"), u("une"), u("des"), u("du"), u("de"),
+                                       u("d'"), u("à"), u("au"), u("aux"), u("en"), u("et"), u("ou"), u("pour"), u("avec"),
+                                       u("dans"), u("sur"), u("par"), u("sans"), u("sous") };
     const QStringList w = Tokens(word), d = Tokens(definition);
-    return !w.isEmpty() && w.size() <= 3 && !HasSentenceWord(w)
-        && ((d.size() >= 5 && HasLinkWord(d)) || (d.size() >= 3 && HasSentenceWord(d)));
+    return !w.isEmpty() && w.size() <= 3 && !HasAnyOf(w, sentence)
+        && ((d.size() >= 5 && HasAnyOf(d, links)) || (d.size() >= 3 && HasAnyOf(d, sentence)));
 }
 
 void RemoveFinalStops(QString& entry)
@@ -231,12 +227,9 @@ WordListEntries CutWordListText(const QString& input)
            })) {
         out.titles << WithoutFinalStop(WithoutBullet(lines[content[0]].trimmed()));
         lines[content[0]].clear();
+        content.removeFirst();
     }
-    int wordLines = 0;
-    for (const QString& line : lines) {
-        if (!line.trimmed().isEmpty() && !isComment(line) && ++wordLines > 1)
-            break;
-    }
+    const qsizetype wordLines = content.size();
     // Commas, semicolons, tabs, dashes, slashes, bars or bullets between
     // spaced words and three spaces or more part entries as line ends do
     // ("chat, chien, lapin", "chat - chien / lapin", "chat • chien", a
