@@ -236,18 +236,16 @@ GenerationResult PuzzleEngine::Generate(const QStringList& checkedWords, ThemeSe
     PrepareWordLists(checkedWords);
 
     if (settings_.gameType == GameType::WordSearch) {
-        // The length a word needs: its display length, or its grid form's when
-        // that is longer (Œ and Æ take two cells).
+        // The length a word needs is the cells its grid form takes: a hyphen
+        // or a phrase's spaces take none, Œ and Æ take two.
         int needed = 0;
         int longestIndex = 0;
-        int longestForm = 0;
         for (int i = 0; i < s_.WordsByLength.size(); ++i) {
-            const int n = std::max(int(s_.WordsByLength[i].text.size()), int(prepared_.byLengthForms[i].size()));
+            const int n = int(prepared_.byLengthForms[i].size());
             if (n > needed) {
                 needed = n;
                 longestIndex = i;
             }
-            longestForm = std::max(longestForm, int(prepared_.byLengthForms[i].size()));
         }
         // The letters count too: a grid with room for the longest word may
         // still be far too small for all of them (random letters only: a
@@ -256,7 +254,7 @@ GenerationResult PuzzleEngine::Generate(const QStringList& checkedWords, ThemeSe
         const int proposed = std::min(settings_.randomFill ? std::max(need.side, needed) : needed, int(kMaxWordSearchSize));
         // A word that no grid can hold is refused below, without a question
         // whose Oui could not be honoured.
-        if (proposed > s_.GridSize && longestForm <= kMaxWordSearchSize) {
+        if (proposed > s_.GridSize && needed <= kMaxWordSearchSize) {
             const TaggedItem& item = s_.WordsByLength[longestIndex];
             // Too small for the longest word, No creates nothing; too small
             // for the letters only, No tries the size chosen all the same.
@@ -277,8 +275,6 @@ GenerationResult PuzzleEngine::Generate(const QStringList& checkedWords, ThemeSe
                 return result;
             }
             if (yes) {
-                // A phrase may be longer on screen than in the grid (its spaces
-                // vanish): the largest grid still takes it when its letters fit.
                 settings_.gridSize = proposed;
                 s_.SetGridDimensions(settings_.gridSize);
                 result.gridSizeChanged = true;

@@ -116,8 +116,9 @@ TEST(GenerateCommand, RefusalsAndTheirMessages)
     }
 }
 
-// The question names the longest word, measured on screen (with a phrase's spaces), or the grid its letters need
-// ("cœurs": 6). No leaves the grids empty; Yes sets the size to the word's length, 18 at most.
+// The question names the longest word, measured in the cells it takes: a phrase's spaces and a hyphen take none,
+// « œ » two ("cœurs": 6). No leaves the grids empty; Yes sets the size to the word's length, or to the larger
+// size all the letters need (« pomme de terre cuite » and four words: 17).
 TEST(GenerateCommand, GridTooSmallQuestion)
 {
     const QString question = u("La grille est trop petite pour le mot « %1 » !\nVoulez-vous ajuster la taille automatiquement ?");
@@ -125,20 +126,23 @@ TEST(GenerateCommand, GridTooSmallQuestion)
     const QStringList vegetables = Words("chou radis navet poireau");
     struct Case { QStringList words; int size; bool answer; const char* named; int newSize; };
     for (const Case& c : { Case { animals, 5, false, "gorille", 5 }, Case { animals, 5, true, "gorille", 7 },
-                           Case { QStringList { u("pomme de terre") } + vegetables, 12, true, "pomme de terre", 14 },
-                           Case { QStringList { u("pomme de terre cuite") } + vegetables, 10, true, "pomme de terre cuite", 18 },
+                           Case { QStringList { u("pomme de terre") } + vegetables, 11, true, "pomme de terre", 12 },
+                           Case { QStringList { u("pomme de terre") } + vegetables, 12, false, nullptr, 12 },
+                           Case { QStringList { u("chauve-souris") } + vegetables, 12, false, nullptr, 12 },
+                           Case { QStringList { u("pomme de terre cuite") } + vegetables, 10, true, "pomme de terre cuite", 17 },
                            Case { Words("cœurs chat lion ours loup"), 5, true, "cœurs", 6 } }) {
         Bench b;
         b.settings.gridSize = c.size;
         QStringList asked;
         b.engine.SetQuestionHandler([&](const QString& q) { return asked << q, c.answer; });
         const GenerationResult r = b.Generate(c.words, 5);
-        EXPECT_EQ(asked, QStringList { question.arg(u(c.named)) });
+        const bool created = c.answer || !c.named;
+        EXPECT_EQ(asked, c.named ? QStringList { question.arg(u(c.named)) } : QStringList()) << c.size;
         EXPECT_EQ(b.settings.gridSize, c.newSize);
-        EXPECT_EQ(r.outcome, c.answer ? GenerationOutcome::Generated : GenerationOutcome::Declined);
+        EXPECT_EQ(r.outcome, created ? GenerationOutcome::Generated : GenerationOutcome::Declined);
         EXPECT_EQ(r.gridSizeChanged, c.answer);
-        EXPECT_EQ(CountCells(b.state, 31, [](const QString& cell) { return !cell.isEmpty(); }), c.answer ? c.newSize * c.newSize : 0);
-        EXPECT_TRUE(!c.answer || ReadEntry(b.state, b.state.WordEntries[0]) == ToGridForm(u(c.named)));
+        EXPECT_EQ(CountCells(b.state, 31, [](const QString& cell) { return !cell.isEmpty(); }), created ? c.newSize * c.newSize : 0);
+        EXPECT_TRUE(!created || ReadEntry(b.state, b.state.WordEntries[0]) == ToGridForm(c.named ? u(c.named) : c.words[0]));
     }
 }
 
