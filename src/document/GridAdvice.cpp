@@ -31,14 +31,9 @@ SizeNeed CheckedWordsNeed(const Document& doc)
     const PuzzleSettings& p = doc.settings().puzzle;
     if (p.gameType == GameType::FillIn)
         return FillInNeed(doc.GridForms());
-    SizeNeed need = WordSearchNeed(doc.GridForms(), p.directions);
-    // A word is never written in a grid narrower than it is on the page (a
-    // phrase loses its spaces in the grid), unless that is wider than any grid.
-    if (need.fits) {
-        for (const QString& word : doc.words().CheckedWords())
-            need.side = std::max(need.side, std::min(int(word.size()), int(kMaxGridSide)));
-    }
-    return need;
+    // Measured in cells, as the generation measures the words: a phrase's
+    // spaces and a hyphen take none.
+    return WordSearchNeed(doc.GridForms(), p.directions);
 }
 
 int ProposedGridSize(const Document& doc)

@@ -154,6 +154,7 @@ private Q_SLOTS:
         QVERIFY(!hidden->isVisible());
         if (doc->settings().puzzle.randomFill)
             Find<QCheckBox>(u("chkAleatoire"))->click();
+        Find<QSlider>(u("hscTaille"))->setValue(18); // far more cells than the words and the message take
         QTest::keyClicks(Edit("txtLettresRestantes"), QString(60, QLatin1Char('a')));
         QVERIFY(advice->isVisible());
         QVERIFY2(advice->text().startsWith(u("Ce message tiendrait dans une grille de ")), qPrintable(advice->text()));

@@ -28,6 +28,9 @@ TEST(GridAdvice, TheSizeHintFollowsTheWordsTheSizeAndTheGame)
         { twelve, 6, GameType::FillIn, counts + u("ils tiennent dans le cadre."), false },
         { Words("kiwi pomme lutin bras dahu"), 6, GameType::FillIn,
           u("5 mots, 22 lettres : « pomme » n'a aucune lettre commune avec les autres mots."), true },
+        // In cells: « pomme de terre » takes 12, as the generation counts it.
+        { QStringList { u("pomme de terre") } + Words("chou radis navet poireau"), 12, GameType::WordSearch,
+          u("5 mots, 33 lettres : grille de 12×12 au moins."), false },
         { twelve, 6, GameType::CodedWords, {}, false },
         { Words("chat chien loup lion"), 6, GameType::WordSearch, {}, false },
     };
