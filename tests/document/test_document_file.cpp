@@ -4,7 +4,6 @@
 #include "core/FileMenu.h"
 #include "document/Versions.h"
 #include "support/DocumentSupport.h"
-#include "words/WordListParser.h"
 
 namespace lx::test {
 namespace {
@@ -30,14 +29,6 @@ protected:
     QString Path(const QString& name) const { return user.filePath(name); }
     CommandResult LoadBytes(const QString& name, const QByteArray& bytes) { return actions.Load(WriteBytes(Path(name), bytes)); }
     CommandResult Load(const QStringList& lines) { return LoadBytes(u("essai.lxg"), EncodeWindows1252(lines.join(u("\r\n")) + u("\r\n"))); }
-    // Saves the document, then opens the file in a new one.
-    std::unique_ptr<Document> SavedAndReadBack(const QString& name)
-    {
-        EXPECT_TRUE(actions.SaveTo(Path(name)).done());
-        auto back = std::make_unique<Document>(kAllFonts);
-        DocumentActions(*back, prompter, {}).Load(Path(name));
-        return back;
-    }
     QString Value(const QString& key) const
     {
         for (const QString& line : DocumentText(doc.data()).split(u("\r\n"))) {
@@ -70,15 +61,15 @@ TEST_F(DocumentFile, TypedValuesSurviveSavingAndReopening)
         for (const char* w : { "\"chat\"", "loup\t", "chien", "lion", "ours" })
             d.words.SetChecked(d.words.AddWordIfAbsent(u(w)).index, true);
     }, Path(u("essai.lxg")));
-    const auto back = SavedAndReadBack(u("guillemets.lxg"));
+    const auto back = SavedAndReopened(doc);
     EXPECT_EQ(Value(u("Titre")), u("\"\"Les animaux\"\""));
     EXPECT_EQ(DocumentText(back->data()), DocumentText(doc.data()));
     EXPECT_EQ(back->ThemeLabel(), u("Liste externe"));
     doc.Change(Setting::Title, QString()); // an empty title is written, and read back empty
-    EXPECT_EQ(SavedAndReadBack(u("vide.lxg"))->settings().title, QString());
+    EXPECT_EQ(SavedAndReopened(doc)->settings().title, QString());
     actions.New();
     doc.Change(Setting::ThemeText, u("CE1/CE2")); // a theme typed before any word
-    EXPECT_EQ(SavedAndReadBack(u("theme.lxg"))->settings().themeText, u("CE1/CE2"));
+    EXPECT_EQ(SavedAndReopened(doc)->settings().themeText, u("CE1/CE2"));
     // No value read is cut: a 400-character title, 300 words and their flags, a long message.
     QStringList lines { u("[LXGDocument]"), u("Titre=") + QString(400, u't') };
     QString flags;
@@ -207,7 +198,7 @@ TEST_F(DocumentFile, WordEntriesFollowTheCandidatesRead)
                                                     u("NombreMots=2"), u("Mot0=0,0,0,CHAT"), u("Mot1=0,1,0,LOUP"), u("Mot2=0,2,0,CHAT") },
                                       QStringList { u("MotsSélectionnés=11"), u("NombreMots=4") } }) {
         Load(QStringList { u("[LXGDocument]") } + lines);
-        EXPECT_EQ(DocumentText(SavedAndReadBack(u("again.lxg"))->data()), DocumentText(doc.data()));
+        EXPECT_EQ(DocumentText(SavedAndReopened(doc)->data()), DocumentText(doc.data()));
     }
     // A one-word puzzle stores no entry.
     Load({ u("[LXGDocument]"), u("MotsSélectionnés=1"), u("NombreMots=0"), u("Liste0=chat"), u("Mot0=1,1,1,CHAT") });

@@ -423,10 +423,8 @@ TEST(DocumentCodes, AValidCodeTypedIsTheGridsAtOnce)
     for (int j = 1; j < z.DistinctLetterCount; ++j)
         EXPECT_LT(z.CodeGrid.at(j - 1, 0), z.CodeGrid.at(j, 0)) << j;
     EXPECT_EQ(z.CodeGrid.at(z.DistinctLetterCount - 1, 0), unused);
-    QTemporaryDir dir;
-    Document back(kFonts);
-    ASSERT_TRUE(SaveFile(doc, dir.filePath(u("codes.lxg"))) && LoadFile(back, dir.filePath(u("codes.lxg"))));
-    EXPECT_TRUE(back.puzzle().CodeGrid == z.CodeGrid && back.puzzle().LetterGrid == z.LetterGrid);
+    const auto back = SavedAndReopened(doc);
+    EXPECT_TRUE(back->puzzle().CodeGrid == z.CodeGrid && back->puzzle().LetterGrid == z.LetterGrid);
     doc.SetLetterCodeText(c, QString::number(z.LetterCodes[LetterIndex(u'H')]));
     EXPECT_EQ(z.LetterCodes[c], unused);
 }

@@ -152,18 +152,14 @@ TEST(PictureList, EveryShippedPictureIsInThePicturesFont)
 TEST(PictureList, ADocumentWithPicturesInsteadReopensIdentically)
 {
     PictureTable::Install(CatsFor({ u("chat"), u("chien"), u("lapin"), u("poule"), u("mouton") }));
-    QTemporaryDir dir;
     Document doc(QStringList { kDefaultFont, kListFont, kGridFont });
     AddWords(doc, { "chat", "chien", "lapin", "poule", "mouton", "cheval" });
     doc.Change(Setting::GameType, int(GameType::FillIn));
     doc.Change(Setting::Pictures, 2);
     doc.SetFixedSeed(3);
     ASSERT_TRUE(doc.Generate().succeeded());
-    const QString path = dir.filePath(u("images.lxg"));
-    ASSERT_TRUE(SaveFile(doc, path));
-    Document back(doc.fontNames());
-    ASSERT_TRUE(LoadFile(back, path));
-    const Rendered before(doc.data()), after(back.data());
+    const auto back = SavedAndReopened(doc);
+    const Rendered before(doc.data()), after(back->data());
     ASSERT_EQ(after.ops().size(), before.ops().size());
     for (int i = 0; i < before.ops().size(); ++i) {
         const RecordedOp &a = before.ops()[i], &b = after.ops()[i];

@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 
 namespace lx::test {
 
@@ -42,6 +43,15 @@ inline void Reopen(Document& doc, const std::function<void(DocumentData&)>& edit
 // Opens and saves files as the window does, without a question.
 inline bool LoadFile(Document& doc, const QString& path) { DefaultPrompter quiet; return DocumentActions(doc, quiet, {}).Load(path).done(); }
 inline bool SaveFile(Document& doc, const QString& path) { DefaultPrompter quiet; return DocumentActions(doc, quiet, {}).SaveTo(path).done(); }
+
+// The document saved, then opened in a new one with the same fonts installed.
+inline std::unique_ptr<Document> SavedAndReopened(Document& doc)
+{
+    QTemporaryDir dir;
+    auto back = std::make_unique<Document>(doc.fontNames());
+    EXPECT_TRUE(SaveFile(doc, dir.filePath(QStringLiteral("copie.lxg"))) && LoadFile(*back, dir.filePath(QStringLiteral("copie.lxg"))));
+    return back;
+}
 
 // What "lexigrille-cli make --level L --theme T --count N --seed S" sets up from the shipped database (read
 // once) and the program's template; an error message, else empty.
