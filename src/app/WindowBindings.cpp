@@ -344,6 +344,9 @@ void MainWindow::RefreshThemes()
     for (int i = 0; i < c_.lstLectureThemes->count(); ++i)
         c_.lstLectureThemes->item(i)->setCheckState(doc_.themes().selected[i] ? Qt::Checked : Qt::Unchecked);
     c_.lstLectureThemes->setEnabled(doc_.themes().enabled);
+    c_.txtTheme->setEnabled(doc_.ThemeTextEditable());
+    c_.txtTheme->setToolTip(doc_.ThemeTextEditable() ? QString()
+                                                     : QStringLiteral("Le thème de l'en-tête est celui des thèmes cochés."));
 }
 
 void MainWindow::RefreshPuzzleControls()

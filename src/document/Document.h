@@ -91,6 +91,10 @@ public:
 
     // --- What the window shows besides the settings
     QString ThemeLabel() const; // "Aucun thème", "3 thèmes", "Liste externe"
+    // The theme box names the words' list: the teacher types in it while no
+    // theme of the database is chosen (the header then names those themes,
+    // and the file keeps them instead).
+    bool ThemeTextEditable() const { return data_.themes.SelectedCount() == 0; }
     const WordCountLabel& WordCounts() const { return wordCountLabel_; }
     bool GenerateEnabled() const { return generateEnabled_; }
     // Why "Créer la grille" is disabled, in French; empty when it is enabled.

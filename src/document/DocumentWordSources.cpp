@@ -186,6 +186,10 @@ void Document::CheckTheme(int theme, bool checked)
         return;
     data_.themes.selected[theme] = checked;
     if (!Suppressed()) {
+        // A theme chosen names the words: a name typed before would show in
+        // the box, but neither on the page nor in the file.
+        if (checked)
+            model_.Set(Setting::ThemeText, QString());
         UpdateThemeLabel();
         RebuildWordList();
         KeepThemeCountRule();

@@ -37,8 +37,11 @@ private Q_SLOTS:
         QVERIFY(prompter.asked[0].text.startsWith(u("Choisissez d'abord les mots : cochez une classe et un thème")));
         prompter.asked.clear();
         Find<QCheckBox>(u("chkNiveauDB_0"))->click();
+        Retype(Edit("txtTheme"), u("Revisions"));
         Find<QListWidget>(u("lstLectureThemes"))->item(3)->setCheckState(Qt::Checked); // Animaux
         QCOMPARE(Find<QLabel>(u("lblLectureThemes"))->text(), u("1 thème"));
+        // The theme chosen names the words: the box is emptied and closed to typing.
+        QVERIFY(Edit("txtTheme")->text().isEmpty() && !Edit("txtTheme")->isEnabled());
         QCOMPARE(Find<QListView>(u("lstLectureMots"))->model()->rowCount(), 7);
         QCOMPARE(Find<QLabel>(u("lblLectureMots"))->text(), u("7/7"));
         Find<QSlider>(u("hscTaille"))->setValue(10);

@@ -239,6 +239,28 @@ TEST(DocumentWords, AClassReplacesAListAndItsName)
     }
 }
 
+// The theme box names the words while no theme of the database is chosen; a theme chosen names them instead, and
+// a name typed before goes (neither the page nor the file would show it).
+TEST(DocumentWords, AThemeChosenReplacesTheNameTyped)
+{
+    ThemeDatabase db;
+    for (const char* w : { "chat", "chien", "lapin", "cheval", "vache" })
+        db.levelLines[0] << u("A-  ") + u(w);
+    Document doc(kFonts);
+    doc.SetThemeDatabase(&db);
+    doc.ClickLevel(0, true);
+    doc.Change(Setting::ThemeText, u("Révisions"));
+    EXPECT_TRUE(doc.ThemeTextEditable());
+    doc.CheckTheme(3, true); // Animaux
+    EXPECT_FALSE(doc.ThemeTextEditable());
+    EXPECT_EQ(doc.settings().themeText, QString());
+    EXPECT_EQ(HeaderCaption(doc.settings(), doc.themes().SelectedNames(), doc.data().importedListName, doc.words().CheckedCount()),
+              u("CP – Thème : Animaux (5 mots)"));
+    EXPECT_EQ(SavedAndReopened(doc)->settings().themeText, doc.settings().themeText);
+    doc.CheckTheme(3, false);
+    EXPECT_TRUE(doc.ThemeTextEditable());
+}
+
 // "Mélanger" shuffles the message's letters in the grid at once, as the instruction then says; unticked, they are
 // in order again.
 TEST(DocumentMessage, ShufflingTheMessageShowsAtOnce)
