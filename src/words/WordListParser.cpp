@@ -249,6 +249,14 @@ WordListEntries CutWordListText(const QString& input)
             cells.removeIf([](const QString& cell) { return cell.trimmed().isEmpty(); });
             if (cells.size() == 2 && IsWordAndDefinition(WithoutBullet(cells[0].trimmed()), cells[1].trimmed()))
                 out.definitions << WithoutFinalStop(cells.takeLast());
+            // A sentence's enumeration ends with « et »: "vache, cochon, poule et mouton".
+            static const QRegularExpression lastTwo(QStringLiteral("^\\s*(\\S+) et (\\S+)\\s*$"));
+            if (cells.size() >= 2 && (line.contains(QLatin1Char(',')) || line.contains(QLatin1Char(';')))) {
+                if (const QRegularExpressionMatch two = lastTwo.match(cells.last()); two.hasMatch()) {
+                    cells.removeLast();
+                    cells << two.captured(1) << two.captured(2);
+                }
+            }
             pieces << cells;
         }
     }

@@ -49,6 +49,10 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
         { "chat - chien \u2013 lapin\r\n", threeWords }, { "pomme de terre / chou\r\n", phrase },
         { "chat | chien \u2022 lapin", threeWords }, { "chat \u00B7 chien \u25CF lapin\r\n", threeWords },
         { "chat - chien\r\nlapin\r\n", threeWords }, { "arc-en-ciel - chou\r\n", { u("arc-en-ciel"), u("chou") } },
+        // A sentence's enumeration ends with « et »; « et » inside a name, or not last, stays.
+        { "chat, chien et lapin.", threeWords }, { "Animaux : chat ; chien et lapin\r\n", threeWords },
+        { "pomme de terre, chou et navet", phrase + QStringList { u("navet") } },
+        { "sel et poivre, huile, pomme de terre et chou", { u("sel et poivre"), u("huile"), u("pomme de terre et chou") } },
         { "1. chat\r\n2) chien\r\n10 . lapin\r\n", threeWords }, { "\u2022 chat\r\n\u2013 chien\r\n* lapin\r\n", threeWords },
         { "1/ chat\r\n2 - chien\r\n3\u2013lapin\r\n", threeWords }, { "a) chat\r\nB. chien\r\nc/ lapin\r\n", threeWords },
         { "I. chat\r\nII) chien\r\niv. lapin\r\n", threeWords }, { "a) chat b) chien c) lapin", threeWords },
