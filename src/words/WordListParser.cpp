@@ -196,7 +196,7 @@ WordListEntries CutWordListText(const QString& input)
     QStringList lines = SplitLines(text);
     auto isComment = [](const QString& line) { return WithoutBullet(line.trimmed()).startsWith(QLatin1Char('/')); };
     static const QRegularExpression separators(
-        QStringLiteral("[,;\t]|(?<=\\S) +[-\u2013\u2014/|\u2022\u00B7\u25AA\u25CF\u25E6\u2605\u2666\u2192\u25BA] +(?=\\S)| {3,}"));
+        QStringLiteral("[,;\t]|(?<=\\S) +[-\u2013\u2014/|=\u2022\u00B7\u25AA\u25CF\u25E6\u2605\u2666\u2192\u25BA] +(?=\\S)| {3,}"));
     // What comes before a colon labels the words after it ("Animaux :",
     // "Mots de la semaine : chat, chien"): no word holds a colon. A word with
     // its definition after the colon keeps the word.
@@ -230,7 +230,7 @@ WordListEntries CutWordListText(const QString& input)
         content.removeFirst();
     }
     const qsizetype wordLines = content.size();
-    // Commas, semicolons, tabs, dashes, slashes, bars or bullets between
+    // Commas, semicolons, tabs, dashes, slashes, bars, equals signs or bullets between
     // spaced words and three spaces or more part entries as line ends do
     // ("chat, chien, lapin", "chat - chien / lapin", "chat • chien", a
     // spreadsheet's columns, a word processor's tab stops, columns copied
@@ -292,6 +292,8 @@ WordListEntries CutWordListText(const QString& input)
         if (hasLetter)
             RemoveFinalStops(entry);
         entry = WithoutQuotes(entry);
+        if (entry.compare(QStringLiteral("etc"), Qt::CaseInsensitive) == 0)
+            continue; // the end of an enumeration ("chat, chien, etc.")
         if (!std::all_of(entry.cbegin(), entry.cend(), IsWordCharacter)) {
             ++out.unprintable;
             continue;

@@ -47,7 +47,8 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
         { "chat, chien, lapin", threeWords }, { "chat ; chien ;lapin ;\r\n", threeWords }, { "pomme de terre, chou.", phrase },
         { "pomme de terre,\r\nchou ;\r\n", phrase }, { "chat, chien\r\nlapin...\r\n", threeWords },
         { "chat - chien \u2013 lapin\r\n", threeWords }, { "pomme de terre / chou\r\n", phrase },
-        { "chat | chien \u2022 lapin", threeWords }, { "chat \u00B7 chien \u25CF lapin\r\n", threeWords },
+        { "chat | chien \u2022 lapin", threeWords }, { "chat = chien\r\nlapin\r\n", threeWords },
+        { "chat, chien, lapin, etc.", threeWords }, { "chat\r\nchien\r\nlapin\r\nEtc\r\n", threeWords }, { "chat \u00B7 chien \u25CF lapin\r\n", threeWords },
         { "chat - chien\r\nlapin\r\n", threeWords }, { "arc-en-ciel - chou\r\n", { u("arc-en-ciel"), u("chou") } },
         // A sentence's enumeration ends with « et »; « et » inside a name, or not last, stays.
         { "chat, chien et lapin.", threeWords }, { "Animaux : chat ; chien et lapin\r\n", threeWords },
