@@ -91,7 +91,7 @@ void MainWindow::BuildMenus()
     mnuOuvrir_->setObjectName(QStringLiteral("mnuOuvrir"));
     mnuEnregistrer_ = new QMenu(this);
     mnuEnregistrer_->setObjectName(QStringLiteral("mnuEnregistrer"));
-    connect(Item(mnuEnregistrer_, QStringLiteral("mnuEnregistrerDocument"), QStringLiteral("Enregistrer comme& document")),
+    connect(Item(mnuEnregistrer_, QStringLiteral("mnuEnregistrerDocument"), QStringLiteral("Enregistrer comme &document")),
             &QAction::triggered, this, [this] { Run([this] { return actions_.SaveAs(); }); });
     connect(Item(mnuEnregistrer_, QStringLiteral("mnuEnregistrerModele"), QStringLiteral("Enregistrer comme &modèle par défaut")),
             &QAction::triggered, this, [this] { Run([this] { return actions_.SaveAsTemplate(); }); });

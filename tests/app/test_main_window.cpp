@@ -2,6 +2,7 @@
 #include "app/PreviewWidget.h"
 
 #include <QGroupBox>
+#include <QMenu>
 #include "app/WindowFixture.h"
 #include "core/Text1252.h"
 #include "document/DocumentFile.h"
@@ -199,6 +200,18 @@ private Q_SLOTS:
         QVERIFY2(!stops.contains(QString()), qPrintable(stops.join(u(", "))));
         for (const char* name : { "lstLectureThemes", "lstLectureMots", "optTypeJeu_0", "hscTaille", "cmdGenerer", "cmdImprimer" })
             QVERIFY2(stops.contains(u(name)), name);
+        // Alt and a letter reach every item of the menus: each marks a letter of its own.
+        for (QMenu* menu : window->findChildren<QMenu*>()) {
+            QSet<QChar> keys;
+            for (const QAction* item : menu->actions()) {
+                const qsizetype at = item->text().indexOf(u'&');
+                if (item->isSeparator() || item->objectName().isEmpty())
+                    continue;
+                QVERIFY2(at >= 0 && at + 1 < item->text().size() && item->text()[at + 1].isLetter(), qPrintable(item->text()));
+                QVERIFY2(!keys.contains(item->text()[at + 1].toLower()), qPrintable(item->text()));
+                keys.insert(item->text()[at + 1].toLower());
+            }
+        }
     }
 
     // On a school laptop's 1366 x 768 screen, less its taskbar and the window's title: « Créer la grille » in sight
