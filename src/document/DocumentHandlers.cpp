@@ -116,7 +116,10 @@ bool Document::Change(Setting id, const QVariant& valueIn)
         Q_EMIT puzzleChanged();
         break;
     case Setting::ValueMode:
-        // The code boxes' marks follow the mode.
+        // The codes of the grid show as the mode says, and the code boxes'
+        // marks follow it.
+        data_.puzzle.CodesAreNumbers = CodesShowAsNumbers(data_.puzzle, p.valueMode);
+        Q_EMIT puzzleChanged();
         if (p.valueMode == 1)
             CheckBounds();
         else
@@ -133,10 +136,9 @@ bool Document::Change(Setting id, const QVariant& valueIn)
         break;
     }
 
-    // Changes that the page does not show: the value mode and its bounds
-    // take effect at the next generation (the instruction names the codes
-    // drawn).
-    if (id != Setting::ValueMode && id != Setting::RangeFrom && id != Setting::RangeTo)
+    // Changes that the page does not show: the bounds of the values take
+    // effect at the next generation.
+    if (id != Setting::RangeFrom && id != Setting::RangeTo)
         RequestRedraw();
     // Every setting the document file keeps counts as a modification when
     // it differs from its saved value.
@@ -174,6 +176,7 @@ void Document::ChangeGameType(GameType before)
         data_.puzzle.RevealedLetters.clear();
     }
     data_.puzzle.gameType = p.gameType;
+    data_.puzzle.CodesAreNumbers = CodesShowAsNumbers(data_.puzzle, p.valueMode);
     data_.puzzle.SetGridDimensions(p.gridSize);
     Q_EMIT puzzleChanged();
 }

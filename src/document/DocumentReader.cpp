@@ -226,7 +226,6 @@ private:
             break;
         }
         }
-        z.CodesAreNumbers = p.valueMode != 2;
     }
 
     // The keys a file may lack: each then keeps its meaning for older files.
@@ -298,6 +297,7 @@ private:
                 z.CodeGrid.at(x, y) = letter >= 0 ? z.LetterCodes[letter] : 0;
             }
         }
+        z.CodesAreNumbers = CodesShowAsNumbers(z, P().valueMode);
     }
 
     void ReadCandidates()

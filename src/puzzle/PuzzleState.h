@@ -204,4 +204,22 @@ struct PuzzleState {
     int FillerCellCount(int side) const;
 };
 
+// How coded words show their codes in a value mode: as pictures in the
+// "Symboles" mode, unless a code of the grid has no picture (one drawn from a
+// range of numbers before the mode changed); as numbers otherwise. The page,
+// the document file and its reader all follow this one rule.
+inline bool CodesShowAsNumbers(const PuzzleState& z, int valueMode)
+{
+    constexpr int kPictures = 26;
+    if (valueMode != 2)
+        return true;
+    for (int y = 0; y < PuzzleState::kSide; ++y) {
+        for (int x = 0; x < PuzzleState::kSide; ++x) {
+            if (z.CodeGrid.at(x, y) > kPictures)
+                return true;
+        }
+    }
+    return false;
+}
+
 } // namespace lx

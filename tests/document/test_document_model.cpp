@@ -424,6 +424,31 @@ TEST(DocumentFileRoundTrip, EveryKindOfEditReopensAsSaved)
 
 // A valid code typed in a box is the letter's code on the page at once, the key in the order of its codes, and the
 // file reopens that page; a code marked wrong waits in its box.
+// A value mode chosen after « Créer la grille » shows the grid's codes as it says, when they can: numbers drawn from
+// a range have no pictures. Saved and opened again, the page is the one the teacher saw.
+TEST(DocumentCodes, TheModeChosenShowsTheCodesAndReopensAsShown)
+{
+    const struct { int made; const char* from; int chosen; bool numbers; } cases[] {
+        { 0, "10", 2, false }, { 2, "10", 0, true }, { 2, "10", 1, true }, { 1, "100", 2, true }, { 1, "1", 2, false },
+    };
+    for (const auto& c : cases) {
+        Document doc(kFonts);
+        AddWords(doc, { "chat", "chien", "loup", "lion", "ours" });
+        doc.Change(Setting::GameType, 2);
+        doc.Change(Setting::RangeFrom, u(c.from));
+        doc.Change(Setting::RangeTo, QString::number(u(c.from).toInt() + 25));
+        doc.Change(Setting::ValueMode, c.made);
+        ASSERT_TRUE(doc.Generate().succeeded());
+        QSignalSpy redraws(&doc, &Document::redrawRequested);
+        doc.Change(Setting::ValueMode, c.chosen);
+        EXPECT_EQ(doc.puzzle().CodesAreNumbers, c.numbers) << c.made << " " << c.chosen;
+        EXPECT_EQ(redraws.count(), 1);
+        const auto back = SavedAndReopened(doc);
+        EXPECT_EQ(back->puzzle().CodesAreNumbers, c.numbers) << c.made << " " << c.chosen;
+        EXPECT_EQ(DocumentText(back->data()), DocumentText(doc.data()));
+    }
+}
+
 TEST(DocumentCodes, AValidCodeTypedIsTheGridsAtOnce)
 {
     Document doc(kFonts);
