@@ -223,9 +223,30 @@ private:
                 z.LetterCodes[k] = std::int16_t(code);
                 p.letterCodeTexts[k] = code < 1 ? QString() : QString::number(code);
             }
+            ReadGridCodes();
             break;
         }
         }
+    }
+
+    // The grid's own codes, where a box holds one the grid does not take (a
+    // code typed wrong, marked so, or one for a letter not in the grid).
+    void ReadGridCodes()
+    {
+        const QString key = QStringLiteral("CodesGrille");
+        if (!Present(key))
+            return;
+        const QStringList v = Value(key).split(kComma);
+        std::array<std::int16_t, 26> codes {};
+        for (int k = 0; k < 26; ++k) {
+            const std::optional<int> code = v.size() == 26 ? ParseShortNumber(v[k]) : std::nullopt;
+            if (!code || *code < 0) {
+                Unread(key);
+                return;
+            }
+            codes[k] = std::int16_t(*code);
+        }
+        Z().LetterCodes = codes;
     }
 
     // The keys a file may lack: each then keeps its meaning for older files.
@@ -346,6 +367,8 @@ QString UnreadSettingsMessage(const QString& fileName, const QStringList& unread
             what = QStringLiteral("les options du jeu (sens des mots, message secret ou codes)");
         else if (key == QStringLiteral("Symboles"))
             what = QStringLiteral("les dessins des mots codés");
+        else if (key == QStringLiteral("CodesGrille"))
+            what = QStringLiteral("les codes de la grille des mots codés");
         else if (key.startsWith(QStringLiteral("Mot")))
             what = QStringLiteral("la place de certains mots dans la grille");
         else

@@ -89,7 +89,8 @@ QString DocumentText(const DocumentData& d)
                       TextOrDefault(p.lowerBound, PuzzleSettings().lowerBound), TextOrDefault(p.upperBound, PuzzleSettings().upperBound) }
             .join(QLatin1Char(',')));
 
-    QString values;
+    QString values, gridValues;
+    bool differ = false;
     switch (p.gameType) {
     case GameType::WordSearch:
         values = s.DirectionString() + QLatin1Char(',') + p.message.trimmed();
@@ -107,18 +108,24 @@ QString DocumentText(const DocumentData& d)
         break;
     }
     case GameType::CodedWords: {
-        // The codes as the boxes show them: a code edited by the teacher is kept.
-        QStringList codes;
+        // The codes as the boxes show them: a code edited by the teacher is
+        // kept; a box without a number keeps the grid's.
+        QStringList codes, gridCodes;
         for (int k = 0; k < 26; ++k) {
-            const QString& box = p.letterCodeTexts[k];
-            const auto parsed = ParseShortNumber(box);
-            codes << QString::number(box.isEmpty() ? z.LetterCodes[k] : parsed.value_or(0));
+            const int code = ParseShortNumber(p.letterCodeTexts[k]).value_or(z.LetterCodes[k]);
+            codes << QString::number(code);
+            gridCodes << QString::number(z.LetterCodes[k]);
+            differ = differ || code != z.LetterCodes[k];
         }
         values = codes.join(QLatin1Char(','));
+        if (differ) // a box holds a code the grid does not take (typed wrong, or for a letter not in it)
+            gridValues = gridCodes.join(QLatin1Char(','));
         break;
     }
     }
     key(QStringLiteral("Valeurs"), values);
+    if (!gridValues.isEmpty())
+        key(QStringLiteral("CodesGrille"), gridValues);
     // The sheet's later settings, written when they differ from what a file
     // without them means: an older document saves as it was.
     if (s.nameLine)

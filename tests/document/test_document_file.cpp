@@ -154,6 +154,16 @@ TEST_F(DocumentFile, MissingBlankAndOutOfRangeParametersTakeTheNewDocumentsValue
         EXPECT_EQ(Value(u("Symboles")), arranged ? pictures : u("<absent>"));
         EXPECT_EQ(r.message.contains(u("les dessins des mots codés")), !arranged);
     }
+    // The grid's own codes, where a box holds a code typed wrong: 26 numbers, else told and the boxes' codes.
+    for (const char* stored : { "2,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0", "2,1", "2,x,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0" }) {
+        const bool read = QString::fromLatin1(stored).count(u',') == 25 && !QString::fromLatin1(stored).contains(u'x');
+        const CommandResult r = Load({ u("[LXGDocument]"), u("Paramètres=5,1,1,0,1,2,0,0,1,0,0,15,10,99"),
+                                       u("Valeurs=1,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0"), u("CodesGrille=") + u(stored),
+                                       u("Grille0=AB"), u("Grille2=BABA") });
+        EXPECT_EQ(doc.puzzle().CodeGrid.at(1, 2), read ? 2 : 1) << stored; // A: the grid's code, else its box's
+        EXPECT_EQ(r.message.contains(u("les codes de la grille des mots codés")), !read) << stored;
+        EXPECT_EQ(doc.settings().puzzle.letterCodeTexts[1], u("1")) << "the box as typed";
+    }
 }
 
 TEST_F(DocumentFile, MissingAndForeignFilesAreRefusedAndLeaveTheDocumentAlone)

@@ -472,8 +472,15 @@ TEST(DocumentCodes, AValidCodeTypedIsTheGridsAtOnce)
     EXPECT_EQ(z.CodeGrid.at(z.DistinctLetterCount - 1, 0), unused);
     const auto back = SavedAndReopened(doc);
     EXPECT_TRUE(back->puzzle().CodeGrid == z.CodeGrid && back->puzzle().LetterGrid == z.LetterGrid);
-    doc.SetLetterCodeText(c, QString::number(z.LetterCodes[LetterIndex(u'H')]));
-    EXPECT_EQ(z.LetterCodes[c], unused);
+    // A code marked wrong (another letter's, out of range, no number) waits in its box, and the file reopens the
+    // page the teacher saw, the box as typed.
+    for (const QString& wrong : { QString::number(z.LetterCodes[LetterIndex(u'H')]), u("27"), u("x") }) {
+        doc.SetLetterCodeText(c, wrong);
+        EXPECT_EQ(z.LetterCodes[c], unused);
+        const auto again = SavedAndReopened(doc);
+        EXPECT_TRUE(again->puzzle().CodeGrid == z.CodeGrid) << wrong.toStdString();
+        EXPECT_EQ(again->settings().puzzle.letterCodeTexts[c], wrong == u("x") ? QString::number(unused) : wrong);
+    }
 }
 
 TEST(WordHighlight, OfAClickedWord)
