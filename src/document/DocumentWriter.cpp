@@ -109,10 +109,12 @@ QString DocumentText(const DocumentData& d)
     }
     case GameType::CodedWords: {
         // The codes as the boxes show them: a code edited by the teacher is
-        // kept; a box without a number keeps the grid's.
+        // kept; a box without a code (no number, or none above 0, which the
+        // reader takes for no code) keeps the grid's.
         QStringList codes, gridCodes;
         for (int k = 0; k < 26; ++k) {
-            const int code = ParseShortNumber(p.letterCodeTexts[k]).value_or(z.LetterCodes[k]);
+            const std::optional<int> typed = ParseShortNumber(p.letterCodeTexts[k]);
+            const int code = typed && *typed > 0 ? *typed : z.LetterCodes[k];
             codes << QString::number(code);
             gridCodes << QString::number(z.LetterCodes[k]);
             differ = differ || code != z.LetterCodes[k];

@@ -474,12 +474,13 @@ TEST(DocumentCodes, AValidCodeTypedIsTheGridsAtOnce)
     EXPECT_TRUE(back->puzzle().CodeGrid == z.CodeGrid && back->puzzle().LetterGrid == z.LetterGrid);
     // A code marked wrong (another letter's, out of range, no number) waits in its box, and the file reopens the
     // page the teacher saw, the box as typed.
-    for (const QString& wrong : { QString::number(z.LetterCodes[LetterIndex(u'H')]), u("27"), u("x") }) {
+    for (const QString& wrong : { QString::number(z.LetterCodes[LetterIndex(u'H')]), u("27"), u("x"), u("0") }) {
         doc.SetLetterCodeText(c, wrong);
         EXPECT_EQ(z.LetterCodes[c], unused);
         const auto again = SavedAndReopened(doc);
         EXPECT_TRUE(again->puzzle().CodeGrid == z.CodeGrid) << wrong.toStdString();
-        EXPECT_EQ(again->settings().puzzle.letterCodeTexts[c], wrong == u("x") ? QString::number(unused) : wrong);
+        EXPECT_EQ(again->settings().puzzle.letterCodeTexts[c], wrong == u("x") || wrong == u("0") ? QString::number(unused) : wrong);
+        EXPECT_EQ(DocumentText(SavedAndReopened(*again)->data()), DocumentText(again->data())) << wrong.toStdString();
     }
 }
 
