@@ -109,7 +109,7 @@ QString DocumentText(const DocumentData& d)
     }
     case GameType::CodedWords: {
         // The codes as the boxes show them: a code edited by the teacher is
-        // kept; a box without a code (no number, or none above 0, which the
+        // kept; a box without a code (no number, or one below 1, which the
         // reader takes for no code) keeps the grid's.
         QStringList codes, gridCodes;
         for (int k = 0; k < 26; ++k) {
