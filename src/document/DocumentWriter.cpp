@@ -120,7 +120,12 @@ QString DocumentText(const DocumentData& d)
             differ = differ || code != z.LetterCodes[k];
         }
         values = codes.join(QLatin1Char(','));
-        if (differ) // a box holds a code the grid does not take (typed wrong, or for a letter not in it)
+        // A box holds a code the grid does not take (typed wrong, or for a
+        // letter not in it): the grid keeps its own, if there is a grid.
+        bool grid = false;
+        for (int k = 0; k < PuzzleState::kSide * PuzzleState::kSide && !grid; ++k)
+            grid = z.CodeGrid.at(k % PuzzleState::kSide, k / PuzzleState::kSide) != 0;
+        if (differ && grid)
             gridValues = gridCodes.join(QLatin1Char(','));
         break;
     }

@@ -482,6 +482,11 @@ TEST(DocumentCodes, AValidCodeTypedIsTheGridsAtOnce)
         EXPECT_EQ(again->settings().puzzle.letterCodeTexts[c], wrong == u("x") || wrong == u("0") ? QString::number(unused) : wrong);
         EXPECT_EQ(DocumentText(SavedAndReopened(*again)->data()), DocumentText(again->data())) << wrong.toStdString();
     }
+    // Without a grid, there are no grid codes to keep.
+    doc.SetLetterCodeText(c, u("27"));
+    ASSERT_TRUE(DocumentText(doc.data()).contains(u("\r\nCodesGrille=")));
+    doc.SetWordChecked(0, false);
+    EXPECT_FALSE(DocumentText(doc.data()).contains(u("\r\nCodesGrille=")));
 }
 
 TEST(WordHighlight, OfAClickedWord)
