@@ -220,7 +220,7 @@ WordListEntries CutWordListText(const QString& input)
             content << i;
     }
     const auto words = [](const QString& text) { return Tokens(WithoutBullet(text.trimmed())).size(); };
-    if (content.size() >= 3 && words(lines[content[0]]) >= 4 && !lines[content[0]].contains(separators)
+    if (content.size() >= 3 && words(lines[content[0]]) >= 4 && !lines[content[0]].trimmed().contains(separators)
         && std::all_of(content.cbegin() + 1, content.cend(), [&](qsizetype i) {
                const QStringList cells = lines[i].split(separators);
                return std::all_of(cells.cbegin(), cells.cend(), [&](const QString& cell) { return words(cell) <= 3; });

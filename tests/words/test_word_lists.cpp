@@ -81,6 +81,7 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
         { "pomme de terre\tchou à la crème\r\nje me lave\r\n", { u("pomme de terre"), u("chou à la crème"), u("je me lave") } },
         // A first line of four words or more above words is a title; above a long name or another sentence, not.
         { "- Les mots de la semaine.\r\n\r\nchat\r\nchien\r\nlapin\r\n", threeWords },
+        { "Les mots de la semaine    \r\nchat\r\nchien\r\nlapin\r\n", threeWords }, // spaces after a title part nothing
         { "chou à la crème\r\nchat\r\nprendre ses jambes à son cou\r\n", { u("chou à la crème"), u("chat"), u("prendre ses jambes à son cou") } },
         // Accents written apart from their letters (a Mac, PDF files); pictures and signs after a word.
         { "e\u0301le\u0300ve\r\nfore\u0302t\r\n", { u("élève"), u("forêt") } },
