@@ -90,7 +90,6 @@ QString DocumentText(const DocumentData& d)
             .join(QLatin1Char(',')));
 
     QString values, gridValues;
-    bool differ = false;
     switch (p.gameType) {
     case GameType::WordSearch:
         values = s.DirectionString() + QLatin1Char(',') + p.message.trimmed();
@@ -112,6 +111,7 @@ QString DocumentText(const DocumentData& d)
         // kept; a box without a code (no number, or one below 1, which the
         // reader takes for no code) keeps the grid's.
         QStringList codes, gridCodes;
+        bool differ = false;
         for (int k = 0; k < 26; ++k) {
             const std::optional<int> typed = ParseShortNumber(p.letterCodeTexts[k]);
             const int code = typed && *typed > 0 ? *typed : z.LetterCodes[k];

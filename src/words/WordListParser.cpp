@@ -230,14 +230,14 @@ WordListEntries CutWordListText(const QString& input)
         content.removeFirst();
     }
     const qsizetype wordLines = content.size();
-    // Commas, semicolons, tabs, dashes, slashes, bars, equals signs or bullets between
-    // spaced words and three spaces or more part entries as line ends do
-    // ("chat, chien, lapin", "chat - chien / lapin", "chat • chien", a
-    // spreadsheet's columns, a word processor's tab stops, columns copied
-    // from a PDF or lined up with spaces): no word of a list holds one. One
-    // line of words without them (blank lines and comments aside, a tab at
-    // its ends too) is a row of words separated by spaces. A row of a word
-    // and its definition (a vocabulary table) gives the word.
+    // Commas, semicolons, tabs, dashes, slashes, bars, equals signs or
+    // bullets between spaced words and three spaces or more part entries as
+    // line ends do ("chat, chien, lapin", "chat - chien / lapin", "chat •
+    // chien", a spreadsheet's columns, a word processor's tab stops, columns
+    // copied from a PDF or lined up with spaces): no word of a list holds
+    // one. One line of words without them (blank lines and comments aside, a
+    // tab at its ends too) is a row of words separated by spaces. A row of a
+    // word and its definition (a vocabulary table) gives the word.
     QStringList pieces;
     for (const QString& line : lines) {
         if (isComment(line)) {
