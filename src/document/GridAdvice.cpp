@@ -121,8 +121,14 @@ QString ContainedWordsWarning(const Document& doc)
 {
     if (doc.settings().puzzle.gameType != GameType::WordSearch)
         return {};
+    // A word read backwards inside another is found only by pupils told that
+    // words may be written backwards (right to left, upwards, the reversed
+    // diagonals); the sentence of directions says so when one of these is ticked.
+    const auto& d = doc.settings().puzzle.directions;
+    const bool backwardsRead = d[1] || d[3] || d[5];
     const QStringList words = doc.words().CheckedWords();
-    const QList<ContainedPair> pairs = ContainedWords(words);
+    QList<ContainedPair> pairs = ContainedWords(words);
+    pairs.removeIf([backwardsRead](const ContainedPair& p) { return p.backwards && !backwardsRead; });
     QStringList sentences;
     for (const ContainedPair& pair : pairs) {
         if (sentences.size() == 3) {

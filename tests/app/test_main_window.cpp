@@ -154,6 +154,14 @@ private Q_SLOTS:
         QCOMPARE(hint->palette().color(QPalette::WindowText), QColor(192, 0, 0));
         Find<QCheckBox>(u("chkSens_4"))->click(); // the directions count too
         QCOMPARE(hint->text(), QStringLiteral("5 mots, 26 lettres : grille de %1×%1 au moins.").arg(CheckedWordsNeed(*doc).side));
+        auto* backwards = Find<QCheckBox>(u("chkSens_1")); // ROC is read backwards in CORBEAU
+        if (backwards->isChecked())
+            backwards->click();
+        doc->PasteWordList(u("roc\ncorbeau\nchat\nlion\nours\n"));
+        QVERIFY(!hidden->isVisible());
+        backwards->click();
+        QCOMPARE(hidden->text(), u("« roc » se lit aussi dans « corbeau », à l'envers."));
+        backwards->click();
         PasteAnimals();
         QVERIFY(!hidden->isVisible());
         if (doc->settings().puzzle.randomFill)

@@ -140,22 +140,28 @@ TEST(GridAdvice, AGridResizedSinceItWasMadeAsksBeforePrinting)
     }
 }
 
-// The sentences; which words lie inside which: test_word_forms.
+// The sentences; which words lie inside which: test_word_forms. A word read backwards inside another is found
+// only by pupils told that words may be written backwards (directions 1, 3 and 5).
 TEST(GridAdvice, WordsReadInsideAnotherAreNamed)
 {
-    const struct { const char* words; GameType type; const char* warning; } cases[] {
-        { "noix|noix de coco|chat|lion|ours", GameType::WordSearch, "« noix » se lit aussi dans « noix de coco »." },
-        { "roc|corbeau|chat|lion|ours", GameType::WordSearch, "« roc » se lit aussi dans « corbeau », à l'envers." },
-        { "cote|côte|côté|mur|mûr", GameType::WordSearch, // words of one grid form: four pairs
+    const struct { const char* words; GameType type; const char* directions; const char* warning; } cases[] {
+        { "noix|noix de coco|chat|lion|ours", GameType::WordSearch, "100000", "« noix » se lit aussi dans « noix de coco »." },
+        { "roc|corbeau|chat|lion|ours", GameType::WordSearch, "110000", "« roc » se lit aussi dans « corbeau », à l'envers." },
+        { "roc|corbeau|chat|lion|ours", GameType::WordSearch, "101001", "« roc » se lit aussi dans « corbeau », à l'envers." },
+        { "roc|corbeau|chat|lion|ours", GameType::WordSearch, "101010", "" },
+        { "âne|renard|noix|noix de coco|ours", GameType::WordSearch, "101000", "« noix » se lit aussi dans « noix de coco »." },
+        { "cote|côte|côté|mur|mûr", GameType::WordSearch, "100000", // words of one grid form: four pairs
           "« cote » se lit aussi dans « côte ». « cote » se lit aussi dans « côté ». « côte » se lit aussi dans « côté ». (et 1 autre)" },
-        { "noix|noix de coco|chat|lion|ours", GameType::FillIn, "" },
-        { "chat|chien|loup|lion|ours", GameType::WordSearch, "" },
+        { "noix|noix de coco|chat|lion|ours", GameType::FillIn, "100000", "" },
+        { "chat|chien|loup|lion|ours", GameType::WordSearch, "111111", "" },
     };
     for (const auto& c : cases) {
         Document doc(kFonts);
         AddWords(doc, u(c.words).split(u'|'), 12);
         doc.Change(Setting::GameType, int(c.type));
-        EXPECT_EQ(ContainedWordsWarning(doc), u(c.warning));
+        for (int k = 5; k >= 0; --k) // the first box last: one box always stays ticked
+            doc.Change(Setting(int(Setting::Direction0) + k), c.directions[k] == '1');
+        EXPECT_EQ(ContainedWordsWarning(doc), u(c.warning)) << c.words << " " << c.directions;
     }
 }
 
