@@ -5,6 +5,8 @@
 #include "core/TextEditing.h"
 #include "document/Document.h"
 #include "document/DocumentActions.h"
+#include "document/WordPictures.h"
+#include "words/PictureTable.h"
 #include "words/Themes.h"
 #include "words/ThemeDatabase.h"
 #include "words/WordListParser.h"
@@ -63,34 +65,43 @@ QString ApplyRecipe(DocumentActions& actions, const WorksheetRecipe& recipe, QSt
     if (doc.words().Count() == 0)
         return QStringLiteral("Aucun mot ne correspond à ces choix.");
 
+    if (recipe.pictures)
+        doc.Change(Setting::Pictures, *recipe.pictures);
+
     // A number of words drawn among the candidates, the same for the same seed;
     // never a word that can be read inside another one drawn (a pupil would
-    // find it twice): such a candidate is passed over.
+    // find it twice): such a candidate is passed over. For a list of pictures,
+    // the words that have one are drawn first.
     if (recipe.count > 0 && recipe.count < doc.words().CheckedCount()) {
-        QList<int> candidates;
+        const bool pictures = ShowsPictures(doc.data());
+        QList<int> withPicture, others;
         for (int i = 0; i < doc.words().Count(); ++i) {
             if (doc.words().IsChecked(i))
-                candidates << i;
+                (!pictures || PictureTable::Installed().Has(doc.words().Word(i)) ? withPicture : others) << i;
         }
         RandomSource random(recipe.seed);
-        int drawn = 0;
-        int end = int(candidates.size()); // candidates[drawn, end) may still be drawn
-        while (drawn < recipe.count && drawn < end) {
-            std::swap(candidates[drawn], candidates[drawn + random.Below(end - drawn)]);
-            const QString form = ToGridForm(doc.words().Word(candidates[drawn]));
-            bool hidden = false;
-            for (int k = 0; k < drawn && !hidden; ++k) {
-                const QString other = ToGridForm(doc.words().Word(candidates[k]));
-                hidden = LiesInside(form, other) || LiesInside(other, form);
+        QList<int> chosen;
+        auto drawFrom = [&](QList<int>& pool) {
+            int taken = 0;
+            int end = int(pool.size()); // pool[taken, end) may still be drawn
+            while (chosen.size() < recipe.count && taken < end) {
+                std::swap(pool[taken], pool[taken + random.Below(end - taken)]);
+                const QString form = ToGridForm(doc.words().Word(pool[taken]));
+                const bool hidden = std::any_of(chosen.begin(), chosen.end(), [&](int k) {
+                    const QString other = ToGridForm(doc.words().Word(k));
+                    return LiesInside(form, other) || LiesInside(other, form);
+                });
+                if (hidden)
+                    std::swap(pool[taken], pool[--end]);
+                else
+                    chosen << pool[taken++];
             }
-            if (hidden)
-                std::swap(candidates[drawn], candidates[--end]);
-            else
-                ++drawn;
-        }
+        };
+        drawFrom(withPicture);
+        drawFrom(others);
         doc.SelectAllWords(false);
-        for (int i = 0; i < drawn; ++i)
-            doc.SetWordChecked(candidates[i], true);
+        for (int i : chosen)
+            doc.SetWordChecked(i, true);
     }
 
     doc.Change(Setting::Title, recipe.title ? *recipe.title : RecipeTitle(recipe));
@@ -131,8 +142,6 @@ QString ApplyRecipe(DocumentActions& actions, const WorksheetRecipe& recipe, QSt
         doc.Change(Setting::ListFontName, recipe.listFont->first);
         doc.Change(Setting::ListFontSize, recipe.listFont->second);
     }
-    if (recipe.pictures)
-        doc.Change(Setting::Pictures, *recipe.pictures);
     if (recipe.instruction)
         doc.Change(Setting::Instruction, *recipe.instruction);
     if (recipe.lowerHalf)

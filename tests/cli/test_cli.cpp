@@ -250,6 +250,11 @@ TEST_F(CliWorksheets, PicturesFromBothTablesAndTheWordsWithout)
     EXPECT_EQ(r.err, u("2 mots sans image : kiwi, melon\n"));
     const CliRun plain = Cli(Words("make -o p.pdf --seed 2 --words") << Out("fruits.txt"));
     EXPECT_EQ(plain.err, QString());
+    // A draw for a list of pictures takes the words that have one first: five of six words, one without.
+    for (const char* seed : { "1", "2", "3", "4", "5" }) {
+        const CliRun drawn = Cli(Words("make -o p.pdf --count 5 --pictures instead --words") << Out("fruits.txt") << u("--seed") << u(seed));
+        EXPECT_TRUE(drawn.err.startsWith(u("1 mot sans image : "))) << seed << ": " << drawn.err.toStdString();
+    }
 }
 
 // A draw of --count words never takes a word read inside another one drawn: of these ten words, six at most go
