@@ -172,8 +172,12 @@ CommandResult DocumentActions::OpenFirst(const QStringList& arguments, const std
         opened();
     if (!found)
         return result;
-    // Asked over the document the launch opened.
-    const QString name = found->documentPath.isEmpty() ? QStringLiteral("Sans titre") : QFileInfo(found->documentPath).fileName();
+    // Asked over the document the launch opened. Work never saved is named by
+    // the title the teacher gave it, which is how they know it.
+    const QString title = found->read.data.settings.title.trimmed();
+    const QString name = !found->documentPath.isEmpty() ? QFileInfo(found->documentPath).fileName()
+                         : title.isEmpty()                ? QStringLiteral("Sans titre")
+                                                          : title;
     const QString question = QStringLiteral("Lexigrille s'est fermé sans que la fiche « %1 » soit enregistrée.\n"
                                             "Voulez-vous la retrouver telle que vous l'aviez laissée ?").arg(name);
     const Answer answer = prompter_.Ask(MessageKind::Recovery, question);

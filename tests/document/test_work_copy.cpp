@@ -49,7 +49,7 @@ TEST(WorkCopy, FollowsTheUnsavedWorkAndComesBackAfterACrash)
     second.actions.KeepWorkCopy();
     EXPECT_EQ(copies(), 0);
 
-    // Work never saved is named so; Non gives it up, and the launch opens what it was asked to.
+    // Work never saved is named by its title; Non gives it up, and the launch opens what it was asked to.
     second.doc.Reset();
     second.doc.Change(Setting::Title, u("Brouillon"));
     second.actions.KeepWorkCopy();
@@ -60,7 +60,7 @@ TEST(WorkCopy, FollowsTheUnsavedWorkAndComesBackAfterACrash)
     EXPECT_TRUE(third.actions.OpenFirst({ saved }).done());
     EXPECT_EQ(behind, saved);
     ASSERT_EQ(third.prompter.asked.size(), 1);
-    EXPECT_TRUE(third.prompter.asked[0].text.contains(u("« Sans titre »")));
+    EXPECT_TRUE(third.prompter.asked[0].text.contains(u("la fiche « Brouillon » soit")));
     EXPECT_EQ(third.doc.DocumentPath(), saved);
     EXPECT_EQ(copies(), 0);
 
@@ -69,6 +69,13 @@ TEST(WorkCopy, FollowsTheUnsavedWorkAndComesBackAfterACrash)
     third.actions.KeepWorkCopy();
     third.actions.DiscardWorkCopy();
     EXPECT_EQ(copies(), 0);
+    third.doc.Reset();
+    third.doc.Change(Setting::Title, u("  "));
+    third.actions.KeepWorkCopy();
+    Launch untitled(folders);
+    EXPECT_TRUE(untitled.actions.OpenFirst({}).done());
+    ASSERT_EQ(untitled.prompter.asked.size(), 1);
+    EXPECT_TRUE(untitled.prompter.asked[0].text.contains(u("la fiche « Sans titre » soit")));
     WriteBytes(QDir(folders.workCopy).filePath(u("travail-en-cours.lxg")), "\x89PNG\r\n");
     Launch fourth(folders);
     EXPECT_TRUE(fourth.actions.OpenFirst({}).done());
