@@ -30,7 +30,7 @@ PACKAGES=(
   fonts-liberation fonts-dejavu-core fonts-symbola fonts-wine fonts-opendyslexic
   clang libclang-rt-14-dev
   python3 hunspell hunspell-fr-classical
-  poppler-utils
+  poppler-utils xvfb
   dpkg-dev desktop-file-utils shared-mime-info groff-base
 )
 

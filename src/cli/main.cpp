@@ -140,9 +140,21 @@ int main(int argc, char** argv)
         }
     }
 #endif
+#ifdef Q_OS_WIN
+    // Qt reads the command line as Windows gives it, in UTF-16, and takes
+    // none of the tool's options for itself there.
     QGuiApplication app(argc, argv);
-    QGuiApplication::setApplicationName(lx::ProductName());
     const QStringList args = QCoreApplication::arguments().mid(1);
+#else
+    // On X11 Qt takes « --title » for itself (a window's title): it sees only
+    // the program's name, and the options are the tool's alone.
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+#endif
+    QGuiApplication::setApplicationName(lx::ProductName());
     if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
         PrintHelp(out());
         return kOk;

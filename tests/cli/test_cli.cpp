@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 namespace lx::test {
 namespace {
@@ -18,6 +19,7 @@ class CliTest : public ::testing::Test {
 protected:
     QTemporaryDir dir; // the outputs, and the tool's working folder
     QString dataDir;   // the program folder, if not the build's
+    QString display;   // an X display to run on, as on a desktop; offscreen when empty
 
     QString Out(const char* name) const { return dir.filePath(u(name)); }
     // The teacher's folder of the runs: none unless a test makes it.
@@ -29,6 +31,10 @@ protected:
         if (!dataDir.isEmpty())
             env.insert(u("LEXIGRILLE_DATA_DIR"), dataDir);
         env.insert(u("LEXIGRILLE_USER_DIR"), UserDir());
+        if (!display.isEmpty()) {
+            env.remove(u("QT_QPA_PLATFORM"));
+            env.insert(u("DISPLAY"), display);
+        }
         p.setProcessEnvironment(env);
         p.setWorkingDirectory(dir.path());
         p.start(QStringLiteral(LEXIGRILLE_CLI), args, QIODevice::ReadOnly | QIODevice::Text); // CR LF on Windows read as LF
@@ -255,6 +261,25 @@ TEST_F(CliWorksheets, PicturesFromBothTablesAndTheWordsWithout)
         const CliRun drawn = Cli(Words("make -o p.pdf --count 5 --pictures instead --words") << Out("fruits.txt") << u("--seed") << u(seed));
         EXPECT_TRUE(drawn.err.startsWith(u("1 mot sans image : "))) << seed << ": " << drawn.err.toStdString();
     }
+}
+
+// On a desktop Qt runs on X11, where it takes « --title » for a window's title: the tool's options reach the tool.
+TEST_F(CliWorksheets, OptionsReachTheToolOnADesktop)
+{
+    const QString xvfb = QStandardPaths::findExecutable(u("Xvfb"));
+    if (xvfb.isEmpty())
+        GTEST_SKIP() << "Xvfb is not installed";
+    QProcess server; // writes the number of the free display it chose, once it takes clients
+    server.start(xvfb, Words("-displayfd 1 -nolisten tcp -screen 0 640x480x24"));
+    ASSERT_TRUE(server.waitForReadyRead(20000));
+    display = u(":") + QString::fromLatin1(server.readLine()).trimmed();
+    const CliRun r = Cli(Words("new -o t.lxg --title") << u("Les fruits de l'automne") << u("--words") << Out("fruits.txt"));
+    server.kill();
+    server.waitForFinished();
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    Document doc(kFonts);
+    ASSERT_TRUE(LoadFile(doc, Out("t.lxg")));
+    EXPECT_EQ(doc.settings().title, u("Les fruits de l'automne"));
 }
 
 // A draw of --count words never takes a word read inside another one drawn: of these ten words, six at most go
