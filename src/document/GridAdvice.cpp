@@ -24,6 +24,15 @@ bool Enough(const Document& doc)
     return doc.GridForms().size() >= PuzzleEngine::kMinimumWords;
 }
 
+// Classes ticked without a theme propose every word of the classes, hundreds
+// of them: ticking a theme is what the teacher has to do, not removing words.
+bool WholeClasses(const Document& doc)
+{
+    const DocumentData& d = doc.data();
+    const auto& levels = d.settings.levels;
+    return d.themes.enabled && d.themes.SelectedCount() == 0 && std::find(levels.begin(), levels.end(), true) != levels.end();
+}
+
 } // namespace
 
 SizeNeed CheckedWordsNeed(const Document& doc)
@@ -61,10 +70,15 @@ SizeHint GridSizeHint(const Document& doc)
             return { counts + UnjoinedWordsSentence(apart), true };
         if (need.fits)
             return { counts + QStringLiteral("ils tiennent dans le cadre."), false };
+        if (WholeClasses(doc))
+            return { counts + QStringLiteral("trop pour le cadre. Cochez un thème."), true };
         return { counts + QStringLiteral("trop pour le cadre, retirez des mots."), true };
     }
-    if (!need.fits)
-        return { counts + QStringLiteral("trop pour la plus grande grille (%1).").arg(Side(kMaxGridSide)), true };
+    if (!need.fits) {
+        return { counts + QStringLiteral("trop pour la plus grande grille (%1).").arg(Side(kMaxGridSide))
+                     + (WholeClasses(doc) ? QStringLiteral(" Cochez un thème.") : QString()),
+                 true };
+    }
     return { counts + QStringLiteral("grille de %1 au moins.").arg(Side(need.side)), p.gridSize < need.side };
 }
 
@@ -81,7 +95,10 @@ TimeOutAdvice AdviceAfterTimeOut(const Document& doc)
                          .arg(need.words),
                      0 };
         }
-        return { QStringLiteral("Ces %1 mots ne se croisent pas assez pour tenir dans le cadre : retirez des mots.").arg(need.words), 0 };
+        return { QStringLiteral("Ces %1 mots ne se croisent pas assez pour tenir dans le cadre : %2")
+                     .arg(need.words)
+                     .arg(WholeClasses(doc) ? QStringLiteral("cochez un thème.") : QStringLiteral("retirez des mots.")),
+                 0 };
     case GameType::CodedWords:
         return { QStringLiteral("Le temps de calcul est dépassé : retirez des mots."), 0 };
     case GameType::WordSearch:
@@ -94,9 +111,12 @@ TimeOutAdvice AdviceAfterTimeOut(const Document& doc)
                  side };
     }
     const bool allDirections = std::all_of(p.directions.begin(), p.directions.end(), [](bool b) { return b; });
-    return { words + QStringLiteral(" avec ces sens, même dans la plus grande grille (%1) : ").arg(Side(kMaxGridSide))
-                 + (allDirections ? QStringLiteral("retirez des mots.") : QStringLiteral("retirez des mots ou cochez d'autres sens.")),
-             0 };
+    QString remedy = QStringLiteral("retirez des mots ou cochez d'autres sens.");
+    if (WholeClasses(doc))
+        remedy = QStringLiteral("cochez un thème.");
+    else if (allDirections)
+        remedy = QStringLiteral("retirez des mots.");
+    return { words + QStringLiteral(" avec ces sens, même dans la plus grande grille (%1) : ").arg(Side(kMaxGridSide)) + remedy, 0 };
 }
 
 QString AdviceAfterEveryTry(const Document& doc)
@@ -119,7 +139,9 @@ QString AdviceAfterEveryTry(const Document& doc)
 
 QString ContainedWordsWarning(const Document& doc)
 {
-    if (doc.settings().puzzle.gameType != GameType::WordSearch)
+    // Among every word of a class, before a theme is ticked, the pairs are
+    // only noise under the advice to tick one.
+    if (doc.settings().puzzle.gameType != GameType::WordSearch || WholeClasses(doc))
         return {};
     // A word read backwards inside another is found only by pupils told that
     // words may be written backwards (right to left, upwards, the reversed

@@ -187,6 +187,28 @@ TEST(GridAdvice, AShortMessageIsCreatedOnlyWhenTheTeacherSaysSo)
     }
 }
 
+// A class ticked without a theme proposes every word of the class: what the teacher has to do is tick a theme.
+TEST(GridAdvice, AClassWithoutAThemeIsToldToTickOne)
+{
+    const int animals = ThemeIndexOfName(u("Animaux"));
+    for (const GameType type : { GameType::WordSearch, GameType::FillIn }) {
+        Document doc(kFonts);
+        ScriptedPrompter prompter;
+        ASSERT_EQ(ApplyShippedRecipe(doc, prompter, 1, animals, 0, 1), QString());
+        doc.Change(Setting::GameType, int(type));
+        EXPECT_FALSE(GridSizeHint(doc).text.contains(u("thème")));
+        doc.CheckTheme(animals, false);
+        const SizeNeed need = CheckedWordsNeed(doc);
+        ASSERT_GT(need.words, 500);
+        const QString counts = QStringLiteral("%1 mots, %2 lettres : ").arg(need.words).arg(need.letters);
+        const bool search = type == GameType::WordSearch;
+        EXPECT_EQ(GridSizeHint(doc).text, counts + (search ? u("trop pour la plus grande grille (18×18).") : u("trop pour le cadre."))
+                                              + u(" Cochez un thème."));
+        EXPECT_TRUE(AdviceAfterTimeOut(doc).text.endsWith(u(" : cochez un thème."))) << AdviceAfterTimeOut(doc).text.toStdString();
+        EXPECT_EQ(ContainedWordsWarning(doc), QString()) << "hundreds of pairs among the words of a class";
+    }
+}
+
 // What "lexigrille-cli make --level L --theme T --count 12" does without a size, for every class and theme of
 // the shipped database: the proposed size, a larger one after a time-out, and a grid in the end.
 TEST(GridAdvice, TwelveWordsOfEveryClassAndThemeMakeAGrid)
