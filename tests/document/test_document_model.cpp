@@ -1,16 +1,11 @@
 // The document as the window drives it: reset, settings, the word list's follow-ups, the modified mark; drawing
-// the page never changes the document. Then the fonts its names draw with, and the font lists.
+// the page never changes the document.
 #include "document/WordHighlight.h"
 #include "render/DocumentRenderer.h"
-#include "render/FontCatalog.h"
 #include "render/PageTexts.h"
-#include "words/WordForms.h"
 #include "render/RecordingSurface.h"
 #include "support/DocumentSupport.h"
 
-#include <QFontDatabase>
-#include <QFontInfo>
-#include <QFontMetricsF>
 #include <QSignalSpy>
 
 namespace lx::test {
@@ -422,73 +417,6 @@ TEST(DocumentFileRoundTrip, EveryKindOfEditReopensAsSaved)
     }
 }
 
-// A valid code typed in a box is the letter's code on the page at once, the key in the order of its codes, and the
-// file reopens that page; a code marked wrong waits in its box.
-// A value mode chosen after « Créer la grille » shows the grid's codes as it says, when they can: numbers drawn from
-// a range have no pictures. Saved and opened again, the page is the one the teacher saw.
-TEST(DocumentCodes, TheModeChosenShowsTheCodesAndReopensAsShown)
-{
-    const struct { int made; const char* from; int chosen; bool numbers; } cases[] {
-        { 0, "10", 2, false }, { 2, "10", 0, true }, { 2, "10", 1, true }, { 1, "100", 2, true }, { 1, "1", 2, false },
-    };
-    for (const auto& c : cases) {
-        Document doc(kFonts);
-        AddWords(doc, { "chat", "chien", "loup", "lion", "ours" });
-        doc.Change(Setting::GameType, 2);
-        doc.Change(Setting::RangeFrom, u(c.from));
-        doc.Change(Setting::RangeTo, QString::number(u(c.from).toInt() + 25));
-        doc.Change(Setting::ValueMode, c.made);
-        ASSERT_TRUE(doc.Generate().succeeded());
-        QSignalSpy redraws(&doc, &Document::redrawRequested);
-        doc.Change(Setting::ValueMode, c.chosen);
-        EXPECT_EQ(doc.puzzle().CodesAreNumbers, c.numbers) << c.made << " " << c.chosen;
-        EXPECT_EQ(redraws.count(), 1);
-        const auto back = SavedAndReopened(doc);
-        EXPECT_EQ(back->puzzle().CodesAreNumbers, c.numbers) << c.made << " " << c.chosen;
-        EXPECT_EQ(DocumentText(back->data()), DocumentText(doc.data()));
-    }
-}
-
-TEST(DocumentCodes, AValidCodeTypedIsTheGridsAtOnce)
-{
-    Document doc(kFonts);
-    AddWords(doc, { "chat", "chien", "loup", "lion", "ours" });
-    doc.Change(Setting::GameType, 2);
-    ASSERT_TRUE(doc.Generate().succeeded());
-    const PuzzleState& z = doc.puzzle();
-    const int c = LetterIndex(u'C'), unused = z.DistinctLetterCount + 1; // the codes are 1 to the letters' count
-    doc.SetLetterCodeText(c, QString::number(unused));
-    int cells = 0;
-    for (int k = 0; k < 31 * 31; ++k) {
-        const QString& letter = z.LetterGrid.at(k % 31, k / 31);
-        if (!letter.isEmpty() && letter[0].toUpper() == u'C') {
-            EXPECT_EQ(z.CodeGrid.at(k % 31, k / 31), unused) << k;
-            ++cells;
-        }
-    }
-    EXPECT_EQ(cells, 3) << "chat, chien and the key";
-    for (int j = 1; j < z.DistinctLetterCount; ++j)
-        EXPECT_LT(z.CodeGrid.at(j - 1, 0), z.CodeGrid.at(j, 0)) << j;
-    EXPECT_EQ(z.CodeGrid.at(z.DistinctLetterCount - 1, 0), unused);
-    const auto back = SavedAndReopened(doc);
-    EXPECT_TRUE(back->puzzle().CodeGrid == z.CodeGrid && back->puzzle().LetterGrid == z.LetterGrid);
-    // A code marked wrong (another letter's, out of range, no number) waits in its box, and the file reopens the
-    // page the teacher saw, the box as typed.
-    for (const QString& wrong : { QString::number(z.LetterCodes[LetterIndex(u'H')]), u("27"), u("x"), u("0") }) {
-        doc.SetLetterCodeText(c, wrong);
-        EXPECT_EQ(z.LetterCodes[c], unused);
-        const auto again = SavedAndReopened(doc);
-        EXPECT_TRUE(again->puzzle().CodeGrid == z.CodeGrid) << wrong.toStdString();
-        EXPECT_EQ(again->settings().puzzle.letterCodeTexts[c], wrong == u("x") || wrong == u("0") ? QString::number(unused) : wrong);
-        EXPECT_EQ(DocumentText(SavedAndReopened(*again)->data()), DocumentText(again->data())) << wrong.toStdString();
-    }
-    // Without a grid, there are no grid codes to keep.
-    doc.SetLetterCodeText(c, u("27"));
-    ASSERT_TRUE(DocumentText(doc.data()).contains(u("\r\nCodesGrille=")));
-    doc.SetWordChecked(0, false);
-    EXPECT_FALSE(DocumentText(doc.data()).contains(u("\r\nCodesGrille=")));
-}
-
 TEST(WordHighlight, OfAClickedWord)
 {
     WordSelectionList list;
@@ -537,74 +465,6 @@ TEST(DocumentNaming, ProposedFileNameAndTheExternalListName)
     }
     Reopen(doc, [](DocumentData& d) { d.themes.selected[10] = true; });
     EXPECT_EQ(doc.Snapshot().themeString, u("F"));
-}
-
-TEST(FontCatalogInstalled, ListedFontsDrawWithWhatTheyResolveToWorksheetFontsWithTheirMetricTwins)
-{
-    const struct { const char *name, *twin, *package; } twins[] = {
-        { "Arial", "Liberation Sans", "fonts-liberation" }, { "Arial Narrow", "Liberation Sans Narrow", "fonts-liberation (version 1)" },
-        { "Times New Roman", "Liberation Serif", "fonts-liberation" }, { "Courier New", "Liberation Mono", "fonts-liberation" },
-        { "Tahoma", "Tahoma", "fonts-wine" }, // not registered with fontconfig: the catalog registers it
-    };
-    const FontCatalog& catalog = FontCatalog::Installed(); // registers the application fonts first
-    const QString sample = u("Le petit âne gris mange des pommes à l'école ; où est Noël, cet élève très sûr de lui ?");
-    for (const auto& t : twins) {
-        SCOPED_TRACE(t.name);
-        // A missing font fails with the package to install, not with a family mismatch further down.
-        ASSERT_TRUE(QFontDatabase::families().contains(u(t.twin), Qt::CaseInsensitive)) << "install the Debian package " << t.package;
-        // Listed as worksheets write the name, found whatever its case.
-        const int at = catalog.IndexOf(u(t.name).toUpper());
-        ASSERT_GE(at, 0);
-        EXPECT_EQ(catalog.Names().at(at), u(t.name));
-        EXPECT_EQ(catalog.Resolve(u(t.name).toLower()), u(t.twin));
-        EXPECT_EQ(catalog.Resolve(u(t.twin)), u(t.twin)) << "a real family resolves to itself";
-        for (int style = 0; style < 3; ++style) {
-            const QFont font = catalog.MakeFont(u(t.name), 12, style > 0, style > 1);
-            EXPECT_EQ(QFontInfo(font).family(), u(t.twin)) << "style " << style;
-            QFont twin(u(t.twin), -1, style > 0 ? QFont::Bold : QFont::Normal, style > 1);
-            twin.setPointSizeF(12);
-            EXPECT_EQ(QFontMetricsF(font).horizontalAdvance(sample), QFontMetricsF(twin).horizontalAdvance(sample)) << "style " << style;
-        }
-    }
-    // Every font listed draws with what it resolves to.
-    const QStringList& names = catalog.Names();
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        const QString& name = names.at(i);
-        if (i > 0) { // sorted without regard to case, each name once
-            EXPECT_LT(QString::compare(names.at(i - 1), name, Qt::CaseInsensitive), 0) << name.toStdString();
-        }
-        EXPECT_EQ(catalog.IndexOf(name), i) << name.toStdString();
-        // Never fontconfig's generic "Sans Serif", "Serif" or "Monospace", which draw with another font.
-        EXPECT_EQ(QFontInfo(catalog.MakeFont(name, 12)).family(), catalog.Resolve(name)) << name.toStdString();
-    }
-    // A font that fontconfig would only substitute is not listed; asked for anyway, it keeps its name for the system.
-    const QString comic = u("Comic Sans MS");
-    if (!QFontDatabase::families().contains(comic, Qt::CaseInsensitive)) {
-        EXPECT_TRUE(catalog.Resolve(comic).isEmpty());
-        EXPECT_EQ(catalog.MakeFont(comic, 12).family(), comic);
-    }
-}
-
-TEST(SelectFontByName, PicksTheWholeNameElseTheFallbackElseNothing)
-{
-    const QStringList list { u("Arial"), u("Arial Narrow"), u("Tahoma"), u("Times New Roman") };
-    const struct { const char *name, *fallback; int expected; } cases[] = {
-        { "Tahoma", "Arial", 2 }, { "arial narrow", "Arial", 1 }, { "Comic Sans MS", "ARIAL", 0 },
-        { "Arial Nar", "Times New Roman", 3 }, { "", "Times New Roman", 3 }, { "Comic Sans MS", "Wingdings", -1 },
-        { "Narrow", "Narrow", -1 }, { "", "", -1 },
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(SelectFontByName(list, u(c.name), u(c.fallback)), c.expected) << c.name << " / " << c.fallback;
-    EXPECT_EQ(SelectFontByName({}, u("Arial"), u("Arial")), -1);
-}
-
-TEST(FontListRows, PreferredFontsThenTheSeparatorThenAllEachOnce)
-{
-    const QStringList installed { u("Arial"), u("arial narrow"), u("DejaVu Sans"), u("OpenDyslexic"), u("Tahoma"), u("Zapf") };
-    EXPECT_EQ(FontListRows(installed), (QStringList { u("Arial"), u("arial narrow"), u("OpenDyslexic"), u("Tahoma"), u("--------------------"),
-                                                      u("DejaVu Sans"), u("Zapf") }));
-    EXPECT_EQ(DefaultListFontName({ u("Arial") }), u("Arial"));
-    EXPECT_EQ(FontListRows({ u("Zapf") }), (QStringList { u("--------------------"), u("Zapf") }));
 }
 
 } // namespace
