@@ -21,10 +21,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QSessionManager>
 #include <QSettings>
 #include <QScrollArea>
 #include <QShortcut>
-#include <QDesktopServices>
 #include <QTimer>
 #include <QToolButton>
 
@@ -117,6 +117,9 @@ MainWindow::MainWindow(Document& doc, DocumentFolders folders, Prompter* prompte
             actions_.KeepWorkCopy();
     });
     tmrCopieTravail_->start();
+#if QT_CONFIG(sessionmanager)
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { SessionEnding(); });
+#endif
     // Saved, or replaced by a document with nothing unsaved: no copy is left.
     connect(&doc_, &Document::modifiedChanged, this, [this](bool modified) {
         if (!modified)
@@ -273,6 +276,13 @@ void MainWindow::OpenDroppedFile(const QString& path)
             Run([this, path, document] { return document ? actions_.Open(path) : actions_.ImportList(path); });
         },
         true);
+}
+
+void MainWindow::SessionEnding()
+{
+    // A grid half made is no work to keep: the last copy stands.
+    if (!busy_->Busy())
+        actions_.KeepWorkCopy();
 }
 
 // ---------------------------------------------------------------------------

@@ -66,6 +66,10 @@ public:
     // A file dropped on the window: a document opens, a word list is
     // imported (after the work in progress, if any).
     void OpenDroppedFile(const QString& path);
+    // The desktop session ends (the teacher logs out or shuts the computer
+    // down) with the window open: the copy of unsaved work is kept at once,
+    // for the next launch to offer it back.
+    void SessionEnding();
 
     // The print command; printDialog chooses the printer (a test sets its own,
     // which says whether to print: false is a cancelled dialog).
