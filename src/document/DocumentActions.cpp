@@ -174,10 +174,11 @@ CommandResult DocumentActions::OpenFirst(const QStringList& arguments, const std
         return result;
     // Asked over the document the launch opened. Work never saved is named by
     // the title the teacher gave it, which is how they know it.
-    const QString title = found->read.data.settings.title.trimmed();
-    const QString name = !found->documentPath.isEmpty() ? QFileInfo(found->documentPath).fileName()
-                         : title.isEmpty()                ? QStringLiteral("Sans titre")
-                                                          : title;
+    QString name = found->read.data.settings.title.trimmed();
+    if (!found->documentPath.isEmpty())
+        name = QFileInfo(found->documentPath).fileName();
+    else if (name.isEmpty())
+        name = QStringLiteral("Sans titre");
     const QString question = QStringLiteral("Lexigrille s'est fermé sans que la fiche « %1 » soit enregistrée.\n"
                                             "Voulez-vous la retrouver telle que vous l'aviez laissée ?").arg(name);
     const Answer answer = prompter_.Ask(MessageKind::Recovery, question);
