@@ -6,6 +6,7 @@
 #include "app/UpdateCheck.h"
 #include "render/SheetPlan.h"
 #include "app/WidgetPrompter.h"
+#include "core/TextEditing.h"
 #include "document/Document.h"
 #include "document/GridAdvice.h"
 #include "render/FontCatalog.h"
@@ -216,10 +217,10 @@ void MainWindow::RedrawPreview()
 
 void MainWindow::OnPageLaidOut(const PageLayout& layout)
 {
-    lblAvertissement_->setText(layout.OverflowText);
+    lblAvertissement_->setText(WithoutBreaksInside(layout.OverflowText));
     lblAvertissement_->setVisible(layout.Overflow);
     const QString notice = LowerHalfNotice(doc_.settings().lowerHalf, layout.LowerHalfAvailable);
-    lblDeuxiemePage_->setText(notice);
+    lblDeuxiemePage_->setText(WithoutBreaksInside(notice));
     lblDeuxiemePage_->setVisible(!notice.isEmpty());
 }
 

@@ -1,27 +1,14 @@
 #include "app/WidgetPrompter.h"
 
 #include "core/ProgramInfo.h"
+#include "core/TextEditing.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QRegularExpression>
 
 namespace lx {
-
-namespace {
-
-// A message as it is shown: its line never breaks inside French quotes or
-// before a high sign ("« fiche.lxg »", "… mots !"); the spaces there become
-// no-break spaces.
-QString WithoutBreaksInside(QString text)
-{
-    static const QRegularExpression spaces(QStringLiteral("(?<=\u00AB) | (?=[\u00BB!?:;](\\s|$))"));
-    return text.replace(spaces, QStringLiteral("\u00A0"));
-}
-
-} // namespace
 
 Answer WidgetPrompter::Ask(MessageKind kind, const QString& text)
 {

@@ -8,6 +8,7 @@
 #include "app/BusyState.h"
 #include "app/TextBoxKeys.h"
 #include "app/WordListModel.h"
+#include "core/TextEditing.h"
 #include "document/Document.h"
 #include "document/GridAdvice.h"
 #include "render/FontCatalog.h"
@@ -295,7 +296,7 @@ void MainWindow::RefreshDerived()
         bound->setEnabled(s.puzzle.valueMode == 1);
     c_.cmdGenerer->setEnabled(doc_.GenerateEnabled() && !busy_->Busy());
     const QString reason = doc_.GenerateDisabledReason();
-    c_.lblRaisonGenerer->setText(reason);
+    c_.lblRaisonGenerer->setText(WithoutBreaksInside(reason));
     c_.lblRaisonGenerer->setVisible(!reason.isEmpty());
     RefreshAdvice();
     RefreshMissingPictures();
@@ -304,21 +305,21 @@ void MainWindow::RefreshDerived()
 void MainWindow::RefreshAdvice()
 {
     const QString advice = doc_.MessageSizeAdvice();
-    c_.lblConseilMessage->setText(advice);
+    c_.lblConseilMessage->setText(WithoutBreaksInside(advice));
     c_.lblConseilMessage->setVisible(!advice.isEmpty());
     const SizeHint hint = GridSizeHint(doc_);
-    c_.lblConseilTaille->setText(hint.text);
+    c_.lblConseilTaille->setText(WithoutBreaksInside(hint.text));
     c_.lblConseilTaille->setVisible(!hint.text.isEmpty());
     SetLabelColour(c_.lblConseilTaille, hint.tooSmall ? QColor(192, 0, 0) : QColor(96, 96, 96));
     const QString hidden = ContainedWordsWarning(doc_);
-    c_.lblMotsCaches->setText(hidden);
+    c_.lblMotsCaches->setText(WithoutBreaksInside(hidden));
     c_.lblMotsCaches->setVisible(!hidden.isEmpty());
 }
 
 void MainWindow::RefreshMissingPictures()
 {
     const QString missing = doc_.MissingPicturesText();
-    c_.lblSansImage->setText(missing);
+    c_.lblSansImage->setText(WithoutBreaksInside(missing));
     c_.lblSansImage->setVisible(!missing.isEmpty());
 }
 

@@ -1,5 +1,7 @@
 #include "core/TextEditing.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 namespace lx {
@@ -67,6 +69,12 @@ QString FrenchEnumeration(QStringList items)
         return items.value(0);
     const QString last = items.takeLast();
     return items.join(QStringLiteral(", ")) + QStringLiteral(" et ") + last;
+}
+
+QString WithoutBreaksInside(QString text)
+{
+    static const QRegularExpression spaces(QStringLiteral("(?<=\u00AB) | (?=\u00BB)| (?=[!?:;](\\s|$|\u00BB))"));
+    return text.replace(spaces, QStringLiteral("\u00A0"));
 }
 
 } // namespace lx

@@ -25,5 +25,9 @@ TextEdit DeletePreviousWord(const TextEdit& edit);
 QString Quoted(const QString& text);
 // Items as a French sentence lists them: "a", "a et b", "a, b et c".
 QString FrenchEnumeration(QStringList items);
+// A message as the window shows it: its lines never break inside French
+// quotes or before a high sign ("« fiche.lxg »", "… mots !"); the spaces
+// there become no-break spaces.
+QString WithoutBreaksInside(QString text);
 
 } // namespace lx

@@ -303,7 +303,7 @@ private Q_SLOTS:
         QVERIFY(code->font().bold());
         Retype(Edit("txtBornes_1"), u("20"));
         QVERIFY(!generate->isEnabled() && reason->isVisible());
-        QCOMPARE(reason->text(), u("Les valeurs de 10 à 20 ne suffisent pas : il en faut au moins 26 (de 10 à 35 par exemple)."));
+        QCOMPARE(reason->text(), u("Les valeurs de 10 à 20 ne suffisent pas\u00A0: il en faut au moins 26 (de 10 à 35 par exemple)."));
         QTest::keyClicks(Edit("txtBornes_1"), "0");
         QVERIFY(generate->isEnabled() && !reason->isVisible());
         Retype(Edit("txtBornes_0"), u("5"));
