@@ -38,6 +38,10 @@ void ClearForTemplate(DocumentData& data, const QStringList& fontNames);
 // file's name up to its first ".").
 QString ExternalListThemeString(const DocumentData& data);
 
+// Classes ticked without a theme: every word of the classes is proposed,
+// hundreds of them, and ticking a theme is what the teacher has to do.
+bool WholeClassesChosen(const DocumentData& data);
+
 // The font of a list that a name selects: the name itself when the list has
 // it (whatever its case), else the fallback, else none ("").
 QString SelectFont(const QStringList& fontNames, const QString& name, const QString& fallback);

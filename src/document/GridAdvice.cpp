@@ -24,15 +24,6 @@ bool Enough(const Document& doc)
     return doc.GridForms().size() >= PuzzleEngine::kMinimumWords;
 }
 
-// Classes ticked without a theme propose every word of the classes, hundreds
-// of them: ticking a theme is what the teacher has to do, not removing words.
-bool WholeClasses(const Document& doc)
-{
-    const DocumentData& d = doc.data();
-    const auto& levels = d.settings.levels;
-    return d.themes.enabled && d.themes.SelectedCount() == 0 && std::find(levels.begin(), levels.end(), true) != levels.end();
-}
-
 } // namespace
 
 SizeNeed CheckedWordsNeed(const Document& doc)
@@ -70,13 +61,13 @@ SizeHint GridSizeHint(const Document& doc)
             return { counts + UnjoinedWordsSentence(apart), true };
         if (need.fits)
             return { counts + QStringLiteral("ils tiennent dans le cadre."), false };
-        if (WholeClasses(doc))
+        if (WholeClassesChosen(doc.data()))
             return { counts + QStringLiteral("trop pour le cadre. Cochez un thème."), true };
         return { counts + QStringLiteral("trop pour le cadre, retirez des mots."), true };
     }
     if (!need.fits) {
         return { counts + QStringLiteral("trop pour la plus grande grille (%1).").arg(Side(kMaxGridSide))
-                     + (WholeClasses(doc) ? QStringLiteral(" Cochez un thème.") : QString()),
+                     + (WholeClassesChosen(doc.data()) ? QStringLiteral(" Cochez un thème.") : QString()),
                  true };
     }
     return { counts + QStringLiteral("grille de %1 au moins.").arg(Side(need.side)), p.gridSize < need.side };
@@ -97,7 +88,7 @@ TimeOutAdvice AdviceAfterTimeOut(const Document& doc)
         }
         return { QStringLiteral("Ces %1 mots ne se croisent pas assez pour tenir dans le cadre : %2")
                      .arg(need.words)
-                     .arg(WholeClasses(doc) ? QStringLiteral("cochez un thème.") : QStringLiteral("retirez des mots.")),
+                     .arg(WholeClassesChosen(doc.data()) ? QStringLiteral("cochez un thème.") : QStringLiteral("retirez des mots.")),
                  0 };
     case GameType::CodedWords:
         return { QStringLiteral("Le temps de calcul est dépassé : retirez des mots."), 0 };
@@ -112,7 +103,7 @@ TimeOutAdvice AdviceAfterTimeOut(const Document& doc)
     }
     const bool allDirections = std::all_of(p.directions.begin(), p.directions.end(), [](bool b) { return b; });
     QString remedy = QStringLiteral("retirez des mots ou cochez d'autres sens.");
-    if (WholeClasses(doc))
+    if (WholeClassesChosen(doc.data()))
         remedy = QStringLiteral("cochez un thème.");
     else if (allDirections)
         remedy = QStringLiteral("retirez des mots.");
@@ -141,7 +132,7 @@ QString ContainedWordsWarning(const Document& doc)
 {
     // Among every word of a class, before a theme is ticked, the pairs are
     // only noise under the advice to tick one.
-    if (doc.settings().puzzle.gameType != GameType::WordSearch || WholeClasses(doc))
+    if (doc.settings().puzzle.gameType != GameType::WordSearch || WholeClassesChosen(doc.data()))
         return {};
     // A word read backwards inside another is found only by pupils told that
     // words may be written backwards (right to left, upwards, the reversed

@@ -4,6 +4,8 @@
 #include "puzzle/Engine.h"
 #include "words/WordListParser.h"
 
+#include <algorithm>
+
 namespace lx {
 
 QString SelectFont(const QStringList& fontNames, const QString& name, const QString& fallback)
@@ -55,6 +57,12 @@ QString ExternalListThemeString(const DocumentData& d)
     // The theme box names the list; when it is empty, the imported file.
     const QString name = d.settings.themeText.isEmpty() ? ListThemeName(d.importedListName) : d.settings.themeText;
     return QStringLiteral("*") + name;
+}
+
+bool WholeClassesChosen(const DocumentData& d)
+{
+    const auto& levels = d.settings.levels;
+    return d.themes.enabled && d.themes.SelectedCount() == 0 && std::find(levels.begin(), levels.end(), true) != levels.end();
 }
 
 } // namespace lx

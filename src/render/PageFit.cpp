@@ -363,7 +363,9 @@ void DocumentRenderer::FitArrangement(const GridCells& cells)
         if (l < 0) {
             l = int(listSizes.size()) - 1;
             chosen = measure(l);
-            overflow << QStringLiteral("La liste de mots dépasse de la page, même écrite en %1 points : retirez des mots.").arg(PointsText(listSizes[l]));
+            overflow << QStringLiteral("La liste de mots dépasse de la page, même écrite en %1 points : %2")
+                            .arg(PointsText(listSizes[l]),
+                                 WholeClassesChosen(D()) ? QStringLiteral("cochez un thème.") : QStringLiteral("retirez des mots."));
         }
         layout_.GridFontSize = gridSizes[g];
         layout_.ListFontSize = listSizes[l];

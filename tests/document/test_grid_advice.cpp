@@ -1,6 +1,8 @@
 // What the teacher is told about the words and the grid: the size they need, a word read inside another, a
 // hidden message too short, and after a generation that ran out of time, why and which size to try.
 #include "document/GridAdvice.h"
+#include "render/DocumentRenderer.h"
+#include "render/RecordingSurface.h"
 #include "support/DocumentSupport.h"
 #include "words/Themes.h"
 
@@ -206,6 +208,9 @@ TEST(GridAdvice, AClassWithoutAThemeIsToldToTickOne)
                                               + u(" Cochez un thème."));
         EXPECT_TRUE(AdviceAfterTimeOut(doc).text.endsWith(u(" : cochez un thème."))) << AdviceAfterTimeOut(doc).text.toStdString();
         EXPECT_EQ(ContainedWordsWarning(doc), QString()) << "hundreds of pairs among the words of a class";
+        RecordingSurface page; // the notice under the preview
+        EXPECT_EQ(DocumentRenderer(doc.data(), u("Arial"), u("pied")).Measure(page, 1.0).OverflowText,
+                  u("La liste de mots dépasse de la page, même écrite en 7 points : cochez un thème."));
     }
 }
 
