@@ -3,6 +3,7 @@
 #include "app/PanelBuilding.h"
 #include "app/UpdateCheck.h"
 #include "core/ProgramInfo.h"
+#include "core/TextEditing.h"
 
 #include <QDesktopServices>
 #include <QEvent>
@@ -116,8 +117,8 @@ AboutBox::AboutBox(UpdateChecker& updates, QWidget* parent)
     lblVersion->setFont(versionFont);
 
     auto* lblDescription = new QLabel(
-        U("Lexigrille crée des fiches de jeux de lettres à imprimer pour l'école primaire, du CP au CM2 : "
-          "mots mêlés, mots casés et mots codés."),
+        WithoutBreaksInside(U("Lexigrille crée des fiches de jeux de lettres à imprimer pour l'école primaire, du CP au CM2 : "
+                              "mots mêlés, mots casés et mots codés.")),
         this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblDescription->setWordWrap(true);
