@@ -160,7 +160,7 @@ private Q_SLOTS:
                 QCOMPARE(about->windowTitle(), FullName());
                 QCOMPARE(about->findChild<QLabel*>(u("lblTitle"))->text(), ProductName());
                 QCOMPARE(about->findChild<QLabel*>(u("lblVersion"))->text(), VersionText());
-                QVERIFY(!about->findChild<QLabel*>(u("lblDescription"))->text().isEmpty());
+                QVERIFY(about->findChild<QLabel*>(u("lblDescription"))->text().contains(u("du CP au CM2\u00A0: mots")));
                 QCOMPARE(about->findChild<QPushButton*>(u("cmdUpdate"))->text(), u("Vérifier les mises à jour"));
                 about->openUrl = [&](const QUrl& url) { opened.append(url); };
                 for (const char* link : { "lblWebsite", "lblEmail", "pctDonate" })
