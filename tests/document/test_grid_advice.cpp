@@ -165,6 +165,11 @@ TEST(GridAdvice, WordsReadInsideAnotherAreNamed)
             doc.Change(Setting(int(Setting::Direction0) + k), c.directions[k] == '1');
         EXPECT_EQ(ContainedWordsWarning(doc), u(c.warning)) << c.words << " " << c.directions;
     }
+    // Told nothing of the directions, a pupil looks both ways.
+    Document doc(kFonts);
+    AddWords(doc, Words("roc corbeau chat lion ours"), 12);
+    doc.Change(Setting::ShowDirections, false);
+    EXPECT_EQ(ContainedWordsWarning(doc), u("« roc » se lit aussi dans « corbeau », à l'envers."));
 }
 
 // Six words of 31 letters leave at least 69 free cells in 10 x 10: a message of 20 letters leaves 49 of them
