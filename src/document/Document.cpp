@@ -211,10 +211,7 @@ void Document::KeepRevealChoice()
 QString Document::PrintQuestion(int versions) const
 {
     const PuzzleState& z = data_.puzzle;
-    bool made = false;
-    for (int y = 0; y < PuzzleState::kSide && !made; ++y)
-        for (int x = 0; x < PuzzleState::kSide && !made; ++x)
-            made = !z.LetterGrid.at(x, y).isEmpty();
+    const bool made = z.LetterGrid.any([](const QString& letter) { return !letter.isEmpty(); });
     if (versions <= 1 && !made)
         return QStringLiteral("La grille n'a pas encore été créée : la fiche n'aurait qu'une grille vide. "
                               "Cliquez d'abord sur « Créer la grille ».\r\nVoulez-vous imprimer quand même ?");

@@ -122,10 +122,7 @@ QString DocumentText(const DocumentData& d)
         values = codes.join(QLatin1Char(','));
         // A box holds a code the grid does not take (typed wrong, or for a
         // letter not in it): the grid keeps its own, if there is a grid.
-        bool grid = false;
-        for (int k = 0; k < PuzzleState::kSide * PuzzleState::kSide && !grid; ++k)
-            grid = z.CodeGrid.at(k % PuzzleState::kSide, k / PuzzleState::kSide) != 0;
-        if (differ && grid)
+        if (differ && z.CodeGrid.any([](std::int16_t code) { return code != 0; }))
             gridValues = gridCodes.join(QLatin1Char(','));
         break;
     }

@@ -137,8 +137,7 @@ QString ContainedWordsWarning(const Document& doc)
     // A word read backwards inside another is found only by pupils who look
     // both ways: when words may be written backwards (right to left, upwards,
     // the reversed diagonals), or when the sheet says nothing of the directions.
-    const auto& d = doc.settings().puzzle.directions;
-    const bool backwardsRead = d[1] || d[3] || d[5] || !doc.settings().showDirections;
+    const bool backwardsRead = WordsCanRunBackwards(doc.settings().puzzle.directions) || !doc.settings().showDirections;
     const QStringList words = doc.words().CheckedWords();
     QList<ContainedPair> pairs = ContainedWords(words);
     pairs.removeIf([backwardsRead](const ContainedPair& p) { return p.backwards && !backwardsRead; });

@@ -34,6 +34,12 @@ inline bool WordsCanCross(const std::array<bool, 6>& directions)
 {
     return directions[2] || directions[3] || directions[4] || directions[5];
 }
+// Whether the six direction boxes let words run backwards (right to left,
+// upwards, the reversed diagonals).
+inline bool WordsCanRunBackwards(const std::array<bool, 6>& directions)
+{
+    return directions[1] || directions[3] || directions[5];
+}
 
 // The grid sides of the word search, and whether a message of
 // `messageLetters` letters can fill exactly the free cells of a side x side grid.

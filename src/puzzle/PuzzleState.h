@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <type_traits>
@@ -65,6 +66,12 @@ public:
         touched_ = false;
     }
     static bool inside(int x, int y) { return x >= 0 && y >= 0 && x < kSide && y < kSide; }
+    // Whether some cell meets the test ("a grid was made", "a code has no picture").
+    template <typename Test>
+    bool any(Test test) const
+    {
+        return std::any_of(cells_.begin(), cells_.end(), test);
+    }
     bool operator==(const Grid& other) const { return cells_ == other.cells_; }
 
 private:
@@ -211,15 +218,7 @@ struct PuzzleState {
 inline bool CodesShowAsNumbers(const PuzzleState& z, int valueMode)
 {
     constexpr int kPictures = 26;
-    if (valueMode != 2)
-        return true;
-    for (int y = 0; y < PuzzleState::kSide; ++y) {
-        for (int x = 0; x < PuzzleState::kSide; ++x) {
-            if (z.CodeGrid.at(x, y) > kPictures)
-                return true;
-        }
-    }
-    return false;
+    return valueMode != 2 || z.CodeGrid.any([](std::int16_t code) { return code > kPictures; });
 }
 
 } // namespace lx

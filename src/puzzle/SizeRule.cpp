@@ -14,6 +14,7 @@
 #include "puzzle/SizeRule.h"
 
 #include "puzzle/Engine.h"
+#include "puzzle/MessageFit.h"
 
 #include <algorithm>
 #include <cmath>
@@ -77,7 +78,7 @@ SizeNeed WordSearchNeed(const QStringList& gridForms, const std::array<bool, 6>&
 {
     SizeNeed need = Count(gridForms);
     const int kind = (directions[4] || directions[5]) ? 2 : (directions[2] || directions[3]) ? 1 : 0;
-    const bool reversed = directions[1] || directions[3] || directions[5];
+    const bool reversed = WordsCanRunBackwards(directions);
     const double share = kWordSearchShare[kind][reversed ? 1 : 0];
     int side = std::max({ PuzzleEngine::kMinWordSearchSize, need.longest,
                           int(std::ceil(std::sqrt(need.letters / share) - 1e-9)) });
