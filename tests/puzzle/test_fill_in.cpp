@@ -37,17 +37,17 @@ void ExpectSoundFillIn(const PuzzleState& s, int n)
     EXPECT_TRUE(row0 && col0) << "the grid is moved to the corner";
 }
 
-// The check itself: a sound grid passes; words side by side, a stray letter, no empty cell after a word, a word crossing
-// none, each is named.
+// The check itself: a sound grid passes; words side by side, a stray letter, a word misread, unplaced, slanting or not
+// the grid form of its word, each is named.
 TEST(FillInCheck, NamesEachFault)
 {
     Bench b(GameType::FillIn);
     ASSERT_TRUE(b.Generate(FillInWords(6), 3).succeeded());
     ASSERT_EQ(FillInFaults(b.state), QStringList());
-    auto faults = [&](auto edit) {
+    const auto named = [&](const std::function<void(PuzzleState&)>& edit, const char* fault) {
         PuzzleState s = b.state;
         edit(s);
-        return FillInFaults(s).join(u("; "));
+        return FillInFaults(s).join(u("; ")).contains(u(fault));
     };
     // A free cell beside a word's letter, and one before it.
     int fx = -1, fy = -1;
@@ -58,12 +58,12 @@ TEST(FillInCheck, NamesEachFault)
                 && b.state.LetterGrid.at(x + 1, y).isEmpty())
                 fx = x, fy = y;
     ASSERT_GE(fx, 0);
-    EXPECT_NE(faults([&](PuzzleState& s) { s.LetterGrid.at(fx, fy) = u("z"); }), QString());
-    EXPECT_NE(faults([&](PuzzleState& s) { s.LetterGrid.at(25, 25) = u("z"); }), QString());
-    EXPECT_NE(faults([&](PuzzleState& s) { s.WordEntries[1].x += 1; }), QString());
-    EXPECT_NE(faults([&](PuzzleState& s) { s.WordEntries[2].gridText.clear(); }), QString());
-    EXPECT_NE(faults([&](PuzzleState& s) { s.WordEntries[0].direction = 4; }), QString());
-    EXPECT_NE(faults([&](PuzzleState& s) { s.PlacementOrder[1].text = u("autre"); }), QString());
+    EXPECT_PRED2(named, [&](PuzzleState& s) { s.LetterGrid.at(fx, fy) = u("z"); }, "is no placed word");
+    EXPECT_PRED2(named, [&](PuzzleState& s) { s.LetterGrid.at(25, 25) = u("z"); }, "belongs to no word");
+    EXPECT_PRED2(named, [&](PuzzleState& s) { s.WordEntries[1].x += 1; }, " reads ");
+    EXPECT_PRED2(named, [&](PuzzleState& s) { s.WordEntries[2].gridText.clear(); }, "word 2 is not placed");
+    EXPECT_PRED2(named, [&](PuzzleState& s) { s.WordEntries[0].direction = 4; }, "lies in direction 4");
+    EXPECT_PRED2(named, [&](PuzzleState& s) { s.PlacementOrder[1].text = u("autre"); }, "is not the grid form of autre");
 }
 
 // A sound crossword, the first word across or down at random, one revealed letter that occurs three times at least.
