@@ -150,24 +150,4 @@ QString NameCharacters(const QStringList& characters)
     return FrenchEnumeration(named);
 }
 
-QString WithCrLf(const QString& text)
-{
-    QString result;
-    result.reserve(text.size() + text.size() / 8 + 2);
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = text[i];
-        if (c == u'\r') {
-            if (i + 1 < size && text[i + 1] == u'\n')
-                ++i;
-            result.append(u"\r\n");
-        } else if (c == u'\n') {
-            result.append(u"\r\n");
-        } else {
-            result.append(c);
-        }
-    }
-    return result;
-}
-
 } // namespace lx

@@ -41,7 +41,4 @@ QStringList UnfitCharacters(const QString& text);
 // for a French message.
 QString NameCharacters(const QStringList& characters);
 
-// Line ends as the program writes them: every LF, CR or CR LF becomes CR LF.
-QString WithCrLf(const QString& text);
-
 } // namespace lx

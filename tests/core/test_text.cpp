@@ -60,18 +60,6 @@ TEST(Text1252, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach)
     EXPECT_EQ(EncodeWindows1252(QStringLiteral("x") + QChar(0xD83D) + QStringLiteral("y") + QChar(0xDE00)), QByteArray("x?y?"));
 }
 
-TEST(Text1252, EveryLineEndBecomesCrLf)
-{
-    const char* const cases[][2] = {
-        { "a\nb\r\nc\rd", "a\r\nb\r\nc\r\nd" },
-        { "\r\r\n\n\n\r", "\r\n\r\n\r\n\r\n\r\n" }, // blank lines stay lines; LF CR is two line ends
-        { "x\r", "x\r\n" }, { "x\n", "x\r\n" },
-        { "a\r\nb\r\n\r\nc", "a\r\nb\r\n\r\nc" }, // already CR LF
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(WithCrLf(QString::fromLatin1(c[0])), QString::fromLatin1(c[1])) << QByteArray(c[0]).toPercentEncoding().constData();
-}
-
 TEST(DeletePreviousWord, WordsSpacesDelimitersAndSelection)
 {
     struct Case { const char* text; int caret, selectionStart, selectionLength; const char* after; int caretAfter; };

@@ -221,8 +221,6 @@ TEST(WordSelectionList, MaxLettersOverridesChecksAndTheCountLabelGroupsDigits)
     EXPECT_EQ(list.CheckedWords(), (QStringList { u("âne"), u("chat"), u("papillon"), u("pomme de terre") }));
     list.ApplyMaxLetters(15);
     EXPECT_EQ(list.CheckedCount(), 5) << "the slider overrides checks made by hand";
-    EXPECT_EQ(MakeWordCountLabel(0, 0), (WordCountLabel { u("0/0"), WordCountLabel::Colour::DarkGrey }));
-    EXPECT_EQ(MakeWordCountLabel(4, 5), (WordCountLabel { u("4/5"), WordCountLabel::Colour::Red }));
     const QString big = MakeWordCountLabel(1234, 12345).text;
     EXPECT_EQ(QString(big).remove(QRegularExpression(u("[^0-9/]"))), u("1234/12345"));
     EXPECT_EQ(big.size(), 12) << "digit groups are separated: " << big.toStdString();

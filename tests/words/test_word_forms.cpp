@@ -1,4 +1,3 @@
-#include "core/Plural.h"
 #include "core/Text1252.h"
 #include "support/TextSupport.h"
 #include "words/ContainedWords.h"
@@ -74,19 +73,6 @@ TEST(ContainedWords, ForwardsBackwardsAndPhrases)
     };
     for (const auto& c : cases)
         EXPECT_EQ(ContainedWords(u(c.words).split(u'|')), c.pairs) << c.words;
-    EXPECT_TRUE(LiesInside(u("ALTO"), u("CONTRALTO")) && LiesInside(u("OTLA"), u("CONTRALTO")));
-    EXPECT_FALSE(LiesInside(QString(), u("CONTRALTO")) || LiesInside(u("CONTRALTOS"), u("CONTRALTO")));
-}
-
-TEST(PluralLabel, FrenchPlural)
-{
-    const QString lists = u("liste¤ disponible¤");
-    EXPECT_EQ(PluralLabel(3, u("lettre"), true), u("3 lettres"));
-    EXPECT_EQ(PluralLabel(1, u("lettre"), true), u("1 lettre"));
-    EXPECT_EQ(PluralLabel(0, lists, true), u("0 liste disponible")) << "zero is singular in French";
-    EXPECT_EQ(PluralLabel(2, lists, true), u("2 listes disponibles"));
-    EXPECT_EQ(PluralLabel(2, u("Thème"), false), u("Thèmes"));
-    EXPECT_EQ(PluralLabel(-4, u("mot"), true), u("-4 mot"));
 }
 
 } // namespace
