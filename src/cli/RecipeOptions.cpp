@@ -207,9 +207,11 @@ private:
             } else if (codes == QStringLiteral("symbols")) {
                 r_.valueMode = 2;
             } else if (m.hasMatch()) {
-                if (!CheckCodeBounds(m.captured(1), m.captured(2)).enableGenerate)
-                    return Fail(QStringLiteral("Les valeurs de %1 à %2 ne suffisent pas : il en faut au moins 26 (range:10-35 par exemple).")
-                                    .arg(m.captured(1), m.captured(2)));
+                const QString problem = CodeBoundsProblem(m.captured(1), m.captured(2), [](int low, int high) {
+                    return QStringLiteral("range:%1-%2").arg(low).arg(high);
+                });
+                if (!problem.isEmpty())
+                    return Fail(problem);
                 r_.valueMode = 1;
                 r_.lowerBound = m.captured(1);
                 r_.upperBound = m.captured(2);

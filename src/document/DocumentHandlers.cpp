@@ -186,14 +186,7 @@ QString Document::GenerateDisabledReason() const
     if (generateEnabled_)
         return {};
     const PuzzleSettings& p = data_.settings.puzzle;
-    if (p.lowerBound.trimmed().isEmpty() || p.upperBound.trimmed().isEmpty())
-        return QStringLiteral("Indiquez les deux bornes des valeurs des mots codés.");
-    const auto low = ParseShortNumber(p.lowerBound);
-    const auto high = ParseShortNumber(p.upperBound);
-    if (!low || !high)
-        return QStringLiteral("Les bornes des valeurs doivent être des nombres entiers de 1 à 32767.");
-    return QStringLiteral("Les valeurs de %1 à %2 ne suffisent pas : il en faut au moins 26 (de %1 à %3 par exemple).")
-        .arg(*low).arg(*high).arg(*low + 25);
+    return CodeBoundsProblem(p.lowerBound, p.upperBound, [](int low, int high) { return QStringLiteral("de %1 à %2").arg(low).arg(high); });
 }
 
 void Document::CheckBounds()

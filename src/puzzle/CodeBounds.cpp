@@ -1,5 +1,7 @@
 #include "puzzle/CodeBounds.h"
 
+#include <algorithm>
+
 namespace lx {
 
 std::optional<int> ParseShortNumber(const QString& text)
@@ -54,6 +56,23 @@ BoundsVerdict CheckCodeBounds(const QString& lowText, const QString& highText)
     if (!lo || !hi || *hi - *lo < 25)
         return { false, true };
     return { true, false };
+}
+
+QString CodeBoundsProblem(const QString& lowText, const QString& highText, const std::function<QString(int, int)>& range)
+{
+    if (lowText.trimmed().isEmpty() || highText.trimmed().isEmpty())
+        return QStringLiteral("Indiquez les deux bornes des valeurs des mots codés.");
+    const auto lo = ParseShortNumber(lowText);
+    const auto hi = ParseShortNumber(highText);
+    if (!lo || !hi)
+        return QStringLiteral("Les bornes des valeurs doivent être des nombres entiers de 1 à 32767.");
+    if (*hi - *lo >= 25)
+        return {};
+    const int from = std::clamp(*lo, 1, 32767 - 25);
+    return QStringLiteral("Les valeurs de %1 à %2 ne suffisent pas : il en faut au moins 26 (%3 par exemple).")
+        .arg(*lo)
+        .arg(*hi)
+        .arg(range(from, from + 25));
 }
 
 void LeaveCodeBounds(QString& lowText, QString& highText)

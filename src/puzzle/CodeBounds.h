@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace lx {
@@ -32,6 +33,10 @@ struct BoundsVerdict {
 // A valid range holds at least 26 values, enough for 26 distinct codes; an
 // empty bound disables the button; a bound that is not a 16-bit number is an error.
 BoundsVerdict CheckCodeBounds(const QString& lowText, const QString& highText);
+
+// Why the bounds give no codes, in French, or empty when they do. The advice names
+// a range that would, as `range(low, high)` writes it ("de 10 à 35", "range:10-35").
+QString CodeBoundsProblem(const QString& lowText, const QString& highText, const std::function<QString(int, int)>& range);
 
 // Leaving a bound box: bounds of 0 or less become 1, and bounds typed the wrong
 // way round are swapped.

@@ -167,14 +167,20 @@ TEST(CodeBounds, NumbersKeysRangesAndTheirMending)
                                        { "32767", 32767 }, { "32768", std::nullopt }, { "99999999999999999999", std::nullopt }, { "1a", std::nullopt },
                                        { "٣", std::nullopt } })
         EXPECT_EQ(ParseShortNumber(u(text)), value) << text;
-    // 26 values at least; an empty bound disables the button without marking
-    // the boxes; a bound beyond 16 bits is an error, never a wrapped value.
-    const std::tuple<const char*, const char*, BoundsVerdict> verdicts[] {
-        { "5", "30", { true, false } }, { "5", "29", { false, true } }, { "40", "10", { false, true } },
-        { "", "30", { false, std::nullopt } }, { "5", "", { false, std::nullopt } }, { "1", "70000", { false, true } },
+    // 26 values at least; an empty bound disables the button without marking the boxes; a bound beyond 16 bits is an
+    // error, never a wrapped value, and is named so (not as too few values); the range advised is one a bound can give.
+    const QString few = u("Les valeurs de %1 à %2 ne suffisent pas : il en faut au moins 26 (%3 par exemple).");
+    const QString empty = u("Indiquez les deux bornes des valeurs des mots codés.");
+    const std::tuple<const char*, const char*, BoundsVerdict, QString> verdicts[] {
+        { "5", "30", { true, false }, {} }, { "5", "29", { false, true }, few.arg(5).arg(29).arg(u("5-30")) },
+        { "40", "10", { false, true }, few.arg(40).arg(10).arg(u("40-65")) }, { "", "30", { false, std::nullopt }, empty },
+        { "5", "", { false, std::nullopt }, empty }, { "32760", "32767", { false, true }, few.arg(32760).arg(32767).arg(u("32742-32767")) },
+        { "1", "70000", { false, true }, u("Les bornes des valeurs doivent être des nombres entiers de 1 à 32767.") },
     };
-    for (const auto& [low, high, verdict] : verdicts)
+    for (const auto& [low, high, verdict, problem] : verdicts) {
         EXPECT_EQ(CheckCodeBounds(u(low), u(high)), verdict) << low << ".." << high;
+        EXPECT_EQ(CodeBoundsProblem(u(low), u(high), [](int a, int b) { return u("%1-%2").arg(a).arg(b); }), problem);
+    }
     EXPECT_EQ(ReadCodeRange(u("0"), u("40")).low, 1) << "never a code below one";
     const CodeRange narrow = ReadCodeRange(u("0"), u("25"));
     EXPECT_GE(narrow.high - narrow.low, 25) << "26 distinct codes must stay possible";
