@@ -1,6 +1,14 @@
 #include "core/Plural.h"
 
+#include <QLocale>
+
 namespace lx {
+
+QString FrenchNumber(long long n)
+{
+    static const QLocale french(QLocale::French, QLocale::France);
+    return french.toString(n);
+}
 
 QString PluralLabel(long long count, const QString& noun, bool withNumber)
 {
@@ -12,7 +20,7 @@ QString PluralLabel(long long count, const QString& noun, bool withNumber)
         phrase.replace(marker, QStringLiteral("s"));
     else
         phrase += QLatin1Char('s');
-    return withNumber ? QString::number(count) + QLatin1Char(' ') + phrase : phrase;
+    return withNumber ? FrenchNumber(count) + QLatin1Char(' ') + phrase : phrase;
 }
 
 } // namespace lx

@@ -54,7 +54,7 @@ SizeHint GridSizeHint(const Document& doc)
     if (p.gameType == GameType::CodedWords || !Enough(doc))
         return {};
     const SizeNeed need = CheckedWordsNeed(doc);
-    const QString counts = QStringLiteral("%1 mots, %2 lettres : ").arg(need.words).arg(need.letters);
+    const QString counts = QStringLiteral("%1 mots, %2 lettres : ").arg(FrenchNumber(need.words), FrenchNumber(need.letters));
     if (p.gameType == GameType::FillIn) {
         // A word that can never cross the others is named before the teacher waits for a grid.
         if (const QStringList apart = doc.UnjoinedWords(); !apart.isEmpty())
@@ -95,7 +95,7 @@ TimeOutAdvice AdviceAfterTimeOut(const Document& doc)
     case GameType::WordSearch:
         break;
     }
-    const QString words = QStringLiteral("Ces %1 mots (%2 lettres) ne tiennent pas").arg(need.words).arg(need.letters);
+    const QString words = QStringLiteral("Ces %1 mots (%2 lettres) ne tiennent pas").arg(FrenchNumber(need.words), FrenchNumber(need.letters));
     if (const int side = SizeAfterTimeOut(need, p.gridSize); side > 0) {
         return { words + QStringLiteral(" dans une grille de %1 avec ces sens. Voulez-vous essayer une grille de %2 ?")
                              .arg(Side(p.gridSize), Side(side)),

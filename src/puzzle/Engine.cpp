@@ -1,6 +1,7 @@
 #include "puzzle/Engine.h"
 #include "puzzle/SizeRule.h"
 
+#include "core/Plural.h"
 #include "core/TextEditing.h"
 #include "puzzle/CodeBounds.h"
 #include "puzzle/FillInCheck.h"
@@ -265,8 +266,7 @@ GenerationResult PuzzleEngine::Generate(const QStringList& checkedWords, ThemeSe
                 : QStringLiteral("La grille de %1×%1 est trop petite pour ces %2 mots (%3 lettres) !\n"
                                  "Voulez-vous passer à une grille de %4×%4 ?")
                       .arg(s_.GridSize)
-                      .arg(need.words)
-                      .arg(need.letters)
+                      .arg(FrenchNumber(need.words), FrenchNumber(need.letters))
                       .arg(proposed);
             const bool yes = ask_ ? ask_(question) : true;
             if (!yes && wordTooLong) {

@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -393,10 +392,9 @@ QString NotTextListMessage(const QString& fileName)
 
 QStringList WordListNotices(const WordListEntries& entries, int wordsKept)
 {
-    const QLocale french(QLocale::French, QLocale::France);
     QStringList notices;
     if (entries.truncated) {
-        notices << u("La liste est trop longue : seuls ses ") + french.toString(wordsKept)
+        notices << u("La liste est trop longue : seuls ses ") + FrenchNumber(wordsKept)
                 + u(" premiers mots ont été importés.");
     }
     if (entries.tooLong > 0) {

@@ -1,10 +1,10 @@
 #include "words/WordSelectionList.h"
 
 #include "words/WordForms.h"
+#include "core/Plural.h"
 #include "words/WordOrder.h"
 
 #include <QCollator>
-#include <QLocale>
 
 namespace lx {
 
@@ -118,9 +118,8 @@ QString WordSelectionList::BuildSelectionSignature() const
 
 WordCountLabel MakeWordCountLabel(int checked, int total)
 {
-    const QLocale locale(QLocale::French, QLocale::France);
     WordCountLabel label;
-    label.text = locale.toString(checked) + QLatin1Char('/') + locale.toString(total);
+    label.text = FrenchNumber(checked) + QLatin1Char('/') + FrenchNumber(total);
     label.colour = checked < total ? WordCountLabel::Colour::Red : WordCountLabel::Colour::DarkGrey;
     return label;
 }
