@@ -12,10 +12,12 @@
 #include "render/PageExport.h"
 #include "render/SheetPlan.h"
 #include "core/FileMenu.h"
+#include "core/TextEditing.h"
 #include "words/WordListParser.h"
 
 #include <QAction>
 #include <QDialog>
+#include <QDir>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QDateTime>
@@ -44,6 +46,20 @@ QAction* Item(QMenu* menu, const QString& name, const QString& caption)
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
     return action;
+}
+
+// Why nothing came out of a print that could not start.
+QString PrintFailure(const QPrinter& printer)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        const QFileInfo file(printer.outputFileName());
+        return QStringLiteral("Le fichier %1 n'a pas pu être écrit dans le dossier %2 : imprimez à nouveau et choisissez "
+                              "un autre dossier, celui de vos documents par exemple.")
+            .arg(Quoted(file.fileName()), QDir::toNativeSeparators(file.absolutePath()));
+    }
+    return QStringLiteral("L'impression sur %1 n'a pas pu commencer : vérifiez que l'imprimante est allumée et reliée à "
+                          "l'ordinateur, puis imprimez à nouveau.")
+        .arg(Quoted(printer.printerName()));
 }
 
 // A menu's title: its default (bold) item, which does nothing.
@@ -175,7 +191,9 @@ void MainWindow::cmdImprimer_Click()
         }
     }
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(doc_.settings().title.isEmpty() ? ProductName() : doc_.settings().title);
+    // The print job's name, and the file a print to PDF proposes.
+    const QString title = FileNameSafe(doc_.settings().title);
+    printer.setDocName(title.isEmpty() ? ProductName() : title);
     const bool chosen = printDialog ? printDialog(printer) : [&] {
         QPrintDialog dialog(&printer, this);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
@@ -190,7 +208,8 @@ void MainWindow::cmdImprimer_Click()
         // The page is drawn in the sheet's own coordinates, as the PDF is:
         // what falls in the printer's margins is the printer's to clip.
         printer.setFullPage(true);
-        DrawPages(printer, PagesToPrint());
+        if (const QList<DocumentData> pages = PagesToPrint(); !pages.isEmpty() && DrawPages(printer, pages).isEmpty())
+            prompter_.Ask(MessageKind::Error, PrintFailure(printer));
         RedrawPreview();
     }
     FocusHolder();

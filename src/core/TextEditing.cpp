@@ -77,4 +77,15 @@ QString WithoutBreaksInside(QString text)
     return text.replace(spaces, QStringLiteral("\u00A0"));
 }
 
+QString FileNameSafe(const QString& name)
+{
+    QString out;
+    out.reserve(name.size());
+    for (QChar c : name) {
+        const bool unfit = c.unicode() < 0x20 || c.unicode() == 0x7F || QStringLiteral("/\\:*?\"<>|").contains(c);
+        out += unfit ? QChar(u' ') : c;
+    }
+    return out.simplified();
+}
+
 } // namespace lx

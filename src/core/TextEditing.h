@@ -25,6 +25,9 @@ TextEdit DeletePreviousWord(const TextEdit& edit);
 QString Quoted(const QString& text);
 // Items as a French sentence lists them: "a", "a et b", "a, b et c".
 QString FrenchEnumeration(QStringList items);
+// A name fit for a file on any system the documents travel to: the characters
+// that cannot stand in one become spaces, and runs of spaces one.
+QString FileNameSafe(const QString& name);
 // A message as the window shows it: its lines never break inside French
 // quotes or before a high sign ("« fiche.lxg »", "… mots !"); the spaces
 // there become no-break spaces.

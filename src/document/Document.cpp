@@ -15,23 +15,6 @@
 
 namespace lx {
 
-namespace {
-
-// Characters that cannot stand in a file name on any system the documents
-// travel to: they become spaces, and runs of spaces one.
-QString FileNameSafe(const QString& name)
-{
-    QString out;
-    out.reserve(name.size());
-    for (QChar c : name) {
-        const bool unfit = c.unicode() < 0x20 || c.unicode() == 0x7F || QStringLiteral("/\\:*?\"<>|").contains(c);
-        out += unfit ? QChar(u' ') : c;
-    }
-    return out.simplified();
-}
-
-} // namespace
-
 CommandResult GenerationReport(const GenerationResult& r)
 {
     if (r.succeeded())

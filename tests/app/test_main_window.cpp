@@ -367,10 +367,11 @@ private Q_SLOTS:
     {
         PasteAnimals();
         Retype(Edit("txtTitre"), u("Les animaux"));
-        const QString pdf = folder.filePath(u("page.pdf"));
+        QString pdf = folder.filePath(u("page.pdf")), job;
         int dialogs = 0;
         window->printDialog = [&](QPrinter& printer) {
             ++dialogs;
+            job = printer.docName();
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
             return dialogs > 1; // the first dialog is cancelled
@@ -390,6 +391,15 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(pdf));
         window->cmdImprimer_Click(); // what it prints: WindowCommandsTest::aPrintIsThePageOfThePdf
         QVERIFY(QFile::exists(pdf));
+        // A print that cannot start is told; its job, and the PDF it proposes, take a name a file can take.
+        doc->Change(Setting::Title, u("CP/CE1 : révisions"));
+        const QString printed = std::exchange(pdf, folder.filePath(u("absent/page.pdf")));
+        window->cmdImprimer_Click();
+        QCOMPARE(job, u("CP CE1 révisions"));
+        QCOMPARE(prompter.asked.last().kind, MessageKind::Error);
+        QVERIFY2(prompter.asked.last().text.startsWith(u("Le fichier « page.pdf » n'a pas pu être écrit")), qPrintable(prompter.asked.last().text));
+        pdf = printed;
+        doc->Change(Setting::Title, u("Les animaux"));
         // Versions that cannot be made are told, and nothing is printed, not even a blank sheet. (Versions
         // printed: WindowCommandsTest::nothingReplacesTheDocumentWhileVersionsAreMade; their sheets: SheetPlan's.)
         doc->Change(Setting::GridSize, 8);
@@ -403,7 +413,7 @@ private Q_SLOTS:
         // A hidden message that does not fit asks first; No prints nothing.
         Find<QCheckBox>(u("chkAleatoire"))->click();
         window->cmdImprimer_Click();
-        QCOMPARE(dialogs, 3);
+        QCOMPARE(dialogs, 4);
         QCOMPARE(prompter.asked.last().kind, MessageKind::Question);
         // Closing with Cancel keeps the window and the work.
         prompter.answers = { Answer::Cancel };
