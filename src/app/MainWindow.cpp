@@ -164,7 +164,7 @@ MainWindow::MainWindow(Document& doc, DocumentFolders folders, Prompter* prompte
     // generation clock's alone; a grid-too-small question comes before it starts.
     doc_.SetGenerationHooks({ [] { QCoreApplication::processEvents(QEventLoop::AllEvents); },
                               [this](const QString& question) {
-                                  return prompter_.Ask(MessageKind::Question, question) == Answer::Yes;
+                                  return prompter_.Ask(MessageKind::Proposal, question) == Answer::Yes;
                               } });
 
     setWindowTitle(doc_.WindowTitle());

@@ -35,6 +35,11 @@ Answer WidgetPrompter::Ask(MessageKind kind, const QString& text)
         buttons = B::Yes | B::No;
         byDefault = B::No;
         break;
+    case MessageKind::Proposal:
+        box.setIcon(QMessageBox::Warning);
+        buttons = B::Yes | B::No;
+        byDefault = B::Yes;
+        break;
     case MessageKind::SaveQuestion:
         box.setIcon(QMessageBox::Warning);
         buttons = B::Yes | B::No | B::Cancel;

@@ -214,7 +214,7 @@ int Generate(Document& doc, std::optional<std::uint64_t> seed)
         err() << "Attention : " << hidden << "\n";
     GenerationAnswers answers;
     doc.SetGenerationHooks({ nullptr, [&answers](const QString& question) {
-                                return answers.Ask(MessageKind::Question, QString(question).replace(QLatin1Char('\n'), QLatin1Char(' ')))
+                                return answers.Ask(MessageKind::Proposal, QString(question).replace(QLatin1Char('\n'), QLatin1Char(' ')))
                                     == Answer::Yes;
                             } });
     const GenerationResult r = GenerateAsking(doc, answers);

@@ -186,7 +186,7 @@ GenerationResult GenerateAsking(Document& doc, Prompter& prompter)
             r.message = advice.text;
             break;
         }
-        if (prompter.Ask(MessageKind::Question, advice.text) != Answer::Yes)
+        if (prompter.Ask(MessageKind::Proposal, advice.text) != Answer::Yes)
             break;
         doc.Change(Setting::GridSize, advice.side);
         sizeChanged = true;

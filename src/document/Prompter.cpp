@@ -18,6 +18,7 @@ Answer DefaultAnswer(MessageKind kind)
     case MessageKind::SaveError:
     case MessageKind::MissingFiles:
         return Answer::Cancel;
+    case MessageKind::Proposal:
     case MessageKind::Recovery:
         return Answer::Yes;
     }

@@ -8,6 +8,7 @@ namespace lx {
 enum class MessageKind {
     Error,          // critical icon, OK
     Question,       // exclamation icon, Yes and No, No the default
+    Proposal,       // exclamation icon, Yes and No, Yes the default (a remedy: a larger grid)
     SaveQuestion,   // exclamation icon, Yes, No and Cancel, No the default
     Information,    // information icon, OK
     Warning,        // exclamation icon, OK (something was done, but not all of it)

@@ -180,7 +180,7 @@ private Q_SLOTS:
         prompter.answers = { Answer::Yes, Answer::Ok };
         Find<QPushButton>(u("cmdGenerer"))->click();
         QCOMPARE(prompter.asked.size(), 2);
-        QCOMPARE(prompter.asked[0].kind, MessageKind::Question);
+        QCOMPARE(prompter.asked[0].kind, MessageKind::Proposal);
         QCOMPARE(Find<QSlider>(u("hscTaille"))->value(), 18);
         QCOMPARE(Find<QLabel>(u("lblTaille"))->text(), u("18×18"));
         QVERIFY(Find<QTimer>(u("tmrFlash"))->isActive());

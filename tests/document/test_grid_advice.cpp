@@ -97,7 +97,7 @@ TEST(GridAdvice, TheSizeQuestionAndTheTimeOutProposeTheSizeTheLettersNeed)
                                                    "Voulez-vous passer à une grille de %1 ?").arg(Side(side)));
         ASSERT_EQ(prompter.asked.size(), sizeAnswer ? 0 : 1);
         if (!sizeAnswer) {
-            EXPECT_EQ(prompter.asked[0].kind, MessageKind::Question);
+            EXPECT_EQ(prompter.asked[0].kind, MessageKind::Proposal);
             EXPECT_EQ(prompter.asked[0].text, QStringLiteral("Ces 8 mots (48 lettres) ne tiennent pas dans une grille de 6×6 avec ces sens. "
                                                              "Voulez-vous essayer une grille de %1 ?").arg(Side(side)));
         }
