@@ -13,6 +13,7 @@
 #include "document/GridAdvice.h"
 #include "render/FontCatalog.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -41,8 +42,18 @@ void ShowError(QLineEdit* box, bool error)
     font.setBold(error);
     box->setFont(font);
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Text, error ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    palette.setColor(QPalette::Text, error ? QColor(255, 0, 0) : QApplication::palette(box).color(QPalette::Text));
     box->setPalette(palette);
+}
+
+// A note's quiet colour: the desktop's text, two fifths of the way to its
+// background (dark grey on a light desktop, light grey on a dark one).
+QColor Quiet(const QWidget* label)
+{
+    const QPalette desktop = QApplication::palette(label);
+    const QColor text = desktop.color(QPalette::WindowText), back = desktop.color(QPalette::Window);
+    const auto mix = [](int a, int b) { return qRound(a + 0.4 * (b - a)); };
+    return QColor(mix(text.red(), back.red()), mix(text.green(), back.green()), mix(text.blue(), back.blue()));
 }
 
 void SetLabelColour(QLabel* label, const QColor& colour)
@@ -310,7 +321,7 @@ void MainWindow::RefreshAdvice()
     const SizeHint hint = GridSizeHint(doc_);
     c_.lblConseilTaille->setText(WithoutBreaksInside(hint.text));
     c_.lblConseilTaille->setVisible(!hint.text.isEmpty());
-    SetLabelColour(c_.lblConseilTaille, hint.tooSmall ? QColor(192, 0, 0) : QColor(96, 96, 96));
+    SetLabelColour(c_.lblConseilTaille, hint.tooSmall ? QColor(192, 0, 0) : Quiet(c_.lblConseilTaille));
     const QString hidden = ContainedWordsWarning(doc_);
     c_.lblMotsCaches->setText(WithoutBreaksInside(hidden));
     c_.lblMotsCaches->setVisible(!hidden.isEmpty());
@@ -334,7 +345,7 @@ void MainWindow::RefreshWordCounts()
         const WordSelectionList& words = doc_.words();
         c_.chkLectureTous->setChecked(words.Count() > 0 && words.CheckedCount() == words.Count());
     }
-    SetLabelColour(c_.lblLectureMots, counts.colour == WordCountLabel::Colour::Red ? QColor(255, 0, 0) : QColor(96, 96, 96));
+    SetLabelColour(c_.lblLectureMots, counts.colour == WordCountLabel::Colour::Red ? QColor(255, 0, 0) : Quiet(c_.lblLectureMots));
     RefreshAdvice();
 }
 

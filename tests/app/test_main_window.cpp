@@ -281,6 +281,26 @@ private Q_SLOTS:
         QCOMPARE(Edit("txtBornes_0")->text(), u("1012")); // digits only (pasted text: anyTextIsTakenAndKeptAcrossGameTypes)
     }
 
+    // On a dark desktop the text stays light: a code box put right again used to turn black on its dark ground, and the
+    // notes' dark grey was hard to read.
+    void aDarkDesktopKeepsTheTextReadable()
+    {
+        const QPalette light = QApplication::palette();
+        QPalette dark(QColor(45, 45, 45));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        QApplication::setPalette(dark);
+        Find<QRadioButton>(u("optTypeJeu_2"))->click();
+        QLineEdit* code = Edit("txtLettre_0");
+        Retype(code, u("x"));
+        Retype(code, u("7"));
+        PasteAnimals();
+        const QColor typed = code->palette().color(QPalette::Text), note = Find<QLabel>(u("lblLectureMots"))->palette().color(QPalette::WindowText);
+        QApplication::setPalette(light);
+        QCOMPARE(typed, QColor(230, 230, 230));
+        QCOMPARE(note, QColor(156, 156, 156));
+    }
+
     void anyTextIsTakenAndKeptAcrossGameTypes()
     {
         const QString huge = QString(10000, QLatin1Char('w')) + u(" é€œ fin");
