@@ -236,10 +236,13 @@ CommandResult DocumentActions::SaveTo(const QString& pathIn)
 CommandResult DocumentActions::SaveAs()
 {
     for (;;) {
+        // A document saved before proposes its own file, which saving again
+        // replaces once the dialog has asked; a new one a name from its game and theme.
         const QFileInfo current(doc_.DocumentPath());
         const QString folder = current.isFile() ? current.absolutePath() : DialogFolder();
+        const QString name = current.isFile() ? current.fileName() : doc_.ProposedFileName();
         const QString path = prompter_.SaveFileName({ QStringLiteral("Enregistrer le document sous..."), DocumentFilter(),
-                                                      folder, doc_.ProposedFileName(), QStringLiteral("lxg") });
+                                                      folder, name, QStringLiteral("lxg") });
         if (path.isEmpty())
             return CommandResult::Cancel();
         Remember(path);

@@ -288,6 +288,17 @@ TEST_F(DocumentCommands, ANewDocumentFromATemplateIsSavedInTheTeachersFolder)
     EXPECT_EQ(QDir(prompter.dialogs.last().folder).canonicalPath(), QDir(user.path()).canonicalPath());
 }
 
+// A document saved before proposes its own name in its folder: saving it again replaces it (after the dialog's
+// question) rather than leaving the changes in a second file named after the theme.
+TEST_F(DocumentCommands, ASavedDocumentProposesItsOwnName)
+{
+    Edit();
+    ASSERT_TRUE(actions.SaveTo(user.filePath(u("Les animaux de Léa.lxg"))).done());
+    EXPECT_EQ(actions.SaveAs().status, CommandResult::Status::Cancelled);
+    EXPECT_EQ(prompter.dialogs.last().proposedName, u("Les animaux de Léa.lxg"));
+    EXPECT_EQ(QDir(prompter.dialogs.last().folder).canonicalPath(), QDir(user.path()).canonicalPath());
+}
+
 TEST_F(DocumentCommands, ATemplateGoesToTheTeachersFolderAndStartsTheNextNewDocument)
 {
     Edit();
