@@ -237,10 +237,13 @@ CommandResult DocumentActions::SaveAs()
 {
     for (;;) {
         // A document saved before proposes its own file, which saving again
-        // replaces once the dialog has asked; a new one a name from its game and theme.
+        // replaces once the dialog has asked; a new one, or one of the program
+        // folder (read-only once installed), a name from its game and theme in
+        // the teacher's folder.
         const QFileInfo current(doc_.DocumentPath());
-        const QString folder = current.isFile() ? current.absolutePath() : DialogFolder();
-        const QString name = current.isFile() ? current.fileName() : doc_.ProposedFileName();
+        const bool own = current.isFile() && current.canonicalPath() != QFileInfo(folders_.program).canonicalFilePath();
+        const QString folder = own ? current.absolutePath() : DialogFolder();
+        const QString name = own ? current.fileName() : doc_.ProposedFileName();
         const QString path = prompter_.SaveFileName({ QStringLiteral("Enregistrer le document sous..."), DocumentFilter(),
                                                       folder, name, QStringLiteral("lxg") });
         if (path.isEmpty())

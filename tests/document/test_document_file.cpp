@@ -297,6 +297,12 @@ TEST_F(DocumentCommands, ASavedDocumentProposesItsOwnName)
     EXPECT_EQ(actions.SaveAs().status, CommandResult::Status::Cancelled);
     EXPECT_EQ(prompter.dialogs.last().proposedName, u("Les animaux de Léa.lxg"));
     EXPECT_EQ(QDir(prompter.dialogs.last().folder).canonicalPath(), QDir(user.path()).canonicalPath());
+    // One of the program folder, read-only once installed, goes to the teacher's folder under a name of its own.
+    WriteBytes(program.filePath(u("exemple.lxg")), "[LXGDocument]\r\nTitre=Exemple\r\n");
+    ASSERT_TRUE(actions.Open(program.filePath(u("exemple.lxg"))).done());
+    EXPECT_EQ(actions.SaveAs().status, CommandResult::Status::Cancelled);
+    EXPECT_EQ(prompter.dialogs.last().proposedName, u("Lexigrille"));
+    EXPECT_EQ(QDir(prompter.dialogs.last().folder).canonicalPath(), QDir(user.path()).canonicalPath());
 }
 
 TEST_F(DocumentCommands, ATemplateGoesToTheTeachersFolderAndStartsTheNextNewDocument)
