@@ -71,16 +71,15 @@ void DocumentActions::LoadWordFilter()
     doc_.SetUnfitWords(words);
 }
 
-QString DocumentActions::TemplatePath() const
+QStringList DocumentActions::TemplatePaths() const
 {
+    QStringList paths;
     for (const QString& folder : { folders_.user, folders_.program }) {
-        if (folder.isEmpty())
-            continue;
-        const QString path = QDir(folder).filePath(QString::fromUtf16(kTemplateFileName));
-        if (QFileInfo(path).isFile())
-            return path;
+        const QString path = folder.isEmpty() ? QString() : QDir(folder).filePath(QString::fromUtf16(kTemplateFileName));
+        if (!path.isEmpty() && QFileInfo(path).isFile())
+            paths << path;
     }
-    return {};
+    return paths;
 }
 
 QString DocumentActions::DialogFolder() const
@@ -114,10 +113,24 @@ CommandResult DocumentActions::New()
 {
     if (!AskToSave())
         return CommandResult::Cancel();
-    const QString path = TemplatePath();
-    if (path.isEmpty() || !Load(path).done())
-        doc_.Reset();
-    return CommandResult::Ok();
+    // The teacher's template, else the program's. One that cannot serve is
+    // named, and the next one does; what a template could not set is told.
+    QString refused;
+    const auto told = [&refused](const QString& start) {
+        return CommandResult::Notice(refused + start + QStringLiteral(" Pour refaire le vôtre, réglez une fiche puis "
+                                                                      "choisissez « Enregistrer comme modèle par défaut »."),
+                                     MessageKind::Warning);
+    };
+    for (const QString& path : TemplatePaths()) {
+        const CommandResult r = Load(path);
+        if (r.done() && refused.isEmpty())
+            return r;
+        if (r.done())
+            return told(QStringLiteral(" La fiche part du modèle du programme."));
+        refused = QStringLiteral("Votre modèle des nouvelles fiches n'a pas pu servir : ") + r.message;
+    }
+    doc_.Reset();
+    return refused.isEmpty() ? CommandResult::Ok() : told(QStringLiteral(" La fiche part des réglages de départ."));
 }
 
 CommandResult DocumentActions::Load(const QString& pathIn)

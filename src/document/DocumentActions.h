@@ -100,8 +100,8 @@ public:
 
     FileMenu AvailableDocuments() const;
     FileMenu AvailableWordLists() const;
-    // The template "Nouvelle fiche" starts from: the teacher's, else the program's; empty without one.
-    QString TemplatePath() const;
+    // The templates "Nouvelle fiche" may start from, those that exist: the teacher's, then the program's.
+    QStringList TemplatePaths() const;
     // The words no word-search grid may show by chance: the program folder's
     // filter file, and the teacher's own one in their folder.
     void LoadWordFilter();

@@ -48,14 +48,15 @@ QString RecipeTitle(const WorksheetRecipe& recipe)
 QString ApplyRecipe(DocumentActions& actions, const WorksheetRecipe& recipe, QStringList* notices)
 {
     Document& doc = actions.document();
-    actions.New();
+    if (const CommandResult fresh = actions.New(); notices && !fresh.message.isEmpty())
+        notices->append(fresh.message);
     doc.Change(Setting::GameType, int(recipe.type));
     if (!recipe.wordListPath.isEmpty()) {
         const WordListImport r = doc.ImportWordListFile(recipe.wordListPath);
         if (!r.imported)
             return r.errorMessage;
         if (notices)
-            *notices = r.notices;
+            *notices += r.notices;
     } else {
         for (int level : recipe.levels)
             doc.ClickLevel(level, true);

@@ -331,6 +331,25 @@ TEST_F(DocumentCommands, ATemplateGoesToTheTeachersFolderAndStartsTheNextNewDocu
     EXPECT_TRUE(refused.message.startsWith(u("Impossible de créer votre dossier « ") + QDir::toNativeSeparators(blocked))) << refused.message.toStdString();
 }
 
+// A teacher's template that cannot serve is named, and the program's serves instead (it gave a bare document without a
+// word); what a template could not set is told, as for any document.
+TEST_F(DocumentCommands, ATemplateThatCannotServeIsNamed)
+{
+    WriteBytes(program.filePath(u("modèle.lxg")), "[LXGDocument]\r\nTitre=Modèle du programme\r\n");
+    const struct { QByteArray teachers; const char* title; const char* told; } cases[] = {
+        { "\x89PNG\r\n\x1A\n", "Modèle du programme", "Votre modèle des nouvelles fiches n'a pas pu servir : « modèle.lxg » n'est pas un document" },
+        { "[LXGDocument]\r\nTitre=Le mien\r\nPoliceGrille=Arial,99,x\r\n", "Le mien", "la police de la grille" },
+        { "[LXGDocument]\r\nTitre=Le mien\r\n", "Le mien", "" },
+    };
+    for (const auto& c : cases) {
+        WriteBytes(user.filePath(u("modèle.lxg")), c.teachers);
+        const CommandResult r = actions.New();
+        EXPECT_TRUE(r.done());
+        EXPECT_EQ(doc.settings().title, u(c.title));
+        EXPECT_TRUE(r.message.contains(u(c.told)) && r.message.isEmpty() == !*c.told) << r.message.toStdString();
+    }
+}
+
 TEST_F(DocumentCommands, MenusListTheTeachersFilesFirstEachNameOnce)
 {
     for (int i = 0; i < 60; ++i)
