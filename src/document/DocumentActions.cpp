@@ -127,7 +127,9 @@ CommandResult DocumentActions::New()
             return r;
         if (r.done())
             return told(QStringLiteral(" La fiche part du modèle du programme."));
-        refused = QStringLiteral("Votre modèle des nouvelles fiches n'a pas pu servir : ") + r.message;
+        const bool teachers = QFileInfo(path).absolutePath() == QFileInfo(folders_.user).absoluteFilePath();
+        refused = (teachers ? QStringLiteral("Votre modèle des nouvelles fiches") : QStringLiteral("Le modèle des nouvelles fiches du programme"))
+            + QStringLiteral(" n'a pas pu servir : ") + r.message;
     }
     doc_.Reset();
     return refused.isEmpty() ? CommandResult::Ok() : told(QStringLiteral(" La fiche part des réglages de départ."));

@@ -348,6 +348,12 @@ TEST_F(DocumentCommands, ATemplateThatCannotServeIsNamed)
         EXPECT_EQ(doc.settings().title, u(c.title));
         EXPECT_TRUE(r.message.contains(u(c.told)) && r.message.isEmpty() == !*c.told) << r.message.toStdString();
     }
+    // Without one of the teacher's, a damaged program's template is named as the program's.
+    QFile::remove(user.filePath(u("modèle.lxg")));
+    WriteBytes(program.filePath(u("modèle.lxg")), "\x89PNG\r\n");
+    const CommandResult bare = actions.New();
+    EXPECT_TRUE(bare.message.startsWith(u("Le modèle des nouvelles fiches du programme n'a pas pu servir"))) << bare.message.toStdString();
+    EXPECT_EQ(doc.settings().title, QString());
 }
 
 TEST_F(DocumentCommands, MenusListTheTeachersFilesFirstEachNameOnce)
