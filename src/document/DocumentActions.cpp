@@ -30,6 +30,12 @@ QString NotADocument(const QString& path)
     return QStringLiteral("« ") + QFileInfo(path).fileName() + QStringLiteral(" » n'est pas un document Lexigrille.");
 }
 
+// Whether the file lies in the folder itself (links and ".." resolved).
+bool InFolder(const QFileInfo& file, const QString& folder)
+{
+    return !folder.isEmpty() && file.canonicalPath() == QFileInfo(folder).canonicalFilePath();
+}
+
 } // namespace
 
 DocumentFolders DocumentFolders::Default()
@@ -75,8 +81,10 @@ QStringList DocumentActions::TemplatePaths() const
 {
     QStringList paths;
     for (const QString& folder : { folders_.user, folders_.program }) {
-        const QString path = folder.isEmpty() ? QString() : QDir(folder).filePath(QString::fromUtf16(kTemplateFileName));
-        if (!path.isEmpty() && QFileInfo(path).isFile())
+        if (folder.isEmpty())
+            continue;
+        const QString path = QDir(folder).filePath(QString::fromUtf16(kTemplateFileName));
+        if (QFileInfo(path).isFile())
             paths << path;
     }
     return paths;
@@ -127,8 +135,7 @@ CommandResult DocumentActions::New()
             return r;
         if (r.done())
             return told(QStringLiteral(" La fiche part du modèle du programme."));
-        const bool teachers = QFileInfo(path).absolutePath() == QFileInfo(folders_.user).absoluteFilePath();
-        refused = (teachers ? QStringLiteral("Votre modèle des nouvelles fiches") : QStringLiteral("Le modèle des nouvelles fiches du programme"))
+        refused = (InFolder(QFileInfo(path), folders_.user) ? QStringLiteral("Votre modèle des nouvelles fiches") : QStringLiteral("Le modèle des nouvelles fiches du programme"))
             + QStringLiteral(" n'a pas pu servir : ") + r.message;
     }
     doc_.Reset();
@@ -256,7 +263,7 @@ CommandResult DocumentActions::SaveAs()
         // folder (read-only once installed), a name from its game and theme in
         // the teacher's folder.
         const QFileInfo current(doc_.DocumentPath());
-        const bool own = current.isFile() && current.canonicalPath() != QFileInfo(folders_.program).canonicalFilePath();
+        const bool own = current.isFile() && !InFolder(current, folders_.program);
         const QString folder = own ? current.absolutePath() : DialogFolder();
         const QString name = own ? current.fileName() : doc_.ProposedFileName();
         const QString path = prompter_.SaveFileName({ QStringLiteral("Enregistrer le document sous..."), DocumentFilter(),

@@ -60,14 +60,15 @@ BoundsVerdict CheckCodeBounds(const QString& lowText, const QString& highText)
 
 QString CodeBoundsProblem(const QString& lowText, const QString& highText, const std::function<QString(int, int)>& range)
 {
+    if (CheckCodeBounds(lowText, highText).enableGenerate)
+        return {};
     if (lowText.trimmed().isEmpty() || highText.trimmed().isEmpty())
         return QStringLiteral("Indiquez les deux bornes des valeurs des mots codés.");
     const auto lo = ParseShortNumber(lowText);
     const auto hi = ParseShortNumber(highText);
     if (!lo || !hi)
         return QStringLiteral("Les bornes des valeurs doivent être des nombres entiers de 1 à 32767.");
-    if (*hi - *lo >= 25)
-        return {};
+    // Fewer than 26 values.
     const int from = std::clamp(*lo, 1, 32767 - 25);
     return QStringLiteral("Les valeurs de %1 à %2 ne suffisent pas : il en faut au moins 26 (%3 par exemple).")
         .arg(*lo)

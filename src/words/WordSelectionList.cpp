@@ -1,7 +1,7 @@
 #include "words/WordSelectionList.h"
 
-#include "words/WordForms.h"
 #include "core/Plural.h"
+#include "words/WordForms.h"
 #include "words/WordOrder.h"
 
 #include <QCollator>
