@@ -277,32 +277,25 @@ TEST_F(DocumentCommands, TheSaveQuestionBeforeNewOpenAndClosing)
     EXPECT_EQ(doc.settings().title, u("Autre")) << "the document chosen opens";
 }
 
-// A new document made from the program's template is the teacher's: its first save opens in the teacher's
-// folder, never in the program folder (read-only once installed) its template came from.
-TEST_F(DocumentCommands, ANewDocumentFromATemplateIsSavedInTheTeachersFolder)
+// A document saved before proposes its own name in its folder: saving it again replaces it (after the dialog's
+// question) rather than leaving the changes in a second file named after the theme. One opened from the program
+// folder, or made from its template, is the teacher's: it goes to the teacher's folder under a name of its own,
+// never into the program folder (read-only once installed).
+TEST_F(DocumentCommands, TheSaveDialogProposesTheDocumentsOwnFileElseTheTeachersFolder)
 {
     WriteBytes(program.filePath(u("modèle.lxg")), "[LXGDocument]\r\nTitre=Modèle\r\n");
-    ASSERT_TRUE(actions.New().done());
-    ASSERT_EQ(doc.settings().title, u("Modèle"));
-    EXPECT_EQ(actions.SaveAs().status, CommandResult::Status::Cancelled);
-    EXPECT_EQ(QDir(prompter.dialogs.last().folder).canonicalPath(), QDir(user.path()).canonicalPath());
-}
-
-// A document saved before proposes its own name in its folder: saving it again replaces it (after the dialog's
-// question) rather than leaving the changes in a second file named after the theme.
-TEST_F(DocumentCommands, ASavedDocumentProposesItsOwnName)
-{
-    Edit();
-    ASSERT_TRUE(actions.SaveTo(user.filePath(u("Les animaux de Léa.lxg"))).done());
-    EXPECT_EQ(actions.SaveAs().status, CommandResult::Status::Cancelled);
-    EXPECT_EQ(prompter.dialogs.last().proposedName, u("Les animaux de Léa.lxg"));
-    EXPECT_EQ(QDir(prompter.dialogs.last().folder).canonicalPath(), QDir(user.path()).canonicalPath());
-    // One of the program folder, read-only once installed, goes to the teacher's folder under a name of its own.
-    WriteBytes(program.filePath(u("exemple.lxg")), "[LXGDocument]\r\nTitre=Exemple\r\n");
-    ASSERT_TRUE(actions.Open(program.filePath(u("exemple.lxg"))).done());
-    EXPECT_EQ(actions.SaveAs().status, CommandResult::Status::Cancelled);
-    EXPECT_EQ(prompter.dialogs.last().proposedName, u("Lexigrille"));
-    EXPECT_EQ(QDir(prompter.dialogs.last().folder).canonicalPath(), QDir(user.path()).canonicalPath());
+    const struct { std::function<CommandResult()> open; const char* title; const char* proposed; } cases[] = {
+        { [&] { Edit(); return actions.SaveTo(user.filePath(u("Les animaux de Léa.lxg"))); }, "Mes animaux", "Les animaux de Léa.lxg" },
+        { [&] { return actions.Open(program.filePath(u("autre.lxg"))); }, "Autre", "Lexigrille" },
+        { [&] { return actions.New(); }, "Modèle", "Lexigrille" },
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(c.open().done());
+        ASSERT_EQ(doc.settings().title, u(c.title));
+        EXPECT_EQ(actions.SaveAs().status, CommandResult::Status::Cancelled);
+        EXPECT_EQ(prompter.dialogs.last().proposedName, u(c.proposed));
+        EXPECT_EQ(QDir(prompter.dialogs.last().folder).canonicalPath(), QDir(user.path()).canonicalPath()) << c.title;
+    }
 }
 
 TEST_F(DocumentCommands, ATemplateGoesToTheTeachersFolderAndStartsTheNextNewDocument)

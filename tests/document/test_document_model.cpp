@@ -209,12 +209,17 @@ TEST(DocumentMessage, SizeAdviceWhenNoLayoutTakesTheMessage)
     }
 }
 
-// A class ticked after a list was imported or pasted gives the class's words, and the header names the class.
-TEST(DocumentWords, AClassReplacesAListAndItsName)
+// A class ticked after a list was imported or pasted gives the class's words, and the header names the class. The
+// theme box names the words while no theme of the database is chosen; a theme chosen names them instead, and a name
+// typed before goes (neither the page nor the file would show it).
+TEST(DocumentWords, AClassReplacesAListAndAThemeTheNameTyped)
 {
     ThemeDatabase db;
     for (const char* w : { "chat", "chien", "lapin", "cheval", "vache" })
         db.levelLines[0] << u("A-  ") + u(w);
+    const auto header = [](const Document& doc) {
+        return HeaderCaption(doc.settings(), doc.themes().SelectedNames(), doc.data().importedListName, doc.words().CheckedCount());
+    };
     QTemporaryDir dir;
     const QString fruits = WriteBytes(dir.filePath(u("Fruits.txt")), "pomme\r\npoire\r\nkiwi\r\n");
     for (const bool pasted : { false, true }) {
@@ -223,31 +228,17 @@ TEST(DocumentWords, AClassReplacesAListAndItsName)
         ASSERT_TRUE(pasted ? doc.PasteWordList(u("Les fruits de saison\npomme\npoire\nkiwi\n")).imported : doc.ImportWordListFile(fruits).imported);
         doc.ClickLevel(0, true);
         EXPECT_EQ(doc.settings().themeText, QString());
-        EXPECT_EQ(HeaderCaption(doc.settings(), doc.themes().SelectedNames(), doc.data().importedListName, doc.words().CheckedCount()),
-                  u("CP (5 mots)"));
+        EXPECT_EQ(header(doc), u("CP (5 mots)"));
+        doc.Change(Setting::ThemeText, u("Révisions"));
+        EXPECT_TRUE(doc.ThemeTextEditable());
+        doc.CheckTheme(3, true); // Animaux
+        EXPECT_FALSE(doc.ThemeTextEditable());
+        EXPECT_EQ(doc.settings().themeText, QString());
+        EXPECT_EQ(header(doc), u("CP – Thème : Animaux (5 mots)"));
+        EXPECT_EQ(SavedAndReopened(doc)->settings().themeText, doc.settings().themeText);
+        doc.CheckTheme(3, false);
+        EXPECT_TRUE(doc.ThemeTextEditable());
     }
-}
-
-// The theme box names the words while no theme of the database is chosen; a theme chosen names them instead, and
-// a name typed before goes (neither the page nor the file would show it).
-TEST(DocumentWords, AThemeChosenReplacesTheNameTyped)
-{
-    ThemeDatabase db;
-    for (const char* w : { "chat", "chien", "lapin", "cheval", "vache" })
-        db.levelLines[0] << u("A-  ") + u(w);
-    Document doc(kFonts);
-    doc.SetThemeDatabase(&db);
-    doc.ClickLevel(0, true);
-    doc.Change(Setting::ThemeText, u("Révisions"));
-    EXPECT_TRUE(doc.ThemeTextEditable());
-    doc.CheckTheme(3, true); // Animaux
-    EXPECT_FALSE(doc.ThemeTextEditable());
-    EXPECT_EQ(doc.settings().themeText, QString());
-    EXPECT_EQ(HeaderCaption(doc.settings(), doc.themes().SelectedNames(), doc.data().importedListName, doc.words().CheckedCount()),
-              u("CP – Thème : Animaux (5 mots)"));
-    EXPECT_EQ(SavedAndReopened(doc)->settings().themeText, doc.settings().themeText);
-    doc.CheckTheme(3, false);
-    EXPECT_TRUE(doc.ThemeTextEditable());
 }
 
 // "Mélanger" shuffles the message's letters in the grid at once, as the instruction then says; unticked, they are
