@@ -122,6 +122,14 @@ inline QStringList UnwantedReadings(const PuzzleState& s, const QStringList& unf
     return out;
 }
 
+// A copy in order: lists, or letters, that hold the same items whatever their order compare equal.
+template <typename T>
+T Sorted(T items)
+{
+    std::sort(items.begin(), items.end());
+    return items;
+}
+
 inline QStringList Texts(const TaggedList& items)
 {
     QStringList out;
