@@ -25,10 +25,7 @@ void ExpectSoundFillIn(const PuzzleState& s, int n)
     ASSERT_EQ(s.WordEntries.size(), n);
     EXPECT_EQ(FillInFaults(s), QStringList());
     EXPECT_EQ(s.PlacementOrder[0].text, s.WordsByLength[0].text) << "the longest word comes first";
-    QStringList placed = Texts(s.PlacementOrder), listed = Texts(s.WordsByLength);
-    placed.sort();
-    listed.sort();
-    EXPECT_EQ(placed, listed);
+    EXPECT_EQ(Sorted(Texts(s.PlacementOrder)), Sorted(Texts(s.WordsByLength)));
     bool row0 = false, col0 = false;
     for (int k = 0; k < 31; ++k) {
         row0 = row0 || !s.LetterGrid.at(k, 0).isEmpty();
@@ -99,41 +96,32 @@ TEST(FillIn, WordsCrossNeverTouchAndOneFrequentLetterIsRevealed)
 
 // A grid is turned to suit its room: never taller than wide in half a page, never wider than tall on a whole one.
 // The same seed in the room turned gives the same grid turned (a square one as it is), and a sound crossword either way.
-TEST(FillIn, TheGridIsTurnedToSuitItsRoom)
-{
-    for (int seed = 1; seed <= 10; ++seed) {
-        for (const auto& [width, height] : { std::pair(140.0, 115.0), std::pair(140.0, 263.0) }) {
-            SCOPED_TRACE(testing::Message() << "seed " << seed << ", room " << width << " x " << height);
-            Bench b(GameType::FillIn), turned(GameType::FillIn);
-            b.engine.SetFillInRoom(width, height);
-            turned.engine.SetFillInRoom(height, width);
-            ASSERT_TRUE(b.Generate(FillInWords(12), seed).succeeded());
-            ASSERT_TRUE(turned.Generate(FillInWords(12), seed).succeeded());
-            ExpectSoundFillIn(b.state, 12);
-            const auto [rows, columns] = FillInExtent(b.state);
-            EXPECT_TRUE(width > height ? rows <= columns : rows >= columns) << rows << " x " << columns;
-            for (int y = 0; y < 20; ++y)
-                for (int x = 0; x < 20; ++x)
-                    ASSERT_EQ(b.state.LetterGrid.at(x, y), rows == columns ? turned.state.LetterGrid.at(x, y) : turned.state.LetterGrid.at(y, x));
-        }
-    }
-}
-
 // Of the layouts the first attempts find, the one with the largest cells in its room is kept: eight words of a CP
 // theme get cells of 9.5 mm or more in half a page beside their list (a first layout gave 6.6 to 9.6, 7.8 mostly).
-TEST(FillIn, TheMostCompactLayoutFoundIsKept)
+TEST(FillIn, TheGridIsTurnedToSuitItsRoomAndTheMostCompactLayoutIsKept)
 {
     const QStringList fruits = Words("ananas banane cerise figue myrtille noix poire pomme");
-    int large = 0;
-    for (int seed = 1; seed <= 20; ++seed) {
-        Bench b(GameType::FillIn);
-        b.engine.SetFillInRoom(140.0, 115.0);
-        ASSERT_TRUE(b.Generate(fruits, seed).succeeded());
-        ExpectSoundFillIn(b.state, 8);
-        const auto [rows, columns] = FillInExtent(b.state);
-        large += std::min(115.0 / rows, 140.0 / columns) >= 9.5 ? 1 : 0;
+    int large = 0; // fruits' grids in half a page
+    for (const auto& [words, seeds] : { std::pair { FillInWords(12), 10 }, std::pair { fruits, 20 } }) {
+        for (int seed = 1; seed <= seeds; ++seed) {
+            for (const auto& [width, height] : { std::pair(140.0, 115.0), std::pair(140.0, 263.0) }) {
+                SCOPED_TRACE(testing::Message() << words.size() << " words, seed " << seed << ", room " << width << " x " << height);
+                Bench b(GameType::FillIn), turned(GameType::FillIn);
+                b.engine.SetFillInRoom(width, height);
+                turned.engine.SetFillInRoom(height, width);
+                ASSERT_TRUE(b.Generate(words, seed).succeeded());
+                ASSERT_TRUE(turned.Generate(words, seed).succeeded());
+                ExpectSoundFillIn(b.state, int(words.size()));
+                const auto [rows, columns] = FillInExtent(b.state);
+                EXPECT_TRUE(width > height ? rows <= columns : rows >= columns) << rows << " x " << columns;
+                large += words == fruits && width > height && std::min(height / rows, width / columns) >= 9.5 ? 1 : 0;
+                for (int y = 0; y < 20; ++y)
+                    for (int x = 0; x < 20; ++x)
+                        ASSERT_EQ(b.state.LetterGrid.at(x, y), rows == columns ? turned.state.LetterGrid.at(x, y) : turned.state.LetterGrid.at(y, x));
+            }
+        }
     }
-    EXPECT_GE(large, 16);
+    EXPECT_GE(large, 16) << "of 20 fruits' grids in half a page";
 }
 
 // The layout search runs on as many threads as the machine has cores: a seed still gives the same grid on every machine.
