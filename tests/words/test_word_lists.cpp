@@ -169,36 +169,28 @@ TEST(ImportWordListFile, WindowsModernAndRtfFiles)
 {
     QTemporaryDir dir;
     const QString text16 = u("élève\r\ncœur\r\nforêt\r\n");
-    const QByteArray files[] = {
-        QByteArray("\xE9l\xE8ve\r\nc\x9C" "ur\r\nfor\xEAt\r\n"),
-        u("élève\ncœur\nforêt\n").toUtf8(),
-        QByteArray("\xEF\xBB\xBF") + u("élève\r\ncœur\r\nforêt").toUtf8(),
-        QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char*>(text16.utf16()), text16.size() * 2),
-        QByteArray("\xE9l\xE8ve\r\nc\x9C" "ur\r\nfor\xEAt\x1A"), // Ctrl+Z at the end
+    // Each file gives these three words and no notice, or the words and titles of its row.
+    const struct { QByteArray bytes; const char* words = "cœur élève forêt"; const char* told = ""; } files[] = {
+        { QByteArray("\xE9l\xE8ve\r\nc\x9C" "ur\r\nfor\xEAt\r\n") },
+        { u("élève\ncœur\nforêt\n").toUtf8() },
+        { QByteArray("\xEF\xBB\xBF") + u("élève\r\ncœur\r\nforêt").toUtf8() },
+        { QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char*>(text16.utf16()), text16.size() * 2) },
+        { QByteArray("\xE9l\xE8ve\r\nc\x9C" "ur\r\nfor\xEAt\x1A") }, // Ctrl+Z at the end
         // A bulleted list saved by WordPad: its fonts, its generator and its bullets are no words.
-        QByteArray("{\\rtf1\\ansi\\ansicpg1252\\deff0\\nouicompat\\deflang1036{\\fonttbl{\\f0\\fnil\\fcharset0 Calibri;}"
-                   "{\\f1\\fnil\\fcharset2 Symbol;}}\r\n{\\*\\generator Riched20 10.0.19041}\\viewkind4\\uc1 \r\n"
-                   "\\pard{\\pntext\\f1\\'B7\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'B7}}\\fi-360\\li720\\sa200"
-                   "\\f0\\fs22\\lang12 \\'e9l\\'e8ve\\par\r\n{\\pntext\\f1\\'B7\\tab}c\\'9cur\\par\r\n{\\pntext\\f1\\'B7\\tab}fo"
-                   "\\b r\\b0\\'eat\\par\r\n}\r\n"),
+        { QByteArray("{\\rtf1\\ansi\\ansicpg1252\\deff0\\nouicompat\\deflang1036{\\fonttbl{\\f0\\fnil\\fcharset0 Calibri;}"
+                     "{\\f1\\fnil\\fcharset2 Symbol;}}\r\n{\\*\\generator Riched20 10.0.19041}\\viewkind4\\uc1 \r\n"
+                     "\\pard{\\pntext\\f1\\'B7\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'B7}}\\fi-360\\li720\\sa200"
+                     "\\f0\\fs22\\lang12 \\'e9l\\'e8ve\\par\r\n{\\pntext\\f1\\'B7\\tab}c\\'9cur\\par\r\n{\\pntext\\f1\\'B7\\tab}fo"
+                     "\\b r\\b0\\'eat\\par\r\n}\r\n") },
         // Word's: Unicode escapes and their fallbacks, the document's information, a line break.
-        QByteArray("{\\rtf1\\ansi\\ansicpg1252\\uc1{\\*\\rsidtbl \\rsid123}{\\info{\\title Liste}{\\author Mme Dupont}}"
-                   "\\pard\\plain \\ltrpar\\s0 \\u233\\'e9l\\u232\\'e8ve\\line c\\u339\\'9cur\\par\\pard for\\u234\\'eat\\par}"),
+        { QByteArray("{\\rtf1\\ansi\\ansicpg1252\\uc1{\\*\\rsidtbl \\rsid123}{\\info{\\title Liste}{\\author Mme Dupont}}"
+                     "\\pard\\plain \\ltrpar\\s0 \\u233\\'e9l\\u232\\'e8ve\\line c\\u339\\'9cur\\par\\pard for\\u234\\'eat\\par}") },
         // A word deleted with its changes tracked (Word, LibreOffice) is no part of the text.
-        QByteArray("{\\rtf1\\ansi \\'e9l\\'e8ve\\par c\\'9cur\\par{\\deleted\\revauthdel1 navet}for\\'eat\\par}"),
+        { QByteArray("{\\rtf1\\ansi \\'e9l\\'e8ve\\par c\\'9cur\\par{\\deleted\\revauthdel1 navet}for\\'eat\\par}") },
         // A table: a word per cell.
-        QByteArray("{\\rtf1\\ansi\\trowd\\cellx2000\\cellx4000 \\'e9l\\'e8ve\\cell c\\'9cur\\cell\\row\\trowd\\cellx2000 for\\'eat\\cell\\row}"),
-    };
-    for (const QByteArray& bytes : files) {
-        Document doc(kFonts);
-        const WordListImport r = doc.ImportWordListFile(WriteBytes(dir.filePath(u("liste.txt")), bytes));
-        ASSERT_TRUE(r.imported) << bytes.toPercentEncoding().constData();
-        EXPECT_EQ(doc.words().Words(), (QStringList { u("cœur"), u("élève"), u("forêt") })) << bytes.toPercentEncoding().constData();
-        EXPECT_EQ(r.notices, QStringList()) << bytes.toPercentEncoding().constData();
-    }
-    // A title typed in bold or underlined in WordPad or Word, a table's heading row, in bold or repeated on each
-    // page: left out and named; a word in bold amid others above a table stays.
-    const struct { QByteArray rtf; const char* words; const char* told; } titled[] = {
+        { QByteArray("{\\rtf1\\ansi\\trowd\\cellx2000\\cellx4000 \\'e9l\\'e8ve\\cell c\\'9cur\\cell\\row\\trowd\\cellx2000 for\\'eat\\cell\\row}") },
+        // A title typed in bold or underlined in WordPad or Word, a table's heading row, in bold or repeated on each
+        // page: left out and named; a word in bold amid others above a table stays.
         { "{\\rtf1\\ansi\\pard\\b Les animaux\\b0\\par chat\\par\\b c\\b0 hien\\par}", "chat chien", "« Les animaux »" },
         { "{\\rtf1\\ansi{\\ul\\b Animaux \\'e0 plumes\\par}\\plain chat\\par chien\\par}", "chat chien", "« Animaux à plumes »" },
         { "{\\rtf1\\ansi\\trowd\\cellx2000\\cellx4000 \\b Fruits\\cell L\\'e9gumes\\b0\\cell\\row\\trowd chat\\cell chien\\cell\\row}", "chat chien",
@@ -209,11 +201,14 @@ TEST(ImportWordListFile, WindowsModernAndRtfFiles)
         { "{\\rtf1\\ansi\\trowd\\trhdr\\cellx2000\\cellx4000\\pard\\intbl Fruits\\cell L\\'e9gumes\\cell\\row\\trowd\\cellx2000\\cellx4000\\pard\\intbl "
           "chat\\cell chien\\cell\\row}", "chat chien", "« Fruits » et « Légumes »" },
     };
-    for (const auto& [bytes, words, told] : titled) {
+    for (const auto& [bytes, words, told] : files) {
+        const std::string row = bytes.toPercentEncoding().toStdString();
         Document doc(kFonts);
-        const WordListImport r = doc.ImportWordListFile(WriteBytes(dir.filePath(u("titre.rtf")), bytes));
-        EXPECT_EQ(doc.words().Words(), Words(words)) << told;
-        EXPECT_TRUE(r.notices.size() == 1 && r.notices[0].contains(u(told))) << r.notices.join(u("|")).toStdString();
+        const WordListImport r = doc.ImportWordListFile(WriteBytes(dir.filePath(u("liste.txt")), bytes));
+        ASSERT_TRUE(r.imported) << row;
+        EXPECT_EQ(doc.words().Words(), Words(words)) << row;
+        EXPECT_EQ(r.notices.size(), *told ? 1 : 0) << row;
+        EXPECT_TRUE(r.notices.join(u("|")).contains(u(told))) << r.notices.join(u("|")).toStdString();
     }
 }
 
@@ -225,52 +220,46 @@ TEST(ImportWordListFile, WordProcessorAndSpreadsheetDocuments)
 {
     const QStringList fruits = Words("châtaigne coing figue mûre myrtille noix|de|coco poire pomme raisin").replaceInStrings(u("|"), u(" "));
     const char* fruitsTitle = "Les fruits de l’automne";
-    const struct { const char* file; QStringList words; const char* titles; } cases[] = { // the titles told, parted by " / "
-        { "liste.docx", fruits, fruitsTitle }, { "liste.odt", fruits, fruitsTitle }, { "liste.doc", fruits, fruitsTitle }, // Word 97's, in UTF-16
+    // Each row: the same list saved in one or more formats, its words, and the titles told, parted by " / ".
+    const struct { const char* files; QStringList words; const char* titles; } cases[] = {
+        { "liste.docx liste.odt liste.doc", fruits, fruitsTitle }, // liste.doc: Word 97's, in UTF-16
         { "champs.doc", Words("bœuf cœur œuf page|1 sœur").replaceInStrings(u("|"), u(" ")), "Semaine du 12/8/26" }, // a field's result
-        { "titres.odt", Words("merle pie"), "Les oiseaux / Semaine 12" }, { "titres.doc", Words("merle pie"), "Les oiseaux / Semaine 12" }, // a title (made red) and a subtitle
+        { "titres.odt titres.doc", Words("merle pie"), "Les oiseaux / Semaine 12" }, // a title (made red) and a subtitle
         // A label, a picture and its title, a link, a word in two styles, a table's heading row (« Fruits | Légumes »).
-        { "riche.docx", Words("cerise kiwi poire pomme radis"), "Fruits / Légumes" },
-        { "riche.odt", Words("cerise kiwi poire pomme radis"), "Fruits / Légumes" },
-        { "riche.doc", Words("cerise kiwi poire pomme radis"), "Fruits / Légumes" },
+        { "riche.docx riche.odt riche.doc", Words("cerise kiwi poire pomme radis"), "Fruits / Légumes" },
         { "word.docx", Words("arc-en-ciel canard cheval dindon l’âne mouton oie poule vache"), "Les animaux de la ferme" },
         // Titles typed in bold or underlined: the first one or two paragraphs or table rows so, above a word that is not
         // (not « lapin », nor a first word partly bold), and a table's first row so. Three words in bold stay.
-        { "gras.docx", Words("chat chien kiwi lapin radis"), "Les animaux de la ferme / Semaine 12 / Fruits / Légumes" },
-        { "gras.odt", Words("chat chien kiwi lapin radis"), "Les animaux de la ferme / Semaine 12 / Fruits / Légumes" },
-        { "gras.doc", Words("chat chien kiwi lapin radis"), "Les animaux de la ferme / Semaine 12 / Fruits / Légumes" },
-        { "tableau-gras.doc", Words("kiwi radis rose"), "Fruits / Légumes / Fleurs" },
-        { "tableau-gras.docx", Words("kiwi radis rose"), "Fruits / Légumes / Fleurs" },
-        { "tableau-gras.odt", Words("kiwi radis rose"), "Fruits / Légumes / Fleurs" },
-        { "gras3.odt", Words("merle moineau pie pigeon"), "" }, { "animaux-gras.ods", Words("chat chien"), "Mot / Nombre" },
+        { "gras.docx gras.odt gras.doc", Words("chat chien kiwi lapin radis"), "Les animaux de la ferme / Semaine 12 / Fruits / Légumes" },
+        { "tableau-gras.doc tableau-gras.docx tableau-gras.odt", Words("kiwi radis rose"), "Fruits / Légumes / Fleurs" },
+        { "gras3.odt", Words("merle moineau pie pigeon"), "" },
+        { "animaux-gras.ods animaux-gras.xlsx animaux-gras.xls", Words("chat chien"), "Mot / Nombre" },
         // A list in parts, each under its title in bold (« Semaine 2 »); words in bold here and there stay.
-        { "parties.docx", Words("chat chien lapin ours poire pomme"), "Semaine 1 / Semaine 2 / Semaine 3" },
-        { "parties.odt", Words("chat chien lapin ours poire pomme"), "Semaine 1 / Semaine 2 / Semaine 3" },
+        { "parties.docx parties.odt", Words("chat chien lapin ours poire pomme"), "Semaine 1 / Semaine 2 / Semaine 3" },
         { "mots-gras.odt", Words("chat chien lapin lion loup ours tigre"), "" },
-        { "animaux-gras.xlsx", Words("chat chien"), "Mot / Nombre" }, { "animaux-gras.xls", Words("chat chien"), "Mot / Nombre" },
         // A spreadsheet's headings not in bold are cells of text too.
-        { "animaux.xlsx", Words("chat chien écureuil lapin Mot Nombre"), "" },
-        { "animaux.ods", Words("chat chien écureuil lapin Mot Nombre"), "" }, { "animaux.xls", Words("chat chien écureuil lapin Mot Nombre"), "" },
+        { "animaux.xlsx animaux.ods animaux.xls", Words("chat chien écureuil lapin Mot Nombre"), "" },
     };
-    for (const auto& c : cases) {
-        const QString path = QStringLiteral(LEXIGRILLE_WORD_FILES "/") + u(c.file);
-        Document doc(kFonts);
-        const WordListImport r = doc.ImportWordListFile(path);
-        EXPECT_TRUE(r.imported) << c.file << ": " << r.errorMessage.toStdString();
-        EXPECT_EQ(doc.words().Words(), c.words) << c.file;
-        // The titles are named, so that a word taken for one is noticed.
-        QStringList titles;
-        ReadWordListFile(path, &titles);
-        EXPECT_EQ(titles.join(u(" / ")), u(c.titles)) << c.file;
-        EXPECT_EQ(r.notices.size(), titles.isEmpty() ? 0 : 1) << c.file;
-    }
-    WordListEntries told;
-    for (const auto& [count, notice] : { std::pair { 1, "Le titre « Les fruits de l’automne » n'a pas été pris comme mot." },
-                                         { 3, "Les titres « Fruits », « Légumes » et « Fleurs » n'ont pas été pris comme mots." },
-                                         { 5, "Les titres « A », « B », « C », « D » et « E » n'ont pas été pris comme mots." },
-                                         { 6, "Les titres « A », « B », « C », « D » et 2 autres n'ont pas été pris comme mots." } }) {
-        told.titles = count == 1 ? QStringList { u(fruitsTitle) } : count == 3 ? Words("Fruits Légumes Fleurs") : Words("A B C D E F").mid(0, count);
-        EXPECT_EQ(WordListNotices(told, 5), QStringList { u(notice) });
+    for (const auto& c : cases)
+        for (const QByteArray& file : QByteArray(c.files).split(' ')) {
+            const QString path = QStringLiteral(LEXIGRILLE_WORD_FILES "/") + QString::fromUtf8(file);
+            Document doc(kFonts);
+            const WordListImport r = doc.ImportWordListFile(path);
+            EXPECT_TRUE(r.imported) << file.constData() << ": " << r.errorMessage.toStdString();
+            EXPECT_EQ(doc.words().Words(), c.words) << file.constData();
+            // The titles are named, so that a word taken for one is noticed.
+            QStringList titles;
+            ReadWordListFile(path, &titles);
+            EXPECT_EQ(titles.join(u(" / ")), u(c.titles)) << file.constData();
+            EXPECT_EQ(r.notices.size(), titles.isEmpty() ? 0 : 1) << file.constData();
+        }
+    WordListEntries told; // four titles named at most, when there are more than five
+    for (const auto& [titles, notice] : { std::pair { fruitsTitle, "Le titre « Les fruits de l’automne » n'a pas été pris comme mot." },
+                                         { "Fruits|Légumes|Fleurs", "Les titres « Fruits », « Légumes » et « Fleurs » n'ont pas été pris comme mots." },
+                                         { "A|B|C|D|E", "Les titres « A », « B », « C », « D » et « E » n'ont pas été pris comme mots." },
+                                         { "A|B|C|D|E|F", "Les titres « A », « B », « C », « D » et 2 autres n'ont pas été pris comme mots." } }) {
+        told.titles = u(titles).split(u'|');
+        EXPECT_EQ(WordListNotices(told, 5), QStringList { u(notice) }) << titles;
     }
     // A text box once (Word keeps a copy for older readers); a soft hyphen nothing, a non-breaking one a hyphen.
     EXPECT_EQ(OfficeDocumentText(ReadAll(QStringLiteral(LEXIGRILLE_WORD_FILES "/word.docx"))),
@@ -298,7 +287,6 @@ TEST(WordListPaste, TitlesOfAListCopiedAsHtml)
         { "Semaine 1\nchat\nchien\nSemaine 2\nchat\nchien", "<body><p><b>Semaine 1</b><p>chat<p>chien<p><strong>Semaine\n2</strong><p>chat<p>chien",
           "Semaine 1 / Semaine 2", true },
         { "F\u00E9e & cie\nchat\nchien", "<p><span style='font-weight: 700'>F&eacute;e & cie</span></p><p>chat</p><p>chien</p>", "Fée & cie", true },
-        // A table's heading row, its cells parted by tabs in the text.
         // Google Docs wraps all it copies in a <b> of normal weight.
         { "Les animaux\nchat\nchien", "<b style=\"font-weight:normal;\" id=\"docs-internal-guid-1\"><p dir=\"ltr\"><span style=\"font-size:14pt;font-weight:700\">"
           "Les animaux</span></p><p><span style=\"font-weight:400\">chat</span></p><p><span style=\"font-weight:400\">chien</span></p></b>", "Les animaux", true },
