@@ -3,15 +3,15 @@
 
 #include "puzzle/CodeBounds.h"
 
-#include <QPoint>
+#include <QRect>
 
 namespace lx::test {
 namespace {
 
 // Codes distinct and in range (0 for absent letters in the number modes); the key row in the order of the codes written
 // with three digits, a quarter of its letters and one revealed, the most frequent; each word once from row 2 on, with its
-// letters' codes, revealed letters upper case; nothing else. `starts` gets the column and row of each word.
-void ExpectSoundCodedWords(const PuzzleState& s, const QStringList& words, int low, int high, QList<QPoint>& starts)
+// letters' codes, revealed letters upper case; nothing else. `cells` gets the cells of each word (one row high).
+void ExpectSoundCodedWords(const PuzzleState& s, const QStringList& words, int low, int high, QList<QRect>& cells)
 {
     std::set<int> codes;
     for (int k = 0; k < 26; ++k) {
@@ -50,21 +50,20 @@ void ExpectSoundCodedWords(const PuzzleState& s, const QStringList& words, int l
         for (int x = 0; x < 31; ++x) {
             if (s.LetterGrid.at(x, y).isEmpty())
                 continue;
-            starts.append(QPoint(x, y));
             found.append(QString());
-            for (; x < 31 && !s.LetterGrid.at(x, y).isEmpty(); ++x) {
+            for (const int start = x; x < 31 && !s.LetterGrid.at(x, y).isEmpty(); ++x) {
                 const QChar c = s.LetterGrid.at(x, y)[0];
                 found.last() += c.toUpper();
                 EXPECT_EQ(s.CodeGrid.at(x, y), s.LetterCodes[LetterIndex(c.toUpper())]);
                 EXPECT_EQ(c.isUpper(), revealed.contains(c.toUpper()));
+                if (x + 1 == 31 || s.LetterGrid.at(x + 1, y).isEmpty())
+                    cells.append(QRect(start, y, x + 1 - start, 1));
             }
         }
     }
     for (const QString& w : words)
         expected << ToGridForm(w);
-    found.sort();
-    expected.sort();
-    EXPECT_EQ(found, expected);
+    EXPECT_EQ(Sorted(found), Sorted(expected));
     EXPECT_EQ(CountCells(s, 31, [](const QString& c) { return !c.isEmpty(); }), s.DistinctLetterCount + expected.join(QString()).size());
 }
 
@@ -104,21 +103,17 @@ TEST(CodedWords, CodesKeyAndColumnsOfEachValueMode)
         for (std::uint64_t seed = 1; seed <= 6; ++seed) {
             SCOPED_TRACE(testing::Message() << c.words.first().toStdString() << " mode " << c.valueMode << " seed " << seed);
             ASSERT_TRUE(b.Generate(c.words, seed).succeeded());
-            QList<QPoint> starts;
-            ExpectSoundCodedWords(b.state, c.words, c.lowCode, c.highCode ? c.highCode : b.state.DistinctLetterCount, starts);
+            QList<QRect> words;
+            ExpectSoundCodedWords(b.state, c.words, c.lowCode, c.highCode ? c.highCode : b.state.DistinctLetterCount, words);
             EXPECT_EQ(b.state.RowsPerColumn, rows);
             // The first column takes the longest words, so that the two side by side are as narrow as can be.
             int first = 0, shortestFirst = 31, longestSecond = 0;
-            for (const QPoint& p : starts) {
-                EXPECT_TRUE(p.x() == 0 ? !c.secondColumn || p.y() <= rows + 1 : p.x() == c.secondColumn) << p.x() << "," << p.y();
-                first += p.x() == 0 ? 1 : 0;
-                int n = 0;
-                while (p.x() + n < 31 && !b.state.LetterGrid.at(p.x() + n, p.y()).isEmpty())
-                    ++n;
-                if (p.x() == 0)
-                    shortestFirst = std::min(shortestFirst, n);
+            for (const QRect& w : words) {
+                EXPECT_TRUE(w.x() == 0 ? !c.secondColumn || w.y() <= rows + 1 : w.x() == c.secondColumn) << w.x() << "," << w.y();
+                if (w.x() == 0)
+                    ++first, shortestFirst = std::min(shortestFirst, w.width());
                 else
-                    longestSecond = std::max(longestSecond, n);
+                    longestSecond = std::max(longestSecond, w.width());
             }
             EXPECT_GE(shortestFirst, longestSecond);
             EXPECT_EQ(first, c.secondColumn ? rows : c.words.size());
@@ -129,12 +124,9 @@ TEST(CodedWords, CodesKeyAndColumnsOfEachValueMode)
                 EXPECT_TRUE(c.valueMode == 2 ? !box.isEmpty() : box == (code ? QString::number(code) : QString())) << k;
             }
         }
-        if (c.valueMode == 2) {
-            QString alphabet = b.state.SymbolAlphabet, stored = PuzzleEngine::SymbolCharacters();
-            EXPECT_NE(alphabet, stored);
-            std::sort(alphabet.begin(), alphabet.end());
-            std::sort(stored.begin(), stored.end());
-            EXPECT_EQ(alphabet, stored);
+        if (c.valueMode == 2) { // the stored symbols, drawn in another order
+            EXPECT_NE(b.state.SymbolAlphabet, PuzzleEngine::SymbolCharacters());
+            EXPECT_EQ(Sorted(b.state.SymbolAlphabet), Sorted(PuzzleEngine::SymbolCharacters()));
         }
     }
 }
