@@ -196,8 +196,7 @@ TEST(WordSelectionList, SortedWithoutDuplicatesIgnoringCase)
     EXPECT_EQ(again.index, 1);
     EXPECT_EQ(list.Find(u("chat")), 1);
     EXPECT_EQ(list.Find(u("ane")), -1) << "accents are part of the word";
-    const auto added = list.AddWordIfAbsent(u("castor"));
-    EXPECT_EQ(added.index, 1);
+    EXPECT_EQ(list.AddWordIfAbsent(u("castor")).index, 1);
     EXPECT_EQ(list.BuildSelectionSignature(), u("00100000")) << "a new word is unchecked; checks move with their words";
     // Many words in both cases: the search never lets a duplicate in.
     WordSelectionList many;
