@@ -37,7 +37,6 @@ TEST(WordForms, GridFormLetterCountAndLettersOnly)
 TEST(WordForms, TheRemovalSetAndNothingElseIsStripped)
 {
     const QString removed = u("-–'’. &\\*:,$=#()%/[]");
-    ASSERT_EQ(removed.size(), 20);
     for (QChar c : removed)
         EXPECT_EQ(StripPunctuation(u("a") + c + u("b") + c), u("ab")) << "U+" << std::hex << int(c.unicode());
     // The em dash, the no-break space and the punctuation that is no separator.
