@@ -43,9 +43,8 @@ TEST(SizeRule, WordSearchSidesGrowWithTheLettersAndHoldTheLongestWord)
 TEST(SizeRule, FillInFrameAndTimeOuts)
 {
     // The fill-in frame of 19 x 19 holds no word of 20 letters; the measured limits (95 % of the seeds laid out).
-    EXPECT_TRUE(FillInNeed(MadeUpWords(10, 6)).fits);
+    EXPECT_EQ(std::pair(FillInNeed(MadeUpWords(10, 6)).side, FillInNeed(MadeUpWords(10, 6)).fits), std::pair(19, true));
     EXPECT_FALSE(FillInNeed(MadeUpWords(5, 20)).fits);
-    EXPECT_EQ(FillInNeed(MadeUpWords(10, 6)).side, 19);
     const auto letters = [](int count, int total) {
         QStringList forms = MadeUpWords(count, total / count);
         for (int k = 0; k < total % count; ++k)
@@ -56,15 +55,10 @@ TEST(SizeRule, FillInFrameAndTimeOuts)
         EXPECT_TRUE(FillInNeed(letters(count, most)).fits) << count;
         EXPECT_FALSE(FillInNeed(letters(count, most + 1)).fits) << count;
     }
-    // After a time-out: the need's side when larger, else one more, nothing past 18.
-    SizeNeed need;
-    need.side = 12;
-    struct Step { int current; int next; };
-    for (const Step s : { Step { 10, 12 }, Step { 12, 13 }, Step { 15, 16 }, Step { 17, 18 }, Step { 18, 0 } })
-        EXPECT_EQ(SizeAfterTimeOut(need, s.current), s.next) << s.current;
-    need.side = 19;
-    need.fits = false;
-    EXPECT_EQ(SizeAfterTimeOut(need, 12), 0);
+    // After a time-out: the need's side when larger, else one more, nothing past 18 nor for a need beyond 18.
+    struct Step { int needSide, current, next; };
+    for (const Step s : { Step { 12, 10, 12 }, { 12, 12, 13 }, { 12, 15, 16 }, { 12, 17, 18 }, { 12, 18, 0 }, { 19, 12, 0 } })
+        EXPECT_EQ(SizeAfterTimeOut({ .side = s.needSide, .fits = s.needSide <= 18 }, s.current), s.next) << s.needSide << " " << s.current;
 }
 
 } // namespace
