@@ -35,9 +35,7 @@ TEST(Inflate, GivesBackWhatZlibCompressedAndRefusesEveryCut)
         const QByteArray deflated = Deflated(c.bytes, c.level);
         EXPECT_EQ(Inflate(deflated, c.bytes.size()), c.bytes) << c.level << " " << c.bytes.size();
         // One byte over the size allowed: nothing.
-        if (!c.bytes.isEmpty()) {
-            EXPECT_EQ(Inflate(deflated, c.bytes.size() - 1), std::nullopt) << c.level << " " << c.bytes.size();
-        }
+        EXPECT_EQ(Inflate(deflated, c.bytes.size() - 1), std::nullopt) << c.level << " " << c.bytes.size();
         // Data that ends early: nothing, whatever its length.
         for (qsizetype cut = 0; cut < deflated.size(); cut += 1 + deflated.size() / 300)
             ASSERT_EQ(Inflate(deflated.left(cut), c.bytes.size()), std::nullopt) << c.level << " " << cut;
@@ -55,10 +53,9 @@ TEST(ZipFile, FindsCheckedFilesAndNothingInADamagedArchive)
 {
     const QByteArray archive = ReadAll(QStringLiteral(LEXIGRILLE_WORD_FILES "/liste.docx"));
     ASSERT_TRUE(IsZip(archive));
-    const std::optional<QByteArray> document = ZipFile(archive, u("word/document.xml"), 1 << 20);
-    ASSERT_TRUE(document.has_value());
-    EXPECT_EQ(document->size(), 4069);
-    EXPECT_TRUE(document->startsWith("<?xml") && document->endsWith("</w:document>")) << document->right(40).constData();
+    const QByteArray document = ZipFile(archive, u("word/document.xml"), 1 << 20).value_or(QByteArray()); // empty if absent
+    EXPECT_EQ(document.size(), 4069);
+    EXPECT_TRUE(document.startsWith("<?xml") && document.endsWith("</w:document>")) << document.right(40).constData();
     EXPECT_EQ(ZipFile(archive, u("[Content_Types].xml"), 1 << 20)->size(), 1640) << "the last file of the archive";
     EXPECT_EQ(ZipFile(archive, u("word/document.xml"), 4068), std::nullopt) << "larger than allowed";
     EXPECT_EQ(ZipFile(archive, u("WORD/DOCUMENT.XML"), 1 << 20), std::nullopt) << "names are exact";
@@ -86,14 +83,12 @@ TEST(CompoundFile, FindsStreamsOfBothSizesAndNothingInADamagedFile)
     };
     const QByteArray file = ReadAll(QStringLiteral(LEXIGRILLE_WORD_FILES "/word97.doc"));
     ASSERT_TRUE(IsCompoundFile(file));
-    const std::optional<QByteArray> document = stream(file, u("worddocument"), 1 << 20);
-    ASSERT_TRUE(document.has_value());
-    EXPECT_EQ(document->size(), 5120);
-    EXPECT_TRUE(document->startsWith("\xEC\xA5\xC1\0")) << "Word's mark and version";
-    const std::optional<QByteArray> table = stream(file, u("0Table"), 1 << 20);
-    ASSERT_TRUE(table.has_value());
-    EXPECT_EQ(table->size(), 64);
-    EXPECT_TRUE(table->contains(QByteArray("\0\x10\0\x40", 4))) << "the piece of text at 0x800, one byte a character";
+    const QByteArray document = stream(file, u("worddocument"), 1 << 20).value_or(QByteArray()); // empty if absent
+    EXPECT_EQ(document.size(), 5120);
+    EXPECT_TRUE(document.startsWith("\xEC\xA5\xC1\0")) << "Word's mark and version";
+    const QByteArray table = stream(file, u("0Table"), 1 << 20).value_or(QByteArray());
+    EXPECT_EQ(table.size(), 64);
+    EXPECT_TRUE(table.contains(QByteArray("\0\x10\0\x40", 4))) << "the piece of text at 0x800, one byte a character";
     EXPECT_EQ(stream(file, u("WordDocument"), 5119), std::nullopt) << "larger than allowed";
     EXPECT_EQ(stream(file, u("1Table"), 1 << 20), std::nullopt);
     EXPECT_EQ(stream(file, u("Root Entry"), 1 << 20), std::nullopt) << "the root is no stream";
