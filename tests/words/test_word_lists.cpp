@@ -109,7 +109,6 @@ TEST(WordListCaps, HugeListsAreCutAtALineEndWithANotice)
     const QString text = u("  abcdefghijklmnopqrstuvwxyz  \n").repeated(8 * kMaxWordListChars / 31 + 1);
     Document pasted(kFonts);
     const WordListImport p = pasted.PasteWordList(text);
-    ASSERT_TRUE(p.imported);
     EXPECT_EQ(pasted.words().Words(), QStringList { u("abcdefghijklmnopqrstuvwxyz") });
     EXPECT_EQ(p.notices, QStringList { TooLongNotice(1) });
     // A UTF-8 list file of several times the byte cap, the cap inside a two-byte letter: at most kMaxWordListEntries words.
@@ -131,7 +130,6 @@ TEST(WordListCaps, HugeListsAreCutAtALineEndWithANotice)
     EXPECT_FALSE(read.text.contains(QChar(0xFFFD)));
     Document doc(kFonts);
     const WordListImport r = doc.ImportWordListFile(path);
-    ASSERT_TRUE(r.imported);
     EXPECT_EQ(doc.words().Count(), kMaxWordListEntries) << "repeats of a kept word are not counted";
     EXPECT_EQ(r.notices, QStringList { TooLongNotice(5000) });
 }
