@@ -72,12 +72,9 @@ def hunspell(mode, lines):
 
 def known(strings):
     """The subset of strings (words or compounds) that hunspell accepts."""
-    strings, answers, block = sorted(strings), [], []
-    for line in hunspell("-a", ["^" + s for s in strings]).split("\n")[1:]:
-        if line:
-            block.append(line)
-        else:
-            answers, block = answers + [block], []
+    strings = sorted(strings)
+    # After its banner line, hunspell -a answers each input line with a line a word, then a blank line.
+    answers = [b.split("\n") for b in hunspell("-a", ["^" + s for s in strings]).partition("\n")[2].split("\n\n") if b]
     if len(answers) < len(strings):
         fail(f"hunspell answered {len(answers)} times for {len(strings)} words")
     return {s for s, a in zip(strings, answers) if a and all(x[:1] in "*+-" for x in a)}
