@@ -23,8 +23,6 @@ def mime_type(path, sample):
     if not check(len(types) == 1, f"{path}: {len(types)} mime types"):
         return None, None
     t = types[0]
-    globs = [g.get("pattern") for g in t.findall(MIME_NS + "glob")]
-    check("*.lxg" in globs, f"{path}: globs {globs} miss *.lxg")
     comments = {c.get(XML_LANG): c.text for c in t.findall(MIME_NS + "comment")}
     check(comments.get("fr") == "Fiche Lexigrille", f"{path}: French comment {comments.get('fr')!r}")
     matches = t.findall(f"{MIME_NS}magic/{MIME_NS}match")
