@@ -86,6 +86,10 @@ TEST(PageFit, WorstPagesShrinkToTheLargestSizeThatFits)
         { "30 long words beside a 20-point grid", FillIn(19, 20, 12, 0), 18.5, 8, "" },
         { "40 words in 20 points under an 18 x 18 grid", Search(18, 40, 20), 12, 20, "" },
         { "80 words beside a 5 x 5 grid", Search(5, 80, 12), 12, 7, "La liste de mots dépasse de la page, même écrite en 7 points : retirez des mots." },
+        // Two columns 20 cells apart pass the paper's edge even in 7 points (31 cells of 6.6 mm): they go on in one, on the
+        // worksheet's own page; with a solution too, which then goes to a second page.
+        { "15 coded words 20 cells apart", Coded(15, 0, 20), 9, 12, "" },
+        { "15 coded words 20 cells apart over a solution", Coded(15, 1, 20), 9, 12, "" },
         { "57 coded words", Coded(57, 2), 7, 12, "La grille dépasse de la page, même avec des lettres de 7 points : retirez des mots ou choisissez une autre police de grille." },
     };
     for (const auto& c : cases) {
@@ -141,14 +145,14 @@ TEST(PageFit, FittingToThePageGrowsTheGridAndTheListTogether)
                 // The worksheet keeps its lower half when it had one ("Vide" gives it the whole page).
                 EXPECT_TRUE(lower == 0 || fitted.layout.LowerHalfAvailable == plain.layout.LowerHalfAvailable);
                 // A list in columns keeps them filled evenly: grown as far as the room allowed, it stood in a column of 11 beside one of 1.
+                // Grown down to the bottom footer, a list stops 5 mm above it.
                 std::map<double, int> perColumn;
-                for (const RecordedOp& op : Where(fitted.ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kListFont; }))
+                for (const RecordedOp& op : Where(fitted.ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kListFont; })) {
                     ++perColumn[op.x1 + (op.y1 > kCut ? 1000 : 0)];
+                    EXPECT_LE(op.y1 + fitted.surface.HeightIn(op.font, op.text), 286 + 1e-9) << op.text.toStdString();
+                }
                 for (const auto& [x, lines] : perColumn)
                     EXPECT_GE(2 * lines, perColumn.begin()->second) << "column at " << x;
-                // Grown down to the bottom footer, a list stops 5 mm above it.
-                for (const RecordedOp& op : Where(fitted.ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kListFont; }))
-                    EXPECT_LE(op.y1 + fitted.surface.HeightIn(op.font, op.text), 286 + 1e-9) << op.text.toStdString();
             }
         }
     }
@@ -228,18 +232,6 @@ TEST(PageFit, FittedCodedWordsOnAWholePageGoOnInOneColumnWhenTheirCellsGrowSo)
             }
             EXPECT_EQ(codes(r, end).size(), codes(plain, end).size()) << "every code drawn";
         }
-    }
-}
-
-// Without "Adapter à la page", coded words whose two columns pass the paper's edge even in 7 points (31 cells of 6.6 mm)
-// go on in one column, on the worksheet's own page; with a solution too, which then goes to a second page.
-TEST(PageFit, CodedWordsTooWideForThePageGoOnInOneColumn)
-{
-    for (const int lower : { 0, 1 }) {
-        const Rendered r(Coded(15, lower, 20));
-        EXPECT_FALSE(r.layout.Overflow) << lower;
-        EXPECT_EQ(OutOfPlace(r), QStringList()) << lower;
-        EXPECT_GT(r.layout.GridFontSize, 7) << lower;
     }
 }
 
@@ -337,32 +329,24 @@ TEST(PageLayout, CodedWordsBandsRowsAndParts)
     }
 }
 
-// A word search's instruction names the directions chosen and those of the words placed: a grid made before a box was
-// unticked still holds words that way.
-TEST(PageLayout, TheInstructionNamesTheDirectionsOfTheWordsPlaced)
+// The instruction names what the page shows: the directions of the words placed (a grid made before a box was unticked
+// still holds words that way), and the codes drawn, numbers or pictures, whatever mode is chosen for the next grid.
+TEST(PageLayout, TheInstructionNamesTheDirectionsOfTheWordsPlacedAndTheCodesDrawn)
 {
-    DocumentData d = MakeData(GameType::WordSearch, 0);
-    d.settings.puzzle.directions = { true, false, false, false, false, false };
-    const auto instruction = [&d] {
-        const Ops said = Where(Rendered(d).ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.text.startsWith(u("Retrouve")); });
-        return said.isEmpty() ? QString() : said[0].text;
+    const auto instruction = [](const DocumentData& d) { // on its one line at y 18
+        const Ops said = Where(Rendered(d).ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.y1 == 18.0; });
+        return said.size() == 1 ? said[0].text : u("%1 lines").arg(said.size());
     };
-    PlaceWord(d, u("CHAT"), 0, 0, 0);
-    EXPECT_EQ(instruction(), u("Retrouve les mots de la liste\u00A0: ils sont écrits horizontalement."));
-    PlaceWord(d, u("LOUP"), 0, 1, 4); // diagonal
-    EXPECT_EQ(instruction(), u("Retrouve les mots de la liste\u00A0: ils peuvent être écrits horizontalement ou en diagonale."));
-}
-
-// The coded words' instruction names the codes drawn, numbers or pictures, whatever mode is chosen for the next grid.
-TEST(PageLayout, CodedWordsInstructionNamesTheCodesDrawn)
-{
+    DocumentData search = MakeData(GameType::WordSearch, 0), coded = MakeData(GameType::CodedWords, 0);
+    search.settings.puzzle.directions = { true, false, false, false, false, false };
+    PlaceWord(search, u("CHAT"), 0, 0, 0);
+    EXPECT_EQ(instruction(search), u("Retrouve les mots de la liste\u00A0: ils sont écrits horizontalement."));
+    PlaceWord(search, u("LOUP"), 0, 1, 4); // diagonal
+    EXPECT_EQ(instruction(search), u("Retrouve les mots de la liste\u00A0: ils peuvent être écrits horizontalement ou en diagonale."));
     for (const bool symbols : { false, true }) {
-        DocumentData d = MakeData(GameType::CodedWords, 0);
-        d.puzzle.CodesAreNumbers = !symbols;
-        d.settings.puzzle.valueMode = symbols ? 0 : 2;
-        const Ops said = Where(Rendered(d).ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.text.startsWith(u("Chaque")); });
-        ASSERT_EQ(said.size(), 1);
-        EXPECT_TRUE(said[0].text.startsWith(symbols ? u("Chaque dessin") : u("Chaque nombre"))) << said[0].text.toStdString();
+        coded.puzzle.CodesAreNumbers = !symbols;
+        coded.settings.puzzle.valueMode = symbols ? 0 : 2;
+        EXPECT_TRUE(instruction(coded).startsWith(symbols ? u("Chaque dessin") : u("Chaque nombre"))) << instruction(coded).toStdString();
     }
 }
 
