@@ -89,8 +89,7 @@ def read_level_files(data_dir):
         for number, line in enumerate(lines, start=1):
             if line == "" or line.startswith("/"):
                 continue
-            m = ENTRY_RE.match(line)
-            if not m:
+            if not (m := ENTRY_RE.match(line)):
                 fail(f"{name}:{number}: not 'theme, theme or -, two spaces, word': {line!r}")
                 continue
             check_word(f"{name}:{number}", m.group(3))
