@@ -157,6 +157,20 @@ TEST(PageLayout, EveryBlockWhereTheTeacherSeesItInItsColourAndPen)
     }
 }
 
+// Lower case for beginners: without "Majuscules", the grid's letters too, the key's and a coded key row's among them
+// (upper case with it: EveryBlockWhereTheTeacherSeesItInItsColourAndPen).
+TEST(PageLayout, LowerCaseGridsWithoutMajuscules)
+{
+    for (const Page page : { Solution, FillIn, Numbers }) {
+        DocumentData d = Build(page);
+        d.settings.uppercase = false;
+        const Ops letters = Where(Rendered(d).ops(), GridLetter);
+        EXPECT_FALSE(letters.isEmpty()) << page;
+        for (const RecordedOp& op : letters)
+            EXPECT_EQ(op.text, op.text.toLower()) << page;
+    }
+}
+
 TEST(PageLayout, WordListLines)
 {
     // Fill-in: each word under its letter count (ARC-EN-CIEL: 9 letters), ties under one heading.
