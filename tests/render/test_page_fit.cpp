@@ -274,27 +274,6 @@ TEST(PageFit, EightAnimalsForCpHaveLargeCells)
     }
 }
 
-// Lower case for beginners: without "Majuscules", the grid's letters too (upper case with it:
-// PageLayout.EveryBlockWhereTheTeacherSeesItInItsColourAndPen, stored lower-case letters among them).
-TEST(PageLayout, LowerCaseGridsWithoutMajuscules)
-{
-    for (GameType type : { GameType::WordSearch, GameType::FillIn, GameType::CodedWords }) {
-        DocumentData d = MakeData(type, 1);
-        d.settings.uppercase = false;
-        AddWords(d, { u("CHAT"), u("LOUP") });
-        PlaceWord(d, u("CHAT"), 0, 0, 0);
-        PlaceWord(d, u("LOUP"), 0, 2, 0);
-        for (int x = 0; x < 4; ++x) // the codes of coded words
-            d.puzzle.CodeGrid.at(x, 0) = d.puzzle.CodeGrid.at(x, 2) = std::int16_t(x + 1);
-        const Ops letters = Where(Rendered(d).ops(), [](const RecordedOp& op) {
-            return op.kind == Kind::Text && op.font.name == kGridFont && op.text.size() == 1 && op.text[0].isLetter();
-        });
-        EXPECT_FALSE(letters.isEmpty()) << int(type);
-        for (const RecordedOp& op : letters)
-            EXPECT_EQ(op.text, op.text.toLower()) << int(type);
-    }
-}
-
 // Coded words: a code band over each letter, the words' rows apart, a compound word's parts a narrow gap apart, its
 // hyphens in the gaps.
 TEST(PageLayout, CodedWordsBandsRowsAndParts)
