@@ -1,6 +1,8 @@
 // The generate command: checks, messages, word lists, the grid-size question, reproducibility, the time limit.
 #include "PuzzleTestSupport.h"
 
+#include "puzzle/FillInChains.h"
+
 namespace lx::test {
 namespace {
 
@@ -144,23 +146,32 @@ TEST(GenerateCommand, GridTooSmallQuestion)
     }
 }
 
-// The hidden message is reproduced too (the fill-in layout search: FillIn.ASeedGivesTheSameGridWhateverTheNumberOfCores).
-TEST(GenerateCommand, SameSeedSamePuzzleForEveryGameType)
+// A seed gives the same puzzle, its hidden message too, another seed another puzzle. The fill-in layout search (thirty
+// words) runs on as many threads as the machine has cores: a seed still gives the same grid on every machine.
+TEST(GenerateCommand, SameSeedSamePuzzleForEveryGameTypeAndNumberOfCores)
 {
     struct Case { GameType type; QStringList words; bool randomFill = true; };
     for (const Case& k : { Case { GameType::WordSearch, Animals12() }, Case { GameType::WordSearch, Animals12(), false },
-                           Case { GameType::FillIn, FillInWords(10) }, Case { GameType::CodedWords, Animals12() } }) {
-        Bench a, b, c;
-        std::tie(a.settings.gameType, a.settings.directions, a.settings.randomFill, a.settings.message)
-            = std::tuple(k.type, kAllDirections, k.randomFill, u("Bravo les enfants"));
-        b.settings = c.settings = a.settings;
-        ASSERT_TRUE(a.Generate(k.words, 1234).succeeded());
-        ASSERT_TRUE(b.Generate(k.words, 1234).succeeded());
-        ASSERT_TRUE(c.Generate(k.words, 99).succeeded());
-        EXPECT_TRUE(a.state.LetterGrid == b.state.LetterGrid && a.state.CodeGrid == b.state.CodeGrid);
-        EXPECT_EQ(a.state.WordEntries, b.state.WordEntries);
-        EXPECT_EQ(a.state.LetterCodes, b.state.LetterCodes);
-        EXPECT_FALSE(c.state.LetterGrid == a.state.LetterGrid) << "another seed, another puzzle";
+                           Case { GameType::FillIn, FillInWords(10) }, Case { GameType::FillIn, FruitsAndVegetables() },
+                           Case { GameType::CodedWords, Animals12() } }) {
+        for (const std::uint64_t seed : { 1, 2, 3 }) {
+            SCOPED_TRACE(testing::Message() << int(k.type) << ", " << k.words.size() << " words, seed " << seed);
+            QList<PuzzleState> puzzles; // the seed on 1, 2 and 4 threads, then another seed on every core
+            for (const auto& [threads, s] : { std::pair { 1, seed }, { 2, seed }, { 4, seed }, { 0, seed + 99 } }) {
+                FillInChains::SetThreads(threads);
+                Bench b(k.type);
+                std::tie(b.settings.directions, b.settings.randomFill, b.settings.message)
+                    = std::tuple(kAllDirections, k.randomFill, u("Bravo les enfants"));
+                ASSERT_TRUE(b.Generate(k.words, s).succeeded());
+                puzzles << b.state;
+            }
+            for (const PuzzleState& p : puzzles.mid(1, 2)) {
+                EXPECT_TRUE(p.LetterGrid == puzzles[0].LetterGrid && p.CodeGrid == puzzles[0].CodeGrid);
+                EXPECT_EQ(p.WordEntries, puzzles[0].WordEntries);
+                EXPECT_EQ(p.LetterCodes, puzzles[0].LetterCodes);
+            }
+            EXPECT_FALSE(puzzles[3].LetterGrid == puzzles[0].LetterGrid) << "another seed, another puzzle";
+        }
     }
 }
 
