@@ -1,7 +1,6 @@
 // The fill-in grid: one crossword moved to the corner, words crossing on shared letters, one letter revealed.
 #include "PuzzleTestSupport.h"
 
-#include "puzzle/FillInChains.h"
 #include "puzzle/FillInCheck.h"
 
 #include <numeric>
@@ -122,27 +121,6 @@ TEST(FillIn, TheGridIsTurnedToSuitItsRoomAndTheMostCompactLayoutIsKept)
         }
     }
     EXPECT_GE(large, 16) << "of 20 fruits' grids in half a page";
-}
-
-// The layout search runs on as many threads as the machine has cores: a seed still gives the same grid on every machine.
-TEST(FillIn, ASeedGivesTheSameGridWhateverTheNumberOfCores)
-{
-    const QStringList words = FruitsAndVegetables(); // thirty words: the layout search
-    for (int seed = 1; seed <= 3; ++seed) {
-        SCOPED_TRACE(testing::Message() << "seed " << seed);
-        std::vector<PuzzleState> grids;
-        for (int threads : { 1, 2, 4 }) {
-            FillInChains::SetThreads(threads);
-            Bench b(GameType::FillIn);
-            ASSERT_TRUE(b.Generate(words, seed).succeeded());
-            grids.push_back(b.state);
-        }
-        FillInChains::SetThreads(0);
-        for (const PuzzleState& s : grids) {
-            EXPECT_TRUE(s.LetterGrid == grids[0].LetterGrid);
-            EXPECT_EQ(s.WordEntries, grids[0].WordEntries);
-        }
-    }
 }
 
 // The revealed-letter list: "(?)" then the letters present; a remembered letter is found again in any case, one no
