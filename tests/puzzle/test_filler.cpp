@@ -56,10 +56,8 @@ TEST(HiddenMessage, ReadsInOrderAndTheBalanceLabelCountsTheLetters)
     Bench b;
     EXPECT_EQ(b.engine.ShuffleText(u("aaaa")), u("aaaa")) << "no other permutation: returned as it is";
     for (int i = 0; i < 200; ++i) {
-        QString t = b.engine.ShuffleText(u("aabc"));
-        ASSERT_NE(t, u("aabc"));
-        std::sort(t.begin(), t.end());
-        ASSERT_EQ(t, u("aabc"));
+        const QString t = b.engine.ShuffleText(u("aabc"));
+        ASSERT_TRUE(t != u("aabc") && Sorted(t) == u("aabc")) << t.toStdString();
     }
 }
 
