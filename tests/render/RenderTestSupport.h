@@ -103,6 +103,9 @@ inline Ops Where(const Ops& ops, const std::function<bool(const RecordedOp&)>& k
     return out;
 }
 
+// A line of the word list (its headings too).
+inline bool InListFont(const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kListFont; }
+
 // An operation of the kind between two points (either way round), to 1e-6.
 inline bool Has(const Ops& ops, Kind kind, double x1, double y1, double x2, double y2)
 {
