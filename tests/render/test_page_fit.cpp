@@ -17,12 +17,12 @@ const QStringList kLong = u("BIBLIOTHEQUE DICTIONNAIRE CALCULATRICE ORDINATEUR I
                             "PHOTOGRAPHE CUISINIERE INFIRMIERE ABEILLE BALEINE BLAIREAU CASTOR CHAMEAU CHENILLE CHEVREUIL CIGOGNE CORBEAU DAUPHIN")
                             .split(u' ');
 
-// Coded words in two columns from row 2, `apart` cells apart, as generated, under a key row of 26 codes.
-DocumentData Coded(int words, int lowerHalf, int apart = 13)
+// Coded words in two columns from row 2, `apart` cells apart, as generated, under a key row of `keyLetters` codes.
+DocumentData Coded(int words, int lowerHalf, int apart = 13, int keyLetters = 26)
 {
     DocumentData d = MakeData(GameType::CodedWords, lowerHalf);
     d.settings.gridFontSize = 14;
-    for (int j = 0; j < 26; ++j)
+    for (int j = 0; j < keyLetters; ++j)
         d.puzzle.LetterGrid.at(j, 0) = QString(QChar(u'a' + j)), d.puzzle.CodeGrid.at(j, 0) = std::int16_t(j + 1);
     const int rows = (words + 1) / 2;
     for (int i = 0; i < words; ++i) {
@@ -34,14 +34,15 @@ DocumentData Coded(int words, int lowerHalf, int apart = 13)
     return d;
 }
 
-// A fill-in listing the 30 long words (or none) whose grid reaches row `rows` - 1.
-DocumentData FillIn(int rows, int gridFont, int listFont, int lowerHalf, bool words = true)
+// A fill-in listing the first `words` long words whose grid reaches row `rows` - 1 and column `columns` - 1 (as many
+// columns as rows unless told).
+DocumentData FillIn(int rows, int gridFont, int listFont, int lowerHalf, int words = 30, int columns = 0)
 {
     DocumentData d = MakeData(GameType::FillIn, lowerHalf);
     std::tie(d.settings.gridFontSize, d.settings.listFontSize) = std::tuple(gridFont, listFont);
-    AddWords(d, words ? kLong.mid(0, 30) : QStringList());
+    AddWords(d, kLong.mid(0, words));
     for (int r = 0; r < rows; ++r)
-        d.puzzle.LetterGrid.at(rows - 1, r) = u("a");
+        d.puzzle.LetterGrid.at((columns ? columns : rows) - 1, r) = u("a");
     return d;
 }
 
@@ -73,8 +74,8 @@ TEST(PageFit, WorstPagesShrinkToTheLargestSizeThatFits)
     const struct { const char* page; DocumentData data; double grid, list; const char* overflow; } cases[] = {
         // A page that fits keeps its sizes: 14 rows of 0.4 s + 1 end at 142.8 at 18 points, at 148.4 at 19, which shrink
         // to 17.5 to end 3 mm above the footer, at 140.
-        { "a grid ending at 142.8", FillIn(14, 18, 12, 1, false), 18, 12, "" },
-        { "the same grid at 19 points", FillIn(14, 19, 12, 1, false), 17.5, 12, "" },
+        { "a grid ending at 142.8", FillIn(14, 18, 12, 1, 0), 18, 12, "" },
+        { "the same grid at 19 points", FillIn(14, 19, 12, 1, 0), 17.5, 12, "" },
         // 30 coded words, two columns of 15 rows set apart, never fit above 143: they take the whole page (the
         // copy left out), where the key row of 26 codes passes x 203 above 9 points.
         { "30 coded words with a copy", Coded(30, 2), 9, 12, "" },
@@ -147,7 +148,7 @@ TEST(PageFit, FittingToThePageGrowsTheGridAndTheListTogether)
                 // A list in columns keeps them filled evenly: grown as far as the room allowed, it stood in a column of 11 beside one of 1.
                 // Grown down to the bottom footer, a list stops 5 mm above it.
                 std::map<double, int> perColumn;
-                for (const RecordedOp& op : Where(fitted.ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kListFont; })) {
+                for (const RecordedOp& op : Where(fitted.ops(), InListFont)) {
                     ++perColumn[op.x1 + (op.y1 > kCut ? 1000 : 0)];
                     EXPECT_LE(op.y1 + fitted.surface.HeightIn(op.font, op.text), 286 + 1e-9) << op.text.toStdString();
                 }
@@ -165,21 +166,17 @@ TEST(PageFit, AFittedFillInOnAWholePageTakesWhicheverPlaceGivesLargerCells)
 {
     for (const int columns : { 18, 8 }) {
         SCOPED_TRACE(columns);
-        DocumentData d = FillIn(0, 12, 12, 0, false);
-        AddWords(d, kLong.mid(0, 15));
-        for (int r = 0; r < 18; ++r)
-            d.puzzle.LetterGrid.at(columns - 1, r) = u("a");
+        DocumentData d = FillIn(18, 12, 12, 0, 15, columns);
         const Rendered plain(d, true, 600, true);
         d.settings.fitToPage = true;
         const Rendered r(d, true, 600, true);
-        const Ops list = Where(r.ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kListFont; });
+        const Ops list = Where(r.ops(), InListFont);
         ASSERT_FALSE(list.isEmpty());
         const double bottom = 28 + 18 * r.layout.CellSize;
         if (columns == 18) {
             EXPECT_GE(r.layout.CellSize, 10.0);
             EXPECT_TRUE(list[0].x1 == 7 && list[0].y1 > bottom) << list[0].x1 << ", " << list[0].y1;
-            for (const RecordedOp& op : list) // clear of the footer
-                EXPECT_LE(op.y1 + r.surface.HeightIn(op.font, op.text), 286 + 1e-9) << op.text.toStdString();
+            EXPECT_EQ(OutOfPlace(r, 5.0, InListFont), QStringList()) << "clear of the footer";
         } else {
             EXPECT_DOUBLE_EQ(list[0].x1, 7 + 8 * r.layout.CellSize + 5);
         }
@@ -188,7 +185,7 @@ TEST(PageFit, AFittedFillInOnAWholePageTakesWhicheverPlaceGivesLargerCells)
         EXPECT_EQ(OutOfPlace(r), QStringList());
         d.settings.lowerHalf = 1;
         const Rendered over(d, true, 600, true);
-        const Ops half = Where(over.ops(), [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kListFont; });
+        const Ops half = Where(over.ops(), InListFont);
         ASSERT_FALSE(half.isEmpty());
         EXPECT_DOUBLE_EQ(half[0].x1, 7 + columns * over.layout.CellSize + 5);
         EXPECT_EQ(OutOfPlace(over), QStringList());
@@ -206,9 +203,7 @@ TEST(PageFit, FittedCodedWordsOnAWholePageGoOnInOneColumnWhenTheirCellsGrowSo)
     for (const int key : { 16, 26 }) {
         for (const int lower : { 0, 1 }) {
             SCOPED_TRACE(std::to_string(key) + " codes, lower half " + std::to_string(lower));
-            DocumentData d = Coded(15, lower);
-            for (int j = key; j < 26; ++j)
-                d.puzzle.CodeGrid.at(j, 0) = 0, d.puzzle.LetterGrid.at(j, 0).clear();
+            DocumentData d = Coded(15, lower, 13, key);
             const Rendered plain(d, true, 600, true);
             d.settings.fitToPage = true;
             const Rendered r(d, true, 600, true);
@@ -244,9 +239,7 @@ TEST(PageFit, PictogramsAsSmallAsNumbersRatherThanWordsOrTheCopyCutOff)
         { 8, 2, 13, 15, 7 * 1.3 }, { 30, 0, 15, 26, 7 }, { 14, 2, 13, 26, 7 }, { 4, 1, 13, 26, 7 },
     };
     for (const auto& c : cases) {
-        DocumentData d = Coded(c.words, c.lower, c.apart);
-        for (int j = c.keyLetters; j < 26; ++j)
-            d.puzzle.LetterGrid.at(j, 0).clear(), d.puzzle.CodeGrid.at(j, 0) = 0;
+        DocumentData d = Coded(c.words, c.lower, c.apart, c.keyLetters);
         d.puzzle.CodesAreNumbers = false;
         d.puzzle.SymbolAlphabet = PuzzleEngine::SymbolCharacters();
         const Rendered r(d, true, 600, true);
