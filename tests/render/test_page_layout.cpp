@@ -405,10 +405,13 @@ TEST(PageTexts, LongTitlesAndInstructionsKeepWithinTheMargins)
 {
     const auto words = [](int n) { return QStringList(n, u("abcd")).join(u' '); }; // 5n - 1 characters
     // Title: 16 points, then 5 % smaller at a time; at 16 points 61 characters fit in 196, at 11 points 89.
-    const struct { int title, instruction; double titleSize; bool titleCut, keyCut; int lines; double instructionSize; bool instructionCut; } cases[] = {
-        { 12, 17, 16, false, false, 1, 11, false }, { 16, 35, 16 * std::pow(0.95, 5), false, true, 2, 11, false }, // the key's 90 characters
-        { 40, 40, 11, true, true, 2, 11 * std::pow(0.95, 3), false }, { 2, 60, 16, false, false, 2, 9, true },
+    // cut: what is cut with "…" and told to the teacher, the title (1) or the instruction (2).
+    const struct { int title, instruction; double titleSize; bool keyCut; int lines; double instructionSize; int cut; } cases[] = {
+        { 12, 17, 16, false, 1, 11, 0 }, { 16, 35, 16 * std::pow(0.95, 5), true, 2, 11, 0 }, // the key's 90 characters
+        { 40, 40, 11, true, 2, 11 * std::pow(0.95, 3), 1 }, { 2, 60, 16, false, 2, 9, 2 },
     };
+    const QString told[] = { QString(), u("Le titre dépasse de la page, même écrit en 11 points : raccourcissez-le."),
+                             u("La consigne ne tient pas sur ses deux lignes, même écrite en 9 points : raccourcissez-la.") };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.title);
         DocumentData d = MakeData(GameType::WordSearch, 1);
@@ -428,20 +431,15 @@ TEST(PageTexts, LongTitlesAndInstructionsKeepWithinTheMargins)
             EXPECT_TRUE(op.x1 >= 7 - 1e-9 && op.x1 + r.surface.WidthIn(op.font, op.text) <= 203 + 1e-9) << op.text.toStdString();
         EXPECT_EQ(std::tuple(top[0].y1, top[1].y1, top.last().y1), std::tuple(10.0, 18.0, kCut + 10)) << "each title on one line";
         EXPECT_NEAR(top[0].font.size, c.titleSize, 1e-9);
-        EXPECT_EQ(top[0].text.endsWith(u("…")), c.titleCut);
+        EXPECT_EQ(top[0].text.endsWith(u("…")), c.cut == 1);
         EXPECT_TRUE(top.last().text.endsWith(u(" (Solution)")));
         EXPECT_EQ(top.last().text.endsWith(u("… (Solution)")), c.keyCut) << top.last().text.toStdString();
         EXPECT_NEAR(top[1].font.size, c.instructionSize, 1e-9);
-        EXPECT_EQ(top[c.lines].text.endsWith(u("…")), c.instructionCut);
-        QStringList told;
-        if (c.titleCut)
-            told << u("Le titre dépasse de la page, même écrit en 11 points : raccourcissez-le.");
-        if (c.instructionCut)
-            told << u("La consigne ne tient pas sur ses deux lignes, même écrite en 9 points : raccourcissez-la.");
+        EXPECT_EQ(top[c.lines].text.endsWith(u("…")), c.cut == 2);
         RecordingSurface measured; // as the window measures the page for its notices
-        EXPECT_EQ(DocumentRenderer(d, kDefaultFont, kFooter).Measure(measured, 1.0).OverflowText, told.join(u' '));
-        EXPECT_EQ(r.layout.OverflowText, told.join(u' '));
-        EXPECT_EQ(r.layout.Overflow, !told.isEmpty());
+        EXPECT_EQ(DocumentRenderer(d, kDefaultFont, kFooter).Measure(measured, 1.0).OverflowText, told[c.cut]);
+        EXPECT_EQ(r.layout.OverflowText, told[c.cut]);
+        EXPECT_EQ(r.layout.Overflow, c.cut != 0);
         RecordingSurface keys; // a sheet of keys draws no instruction: nothing to tell
         EXPECT_FALSE(DocumentRenderer(d, kDefaultFont, kFooter).RenderSheet(keys, 1.0, { { &d, HalfRole::Key, {} }, std::nullopt }).Overflow);
     }
