@@ -32,6 +32,14 @@ QString Describe(const PrintPlan& plan, const QList<DocumentData>& versions)
     return sheets.join(u(" "));
 }
 
+// The operations of a sheet: `upper` in its role over `lower`, if any.
+Ops SheetOps(const DocumentData& upper, HalfRole role, const QString& version, const std::optional<HalfSheet>& lower)
+{
+    RecordingSurface surface;
+    DocumentRenderer(upper, kDefaultFont, kFooter).RenderSheet(surface, 1.0, { { &upper, role, version }, lower });
+    return surface.ops;
+}
+
 // One worksheet and its lower half, or its key on a second sheet (the notice says so); versions two a sheet,
 // their keys at the end, the last sheet's upper half marked with its version (`last`), one worksheet with none.
 TEST(SheetPlan, WorksheetsTheirLowerHalvesAndTheirKeys)
@@ -64,33 +72,24 @@ TEST(SheetPlan, WorksheetsTheirLowerHalvesAndTheirKeys)
 TEST(SheetDrawing, PupilsHalvesAndKeys)
 {
     const DocumentData a = Sheet(1, true, 0), b = Sheet(1, true, 1);
-    const auto texts = [](const DocumentData& upper, const std::optional<HalfSheet>& lower, HalfRole role) {
-        RecordingSurface surface;
-        DocumentRenderer(upper, kDefaultFont, kFooter).RenderSheet(surface, 1.0, { { &upper, role, u("Version 1/2") }, lower });
-        QList<std::pair<QString, double>> out;
-        for (const RecordedOp& op : surface.ops)
-            if (op.kind == Kind::Text)
-                out.append({ op.text, op.y1 });
-        return out;
-    };
-    const auto count = [](const QList<std::pair<QString, double>>& ops, const QString& text, bool lowerHalf) {
-        return std::count_if(ops.begin(), ops.end(), [&](const auto& op) { return op.first.startsWith(text) && (op.second > kCut) == lowerHalf; });
+    const auto count = [](const Ops& ops, const QString& text, bool lowerHalf) {
+        return Where(ops, [&](const RecordedOp& op) { return op.kind == Kind::Text && op.text.startsWith(text) && (op.y1 > kCut) == lowerHalf; }).size();
     };
     const QString name = FrenchTypography(NameLineText(), QChar(0x202F)), solution = u("Les animaux (Solution)");
-    const auto pupils = texts(a, HalfSheet { &b, HalfRole::Worksheet, u("Version 2/2") }, HalfRole::Worksheet);
+    const Ops pupils = SheetOps(a, HalfRole::Worksheet, u("Version 1/2"), HalfSheet { &b, HalfRole::Worksheet, u("Version 2/2") });
     EXPECT_EQ(count(pupils, name, false), 1);
     EXPECT_EQ(count(pupils, name, true), 1);
     EXPECT_EQ(count(pupils, solution, false) + count(pupils, solution, true), 0);
     EXPECT_EQ(count(pupils, u("Version 1/2"), false), 1) << "at the upper half's footer";
     EXPECT_EQ(count(pupils, u("Version 2/2"), true), 1);
-    const auto keys = texts(a, HalfSheet { &b, HalfRole::Key, u("Version 2/2") }, HalfRole::Key);
+    const Ops keys = SheetOps(a, HalfRole::Key, u("Version 1/2"), HalfSheet { &b, HalfRole::Key, u("Version 2/2") });
     EXPECT_EQ(count(keys, name, false) + count(keys, name, true), 0);
     EXPECT_EQ(count(keys, solution, false), 1);
     EXPECT_EQ(count(keys, solution, true), 1);
     // A document without the setting (an older one) prints no name line.
     DocumentData old = a;
     old.settings.nameLine = false;
-    EXPECT_EQ(count(texts(old, std::nullopt, HalfRole::Worksheet), name, false), 0);
+    EXPECT_EQ(count(SheetOps(old, HalfRole::Worksheet, u("Version 1/2"), std::nullopt), name, false), 0);
 }
 
 // The last of an odd number of versions keeps the size of the others (a whole page would grow it): its lower half
@@ -99,11 +98,7 @@ TEST(SheetDrawing, ALoneVersionKeepsItsNeighboursSize)
 {
     DocumentData a = Sheet(2, true, 0), b = Sheet(2, true, 1);
     a.settings.fitToPage = b.settings.fitToPage = true;
-    const auto sheet = [&a](const std::optional<HalfSheet>& lower) {
-        RecordingSurface surface;
-        DocumentRenderer(a, kDefaultFont, kFooter).RenderSheet(surface, 1.0, { { &a, HalfRole::Worksheet, u("Version 3/3") }, lower });
-        return surface.ops;
-    };
+    const auto sheet = [&a](const std::optional<HalfSheet>& lower) { return SheetOps(a, HalfRole::Worksheet, u("Version 3/3"), lower); };
     const auto frameBottom = [](const Ops& ops) { return Where(ops, [](const RecordedOp& op) { return op.kind == Kind::Box; }).value(0).y2; };
     const Ops paired = sheet(HalfSheet { &b, HalfRole::Worksheet, u("Version 2/3") }), alone = sheet(HalfSheet { &a, HalfRole::Blank, {} });
     ASSERT_GT(frameBottom(sheet(std::nullopt)), frameBottom(paired) + 10);
