@@ -26,7 +26,6 @@ PictureTable CatsFor(const QStringList& words, const QStringList& without = {})
 }
 
 const auto InPictureFont = [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == PictureFontName(); };
-const auto InListFont = [](const RecordedOp& op) { return op.kind == Kind::Text && op.font.name == kListFont; };
 
 TEST(PictureList, PicturesBesideOrInPlaceOfTheWords)
 {
