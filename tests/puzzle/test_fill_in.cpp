@@ -3,20 +3,22 @@
 
 #include "puzzle/FillInCheck.h"
 
+#include <QRect>
+
 #include <numeric>
 
 namespace lx::test {
 namespace {
 
-// The rows and columns a grid takes from its corner.
-std::pair<int, int> FillInExtent(const PuzzleState& s)
+// The cells a grid's letters take.
+QRect FillInBounds(const PuzzleState& s)
 {
-    int rows = 0, columns = 0;
+    QRect bounds;
     for (int y = 0; y < 31; ++y)
         for (int x = 0; x < 31; ++x)
             if (!s.LetterGrid.at(x, y).isEmpty())
-                rows = std::max(rows, y + 1), columns = std::max(columns, x + 1);
-    return { rows, columns };
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
 }
 
 void ExpectSoundFillIn(const PuzzleState& s, int n)
@@ -25,12 +27,7 @@ void ExpectSoundFillIn(const PuzzleState& s, int n)
     EXPECT_EQ(FillInFaults(s), QStringList());
     EXPECT_EQ(s.PlacementOrder[0].text, s.WordsByLength[0].text) << "the longest word comes first";
     EXPECT_EQ(Sorted(Texts(s.PlacementOrder)), Sorted(Texts(s.WordsByLength)));
-    bool row0 = false, col0 = false;
-    for (int k = 0; k < 31; ++k) {
-        row0 = row0 || !s.LetterGrid.at(k, 0).isEmpty();
-        col0 = col0 || !s.LetterGrid.at(0, k).isEmpty();
-    }
-    EXPECT_TRUE(row0 && col0) << "the grid is moved to the corner";
+    EXPECT_TRUE(FillInBounds(s).topLeft() == QPoint(0, 0)) << "the grid is moved to the corner";
 }
 
 // The check itself: a sound grid passes; words side by side, a stray letter, a word misread, unplaced, slanting or not
@@ -111,7 +108,7 @@ TEST(FillIn, TheGridIsTurnedToSuitItsRoomAndTheMostCompactLayoutIsKept)
                 ASSERT_TRUE(b.Generate(words, seed).succeeded());
                 ASSERT_TRUE(turned.Generate(words, seed).succeeded());
                 ExpectSoundFillIn(b.state, int(words.size()));
-                const auto [rows, columns] = FillInExtent(b.state);
+                const int rows = FillInBounds(b.state).height(), columns = FillInBounds(b.state).width(); // from the corner
                 EXPECT_TRUE(width > height ? rows <= columns : rows >= columns) << rows << " x " << columns;
                 large += words == fruits && width > height && std::min(height / rows, width / columns) >= 9.5 ? 1 : 0;
                 for (int y = 0; y < 20; ++y)
