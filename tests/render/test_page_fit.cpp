@@ -172,10 +172,9 @@ TEST(PageFit, AFittedFillInOnAWholePageTakesWhicheverPlaceGivesLargerCells)
         const Rendered r(d, true, 600, true);
         const Ops list = Where(r.ops(), InListFont);
         ASSERT_FALSE(list.isEmpty());
-        const double bottom = 28 + 18 * r.layout.CellSize;
-        if (columns == 18) {
+        if (columns == 18) { // below the grid
             EXPECT_GE(r.layout.CellSize, 10.0);
-            EXPECT_TRUE(list[0].x1 == 7 && list[0].y1 > bottom) << list[0].x1 << ", " << list[0].y1;
+            EXPECT_TRUE(list[0].x1 == 7 && list[0].y1 > 28 + 18 * r.layout.CellSize) << list[0].x1 << ", " << list[0].y1;
             EXPECT_EQ(OutOfPlace(r, 5.0, InListFont), QStringList()) << "clear of the footer";
         } else {
             EXPECT_DOUBLE_EQ(list[0].x1, 7 + 8 * r.layout.CellSize + 5);
@@ -212,11 +211,10 @@ TEST(PageFit, FittedCodedWordsOnAWholePageGoOnInOneColumnWhenTheirCellsGrowSo)
             const bool stacked = key == 16 && lower == 0;
             const double end = lower == 0 ? 297 : kCut; // the worksheet's part of the page
             double right = 0;
-            QList<double> rows;
+            QSet<double> rows;
             for (const RecordedOp& op : Where(r.ops(), [end](const RecordedOp& op) { return op.kind == Kind::Box && op.y1 < end; })) {
                 right = std::max(right, op.x2);
-                if (!rows.contains(op.y1))
-                    rows << op.y1;
+                rows.insert(op.y1);
             }
             EXPECT_EQ(rows.size(), stacked ? 16 : 9) << "the key row and the words' rows";
             if (stacked) {
