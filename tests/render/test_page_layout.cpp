@@ -263,8 +263,10 @@ TEST(PageLayout, WordListLines)
     }
 }
 
-// The key frames each word around its cells, from the centre of its first cell to its last's, in every direction.
-TEST(PageLayout, KeyFramesOfEveryDirection)
+// The key frames each word around its cells, from the centre of its first cell to its last's, in every direction; the
+// preview highlights the current word so in the worksheet's grid, on screen only (a pen of 3: three pixels on screen,
+// 0.9 mm, 21 pixels, on paper at 600 dpi), never an unchecked word, nor once the highlight is cleared.
+TEST(PageLayout, KeyFramesAndThePreviewHighlightOfEveryDirection)
 {
     const struct { const char* word; int x, y, direction; } cases[] = {
         { "CHIEN", 2, 3, 0 }, { "LAPIN", 8, 4, 1 }, { "VACHE", 1, 5, 2 }, { "POULE", 11, 11, 3 },
@@ -272,56 +274,47 @@ TEST(PageLayout, KeyFramesOfEveryDirection)
     };
     DocumentData d = MakeData(GameType::WordSearch, 1, 12);
     const auto frames = [&d] { return Where(Rendered(d).ops(), [](const RecordedOp& op) { return op.kind == Kind::Capsule; }); };
+    const auto thick = [&d](bool paper) {
+        return Where(Rendered(d, paper, paper ? 600 : 96).ops(), [paper](const RecordedOp& op) { return op.kind != Kind::Text && op.width == (paper ? 21 : 3); });
+    };
+    const double c = kSearchCell;
+    const auto around = [c](const Ops& ops, const auto& k, double gridTop) { // a capsule over the word's cells
+        const DirectionStep step = kDirectionSteps[k.direction];
+        const double x1 = 7 + (k.x + 0.5) * c, y1 = gridTop + (k.y + 0.5) * c, n = double(std::strlen(k.word) - 1);
+        return Has(ops, Kind::Capsule, x1, y1, x1 + n * step.dx * c, y1 + n * step.dy * c);
+    };
     PlaceWord(d, u(cases[0].word), cases[0].x, cases[0].y, cases[0].direction);
     EXPECT_EQ(frames().size(), 0); // a single entry (after a reset) has none
-    for (const auto& k : cases)
+    for (const auto& k : cases) {
         PlaceWord(d, u(k.word), k.x, k.y, k.direction);
+        AddWords(d, { u(k.word) });
+    }
     d.puzzle.WordEntries.removeFirst();
+    d.puzzle.WordHighlighted = true;
+    for (int i = 0; i < 8; ++i) {
+        d.words.current = d.words.Find(u(cases[i].word));
+        d.puzzle.HighlightedWord = i;
+        const Ops lit = thick(false);
+        EXPECT_TRUE(lit.size() == 1 && around(lit, cases[i], 28)) << cases[i].word << " highlighted";
+        EXPECT_TRUE(thick(true).isEmpty()) << "never on paper";
+    }
+    d.words.SetChecked(d.words.current, false);
+    EXPECT_TRUE(thick(false).isEmpty()) << "an unchecked word";
+    d.words.SetChecked(d.words.current, true);
+    d.puzzle.WordHighlighted = false;
+    EXPECT_TRUE(thick(false).isEmpty()) << "the highlight cleared";
     d.puzzle.WordEntries.append(WordEntry {}); // a word that could not be placed: no frame
     d.puzzle.WordEntries.append(WordEntry { 9, 2, 0, u("HIPPOPOTAME") }); // a damaged file's: it would leave the grid
     d.puzzle.WordEntries.append(WordEntry { 40, -3, 5, u("OURS") });
     d.puzzle.WordCount = 11;
     const Ops framed = frames();
     EXPECT_EQ(framed.size(), 8);
-    const double c = kSearchCell;
-    for (const auto& k : cases) {
-        const DirectionStep step = kDirectionSteps[k.direction];
-        const double x1 = 7 + (k.x + 0.5) * c, y1 = kLowerGridY + (k.y + 0.5) * c;
-        const double n = double(std::strlen(k.word) - 1);
-        EXPECT_TRUE(Has(framed, Kind::Capsule, x1, y1, x1 + n * step.dx * c, y1 + n * step.dy * c)) << k.word;
-    }
+    for (const auto& k : cases)
+        EXPECT_TRUE(around(framed, k, kLowerGridY)) << k.word;
     for (const RecordedOp& op : framed)
         EXPECT_DOUBLE_EQ(op.radius, 0.42 * c) << "within the cells, apart from the next word's";
     d.settings.lowerHalf = 2; // frames belong to the key only
     EXPECT_EQ(frames().size(), 0);
-}
-
-TEST(PageLayout, PreviewHighlightOnScreenOnly)
-{
-    // A pen of 3: three pixels on screen, 0.9 mm (21 pixels) on paper at 600 dpi.
-    const auto thick = [](const DocumentData& d, bool paper) {
-        return Where(Rendered(d, paper, paper ? 600 : 96).ops(), [paper](const RecordedOp& op) { return op.kind != Kind::Text && op.width == (paper ? 21 : 3); });
-    };
-    for (const int code : { 0, 3, 4, 7 }) {
-        SCOPED_TRACE(code);
-        DocumentData d = MakeData(GameType::WordSearch);
-        AddWords(d, { u("chat"), u("lapin") });
-        PlaceWord(d, u("LAPIN"), 0, 0, 0);
-        PlaceWord(d, u("CHAT"), 5, 5, code);
-        d.words.current = d.words.Find(u("chat"));
-        d.puzzle.WordHighlighted = true;
-        d.puzzle.HighlightedWord = 1;
-        const Ops lit = thick(d, false);
-        ASSERT_EQ(lit.size(), 1);
-        const DirectionStep step = kDirectionSteps[code];
-        const double c = kSearchCell, x1 = 7 + 5.5 * c, y1 = 28 + 5.5 * c;
-        EXPECT_TRUE(Has(lit, Kind::Capsule, x1, y1, x1 + 3 * step.dx * c, y1 + 3 * step.dy * c));
-        // Never on paper, nor for an unchecked word, nor once the highlight is cleared.
-        EXPECT_TRUE(thick(d, true).isEmpty());
-        d.puzzle.WordHighlighted = code % 2;
-        d.words.SetChecked(d.words.current, code % 2 == 0);
-        EXPECT_TRUE(thick(d, false).isEmpty());
-    }
 }
 
 TEST(PageTexts, HeaderCaption)
