@@ -216,7 +216,7 @@ private Q_SLOTS:
     void droppedFiles()
     {
         test::WriteBytes(folder.filePath(u("ferme.lxg")), "[LXGDocument]\r\nTitre=La ferme\r\n");
-        test::WriteBytes(folder.filePath(u("fruits.txt")), "pomme\r\npoire\r\nkiwi\r\n");
+        test::WriteBytes(folder.filePath(u("Fruits.CSV")), "pomme\r\npoire\r\nkiwi\r\n");
         test::WriteBytes(folder.filePath(u("image.png")), "\x89PNG");
         const auto drop = [&](const QString& name) {
             QMimeData mime;
@@ -230,7 +230,7 @@ private Q_SLOTS:
         };
         QVERIFY(drop(u("ferme.lxg")));
         QCOMPARE(doc->settings().title, u("La ferme"));
-        QVERIFY(drop(u("fruits.txt")));
+        QVERIFY(drop(u("Fruits.CSV"))); // not only .txt: every kind of list the import reads
         QCOMPARE(doc->words().Words(), (QStringList { u("kiwi"), u("poire"), u("pomme") }));
         QVERIFY(!drop(u("image.png")));
         // While a grid is being made, the window takes no drop.
