@@ -439,7 +439,7 @@ private Q_SLOTS:
         QVERIFY(window->isVisible());
     }
 
-    // A damaged document opens from its menu with a warning; a "&" of a file name shows as it is. 
+    // A damaged document opens from its menu with a warning; a "&" of a file name shows as it is.
     // (What is not a document, what the warning says: DocumentFile's tests.)
     void theMenusOfDocumentsAndLists()
     {
