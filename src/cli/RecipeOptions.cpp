@@ -16,6 +16,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace lx::cli {
 
 namespace {
@@ -123,6 +125,8 @@ private:
             return Fail(QStringLiteral("Choisissez les mots d'une liste (--words) ou de la base (--level, --theme), pas des deux."));
         if (r_.wordListPath.isEmpty() && r_.levels.isEmpty())
             return Fail(QStringLiteral("Choisissez les mots : --words LISTE.txt, ou au moins une classe avec --level (et des thèmes avec --theme)."));
+        if (!r_.wordListPath.isEmpty() && QFileInfo(r_.wordListPath).isDir())
+            return Fail(QStringLiteral("%1 est un dossier : donnez le fichier de la liste, dans ce dossier ou ailleurs.").arg(Quote(r_.wordListPath)));
         if (!r_.wordListPath.isEmpty() && !QFileInfo(r_.wordListPath).isFile())
             return Fail(QStringLiteral("La liste %1 est introuvable.").arg(Quote(r_.wordListPath)));
         if (Has("--count")) {
@@ -172,18 +176,23 @@ private:
         if (Has("--directions")) {
             static const QStringList names { QStringLiteral("droite"), QStringLiteral("gauche"), QStringLiteral("bas"),
                                              QStringLiteral("haut"), QStringLiteral("diagonale"), QStringLiteral("diagonale-inverse") };
+            static const QString possible = QStringList { QStringLiteral("droite"), QStringLiteral("bas"), QStringLiteral("diagonale"),
+                                                          QStringLiteral("gauche"), QStringLiteral("haut"), QStringLiteral("diagonale-inverse") }
+                                                .join(QStringLiteral(", "));
             std::array<bool, 6> boxes { true, false, false, false, false, false }; // left to right is always allowed
-            for (const QString& name : Value("--directions").toLower().split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            const QStringList asked = Value("--directions").toLower().split(QLatin1Char(','), Qt::SkipEmptyParts);
+            if (std::all_of(asked.begin(), asked.end(), [](const QString& name) { return name.trimmed().isEmpty(); }))
+                return Fail(QStringLiteral("L'option --directions attend au moins un sens : %1, ou toutes.").arg(possible));
+            for (const QString& name : asked) {
+                if (name.trimmed().isEmpty())
+                    continue;
                 if (name.trimmed() == QStringLiteral("toutes")) {
                     boxes.fill(true);
                     continue;
                 }
                 const int box = int(names.indexOf(name.trimmed()));
                 if (box < 0)
-                    return Fail(QStringLiteral("Sens inconnu : %1. Sens possibles : %2, ou toutes.")
-                                    .arg(Quote(name), QStringList { QStringLiteral("droite"), QStringLiteral("bas"), QStringLiteral("diagonale"),
-                                                                    QStringLiteral("gauche"), QStringLiteral("haut"), QStringLiteral("diagonale-inverse") }
-                                                          .join(QStringLiteral(", "))));
+                    return Fail(QStringLiteral("Sens inconnu : %1. Sens possibles : %2, ou toutes.").arg(Quote(name), possible));
                 boxes[box] = true;
             }
             r_.directions = boxes;
