@@ -59,12 +59,21 @@ DocumentActions ActionsOn(Document& doc)
 
 } // namespace
 
+void Warn(const QString& text, const QString& where)
+{
+    QString sentence = text; // « La liste… » becomes « la liste… »; a name (« Lexigrille », « CP ») keeps its capital
+    if (sentence.size() > 1 && sentence[0].isUpper() && sentence[1].isLower() && !sentence.startsWith(QStringLiteral("Lexigrille")))
+        sentence[0] = sentence[0].toLower();
+    out().flush();
+    err() << "Attention" << where << " : " << sentence << "\n";
+}
+
 bool Report(const CommandResult& result)
 {
-    if (!result.message.isEmpty()) {
+    if (result.kind == MessageKind::Warning && !result.message.isEmpty()) {
+        Warn(result.message);
+    } else if (!result.message.isEmpty()) {
         out().flush();
-        if (result.kind == MessageKind::Warning)
-            err() << "Attention : ";
         err() << result.message << "\n";
     }
     return result.done();
@@ -198,7 +207,7 @@ class GenerationAnswers : public Prompter {
 public:
     Answer Ask(MessageKind, const QString& text) override
     {
-        err() << "Attention : " << text << " Oui.\n";
+        Warn(text + QStringLiteral(" Oui."));
         return Answer::Yes;
     }
     QString OpenFileName(const FileDialogRequest&) override { return {}; }
@@ -211,7 +220,7 @@ int Generate(Document& doc, std::optional<std::uint64_t> seed)
 {
     doc.SetFixedSeed(seed);
     if (const QString hidden = ContainedWordsWarning(doc); !hidden.isEmpty())
-        err() << "Attention : " << hidden << "\n";
+        Warn(hidden);
     GenerationAnswers answers;
     doc.SetGenerationHooks({ nullptr, [&answers](const QString& question) {
                                 return answers.Ask(MessageKind::Proposal, QString(question).replace(QLatin1Char('\n'), QLatin1Char(' ')))
@@ -262,10 +271,8 @@ int Render(Document& doc, const QString& outputIn, int dpi)
     }
     out() << (plan.sheets.size() > 1 && pdf ? "Pages enregistrées : " : "Page enregistrée : ") << output << "\n";
     // The page is written all the same; the teacher learns what passes its place.
-    if (layout.Overflow) {
-        out().flush();
-        err() << "Attention : " << layout.OverflowText << "\n";
-    }
+    if (layout.Overflow)
+        Warn(layout.OverflowText);
     if (const QString notice = PlanNotice(plan); !notice.isEmpty()) {
         out().flush();
         err() << notice << (plan.keyOnSecondPage && !pdf ? " L'image ne montre que la première page." : "") << "\n";
@@ -301,10 +308,8 @@ int RenderVersions(Document& doc, const QString& outputIn, int count, std::optio
     out() << "Graine : " << first << "\n" << PluralLabel(count, QStringLiteral("version¤ enregistrée¤"), true) << " sur "
           << PluralLabel(int(plan.sheets.size()), QStringLiteral("feuille"), true) << " : " << output << "\n";
     for (int k = 0; k < layouts.size(); ++k) {
-        if (layouts[k].Overflow) {
-            out().flush();
-            err() << "Attention (feuille " << k + 1 << ") : " << layouts[k].OverflowText << "\n";
-        }
+        if (layouts[k].Overflow)
+            Warn(layouts[k].OverflowText, QStringLiteral(" (feuille %1)").arg(k + 1));
     }
     return kOk;
 }

@@ -28,6 +28,9 @@ enum ExitCode {
 
 QTextStream& out();
 QTextStream& err();
+// A warning on stderr, after "Attention : " (or "Attention (feuille 2) : "), its first word in lower case as French
+// writes it after a colon.
+void Warn(const QString& text, const QString& where = {});
 // What a command reports, on stderr ("Attention : " before a warning);
 // returns whether the command was carried out.
 bool Report(const CommandResult& result);

@@ -52,7 +52,7 @@ std::unique_ptr<Document> Build(Options& o, int& code, std::uint64_t* seed = nul
         return nullptr;
     }
     for (const QString& notice : std::as_const(notices))
-        err() << "Attention : " << notice << "\n";
+        Warn(notice);
     code = kOk;
     if (seed)
         *seed = recipe->seed;

@@ -163,7 +163,7 @@ TEST_F(CliTest, RenderWritesOnePdfPageAndWarnsOfAnOverflow)
     r = Cli({ u("render"), Out("page.lxg"), u("-o"), Out("trop.png") });
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(QFile::exists(Out("trop.png")));
-    EXPECT_EQ(r.err, u("Attention : La liste de mots dépasse de la page, même écrite en 7 points : retirez des mots.\n"));
+    EXPECT_EQ(r.err, u("Attention : la liste de mots dépasse de la page, même écrite en 7 points : retirez des mots.\n"));
 }
 
 // new and make start from "Nouvelle fiche"'s template (the teacher's, else the program's); without a title of
@@ -306,7 +306,7 @@ TEST_F(CliWorksheets, WrongCommandsAreRefusedAndNothingIsWritten)
     std::vector<Case> cases = {
         { { u("generate"), Input("quatre-mots.lxg"), u("-o"), Out("x.lxg") }, 2, "cinq mots" },
         { { u("generate"), Input("sans-croisement.lxg"), u("-o"), Out("x.lxg"), u("--seed"), u("1") }, 3,
-          "Le temps de calcul est dépassé avant que ces 5 mots soient tous placés dans le cadre : créez la grille à nouveau" },
+          "Attention : le temps de calcul est dépassé avant que ces 5 mots soient tous placés dans le cadre : créez la grille à nouveau" },
         { Words("make -o x.pdf --type mots-cases --words") << Out("apart.txt"), 2,
           "Ces mots ne peuvent pas former une seule grille : « pomme » n'a aucune lettre commune avec les autres mots." },
         { { u("generate"), Out("absent.lxg"), u("-o"), Out("x.lxg") }, 1, "introuvable" },
