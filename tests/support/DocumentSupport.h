@@ -32,6 +32,11 @@ inline void AddWords(Document& doc, const QStringList& words, int size = 10)
     doc.Change(Setting::GridSize, size);
 }
 
+// A new document of these words, all checked, in a grid of `size`.
+struct DocumentOf : Document {
+    explicit DocumentOf(const QStringList& words, int size = 10) : Document(kFonts) { AddWords(*this, words, size); }
+};
+
 // The document opened again from its own data as edited, as if a file held them.
 inline void Reopen(Document& doc, const std::function<void(DocumentData&)>& edit, const QString& path = {})
 {
