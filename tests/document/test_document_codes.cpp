@@ -16,8 +16,7 @@ TEST(DocumentCodes, TheModeChosenShowsTheCodesAndReopensAsShown)
         { 0, "10", 2, false }, { 2, "10", 0, true }, { 2, "10", 1, true }, { 1, "100", 2, true }, { 1, "1", 2, false },
     };
     for (const auto& c : cases) {
-        Document doc(kFonts);
-        AddWords(doc, { "chat", "chien", "loup", "lion", "ours" });
+        DocumentOf doc({ "chat", "chien", "loup", "lion", "ours" });
         doc.Change(Setting::GameType, 2);
         doc.Change(Setting::RangeFrom, u(c.from));
         doc.Change(Setting::RangeTo, QString::number(u(c.from).toInt() + 25));
@@ -37,8 +36,7 @@ TEST(DocumentCodes, TheModeChosenShowsTheCodesAndReopensAsShown)
 // file reopens that page; a code marked wrong waits in its box.
 TEST(DocumentCodes, AValidCodeTypedIsTheGridsAtOnce)
 {
-    Document doc(kFonts);
-    AddWords(doc, { "chat", "chien", "loup", "lion", "ours" });
+    DocumentOf doc({ "chat", "chien", "loup", "lion", "ours" });
     doc.Change(Setting::GameType, 2);
     ASSERT_TRUE(doc.Generate().succeeded());
     const PuzzleState& z = doc.puzzle();
