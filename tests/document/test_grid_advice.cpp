@@ -11,16 +11,12 @@
 namespace lx::test {
 namespace {
 
-const std::array<bool, 6> kAcross { true, false, false, false, false, false };
-
 QString Side(int side) { return QStringLiteral("%1×%1").arg(side); }
 
 TEST(GridAdvice, TheSizeHintFollowsTheWordsTheSizeAndTheGame)
 {
     const QStringList twelve = Words("chat chien lapin cheval vache mouton poule canard oie dindon cochon chevre");
-    Document probe(kFonts);
-    AddWords(probe, twelve, 12);
-    const int side = CheckedWordsNeed(probe).side;
+    const int side = CheckedWordsNeed(DocumentOf(twelve)).side;
     ASSERT_GT(side, 6);
     const QString counts = u("12 mots, 63 lettres : ");
     const struct { QStringList words; int size; GameType type; QString text; bool tooSmall; } cases[] {
@@ -37,8 +33,7 @@ TEST(GridAdvice, TheSizeHintFollowsTheWordsTheSizeAndTheGame)
         { Words("chat chien loup lion"), 6, GameType::WordSearch, {}, false },
     };
     for (const auto& c : cases) {
-        Document doc(kFonts);
-        AddWords(doc, c.words, c.size);
+        DocumentOf doc(c.words, c.size);
         doc.Change(Setting::GameType, int(c.type));
         const SizeHint hint = GridSizeHint(doc);
         EXPECT_EQ(hint.text, c.text);
@@ -61,8 +56,7 @@ TEST(GridAdvice, ATimeOutSaysWhyAndWhatToTry)
           "Ces 34 mots ne se croisent pas assez pour tenir dans le cadre : retirez des mots." },
     };
     for (const auto& c : cases) {
-        Document doc(kFonts);
-        AddWords(doc, c.words, c.size);
+        DocumentOf doc(c.words, c.size);
         for (int d = 1; d < 6; ++d)
             doc.Change(Setting(int(Setting::Direction0) + d), c.allDirections);
         doc.Change(Setting::GameType, int(c.type));
@@ -77,12 +71,10 @@ TEST(GridAdvice, ATimeOutSaysWhyAndWhatToTry)
 // same, the time runs out, and the explanation proposes that size again; Oui makes the grid there.
 TEST(GridAdvice, TheSizeQuestionAndTheTimeOutProposeTheSizeTheLettersNeed)
 {
-    const QStringList words = Words("cheval mouton lapins canard renard poulet chevre agneau");
-    const int side = WordSearchNeed(Words("CHEVAL MOUTON LAPINS CANARD RENARD POULET CHEVRE AGNEAU"), kAcross).side;
     for (const auto& [sizeAnswer, answer] : { std::pair(true, Answer::No), std::pair(false, Answer::Yes), std::pair(false, Answer::No) }) {
-        Document doc(kFonts);
-        AddWords(doc, words, 6);
+        DocumentOf doc(Words("cheval mouton lapins canard renard poulet chevre agneau"), 6);
         doc.Change(Setting::Direction2, false); // across only
+        const int side = CheckedWordsNeed(doc).side;
         QStringList sizeQuestions;
         doc.SetGenerationHooks({ {}, [&](const QString& q) { sizeQuestions << q; return sizeAnswer; } });
         doc.Clock().SetLimitMs(100);
@@ -129,8 +121,7 @@ TEST(GridAdvice, TheSizeQuestionAndTheTimeOutProposeTheSizeTheLettersNeed)
 TEST(GridAdvice, AGridResizedSinceItWasMadeAsksBeforePrinting)
 {
     for (const int size : { 5, 12 }) {
-        Document doc(kFonts);
-        AddWords(doc, Words("cheval mouton lapins canard renard"), 10);
+        DocumentOf doc(Words("cheval mouton lapins canard renard"), 10);
         ASSERT_TRUE(doc.Generate().succeeded());
         EXPECT_EQ(doc.PrintQuestion(), QString());
         doc.Change(Setting::GridSize, size);
@@ -143,10 +134,11 @@ TEST(GridAdvice, AGridResizedSinceItWasMadeAsksBeforePrinting)
 }
 
 // The sentences; which words lie inside which: test_word_forms. A word read backwards inside another is found
-// only by pupils told that words may be written backwards (directions 1, 3 and 5).
+// only by pupils told that words may be written backwards (directions 1, 3 and 5), or told nothing of the directions:
+// a pupil then looks both ways.
 TEST(GridAdvice, WordsReadInsideAnotherAreNamed)
 {
-    const struct { const char* words; GameType type; const char* directions; const char* warning; } cases[] {
+    const struct { const char* words; GameType type; const char* directions; const char* warning; bool shown = true; } cases[] {
         { "noix|noix de coco|chat|lion|ours", GameType::WordSearch, "100000", "« noix » se lit aussi dans « noix de coco »." },
         { "roc|corbeau|chat|lion|ours", GameType::WordSearch, "110000", "« roc » se lit aussi dans « corbeau », à l'envers." },
         { "roc|corbeau|chat|lion|ours", GameType::WordSearch, "101001", "« roc » se lit aussi dans « corbeau », à l'envers." },
@@ -156,20 +148,16 @@ TEST(GridAdvice, WordsReadInsideAnotherAreNamed)
           "« cote » se lit aussi dans « côte ». « cote » se lit aussi dans « côté ». « côte » se lit aussi dans « côté ». (et 1 autre)" },
         { "noix|noix de coco|chat|lion|ours", GameType::FillIn, "100000", "" },
         { "chat|chien|loup|lion|ours", GameType::WordSearch, "111111", "" },
+        { "roc|corbeau|chat|lion|ours", GameType::WordSearch, "100000", "« roc » se lit aussi dans « corbeau », à l'envers.", false },
     };
     for (const auto& c : cases) {
-        Document doc(kFonts);
-        AddWords(doc, u(c.words).split(u'|'), 12);
+        DocumentOf doc(u(c.words).split(u'|'), 12);
         doc.Change(Setting::GameType, int(c.type));
         for (int k = 5; k >= 0; --k) // the first box last: one box always stays ticked
             doc.Change(Setting(int(Setting::Direction0) + k), c.directions[k] == '1');
-        EXPECT_EQ(ContainedWordsWarning(doc), u(c.warning)) << c.words << " " << c.directions;
+        doc.Change(Setting::ShowDirections, c.shown);
+        EXPECT_EQ(ContainedWordsWarning(doc), u(c.warning)) << c.words << " " << c.directions << (c.shown ? "" : ", not shown");
     }
-    // Told nothing of the directions, a pupil looks both ways.
-    Document doc(kFonts);
-    AddWords(doc, Words("roc corbeau chat lion ours"), 12);
-    doc.Change(Setting::ShowDirections, false);
-    EXPECT_EQ(ContainedWordsWarning(doc), u("« roc » se lit aussi dans « corbeau », à l'envers."));
 }
 
 // Six words of 31 letters leave at least 69 free cells in 10 x 10: a message of 20 letters leaves 49 of them
@@ -181,8 +169,7 @@ TEST(GridAdvice, AShortMessageIsCreatedOnlyWhenTheTeacherSaysSo)
         { 71, Answer::No, 0, GenerationOutcome::Generated },
     };
     for (const auto& c : cases) {
-        Document doc(kFonts);
-        AddWords(doc, Words("chat chien lapin cheval vache mouton"), 10);
+        DocumentOf doc(Words("chat chien lapin cheval vache mouton"), 10);
         doc.Change(Setting::RandomFill, false);
         doc.Change(Setting::HiddenMessage, QString(c.letters, QLatin1Char('A')));
         EXPECT_EQ(CellsLeftEmpty(doc), c.empty);
