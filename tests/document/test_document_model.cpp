@@ -140,8 +140,7 @@ TEST(DocumentChanges, EverySavedValueMarksTheDocument)
 // come from. (The grid-too-small question that goes through the hook: GridAdvice.)
 TEST(DocumentGenerate, RefusalsAreReportedAndTooFewWordsChangeNothing)
 {
-    Document doc(kFonts);
-    AddWords(doc, { "chat", "chien", "loup", "lion", "ours" });
+    DocumentOf doc({ "chat", "chien", "loup", "lion", "ours" });
     // The words come from the themes, and none is selected.
     Reopen(doc, [](DocumentData& d) { d.settings.selectedThemeCount = 0; }, u("themes.lxg"));
     const GenerationResult refused = doc.Generate();
@@ -187,8 +186,7 @@ TEST(DocumentMessage, SizeAdviceWhenNoLayoutTakesTheMessage)
         { 0, false, GameType::WordSearch, "" }, { 20, true, GameType::WordSearch, "" }, { 20, false, GameType::FillIn, "" },
     };
     for (const auto& c : cases) {
-        Document doc(kFonts);
-        AddWords(doc, { "chat", "chien", "lapin", "cheval", "vache", "mouton" });
+        DocumentOf doc({ "chat", "chien", "lapin", "cheval", "vache", "mouton" });
         doc.Change(Setting::Direction2, true); // across and down: words cross
         doc.Change(Setting::HiddenMessage, QString(c.letters, QLatin1Char('A')) + u(" !"));
         doc.Change(Setting::RandomFill, c.randomFill);
@@ -196,8 +194,7 @@ TEST(DocumentMessage, SizeAdviceWhenNoLayoutTakesTheMessage)
         EXPECT_EQ(doc.MessageSizeAdvice(), u(c.advice)) << c.letters;
     }
     // A grid on the page that takes the message already needs no advice.
-    Document doc(kFonts);
-    AddWords(doc, { "chat", "chien", "lapin", "cheval", "vache", "mouton" });
+    DocumentOf doc({ "chat", "chien", "lapin", "cheval", "vache", "mouton" });
     doc.Change(Setting::RandomFill, false);
     doc.Change(Setting::HiddenMessage, QString(20, QLatin1Char('A')));
     for (const bool exact : { true, false }) {
@@ -211,7 +208,7 @@ TEST(DocumentMessage, SizeAdviceWhenNoLayoutTakesTheMessage)
 
 // A class ticked after a list was imported or pasted gives the class's words, and the header names the class. The
 // theme box names the words while no theme of the database is chosen; a theme chosen names them instead, and a name
-// typed before goes (neither the page nor the file would show it).
+// typed before goes (neither the page nor the file would show it). Drawing the page changes none of it.
 TEST(DocumentWords, AClassReplacesAListAndAThemeTheNameTyped)
 {
     ThemeDatabase db;
@@ -227,6 +224,7 @@ TEST(DocumentWords, AClassReplacesAListAndAThemeTheNameTyped)
         doc.SetThemeDatabase(&db);
         ASSERT_TRUE(pasted ? doc.PasteWordList(u("Les fruits de saison\npomme\npoire\nkiwi\n")).imported : doc.ImportWordListFile(fruits).imported);
         doc.ClickLevel(0, true);
+        EXPECT_EQ(doc.settings().selectedThemeCount, -1) << "the class's words count as an external list's from the click on";
         EXPECT_EQ(doc.settings().themeText, QString());
         EXPECT_EQ(header(doc), u("CP (5 mots)"));
         doc.Change(Setting::ThemeText, u("Révisions"));
@@ -236,6 +234,13 @@ TEST(DocumentWords, AClassReplacesAListAndAThemeTheNameTyped)
         EXPECT_EQ(doc.settings().themeText, QString());
         EXPECT_EQ(header(doc), u("CP – Thème : Animaux (5 mots)"));
         EXPECT_EQ(SavedAndReopened(doc)->settings().themeText, doc.settings().themeText);
+        ASSERT_TRUE(doc.Generate().succeeded());
+        const QString drawn = DocumentText(doc.data());
+        for (int i = 0; i < 2; ++i) { // twice: the first drawing leaves nothing that changes the second
+            RecordingSurface surface;
+            DocumentRenderer(doc.data(), u("Arial"), u("pied")).RenderDocument(surface, 1.0);
+        }
+        EXPECT_EQ(DocumentText(doc.data()), drawn) << "drawing the page leaves the document as it was";
         doc.CheckTheme(3, false);
         EXPECT_TRUE(doc.ThemeTextEditable());
     }
@@ -245,8 +250,7 @@ TEST(DocumentWords, AClassReplacesAListAndAThemeTheNameTyped)
 // in order again.
 TEST(DocumentMessage, ShufflingTheMessageShowsAtOnce)
 {
-    Document doc(kFonts);
-    AddWords(doc, { "chat", "chien", "lapin", "cheval", "vache", "mouton" });
+    DocumentOf doc({ "chat", "chien", "lapin", "cheval", "vache", "mouton" });
     doc.Change(Setting::RandomFill, false);
     doc.Change(Setting::HiddenMessage, u("Bravo les enfants vous avez tout trouve"));
     const auto message = [&doc] {
@@ -268,33 +272,11 @@ TEST(DocumentMessage, ShufflingTheMessageShowsAtOnce)
     EXPECT_EQ(message(), inOrder);
 }
 
-TEST(DocumentRendering, DrawingThePageTwiceLeavesTheDocumentAsItWas)
-{
-    // A level ticked and no theme: the words count as an external list's from the click on, not from a drawing.
-    ThemeDatabase db;
-    for (const char* w : { "chat", "chien", "lapin", "cheval", "vache", "mouton" })
-        db.levelLines[0] << u("A-  ") + u(w);
-    Document doc(kFonts);
-    doc.SetThemeDatabase(&db);
-    doc.ClickLevel(0, true);
-    EXPECT_EQ(doc.settings().selectedThemeCount, -1);
-    doc.CheckTheme(3, true);
-    EXPECT_EQ(doc.settings().selectedThemeCount, 1);
-    ASSERT_TRUE(doc.Generate().succeeded());
-    const QString before = DocumentText(doc.data());
-    for (int i = 0; i < 2; ++i) {
-        RecordingSurface surface;
-        DocumentRenderer(doc.data(), u("Arial"), u("pied")).RenderDocument(surface, 1.0);
-    }
-    EXPECT_EQ(DocumentText(doc.data()), before);
-}
-
 // A puzzle is drawn only as the game it was made for: switching the game shows the one made for the new game
 // while the words stay the same, else an empty grid.
 TEST(DocumentGameType, APuzzleIsNeverShownAsAnotherGames)
 {
-    Document doc(kFonts);
-    AddWords(doc, { "chat", "chien", "loup", "lion", "ours", "tigre" });
+    DocumentOf doc({ "chat", "chien", "loup", "lion", "ours", "tigre" });
     ASSERT_TRUE(doc.Generate().succeeded());
     const PuzzleState search = doc.puzzle();
     doc.Change(Setting::GameType, int(GameType::FillIn));
@@ -319,8 +301,7 @@ TEST(DocumentGenerate, AFillInGridSuitsTheHalfOrTheWholePage)
 {
     for (int lowerHalf : { 0, 1, 2 }) {
         for (std::uint64_t seed = 1; seed <= 4; ++seed) {
-            Document doc(kFonts);
-            AddWords(doc, { "papillon", "maison", "jardin", "soleil", "bateau", "lapin", "pomme", "tomate", "orange", "cerise" });
+            DocumentOf doc(Words("papillon maison jardin soleil bateau lapin pomme tomate orange cerise"));
             doc.Change(Setting::GameType, int(GameType::FillIn));
             doc.Change(Setting::LowerHalf, lowerHalf);
             doc.SetFixedSeed(seed);
@@ -350,8 +331,7 @@ TEST(DocumentGenerate, AFillInGridSuitsTheHalfOrTheWholePage)
 TEST(DocumentGenerate, ShortCodedWordsGoSideBySideInHalfAPage)
 {
     for (int lowerHalf : { 0, 1, 2 }) {
-        Document doc(kFonts);
-        AddWords(doc, { "tortue", "culotte", "abricot", "peluche", "chêne", "jambe", "pot", "lèvre", "cerise", "lapin" });
+        DocumentOf doc(Words("tortue culotte abricot peluche chêne jambe pot lèvre cerise lapin"));
         doc.Change(Setting::GameType, int(GameType::CodedWords));
         doc.Change(Setting::LowerHalf, lowerHalf);
         ASSERT_TRUE(doc.Generate().succeeded());
@@ -389,8 +369,7 @@ TEST(DocumentFileRoundTrip, EveryKindOfEditReopensAsSaved)
     int n = 0;
     for (const auto& edit : edits) {
         SCOPED_TRACE(n);
-        Document doc(kFonts);
-        AddWords(doc, { "chat", "chien", "loup", "lion", "ours", "tigre" });
+        DocumentOf doc({ "chat", "chien", "loup", "lion", "ours", "tigre" });
         edit(doc);
         const QString first = dir.filePath(QStringLiteral("%1a.lxg").arg(n)), second = dir.filePath(QStringLiteral("%1b.lxg").arg(n));
         ASSERT_TRUE(SaveFile(doc, first));
