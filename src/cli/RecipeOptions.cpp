@@ -16,8 +16,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include <algorithm>
-
 namespace lx::cli {
 
 namespace {
@@ -180,17 +178,18 @@ private:
                                                           QStringLiteral("gauche"), QStringLiteral("haut"), QStringLiteral("diagonale-inverse") }
                                                 .join(QStringLiteral(", "));
             std::array<bool, 6> boxes { true, false, false, false, false, false }; // left to right is always allowed
-            const QStringList asked = Value("--directions").toLower().split(QLatin1Char(','), Qt::SkipEmptyParts);
-            if (std::all_of(asked.begin(), asked.end(), [](const QString& name) { return name.trimmed().isEmpty(); }))
+            QStringList asked; // the names given, blanks between commas left out
+            for (const QString& part : Value("--directions").toLower().split(QLatin1Char(',')))
+                if (!part.trimmed().isEmpty())
+                    asked << part.trimmed();
+            if (asked.isEmpty())
                 return Fail(QStringLiteral("L'option --directions attend au moins un sens : %1, ou toutes.").arg(possible));
-            for (const QString& name : asked) {
-                if (name.trimmed().isEmpty())
-                    continue;
-                if (name.trimmed() == QStringLiteral("toutes")) {
+            for (const QString& name : std::as_const(asked)) {
+                if (name == QStringLiteral("toutes")) {
                     boxes.fill(true);
                     continue;
                 }
-                const int box = int(names.indexOf(name.trimmed()));
+                const int box = int(names.indexOf(name));
                 if (box < 0)
                     return Fail(QStringLiteral("Sens inconnu : %1. Sens possibles : %2, ou toutes.").arg(Quote(name), possible));
                 boxes[box] = true;
