@@ -366,8 +366,6 @@ TEST(PageTexts, Instruction)
         { GameType::WordSearch, "", true, false, true, "Retrouve les mots de la liste : ils sont écrits horizontalement." },
         { GameType::WordSearch, " ", false, true, true, "Retrouve les mots de la liste : ils sont écrits horizontalement. Les "
                                                         "lettres restantes, une fois dans l'ordre, forment un message secret." },
-        { GameType::WordSearch, "Trouve-les", false, false, true,
-          "Trouve-les : ils sont écrits horizontalement. Les lettres restantes forment un message secret." },
         // An instruction that ends its sentence is followed by one of its own, as typed.
         { GameType::WordSearch, " Cherche les mots. ", true, false, true, "Cherche les mots. Ils sont écrits horizontalement." },
         { GameType::WordSearch, "Où sont-ils ?", true, false, true, "Où sont-ils ? Ils sont écrits horizontalement." },
