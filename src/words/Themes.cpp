@@ -3,6 +3,10 @@
 #include "core/Plural.h"
 #include "words/WordForms.h"
 
+#include <QRegularExpression>
+
+#include <algorithm>
+
 namespace lx {
 
 QString ThemeCodes()
@@ -59,6 +63,15 @@ QList<int> ThemesStartingWith(const QString& start)
     const QString wanted = NameKey(start);
     for (int i = 0; i < kThemeCount && !wanted.isEmpty(); ++i) {
         if (NameKey(ThemeName(i)).startsWith(wanted))
+            themes << i;
+    }
+    // "metiers" means "Activités, métiers": when no name starts so, one of its other words may.
+    const bool byOtherWords = themes.isEmpty();
+    for (int i = 0; i < kThemeCount && byOtherWords && !wanted.isEmpty(); ++i) {
+        static const QRegularExpression between(QStringLiteral("[ ,()]+"));
+        const QStringList words = ThemeName(i).split(between, Qt::SkipEmptyParts);
+        const auto starts = [&wanted](const QString& w) { return w[0].isLetter() && NameKey(w).startsWith(wanted); };
+        if (std::any_of(words.begin() + 1, words.end(), starts))
             themes << i;
     }
     return themes;

@@ -174,6 +174,8 @@ TEST(ThemeNames, TypedNamesMeanTheThemesTheyStart)
         { "verbes 1", "Verbes (1er groupe)" }, { "VERBES (3", "Verbes (3e groupe)" },
         { "verbes", "Verbes (1er groupe)|Verbes (2e groupe)|Verbes (3e groupe)" }, { "ecole", "École" },
         { "ar", "Arbres, arbustes" }, { "1", "" }, { "-", "" },
+        // No name starts so: a later word of the name may.
+        { "metiers", "Activités, métiers" }, { "groupe", "Verbes (1er groupe)|Verbes (2e groupe)|Verbes (3e groupe)" },
     };
     for (const auto& [typed, meant] : cases) {
         QStringList names;
