@@ -57,11 +57,35 @@ DocumentActions ActionsOn(Document& doc)
     return DocumentActions(doc, Prompt(), { QString(), ProgramFolder() });
 }
 
+bool optionAdvice = false;
+
 } // namespace
+
+void AdviseOptions()
+{
+    optionAdvice = true;
+}
+
+QString InToolTerms(const QString& text)
+{
+    if (!optionAdvice)
+        return text;
+    static const std::pair<const char*, const char*> terms[] = {
+        { "Cochez d'autres thèmes ou classes, ou importez une liste plus longue",
+          "Choisissez d'autres thèmes (--theme) ou classes (--level), ou une liste plus longue (--words)" },
+        { "Cochez au moins cinq mots", "Choisissez au moins cinq mots" }, { "mots cochés", "mots choisis" },
+        { "mot coché", "mot choisi" }, { "Cochez un thème", "Choisissez un thème (--theme)" },
+        { "cochez un thème", "choisissez un thème (--theme)" }, { "cochez d'autres sens", "choisissez d'autres sens (--directions)" },
+    };
+    QString said = text;
+    for (const auto& [window, tool] : terms)
+        said.replace(QString::fromUtf8(window), QString::fromUtf8(tool));
+    return said;
+}
 
 void Warn(const QString& text, const QString& where)
 {
-    QString sentence = text; // « La liste… » becomes « la liste… »; a name (« Lexigrille », « CP ») keeps its capital
+    QString sentence = InToolTerms(text); // « La liste… » becomes « la liste… »; a name (« Lexigrille », « CP ») keeps its capital
     if (sentence.size() > 1 && sentence[0].isUpper() && sentence[1].isLower() && !sentence.startsWith(QStringLiteral("Lexigrille")))
         sentence[0] = sentence[0].toLower();
     out().flush();
@@ -74,7 +98,7 @@ bool Report(const CommandResult& result)
         Warn(result.message);
     } else if (!result.message.isEmpty()) {
         out().flush();
-        err() << result.message << "\n";
+        err() << InToolTerms(result.message) << "\n";
     }
     return result.done();
 }

@@ -31,6 +31,10 @@ QTextStream& err();
 // A warning on stderr, after "Attention : " (or "Attention (feuille 2) : "), its first word in lower case as French
 // writes it after a colon.
 void Warn(const QString& text, const QString& where = {});
+// The advice of the core names the window's boxes (« cochez un thème »); after AdviseOptions(), which new and make
+// call, what the tool says names their options instead (« choisissez un thème (--theme) »).
+void AdviseOptions();
+QString InToolTerms(const QString& text);
 // What a command reports, on stderr ("Attention : " before a warning);
 // returns whether the command was carried out.
 bool Report(const CommandResult& result);

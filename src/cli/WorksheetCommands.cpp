@@ -25,6 +25,7 @@ namespace {
 // receives the recipe's seed.
 std::unique_ptr<Document> Build(Options& o, int& code, std::uint64_t* seed = nullptr)
 {
+    AdviseOptions();
     code = kInputError;
     const std::optional<WorksheetRecipe> recipe = ReadRecipe(o);
     if (!recipe) {
@@ -48,7 +49,7 @@ std::unique_ptr<Document> Build(Options& o, int& code, std::uint64_t* seed = nul
     QStringList notices;
     const QString problem = ApplyRecipe(actions, *recipe, &notices);
     if (!problem.isEmpty()) {
-        err() << problem << "\n";
+        err() << InToolTerms(problem) << "\n";
         return nullptr;
     }
     for (const QString& notice : std::as_const(notices))

@@ -154,6 +154,10 @@ TEST_F(CliTest, RenderWritesOnePdfPageAndWarnsOfAnOverflow)
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(QFile::exists(Out("trop.png")));
     EXPECT_EQ(r.err, u("Attention : la liste de mots dépasse de la page, même écrite en 7 points : retirez des mots.\n"));
+    // A class's words without a theme: the warning names the option that narrows them.
+    r = Cli(Words("make -o classe.pdf --type mots-cases --level CP"));
+    EXPECT_EQ(r.code, 3);
+    EXPECT_TRUE(r.err.startsWith(u("Attention : ces ")) && r.err.endsWith(u(" : choisissez un thème (--theme).\n"))) << r.err.toStdString();
 }
 
 // new and make start from "Nouvelle fiche"'s template (the teacher's, else the program's); without a title of
@@ -290,6 +294,10 @@ TEST_F(CliWorksheets, WrongCommandsAreRefusedAndNothingIsWritten)
     struct Case { QStringList args; int code; const char* message; };
     WriteBytes(Out("apart.txt"), "kiwi\r\npomme\r\nlutin\r\nbras\r\ndahu\r\n");
     std::vector<Case> cases = {
+        // Too few words: make names its options, a document's generation the boxes of the window it comes from.
+        { Words("make -o x.pdf --level CP --count 3"), 2, "Choisissez au moins cinq mots pour créer la grille : 3 mots choisis pour" },
+        { Words("make -o x.pdf --level CP --theme ecole"), 2, "Choisissez d'autres thèmes (--theme) ou classes (--level), ou une liste plus" },
+        { { u("generate"), Input("quatre-mots.lxg"), u("-o"), Out("x.lxg") }, 2, "Cochez au moins cinq mots pour créer la grille : 4 mots cochés" },
         { { u("generate"), Input("sans-croisement.lxg"), u("-o"), Out("x.lxg"), u("--seed"), u("1") }, 3,
           "Attention : le temps de calcul est dépassé avant que ces 5 mots soient tous placés dans le cadre : créez la grille à nouveau" },
         { Words("make -o x.pdf --type mots-cases --words") << Out("apart.txt"), 2,
