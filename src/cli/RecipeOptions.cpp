@@ -179,9 +179,10 @@ private:
                                                 .join(QStringLiteral(", "));
             std::array<bool, 6> boxes { true, false, false, false, false, false }; // left to right is always allowed
             QStringList asked; // the names given, blanks between commas left out
-            for (const QString& part : Value("--directions").toLower().split(QLatin1Char(',')))
-                if (!part.trimmed().isEmpty())
-                    asked << part.trimmed();
+            for (const QString& part : Value("--directions").toLower().split(QLatin1Char(','))) {
+                if (const QString name = part.trimmed(); !name.isEmpty())
+                    asked << name;
+            }
             if (asked.isEmpty())
                 return Fail(QStringLiteral("L'option --directions attend au moins un sens : %1, ou toutes.").arg(possible));
             for (const QString& name : std::as_const(asked)) {

@@ -65,9 +65,10 @@ QList<int> ThemesStartingWith(const QString& start)
         if (NameKey(ThemeName(i)).startsWith(wanted))
             themes << i;
     }
+    if (!themes.isEmpty() || wanted.isEmpty())
+        return themes;
     // "metiers" means "Activités, métiers": when no name starts so, one of its other words may.
-    const bool byOtherWords = themes.isEmpty();
-    for (int i = 0; i < kThemeCount && byOtherWords && !wanted.isEmpty(); ++i) {
+    for (int i = 0; i < kThemeCount; ++i) {
         static const QRegularExpression between(QStringLiteral("[ ,()]+"));
         const QStringList words = ThemeName(i).split(between, Qt::SkipEmptyParts);
         const auto starts = [&wanted](const QString& w) { return w[0].isLetter() && NameKey(w).startsWith(wanted); };
