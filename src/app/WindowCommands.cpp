@@ -5,27 +5,21 @@
 
 #include "app/BusyState.h"
 #include "app/PreviewWidget.h"
+#include "core/FileMenu.h"
 #include "core/ProgramInfo.h"
+#include "core/TextEditing.h"
 #include "document/Document.h"
 #include "document/Versions.h"
 #include "render/DocumentRenderer.h"
 #include "render/PageExport.h"
 #include "render/SheetPlan.h"
-#include "core/FileMenu.h"
-#include "core/TextEditing.h"
 #include "words/WordListParser.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QDateTime>
 #include <QDialog>
 #include <QDir>
-#include <QScreen>
-#include <QVBoxLayout>
-#include <QDateTime>
-#include <QProgressDialog>
-#include <QSpinBox>
-#include <QClipboard>
-#include <QMimeData>
-#include <QCursor>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -35,7 +29,11 @@
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QVBoxLayout>
 
 namespace lx {
 

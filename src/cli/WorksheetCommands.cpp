@@ -11,7 +11,6 @@
 #include "words/ThemeDatabase.h"
 #include "words/Themes.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 
