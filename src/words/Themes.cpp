@@ -59,19 +59,21 @@ int ThemeIndexOfName(const QString& name)
 
 QList<int> ThemesStartingWith(const QString& start)
 {
-    QList<int> themes;
     const QString wanted = NameKey(start);
-    for (int i = 0; i < kThemeCount && !wanted.isEmpty(); ++i) {
+    if (wanted.isEmpty())
+        return {};
+    QList<int> themes;
+    for (int i = 0; i < kThemeCount; ++i) {
         if (NameKey(ThemeName(i)).startsWith(wanted))
             themes << i;
     }
-    if (!themes.isEmpty() || wanted.isEmpty())
+    if (!themes.isEmpty())
         return themes;
     // "metiers" means "Activités, métiers": when no name starts so, one of its other words may.
+    static const QRegularExpression between(QStringLiteral("[ ,()]+"));
+    const auto starts = [&wanted](const QString& w) { return w[0].isLetter() && NameKey(w).startsWith(wanted); };
     for (int i = 0; i < kThemeCount; ++i) {
-        static const QRegularExpression between(QStringLiteral("[ ,()]+"));
         const QStringList words = ThemeName(i).split(between, Qt::SkipEmptyParts);
-        const auto starts = [&wanted](const QString& w) { return w[0].isLetter() && NameKey(w).startsWith(wanted); };
         if (std::any_of(words.begin() + 1, words.end(), starts))
             themes << i;
     }
