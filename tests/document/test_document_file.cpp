@@ -298,7 +298,7 @@ TEST_F(DocumentCommands, ATemplateGoesToTheTeachersFolderAndStartsTheNextNewDocu
     doc.Change(Setting::GridBold, true);
     prompter.answers = { Answer::Yes };
     ASSERT_TRUE(actions.SaveAsTemplate().done());
-    EXPECT_FALSE(QFile::exists(program.filePath(u("modèle.lxg")))) << "the teacher's folder's, opened by the next new document";
+    EXPECT_FALSE(QFile::exists(program.filePath(u("modèle.lxg")))) << "the template goes to the teacher's folder, not the program's";
 
     prompter.answers = { Answer::No };
     ASSERT_TRUE(actions.New().done());

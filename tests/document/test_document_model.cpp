@@ -347,7 +347,7 @@ TEST(DocumentFileRoundTrip, EveryKindOfEditReopensAsSaved)
         [](Document& d) { d.Change(Setting::Title, u("Les « animaux » ; été !")); },
         [](Document& d) { d.Change(Setting::Title, u(" Les animaux ")), d.Change(Setting::Instruction, u("   ")), d.Change(Setting::ThemeText, u("  ")); },
         [](Document& d) { d.Change(Setting::GameType, 1); ASSERT_TRUE(d.Generate().succeeded()); d.ChooseRevealLetter(3); },
-        [](Document& d) { d.Change(Setting::GameType, 1); ASSERT_TRUE(d.Generate().succeeded()); d.ChooseRevealLetter(-1); },
+        [](Document& d) { d.Change(Setting::GameType, 1); ASSERT_TRUE(d.Generate().succeeded()); d.ChooseRevealLetter(-1); }, // no change
         [](Document& d) { d.Change(Setting::GameType, 1); }, // a new fill-in, saved before its first grid
         [](Document& d) { d.Change(Setting::GameType, 1); d.ChooseRevealLetterText(u("e")); }, // before the first grid
         [](Document& d) { d.Change(Setting::GameType, 1); ASSERT_TRUE(d.Generate().succeeded()); d.ChooseRevealLetterText(u("z")); },
