@@ -254,7 +254,7 @@ void PuzzleEngine::LoadSearchGrid()
                 continue;
             const int c = SearchGrid::Cell(x, y);
             grid_.letter[c] = cell[0].toUpper().unicode();
-            grid_.filler[c] = cell[0].isLower();
+            grid_.filler[c] = PuzzleState::IsFillerCell(cell);
         }
     }
 }

@@ -20,7 +20,7 @@ QString GameTypeCaption(GameType type)
 bool PuzzleState::IsFillerCell(const QString& cell)
 {
     const QString t = cell.trimmed();
-    return t.isEmpty() || t.front().isLower();
+    return t.isEmpty() || (t.front() >= u'a' && t.front() <= u'z');
 }
 
 int PuzzleState::FillerCellCount(int side) const

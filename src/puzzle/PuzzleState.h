@@ -204,8 +204,9 @@ struct PuzzleState {
     // search takes its size from the grid-size setting.
     void SetGridDimensions(int gridSizeSetting);
 
-    // A cell the filler may write: empty, or holding a filler letter (always
-    // lower case). Word letters are upper case; a digit or "!" of a word is kept.
+    // A cell the filler may write: empty, or holding a filler letter (a to z,
+    // always lower case). Word letters are upper case; a digit, a "!" or a
+    // letter without a capital (ß) of a word is kept.
     static bool IsFillerCell(const QString& cell);
     // Those of the side x side corner of the letter grid.
     int FillerCellCount(int side) const;

@@ -21,6 +21,16 @@ constexpr double kPartGap = 0.4;
 // The keys' frames: their half width, in cells.
 constexpr double kFrameRadius = 0.42;
 
+// A cell of a coded word: a letter with its code, or what no code stands for
+// (a digit, a letter outside A to Z), given in its cell.
+bool IsCodedCell(const PuzzleState& z, int c, int r)
+{
+    if (z.CodeGrid.at(c, r) != 0)
+        return true;
+    const QString& letter = z.LetterGrid.at(c, r);
+    return r >= 2 && !letter.isEmpty() && !(letter.size() == 1 && IsCodedPartMark(letter[0]));
+}
+
 } // namespace
 
 double DocumentRenderer::CodeFontSize(double size) const
@@ -67,7 +77,7 @@ int DocumentRenderer::SecondColumn(const PuzzleState& z, int last)
 {
     for (int row = 2; row < PuzzleState::kSide; ++row) {
         for (int c = 2; c <= last; ++c) {
-            if (z.CodeGrid.at(c, row) != 0 && z.CodeGrid.at(c - 1, row) == 0 && z.CodeGrid.at(c - 2, row) == 0)
+            if (IsCodedCell(z, c, row) && !IsCodedCell(z, c - 1, row) && !IsCodedCell(z, c - 2, row))
                 return c;
         }
     }
@@ -87,7 +97,7 @@ int DocumentRenderer::StackShift(const PuzzleState& z, int second) const
     int lastRow = 1;
     for (int r = 2; r < PuzzleState::kSide; ++r)
         for (int c = 0; c < second; ++c)
-            if (z.CodeGrid.at(c, r) != 0)
+            if (IsCodedCell(z, c, r))
                 lastRow = r;
     return lastRow - 1;
 }
@@ -101,8 +111,8 @@ QList<double> DocumentRenderer::RowLefts(const PuzzleState& z, int row, int last
         if (c == second && second > 0)
             x = origin + c * layout_.CellSize;
         lefts.append(x);
-        const bool part = c > 0 && c < last && c + 1 != second && z.CodeGrid.at(c, row) == 0
-            && z.CodeGrid.at(c - 1, row) != 0 && z.CodeGrid.at(c + 1, row) != 0;
+        const bool part = c > 0 && c < last && c + 1 != second && !IsCodedCell(z, c, row) && IsCodedCell(z, c - 1, row)
+            && IsCodedCell(z, c + 1, row);
         x += part ? kPartGap * layout_.CellSize : layout_.CellSize;
     }
     return lefts;
@@ -164,8 +174,8 @@ void DocumentRenderer::DrawGrid(Half half, GridMode mode)
                 if (letter.isEmpty())
                     continue;
                 // With random filler letters the solution shows only the words'
-                // (upper-case) letters; a hidden message stays visible.
-                if (mode == GridMode::Solution && st.puzzle.randomFill && letter[0].unicode() >= 91)
+                // letters; a hidden message stays visible.
+                if (mode == GridMode::Solution && st.puzzle.randomFill && PuzzleState::IsFillerCell(letter))
                     continue;
                 PrintInCell(GridLetter(letter), CellLeft(c), top + r * cell, 1.0);
             }
@@ -210,13 +220,17 @@ void DocumentRenderer::DrawCodedWords(double top, GridMode mode)
             const double y = top + RowTop(moved ? r + shift : r, cell);
             const double x = moved ? lefts[c] - second * cell : lefts[c];
             if (v == 0) {
-                // A compound word's hyphen or apostrophe, in the narrow cell between its parts.
                 const QString& mark = z.LetterGrid.at(c, r);
+                SetCellFont(size, true);
+                s_->foreColor = kBlack;
                 if (r >= 2 && c > 0 && c < last && mark.size() == 1 && IsCodedPartMark(mark[0])) {
-                    SetCellFont(size, true);
-                    s_->foreColor = kBlack;
+                    // A compound word's hyphen or apostrophe, in the narrow cell between its parts.
                     const double room = lefts[c + 1] - lefts[c];
                     PrintInCell(mark, x + (room - cell) * 0.5, y, 0.5);
+                } else if (IsCodedCell(z, c, r)) {
+                    // What no code stands for ("H2O", "señor"): given, so that the word keeps it.
+                    s_->Box(x, y, x + cell, y + cell);
+                    PrintInCell(GridLetter(mark), x, y, 0.5);
                 }
                 continue;
             }

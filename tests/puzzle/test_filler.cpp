@@ -24,7 +24,7 @@ QString FreeCells(const PuzzleState& s)
     QString out;
     for (int n = 0; n < (s.GridLast + 1) * (s.GridLast + 1); ++n) {
         const QString& c = s.LetterGrid.at(n % (s.GridLast + 1), n / (s.GridLast + 1));
-        out += c.isEmpty() ? u("_") : c[0].isLower() ? c : QString();
+        out += c.isEmpty() ? u("_") : !PuzzleState::IsFillerCell(c) ? QString() : c;
     }
     return out;
 }
@@ -156,10 +156,11 @@ TEST(RefillMessage, TheFreeCellsFollowEveryEditAndNothingElse)
     EXPECT_EQ(b.state.BalanceLabel.text, u("%1/%2").arg(free - 12).arg(free));
     b.engine.RefillMessage(QString());
     EXPECT_EQ(FreeCells(b.state), QString(free, QChar(u'_')));
-    MakeGrid(b, 5);
-    b.state.LetterGrid.at(0, 4) = u("4"), b.state.LetterGrid.at(1, 4) = u("!");
+    MakeGrid(b, 6);
+    b.state.LetterGrid.at(4, 3) = u("ß"), b.state.LetterGrid.at(0, 4) = u("4"), b.state.LetterGrid.at(1, 4) = u("!");
     b.engine.RefillMessage(u("oui"));
     EXPECT_EQ(FreeCells(b.state), u("oui"));
+    EXPECT_EQ(b.state.LetterGrid.at(4, 3), u("ß")) << "a word's small letter is no filler";
     MakeGrid(b, 3);
     b.state.LetterGrid.at(2, 4) = u("x");
     b.settings.randomFill = true;

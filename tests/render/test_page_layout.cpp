@@ -171,6 +171,29 @@ TEST(PageLayout, LowerCaseGridsWithoutMajuscules)
     }
 }
 
+// What is neither A to Z nor a filler letter, a letter that keeps its accent, an ß, a digit: the word search's key
+// shows it with its word, and a coded word gives it in a cell of its own without a code (the word had a hole there).
+TEST(PageLayout, LettersOutsideAToZKeepTheirCells)
+{
+    DocumentData search = MakeData(GameType::WordSearch, 1);
+    for (int i = 0; i < 100; ++i)
+        search.puzzle.LetterGrid.at(i % 10, i / 10) = u("z");
+    PlaceWord(search, u("SEÑOR"), 0, 0, 0), PlaceWord(search, u("STRAßE"), 0, 1, 0), PlaceWord(search, u("H2O"), 0, 2, 0);
+    QString key;
+    for (const RecordedOp& op : Where(Rendered(search).ops(), [](const RecordedOp& op) { return GridLetter(op) && Lower(op); }))
+        key += op.text;
+    EXPECT_EQ(key, u("SEÑORSTRAßEH2O"));
+    DocumentData coded = MakeData(GameType::CodedWords);
+    for (const auto& [k, letter, code] : { std::tuple(0, u("H"), 2), std::tuple(1, u("2"), 0), std::tuple(2, u("o"), 8) })
+        coded.puzzle.LetterGrid.at(k, 2) = letter, coded.puzzle.CodeGrid.at(k, 2) = std::int16_t(code);
+    const Ops ops = Rendered(coded).ops();
+    const double c = 0.4 * 7 + kLine + 1, y = 28 + kCodedFirstWordRow * c;
+    for (int k = 0; k < 3; ++k)
+        EXPECT_TRUE(Has(ops, Kind::Box, 7 + k * c, y, 7 + (k + 1) * c, y + c)) << k;
+    EXPECT_EQ(Where(ops, [](const RecordedOp& op) { return GridLetter(op) && op.text == u("2"); }).size(), 1);
+    EXPECT_EQ(Where(ops, [](const RecordedOp& op) { return op.kind == Kind::Text && op.text == u("0"); }).size(), 0) << "no code";
+}
+
 TEST(PageLayout, WordListLines)
 {
     // Fill-in: each word under its letter count (ARC-EN-CIEL: 9 letters), ties under one heading.
