@@ -335,6 +335,14 @@ int RenderVersions(Document& doc, const QString& outputIn, int count, std::optio
         if (layouts[k].Overflow)
             Warn(layouts[k].OverflowText, QStringLiteral(" (feuille %1)").arg(k + 1));
     }
+    // Each version answered alone what the window asks of one grid: a hidden
+    // message that leaves cells empty, or does not fit.
+    for (int k = 0; k < versions.pages.size(); ++k) {
+        const DocumentData& d = versions.pages[k];
+        if (d.settings.puzzle.gameType == GameType::WordSearch && !d.settings.puzzle.randomFill
+            && !d.puzzle.BalanceLabel.explanation.isEmpty())
+            Warn(d.puzzle.BalanceLabel.explanation + QStringLiteral(" dans le message secret."), QStringLiteral(" (version %1)").arg(k + 1));
+    }
     return kOk;
 }
 
