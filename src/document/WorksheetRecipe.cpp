@@ -131,8 +131,14 @@ QString ApplyRecipe(DocumentActions& actions, const WorksheetRecipe& recipe, QSt
             doc.Change(Setting::RangeTo, recipe.upperBound);
         }
     }
-    if (recipe.revealChoice)
+    if (recipe.revealChoice) {
         doc.ChooseRevealLetterText(*recipe.revealChoice);
+        // The generation reveals a letter of the words only.
+        const QStringList words = doc.words().CheckedWords();
+        if (notices && recipe.type == GameType::FillIn
+            && std::none_of(words.cbegin(), words.cend(), [&](const QString& w) { return ToGridForm(w).contains(*recipe.revealChoice); }))
+            notices->append(QStringLiteral("Aucun mot ne contient la lettre %1 : la lettre révélée sera tirée au hasard.").arg(*recipe.revealChoice));
+    }
     if (recipe.revealedLetters)
         doc.Change(Setting::RevealedLetters, *recipe.revealedLetters);
     if (recipe.gridFont) {

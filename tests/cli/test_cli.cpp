@@ -126,6 +126,11 @@ TEST_F(CliWorksheets, NewAndMakeFromTheDatabaseOrAList)
     const CliRun png = Cli(Words("render f.lxg -o f.png --versions 4"));
     EXPECT_EQ(png.code, 1);
     EXPECT_TRUE(png.err.contains(u("Les versions s'écrivent dans un PDF"))) << png.err.toStdString();
+    // A version whose hidden message leaves cells empty is named, as the window asks before printing.
+    ASSERT_EQ(Cli(Words("new -o m.lxg --level CP --theme animaux --count 6 --size 10 --message Bravo")).code, 0);
+    const CliRun message = Cli(Words("render m.lxg -o m.pdf --versions 2 --seed 2"));
+    EXPECT_TRUE(message.err.contains(u("Attention (version 2) : il manque ")) && message.err.endsWith(u(" dans le message secret.\n")))
+        << message.err.toStdString();
     // A level file missing from the program folder is named.
     QFile::remove(program.filePath(LevelFileName(0)));
     const CliRun missing = Cli(Words("new -o g.lxg --level CE1"));
@@ -235,6 +240,11 @@ TEST_F(CliWorksheets, MakeSaysWhichOptionsItsGameDoesNotUse)
         EXPECT_EQ(made.err, u(c.warning)) << c.args;
         const CliRun kept = Cli(Words("new -o m.lxg") + args);
         EXPECT_EQ(kept.err, QString()) << c.args;
+    }
+    // A letter no word holds cannot be revealed: both say so (it used to change to another without a word).
+    for (const char* command : { "make -o m.pdf", "new -o m.lxg" }) {
+        EXPECT_EQ(Cli(Words(command) + Words("--type mots-cases --reveal z --words") << Out("fruits.txt")).err,
+                  u("Attention : aucun mot ne contient la lettre Z : la lettre révélée sera tirée au hasard.\n"));
     }
 }
 
