@@ -148,6 +148,8 @@ std::optional<QString> Excel97Text(const CompoundFile& file, QStringList& titles
         const QString text = strings.value(c.text);
         if (text.trimmed().isEmpty())
             continue;
+        if (!lines.isEmpty() && lines.last().unit == unit)
+            out.back() = QLatin1Char('\t'); // a row is one line, its cells parted by tabs
         lines.append({ out.size(), unit, formats.value(c.format, false), true, c.row == sheetFirstRow });
         out += text + QLatin1Char('\n');
     }

@@ -73,7 +73,7 @@ QStringList SharedStrings(const QByteArray& table)
     return strings;
 }
 
-// Adds the text cells of a sheet to `out`, a line each, their rows as units.
+// Adds the text cells of a sheet to `out`, a line per row, their rows as units.
 bool AddSheet(const QByteArray& sheet, const QStringList& strings, const QList<bool>& formats, QString& out,
               QList<TextLine>& lines, int& unit)
 {
@@ -100,6 +100,8 @@ bool AddSheet(const QByteArray& sheet, const QStringList& strings, const QList<b
                 const QString text = type == u"s" ? strings.value(value.toInt())
                                    : type == u"inlineStr" || type == u"str" ? value : QString();
                 if (!text.trimmed().isEmpty()) {
+                    if (!lines.isEmpty() && lines.last().unit == unit)
+                        out.back() = QLatin1Char('\t'); // a row is one line, its cells parted by tabs
                     lines.append({ out.size(), unit, formats.value(format, false), true, firstRow });
                     out += text + QLatin1Char('\n');
                 }

@@ -234,12 +234,15 @@ std::optional<QString> TextOfXml(const QByteArray& bytes, const XmlText& rules, 
                 } else {
                     if (lineDepth == 0 && line.text)
                         lines.append({ line.start, inRow ? unit : ++unit, !line.plain, inRow, inRow && firstRow });
-                    out += QLatin1Char('\n');
+                    // A table's row is one line, its cells parted by tabs: a word and its definition stay a pair.
+                    out += QLatin1Char(inRow ? '\t' : '\n');
                 }
             } else if (rules.texts.contains(xml.name())) {
                 --textDepth;
             } else if (xml.name() == rules.row) {
                 inRow = false;
+                if (out.endsWith(QLatin1Char('\t')))
+                    out.back() = QLatin1Char('\n');
                 if (headerRow) {
                     AddTitles(titles, out.mid(rowStart));
                     out.truncate(rowStart);

@@ -3,6 +3,7 @@
 #include "core/TextEditing.h"
 #include "core/TextFile.h"
 #include "core/Plural.h"
+#include "words/ListRows.h"
 #include "words/OfficeText.h"
 #include "words/RtfText.h"
 #include "words/WordForms.h"
@@ -81,39 +82,6 @@ QString PlainText(const QString& input)
             out += c;
     }
     return out;
-}
-
-// The words of a text, an elided one apart ("qu'il": "qu'", "il").
-QStringList Tokens(const QString& text)
-{
-    static const QRegularExpression cut(QStringLiteral("\\s+|(?<=['\u2019])"));
-    return text.toLower().replace(u'\u2019', u'\'').split(cut, Qt::SkipEmptyParts);
-}
-
-bool HasAnyOf(const QStringList& tokens, const QSet<QString>& words)
-{
-    return std::any_of(tokens.cbegin(), tokens.cend(), [&words](const QString& t) { return words.contains(t); });
-}
-
-// A word's definition beside it, in a table's next column or after a colon
-// ("chat : animal qui miaule"): three words or more with a pronoun or a verb
-// of being, or a phrase of five words or more; the word before it is a name
-// of one to three words.
-bool IsWordAndDefinition(const QString& word, const QString& definition)
-{
-    // What no name of a thing holds, however long ("pomme de terre", "chou à
-    // la crème"), and a sentence does: a subject or relative pronoun, "est",
-    // "sont".
-    static const QSet<QString> sentence { u("il"), u("elle"), u("ils"), u("elles"), u("on"), u("je"), u("j'"), u("tu"), u("nous"),
-                                          u("vous"), u("qui"), u("que"), u("qu'"), u("c'"), u("est"), u("sont") };
-    // What binds the words of a phrase, and a row of words ("chat chien lapin
-    // loup ours") has none: an article, a preposition, a conjunction.
-    static const QSet<QString> links { u("le"), u("la"), u("les"), u("l'"), u("un"), u("une"), u("des"), u("du"), u("de"),
-                                       u("d'"), u("à"), u("au"), u("aux"), u("en"), u("et"), u("ou"), u("pour"), u("avec"),
-                                       u("dans"), u("sur"), u("par"), u("sans"), u("sous") };
-    const QStringList w = Tokens(word), d = Tokens(definition);
-    return !w.isEmpty() && w.size() <= 3 && !HasAnyOf(w, sentence)
-        && ((d.size() >= 5 && HasAnyOf(d, links)) || (d.size() >= 3 && HasAnyOf(d, sentence)));
 }
 
 void RemoveFinalStops(QString& entry)
@@ -199,14 +167,27 @@ WordListEntries CutWordListText(const QString& input)
     // What comes before a colon labels the words after it ("Animaux :",
     // "Mots de la semaine : chat, chien"): no word holds a colon. A word with
     // its definition after the colon keeps the word.
+    QList<std::pair<QString, QString>> colonPairs;
+    for (const QString& line : std::as_const(lines)) {
+        const qsizetype colon = line.indexOf(QLatin1Char(':'));
+        const QString after = line.mid(colon + 1).trimmed();
+        if (colon >= 0 && !isComment(line) && !after.contains(separators))
+            colonPairs.append({ WithoutBullet(line.left(colon).trimmed()), after });
+    }
+    const QList<PairRole> colonRoles = PairRoles(colonPairs);
+    qsizetype pair = 0;
     for (QString& line : lines) {
         const qsizetype colon = line.indexOf(QLatin1Char(':'));
         if (colon < 0 || isComment(line))
             continue;
         const QString after = line.mid(colon + 1).trimmed();
-        if (!after.contains(separators) && IsWordAndDefinition(WithoutBullet(line.left(colon).trimmed()), after)) {
+        const PairRole role = after.contains(separators) ? PairRole::Words : colonRoles[pair++];
+        if (role == PairRole::Definition) {
             out.definitions << WithoutFinalStop(after);
             line.truncate(colon);
+        } else if (role == PairRole::Headings) {
+            out.titles << line.left(colon).trimmed() << WithoutFinalStop(after);
+            line.clear();
         } else {
             line.remove(0, colon + 1);
         }
@@ -237,17 +218,39 @@ WordListEntries CutWordListText(const QString& input)
     // one. One line of words without them (blank lines and comments aside, a
     // tab at its ends too) is a row of words separated by spaces. A row of a
     // word and its definition (a vocabulary table) gives the word.
+    const auto isRowOfWords = [&](const QString& line) { return wordLines < 2 && !line.trimmed().contains(separators); };
+    QList<QStringList> rows(lines.size());
+    QList<std::pair<QString, QString>> pairs;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (isComment(lines[i]) || isRowOfWords(lines[i]))
+            continue;
+        rows[i] = SplitCells(lines[i], separators);
+        rows[i].removeIf([](const QString& cell) { return cell.trimmed().isEmpty(); });
+        if (rows[i].size() == 2)
+            pairs.append({ WithoutBullet(rows[i][0].trimmed()), rows[i][1].trimmed() });
+    }
+    const QList<PairRole> roles = PairRoles(pairs);
+    pair = 0;
     QStringList pieces;
-    for (const QString& line : lines) {
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString& line = lines[i];
         if (isComment(line)) {
             pieces << line;
-        } else if (wordLines < 2 && !line.trimmed().contains(separators)) {
+        } else if (isRowOfWords(line)) {
             pieces << line.split(QLatin1Char(' '));
         } else {
-            QStringList cells = line.split(separators);
+            const PairRole role = rows[i].size() == 2 ? roles[pair++] : PairRole::Words;
+            if (role == PairRole::Headings) {
+                out.titles << rows[i][0].trimmed() << WithoutFinalStop(rows[i][1]);
+                continue;
+            }
+            if (role == PairRole::Definition)
+                out.definitions << WithoutFinalStop(rows[i].takeLast());
+            // A quoted cell that holds separators holds as many entries.
+            QStringList cells;
+            for (const QString& cell : std::as_const(rows[i]))
+                cells << cell.split(separators);
             cells.removeIf([](const QString& cell) { return cell.trimmed().isEmpty(); });
-            if (cells.size() == 2 && IsWordAndDefinition(WithoutBullet(cells[0].trimmed()), cells[1].trimmed()))
-                out.definitions << WithoutFinalStop(cells.takeLast());
             // A sentence's enumeration ends with « et »: "vache, cochon, poule et mouton".
             static const QRegularExpression lastTwo(QStringLiteral("^\\s*(\\S+) et (\\S+)\\s*$"));
             if (cells.size() >= 2 && (line.contains(QLatin1Char(',')) || line.contains(QLatin1Char(';')))) {

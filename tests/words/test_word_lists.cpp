@@ -75,6 +75,11 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
         // A word's definition after it, in a table or after a colon, is no word; a long name is, and so is a sentence alone.
         { "chat : animal qui miaule.\r\nchien\tun animal domestique très fidèle\r\n- lapin ; il aime les carottes", threeWords },
         { "pomme de terre\tchou à la crème\r\nje me lave\r\n", { u("pomme de terre"), u("chou à la crème"), u("je me lave") } },
+        // In a vocabulary table every definition goes, the short ones too; a spreadsheet's cell in quotes is one cell.
+        { "Mot;Définition\r\nchat;animal qui miaule\r\nchien;il aboie fort\r\nlapin;a de grandes oreilles\r\n", threeWords },
+        { "chat : il miaule souvent\r\nchien : il aboie fort\r\nlapin : a de grandes oreilles\r\n", threeWords },
+        { "chat,\"animal domestique, qui miaule\"\r\nchien\r\n\"lapin\" , \"de garenne, il court\"", threeWords },
+        { "chat;\"pomme de terre; chou\"\r\n\"mal fermé;lapin", { u("chat"), u("pomme de terre"), u("chou"), u("\"mal fermé"), u("lapin") } },
         // A first line of four words or more above words is a title; above a long name or another sentence, not.
         { "- Les mots de la semaine.\r\n\r\nchat\r\nchien\r\nlapin\r\n", threeWords },
         { "Les mots de la semaine    \r\nchat\r\nchien\r\nlapin\r\n", threeWords }, // spaces after a title part nothing
@@ -97,6 +102,9 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
                                                     u("3 entrées contenant des caractères non imprimables ont été ignorées.") }));
     EXPECT_EQ(WordListNotices(CutWordListText(u("chat : animal qui miaule.\r\nchien\tc’est un ami\r\n")), 2),
               QStringList { u("Les définitions « animal qui miaule » et « c’est un ami » n'ont pas été prises comme mots.") });
+    const WordListEntries table = CutWordListText(u("Mot;Définition\r\nchat;animal qui miaule\r\nchien;il aboie fort\r\nvache;rose\r\n"));
+    EXPECT_EQ(table.titles, (QStringList { u("Mot"), u("Définition") }));
+    EXPECT_EQ(table.definitions, (QStringList { u("animal qui miaule"), u("il aboie fort"), u("rose") }));
 }
 
 TEST(WordListCaps, HugeListsAreCutAtALineEndWithANotice)
@@ -254,9 +262,17 @@ TEST(ImportWordListFile, WordProcessorAndSpreadsheetDocuments)
         told.titles = u(titles).split(u'|');
         EXPECT_EQ(WordListNotices(told, 5), QStringList { u(notice) }) << titles;
     }
-    // A text box once (Word keeps a copy for older readers); a soft hyphen nothing, a non-breaking one a hyphen.
+    // A vocabulary table: its rows keep their cells together, so that the definitions and column titles go.
+    for (const char* file : { "vocabulaire.docx", "vocabulaire.odt", "vocabulaire.xlsx" }) {
+        Document doc(kFonts);
+        const WordListImport r = doc.ImportWordListFile(QStringLiteral(LEXIGRILLE_WORD_FILES "/") + u(file));
+        EXPECT_EQ(doc.words().Words(), Words("chat chien cochon lapin vache")) << file;
+        EXPECT_EQ(r.notices.size(), 2) << file; // the titles, the definitions
+    }
+    // A text box once (Word keeps a copy for older readers); a soft hyphen nothing, a non-breaking one a hyphen; a
+    // table's row one line, its cells parted by tabs, as Word 97's below.
     EXPECT_EQ(OfficeDocumentText(ReadAll(QStringLiteral(LEXIGRILLE_WORD_FILES "/word.docx"))),
-              u("vache\ncheval\narc-en-ciel\nl’âne\nmouton\ndindon\n\npoule\n\noie\ncanard\n\n"));
+              u("vache\ncheval\narc-en-ciel\nl’âne\nmouton\ndindon\n\npoule\n\noie\tcanard\n\n"));
     // Excel 97: 700 texts, their table cut in two records (in the middle of a text), one or two bytes a character.
     Document fromCsv(kFonts), fromXls(kFonts);
     ASSERT_TRUE(fromCsv.ImportWordListFile(QStringLiteral(LEXIGRILLE_WORD_FILES "/mots700.csv")).imported);
