@@ -308,6 +308,9 @@ WordListEntries CutWordListText(const QString& input)
             ++out.noLetter;
             continue;
         }
+        // One apostrophe, the level files' straight one: « aujourd’hui » typed in a word processor is the word of
+        // the list and of the classes, « aujourd'hui », not a second one (the page prints both typographic).
+        entry.replace(u'\u2019', u'\'');
         const int letters = LetterCount(entry);
         const QString key = entry.toCaseFolded();
         if (!seen.contains(key)) {

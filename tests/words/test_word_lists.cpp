@@ -89,6 +89,7 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
         // Letters the code page lacks in another form of ones it holds: ligatures copied from a PDF, full-width or bold.
         { "\uFB01lle\r\n\uFB02eur\r\n\uFF21BC\r\n\U0001D41C\U0001D421\U0001D41A\U0001D42D\r\n", { u("fille"), u("fleur"), u("ABC"), u("chat") } },
         { "chat \U0001F431\r\nchien \u2713\r\nlapin\u2764\uFE0F\r\n\U0001F955\r\n", threeWords },
+        { "aujourd\u2019hui\r\naujourd'hui\r\n", { u("aujourd'hui"), u("aujourd'hui") } }, // the same word: one apostrophe
         { "arc\u2011en\u2010ciel\r\n", { u("arc-en-ciel") } }, { "arc\u2014en\u2014ciel\r\n\u2014 chou\r\n", { u("arc-en-ciel"), u("chou") } }, { "arc\x1E" "en\x1E" "ciel\r\ncro\x1F" "codile\r\n", { u("arc-en-ciel"), u("crocodile") } },
     };
     for (const auto& c : cases)
@@ -228,7 +229,7 @@ TEST(ImportWordListFile, WordProcessorAndSpreadsheetDocuments)
         { "titres.odt titres.doc", Words("merle pie"), "Les oiseaux / Semaine 12" }, // a title (made red) and a subtitle
         // A label, a picture and its title, a link, a word in two styles, a table's heading row (« Fruits | Légumes »).
         { "riche.docx riche.odt riche.doc", Words("cerise kiwi poire pomme radis"), "Fruits / Légumes" },
-        { "word.docx", Words("arc-en-ciel canard cheval dindon l’âne mouton oie poule vache"), "Les animaux de la ferme" },
+        { "word.docx", Words("arc-en-ciel canard cheval dindon l'âne mouton oie poule vache"), "Les animaux de la ferme" }, // one apostrophe
         // Titles typed in bold or underlined: the first one or two paragraphs or table rows so, above a word that is not
         // (not « lapin », nor a first word partly bold), and a table's first row so. Three words in bold stay.
         { "gras.docx gras.odt gras.doc", Words("chat chien kiwi lapin radis"), "Les animaux de la ferme / Semaine 12 / Fruits / Légumes" },
