@@ -400,8 +400,9 @@ QStringList WordListNotices(const WordListEntries& entries, int wordsKept)
 {
     QStringList notices;
     if (entries.truncated) {
-        notices << u("La liste est trop longue : seuls ses ") + FrenchNumber(wordsKept)
-                + u(" premiers mots ont été importés.");
+        notices << (wordsKept == 1 ? u("La liste est trop longue : seul son premier mot a été importé.")
+                                   : u("La liste est trop longue : seuls ses ") + FrenchNumber(wordsKept)
+                                         + u(" premiers mots ont été importés."));
     }
     if (entries.tooLong > 0) {
         notices << PluralLabel(entries.tooLong, u("entrée¤"), true) + u(" de plus de ")

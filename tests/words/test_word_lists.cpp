@@ -115,7 +115,7 @@ TEST(WordListCaps, HugeListsAreCutAtALineEndWithANotice)
     Document pasted(kFonts);
     const WordListImport p = pasted.PasteWordList(text);
     EXPECT_EQ(pasted.words().Words(), QStringList { u("abcdefghijklmnopqrstuvwxyz") });
-    EXPECT_EQ(p.notices, QStringList { TooLongNotice(1) });
+    EXPECT_EQ(p.notices, QStringList { u("La liste est trop longue : seul son premier mot a été importé.") });
     // A UTF-8 list file of several times the byte cap, the cap inside a two-byte letter: at most kMaxWordListEntries words.
     QByteArray block;
     for (int i = 0; i < 50000; ++i)
