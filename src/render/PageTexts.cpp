@@ -259,7 +259,13 @@ QString ElidedToWidth(Surface& surface, const QString& text, double width)
         else
             high = mid - 1;
     }
-    return low == 0 ? QString() : text.left(low).trimmed() + ellipsis;
+    if (low == 0)
+        return {};
+    // At the end of a word when the words left fill most of the room, not in the middle of one ("N’est-c…").
+    const qsizetype space = text.lastIndexOf(QLatin1Char(' '), low);
+    if (low < text.size() && text[low] != u' ' && space > 0 && space * 3 >= low * 2)
+        low = space;
+    return text.left(low).trimmed() + ellipsis;
 }
 
 QString FooterText()
