@@ -62,6 +62,25 @@ bool IsAscii(const QByteArray& bytes)
     return true;
 }
 
+// A text of Windows-1252 lines, or pasted together from a modern editor's and
+// an old one's: each line that is valid UTF-8 is read so, the others as
+// Windows-1252 (no French text in that code page reads as UTF-8 with accents).
+QString DecodeLineByLine(const QByteArray& bytes)
+{
+    QString out;
+    out.reserve(bytes.size());
+    for (qsizetype start = 0; start < bytes.size();) {
+        qsizetype end = bytes.indexOf('\n', start);
+        end = end < 0 ? bytes.size() : end + 1;
+        const QByteArray line = bytes.mid(start, end - start);
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString decoded = IsAscii(line) ? QString() : utf8(line);
+        out += IsAscii(line) || utf8.hasError() ? DecodeWindows1252(line) : decoded;
+        start = end;
+    }
+    return out;
+}
+
 } // namespace
 
 bool IsControlCharacter(QChar c)
@@ -138,7 +157,7 @@ DecodedText DecodeTextBytes(const QByteArray& input, qsizetype maxBytes, bool ke
             // Valid UTF-8 holding accented letters comes from a modern editor.
             out.text = utf8(bytes);
             if (utf8.hasError())
-                out.text = DecodeWindows1252(bytes);
+                out.text = DecodeLineByLine(bytes);
         }
     }
 

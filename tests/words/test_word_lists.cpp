@@ -178,6 +178,7 @@ TEST(ImportWordListFile, WindowsModernAndRtfFiles)
         { QByteArray("\xEF\xBB\xBF") + u("élève\r\ncœur\r\nforêt").toUtf8() },
         { QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char*>(text16.utf16()), text16.size() * 2) },
         { QByteArray("\xE9l\xE8ve\r\nc\x9C" "ur\r\nfor\xEAt\x1A") }, // Ctrl+Z at the end
+        { u("élève\r\ncœur\r\n").toUtf8() + QByteArray("for\xEAt\r\n") }, // a line pasted from an older file
         // A bulleted list saved by WordPad: its fonts, its generator and its bullets are no words.
         { QByteArray("{\\rtf1\\ansi\\ansicpg1252\\deff0\\nouicompat\\deflang1036{\\fonttbl{\\f0\\fnil\\fcharset0 Calibri;}"
                      "{\\f1\\fnil\\fcharset2 Symbol;}}\r\n{\\*\\generator Riched20 10.0.19041}\\viewkind4\\uc1 \r\n"
