@@ -64,7 +64,7 @@ bool IsAscii(const QByteArray& bytes)
 
 // A text of Windows-1252 lines, or pasted together from a modern editor's and
 // an old one's: each line that is valid UTF-8 is read so, the others as
-// Windows-1252 (no French text in that code page reads as UTF-8 with accents).
+// Windows-1252 (hardly a French word in that code page reads as UTF-8).
 QString DecodeLineByLine(const QByteArray& bytes)
 {
     QString out;
@@ -111,7 +111,7 @@ void DropIncompleteLine(QString& text)
     DropIncompleteEnd(text);
 }
 
-DecodedText DecodeTextBytes(const QByteArray& input, qsizetype maxBytes, bool keepBinary)
+DecodedText DecodeTextBytes(const QByteArray& input, qsizetype maxBytes, bool keepBinary, bool mixedLines)
 {
     DecodedText out;
     QByteArray bytes = input;
@@ -157,7 +157,7 @@ DecodedText DecodeTextBytes(const QByteArray& input, qsizetype maxBytes, bool ke
             // Valid UTF-8 holding accented letters comes from a modern editor.
             out.text = utf8(bytes);
             if (utf8.hasError())
-                out.text = DecodeLineByLine(bytes);
+                out.text = mixedLines ? DecodeLineByLine(bytes) : DecodeWindows1252(bytes);
         }
     }
 
@@ -178,7 +178,7 @@ DecodedText DecodeTextBytes(const QByteArray& input, qsizetype maxBytes, bool ke
     return out;
 }
 
-DecodedText ReadTextFile(const QString& path, qsizetype maxBytes, bool keepBinary)
+DecodedText ReadTextFile(const QString& path, qsizetype maxBytes, bool keepBinary, bool mixedLines)
 {
     DecodedText out;
     out.status = TextFileStatus::Unreadable;
@@ -191,7 +191,7 @@ DecodedText ReadTextFile(const QString& path, qsizetype maxBytes, bool keepBinar
     const QByteArray bytes = file.read(maxBytes + 1);
     if (bytes.isEmpty() && file.error() != QFileDevice::NoError)
         return out;
-    return DecodeTextBytes(bytes, maxBytes, keepBinary);
+    return DecodeTextBytes(bytes, maxBytes, keepBinary, mixedLines);
 }
 
 } // namespace lx

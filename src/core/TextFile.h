@@ -27,10 +27,12 @@ struct DecodedText {
 // Windows-1252. Bytes that are no text at all (NUL bytes, mostly control
 // characters) give NotText unless keepBinary is set. Bytes beyond maxBytes
 // (-1: no cap) are dropped, the text then ending at its last complete line
-// (or, for a text of one line, its last complete word).
-DecodedText DecodeTextBytes(const QByteArray& bytes, qsizetype maxBytes = -1, bool keepBinary = false);
+// (or, for a text of one line, its last complete word). With mixedLines, a
+// text that is not valid UTF-8 throughout is read line by line, each line
+// valid in UTF-8 so (a list pasted together from two editors' files).
+DecodedText DecodeTextBytes(const QByteArray& bytes, qsizetype maxBytes = -1, bool keepBinary = false, bool mixedLines = false);
 // Reads at most maxBytes of the file (plus one, to know whether more follow).
-DecodedText ReadTextFile(const QString& path, qsizetype maxBytes, bool keepBinary = false);
+DecodedText ReadTextFile(const QString& path, qsizetype maxBytes, bool keepBinary = false, bool mixedLines = false);
 
 // CR or LF.
 bool IsLineEnd(QChar c);

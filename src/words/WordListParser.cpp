@@ -133,7 +133,7 @@ DecodedText ReadWordListFile(const QString& path, QStringList* titles)
         }
         return read;
     }
-    DecodedText read = ReadTextFile(path, kMaxWordListBytes);
+    DecodedText read = ReadTextFile(path, kMaxWordListBytes, false, /*mixedLines=*/true);
     // WordPad saves RTF unless told otherwise: its text is the list.
     if (read.status == TextFileStatus::Text && IsRtf(read.text))
         read.text = RtfText(read.text, titles);
