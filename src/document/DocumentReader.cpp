@@ -13,6 +13,10 @@ namespace lx {
 
 namespace {
 
+// More words than a document's list ever holds (the five classes', or an
+// imported list's), to bound the reading of a damaged file.
+constexpr int kMaxListedWords = 10000;
+
 const QString kComma(QLatin1Char(','));
 
 // A cell read back from a "Grille" row: a letter A to Z (either case), or a
@@ -117,6 +121,15 @@ private:
     void ReadWordEntries()
     {
         flags_ = TextOrDefault(Value(QStringLiteral("MotsSélectionnés")), QString());
+        // Words listed beyond their checks (the key lost or cut short) are
+        // kept, checked, and the teacher told, rather than dropped.
+        qsizetype listed = flags_.size();
+        while (listed < kMaxListedWords && !Value(QStringLiteral("Liste") + QString::number(listed)).isEmpty())
+            ++listed;
+        if (listed > flags_.size()) {
+            flags_ += QString(listed - flags_.size(), QLatin1Char('1'));
+            Unread(QStringLiteral("MotsSélectionnés"));
+        }
         PuzzleState& z = Z();
         int last = ParseIntInRange(Value(QStringLiteral("NombreMots")), 0, 5000, kRangeSentinel);
         if (last >= flags_.size())
@@ -369,6 +382,8 @@ QString UnreadSettingsMessage(const QString& fileName, const QStringList& unread
             what = QStringLiteral("les dessins des mots codés");
         else if (key == QStringLiteral("CodesGrille"))
             what = QStringLiteral("les codes de la grille des mots codés");
+        else if (key == QStringLiteral("MotsSélectionnés"))
+            what = QStringLiteral("les coches des mots de la liste (ils sont tous cochés)");
         else if (key.startsWith(QStringLiteral("Mot")))
             what = QStringLiteral("la place de certains mots dans la grille");
         else

@@ -129,6 +129,10 @@ TEST_F(DocumentFile, MissingBlankAndOutOfRangeParametersTakeTheNewDocumentsValue
                                         "défaut : les réglages de la grille et de la page.\nVérifiez-les avant d'imprimer la fiche.")
                                     : QString()) << c[0];
     }
+    // Words listed beyond their checks (the key cut short or lost) stay, checked, and the teacher is told.
+    const CommandResult cut = Load({ u("[LXGDocument]"), u("MotsSélectionnés=10"), u("Liste0=chat"), u("Liste1=chien"), u("Liste2=lapin") });
+    EXPECT_EQ(std::pair(doc.words().Words(), Value(u("MotsSélectionnés"))), std::pair(QStringList { u("chat"), u("chien"), u("lapin") }, u("101")));
+    EXPECT_TRUE(cut.message.contains(u(" : les coches des mots de la liste (ils sont tous cochés).\n"))) << cut.message.toStdString();
     // Coded words: a code below 1 shows as an empty box; a digit of a grid is kept.
     QStringList codes;
     for (int k = 0; k < 26; ++k)
