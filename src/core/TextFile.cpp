@@ -73,10 +73,16 @@ QString DecodeLineByLine(const QByteArray& bytes)
         qsizetype end = bytes.indexOf('\n', start);
         end = end < 0 ? bytes.size() : end + 1;
         const QByteArray line = bytes.mid(start, end - start);
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString decoded = IsAscii(line) ? QString() : utf8(line);
-        out += IsAscii(line) || utf8.hasError() ? DecodeWindows1252(line) : decoded;
         start = end;
+        if (!IsAscii(line)) {
+            QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            const QString decoded = utf8(line);
+            if (!utf8.hasError()) {
+                out += decoded;
+                continue;
+            }
+        }
+        out += DecodeWindows1252(line);
     }
     return out;
 }

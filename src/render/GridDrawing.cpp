@@ -221,13 +221,16 @@ void DocumentRenderer::DrawCodedWords(double top, GridMode mode)
             const double x = moved ? lefts[c] - second * cell : lefts[c];
             if (v == 0) {
                 const QString& mark = z.LetterGrid.at(c, r);
+                const bool part = r >= 2 && c > 0 && c < last && mark.size() == 1 && IsCodedPartMark(mark[0]);
+                if (!part && !IsCodedCell(z, c, r))
+                    continue; // an empty cell
                 SetCellFont(size, true);
                 s_->foreColor = kBlack;
-                if (r >= 2 && c > 0 && c < last && mark.size() == 1 && IsCodedPartMark(mark[0])) {
+                if (part) {
                     // A compound word's hyphen or apostrophe, in the narrow cell between its parts.
                     const double room = lefts[c + 1] - lefts[c];
                     PrintInCell(mark, x + (room - cell) * 0.5, y, 0.5);
-                } else if (IsCodedCell(z, c, r)) {
+                } else {
                     // What no code stands for ("H2O", "señor"): given, so that the word keeps it.
                     s_->Box(x, y, x + cell, y + cell);
                     PrintInCell(GridLetter(mark), x, y, 0.5);

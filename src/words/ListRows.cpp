@@ -114,17 +114,26 @@ QStringList SplitCells(const QString& line, const QRegularExpression& separators
     return cells;
 }
 
-QList<PairRole> PairRoles(const QList<std::pair<QString, QString>>& pairs)
+QList<PairRole> PairRoles(const QList<LinePair>& pairs)
 {
-    QList<PairRole> roles;
-    for (const auto& [word, definition] : pairs)
-        roles << (IsName(word) && IsDefinition(definition) ? PairRole::Definition : PairRole::Words);
-    const qsizetype count = std::count(roles.cbegin(), roles.cend(), PairRole::Definition);
-    if (count >= 2 && count * 3 >= pairs.size()) {
+    QList<PairRole> roles(pairs.size(), PairRole::Words);
+    qsizetype present = 0, defined = 0;
+    for (qsizetype i = 0; i < pairs.size(); ++i) {
+        if (!pairs[i])
+            continue;
+        ++present;
+        if (IsName(pairs[i]->first) && IsDefinition(pairs[i]->second)) {
+            roles[i] = PairRole::Definition;
+            ++defined;
+        }
+    }
+    if (defined >= 2 && defined * 3 >= present) {
         for (qsizetype i = 0; i < pairs.size(); ++i) {
-            if (IsDefinitionHeading(pairs[i].second))
+            if (!pairs[i])
+                continue;
+            if (IsDefinitionHeading(pairs[i]->second))
                 roles[i] = PairRole::Headings;
-            else if (IsName(pairs[i].first))
+            else if (IsName(pairs[i]->first))
                 roles[i] = PairRole::Definition;
         }
     }

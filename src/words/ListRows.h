@@ -5,6 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+#include <utility>
+
 namespace lx {
 
 // The words of a text, an elided one apart ("qu'il": "qu'", "il").
@@ -30,11 +33,15 @@ enum class PairRole {
     Headings,   // a vocabulary table's column titles ("Mot", "Définition"), left out
 };
 
-// The role of each pair: in a vocabulary table (two pairs or more that pair
-// as a word and its definition, and at least a third of them), every pair
-// whose first is a name holds a definition, the short ones too ("vache",
-// "donne du lait"), and its column titles are told apart; elsewhere each pair
-// that pairs so alone holds one.
-QList<PairRole> PairRoles(const QList<std::pair<QString, QString>>& pairs);
+// A line's pair of cells, or of a word and what follows its colon; none
+// when the line holds no pair.
+using LinePair = std::optional<std::pair<QString, QString>>;
+
+// The role of each line's pair (Words for a line without one): in a
+// vocabulary table (two pairs or more that pair as a word and its definition,
+// and at least a third of them), every pair whose first is a name holds a
+// definition, the short ones too ("vache", "donne du lait"), and its column
+// titles are told apart; elsewhere each pair that pairs so alone holds one.
+QList<PairRole> PairRoles(const QList<LinePair>& pairs);
 
 } // namespace lx

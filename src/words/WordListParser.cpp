@@ -167,26 +167,26 @@ WordListEntries CutWordListText(const QString& input)
     // What comes before a colon labels the words after it ("Animaux :",
     // "Mots de la semaine : chat, chien"): no word holds a colon. A word with
     // its definition after the colon keeps the word.
-    QList<std::pair<QString, QString>> colonPairs;
-    for (const QString& line : std::as_const(lines)) {
-        const qsizetype colon = line.indexOf(QLatin1Char(':'));
-        const QString after = line.mid(colon + 1).trimmed();
-        if (colon >= 0 && !isComment(line) && !after.contains(separators))
-            colonPairs.append({ WithoutBullet(line.left(colon).trimmed()), after });
+    QList<LinePair> colonPairs(lines.size());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const qsizetype colon = lines[i].indexOf(QLatin1Char(':'));
+        if (colon < 0 || isComment(lines[i]))
+            continue;
+        const QString after = lines[i].mid(colon + 1).trimmed();
+        if (!after.contains(separators))
+            colonPairs[i] = std::pair(WithoutBullet(lines[i].left(colon).trimmed()), after);
     }
     const QList<PairRole> colonRoles = PairRoles(colonPairs);
-    qsizetype pair = 0;
-    for (QString& line : lines) {
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QString& line = lines[i];
         const qsizetype colon = line.indexOf(QLatin1Char(':'));
         if (colon < 0 || isComment(line))
             continue;
-        const QString after = line.mid(colon + 1).trimmed();
-        const PairRole role = after.contains(separators) ? PairRole::Words : colonRoles[pair++];
-        if (role == PairRole::Definition) {
-            out.definitions << WithoutFinalStop(after);
+        if (colonRoles[i] == PairRole::Definition) {
+            out.definitions << WithoutFinalStop(colonPairs[i]->second);
             line.truncate(colon);
-        } else if (role == PairRole::Headings) {
-            out.titles << line.left(colon).trimmed() << WithoutFinalStop(after);
+        } else if (colonRoles[i] == PairRole::Headings) {
+            out.titles << line.left(colon).trimmed() << WithoutFinalStop(colonPairs[i]->second);
             line.clear();
         } else {
             line.remove(0, colon + 1);
@@ -220,17 +220,16 @@ WordListEntries CutWordListText(const QString& input)
     // word and its definition (a vocabulary table) gives the word.
     const auto isRowOfWords = [&](const QString& line) { return wordLines < 2 && !line.trimmed().contains(separators); };
     QList<QStringList> rows(lines.size());
-    QList<std::pair<QString, QString>> pairs;
+    QList<LinePair> pairs(lines.size());
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (isComment(lines[i]) || isRowOfWords(lines[i]))
             continue;
         rows[i] = SplitCells(lines[i], separators);
         rows[i].removeIf([](const QString& cell) { return cell.trimmed().isEmpty(); });
         if (rows[i].size() == 2)
-            pairs.append({ WithoutBullet(rows[i][0].trimmed()), rows[i][1].trimmed() });
+            pairs[i] = std::pair(WithoutBullet(rows[i][0].trimmed()), rows[i][1].trimmed());
     }
     const QList<PairRole> roles = PairRoles(pairs);
-    pair = 0;
     QStringList pieces;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString& line = lines[i];
@@ -239,12 +238,11 @@ WordListEntries CutWordListText(const QString& input)
         } else if (isRowOfWords(line)) {
             pieces << line.split(QLatin1Char(' '));
         } else {
-            const PairRole role = rows[i].size() == 2 ? roles[pair++] : PairRole::Words;
-            if (role == PairRole::Headings) {
+            if (roles[i] == PairRole::Headings) {
                 out.titles << rows[i][0].trimmed() << WithoutFinalStop(rows[i][1]);
                 continue;
             }
-            if (role == PairRole::Definition)
+            if (roles[i] == PairRole::Definition)
                 out.definitions << WithoutFinalStop(rows[i].takeLast());
             // A quoted cell that holds separators holds as many entries.
             QStringList cells;
