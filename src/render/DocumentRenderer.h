@@ -263,6 +263,7 @@ private:
     // The grid's font for the letters in its cells, plain or in the grid's styles.
     void SetCellFont(double points, bool styled);
     void PrintInCell(const QString& s, double left, double cellTop, double inset);
+    void PrintPictogram(const QString& symbol, double left, double cellTop, double band);
     double Padding() const;
     double CellLeft(int column) const;
 

@@ -132,6 +132,29 @@ void DocumentRenderer::PrintInCell(const QString& s, double left, double cellTop
     s_->Print(s, false);
 }
 
+// A coded cell's pictogram, as large as the band at the top of the cell
+// allows and centred across it: drawn at the size of the numbers' band, its
+// ink took a third of the cell's width in a corner, too small a picture for
+// pupils who match shapes before they read.
+void DocumentRenderer::PrintPictogram(const QString& symbol, double left, double cellTop, double band)
+{
+    constexpr double kMargin = 0.4;
+    const QRectF ink = s_->InkBox(symbol);
+    if (ink.width() <= 0 || ink.height() <= 0)
+        return; // nothing the font draws
+    const double cell = layout_.CellSize;
+    const double k = std::min((band - 2 * kMargin) / ink.height(), (cell - 4 * kMargin) / ink.width());
+    if (k <= 0)
+        return;
+    // Ink grows with the font's size, to within the measure's pixels: the
+    // drawn one is placed by its own.
+    s_->font.size *= k;
+    const QRectF drawn = s_->InkBox(symbol);
+    s_->currentX = left + (cell - drawn.width()) * 0.5 - drawn.left();
+    s_->currentY = cellTop + kMargin + (band - 2 * kMargin - drawn.height()) * 0.5 - drawn.top();
+    s_->Print(symbol, false);
+}
+
 void DocumentRenderer::DrawGrid(Half half, GridMode mode)
 {
     const DocumentSettings& st = D().settings;
@@ -212,6 +235,10 @@ void DocumentRenderer::DrawCodedWords(double top, GridMode mode)
     const bool symbols = !z.CodesAreNumbers;
     const int second = SecondColumn(z, last);
     const int shift = StackShift(z, second);
+    // The code's band: the line of the code font that the cell's height
+    // holds above the letter (the letter's box starts 0.3 lower).
+    s_->font = CodeFont(size);
+    const double band = s_->TextHeight(kSample) + 0.3;
     for (int r = 0; r <= last; ++r) {
         const QList<double> lefts = RowLefts(z, r, last, second);
         for (int c = 0; c <= last; ++c) {
@@ -245,7 +272,7 @@ void DocumentRenderer::DrawCodedWords(double top, GridMode mode)
             if (!symbols)
                 s_->Print(QString::number(v), false);
             else if (v >= 1 && v <= z.SymbolAlphabet.size())
-                s_->Print(z.SymbolAlphabet.mid(v - 1, 1), false);
+                PrintPictogram(z.SymbolAlphabet.mid(v - 1, 1), x, y, band);
             const QString& letter = z.LetterGrid.at(c, r);
             if (letter.isEmpty() || (mode != GridMode::Solution && IsLowerCaseLetter(letter)))
                 continue;

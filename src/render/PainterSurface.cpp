@@ -205,6 +205,22 @@ double PainterSurface::TextHeight(const QString&)
     return font.compact ? f.cellHeight : f.lineHeight;
 }
 
+QRectF PainterSurface::InkBox(const QString& text)
+{
+    const ResolvedFont& f = Resolve();
+    const QString shown = Shown(f, text);
+    if (shown.isEmpty())
+        return {};
+    // Measured from the baseline, which lies one ascent below the top.
+    // A page's pictograms come back at every redraw of the preview.
+    auto [it, added] = f.reference->inks.try_emplace(shown);
+    if (added)
+        it->second = f.reference->metrics.tightBoundingRect(shown);
+    const QRectF ink = it->second;
+    const double ascent = font.compact ? f.cellAscent : f.ascent;
+    return { ink.left() * f.scale, ascent + ink.top() * f.scale, ink.width() * f.scale, ink.height() * f.scale };
+}
+
 QPointF PainterSurface::Map(double x, double y) const
 {
     return { deviceRect_.left() + x * sx_, deviceRect_.top() + y * sy_ };

@@ -48,6 +48,7 @@ public:
     double PaperRatio() const { return paper_ ? unitMillimetres_ : 1.0; }
     double TextWidth(const QString& text) override;
     double TextHeight(const QString& text) override;
+    QRectF InkBox(const QString& text) override;
     void Line(double x1, double y1, double x2, double y2) override;
     void Box(double x1, double y1, double x2, double y2) override;
     void Capsule(double x1, double y1, double x2, double y2, double radius) override;
@@ -68,6 +69,7 @@ private:
     struct Reference {
         QFontMetricsF metrics;
         QRectF ink; // of the letters a cell may hold
+        mutable std::unordered_map<QString, QRectF> inks; // of the texts InkBox measured
     };
     struct ResolvedFont {
         QFont font;

@@ -44,9 +44,10 @@ public:
 
     double widthPerPoint = 0.2;
     double heightPerPoint = 0.4;
-    // When set, these replace the model.
+    // When set, these replace the model (the ink's, the line box).
     Measure measureWidth;
     Measure measureHeight;
+    std::function<QRectF(const SurfaceFont&, const QString&)> measureInk;
 
     QList<RecordedOp> ops;
 
@@ -55,6 +56,7 @@ public:
     bool IsPrinter() const override { return printer_; }
     double TextWidth(const QString& text) override { return WidthIn(font, text); }
     double TextHeight(const QString& text) override { return HeightIn(font, text); }
+    QRectF InkBox(const QString& text) override { return measureInk ? measureInk(font, text) : Surface::InkBox(text); }
     void Line(double x1, double y1, double x2, double y2) override { Record(RecordedOp::Kind::Line, x1, y1, x2, y2, {}); }
     void Box(double x1, double y1, double x2, double y2) override { Record(RecordedOp::Kind::Box, x1, y1, x2, y2, {}); }
     void Capsule(double x1, double y1, double x2, double y2, double radius) override

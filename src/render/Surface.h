@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRectF>
 #include <QRgb>
 #include <QSizeF>
 #include <QString>
@@ -63,6 +64,9 @@ public:
     // one-line text is the font's line height.
     virtual double TextWidth(const QString& text) = 0;
     virtual double TextHeight(const QString& text) = 0;
+    // Where the text's ink lies, in page units, from the top-left corner it
+    // would be printed at. Surfaces that do not know it give the line box.
+    virtual QRectF InkBox(const QString& text) { return { 0.0, 0.0, TextWidth(text), TextHeight(text) }; }
 
     // Draws the text at the cursor. Staying on the line, the cursor moves to
     // the end of the text; ending the line, it goes to x 0 and down by one

@@ -90,6 +90,7 @@ struct Rendered {
             fonts = std::make_unique<PainterSurface>(painter);
             surface.measureWidth = [this](const SurfaceFont& f, const QString& t) { return fonts->font = f, fonts->TextWidth(t); };
             surface.measureHeight = [this](const SurfaceFont& f, const QString& t) { return fonts->font = f, fonts->TextHeight(t); };
+            surface.measureInk = [this](const SurfaceFont& f, const QString& t) { return fonts->font = f, fonts->InkBox(t); };
         }
         layout = DocumentRenderer(d, kDefaultFont, kFooter).RenderDocument(surface, 1.0);
     }

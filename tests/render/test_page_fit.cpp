@@ -228,8 +228,8 @@ TEST(PageFit, FittedCodedWordsOnAWholePageGoOnInOneColumnWhenTheirCellsGrowSo)
     }
 }
 
-// Pictograms 1.3 times as large as numbers, unless that cuts words off the page or leaves out the lower half: then as
-// large as numbers (7 points), words and copy all on the page.
+// Pictograms in a band 1.3 times as high as the numbers', unless that cuts words off the page or leaves out the lower
+// half: then as high as the numbers' (7 points), words and copy all on the page.
 TEST(PageFit, PictogramsAsSmallAsNumbersRatherThanWordsOrTheCopyCutOff)
 {
     // A key row of 26 letters: the pictograms used to pass the page's edge in any size.
@@ -245,9 +245,30 @@ TEST(PageFit, PictogramsAsSmallAsNumbersRatherThanWordsOrTheCopyCutOff)
         EXPECT_FALSE(r.layout.Overflow) << r.layout.OverflowText.toStdString();
         EXPECT_EQ(OutOfPlace(r), QStringList());
         EXPECT_TRUE(c.lower == 0 || r.layout.LowerHalfAvailable) << "the lower half on the page";
-        const Ops pictograms = Where(r.ops(), [](const RecordedOp& op) { return op.font.name == SymbolFontName(); });
-        ASSERT_FALSE(pictograms.isEmpty());
-        EXPECT_DOUBLE_EQ(pictograms[0].font.size, c.pictograms);
+        // The cell: the pictograms' band (a line of the code font) over the letter's box, and 1 more.
+        const auto height = [&r](const SurfaceFont& f) { return r.fonts->font = f, r.fonts->TextHeight(u("Hy")); };
+        const double letters = height({ kGridFont, r.layout.GridFontSize, false, false, false, true });
+        EXPECT_NEAR(r.layout.CellSize, height({ SymbolFontName(), c.pictograms, false, false, false, true }) + letters + 1, 1e-9);
+        // Each pictogram's ink fills its band, above the letter's box, less 0.4 above and below (or the cell's width
+        // less 0.8 on each side), centred across its cell.
+        RecordedOp box;
+        int pictograms = 0;
+        for (const RecordedOp& op : r.ops()) {
+            if (op.kind == Kind::Box)
+                box = op;
+            if (op.kind != Kind::Text || op.font.name != SymbolFontName() || op.x1 < box.x1 || op.x1 > box.x2)
+                continue;
+            r.fonts->font = op.font;
+            const QRectF ink = r.fonts->InkBox(op.text).translated(op.x1, op.y1);
+            const double cell = r.layout.CellSize, band = cell - 1 - letters + 0.3;
+            SCOPED_TRACE(testing::Message() << "pictogram " << ++pictograms);
+            EXPECT_NEAR(ink.left() - box.x1, box.x2 - ink.right(), 1e-6);
+            EXPECT_GE(ink.top(), box.y1 + 0.4 - 0.05);
+            EXPECT_LE(ink.bottom(), box.y1 + band - 0.4 + 0.05);
+            EXPECT_TRUE(std::abs(ink.height() - (band - 0.8)) < 0.05 || std::abs(ink.width() - (cell - 1.6)) < 0.05)
+                << ink.height() << " " << band << " " << ink.width() << " " << cell;
+        }
+        EXPECT_GE(pictograms, c.keyLetters);
     }
 }
 
