@@ -61,7 +61,21 @@ public:
 private:
     QString Value(const QString& key) const { return ini_.Value(section_, key); }
     bool Present(const QString& key) const { return ini_.HasKey(section_, key); }
-    void Unread(const QString& key) { result_.unreadKeys << key; }
+    void Unread(const QString& key)
+    {
+        if (!result_.unreadKeys.contains(key))
+            result_.unreadKeys << key;
+    }
+
+    // A number of the file, as ParseIntInRange reads it; one that is no
+    // number or lies out of its range is reported under `key`, so that the
+    // teacher knows which setting took another value.
+    int Number(const QString& text, int low, int high, int fallback, const QString& key)
+    {
+        if (ParseIntInRange(text, low, high, low - 1) < low)
+            Unread(key);
+        return ParseIntInRange(text, low, high, fallback);
+    }
 
     DocumentSettings& S() { return result_.data.settings; }
     PuzzleSettings& P() { return result_.data.settings.puzzle; }
@@ -78,9 +92,9 @@ private:
             return;
         }
         name = SelectFont(fonts_, f[0].trimmed(), fallback);
-        size = ParseIntInRange(f[1], DocumentSettings::kMinFontSize, DocumentSettings::kMaxFontSize, 12);
-        bold = ParseIntInRange(f[2], 0, 1, 0) == 1;
-        italic = ParseIntInRange(f[3], 0, 1, 0) == 1;
+        size = Number(f[1], DocumentSettings::kMinFontSize, DocumentSettings::kMaxFontSize, 12, key);
+        bold = Number(f[2], 0, 1, 0, key) == 1;
+        italic = Number(f[3], 0, 1, 0, key) == 1;
     }
 
     void ReadFonts()
@@ -104,8 +118,9 @@ private:
     void ReadLevelsAndThemes()
     {
         const QString levels = TextOrDefault(Value(QStringLiteral("Niveaux")), QStringLiteral("00000"));
+        // A class missing at the end of the value is not ticked.
         for (int k = 0; k < 5; ++k)
-            S().levels[k] = ParseIntInRange(levels.mid(k, 1), 0, 1, kRangeSentinel) == 1;
+            S().levels[k] = k < levels.size() && Number(levels.mid(k, 1), 0, 1, kRangeSentinel, QStringLiteral("Niveaux")) == 1;
         const QString themes = TextOrDefault(Value(QStringLiteral("Thèmes")), QString());
         if (themes.startsWith(QLatin1Char('*'))) {
             S().themeText = themes.mid(1);
@@ -149,9 +164,9 @@ private:
                 continue;
             }
             WordEntry& e = z.WordEntries[i];
-            e.x = ParseIntInRange(f[0], 0, 30, kRangeSentinel);
-            e.y = ParseIntInRange(f[1], 0, 30, kRangeSentinel);
-            e.direction = ParseIntInRange(f[2], 0, 7, kRangeSentinel);
+            e.x = Number(f[0], 0, 30, kRangeSentinel, key);
+            e.y = Number(f[1], 0, 30, kRangeSentinel, key);
+            e.direction = Number(f[2], 0, 7, kRangeSentinel, key);
             e.gridText = TextOrDefault(f[3], QString());
         }
     }
@@ -170,32 +185,36 @@ private:
         DocumentSettings& s = S();
         PuzzleSettings& p = P();
         auto has = [&f](int n) { return n <= f.size(); };
-        auto field = [&f](int n) { return f[n - 1]; };
-        p.gridSize = ParseIntInRange(field(1), DocumentSettings::kMinGridSize, DocumentSettings::kMaxGridSize, kRangeSentinel);
-        s.uppercase = ParseIntInRange(field(2), 0, 1, kRangeSentinel) == 1;
-        s.separateColumns = ParseIntInRange(field(3), 0, 1, kRangeSentinel) == 1;
-        s.visibleCells = ParseIntInRange(field(4), 0, 1, kRangeSentinel) == 1;
-        s.lowerHalf = ParseIntInRange(field(5), 0, 2, kRangeSentinel);
+        // Each field is named by its number when it cannot be read as it is.
+        auto field = [&](int n, int low, int high, int fallback) {
+            return Number(f[n - 1], low, high, fallback, key + QLatin1Char('.') + QString::number(n));
+        };
+        p.gridSize = field(1, DocumentSettings::kMinGridSize, DocumentSettings::kMaxGridSize, kRangeSentinel);
+        s.uppercase = field(2, 0, 1, kRangeSentinel) == 1;
+        s.separateColumns = field(3, 0, 1, kRangeSentinel) == 1;
+        s.visibleCells = field(4, 0, 1, kRangeSentinel) == 1;
+        s.lowerHalf = field(5, 0, 2, kRangeSentinel);
         if (has(6))
-            p.gameType = GameType(ParseIntInRange(field(6), 0, 2, kRangeSentinel));
+            p.gameType = GameType(field(6, 0, 2, kRangeSentinel));
         if (has(7))
-            p.valueMode = ParseIntInRange(field(7), 0, 2, kRangeSentinel);
+            p.valueMode = field(7, 0, 2, kRangeSentinel);
+        // The count of ticked themes is counted again from the themes.
         if (has(8))
-            s.selectedThemeCount = ParseIntInRange(field(8), -1, 26, kRangeSentinel);
+            s.selectedThemeCount = ParseIntInRange(f[7], -1, 26, kRangeSentinel);
         if (has(9))
-            p.randomFill = ParseIntInRange(field(9), 0, 1, 1) == 1;
+            p.randomFill = field(9, 0, 1, 1) == 1;
         if (has(10))
-            p.shuffleMessage = ParseIntInRange(field(10), 0, 1, 0) == 1;
+            p.shuffleMessage = field(10, 0, 1, 0) == 1;
         if (has(11))
-            s.levelNaming = ParseIntInRange(field(11), 0, 1, 1);
+            s.levelNaming = field(11, 0, 1, 1);
         if (has(12)) {
             // The candidate list is still empty: there is nothing to re-check.
-            s.maxLetters = ParseIntInRange(field(12), DocumentSettings::kMinMaxLetters, DocumentSettings::kMaxMaxLetters,
-                                           DocumentSettings::kMaxMaxLetters);
+            s.maxLetters = field(12, DocumentSettings::kMinMaxLetters, DocumentSettings::kMaxMaxLetters,
+                                 DocumentSettings::kMaxMaxLetters);
         }
         if (has(14)) {
-            p.lowerBound = TextOrDefault(field(13), PuzzleSettings().lowerBound);
-            p.upperBound = TextOrDefault(field(14), PuzzleSettings().upperBound);
+            p.lowerBound = TextOrDefault(f[12], PuzzleSettings().lowerBound);
+            p.upperBound = TextOrDefault(f[13], PuzzleSettings().upperBound);
         }
     }
 
@@ -217,7 +236,7 @@ private:
             }
             const QString dirs = TextOrDefault(values.left(c), QStringLiteral("000000"));
             for (int k = 0; k < 6; ++k)
-                p.directions[k] = ParseIntInRange(dirs.mid(k, 1), 0, 1, kRangeSentinel) == 1;
+                p.directions[k] = k < dirs.size() && Number(dirs.mid(k, 1), 0, 1, kRangeSentinel, key) == 1;
             p.directions[0] = true;
             p.message = TextOrDefault(values.mid(c + 1), QString());
             z.MessageText = p.message;
@@ -232,7 +251,10 @@ private:
                 Unread(key);
             // Without 26 codes, the letters take 1 to 26 in alphabetical order.
             for (int k = 0; k < 26; ++k) {
-                const int code = v.size() == 26 ? ParseShortNumber(v[k]).value_or(0) : k + 1;
+                const std::optional<int> read = v.size() == 26 ? ParseShortNumber(v[k]) : std::optional(k + 1);
+                if (!read)
+                    Unread(key);
+                const int code = read.value_or(0);
                 z.LetterCodes[k] = std::int16_t(code);
                 p.letterCodeTexts[k] = code < 1 ? QString() : QString::number(code);
             }
@@ -268,16 +290,16 @@ private:
         DocumentSettings& s = S();
         const auto flag = [this](const char* key, bool absent) {
             const QString k = QString::fromUtf8(key);
-            return Present(k) ? ParseIntInRange(Value(k), 0, 1, absent ? 1 : 0) == 1 : absent;
+            return Present(k) ? Number(Value(k), 0, 1, absent ? 1 : 0, k) == 1 : absent;
         };
         s.nameLine = flag("PrenomDate", false);
         s.showDirections = flag("IndiquerSens", true);
         s.titleUnderline = flag("TitreSouligné", true);
         s.fitToPage = flag("Adapter", false);
         Z().TimedOut = flag("GrilleInachevée", false);
-        s.pictures = Present(QStringLiteral("Images")) ? ParseIntInRange(Value(QStringLiteral("Images")), 0, 2, 0) : 0;
-        const QString given = QStringLiteral("LettresDonnées");
-        s.puzzle.revealedLetters = Present(given) ? ParseIntInRange(Value(given), -1, 26, -1) : -1;
+        const QString pictures = QStringLiteral("Images"), given = QStringLiteral("LettresDonnées");
+        s.pictures = Present(pictures) ? Number(Value(pictures), 0, 2, 0, pictures) : 0;
+        s.puzzle.revealedLetters = Present(given) ? Number(Value(given), -1, 26, -1, given) : -1;
         // The coded words' pictures in the order the generation drew them:
         // the base set, rearranged, or else the base set.
         QString symbols = Value(QStringLiteral("Symboles")), base = PuzzleEngine::SymbolCharacters();
@@ -308,7 +330,7 @@ private:
             if (!listed)
                 z.RevealChoices.append({ letter, 0 });
         }
-        const int current = ParseIntInRange(v[0], 0, int(z.RevealChoices.size()) - 1, 0);
+        const int current = Number(v[0], 0, int(z.RevealChoices.size()) - 1, 0, QStringLiteral("Valeurs.lettre"));
         P().revealChoice = z.RevealChoices[current].text;
     }
 
@@ -365,29 +387,62 @@ private:
 
 } // namespace
 
+namespace {
+
+// The settings of the keys, and of the fields of "Paramètres", as the
+// teacher knows them.
+struct SettingName {
+    const char16_t* key;
+    const char16_t* name;
+};
+constexpr SettingName kSettingNames[] = {
+    { u"PoliceGrille", u"la police de la grille" },
+    { u"PoliceListe", u"la police de la liste" },
+    { u"Niveaux", u"les classes cochées" },
+    { u"Paramètres", u"les réglages de la grille et de la page" },
+    { u"Paramètres.1", u"la taille de la grille" },
+    { u"Paramètres.2", u"« Majuscules »" },
+    { u"Paramètres.3", u"« Séparer les colonnes »" },
+    { u"Paramètres.4", u"« Cases apparentes »" },
+    { u"Paramètres.5", u"la moitié inférieure" },
+    { u"Paramètres.6", u"le type de jeu" },
+    { u"Paramètres.7", u"les valeurs des mots codés" },
+    { u"Paramètres.9", u"les lettres restantes « Aléatoires »" },
+    { u"Paramètres.10", u"« Mélanger »" },
+    { u"Paramètres.11", u"« Classes » ou « Niveaux »" },
+    { u"Paramètres.12", u"le nombre de lettres maximal des mots" },
+    { u"Valeurs", u"les options du jeu (sens des mots, message secret ou codes)" },
+    { u"Valeurs.lettre", u"la lettre révélée" },
+    { u"Symboles", u"les dessins des mots codés" },
+    { u"CodesGrille", u"les codes de la grille des mots codés" },
+    { u"MotsSélectionnés", u"les coches des mots de la liste (ils sont tous cochés)" },
+    { u"PrenomDate", u"« Prénom et date »" },
+    { u"IndiquerSens", u"« Indiquer le sens des mots »" },
+    { u"TitreSouligné", u"« Titre souligné »" },
+    { u"Adapter", u"« Adapter à la page »" },
+    { u"GrilleInachevée", u"la grille inachevée" },
+    { u"Images", u"les images" },
+    { u"LettresDonnées", u"le nombre de lettres données" },
+};
+
+QString SettingNameOf(const QString& key)
+{
+    for (const SettingName& s : kSettingNames) {
+        if (key == QStringView(s.key))
+            return QString::fromUtf16(s.name);
+    }
+    if (key.startsWith(QStringLiteral("Mot")))
+        return QStringLiteral("la place de certains mots dans la grille");
+    return QStringLiteral("« ") + key + QStringLiteral(" »");
+}
+
+} // namespace
+
 QString UnreadSettingsMessage(const QString& fileName, const QStringList& unreadKeys)
 {
     QStringList settings;
     for (const QString& key : unreadKeys) {
-        QString what;
-        if (key == QStringLiteral("PoliceGrille"))
-            what = QStringLiteral("la police de la grille");
-        else if (key == QStringLiteral("PoliceListe"))
-            what = QStringLiteral("la police de la liste");
-        else if (key == QStringLiteral("Paramètres"))
-            what = QStringLiteral("les réglages de la grille et de la page");
-        else if (key == QStringLiteral("Valeurs"))
-            what = QStringLiteral("les options du jeu (sens des mots, message secret ou codes)");
-        else if (key == QStringLiteral("Symboles"))
-            what = QStringLiteral("les dessins des mots codés");
-        else if (key == QStringLiteral("CodesGrille"))
-            what = QStringLiteral("les codes de la grille des mots codés");
-        else if (key == QStringLiteral("MotsSélectionnés"))
-            what = QStringLiteral("les coches des mots de la liste (ils sont tous cochés)");
-        else if (key.startsWith(QStringLiteral("Mot")))
-            what = QStringLiteral("la place de certains mots dans la grille");
-        else
-            what = QStringLiteral("« ") + key + QStringLiteral(" »");
+        const QString what = SettingNameOf(key);
         if (!settings.contains(what))
             settings << what;
     }

@@ -111,24 +111,34 @@ TEST_F(DocumentFile, TheTemplateLeavesTheWorksheetAlone)
 
 TEST_F(DocumentFile, MissingBlankAndOutOfRangeParametersTakeTheNewDocumentsValues)
 {
-    const char* const cases[][2] = {
-        { "9,0,0,1,2", "9,0,0,1,2,0,0,0,1,0,0,15,10,99" }, // only five fields
-        { "9,0,0,1,2,0,0,0,1,0,0,15,   ,  ", "9,0,0,1,2,0,0,0,1,0,0,15,10,99" }, // blank bounds
-        { "9,0,0,1", "5,1,1,0,1,0,0,0,1,0,0,15,10,99" }, // fewer than five: none is read
-        // Grid size, lower half, game type: the nearer bound; the theme count recounted; flags, max letters: the fallback.
-        { "99,1,1,0,-4,7,1,30,5,5,5,1,1,2", "18,1,1,0,0,2,1,0,1,0,1,15,1,2" },
+    const char* const cases[][3] = {
+        { "9,0,0,1,2", "9,0,0,1,2,0,0,0,1,0,0,15,10,99", "" }, // only five fields
+        { "9,0,0,1,2,0,0,0,1,0,0,15,   ,  ", "9,0,0,1,2,0,0,0,1,0,0,15,10,99", "" }, // blank bounds
+        // Fewer than five: none is read.
+        { "9,0,0,1", "5,1,1,0,1,0,0,0,1,0,0,15,10,99", "les réglages de la grille et de la page" },
+        // Grid size, lower half, game type: the nearer bound; the theme count recounted; flags, max letters: the
+        // fallback. Each named but the theme count, which is not the teacher's.
+        { "99,1,1,0,-4,7,1,30,5,5,5,1,1,2", "18,1,1,0,0,2,1,0,1,0,1,15,1,2",
+          "la taille de la grille, la moitié inférieure, le type de jeu, les lettres restantes « Aléatoires », « Mélanger », "
+          "« Classes » ou « Niveaux », le nombre de lettres maximal des mots" },
+        { "12,x,1,,1.5,0,0,0,1,0,0,15,10,99", "12,0,1,0,2,0,0,0,1,0,0,15,10,99", "« Majuscules », « Cases apparentes »" },
     };
     for (const auto& c : cases) {
         const CommandResult r = Load({ u("[LXGDocument]"), u("Paramètres=") + u(c[0]) });
         EXPECT_EQ(Value(u("Paramètres")), u(c[1])) << c[0];
         // A setting that could not be read opens all the same, and the teacher is told which.
-        const bool unread = std::string(c[0]) == "9,0,0,1";
+        const bool unread = *c[2] != 0;
         EXPECT_TRUE(r.done());
         EXPECT_EQ(r.kind, unread ? MessageKind::Warning : MessageKind::Information);
         EXPECT_EQ(r.message, unread ? u("Certains réglages de « essai.lxg » étaient illisibles et ont repris leur valeur par "
-                                        "défaut : les réglages de la grille et de la page.\nVérifiez-les avant d'imprimer la fiche.")
+                                        "défaut : ") + u(c[2]) + u(".\nVérifiez-les avant d'imprimer la fiche.")
                                     : QString()) << c[0];
     }
+    // The other keys' numbers likewise.
+    const CommandResult others = Load({ u("[LXGDocument]"), u("PoliceListe=Arial,30,0,0"), u("Niveaux=10-00"), u("Images=3"),
+                                        u("Adapter=oui"), u("LettresDonnées=27") });
+    EXPECT_TRUE(others.message.contains(u(" : la police de la liste, les classes cochées, « Adapter à la page », les images, le nombre "
+                                          "de lettres données.\n"))) << others.message.toStdString();
     // Words listed beyond their checks (the key cut short or lost) stay, checked, and the teacher is told.
     const CommandResult cut = Load({ u("[LXGDocument]"), u("MotsSélectionnés=10"), u("Liste0=chat"), u("Liste1=chien"), u("Liste2=lapin") });
     EXPECT_EQ(std::pair(doc.words().Words(), Value(u("MotsSélectionnés"))), std::pair(QStringList { u("chat"), u("chien"), u("lapin") }, u("101")));
