@@ -156,7 +156,10 @@ CommandResult DocumentActions::Load(const QString& pathIn)
     DocumentReadResult read = ReadDocumentBytes(file.read(kLargestDocument), doc_.fontNames());
     if (!read.isDocument)
         return CommandResult::Error(NotADocument(path));
-    const QString warning = UnreadSettingsMessage(info.fileName(), read.unreadKeys);
+    const QString warning = QStringList { UnreadSettingsMessage(info.fileName(), read.unreadKeys),
+                                          UnfitCharactersMessage(info.fileName(), read.unfitCharacters) }
+                                .join(QLatin1Char('\n'))
+                                .trimmed();
     doc_.Replace(std::move(read), path);
     return warning.isEmpty() ? CommandResult::Ok() : CommandResult::Notice(warning, MessageKind::Warning);
 }

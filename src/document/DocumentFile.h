@@ -28,11 +28,16 @@ struct DocumentReadResult {
     QStringList unreadKeys;
     // The file has the document section: without it, it is no document.
     bool isDocument = true;
+    // Characters of a file saved as UTF-8 that Windows-1252 lacks: each is
+    // read as "?", as the next save would write it.
+    QStringList unfitCharacters;
 };
 
 // What a teacher is told about the keys of a file that could not be read:
 // the settings that took their new-document values, in French.
 QString UnreadSettingsMessage(const QString& fileName, const QStringList& unreadKeys);
+// The same for the characters read as "?"; empty when there are none.
+QString UnfitCharactersMessage(const QString& fileName, const QStringList& characters);
 
 // Reads a document file's bytes. Whatever the bytes, the result is a usable
 // document: what the file lacks or holds in an unreadable form takes the

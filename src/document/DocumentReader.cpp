@@ -2,6 +2,7 @@
 
 #include "core/ProgramInfo.h"
 #include "core/Text1252.h"
+#include "core/TextEditing.h"
 #include "core/TextFile.h"
 #include "document/DocumentValues.h"
 #include "document/FontNames.h"
@@ -459,9 +460,25 @@ DocumentReadResult ReadDocumentBytes(const QByteArray& bytes, const QStringList&
     // back as UTF-8, with or without a byte order mark. The text is decoded
     // the way word lists are, then handed to the key reader in the documents'
     // code page.
-    const DecodedText decoded = DecodeTextBytes(bytes, -1, /*keepBinary=*/true);
-    const IniReader ini = IniReader::FromBytes(EncodeWindows1252(decoded.text));
-    return Reader(ini, fontNames).Read();
+    // What the teacher's editor wrote in another form of a character the
+    // code page has (a narrow no-break space...) takes that character; the
+    // others are named.
+    const QString text = AdaptToWindows1252(DecodeTextBytes(bytes, -1, /*keepBinary=*/true).text);
+    const IniReader ini = IniReader::FromBytes(EncodeWindows1252(text));
+    DocumentReadResult read = Reader(ini, fontNames).Read();
+    read.unfitCharacters = UnfitCharacters(text);
+    return read;
+}
+
+QString UnfitCharactersMessage(const QString& fileName, const QStringList& characters)
+{
+    if (characters.isEmpty())
+        return {};
+    const bool one = characters.size() == 1;
+    return Quoted(fileName) + QStringLiteral(" contient ") + NameCharacters(characters)
+        + (one ? QStringLiteral(", qu'un document Lexigrille ne peut pas garder : il est remplacé par « ? ».")
+               : QStringLiteral(", qu'un document Lexigrille ne peut pas garder : ils sont remplacés par « ? »."))
+        + QStringLiteral("\nCorrigez les textes où paraît « ? » avant d'imprimer la fiche.");
 }
 
 } // namespace lx

@@ -205,6 +205,12 @@ TEST_F(DocumentFile, MissingAndForeignFilesAreRefusedAndLeaveTheDocumentAlone)
     LoadBytes(u("utf8.lxg"), "\xEF\xBB\xBF" + u("[LXGDocument]\nTitre=Les élèves\nMotsSélectionnés=1\nListe0=éléphant\n").toUtf8());
     EXPECT_EQ(doc.settings().title, u("Les élèves"));
     EXPECT_EQ(doc.words().Words(), QStringList { u("éléphant") });
+    // What the code page lacks: a narrow no-break space and an emoji's selector as the boxes take them, the rest
+    // read as "?" as the next save writes it, and named.
+    const CommandResult r = LoadBytes(u("utf8.lxg"), u("[LXGDocument]\nTitre=Les ✏\uFE0F ő\u202F!\n").toUtf8());
+    EXPECT_EQ(doc.settings().title, u("Les ? ?\u00A0!"));
+    EXPECT_EQ(std::pair(r.kind, r.message), std::pair(MessageKind::Warning, u("« utf8.lxg » contient « ✏ » (U+270F) et « ő » (U+0151), "
+        "qu'un document Lexigrille ne peut pas garder : ils sont remplacés par « ? ».\nCorrigez les textes où paraît « ? » avant d'imprimer la fiche.")));
 }
 
 TEST_F(DocumentFile, WordEntriesFollowTheCandidatesRead)
