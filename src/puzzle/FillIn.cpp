@@ -44,14 +44,19 @@ bool PuzzleEngine::GenerateFillIn()
         s_.PlacementOrder = std::move(best->order);
         s_.TimedOut = false; // a whole grid is kept
     } else {
-        if (s_.TimedOut)
+        bool done = false;
+        if (!s_.TimedOut) {
+            // Long lists, long words: the layout search, on every core.
+            FillInChains chains(forms(), random_);
+            done = chains.Run([this] { return Tick(); });
+            WriteFillInLayout(chains.Result());
+        }
+        if (!done) {
+            // The grid as far as it went is shown, and printed if the teacher
+            // wants it: as a pupil's grid, its letters hidden but the one given.
+            RebuildRevealChoices();
             return false;
-        // Long lists, long words: the layout search, on every core.
-        FillInChains chains(forms(), random_);
-        const bool done = chains.Run([this] { return Tick(); });
-        WriteFillInLayout(chains.Result());
-        if (!done)
-            return false;
+        }
     }
     MoveToCorner();
     RebuildRevealChoices();

@@ -173,7 +173,8 @@ TEST(GenerateCommand, SameSeedSamePuzzleForEveryGameTypeAndNumberOfCores)
     }
 }
 
-// A time-out leaves the last attempt's words as placed, nothing filled; the window gets its turn meanwhile; a stopped clock has no limit.
+// A time-out leaves the last attempt's words as placed, nothing filled, a fill-in's letters hidden but the one given; the
+// window gets its turn meanwhile; a stopped clock has no limit.
 TEST(GenerateCommand, TimeLimitLeavesThePartialPuzzle)
 {
     struct Case { GameType type; QStringList words; int limitMs; };
@@ -203,6 +204,11 @@ TEST(GenerateCommand, TimeLimitLeavesThePartialPuzzle)
         for (int y = 0; y < 31; ++y)
             for (int x = 0; x < 31; ++x)
                 EXPECT_EQ(!b.state.LetterGrid.at(x, y).isEmpty(), owned.contains(y * 31 + x)) << x << "," << y;
+        if (c.type == GameType::FillIn) {
+            const QString given = b.state.RevealedLetters;
+            EXPECT_EQ(given.size(), 1);
+            EXPECT_EQ(CountCells(b.state, 31, [&](const QString& cell) { return cell == given || cell == cell.toLower(); }), 31 * 31);
+        }
     }
 }
 
