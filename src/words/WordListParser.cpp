@@ -266,6 +266,15 @@ WordListEntries CutWordListText(const QString& input)
     // letter is a marker only before a space or alone ("a-t-il" stays whole).
     static const QRegularExpression number(QStringLiteral(
         "^(?:[0-9]{1,3} *[.)/\\-\u2013\u2014] *(?=\\p{L})|(?:[A-Za-z]|[IVX]{2,4}|[ivx]{2,4}) *[.)/](?: +|$))"));
+    // The list is numbered when two of its entries start with different
+    // marks: "M. Seguin" or "3-mâts" among plain words keep theirs, and so
+    // do "M. Seguin" and "M. Dupont".
+    QSet<QString> marks;
+    for (const QString& piece : std::as_const(pieces)) {
+        if (const QRegularExpressionMatch m = number.match(WithoutBullet(piece.trimmed())); m.hasMatch())
+            marks.insert(m.captured().remove(QLatin1Char(' ')));
+    }
+    const bool numbered = marks.size() >= 2;
     QSet<QString> seen;
     for (const QString& piece : std::as_const(pieces)) {
         QString entry = piece.trimmed();
@@ -276,7 +285,8 @@ WordListEntries CutWordListText(const QString& input)
             continue;
         if (entry.startsWith(QLatin1Char('/')))
             continue; // a comment
-        entry.remove(number);
+        if (numbered)
+            entry.remove(number);
         // Pictures and signs that no worksheet can print, after a word ("pomme 🍎", "chat ✓"), go.
         while (!entry.isEmpty() && !IsWordCharacter(entry.back()) && !entry.back().isLetterOrNumber())
             entry.chop(1);
