@@ -132,13 +132,14 @@ void DocumentRenderer::PrintInCell(const QString& s, double left, double cellTop
     s_->Print(s, false);
 }
 
-// A coded cell's pictogram, as large as the band at the top of the cell
-// allows and centred across it: drawn at the size of the numbers' band, its
-// ink took a third of the cell's width in a corner, too small a picture for
-// pupils who match shapes before they read.
+// A coded cell's pictogram, as large as the room above the letter allows
+// (`band`: from the cell's top to the letters' ink) and centred in it, clear
+// of the cell's frame and of the letter: drawn at the size of the numbers'
+// band, its ink took a third of the cell's width in a corner, too small a
+// picture for pupils who match shapes before they read.
 void DocumentRenderer::PrintPictogram(const QString& symbol, double left, double cellTop, double band)
 {
-    constexpr double kMargin = 0.4;
+    constexpr double kMargin = 0.6;
     const QRectF ink = s_->InkBox(symbol);
     if (ink.width() <= 0 || ink.height() <= 0)
         return; // nothing the font draws
@@ -235,10 +236,10 @@ void DocumentRenderer::DrawCodedWords(double top, GridMode mode)
     const bool symbols = !z.CodesAreNumbers;
     const int second = SecondColumn(z, last);
     const int shift = StackShift(z, second);
-    // The code's band: the line of the code font that the cell's height
-    // holds above the letter (the letter's box starts 0.3 lower).
-    s_->font = CodeFont(size);
-    const double band = s_->TextHeight(kSample) + 0.3;
+    // The pictograms' room: down to the top of the letters' ink (their box,
+    // PrintInCell's, starts higher).
+    SetCellFont(size, true);
+    const double band = cell - 0.5 - s_->TextHeight(kSample) + s_->InkBox(QStringLiteral("Hdlb")).top();
     for (int r = 0; r <= last; ++r) {
         const QList<double> lefts = RowLefts(z, r, last, second);
         for (int c = 0; c <= last; ++c) {

@@ -249,8 +249,10 @@ TEST(PageFit, PictogramsAsSmallAsNumbersRatherThanWordsOrTheCopyCutOff)
         const auto height = [&r](const SurfaceFont& f) { return r.fonts->font = f, r.fonts->TextHeight(u("Hy")); };
         const double letters = height({ kGridFont, r.layout.GridFontSize, false, false, false, true });
         EXPECT_NEAR(r.layout.CellSize, height({ SymbolFontName(), c.pictograms, false, false, false, true }) + letters + 1, 1e-9);
-        // Each pictogram's ink fills its band, above the letter's box, less 0.4 above and below (or the cell's width
-        // less 0.8 on each side), centred across its cell.
+        // Each pictogram's ink fills the room above the letters' ink less 0.6 above and below (or the cell's width
+        // less 1.2 on each side), centred in it.
+        r.fonts->font = { kGridFont, r.layout.GridFontSize, false, false, false, true };
+        const double room = r.layout.CellSize - 0.5 - letters + r.fonts->InkBox(u("Hdlb")).top();
         RecordedOp box;
         int pictograms = 0;
         for (const RecordedOp& op : r.ops()) {
@@ -260,13 +262,12 @@ TEST(PageFit, PictogramsAsSmallAsNumbersRatherThanWordsOrTheCopyCutOff)
                 continue;
             r.fonts->font = op.font;
             const QRectF ink = r.fonts->InkBox(op.text).translated(op.x1, op.y1);
-            const double cell = r.layout.CellSize, band = cell - 1 - letters + 0.3;
             SCOPED_TRACE(testing::Message() << "pictogram " << ++pictograms);
             EXPECT_NEAR(ink.left() - box.x1, box.x2 - ink.right(), 1e-6);
-            EXPECT_GE(ink.top(), box.y1 + 0.4 - 0.05);
-            EXPECT_LE(ink.bottom(), box.y1 + band - 0.4 + 0.05);
-            EXPECT_TRUE(std::abs(ink.height() - (band - 0.8)) < 0.05 || std::abs(ink.width() - (cell - 1.6)) < 0.05)
-                << ink.height() << " " << band << " " << ink.width() << " " << cell;
+            EXPECT_NEAR(ink.top() - box.y1, box.y1 + room - ink.bottom(), 1e-6);
+            EXPECT_GE(ink.top(), box.y1 + 0.6 - 0.05);
+            EXPECT_TRUE(std::abs(ink.height() - (room - 1.2)) < 0.05 || std::abs(ink.width() - (r.layout.CellSize - 2.4)) < 0.05)
+                << ink.height() << " " << room << " " << ink.width();
         }
         EXPECT_GE(pictograms, c.keyLetters);
     }

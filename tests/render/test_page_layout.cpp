@@ -62,9 +62,9 @@ TEST(PageLayout, EveryBlockWhereTheTeacherSeesItInItsColourAndPen)
     // c: a coded cell, its code's band (7 points, pictograms 9.1) over its letter; w: a list column.
     const double s = kSearchCell, f = kFillInCell, c = 0.4 * 7 + kLine + 1, cs = 0.4 * 9.1 + kLine + 1, w = 5 * kChar + 2;
     const double row2 = 1.6 * c, row2s = 1.6 * cs;
-    // A pictogram's ink (here its line box, 1.82 by 3.64) fills its band (the line, 0.3 more) less 0.4 above and
-    // below, centred across the cell.
-    const double pk = (0.4 * 9.1 + 0.3 - 0.8) / (0.4 * 9.1), pictogramX = (cs - pk * 0.2 * 9.1) / 2;
+    // A pictogram's ink (here its line box, 1.82 by 3.64) fills the room above the letter's (here its line box, from
+    // 0.5 under the band) less 0.6 above and below, centred across the cell.
+    const double pk = (0.4 * 9.1 + 0.5 - 1.2) / (0.4 * 9.1), pictogramX = (cs - pk * 0.2 * 9.1) / 2;
     const auto centred = [](int column, double cell) { return 7 + column * cell + (cell - kChar) / 2; };
     const QString header = u("CE1 – Thème : Animaux (20 mots)"), title = u("Les animaux"), instruction = InstructionText(Build(Empty));
     const SurfaceFont italic { kDefaultFont, 10, false, true, false }, big { kTitleFont, 16, true, false, true }, small { kTitleFont, 11 },
@@ -96,7 +96,7 @@ TEST(PageLayout, EveryBlockWhereTheTeacherSeesItInItsColourAndPen)
         // Coded words: codes in a band at the cell's top (T's 7), letters below it; the words' rows 1.6 cells
         // under the key row's top, apart from each other.
         { { Numbers }, u("7"), 7 + 6 * c + 0.5, 28.2, code }, { { Numbers }, u("7"), 7 + 13 * c + 0.5, 28.2 + row2, code },
-        { { Symbols }, u("*"), 7 + 3 * cs + pictogramX, 28.4 + row2s, symbol }, { { Numbers }, u("C"), centred(0, c), 28 + row2 + c - 0.5 - kLine, grid },
+        { { Symbols }, u("*"), 7 + 3 * cs + pictogramX, 28.6 + row2s, symbol }, { { Numbers }, u("C"), centred(0, c), 28 + row2 + c - 0.5 - kLine, grid },
         { { Symbols }, u("C"), centred(0, cs), 28 + row2s + cs - 0.5 - kLine, grid },
         { { Symbols }, u("H"), centred(1, cs), kLowerGridY + row2s + cs - 0.5 - kLine, grid },
     };
