@@ -188,7 +188,7 @@ PageLayout DocumentRenderer::RenderSheet(Surface& surface, double ratio, const S
     if (!layout_.IsPrinter && !key)
         DrawHighlight();
     if (type != GameType::CodedWords)
-        DrawUpperList();
+        DrawUpperList(key);
 
     const bool lowerDrawn = sheet.lower && layout_.LowerHalfAvailable;
     const bool blank = lowerDrawn && sheet.lower->role == HalfRole::Blank;
@@ -232,7 +232,7 @@ void DocumentRenderer::DrawLowerHalf(const HalfSheet& half)
     if (key && type == GameType::WordSearch)
         DrawWordFrames(layout_.LowerGridY);
     if (type != GameType::CodedWords)
-        DrawLowerList();
+        DrawLowerList(key);
     d_ = &data_;
 }
 

@@ -200,6 +200,7 @@ private:
         double box = 0.0;           // side of a letter box
         double height = 0.0;        // of the line
         double pictureHeight = 0.0; // of the pictures' font
+        double ink = 0.0;           // the tallest picture's ink: each is drawn as tall
         double textHeight = 0.0;
     };
     // The grid's cells that hold something, from the corner (0, 0).
@@ -237,7 +238,8 @@ private:
     // size, largest first: the mode's own, then smaller ones down to 1.
     QList<double> PictureScales() const;
     double PictureLineWidth(const ListLine& line, const PictureRoom& room);
-    void DrawPictureLine(const ListLine& line, double x, double y, const PictureRoom& room);
+    void DrawPictureLine(const ListLine& line, double x, double y, const PictureRoom& room, bool key);
+    void PrintInBox(const QString& letter, double left, double top, double side);
     bool ListBeside(double gridExtent) const;
     ListPlace UpperListPlace(double gridExtent, double lineHeight) const;
     ListPlace LowerListPlace(double gridExtent) const;
@@ -253,9 +255,9 @@ private:
     void DrawWordFrame(const WordEntry& e, int length, double top);
     void DrawHighlight();
     void BuildDisplayList();
-    void DrawUpperList();
-    void DrawLowerList();
-    void DrawFlow(const ListFlow& flow);
+    void DrawUpperList(bool key);
+    void DrawLowerList(bool key);
+    void DrawFlow(const ListFlow& flow, bool key);
     void DrawLowerHalf(const HalfSheet& half);
     void DrawFooter(double y, const QString& versionLabel);
     void SetListFont(double size);

@@ -128,8 +128,10 @@ DocumentRenderer::PictureRoom DocumentRenderer::MeasurePictureRoom(double size)
     SetFont(PictureFontName(), room.size, false, false);
     room.pictureHeight = s_->TextHeight(kSample);
     for (const ListLine& line : std::as_const(lines_)) {
-        if (!line.picture.isEmpty())
+        if (!line.picture.isEmpty()) {
             room.slot = std::max(room.slot, s_->TextWidth(line.picture));
+            room.ink = std::max(room.ink, s_->InkBox(line.picture).height());
+        }
     }
     SetListFont(size);
     room.textHeight = s_->TextHeight(kSample);
@@ -152,16 +154,23 @@ double DocumentRenderer::PictureLineWidth(const ListLine& line, const PictureRoo
 }
 
 // A word's line with pictures from (x, y): the picture centred in its slot,
-// then the word, or the word's letter boxes; a word without a picture
+// then the word, or the word's letter boxes, filled in the key so that the
+// teacher sees which word each picture stands for; a word without a picture
 // beside the others' (beside), or where its picture would be (instead).
-void DocumentRenderer::DrawPictureLine(const ListLine& line, double x, double y, const PictureRoom& room)
+void DocumentRenderer::DrawPictureLine(const ListLine& line, double x, double y, const PictureRoom& room, bool key)
 {
     const double left = x + room.indent;
     const double after = left + room.slot + room.gap;
     if (!line.picture.isEmpty()) {
+        // As tall as the tallest, as far as the slot's width allows: the
+        // font draws a candle or a finger half as tall as a cat.
         SetFont(PictureFontName(), room.size, false, false);
-        s_->currentX = left + (room.slot - s_->TextWidth(line.picture)) / 2.0;
-        s_->currentY = y + (room.height - room.pictureHeight) / 2.0;
+        const QRectF ink = s_->InkBox(line.picture);
+        if (ink.height() > 0 && ink.width() > 0)
+            s_->font.size *= std::max(1.0, std::min(room.ink / ink.height(), room.slot / ink.width()));
+        const QRectF drawn = s_->InkBox(line.picture);
+        s_->currentX = left + (room.slot - drawn.width()) / 2.0 - drawn.left();
+        s_->currentY = y + (room.height - drawn.height()) / 2.0 - drawn.top();
         s_->Print(line.picture, false);
         SetListFont(layout_.ListFontSize);
     }
@@ -173,7 +182,23 @@ void DocumentRenderer::DrawPictureLine(const ListLine& line, double x, double y,
         const double top = y + (room.height - room.box) / 2.0;
         for (int k = 0; k < line.letters; ++k)
             s_->Box(after + k * room.box, top, after + (k + 1) * room.box, top + room.box);
+        if (key) {
+            const QString letters = ToGridForm(line.word);
+            SetListFont(layout_.ListFontSize * 0.5);
+            s_->font.compact = true;
+            for (int k = 0; k < line.letters && k < letters.size(); ++k)
+                PrintInBox(GridLetter(letters.mid(k, 1)), after + k * room.box, top, room.box);
+            SetListFont(layout_.ListFontSize);
+        }
     }
+}
+
+// A letter centred in the box of the given side at (left, top).
+void DocumentRenderer::PrintInBox(const QString& letter, double left, double top, double side)
+{
+    s_->currentX = left + (side - s_->TextWidth(letter)) / 2.0;
+    s_->currentY = top + (side - s_->TextHeight(kSample)) / 2.0;
+    s_->Print(letter, false);
 }
 
 void DocumentRenderer::SetListFont(double size)
@@ -182,18 +207,18 @@ void DocumentRenderer::SetListFont(double size)
     SetFont(st.listFontName, size, st.listBold, st.listItalic);
 }
 
-void DocumentRenderer::DrawUpperList()
+void DocumentRenderer::DrawUpperList(bool key)
 {
     // Where the list goes and how it flows was decided by the page fitting.
-    DrawFlow(upperFlow_);
+    DrawFlow(upperFlow_, key);
 }
 
-void DocumentRenderer::DrawLowerList()
+void DocumentRenderer::DrawLowerList(bool key)
 {
-    DrawFlow(lowerFlow_);
+    DrawFlow(lowerFlow_, key);
 }
 
-void DocumentRenderer::DrawFlow(const ListFlow& flow)
+void DocumentRenderer::DrawFlow(const ListFlow& flow, bool key)
 {
     layout_.ColumnWidth = flow.columnWidth;
     layout_.ListX = flow.place.x;
@@ -216,7 +241,7 @@ void DocumentRenderer::DrawFlow(const ListFlow& flow)
             print(repeat->heading, repeat->x, repeat->y);
         const ListLine& line = lines_[i];
         if (pictureMode_ != 0 && !line.heading)
-            DrawPictureLine(line, flow.lineX[i], flow.lineY[i], room);
+            DrawPictureLine(line, flow.lineX[i], flow.lineY[i], room, key);
         else
             print(i, flow.lineX[i], flow.lineY[i]);
     }

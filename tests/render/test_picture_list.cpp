@@ -128,6 +128,33 @@ TEST(PictureList, ThePageNeverOverflows)
     }
 }
 
+// The key fills a fill-in's letter boxes, which the pupil's half leaves empty, so that the teacher sees which word
+// each picture stands for. Each picture is as tall as the tallest, however small the font draws it.
+TEST(PictureList, TheKeyFillsTheBoxesAndPicturesAreAsTallAsEachOther)
+{
+    PictureTable table;
+    for (const char* line : { "bougie U+1F56F", "doigt U+261D", "chat U+1F431" })
+        table.AddText(u(line));
+    PictureTable::Install(table);
+    DocumentData d = MakeData(GameType::FillIn, 1);
+    d.settings.pictures = 2;
+    AddWords(d, { u("bougie"), u("doigt"), u("chat") });
+    const Rendered r(d, true, 600, true);
+    QString upper, lower;
+    for (const RecordedOp& op : Where(r.ops(), [](const RecordedOp& op) { return InListFont(op) && op.text.size() == 1; }))
+        (op.y1 < kCut ? upper : lower) += op.text;
+    EXPECT_EQ(std::pair(upper, lower), std::pair(QString(), u("BOUGIEDOIGTCHAT")));
+    const Ops pictures = Where(r.ops(), InPictureFont);
+    ASSERT_EQ(pictures.size(), 6);
+    QList<double> heights;
+    for (const RecordedOp& p : pictures) {
+        r.fonts->font = p.font;
+        heights << r.fonts->InkBox(p.text).height();
+    }
+    const auto [shortest, tallest] = std::minmax_element(heights.cbegin(), heights.cend());
+    EXPECT_LT(*tallest - *shortest, 0.05 * *tallest) << "the candle and the finger as tall as the cat";
+}
+
 // The shipped table, as the page reads it: each picture in the pictures' font, Symbola (that draws each one, with an
 // outline: tests/data/test_images.py).
 TEST(PictureList, EveryShippedPictureIsInThePicturesFont)
