@@ -90,8 +90,15 @@ void DocumentRenderer::DrawHalfTexts(const HalfSheet& half, double top)
     }
     DrawTextWithin(*s_, Typeset(st.title, *s_), -1, top + kTitleY, 1, kSmallestTitle * ratio_);
     SetFont(st.titleFontName, 11, false, false);
-    const QString instruction = InstructionText(D());
+    const QString instruction = InstructionText(D(), PicturesOnly());
     DrawTextWithin(*s_, Typeset(instruction, *s_), kHeaderX, top + kInstructionY, 2, kSmallestInstruction * ratio_);
+}
+
+// The list shows a picture in place of every word: the instruction speaks of pictures.
+bool DocumentRenderer::PicturesOnly() const
+{
+    return pictureMode_ == 2
+        && std::all_of(lines_.cbegin(), lines_.cend(), [](const ListLine& l) { return l.heading || !l.picture.isEmpty(); });
 }
 
 void DocumentRenderer::TellCutTexts()
@@ -104,7 +111,7 @@ void DocumentRenderer::TellCutTexts()
     if (!TextFitsWithin(*s_, Typeset(st.title, *s_), -1, 1, kSmallestTitle * ratio_))
         cut << QStringLiteral("Le titre dépasse de la page, même écrit en %1 points : raccourcissez-le.").arg(kSmallestTitle);
     SetFont(st.titleFontName, 11, false, false);
-    const QString instruction = InstructionText(D());
+    const QString instruction = InstructionText(D(), PicturesOnly());
     if (!TextFitsWithin(*s_, Typeset(instruction, *s_), kHeaderX, 2, kSmallestInstruction * ratio_)) {
         cut << QStringLiteral("La consigne ne tient pas sur ses deux lignes, même écrite en %1 points : raccourcissez-la.")
                    .arg(kSmallestInstruction);

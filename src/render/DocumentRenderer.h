@@ -240,6 +240,7 @@ private:
     double PictureLineWidth(const ListLine& line, const PictureRoom& room);
     void DrawPictureLine(const ListLine& line, double x, double y, const PictureRoom& room, bool key);
     void PrintInBox(const QString& letter, double left, double top, double side);
+    bool PicturesOnly() const;
     bool ListBeside(double gridExtent) const;
     ListPlace UpperListPlace(double gridExtent, double lineHeight) const;
     ListPlace LowerListPlace(double gridExtent) const;

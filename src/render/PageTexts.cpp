@@ -64,13 +64,14 @@ QString HeaderCaption(const DocumentSettings& settings, const QStringList& selec
     return caption;
 }
 
-QString DefaultInstruction(GameType type, bool symbols)
+QString DefaultInstruction(GameType type, bool symbols, bool pictures)
 {
     switch (type) {
     case GameType::WordSearch:
-        return QStringLiteral("Retrouve les mots de la liste");
+        return pictures ? QStringLiteral("Retrouve les mots des images") : QStringLiteral("Retrouve les mots de la liste");
     case GameType::FillIn:
-        return QStringLiteral("Écris chaque mot à sa place dans la grille. Une case ne peut contenir qu'une seule lettre.");
+        return (pictures ? QStringLiteral("Écris le mot de chaque image") : QStringLiteral("Écris chaque mot"))
+            + QStringLiteral(" à sa place dans la grille. Une case ne peut contenir qu'une seule lettre.");
     case GameType::CodedWords:
         return (symbols ? QStringLiteral("Chaque dessin") : QStringLiteral("Chaque nombre"))
             + QStringLiteral(" remplace toujours la même lettre. Trouve les lettres et écris les mots.");
@@ -130,11 +131,11 @@ QString Capitalised(QString text)
 
 } // namespace
 
-QString InstructionText(const DocumentSettings& settings, bool symbols)
+QString InstructionText(const DocumentSettings& settings, bool symbols, bool pictures)
 {
     const PuzzleSettings& p = settings.puzzle;
     const QString own = settings.instruction.trimmed();
-    QString text = own.isEmpty() ? DefaultInstruction(p.gameType, symbols) : own;
+    QString text = own.isEmpty() ? DefaultInstruction(p.gameType, symbols, pictures) : own;
     if (p.gameType != GameType::WordSearch)
         return text;
     if (settings.showDirections) {
@@ -155,7 +156,7 @@ QString InstructionText(const DocumentSettings& settings, bool symbols)
     return text;
 }
 
-QString InstructionText(const DocumentData& data)
+QString InstructionText(const DocumentData& data, bool pictures)
 {
     DocumentSettings shown = data.settings;
     const PuzzleState& z = data.puzzle;
@@ -165,7 +166,7 @@ QString InstructionText(const DocumentData& data)
                 shown.puzzle.directions[kCodeBox[e.direction]] = true;
         }
     }
-    return InstructionText(shown, !z.CodesAreNumbers);
+    return InstructionText(shown, !z.CodesAreNumbers, pictures);
 }
 
 QString KeyTitle(const QString& title)

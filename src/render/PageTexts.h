@@ -30,8 +30,9 @@ QString RemoveSuffix(const QString& text, const QString& suffix);
 QString HeaderCaption(const DocumentSettings& settings, const QStringList& selectedThemes, const QString& importedListPath,
                       int checkedWords);
 
-// The default instruction of a game type (coded words: of numbers or of pictures).
-QString DefaultInstruction(GameType type, bool symbols = false);
+// The default instruction of a game type (coded words: of numbers or of
+// pictures; a list: of words, or of pictures only).
+QString DefaultInstruction(GameType type, bool symbols = false, bool pictures = false);
 
 // The digits of the checked direction boxes in increasing order ("0", "024"...).
 QString DirectionKey(const std::array<bool, 6>& directions);
@@ -42,12 +43,13 @@ QString DirectionSentence(const QString& directionKey);
 // with a hidden message, what the remaining letters form. The direction
 // sentence carries on an instruction after " : ", or follows it as a sentence
 // of its own when the instruction ends with ".", "!", "?" or "…". `symbols`:
-// the coded words drawn have pictures for codes, not numbers.
-QString InstructionText(const DocumentSettings& settings, bool symbols = false);
+// the coded words drawn have pictures for codes, not numbers; `pictures`: the
+// list shows a picture in place of every word.
+QString InstructionText(const DocumentSettings& settings, bool symbols = false, bool pictures = false);
 // The instruction of the page drawn: of the codes drawn, and of the directions
 // chosen and those of the words placed (a grid made before a direction box was
 // unticked still holds words that way).
-QString InstructionText(const DocumentData& data);
+QString InstructionText(const DocumentData& data, bool pictures = false);
 // The title of a key: "Les animaux (Solution)", or "Solution" without a title.
 QString KeyTitle(const QString& title);
 // The line where a pupil writes their name and the date.

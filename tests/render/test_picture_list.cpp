@@ -1,6 +1,7 @@
 // "Images": pictures beside the words or in their place, the page within its limits, the shipped pictures' font.
 #include "RenderTestSupport.h"
 
+#include "render/PageTexts.h"
 #include "render/SymbolFont.h"
 #include "support/DocumentSupport.h"
 #include "words/PictureTable.h"
@@ -68,6 +69,7 @@ TEST(PictureList, PicturesBesideOrInPlaceOfTheWords)
                 EXPECT_TRUE(boxes.isEmpty());
             } else {
                 // Only LOUP is written, where its picture would be; a fill-in's pictures have a box per letter.
+                EXPECT_TRUE(Where(r.ops(), [](const RecordedOp& op) { return op.text.contains(u("image")); }).isEmpty());
                 ASSERT_EQ(texts.size(), 1);
                 EXPECT_EQ(texts[0].text.trimmed(), u("LOUP"));
                 EXPECT_NEAR(texts[0].x1, x, 1e-9);
@@ -144,6 +146,9 @@ TEST(PictureList, TheKeyFillsTheBoxesAndPicturesAreAsTallAsEachOther)
     for (const RecordedOp& op : Where(r.ops(), [](const RecordedOp& op) { return InListFont(op) && op.text.size() == 1; }))
         (op.y1 < kCut ? upper : lower) += op.text;
     EXPECT_EQ(std::pair(upper, lower), std::pair(QString(), u("BOUGIEDOIGTCHAT")));
+    // Without a word written, the instruction speaks of pictures (with one, of the list: PicturesBesideOrInPlaceOfTheWords).
+    EXPECT_EQ(InstructionText(d, true), u("Écris le mot de chaque image à sa place dans la grille. Une case ne peut contenir qu'une seule lettre."));
+    EXPECT_FALSE(Where(r.ops(), [](const RecordedOp& op) { return op.text.startsWith(u("Écris le mot de chaque image")); }).isEmpty());
     const Ops pictures = Where(r.ops(), InPictureFont);
     ASSERT_EQ(pictures.size(), 6);
     QList<double> heights;
