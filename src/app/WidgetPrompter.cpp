@@ -41,9 +41,10 @@ Answer WidgetPrompter::Ask(MessageKind kind, const QString& text)
         byDefault = B::Yes;
         break;
     case MessageKind::SaveQuestion:
+        // Enter keeps the work: with Non it was lost at one key.
         box.setIcon(QMessageBox::Warning);
         buttons = B::Yes | B::No | B::Cancel;
-        byDefault = B::No;
+        byDefault = B::Yes;
         break;
     case MessageKind::Offer:
         box.setIcon(QMessageBox::Information);

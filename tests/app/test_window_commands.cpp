@@ -50,7 +50,7 @@ private Q_SLOTS:
             { MessageKind::Warning, B::Ok, B::Ok, Answer::Ok, Answer::Ok, QMessageBox::Warning },
             { MessageKind::Question, B::Yes | B::No, B::No, Answer::No, Answer::No, QMessageBox::Warning },
             { MessageKind::Proposal, B::Yes | B::No, B::Yes, Answer::Yes, Answer::No, QMessageBox::Warning },
-            { MessageKind::SaveQuestion, B::Yes | B::No | B::Cancel, B::No, Answer::No, Answer::Cancel, QMessageBox::Warning },
+            { MessageKind::SaveQuestion, B::Yes | B::No | B::Cancel, B::Yes, Answer::Yes, Answer::Cancel, QMessageBox::Warning },
             { MessageKind::Offer, B::Yes | B::No, B::No, Answer::No, Answer::No, QMessageBox::Information },
             { MessageKind::SaveError, B::Retry | B::Cancel, B::Retry, Answer::Retry, Answer::Cancel, QMessageBox::Critical },
             { MessageKind::MissingFiles, B::Ok | B::Cancel, B::Cancel, Answer::Cancel, Answer::Cancel, QMessageBox::Critical },
