@@ -217,8 +217,10 @@ void MainWindow::RedrawPreview()
 
 void MainWindow::OnPageLaidOut(const PageLayout& layout)
 {
-    lblAvertissement_->setText(WithoutBreaksInside(layout.OverflowText));
-    lblAvertissement_->setVisible(layout.Overflow);
+    // An unfinished grid looks like a whole one: said first.
+    const QString warning = QStringList { doc_.UnfinishedGridText(), layout.OverflowText }.join(QLatin1Char(' ')).trimmed();
+    lblAvertissement_->setText(WithoutBreaksInside(warning));
+    lblAvertissement_->setVisible(!warning.isEmpty());
     const QString notice = LowerHalfNotice(doc_.settings().lowerHalf, layout.LowerHalfAvailable);
     lblDeuxiemePage_->setText(WithoutBreaksInside(notice));
     lblDeuxiemePage_->setVisible(!notice.isEmpty());

@@ -200,9 +200,9 @@ QString Document::PrintQuestion(int versions) const
                               "Cliquez d'abord sur « Créer la grille ».\r\nVoulez-vous imprimer quand même ?");
     // What a time-out left has holes, and the list names words it does not hold.
     if (versions <= 1 && z.TimedOut)
-        return QStringLiteral("La grille n'est pas terminée : le temps de calcul a été dépassé avant que tous les mots "
-                              "y soient placés. Cliquez sur « Créer la grille » pour la recommencer.\r\n"
-                              "Voulez-vous imprimer quand même ?");
+        return UnfinishedGridText()
+            + QStringLiteral(" Cliquez sur « Créer la grille » pour la recommencer, ou retirez des mots.\r\n"
+                             "Voulez-vous imprimer quand même ?");
     // The size moved since the grid was made: the page draws its letters at
     // the new size, words cut at the edge or cells without a letter.
     if (versions <= 1 && z.gameType == GameType::WordSearch && GridSizeMoved())
@@ -214,6 +214,22 @@ QString Document::PrintQuestion(int versions) const
     if (p.gameType != GameType::WordSearch || p.randomFill || explanation.isEmpty())
         return {};
     return explanation + QStringLiteral(" dans le message secret.\r\nVoulez-vous vraiment imprimer le document ?");
+}
+
+QString Document::UnfinishedGridText() const
+{
+    const PuzzleState& z = data_.puzzle;
+    // A grid discarded since (the words or the game changed) is no grid.
+    if (!z.TimedOut || !z.LetterGrid.any([](const QString& letter) { return !letter.isEmpty(); }))
+        return {};
+    const int count = std::min<int>(z.WordCount, int(z.WordEntries.size()));
+    const int missing = count - int(std::count_if(z.WordEntries.cbegin(), z.WordEntries.cbegin() + count,
+                                                  [](const WordEntry& e) { return !e.gridText.isEmpty(); }));
+    if (count < 2 || missing < 1)
+        return QStringLiteral("La grille n'est pas terminée.");
+    return QStringLiteral("La grille n'est pas terminée : %1 sur %2 n'y %3.")
+        .arg(PluralLabel(missing, QStringLiteral("mot"), true), FrenchNumber(count),
+             missing == 1 ? QStringLiteral("est pas placé") : QStringLiteral("sont pas placés"));
 }
 
 bool Document::GridSizeMoved() const

@@ -110,6 +110,9 @@ public:
     // search whose hidden message does not fill its free cells exactly; empty
     // when there is nothing to ask. Versions are each made anew.
     QString PrintQuestion(int versions = 1) const;
+    // What a time-out left, which the preview shows: "La grille n'est pas
+    // terminée : 3 mots sur 47 n'y sont pas placés."; empty for a whole grid.
+    QString UnfinishedGridText() const;
     // The words of the list that have no picture when the list shows
     // pictures ("3 mots sans image : chat, loup, ours"), with the installed
     // pictures' table; empty when there is nothing to tell.

@@ -107,6 +107,10 @@ private Q_SLOTS:
         QCOMPARE(prompter.asked[0].kind, MessageKind::Warning); // its text: GridAdvice.ATimeOutSaysWhyAndWhatToTry
         QVERIFY(window->isEnabled());
         QCOMPARE(Find<QPushButton>(u("cmdGenerer"))->text(), u("Créer la grille"));
+        // Under the preview, in red: the grid shown is unfinished (how many words it lacks: GridAdvice's tests).
+        auto* warning = Find<QLabel>(u("lblAvertissement"));
+        QVERIFY(!warning->isHidden());
+        QVERIFY2(warning->text().startsWith(WithoutBreaksInside(u("La grille n'est pas terminée : "))), qPrintable(warning->text()));
         QWidget* frame = Find<QWidget>(u("shpFlash"));
         auto* flash = Find<QTimer>(u("tmrFlash"));
         const bool shown = frame->isVisible();
@@ -124,9 +128,11 @@ private Q_SLOTS:
             PrepareEndlessFillIn(400);
             Find<QPushButton>(u("cmdGenerer"))->click();
             QVERIFY(flash->isActive());
+            QVERIFY(!warning->isHidden());
             stop();
             QVERIFY(!flash->isActive());
             QVERIFY(!frame->isVisible());
+            QVERIFY2(warning->isHidden(), qPrintable(warning->text()));
         }
         QCOMPARE(doc->settings().title, u("Ouvert"));
     }

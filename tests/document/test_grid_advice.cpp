@@ -107,9 +107,14 @@ TEST(GridAdvice, TheSizeQuestionAndTheTimeOutProposeTheSizeTheLettersNeed)
             EXPECT_FALSE(doc.puzzle().LetterGrid == Grid<QString>()) << "the words placed before the time ran out";
             EXPECT_TRUE(drawn == doc.puzzle().LetterGrid) << "the page shown is the one a print would give";
             // Printed as it is, the grid would have holes and list words it does not hold.
-            EXPECT_EQ(doc.PrintQuestion(), u("La grille n'est pas terminée : le temps de calcul a été dépassé avant que tous les mots "
-                                             "y soient placés. Cliquez sur « Créer la grille » pour la recommencer.\r\n"
-                                             "Voulez-vous imprimer quand même ?"));
+            // It says how many words are missing, which the preview shows too.
+            const qsizetype placed = std::count_if(doc.puzzle().WordEntries.cbegin(), doc.puzzle().WordEntries.cend(),
+                                                   [](const WordEntry& e) { return !e.gridText.isEmpty(); });
+            ASSERT_TRUE(placed >= 1 && placed <= 7) << placed;
+            const QString missing = placed == 7 ? u("1 mot sur 8 n'y est pas placé") : u("%1 mots sur 8 n'y sont pas placés").arg(8 - placed);
+            EXPECT_EQ(doc.UnfinishedGridText(), u("La grille n'est pas terminée : ") + missing + u("."));
+            EXPECT_EQ(doc.PrintQuestion(), doc.UnfinishedGridText() + u(" Cliquez sur « Créer la grille » pour la recommencer, ou "
+                                                                         "retirez des mots.\r\nVoulez-vous imprimer quand même ?"));
             EXPECT_EQ(doc.PrintQuestion(3), QString()) << "versions make grids of their own";
             // Saved and opened again, the grid is still unfinished.
             EXPECT_EQ(SavedAndReopened(doc)->PrintQuestion(), doc.PrintQuestion());
