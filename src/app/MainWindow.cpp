@@ -177,6 +177,7 @@ MainWindow::MainWindow(Document& doc, DocumentFolders folders, Prompter* prompte
             resize(screen->availableSize().boundedTo(QSize(1600, 1000)));
     }
     actions_.SetLastFolder(remembered.value(QStringLiteral("dossiers/dernier")).toString());
+    actions_.SetLastFolder(remembered.value(QStringLiteral("dossiers/listes")).toString(), DocumentActions::Files::WordLists);
 }
 
 MainWindow::~MainWindow()
@@ -402,6 +403,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     QSettings remembered;
     remembered.setValue(QStringLiteral("fenetre/geometrie"), saveGeometry());
     remembered.setValue(QStringLiteral("dossiers/dernier"), actions_.LastFolder());
+    remembered.setValue(QStringLiteral("dossiers/listes"), actions_.LastFolder(DocumentActions::Files::WordLists));
     event->accept();
 }
 

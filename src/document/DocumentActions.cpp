@@ -90,15 +90,17 @@ QStringList DocumentActions::TemplatePaths() const
     return paths;
 }
 
-QString DocumentActions::DialogFolder() const
+QString DocumentActions::DialogFolder(Files files) const
 {
+    if (files == Files::WordLists && !listFolder_.isEmpty() && QFileInfo(listFolder_).isDir())
+        return listFolder_;
     return !lastFolder_.isEmpty() && QFileInfo(lastFolder_).isDir() ? lastFolder_ : folders_.user;
 }
 
-void DocumentActions::Remember(const QString& chosenPath)
+void DocumentActions::Remember(const QString& chosenPath, Files files)
 {
     if (!chosenPath.isEmpty())
-        lastFolder_ = QFileInfo(chosenPath).absolutePath();
+        Last(files) = QFileInfo(chosenPath).absolutePath();
 }
 
 bool DocumentActions::AskToSave()
@@ -320,10 +322,11 @@ CommandResult DocumentActions::ImportOtherList()
         return CommandResult::Cancel();
     const QString filter = QStringLiteral("Listes de mots (*") + WordListExtensions().join(QStringLiteral(" *"))
         + QStringLiteral(");;Tous les fichiers (*)");
-    const QString path = prompter_.OpenFileName({ QStringLiteral("Importer une liste de mots"), filter, DialogFolder(), QString(), QString() });
+    const QString path = prompter_.OpenFileName(
+        { QStringLiteral("Importer une liste de mots"), filter, DialogFolder(Files::WordLists), QString(), QString() });
     if (path.isEmpty())
         return CommandResult::Cancel();
-    Remember(path);
+    Remember(path, Files::WordLists);
     return doc_.ImportWordListFile(path).Result();
 }
 

@@ -44,13 +44,16 @@ public:
         folders_ = std::move(folders);
         workCopy_ = WorkCopy(folders_.workCopy);
     }
-    // Where the file dialogs open: the folder of the last file chosen in one,
-    // else the teacher's folder.
-    QString DialogFolder() const;
-    void SetLastFolder(const QString& folder) { lastFolder_ = folder; }
-    const QString& LastFolder() const { return lastFolder_; }
-    // A file chosen in a dialog: its folder is the next dialog's.
-    void Remember(const QString& chosenPath);
+    // Where the file dialogs open. Documents (and PDF files): the folder of
+    // the last one chosen in a dialog, else the teacher's folder. Word lists:
+    // the folder of the last list imported, else the documents' one, so that
+    // saving after an import does not put the sheet among the lists.
+    enum class Files { Documents, WordLists };
+    QString DialogFolder(Files files = Files::Documents) const;
+    void SetLastFolder(const QString& folder, Files files = Files::Documents) { Last(files) = folder; }
+    QString LastFolder(Files files = Files::Documents) const { return files == Files::Documents ? lastFolder_ : listFolder_; }
+    // A file chosen in a dialog: its folder is the next dialog's of its kind.
+    void Remember(const QString& chosenPath, Files files = Files::Documents);
 
     // The question about unsaved changes: true when the work may be replaced
     // (nothing to save, No, or a save that went through); false when the
@@ -111,6 +114,8 @@ private:
     Prompter& prompter_;
     DocumentFolders folders_;
     QString lastFolder_;
+    QString listFolder_;
+    QString& Last(Files files) { return files == Files::Documents ? lastFolder_ : listFolder_; }
     WorkCopy workCopy_;
     bool offeringCopy_ = false; // a launch asks whether to take back the copy it found
 };

@@ -312,6 +312,20 @@ TEST_F(DocumentCommands, TheSaveDialogProposesTheDocumentsOwnFileElseTheTeachers
     }
 }
 
+// A list imported from its own folder leaves the documents' dialogs where they were: the sheet saved after the
+// import goes among the documents, and the next import opens among the lists.
+TEST_F(DocumentCommands, ListsAndDocumentsKeepTheirOwnFolders)
+{
+    QTemporaryDir lists;
+    prompter.paths = { WriteBytes(lists.filePath(u("animaux.txt")), "chat\r\nchien\r\nlapin\r\n"), QString(), QString() };
+    ASSERT_TRUE(actions.ImportOtherList().done());
+    EXPECT_EQ(actions.SaveAs().status, CommandResult::Status::Cancelled);
+    EXPECT_EQ(actions.ImportOtherList().status, CommandResult::Status::Cancelled);
+    ASSERT_EQ(prompter.dialogs.size(), 3);
+    EXPECT_EQ(QDir(prompter.dialogs[1].folder).canonicalPath(), QDir(user.path()).canonicalPath());
+    EXPECT_EQ(QDir(prompter.dialogs[2].folder).canonicalPath(), QDir(lists.path()).canonicalPath());
+}
+
 TEST_F(DocumentCommands, ATemplateGoesToTheTeachersFolderAndStartsTheNextNewDocument)
 {
     Edit();
