@@ -305,7 +305,7 @@ WordListEntries CutWordListText(const QString& input)
         if (entry.compare(QStringLiteral("etc"), Qt::CaseInsensitive) == 0)
             continue; // the end of an enumeration ("chat, chien, etc.")
         if (!std::all_of(entry.cbegin(), entry.cend(), IsWordCharacter)) {
-            ++out.unprintable;
+            out.unprintable << entry;
             continue;
         }
         if (entry.size() > kMaxDisplayLength) {
@@ -416,22 +416,29 @@ QStringList WordListNotices(const WordListEntries& entries, int wordsKept)
         notices << PluralLabel(entries.tooLong, u("entrée¤"), true) + u(" de plus de ")
                 + QString::number(kMaxDisplayLength) + u(" caractères") + Verb(entries.tooLong);
     }
-    if (entries.unprintable > 0) {
-        notices << PluralLabel(entries.unprintable, u("entrée¤"), true)
-                + u(" contenant des caractères non imprimables") + Verb(entries.unprintable);
-    }
-    // The titles the document's layout told apart from its words, and the
-    // definitions beside them, named so that a word taken for one is noticed.
+    // The titles the document's layout told apart from its words, the
+    // definitions beside them and the entries set aside, named so that a
+    // word taken for one is noticed.
     const auto named = [](const QStringList& texts) {
         // Four at most, then how many others: two or more (a fifth is named).
         const qsizetype shown = texts.size() <= 5 ? texts.size() : 4;
         QStringList names;
-        for (const QString& text : texts.mid(0, shown))
-            names << Quoted(text.size() > 40 ? text.left(39) + QChar(0x2026) : text);
+        for (const QString& text : texts.mid(0, shown)) {
+            // What nothing shows, as a box.
+            QString shownText;
+            for (const char32_t c : text.toUcs4())
+                shownText += QChar::isPrint(c) ? QString::fromUcs4(&c, 1) : QString(QChar(0x25A1));
+            names << Quoted(shownText.size() > 40 ? shownText.left(39) + QChar(0x2026) : shownText);
+        }
         if (texts.size() > shown)
             names << QString::number(texts.size() - shown) + u(" autres");
         return FrenchEnumeration(names);
     };
+    if (const QStringList& set = entries.unprintable; !set.isEmpty()) {
+        notices << (set.size() == 1 ? u("L'entrée ") + named(set) + u(" a été ignorée : elle contient un caractère")
+                                    : u("Les entrées ") + named(set) + u(" ont été ignorées : elles contiennent des caractères"))
+                + u(" qu'un document Lexigrille ne peut pas garder.");
+    }
     if (!entries.titles.isEmpty()) {
         notices << (entries.titles.size() == 1 ? u("Le titre ") + named(entries.titles) + u(" n'a pas été pris comme mot.")
                                                : u("Les titres ") + named(entries.titles) + u(" n'ont pas été pris comme mots."));

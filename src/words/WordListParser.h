@@ -53,8 +53,8 @@ struct WordListEntries {
     QStringList entries;        // in text order, without comments; the same word may come twice
     int largestLetterCount = 0; // 0 when there is no valid entry
     int tooLong = 0;            // entries set aside: longer than any grid takes
-    int unprintable = 0;        // entries set aside: control characters or characters the code page lacks
-    int noLetter = 0;           // entries set aside: nothing but separators ("...", "--")
+    QStringList unprintable;    // entries set aside: control characters or characters the code page lacks
+    int noLetter = 0;           // entries set aside: nothing but separators and digits ("...", "--", a table's numbers)
     bool truncated = false;     // the size or entry cap left the end of the list out
     QStringList titles;         // the titles left out: a document's, then a first line's ("Les mots de la semaine")
     QStringList definitions;    // the definitions beside words, left out ("chat : animal qui miaule")
