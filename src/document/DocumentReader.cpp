@@ -40,7 +40,7 @@ public:
     Reader(const IniReader& ini, const QStringList& fontNames)
         : ini_(ini)
         , fonts_(fontNames)
-        , result_ { NewDocumentData(fontNames), {} }
+        , result_ { NewDocumentData(fontNames), {}, true, {} }
     {
     }
 

@@ -53,7 +53,7 @@ PainterSurface::ResolvedFont PainterSurface::MakeResolved(const QFont& font, boo
     auto it = references_.find(key);
     if (it == references_.end()) {
         const QFontMetricsF metrics(large);
-        it = references_.emplace(key, Reference { metrics, metrics.tightBoundingRect(kCellLetters) }).first;
+        it = references_.emplace(key, Reference { metrics, metrics.tightBoundingRect(kCellLetters), {} }).first;
     }
     ResolvedFont f { font, symbol, &it->second };
     f.scale = font.pointSizeF() * kMillimetresPerInch / 72.0 / unitMillimetres_ / kReferencePixels;
