@@ -133,7 +133,7 @@ void DocumentRenderer::PrintInCell(const QString& s, double left, double cellTop
 }
 
 // A coded cell's pictogram, as large as the room above the letter allows
-// (`band`: from the cell's top to the letters' ink) and centred in it, clear
+// (`band`: from the cell's top to above the letters' ink) and centred in it, clear
 // of the cell's frame and of the letter: drawn at the size of the numbers'
 // band, its ink took a third of the cell's width in a corner, too small a
 // picture for pupils who match shapes before they read.
@@ -236,10 +236,11 @@ void DocumentRenderer::DrawCodedWords(double top, GridMode mode)
     const bool symbols = !z.CodesAreNumbers;
     const int second = SecondColumn(z, last);
     const int shift = StackShift(z, second);
-    // The pictograms' room: down to the top of the letters' ink (their box,
-    // PrintInCell's, starts higher).
+    // The pictograms' room: down to 0.4 above the top of the letters' ink
+    // (their box, PrintInCell's, starts higher), so that on the screen too
+    // a pictogram never seems to sit on its letter.
     SetCellFont(size, true);
-    const double band = cell - 0.5 - s_->TextHeight(kSample) + s_->InkBox(QStringLiteral("Hdlb")).top();
+    const double band = cell - 0.5 - s_->TextHeight(kSample) + s_->InkBox(QStringLiteral("Hdlb")).top() - 0.4;
     for (int r = 0; r <= last; ++r) {
         const QList<double> lefts = RowLefts(z, r, last, second);
         for (int c = 0; c <= last; ++c) {

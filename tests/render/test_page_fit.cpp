@@ -249,10 +249,10 @@ TEST(PageFit, PictogramsAsSmallAsNumbersRatherThanWordsOrTheCopyCutOff)
         const auto height = [&r](const SurfaceFont& f) { return r.fonts->font = f, r.fonts->TextHeight(u("Hy")); };
         const double letters = height({ kGridFont, r.layout.GridFontSize, false, false, false, true });
         EXPECT_NEAR(r.layout.CellSize, height({ SymbolFontName(), c.pictograms, false, false, false, true }) + letters + 1, 1e-9);
-        // Each pictogram's ink fills the room above the letters' ink less 0.6 above and below (or the cell's width
+        // Each pictogram's ink fills the room above the letters' ink less 0.6 above and 1 below (or the cell's width
         // less 1.2 on each side), centred in it.
         r.fonts->font = { kGridFont, r.layout.GridFontSize, false, false, false, true };
-        const double room = r.layout.CellSize - 0.5 - letters + r.fonts->InkBox(u("Hdlb")).top();
+        const double room = r.layout.CellSize - 0.5 - letters + r.fonts->InkBox(u("Hdlb")).top() - 0.4;
         RecordedOp box;
         int pictograms = 0;
         for (const RecordedOp& op : r.ops()) {

@@ -63,8 +63,8 @@ TEST(PageLayout, EveryBlockWhereTheTeacherSeesItInItsColourAndPen)
     const double s = kSearchCell, f = kFillInCell, c = 0.4 * 7 + kLine + 1, cs = 0.4 * 9.1 + kLine + 1, w = 5 * kChar + 2;
     const double row2 = 1.6 * c, row2s = 1.6 * cs;
     // A pictogram's ink (here its line box, 1.82 by 3.64) fills the room above the letter's (here its line box, from
-    // 0.5 under the band) less 0.6 above and below, centred across the cell.
-    const double pk = (0.4 * 9.1 + 0.5 - 1.2) / (0.4 * 9.1), pictogramX = (cs - pk * 0.2 * 9.1) / 2;
+    // 0.5 under the band) less 0.6 above and 1 below, centred across the cell.
+    const double pk = (cs - 0.5 - kLine - 0.4 - 2 * 0.6) / (0.4 * 7 * 1.3), pictogramX = (cs - pk * 0.2 * 9.1) / 2;
     const auto centred = [](int column, double cell) { return 7 + column * cell + (cell - kChar) / 2; };
     const QString header = u("CE1 – Thème : Animaux (20 mots)"), title = u("Les animaux"), instruction = InstructionText(Build(Empty));
     const SurfaceFont italic { kDefaultFont, 10, false, true, false }, big { kTitleFont, 16, true, false, true }, small { kTitleFont, 11 },
