@@ -67,6 +67,13 @@ inline QButtonGroup* Options(QWidget* parent, const char* name, const QList<cons
         if (into)
             into->addWidget(button);
     }
+    // Tab stops at the option chosen, as in any dialog, and the arrows move
+    // between the options: stopping at each one, Tab gave focus to options
+    // that are not chosen.
+    QObject::connect(group, &QButtonGroup::idToggled, group, [group] {
+        for (QAbstractButton* button : group->buttons())
+            button->setFocusPolicy(button->isChecked() || !group->checkedButton() ? Qt::StrongFocus : Qt::ClickFocus);
+    });
     return group;
 }
 

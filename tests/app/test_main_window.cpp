@@ -202,6 +202,7 @@ private Q_SLOTS:
     // Tab goes round every control of the window, each stop a control with its name, then back to the title.
     void tabGoesRoundTheControls()
     {
+        Find<QRadioButton>(u("optMoitieInf_2"))->click();
         Edit("txtTitre")->setFocus();
         QStringList stops;
         for (QWidget* w = Edit("txtTitre"); stops.size() < 100; w = QApplication::focusWidget()) {
@@ -211,8 +212,14 @@ private Q_SLOTS:
                 break;
         }
         QVERIFY2(!stops.contains(QString()), qPrintable(stops.join(u(", "))));
-        for (const char* name : { "lstLectureThemes", "lstLectureMots", "optTypeJeu_0", "hscTaille", "cmdGenerer", "cmdImprimer" })
-            QVERIFY2(stops.contains(u(name)), name);
+        for (const char* name : { "lstLectureThemes", "lstLectureMots", "optTypeJeu_0", "hscTaille", "optMoitieInf_2", "cmdGenerer", "cmdImprimer" })
+            QVERIFY2(stops.contains(u(name)), qPrintable(stops.join(u(", "))));
+        // Of a set of options, the one chosen (the arrows go to the others).
+        QVERIFY2(!stops.contains(u("optMoitieInf_0")) && !stops.contains(u("optTypeJeu_1")), qPrintable(stops.join(u(", "))));
+        Find<QRadioButton>(u("optMoitieInf_2"))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QCOMPARE(QApplication::focusWidget()->objectName(), u("optMoitieInf_1"));
+        QVERIFY(Find<QRadioButton>(u("optMoitieInf_1"))->isChecked());
         // Alt and a letter reach every item of the menus: each marks a letter of its own.
         for (QMenu* menu : window->findChildren<QMenu*>()) {
             QSet<QChar> keys;
