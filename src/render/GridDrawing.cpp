@@ -133,10 +133,10 @@ void DocumentRenderer::PrintInCell(const QString& s, double left, double cellTop
 }
 
 // A coded cell's pictogram, as large as the room above the letter allows
-// (`band`: from the cell's top to above the letters' ink) and centred in it, clear
-// of the cell's frame and of the letter: drawn at the size of the numbers'
-// band, its ink took a third of the cell's width in a corner, too small a
-// picture for pupils who match shapes before they read.
+// (`band`: from the cell's top to above the letters' ink) and centred in
+// it, clear of the cell's frame and of the letter: drawn at the size of the
+// numbers' band, its ink took a third of the cell's width in a corner, too
+// small a picture for pupils who match shapes before they read.
 void DocumentRenderer::PrintPictogram(const QString& symbol, double left, double cellTop, double band)
 {
     constexpr double kMargin = 0.6;
@@ -147,8 +147,7 @@ void DocumentRenderer::PrintPictogram(const QString& symbol, double left, double
     const double k = std::min((band - 2 * kMargin) / ink.height(), (cell - 4 * kMargin) / ink.width());
     if (k <= 0)
         return;
-    // Ink grows with the font's size, to within the measure's pixels: the
-    // drawn one is placed by its own.
+    // Placed by the ink of the size drawn, whatever a surface rounds.
     s_->font.size *= k;
     const QRectF drawn = s_->InkBox(symbol);
     s_->currentX = left + (cell - drawn.width()) * 0.5 - drawn.left();
