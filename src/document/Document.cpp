@@ -191,11 +191,21 @@ void Document::KeepRevealChoice()
     choice = z.RevealChoices[0].text;
 }
 
+namespace {
+
+// A grid holds a letter once made; one discarded since (the words or the
+// game changed) holds none.
+bool GridMade(const PuzzleState& z)
+{
+    return z.LetterGrid.any([](const QString& letter) { return !letter.isEmpty(); });
+}
+
+} // namespace
+
 QString Document::PrintQuestion(int versions) const
 {
     const PuzzleState& z = data_.puzzle;
-    const bool made = z.LetterGrid.any([](const QString& letter) { return !letter.isEmpty(); });
-    if (versions <= 1 && !made)
+    if (versions <= 1 && !GridMade(z))
         return QStringLiteral("La grille n'a pas encore été créée : la fiche n'aurait qu'une grille vide. "
                               "Cliquez d'abord sur « Créer la grille ».\r\nVoulez-vous imprimer quand même ?");
     // What a time-out left has holes, and the list names words it does not hold.
@@ -219,8 +229,7 @@ QString Document::PrintQuestion(int versions) const
 QString Document::UnfinishedGridText() const
 {
     const PuzzleState& z = data_.puzzle;
-    // A grid discarded since (the words or the game changed) is no grid.
-    if (!z.TimedOut || !z.LetterGrid.any([](const QString& letter) { return !letter.isEmpty(); }))
+    if (!z.TimedOut || !GridMade(z))
         return {};
     const int count = std::min<int>(z.WordCount, int(z.WordEntries.size()));
     const int missing = count - int(std::count_if(z.WordEntries.cbegin(), z.WordEntries.cbegin() + count,
