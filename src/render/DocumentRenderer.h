@@ -1,6 +1,7 @@
 #pragma once
 
 #include "puzzle/PuzzleState.h"
+#include "render/SpeltLetters.h"
 #include "render/Surface.h"
 
 #include <QString>
@@ -223,12 +224,12 @@ private:
     SurfaceFont CodeFont(double size) const;
     double RowTop(int row, double cell) const;
     double GridHeight(int rows, double cell) const;
-    static int SecondColumn(const PuzzleState& z, int last);
     int StackShift(const PuzzleState& z, int second) const;
     bool MayRearrange(const GridCells& cells) const;
     // second: where the words' second column starts (SecondColumn), or 0.
     QList<double> RowLefts(const PuzzleState& z, int row, int last, int second) const;
-    QString GridLetter(const QString& cell) const;
+    // The letter a cell shows: upper case, or as its words spell it.
+    QString GridLetter(const QString& cell, int column, int row) const;
     bool LowerHalfDrawn(double gridExtent) const;
     // clearance: how far above its footer the grid must end.
     bool GridFits(double size, const GridCells& cells, double clearance = 0.0);
@@ -292,6 +293,7 @@ private:
     // Likewise coded words may go on in one column, the second column's words
     // under the first's (StackShift: the rows they move down by).
     bool stackCoded_ = false;
+    std::optional<SpeltLetters> spelt_; // a lower-case grid's letters, as its words spell them
     Surface* s_ = nullptr;
     double ratio_ = 1.0;
     PageLayout layout_;

@@ -21,16 +21,6 @@ constexpr double kPartGap = 0.4;
 // The keys' frames: their half width, in cells.
 constexpr double kFrameRadius = 0.42;
 
-// A cell of a coded word: a letter with its code, or what no code stands for
-// (a digit, a letter outside A to Z), given in its cell.
-bool IsCodedCell(const PuzzleState& z, int c, int r)
-{
-    if (z.CodeGrid.at(c, r) != 0)
-        return true;
-    const QString& letter = z.LetterGrid.at(c, r);
-    return r >= 2 && !letter.isEmpty() && !(letter.size() == 1 && IsCodedPartMark(letter[0]));
-}
-
 } // namespace
 
 double DocumentRenderer::CodeFontSize(double size) const
@@ -70,20 +60,6 @@ double DocumentRenderer::GridHeight(int rows, double cell) const
     return rows < 1 ? 0.0 : RowTop(rows - 1, cell) + cell;
 }
 
-// Where the coded words' second column starts: where a word begins two empty
-// cells or more after another on some row (a compound word's parts are one
-// cell apart); 0 when no row shows it.
-int DocumentRenderer::SecondColumn(const PuzzleState& z, int last)
-{
-    for (int row = 2; row < PuzzleState::kSide; ++row) {
-        for (int c = 2; c <= last; ++c) {
-            if (IsCodedCell(z, c, row) && !IsCodedCell(z, c - 1, row) && !IsCodedCell(z, c - 2, row))
-                return c;
-        }
-    }
-    return 0;
-}
-
 // The left edge of each cell of a row of coded words: the empty cell that
 // parts a compound word is narrow, and the second column keeps its place, a
 // whole cell or more after the first column's longest word (drawn narrow,
@@ -118,10 +94,11 @@ QList<double> DocumentRenderer::RowLefts(const PuzzleState& z, int row, int last
     return lefts;
 }
 
-QString DocumentRenderer::GridLetter(const QString& cell) const
+QString DocumentRenderer::GridLetter(const QString& cell, int column, int row) const
 {
-    // Beginners match the same shapes in the list and in the grid.
-    return D().settings.uppercase ? UpperCase1252(cell) : cell.toLower();
+    // Beginners match the same shapes in the list and in the grid, accents
+    // included.
+    return !spelt_ ? UpperCase1252(cell) : spelt_->Letter(column, row, cell);
 }
 
 // A letter centred in its cell, its line box ending inset above the cell's bottom.
@@ -169,6 +146,9 @@ void DocumentRenderer::DrawGrid(Half half, GridMode mode)
     layout_.CellSize = CellAt(size);
     layout_.GridExtent = layout_.CellSize * z.GridSize;
     const double cell = layout_.CellSize;
+    spelt_.reset();
+    if (!st.uppercase)
+        spelt_.emplace(D());
 
     if (type == GameType::WordSearch) {
         SetPenWidth(*s_, 1, layout_.IsPrinter);
@@ -200,7 +180,7 @@ void DocumentRenderer::DrawGrid(Half half, GridMode mode)
                 // letters; a hidden message stays visible.
                 if (mode == GridMode::Solution && st.puzzle.randomFill && PuzzleState::IsFillerCell(letter))
                     continue;
-                PrintInCell(GridLetter(letter), CellLeft(c), top + r * cell, 1.0);
+                PrintInCell(GridLetter(letter, c, r), CellLeft(c), top + r * cell, 1.0);
             }
         }
         break;
@@ -214,7 +194,7 @@ void DocumentRenderer::DrawGrid(Half half, GridMode mode)
                 const double y = top + r * cell;
                 s_->Box(x, y, x + cell, y + cell);
                 if (mode == GridMode::Solution || !IsLowerCaseLetter(letter))
-                    PrintInCell(GridLetter(letter), x, y, 0.5);
+                    PrintInCell(GridLetter(letter, c, r), x, y, 0.5);
             }
         }
         break;
@@ -261,7 +241,7 @@ void DocumentRenderer::DrawCodedWords(double top, GridMode mode)
                 } else {
                     // What no code stands for ("H2O", "señor"): given, so that the word keeps it.
                     s_->Box(x, y, x + cell, y + cell);
-                    PrintInCell(GridLetter(mark), x, y, 0.5);
+                    PrintInCell(GridLetter(mark, c, r), x, y, 0.5);
                 }
                 continue;
             }
@@ -280,7 +260,7 @@ void DocumentRenderer::DrawCodedWords(double top, GridMode mode)
             SetCellFont(size, true);
             // The key row's letters are the ones given: grey, the words' black.
             s_->foreColor = r == 0 ? kDarkGrey : kBlack;
-            PrintInCell(GridLetter(letter), x, y, 0.5);
+            PrintInCell(GridLetter(letter, c, r), x, y, 0.5);
         }
     }
     s_->foreColor = kBlack;

@@ -183,11 +183,11 @@ void DocumentRenderer::DrawPictureLine(const ListLine& line, double x, double y,
         for (int k = 0; k < line.letters; ++k)
             s_->Box(after + k * room.box, top, after + (k + 1) * room.box, top + room.box);
         if (key) {
-            const QString letters = ToGridForm(line.word);
+            const QStringList letters = D().settings.uppercase ? ToGridForm(line.word).split(QString(), Qt::SkipEmptyParts) : SpeltCells(line.word);
             SetListFont(layout_.ListFontSize * 0.5);
             s_->font.compact = true;
             for (int k = 0; k < line.letters && k < letters.size(); ++k)
-                PrintInBox(GridLetter(letters.mid(k, 1)), after + k * room.box, top, room.box);
+                PrintInBox(letters[k], after + k * room.box, top, room.box);
             SetListFont(layout_.ListFontSize);
         }
     }

@@ -135,22 +135,28 @@ TEST(PictureList, ThePageNeverOverflows)
 TEST(PictureList, TheKeyFillsTheBoxesAndPicturesAreAsTallAsEachOther)
 {
     PictureTable table;
-    for (const char* line : { "bougie U+1F56F", "doigt U+261D", "chat U+1F431" })
+    for (const char* line : { "bougie U+1F56F", "doigt U+261D", "fusée U+1F680", "chat U+1F431" })
         table.AddText(u(line));
     PictureTable::Install(table);
     DocumentData d = MakeData(GameType::FillIn, 1);
     d.settings.pictures = 2;
-    AddWords(d, { u("bougie"), u("doigt"), u("chat") });
+    AddWords(d, { u("bougie"), u("doigt"), u("fusée"), u("chat") });
+    const auto boxed = [&d] {
+        QString upper, lower;
+        for (const RecordedOp& op : Where(Rendered(d, true, 600, true).ops(), [](const RecordedOp& op) { return InListFont(op) && op.text.size() == 1; }))
+            (op.y1 < kCut ? upper : lower) += op.text;
+        return std::pair(upper, lower);
+    };
+    EXPECT_EQ(boxed(), std::pair(QString(), u("BOUGIEDOIGTFUSEECHAT")));
+    d.settings.uppercase = false; // in lower case, as the words are spelt
+    EXPECT_EQ(boxed(), std::pair(QString(), u("bougiedoigtfuséechat")));
+    d.settings.uppercase = true;
     const Rendered r(d, true, 600, true);
-    QString upper, lower;
-    for (const RecordedOp& op : Where(r.ops(), [](const RecordedOp& op) { return InListFont(op) && op.text.size() == 1; }))
-        (op.y1 < kCut ? upper : lower) += op.text;
-    EXPECT_EQ(std::pair(upper, lower), std::pair(QString(), u("BOUGIEDOIGTCHAT")));
     // Without a word written, the instruction speaks of pictures (with one, of the list: PicturesBesideOrInPlaceOfTheWords).
     EXPECT_EQ(InstructionText(d, true), u("Écris le mot de chaque image à sa place dans la grille. Une case ne peut contenir qu'une seule lettre."));
     EXPECT_FALSE(Where(r.ops(), [](const RecordedOp& op) { return op.text.startsWith(u("Écris le mot de chaque image")); }).isEmpty());
     const Ops pictures = Where(r.ops(), InPictureFont);
-    ASSERT_EQ(pictures.size(), 6);
+    ASSERT_EQ(pictures.size(), 8);
     QList<double> heights;
     for (const RecordedOp& p : pictures) {
         r.fonts->font = p.font;
