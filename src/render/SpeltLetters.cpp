@@ -23,71 +23,97 @@ QStringList SpeltCells(const QString& word)
 
 SpeltLetters::SpeltLetters(const DocumentData& d)
 {
-    // Two words of one grid form ("mais", "maïs") agree on the letters they share.
-    for (const QString& word : d.words.Words()) {
-        const QString grid = ToGridForm(word);
-        const QStringList spelt = SpeltCells(word);
-        if (spelt.size() != grid.size())
-            continue;
-        auto known = spellings_.find(grid);
-        if (known == spellings_.end()) {
-            spellings_.insert(grid, spelt);
-            continue;
+    // The checked words first: they are the ones placed.
+    for (const bool checked : { true, false }) {
+        for (int i = 0; i < d.words.Count(); ++i) {
+            if (d.words.IsChecked(i) != checked)
+                continue;
+            const QString grid = ToGridForm(d.words.Word(i));
+            const QStringList spelt = SpeltCells(d.words.Word(i));
+            QList<QStringList>& same = spellings_[grid];
+            if (spelt.size() == grid.size() && !same.contains(spelt))
+                same.append(spelt);
         }
-        for (qsizetype k = 0; k < spelt.size(); ++k)
-            if ((*known)[k] != spelt[k])
-                (*known)[k] = grid.mid(k, 1).toLower();
     }
     if (d.puzzle.gameType == GameType::CodedWords)
-        ClaimCodedRows(d);
+        PlaceCodedRows(d);
     else
-        ClaimEntries(d);
+        PlaceEntries(d);
+    SpellAgreeingWords();
 }
 
 // Word search and fill-in: the cells of each placed word.
-void SpeltLetters::ClaimEntries(const DocumentData& d)
+void SpeltLetters::PlaceEntries(const DocumentData& d)
 {
     for (const WordEntry& e : d.puzzle.WordEntries) {
         const int length = int(e.gridText.size());
         if (!EntryInside(e, length, PuzzleState::kSide))
             continue;
         const DirectionStep step = kDirectionSteps[e.direction];
-        QList<std::pair<int, int>> cells;
+        Cells cells;
         for (int k = 0; k < length; ++k)
             cells.append({ e.x + k * step.dx, e.y + k * step.dy });
-        Claim(e.gridText, cells);
+        Place(e.gridText, cells);
     }
 }
 
 // Coded words keep no entries: each row holds a word in each column, its
 // letters read left to right across the gaps between its parts.
-void SpeltLetters::ClaimCodedRows(const DocumentData& d)
+void SpeltLetters::PlaceCodedRows(const DocumentData& d)
 {
     const PuzzleState& z = d.puzzle;
-    const int last = PuzzleState::kSide - 1;
-    const int second = SecondColumn(z, last);
-    for (int r = 2; r <= last; ++r) {
-        for (const auto& [from, to] : { std::pair(0, second > 0 ? second : last + 1), std::pair(second > 0 ? second : last + 1, last + 1) }) {
+    const int side = PuzzleState::kSide;
+    const int second = SecondColumn(z, side - 1);
+    for (int r = 2; r < side; ++r) {
+        for (const auto& [from, to] : { std::pair(0, second > 0 ? second : side), std::pair(second > 0 ? second : side, side) }) {
             QString letters;
-            QList<std::pair<int, int>> cells;
+            Cells cells;
             for (int c = from; c < to; ++c) {
                 if (IsCodedCell(z, c, r))
                     letters += UpperCase1252(z.LetterGrid.at(c, r)), cells.append({ c, r });
             }
-            Claim(letters, cells);
+            Place(letters, cells);
         }
     }
 }
 
-void SpeltLetters::Claim(const QString& gridText, const QList<std::pair<int, int>>& cells)
+// The word takes the next spelling of its plain form, the first again when
+// the list has fewer.
+void SpeltLetters::Place(const QString& gridText, const Cells& cells)
 {
-    const auto spelt = spellings_.constFind(gridText);
-    if (spelt == spellings_.cend() || spelt->size() != cells.size())
+    const auto same = spellings_.constFind(gridText);
+    if (same == spellings_.cend() || same->isEmpty() || cells.size() != gridText.size())
         return;
-    for (qsizetype k = 0; k < cells.size(); ++k) {
-        QString& letter = letters_.at(cells[k].first, cells[k].second);
-        letter = letter.isEmpty() || letter == (*spelt)[k] ? (*spelt)[k] : gridText.mid(k, 1).toLower();
+    int& next = used_[gridText];
+    placed_.append({ cells, (*same)[next % same->size()] });
+    ++next;
+}
+
+// Drops, one after the other, each word that spells a cell unlike a word it
+// crosses (a dropped word spells its cells plain) until the words left agree.
+void SpeltLetters::SpellAgreeingWords()
+{
+    QList<bool> spelt(placed_.size(), true);
+    const auto letterOf = [&](qsizetype w, qsizetype k) {
+        return spelt[w] ? placed_[w].letters[k] : ToGridForm(placed_[w].letters[k]).toLower();
+    };
+    Grid<QList<std::pair<qsizetype, qsizetype>>> through; // each cell's words, with the letter's place in them
+    for (qsizetype w = 0; w < placed_.size(); ++w)
+        for (qsizetype k = 0; k < placed_[w].cells.size(); ++k)
+            through.at(placed_[w].cells[k].first, placed_[w].cells[k].second).append({ w, k });
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (qsizetype w = 0; w < placed_.size(); ++w) {
+            for (qsizetype k = 0; spelt[w] && k < placed_[w].cells.size(); ++k) {
+                for (const auto& [other, at] : through.at(placed_[w].cells[k].first, placed_[w].cells[k].second))
+                    if (letterOf(other, at) != placed_[w].letters[k])
+                        spelt[w] = false, changed = true;
+            }
+        }
     }
+    for (qsizetype w = 0; w < placed_.size(); ++w)
+        for (qsizetype k = 0; spelt[w] && k < placed_[w].cells.size(); ++k)
+            letters_.at(placed_[w].cells[k].first, placed_[w].cells[k].second) = placed_[w].letters[k];
 }
 
 QString SpeltLetters::Letter(int column, int row, const QString& cell) const

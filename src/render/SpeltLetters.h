@@ -2,8 +2,11 @@
 
 #include "document/DocumentData.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
+
+#include <utility>
 
 namespace lx {
 
@@ -13,10 +16,12 @@ QStringList SpeltCells(const QString& word);
 
 // The letters of a lower-case grid as its words spell them: "garçon", not
 // "garcon", for pupils who copy what they read. The grid keeps plain
-// capitals; each cell of a placed word takes that word's letter back, from
-// the document's list. A cell that two words spell differently ("été"
-// across "tête"), or that no word of the list claims (filler letters, a
-// hidden message, a word since removed), keeps its plain letter.
+// capitals; each placed word takes its letters back from the document's
+// list, two words of one plain form ("mais", "maïs") one each. A word is
+// spelt whole or not at all: where two crossing words spell their cell
+// differently ("côté" across "soleil"), both keep their plain letters, as
+// would every word they cross that way, never half a word's accents
+// ("coté"). Filler letters and a hidden message's stay plain.
 class SpeltLetters {
 public:
     explicit SpeltLetters(const DocumentData& d);
@@ -24,12 +29,20 @@ public:
     QString Letter(int column, int row, const QString& cell) const;
 
 private:
-    void ClaimEntries(const DocumentData& d);
-    void ClaimCodedRows(const DocumentData& d);
-    void Claim(const QString& gridText, const QList<std::pair<int, int>>& cells);
+    using Cells = QList<std::pair<int, int>>;
+    struct Placed {
+        Cells cells;
+        QStringList letters;
+    };
+    void PlaceEntries(const DocumentData& d);
+    void PlaceCodedRows(const DocumentData& d);
+    void Place(const QString& gridText, const Cells& cells);
+    void SpellAgreeingWords();
 
-    QHash<QString, QStringList> spellings_; // by grid form
-    Grid<QString> letters_;                 // "": no word claims the cell
+    QHash<QString, QList<QStringList>> spellings_; // by grid form, in the list's order
+    QHash<QString, int> used_;                     // of each grid form, the spellings given out
+    QList<Placed> placed_;
+    Grid<QString> letters_; // "": the plain letter
 };
 
 } // namespace lx

@@ -16,16 +16,20 @@ QString Shown(const DocumentData& d, int x, int y, int dx, int dy, int n)
     return shown;
 }
 
-// Where words that cross spell their cell differently, and for the letters no word of the list claims, the plain letter.
+// A word spelt whole or not at all: where two words spell the cell they cross differently, both keep their plain letters
+// (never half a word's accents, « coté »), and so does a word crossing one of them on an accent; two words of one plain
+// form, one each; for the letters no word of the list claims, the plain letter.
 TEST(SpeltLetters, EachPlacedWordAsTheListSpellsIt)
 {
     DocumentData search = MakeData(GameType::WordSearch, 1);
-    AddWords(search, { u("garçon"), u("été"), u("tête"), u("cœur"), u("mais"), u("maïs"), u("l'école"), u("Noël") });
+    AddWords(search, { u("garçon"), u("été"), u("tête"), u("école"), u("cœur"), u("mais"), u("maïs"), u("l'école"), u("Noël") });
     PlaceWord(search, u("GARCON"), 0, 0, 0);
     PlaceWord(search, u("TETE"), 0, 2, 0);
-    PlaceWord(search, u("ETE"), 1, 2, 2); // down across TETE's first E
+    PlaceWord(search, u("ETE"), 1, 2, 2);   // down across TETE's first E
+    PlaceWord(search, u("ECOLE"), 1, 4, 0); // from ETE's last E
     PlaceWord(search, u("COEUR"), 0, 5, 0);
     PlaceWord(search, u("MAIS"), 0, 6, 0);
+    PlaceWord(search, u("MAIS"), 5, 6, 0);
     PlaceWord(search, u("LECOLE"), 9, 0, 2);
     PlaceWord(search, u("LEON"), 0, 7, 0); // not in the list
     PlaceWord(search, u("NOEL"), 8, 9, 1); // right to left
@@ -43,8 +47,9 @@ TEST(SpeltLetters, EachPlacedWordAsTheListSpellsIt)
     };
     code(u("l’EtE"), 0, 2), code(u("garcon"), 13, 2), code(u("señor"), 0, 3), code(u("e"), 0, 0);
     const struct { const DocumentData& d; int x, y, dx, dy, n; const char* shown; } cases[] = {
-        { search, 0, 0, 1, 0, 6, "garçon" }, { search, 0, 2, 1, 0, 4, "tete" }, { search, 1, 2, 0, 1, 3, "eté" },
-        { search, 0, 5, 1, 0, 5, "coeur" }, { search, 0, 6, 1, 0, 4, "mais" }, { search, 9, 0, 0, 1, 6, "lécole" },
+        { search, 0, 0, 1, 0, 6, "garçon" }, { search, 0, 2, 1, 0, 4, "tete" }, { search, 1, 2, 0, 1, 3, "ete" },
+        { search, 1, 4, 1, 0, 5, "ecole" }, { search, 0, 5, 1, 0, 5, "coeur" }, { search, 0, 6, 1, 0, 4, "mais" },
+        { search, 5, 6, 1, 0, 4, "maïs" }, { search, 9, 0, 0, 1, 6, "lécole" },
         { search, 0, 7, 1, 0, 4, "leon" }, { search, 8, 9, -1, 0, 4, "noël" }, { search, 0, 9, 1, 0, 1, "e" },
         { search, 5, 5, 1, 0, 1, "é" },
         { coded, 0, 2, 1, 0, 5, "l’été" }, { coded, 13, 2, 1, 0, 6, "garçon" }, { coded, 0, 3, 1, 0, 5, "señor" },
