@@ -2,6 +2,7 @@
 // window sets, each refused with a French message naming what it takes.
 #include "cli/Cli.h"
 
+#include "core/ProgramInfo.h"
 #include "core/Text1252.h"
 #include "document/DocumentSettings.h"
 #include "document/FontNames.h"
@@ -9,10 +10,12 @@
 #include "render/FontCatalog.h"
 #include "words/ThemeDatabase.h"
 #include "words/Themes.h"
+#include "words/WordListParser.h"
 
 #include "words/WordForms.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -33,6 +36,17 @@ QList<int> ThemesMeant(const QString& name)
     if (exact >= 0)
         return { exact };
     return ThemesStartingWith(name);
+}
+
+// A word list of the teacher's or of the program's folder that the name
+// starts, as "noel" does "Noël.txt" (without regard to accents or case).
+QString ListNamed(const QString& name)
+{
+    const QString wanted = LettersOnly(name);
+    for (const FileMenuItem& list : BuildWordListMenu({ UserFolderPath(), ProgramFolder() }).items)
+        if (!wanted.isEmpty() && LettersOnly(list.caption).startsWith(wanted))
+            return list.path;
+    return {};
 }
 
 QString ThemeNames(const QList<int>& themes)
@@ -112,7 +126,11 @@ private:
                 QList<int> all;
                 for (int t = 0; t < kThemeCount; ++t)
                     all << t;
-                return Fail(QStringLiteral("Thème inconnu : %1. Thèmes possibles : %2.").arg(Quote(name), ThemeNames(all)));
+                QString problem = QStringLiteral("Thème inconnu : %1. Thèmes possibles : %2.").arg(Quote(name), ThemeNames(all));
+                if (const QString list = ListNamed(name); !list.isEmpty())
+                    problem += QStringLiteral(" La liste de mots %1 se choisit avec --words \"%2\".")
+                                   .arg(Quote(QFileInfo(list).completeBaseName()), QDir::toNativeSeparators(list));
+                return Fail(problem);
             }
             if (meant.size() > 1)
                 return Fail(QStringLiteral("Thème ambigu : %1 peut désigner %2. Précisez.").arg(Quote(name), ThemeNames(meant)));

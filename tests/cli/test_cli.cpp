@@ -303,6 +303,7 @@ TEST_F(CliWorksheets, WrongCommandsAreRefusedAndNothingIsWritten)
 {
     struct Case { QStringList args; int code; const char* message; };
     WriteBytes(Out("apart.txt"), "kiwi\r\npomme\r\nlutin\r\nbras\r\ndahu\r\n");
+    WriteBytes(program.filePath(u("Noël.txt")), "sapin\r\nneige\r\n");
     std::vector<Case> cases = {
         // Too few words: make names its options, a document's generation the boxes of the window it comes from.
         { Words("make -o x.pdf --level CP --count 3"), 2, "Choisissez au moins cinq mots pour créer la grille : 3 mots choisis pour" },
@@ -319,6 +320,7 @@ TEST_F(CliWorksheets, WrongCommandsAreRefusedAndNothingIsWritten)
     const Case choices[] = { // of new and make
         { Words("--level CX"), 1, "Classe inconnue : « CX ». Classes possibles : CP, CE1, CE2, CM1, CM2." },
         { Words("--level CP --theme Dinosaures"), 1, "Thème inconnu : « Dinosaures ». Thèmes possibles : « Activités, métiers »" },
+        { Words("--level CE1 --theme noel"), 1, "». La liste de mots « Noël » se choisit avec --words \"" }, // a ready list's name
         { Words("--level CP --type sudoku"), 1, "Type de jeu inconnu : « sudoku »" },
         { Words("--level CP --size 40"), 1, "L'option --size attend un nombre entier de 5 à 18" },
         { Words("--level CP --count beaucoup"), 1, "L'option --count attend un nombre entier" },
