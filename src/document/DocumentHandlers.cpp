@@ -110,6 +110,10 @@ bool Document::Change(Setting id, const QVariant& valueIn)
         break;
     case Setting::HiddenMessage:
     case Setting::ShuffleList:
+        // A message typed means the teacher wants it: with « Aléatoires »
+        // still ticked it was kept without a word and never reached the grid.
+        if (id == Setting::HiddenMessage && p.randomFill && !p.message.trimmed().isEmpty())
+            Change(Setting::RandomFill, false);
         // The grid's letters follow at once, so that the instruction, which
         // says whether they are shuffled, tells the truth about them.
         engine_.RefillMessage(p.message);

@@ -159,10 +159,13 @@ private Q_SLOTS:
         Find<QCheckBox>(u("chkSens_1"))->click(); // a direction ticked renews the advice at once
         QVERIFY(hidden->isVisible());
         PasteAnimals();
-        if (doc->settings().puzzle.randomFill)
-            Find<QCheckBox>(u("chkAleatoire"))->click();
         Find<QSlider>(u("hscTaille"))->setValue(18); // far more cells than the words and the message take
+        // A message typed is a message wanted: « Aléatoires » gives way to « Définies » (it kept the message unused).
+        auto* random = Find<QCheckBox>(u("chkAleatoire"));
+        QTest::keyClicks(Edit("txtLettresRestantes"), u(" "));
+        QVERIFY(random->isChecked());
         QTest::keyClicks(Edit("txtLettresRestantes"), QString(60, QLatin1Char('a')));
+        QVERIFY(!random->isChecked() && random->text().startsWith(u("Définies")));
         QVERIFY(advice->isVisible());
         QCOMPARE(advice->text(), WithoutBreaksInside(doc->MessageSizeAdvice()));
         Edit("txtLettresRestantes")->selectAll();
