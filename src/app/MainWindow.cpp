@@ -219,7 +219,7 @@ void MainWindow::RedrawPreview()
 void MainWindow::OnPageLaidOut(const PageLayout& layout)
 {
     // An unfinished grid looks like a whole one: said first.
-    const QString warning = QStringList { doc_.UnfinishedGridText(), layout.OverflowText }.join(QLatin1Char(' ')).trimmed();
+    const QString warning = QStringList { doc_.GridWarningText(), layout.OverflowText }.join(QLatin1Char(' ')).trimmed();
     lblAvertissement_->setText(WithoutBreaksInside(warning));
     lblAvertissement_->setVisible(!warning.isEmpty());
     const QString notice = LowerHalfNotice(doc_.settings().lowerHalf, layout.LowerHalfAvailable);

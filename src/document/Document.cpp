@@ -210,15 +210,13 @@ QString Document::PrintQuestion(int versions) const
                               "Cliquez d'abord sur « Créer la grille ».\r\nVoulez-vous imprimer quand même ?");
     // What a time-out left has holes, and the list names words it does not hold.
     if (versions <= 1 && z.TimedOut)
-        return UnfinishedGridText()
+        return GridWarningText()
             + QStringLiteral(" Cliquez sur « Créer la grille » pour la recommencer, ou retirez des mots.\r\n"
                              "Voulez-vous imprimer quand même ?");
     // The size moved since the grid was made: the page draws its letters at
     // the new size, words cut at the edge or cells without a letter.
     if (versions <= 1 && z.gameType == GameType::WordSearch && GridSizeMoved())
-        return QStringLiteral("La taille de la grille a changé depuis sa création : des mots dépassent du cadre ou des cases "
-                              "sont vides. Cliquez sur « Créer la grille » pour la recommencer.\r\n"
-                              "Voulez-vous imprimer quand même ?");
+        return GridWarningText() + QStringLiteral("\r\nVoulez-vous imprimer quand même ?");
     const PuzzleSettings& p = data_.settings.puzzle;
     const QString& explanation = data_.puzzle.BalanceLabel.explanation;
     if (p.gameType != GameType::WordSearch || p.randomFill || explanation.isEmpty())
@@ -226,11 +224,17 @@ QString Document::PrintQuestion(int versions) const
     return explanation + QStringLiteral(" dans le message secret.\r\nVoulez-vous vraiment imprimer le document ?");
 }
 
-QString Document::UnfinishedGridText() const
+QString Document::GridWarningText() const
 {
     const PuzzleState& z = data_.puzzle;
-    if (!z.TimedOut || !GridMade(z))
+    if (!GridMade(z))
         return {};
+    if (!z.TimedOut) {
+        if (z.gameType != GameType::WordSearch || !GridSizeMoved())
+            return {};
+        return QStringLiteral("La taille de la grille a changé depuis sa création : des mots dépassent du cadre ou des cases "
+                              "sont vides. Cliquez sur « Créer la grille » pour la recommencer.");
+    }
     const int count = std::min<int>(z.WordCount, int(z.WordEntries.size()));
     const int missing = count - int(std::count_if(z.WordEntries.cbegin(), z.WordEntries.cbegin() + count,
                                                   [](const WordEntry& e) { return !e.gridText.isEmpty(); }));

@@ -110,9 +110,11 @@ public:
     // search whose hidden message does not fill its free cells exactly; empty
     // when there is nothing to ask. Versions are each made anew.
     QString PrintQuestion(int versions = 1) const;
-    // What a time-out left, which the preview shows: "La grille n'est pas
-    // terminée : 3 mots sur 47 n'y sont pas placés."; empty for a whole grid.
-    QString UnfinishedGridText() const;
+    // What the preview says of a grid that is not the whole grid of its
+    // words at its size: what a time-out left ("La grille n'est pas
+    // terminée : 3 mots sur 47 n'y sont pas placés."), or a word search
+    // resized since it was made; empty for a whole grid.
+    QString GridWarningText() const;
     // The words of the list that have no picture when the list shows
     // pictures ("3 mots sans image : chat, loup, ours"), with the installed
     // pictures' table; empty when there is nothing to tell.

@@ -60,6 +60,10 @@ private Q_SLOTS:
         // A click on a placed word outlines it in the preview only.
         words->setCurrentIndex(words->model()->index(0, 0));
         QVERIFY(doc->puzzle().WordHighlighted);
+        // A grid resized since it was made is said to be cut (GridAdvice's tests: when, and the words).
+        Find<QSlider>(u("hscTaille"))->setValue(6);
+        QTRY_COMPARE(Find<QLabel>(u("lblAvertissement"))->text(), WithoutBreaksInside(doc->GridWarningText()));
+        QVERIFY(!Find<QLabel>(u("lblAvertissement"))->isHidden() && !doc->GridWarningText().isEmpty());
     }
 
     void theGameTypeShowsItsControlsAndRenamesTheTitle()

@@ -112,8 +112,8 @@ TEST(GridAdvice, TheSizeQuestionAndTheTimeOutProposeTheSizeTheLettersNeed)
                                                    [](const WordEntry& e) { return !e.gridText.isEmpty(); });
             ASSERT_TRUE(placed >= 1 && placed <= 7) << placed;
             const QString missing = placed == 7 ? u("1 mot sur 8 n'y est pas placé") : u("%1 mots sur 8 n'y sont pas placés").arg(8 - placed);
-            EXPECT_EQ(doc.UnfinishedGridText(), u("La grille n'est pas terminée : ") + missing + u("."));
-            EXPECT_EQ(doc.PrintQuestion(), doc.UnfinishedGridText() + u(" Cliquez sur « Créer la grille » pour la recommencer, ou "
+            EXPECT_EQ(doc.GridWarningText(), u("La grille n'est pas terminée : ") + missing + u("."));
+            EXPECT_EQ(doc.PrintQuestion(), doc.GridWarningText() + u(" Cliquez sur « Créer la grille » pour la recommencer, ou "
                                                                          "retirez des mots.\r\nVoulez-vous imprimer quand même ?"));
             EXPECT_EQ(doc.PrintQuestion(3), QString()) << "versions make grids of their own";
             // Saved and opened again, the grid is still unfinished.
@@ -122,19 +122,24 @@ TEST(GridAdvice, TheSizeQuestionAndTheTimeOutProposeTheSizeTheLettersNeed)
     }
 }
 
-// A size moved after the grid was made draws it cut, or with cells without letters: printing asks first.
+// A size moved after the grid was made draws it cut, or with cells without letters: the preview says so, and
+// printing asks first.
 TEST(GridAdvice, AGridResizedSinceItWasMadeAsksBeforePrinting)
 {
+    const QString resized = u("La taille de la grille a changé depuis sa création : des mots dépassent du cadre ou des "
+                              "cases sont vides. Cliquez sur « Créer la grille » pour la recommencer.");
     for (const int size : { 5, 12 }) {
         DocumentOf doc(Words("cheval mouton lapins canard renard"), 10);
-        ASSERT_TRUE(doc.Generate().succeeded());
-        EXPECT_EQ(doc.PrintQuestion(), QString());
-        doc.Change(Setting::GridSize, size);
-        EXPECT_EQ(doc.PrintQuestion(), u("La taille de la grille a changé depuis sa création : des mots dépassent du cadre ou des "
-                                         "cases sont vides. Cliquez sur « Créer la grille » pour la recommencer.\r\n"
-                                         "Voulez-vous imprimer quand même ?")) << size;
+        doc.Change(Setting::GridSize, size + 1);
+        EXPECT_EQ(doc.GridWarningText(), QString()) << "no grid made yet";
         doc.Change(Setting::GridSize, 10);
-        EXPECT_EQ(doc.PrintQuestion(), QString()) << "back to its size";
+        ASSERT_TRUE(doc.Generate().succeeded());
+        EXPECT_EQ(std::pair(doc.PrintQuestion(), doc.GridWarningText()), std::pair(QString(), QString()));
+        doc.Change(Setting::GridSize, size);
+        EXPECT_EQ(doc.GridWarningText(), resized) << size;
+        EXPECT_EQ(doc.PrintQuestion(), resized + u("\r\nVoulez-vous imprimer quand même ?")) << size;
+        doc.Change(Setting::GridSize, 10);
+        EXPECT_EQ(std::pair(doc.PrintQuestion(), doc.GridWarningText()), std::pair(QString(), QString())) << "back to its size";
     }
 }
 
