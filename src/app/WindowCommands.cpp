@@ -218,8 +218,8 @@ QList<DocumentData> MainWindow::PagesToPrint()
     const int count = c_.vscVersions->value();
     if (count <= 1)
         return { doc_.data() };
-    // Each version is a new generation of the same words: the window is busy
-    // meanwhile, and the teacher may give up.
+    // Each version after the grid shown is a new generation of the same
+    // words: the window is busy meanwhile, and the teacher may give up.
     BusyState::Guard busy(*busy_);
     QProgressDialog progress(QStringLiteral("Création des versions…"), QStringLiteral("Annuler"), 0, count, this);
     progress.setWindowTitle(ProductName());
@@ -231,7 +231,8 @@ QList<DocumentData> MainWindow::PagesToPrint()
         [&progress](int made) {
             progress.setValue(made);
             return !progress.wasCanceled();
-        });
+        },
+        {}, true);
     if (!versions.error.isEmpty())
         prompter_.Ask(MessageKind::Error, versions.error);
     return versions.pages;

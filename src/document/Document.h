@@ -108,7 +108,8 @@ public:
     // The question asked before printing (or exporting) `versions` sheets: a
     // single sheet whose grid was never made or has been discarded, or a word
     // search whose hidden message does not fill its free cells exactly; empty
-    // when there is nothing to ask. Versions are each made anew.
+    // when there is nothing to ask. Versions are made anew, but for the
+    // window's first, which is this grid when nothing is asked of it.
     QString PrintQuestion(int versions = 1) const;
     // What the preview says of a grid that is not the whole grid of its
     // words at its size: what a time-out left ("La grille n'est pas

@@ -29,12 +29,14 @@ struct Versions {
 // The document itself keeps its puzzle. yield (may be empty) lets a window
 // answer between the attempts of a long generation; madeOne (may be empty) is
 // told each version made, and stops the run by returning false (no pages).
-// generate (tests) replaces the generation of the document's copy.
+// generate (tests) replaces the generation of the document's copy. With
+// firstAsShown (the window), version 1 is the document's own grid when it
+// prints as it is (nothing to ask first): the one the teacher looked at.
 inline constexpr int kVersionAttempts = 5;
 inline constexpr std::uint64_t kVersionRetrySeedStep = 1000;
 Versions MakeVersions(const Document& doc, int count, std::uint64_t seed, const std::function<void()>& yield = {},
                       const std::function<bool(int made)>& madeOne = {},
-                      const std::function<GenerationResult(Document& copy)>& generate = {});
+                      const std::function<GenerationResult(Document& copy)>& generate = {}, bool firstAsShown = false);
 
 // "Version 3/25", printed near the footer of each version.
 QString VersionLabel(int version, int count);

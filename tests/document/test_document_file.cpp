@@ -428,6 +428,13 @@ TEST_F(DocumentCommands, VersionsArePairwiseDifferentAndRepeatable)
     EXPECT_EQ(DocumentText(doc.data()), before) << "the document keeps its own puzzle";
     const Versions b = MakeVersions(doc, 2, 101);
     EXPECT_TRUE(b.pages[0].puzzle.LetterGrid == a.pages[1].puzzle.LetterGrid) << "version k uses the seed + k - 1";
+    // The window's first version is the grid the teacher looked at, when it prints as it is.
+    const Versions shown = MakeVersions(doc, 2, 100, {}, {}, {}, true);
+    EXPECT_TRUE(shown.pages[0].puzzle.LetterGrid == doc.puzzle().LetterGrid);
+    EXPECT_TRUE(shown.pages[1].puzzle.LetterGrid == a.pages[1].puzzle.LetterGrid) << "the others as without it";
+    doc.Change(Setting::GridSize, 9); // resized since it was made: made anew
+    EXPECT_TRUE(MakeVersions(doc, 1, 7, {}, {}, {}, true).pages[0].puzzle.LetterGrid == MakeVersions(doc, 1, 7).pages[0].puzzle.LetterGrid);
+    doc.Change(Setting::GridSize, 8);
     EXPECT_EQ(VersionLabel(3, 25), u("Version 3/25"));
 
     int made = 0;
