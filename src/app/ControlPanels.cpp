@@ -65,7 +65,7 @@ QWidget* BuildCommandBar(Controls& c, QWidget* parent)
     c.cmdExporterPdf = button("cmdExporterPdf", "PDF", "Exporter en PDF... (Ctrl+E)", QStyle::SP_DriveFDIcon);
     c.vscVersions = Named(new QSpinBox(bar), U("vscVersions"),
                           "Versions différentes : autant de grilles des mêmes mots, la première celle de l'aperçu, "
-                          "pour que deux voisins n'aient pas la même ; les solutions s'impriment à part, à la suite");
+                          "pour que deux voisins n'aient pas la même ; avec « Solution », les solutions s'impriment à part, à la suite");
     c.vscVersions->setRange(1, kMaxVersions);
     c.vscVersions->setAccessibleName(U("Versions différentes"));
     row->addWidget(Caption(bar, "&Versions différentes :", c.vscVersions));
