@@ -240,9 +240,25 @@ QString Document::GridWarningText() const
                                                   [](const WordEntry& e) { return !e.gridText.isEmpty(); }));
     if (count < 2 || missing < 1)
         return QStringLiteral("La grille n'est pas terminée.");
-    return QStringLiteral("La grille n'est pas terminée : %1 sur %2 n'y %3.")
+    // Named, so that the teacher knows which to take out: the checked words
+    // that no entry holds, a few of them.
+    QHash<QString, int> placed;
+    for (const WordEntry& e : z.WordEntries)
+        ++placed[e.gridText];
+    QStringList absent;
+    for (const QString& word : data_.words.CheckedWords()) {
+        if (int& n = placed[ToGridForm(word)]; n > 0)
+            --n;
+        else
+            absent << word;
+    }
+    constexpr int kNamed = 5;
+    const QString names = absent.size() != missing ? QString()
+        : QStringLiteral(" (") + QStringList(absent.mid(0, kNamed)).join(QStringLiteral(", "))
+            + (absent.size() > kNamed ? QStringLiteral("…)") : QStringLiteral(")"));
+    return QStringLiteral("La grille n'est pas terminée : %1 sur %2 n'y %3%4.")
         .arg(PluralLabel(missing, QStringLiteral("mot"), true), FrenchNumber(count),
-             missing == 1 ? QStringLiteral("est pas placé") : QStringLiteral("sont pas placés"));
+             missing == 1 ? QStringLiteral("est pas placé") : QStringLiteral("sont pas placés"), names);
 }
 
 bool Document::GridSizeMoved() const

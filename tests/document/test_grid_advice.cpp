@@ -107,12 +107,16 @@ TEST(GridAdvice, TheSizeQuestionAndTheTimeOutProposeTheSizeTheLettersNeed)
             EXPECT_FALSE(doc.puzzle().LetterGrid == Grid<QString>()) << "the words placed before the time ran out";
             EXPECT_TRUE(drawn == doc.puzzle().LetterGrid) << "the page shown is the one a print would give";
             // Printed as it is, the grid would have holes and list words it does not hold.
-            // It says how many words are missing, which the preview shows too.
-            const qsizetype placed = std::count_if(doc.puzzle().WordEntries.cbegin(), doc.puzzle().WordEntries.cend(),
-                                                   [](const WordEntry& e) { return !e.gridText.isEmpty(); });
-            ASSERT_TRUE(placed >= 1 && placed <= 7) << placed;
-            const QString missing = placed == 7 ? u("1 mot sur 8 n'y est pas placé") : u("%1 mots sur 8 n'y sont pas placés").arg(8 - placed);
-            EXPECT_EQ(doc.GridWarningText(), u("La grille n'est pas terminée : ") + missing + u("."));
+            // It says how many words are missing, and the first five, which the preview shows too.
+            const QList<WordEntry>& entries = doc.puzzle().WordEntries;
+            QStringList absent;
+            for (const QString& w : doc.words().CheckedWords())
+                if (std::none_of(entries.cbegin(), entries.cend(), [&w](const WordEntry& e) { return e.gridText == w.toUpper(); }))
+                    absent << w;
+            ASSERT_TRUE(absent.size() >= 1 && absent.size() <= 7) << absent.size();
+            const QString missing = absent.size() == 1 ? u("1 mot sur 8 n'y est pas placé") : u("%1 mots sur 8 n'y sont pas placés").arg(absent.size());
+            const QString names = absent.mid(0, 5).join(u(", ")) + (absent.size() > 5 ? u("…") : QString());
+            EXPECT_EQ(doc.GridWarningText(), u("La grille n'est pas terminée : ") + missing + u(" (") + names + u(")."));
             EXPECT_EQ(doc.PrintQuestion(), doc.GridWarningText() + u(" Cliquez sur « Créer la grille » pour la recommencer, ou "
                                                                          "retirez des mots.\r\nVoulez-vous imprimer quand même ?"));
             EXPECT_EQ(doc.PrintQuestion(3), QString()) << "versions make grids of their own";
