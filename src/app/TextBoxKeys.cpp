@@ -30,6 +30,10 @@ protected:
             QTimer::singleShot(0, box_, [box = box_] { box->selectAll(); });
             return false;
         }
+        // Ctrl+E exports the PDF from a box too: on a Linux desktop the box
+        // took it for End, as Emacs does, and the export never came.
+        if (event->type() == QEvent::ShortcutOverride)
+            return static_cast<QKeyEvent*>(event)->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_E);
         if (event->type() != QEvent::KeyPress)
             return false;
         return Key(static_cast<QKeyEvent*>(event));

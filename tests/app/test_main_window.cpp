@@ -282,6 +282,10 @@ private Q_SLOTS:
         QTest::keyClick(title, Qt::Key_Backspace, Qt::ControlModifier);
         QCOMPARE(title->text(), u("le petit "));
         QCOMPARE(doc->settings().title, u("le petit "));
+        // The window's keys work from a box, Ctrl+E too, which a box takes for End on Linux (the PDF's question: printingAndClosing).
+        prompter.asked.clear();
+        QTest::keyClick(title, Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(prompter.asked.size(), 1);
         QTest::keyClick(title, Qt::Key_Return);
         QVERIFY(Edit("txtConsigne")->hasFocus());
         QTest::keyClicks(Edit("txtTheme"), "a*b");
