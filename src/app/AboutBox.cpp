@@ -118,7 +118,7 @@ AboutBox::AboutBox(UpdateChecker& updates, QWidget* parent)
 
     auto* lblDescription = new QLabel(
         WithoutBreaksInside(U("Lexigrille crée des fiches de jeux de lettres à imprimer pour l'école primaire, du CP au CM2 : "
-                              "mots mêlés, mots casés et mots codés.")),
+                              "mots mêlés (le jeu « Lexigrille »), mots casés et mots codés.")),
         this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblDescription->setWordWrap(true);
