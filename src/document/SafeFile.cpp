@@ -85,9 +85,13 @@ WriteResult WriteFileSafely(const QString& path, const QByteArray& bytes)
     QSaveFile file(path);
     // Never write straight into the target, even where no temporary file can be made.
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered document of a few kilobytes reached the disk
+    // only when the file was closed, and a full disk then went unreported:
+    // an empty or cut file replaced the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return OpenFailure(path, file.error());
-    if (file.write(bytes) != bytes.size()) {
+    // The temporary file holds every byte before it takes the target's place.
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size()) {
         const QFileDevice::FileError error = file.error();
         file.cancelWriting();
         return FromFileError(error == QFileDevice::NoError ? QFileDevice::WriteError : error);
