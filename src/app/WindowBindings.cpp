@@ -315,7 +315,7 @@ void MainWindow::RefreshDerived()
 
 void MainWindow::RefreshAdvice()
 {
-    const QString advice = doc_.MessageSizeAdvice();
+    const QString advice = QStringList { doc_.MessageLeftOutText(), doc_.MessageSizeAdvice() }.join(QLatin1Char(' ')).trimmed();
     c_.lblConseilMessage->setText(WithoutBreaksInside(advice));
     c_.lblConseilMessage->setVisible(!advice.isEmpty());
     const SizeHint hint = GridSizeHint(doc_);

@@ -301,6 +301,29 @@ QString Document::MessageSizeAdvice() const
     return MessageFitsGrid(cells, letters, p.gridSize) ? QString() : GridSizeAdvice(cells, letters);
 }
 
+QString Document::MessageLeftOutText() const
+{
+    const PuzzleSettings& p = data_.settings.puzzle;
+    if (p.gameType != GameType::WordSearch || p.randomFill)
+        return {};
+    // Letters and digits the grid cannot take ("2", "ñ"): the key prints the
+    // message as typed, and would not be what the pupils read.
+    QStringList left;
+    bool digits = false;
+    for (const QChar c : p.message) {
+        const QString one(c);
+        if (c.isLetterOrNumber() && LettersOnly(one).isEmpty() && !left.contains(QStringLiteral("« %1 »").arg(one))) {
+            left << QStringLiteral("« %1 »").arg(one);
+            digits = digits || c.isDigit();
+        }
+    }
+    if (left.isEmpty())
+        return {};
+    return FrenchEnumeration(left) + (left.size() == 1 ? QStringLiteral(" ne va pas") : QStringLiteral(" ne vont pas"))
+        + QStringLiteral(" dans la grille, qui n'a que les lettres de A à Z")
+        + (digits ? QStringLiteral(" : écrivez les nombres en toutes lettres.") : QStringLiteral("."));
+}
+
 QString Document::ProposedFileName() const
 {
     QString name = GameTypeCaption(data_.settings.puzzle.gameType);

@@ -105,6 +105,11 @@ public:
     // change. Empty when the size suits the message (or the grid already takes
     // it exactly), with random letters, and for the other game types.
     QString MessageSizeAdvice() const;
+    // What of the hidden message the grid cannot take, and so the pupils
+    // never read: « « 2 » ne va pas dans la grille, qui n'a que les lettres
+    // de A à Z : écrivez les nombres en toutes lettres. »; empty when all
+    // of it goes in, and when no message is used.
+    QString MessageLeftOutText() const;
     // The question asked before printing (or exporting) `versions` sheets: a
     // single sheet whose grid was never made or has been discarded, or a word
     // search whose hidden message does not fill its free cells exactly; empty

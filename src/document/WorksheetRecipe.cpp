@@ -117,6 +117,8 @@ QString ApplyRecipe(DocumentActions& actions, const WorksheetRecipe& recipe, QSt
         doc.Change(Setting::RandomFill, false);
         doc.Change(Setting::HiddenMessage, recipe.message->toUpper());
         doc.Change(Setting::ShuffleList, recipe.shuffleMessage);
+        if (const QString leftOut = doc.MessageLeftOutText(); notices && !leftOut.isEmpty())
+            notices->append(leftOut);
     }
     if (recipe.lowercase)
         doc.Change(Setting::Uppercase, false);

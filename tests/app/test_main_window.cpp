@@ -172,6 +172,8 @@ private Q_SLOTS:
         QVERIFY(!random->isChecked() && random->text().startsWith(u("Définies")));
         QVERIFY(advice->isVisible());
         QCOMPARE(advice->text(), WithoutBreaksInside(doc->MessageSizeAdvice()));
+        QTest::keyClicks(Edit("txtLettresRestantes"), u("2")); // the grid takes no digit: said first (DocumentMessage's tests)
+        QVERIFY(advice->text().startsWith(WithoutBreaksInside(u("« 2 » ne va pas dans la grille"))));
         Edit("txtLettresRestantes")->selectAll();
         QTest::keyClick(Edit("txtLettresRestantes"), Qt::Key_Backspace);
         QVERIFY(!advice->isVisible());

@@ -204,6 +204,25 @@ TEST(DocumentMessage, SizeAdviceWhenNoLayoutTakesTheMessage)
     }
 }
 
+// The key prints the message as typed: what the grid cannot take (digits, letters beyond A to Z) is said before.
+TEST(DocumentMessage, WhatTheGridCannotTakeIsSaid)
+{
+    const struct { const char* message; bool randomFill; GameType type; const char* said; } cases[] = {
+        { "BRAVO LES CM2 ! 2", false, GameType::WordSearch, "« 2 » ne va pas dans la grille, qui n'a que les lettres de A à Z : "
+                                                            "écrivez les nombres en toutes lettres." },
+        { "SEÑOR ET STRAßE", false, GameType::WordSearch, "« Ñ » et « ß » ne vont pas dans la grille, qui n'a que les lettres de A à Z." },
+        { "À L'ANNÉE PROCHAINE, CŒUR !", false, GameType::WordSearch, "" },
+        { "CM2", true, GameType::WordSearch, "" }, { "CM2", false, GameType::FillIn, "" }, // no message used
+    };
+    for (const auto& c : cases) {
+        DocumentOf doc({ "chat", "chien", "lapin", "cheval", "vache" });
+        doc.Change(Setting::HiddenMessage, u(c.message));
+        doc.Change(Setting::RandomFill, c.randomFill);
+        doc.Change(Setting::GameType, int(c.type));
+        EXPECT_EQ(doc.MessageLeftOutText(), u(c.said)) << c.message;
+    }
+}
+
 // A class ticked after a list was imported or pasted gives the class's words, and the header names the class. The
 // theme box names the words while no theme of the database is chosen; a theme chosen names them instead, and a name
 // typed before goes (neither the page nor the file would show it). Drawing the page changes none of it.
