@@ -45,24 +45,30 @@ double DocumentRenderer::CellLeft(int column) const
     return D().settings.GridOriginX + column * layout_.CellSize;
 }
 
-void DocumentRenderer::DrawHeader(double y, bool nameLine)
+void DocumentRenderer::DrawHeader(double y, bool nameLine, const QString& versionLabel)
 {
     const DocumentSettings& st = D().settings;
     SetFont(defaultFontName, 10, false, true);
     QString caption = Typeset(HeaderCaption(st, D().themes.SelectedNames(), D().importedListName, D().words.CheckedCount()),
                               *s_);
     // The caption keeps to its line above the rule, shortened when too long
-    // (many themes), never broken over the rule and the title; the pupil's
-    // name and the date, when asked for, take the right of the line.
-    const QString line = nameLine ? Typeset(NameLineText(), *s_) : QString();
+    // (many themes), never broken over the rule and the title; the version,
+    // then the pupil's name and the date, when asked for, take the right of
+    // the line: a version near the name, where the teacher looks to match a
+    // pupil's sheet with its key (in the footer it was small, and too near
+    // the edge for many printers).
     const double right = s_->ScaleWidth() - kHeaderX;
-    const double width = nameLine ? s_->TextWidth(line) : 0.0;
-    DrawTextAt(*s_, ElidedToWidth(*s_, caption, right - (nameLine ? width + 4.0 : 0.0) - kHeaderX), kHeaderX, y);
-    if (nameLine) {
-        s_->currentX = right - width;
+    double left = right; // where what takes the right of the line begins
+    for (const QString& text : { nameLine ? Typeset(NameLineText(), *s_) : QString(), versionLabel }) {
+        if (text.isEmpty())
+            continue;
+        left -= s_->TextWidth(text) + (left < right ? 4.0 : 0.0);
+        s_->currentX = left;
         s_->currentY = y;
-        s_->Print(line, false);
+        s_->Print(text, false);
     }
+    const double captionRight = left < right ? left - 4.0 : right;
+    DrawTextAt(*s_, ElidedToWidth(*s_, caption, captionRight - kHeaderX), kHeaderX, y);
     const double rule = y + s_->TextHeight(kSample) + 0.5;
     SetPenWidth(*s_, 1, layout_.IsPrinter);
     s_->Line(6.5, rule, s_->ScaleWidth() - 6.5, rule);
@@ -73,7 +79,7 @@ void DocumentRenderer::DrawHeader(double y, bool nameLine)
 void DocumentRenderer::DrawHalfTexts(const HalfSheet& half, double top)
 {
     const DocumentSettings& st = D().settings;
-    DrawHeader(top + kHeaderY, half.role == HalfRole::Worksheet && st.nameLine);
+    DrawHeader(top + kHeaderY, half.role == HalfRole::Worksheet && st.nameLine, half.versionLabel);
     // A long title is set smaller, never wider than the page nor over the
     // instruction; a long instruction or message keeps to its two lines.
     // The key's title keeps its "(Solution)" whole.
@@ -200,7 +206,7 @@ PageLayout DocumentRenderer::RenderSheet(Surface& surface, double ratio, const S
     const bool lowerDrawn = sheet.lower && layout_.LowerHalfAvailable;
     const bool blank = lowerDrawn && sheet.lower->role == HalfRole::Blank;
     if (!blank)
-        DrawFooter(kFooterY, lowerDrawn ? sheet.lower->versionLabel : sheet.upper.versionLabel);
+        DrawFooter(kFooterY);
     SetPenWidth(surface, 1, layout_.IsPrinter);
 
     if (blank)
@@ -208,22 +214,15 @@ PageLayout DocumentRenderer::RenderSheet(Surface& surface, double ratio, const S
     else if (lowerDrawn)
         DrawLowerHalf(*sheet.lower);
     if (lowerDrawn)
-        DrawFooter(kUpperFooterY, sheet.upper.versionLabel);
+        DrawFooter(kUpperFooterY);
     return layout_;
 }
 
-void DocumentRenderer::DrawFooter(double y, const QString& versionLabel)
+void DocumentRenderer::DrawFooter(double y)
 {
     SetFont(defaultFontName, 8, false, false);
     s_->foreColor = kBlack;
     DrawTextAt(*s_, Typeset(footerText, *s_), -1, y); // "l’école"
-    if (versionLabel.isEmpty())
-        return;
-    s_->foreColor = kDarkGrey;
-    s_->currentX = s_->ScaleWidth() - kHeaderX - s_->TextWidth(versionLabel);
-    s_->currentY = y;
-    s_->Print(versionLabel, false);
-    s_->foreColor = kBlack;
 }
 
 // The lower half: the key or a worksheet, of this document or of another

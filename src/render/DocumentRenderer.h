@@ -86,7 +86,7 @@ enum class HalfRole { Worksheet, Key, Blank };
 struct HalfSheet {
     const DocumentData* data = nullptr;
     HalfRole role = HalfRole::Worksheet;
-    QString versionLabel; // "Version 3/25" at the half's footer; empty for one worksheet
+    QString versionLabel; // "Version 3/25" in the half's header; empty for one worksheet
 };
 // One printed sheet: its upper half, and its lower half when the fold line
 // parts the sheet in two; without a lower half, the upper one may take the
@@ -213,7 +213,7 @@ private:
     void Prepare(Surface& surface, double ratio);
     void DrawHalfTexts(const HalfSheet& half, double top);
     void TellCutTexts(); // a title or an instruction cut short: the teacher is told what to shorten
-    void DrawHeader(double y, bool nameLine);
+    void DrawHeader(double y, bool nameLine, const QString& versionLabel);
     // Measure, then draw: the sizes that keep the grid and the list in place.
     void FitPage();
     void FitArrangement(const GridCells& cells);
@@ -261,7 +261,7 @@ private:
     void DrawLowerList(bool key);
     void DrawFlow(const ListFlow& flow, bool key);
     void DrawLowerHalf(const HalfSheet& half);
-    void DrawFooter(double y, const QString& versionLabel);
+    void DrawFooter(double y);
     void SetListFont(double size);
     void SetFont(const QString& name, double points, bool bold, bool italic, bool underline = false);
     // The grid's font for the letters in its cells, plain or in the grid's styles.
