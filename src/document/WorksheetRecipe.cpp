@@ -2,6 +2,7 @@
 
 #include "document/GridAdvice.h"
 
+#include "core/Plural.h"
 #include "core/TextEditing.h"
 #include "document/Document.h"
 #include "document/DocumentActions.h"
@@ -104,6 +105,9 @@ QString ApplyRecipe(DocumentActions& actions, const WorksheetRecipe& recipe, QSt
         for (int i : chosen)
             doc.SetWordChecked(i, true);
     }
+    if (const int words = doc.words().CheckedCount(); notices && recipe.count > words)
+        notices->append(QStringLiteral("La fiche a %1 et non %2 : ces choix n'en donnent pas plus.")
+                            .arg(PluralLabel(words, QStringLiteral("mot"), true), FrenchNumber(recipe.count)));
 
     doc.Change(Setting::Title, recipe.title ? *recipe.title : RecipeTitle(recipe));
     if (!recipe.nameLine)

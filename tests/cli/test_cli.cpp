@@ -127,10 +127,12 @@ TEST_F(CliWorksheets, NewAndMakeFromTheDatabaseOrAList)
     EXPECT_EQ(png.code, 1);
     EXPECT_TRUE(png.err.contains(u("Les versions s'écrivent dans un PDF"))) << png.err.toStdString();
     // A version whose hidden message leaves cells empty is named, as the window asks before printing.
-    // A digit, which no grid takes, is said at once.
+    // A digit, which no grid takes, is said at once; so are fewer words than asked for.
     const CliRun made = Cli(Words("new -o m.lxg --level CP --theme animaux --count 6 --size 10 --message BravoCP1"));
     ASSERT_EQ(made.code, 0);
     EXPECT_TRUE(made.err.contains(u("« 1 » ne va pas dans la grille, qui n'a que les lettres de A à Z"))) << made.err.toStdString();
+    EXPECT_EQ(Cli(Words("new -o n.lxg --level CP --theme animaux --count 9")).err,
+              u("Attention : la fiche a 7 mots et non 9 : ces choix n'en donnent pas plus.\n"));
     const CliRun message = Cli(Words("render m.lxg -o m.pdf --versions 2 --seed 2"));
     EXPECT_TRUE(message.err.contains(u("Attention (version 2) : il manque ")) && message.err.endsWith(u(" dans le message secret.\n")))
         << message.err.toStdString();
