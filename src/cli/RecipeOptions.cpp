@@ -234,14 +234,18 @@ private:
             } else if (codes == QStringLiteral("symbols")) {
                 r_.valueMode = 2;
             } else if (m.hasMatch()) {
-                const QString problem = CodeBoundsProblem(m.captured(1), m.captured(2), [](int low, int high) {
-                    return QStringLiteral("range:%1-%2").arg(low).arg(high);
+                // In order, as the window puts its two boxes ("range:99-10" is 10 to 99).
+                QString low = m.captured(1), high = m.captured(2);
+                if (low.toULongLong() > high.toULongLong())
+                    std::swap(low, high);
+                const QString problem = CodeBoundsProblem(low, high, [](int from, int to) {
+                    return QStringLiteral("range:%1-%2").arg(from).arg(to);
                 });
                 if (!problem.isEmpty())
                     return Fail(problem);
                 r_.valueMode = 1;
-                r_.lowerBound = m.captured(1);
-                r_.upperBound = m.captured(2);
+                r_.lowerBound = low;
+                r_.upperBound = high;
             } else {
                 return Fail(QStringLiteral("Codes inconnus : %1. Choix possibles : numbers, range:A-B (range:10-99 par exemple), symbols.")
                                 .arg(Quote(Value("--codes"))));

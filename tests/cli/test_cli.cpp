@@ -210,6 +210,7 @@ TEST_F(CliWorksheets, EveryWindowSettingFromTheCommandLine)
         { { u("--directions"), u("toutes"), u("--message"), u("Bravo, les amis"), u("--shuffle-message") }, "Valeurs=111111,BRAVO, LES AMIS" },
         { Words("--lowercase --visible-cells --no-column-rules --size 9 --lower vide"), "Paramètres=9,0,0,1,0," },
         { Words("--type mots-codes --codes range:10-40 --lower copie"), ",2,2,1,-1,1,0,0,15,10,40" },
+        { Words("--type mots-codes --codes range:40-10"), ",1,0,0,15,10,40" }, // put in order, as the window does
         { Words("--type mots-codes --codes symbols --revealed 4"), "LettresDonnées=4" },
         { Words("--type mots-cases --reveal e"), "Valeurs=1,E\r\n" }, // kept for the first generation
         { QStringList { u("--type"), u("mots-cases"), u("--reveal"), u("É") }, "Valeurs=1,E\r\n" }, // the grid has no accents
