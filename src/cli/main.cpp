@@ -90,10 +90,16 @@ int DocumentCommand(Options& o)
         return kInputError;
     }
     const QString output = o.Value(QStringLiteral("--output"));
+    // A wrong value is said alone: the whole usage after it buried it.
+    const auto refused = [&o] {
+        err() << o.error << "\n";
+        o.error.clear();
+        return kInputError;
+    };
     std::optional<std::uint64_t> seed;
     int dpi = kDefaultDpi;
     if (!SeedOption(o, seed) || !DpiOption(o, dpi))
-        return kInputError;
+        return refused();
     if (o.command == QStringLiteral("render") && !IsPageFile(output))
         return kInputError;
     std::unique_ptr<lx::Document> doc = MakeDocument();
@@ -102,7 +108,7 @@ int DocumentCommand(Options& o)
     if (o.command == QStringLiteral("render") && o.Has(QStringLiteral("--versions"))) {
         const auto n = NumberOption(o, QStringLiteral("--versions"), 1, lx::kMaxVersions);
         if (!n)
-            return kInputError;
+            return refused();
         return RenderVersions(*doc, output, int(*n), seed);
     }
     if (o.command == QStringLiteral("render"))

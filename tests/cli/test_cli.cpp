@@ -366,6 +366,9 @@ TEST_F(CliWorksheets, WrongCommandsAreRefusedAndNothingIsWritten)
         EXPECT_TRUE(r.err.contains(u(c.message))) << r.err.toStdString();
         EXPECT_FALSE(QFile::exists(Out("x.lxg")) || QFile::exists(Out("x.pdf"))) << "nothing written";
     }
+    // A wrong value is said alone, not above the whole usage.
+    const CliRun versions = Cli({ u("render"), Input("lexigrille.lxg"), u("-o"), Out("x.pdf"), u("--versions"), u("41") });
+    EXPECT_EQ(std::pair(versions.code, versions.err), std::pair(1, u("L'option --versions attend un nombre entier de 1 à 40 : « 41 ».\n")));
 }
 
 } // namespace
