@@ -7,6 +7,7 @@
 #include "document/Document.h"
 #include "document/DocumentFile.h"
 #include "document/DocumentValues.h"
+#include "document/MissingParts.h"
 #include "document/SafeFile.h"
 #include "puzzle/UnfitWords.h"
 #include "core/FileMenu.h"
@@ -158,7 +159,9 @@ CommandResult DocumentActions::Load(const QString& pathIn)
     DocumentReadResult read = ReadDocumentBytes(file.read(kLargestDocument), doc_.fontNames());
     if (!read.isDocument)
         return CommandResult::Error(NotADocument(path));
-    const QString warning = QStringList { UnreadSettingsMessage(info.fileName(), read.unreadKeys),
+    // A file cut short is said first: what it lacks matters more than what was unreadable.
+    const QString warning = QStringList { MissingPartsMessage(info.fileName(), read.missingParts),
+                                          UnreadSettingsMessage(info.fileName(), read.unreadKeys),
                                           UnfitCharactersMessage(info.fileName(), read.unfitCharacters) }
                                 .join(QLatin1Char('\n'))
                                 .trimmed();

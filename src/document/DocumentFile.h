@@ -31,6 +31,8 @@ struct DocumentReadResult {
     // Characters of a file saved as UTF-8 that Windows-1252 lacks: each is
     // read as "?", as the next save would write it.
     QStringList unfitCharacters;
+    // What a file cut short lacks (MissingParts).
+    QStringList missingParts;
 };
 
 // What a teacher is told about the keys of a file that could not be read:

@@ -7,6 +7,7 @@
 #include "document/DocumentValues.h"
 #include "document/FontNames.h"
 #include "document/IniReader.h"
+#include "document/MissingParts.h"
 #include "puzzle/CodeBounds.h"
 #include "words/WordForms.h"
 
@@ -467,6 +468,7 @@ DocumentReadResult ReadDocumentBytes(const QByteArray& bytes, const QStringList&
     const IniReader ini = IniReader::FromBytes(EncodeWindows1252(text));
     DocumentReadResult read = Reader(ini, fontNames).Read();
     read.unfitCharacters = UnfitCharacters(text);
+    read.missingParts = MissingParts(ini);
     return read;
 }
 

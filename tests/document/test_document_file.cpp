@@ -194,13 +194,23 @@ TEST_F(DocumentFile, MissingAndForeignFilesAreRefusedAndLeaveTheDocumentAlone)
         EXPECT_EQ(ReadAll(Path(u("fiche.lxg"))), bytes);
     }
 
-    // A document cut short keeps what it holds.
-    QByteArray cut = ReadAll(kExample);
-    cut.truncate(cut.indexOf("Grille2="));
-    LoadBytes(u("coupe.lxg"), cut);
-    EXPECT_EQ(doc.settings().title, u("Les animaux"));
-    EXPECT_EQ(doc.puzzle().LetterGrid.at(0, 1), u("a"));
-    EXPECT_TRUE(doc.puzzle().LetterGrid.at(0, 2).isEmpty());
+    // A document cut short keeps what it holds, and says what it lacks (it opened as if whole).
+    const struct { const char* cutAt; const char* lacks; } cuts[] = {
+        { "Grille2=", "une partie de la grille et des mots de la liste" }, { "Liste1=", "des mots de la liste" },
+        { "Mot1=", "des réglages de la fiche, la place de certains mots dans la grille, la grille et des mots de la liste" },
+        { "\r\n\r\n", "" }, // whole (the program's own template, made by hand without words or grid: ATemplateThatCannotServeIsNamed)
+    };
+    for (const auto& c : cuts) {
+        QByteArray cut = ReadAll(kExample);
+        cut.truncate(cut.lastIndexOf(c.cutAt));
+        const CommandResult r = LoadBytes(u("coupe.lxg"), cut);
+        EXPECT_EQ(doc.settings().title, u("Les animaux"));
+        const QString told = *c.lacks ? u("« coupe.lxg » semble coupé : il y manque ") + u(c.lacks) + u(".\nVérifiez la fiche avant de "
+                                        "l'imprimer ou de l'enregistrer ; si on vous l'a envoyée, demandez-la à nouveau.") : QString();
+        EXPECT_EQ(r.message, told) << c.cutAt;
+        if (c.cutAt == cuts[0].cutAt) // the rows before the cut
+            EXPECT_TRUE(doc.puzzle().LetterGrid.at(0, 1) == u("a") && doc.puzzle().LetterGrid.at(0, 2).isEmpty());
+    }
     // UTF-8 with a byte order mark opens its words (without one: the cli's utf8_lf document).
     LoadBytes(u("utf8.lxg"), "\xEF\xBB\xBF" + u("[LXGDocument]\nTitre=Les élèves\nMotsSélectionnés=1\nListe0=éléphant\n").toUtf8());
     EXPECT_EQ(doc.settings().title, u("Les élèves"));
