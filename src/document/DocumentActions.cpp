@@ -56,8 +56,10 @@ QString StripQuotes(const QString& path)
 
 QString DocumentToOpen(const QStringList& arguments)
 {
+    // Any file given is tried: a document saved without its extension opens,
+    // and what is none is said to be none.
     const QString path = StripQuotes(arguments.value(0));
-    return path.endsWith(QStringLiteral(".lxg"), Qt::CaseInsensitive) ? path : QString();
+    return path.endsWith(QStringLiteral(".lxg"), Qt::CaseInsensitive) || QFileInfo(path).isFile() ? path : QString();
 }
 
 DocumentActions::DocumentActions(Document& doc, Prompter& prompter, DocumentFolders folders)
@@ -147,7 +149,9 @@ CommandResult DocumentActions::New()
 
 CommandResult DocumentActions::Load(const QString& pathIn)
 {
-    const QString path = EnsureDocumentExtension(pathIn);
+    // The file as named when there is one: « fiche.lxg.txt », chosen in the
+    // dialog, was looked for as « fiche.lxg.txt.lxg » and said not to exist.
+    const QString path = QFileInfo(pathIn).isFile() ? pathIn : EnsureDocumentExtension(pathIn);
     const QFileInfo info(path);
     if (!info.isFile())
         return CommandResult::Error(QStringLiteral("Le fichier ") + Quoted(path) + QStringLiteral(" est introuvable."));

@@ -121,7 +121,7 @@ private:
 };
 
 // The document a command line names: its first argument without quotes when
-// it ends with ".lxg" (whatever the case), else empty.
+// it ends with ".lxg" (whatever the case) or names a file, else empty.
 QString DocumentToOpen(const QStringList& arguments);
 // The path without one pair of double quotes around it.
 QString StripQuotes(const QString& path);

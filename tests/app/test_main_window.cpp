@@ -504,7 +504,13 @@ private Q_SLOTS:
         QCOMPARE(doc->settings().title, u("Les fruits"));
         QCOMPARE(window->windowTitle(), u("Lexigrille 0.1 - Mes fiches.LXG"));
         window->Launch({ folder.filePath(u("liste.txt")) });
-        QCOMPARE(doc->settings().title, QString()); // not a document: a new one
+        QCOMPARE(doc->settings().title, QString()); // no such file: a new one
+        // A document saved without its extension opens; a file that is none is said to be none, over a new one.
+        QFile::copy(path, folder.filePath(u("fiche de Marie")));
+        window->Launch({ folder.filePath(u("fiche de Marie")) });
+        QCOMPARE(doc->settings().title, u("Les fruits"));
+        window->Launch({ test::WriteBytes(folder.filePath(u("notes.txt")), "chat\r\n") });
+        QCOMPARE(std::pair(doc->settings().title, prompter.asked.last().text), std::pair(QString(), u("« notes.txt » n'est pas un document Lexigrille.")));
         window->Launch({ folder.filePath(u("absent.lxg")) });
         QCOMPARE(prompter.asked.last().kind, MessageKind::Error);
         // The work a crash left is offered over the page of the document the launch opened, drawn.
