@@ -269,15 +269,18 @@ CommandResult DocumentActions::SaveTo(const QString& pathIn)
 
 CommandResult DocumentActions::SaveAs()
 {
+    QString failed; // the path a save could not write
     for (;;) {
         // A document saved before proposes its own file, which saving again
         // replaces once the dialog has asked; a new one, or one of the program
         // folder (read-only once installed), a name from its game and theme in
-        // the teacher's folder.
+        // the teacher's folder. After a failure, the teacher's folder, with
+        // the name chosen: the same folder would fail again.
         const QFileInfo current(doc_.DocumentPath());
-        const bool own = current.isFile() && !InFolder(current, folders_.program);
-        const QString folder = own ? current.absolutePath() : DialogFolder();
-        const QString name = own ? current.fileName() : doc_.ProposedFileName();
+        const bool own = failed.isEmpty() && current.isFile() && !InFolder(current, folders_.program);
+        const bool retry = !failed.isEmpty() && !folders_.user.isEmpty();
+        const QString folder = retry ? folders_.user : own ? current.absolutePath() : DialogFolder();
+        const QString name = retry ? QFileInfo(failed).fileName() : own ? current.fileName() : doc_.ProposedFileName();
         const QString path = prompter_.SaveFileName({ QStringLiteral("Enregistrer le document sous..."), DocumentFilter(),
                                                       folder, name, QStringLiteral("lxg") });
         if (path.isEmpty())
@@ -286,6 +289,7 @@ CommandResult DocumentActions::SaveAs()
         const CommandResult r = SaveTo(path);
         if (r.status != CommandResult::Status::Failed)
             return r;
+        failed = path;
         // Retry comes back to the dialog; Cancel gives up.
         if (prompter_.Ask(MessageKind::SaveError, r.message) != Answer::Retry)
             return CommandResult::Cancel();

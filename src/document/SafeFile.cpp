@@ -103,8 +103,12 @@ WriteResult WriteFileSafely(const QString& path, const QByteArray& bytes)
 
 QString SaveErrorMessage(const QString& path, const WriteResult& result)
 {
+    // What to do next, after what happened.
+    const QString advice = result.errorNumber == ENOSPC
+        ? QStringLiteral("Libérez de la place, ou choisissez un autre emplacement.")
+        : QStringLiteral("Choisissez un autre emplacement, par exemple le dossier « Lexigrille » de vos Documents.");
     return QStringLiteral("Impossible d'enregistrer\n") + path + QStringLiteral(" !\nErreur") + QString::number(result.errorNumber)
-        + QStringLiteral(" : ") + result.errorText;
+        + QStringLiteral(" : ") + result.errorText + QStringLiteral("\n") + advice;
 }
 
 } // namespace lx

@@ -20,7 +20,7 @@ struct WriteResult {
 WriteResult WriteFileSafely(const QString& path, const QByteArray& bytes);
 
 // The message of a failed save: "Impossible d'enregistrer", the path, " !",
-// then "Erreur" with the error number and its description.
+// then "Erreur" with the error number and its description, then what to do.
 QString SaveErrorMessage(const QString& path, const WriteResult& result);
 
 } // namespace lx

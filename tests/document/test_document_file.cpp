@@ -258,7 +258,7 @@ TEST_F(DocumentCommands, TheSaveQuestionBeforeNewOpenAndClosing)
         doc.Reset();
         Edit();
         const QString path = user.filePath(QStringLiteral("sauvegarde%1.lxg").arg(n++));
-        prompter.answers = { c.answer };
+        prompter.answers = { c.answer, Answer::Retry }; // Retry: after a failed save
         prompter.paths = { c.dialog == Named ? path : c.dialog == Unwritable ? user.filePath(u("dossier.lxg")) : QString() };
         prompter.asked.clear();
         const bool wentOn = c.command == New ? actions.New().done()
@@ -272,6 +272,10 @@ TEST_F(DocumentCommands, TheSaveQuestionBeforeNewOpenAndClosing)
         EXPECT_EQ(prompter.asked.last().kind, c.dialog == Unwritable ? MessageKind::SaveError : MessageKind::SaveQuestion);
         if (c.dialog == Unwritable) { // a folder stands where the file would go
             EXPECT_TRUE(prompter.asked.last().text.startsWith(u("Impossible d'enregistrer\n") + Path(u("dossier.lxg")) + u(" !\nErreur")));
+            EXPECT_TRUE(prompter.asked.last().text.endsWith(u(" : Le nom désigne un dossier et non un fichier\nChoisissez un autre "
+                                                              "emplacement, par exemple le dossier « Lexigrille » de vos Documents.")));
+            // Retry gives the dialog again, in the teacher's folder, with the name chosen (not the sheet's own file).
+            EXPECT_EQ(std::pair(prompter.dialogs.last().folder, prompter.dialogs.last().proposedName), std::pair(user.path(), u("dossier.lxg")));
         }
         if (c.dialog == Named) { // the name proposed: the save dialog's test
             EXPECT_EQ(prompter.dialogs.last().defaultSuffix, u("lxg"));

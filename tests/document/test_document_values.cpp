@@ -180,6 +180,7 @@ TEST(SafeFile, FailureWhileWritingKeepsTheOldFile)
         std::signal(SIGXFSZ, previousHandler);
 
         ExpectFailure(result, "Disque plein ou erreur d'écriture");
+        EXPECT_TRUE(SaveErrorMessage(path, result).endsWith(u("\nLibérez de la place, ou choisissez un autre emplacement.")));
         EXPECT_EQ(ReadAll(path), kOldContent) << size;
         EXPECT_EQ(Entries(dir.path()), QStringList { u("fiche.lxg") });
         EXPECT_TRUE(WriteFileSafely(path, bytes).ok) << "once the cause is gone, the same write succeeds";
