@@ -112,7 +112,7 @@ MainWindow::MainWindow(Document& doc, DocumentFolders folders, Prompter* prompte
     // of a generation, whose puzzle is half made.
     tmrCopieTravail_ = new QTimer(this);
     tmrCopieTravail_->setObjectName(QStringLiteral("tmrCopieTravail"));
-    tmrCopieTravail_->setInterval(30000);
+    tmrCopieTravail_->setInterval(kWorkCopySeconds * 1000);
     connect(tmrCopieTravail_, &QTimer::timeout, this, [this] {
         if (!busy_->Busy())
             actions_.KeepWorkCopy();

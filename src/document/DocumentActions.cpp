@@ -213,8 +213,10 @@ CommandResult DocumentActions::OpenFirst(const QStringList& arguments, const std
         name = QFileInfo(found->documentPath).fileName();
     else if (name.isEmpty())
         name = QStringLiteral("Sans titre");
+    // The copy is some seconds old: what came after it is not promised.
     const QString question = QStringLiteral("Lexigrille s'est fermé sans que la fiche « %1 » soit enregistrée.\n"
-                                            "Voulez-vous la retrouver telle que vous l'aviez laissée ?").arg(name);
+                                            "Voulez-vous la retrouver ? Les modifications des %2 dernières secondes "
+                                            "peuvent manquer.").arg(name).arg(kWorkCopySeconds);
     const Answer answer = prompter_.Ask(MessageKind::Recovery, question);
     offeringCopy_ = false;
     if (answer != Answer::Yes) {

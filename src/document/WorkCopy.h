@@ -15,6 +15,9 @@ namespace lx {
 // last half minute of it: the next launch offers it back. The copy is the
 // document file's bytes, beside a small file that names the document it
 // belongs to (empty for a document never saved).
+// How often the window keeps the copy: the most work a crash may lose.
+inline constexpr int kWorkCopySeconds = 30;
+
 class WorkCopy {
 public:
     explicit WorkCopy(QString folder = {}); // without a folder, no copy is kept
