@@ -14,6 +14,9 @@ namespace lx {
 inline constexpr const char* kDocumentSection = "LXGDocument";
 // Larger files are not documents: they are refused without being read.
 inline constexpr qint64 kLargestDocument = 16 * 1024 * 1024;
+// More words than a document's list ever holds (the five classes', or an
+// imported list's), to bound the reading of a damaged file.
+inline constexpr int kMaxListedWords = 10000;
 
 // The text of a document file, every line ended by CR LF (without the extra
 // line break that ends the file).

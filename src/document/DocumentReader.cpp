@@ -15,10 +15,6 @@ namespace lx {
 
 namespace {
 
-// More words than a document's list ever holds (the five classes', or an
-// imported list's), to bound the reading of a damaged file.
-constexpr int kMaxListedWords = 10000;
-
 const QString kComma(QLatin1Char(','));
 
 // A cell read back from a "Grille" row: a letter A to Z (either case), or a

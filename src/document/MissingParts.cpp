@@ -29,7 +29,8 @@ QStringList MissingParts(const IniReader& ini)
     const int rows = count(QStringLiteral("Grille"), PuzzleState::kSide);
     if ((rows > 0 || words) && rows < PuzzleState::kSide)
         parts << (rows == 0 ? QStringLiteral("la grille") : QStringLiteral("une partie de la grille"));
-    const int listed = int(ini.Value(section, QStringLiteral("MotsSélectionnés")).size());
+    // As many checks as words the reader takes at most.
+    const int listed = int(std::min<qsizetype>(ini.Value(section, QStringLiteral("MotsSélectionnés")).size(), kMaxListedWords));
     if (count(QStringLiteral("Liste"), listed) < listed)
         parts << QStringLiteral("des mots de la liste");
     return parts;
