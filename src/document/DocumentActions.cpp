@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace lx {
 
@@ -97,7 +98,11 @@ QString DocumentActions::DialogFolder(Files files) const
 {
     if (files == Files::WordLists && !listFolder_.isEmpty() && QFileInfo(listFolder_).isDir())
         return listFolder_;
-    return !lastFolder_.isEmpty() && QFileInfo(lastFolder_).isDir() ? lastFolder_ : folders_.user;
+    if (!lastFolder_.isEmpty() && QFileInfo(lastFolder_).isDir())
+        return lastFolder_;
+    // Without a folder of her own (it could not be made), her Documents: an
+    // empty folder opened the dialog wherever the program was started.
+    return !folders_.user.isEmpty() ? folders_.user : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
 void DocumentActions::Remember(const QString& chosenPath, Files files)

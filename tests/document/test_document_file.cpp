@@ -5,6 +5,8 @@
 #include "document/Versions.h"
 #include "support/DocumentSupport.h"
 
+#include <QStandardPaths>
+
 namespace lx::test {
 namespace {
 
@@ -324,6 +326,11 @@ TEST_F(DocumentCommands, TheSaveDialogProposesTheDocumentsOwnFileElseTheTeachers
         EXPECT_EQ(prompter.dialogs.last().proposedName, u(c.proposed));
         EXPECT_EQ(QDir(prompter.dialogs.last().folder).canonicalPath(), QDir(user.path()).canonicalPath()) << c.title;
     }
+    // Without a folder of her own (it could not be made), her Documents, not the folder the program started in.
+    DocumentActions homeless(doc, prompter, { QString(), program.path() });
+    EXPECT_EQ(homeless.SaveAs().status, CommandResult::Status::Cancelled);
+    EXPECT_EQ(prompter.dialogs.last().folder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    EXPECT_FALSE(prompter.dialogs.last().folder.isEmpty());
 }
 
 // A list imported from its own folder leaves the documents' dialogs where they were: the sheet saved after the
