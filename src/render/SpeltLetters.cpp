@@ -58,14 +58,17 @@ void SpeltLetters::PlaceEntries(const DocumentData& d)
 }
 
 // Coded words keep no entries: each row holds a word in each column, its
-// letters read left to right across the gaps between its parts.
+// letters read left to right across the gaps between its parts, within the
+// rows and columns the drawing walks and split where it splits them.
 void SpeltLetters::PlaceCodedRows(const DocumentData& d)
 {
     const PuzzleState& z = d.puzzle;
-    const int side = PuzzleState::kSide;
-    const int second = SecondColumn(z, side - 1);
-    for (int r = 2; r < side; ++r) {
-        for (const auto& [from, to] : { std::pair(0, second > 0 ? second : side), std::pair(second > 0 ? second : side, side) }) {
+    const int last = LastIndex(z);
+    const int end = last + 1;
+    const int second = SecondColumn(z, last);
+    const int split = second > 0 ? second : end;
+    for (int r = 2; r <= last; ++r) {
+        for (const auto& [from, to] : { std::pair(0, split), std::pair(split, end) }) {
             QString letters;
             Cells cells;
             for (int c = from; c < to; ++c) {
