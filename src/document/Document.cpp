@@ -194,10 +194,15 @@ void Document::KeepRevealChoice()
 namespace {
 
 // A grid holds a letter once made; one discarded since (the words or the
-// game changed) holds none.
+// game changed) holds none. A word search's lower-case letters are filler,
+// or a hidden message's, which its box lays at once in an empty grid too:
+// only a word's capital shows the grid was made.
 bool GridMade(const PuzzleState& z)
 {
-    return z.LetterGrid.any([](const QString& letter) { return !letter.isEmpty(); });
+    const bool wordSearch = z.gameType == GameType::WordSearch;
+    return z.LetterGrid.any([wordSearch](const QString& letter) {
+        return wordSearch ? !PuzzleState::IsFillerCell(letter) : !letter.isEmpty();
+    });
 }
 
 } // namespace

@@ -66,8 +66,8 @@ SizeHint GridSizeHint(const Document& doc)
         return { counts + QStringLiteral("trop pour le cadre, retirez des mots."), true };
     }
     if (!need.fits) {
-        return { counts + QStringLiteral("trop pour la plus grande grille (%1).").arg(Side(kMaxGridSide))
-                     + (WholeClassesChosen(doc.data()) ? QStringLiteral(" Cochez un thème.") : QString()),
+        return { counts + QStringLiteral("trop pour la plus grande grille (%1)").arg(Side(kMaxGridSide))
+                     + (WholeClassesChosen(doc.data()) ? QStringLiteral(". Cochez un thème.") : QStringLiteral(", retirez des mots.")),
                  true };
     }
     return { counts + QStringLiteral("grille de %1 au moins.").arg(Side(need.side)), p.gridSize < need.side };

@@ -263,11 +263,16 @@ GenerationResult PuzzleEngine::Generate(const QStringList& checkedWords, ThemeSe
             const QString question = wordTooLong
                 ? QStringLiteral("La grille est trop petite pour le mot ") + Quoted(item.text)
                     + QStringLiteral(" !\nVoulez-vous ajuster la taille automatiquement ?")
-                : QStringLiteral("La grille de %1×%1 est trop petite pour ces %2 mots (%3 lettres) !\n"
-                                 "Voulez-vous passer à une grille de %4×%4 ?")
-                      .arg(s_.GridSize)
-                      .arg(FrenchNumber(need.words), FrenchNumber(need.letters))
-                      .arg(proposed);
+                : QStringLiteral("La grille de %1×%1 est trop petite pour ces %2 mots (%3 lettres) !\n")
+                          .arg(s_.GridSize)
+                          .arg(FrenchNumber(need.words), FrenchNumber(need.letters))
+                    // Beyond the largest grid, Oui is a try that will most likely fail: said before it.
+                    + (need.fits ? QString()
+                                 : QStringLiteral("Même la plus grande grille ne suffira sans doute pas : retirez des mots "
+                                                  "ou cochez d'autres sens.\n"))
+                    + QStringLiteral("Voulez-vous %1 une grille de %2×%2 ?")
+                          .arg(need.fits ? QStringLiteral("passer à") : QStringLiteral("essayer quand même"))
+                          .arg(proposed);
             const bool yes = ask_ ? ask_(question) : true;
             if (!yes && wordTooLong) {
                 s_.Aborted = true;

@@ -22,7 +22,7 @@ TEST(GridAdvice, TheSizeHintFollowsTheWordsTheSizeAndTheGame)
     const struct { QStringList words; int size; GameType type; QString text; bool tooSmall; } cases[] {
         { twelve, side, GameType::WordSearch, counts + QStringLiteral("grille de %1 au moins.").arg(Side(side)), false },
         { twelve, 6, GameType::WordSearch, counts + QStringLiteral("grille de %1 au moins.").arg(Side(side)), true },
-        { MadeUpWords(40, 10), 18, GameType::WordSearch, u("40 mots, 400 lettres : trop pour la plus grande grille (18×18)."), true },
+        { MadeUpWords(40, 10), 18, GameType::WordSearch, u("40 mots, 400 lettres : trop pour la plus grande grille (18×18), retirez des mots."), true },
         { twelve, 6, GameType::FillIn, counts + u("ils tiennent dans le cadre."), false },
         { Words("kiwi pomme lutin bras dahu"), 6, GameType::FillIn,
           u("5 mots, 22 lettres : « pomme » n'a aucune lettre commune avec les autres mots."), true },
@@ -124,6 +124,31 @@ TEST(GridAdvice, TheSizeQuestionAndTheTimeOutProposeTheSizeTheLettersNeed)
             EXPECT_EQ(SavedAndReopened(doc)->PrintQuestion(), doc.PrintQuestion());
         }
     }
+}
+
+// Letters that even the largest grid will most likely not hold: the size question says so before its Oui.
+TEST(GridAdvice, TheSizeQuestionSaysWhenEvenTheLargestGridIsTooSmall)
+{
+    DocumentOf doc(MadeUpWords(50, 8), 12);
+    ASSERT_FALSE(CheckedWordsNeed(doc).fits);
+    QString question;
+    doc.SetGenerationHooks({ {}, [&](const QString& q) { question = q; return false; } });
+    doc.Clock().SetLimitMs(50);
+    doc.Generate();
+    EXPECT_EQ(question, u("La grille de 12×12 est trop petite pour ces 50 mots (400 lettres) !\nMême la plus grande grille ne "
+                          "suffira sans doute pas : retirez des mots ou cochez d'autres sens.\nVoulez-vous essayer quand même "
+                          "une grille de 18×18 ?"));
+}
+
+// A message typed before any grid lays its letters in the empty cells, which make no grid: printing still asks.
+TEST(GridAdvice, AMessageWithoutWordsIsNoGrid)
+{
+    DocumentOf doc(Words("cheval mouton lapins canard renard"), 10);
+    doc.Change(Setting::HiddenMessage, u("BRAVO"));
+    ASSERT_TRUE(doc.puzzle().LetterGrid.any([](const QString& cell) { return !cell.isEmpty(); }));
+    EXPECT_TRUE(doc.PrintQuestion().startsWith(u("La grille n'a pas encore été créée"))) << qPrintable(doc.PrintQuestion());
+    ASSERT_TRUE(doc.Generate().succeeded());
+    EXPECT_FALSE(doc.PrintQuestion().startsWith(u("La grille n'a pas encore été créée")));
 }
 
 // A size moved after the grid was made draws it cut, or with cells without letters: the preview says so, and
