@@ -266,9 +266,12 @@ WordListEntries CutWordListText(const QString& input)
     // letter is a marker only before a space or alone ("a-t-il" stays whole).
     static const QRegularExpression number(QStringLiteral(
         "^(?:[0-9]{1,3} *[.)/\\-\u2013\u2014] *(?=\\p{L})|(?:[A-Za-z]|[IVX]{2,4}|[ivx]{2,4}) *[.)/](?: +|$))"));
-    // The list is numbered when two of its entries start with different
-    // marks: "M. Seguin" or "3-mâts" among plain words keep theirs, and so
-    // do "M. Seguin" and "M. Dupont".
+    // A number before a stop or a bracket starts no word: it goes even alone,
+    // or repeated ("1." on every line, as some editors number).
+    static const QRegularExpression listNumber(QStringLiteral("^[0-9]{1,3} *[.)] *(?=\\p{L})"));
+    // Other marks make the list numbered when two of its entries start with
+    // different ones: "M. Seguin" or "3-mâts" among plain words keep theirs,
+    // and so do "M. Seguin" and "M. Dupont".
     QSet<QString> marks;
     for (const QString& piece : std::as_const(pieces)) {
         if (const QRegularExpressionMatch m = number.match(WithoutBullet(piece.trimmed())); m.hasMatch())
@@ -285,8 +288,7 @@ WordListEntries CutWordListText(const QString& input)
             continue;
         if (entry.startsWith(QLatin1Char('/')))
             continue; // a comment
-        if (numbered)
-            entry.remove(number);
+        entry.remove(numbered ? number : listNumber);
         // Pictures and signs that no worksheet can print, after a word ("pomme 🍎", "chat ✓"), go.
         while (!entry.isEmpty() && !IsWordCharacter(entry.back()) && !entry.back().isLetterOrNumber())
             entry.chop(1);

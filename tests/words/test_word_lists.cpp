@@ -55,7 +55,9 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
         { "1/ chat\r\n2 - chien\r\n3\u2013lapin\r\n", threeWords }, { "a) chat\r\nB. chien\r\nc/ lapin\r\n", threeWords },
         { "I. chat\r\nII) chien\r\niv. lapin\r\n", threeWords }, { "a) chat b) chien c) lapin", threeWords },
         { "a-t-il\r\nb.a.-ba\r\n", { u("a-t-il"), u("b.a.-ba") } }, // a letter is a marker only before a space
-        // A mark is a list's only where two entries start with different ones.
+        // A number and its stop or bracket mark a list alone, or repeated as some editors number every line.
+        { "chat\r\nchien\r\n1) lapin\r\n", threeWords }, { "1. chat\r\n1. chien\r\n1. lapin\r\n", threeWords },
+        // Another mark is a list's only where two entries start with different ones.
         { "M. Seguin\r\nchèvre\r\nM. Dupont", { u("M. Seguin"), u("chèvre"), u("M. Dupont") } },
         { "voilier, 3-mâts, paquebot", { u("voilier"), u("3-mâts"), u("paquebot") } },
         // A note in brackets after a word goes, as do brackets around a word.
