@@ -110,7 +110,9 @@ QString MissingLevelFilesMessage(const QString& folder, const QStringList& missi
     QString shown = QDir::toNativeSeparators(folder);
     if (!shown.endsWith(QDir::separator()))
         shown += QDir::separator();
-    return QString::fromUtf8("Les fichiers suivants sont absents du dossier ") + shown + QStringLiteral(" : ")
+    return (missingFiles.size() == 1 ? QStringLiteral("Le fichier suivant est absent du dossier ")
+                                     : QStringLiteral("Les fichiers suivants sont absents du dossier "))
+        + shown + QStringLiteral(" : ")
         + QStringLiteral("\n\n") + list + QLatin1Char('\n')
         + QString::fromUtf8("Cliquez sur OK pour télécharger l'archive d'origine à cette adresse : ")
         + QString::fromLatin1(kMakerWebPage);

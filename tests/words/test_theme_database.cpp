@@ -59,10 +59,11 @@ TEST_F(ThemeDatabaseLoad, ReadsTheLevelsWhateverTheCaseOfTheirNamesAndNamesTheMi
     ASSERT_TRUE(folder.rename(LevelFileName(0), u("db 01-07 (cp).TXT")));
     report = db.Load(dir.path() + u("/"));
     EXPECT_EQ(report.missingFiles, QStringList { u("DB 08-11 (CE1).txt") });
-    EXPECT_EQ(report.message, u("Les fichiers suivants sont absents du dossier ") + QDir::toNativeSeparators(dir.path())
+    EXPECT_EQ(report.message, u("Le fichier suivant est absent du dossier ") + QDir::toNativeSeparators(dir.path())
                                   + QDir::separator() + u(" : \n\n- DB 08-11 (CE1).txt\n\n"
                                                           "Cliquez sur OK pour télécharger l'archive d'origine à cette adresse : https://lexigrille.fr"))
         << "one separator at the end of the folder, not two";
+    EXPECT_TRUE(MissingLevelFilesMessage(dir.path(), { LevelFileName(1), LevelFileName(2) }).startsWith(u("Les fichiers suivants sont absents")));
     EXPECT_TRUE(db.levelLines[1].isEmpty()) << "the level loaded before is emptied";
     EXPECT_EQ(db.levelLines[0], cp);
     Document withoutDatabase({ u("Arial") });
