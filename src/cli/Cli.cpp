@@ -145,7 +145,7 @@ Options ParseOptions(const QStringList& args, const QStringList& known)
             continue;
         }
         if (!known.contains(arg)) {
-            o.error = QStringLiteral("Option inconnue : ") + arg + QStringLiteral(".");
+            o.error = QStringLiteral("L'option ") + arg + QStringLiteral(" est inconnue.");
             return o;
         }
         // A flag stands alone.

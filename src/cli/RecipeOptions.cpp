@@ -202,15 +202,15 @@ private:
                     asked << name;
             }
             if (asked.isEmpty())
-                return Fail(QStringLiteral("L'option --directions attend au moins un sens : %1, ou toutes.").arg(possible));
+                return Fail(QStringLiteral("L'option --directions attend au moins un sens : %1, ou tous.").arg(possible));
             for (const QString& name : std::as_const(asked)) {
-                if (name == QStringLiteral("toutes")) {
+                if (name == QStringLiteral("tous") || name == QStringLiteral("toutes")) { // « les sens », or « les directions »
                     boxes.fill(true);
                     continue;
                 }
                 const int box = int(names.indexOf(name));
                 if (box < 0)
-                    return Fail(QStringLiteral("Sens inconnu : %1. Sens possibles : %2, ou toutes.").arg(Quote(name), possible));
+                    return Fail(QStringLiteral("Sens inconnu : %1. Sens possibles : %2, ou tous.").arg(Quote(name), possible));
                 boxes[box] = true;
             }
             r_.directions = boxes;

@@ -30,14 +30,14 @@ void PrintHelp(QTextStream& s)
          "      crée un document à partir des choix ci-dessous, sans créer la grille\n"
          "  lexigrille-cli make -o FICHE.pdf|FICHE.png [CHOIX...] [--dpi N]\n"
          "      crée le document, la grille et la page en une fois\n"
-         "  lexigrille-cli generate ENTREE.lxg -o SORTIE.lxg [--seed N]\n"
+         "  lexigrille-cli generate ENTRÉE.lxg -o SORTIE.lxg [--seed N]\n"
          "      ouvre le document, crée la grille et l'enregistre sous SORTIE\n"
-         "  lexigrille-cli save ENTREE.lxg -o SORTIE.lxg\n"
+         "  lexigrille-cli save ENTRÉE.lxg -o SORTIE.lxg\n"
          "      ouvre le document et l'enregistre à nouveau sous SORTIE\n"
-         "  lexigrille-cli render ENTREE.lxg -o SORTIE.pdf|SORTIE.png [--dpi N]\n"
+         "  lexigrille-cli render ENTRÉE.lxg -o SORTIE.pdf|SORTIE.png [--dpi N]\n"
          "      dessine la fiche telle qu'elle s'imprime (A4 portrait) en PDF ou en image PNG\n"
          "      de N points par pouce (150 par défaut, de 36 à 600)\n"
-         "  lexigrille-cli render ENTREE.lxg -o SORTIE.pdf --versions N [--seed S]\n"
+         "  lexigrille-cli render ENTRÉE.lxg -o SORTIE.pdf --versions N [--seed S]\n"
          "      N versions différentes de la fiche (jusqu'à 40), une par page, numérotées ;\n"
          "      la page k est créée avec la graine S + k - 1 (puis S + k - 1 + 1000, + 2000…\n"
          "      quand le temps de calcul est dépassé, cinq essais en tout)\n"
@@ -59,7 +59,7 @@ void PrintHelp(QTextStream& s)
          "  --size N                 la taille de la grille de Lexigrille (5 à 18 ; par défaut celle\n"
          "                           que les mots demandent)\n"
          "  --directions SENS        les sens des mots, séparés par des virgules : droite, bas,\n"
-         "                           diagonale, gauche, haut, diagonale-inverse, ou toutes\n"
+         "                           diagonale, gauche, haut, diagonale-inverse, ou tous\n"
          "  --message TEXTE          un message secret dans les lettres restantes\n"
          "  --shuffle-message        les lettres du message mélangées\n"
          "  --codes numbers|range:A-B|symbols   les codes des mots codés : de 1 à 26, de A à B\n"
@@ -182,7 +182,7 @@ int main(int argc, char** argv)
     else if (command == QStringLiteral("make"))
         known = WorksheetOptionNames() << QStringLiteral("--dpi");
     else if (command != QStringLiteral("save")) {
-        err() << (command.isEmpty() ? QStringLiteral("Commande manquante.") : QStringLiteral("Commande inconnue : ") + command)
+        err() << (command.isEmpty() ? QStringLiteral("Commande manquante.") : QStringLiteral("Commande inconnue : « %1 ».").arg(command))
               << "\n\n";
         PrintHelp(err());
         return kInputError;
@@ -200,7 +200,10 @@ int main(int argc, char** argv)
         }
     }
     if (!o.error.isEmpty()) {
-        err() << "Commande incorrecte : " << o.error << "\n\n";
+        // After the colon, the sentence goes on in lower case, as French writes it.
+        QString error = o.error;
+        error[0] = error[0].toLower();
+        err() << "Commande incorrecte : " << error << "\n\n";
         PrintHelp(err());
     }
     return code;

@@ -207,7 +207,7 @@ TEST_F(CliWorksheets, EveryWindowSettingFromTheCommandLine)
 {
     const struct { QStringList args; const char* line; } cases[] = {
         { Words("--directions droite,bas,diagonale-inverse"), "Valeurs=101001," },
-        { { u("--directions"), u("toutes"), u("--message"), u("Bravo, les amis"), u("--shuffle-message") }, "Valeurs=111111,BRAVO, LES AMIS" },
+        { { u("--directions"), u("tous"), u("--message"), u("Bravo, les amis"), u("--shuffle-message") }, "Valeurs=111111,BRAVO, LES AMIS" },
         { Words("--lowercase --visible-cells --no-column-rules --size 9 --lower vide"), "Paramètres=9,0,0,1,0," },
         { Words("--type mots-codes --codes range:10-40 --lower copie"), ",2,2,1,-1,1,0,0,15,10,40" },
         { Words("--type mots-codes --codes range:40-10"), ",1,0,0,15,10,40" }, // put in order, as the window does
@@ -320,8 +320,8 @@ TEST_F(CliWorksheets, WrongCommandsAreRefusedAndNothingIsWritten)
         { Words("make -o x.pdf --type mots-cases --words") << Out("apart.txt"), 2,
           "Ces mots ne peuvent pas former une seule grille : « pomme » n'a aucune lettre commune avec les autres mots." },
         { { u("generate"), Out("absent.lxg"), u("-o"), Out("x.lxg") }, 1, "introuvable" },
-        { { u("generate"), Input("lexigrille.lxg") }, 1, "Commande incorrecte" }, // no output named
-        { { u("dessine"), Input("lexigrille.lxg"), u("-o"), Out("x.lxg") }, 1, "Commande inconnue" },
+        { { u("generate"), Input("lexigrille.lxg") }, 1, "Commande incorrecte : indiquez un document et un fichier de sortie (-o)." }, // no output named
+        { { u("dessine"), Input("lexigrille.lxg"), u("-o"), Out("x.lxg") }, 1, "Commande inconnue : « dessine »." },
     };
     const Case choices[] = { // of new and make
         { Words("--level CX"), 1, "Classe inconnue : « CX ». Classes possibles : CP, CE1, CE2, CM1, CM2." },
@@ -335,7 +335,7 @@ TEST_F(CliWorksheets, WrongCommandsAreRefusedAndNothingIsWritten)
         { Words("--words fruits.txt --level CP"), 1, "pas des deux" },
         { Words("--words ."), 1, "« . » est un dossier : donnez le fichier de la liste" },
         { {}, 1, "Choisissez les mots" },
-        { Words("--level CP --couleur rouge"), 1, "Option inconnue : --couleur." },
+        { Words("--level CP --couleur rouge"), 1, "Commande incorrecte : l'option --couleur est inconnue." },
         { Words("--level CM2 --theme Météo"), 1, "Aucun mot ne correspond à ces choix." },
         // What a document file cannot hold is named, never written as "?".
         { { u("--level"), u("CP"), u("--title"), u("Les animaux ✏️ ő") }, 1,
@@ -345,7 +345,7 @@ TEST_F(CliWorksheets, WrongCommandsAreRefusedAndNothingIsWritten)
         { Words("--level CP --theme a"), 1, "Thème ambigu : « a » peut désigner « Activités, métiers »" },
         { { u("--level"), u("CP"), u("--directions"), u(" , ") }, 1, "L'option --directions attend au moins un sens : droite, bas," },
         { Words("--level CP --directions droite,travers"), 1,
-          "Sens inconnu : « travers ». Sens possibles : droite, bas, diagonale, gauche, haut, diagonale-inverse, ou toutes." },
+          "Sens inconnu : « travers ». Sens possibles : droite, bas, diagonale, gauche, haut, diagonale-inverse, ou tous." },
         { Words("--level CP --codes range:10-20"), 1, "Les valeurs de 10 à 20 ne suffisent pas : il en faut au moins 26 (range:10-35" },
         { Words("--level CP --codes lettres"), 1, "Codes inconnus : « lettres ». Choix possibles : numbers, range:A-B" },
         { Words("--level CP --reveal 7"), 1, "L'option --reveal attend une lettre de A à Z : « 7 »." },
