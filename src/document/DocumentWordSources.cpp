@@ -261,7 +261,10 @@ WordListImport Document::ImportWordListFile(const QString& path)
         return result;
     }
     data_.importedListName = fileName;
+    // The sheet is now the list's, as the title bar says: saving it must not
+    // propose to replace the document that was open with other words.
     life_.documentName = fileName;
+    life_.documentPath.clear();
     return ApplyWordList(entries, ReadableListName(path));
 }
 

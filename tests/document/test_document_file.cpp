@@ -318,6 +318,10 @@ TEST_F(DocumentCommands, TheSaveDialogProposesTheDocumentsOwnFileElseTheTeachers
         { [&] { Edit(); return actions.SaveTo(user.filePath(u("Les animaux de Léa.lxg"))); }, "Mes animaux", "Les animaux de Léa.lxg" },
         { [&] { return actions.Open(program.filePath(u("autre.lxg"))); }, "Autre", "Lexigrille" },
         { [&] { return actions.New(); }, "Modèle", "Lexigrille" },
+        // A list imported over a saved document names the sheet, as its title bar says: it is no longer that file.
+        { [&] { Edit(); actions.SaveTo(user.filePath(u("Léa.lxg")));
+                return actions.ImportList(WriteBytes(program.filePath(u("Fruits.txt")), "pomme\r\npoire\r\nkiwi\r\n")); },
+          "Mes animaux", "Lexigrille - Fruits" },
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(c.open().done());
