@@ -98,11 +98,6 @@ QString WithoutFinalStop(const QString& text)
     return named;
 }
 
-QString Verb(int count)
-{
-    return count < 2 ? u(" a été ignorée.") : u(" ont été ignorées.");
-}
-
 } // namespace
 
 const QStringList& WordListExtensions()
@@ -311,7 +306,7 @@ WordListEntries CutWordListText(const QString& input)
             continue;
         }
         if (entry.size() > kMaxDisplayLength) {
-            ++out.tooLong;
+            out.tooLong << entry;
             continue;
         }
         if (!hasLetter) {
@@ -400,7 +395,7 @@ QString NotTextListMessage(const QString& fileName)
             ? u("Impossible de lire les mots du fichier ") + Quoted(fileName)
                 + u(" : il est peut-être protégé par un mot de passe, ou endommagé.\n")
             : u("Le fichier ") + Quoted(fileName) + u(" est ") + u(d.kind) + u(", pas une liste de mots.\n");
-        return why + u(d.instead) + u("choisissez « Liste de mots », « Coller depuis le presse-papiers ».");
+        return why + u(d.instead) + u("choisissez « Coller depuis le presse-papiers » sous « Liste de mots ».");
     }
     return u("Le fichier ") + Quoted(fileName) + u(" n'est pas une liste de mots : il ne contient pas de texte.\n")
         + ListRules();
@@ -413,10 +408,6 @@ QStringList WordListNotices(const WordListEntries& entries, int wordsKept)
         notices << (wordsKept == 1 ? u("La liste est trop longue : seul son premier mot a été importé.")
                                    : u("La liste est trop longue : seuls ses ") + FrenchNumber(wordsKept)
                                          + u(" premiers mots ont été importés."));
-    }
-    if (entries.tooLong > 0) {
-        notices << PluralLabel(entries.tooLong, u("entrée¤"), true) + u(" de plus de ")
-                + QString::number(kMaxDisplayLength) + u(" caractères") + Verb(entries.tooLong);
     }
     // The titles the document's layout told apart from its words, the
     // definitions beside them and the entries set aside, named so that a
@@ -440,6 +431,11 @@ QStringList WordListNotices(const WordListEntries& entries, int wordsKept)
         notices << (set.size() == 1 ? u("L'entrée ") + named(set) + u(" a été ignorée : elle contient un caractère")
                                     : u("Les entrées ") + named(set) + u(" ont été ignorées : elles contiennent des caractères"))
                 + u(" qu'un document Lexigrille ne peut pas garder.");
+    }
+    if (const QStringList& set = entries.tooLong; !set.isEmpty()) {
+        notices << (set.size() == 1 ? u("L'entrée ") + named(set) + u(" a été ignorée : elle a")
+                                    : u("Les entrées ") + named(set) + u(" ont été ignorées : elles ont"))
+                + u(" plus de ") + QString::number(kMaxDisplayLength) + u(" caractères.");
     }
     if (!entries.titles.isEmpty()) {
         notices << (entries.titles.size() == 1 ? u("Le titre ") + named(entries.titles) + u(" n'a pas été pris comme mot.")

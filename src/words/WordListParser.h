@@ -52,7 +52,7 @@ struct WordListEntries {
     bool noPiece = false;       // the text is empty: nothing to cut
     QStringList entries;        // in text order, without comments; the same word may come twice
     int largestLetterCount = 0; // 0 when there is no valid entry
-    int tooLong = 0;            // entries set aside: longer than any grid takes
+    QStringList tooLong;        // entries set aside: longer than any grid takes
     QStringList unprintable;    // entries set aside: control characters or characters the code page lacks
     int noLetter = 0;           // entries set aside: nothing but separators and digits ("...", "--", a table's numbers)
     bool truncated = false;     // the size or entry cap left the end of the list out

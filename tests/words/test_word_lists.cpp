@@ -104,7 +104,7 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
     const WordListEntries e = CutWordListText(u("chat\r\n") + QString(31, u'a') + u("\r\n") + QString(30, u'b')
                                               + u("\r\nch\x01" "at\r\n\u03C0\r\nch\U0001F431at\r\n"));
     EXPECT_EQ(e.entries, (QStringList { u("chat"), QString(30, u'b') }));
-    EXPECT_EQ(WordListNotices(e, 2), (QStringList { u("1 entrée de plus de 30 caractères a été ignorée."),
+    EXPECT_EQ(WordListNotices(e, 2), (QStringList { u("L'entrée « ") + QString(31, u'a') + u(" » a été ignorée : elle a plus de 30 caractères."),
                                                     u("Les entrées « ch\u25A1at », « \u03C0 » et « ch\U0001F431at » ont été ignorées : elles "
                                                       "contiennent des caractères qu'un document Lexigrille ne peut pas garder.") }));
     EXPECT_EQ(WordListNotices(CutWordListText(u("chat : animal qui miaule.\r\nchien\tc’est un ami\r\n")), 2),
@@ -342,7 +342,7 @@ TEST(WordListImport, RefusedTextsAndFilesChangeNothing)
     QTemporaryDir dir;
     const auto file = [&](const char* name, const QByteArray& bytes) { return WriteBytes(dir.filePath(u(name)), bytes); };
     const QString noValidText = u("Aucun texte valide dans le presse-papiers !\n") + kListRules;
-    const QString orPaste = u("choisissez « Liste de mots », « Coller depuis le presse-papiers ».");
+    const QString orPaste = u("choisissez « Coller depuis le presse-papiers » sous « Liste de mots ».");
     enum From { Text, Paste, File };
     const struct { From from; QString input, message; } cases[] = {
         { Text, u(""), noValidText },
@@ -425,7 +425,7 @@ TEST(WordListMenu, TheShippedListsAreWholeWordsNoneInsideAnother)
     EXPECT_GE(menu.items.size(), 9);
     for (const FileMenuItem& item : menu.items) {
         const WordListEntries list = CutWordListText(ReadWordListFile(item.path).text);
-        EXPECT_TRUE(list.tooLong + list.noLetter == 0 && list.unprintable.isEmpty() && !list.truncated) << item.caption.toStdString();
+        EXPECT_TRUE(list.tooLong.size() + list.noLetter == 0 && list.unprintable.isEmpty() && !list.truncated) << item.caption.toStdString();
         EXPECT_EQ(ContainedWords(list.entries), QList<ContainedPair>()) << item.caption.toStdString();
     }
 }
