@@ -86,7 +86,8 @@ QString InToolTerms(const QString& text)
 void Warn(const QString& text, const QString& where)
 {
     QString sentence = InToolTerms(text); // « La liste… » becomes « la liste… »; a name (« Lexigrille », « CP ») keeps its capital
-    if (sentence.size() > 1 && sentence[0].isUpper() && sentence[1].isLower() && !sentence.startsWith(QStringLiteral("Lexigrille")))
+    const bool word = sentence.size() > 1 && (sentence[1].isLower() || sentence[1] == u'\''); // « La… », « L'entrée… », not « CP »
+    if (word && sentence[0].isUpper() && !sentence.startsWith(QStringLiteral("Lexigrille")))
         sentence[0] = sentence[0].toLower();
     out().flush();
     err() << "Attention" << where << " : " << sentence << "\n";

@@ -427,15 +427,15 @@ QStringList WordListNotices(const WordListEntries& entries, int wordsKept)
             names << QString::number(texts.size() - shown) + u(" autres");
         return FrenchEnumeration(names);
     };
-    if (const QStringList& set = entries.unprintable; !set.isEmpty()) {
-        notices << (set.size() == 1 ? u("L'entrée ") + named(set) + u(" a été ignorée : elle contient un caractère")
-                                    : u("Les entrées ") + named(set) + u(" ont été ignorées : elles contiennent des caractères"))
-                + u(" qu'un document Lexigrille ne peut pas garder.");
-    }
     if (const QStringList& set = entries.tooLong; !set.isEmpty()) {
         notices << (set.size() == 1 ? u("L'entrée ") + named(set) + u(" a été ignorée : elle a")
                                     : u("Les entrées ") + named(set) + u(" ont été ignorées : elles ont"))
                 + u(" plus de ") + QString::number(kMaxDisplayLength) + u(" caractères.");
+    }
+    if (const QStringList& set = entries.unprintable; !set.isEmpty()) {
+        notices << (set.size() == 1 ? u("L'entrée ") + named(set) + u(" a été ignorée : elle contient un caractère")
+                                    : u("Les entrées ") + named(set) + u(" ont été ignorées : elles contiennent des caractères"))
+                + u(" qu'un document Lexigrille ne peut pas garder.");
     }
     if (!entries.titles.isEmpty()) {
         notices << (entries.titles.size() == 1 ? u("Le titre ") + named(entries.titles) + u(" n'a pas été pris comme mot.")

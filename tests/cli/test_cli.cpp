@@ -118,7 +118,7 @@ TEST_F(CliWorksheets, NewAndMakeFromTheDatabaseOrAList)
     EXPECT_TRUE(QImage(Out("c.png")) == QImage(Out("d.png")));
     // What the list lost is told, as the window tells it.
     WriteBytes(Out("longue.txt"), "pomme\r\npoire\r\nkiwi\r\ncerise\r\nfraise\r\nune phrase bien trop longue pour la grille\r\n");
-    EXPECT_EQ(Cli(Words("new -o e.lxg --words") << Out("longue.txt")).err, u("Attention : l'entrée « une phrase bien trop longue pour la grille » a été ignorée : elle a plus de 30 caractères.\n"));
+    EXPECT_EQ(Cli(Words("new -o e.lxg --words") << Out("longue.txt")).err, u("Attention : l'entrée « une phrase bien trop longue pour la gri… » a été ignorée : elle a plus de 30 caractères.\n"));
     // One version per pupil, one a page.
     ASSERT_EQ(Cli(Words("new -o f.lxg --level CP --size 10")).code, 0);
     EXPECT_TRUE(Cli(Words("render f.lxg -o f.pdf --versions 4 --seed 2")).out.contains(u("4 versions enregistrées sur 4 feuilles :")));
