@@ -281,6 +281,9 @@ WordListImport Document::PasteWordList(const QString& clipboardText, const QStri
     entries.titles = titles + entries.titles;
     // The list's one title names its theme, as a list file's name does.
     const QString title = entries.titles.size() == 1 ? AdaptToWindows1252(entries.titles[0]) : QString();
+    // No file's name stands for these words any more.
+    if (entries.HasValidEntry())
+        data_.importedListName.clear();
     return ApplyWordList(entries, FitsWindows1252(title) ? title : QString());
 }
 

@@ -54,8 +54,9 @@ void ClearForTemplate(DocumentData& d, const QStringList& fontNames)
 
 QString ExternalListThemeString(const DocumentData& d)
 {
-    // The theme box names the list; when it is empty, the imported file.
-    const QString name = d.settings.themeText.isEmpty() ? ListThemeName(d.importedListName) : d.settings.themeText;
+    // The theme box names the list; when it is empty, the imported file, as
+    // the page's header names it.
+    const QString name = d.settings.themeText.isEmpty() ? ReadableListName(d.importedListName) : d.settings.themeText;
     return QStringLiteral("*") + name;
 }
 

@@ -462,7 +462,11 @@ QString ListThemeName(const QString& path)
 QString ReadableListName(const QString& path)
 {
     QString name = ListThemeName(path);
-    name.replace(QLatin1Char('_'), QLatin1Char(' ')).replace(QLatin1Char('-'), QLatin1Char(' '));
+    // A name without spaces joins its words with « _ » or « - »; in a name
+    // written with spaces, a hyphen is the words' own (« UTF-8 », « Arc-en-ciel de CE1 »).
+    if (!name.contains(QLatin1Char(' ')))
+        name.replace(QLatin1Char('-'), QLatin1Char(' '));
+    name.replace(QLatin1Char('_'), QLatin1Char(' '));
     name = name.simplified();
     if (!name.isEmpty())
         name[0] = name[0].toUpper();

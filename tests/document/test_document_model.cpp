@@ -291,6 +291,24 @@ TEST(DocumentMessage, ShufflingTheMessageShowsAtOnce)
 
 // A puzzle is drawn only as the game it was made for: switching the game shows the one made for the new game
 // while the words stay the same, else an empty grid.
+// A list pasted after a file's drops the file's name: the header named a list that was gone. A file's name
+// heads the page as it reopens, and keeps the hyphens of a name written with spaces (« UTF-8 »).
+TEST(DocumentWords, TheHeaderNamesTheListShownAndReopensAsItWas)
+{
+    const auto header = [](const Document& doc) {
+        return HeaderCaption(doc.settings(), doc.themes().SelectedNames(), doc.data().importedListName, doc.words().CheckedCount());
+    };
+    QTemporaryDir dir;
+    Document doc(kFonts);
+    ASSERT_TRUE(doc.ImportWordListFile(WriteBytes(dir.filePath(u("Liste UTF-8 du jour.txt")), "pomme\r\npoire\r\nkiwi\r\n")).imported);
+    doc.Change(Setting::ThemeText, QString()); // the file names the sheet
+    EXPECT_EQ(header(doc), u("Thème : Liste UTF-8 du jour (3 mots)"));
+    EXPECT_EQ(header(*SavedAndReopened(doc)), header(doc));
+    ASSERT_TRUE(doc.PasteWordList(u("chat\nchien\nlapin\nloup\n")).imported);
+    EXPECT_EQ(header(doc), u("4 mots"));
+    EXPECT_EQ(header(*SavedAndReopened(doc)), header(doc));
+}
+
 TEST(DocumentGameType, APuzzleIsNeverShownAsAnotherGames)
 {
     DocumentOf doc({ "chat", "chien", "loup", "lion", "ours", "tigre" });
@@ -435,7 +453,8 @@ TEST(DocumentNaming, ProposedFileNameAndTheExternalListName)
 
     // The snapshot's theme string names an external list without its extension.
     doc.Reset();
-    const std::pair<const char*, const char*> steps[] = { { "", "*animaux" }, { "La ferme", "*La ferme" } };
+    // (The name the header prints, so that the page reopens as it was.)
+    const std::pair<const char*, const char*> steps[] = { { "", "*Animaux" }, { "La ferme", "*La ferme" } };
     for (const auto& [themeText, snapshot] : steps) {
         Reopen(doc, [themeText](DocumentData& d) {
             d.importedListName = u("animaux.de.la.ferme.txt");

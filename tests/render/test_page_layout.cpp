@@ -359,6 +359,7 @@ TEST(PageTexts, HeaderCaption)
         { ce, 0, 0, {}, "Fruits", "/home/maitresse/légumes.txt", 1, "Thème : Fruits (1 mot)" },
         { ce, 0, -1, {}, "", "/home/maitresse/légumes.v2.txt", 3, "Thème : Légumes (3 mots)" },
         { none, 0, -1, {}, "", "C:\\Fiches\\ma_liste-semaine3.txt", 3, "Thème : Ma liste semaine3 (3 mots)" },
+        { none, 0, -1, {}, "", "/home/maitresse/Arc-en-ciel de CE1.txt", 3, "Thème : Arc-en-ciel de CE1 (3 mots)" },
         // Nameless: a class's words with no theme picked keep the class; a pasted list, its count.
         { ce, 0, -1, {}, "", "", 20, "CE1, CE2 (20 mots)" }, { none, 0, -1, {}, " ", "", 5, "5 mots" },
     };
