@@ -101,7 +101,7 @@ void SingleInstance::Accept()
     }
 }
 
-bool SingleInstance::Forward(const QStringList& arguments, int timeoutMs)
+SingleInstance::Handover SingleInstance::Forward(const QStringList& arguments, int timeoutMs)
 {
     // The running instance may be starting too: it takes the lock before it
     // listens. Try again until the time is up.
@@ -112,7 +112,7 @@ bool SingleInstance::Forward(const QStringList& arguments, int timeoutMs)
         if (socket.waitForConnected(int(std::max<qint64>(1, deadline.remainingTime()))))
             break;
         if (deadline.hasExpired())
-            return false;
+            return Handover::NoInstance;
         QThread::msleep(50);
     }
     QByteArray message;
@@ -121,9 +121,15 @@ bool SingleInstance::Forward(const QStringList& arguments, int timeoutMs)
     socket.write(message);
     while (socket.bytesToWrite() > 0)
         if (!socket.waitForBytesWritten(int(std::max<qint64>(1, deadline.remainingTime()))))
-            return false;
+            return Handover::Unanswered;
     socket.disconnectFromServer();
-    return true;
+    return Handover::Handed;
+}
+
+bool SingleInstance::TakeOver()
+{
+    QLockFile(QDir(folder_).filePath(key_ + QStringLiteral(".lock"))).removeStaleLockFile();
+    return Claim();
 }
 
 } // namespace lx

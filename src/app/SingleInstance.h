@@ -30,9 +30,17 @@ public:
     // True when no other instance runs: this one now holds the lock and
     // listens for later launches. False when another one holds it.
     bool Claim();
-    // A later launch: hands the arguments to the running instance. False when
-    // it cannot be reached within the time.
-    bool Forward(const QStringList& arguments, int timeoutMs = 3000);
+    // A later launch: hands the arguments to the running instance.
+    enum class Handover {
+        Handed,     // the running instance has them
+        Unanswered, // it listens but did not take them within the time
+        NoInstance, // nothing listens: the lock's owner is no Lexigrille of ours
+    };
+    Handover Forward(const QStringList& arguments, int timeoutMs = 3000);
+    // After NoInstance: the lock names a process that runs but does not
+    // listen (a restarted Windows gives a new program the number of the one
+    // that was killed, this one's even). This launch takes its place.
+    bool TakeOver();
 
 Q_SIGNALS:
     // A later launch handed its arguments over (document paths made absolute).

@@ -14,6 +14,7 @@
 #include <QTextStream>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QMessageBox>
 #include <QTranslator>
 #include <QUrl>
 
@@ -47,8 +48,20 @@ int main(int argc, char** argv)
         for (const QString& argument : arguments)
             if (!lx::StripQuotes(argument).isEmpty())
                 forwarded << QFileInfo(lx::StripQuotes(argument)).absoluteFilePath();
-        instance.Forward(forwarded);
-        return 0;
+        switch (instance.Forward(forwarded)) {
+        case lx::SingleInstance::Handover::Handed:
+            return 0;
+        case lx::SingleInstance::Handover::NoInstance:
+            if (instance.TakeOver())
+                break;
+            [[fallthrough]];
+        case lx::SingleInstance::Handover::Unanswered:
+            // Never a launch that ends without a word.
+            QMessageBox::warning(nullptr, lx::ProductName(),
+                                 QStringLiteral("Lexigrille est déjà ouvert, mais ne répond pas. Attendez un instant puis "
+                                                "recommencez ; s'il ne répond toujours pas, redémarrez l'ordinateur."));
+            return 1;
+        }
     }
 
     lx::ThemeDatabase database;

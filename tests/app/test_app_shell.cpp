@@ -236,7 +236,7 @@ private Q_SLOTS:
         // The second launch is another program: it hands over while this one's event loop runs (a Windows pipe's write waits for its reader).
         auto forwarded = std::async(std::launch::async, [&] { return second.Forward({ path }); });
         QVERIFY(launched.wait(5000));
-        QVERIFY(forwarded.get());
+        QCOMPARE(forwarded.get(), SingleInstance::Handover::Handed);
         QCOMPARE(launched.at(0).at(0).toStringList(), QStringList { path });
         QTRY_COMPARE(doc->DocumentName(), u("Mes fiches.lxg"));
         QCOMPARE(doc->DocumentPath(), path);
@@ -256,6 +256,16 @@ private Q_SLOTS:
         SingleInstance afterCrash(runtime.path(), key);
         QVERIFY(afterCrash.Claim());
         QVERIFY(!SingleInstance(runtime.path(), key).Claim());
+        // A lock that names a running program which does not listen (a restarted Windows gives the new launch the
+        // number of the one killed): the launch finds nobody to hand over to, and takes the place.
+        const QString orphan = u("lexigrille-orphelin");
+        QCOMPARE(test::WriteBytes(runtime.filePath(orphan + u(".lock")), test::ReadAll(runtime.filePath(key + u(".lock")))),
+                 runtime.filePath(orphan + u(".lock")));
+        SingleInstance restarted(runtime.path(), orphan);
+        QVERIFY(!restarted.Claim());
+        QCOMPARE(restarted.Forward({}, 200), SingleInstance::Handover::NoInstance);
+        QVERIFY(restarted.TakeOver());
+        QVERIFY(!SingleInstance(runtime.path(), orphan).Claim());
     }
 };
 
