@@ -44,8 +44,13 @@ VIAddVersionKey /LANG=1036 "LegalCopyright" "${PRODUCT}"
 !define MUI_LICENSEPAGE_TEXT_TOP "Les polices et les bibliothèques installées avec ${PRODUCT}, et leurs licences :"
 !define MUI_LICENSEPAGE_BUTTON "Suivant >"
 !define MUI_LICENSEPAGE_TEXT_BOTTOM "Ces éléments sont libres de redistribution. Cliquez sur Suivant pour continuer."
-!define MUI_FINISHPAGE_RUN "$INSTDIR\lexigrille.exe"
+; The setup runs as an administrator, often one whose password the school's
+; technician typed: the program started from its last page must run as the
+; teacher at the desk, so that her sheets go to her own Documents. Explorer
+; starts it in her session.
+!define MUI_FINISHPAGE_RUN
 !define MUI_FINISHPAGE_RUN_TEXT "Lancer ${PRODUCT}"
+!define MUI_FINISHPAGE_RUN_FUNCTION LaunchAsDesktopUser
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${STAGE}/LICENCES.txt"
@@ -57,6 +62,10 @@ VIAddVersionKey /LANG=1036 "LegalCopyright" "${PRODUCT}"
 !insertmacro MUI_UNPAGE_INSTFILES
 
 !insertmacro MUI_LANGUAGE "French"
+
+Function LaunchAsDesktopUser
+  Exec '"$WINDIR\explorer.exe" "$INSTDIR\lexigrille.exe"'
+FunctionEnd
 
 Function .onInit
   ${IfNot} ${RunningX64}
