@@ -97,7 +97,7 @@ MainWindow::MainWindow(Document& doc, DocumentFolders folders, Prompter* prompte
     connect(tmrFlash_, &QTimer::timeout, this, [this] { c_.shpFlash->setVisible(!c_.shpFlash->isVisible()); });
 
     updates_ = new UpdateChecker(actions_, this);
-    openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     // Its report never interrupts a generation or a print.
     updates_->whenIdle = [this](std::function<void()> report) { busy_->WhenIdle(std::move(report)); };
     // Leaving for the download page: the teacher has already answered about

@@ -76,9 +76,10 @@ public:
     void cmdImprimer_Click();
     std::function<bool(QPrinter&)> printDialog;
     // "Exporter en PDF": the PDF written, the window says where and offers to
-    // open it with openUrl (the desktop's viewer unless a test gives its own).
+    // open it with openUrl (the desktop's viewer unless a test gives its own;
+    // false when no program could open it).
     void ExportPdf();
-    std::function<void(const QUrl&)> openUrl;
+    std::function<bool(const QUrl&)> openUrl;
     // The page as large as the screen allows, in a window of its own
     // (a double click on the preview, or Ctrl+F2).
     void ShowLargePreview();

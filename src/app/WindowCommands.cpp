@@ -259,8 +259,13 @@ void MainWindow::ExportPdf()
             PrintPlan plan;
             if (!WritePagesPdf(pages, path, &error, nullptr, &plan))
                 prompter_.Ask(MessageKind::Error, error);
-            else if (prompter_.Ask(MessageKind::Offer, PdfWrittenOffer(path, int(plan.sheets.size()))) == Answer::Yes)
-                openUrl(QUrl::fromLocalFile(path));
+            else if (prompter_.Ask(MessageKind::Offer, PdfWrittenOffer(path, int(plan.sheets.size()))) == Answer::Yes
+                     && !openUrl(QUrl::fromLocalFile(path))) {
+                const QFileInfo file(path);
+                prompter_.Ask(MessageKind::Error, QStringLiteral("Aucun programme n'a pu ouvrir ") + Quoted(file.fileName())
+                                  + QStringLiteral(" : installez un lecteur de PDF, ou ouvrez le fichier depuis le dossier ")
+                                  + Quoted(QDir::toNativeSeparators(file.absolutePath())) + QStringLiteral("."));
+            }
         }
     }
     FocusHolder();

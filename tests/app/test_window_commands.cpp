@@ -160,7 +160,7 @@ private Q_SLOTS:
         QTest::keyClick(window.get(), Qt::Key_F5);
         const QString pdf = folder.filePath(u("fiche.pdf"));
         QList<QUrl> opened;
-        window->openUrl = [&](const QUrl& url) { opened.append(url); };
+        window->openUrl = [&](const QUrl& url) { opened.append(url); return true; };
         prompter.paths = { pdf, pdf };
         prompter.answers = { Answer::No, Answer::Yes };
         for (int k = 0; k < 2; ++k)
@@ -172,6 +172,14 @@ private Q_SLOTS:
         QCOMPARE(prompter.asked.last().text, u("Le fichier PDF « fiche.pdf » est enregistré dans le dossier « ")
                                                  + QDir::toNativeSeparators(folder.path()) + u(" » (1 page).\nVoulez-vous l'ouvrir ?"));
         QCOMPARE(opened, QList<QUrl>({ QUrl::fromLocalFile(pdf) }));
+        // A desktop without a PDF reader: said, and where the file is (a Oui did nothing).
+        window->openUrl = [](const QUrl&) { return false; };
+        prompter.paths = { pdf };
+        prompter.answers = { Answer::Yes };
+        QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(prompter.asked.last().kind, MessageKind::Error);
+        QCOMPARE(prompter.asked.last().text, u("Aucun programme n'a pu ouvrir « fiche.pdf » : installez un lecteur de PDF, ou ouvrez "
+                                               "le fichier depuis le dossier « ") + QDir::toNativeSeparators(folder.path()) + u(" »."));
         // Cancelled: nothing written.
         QFile::remove(pdf);
         QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
