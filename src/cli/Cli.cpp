@@ -276,7 +276,7 @@ bool IsPageFile(const QString& output)
     return false;
 }
 
-int Render(Document& doc, const QString& outputIn, int dpi)
+int Render(Document& doc, const QString& outputIn, int dpi, bool emptyCellsTold)
 {
     const QString output = QFileInfo(outputIn).absoluteFilePath();
     QString error;
@@ -295,9 +295,16 @@ int Render(Document& doc, const QString& outputIn, int dpi)
         return kInputError;
     }
     out() << (plan.sheets.size() > 1 && pdf ? "Pages enregistrées : " : "Page enregistrée : ") << output << "\n";
-    // The page is written all the same; the teacher learns what passes its place.
+    // The page is written all the same; the teacher learns what passes its place,
+    // and what the window asks about before it prints: a grid cut or unfinished,
+    // a hidden message whose letters do not fill the free cells.
     if (layout.Overflow)
         Warn(layout.OverflowText);
+    if (const QString grid = doc.GridWarningText(); !grid.isEmpty())
+        Warn(grid);
+    if (const PuzzleSettings& p = doc.settings().puzzle; p.gameType == GameType::WordSearch && !p.randomFill
+        && !doc.puzzle().BalanceLabel.explanation.isEmpty() && !(emptyCellsTold && doc.puzzle().LetterBalance > 0))
+        Warn(doc.puzzle().BalanceLabel.explanation + QStringLiteral(" dans le message secret."));
     if (const QString notice = PlanNotice(plan); !notice.isEmpty()) {
         out().flush();
         err() << notice << (plan.keyOnSecondPage && !pdf ? " L'image ne montre que la première page." : "") << "\n";

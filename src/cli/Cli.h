@@ -69,8 +69,9 @@ bool Open(Document& doc, const QString& input);
 int Save(Document& doc, const QString& output);
 // "Créer la grille" with the seed (from the clock without one).
 int Generate(Document& doc, std::optional<std::uint64_t> seed);
-// The page as it prints, as a PDF or a PNG image, chosen by the output's extension.
-int Render(Document& doc, const QString& output, int dpi);
+// The page as it prints, as a PDF or a PNG image, chosen by the output's extension; what the window asks
+// before printing is said (a message too short only when the generation has not told it: emptyCellsTold).
+int Render(Document& doc, const QString& output, int dpi, bool emptyCellsTold = false);
 // Versions of the document, one a page of a PDF; version k from the seed + k - 1
 // (the seed from the clock when none is given, and told).
 int RenderVersions(Document& doc, const QString& output, int count, std::optional<std::uint64_t> seed);

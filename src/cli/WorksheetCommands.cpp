@@ -1,6 +1,7 @@
 // "new" and "make": a worksheet from a few choices on the command line,
 // without writing a document by hand.
 #include "cli/Cli.h"
+#include "document/GridAdvice.h"
 
 #include "core/Plural.h"
 #include "core/ProgramInfo.h"
@@ -110,11 +111,13 @@ int MakeCommand(Options& o)
     if (!doc)
         return code;
     WarnUnusedOptions(o, doc->settings().puzzle.gameType);
+    // A message too short is told by the generation's question, once.
+    const bool emptyCellsTold = CellsLeftEmpty(*doc) > 0;
     code = Generate(*doc, seed);
     if (code != kOk)
         return code;
     out() << "Graine : " << seed << "\n";
-    return Render(*doc, output, dpi);
+    return Render(*doc, output, dpi, emptyCellsTold);
 }
 
 } // namespace lx::cli

@@ -136,6 +136,12 @@ TEST_F(CliWorksheets, NewAndMakeFromTheDatabaseOrAList)
     const CliRun message = Cli(Words("render m.lxg -o m.pdf --versions 2 --seed 2"));
     EXPECT_TRUE(message.err.contains(u("Attention (version 2) : il manque ")) && message.err.endsWith(u(" dans le message secret.\n")))
         << message.err.toStdString();
+    // One page whose message has more letters than free cells says so: its key prints letters the grid lacks.
+    const CliRun cut = Cli(Words("make -o long.pdf --level CP --theme animaux --count 6 --size 10 --seed 2 --message")
+                           << QString(90, u'a'));
+    EXPECT_EQ(cut.code, 0);
+    EXPECT_TRUE(cut.err.contains(QRegularExpression(u("Attention : il y a \\d+ lettres de trop dans le message secret.\n$"))))
+        << cut.err.toStdString();
     // A level file missing from the program folder is named.
     QFile::remove(program.filePath(LevelFileName(0)));
     const CliRun missing = Cli(Words("new -o g.lxg --level CE1"));
