@@ -39,13 +39,21 @@ SizeNeed CheckedWordsNeed(const Document& doc)
 int ProposedGridSize(const Document& doc)
 {
     const PuzzleSettings& p = doc.settings().puzzle;
+    const int wordsNeed = std::clamp(CheckedWordsNeed(doc).side, int(kMinGridSide), int(kMaxGridSide));
     if (!p.randomFill) {
         const int letters = int(LettersOnly(p.message.trimmed()).size());
-        const QList<int> sides = GridSidesForMessage(CountWordCells(doc.GridForms(), WordsCanCross(p.directions)), letters);
-        if (!sides.isEmpty())
+        const WordCells cells = CountWordCells(doc.GridForms(), WordsCanCross(p.directions));
+        if (const QList<int> sides = GridSidesForMessage(cells, letters); !sides.isEmpty())
             return sides.first();
+        // No size takes it exactly: the first that takes it whole, a few cells
+        // left empty, rather than one that cuts it (its key would print
+        // letters the grid lacks).
+        for (int side = wordsNeed; side <= kMaxGridSide; ++side) {
+            if (CellsLeftEmpty(cells, letters, side) > 0)
+                return side;
+        }
     }
-    return std::clamp(CheckedWordsNeed(doc).side, int(kMinGridSide), int(kMaxGridSide));
+    return wordsNeed;
 }
 
 SizeHint GridSizeHint(const Document& doc)

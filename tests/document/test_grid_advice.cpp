@@ -1,6 +1,7 @@
 // What the teacher is told about the words and the grid: the size they need, a word read inside another, a
 // hidden message too short, and after a generation that ran out of time, why and which size to try.
 #include "document/GridAdvice.h"
+#include "puzzle/MessageFit.h"
 #include "render/DocumentRenderer.h"
 #include "render/RecordingSurface.h"
 #include "support/DocumentSupport.h"
@@ -138,6 +139,32 @@ TEST(GridAdvice, TheSizeQuestionSaysWhenEvenTheLargestGridIsTooSmall)
     EXPECT_EQ(question, u("La grille de 12×12 est trop petite pour ces 50 mots (400 lettres) !\nMême la plus grande grille ne "
                           "suffira sans doute pas : retirez des mots ou cochez d'autres sens.\nVoulez-vous essayer quand même "
                           "une grille de 18×18 ?"));
+}
+
+// The size a sheet made at once takes: one that holds the message exactly, else the first that holds it whole
+// with cells left empty, never one that cuts it (the key printed letters the grid lacked).
+TEST(GridAdvice, TheProposedSizeNeverCutsTheMessage)
+{
+    DocumentOf doc(Words("chat chien lapin cheval vache mouton"));
+    const WordCells cells = CountWordCells(doc.GridForms(), WordsCanCross(doc.settings().puzzle.directions));
+    int between = 0; // message lengths that no size takes exactly
+    for (int letters = 1; letters <= 200; ++letters) {
+        doc.Change(Setting::HiddenMessage, QString(letters, u'a'));
+        const int side = ProposedGridSize(doc);
+        const QList<int> exact = GridSidesForMessage(cells, letters);
+        if (!exact.isEmpty()) {
+            EXPECT_EQ(side, exact.first()) << letters;
+            continue;
+        }
+        bool someSizeHoldsIt = false;
+        for (int s = kMinGridSide; s <= kMaxGridSide; ++s)
+            someSizeHoldsIt = someSizeHoldsIt || CellsLeftEmpty(cells, letters, s) > 0;
+        if (!someSizeHoldsIt)
+            continue; // too long for every size: the words' size, and the page says the letters too many
+        ++between;
+        EXPECT_GT(CellsLeftEmpty(cells, letters, side), 0) << letters << " letters, " << side << " cells a side";
+    }
+    EXPECT_GT(between, 0);
 }
 
 // A message typed before any grid lays its letters in the empty cells, which make no grid: printing still asks.
