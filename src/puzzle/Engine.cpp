@@ -318,6 +318,10 @@ GenerationResult PuzzleEngine::Generate(const QStringList& checkedWords, ThemeSe
         break;
     }
     clock_.Stop();
+    // A generator that finished made a whole grid, even when the limit
+    // passed at its last draws or while its other threads ended the search.
+    if (done)
+        s_.TimedOut = false;
     result.outcome = done ? GenerationOutcome::Generated : GenerationOutcome::TimedOut;
     return result;
 }

@@ -127,6 +127,18 @@ TEST(GridAdvice, TheSizeQuestionAndTheTimeOutProposeTheSizeTheLettersNeed)
     }
 }
 
+// A generator that finished as the time ran out (at its last draws, or its other threads at the end of their
+// search) made a whole grid: it is not saved as unfinished.
+TEST(GridAdvice, AGridFinishedAsTheTimeRunsOutIsWhole)
+{
+    DocumentOf doc(Words("chat chien lapin cheval vache"));
+    doc.Change(Setting::GameType, int(GameType::CodedWords));
+    doc.Clock().SetLimitMs(0); // passed at the first draw of a code already taken
+    ASSERT_TRUE(doc.Generate().succeeded());
+    EXPECT_EQ(doc.GridWarningText(), QString());
+    EXPECT_FALSE(DocumentText(doc.data()).contains(u("GrilleInachev"))) << "saved as finished";
+}
+
 // Letters that even the largest grid will most likely not hold: the size question says so before its Oui.
 TEST(GridAdvice, TheSizeQuestionSaysWhenEvenTheLargestGridIsTooSmall)
 {
