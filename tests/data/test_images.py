@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """test_images.py DATA_DIR: the pictures of the words, images.txt of the program folder:
-UTF-8 with a byte-order mark, "word U+XXXX" lines, each word once and in the CP or CE1 level file.
+UTF-8 with a byte-order mark, "word U+XXXX" lines, each word once and in the CP or CE1 level file, each
+picture one word's (a pupil who cannot read tells « neige » from « flocon » by nothing else).
 (Each picture drawn by the pictures' font: PictureList.EveryShippedPictureIsInThePicturesFont.)"""
 
 import os, re, sys
@@ -15,7 +16,7 @@ def level_words(data_dir):  # of CP and CE1
 def main():
     if len(sys.argv) != 2 or not os.path.isdir(sys.argv[1]):
         sys.exit("usage: test_images.py DATA_DIR")
-    known, seen = level_words(sys.argv[1]), {}
+    known, seen, pictures = level_words(sys.argv[1]), {}, {}
     if not (raw := Path(sys.argv[1], IMAGES).read_bytes()).startswith(b"\xef\xbb\xbf"):
         fail(f"{IMAGES}: does not start with the UTF-8 byte-order mark")
     text = raw.decode("utf-8-sig", errors="replace")  # a byte that is no UTF-8 spoils its word
@@ -29,6 +30,9 @@ def main():
         if word in seen:
             fail(f"{IMAGES}:{number}: {word!r} already has a picture on line {seen[word]}")
         seen[word] = number
+        if (code := m.group(2).upper()) in pictures:
+            fail(f"{IMAGES}:{number}: {word!r} has the picture of {pictures[code]!r}")
+        pictures.setdefault(code, word)
         if word not in known:
             fail(f"{IMAGES}:{number}: {word!r} is in neither the CP nor the CE1 level file")
     print(f"{len(seen)} words with a picture")
