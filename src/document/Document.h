@@ -254,7 +254,7 @@ private:
     void KeepThemeCountRule();
     void KeepRevealChoice();
     bool GridSizeMoved() const;
-    void ApplyLetterCode(int letter);
+    void ApplyLetterCodes();
     WordListImport ApplyWordList(const WordListEntries& entries, const QString& theme);
 
     QStringList fontNames_;

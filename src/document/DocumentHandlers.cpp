@@ -239,26 +239,53 @@ void Document::SetLetterCodeText(int index, const QString& text)
     Q_EMIT valueBoxesChanged();
     if (Suppressed())
         return;
-    ApplyLetterCode(index);
+    ApplyLetterCodes();
     ReportModified(LetterCodesText() != life_.snapshot.letterCodes);
 }
 
-// A valid code typed for a letter of the grid is its code on the page at once,
-// so that the page printed is the one the saved file reopens; the key row
-// stays in the order of its codes. A code marked wrong waits in its box.
-void Document::ApplyLetterCode(int k)
+// The valid codes of the boxes are the grid's letters' codes on the page at
+// once, so that the page printed is the one the saved file reopens; the key
+// row stays in the order of its codes. A code marked wrong waits in its box.
+// Every box is applied, not only the one typed in: codes swapped one box at a
+// time come to the page when the second is typed. No two letters of the page
+// ever share a code: a code the page keeps for a letter whose box is wrong
+// waits for that box too.
+void Document::ApplyLetterCodes()
 {
     PuzzleState& z = data_.puzzle;
-    const std::optional<int> code = ParseShortNumber(data_.settings.puzzle.letterCodeTexts[k]);
-    if (z.gameType != GameType::CodedWords || z.LetterCodes[k] == 0 || !code || *code == z.LetterCodes[k]
-        || LetterCodeError(k).value_or(true))
+    if (z.gameType != GameType::CodedWords)
         return;
-    z.LetterCodes[k] = std::int16_t(*code);
+    std::array<int, 26> wanted {};
+    for (int k = 0; k < 26; ++k) {
+        wanted[k] = z.LetterCodes[k];
+        if (z.LetterCodes[k] == 0 || LetterCodeError(k).value_or(true))
+            continue;
+        if (const std::optional<int> code = ParseShortNumber(data_.settings.puzzle.letterCodeTexts[k]))
+            wanted[k] = *code;
+    }
+    // The page's own codes never clash: a new code that does goes back to
+    // the letter's own until none is left.
+    for (bool clash = true; clash;) {
+        clash = false;
+        for (int a = 0; a < 26; ++a) {
+            for (int b = 0; b < 26; ++b) {
+                if (a != b && z.LetterCodes[a] != 0 && z.LetterCodes[b] != 0 && wanted[a] == wanted[b]
+                    && wanted[a] != z.LetterCodes[a]) {
+                    wanted[a] = z.LetterCodes[a];
+                    clash = true;
+                }
+            }
+        }
+    }
+    if (std::equal(wanted.cbegin(), wanted.cend(), z.LetterCodes.cbegin()))
+        return;
+    for (int k = 0; k < 26; ++k)
+        z.LetterCodes[k] = std::int16_t(wanted[k]);
     for (int y = 0; y < PuzzleState::kSide; ++y) {
         for (int x = 0; x < PuzzleState::kSide; ++x) {
             const QString& cell = z.LetterGrid.at(x, y);
-            if (!cell.isEmpty() && LetterIndex(cell[0].toUpper()) == k)
-                z.CodeGrid.at(x, y) = std::int16_t(*code);
+            if (const int k = cell.isEmpty() ? -1 : LetterIndex(cell[0].toUpper()); k >= 0 && z.LetterCodes[k] != 0)
+                z.CodeGrid.at(x, y) = z.LetterCodes[k];
         }
     }
     QList<std::pair<std::int16_t, QString>> key;

@@ -73,5 +73,39 @@ TEST(DocumentCodes, AValidCodeTypedIsTheGridsAtOnce)
     EXPECT_FALSE(DocumentText(doc.data()).contains(u("\r\nCodesGrille=")));
 }
 
+// Codes swapped through the boxes, one at a time: the first is another letter's until the second is typed, then
+// both are the page's. A code the page keeps for a letter whose box is wrong is taken by no other letter. No two
+// letters of the page ever share a code (the key printed 14 for both A and B, and no 15).
+TEST(DocumentCodes, TwoLettersOfThePageNeverShareACode)
+{
+    DocumentOf doc({ "chat", "chien", "loup", "lion", "ours" });
+    doc.Change(Setting::GameType, 2);
+    ASSERT_TRUE(doc.Generate().succeeded());
+    const PuzzleState& z = doc.puzzle();
+    const auto distinct = [&z] {
+        QSet<int> codes;
+        int letters = 0;
+        for (const std::int16_t code : z.LetterCodes)
+            if (code != 0)
+                codes.insert(code), ++letters;
+        return codes.size() == letters;
+    };
+    const int c = LetterIndex(u'C'), h = LetterIndex(u'H'), o = LetterIndex(u'O');
+    const int codeC = z.LetterCodes[c], codeH = z.LetterCodes[h], codeO = z.LetterCodes[o];
+    doc.SetLetterCodeText(c, QString::number(codeH)); // H's: wrong until H changes
+    EXPECT_EQ(z.LetterCodes[c], codeC);
+    doc.SetLetterCodeText(h, QString::number(codeC));
+    EXPECT_EQ(std::pair(int(z.LetterCodes[c]), int(z.LetterCodes[h])), std::pair(codeH, codeC));
+    EXPECT_TRUE(distinct());
+    // O's box wrong: the page keeps O's code, which C cannot take.
+    doc.SetLetterCodeText(o, u("x"));
+    doc.SetLetterCodeText(c, QString::number(codeO));
+    EXPECT_EQ(z.LetterCodes[c], codeH);
+    EXPECT_TRUE(distinct());
+    doc.SetLetterCodeText(o, QString::number(codeH)); // once O's box is right, both follow
+    EXPECT_EQ(std::pair(int(z.LetterCodes[c]), int(z.LetterCodes[o])), std::pair(codeO, codeH));
+    EXPECT_TRUE(distinct());
+}
+
 } // namespace
 } // namespace lx::test
