@@ -48,7 +48,10 @@ private:
             return true;
         }
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && rules_.enterGoesTo) {
-            rules_.enterGoesTo->setFocus(Qt::TabFocusReason);
+            // Not as Tab does, which selects the whole text: the next key
+            // typed replaced the instruction. A box that selects its text
+            // when it takes the focus (a code, a bound) still does.
+            rules_.enterGoesTo->setFocus(Qt::OtherFocusReason);
             return true;
         }
         const QString text = key->text();

@@ -288,8 +288,14 @@ private Q_SLOTS:
         prompter.asked.clear();
         QTest::keyClick(title, Qt::Key_E, Qt::ControlModifier);
         QCOMPARE(prompter.asked.size(), 1);
-        QTest::keyClick(title, Qt::Key_Return);
-        QVERIFY(Edit("txtConsigne")->hasFocus());
+        // Enter goes on to the instruction, which the next key must not replace.
+        Retype(Edit("txtConsigne"), u("Retrouve les mots."));
+        for (const char* box : { "txtTitre", "txtLettresRestantes" }) {
+            Edit(box)->setFocus();
+            QTest::keyClick(Edit(box), Qt::Key_Return);
+            QVERIFY(Edit("txtConsigne")->hasFocus());
+            QVERIFY2(!Edit("txtConsigne")->hasSelectedText(), box);
+        }
         QTest::keyClicks(Edit("txtTheme"), "a*b");
         QCOMPARE(Edit("txtTheme")->text(), u("ab"));
         QTest::keyClicks(Edit("txtLettresRestantes"), "bravo, toi");
