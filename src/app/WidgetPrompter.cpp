@@ -6,9 +6,33 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 namespace lx {
+
+namespace {
+
+// A box that only a button answers: neither Escape nor its window's close
+// button does, for a question whose No cannot be taken back.
+class AnswerRequired : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+            return true;
+        if (event->type() == QEvent::Close) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 Answer WidgetPrompter::Ask(MessageKind kind, const QString& text)
 {
@@ -62,9 +86,12 @@ Answer WidgetPrompter::Ask(MessageKind kind, const QString& text)
         byDefault = B::Cancel;
         break;
     case MessageKind::Recovery:
+        // Non throws the work away for good: a reflex Escape at start-up
+        // must not answer it.
         box.setIcon(QMessageBox::Information);
         buttons = B::Yes | B::No;
         byDefault = B::Yes;
+        box.installEventFilter(new AnswerRequired(&box));
         break;
     }
     box.setStandardButtons(buttons);
