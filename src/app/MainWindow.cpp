@@ -85,6 +85,10 @@ MainWindow::MainWindow(Document& doc, DocumentFolders folders, Prompter* prompte
     page->addWidget(lblDeuxiemePage_);
     body->addLayout(page, 1);
     setCentralWidget(central);
+    // Enter presses the button that has the focus, as Space does (outside a
+    // dialog, Qt's buttons take Space alone).
+    for (QPushButton* button : central->findChildren<QPushButton*>())
+        button->setAutoDefault(true);
 
     c_.pctDummy = new QWidget(central);
     c_.pctDummy->setObjectName(QStringLiteral("pctDummy"));

@@ -272,6 +272,10 @@ private Q_SLOTS:
 
     void theTextBoxesKeys()
     {
+        // Enter presses the button that has the focus, as Space does (before any word, the click says where they come from).
+        Find<QPushButton>(u("cmdGenerer"))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(prompter.asked.size(), 1);
         // Tab never stops at the hidden focus holder.
         Find<QPushButton>(u("cmdGenerer"))->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
