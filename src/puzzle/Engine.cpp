@@ -260,16 +260,20 @@ GenerationResult PuzzleEngine::Generate(const QStringList& checkedWords, ThemeSe
             // Too small for the longest word, No creates nothing; too small
             // for the letters only, No tries the size chosen all the same.
             const bool wordTooLong = needed > s_.GridSize;
+            // Beyond the largest grid, Oui is a try that will most likely fail: said before it.
+            const QString doubt = need.fits ? QString()
+                                            : QStringLiteral("Même la plus grande grille ne suffira sans doute pas%1 : "
+                                                             "retirez des mots ou cochez d'autres sens.\n")
+                                                  .arg(wordTooLong ? QStringLiteral(" pour ces %1 mots (%2 lettres)")
+                                                                         .arg(FrenchNumber(need.words), FrenchNumber(need.letters))
+                                                                   : QString());
             const QString question = wordTooLong
-                ? QStringLiteral("La grille est trop petite pour le mot ") + Quoted(item.text)
-                    + QStringLiteral(" !\nVoulez-vous ajuster la taille automatiquement ?")
+                ? QStringLiteral("La grille est trop petite pour le mot ") + Quoted(item.text) + QStringLiteral(" !\n") + doubt
+                    + QStringLiteral("Voulez-vous ajuster la taille automatiquement ?")
                 : QStringLiteral("La grille de %1×%1 est trop petite pour ces %2 mots (%3 lettres) !\n")
                           .arg(s_.GridSize)
                           .arg(FrenchNumber(need.words), FrenchNumber(need.letters))
-                    // Beyond the largest grid, Oui is a try that will most likely fail: said before it.
-                    + (need.fits ? QString()
-                                 : QStringLiteral("Même la plus grande grille ne suffira sans doute pas : retirez des mots "
-                                                  "ou cochez d'autres sens.\n"))
+                    + doubt
                     + QStringLiteral("Voulez-vous %1 une grille de %2×%2 ?")
                           .arg(need.fits ? QStringLiteral("passer à") : QStringLiteral("essayer quand même"))
                           .arg(proposed);

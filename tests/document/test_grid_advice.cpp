@@ -151,6 +151,12 @@ TEST(GridAdvice, TheSizeQuestionSaysWhenEvenTheLargestGridIsTooSmall)
     EXPECT_EQ(question, u("La grille de 12×12 est trop petite pour ces 50 mots (400 lettres) !\nMême la plus grande grille ne "
                           "suffira sans doute pas : retirez des mots ou cochez d'autres sens.\nVoulez-vous essayer quand même "
                           "une grille de 18×18 ?"));
+    // Too small for the longest word as well: the same doubt, with the counts.
+    doc.Change(Setting::GridSize, 6);
+    doc.Generate();
+    EXPECT_EQ(question, u("La grille est trop petite pour le mot « %1 » !\nMême la plus grande grille ne suffira sans doute pas "
+                          "pour ces 50 mots (400 lettres) : retirez des mots ou cochez d'autres sens.\nVoulez-vous ajuster "
+                          "la taille automatiquement ?").arg(doc.words().Words().first()));
 }
 
 // The size a sheet made at once takes: one that holds the message exactly, else the first that holds it whole
