@@ -146,8 +146,13 @@ MainWindow::MainWindow(Document& doc, DocumentFolders folders, Prompter* prompte
         FocusHolder();
     });
     connect(c_.cmdPolice, &QToolButton::pressed, this, &MainWindow::ShowTitleFontList);
-    connect(c_.lstPoliceTitre, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { ChooseTitleFont(c_.lstPoliceTitre->row(item)); });
+    // One click chooses a font and closes the list, as a font box does (it
+    // stayed open, and the letters typed next went to it); the separator
+    // row is no font.
+    connect(c_.lstPoliceTitre, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (ChooseTitleFont(c_.lstPoliceTitre->row(item)))
+            HideTitleFontList();
+    });
     connect(c_.lstPoliceTitre, &QListWidget::itemActivated, this, [this] { HideTitleFontList(); });
     c_.lstPoliceTitre->installEventFilter(this);
 
@@ -364,12 +369,13 @@ void MainWindow::HideTitleFontList()
     c_.lstPoliceTitre->hide();
 }
 
-void MainWindow::ChooseTitleFont(int row)
+bool MainWindow::ChooseTitleFont(int row)
 {
     const QString name = fontRows_.value(row);
     if (name.isEmpty() || name == QLatin1String(kFontListSeparator))
-        return;
+        return false;
     doc_.Change(Setting::TitleFontName, name);
+    return true;
 }
 
 // ---------------------------------------------------------------------------

@@ -130,7 +130,7 @@ private:
     void SetFlashing(bool on);
     void ShowTitleFontList();
     void HideTitleFontList();
-    void ChooseTitleFont(int row);
+    bool ChooseTitleFont(int row); // false for the separator row
     void FocusHolder();
 
     Document& doc_;

@@ -279,9 +279,16 @@ private Q_SLOTS:
         QTest::mousePress(button, Qt::LeftButton);
         list->setCurrentRow(list->row(list->findItems(u("--------------------"), Qt::MatchExactly).value(0)));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->currentItem()).center());
+        QVERIFY(list->isVisible());
         QTest::keyClick(list, Qt::Key_Escape);
         QVERIFY(!list->isVisible());
         QCOMPARE(doc->settings().titleFontName, u("Arial"));
+        // One click on a font chooses it and closes the list.
+        QTest::mousePress(button, Qt::LeftButton);
+        list->scrollToItem(list->item(arial + 1));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(arial + 1)).center());
+        QVERIFY(!list->isVisible());
+        QCOMPARE(doc->settings().titleFontName, list->item(arial + 1)->text());
         // The grid's and the list's boxes: the row above the separator is chosen, the separator is not.
         for (const char* name : { "cbxPoliceGrille", "cbxPoliceListe" }) {
             auto* box = Find<QComboBox>(u(name));
