@@ -281,9 +281,13 @@ WordListImport Document::PasteWordList(const QString& clipboardText, const QStri
     entries.titles = titles + entries.titles;
     // The list's one title names its theme, as a list file's name does.
     const QString title = entries.titles.size() == 1 ? AdaptToWindows1252(entries.titles[0]) : QString();
-    // No file's name stands for these words any more.
-    if (entries.HasValidEntry())
+    // No file's name stands for these words any more, nor for the sheet in
+    // the title bar when the list's file named it.
+    if (entries.HasValidEntry()) {
+        if (life_.documentPath.isEmpty() && life_.documentName == data_.importedListName)
+            life_.documentName.clear();
         data_.importedListName.clear();
+    }
     return ApplyWordList(entries, FitsWindows1252(title) ? title : QString());
 }
 

@@ -291,7 +291,7 @@ TEST(DocumentMessage, ShufflingTheMessageShowsAtOnce)
 
 // A puzzle is drawn only as the game it was made for: switching the game shows the one made for the new game
 // while the words stay the same, else an empty grid.
-// A list pasted after a file's drops the file's name: the header named a list that was gone. A file's name
+// A list pasted after a file's drops the file's name: the header and the title bar named a list that was gone. A file's name
 // heads the page as it reopens, and keeps the hyphens of a name written with spaces (« UTF-8 »).
 TEST(DocumentWords, TheHeaderNamesTheListShownAndReopensAsItWas)
 {
@@ -299,14 +299,20 @@ TEST(DocumentWords, TheHeaderNamesTheListShownAndReopensAsItWas)
         return HeaderCaption(doc.settings(), doc.themes().SelectedNames(), doc.data().importedListName, doc.words().CheckedCount());
     };
     QTemporaryDir dir;
-    Document doc(kFonts);
-    ASSERT_TRUE(doc.ImportWordListFile(WriteBytes(dir.filePath(u("Liste UTF-8 du jour.txt")), "pomme\r\npoire\r\nkiwi\r\n")).imported);
-    doc.Change(Setting::ThemeText, QString()); // the file names the sheet
-    EXPECT_EQ(header(doc), u("Thème : Liste UTF-8 du jour (3 mots)"));
-    EXPECT_EQ(header(*SavedAndReopened(doc)), header(doc));
-    ASSERT_TRUE(doc.PasteWordList(u("chat\nchien\nlapin\nloup\n")).imported);
-    EXPECT_EQ(header(doc), u("4 mots"));
-    EXPECT_EQ(header(*SavedAndReopened(doc)), header(doc));
+    const QString list = WriteBytes(dir.filePath(u("Liste UTF-8 du jour.txt")), "pomme\r\npoire\r\nkiwi\r\n");
+    for (const bool pasted : { false, true }) {
+        Document doc(kFonts);
+        ASSERT_TRUE(doc.ImportWordListFile(list).imported);
+        doc.Change(Setting::ThemeText, QString()); // the file names the sheet
+        EXPECT_EQ(header(doc), u("Thème : Liste UTF-8 du jour (3 mots)"));
+        EXPECT_TRUE(doc.WindowTitle().endsWith(u(" - Liste UTF-8 du jour.txt*"))) << doc.WindowTitle().toStdString();
+        if (pasted) {
+            ASSERT_TRUE(doc.PasteWordList(u("chat\nchien\nlapin\nloup\n")).imported);
+            EXPECT_EQ(header(doc), u("4 mots"));
+            EXPECT_TRUE(doc.WindowTitle().endsWith(u(" - Sans titre*"))) << "the title bar named the list too";
+        }
+        EXPECT_EQ(header(*SavedAndReopened(doc)), header(doc));
+    }
 }
 
 TEST(DocumentGameType, APuzzleIsNeverShownAsAnotherGames)
