@@ -119,10 +119,12 @@ SingleInstance::Handover SingleInstance::Forward(const QStringList& arguments, i
     QDataStream out(&message, QIODevice::WriteOnly);
     out << arguments;
     socket.write(message);
-    while (socket.bytesToWrite() > 0)
-        if (!socket.waitForBytesWritten(int(std::max<qint64>(1, deadline.remainingTime()))))
-            return Handover::Unanswered;
-    socket.disconnectFromServer();
+    // The running instance hangs up once it has read the whole message: that,
+    // not the end of the write (which a Windows pipe may report as failed
+    // once its reader is gone), says the arguments were handed over.
+    if (!socket.waitForDisconnected(int(std::max<qint64>(1, deadline.remainingTime())))
+        && socket.state() == QLocalSocket::ConnectedState)
+        return Handover::Unanswered;
     return Handover::Handed;
 }
 
