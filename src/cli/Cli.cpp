@@ -302,9 +302,8 @@ int Render(Document& doc, const QString& outputIn, int dpi, bool emptyCellsTold)
         Warn(layout.OverflowText);
     if (const QString grid = doc.GridWarningText(); !grid.isEmpty())
         Warn(grid);
-    if (const PuzzleSettings& p = doc.settings().puzzle; p.gameType == GameType::WordSearch && !p.randomFill
-        && !doc.puzzle().BalanceLabel.explanation.isEmpty() && !(emptyCellsTold && doc.puzzle().LetterBalance > 0))
-        Warn(doc.puzzle().BalanceLabel.explanation + QStringLiteral(" dans le message secret."));
+    if (const QString message = MessageBalanceWarning(doc.data()); !message.isEmpty() && !(emptyCellsTold && doc.puzzle().LetterBalance > 0))
+        Warn(message);
     if (const QString notice = PlanNotice(plan); !notice.isEmpty()) {
         out().flush();
         err() << notice << (plan.keyOnSecondPage && !pdf ? " L'image ne montre que la première page." : "") << "\n";
@@ -346,10 +345,8 @@ int RenderVersions(Document& doc, const QString& outputIn, int count, std::optio
     // Each version answered alone what the window asks of one grid: a hidden
     // message that leaves cells empty, or does not fit.
     for (int k = 0; k < versions.pages.size(); ++k) {
-        const DocumentData& d = versions.pages[k];
-        if (d.settings.puzzle.gameType == GameType::WordSearch && !d.settings.puzzle.randomFill
-            && !d.puzzle.BalanceLabel.explanation.isEmpty())
-            Warn(d.puzzle.BalanceLabel.explanation + QStringLiteral(" dans le message secret."), QStringLiteral(" (version %1)").arg(k + 1));
+        if (const QString message = MessageBalanceWarning(versions.pages[k]); !message.isEmpty())
+            Warn(message, QStringLiteral(" (version %1)").arg(k + 1));
     }
     return kOk;
 }

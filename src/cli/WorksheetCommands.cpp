@@ -1,13 +1,13 @@
 // "new" and "make": a worksheet from a few choices on the command line,
 // without writing a document by hand.
 #include "cli/Cli.h"
-#include "document/GridAdvice.h"
 
 #include "core/Plural.h"
 #include "core/ProgramInfo.h"
 #include "core/Text1252.h"
 #include "document/Document.h"
 #include "document/DocumentActions.h"
+#include "document/GridAdvice.h"
 #include "document/WorksheetRecipe.h"
 #include "words/ThemeDatabase.h"
 #include "words/Themes.h"

@@ -222,11 +222,17 @@ QString Document::PrintQuestion(int versions) const
     // the new size, words cut at the edge or cells without a letter.
     if (versions <= 1 && z.gameType == GameType::WordSearch && GridSizeMoved())
         return GridWarningText() + QStringLiteral("\r\nVoulez-vous imprimer quand même ?");
-    const PuzzleSettings& p = data_.settings.puzzle;
-    const QString& explanation = data_.puzzle.BalanceLabel.explanation;
+    const QString message = MessageBalanceWarning(data_);
+    return message.isEmpty() ? QString() : message + QStringLiteral("\r\nVoulez-vous vraiment imprimer le document ?");
+}
+
+QString MessageBalanceWarning(const DocumentData& d)
+{
+    const PuzzleSettings& p = d.settings.puzzle;
+    const QString& explanation = d.puzzle.BalanceLabel.explanation;
     if (p.gameType != GameType::WordSearch || p.randomFill || explanation.isEmpty())
         return {};
-    return explanation + QStringLiteral(" dans le message secret.\r\nVoulez-vous vraiment imprimer le document ?");
+    return explanation + QStringLiteral(" dans le message secret.");
 }
 
 QString Document::GridWarningText() const

@@ -271,4 +271,9 @@ private:
     bool boundsError_ = false;
 };
 
+// What a word search's hidden message leaves: « Il manque 3 lettres dans le
+// message secret. », or the letters too many. Empty with random letters,
+// for the other game types, and when the message fills the free cells.
+QString MessageBalanceWarning(const DocumentData& d);
+
 } // namespace lx
