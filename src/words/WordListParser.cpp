@@ -449,6 +449,9 @@ QStringList WordListNotices(const WordListEntries& entries, int wordsKept)
     return notices;
 }
 
+namespace {
+
+// Without its folder and without everything from its first dot on.
 QString ListThemeName(const QString& path)
 {
     // Folders end at "/" or, in a path written on another system, at "\".
@@ -458,6 +461,8 @@ QString ListThemeName(const QString& path)
         name.truncate(dot);
     return name;
 }
+
+} // namespace
 
 QString ReadableListName(const QString& path)
 {

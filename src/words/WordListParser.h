@@ -96,12 +96,10 @@ QString NotTextListMessage(const QString& fileName);
 // nothing was left out).
 QStringList WordListNotices(const WordListEntries& entries, int wordsKept);
 
-// The name of a list file as the theme box and the header show it: without
-// its folder and without everything from its first dot on ("animaux.v2.txt"
-// and "C:\Listes\animaux.txt" give "animaux").
-QString ListThemeName(const QString& path);
-// The same name as a pupil reads it: "ma_liste-semaine3.txt" gives
-// "Ma liste semaine3".
+// The name of a list file as the theme box, the header and the document show
+// it: without its folder and without everything from its first dot on, as a
+// pupil reads it ("C:\Listes\ma_liste-semaine3.v2.txt" gives "Ma liste
+// semaine3").
 QString ReadableListName(const QString& path);
 
 // The lists menu ("0 liste disponible", "2 listes disponibles"): the ".txt"
