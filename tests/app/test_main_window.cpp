@@ -409,7 +409,7 @@ private Q_SLOTS:
         QVERIFY(!missing->isVisible());
         // A document that has them shows its choice, and its own words without one.
         Find<QRadioButton>(u("optTypeJeu_0"))->click();
-        DocumentReadResult read { doc->data(), {}, true, {} };
+        DocumentReadResult read { doc->data(), {}, true, {}, {} };
         read.data.settings.pictures = 2;
         read.data.words.SetChecked(read.data.words.Find(u("ours")), true);
         doc->Replace(std::move(read), {});

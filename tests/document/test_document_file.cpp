@@ -210,8 +210,9 @@ TEST_F(DocumentFile, MissingAndForeignFilesAreRefusedAndLeaveTheDocumentAlone)
         const QString told = *c.lacks ? u("« coupe.lxg » semble coupé : il y manque ") + u(c.lacks) + u(".\nVérifiez la fiche avant de "
                                         "l'imprimer ou de l'enregistrer ; si on vous l'a envoyée, demandez-la à nouveau.") : QString();
         EXPECT_EQ(r.message, told) << c.cutAt;
-        if (c.cutAt == cuts[0].cutAt) // the rows before the cut
+        if (c.cutAt == cuts[0].cutAt) { // the rows before the cut
             EXPECT_TRUE(doc.puzzle().LetterGrid.at(0, 1) == u("a") && doc.puzzle().LetterGrid.at(0, 2).isEmpty());
+        }
     }
     // UTF-8 with a byte order mark opens its words (without one: the cli's utf8_lf document).
     LoadBytes(u("utf8.lxg"), "\xEF\xBB\xBF" + u("[LXGDocument]\nTitre=Les élèves\nMotsSélectionnés=1\nListe0=éléphant\n").toUtf8());

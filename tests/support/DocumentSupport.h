@@ -40,7 +40,7 @@ struct DocumentOf : Document {
 // The document opened again from its own data as edited, as if a file held them.
 inline void Reopen(Document& doc, const std::function<void(DocumentData&)>& edit, const QString& path = {})
 {
-    DocumentReadResult read { doc.data(), {}, true, {} };
+    DocumentReadResult read { doc.data(), {}, true, {}, {} };
     edit(read.data);
     doc.Replace(std::move(read), path);
 }
