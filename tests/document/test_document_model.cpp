@@ -226,14 +226,17 @@ TEST(DocumentMessage, WhatTheGridCannotTakeIsSaid)
 // A class ticked after a list was imported or pasted gives the class's words, and the header names the class. The
 // theme box names the words while no theme of the database is chosen; a theme chosen names them instead, and a name
 // typed before goes (neither the page nor the file would show it). Drawing the page changes none of it.
+// The caption of the page's header, as the document gives it.
+QString Header(const Document& doc)
+{
+    return HeaderCaption(doc.settings(), doc.themes().SelectedNames(), doc.data().importedListName, doc.words().CheckedCount());
+}
+
 TEST(DocumentWords, AClassReplacesAListAndAThemeTheNameTyped)
 {
     ThemeDatabase db;
     for (const char* w : { "chat", "chien", "lapin", "cheval", "vache" })
         db.levelLines[0] << u("A-  ") + u(w);
-    const auto header = [](const Document& doc) {
-        return HeaderCaption(doc.settings(), doc.themes().SelectedNames(), doc.data().importedListName, doc.words().CheckedCount());
-    };
     QTemporaryDir dir;
     const QString fruits = WriteBytes(dir.filePath(u("Fruits.txt")), "pomme\r\npoire\r\nkiwi\r\n");
     for (const bool pasted : { false, true }) {
@@ -243,13 +246,13 @@ TEST(DocumentWords, AClassReplacesAListAndAThemeTheNameTyped)
         doc.ClickLevel(0, true);
         EXPECT_EQ(doc.settings().selectedThemeCount, -1) << "the class's words count as an external list's from the click on";
         EXPECT_EQ(doc.settings().themeText, QString());
-        EXPECT_EQ(header(doc), u("CP (5 mots)"));
+        EXPECT_EQ(Header(doc), u("CP (5 mots)"));
         doc.Change(Setting::ThemeText, u("Révisions"));
         EXPECT_TRUE(doc.ThemeTextEditable());
         doc.CheckTheme(3, true); // Animaux
         EXPECT_FALSE(doc.ThemeTextEditable());
         EXPECT_EQ(doc.settings().themeText, QString());
-        EXPECT_EQ(header(doc), u("CP – Thème : Animaux (5 mots)"));
+        EXPECT_EQ(Header(doc), u("CP – Thème : Animaux (5 mots)"));
         EXPECT_EQ(SavedAndReopened(doc)->settings().themeText, doc.settings().themeText);
         ASSERT_TRUE(doc.Generate().succeeded());
         const QString drawn = DocumentText(doc.data());
@@ -295,23 +298,20 @@ TEST(DocumentMessage, ShufflingTheMessageShowsAtOnce)
 // heads the page as it reopens, and keeps the hyphens of a name written with spaces (« UTF-8 »).
 TEST(DocumentWords, TheHeaderNamesTheListShownAndReopensAsItWas)
 {
-    const auto header = [](const Document& doc) {
-        return HeaderCaption(doc.settings(), doc.themes().SelectedNames(), doc.data().importedListName, doc.words().CheckedCount());
-    };
     QTemporaryDir dir;
     const QString list = WriteBytes(dir.filePath(u("Liste UTF-8 du jour.txt")), "pomme\r\npoire\r\nkiwi\r\n");
     for (const bool pasted : { false, true }) {
         Document doc(kFonts);
         ASSERT_TRUE(doc.ImportWordListFile(list).imported);
         doc.Change(Setting::ThemeText, QString()); // the file names the sheet
-        EXPECT_EQ(header(doc), u("Thème : Liste UTF-8 du jour (3 mots)"));
+        EXPECT_EQ(Header(doc), u("Thème : Liste UTF-8 du jour (3 mots)"));
         EXPECT_TRUE(doc.WindowTitle().endsWith(u(" - Liste UTF-8 du jour.txt*"))) << doc.WindowTitle().toStdString();
         if (pasted) {
             ASSERT_TRUE(doc.PasteWordList(u("chat\nchien\nlapin\nloup\n")).imported);
-            EXPECT_EQ(header(doc), u("4 mots"));
+            EXPECT_EQ(Header(doc), u("4 mots"));
             EXPECT_TRUE(doc.WindowTitle().endsWith(u(" - Sans titre*"))) << "the title bar named the list too";
         }
-        EXPECT_EQ(header(*SavedAndReopened(doc)), header(doc));
+        EXPECT_EQ(Header(*SavedAndReopened(doc)), Header(doc));
     }
 }
 
