@@ -55,13 +55,19 @@ void RemoveEmphasisedTitles(QString& text, const QList<TextLine>& lines, QString
         dropRun(runs[0]);
     // A list in parts ("Semaine 1", its words, "Semaine 2", its words...):
     // from the start, titles of one or two paragraphs each above two words or
-    // more.
-    const bool parts = runs.size() >= 4 && runs[0].emphasised && !runs.last().emphasised
+    // more. A table's column titles among them are the table's own (below),
+    // but a paragraph right above them is a word, not a part's title.
+    const auto rows = [&](const Run& r) {
+        return std::count_if(units.cbegin() + r.first, units.cbegin() + r.first + r.count, [](const TextLine& u) { return u.row; });
+    };
+    const auto title = [&](const Run& r) { return rows(r) == 0 && r.count <= 2; };
+    const auto columnTitles = [&](const Run& r) { return r.count == 1 && units[r.first].firstRow; };
+    const bool parts = runs.size() >= 4 && title(runs[0]) && runs[0].emphasised && !runs.last().emphasised
         && std::all_of(runs.cbegin(), runs.cend(), [&](const Run& r) {
-               return r.emphasised ? r.count <= 2 && !units[r.first].row && !units[r.first + r.count - 1].row : entries(r) >= 2;
+               return r.emphasised ? title(r) || columnTitles(r) : entries(r) >= 2;
            });
     for (const Run& run : runs) {
-        if (parts && run.emphasised)
+        if (parts && run.emphasised && title(run))
             dropRun(run);
     }
     for (qsizetype i = 0; i + 1 < n; ++i) {

@@ -303,6 +303,9 @@ TEST(WordListPaste, TitlesOfAListCopiedAsHtml)
           "Animaux de la ferme", true },
         { "Semaine 1\nchat\nchien\nSemaine 2\nchat\nchien", "<body><p><b>Semaine 1</b><p>chat<p>chien<p><strong>Semaine\n2</strong><p>chat<p>chien",
           "Semaine 1 / Semaine 2", true },
+        { "Semaine 1\nchat, chien\nSemaine 2\nchat, chien\nMot\nchat\nchien", // and a table's column title below
+          "<p><b>Semaine 1</b><p>chat, chien<p><b>Semaine 2</b><p>chat, chien<table><tr><td><b>Mot</b><tr><td>chat<tr><td>chien</table>",
+          "Semaine 1 / Semaine 2 / Mot", true },
         { "F\u00E9e & cie\nchat\nchien", "<p><span style='font-weight: 700'>F&eacute;e & cie</span></p><p>chat</p><p>chien</p>", "Fée & cie", true },
         // Google Docs wraps all it copies in a <b> of normal weight.
         { "Les animaux\nchat\nchien", "<b style=\"font-weight:normal;\" id=\"docs-internal-guid-1\"><p dir=\"ltr\"><span style=\"font-size:14pt;font-weight:700\">"
