@@ -208,7 +208,7 @@ WordListImport Document::ApplyWordList(const WordListEntries& entries, const QSt
     WordListImport result;
     if (!entries.HasValidEntry()) {
         // Nothing to import: the current words, levels and themes stay.
-        result.errorMessage = NoValidTextMessage();
+        result.errorMessage = NoValidTextMessage(entries);
         return result;
     }
 
@@ -257,7 +257,7 @@ WordListImport Document::ImportWordListFile(const QString& path)
     entries.truncated = entries.truncated || text.truncated;
     entries.titles = titles + entries.titles;
     if (!entries.HasValidEntry()) {
-        result.errorMessage = NoValidFileMessage(fileName);
+        result.errorMessage = NoValidFileMessage(fileName, entries);
         return result;
     }
     data_.importedListName = fileName;

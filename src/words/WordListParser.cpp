@@ -64,7 +64,9 @@ QString WithoutQuotes(const QString& entry)
 // spaces of every width are spaces (a tab stays: it parts entries), its soft
 // hyphens and zero-width characters nothing, its non-breaking hyphen a hyphen
 // (Word's plain text writes these hyphens as 0x1F and 0x1E). A long dash that
-// autocorrection made of "--" inside a word is a hyphen too.
+// autocorrection made of "--" inside a word is a hyphen too. So is an
+// apostrophe typed as another mark between two letters: « l‘ours », « l´âne »,
+// « l`oie », « lʼoie » are « l’ours »...
 QString PlainText(const QString& input)
 {
     // Accents as one character with their letter, as Windows writes them (a
@@ -81,6 +83,8 @@ QString PlainText(const QString& input)
         else if (c.category() != QChar::Other_Format && c != u'\x1F')
             out += c;
     }
+    static const QRegularExpression apostrophe(QStringLiteral("(?<=\\p{L})[\u2018\u00B4`\u02BC](?=\\p{L})"));
+    out.replace(apostrophe, QStringLiteral("\u2019"));
     return out;
 }
 
@@ -273,7 +277,12 @@ WordListEntries CutWordListText(const QString& input)
             marks.insert(m.captured().remove(QLatin1Char(' ')));
     }
     const bool numbered = marks.size() >= 2;
-    QSet<QString> seen;
+    QSet<QString> seen, setAside;
+    const auto firstTimeSetAside = [&setAside](const QString& entry) { // named once
+        const qsizetype before = setAside.size();
+        setAside.insert(entry);
+        return setAside.size() > before;
+    };
     for (const QString& piece : std::as_const(pieces)) {
         QString entry = piece.trimmed();
         if (entry.isEmpty())
@@ -302,11 +311,13 @@ WordListEntries CutWordListText(const QString& input)
         if (entry.compare(QStringLiteral("etc"), Qt::CaseInsensitive) == 0)
             continue; // the end of an enumeration ("chat, chien, etc.")
         if (!std::all_of(entry.cbegin(), entry.cend(), IsWordCharacter)) {
-            out.unprintable << entry;
+            if (firstTimeSetAside(entry))
+                out.unprintable << entry;
             continue;
         }
         if (entry.size() > kMaxDisplayLength) {
-            out.tooLong << entry;
+            if (firstTimeSetAside(entry))
+                out.tooLong << entry;
             continue;
         }
         if (!hasLetter) {
@@ -350,14 +361,19 @@ QString NormaliseClipboardText(const QString& text)
     return out;
 }
 
-QString NoValidTextMessage()
+// Where every entry was set aside, why, rather than how a list is written.
+QString NoValidTextMessage(const WordListEntries& entries)
 {
-    return u("Aucun texte valide dans le presse-papiers !\n") + ListRules();
+    const QStringList why = WordListNotices(entries, 0);
+    return why.isEmpty() ? u("Aucun texte valide dans le presse-papiers !\n") + ListRules()
+                         : u("Aucun mot du presse-papiers n'a pu être importé.\n") + why.join(QLatin1Char('\n'));
 }
 
-QString NoValidFileMessage(const QString& fileName)
+QString NoValidFileMessage(const QString& fileName, const WordListEntries& entries)
 {
-    return u("Aucun mot dans le fichier ") + Quoted(fileName) + u(" !\n") + ListRules();
+    const QStringList why = WordListNotices(entries, 0);
+    return why.isEmpty() ? u("Aucun mot dans le fichier ") + Quoted(fileName) + u(" !\n") + ListRules()
+                         : u("Aucun mot du fichier ") + Quoted(fileName) + u(" n'a pu être importé.\n") + why.join(QLatin1Char('\n'));
 }
 
 QString ClipboardUnusableMessage()

@@ -87,8 +87,10 @@ WordListEntries CutWordListText(const QString& text);
 QString NormaliseClipboardText(const QString& text);
 
 // The messages of the word lists (message box texts; "\n" breaks the lines).
-QString NoValidTextMessage();         // "Aucun texte valide dans le presse-papiers !..."
-QString NoValidFileMessage(const QString& fileName); // "Aucun mot dans le fichier « ... » !..."
+// Without a valid entry: why, when entries were set aside (too long, characters
+// a document cannot keep, titles), else the rules of a list.
+QString NoValidTextMessage(const WordListEntries& entries);                         // "Aucun texte valide dans le presse-papiers !..."
+QString NoValidFileMessage(const QString& fileName, const WordListEntries& entries); // "Aucun mot dans le fichier « ... » !..."
 QString ClipboardUnusableMessage();   // "Impossible de coller les données du presse-papiers !..."
 QString UnreadableListMessage(const QString& fileName);
 QString NotTextListMessage(const QString& fileName);

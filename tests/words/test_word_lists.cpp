@@ -95,6 +95,8 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
         { "\uFB01lle\r\n\uFB02eur\r\n\uFF21BC\r\n\U0001D41C\U0001D421\U0001D41A\U0001D42D\r\n", { u("fille"), u("fleur"), u("ABC"), u("chat") } },
         { "chat \U0001F431\r\nchien \u2713\r\nlapin\u2764\uFE0F\r\n\U0001F955\r\n", threeWords },
         { "aujourd\u2019hui\r\naujourd'hui\r\n", { u("aujourd'hui"), u("aujourd'hui") } }, // the same word: one apostrophe
+        { "l\u2018ours\r\nl\u00B4\u00E2ne\r\nl`oie\r\naujourd\u02BChui\r\n\u2018chat\u2019\r\n`a`\r\nb\u00B4\r\n", // marks typed for it
+          { u("l'ours"), u("l'âne"), u("l'oie"), u("aujourd'hui"), u("chat"), u("`a`"), u("b\u00B4") } },
         { "arc\u2011en\u2010ciel\r\n", { u("arc-en-ciel") } }, { "arc\u2014en\u2014ciel\r\n\u2014 chou\r\n", { u("arc-en-ciel"), u("chou") } }, { "arc\x1E" "en\x1E" "ciel\r\ncro\x1F" "codile\r\n", { u("arc-en-ciel"), u("crocodile") } },
     };
     for (const auto& c : cases)
@@ -368,7 +370,13 @@ TEST(WordListImport, RefusedTextsAndFilesChangeNothing)
           u("Le fichier « mots.pdf » est un document PDF, pas une liste de mots.\nCopiez ses mots, puis ") + orPaste },
         // A file without words says which file (it used to speak of the clipboard).
         { File, file("vide.txt", QByteArray()), u("Aucun mot dans le fichier « vide.txt » !\n") + kListRules },
-        { File, file("long.txt", (QByteArray(200, 'a') + "\r\n").repeated(100)), u("Aucun mot dans le fichier « long.txt » !\n") + kListRules },
+        // A file or a text whose every entry was set aside says why, each entry named once.
+        { File, file("long.txt", (QByteArray(200, 'a') + "\r\n").repeated(100)),
+          u("Aucun mot du fichier « long.txt » n'a pu être importé.\nL'entrée « ") + QString(39, u'a')
+              + u("… » a été ignorée : elle a plus de 30 caractères.") },
+        { Text, u("chπat\r\nlλoup\r\nchπat"), u("Aucun mot du presse-papiers n'a pu être importé.\nLes entrées « chπat » et "
+                                                         "« lλoup » ont été ignorées : elles contiennent des caractères qu'un "
+                                                         "document Lexigrille ne peut pas garder.") },
         { File, dir.filePath(u("parti.txt")), u("Impossible de lire le fichier « parti.txt » !") },
         { File, dir.path(), UnreadableListMessage(QFileInfo(dir.path()).fileName()) },
     };
