@@ -18,14 +18,15 @@ namespace {
 const QString kComma(QLatin1Char(','));
 
 // A cell read back from a "Grille" row: a letter A to Z (either case), or a
-// character that the grid form of a word can hold (a digit, Ä...). Accented
+// character that the grid form of a word can hold (a digit, Ä, "?"...). Accented
 // letters that the grid form folds and separators cannot come from a puzzle.
 // Œ and Æ were one cell each in the puzzles of earlier versions: kept.
 bool IsGridCharacter(QChar c)
 {
     if (LetterIndex(c.toUpper()) >= 0 || QStringLiteral("ŒœÆæ").contains(c))
         return true;
-    if (!c.isLetterOrNumber())
+    // "_" is an empty cell.
+    if (c == u'_' || !c.isPrint() || c.isSpace() || !IsWindows1252(c))
         return false;
     const QString one(c);
     return ToGridForm(one) == UpperCase1252(one);
@@ -37,7 +38,7 @@ public:
     Reader(const IniReader& ini, const QStringList& fontNames)
         : ini_(ini)
         , fonts_(fontNames)
-        , result_ { NewDocumentData(fontNames), {}, true, {} }
+        , result_ { NewDocumentData(fontNames), {}, true, {}, {} }
     {
     }
 

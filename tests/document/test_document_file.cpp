@@ -83,6 +83,13 @@ TEST_F(DocumentFile, TypedValuesSurviveSavingAndReopening)
     EXPECT_EQ(doc.settings().title.size(), 400);
     EXPECT_EQ(doc.words().BuildSelectionSignature(), flags);
     EXPECT_EQ(doc.settings().puzzle.message.size(), 300);
+    // Every sign a list's word brings into a grid comes back in its cell.
+    for (const GameType type : { GameType::WordSearch, GameType::FillIn, GameType::CodedWords }) {
+        DocumentOf signs({ u("qui ?"), u("oui !"), u("bravo !"), u("3 pommes"), u("a+b"), u("rose@") }, 12);
+        signs.Change(Setting::GameType, int(type));
+        ASSERT_TRUE(signs.Generate().succeeded()) << int(type);
+        EXPECT_EQ(DocumentText(SavedAndReopened(signs)->data()), DocumentText(signs.data())) << int(type);
+    }
 }
 
 TEST_F(DocumentFile, TheTemplateLeavesTheWorksheetAlone)
