@@ -260,11 +260,11 @@ WordListEntries CutWordListText(const QString& input)
         }
     }
 
-    // A list's number or letter ("1.", "12)", "3/", "4 -", "a)", "b.", "IV."),
+    // A list's number or letter ("1.", "12)", "3/", "4 -", "5 ", "a)", "b.", "IV."),
     // and the full stops that end a sentence, with the spaces beside them. A
     // letter is a marker only before a space or alone ("a-t-il" stays whole).
     static const QRegularExpression number(QStringLiteral(
-        "^(?:[0-9]{1,3} *[.)/\\-\u2013\u2014] *(?=\\p{L})|(?:[A-Za-z]|[IVX]{2,4}|[ivx]{2,4}) *[.)/](?: +|$))"));
+        "^(?:[0-9]{1,3} *[.)/\\-\u2013\u2014] *(?=\\p{L})|[0-9]{1,3} +(?=\\p{L})|(?:[A-Za-z]|[IVX]{2,4}|[ivx]{2,4}) *[.)/](?: +|$))"));
     // A number before a stop or a bracket starts no word: it goes even alone,
     // or repeated ("1." on every line, as some editors number).
     static const QRegularExpression listNumber(QStringLiteral("^[0-9]{1,3} *[.)] *(?=\\p{L})"));

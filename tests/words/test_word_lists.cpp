@@ -52,14 +52,14 @@ TEST(WordListCut, LinesBulletsCommentsAndEntriesNoGridTakes)
         { "chat, chien et lapin.", threeWords }, { "Animaux : chat ; chien et lapin\r\n", threeWords },
         { "sel et poivre, huile, pomme de terre et chou", { u("sel et poivre"), u("huile"), u("pomme de terre et chou") } },
         { "1. chat\r\n2) chien\r\n10 . lapin\r\n", threeWords }, { "\u2022 chat\r\n\u2013 chien\r\n* lapin\r\n", threeWords },
-        { "1/ chat\r\n2 - chien\r\n3\u2013lapin\r\n", threeWords }, { "a) chat\r\nB. chien\r\nc/ lapin\r\n", threeWords },
+        { "1/ chat\r\n2 - chien\r\n3\u2013lapin\r\n", threeWords }, { "1 chat\r\n2 chien\r\n3 lapin\r\n", threeWords }, { "a) chat\r\nB. chien\r\nc/ lapin\r\n", threeWords },
         { "I. chat\r\nII) chien\r\niv. lapin\r\n", threeWords }, { "a) chat b) chien c) lapin", threeWords },
         { "a-t-il\r\nb.a.-ba\r\n", { u("a-t-il"), u("b.a.-ba") } }, // a letter is a marker only before a space
         // A number and its stop or bracket mark a list alone, or repeated as some editors number every line.
         { "chat\r\nchien\r\n1) lapin\r\n", threeWords }, { "1. chat\r\n1. chien\r\n1. lapin\r\n", threeWords },
         // Another mark is a list's only where two entries start with different ones.
         { "M. Seguin\r\nchèvre\r\nM. Dupont", { u("M. Seguin"), u("chèvre"), u("M. Dupont") } },
-        { "voilier, 3-mâts, paquebot", { u("voilier"), u("3-mâts"), u("paquebot") } },
+        { "voilier, 3-mâts, paquebot", { u("voilier"), u("3-mâts"), u("paquebot") } }, { "chat\r\n3 pommes", { u("chat"), u("3 pommes") } },
         // A note in brackets after a word goes, as do brackets around a word.
         { "chat (n.m.)\r\nchien [\u0283j\u025B\u0303]\r\nlapin(s) (x2).\r\n", threeWords }, { "(chat)\r\n[chien]\r\n( lapin )", threeWords },
         // Any sign before a space starts a bullet (Word's "\uF0B7", a middle dot, arrows, ticks); quotes around a word go.
