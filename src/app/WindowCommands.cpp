@@ -17,7 +17,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QDateTime>
 #include <QDialog>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -226,7 +225,7 @@ QList<DocumentData> MainWindow::PagesToPrint()
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(300);
     const Versions versions = MakeVersions(
-        doc_, count, std::uint64_t(QDateTime::currentMSecsSinceEpoch()),
+        doc_, count, VersionsSeed(doc_.data()),
         [] { QCoreApplication::processEvents(); },
         [&progress](int made) {
             progress.setValue(made);

@@ -10,6 +10,26 @@ QString VersionLabel(int version, int count)
     return QStringLiteral("Version %1/%2").arg(version).arg(count);
 }
 
+std::uint64_t VersionsSeed(const DocumentData& data)
+{
+    // FNV-1a over the grid's cells and the words checked: the same on every
+    // computer and with every version of Qt.
+    std::uint64_t hash = 14695981039346656037ULL;
+    const auto add = [&hash](const QString& text) {
+        for (const QChar c : text + QChar(u'\n'))
+            hash = (hash ^ c.unicode()) * 1099511628211ULL;
+    };
+    add(QString::number(int(data.settings.puzzle.gameType)));
+    for (int y = 0; y < PuzzleState::kSide; ++y)
+        for (int x = 0; x < PuzzleState::kSide; ++x)
+            add(data.puzzle.LetterGrid.at(x, y));
+    for (int i = 0; i < data.words.Count(); ++i) {
+        if (data.words.IsChecked(i))
+            add(data.words.Word(i));
+    }
+    return hash;
+}
+
 Versions MakeVersions(const Document& doc, int count, std::uint64_t seed, const std::function<void()>& yield,
                       const std::function<bool(int made)>& madeOne,
                       const std::function<GenerationResult(Document& copy)>& generate, bool firstAsShown)

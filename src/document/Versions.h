@@ -38,6 +38,11 @@ Versions MakeVersions(const Document& doc, int count, std::uint64_t seed, const 
                       const std::function<bool(int made)>& madeOne = {},
                       const std::function<GenerationResult(Document& copy)>& generate = {}, bool firstAsShown = false);
 
+// The seed of the versions the window prints, drawn from the document's grid
+// and words: the same worksheet, reopened too, prints the same set again, so
+// that keys printed later match the sheets handed out; a new grid, a new set.
+std::uint64_t VersionsSeed(const DocumentData& data);
+
 // "Version 3/25", printed near the footer of each version.
 QString VersionLabel(int version, int count);
 

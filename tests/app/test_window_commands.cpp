@@ -5,6 +5,7 @@
 #include "app/WidgetPrompter.h"
 #include "app/WindowFixture.h"
 #include "core/TextEditing.h"
+#include "document/DocumentFile.h"
 #include "render/PageExport.h"
 #include "render/PageTexts.h"
 #include "render/SheetPlan.h"
@@ -424,6 +425,32 @@ private Q_SLOTS:
         }
         // Then the second launch's document opens.
         QTRY_COMPARE(doc->settings().title, u("Fiche B"));
+    }
+
+    // The same worksheet prints the same versions again, reopened too: the keys printed later match the sheets
+    // handed out.
+    void versionsPrintAgainAsTheyWere()
+    {
+        if (!HavePoppler())
+            QSKIP("pdftotext (poppler-utils) reads the pages");
+        PasteAnimals();
+        QTest::keyClick(window.get(), Qt::Key_F5);
+        const auto printed = [&] {
+            const QString pdf = folder.filePath(u("versions.pdf"));
+            QFile::remove(pdf);
+            PrintTo(pdf);
+            Find<QSpinBox>(u("vscVersions"))->setValue(3);
+            window->cmdImprimer_Click();
+            return Poppler("pdftotext", { pdf, u("-") });
+        };
+        const QString first = printed();
+        QVERIFY(first.contains(u("Version 3/3")));
+        QCOMPARE(printed(), first);
+        test::WriteBytes(folder.filePath(u("fiche.lxg")), DocumentFileBytes(doc->data()));
+        prompter.answers = { Answer::No };
+        window->OpenFromOtherLaunch({ folder.filePath(u("fiche.lxg")) });
+        QTRY_COMPARE(window->windowTitle(), u("Lexigrille 0.1 - fiche.lxg"));
+        QCOMPARE(printed(), first);
     }
 };
 
