@@ -33,6 +33,14 @@
 
 namespace lx {
 
+// Windows 10's title bar at 100 %, its frame's invisible borders.
+static const QMargins kWindowFrame(8, 32, 8, 8);
+
+bool FitsOnScreen(const QRect& inner, const QRect& room)
+{
+    return room.contains(inner.marginsAdded(kWindowFrame));
+}
+
 MainWindow::MainWindow(Document& doc, DocumentFolders folders, Prompter* prompter, QWidget* parent)
     : QMainWindow(parent)
     , doc_(doc)
@@ -178,12 +186,20 @@ MainWindow::MainWindow(Document& doc, DocumentFolders folders, Prompter* prompte
 
     setWindowTitle(doc_.WindowTitle());
     RefreshAll();
-    // Where the teacher left the window and their files; the whole screen's
-    // room the first time (the preview gets what the controls leave).
+    // Where the teacher left the window and their files. The first time, or on
+    // a screen smaller than the one it was left on, as large as the preview
+    // needs within the screen, title bar and frame above the taskbar too; on a
+    // screen smaller than that, maximised.
     const QSettings remembered;
-    if (!restoreGeometry(remembered.value(QStringLiteral("fenetre/geometrie")).toByteArray())) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-            resize(screen->availableSize().boundedTo(QSize(1600, 1000)));
+    const bool restored = restoreGeometry(remembered.value(QStringLiteral("fenetre/geometrie")).toByteArray());
+    if (const QScreen* screen = QGuiApplication::primaryScreen();
+        screen && (!restored || (!isMaximized() && !FitsOnScreen(geometry(), screen->availableGeometry())))) {
+        const QSize wanted = QSize(1600, 1000).grownBy(kWindowFrame);
+        QRect outer(QPoint(), wanted.boundedTo(screen->availableSize()));
+        outer.moveCenter(screen->availableGeometry().center());
+        setGeometry(outer.marginsRemoved(kWindowFrame));
+        if (outer.size() != wanted)
+            setWindowState(windowState() | Qt::WindowMaximized);
     }
     actions_.SetLastFolder(remembered.value(QStringLiteral("dossiers/dernier")).toString());
     actions_.SetLastFolder(remembered.value(QStringLiteral("dossiers/listes")).toString(), DocumentActions::Files::WordLists);

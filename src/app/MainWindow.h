@@ -26,6 +26,10 @@ class UpdateChecker;
 class WordListModel;
 struct PageLayout;
 
+// Whether a window of this inner geometry shows whole in a screen's free room
+// (without its taskbar), with the title bar and frame a desktop adds.
+bool FitsOnScreen(const QRect& inner, const QRect& room);
+
 // The main window: every control of the worksheet, bound to the open
 // document, and the live preview of the page. The window holds no state of
 // its own beyond what it shows: each handler hands the change to the

@@ -141,6 +141,24 @@ private Q_SLOTS:
         qunsetenv("LEXIGRILLE_UPDATE_URL");
     }
 
+    // The window shows whole above the taskbar, title bar and frame too: on a screen too small for it (the test's
+    // is 800 wide, less than the window's narrowest), or smaller than the one it was left on, it starts maximised.
+    void theWindowStartsWholeOnTheScreen()
+    {
+        const QRect room(0, 0, 1366, 728); // 1366×768 and the taskbar
+        QVERIFY(!FitsOnScreen(room, room) && FitsOnScreen(room.adjusted(8, 32, -8, -8), room));
+        QVERIFY(FitsOnScreen(QRect(160, 32, 1600, 1000), QRect(0, 0, 1920, 1040)));
+        for (const QRect left : { QRect(), QRect(0, 0, 1366, 768) }) {
+            QSettings().remove(u("fenetre/geometrie"));
+            if (left.isValid()) {
+                window->setGeometry(left);
+                QSettings().setValue(u("fenetre/geometrie"), window->saveGeometry());
+            }
+            const MainWindow again(*doc, DocumentFolders { folder.path(), folder.path() }, &prompter);
+            QVERIFY(again.windowState() & Qt::WindowMaximized);
+        }
+    }
+
     // F1 and the button open the About box over the window; its links and keys.
     void aboutBox()
     {
