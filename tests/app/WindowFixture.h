@@ -51,8 +51,10 @@ protected:
         doc->SetThemeDatabase(&database);
         prompter = {};
         window = std::make_unique<MainWindow>(*doc, DocumentFolders { folder.path(), folder.path() }, &prompter);
-        window->setWindowState(Qt::WindowNoState); // a school's screen, larger than the test's
-        window->resize(1366, 768);
+        if (!QSettings().contains(QStringLiteral("fenetre/geometrie"))) {
+            window->setWindowState(Qt::WindowNoState); // on a screen smaller than the window, maximised
+            window->resize(1366, 768);
+        }
         window->show();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));

@@ -344,6 +344,8 @@ private Q_SLOTS:
         QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(doc->settings().title, u("La ferme"));
         window->setGeometry(40, 50, 1100, 720);
+        if (!FitsOnScreen(window->geometry(), QGuiApplication::primaryScreen()->availableGeometry()))
+            QSKIP("the test's screen is smaller than the window"); // Wine's offscreen screen
         QVERIFY(window->close());
         Close();
         Open();
