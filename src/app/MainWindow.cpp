@@ -192,8 +192,11 @@ MainWindow::MainWindow(Document& doc, DocumentFolders folders, Prompter* prompte
     // screen smaller than that, maximised.
     const QSettings remembered;
     const bool restored = restoreGeometry(remembered.value(QStringLiteral("fenetre/geometrie")).toByteArray());
-    if (const QScreen* screen = QGuiApplication::primaryScreen();
-        screen && (!restored || (!isMaximized() && !FitsOnScreen(geometry(), screen->availableGeometry())))) {
+    // A classroom's second screen (a projector) is where the teacher left it.
+    const QScreen* screen = restored ? QGuiApplication::screenAt(geometry().center()) : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (screen && (!restored || (!isMaximized() && !FitsOnScreen(geometry(), screen->availableGeometry())))) {
         const QSize wanted = QSize(1600, 1000).grownBy(kWindowFrame);
         QRect outer(QPoint(), wanted.boundedTo(screen->availableSize()));
         outer.moveCenter(screen->availableGeometry().center());

@@ -343,13 +343,16 @@ private Q_SLOTS:
         prompter.paths = { file };
         QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(doc->settings().title, u("La ferme"));
-        window->setGeometry(40, 50, 1100, 720);
-        if (!FitsOnScreen(window->geometry(), QGuiApplication::primaryScreen()->availableGeometry()))
-            QSKIP("the test's screen is smaller than the window"); // Wine's offscreen screen
-        QVERIFY(window->close());
-        Close();
-        Open();
-        QCOMPARE(window->size(), QSize(1100, 720));
+        if (QGuiApplication::screens().size() < 2)
+            QSKIP("one screen only, smaller than the window"); // Wine's offscreen platform
+        // On the main screen, or on a classroom's second one.
+        for (const QRect left : { QRect(40, 50, 1100, 720), QRect(2000, 40, 1100, 720) }) {
+            window->setGeometry(left);
+            QVERIFY(window->close());
+            Close();
+            Open();
+            QCOMPARE(window->geometry(), left);
+        }
         QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(prompter.dialogs.last().folder, folder.filePath(u("fiches")));
     }
