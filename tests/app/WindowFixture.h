@@ -51,8 +51,9 @@ protected:
         doc->SetThemeDatabase(&database);
         prompter = {};
         window = std::make_unique<MainWindow>(*doc, DocumentFolders { folder.path(), folder.path() }, &prompter);
-        if (!QSettings().contains(QStringLiteral("fenetre/geometrie"))) {
-            window->setWindowState(Qt::WindowNoState); // on a screen smaller than the window, maximised
+        // A school's screen; on a test screen smaller than the window (Wine's), it starts maximised.
+        if (!QSettings().contains(QStringLiteral("fenetre/geometrie")) || window->isMaximized()) {
+            window->setWindowState(Qt::WindowNoState);
             window->resize(1366, 768);
         }
         window->show();
