@@ -53,7 +53,8 @@ BoundsVerdict CheckCodeBounds(const QString& lowText, const QString& highText)
         return { false, std::nullopt };
     const auto lo = ParseShortNumber(lowText);
     const auto hi = ParseShortNumber(highText);
-    if (!lo || !hi || *hi - *lo < 25)
+    // Codes start at 1: "0 to 25" holds 25 of them, not 26.
+    if (!lo || !hi || *hi - std::max(1, *lo) < 25)
         return { false, true };
     return { true, false };
 }
@@ -70,9 +71,10 @@ QString CodeBoundsProblem(const QString& lowText, const QString& highText, const
         return QStringLiteral("Les bornes des valeurs doivent être des nombres entiers de 1 à 32767.");
     // Fewer than 26 values.
     const int from = std::clamp(*lo, 1, 32767 - 25);
-    return QStringLiteral("Les valeurs de %1 à %2 ne suffisent pas : il en faut au moins 26 (%3 par exemple).")
+    return QStringLiteral("Les valeurs de %1 à %2 ne suffisent pas : %3il en faut au moins 26 (%4 par exemple).")
         .arg(*lo)
         .arg(*hi)
+        .arg(*lo < 1 ? QStringLiteral("les codes commencent à 1 et ") : QString())
         .arg(range(from, from + 25));
 }
 

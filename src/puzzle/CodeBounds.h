@@ -30,7 +30,7 @@ struct BoundsVerdict {
     std::optional<bool> markError;
     bool operator==(const BoundsVerdict&) const = default;
 };
-// A valid range holds at least 26 values, enough for 26 distinct codes; an
+// A valid range holds at least 26 values from 1 up, enough for 26 distinct codes; an
 // empty bound disables the button; a bound that is not a 16-bit number is an error.
 BoundsVerdict CheckCodeBounds(const QString& lowText, const QString& highText);
 

@@ -353,6 +353,7 @@ TEST_F(CliWorksheets, WrongCommandsAreRefusedAndNothingIsWritten)
         { Words("--level CP --directions droite,travers"), 1,
           "Sens inconnu : « travers ». Sens possibles : droite, bas, diagonale, gauche, haut, diagonale-inverse, ou tous." },
         { Words("--level CP --codes range:10-20"), 1, "Les valeurs de 10 à 20 ne suffisent pas : il en faut au moins 26 (range:10-35" },
+        { Words("--level CP --codes range:0-25"), 1, "de 0 à 25 ne suffisent pas : les codes commencent à 1 et il en faut au moins 26 (range:1-26" },
         { Words("--level CP --codes lettres"), 1, "Codes inconnus : « lettres ». Choix possibles : numbers, range:A-B" },
         { Words("--level CP --reveal 7"), 1, "L'option --reveal attend une lettre de A à Z : « 7 »." },
         { Words("--level CP --revealed 30"), 1, "L'option --revealed attend un nombre entier de 0 à 26" },

@@ -155,11 +155,15 @@ TEST(CodeBounds, NumbersKeysRangesAndTheirMending)
     // error, never a wrapped value, and is named so (not as too few values); the range advised is one a bound can give.
     const QString few = u("Les valeurs de %1 à %2 ne suffisent pas : il en faut au moins 26 (%3 par exemple).");
     const QString empty = u("Indiquez les deux bornes des valeurs des mots codés.");
+    const QString from1 = u("Les valeurs de %1 à %2 ne suffisent pas : les codes commencent à 1 et il en faut au moins 26 (%3 par exemple).");
     const std::tuple<const char*, const char*, BoundsVerdict, QString> verdicts[] {
         { "5", "30", { true, false }, {} }, { "5", "29", { false, true }, few.arg(5).arg(29).arg(u("5-30")) },
         { "40", "10", { false, true }, few.arg(40).arg(10).arg(u("40-65")) }, { "", "30", { false, std::nullopt }, empty },
         { "5", "", { false, std::nullopt }, empty }, { "32760", "32767", { false, true }, few.arg(32760).arg(32767).arg(u("32742-32767")) },
         { "1", "70000", { false, true }, u("Les bornes des valeurs doivent être des nombres entiers de 1 à 32767.") },
+        // Codes start at 1, so a range from 0 or below gives fewer than it spans.
+        { "0", "26", { true, false }, {} }, { "0", "25", { false, true }, from1.arg(0).arg(25).arg(u("1-26")) },
+        { "-10", "20", { false, true }, from1.arg(-10).arg(20).arg(u("1-26")) },
     };
     for (const auto& [low, high, verdict, problem] : verdicts) {
         EXPECT_EQ(CheckCodeBounds(u(low), u(high)), verdict) << low << ".." << high;
