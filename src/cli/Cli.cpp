@@ -51,7 +51,7 @@ CliPrompter& Prompt()
     return prompter;
 }
 
-// The tool writes nothing in the teacher's folder and reads nothing from it.
+// The tool writes nothing in the teacher's folder.
 DocumentActions ActionsOn(Document& doc)
 {
     return DocumentActions(doc, Prompt(), { QString(), ProgramFolder() });
@@ -76,6 +76,7 @@ QString InToolTerms(const QString& text)
         { "Cochez au moins cinq mots", "Choisissez au moins cinq mots" }, { "mots cochés", "mots choisis" },
         { "mot coché", "mot choisi" }, { "Cochez un thème", "Choisissez un thème (--theme)" },
         { "cochez un thème", "choisissez un thème (--theme)" }, { "cochez d'autres sens", "choisissez d'autres sens (--directions)" },
+        { "Créez la grille à nouveau", "Créez la grille avec une autre graine (--seed)" },
     };
     QString said = text;
     for (const auto& [window, tool] : terms)
@@ -201,8 +202,10 @@ bool SeedOption(Options& o, std::optional<std::uint64_t>& seed)
 std::unique_ptr<Document> MakeDocument()
 {
     auto doc = std::make_unique<Document>(FontCatalog::Installed().Names());
-    // The program folder's filter of unfit words.
-    ActionsOn(*doc).LoadWordFilter();
+    // The filter of unfit words: the program folder's, and the words a teacher
+    // added in their own folder, as in the window.
+    const QString user = UserFolderPath();
+    DocumentActions(*doc, Prompt(), { QFileInfo(user).isDir() ? user : QString(), ProgramFolder() }).LoadWordFilter();
     return doc;
 }
 

@@ -277,6 +277,29 @@ TEST_F(CliWorksheets, PicturesFromBothTablesAndTheWordsWithout)
     }
 }
 
+// The unfit words a teacher adds in their own folder are kept out of the filler, as in the window: two filler letters
+// side by side in one grid are never so again once listed.
+TEST_F(CliWorksheets, TheTeachersUnfitWordsAreKeptOut)
+{
+    ASSERT_EQ(Cli(Words("new -o a.lxg --level CP --size 10")).code, 0);
+    const auto fillerRows = [&] {
+        EXPECT_EQ(Cli(Words("generate a.lxg -o b.lxg --seed 3")).code, 0);
+        QStringList rows = QString::fromLatin1(ReadAll(Out("b.lxg"))).split(u("\r\n")).filter(QRegularExpression(u("^Grille\\d=")));
+        for (QString& row : rows)
+            row = row.mid(row.indexOf(u'=') + 1, 10).replace(QRegularExpression(u("[^a-z]")), u("."));
+        return rows.join(u("|"));
+    };
+    const QString before = fillerRows();
+    const QRegularExpressionMatch pair = QRegularExpression(u("[a-z]{2}")).match(before);
+    ASSERT_TRUE(pair.hasMatch()) << before.toStdString();
+    ASSERT_TRUE(QDir().mkpath(QDir(UserDir()).filePath(u("filtres"))));
+    WriteBytes(QDir(UserDir()).filePath(u("filtres/mots-exclus.txt")), pair.captured().toLatin1() + "\r\n");
+    const QString after = fillerRows();
+    std::u16string back = pair.captured().toStdU16String();
+    std::reverse(back.begin(), back.end());
+    EXPECT_FALSE(after.contains(pair.captured()) || after.contains(QString::fromStdU16String(back))) << after.toStdString();
+}
+
 // On a desktop Qt runs on X11, where it takes « --title » for a window's title: the tool's options reach the tool.
 TEST_F(CliWorksheets, OptionsReachTheToolOnADesktop)
 {
