@@ -17,8 +17,8 @@ namespace lx {
 
 CommandResult GenerationReport(const GenerationResult& r)
 {
-    if (r.succeeded())
-        return CommandResult::Ok();
+    if (r.succeeded()) // with a warning about the grid made, when there is one
+        return r.message.isEmpty() ? CommandResult::Ok() : CommandResult::Notice(r.message, MessageKind::Warning);
     if (r.message.isEmpty())
         return CommandResult::Cancel();
     if (r.outcome == GenerationOutcome::TooFewWords) // what to do first, nothing wrong

@@ -55,7 +55,8 @@ Versions MakeVersions(const Document& doc, int count, std::uint64_t seed, const 
             copy.CopyFrom(doc);
             copy.SetFixedSeed(seed + std::uint64_t(k - 1) + std::uint64_t(attempt) * kVersionRetrySeedStep);
             r = generate ? generate(copy) : copy.Generate();
-            if (r.outcome != GenerationOutcome::TimedOut)
+            // A grid that lets an unfit word be read is made again too; the last try is kept.
+            if (r.outcome != GenerationOutcome::TimedOut && (!r.succeeded() || r.message.isEmpty()))
                 break;
         }
         if (!r.succeeded()) {

@@ -18,6 +18,8 @@
 
 #include "core/TextFile.h"
 
+#include <algorithm>
+
 #include <cstdlib>
 #include <limits>
 
@@ -204,6 +206,8 @@ bool PuzzleEngine::GenerateWordSearch()
         placed_ = bestPlaced;
     }
     s_.TimedOut = false;
+    if (!randomFill && bestBad > 0)
+        NameUnfitReadings();
     WriteSearchLetters();
     WriteSearchEntries();
     int empty = 0;
@@ -218,6 +222,23 @@ bool PuzzleEngine::GenerateWordSearch()
     else
         ShowLetterBalance();
     return true;
+}
+
+// The unfit words the grid still lets a pupil read, each once, as its list
+// spells it (read backwards too). Only a hidden message's letters leave one,
+// when no layout within the time limit avoided it.
+void PuzzleEngine::NameUnfitReadings()
+{
+    readings_.ReadAll(grid_, placed_, [this](const ReadingFinder::Reading& r) {
+        QString text;
+        for (int k = 0, cell = r.first; k < r.length; ++k, cell += SearchGrid::kLineStep[r.line])
+            text += QChar(grid_.letter[cell]);
+        QString back = text;
+        std::reverse(back.begin(), back.end());
+        const QString word = unfitWords_.contains(text) ? text : unfitWords_.contains(back) ? back : QString();
+        if (!word.isEmpty() && !unfitLeft_.contains(word))
+            unfitLeft_.append(word);
+    });
 }
 
 // The search grid from the puzzle as it stands (a grid read from a file, or

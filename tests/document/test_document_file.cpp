@@ -490,6 +490,16 @@ TEST_F(DocumentCommands, VersionsArePairwiseDifferentAndRepeatable)
         const QList<std::uint64_t> tried { 20, 21, 1021, 2021, 3021, 4021 };
         EXPECT_EQ(seeds.mid(0, failures + 2), tried.mid(0, failures + 2));
     }
+    // A version whose grid lets an unfit word be read (a hidden message's letters) is made again; the last try is kept.
+    QList<std::uint64_t> tried;
+    const Versions unfit = MakeVersions(doc, 2, 20, {}, {}, [&](Document& copy) {
+        GenerationResult r = copy.Generate();
+        tried << copy.LastSeed();
+        r.message = tried.size() == 2 ? u("Attention : la grille laisse lire « ZZ »") : QString();
+        return r;
+    });
+    EXPECT_EQ(tried, (QList<std::uint64_t> { 20, 21, 1021 }));
+    EXPECT_EQ(unfit.pages.size(), 2);
     // A fill-in that runs out of time at every try: the words the frame cannot hold are named as such.
     for (const auto& [words, advice] : { std::pair { 8, "Retirez des mots." },
                                          { 20, "Ces 20 mots ne se croisent pas assez pour tenir dans le cadre : retirez des mots." } }) {

@@ -110,6 +110,29 @@ TEST(WordSearch, EveryWordLiesInItsGridInAnAllowedDirection)
     EXPECT_GT(shared, 0) << "crossing words share their letter";
 }
 
+// A hidden message's letters cannot be drawn again: the unfit words they spell when no layout avoided them are named, so
+// that the teacher makes the grid again; a grid that shows none says nothing.
+TEST(WordSearch, UnfitWordsTheMessageSpellsAreNamed)
+{
+    const QString advice = u(" dans les lettres du message. Créez la grille à nouveau, ou changez le message ou la taille de la grille.");
+    const std::pair<QStringList, QString> cases[] {
+        { { u("zz"), u("qq") }, u("La grille laisse lire « ZZ », un mot qu'un élève ne doit pas y trouver,") + advice },
+        { { u("zz"), u("zzz") }, u("La grille laisse lire « ZZ » et « ZZZ », des mots qu'un élève ne doit pas y trouver,") + advice },
+        { { u("qq") }, QString() },
+    };
+    for (const auto& [unfit, message] : cases) {
+        Bench b;
+        b.settings.gridSize = 8;
+        b.settings.randomFill = false;
+        b.settings.message = QString(40, u'z');
+        b.engine.SetLayoutLimits(3, 1);
+        b.engine.SetUnfitWords(unfit);
+        const GenerationResult r = b.Generate(Words("chat lion ours loup rat"), 1);
+        EXPECT_TRUE(r.succeeded());
+        EXPECT_EQ(r.message, message);
+    }
+}
+
 // The words are shared out among the ticked boxes: with all six, fifteen words of 6 to 12 letters in 15 x 15 lie a quarter
 // or more on the diagonals; with two boxes, half each; nearly every grid gives each box its share within one word. The
 // filler letters come in the proportions of the words' letters (no other: ExpectSoundWordSearch).
