@@ -135,16 +135,29 @@ bool PuzzleEngine::GenerateCodedWords()
     s_.DistinctLetterCount = distinct;
     s_.RevealedCount = settings_.revealedLetters < 0 ? distinct / 4 + 1 : std::min(settings_.revealedLetters, distinct);
 
-    AssignLetterCodes();
-
-    // The key: codes written with at least three digits and kept sorted as text.
-    s_.KeyCodes.clear();
-    for (int k = 0; k < 26; ++k) {
-        if (s_.LetterCounts[k] > 0)
-            s_.KeyCodes.append({ QStringLiteral("%1").arg(s_.LetterCodes[k], 3, 10, QLatin1Char('0')), k });
+    // The key: codes written with at least three digits and kept sorted as
+    // text. Its letters, read in that order on the solution (and the given
+    // ones on the sheet), must not spell an unfit word: the codes are drawn
+    // again until they do not, a few times at most.
+    constexpr int kKeyDraws = 50;
+    for (int draw = 0; draw < kKeyDraws; ++draw) {
+        AssignLetterCodes();
+        s_.KeyCodes.clear();
+        for (int k = 0; k < 26; ++k) {
+            if (s_.LetterCounts[k] > 0)
+                s_.KeyCodes.append({ QStringLiteral("%1").arg(s_.LetterCodes[k], 3, 10, QLatin1Char('0')), k });
+        }
+        std::stable_sort(s_.KeyCodes.begin(), s_.KeyCodes.end(),
+                         [](const TaggedItem& a, const TaggedItem& b) { return a.text < b.text; });
+        QString row;
+        for (const TaggedItem& item : std::as_const(s_.KeyCodes))
+            row += QChar(u'A' + item.tag);
+        QString back = row;
+        std::reverse(back.begin(), back.end());
+        if (std::none_of(unfitWords_.cbegin(), unfitWords_.cend(),
+                         [&](const QString& w) { return row.contains(w) || back.contains(w); }))
+            break;
     }
-    std::stable_sort(s_.KeyCodes.begin(), s_.KeyCodes.end(),
-                     [](const TaggedItem& a, const TaggedItem& b) { return a.text < b.text; });
     s_.SelectedWords = s_.KeyCodes;
 
     // The letters given away are the most useful ones: the most frequent in
