@@ -235,6 +235,11 @@ QString MessageBalanceWarning(const DocumentData& d)
     return explanation + QStringLiteral(" dans le message secret.");
 }
 
+bool Document::GridWhole() const
+{
+    return GridMade(data_.puzzle) && GridWarningText().isEmpty();
+}
+
 QString Document::GridWarningText() const
 {
     const PuzzleState& z = data_.puzzle;

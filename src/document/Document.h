@@ -121,6 +121,8 @@ public:
     // terminée : 3 mots sur 47 n'y sont pas placés."), or a word search
     // resized since it was made; empty for a whole grid.
     QString GridWarningText() const;
+    // The grid is made, whole and at its size: it prints as the preview shows it.
+    bool GridWhole() const;
     // The words of the list that have no picture when the list shows
     // pictures ("3 mots sans image : chat, loup, ours"), with the installed
     // pictures' table; empty when there is nothing to tell.

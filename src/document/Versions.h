@@ -31,7 +31,8 @@ struct Versions {
 // told each version made, and stops the run by returning false (no pages).
 // generate (tests) replaces the generation of the document's copy. With
 // firstAsShown (the window), version 1 is the document's own grid when it
-// prints as it is (nothing to ask first): the one the teacher looked at.
+// prints as it is (made, whole, at its size): the one the teacher looked at,
+// whether or not its hidden message fills it.
 inline constexpr int kVersionAttempts = 5;
 inline constexpr std::uint64_t kVersionRetrySeedStep = 1000;
 Versions MakeVersions(const Document& doc, int count, std::uint64_t seed, const std::function<void()>& yield = {},

@@ -465,6 +465,12 @@ TEST_F(DocumentCommands, VersionsArePairwiseDifferentAndRepeatable)
     const Versions shown = MakeVersions(doc, 2, 100, {}, {}, {}, true);
     EXPECT_TRUE(shown.pages[0].puzzle.LetterGrid == doc.puzzle().LetterGrid);
     EXPECT_TRUE(shown.pages[1].puzzle.LetterGrid == a.pages[1].puzzle.LetterGrid) << "the others as without it";
+    DocumentOf message(Words("chat chien loup lion ours vache"), 8); // a message leaving cells empty is asked about,
+    message.Change(Setting::RandomFill, false);                         // but its grid is whole: printed as shown
+    message.Change(Setting::HiddenMessage, u("bravo"));
+    ASSERT_TRUE(message.Generate().succeeded());
+    ASSERT_FALSE(message.PrintQuestion().isEmpty());
+    EXPECT_TRUE(MakeVersions(message, 2, 100, {}, {}, {}, true).pages[0].puzzle.LetterGrid == message.puzzle().LetterGrid);
     doc.Change(Setting::GridSize, 9); // resized since it was made: made anew
     EXPECT_TRUE(MakeVersions(doc, 1, 7, {}, {}, {}, true).pages[0].puzzle.LetterGrid == MakeVersions(doc, 1, 7).pages[0].puzzle.LetterGrid);
     doc.Change(Setting::GridSize, 8);
