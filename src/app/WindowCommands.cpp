@@ -249,7 +249,7 @@ void MainWindow::ExportPdf()
     }
     const QString name = doc_.DocumentName().isEmpty() ? doc_.ProposedFileName()
                                                        : QFileInfo(doc_.DocumentName()).completeBaseName();
-    const QString path = prompter_.SaveFileName({ QStringLiteral("Exporter en PDF"), QStringLiteral("Documents PDF (*.pdf)"),
+    const QString path = AskSavePath(prompter_, { QStringLiteral("Exporter en PDF"), QStringLiteral("Documents PDF (*.pdf)"),
                                                   actions_.DialogFolder(), name + QStringLiteral(".pdf"), QStringLiteral("pdf") });
     if (!path.isEmpty()) {
         actions_.Remember(path);

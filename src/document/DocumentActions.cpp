@@ -288,7 +288,7 @@ CommandResult DocumentActions::SaveAs()
         const bool retry = !failed.isEmpty() && !folders_.user.isEmpty();
         const QString folder = retry ? folders_.user : own ? current.absolutePath() : DialogFolder();
         const QString name = retry ? QFileInfo(failed).fileName() : own ? current.fileName() : doc_.ProposedFileName();
-        const QString path = prompter_.SaveFileName({ QStringLiteral("Enregistrer le document sous..."), DocumentFilter(),
+        const QString path = AskSavePath(prompter_, { QStringLiteral("Enregistrer le document sous..."), DocumentFilter(),
                                                       folder, name, QStringLiteral("lxg") });
         if (path.isEmpty())
             return CommandResult::Cancel();

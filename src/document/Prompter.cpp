@@ -2,6 +2,10 @@
 
 #include "document/CommandResult.h"
 
+#include "core/TextEditing.h"
+
+#include <QFileInfo>
+
 namespace lx {
 
 Answer DefaultAnswer(MessageKind kind)
@@ -34,6 +38,20 @@ void ShowResult(Prompter& prompter, const CommandResult& result)
 Answer DefaultPrompter::Ask(MessageKind kind, const QString&)
 {
     return DefaultAnswer(kind);
+}
+
+QString AskSavePath(Prompter& prompter, const FileDialogRequest& request)
+{
+    QString path = prompter.SaveFileName(request);
+    const QString suffix = QLatin1Char('.') + request.defaultSuffix;
+    if (path.isEmpty() || request.defaultSuffix.isEmpty() || path.endsWith(suffix, Qt::CaseInsensitive))
+        return path;
+    path += suffix;
+    if (QFileInfo::exists(path)
+        && prompter.Ask(MessageKind::Question, Quoted(QFileInfo(path).fileName()) + QStringLiteral(" existe déjà.\nVoulez-vous le remplacer ?"))
+            != Answer::Yes)
+        return {};
+    return path;
 }
 
 } // namespace lx

@@ -53,4 +53,10 @@ public:
 // The default button of each kind of message box.
 Answer DefaultAnswer(MessageKind kind);
 
+// The path a save dialog gives, ending with the request's suffix: a dialog
+// adds it only to a name without one, and « Séance 3.2 » has one (« 2 »).
+// The file the suffix names may exist, which the dialog did not ask about:
+// the teacher is asked before it is replaced. Empty when cancelled.
+QString AskSavePath(Prompter& prompter, const FileDialogRequest& request);
+
 } // namespace lx

@@ -190,6 +190,11 @@ private Q_SLOTS:
         QFile::remove(pdf);
         QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
         QVERIFY(!QFile::exists(pdf));
+        // A name with a dot of its own is given « .pdf » all the same.
+        prompter.paths = { folder.filePath(u("Séance 3.2")) };
+        prompter.answers = { Answer::No };
+        QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(test::ReadAll(folder.filePath(u("Séance 3.2.pdf"))).startsWith("%PDF"));
         // A worksheet that takes the whole page: said under the preview (its two-page PDF: CliWorksheets' whole-page test).
         auto* notice = Find<QLabel>(u("lblDeuxiemePage"));
         QVERIFY(!notice->isVisible());

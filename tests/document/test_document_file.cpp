@@ -345,6 +345,26 @@ TEST_F(DocumentCommands, TheSaveDialogProposesTheDocumentsOwnFileElseTheTeachers
     EXPECT_FALSE(prompter.dialogs.last().folder.isEmpty());
 }
 
+// A name with a dot of its own (« Séance 3.2 ») is given the suffix all the same, and the file that names is replaced
+// only when the teacher says so: the dialog asked about the name typed, not that one.
+TEST_F(DocumentCommands, ANameWithADotIsGivenItsSuffix)
+{
+    Edit();
+    prompter.paths = { Path(u("Séance 3.2")) };
+    ASSERT_TRUE(actions.SaveAs().done());
+    EXPECT_TRUE(prompter.asked.isEmpty());
+    const QByteArray saved = ReadAll(Path(u("Séance 3.2.lxg")));
+    ASSERT_FALSE(saved.isEmpty());
+    doc.Change(Setting::Title, u("Autre"));
+    for (const Answer answer : { Answer::No, Answer::Yes }) {
+        prompter.paths = { Path(u("Séance 3.2")) };
+        prompter.answers = { answer };
+        EXPECT_EQ(actions.SaveAs().done(), answer == Answer::Yes);
+        EXPECT_EQ(prompter.asked.last().text, u("« Séance 3.2.lxg » existe déjà.\nVoulez-vous le remplacer ?"));
+        EXPECT_EQ(ReadAll(Path(u("Séance 3.2.lxg"))) == saved, answer == Answer::No);
+    }
+}
+
 // A list imported from its own folder leaves the documents' dialogs where they were: the sheet saved after the
 // import goes among the documents, and the next import opens among the lists.
 TEST_F(DocumentCommands, ListsAndDocumentsKeepTheirOwnFolders)
