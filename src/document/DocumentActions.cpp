@@ -268,7 +268,7 @@ CommandResult DocumentActions::SaveTo(const QString& pathIn)
     }
     const WriteResult written = WriteFileSafely(path, bytes);
     if (!written.ok)
-        return CommandResult::Error(SaveErrorMessage(path, written));
+        return CommandResult::Error(SaveErrorMessage(path, written, !asTemplate));
     if (!asTemplate)
         doc_.MarkSaved(path);
     return CommandResult::Ok();

@@ -1,5 +1,9 @@
 #include "document/SafeFile.h"
 
+#include "core/ProgramInfo.h"
+#include "core/TextEditing.h"
+
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -101,12 +105,18 @@ WriteResult WriteFileSafely(const QString& path, const QByteArray& bytes)
     return WriteResult{ true, 0, QString() };
 }
 
-QString SaveErrorMessage(const QString& path, const WriteResult& result)
+QString SaveErrorMessage(const QString& path, const WriteResult& result, bool placeChosen)
 {
     // What to do next, after what happened.
-    const QString advice = result.errorNumber == ENOSPC
-        ? QStringLiteral("Libérez de la place, ou choisissez un autre emplacement.")
-        : QStringLiteral("Choisissez un autre emplacement, par exemple le dossier « Lexigrille » de vos Documents.");
+    const QString folder = QFileInfo(path).absolutePath();
+    const QString elsewhere = placeChosen ? QStringLiteral(", ou choisissez un autre emplacement.") : QStringLiteral(", puis recommencez.");
+    QString advice;
+    if (result.errorNumber == ENOSPC)
+        advice = QStringLiteral("Libérez de la place") + elsewhere;
+    else if (!placeChosen || QDir(folder) == QDir(UserFolderPath()))
+        advice = QStringLiteral("Vérifiez que vous pouvez écrire dans le dossier ") + Quoted(QDir::toNativeSeparators(folder)) + elsewhere;
+    else
+        advice = QStringLiteral("Choisissez un autre emplacement, par exemple le dossier « Lexigrille » de vos Documents.");
     return QStringLiteral("Impossible d'enregistrer\n") + path + QStringLiteral(" !\nErreur") + QString::number(result.errorNumber)
         + QStringLiteral(" : ") + result.errorText + QStringLiteral("\n") + advice;
 }

@@ -20,7 +20,9 @@ struct WriteResult {
 WriteResult WriteFileSafely(const QString& path, const QByteArray& bytes);
 
 // The message of a failed save: "Impossible d'enregistrer", the path, " !",
-// then "Erreur" with the error number and its description, then what to do.
-QString SaveErrorMessage(const QString& path, const WriteResult& result);
+// then "Erreur" with the error number and its description, then what to do:
+// another place only where the teacher chose it (not the template's), and
+// the Documents' « Lexigrille » folder only when the path is not already there.
+QString SaveErrorMessage(const QString& path, const WriteResult& result, bool placeChosen = true);
 
 } // namespace lx

@@ -160,6 +160,27 @@ TEST(SafeFile, APathThatCannotBeWrittenFailsAndChangesNothing)
     }
 }
 
+// What to do after a failed save: another place only where the teacher chose it (not the template's), the Documents'
+// « Lexigrille » folder only when the file was not already there.
+TEST(SafeFile, TheAdviceFitsThePlace)
+{
+    QTemporaryDir dir;
+    const QString own = dir.filePath(u("Lexigrille")), elsewhere = dir.filePath(u("clé"));
+    qputenv("LEXIGRILLE_USER_DIR", own.toLocal8Bit());
+    const WriteResult denied { false, EACCES, u("Accès refusé") }, full { false, ENOSPC, u("Disque plein") };
+    const QString check = u("Vérifiez que vous pouvez écrire dans le dossier « %1 »").arg(QDir::toNativeSeparators(own));
+    const std::tuple<QString, WriteResult, bool, QString> cases[] {
+        { elsewhere, denied, true, u("Choisissez un autre emplacement, par exemple le dossier « Lexigrille » de vos Documents.") },
+        { own, denied, true, check + u(", ou choisissez un autre emplacement.") },
+        { own, denied, false, check + u(", puis recommencez.") },
+        { own, full, true, u("Libérez de la place, ou choisissez un autre emplacement.") },
+        { own, full, false, u("Libérez de la place, puis recommencez.") },
+    };
+    for (const auto& [folder, result, chosen, advice] : cases)
+        EXPECT_TRUE(SaveErrorMessage(folder + u("/modèle.lxg"), result, chosen).endsWith(u("\n") + advice)) << advice.toStdString();
+    qunsetenv("LEXIGRILLE_USER_DIR");
+}
+
 #ifndef Q_OS_WIN // Windows has no file size limit to make a write fail part way
 TEST(SafeFile, FailureWhileWritingKeepsTheOldFile)
 {
