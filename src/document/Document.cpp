@@ -102,7 +102,7 @@ void Document::Reset()
     EmitEverything();
 }
 
-void Document::Replace(DocumentReadResult read, const QString& path)
+void Document::Replace(DocumentReadResult read, const QString& path, bool recovered)
 {
     {
         SuppressEvents guard(model_);
@@ -116,7 +116,7 @@ void Document::Replace(DocumentReadResult read, const QString& path)
         life_.documentPath = fromTemplate ? QString() : path;
         // Words of an external list keep the list mode only in a named document.
         if (data_.settings.selectedThemeCount == -1)
-            data_.themes.enabled = life_.documentName.isEmpty();
+            data_.themes.enabled = !recovered && life_.documentName.isEmpty();
         else
             UpdateThemeLabel();
         // The counts and word lists follow the checks; the puzzle read from the

@@ -204,8 +204,9 @@ public:
     // A new, empty document.
     void Reset();
     // The document read from a file at path: the reader's data, named after
-    // the file (the template opens untitled).
-    void Replace(DocumentReadResult read, const QString& path);
+    // the file (the template opens untitled). Recovered work, never saved
+    // perhaps, comes back as it was shown: an external list stays one.
+    void Replace(DocumentReadResult read, const QString& path, bool recovered = false);
     // The same data as another document's (a version's copy).
     void CopyFrom(const Document& other);
     // The document was written to path: named after it, and the saved state

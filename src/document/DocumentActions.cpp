@@ -228,7 +228,7 @@ CommandResult DocumentActions::OpenFirst(const QStringList& arguments, const std
         workCopy_.Discard();
         return result;
     }
-    doc_.Replace(std::move(found->read), found->documentPath);
+    doc_.Replace(std::move(found->read), found->documentPath, true);
     doc_.SetModified(true, true);
     workCopy_.Keep(doc_.data(), doc_.DocumentPath()); // until it is saved
     return CommandResult::Ok();

@@ -81,5 +81,21 @@ TEST(WorkCopy, FollowsTheUnsavedWorkAndComesBackAfterACrash)
     EXPECT_TRUE(fourth.prompter.asked.isEmpty());
 }
 
+// Work never saved comes back as the window showed it: an imported list stays a list, its themes not offered.
+TEST(WorkCopy, AnUnsavedListComesBackAsAList)
+{
+    QTemporaryDir dir;
+    const DocumentFolders folders { dir.filePath(u("profs")), dir.filePath(u("programme")), dir.filePath(u("copie")) };
+    Launch first(folders);
+    ASSERT_TRUE(first.actions.ImportList(WriteBytes(dir.filePath(u("animaux.txt")), "chat\r\nchien\r\nlapin\r\nloup\r\nours\r\n")).done());
+    ASSERT_FALSE(first.doc.themes().enabled);
+    first.actions.KeepWorkCopy();
+    Launch second(folders);
+    second.prompter.answers = { Answer::Yes };
+    ASSERT_TRUE(second.actions.OpenFirst({}).done());
+    EXPECT_EQ(second.doc.ThemeLabel(), first.doc.ThemeLabel());
+    EXPECT_FALSE(second.doc.themes().enabled);
+}
+
 } // namespace
 } // namespace lx::test
