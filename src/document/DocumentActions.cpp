@@ -218,10 +218,11 @@ CommandResult DocumentActions::OpenFirst(const QStringList& arguments, const std
         name = QFileInfo(found->documentPath).fileName();
     else if (name.isEmpty())
         name = QStringLiteral("Sans titre");
-    // The copy is some seconds old: what came after it is not promised.
+    // The copy is some seconds old: what came after it is not promised. Non
+    // gives it up for good, which the teacher must know before answering.
     const QString question = QStringLiteral("Lexigrille s'est fermé sans que la fiche « %1 » soit enregistrée.\n"
                                             "Voulez-vous la retrouver ? Les modifications des %2 dernières secondes "
-                                            "peuvent manquer.").arg(name).arg(kWorkCopySeconds);
+                                            "peuvent manquer. Si vous répondez Non, elle sera perdue.").arg(name).arg(kWorkCopySeconds);
     const Answer answer = prompter_.Ask(MessageKind::Recovery, question);
     offeringCopy_ = false;
     if (answer != Answer::Yes) {

@@ -39,7 +39,8 @@ TEST(WorkCopy, FollowsTheUnsavedWorkAndComesBackAfterACrash)
     ASSERT_EQ(second.prompter.asked.size(), 1);
     EXPECT_EQ(second.prompter.asked[0].kind, MessageKind::Recovery);
     EXPECT_EQ(second.prompter.asked[0].text, u("Lexigrille s'est fermé sans que la fiche « fiche.lxg » soit enregistrée.\n"
-                                               "Voulez-vous la retrouver ? Les modifications des 30 dernières secondes peuvent manquer."));
+                                               "Voulez-vous la retrouver ? Les modifications des 30 dernières secondes peuvent manquer. "
+                                               "Si vous répondez Non, elle sera perdue."));
     EXPECT_EQ(DocumentText(second.doc.data()), work);
     EXPECT_EQ(second.doc.DocumentPath(), saved);
     EXPECT_TRUE(second.doc.Modified());
