@@ -29,7 +29,8 @@ THING_THEMES = "ArClFLmtViOIPu"
 NOUNS_AS_ADJECTIVES = {"enseignant", "feuillu", "frisée", "funiculaire", "rongeur"}
 
 ENTRY_RE = re.compile(f"^([{THEME_CODES}])([{THEME_CODES}-])  (.*)$")
-WORD_RE = re.compile(r"^[a-zàâäçéèêëîïôöùûüÿœæ]+(?:[- ']?[a-zàâäçéèêëîïôöùûüÿœæ]+)*$")
+# Lower case, but the capital of a name (the periods of history: « Moyen Âge », « Antiquité »).
+WORD_RE = re.compile(r"^[A-ZÂÉÈÎÔ]?[a-zàâäçéèêëîïôöùûüÿœæ]+(?:[- ']?[A-ZÂÉÈÎÔ]?[a-zàâäçéèêëîïôöùûüÿœæ]+)*$")
 SEPARATORS = re.compile(r"[- ']")
 failures = []
 fail = failures.append
@@ -57,7 +58,7 @@ def listed(path):
 
 def check_word(where, word):
     if not WORD_RE.match(word):
-        fail(f"{where}: {word!r} is not lower-case letters joined by single - ' or spaces")
+        fail(f"{where}: {word!r} is not lower-case letters (a name's capital first) joined by single - ' or spaces")
     elif not 2 <= letters(word) <= MAX_LETTERS:
         fail(f"{where}: {word!r} has {letters(word)} letters (2 to {MAX_LETTERS})")
 
