@@ -10,6 +10,7 @@
 #include "render/PageExport.h"
 #include "render/SheetPlan.h"
 #include "document/Versions.h"
+#include "puzzle/UnfitWords.h"
 
 #include <QDateTime>
 
@@ -279,8 +280,10 @@ bool IsPageFile(const QString& output)
     return false;
 }
 
-int Render(Document& doc, const QString& outputIn, int dpi, bool emptyCellsTold)
+int Render(Document& doc, const QString& outputIn, int dpi, bool justGenerated)
 {
+    // A message too short is told by the generation's question, once.
+    const bool emptyCellsTold = justGenerated && CellsLeftEmpty(doc) > 0;
     const QString output = QFileInfo(outputIn).absoluteFilePath();
     QString error;
     PageLayout layout;
@@ -305,6 +308,8 @@ int Render(Document& doc, const QString& outputIn, int dpi, bool emptyCellsTold)
         Warn(layout.OverflowText);
     if (const QString grid = doc.GridWarningText(); !grid.isEmpty())
         Warn(grid);
+    if (const QStringList unfit = doc.UnfitWordsShown(); !unfit.isEmpty() && !justGenerated)
+        Warn(UnfitWordsWarning(unfit));
     if (const QString message = MessageBalanceWarning(doc.data()); !message.isEmpty() && !(emptyCellsTold && doc.puzzle().LetterBalance > 0))
         Warn(message);
     if (const QString notice = PlanNotice(plan); !notice.isEmpty()) {

@@ -70,8 +70,8 @@ int Save(Document& doc, const QString& output);
 // "Créer la grille" with the seed (from the clock without one).
 int Generate(Document& doc, std::optional<std::uint64_t> seed);
 // The page as it prints, as a PDF or a PNG image, chosen by the output's extension; what the window asks
-// before printing is said (a message too short only when the generation has not told it: emptyCellsTold).
-int Render(Document& doc, const QString& output, int dpi, bool emptyCellsTold = false);
+// before printing is said, but what the generation just told (justGenerated): a message too short, unfit words.
+int Render(Document& doc, const QString& output, int dpi, bool justGenerated = false);
 // Versions of the document, one a page of a PDF; version k from the seed + k - 1
 // (the seed from the clock when none is given, and told).
 int RenderVersions(Document& doc, const QString& output, int count, std::optional<std::uint64_t> seed);

@@ -111,13 +111,11 @@ int MakeCommand(Options& o)
     if (!doc)
         return code;
     WarnUnusedOptions(o, doc->settings().puzzle.gameType);
-    // A message too short is told by the generation's question, once.
-    const bool emptyCellsTold = CellsLeftEmpty(*doc) > 0;
     code = Generate(*doc, seed);
     if (code != kOk)
         return code;
     out() << "Graine : " << seed << "\n";
-    return Render(*doc, output, dpi, emptyCellsTold);
+    return Render(*doc, output, dpi, true);
 }
 
 } // namespace lx::cli

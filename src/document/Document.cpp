@@ -3,6 +3,8 @@
 // settings; "Créer la grille".
 #include "document/Document.h"
 
+#include "puzzle/UnfitWords.h"
+
 #include "core/Plural.h"
 #include "core/TextEditing.h"
 #include "document/DocumentFile.h"
@@ -222,8 +224,12 @@ QString Document::PrintQuestion(int versions) const
     // the new size, words cut at the edge or cells without a letter.
     if (versions <= 1 && z.gameType == GameType::WordSearch && GridSizeMoved())
         return GridWarningText() + QStringLiteral("\r\nVoulez-vous imprimer quand même ?");
-    const QString message = MessageBalanceWarning(data_);
-    return message.isEmpty() ? QString() : message + QStringLiteral("\r\nVoulez-vous vraiment imprimer le document ?");
+    QStringList warnings;
+    if (const QStringList unfit = UnfitWordsShown(); versions <= 1 && !unfit.isEmpty())
+        warnings << UnfitWordsWarning(unfit);
+    if (const QString message = MessageBalanceWarning(data_); !message.isEmpty())
+        warnings << message;
+    return warnings.isEmpty() ? QString() : warnings.join(QStringLiteral("\r\n")) + QStringLiteral("\r\nVoulez-vous vraiment imprimer le document ?");
 }
 
 QString MessageBalanceWarning(const DocumentData& d)
@@ -238,6 +244,14 @@ QString MessageBalanceWarning(const DocumentData& d)
 bool Document::GridWhole() const
 {
     return GridMade(data_.puzzle) && GridWarningText().isEmpty();
+}
+
+QStringList Document::UnfitWordsShown() const
+{
+    const PuzzleState& z = data_.puzzle;
+    if (z.gameType != GameType::WordSearch || !GridMade(z))
+        return {};
+    return UnfitWordsInGrid(z, engine_.UnfitWords());
 }
 
 QString Document::GridWarningText() const

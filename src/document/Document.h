@@ -111,8 +111,9 @@ public:
     // of it goes in, and when no message is used.
     QString MessageLeftOutText() const;
     // The question asked before printing (or exporting) `versions` sheets: a
-    // single sheet whose grid was never made or has been discarded, or a word
-    // search whose hidden message does not fill its free cells exactly; empty
+    // single sheet whose grid was never made or has been discarded, or shows
+    // an unfit word, or a word search whose hidden message does not fill its
+    // free cells exactly; empty
     // when there is nothing to ask. Versions are made anew, but for the
     // window's first, which is this grid when nothing is asked of it.
     QString PrintQuestion(int versions = 1) const;
@@ -123,6 +124,9 @@ public:
     QString GridWarningText() const;
     // The grid is made, whole and at its size: it prints as the preview shows it.
     bool GridWhole() const;
+    // The unfit words a pupil can read in a word search's grid: a hidden
+    // message's letters may spell one (UnfitWords.h).
+    QStringList UnfitWordsShown() const;
     // The words of the list that have no picture when the list shows
     // pictures ("3 mots sans image : chat, loup, ours"), with the installed
     // pictures' table; empty when there is nothing to tell.

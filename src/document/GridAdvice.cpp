@@ -174,7 +174,7 @@ int CellsLeftEmpty(const Document& doc)
 
 QString ShortMessageQuestion(int emptyCells)
 {
-    return QStringLiteral("Le message est trop court : il restera %1 case%2 vide%2. Créer quand même ?")
+    return QStringLiteral("Le message est trop court : il restera au moins %1 case%2 vide%2. Créer quand même ?")
         .arg(emptyCells)
         .arg(emptyCells > 1 ? QStringLiteral("s") : QString());
 }

@@ -41,7 +41,7 @@ Versions MakeVersions(const Document& doc, int count, std::uint64_t seed, const 
     copy.SetGenerationHooks({ yield, {} });
     copy.SetUnfitWords(doc.UnfitWords());
     for (int k = 1; k <= std::clamp(count, 1, kMaxVersions); ++k) {
-        if (k == 1 && firstAsShown && doc.GridWhole()) {
+        if (k == 1 && firstAsShown && doc.GridWhole() && doc.UnfitWordsShown().isEmpty()) {
             out.pages.append(doc.data());
             if (madeOne && !madeOne(k))
                 return Versions {};

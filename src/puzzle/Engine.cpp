@@ -1,4 +1,5 @@
 #include "puzzle/Engine.h"
+#include "puzzle/UnfitWords.h"
 #include "puzzle/SizeRule.h"
 
 #include "core/Plural.h"
@@ -307,7 +308,6 @@ GenerationResult PuzzleEngine::Generate(const QStringList& checkedWords, ThemeSe
         return result;
     }
     s_.TimedOut = false;
-    unfitLeft_.clear();
     clock_.Start();
 
     bool done = false;
@@ -328,18 +328,12 @@ GenerationResult PuzzleEngine::Generate(const QStringList& checkedWords, ThemeSe
     if (done)
         s_.TimedOut = false;
     result.outcome = done ? GenerationOutcome::Generated : GenerationOutcome::TimedOut;
-    if (done && !unfitLeft_.isEmpty()) {
-        QStringList quoted;
-        unfitLeft_.sort();
-        for (const QString& w : std::as_const(unfitLeft_))
-            quoted << Quoted(w);
-        const QString words = quoted.size() == 1 ? quoted[0] : quoted.mid(0, quoted.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" et ") + quoted.last();
-        result.message = (quoted.size() == 1 ? QStringLiteral("La grille laisse lire %1, un mot qu'un élève ne doit pas y trouver, "
-                                                              "dans les lettres du message. ")
-                                             : QStringLiteral("La grille laisse lire %1, des mots qu'un élève ne doit pas y trouver, "
-                                                              "dans les lettres du message. "))
-                             .arg(words)
-            + QStringLiteral("Créez la grille à nouveau, ou changez le message ou la taille de la grille.");
+    // A hidden message's letters cannot be drawn again: an unfit word they
+    // spell with the words' letters, when no layout within the time limit
+    // avoided it, is named so that the teacher makes the grid again.
+    if (done && settings_.gameType == GameType::WordSearch) {
+        if (const QStringList unfit = UnfitWordsInGrid(s_, unfitWords_); !unfit.isEmpty())
+            result.message = UnfitWordsWarning(unfit);
     }
     return result;
 }

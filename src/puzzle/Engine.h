@@ -197,7 +197,6 @@ private:
     int ListBoxPlaces(int i, int box, std::vector<int>* places) const;
     bool PlaceWordSearchWords();
     bool PlaceWordsForMessage(int wanted);
-    void NameUnfitReadings();
     void FindWordPlaces(int i, const std::array<bool, 8>& codes);
     int FitSearchWord(int i, int x, int y, int code) const;
     bool PlaceSearchWord(int i, int first, int code);
@@ -255,7 +254,6 @@ private:
     std::vector<PlacedWord> placed_;
     ReadingFinder readings_;
     QStringList unfitWords_;
-    QStringList unfitLeft_; // the unfit words the kept layout still shows (a hidden message's letters)
     std::vector<char16_t> fillerLetters_; // random filler: the letters drawn from, each as often as in the words
     std::vector<int> freeCells_;          // in reading order
     std::vector<int> redraw_;

@@ -10,7 +10,6 @@
 // first whose free cells number exactly the message's letters (the words are
 // laid to share just enough cells, see MessageLayout.cpp).
 #include "puzzle/Engine.h"
-#include "puzzle/UnfitWords.h"
 
 #include "core/Plural.h"
 #include "words/WordForms.h"
@@ -37,25 +36,6 @@ QString messageLetters(const QString& messageText)
 constexpr int kMendRounds = 40;
 
 } // namespace
-
-QStringList ParseUnfitWords(const QString& text)
-{
-    QStringList out;
-    for (const QString& line : SplitLines(text)) {
-        const QString w = line.trimmed();
-        if (!w.isEmpty() && !w.startsWith(QLatin1Char('/')))
-            out.append(w);
-    }
-    return out;
-}
-
-QStringList LoadUnfitWords(const QString& path)
-{
-    const DecodedText file = ReadWordListFile(path);
-    if (file.status != TextFileStatus::Text)
-        return {};
-    return ParseUnfitWords(file.text);
-}
 
 // The message letters, or the letters the random filler draws from: every
 // letter of the words as often as it occurs in them, so that the filler has
@@ -206,8 +186,6 @@ bool PuzzleEngine::GenerateWordSearch()
         placed_ = bestPlaced;
     }
     s_.TimedOut = false;
-    if (!randomFill && bestBad > 0)
-        NameUnfitReadings();
     WriteSearchLetters();
     WriteSearchEntries();
     int empty = 0;
@@ -222,23 +200,6 @@ bool PuzzleEngine::GenerateWordSearch()
     else
         ShowLetterBalance();
     return true;
-}
-
-// The unfit words the grid still lets a pupil read, each once, as its list
-// spells it (read backwards too). Only a hidden message's letters leave one,
-// when no layout within the time limit avoided it.
-void PuzzleEngine::NameUnfitReadings()
-{
-    readings_.ReadAll(grid_, placed_, [this](const ReadingFinder::Reading& r) {
-        QString text;
-        for (int k = 0, cell = r.first; k < r.length; ++k, cell += SearchGrid::kLineStep[r.line])
-            text += QChar(grid_.letter[cell]);
-        QString back = text;
-        std::reverse(back.begin(), back.end());
-        const QString word = unfitWords_.contains(text) ? text : unfitWords_.contains(back) ? back : QString();
-        if (!word.isEmpty() && !unfitLeft_.contains(word))
-            unfitLeft_.append(word);
-    });
 }
 
 // The search grid from the puzzle as it stands (a grid read from a file, or

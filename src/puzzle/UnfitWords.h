@@ -1,5 +1,7 @@
 #pragma once
 
+#include "puzzle/PuzzleState.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -20,5 +22,12 @@ QStringList ParseUnfitWords(const QString& text);
 // Reads and parses the file at path (Windows-1252, or UTF-8 from a modern
 // editor); an empty list when it is missing or unreadable.
 QStringList LoadUnfitWords(const QString& path);
+
+// The unfit words (grid forms) a pupil can read in a word search's grid, in
+// any of the eight directions, but for those inside a word of the list
+// (CUL in CALCUL): each once, in alphabetical order.
+QStringList UnfitWordsInGrid(const PuzzleState& state, const QStringList& unfitForms);
+// What the teacher is told of them: that the grid should be made again.
+QString UnfitWordsWarning(const QStringList& words);
 
 } // namespace lx

@@ -298,6 +298,15 @@ TEST_F(CliWorksheets, TheTeachersUnfitWordsAreKeptOut)
     std::u16string back = pair.captured().toStdU16String();
     std::reverse(back.begin(), back.end());
     EXPECT_FALSE(after.contains(pair.captured()) || after.contains(QString::fromStdU16String(back))) << after.toStdString();
+    // A hidden message's letters cannot be drawn again: the unfit word they spell is named when the grid is made, and
+    // again when the saved sheet is drawn.
+    WriteBytes(QDir(UserDir()).filePath(u("filtres/mots-exclus.txt")), "zz\r\n");
+    ASSERT_EQ(Cli(Words("new -o m.lxg --level CP --size 8 --message") << QString(40, u'z')).code, 0);
+    for (const QStringList& args : { Words("generate m.lxg -o n.lxg --seed 1"), Words("render n.lxg -o n.png") }) {
+        const CliRun r = Cli(args);
+        EXPECT_EQ(r.code, 0);
+        EXPECT_TRUE(r.err.contains(u("Attention : la grille laisse lire « ZZ », un mot qu'un élève ne doit pas y trouver."))) << r.err.toStdString();
+    }
 }
 
 // On a desktop Qt runs on X11, where it takes « --title » for a window's title: the tool's options reach the tool.

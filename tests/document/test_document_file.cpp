@@ -491,6 +491,11 @@ TEST_F(DocumentCommands, VersionsArePairwiseDifferentAndRepeatable)
     ASSERT_TRUE(message.Generate().succeeded());
     ASSERT_FALSE(message.PrintQuestion().isEmpty());
     EXPECT_TRUE(MakeVersions(message, 2, 100, {}, {}, {}, true).pages[0].puzzle.LetterGrid == message.puzzle().LetterGrid);
+    message.SetUnfitWords({ u("zz") }); // a grid that shows an unfit word is asked about, and made anew
+    message.Change(Setting::HiddenMessage, QString(40, u'z'));
+    EXPECT_FALSE(message.Generate().message.isEmpty());
+    EXPECT_TRUE(message.PrintQuestion().startsWith(u("La grille laisse lire « ZZ »"))) << message.PrintQuestion().toStdString();
+    EXPECT_FALSE(MakeVersions(message, 2, 100, {}, {}, {}, true).pages[0].puzzle.LetterGrid == message.puzzle().LetterGrid);
     doc.Change(Setting::GridSize, 9); // resized since it was made: made anew
     EXPECT_TRUE(MakeVersions(doc, 1, 7, {}, {}, {}, true).pages[0].puzzle.LetterGrid == MakeVersions(doc, 1, 7).pages[0].puzzle.LetterGrid);
     doc.Change(Setting::GridSize, 8);

@@ -260,7 +260,7 @@ TEST(GridAdvice, AShortMessageIsCreatedOnlyWhenTheTeacherSaysSo)
         prompter.answers = { c.answer };
         EXPECT_EQ(GenerateAsking(doc, prompter).outcome, c.outcome) << c.letters;
         EXPECT_EQ(prompter.asked.size(), c.empty ? 1 : 0);
-        EXPECT_EQ(prompter.asked.value(0).text, c.empty ? u("Le message est trop court : il restera 49 cases vides. Créer quand même ?") : QString());
+        EXPECT_EQ(prompter.asked.value(0).text, c.empty ? u("Le message est trop court : il restera au moins 49 cases vides. Créer quand même ?") : QString());
     }
 }
 

@@ -114,10 +114,10 @@ TEST(WordSearch, EveryWordLiesInItsGridInAnAllowedDirection)
 // that the teacher makes the grid again; a grid that shows none says nothing.
 TEST(WordSearch, UnfitWordsTheMessageSpellsAreNamed)
 {
-    const QString advice = u(" dans les lettres du message. Créez la grille à nouveau, ou changez le message ou la taille de la grille.");
+    const QString advice = u(" Créez la grille à nouveau, ou changez le message ou la taille de la grille.");
     const std::pair<QStringList, QString> cases[] {
-        { { u("zz"), u("qq") }, u("La grille laisse lire « ZZ », un mot qu'un élève ne doit pas y trouver,") + advice },
-        { { u("zz"), u("zzz") }, u("La grille laisse lire « ZZ » et « ZZZ », des mots qu'un élève ne doit pas y trouver,") + advice },
+        { { u("zz"), u("qq") }, u("La grille laisse lire « ZZ », un mot qu'un élève ne doit pas y trouver.") + advice },
+        { { u("zzz"), u("zz") }, u("La grille laisse lire « ZZ » et « ZZZ », des mots qu'un élève ne doit pas y trouver.") + advice },
         { { u("qq") }, QString() },
     };
     for (const auto& [unfit, message] : cases) {
