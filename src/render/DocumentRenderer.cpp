@@ -90,7 +90,7 @@ void DocumentRenderer::DrawHalfTexts(const HalfSheet& half, double top)
         if (st.puzzle.gameType != GameType::WordSearch || st.puzzle.randomFill)
             return;
         SetFont(st.titleFontName, 11, false, false);
-        DrawTextWithin(*s_, Typeset(QStringLiteral("Message secret : ") + D().puzzle.MessageText, *s_), kHeaderX,
+        DrawTextWithin(*s_, Typeset(QStringLiteral("Message secret : ") + HiddenMessageText(D().puzzle), *s_), kHeaderX,
                        top + kInstructionY, 2, kSmallestInstruction * ratio_);
         return;
     }

@@ -7,6 +7,9 @@
 #include "puzzle/WordSearchGrid.h"
 #include "words/ThemeDatabase.h"
 #include "words/WordListParser.h"
+#include "words/WordForms.h"
+
+#include <limits>
 
 namespace lx {
 
@@ -167,6 +170,23 @@ QString InstructionText(const DocumentData& data, bool pictures)
         }
     }
     return InstructionText(shown, !z.CodesAreNumbers, pictures);
+}
+
+QString HiddenMessageText(const PuzzleState& z)
+{
+    const int room = z.LetterBalance < 0 ? int(z.EmptyCellCount) : std::numeric_limits<int>::max();
+    QString out;
+    int letters = 0;
+    for (const QChar c : z.MessageText) {
+        if (c.isDigit())
+            continue;
+        const int cells = int(LettersOnly(QString(c)).size()); // Œ takes two
+        if (cells > 0 && letters + cells > room)
+            return out.simplified() + QStringLiteral("…");
+        letters += cells;
+        out += c;
+    }
+    return out.simplified();
 }
 
 QString KeyTitle(const QString& title)

@@ -52,6 +52,10 @@ QString InstructionText(const DocumentSettings& settings, bool symbols = false, 
 QString InstructionText(const DocumentData& data, bool pictures = false);
 // The title of a key: "Les animaux (Solution)", or "Solution" without a title.
 QString KeyTitle(const QString& title);
+// The hidden message as a key prints it: what the pupil can read in the grid.
+// Digits, which no cell holds, are left out; a message longer than the free
+// cells is cut after the last letter placed, with "…".
+QString HiddenMessageText(const PuzzleState& puzzle);
 // The line where a pupil writes their name and the date.
 QString NameLineText();
 

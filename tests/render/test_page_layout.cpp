@@ -470,6 +470,23 @@ TEST(PageTexts, LongTitlesAndInstructionsKeepWithinTheMargins)
 
 // What the page prints of a text: a no-break space before ":", a narrow one before ";", "!", "?", "»" and after
 // "«", typographic apostrophes; the colon of a time or an address, and signs that follow each other, as they are.
+// The key's message is what the pupil can read: digits are in no cell, and a message longer than the free cells is cut
+// after the last letter placed (Œ takes two cells).
+TEST(PageTexts, TheKeysMessageIsWhatTheGridHides)
+{
+    const std::tuple<const char*, int, int, const char*> cases[] { // message, free cells, balance, printed
+        { "Bravo !", 5, 0, "Bravo !" }, { "Bonne année 2027", 12, 2, "Bonne année" }, { "Bravo les CE2 !", 12, 0, "Bravo les CE !" },
+        { "Conte", 1, -4, "C…" }, { "Joyeux Noël à tous", 14, -1, "Joyeux Noël à tou…" }, { "Bon cœur", 5, -2, "Bon c…" },
+    };
+    for (const auto& [message, free, balance, printed] : cases) {
+        PuzzleState z;
+        z.MessageText = u(message);
+        z.EmptyCellCount = std::int16_t(free);
+        z.LetterBalance = std::int16_t(balance);
+        EXPECT_EQ(HiddenMessageText(z), u(printed));
+    }
+}
+
 TEST(PageTexts, FrenchTypography)
 {
     const QChar thin(0x202F), nbsp(0x00A0);
