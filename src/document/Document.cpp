@@ -193,8 +193,6 @@ void Document::KeepRevealChoice()
     choice = z.RevealChoices[0].text;
 }
 
-namespace {
-
 // A grid holds a letter once made; one discarded since (the words or the
 // game changed) holds none. A word search's lower-case letters are filler,
 // or a hidden message's, which its box lays at once in an empty grid too:
@@ -206,8 +204,6 @@ bool GridMade(const PuzzleState& z)
         return wordSearch ? !PuzzleState::IsFillerCell(letter) : !letter.isEmpty();
     });
 }
-
-} // namespace
 
 QString Document::PrintQuestion(int versions) const
 {

@@ -282,5 +282,7 @@ private:
 // message secret. », or the letters too many. Empty with random letters,
 // for the other game types, and when the message fills the free cells.
 QString MessageBalanceWarning(const DocumentData& d);
+// Whether the grid was made (a word search's message letters alone do not count).
+bool GridMade(const PuzzleState& z);
 
 } // namespace lx

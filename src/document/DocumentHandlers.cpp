@@ -93,9 +93,16 @@ bool Document::Change(Setting id, const QVariant& valueIn)
         ChangeGameType(GameType(before.toInt()));
         break;
     case Setting::GridSize:
-        // A smaller size draws fewer cells until the next generation.
-        if (z.gameType == GameType::WordSearch)
+        // A smaller size draws fewer cells until the next generation. The
+        // letters of a message laid in an empty grid follow its new rows.
+        if (z.gameType == GameType::WordSearch) {
             z.SetGridDimensions(p.gridSize);
+            if (!p.randomFill && !GridMade(z)) {
+                z.LetterGrid.clear();
+                engine_.RefillMessage(p.message);
+                Q_EMIT puzzleChanged();
+            }
+        }
         break;
     case Setting::LowerHalf:
         // A fill-in grid already made suits its new room, as a new one would.

@@ -223,6 +223,22 @@ TEST(DocumentMessage, WhatTheGridCannotTakeIsSaid)
     }
 }
 
+// A message typed before the grid is made is laid in its rows at once; a size chosen after lays it in the new rows
+// (it kept the old width: a preview of 8 columns lost the letters laid at columns 8 to 11).
+TEST(DocumentMessage, ALaidMessageFollowsTheGridSize)
+{
+    DocumentOf doc({ "chat", "chien", "lapin", "cheval", "vache" });
+    doc.Change(Setting::GridSize, 12);
+    doc.Change(Setting::HiddenMessage, u("Joyeux Noël à tous"));
+    doc.Change(Setting::GridSize, 8);
+    QString rows;
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 12; ++x)
+            rows += doc.puzzle().LetterGrid.at(x, y).isEmpty() ? u("_") : doc.puzzle().LetterGrid.at(x, y);
+    EXPECT_EQ(rows, u("joyeuxno____elatous_________________"));
+    EXPECT_EQ(doc.puzzle().EmptyCellCount, 64);
+}
+
 // A class ticked after a list was imported or pasted gives the class's words, and the header names the class. The
 // theme box names the words while no theme of the database is chosen; a theme chosen names them instead, and a name
 // typed before goes (neither the page nor the file would show it). Drawing the page changes none of it.
