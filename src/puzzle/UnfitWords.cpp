@@ -50,11 +50,15 @@ QStringList UnfitWordsInGrid(const PuzzleState& state, const QStringList& unfitF
         for (int at = 0; at < side * side * 8 && !found.contains(w); ++at) {
             const int x = at / 8 % side, y = at / 8 / side;
             const DirectionStep d = kDirectionSteps[at % 8];
+            int k = 0;
+            while (k < w.size() && letter(x + k * d.dx, y + k * d.dy) == w[k])
+                ++k;
+            if (w.size() < 2 || k < w.size())
+                continue;
             QSet<int> cells;
-            for (int k = 0; k < w.size() && letter(x + k * d.dx, y + k * d.dy) == w[k]; ++k)
+            for (k = 0; k < w.size(); ++k)
                 cells.insert(cellOf(x + k * d.dx, y + k * d.dy));
-            if (w.size() >= 2 && cells.size() == w.size()
-                && std::none_of(words.cbegin(), words.cend(), [&](const QSet<int>& word) { return word.contains(cells); }))
+            if (std::none_of(words.cbegin(), words.cend(), [&](const QSet<int>& word) { return word.contains(cells); }))
                 found.append(w);
         }
     }
