@@ -330,8 +330,9 @@ GenerationResult PuzzleEngine::Generate(const QStringList& checkedWords, ThemeSe
     result.outcome = done ? GenerationOutcome::Generated : GenerationOutcome::TimedOut;
     // A hidden message's letters cannot be drawn again: an unfit word they
     // spell with the words' letters, when no layout within the time limit
-    // avoided it, is named so that the teacher makes the grid again.
-    if (done && settings_.gameType == GameType::WordSearch) {
+    // avoided it, is named so that the teacher makes the grid again. Random
+    // filler letters are drawn again until they spell none (Filler.cpp).
+    if (done && settings_.gameType == GameType::WordSearch && !settings_.randomFill) {
         if (const QStringList unfit = UnfitWordsInGrid(s_, unfitWords_); !unfit.isEmpty())
             result.message = UnfitWordsWarning(unfit);
     }

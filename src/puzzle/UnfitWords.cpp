@@ -71,10 +71,9 @@ QString UnfitWordsWarning(const QStringList& words)
     QStringList quoted;
     for (const QString& w : words)
         quoted << Quoted(w);
-    const QString named = quoted.size() == 1 ? quoted[0] : quoted.mid(0, quoted.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" et ") + quoted.last();
     return (quoted.size() == 1 ? QStringLiteral("La grille laisse lire %1, un mot qu'un élève ne doit pas y trouver. ")
                                : QStringLiteral("La grille laisse lire %1, des mots qu'un élève ne doit pas y trouver. "))
-               .arg(named)
+               .arg(FrenchEnumeration(quoted))
         + QStringLiteral("Créez la grille à nouveau, ou changez le message ou la taille de la grille.");
 }
 
